@@ -1,0 +1,71 @@
+#pragma once
+// The failure convention: a failing statement never stops the procedure that runs it.
+// A statement that fails throws Failure; the procedure runs each statement through Try
+// (skip it silently) or TryReport (report it under the procedure's tag, then go on).
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace xpexam::platform {
+
+// Error numbers as they appear in reports and the session log.
+enum ErrorNumber : long {
+  kErrInvalidCall = 5,
+  kErrOverflow = 6,
+  kErrSubscript = 9,
+  kErrTypeMismatch = 13,
+  kErrFileNotFound = 53,
+  kErrFileIo = 75,
+  kErrPathNotFound = 76,
+  kErrInvalidPicture = 481,
+};
+
+class Failure : public std::runtime_error {
+ public:
+  Failure(long number, const std::string& description)
+      : std::runtime_error(description), number_(number) {}
+  long number() const { return number_; }
+
+ private:
+  long number_;
+};
+
+[[noreturn]] void Fail(long number, const std::string& description);
+
+// Who hears about reported failures: the error report of the frame installs itself here.
+using FailureReporter = std::function<void(std::string_view tag, long number, std::string_view description)>;
+void SetFailureReporter(FailureReporter reporter);
+
+// Reports a failure caught by TryReport; does nothing when no reporter is installed.
+void ReportFailure(std::string_view tag, long number, std::string_view description);
+
+// Runs one statement; a Failure (or any standard exception) skips it. True when it completed.
+template <class F>
+bool Try(F&& statement) noexcept {
+  try {
+    std::forward<F>(statement)();
+    return true;
+  } catch (const Failure&) {
+  } catch (const std::exception&) {
+  }
+  return false;
+}
+
+// Runs one statement; a failure is reported under the procedure's tag, then the caller goes on.
+template <class F>
+bool TryReport(std::string_view tag, F&& statement) noexcept {
+  try {
+    std::forward<F>(statement)();
+    return true;
+  } catch (const Failure& f) {
+    ReportFailure(tag, f.number(), f.what());
+  } catch (const std::bad_alloc&) {
+    ReportFailure(tag, 7, "Out of memory");
+  } catch (const std::exception& e) {
+    ReportFailure(tag, kErrInvalidCall, e.what());
+  }
+  return false;
+}
+
+}  // namespace xpexam::platform

@@ -1,0 +1,180 @@
+#include "platform/textfile.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/codepage.h"
+
+namespace xpexam::platform {
+
+bool LineReader::Open(const std::string& path) {
+  Close();
+  file_ = std::fopen(ResolvePath(path).c_str(), "rb");
+  return file_ != nullptr;
+}
+
+void LineReader::Close() {
+  if (file_) std::fclose(file_);
+  file_ = nullptr;
+}
+
+bool LineReader::NextRaw(std::string& line) {
+  line.clear();
+  if (!file_) return false;
+  int c = std::getc(file_);
+  if (c == EOF) return false;
+  while (c != EOF && c != '\n') {
+    line.push_back(static_cast<char>(c));
+    c = std::getc(file_);
+  }
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return true;
+}
+
+bool LineReader::Next(std::string& line) {
+  std::string raw;
+  if (!NextRaw(raw)) {
+    line.clear();
+    return false;
+  }
+  line = GbkToUtf8(raw);
+  return true;
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
+  LineReader reader;
+  if (!reader.Open(path)) return std::nullopt;
+  std::vector<std::string> lines;
+  std::string line;
+  while (reader.Next(line)) lines.push_back(std::move(line));
+  return lines;
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+  std::FILE* f = std::fopen(ResolvePath(path).c_str(), "rb");
+  if (!f) return std::nullopt;
+  std::string data;
+  char buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.append(buf, n);
+  bool ok = !std::ferror(f);
+  std::fclose(f);
+  if (!ok) return std::nullopt;
+  return data;
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  std::string target = ResolvePath(path);
+  std::string tmpl = target + ".tmpXXXXXX";
+  int fd = mkstemp(tmpl.data());
+  if (fd < 0) return false;
+  const char* p = bytes.data();
+  size_t left = bytes.size();
+  bool ok = true;
+  while (left > 0) {
+    ssize_t w = ::write(fd, p, left);
+    if (w < 0) {
+      if (errno == EINTR) continue;
+      ok = false;
+      break;
+    }
+    p += w;
+    left -= static_cast<size_t>(w);
+  }
+  if (ok && ::fsync(fd) != 0) ok = false;
+  // mkstemp makes the file private; records are ordinary user files.
+  if (ok) ::fchmod(fd, 0644);
+  if (::close(fd) != 0) ok = false;
+  if (ok && std::rename(tmpl.c_str(), target.c_str()) != 0) ok = false;
+  if (!ok) ::unlink(tmpl.c_str());
+  return ok;
+}
+
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const auto& line : lines) {
+    bytes += Utf8ToGbk(line);
+    bytes += "\r\n";
+  }
+  return WriteFileAtomic(path, bytes);
+}
+
+namespace {
+
+bool IsDirectory(const std::string& p) {
+  struct stat st;
+  return ::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool Exists(const std::string& p) {
+  struct stat st;
+  return ::lstat(p.c_str(), &st) == 0;
+}
+
+// The directory entry of dir whose name equals name ignoring ASCII case; empty when none.
+std::string FindEntry(const std::string& dir, const std::string& name) {
+  DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+  if (!d) return {};
+  std::string found;
+  while (dirent* e = ::readdir(d)) {
+    if (::strcasecmp(e->d_name, name.c_str()) == 0) {
+      found = e->d_name;
+      break;
+    }
+  }
+  ::closedir(d);
+  return found;
+}
+
+}  // namespace
+
+std::string ResolvePath(std::string_view path) {
+  std::string p(path);
+  for (char& c : p)
+    if (c == '\\') c = '/';
+  if (p.empty() || Exists(p)) return p;
+
+  std::string out;
+  size_t pos = 0;
+  if (p[0] == '/') {
+    out = "/";
+    pos = 1;
+  }
+  bool resolving = true;
+  while (pos <= p.size()) {
+    size_t slash = p.find('/', pos);
+    if (slash == std::string::npos) slash = p.size();
+    std::string comp = p.substr(pos, slash - pos);
+    pos = slash + 1;
+    if (comp.empty()) continue;
+    if (!out.empty() && out.back() != '/') out += '/';
+    if (resolving && comp != "." && comp != "..") {
+      std::string dir = out.empty() ? std::string(".") : out;
+      if (!Exists(out + comp)) {
+        std::string entry = FindEntry(dir, comp);
+        if (entry.empty()) {
+          resolving = false;
+        } else {
+          comp = entry;
+        }
+      }
+    }
+    out += comp;
+    if (resolving && pos <= p.size() && !IsDirectory(out)) resolving = false;
+  }
+  if (p.size() > 1 && p.back() == '/' && (out.empty() || out.back() != '/')) out += '/';
+  return out;
+}
+
+bool FileExists(std::string_view path) {
+  struct stat st;
+  return ::stat(ResolvePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace xpexam::platform

@@ -1,0 +1,57 @@
+#pragma once
+// Text files of the installation and of the learner's records: GBK, CRLF, read line by line,
+// written whole through a temporary file so that a crash never loses the old content.
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace xpexam::platform {
+
+// Reads a text file line by line. CRLF and a lone LF both end a line; a last line without
+// a line end is still a line. Lines come back decoded to UTF-8.
+class LineReader {
+ public:
+  LineReader() = default;
+  explicit LineReader(const std::string& path) { Open(path); }
+  ~LineReader() { Close(); }
+  LineReader(const LineReader&) = delete;
+  LineReader& operator=(const LineReader&) = delete;
+
+  // The path is resolved case-insensitively (see ResolvePath).
+  bool Open(const std::string& path);
+  void Close();
+  bool IsOpen() const { return file_ != nullptr; }
+  // False at the end of the file (or when the file is not open).
+  bool Next(std::string& line);
+  // Raw bytes of the next line, not decoded.
+  bool NextRaw(std::string& line);
+
+ private:
+  std::FILE* file_ = nullptr;
+};
+
+// Every line of a text file, decoded; nullopt when the file cannot be opened.
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
+
+// The whole file as raw bytes; nullopt when it cannot be read.
+std::optional<std::string> ReadFileBytes(const std::string& path);
+
+// Writes bytes to a temporary file in the target's folder, flushes it to disk and renames it
+// over the target. On any failure the old file is left whole and false is returned.
+bool WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// Encodes lines in GBK, each ended by CRLF, and writes them with WriteFileAtomic.
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+
+// Resolves a path written as on a case-insensitive system ("\" separators, any letter case)
+// against the real directory entries. Components that exist are matched by case-insensitive
+// name (an exact match wins); the first component that does not exist and everything after it
+// are kept as written, so the result also serves for files about to be created.
+std::string ResolvePath(std::string_view path);
+
+// True when the resolved path names an existing regular file.
+bool FileExists(std::string_view path);
+
+}  // namespace xpexam::platform
