@@ -1,6 +1,7 @@
 // Fonts and text: fontconfig aliases for the Windows face names, pango layouts in pixels.
 #include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
+#include <pango/pangofc-font.h>
 #include <pango/pangofc-fontmap.h>
 
 #include <algorithm>
@@ -223,10 +224,20 @@ std::string ResolvedFontFamily(const Font& font, std::string_view sample) {
   PangoLayout* layout = internal::LayoutFor(sample, style, -1);
   PangoLayoutIter* iter = pango_layout_get_iter(layout);
   std::string family;
-  if (PangoLayoutRun* run = pango_layout_iter_get_run_readonly(iter)) {
-    PangoFontDescription* d = pango_font_describe(run->item->analysis.font);
-    if (const char* name = pango_font_description_get_family(d)) family = name;
-    pango_font_description_free(d);
+  PangoLayoutRun* run = pango_layout_iter_get_run_readonly(iter);
+  if (run && PANGO_IS_FC_FONT(run->item->analysis.font)) {
+    // The English name: pango describes fonts by the name in the pinned language.
+    FcPattern* pattern = pango_fc_font_get_pattern(PANGO_FC_FONT(run->item->analysis.font));
+    FcChar8* name = nullptr;
+    FcChar8* lang = nullptr;
+    for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
+      if (i == 0) family = reinterpret_cast<const char*>(name);
+      if (FcPatternGetString(pattern, FC_FAMILYLANG, i, &lang) == FcResultMatch &&
+          std::string_view(reinterpret_cast<const char*>(lang)) == "en") {
+        family = reinterpret_cast<const char*>(name);
+        break;
+      }
+    }
   }
   pango_layout_iter_free(iter);
   return family;
