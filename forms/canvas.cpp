@@ -192,7 +192,8 @@ void Painter::DrawLine(int x1, int y1, int x2, int y2, Color color, int width, L
 
 void Painter::DrawText(std::string_view text, const TextStyle& style, const Rect& r) {
   if (r.Empty()) return;
-  PangoLayout* layout = internal::LayoutFor(text, style, style.word_wrap ? r.w : -1);
+  const internal::LaidOutText& laid_out = internal::LayoutFor(text, style, style.word_wrap ? r.w : -1);
+  PangoLayout* layout = laid_out.layout;
   int x = r.x;
   if (!style.word_wrap && style.align != Align::kLeft) {
     PangoRectangle logical;
@@ -205,6 +206,28 @@ void Painter::DrawText(std::string_view text, const TextStyle& style, const Rect
   internal::SetSourceColor(cr_, style.color);
   cairo_move_to(cr_, x, r.y);
   pango_cairo_show_layout(cr_, layout);
+  if (!laid_out.underlined.empty()) {
+    PangoLayoutIter* iter = pango_layout_get_iter(layout);
+    do {
+      PangoLayoutLine* line = pango_layout_iter_get_line_readonly(iter);
+      const int baseline = r.y + PANGO_PIXELS(pango_layout_iter_get_baseline(iter));
+      for (auto [from, to] : laid_out.underlined) {
+        from = std::max(from, line->start_index);
+        to = std::min(to, line->start_index + line->length);
+        if (from >= to) continue;
+        int* ranges = nullptr;
+        int count = 0;
+        pango_layout_line_get_x_ranges(line, from, to, &ranges, &count);
+        for (int i = 0; i < count; ++i) {
+          const int x0 = x + PANGO_PIXELS(ranges[2 * i]), x1 = x + PANGO_PIXELS(ranges[2 * i + 1]);
+          cairo_rectangle(cr_, x0, baseline + laid_out.underline_offset, x1 - x0, laid_out.underline_thickness);
+        }
+        g_free(ranges);
+      }
+    } while (pango_layout_iter_next_line(iter));
+    pango_layout_iter_free(iter);
+    cairo_fill(cr_);
+  }
   cairo_restore(cr_);
 }
 

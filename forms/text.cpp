@@ -49,7 +49,7 @@ struct TextState {
   PangoContext* context = nullptr;
   double twips_per_pixel = 15.0;
   std::unordered_map<std::string, PangoFontDescription*> fonts;
-  std::unordered_map<std::string, PangoLayout*> layouts;
+  std::unordered_map<std::string, internal::LaidOutText> layouts;
 };
 
 TextState& State() {
@@ -60,7 +60,7 @@ TextState& State() {
 void ClearCaches() {
   auto& s = State();
   for (auto& [k, d] : s.fonts) pango_font_description_free(d);
-  for (auto& [k, l] : s.layouts) g_object_unref(l);
+  for (auto& [k, l] : s.layouts) g_object_unref(l.layout);
   s.fonts.clear();
   s.layouts.clear();
 }
@@ -92,7 +92,7 @@ PangoFontDescription* DescriptionFor(const Font& f) {
 // Text as shown: "&x" marks x as the access key (underlined), "&&" is a literal "&".
 struct ShownText {
   std::string text;
-  std::vector<std::pair<unsigned, unsigned>> underlined;  // byte ranges
+  std::vector<std::pair<int, int>> underlined;  // byte ranges
 };
 
 size_t Utf8Length(unsigned char lead) {
@@ -115,7 +115,7 @@ ShownText Shown(std::string_view in, const TextStyle& style) {
       }
       size_t n = std::min(Utf8Length(static_cast<unsigned char>(in[i + 1])), in.size() - i - 1);
       if (in[i + 1] != '\r' && in[i + 1] != '\n')
-        out.underlined.emplace_back(out.text.size(), out.text.size() + n);
+        out.underlined.emplace_back(static_cast<int>(out.text.size()), static_cast<int>(out.text.size() + n));
       ++i;
     } else {
       size_t n = std::min(Utf8Length(static_cast<unsigned char>(c)), in.size() - i);
@@ -167,7 +167,7 @@ double PointsToPixels(double points) { return points * 20.0 / State().twips_per_
 
 namespace internal {
 
-PangoLayout* LayoutFor(std::string_view text, const TextStyle& style, int wrap_width) {
+const LaidOutText& LayoutFor(std::string_view text, const TextStyle& style, int wrap_width) {
   PangoContext* context = Context();
   auto& cache = State().layouts;
   const Font& f = style.font;
@@ -182,23 +182,24 @@ PangoLayout* LayoutFor(std::string_view text, const TextStyle& style, int wrap_w
   if (auto it = cache.find(key); it != cache.end()) return it->second;
   // Forms change few texts per frame; a bounded cache dropped wholesale keeps this simple.
   if (cache.size() >= 512) {
-    for (auto& [k, l] : cache) g_object_unref(l);
+    for (auto& [k, l] : cache) g_object_unref(l.layout);
     cache.clear();
   }
   ShownText shown = Shown(text, style);
+  PangoFontDescription* desc = DescriptionFor(f);
   PangoLayout* layout = pango_layout_new(context);
-  pango_layout_set_font_description(layout, DescriptionFor(f));
+  pango_layout_set_font_description(layout, desc);
   pango_layout_set_text(layout, shown.text.data(), static_cast<int>(shown.text.size()));
-  PangoAttrList* attrs = pango_attr_list_new();
-  if (f.underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-  for (auto [from, to] : shown.underlined) {
-    PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
-    a->start_index = from;
-    a->end_index = to;
-    pango_attr_list_insert(attrs, a);
+  LaidOutText laid_out;
+  laid_out.layout = layout;
+  laid_out.underlined = f.underline ? decltype(shown.underlined){{0, static_cast<int>(shown.text.size())}}
+                                    : std::move(shown.underlined);
+  if (!laid_out.underlined.empty()) {
+    PangoFontMetrics* m = pango_context_get_metrics(context, desc, nullptr);
+    laid_out.underline_offset = std::max(1, PANGO_PIXELS(-pango_font_metrics_get_underline_position(m)));
+    laid_out.underline_thickness = std::max(1, PANGO_PIXELS(pango_font_metrics_get_underline_thickness(m)));
+    pango_font_metrics_unref(m);
   }
-  pango_layout_set_attributes(layout, attrs);
-  pango_attr_list_unref(attrs);
   pango_layout_set_alignment(layout, style.align == Align::kCenter  ? PANGO_ALIGN_CENTER
                                      : style.align == Align::kRight ? PANGO_ALIGN_RIGHT
                                                                     : PANGO_ALIGN_LEFT);
@@ -206,22 +207,21 @@ PangoLayout* LayoutFor(std::string_view text, const TextStyle& style, int wrap_w
     pango_layout_set_width(layout, std::max(1, wrap_width) * PANGO_SCALE);
     pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
   }
-  cache.emplace(std::move(key), layout);
-  return layout;
+  return cache.emplace(std::move(key), std::move(laid_out)).first->second;
 }
 
 }  // namespace internal
 
 TextSize MeasureText(std::string_view text, const TextStyle& style, int wrap_width) {
   PangoRectangle logical;
-  pango_layout_get_pixel_extents(internal::LayoutFor(text, style, wrap_width), nullptr, &logical);
+  pango_layout_get_pixel_extents(internal::LayoutFor(text, style, wrap_width).layout, nullptr, &logical);
   return {logical.width, logical.height};
 }
 
 std::string ResolvedFontFamily(const Font& font, std::string_view sample) {
   TextStyle style;
   style.font = font;
-  PangoLayout* layout = internal::LayoutFor(sample, style, -1);
+  PangoLayout* layout = internal::LayoutFor(sample, style, -1).layout;
   PangoLayoutIter* iter = pango_layout_get_iter(layout);
   std::string family;
   PangoLayoutRun* run = pango_layout_iter_get_run_readonly(iter);

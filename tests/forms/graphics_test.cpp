@@ -364,5 +364,36 @@ TEST(Text, DrawnTextStaysInsideItsMeasuredBoxAndAlignment) {
   EXPECT_LE(ink.y + ink.h, 11);
 }
 
+// Rows of a drawn text that hold ink.
+std::vector<bool> InkRows(std::string_view text, const TextStyle& style) {
+  Canvas canvas(60, 30);
+  Painter p(canvas);
+  p.FillRect({0, 0, 60, 30}, Rgb(255, 255, 255));
+  p.DrawText(text, style, {0, 0, 60, 30});
+  std::vector<bool> rows(30);
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 60; ++x) rows[y] = rows[y] || canvas.PixelAt(x, y) != Rgb(255, 255, 255);
+  return rows;
+}
+
+TEST(Text, AccessKeysAndUnderlinedFontsShowAWholePixelLineInEveryFont) {
+  for (const char* font : {"宋体", "黑体", "楷体_GB2312", "Arial", "Times New Roman"}) {
+    SCOPED_TRACE(font);
+    TextStyle plain = Style(font), keys = plain, underlined = plain;
+    keys.access_keys = true;
+    underlined.font.underline = true;
+    const int height = MeasureText("_O", plain).height;
+    const std::vector<bool> bare = InkRows("O", plain), key = InkRows("&O", keys), whole = InkRows("O", underlined);
+    int bottom = 0;
+    while (bottom < 30 && bare[bottom] == false) ++bottom;
+    while (bottom < 30 && bare[bottom]) ++bottom;  // first row under the letter
+    bool key_line = false, whole_line = false;
+    for (int y = bottom; y < height; ++y) key_line |= key[y], whole_line |= whole[y];
+    EXPECT_TRUE(key_line);
+    EXPECT_TRUE(whole_line);
+    EXPECT_EQ(InkRows("&&O", keys), InkRows("&O", plain));
+  }
+}
+
 }  // namespace
 }  // namespace xpexam::forms
