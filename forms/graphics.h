@@ -80,11 +80,14 @@ struct TextStyle {
   bool single_line = false;   // no line breaks (text boxes that are not multi-line)
 };
 
+// Text services keep caches shared by measuring and drawing: use them from the UI thread only.
+
 // Sets up fontconfig aliases for the Windows names (宋体, 黑体, 楷体_GB2312, 隶书,
 // Times New Roman, ...) and pins the language, once; safe to call repeatedly.
 void InitFonts();
 
-// Screen resolution: twips per pixel (15 at 96 dpi). Font points turn into pixels by it.
+// Screen resolution: twips per pixel (15 at 96 dpi). Font points turn into pixels by it
+// (points * 20 / twips per pixel); fonts are drawn at the nearest whole pixel size.
 void SetTwipsPerPixel(double twips_per_pixel);
 double TwipsPerPixel();
 double PointsToPixels(double points);
@@ -95,6 +98,10 @@ struct TextSize {
 // Size in pixels of a text drawn in the style. wrap_width < 0: no wrapping except at line
 // breaks (CRLF, LF). Text with no characters measures one line high and 0 wide.
 TextSize MeasureText(std::string_view text, const TextStyle& style, int wrap_width = -1);
+
+// Family of the font that actually draws the first characters of sample in this font
+// (after the aliases and fallbacks), for diagnostics and tests.
+std::string ResolvedFontFamily(const Font& font, std::string_view sample);
 
 // A drawing surface: one cairo ARGB32 image.
 class Canvas {
