@@ -47,6 +47,18 @@ struct EasyDeleter {
 };
 using Easy = std::unique_ptr<CURL, EasyDeleter>;
 
+struct MultiDeleter {
+  void operator()(CURLM* m) const { curl_multi_cleanup(m); }
+};
+using Multi = std::unique_ptr<CURLM, MultiDeleter>;
+
+// Detaches the transfer even when the pump throws.
+struct Attached {
+  CURLM* multi;
+  CURL* easy;
+  ~Attached() { curl_multi_remove_handle(multi, easy); }
+};
+
 void AppendPercent(std::string& out, unsigned char c) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   out += '%';
@@ -124,15 +136,16 @@ HttpReply HttpGet(const std::string& url, int timeout_seconds) {
   char error_buffer[CURL_ERROR_SIZE] = {};
 
   Easy easy(curl_easy_init());
-  CURLM* multi = curl_multi_init();
+  Multi owner(curl_multi_init());
+  CURLM* multi = owner.get();
   if (!easy || !multi || !SetCommonOptions(easy.get(), url, error_buffer) ||
       curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, AppendToString) != CURLE_OK ||
       curl_easy_setopt(easy.get(), CURLOPT_WRITEDATA, &reply.body) != CURLE_OK ||
       curl_multi_add_handle(multi, easy.get()) != CURLM_OK) {
-    if (multi) curl_multi_cleanup(multi);
     reply.error = "cannot create the request";
     return reply;
   }
+  Attached attached{multi, easy.get()};
   // A copy, so that a pump that replaces itself does not pull the ground from under us.
   const EventPump pump = Pump();
 
@@ -165,8 +178,6 @@ HttpReply HttpGet(const std::string& url, int timeout_seconds) {
     else
       curl_multi_poll(multi, nullptr, 0, static_cast<int>(wait), nullptr);
   }
-  curl_multi_remove_handle(multi, easy.get());
-  curl_multi_cleanup(multi);
   return reply;
 }
 
