@@ -1,0 +1,249 @@
+#include "platform/http.h"
+
+#include <curl/curl.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+
+#include "platform/textfile.h"
+
+#ifndef XPEXAM_SERVER_URL
+#define XPEXAM_SERVER_URL "http://updates.invalid"
+#endif
+
+namespace xpexam::platform {
+namespace {
+
+// How long one wait of the GET loop may last: the delay before a reply is seen.
+constexpr int kSliceMs = 10;
+constexpr const char* kWebProtocols = "http,https";
+// A proxy from the environment must not catch requests to this machine.
+constexpr const char* kNoProxy = "localhost,127.0.0.0/8,::1";
+
+std::string& ServerUrlSlot() {
+  static std::string url = XPEXAM_SERVER_URL;
+  return url;
+}
+
+EventPump& Pump() {
+  static EventPump pump;
+  return pump;
+}
+
+void GlobalInit() {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct EasyDeleter {
+  void operator()(CURL* h) const { curl_easy_cleanup(h); }
+};
+using Easy = std::unique_ptr<CURL, EasyDeleter>;
+
+struct MultiDeleter {
+  void operator()(CURLM* m) const { curl_multi_cleanup(m); }
+};
+using Multi = std::unique_ptr<CURLM, MultiDeleter>;
+
+// Detaches the transfer even when the pump throws.
+struct Attached {
+  CURLM* multi;
+  CURL* easy;
+  ~Attached() { curl_multi_remove_handle(multi, easy); }
+};
+
+void AppendPercent(std::string& out, unsigned char c) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  out += '%';
+  out += kHex[c >> 4];
+  out += kHex[c & 15];
+}
+
+// Escapes what a URL may not carry as written (spaces, control and non-ASCII bytes),
+// leaving "%" alone so that values already encoded stay as they are.
+std::string EscapeUnsafe(std::string_view url) {
+  constexpr std::string_view kUnsafe = "\"<>\\^`{|}";
+  std::string out;
+  out.reserve(url.size());
+  for (unsigned char c : url) {
+    if (c <= 0x20 || c >= 0x7F || kUnsafe.find(static_cast<char>(c)) != std::string_view::npos)
+      AppendPercent(out, c);
+    else
+      out += static_cast<char>(c);
+  }
+  return out;
+}
+
+size_t AppendToString(char* data, size_t size, size_t count, void* user) {
+  static_cast<std::string*>(user)->append(data, size * count);
+  return size * count;
+}
+
+size_t WriteToFd(char* data, size_t size, size_t count, void* user) {
+  int fd = *static_cast<int*>(user);
+  size_t total = size * count;
+  size_t done = 0;
+  while (done < total) {
+    ssize_t w = ::write(fd, data + done, total - done);
+    if (w < 0) {
+      if (errno == EINTR) continue;
+      return 0;  // makes curl abandon the transfer
+    }
+    done += static_cast<size_t>(w);
+  }
+  return total;
+}
+
+// Options shared by every request; false when the handle cannot take them.
+bool SetCommonOptions(CURL* h, const std::string& url, char* error_buffer) {
+  std::string escaped = EscapeUnsafe(url);
+  return curl_easy_setopt(h, CURLOPT_ERRORBUFFER, error_buffer) == CURLE_OK &&
+         curl_easy_setopt(h, CURLOPT_URL, escaped.c_str()) == CURLE_OK &&
+         curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L) == CURLE_OK &&
+         curl_easy_setopt(h, CURLOPT_NOPROXY, kNoProxy) == CURLE_OK &&
+         curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, kWebProtocols) == CURLE_OK &&
+         curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, kWebProtocols) == CURLE_OK &&
+         curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L) == CURLE_OK &&
+         curl_easy_setopt(h, CURLOPT_MAXREDIRS, 5L) == CURLE_OK;
+}
+
+std::string ErrorText(CURLcode code, const char* buffer) {
+  return buffer[0] ? std::string(buffer) : std::string(curl_easy_strerror(code));
+}
+
+}  // namespace
+
+const std::string& ServerUrl() { return ServerUrlSlot(); }
+
+void SetServerUrl(std::string url) {
+  ServerUrlSlot() = url.empty() ? std::string(XPEXAM_SERVER_URL) : std::move(url);
+}
+
+void SetEventPump(EventPump pump) { Pump() = std::move(pump); }
+
+HttpReply HttpGet(const std::string& url, int timeout_seconds) {
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::seconds(std::max(timeout_seconds, 0));
+  GlobalInit();
+  HttpReply reply;
+  char error_buffer[CURL_ERROR_SIZE] = {};
+
+  Easy easy(curl_easy_init());
+  Multi owner(curl_multi_init());
+  CURLM* multi = owner.get();
+  if (!easy || !multi || !SetCommonOptions(easy.get(), url, error_buffer) ||
+      curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, AppendToString) != CURLE_OK ||
+      curl_easy_setopt(easy.get(), CURLOPT_WRITEDATA, &reply.body) != CURLE_OK ||
+      curl_multi_add_handle(multi, easy.get()) != CURLM_OK) {
+    reply.error = "cannot create the request";
+    return reply;
+  }
+  Attached attached{multi, easy.get()};
+  // A copy, so that a pump that replaces itself does not pull the ground from under us.
+  const EventPump pump = Pump();
+
+  for (;;) {
+    int running = 0;
+    curl_multi_perform(multi, &running);
+    int queued = 0;
+    if (CURLMsg* msg = curl_multi_info_read(multi, &queued); msg && msg->msg == CURLMSG_DONE) {
+      if (msg->data.result == CURLE_OK) {
+        reply.outcome = HttpOutcome::kComplete;
+        curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &reply.status);
+      } else {
+        reply.error = ErrorText(msg->data.result, error_buffer);
+        reply.body.clear();
+      }
+      break;
+    }
+    auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (remaining <= 0) {
+      reply.outcome = HttpOutcome::kTimedOut;
+      reply.body.clear();
+      break;
+    }
+    long curl_wants = -1;
+    curl_multi_timeout(multi, &curl_wants);
+    long wait = std::min<long>(kSliceMs, remaining);
+    if (curl_wants >= 0) wait = std::min(wait, curl_wants);
+    if (pump)
+      pump(static_cast<int>(wait));
+    else
+      curl_multi_poll(multi, nullptr, 0, static_cast<int>(wait), nullptr);
+  }
+  return reply;
+}
+
+DownloadResult DownloadToFile(const std::string& url, const std::string& path, DownloadLimits limits) {
+  GlobalInit();
+  DownloadResult result;
+  const std::string target = ResolvePath(path);
+  std::string temp = target + ".partXXXXXX";
+  int fd = mkstemp(temp.data());
+  if (fd < 0) {
+    result.error = "cannot create a file beside " + target;
+    return result;
+  }
+  ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+
+  char error_buffer[CURL_ERROR_SIZE] = {};
+  Easy easy(curl_easy_init());
+  CURLcode code = CURLE_FAILED_INIT;
+  if (easy && SetCommonOptions(easy.get(), url, error_buffer) &&
+      curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, WriteToFd) == CURLE_OK &&
+      curl_easy_setopt(easy.get(), CURLOPT_WRITEDATA, &fd) == CURLE_OK &&
+      curl_easy_setopt(easy.get(), CURLOPT_CONNECTTIMEOUT, static_cast<long>(limits.connect_timeout_seconds)) ==
+          CURLE_OK &&
+      curl_easy_setopt(easy.get(), CURLOPT_LOW_SPEED_LIMIT, 100L) == CURLE_OK &&
+      curl_easy_setopt(easy.get(), CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.low_speed_seconds)) ==
+          CURLE_OK) {
+    code = curl_easy_perform(easy.get());
+    curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &result.status);
+  }
+
+  bool ok = code == CURLE_OK && result.status >= 200 && result.status < 300;
+  if (code != CURLE_OK)
+    result.error = ErrorText(code, error_buffer);
+  else if (!ok)
+    result.error = "HTTP status " + std::to_string(result.status);
+  if (ok && ::fsync(fd) != 0) {
+    ok = false;
+    result.error = "cannot write " + temp;
+  }
+  // mkstemp makes the file private; downloads are ordinary user files.
+  if (ok) ::fchmod(fd, 0644);
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    result.error = "cannot write " + temp;
+  }
+  if (ok && std::rename(temp.c_str(), target.c_str()) != 0) {
+    ok = false;
+    result.error = "cannot replace " + target;
+  }
+  if (!ok) ::unlink(temp.c_str());
+  result.ok = ok;
+  return result;
+}
+
+std::string UrlEncode(std::string_view value) {
+  std::string out;
+  out.reserve(value.size() * 3);
+  for (unsigned char c : value) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
+        c == '.' || c == '~') {
+      out += static_cast<char>(c);
+    } else {
+      AppendPercent(out, c);
+    }
+  }
+  return out;
+}
+
+}  // namespace xpexam::platform

@@ -1,0 +1,17 @@
+#pragma once
+// Opening a web address or a folder with the desktop's own handler.
+#include <string>
+
+namespace xpexam::platform {
+
+// Starts the handler (xdg-open) directly, never through a shell, with target as its one
+// argument, and does not wait for it; the ended handler is reaped in the background.
+// False when the handler cannot be started, or the target is empty or begins with "-"
+// (the handler would read it as an option).
+bool ShellOpen(const std::string& target);
+
+// The handler program, looked up on PATH unless it contains "/"; tests put a harmless
+// one here. An empty text restores xdg-open.
+void SetShellOpener(std::string program);
+
+}  // namespace xpexam::platform
