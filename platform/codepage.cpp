@@ -63,7 +63,7 @@ std::string GbkToUtf8(std::string_view gbk) {
   return conv.Run(gbk, [](std::string_view rest, std::string& out) -> size_t {
     out += "\xEF\xBF\xBD";
     // A bad lead byte takes its trail byte with it only when that trail is not ASCII,
-    // so that "\x81A" keeps its "A".
+    // so that "\x81 " keeps its blank.
     unsigned char lead = static_cast<unsigned char>(rest[0]);
     if (lead >= 0x81 && lead <= 0xFE && rest.size() >= 2 &&
         static_cast<unsigned char>(rest[1]) >= 0x80)

@@ -1,0 +1,21 @@
+#include "frame/module_state.h"
+
+#include "platform/strings.h"
+
+namespace xpexam::frame {
+namespace {
+// Sums of 16-bit variables stay 16-bit: a sum outside the range is an overflow.
+int16_t SlotNumber() { return platform::CInt(static_cast<double>(gSessionKind) + gSlotOffset); }
+}  // namespace
+
+std::string SessionSlot() { return platform::ZeroPad(SlotNumber(), 2); }
+
+std::string IndexSlot() { return platform::ZeroPad(platform::CInt(SlotNumber() + 50.0), 2); }
+
+std::string SessionStepFile() { return gDataPath + "2888" + SessionSlot() + ".mxy"; }
+
+std::string SessionIndexFile() { return gDataPath + "2888" + IndexSlot() + ".mxy"; }
+
+std::string DialogCaption() { return gSettings[0] + gSettings[9] + "——" + gModuleName + "模块"; }
+
+}  // namespace xpexam::frame
