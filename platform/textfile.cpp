@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/codepage.h"
@@ -27,12 +28,14 @@ void LineReader::Close() {
 bool LineReader::NextRaw(std::string& line) {
   line.clear();
   if (!file_) return false;
-  int c = std::getc(file_);
-  if (c == EOF) return false;
-  while (c != EOF && c != '\n') {
-    line.push_back(static_cast<char>(c));
-    c = std::getc(file_);
-  }
+  // getline reads in chunks (lookups rescan whole files) and keeps NUL bytes.
+  char* buf = nullptr;
+  size_t cap = 0;
+  ssize_t n = ::getline(&buf, &cap, file_);
+  if (n > 0) line.assign(buf, static_cast<size_t>(n));
+  std::free(buf);
+  if (n <= 0) return false;
+  if (line.back() == '\n') line.pop_back();
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return true;
 }

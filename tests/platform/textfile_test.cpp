@@ -28,6 +28,8 @@ TEST(LineReader, LineEnds) {
       {"only a line end", "\r\n", {""}},
       {"empty lines kept", "a\r\n\r\n\nb\r\n", {"a", "", "", "b"}},
       {"blanks kept", "  a  \r\n", {"  a  "}},
+      {"nul byte kept", std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
+      {"long line", std::string(5000, 'x') + "\r\ny", {std::string(5000, 'x'), "y"}},
       {"gbk decoded", "\xB2\xD9\xD7\xF7\xB3\xC9\xB9\xA6\xA3\xA1\r\n\xA1\xAA\xA1\xAA", {"操作成功！", "——"}},
   };
   TempDir dir;
