@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 #include "platform/textfile.h"
 
@@ -127,6 +128,16 @@ void SetServerUrl(std::string url) {
 }
 
 void SetEventPump(EventPump pump) { Pump() = std::move(pump); }
+
+void PumpEvents(int max_wait_ms) {
+  max_wait_ms = std::max(max_wait_ms, 0);
+  // A copy, for the same reason as in HttpGet.
+  const EventPump pump = Pump();
+  if (pump)
+    pump(max_wait_ms);
+  else if (max_wait_ms > 0)
+    std::this_thread::sleep_for(std::chrono::milliseconds(max_wait_ms));
+}
 
 HttpReply HttpGet(const std::string& url, int timeout_seconds) {
   using Clock = std::chrono::steady_clock;

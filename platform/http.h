@@ -17,6 +17,9 @@ void SetServerUrl(std::string url);
 // network activity (at most max_wait_ms).
 using EventPump = std::function<void(int max_wait_ms)>;
 void SetEventPump(EventPump pump);
+// Runs the installed pump once (the system's DoEvents, with a wait of at most max_wait_ms);
+// without a pump it only sleeps max_wait_ms.
+void PumpEvents(int max_wait_ms);
 
 enum class HttpOutcome {
   kComplete,  // a reply arrived, whatever its status

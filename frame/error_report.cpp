@@ -1,0 +1,111 @@
+#include "frame/error_report.h"
+
+#include <cstdio>
+
+#include "frame/module_state.h"
+#include "platform/clock.h"
+#include "platform/codepage.h"
+#include "platform/failure.h"
+#include "platform/http.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+
+namespace xpexam::frame {
+namespace {
+
+// What the request component answers for a request that reached no server.
+constexpr long kErrRequestFailed = -2146697211;
+
+// Set while ReportError runs: a report never causes another report.
+int g_report_depth = 0;
+
+struct InReport {
+  InReport() { ++g_report_depth; }
+  ~InReport() { --g_report_depth; }
+  InReport(const InReport&) = delete;
+  InReport& operator=(const InReport&) = delete;
+};
+
+// Line breaks of the log are CRLF whatever the text carries.
+std::string CrLf(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 8);
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+    out += text[i];
+  }
+  return out;
+}
+
+}  // namespace
+
+void InitErrorReport() {
+  platform::SetFailureReporter([](std::string_view tag, long number, std::string_view description) {
+    gErrProc = std::string(tag);
+    gErrNumber = static_cast<int32_t>(number);
+    gErrDesc = std::string(description);
+    ReportError(gErrProc, gErrNumber, gErrDesc, "");
+  });
+}
+
+std::string ErrorReportUrl(std::string_view tag, int32_t number, std::string_view description,
+                           std::string_view extra) {
+  using platform::UrlEncode;
+  // Values are encoded: a "&", "#" or "%" in a description must not cut the request short.
+  return platform::ServerUrl() + "/up/error/submit.asp?pronm=" + UrlEncode(gModuleName) +
+         "&pver=" + UrlEncode(gBankVersion) + "&osver=" + UrlEncode(gOsVersion) + "&errsub=" + UrlEncode(tag) +
+         "&errno=" + platform::Str(number) + "&errdescript=" + UrlEncode(std::string(description) + std::string(extra));
+}
+
+void ReportError(std::string_view tag, int32_t number, std::string_view description, std::string_view extra) {
+  InReport guard;
+  std::string url;
+  if (platform::Try([&] { url = ErrorReportUrl(tag, number, description, extra); }))
+    platform::Try([&] { getHtmlStr(url, 1); });
+  std::string text;
+  if (platform::Try([&] {
+        text = "软件运行提示:" + std::string(tag) + std::string(description) + "\r\n" + "系统版本:" + gOsVersion +
+               ",软件版本:" + gBankVersion + "," + platform::Str(number) + "\r\n";
+      }))
+    platform::Try([&] { AppendLog(gLogFile, text); });
+}
+
+void AppendLog(const std::string& path, std::string_view text) {
+  if (path.empty()) return;
+  platform::Try([&] {
+    std::string entry = "\r\n" + platform::FormatDateTime(platform::Now()) + "\r\n" + CrLf(platform::Trim(text)) + "\r\n";
+    std::string bytes = platform::Utf8ToGbk(entry);
+    // One write in append mode: earlier entries are never rewritten, so never lost.
+    std::FILE* f = std::fopen(platform::ResolvePath(path).c_str(), "ab");
+    if (!f) return;
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+  });
+}
+
+std::string getHtmlStr(const std::string& url, int16_t timeout_seconds) {
+  auto report = [](long number, const std::string& description) {
+    if (g_report_depth == 0) platform::ReportFailure("getHtmlStr", number, description);
+  };
+  platform::HttpReply reply;
+  try {
+    reply = platform::HttpGet(url, timeout_seconds);
+  } catch (const std::exception& e) {
+    // The pump's handlers report their own failures; anything left is the request's.
+    report(platform::kErrInvalidCall, e.what());
+    return std::string(kTimeoutText);
+  }
+  switch (reply.outcome) {
+    case platform::HttpOutcome::kComplete:
+      return platform::Trim(platform::GbkToUtf8(reply.body));
+    case platform::HttpOutcome::kTimedOut:
+      return std::string(kTimeoutText);
+    case platform::HttpOutcome::kFailed:
+      break;
+  }
+  // No reply will ever come: the caller hears what a wait that ran out tells it.
+  report(kErrRequestFailed, reply.error);
+  return std::string(kTimeoutText);
+}
+
+}  // namespace xpexam::frame

@@ -1,0 +1,36 @@
+#pragma once
+// The error report, the session log and the HTTP helper: window-less services any window
+// may call. A failure trapped by TryReport(tag, ...) lands in ReportError once
+// InitErrorReport has run.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace xpexam::frame {
+
+// What getHtmlStr returns when its wait runs out.
+inline constexpr std::string_view kTimeoutText = "error-timeout，网络状况不好，请重试！";
+
+// Makes ReportError the receiver of every reported failure: the failure's tag, number and
+// description go to gErrProc, gErrNumber and gErrDesc, then to ReportError.
+void InitErrorReport();
+
+// Sends the error to the maker's error page (waiting at most about a second) and appends it
+// to the session log gLogFile when that is named. Never fails to its caller.
+void ReportError(std::string_view tag, int32_t number, std::string_view description, std::string_view extra);
+
+// Appends an empty line, the local time and the trimmed text to the file at path, in GBK
+// with CRLF line ends. Never fails to its caller; with an empty path or a missing folder
+// nothing is written.
+void AppendLog(const std::string& path, std::string_view text);
+
+// GET of url: the reply body decoded from GBK and trimmed (whatever the status), or
+// kTimeoutText when no reply came within timeout_seconds. Window events are pumped while it
+// waits. Failures are reported under "getHtmlStr", except inside a report.
+std::string getHtmlStr(const std::string& url, int16_t timeout_seconds);
+
+// The error page's URL for one report, query values percent-encoded.
+std::string ErrorReportUrl(std::string_view tag, int32_t number, std::string_view description,
+                           std::string_view extra);
+
+}  // namespace xpexam::frame
