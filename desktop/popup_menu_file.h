@@ -21,6 +21,7 @@
 
 namespace xpexam::desktop {
 
+inline constexpr const char* kPopupMenuFileName = "sMenu.sys";  // in the program folder
 inline constexpr int kPopupBlockLines = 15;
 inline constexpr int kPopupMaxItems = 10;
 

@@ -55,7 +55,9 @@ struct ImageSlots {
 // What the window does after a tab step's load or a tab click.
 struct TabRequest {
   int slot = 0;                     // image slot 1 to 5 of the pages; 0: none (nothing to show)
-  std::optional<std::string> page;  // picture id to show in the slot; nullopt keeps its picture
+  // Picture id to show in the slot (data folder, id + ".mxy"); nullopt keeps its picture, an
+  // empty id clears it. A page that cannot be loaded shows an empty picture.
+  std::optional<std::string> page;
   // true: Label1 back at the record's size (mTargetWidth x mTargetHeight) and the red frame
   // on it; false: Label1 1 x 1 twips and the red frame on `frame`.
   bool target_live = false;
