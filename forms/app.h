@@ -1,0 +1,57 @@
+#pragma once
+// The runtime as a whole: the backend, the event loops, the screen and program end.
+#include <functional>
+#include <memory>
+
+#include "forms/backend.h"
+#include "forms/control.h"
+
+namespace xpexam::forms {
+
+class Form;
+
+// Installs the backend that every loop pulls from and makes platform::TickCount (and, for a
+// virtual clock, platform::Now) follow its clock. Without one, a backend with the real clock and
+// no input is used.
+void InstallBackend(std::unique_ptr<Backend> backend);
+Backend& CurrentBackend();
+
+// The main loop: returns when the program ends (End, the last window unloaded, or no more input).
+void Run();
+// Processes the pending input and the due timers, without waiting.
+void DoEvents();
+// Keeps the windows alive while something else waits (a network request): processes events and
+// timers, calling done() between them, until done() is true (returns true), timeout_ms passes on
+// the runtime's clock or the program ends (returns false). Waits at most slice_ms at a time.
+bool PumpUntil(const std::function<bool()>& done, int64_t timeout_ms, int slice_ms = 10);
+
+// Thrown by End() to leave the handler that called it; the outermost loop catches it. Not a
+// std::exception, so the failure convention's Try and TryReport let it through.
+struct ProgramEnded {};
+// Ends the program at once: no unload handlers run; every loop returns. Called from a handler it
+// does not return.
+void End();
+bool Ended();
+
+// The screen in twips, and its resolution.
+double ScreenWidth();
+double ScreenHeight();
+struct Point {
+  int x = 0, y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+// Pointer position in screen pixels.
+Point GetCursorPos();
+// The window under a screen point: the deepest visible, enabled windowed control or the window.
+WindowHandle WindowFromPoint(Point p);
+// The window that gets the keyboard input.
+Form* ActiveForm();
+
+// Composes the screen if anything changed since the last frame and returns it.
+const Canvas& ComposeScreen();
+
+// Destroys every window without running handlers, stops every timer and clears all state;
+// tests and the scenario runner start from here.
+void ResetRuntime();
+
+}  // namespace xpexam::forms

@@ -1,0 +1,76 @@
+#include "forms/check_box.h"
+
+#include "forms/backend.h"
+#include "forms/draw.h"
+#include "forms/dump.h"
+#include "forms/runtime.h"
+
+namespace xpexam::forms {
+
+CheckBox::CheckBox(Container& container, std::string name, int index)
+    : TextControl(container, std::move(name), index) {
+  Move(0, 0, 1215, 255);
+}
+
+void CheckBox::SetCaption(std::string caption) {
+  caption_ = std::move(caption);
+  Invalidate();
+}
+
+void CheckBox::SetValue(int value) {
+  if (value < 0 || value > 2) platform::Fail(380, "Invalid property value");
+  if (value == value_) return;
+  value_ = value;
+  Invalidate();
+  detail::Raise(Click);
+}
+
+void CheckBox::OnMouseDown(int button, int, int, int) {
+  if (button != kLeftButton) return;
+  pressed_ = true;
+  Invalidate();
+}
+
+void CheckBox::OnMouseUp(int button, int, int x, int y) {
+  if (button != kLeftButton || !pressed_) return;
+  pressed_ = false;
+  Invalidate();
+  Rect r = PixelRect();
+  if (x >= 0 && y >= 0 && x < r.w && y < r.h) Toggle();
+}
+
+void CheckBox::OnKeyDown(int key_code, int shift) {
+  if (key_code == kKeySpace && shift == 0) Toggle();
+}
+
+void CheckBox::Paint(Painter& p, const Rect& r) {
+  p.FillRect(r, ResolveColor(back_color_));
+  Rect box{0, (r.h - 13) / 2, 13, 13};
+  p.FillRect(box, pressed_ || value_ == 2 ? ResolveColor(kSysButtonFace) : Rgb(255, 255, 255));
+  DrawSunkenEdge(p, box);
+  if (value_ != 0) {
+    const Color mark = value_ == 2 ? ResolveColor(kSysGrayText) : Rgb(0, 0, 0);
+    for (int i = 0; i < 3; ++i) {
+      p.DrawLine(box.x + 3, box.y + 5 + i, box.x + 5, box.y + 7 + i, mark, 1);
+      p.DrawLine(box.x + 5, box.y + 7 + i, box.x + 9, box.y + 3 + i, mark, 1);
+    }
+  }
+  TextStyle s = Style();
+  s.access_keys = true;
+  TextSize size = MeasureText(caption_, s);
+  p.DrawText(caption_, s, {17, (r.h - size.height) / 2, std::max(0, r.w - 17), size.height});
+}
+
+std::string CheckBox::DumpFields() const {
+  return "caption=" + DumpQuote(caption_) + " value=" + std::to_string(value_);
+}
+
+void CheckBox::CopyFrom(const Control& other) {
+  TextControl::CopyFrom(other);
+  if (auto* o = dynamic_cast<const CheckBox*>(&other)) {
+    caption_ = o->caption_;
+    value_ = o->value_;
+  }
+}
+
+}  // namespace xpexam::forms

@@ -1,0 +1,40 @@
+#pragma once
+// The check box: a box and a caption. Value 0 unchecked, 1 checked, 2 greyed; Click is raised
+// whenever Value changes, by the user or by code.
+#include <string>
+
+#include "forms/text_control.h"
+
+namespace xpexam::forms {
+
+class CheckBox : public TextControl {
+ public:
+  CheckBox(Container& container, std::string name, int index = -1);
+  std::string TypeName() const override { return "CheckBox"; }
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  int Value() const { return value_; }
+  void SetValue(int value);
+
+  bool Windowed() const override { return true; }
+  bool CanFocus() const override { return true; }
+  void CopyFrom(const Control& other) override;
+
+ protected:
+  bool ClickOnRelease() const override { return false; }
+  void Paint(Painter& p, const Rect& r) override;
+  void OnMouseDown(int button, int shift, int x, int y) override;
+  void OnMouseUp(int button, int shift, int x, int y) override;
+  void OnKeyDown(int key_code, int shift) override;
+  std::string DumpFields() const override;
+
+ private:
+  void Toggle() { SetValue(value_ == 1 ? 0 : 1); }
+
+  std::string caption_;
+  int value_ = 0;
+  bool pressed_ = false;
+};
+
+}  // namespace xpexam::forms

@@ -1,0 +1,16 @@
+#pragma once
+// The scenario runner's dump: every loaded window and, indented under it, its controls.
+#include <ostream>
+#include <string>
+
+namespace xpexam::forms {
+
+class Control;
+
+// A text in double quotes with \, ", CR, LF and tab escaped.
+std::string DumpQuote(const std::string& text);
+// "Label LHelp visible=1 enabled=1 x=.. y=.. w=.. h=.. caption=..." (screen pixels).
+std::string DumpControlLine(const Control& c);
+void DumpScreen(std::ostream& out);
+
+}  // namespace xpexam::forms

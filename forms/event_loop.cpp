@@ -1,0 +1,195 @@
+// The event loop shared by every loop of the runtime, program end, and the backend in use.
+#include <chrono>
+#include <iostream>
+#include <thread>
+
+#include "forms/runtime.h"
+#include "platform/clock.h"
+
+namespace xpexam::forms {
+
+void ResetForms();  // form.cpp
+void ResetCompositor();  // compositor.cpp
+void PresentIfChanged();  // compositor.cpp
+
+namespace {
+
+// The real clock and no input: what runs before a backend is installed.
+class IdleBackend : public Backend {
+ public:
+  int ScreenWidth() const override { return 1024; }
+  int ScreenHeight() const override { return 768; }
+  int64_t NowMs() override {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+  }
+  Wait WaitEvent(int64_t deadline_ms, InputEvent&) override {
+    if (deadline_ms == kNoDeadline) return Wait::kExhausted;
+    int64_t now = NowMs();
+    if (deadline_ms > now) std::this_thread::sleep_for(std::chrono::milliseconds(deadline_ms - now));
+    return Wait::kTimeout;
+  }
+  void Present(const Canvas&) override {}
+  void SetPointer(int, const PicturePtr&) override {}
+};
+
+struct LoopState {
+  std::unique_ptr<Backend> backend = std::make_unique<IdleBackend>();
+  bool ended = false;
+  int handlers = 0;
+  int loops = 0;
+  std::vector<std::unique_ptr<Form>> dead_forms;
+  std::vector<std::shared_ptr<void>> dead_objects;
+};
+
+LoopState& S() {
+  static LoopState state;
+  return state;
+}
+
+void DispatchEvent(InputEvent& e) {
+  switch (e.type) {
+    case EventType::kQuit:
+      End();
+      break;
+    case EventType::kCall:
+      detail::Invoke([&] { e.call(); });
+      break;
+    default:
+      Wm().Dispatch(e);
+  }
+}
+
+}  // namespace
+
+namespace detail {
+
+Scope::Scope(bool handler) : handler_(handler), outermost_(S().handlers + S().loops == 0) {
+  ++(handler_ ? S().handlers : S().loops);
+}
+Scope::~Scope() { --(handler_ ? S().handlers : S().loops); }
+int HandlerDepth() { return S().handlers; }
+
+void ReportUnhandled(const std::string& what) { std::cerr << "forms: unhandled failure: " << what << "\n"; }
+
+int64_t Now() { return S().backend->NowMs(); }
+
+void Bury(std::unique_ptr<Form> form) { S().dead_forms.push_back(std::move(form)); }
+void BuryObject(std::shared_ptr<void> object) { S().dead_objects.push_back(std::move(object)); }
+
+void CollectGraveyard() {
+  // Controls first: a buried control may belong to a buried window.
+  while (!S().dead_objects.empty()) {
+    auto dead = std::move(S().dead_objects);
+    dead.clear();
+  }
+  while (!S().dead_forms.empty()) {
+    auto dead = std::move(S().dead_forms);
+    dead.clear();
+  }
+}
+
+bool RunUntil(const std::function<bool()>& done, OnExhausted on_exhausted) {
+  Scope scope(false);
+  try {
+    while (true) {
+      if (S().ended) return false;
+      if (done()) return true;
+      if (S().handlers == 0) CollectGraveyard();
+      if (FireDueTimer()) continue;
+      PresentIfChanged();
+      InputEvent e;
+      switch (S().backend->WaitEvent(NextTimerDue(), e)) {
+        case Backend::Wait::kEvent:
+          DispatchEvent(e);
+          break;
+        case Backend::Wait::kTimeout:
+          break;
+        case Backend::Wait::kExhausted:
+          if (on_exhausted == OnExhausted::kReturn) return true;
+          End();
+          break;
+      }
+    }
+  } catch (const ProgramEnded&) {
+    if (!scope.Outermost()) throw;
+    return false;
+  }
+}
+
+}  // namespace detail
+
+void InstallBackend(std::unique_ptr<Backend> backend) {
+  S().backend = backend ? std::move(backend) : std::make_unique<IdleBackend>();
+  platform::SetClockSource({[] { return S().backend->NowMs(); }, S().backend->WallClock()});
+  detail::Invalidate();
+}
+
+Backend& CurrentBackend() { return *S().backend; }
+
+void Run() {
+  detail::RunUntil([] { return LoadedForms().empty(); });
+}
+
+void DoEvents() {
+  detail::Scope scope(false);
+  try {
+    while (!S().ended) {
+      if (detail::FireDueTimer()) continue;
+      InputEvent e;
+      if (S().backend->WaitEvent(detail::Now(), e) != Backend::Wait::kEvent) break;
+      DispatchEvent(e);
+    }
+    PresentIfChanged();
+  } catch (const ProgramEnded&) {
+    if (!scope.Outermost()) throw;
+  }
+}
+
+bool PumpUntil(const std::function<bool()>& done, int64_t timeout_ms, int slice_ms) {
+  detail::Scope scope(false);
+  const int64_t end = detail::Now() + timeout_ms;
+  try {
+    while (true) {
+      if (done()) return true;
+      if (S().ended || detail::Now() >= end) return false;
+      if (detail::FireDueTimer()) continue;
+      PresentIfChanged();
+      int64_t deadline = std::min({detail::Now() + std::max(slice_ms, 0), end, detail::NextTimerDue()});
+      InputEvent e;
+      switch (S().backend->WaitEvent(deadline, e)) {
+        case Backend::Wait::kEvent:
+          DispatchEvent(e);
+          break;
+        case Backend::Wait::kTimeout:
+          break;
+        case Backend::Wait::kExhausted:
+          End();
+          break;
+      }
+    }
+  } catch (const ProgramEnded&) {
+    if (!scope.Outermost()) throw;
+    return false;
+  }
+}
+
+void End() {
+  S().ended = true;
+  if (S().handlers + S().loops > 0) throw ProgramEnded{};
+}
+
+bool Ended() { return S().ended; }
+
+void ResetRuntime() {
+  ResetForms();
+  detail::CollectGraveyard();
+  Wm().Reset();
+  ResetCompositor();
+  S().ended = false;
+  S().handlers = 0;
+  S().loops = 0;
+  detail::Invalidate();
+}
+
+}  // namespace xpexam::forms
