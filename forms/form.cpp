@@ -205,11 +205,12 @@ void Form::ShowModal() {
   if (!loaded_) return;
   Form* before = Wm().Active();
   Show();
-  Wm().PushModal(this);
-  Wm().Activate(this);
-  detail::Invoke([this] { detail::RunUntil([this] { return !visible_ || !loaded_; }); });
-  Wm().PopModal(this);
-  if (before && before != this && before->loaded_ && before->visible_ && before->window_state_ != 1)
+  {
+    ModalScope modal(this);
+    Wm().Activate(this);
+    detail::Invoke([this] { detail::RunUntil([this] { return !visible_ || !loaded_; }); });
+  }
+  if (!Ended() && before && before != this && before->loaded_ && before->visible_ && before->window_state_ != 1)
     Wm().Activate(before);
 }
 
