@@ -213,8 +213,9 @@ void End() {
 bool Ended() { return S().ended; }
 
 void ResetRuntime() {
-  ResetForms();
+  // Buried controls refer to their windows: they go first.
   detail::CollectGraveyard();
+  ResetForms();
   Wm().Reset();
   ResetCompositor();
   S().ended = false;
