@@ -44,8 +44,9 @@ struct LoopState {
 };
 
 LoopState& S() {
-  static LoopState state;
-  return state;
+  // Never destroyed, like the other runtime singletons: windows may outlive static destruction.
+  static auto* state = new LoopState;
+  return *state;
 }
 
 void DispatchEvent(InputEvent& e) {

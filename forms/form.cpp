@@ -14,8 +14,8 @@ namespace xpexam::forms {
 class FormRegistry {
  public:
   static FormRegistry& Get() {
-    static FormRegistry registry;
-    return registry;
+    static auto* registry = new FormRegistry;
+    return *registry;
   }
   Form* Find(std::type_index type) const {
     auto it = instances_.find(type);

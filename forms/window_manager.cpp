@@ -42,8 +42,8 @@ enum MouseKind { kMove, kDown, kUp };
 }  // namespace
 
 WindowManager& Wm() {
-  static WindowManager wm;
-  return wm;
+  static auto* wm = new WindowManager;
+  return *wm;
 }
 
 // ---- Z-order and activation -------------------------------------------------------------------

@@ -145,6 +145,12 @@ TEST_F(MenuTest, ItemsKeepTheirArrayPlaceAndIndexOrder) {
   std::vector<std::string> names;
   for (MenuItem* item : f.wm100.Items()) names.push_back(item->Name() + "(" + std::to_string(item->Index()) + ")");
   EXPECT_EQ(names, (std::vector<std::string>{"sMain1(-1)", "sInde1(0)", "sInde1(1)", "sInde1(2)", "sInde1(3)", "sMain2(-1)"}));
+  f.sInde1.Unload(1);
+  f.sInde1.Load(7);
+  names.clear();
+  for (MenuItem* item : f.wm100.Items()) names.push_back(item->Name() + "(" + std::to_string(item->Index()) + ")");
+  EXPECT_EQ(names, (std::vector<std::string>{"sMain1(-1)", "sInde1(0)", "sInde1(2)", "sInde1(3)", "sInde1(7)", "sMain2(-1)"}));
+  EXPECT_EQ(f.sInde1[7].Caption(), "打开");  // a loaded element copies the lowest one
 }
 
 // A window that asks a question with the system message box.
