@@ -24,6 +24,10 @@ void DoEvents();
 // timers, calling done() between them, until done() is true (returns true), timeout_ms passes on
 // the runtime's clock or the program ends (returns false). Waits at most slice_ms at a time.
 bool PumpUntil(const std::function<bool()>& done, int64_t timeout_ms, int slice_ms = 10);
+// One turn of the loop for code that waits in a loop of its own (the network helper's and the
+// tick service's pump, installed into platform::SetEventPump with the backend): fires due
+// timers and handles pending input; when there was none, waits up to max_wait_ms for some.
+void PumpEvents(int max_wait_ms);
 
 // Thrown by End() to leave the handler that called it; the outermost loop catches it. Not a
 // std::exception, so the failure convention's Try and TryReport let it through.

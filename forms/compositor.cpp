@@ -11,8 +11,9 @@ namespace xpexam::forms {
 class Compositor {
  public:
   static Compositor& Get() {
-    static Compositor compositor;
-    return compositor;
+    // Never destroyed: windows may still be torn down during the program's exit.
+    static auto* compositor = new Compositor;
+    return *compositor;
   }
 
   bool NeedsCompose() const {

@@ -5,6 +5,7 @@
 
 #include "forms/runtime.h"
 #include "platform/clock.h"
+#include "platform/http.h"
 
 namespace xpexam::forms {
 
@@ -43,8 +44,9 @@ struct LoopState {
 };
 
 LoopState& S() {
-  static LoopState state;
-  return state;
+  // Never destroyed, like the other runtime singletons: windows may outlive static destruction.
+  static auto* state = new LoopState;
+  return *state;
 }
 
 void DispatchEvent(InputEvent& e) {
@@ -120,8 +122,11 @@ bool RunUntil(const std::function<bool()>& done, OnExhausted on_exhausted) {
 }  // namespace detail
 
 void InstallBackend(std::unique_ptr<Backend> backend) {
-  S().backend = backend ? std::move(backend) : std::make_unique<IdleBackend>();
+  const bool real = backend != nullptr;
+  S().backend = real ? std::move(backend) : std::make_unique<IdleBackend>();
   platform::SetClockSource({[] { return S().backend->NowMs(); }, S().backend->WallClock()});
+  // Network waits keep the windows alive through this runtime's loop.
+  platform::SetEventPump(real ? platform::EventPump(PumpEvents) : platform::EventPump());
   detail::Invalidate();
 }
 
@@ -174,6 +179,33 @@ bool PumpUntil(const std::function<bool()>& done, int64_t timeout_ms, int slice_
   }
 }
 
+void PumpEvents(int max_wait_ms) {
+  detail::Scope scope(false);
+  try {
+    if (S().ended) return;
+    const int64_t deadline = std::min(detail::Now() + std::max(max_wait_ms, 0), detail::NextTimerDue());
+    bool busy = false;
+    while (detail::FireDueTimer()) busy = true;
+    InputEvent e;
+    switch (S().backend->WaitEvent(busy ? detail::Now() : deadline, e)) {
+      case Backend::Wait::kEvent:
+        DispatchEvent(e);
+        while (S().backend->WaitEvent(detail::Now(), e) == Backend::Wait::kEvent) DispatchEvent(e);
+        break;
+      case Backend::Wait::kTimeout:
+        break;
+      case Backend::Wait::kExhausted:
+        End();
+        break;
+    }
+    while (detail::FireDueTimer()) {
+    }
+    PresentIfChanged();
+  } catch (const ProgramEnded&) {
+    if (!scope.Outermost()) throw;
+  }
+}
+
 void End() {
   S().ended = true;
   if (S().handlers + S().loops > 0) throw ProgramEnded{};
@@ -182,8 +214,9 @@ void End() {
 bool Ended() { return S().ended; }
 
 void ResetRuntime() {
-  ResetForms();
+  // Buried controls refer to their windows: they go first.
   detail::CollectGraveyard();
+  ResetForms();
   Wm().Reset();
   ResetCompositor();
   S().ended = false;

@@ -14,8 +14,8 @@ namespace xpexam::forms {
 class FormRegistry {
  public:
   static FormRegistry& Get() {
-    static FormRegistry registry;
-    return registry;
+    static auto* registry = new FormRegistry;
+    return *registry;
   }
   Form* Find(std::type_index type) const {
     auto it = instances_.find(type);
@@ -205,11 +205,12 @@ void Form::ShowModal() {
   if (!loaded_) return;
   Form* before = Wm().Active();
   Show();
-  Wm().PushModal(this);
-  Wm().Activate(this);
-  detail::Invoke([this] { detail::RunUntil([this] { return !visible_ || !loaded_; }); });
-  Wm().PopModal(this);
-  if (before && before != this && before->loaded_ && before->visible_ && before->window_state_ != 1)
+  {
+    ModalScope modal(this);
+    Wm().Activate(this);
+    detail::Invoke([this] { detail::RunUntil([this] { return !visible_ || !loaded_; }); });
+  }
+  if (!Ended() && before && before != this && before->loaded_ && before->visible_ && before->window_state_ != 1)
     Wm().Activate(before);
 }
 

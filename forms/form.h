@@ -137,6 +137,8 @@ class Form : public Container {
   virtual void Form_KeyPress(int& /*key_ascii*/) {}
   virtual void Form_KeyUp(int& /*key_code*/, int /*shift*/) {}
 
+  // The close box of a bordered window was clicked.
+  virtual void CloseBoxClicked() { Unload(kUnloadFromControlMenu); }
   // Extra drawing over the client area's background and picture, below the controls.
   virtual void PaintBackground(Painter& /*painter*/, const Rect& /*client*/) {}
   // Pixels of the border and title bar around the client area.

@@ -42,6 +42,8 @@ void ReportUnhandled(const std::string& what);
 // that escapes the program's own handling is reported and the runtime goes on.
 template <class F>
 void Invoke(F&& f) {
+  // Once the program has ended no more of its code runs.
+  if (Ended()) return;
   Scope scope(true);
   try {
     f();
@@ -166,6 +168,8 @@ class WindowManager {
   void UpdateHover(const Target& t);
   void HideTip();
   Target KeyTarget() const;
+  // A point of a window's border or title bar.
+  bool NonClient(const Target& t) const;
   Form* NextActive(Form* except) const;
 
   std::vector<Form*> forms_;
@@ -189,5 +193,28 @@ class WindowManager {
   Point tip_at_;
 };
 WindowManager& Wm();
+
+// Keeps an input grab or a modal window on the window manager's stacks for a scope, also when
+// End() unwinds through it.
+class GrabScope {
+ public:
+  explicit GrabScope(InputGrab* g) : g_(g) { Wm().PushGrab(g); }
+  ~GrabScope() { Wm().PopGrab(g_); }
+  GrabScope(const GrabScope&) = delete;
+  GrabScope& operator=(const GrabScope&) = delete;
+
+ private:
+  InputGrab* g_;
+};
+class ModalScope {
+ public:
+  explicit ModalScope(Form* f) : f_(f) { Wm().PushModal(f); }
+  ~ModalScope() { Wm().PopModal(f_); }
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+ private:
+  Form* f_;
+};
 
 }  // namespace xpexam::forms

@@ -12,8 +12,8 @@ struct Timers {
   uint64_t next_seq = 0;
 };
 Timers& T() {
-  static Timers timers;
-  return timers;
+  static auto* timers = new Timers;
+  return *timers;
 }
 bool Waiting(const TimerSlot* s) { return s->enabled && !s->running && s->interval > 0; }
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "forms/draw.h"
 #include "forms/runtime.h"
 #include "platform/strings.h"
 
@@ -41,8 +42,8 @@ enum MouseKind { kMove, kDown, kUp };
 }  // namespace
 
 WindowManager& Wm() {
-  static WindowManager wm;
-  return wm;
+  static auto* wm = new WindowManager;
+  return *wm;
 }
 
 // ---- Z-order and activation -------------------------------------------------------------------
@@ -130,6 +131,7 @@ void WindowManager::Activate(Form* f) {
 
 void WindowManager::PopModal(Form* f) {
   std::erase(modal_, f);
+  if (Ended()) return;
   if (!active_ || !active_->Visible() || !active_->Loaded()) Activate(NextActive(nullptr));
 }
 
@@ -387,7 +389,7 @@ void WindowManager::MouseMove(const InputEvent& e) {
     return;
   }
   Target t = TargetAt(pointer_);
-  if (!t || !InputAllowed(t.form)) {
+  if (!t || !InputAllowed(t.form) || NonClient(t)) {
     UpdateHover({});
     return;
   }
@@ -410,6 +412,21 @@ void WindowManager::MouseDown(const InputEvent& e) {
   if (active_ != t.form) Activate(t.form);
   if (!InputAllowed(t.form)) {
     swallowed_ |= e.button;
+    return;
+  }
+  if (NonClient(t)) {
+    // The title bar drags the window; the close box asks it to close.
+    const Rect r = t.form->ScreenRectPx();
+    const int x = pointer_.x - r.x, y = pointer_.y - r.y;
+    if (e.button == kLeftButton && CloseBoxRect(r.w).Contains(x, y)) {
+      swallowed_ |= e.button;
+      Form* f = t.form;
+      detail::Invoke([f] { f->CloseBoxClicked(); });
+    } else if (e.button == kLeftButton && y < t.form->NonClient().top) {
+      t.form->DragWindow();
+    } else {
+      swallowed_ |= e.button;
+    }
     return;
   }
   if (t.control && t.control->CanFocus() && Usable(t.control)) SetFocus(t.control);
@@ -449,7 +466,7 @@ void WindowManager::MouseUp(const InputEvent& e) {
   const bool captured = static_cast<bool>(capture_);
   Target t = captured ? capture_ : TargetAt(pointer_);
   if (buttons_ == 0) capture_ = {};
-  if (!t || (!captured && !InputAllowed(t.form))) return;
+  if (!t || (!captured && (!InputAllowed(t.form) || NonClient(t)))) return;
   DeliverMouse(t, kUp, e.button, e.shift);
   if (e.button != kLeftButton) return;
   const bool after_dbl = dbl_release_;
@@ -462,6 +479,10 @@ void WindowManager::MouseUp(const InputEvent& e) {
   } else {
     detail::Invoke([&] { t.form->Form_Click(); });
   }
+}
+
+bool WindowManager::NonClient(const Target& t) const {
+  return !t.control && !t.form->ClientScreenRect().Contains(pointer_.x, pointer_.y);
 }
 
 Target WindowManager::KeyTarget() const {
@@ -574,9 +595,8 @@ void Form::DragWindow() {
   if (!loaded_ || !visible_ || window_state_ != 0 || !(Wm().ButtonsHeld() & kLeftButton)) return;
   Wm().ReleaseCapture();
   DragGrab grab(*this, Wm().Pointer());
-  Wm().PushGrab(&grab);
+  GrabScope scope(&grab);
   detail::Invoke([&] { detail::RunUntil([&] { return grab.done() || !loaded_; }); });
-  Wm().PopGrab(&grab);
 }
 
 }  // namespace xpexam::forms

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "forms/app.h"
+#include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/timer.h"
 #include "platform/clock.h"
+#include "platform/http.h"
 #include "tests/forms/forms_test_util.h"
 
 namespace xpexam::forms {
@@ -19,7 +21,12 @@ class FrmTimers : public FormOf<FrmTimers> {
   Timer TimA{*this, "TimA", 100, false};
   Timer TimB{*this, "TimB", 100, false};
   Timer TimC{*this, "TimC", 250, false};
+  ControlArray<Timer> TimArr{*this, "TimArr", {1, 4}};
   FrmTimers() {
+    TimArr.Tick = [this](int i) {
+      (*log)("TimArr(" + std::to_string(i) + ") " + std::to_string(platform::TickCount()));
+      TimArr[i].SetEnabled(false);
+    };
     for (Timer* t : {&TimA, &TimB, &TimC})
       t->Tick = [t] { (*log)(t->Name() + " " + std::to_string(platform::TickCount())); };
   }
@@ -79,6 +86,17 @@ TEST_F(TimerTest, ATickHandlerIsNeverReentered) {
   EXPECT_EQ(ticks, 1 + 1 + 4);
 }
 
+TEST_F(TimerTest, TimerArraysTickWithTheirIndex) {
+  auto& f = FrmTimers::Get();
+  f.TimArr[4].SetInterval(50);
+  f.TimArr[1].SetInterval(50);
+  f.TimArr[4].SetEnabled(true);
+  f.TimArr[1].SetEnabled(true);
+  in_.Wait(200);
+  Pump();
+  EXPECT_EQ(log_.lines, (Lines{"TimArr(4) 50", "TimArr(1) 50"}));
+}
+
 TEST_F(TimerTest, UnloadingTheWindowStopsItsTimers) {
   auto& f = FrmTimers::Get();
   f.TimA.SetEnabled(true);
@@ -97,6 +115,34 @@ TEST_F(TimerTest, TheVirtualClockDrivesTickCountAndNow) {
   EXPECT_EQ(platform::Now(), (platform::DateTime{2026, 1, 1, 9, 1, 1}));
   EXPECT_EQ(AddSeconds({2025, 12, 31, 23, 59, 59}, 1), (platform::DateTime{2026, 1, 1, 0, 0, 0}));
   EXPECT_EQ(AddSeconds({2024, 2, 28, 12, 0, 0}, 86400), (platform::DateTime{2024, 2, 29, 12, 0, 0}));
+}
+
+}  // namespace
+}  // namespace xpexam::forms
+
+namespace xpexam::forms {
+namespace {
+
+// Code that waits in a loop of its own (a network request, the tick service) keeps the windows
+// alive through the pump installed with the backend.
+TEST_F(TimerTest, WaitsOfOtherCodePumpTimersAndInput) {
+  auto& f = FrmTimers::Get();
+  f.TimA.SetInterval(20);
+  f.TimA.SetEnabled(true);
+  in_.Wait(1000);
+  int turns = 0;
+  while (platform::TickCount() < 100) {
+    platform::PumpEvents(10);
+    ++turns;
+  }
+  EXPECT_EQ(log_.lines, (Lines{"TimA 20", "TimA 40", "TimA 60", "TimA 80", "TimA 100"}));
+  EXPECT_EQ(turns, 10);
+  // PumpUntil: done as soon as a queued action says so, or false at the time-out.
+  bool done = false;
+  in_.Wait(30);
+  in_.Call([&] { done = true; });
+  EXPECT_TRUE(PumpUntil([&] { return done; }, 1000));
+  EXPECT_FALSE(PumpUntil([] { return false; }, 50));
 }
 
 }  // namespace

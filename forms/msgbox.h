@@ -1,0 +1,30 @@
+#pragma once
+// The system message box: a modal window with a title, an icon, the prompt and OK, OK/Cancel or
+// Yes/No buttons, clickable like any window; it returns the button chosen.
+#include <string>
+
+namespace xpexam::forms {
+
+// Buttons and icons (added together).
+constexpr int kOkOnly = 0;
+constexpr int kOkCancel = 1;
+constexpr int kYesNo = 4;
+constexpr int kCritical = 16;
+constexpr int kQuestion = 32;
+constexpr int kExclamation = 48;
+constexpr int kInformation = 64;
+// Answers.
+constexpr int kOk = 1;
+constexpr int kCancel = 2;
+constexpr int kYes = 6;
+constexpr int kNo = 7;
+
+// The title of message boxes given none (the application title).
+void SetAppTitle(std::string title);
+const std::string& AppTitle();
+
+// Shows the box modally; timers keep firing meanwhile. Enter chooses the focused button, Esc
+// and the close box cancel (OK for a box with OK only; a Yes/No box has no cancel).
+int MsgBox(const std::string& prompt, int buttons = kOkOnly, const std::string& title = "");
+
+}  // namespace xpexam::forms

@@ -1,0 +1,105 @@
+// xpexam-script: runs the program headless, as if started in the program folder, and feeds it a
+// scenario script (see forms/script.h). Exits 0 when the script has run, non-zero with a message
+// for a bad command line or script line.
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "forms/app.h"
+#include "forms/headless.h"
+#include "forms/program.h"
+#include "forms/script.h"
+#include "platform/clock.h"
+#include "platform/strings.h"
+
+namespace {
+
+using namespace xpexam;
+
+int Usage(const std::string& problem) {
+  std::cerr << "xpexam-script: " << problem << "\n"
+            << "usage: xpexam-script --program-dir DIR --script FILE [--screen 1024x768] [--twips-per-pixel 15]\n"
+            << "                     [--now \"2026-01-01 09:00:00\"] [--seed N] [--form NAME]\n";
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string program_dir, script_path, form;
+  int width = 1024, height = 768;
+  double tpp = 15;
+  platform::DateTime now{2026, 1, 1, 9, 0, 0};
+  std::optional<unsigned long long> seed;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (i + 1 >= argc) return Usage("missing value after " + arg);
+    const std::string value = argv[++i];
+    if (arg == "--program-dir") {
+      program_dir = value;
+    } else if (arg == "--script") {
+      script_path = value;
+    } else if (arg == "--form") {
+      form = value;
+    } else if (arg == "--screen") {
+      char x = 0;
+      std::istringstream in(value);
+      if (!(in >> width >> x >> height) || x != 'x' || width <= 0 || height <= 0) return Usage("bad --screen " + value);
+    } else if (arg == "--twips-per-pixel") {
+      tpp = std::atof(value.c_str());
+      if (!(tpp > 0)) return Usage("bad --twips-per-pixel " + value);
+    } else if (arg == "--now") {
+      if (!platform::ParseDateTime(value, now)) return Usage("bad --now " + value);
+    } else if (arg == "--seed") {
+      char* end = nullptr;
+      seed = std::strtoull(value.c_str(), &end, 10);
+      if (*end) return Usage("bad --seed " + value);
+    } else {
+      return Usage("unknown option " + arg);
+    }
+  }
+  if (program_dir.empty() || script_path.empty()) return Usage("--program-dir and --script are required");
+
+  std::ifstream file(script_path, std::ios::binary);
+  if (!file) return Usage("cannot read " + script_path);
+  std::stringstream text;
+  text << file.rdbuf();
+
+  char cwd[PATH_MAX];
+  bool shot_failed = false;
+  forms::ScriptOptions options;
+  options.out = &std::cout;
+  options.err = &std::cerr;
+  options.base_dir = getcwd(cwd, sizeof cwd) ? cwd : "";
+  options.failed = &shot_failed;
+  std::vector<forms::ScriptCommand> commands;
+  if (auto error = forms::ParseScript(text.str(), options, commands)) {
+    std::cerr << script_path << ":" << error->line << ": " << error->message << "\n";
+    return 1;
+  }
+  const bool program = static_cast<bool>(forms::ProgramEntry());
+  if (!program && form.empty()) return Usage("no program start-up is built in: name a window with --form");
+  if (chdir(program_dir.c_str()) != 0) return Usage("cannot enter " + program_dir);
+
+  forms::HeadlessSession session(width, height, tpp, now);
+  if (seed) platform::Randomize(*seed);
+  for (const auto& c : commands) c.queue(session.Input());
+  try {
+    if (program) {
+      forms::ProgramEntry()();
+    } else if (!forms::StartForm(form)) {
+      std::string names;
+      for (const auto& n : forms::StartFormNames()) names += " " + n;
+      return Usage("no window named " + form + " (known:" + names + ")");
+    }
+    forms::Run();
+  } catch (const forms::ProgramEnded&) {
+  }
+  if (session.Input().Pending()) std::cerr << "xpexam-script: the program ended before the script did\n";
+  return shot_failed ? 1 : 0;
+}
