@@ -67,7 +67,7 @@ enum class EventType {
   kKeyDown,
   kKeyUp,
   kText,  // characters typed (UTF-8), after the key's KeyDown
-  kQuit,  // the host asks the program to end
+  kQuit,  // the host window is closed: a close request to the active window
   kCall,  // runs `call` inside the loop (tests and scripts probing state at that point)
 };
 

@@ -52,7 +52,8 @@ LoopState& S() {
 void DispatchEvent(InputEvent& e) {
   switch (e.type) {
     case EventType::kQuit:
-      End();
+      // Closing the host window is a close request to the active window; it may refuse.
+      if (Form* f = ActiveForm()) detail::Invoke([f] { f->Unload(kUnloadFromControlMenu); });
       break;
     case EventType::kCall:
       detail::Invoke([&] { e.call(); });

@@ -1,0 +1,68 @@
+#pragma once
+// The backend on a real display: the virtual screen is one SDL2 host window, input is the
+// person's mouse and keyboard (text through SDL's text input, so a desktop input method types
+// Chinese), time is the real clock and waits sleep until the next event or timer.
+//
+//   int main() { return forms::RunWithSdl([] { FrmStart::Get(); }); }
+//
+// Keys: Alt+F4, F10 and Alt alone reach the program as keys wherever the host lets them through.
+// On X11 a window manager usually takes Alt+F4 for itself and sends a close request instead;
+// closing the host window reaches the runtime as EventType::kQuit. Ctrl+C or SIGTERM in the
+// terminal still kill the process (SDL's own signal handlers are off).
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "forms/backend.h"
+#include "forms/sdl_input.h"
+
+namespace xpexam::forms {
+
+struct SdlOptions {
+  std::string title = "xpexam";
+  // The host window's size; the display's usable area caps it.
+  int width = 1024;
+  int height = 768;
+};
+
+class SdlBackend : public Backend {
+ public:
+  // Opens the host window; throws std::runtime_error with SDL's reason when it cannot.
+  explicit SdlBackend(const SdlOptions& options = {});
+  ~SdlBackend() override;
+  SdlBackend(const SdlBackend&) = delete;
+  SdlBackend& operator=(const SdlBackend&) = delete;
+
+  int ScreenWidth() const override { return width_; }
+  int ScreenHeight() const override { return height_; }
+  int64_t NowMs() override;
+  Wait WaitEvent(int64_t deadline_ms, InputEvent& out) override;
+  void Present(const Canvas& frame) override;
+  void SetPointer(int shape, const PicturePtr& custom) override;
+
+  // The host window's position on the display (its drawing area's top left corner).
+  std::pair<int, int> WindowPosition() const;
+
+ private:
+  enum class Host { kNone, kResized };
+  Host HandleHostEvent(const SDL_Event& e);
+  void Redraw();
+  SDL_Cursor* SystemCursor(int shape);
+
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int texture_w_ = 0, texture_h_ = 0;
+  int width_ = 0, height_ = 0;
+  SdlInput input_;
+  std::array<SDL_Cursor*, SDL_NUM_SYSTEM_CURSORS> system_cursors_{};
+  SDL_Cursor* custom_cursor_ = nullptr;
+};
+
+// Opens the host window, installs its backend, runs start() (which loads and shows the first
+// window) and then the main loop until the program ends; closes the window afterwards.
+// Returns 0, or 1 after saying why on stderr when no window can be opened.
+int RunWithSdl(const std::function<void()>& start, const SdlOptions& options = {});
+
+}  // namespace xpexam::forms

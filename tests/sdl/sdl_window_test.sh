@@ -1,0 +1,151 @@
+#!/bin/sh
+# The SDL backend on a real X display. Starts the demo window under Xvfb and checks that the
+# screen shows exactly what the headless backend renders for it, that waiting for input costs no
+# CPU, and that real mouse and keyboard input (xdotool) reaches the window's handlers as the
+# runtime's events, ending with Esc, which ends the program.
+# Usage: sdl_window_test.sh <demo program> <work folder>
+set -u
+demo=$1
+work=$2
+
+if [ "${SDL_WINDOW_TEST_INSIDE:-}" != 1 ]; then
+  # xvfb-run -a may choose a display number that a concurrent run takes first: try again then.
+  for attempt in 1 2 3; do
+    rm -rf "$work"
+    mkdir -p "$work"
+    SDL_WINDOW_TEST_INSIDE=1 xvfb-run -a -s '-screen 0 1024x768x24' sh "$0" "$demo" "$work"
+    status=$?
+    [ -e "$work/started" ] && exit $status
+    echo "Xvfb did not start (attempt $attempt)"
+    sleep 1
+  done
+  exit 1
+fi
+
+touch "$work/started"
+export SDL_VIDEODRIVER=x11
+unset WAYLAND_DISPLAY
+"$demo" "$work" >"$work/demo.out" 2>&1 &
+pid=$!
+
+fail() {
+  echo "FAIL: $*"
+  kill "$pid" 2>/dev/null
+  if [ -s "$work/demo.out" ]; then
+    echo "-- demo output:"
+    cat "$work/demo.out"
+  fi
+  exit 1
+}
+x() { timeout 5 xdotool "$@"; }
+running() { [ -e "/proc/$pid" ] && ! grep -q '^[0-9]* ([^)]*) Z' "/proc/$pid/stat" 2>/dev/null; }
+# Retries a check every 50 ms for at most 10 s, giving up early when the demo has ended.
+poll() {
+  n=0
+  until "$@"; do
+    n=$((n + 1))
+    if [ $n -ge 200 ] || ! running; then return 1; fi
+    sleep 0.05
+  done
+}
+
+find_window() {
+  wid=$(x search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+  [ -n "$wid" ]
+}
+poll find_window || fail "no window appeared"
+eval "$(x getwindowgeometry --shell "$wid")"
+[ "${WIDTH}x${HEIGHT}" = "$(identify -format '%wx%h' "$work/headless.png")" ] ||
+  fail "the window is ${WIDTH}x${HEIGHT}, not the headless screen's size"
+
+# Over the label, whose pointer is a custom cursor picture.
+x mousemove $((X + 50)) $((Y + 40)) || fail "xdotool mousemove"
+
+same_as_headless() {
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/screen.png" 2>/dev/null &&
+    compare -metric AE "$work/screen.png" "$work/headless.png" "$work/diff.png" 2>"$work/differing_pixels"
+}
+poll same_as_headless ||
+  fail "the window differs from the headless rendering in $(cat "$work/differing_pixels") pixels (see $work/screen.png, diff.png)"
+
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+before=$(cpu_ticks)
+sleep 0.5
+used=$(($(cpu_ticks) - before))
+[ "$used" -le 10 ] || fail "waiting idle for 0.5 s used $used CPU ticks"
+
+# The picture box covers window pixels 30..150 x 70..170; presses are 20 pixels apart so that
+# only the deliberate double-click counts as one.
+at() { echo "mousemove $((X + $1)) $((Y + $2))"; }
+x $(at 40 80) click 1 &&
+  x $(at 60 80) keydown shift click 1 keyup shift &&
+  x $(at 80 80) click 3 &&
+  x $(at 100 80) click 2 &&
+  x $(at 120 80) click --repeat 2 --delay 100 1 &&
+  x key F10 &&
+  x keydown alt keydown F4 keyup F4 keyup alt &&
+  x key alt &&
+  x key KP_Enter Left Delete BackSpace &&
+  x keydown ctrl key c keyup ctrl &&
+  x type 'a中文' &&
+  x key Escape || fail "xdotool"
+
+ended() { ! running; }
+poll ended || fail "Esc did not end the program"
+wait "$pid"
+status=$?
+[ "$status" -eq 0 ] || fail "the demo exited with status $status"
+
+cat >"$work/expected.log" <<'EOF'
+MouseDown 1 0
+MouseUp 1 0
+Click
+KeyDown 16 1
+MouseDown 1 1
+MouseUp 1 1
+Click
+KeyUp 16 0
+MouseDown 2 0
+MouseUp 2 0
+MouseDown 4 0
+MouseUp 4 0
+MouseDown 1 0
+MouseUp 1 0
+Click
+DblClick
+MouseUp 1 0
+KeyDown 121 0
+KeyUp 121 0
+KeyDown 18 4
+KeyDown 115 4
+KeyUp 115 4
+KeyUp 18 0
+KeyDown 18 4
+KeyUp 18 0
+KeyDown 13 0
+KeyPress 13
+KeyUp 13 0
+KeyDown 37 0
+KeyUp 37 0
+KeyDown 46 0
+KeyUp 46 0
+KeyDown 8 0
+KeyPress 8
+KeyUp 8 0
+KeyDown 17 2
+KeyDown 67 2
+KeyUp 67 2
+KeyUp 17 0
+KeyDown 65 0
+KeyPress 97
+KeyUp 65 0
+KeyPress 20013
+KeyPress 25991
+KeyDown 27 0
+KeyPress 27
+KeyUp 27 0
+EOF
+# Close requests are the runtime's business, not the backend's.
+grep -v '^QueryUnload' "$work/events.log" >"$work/received.log"
+diff -u "$work/expected.log" "$work/received.log" || fail "the events differ from the expected ones"
+echo "ok: pixels match, idle CPU $used ticks in 0.5 s, $(wc -l <"$work/received.log") events as expected"
