@@ -84,7 +84,7 @@ class Compositor {
     Rect r = f.ScreenRectPx();
     if (r.Empty()) return;
     p.Push(r);
-    Form::Frame nc = f.NonClient();
+    Form::Edges nc = f.NonClient();
     if (f.BorderStyle() != 0) DrawWindowFrame(p, r.w, r.h, nc.top, f.Caption(), &f == Wm().Active());
     Rect client{nc.left, nc.top, std::max(0, r.w - nc.left - nc.right), std::max(0, r.h - nc.top - nc.bottom)};
     p.Push(client);

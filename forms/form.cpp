@@ -81,14 +81,14 @@ Rect Form::ScreenRectPx() const {
   return {TwipsToPixels(left_), TwipsToPixels(top_), TwipsToPixels(width_), TwipsToPixels(height_)};
 }
 
-Form::Frame Form::NonClient() const {
+Form::Edges Form::NonClient() const {
   if (border_style_ == 0) return {};
   return {3, 25, 3, 3};
 }
 
 Rect Form::ClientScreenRect() const {
   Rect r = ScreenRectPx();
-  Frame nc = NonClient();
+  Edges nc = NonClient();
   return {r.x + nc.left, r.y + nc.top, std::max(0, r.w - nc.left - nc.right), std::max(0, r.h - nc.top - nc.bottom)};
 }
 
@@ -98,11 +98,11 @@ double Form::Width() const { return window_state_ == 2 ? forms::ScreenWidth() : 
 double Form::Height() const { return window_state_ == 2 ? forms::ScreenHeight() : height_; }
 
 double Form::ScaleWidth() const {
-  Frame nc = NonClient();
+  Edges nc = NonClient();
   return std::max(0.0, Width() - PixelsToTwips(nc.left + nc.right));
 }
 double Form::ScaleHeight() const {
-  Frame nc = NonClient();
+  Edges nc = NonClient();
   return std::max(0.0, Height() - PixelsToTwips(nc.top + nc.bottom));
 }
 

@@ -142,10 +142,10 @@ class Form : public Container {
   // Extra drawing over the client area's background and picture, below the controls.
   virtual void PaintBackground(Painter& /*painter*/, const Rect& /*client*/) {}
   // Pixels of the border and title bar around the client area.
-  struct Frame {
+  struct Edges {
     int left = 0, top = 0, right = 0, bottom = 0;
   };
-  Frame NonClient() const;
+  Edges NonClient() const;
 
  private:
   friend class Control;

@@ -105,7 +105,7 @@ class MessageBoxForm : public Form {
     const int cw = std::max({text_x + text.width + 18, buttons_w + 24, 120});
     const int by = content_bottom + 16;
     const int ch = by + 23 + 11;
-    const Frame nc = NonClient();
+    const Edges nc = NonClient();
     Move(0, 0, PixelsToTwips(cw + nc.left + nc.right), PixelsToTwips(ch + nc.top + nc.bottom));
     prompt_.SetBackStyle(0);
     prompt_.SetUseMnemonic(false);
