@@ -1,0 +1,197 @@
+// What each kind of step needs once its record is laid out, the completion of a question on
+// its final record, and the advance to the next record.
+#include "desktop/frm_main.h"
+
+#include "desktop/menu_bar.h"
+#include "desktop/step_record.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "session/frm_tm.h"
+
+namespace xpexam::desktop {
+
+using frame::gCurQuestion;
+using frame::gQuestionStatus;
+using frame::gScaleX;
+using frame::gScaleY;
+using frame::gStepLine;
+using frame::kStatusCompleted;
+using platform::Try;
+
+namespace {
+
+void AddCompletedBit() {
+  Try([] {
+    if (gQuestionStatus[gCurQuestion] < kStatusCompleted) gQuestionStatus[gCurQuestion] += kStatusCompleted;
+  });
+}
+
+// The substitute box takes the answer box's text, place and size; the text assignment runs the
+// substitute's own check at once.
+template <class Box>
+void TakeAnswerBoxPlace(Box& box, forms::TextBox& from) {
+  Try([&] { box.SetLeft(from.Left()); });
+  Try([&] { box.SetTop(from.Top()); });
+  Try([&] { box.SetHeight(from.Height()); });
+  Try([&] { box.SetWidth(from.Width()); });
+  Try([&] { box.SetVisible(true); });
+  Try([&] { from.SetVisible(false); });
+}
+
+}  // namespace
+
+bool FrmMain::SetUpStepCode(uint64_t load) {
+  const StepRecord rec(gStepLine);
+  const std::string code = rec.StepCode();
+  Try([&] { mStepCode = rec.StepCodeValue(); });
+  if (mStepCode == 7000) {
+    Try([&] { Label1.SetWidth(1); });
+    Try([&] { Label1.SetHeight(1); });
+  }
+  Try([&] { Timer3.SetEnabled(mStepCode == 8888); });
+  if (code == "9999") CompleteQuestion();
+
+  if (code == "0021") {
+    Try([&] { Text2.SetText(Text1.Text()); });
+    if (load != load_count_) return false;
+    TakeAnswerBoxPlace(Text2, Text1);
+  } else {
+    Try([&] { Text2.SetVisible(false); });
+  }
+  if (code == "0027") {
+    Try([&] { Text3.SetText(Text1.Text()); });
+    if (load != load_count_) return false;
+    TakeAnswerBoxPlace(Text3, Text1);
+  } else {
+    Try([&] { Text3.SetVisible(false); });
+  }
+  Try([&] { Text3.SetFontName(Text1.FontName()); });
+  Try([&] { Text3.SetFontSize(Text1.FontSize()); });
+  Try([&] { Text3.SetFontBold(Text1.FontBold()); });
+  Try([&] { Text3.SetFontItalic(Text1.FontItalic()); });
+  Try([&] { Text3.SetFontUnderline(Text1.FontUnderline()); });
+  Try([&] { Text3.SetForeColor(Text1.ForeColor()); });
+  Try([&] { Text3.SetBackColor(Text1.BackColor()); });
+
+  SetUpTypingPrompt(code);
+  if (code.starts_with("80")) {
+    for (forms::Label* box : {&Label1, &Label4}) {
+      Try([&] { box->SetWidth(1); });
+      Try([&] { box->SetHeight(1); });
+    }
+  }
+  if (code.starts_with("L")) {
+    if (!SetUpList(load)) return false;
+  } else {
+    Try([&] { LstLA.SetVisible(false); });
+  }
+  if (code.starts_with("K")) {
+    if (!SetUpLocationList(load)) return false;
+  } else {
+    Try([&] { PicList.SetVisible(false); });
+  }
+  SetUpMenuBarFrame();
+  CheckTargetFrame();
+  KeepBarOnTop();
+  return true;
+}
+
+void FrmMain::SetUpTypingPrompt(const std::string& code) {
+  const std::string hint = LHelp.Caption();
+  const std::string shown = PromptPart(hint);
+  auto prompt = [&](const std::string& text) { Try([&] { LHelp.SetCaption(text); }); };
+  auto unselect = [&] { Try([&] { Text1.SetSelLength(0); }); };
+  if (code == "0020" || code == "0021" || code == "0025" || code == "0027") {
+    prompt("输入 " + shown);
+  } else if (code == "0024") {
+    prompt("输入 " + shown + " 并按回车键");
+  } else if (code == "0023") {
+    unselect();
+    prompt("请选中 " + shown);
+  } else if (code == "0026") {
+    unselect();
+    prompt("输入 " + shown + " 并点击红色方框处");
+  } else if (code == "0028") {
+    unselect();
+    prompt("在单元格或编辑栏中输入 " + hint + " 并按回车键或点红色方框处");
+    Try([&] { Text4.SetLeft(2835 * gScaleX); });
+    Try([&] { Text4.SetTop(1560 * gScaleY); });
+    Try([&] { Text4.SetWidth(8865 * gScaleX); });
+    Try([&] { Text4.SetHeight(255 * gScaleY); });
+    Try([&] { Text4.SetFontSize(11 * gScaleX); });
+    Try([&] { Text4.SetVisible(true); });
+  }
+  if (code != "0028") Try([&] { Text4.SetVisible(false); });
+}
+
+bool FrmMain::SetUpList(uint64_t load) {
+  const StepRecord rec(gStepLine);
+  Try([&] { LstLA.SetVisible(true); });
+  Try([&] { LstLA.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height()); });
+  Try([&] { Text1.SetVisible(false); });
+  std::string items;
+  Try([&] { items = ReadStepText(frame::gTextFile, rec.Int(9, 3)).value_or(""); });
+  Try([&] { LstLA.Clear(); });
+  for (const std::string& item : ListEntries(items)) Try([&] { LstLA.AddItem(item); });
+  // The initial selection runs the list's own check.
+  Try([&] { LstLA.SetListIndex(rec.Int(106, 3)); });
+  if (load != load_count_) return false;
+  Try([&] { LblXXK[0].SetCaption(LstLA.List(LstLA.ListIndex())); });
+  Try([&] { LblXXK[0].SetWidth(LstLA.Width()); });
+  return true;
+}
+
+bool FrmMain::SetUpLocationList(uint64_t load) {
+  const StepRecord rec(gStepLine);
+  Try([&] { PicList.SetLeft(Text1.Left()); });
+  Try([&] { PicList.SetTop(Text1.Top()); });
+  Try([&] { PicList.SetVisible(true); });
+  // Choosing the initial entry runs the location check.
+  Try([&] { ImgLiN_Click(rec.Int(9, 1)); });
+  return load == load_count_;
+}
+
+void FrmMain::SetUpMenuBarFrame() {
+  const StepRecord rec(gStepLine);
+  if (auto frame = MenuBarFrame(rec)) {
+    Try([&] { Shape2.Move(frame->left * gScaleX, frame->top * gScaleY, frame->width * gScaleX, frame->height * gScaleY); });
+  } else {
+    Try([&] { Shape2.Move(-2, 1, 1, 1); });
+  }
+}
+
+void FrmMain::CheckTargetFrame() {
+  const StepRecord rec(gStepLine);
+  // A tab step showing another tab than the one to select frames that tab.
+  if (rec.IsTabStep() && rec.TabShown() != rec.TabToSelect()) return;
+  if (Label1.Height() <= 10 || Label1.Width() <= 10 || !Label1.Visible()) {
+    Try([&] { Shape1.SetWidth(1); });
+    Try([&] { Shape1.SetHeight(1); });
+    Try([&] { Shape1.SetLeft(-2); });
+  }
+}
+
+void FrmMain::CompleteQuestion() {
+  AddCompletedBit();
+  if (frame::gRunMode != 3) Try([&] { LblSuccess.SetVisible(true); });
+  Try([] { session::FrmTm::Get().LblUnit.SetCaption(session::UnfinishedQuestionsCaption()); });
+  Try([] {
+    forms::Label& title = session::FrmTm::Get().LblBiao;
+    title.SetCaption(platform::Replace(title.Caption(), "(未完成)", "(已完成)"));
+  });
+}
+
+void FrmMain::doNext() {
+  if (StepRecord(gStepLine).StepCode() == "9999") {
+    AddCompletedBit();
+  } else {
+    // A next record that cannot be read leaves the question on its step: nothing completes.
+    bool readable = false;
+    Try([&] { readable = ReadQuestionStep(gCurQuestion, frame::gCurStep + 1L).has_value(); });
+    if (readable && Try([] { frame::gCurStep = platform::CInt(frame::gCurStep + 1.0); })) setData();
+  }
+  KeepBarOnTop();
+}
+
+}  // namespace xpexam::desktop

@@ -1,0 +1,241 @@
+// The question bar as a window: its layout, the closing guard, collapse to the mini bar and
+// restore, the drags, and the docking at the desktop's lower right.
+#include "session/frm_tm.h"
+
+#include "desktop/frm_main.h"
+#include "forms/pictures.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "platform/keyboard.h"
+#include "platform/strings.h"
+
+namespace xpexam::session {
+
+using frame::gScaleX;
+using frame::gScaleY;
+using platform::Try;
+
+namespace {
+
+constexpr forms::Color kWhite = 0xFFFFFF;
+constexpr forms::Color kBlue = 0xFF0000;
+
+forms::PicturePtr DataPicture(const std::string& name) { return forms::LoadPicture(frame::gDataPath + name + ".mxy"); }
+
+void Scaled(forms::Control& c, double left, double top, double width, double height) {
+  c.Move(left * gScaleX, top * gScaleY, width * gScaleX, height * gScaleY);
+}
+
+}  // namespace
+
+FrmTm::FrmTm() {
+  SetBorderStyle(0);
+  Move(0, 0, kDesignWidth, kDesignHeight);
+  for (forms::Label* l : {&lblMove, &LblBiao, &LblZXH, &LblClose, &LblUnit, &Label2, &Command2}) l->SetBackStyle(0);
+  LblBiao.SetFont({"宋体", 10, true});
+  LblBiao.SetForeColor(kWhite);
+  LblBiao.SetAutoSize(true);
+  FrmZhuYa.SetBorderStyle(0);
+  RtbTM.SetMultiLine(true);
+  RtbTM.SetLocked(true);
+  RtbTM.SetScrollBars(2);
+  RtbTM.SetFontSize(11);
+  Image2.SetCaption("显示图片");
+  Image2.SetForeColor(0);
+  Image2.SetAlignment(2);
+  for (forms::Label* l : {&LblTime, &LblName, &LblIME}) {
+    l->SetBorderStyle(1);
+    l->SetFontSize(9);
+  }
+  LblIME.SetCaption("EN");
+  LblIME.SetForeColor(kWhite);
+  LblIME.SetBackColor(kBlue);
+  PTime.SetBorderStyle(0);
+  LblTimeJD.SetBackColor(kBlue);
+  PicUnit.SetBorderStyle(0);
+  LblUnit.SetFontSize(9);
+  LblUnit.SetAutoSize(true);
+  FrmZXH.SetBorderStyle(0);
+  FrmZXH.Move(0, 0, 810, 870);
+  FrmZXH.SetVisible(false);
+  Label2.Move(0, 0, 810, 270);
+  Command2.Move((810 - 645) / 2.0, 270, 645, 540);
+  mIme.SetCaption("输入法");
+  mIme.SetVisible(false);
+  mEng.SetCaption("英语（美国）");
+  mEng.Click = [this] { ChooseLayout(ime_layouts_[0]); };
+  for (int k = 1; k <= 10; ++k) {
+    mCn.push_back(std::make_unique<forms::MenuItem>(mIme, "mCn" + std::to_string(k)));
+    mCn.back()->SetCaption("中文" + std::to_string(k));
+    mCn.back()->Click = [this, k] { ChooseLayout(ime_layouts_[k]); };
+  }
+
+  CmdGN.Click = [this](int i) { CmdGN_Click(i); };
+  Image2.Click = [this] { Image2_Click(); };
+  LblZXH.Click = [this] { LblZXH_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  Command2.MouseMove = [this](int, int, double, double) { Command2.SetBorderStyle(1); };
+  FrmZXH.MouseMove = [this](int, int, double, double) { Command2.SetBorderStyle(0); };
+  FrmZXH.MouseDown = [this](int b, int, double, double) { FrmZXH_MouseDown(b); };
+  Label2.MouseDown = [this](int b, int, double, double) { Label2_MouseDown(b); };
+  lblMove.MouseDown = [this](int b, int, double, double) { lblMove_MouseDown(b); };
+  RtbTM.Click = [] { RestoreDesktop(); };
+  RtbTM.KeyUp = [](int&, int) { RestoreDesktop(); };
+  PicUnit.KeyUp = [](int&, int) { Try([] { RestoreDesktop(); }); };
+  CmdEn.Click = [this] { CmdEn_Click(); };
+  LblIME.Click = [this] { LblIME_Click(); };
+  LblUnit.Click = [this] { LblUnit_Click(); };
+  LblUnit.MouseMove = [this](int, int, double, double) { LblUnit_Click(); };
+  TimerREDO.Tick = [this] { TimerREDO_Timer(); };
+  TimKsModel.Tick = [this] { TimKsModel_Timer(); };
+}
+
+void FrmTm::Form_Load() {
+  Try([&] { SetIcon(DataPicture("l62011")); });
+  Try([&] { SetWidth(kDesignWidth * gScaleX); });
+  Try([&] { SetHeight(kDesignHeight * gScaleY); });
+  Try([&] { SetPicture(DataPicture("l01046")); });
+  Try([&] { ImgLogo1.Move(60 * gScaleX, 30 * gScaleY); });
+  Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
+  for (long i = 1; i <= 500; ++i) frame::gQuestionStep[i] = 1;
+  Try([&] { SetTopMost(true); });
+  // Out of the way until the desktop docks the bar at its lower right.
+  Try([&] { Move(15360 * gScaleX - Width(), 9000 * gScaleY - Height()); });
+  LayOut();
+  BuildImeMenu();
+}
+
+void FrmTm::LayOut() {
+  const double w = Width();
+  Try([&] { lblMove.Move(0, 0, w, 450 * gScaleY); });
+  Try([&] { LblBiao.Move(510 * gScaleX, 90 * gScaleY); });
+  Try([&] { LblBiao.SetFontSize(10 * gScaleX); });
+  Try([&] { LblZXH.Move(w - 795 * gScaleX, 30 * gScaleY, 330 * gScaleX, 330 * gScaleY); });
+  Try([&] { LblClose.Move(w - 390 * gScaleX, 30 * gScaleY, 330 * gScaleX, 330 * gScaleY); });
+  Try([&] { FrmZhuYa.Move(0, 450 * gScaleY, w, (kDesignHeight - 450) * gScaleY); });
+
+  struct Place {
+    int index;
+    double left, top, width;
+  };
+  static constexpr Place kButtons[] = {{0, 90, 15, 720},     {1, 1020, 15, 720},   {2, 1950, 15, 870},
+                                       {3, 3030, 15, 870},   {11, 3030, 15, 870},  {4, 4110, 15, 720},
+                                       {5, 90, 2355, 870},   {8, 90, 2355, 870},   {6, 2010, 2355, 870},
+                                       {9, 2010, 2355, 870}, {7, 3930, 2355, 870}, {10, 3930, 2355, 870}};
+  for (const Place& p : kButtons) Try([&] { Scaled(CmdGN[p.index], p.left, p.top, p.width, 330); });
+  Try([&] { Scaled(RtbTM, 90, 450, 4770, 1815); });
+  Try([&] { RtbTM.SetFontSize(11 * gScaleX); });
+  Try([&] { Scaled(Image2, 3720, 1800, 870, 330); });
+  Try([&] { Image2.SetFontSize(9 * gScaleX); });
+  Try([&] { Scaled(LblTime, 90, 2760, 1215, 285); });
+  Try([&] { Scaled(PTime, 1365, 2760, 2055, 285); });
+  Try([&] { LblTimeJD.Move(0, 0, 0, PTime.Height()); });
+  Try([&] { Scaled(LblName, 3450, 2760, 735, 285); });
+  Try([&] { Scaled(LblIME, 4230, 2760, 615, 285); });
+  Try([&] { Scaled(CmdEn, 4230 + 615 - 240, 2760, 240, 270); });
+  Try([&] { Scaled(PicUnit, 90, 2760, 4080, 285); });
+  for (forms::TextControl* c : std::initializer_list<forms::TextControl*>{&LblTime, &LblName, &LblIME, &LblUnit})
+    Try([&] { c->SetFontSize(9 * gScaleX); });
+}
+
+void FrmTm::Form_Unload(int& cancel) {
+  if (!frame::gAllowBarUnload) cancel = 1;
+}
+
+void FrmTm::Form_KeyUp(int&, int) { RestoreDesktop(); }
+
+void FrmTm::LblZXH_Click() {
+  Try([&] { SetWidth(FrmZXH.Width()); });
+  Try([&] { SetHeight(FrmZXH.Height()); });
+  Try([&] { SetLeft(desktop::FrmMain::Get().Left()); });
+  Try([&] {
+    auto& desk = desktop::FrmMain::Get();
+    SetTop(desk.Top() + desk.Height() - Height());
+  });
+  Try([&] { FrmZXH.SetVisible(true); });
+}
+
+void FrmTm::Command2_Click() {
+  Try([] { RestoreDesktop(); });
+  Try([&] { SetWidth(kDesignWidth * gScaleX); });
+  Try([&] { SetHeight(kDesignHeight * gScaleY); });
+  DockBar();
+  Try([&] { FrmZXH.SetVisible(false); });
+}
+
+void FrmTm::lblMove_MouseDown(int button) {
+  if (button == forms::kLeftButton) Try([&] { DragWindow(); });
+  Try([] { RestoreDesktop(); });
+}
+
+void FrmTm::Label2_MouseDown(int button) {
+  if (button == forms::kLeftButton) Try([&] { DragWindow(); });
+  Try([&] { Command2.SetBorderStyle(0); });
+  Try([] { RestoreDesktop(); });
+}
+
+void FrmTm::FrmZXH_MouseDown(int button) {
+  if (button == forms::kLeftButton) Try([&] { DragWindow(); });
+  Try([&] { Command2.SetBorderStyle(0); });
+}
+
+void FrmTm::CmdEn_Click() { LblZXH_Click(); }
+
+void FrmTm::BuildImeMenu() {
+  mNextImeItem = 1;
+  std::vector<uint32_t> listed;
+  Try([&] { listed = platform::GetKeyboardLayoutList(16); });
+  for (size_t i = 0; i < listed.size() && i < 16; ++i) mLayouts[i + 1] = listed[i];
+  bool english_found = false;
+  ime_layouts_[0] = mLayouts[1];
+  for (size_t i = 1; i <= listed.size() && i <= 16; ++i) {
+    std::string description;
+    Try([&] { description = platform::ImmGetDescription(mLayouts[i]); });
+    if (platform::Trim(description).empty()) {
+      mEng.SetCaption("英语（美国）");
+      if (!english_found) ime_layouts_[0] = mLayouts[i];
+      english_found = true;
+      continue;
+    }
+    if (mNextImeItem >= 1 && mNextImeItem <= 10) {
+      mCn[static_cast<size_t>(mNextImeItem - 1)]->SetCaption(description);
+      ime_layouts_[static_cast<size_t>(mNextImeItem)] = mLayouts[i];
+    }
+    ++mNextImeItem;
+  }
+  for (int k = 1; k <= 10; ++k) mCn[static_cast<size_t>(k - 1)]->SetVisible(k < mNextImeItem);
+}
+
+void FrmTm::LblIME_Click() {
+  if (!frame::gUseIme) return;
+  PopupMenu(mIme, 8, LblIME.Left(), LblIME.Top() + FrmZhuYa.Top() - 300.0 * mNextImeItem);
+}
+
+void FrmTm::ChooseLayout(uint32_t layout) {
+  frame::gImeHkl = static_cast<int32_t>(layout);
+  auto& desk = desktop::FrmMain::Get();
+  Try([&] { desk.SetWindowState(0); });
+  Try([&] { desk.Show(); });
+  Try([&] { desk.Text1.SetFocus(); });
+}
+
+void DockBar() {
+  Try([] {
+    auto& bar = FrmTm::Get();
+    auto& desk = desktop::FrmMain::Get();
+    bar.SetLeft(desk.Left() + desk.Width() - bar.Width());
+  });
+  Try([] {
+    auto& bar = FrmTm::Get();
+    auto& desk = desktop::FrmMain::Get();
+    bar.SetTop(desk.Top() + desk.Height() - bar.Height());
+  });
+}
+
+void RestoreDesktop() {
+  auto& desk = desktop::FrmMain::Get();
+  desk.SetWindowState(0);
+  desk.Show();
+}
+
+}  // namespace xpexam::session

@@ -1,0 +1,104 @@
+#pragma once
+// The question bar: the small caption-less window, always on top, docked at the simulated
+// desktop's lower right during a session. It shows the current question, lists the questions
+// not yet completed, and hands each question to the desktop (DqExam).
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/control_array.h"
+#include "forms/form.h"
+#include "forms/image.h"
+#include "forms/label.h"
+#include "forms/menu.h"
+#include "forms/picture_box.h"
+#include "forms/text_box.h"
+#include "forms/timer.h"
+
+namespace xpexam::session {
+
+class FrmTm : public forms::FormOf<FrmTm> {
+ public:
+  static constexpr double kDesignWidth = 4980;
+  static constexpr double kDesignHeight = 3630;
+
+  // Title strip.
+  forms::Label lblMove{*this, "lblMove"};
+  forms::Image ImgLogo1{*this, "ImgLogo1"};
+  forms::Label LblBiao{*this, "LblBiao"};
+  forms::Label LblZXH{*this, "LblZXH"};
+  forms::Label LblClose{*this, "LblClose"};
+
+  // Main panel.
+  forms::PictureBox FrmZhuYa{*this, "FrmZhuYa"};
+  forms::ControlArray<forms::Label> CmdGN{FrmZhuYa, "CmdGN", 0, 11};
+  forms::TextBox RtbTM{FrmZhuYa, "RtbTM"};
+  forms::Label Image2{FrmZhuYa, "Image2"};
+  forms::Label LblTime{FrmZhuYa, "LblTime"};
+  forms::PictureBox PTime{FrmZhuYa, "PTime"};
+  forms::Label LblTimeJD{PTime, "LblTimeJD"};
+  forms::Label LblName{FrmZhuYa, "LblName"};
+  forms::Label LblIME{FrmZhuYa, "LblIME"};
+  forms::Label CmdEn{FrmZhuYa, "CmdEn"};
+  forms::PictureBox PicUnit{FrmZhuYa, "PicUnit"};
+  forms::Label LblUnit{PicUnit, "LblUnit"};
+
+  // Mini bar, shown while the bar is collapsed.
+  forms::PictureBox FrmZXH{*this, "FrmZXH"};
+  forms::Label Label2{FrmZXH, "Label2"};
+  forms::Label Command2{FrmZXH, "Command2"};
+
+  forms::Timer TimerREDO{*this, "TimerREDO", 100, false};
+  forms::Timer TimKsModel{*this, "TimKsModel", 500, true};
+
+  // The keyboard-layout menu: "英语（美国）", then one item per input method (mCn1 to mCn10).
+  forms::MenuItem mIme{*this, "mIme"};
+  forms::MenuItem mEng{mIme, "mEng"};
+  std::vector<std::unique_ptr<forms::MenuItem>> mCn;  // mCn[k - 1] is mCnk
+  std::array<uint32_t, 17> mLayouts{};                // positions 1 to 16
+  int16_t mNextImeItem = 1;
+
+  FrmTm();
+
+  // Shows question gCurQuestion in the bar and hands it to the desktop.
+  void DqExam();
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload(int& cancel) override;
+  void Form_KeyUp(int& key_code, int shift) override;
+
+ private:
+  void LayOut();
+  std::string Title() const;
+  // The layout each item of mIme stands for: 0 for mEng, K for mCnK.
+  std::array<uint32_t, 11> ime_layouts_{};
+  void CmdGN_Click(int index);
+  void Image2_Click();
+  void LblZXH_Click();
+  void Command2_Click();
+  void lblMove_MouseDown(int button);
+  void Label2_MouseDown(int button);
+  void FrmZXH_MouseDown(int button);
+  void CmdEn_Click();
+  void BuildImeMenu();
+  void LblIME_Click();
+  void ChooseLayout(uint32_t layout);
+  void LblUnit_Click();
+  void TimerREDO_Timer();
+  void TimKsModel_Timer();
+};
+
+// "未完成的题目" followed by " " and i for every session question i, in ascending order,
+// whose status is below 4.
+std::string UnfinishedQuestionsCaption();
+
+// The bar docked at the desktop's lower right with its current size.
+void DockBar();
+
+// The desktop back in the normal state and shown (the bar stays above it).
+void RestoreDesktop();
+
+}  // namespace xpexam::session

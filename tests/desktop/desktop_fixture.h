@@ -1,0 +1,100 @@
+#pragma once
+// A scratch installation and a headless 1024 x 768 screen for the desktop window's tests: the
+// session is whole-unit practice of unit 0 (slot 20), at 96 dpi, so the desktop opens centred
+// at pixels (112, 84) and a design point (x, y) twips lies at pixel (112 + x / 15, 84 + y / 15).
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "desktop/frm_main.h"
+#include "forms/headless.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "platform/textfile.h"
+#include "session/frm_tm.h"
+#include "tests/support/bmp.h"
+#include "tests/support/step_line.h"
+#include "tests/support/temp_dir.h"
+
+namespace xpexam::desktop::testing {
+
+using xpexam::testing::StepLine;
+
+// Every variable of the module state that a session uses, back to its start value.
+inline void ResetSessionState() {
+  using namespace frame;
+  gScaleX = gScaleY = 1;
+  gSessionKind = 20;
+  gSlotOffset = 0;
+  gListIndex = 0;
+  gRunMode = 2;
+  gCurQuestion = 1;
+  gCurStep = 1;
+  gQuestionCount = 1;
+  gStepLine.clear();
+  gLineBuf.clear();
+  gModuleName = "XP模块";
+  gAllowBarUnload = false;
+  gUseIme = false;
+  for (long i = 1; i <= 500; ++i) {
+    gQuestionCode[i] = gQuestionStatus[i] = gFirstLine[i] = gQuestionStep[i] = 0;
+    gDoneMark[i].clear();
+    for (long k = 0; k <= 6; ++k) gPictureIds(i, k).clear();
+  }
+}
+
+class DesktopTest : public ::testing::Test {
+ protected:
+  explicit DesktopTest(int width = 1024, int height = 768) : screen_(width, height) {
+    ResetSessionState();
+    frame::gAppPath = dir_.path();
+    frame::gDataPath = dir_.path() + "/data/";
+    frame::gTextFile = frame::gDataPath + "288890.mxy";
+    frame::gStepFile = frame::SessionStepFile();
+    frame::gIndexFile = frame::SessionIndexFile();
+    frame::gFirstLine[1] = 1;
+  }
+  ~DesktopTest() override { frame::gAllowBarUnload = false; }
+
+  // The session's step file, one record per line.
+  void Steps(const std::vector<std::string>& records) { Write("data/288820.mxy", records); }
+  // The step text file: texts[n - 1] is line n's text.
+  void Texts(const std::vector<std::string>& texts) {
+    std::vector<std::string> lines;
+    for (const auto& t : texts) lines.push_back("T00" + t);
+    Write("data/288890.mxy", lines);
+  }
+  void Write(const std::string& name, const std::vector<std::string>& lines) {
+    dir_.Write(name, "");
+    ASSERT_TRUE(platform::WriteTextLines(dir_ / name, lines));
+  }
+  // A data-folder picture of 8 x 8 pixels.
+  void Picture(const std::string& id, uint32_t color = 0x808080) {
+    dir_.Write("data/" + id + ".mxy", xpexam::testing::SolidBmp(8, 8, color));
+  }
+  // Questions of the given record counts, laid one after the other from line 1.
+  void Questions(const std::vector<int>& counts) {
+    frame::gQuestionCount = static_cast<int16_t>(counts.size());
+    frame::gFirstLine[1] = 1;
+    for (size_t i = 0; i < counts.size(); ++i)
+      frame::gFirstLine[static_cast<long>(i) + 2] = static_cast<int16_t>(frame::gFirstLine[static_cast<long>(i) + 1] + counts[i]);
+  }
+
+  FrmMain& Desk() { return FrmMain::Get(); }
+  session::FrmTm& Bar() { return session::FrmTm::Get(); }
+  // Loads step `step` of the current question at once.
+  void Load(int16_t step) {
+    frame::gCurStep = step;
+    Desk().setData();
+  }
+  // Screen pixel of a design point of the centred desktop.
+  static int PxX(double x) { return 112 + static_cast<int>(x / 15); }
+  static int PxY(double y) { return 84 + static_cast<int>(y / 15); }
+
+  xpexam::testing::TempDir dir_;
+  forms::HeadlessSession screen_;
+  forms::HeadlessBackend& in_ = screen_.Input();
+};
+
+}  // namespace xpexam::desktop::testing

@@ -1,0 +1,384 @@
+// The step-code set-up, the completion of a question on its final record, the advance, the
+// automatic step, and the loads that a check completes from inside.
+#include <gtest/gtest.h>
+
+#include "desktop/step_record.h"
+#include "forms/pictures.h"
+#include "tests/desktop/desktop_fixture.h"
+
+namespace xpexam::desktop {
+namespace {
+
+using testing::DesktopTest;
+using testing::StepLine;
+
+class StepAdvanceTest : public DesktopTest {
+ protected:
+  // A click check of the target box as the pointer checks have it: a left release without
+  // modifiers on a "0001" step.
+  void InstallClickCheck() {
+    Desk().Label1.MouseUp = [this](int button, int shift, double, double) {
+      if (button == forms::kLeftButton && shift == 0 && Desk().mStepCode == 1) Desk().doNext();
+    };
+  }
+  // Starts question gCurQuestion as the question bar does: the deferred load a tick later.
+  void ShowQuestion() {
+    Bar().DqExam();
+    in_.Wait(100);
+    forms::Pump();
+  }
+};
+
+TEST_F(StepAdvanceTest, AClickQuestionWalkedToItsFinalRecord) {
+  for (const char* id : {"100001", "100002", "100003"}) Picture(id);
+  Steps({StepLine({{8, "0001"}, {12, "100001"}, {18, "0030000300100002"}, {66, "01500015000120000600"}}),
+         StepLine({{8, "0001"}, {12, "888888"}, {66, "04500030000090000450"}}),
+         StepLine({{8, "9999"}, {12, "100003"}}),
+         StepLine({{8, "0001"}, {12, "100001"}, {66, "01500015000120000600"}})});
+  Questions({3, 1});
+  frame::gDoneMark[1] = "F";
+  Desk().Show();
+  InstallClickCheck();
+  ShowQuestion();
+  auto& d = Desk();
+  ASSERT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(Bar().LblBiao.Caption(), "XP 1单元1/2题(未完成)");
+  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 1 2");
+
+  // A click beside the box, a right click and a shifted click do nothing.
+  in_.Click(PxX(3000), PxY(3000));
+  in_.Wait(600);
+  in_.Click(PxX(1600), PxY(1600), forms::kRightButton);
+  in_.Wait(600);
+  in_.Click(PxX(1600), PxY(1600), forms::kLeftButton, forms::kShiftMask);
+  in_.Wait(600);
+  forms::Pump();
+  EXPECT_EQ(frame::gCurStep, 1);
+
+  in_.Click(PxX(1600), PxY(1600));
+  in_.Wait(600);
+  forms::Pump();
+  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(forms::PictureId(d.Picture()), "100001");
+  EXPECT_DOUBLE_EQ(d.Label1.Left(), 4500);
+  EXPECT_FALSE(d.LblSuccess.Visible());
+
+  in_.Click(PxX(4600), PxY(3100));
+  in_.Wait(600);
+  forms::Pump();
+  EXPECT_EQ(frame::gCurStep, 3);
+  EXPECT_EQ(frame::gStepLine.substr(7, 4), "9999");
+  EXPECT_EQ(forms::PictureId(d.Picture()), "100003");
+  EXPECT_TRUE(d.LblSuccess.Visible());
+  EXPECT_EQ(frame::gQuestionStatus[1], 5);  // opened and completed
+  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 2");
+  EXPECT_EQ(Bar().LblBiao.Caption(), "XP 1单元1/2题(已完成)");
+  EXPECT_FALSE(d.Label1.Visible());
+
+  // The final record confirmed or loaded again adds nothing more and stays where it is.
+  d.doNext();
+  Load(3);
+  EXPECT_EQ(frame::gCurStep, 3);
+  EXPECT_EQ(frame::gQuestionStatus[1], 5);
+  EXPECT_EQ(frame::gQuestionStep[1], 3);
+}
+
+TEST_F(StepAdvanceTest, AQuestionShownAgainResumesAtItsStepWithItsPictures) {
+  for (const char* id : {"100001", "100002", "200001"}) Picture(id);
+  Steps({StepLine({{8, "0001"}, {12, "100001"}, {18, "0030000300100002"}}),
+         StepLine({{8, "0001"}, {12, "888888"}, {18, "0060000600888888"}}),
+         StepLine({{8, "9999"}}),
+         StepLine({{8, "0001"}, {12, "200001"}}),
+         StepLine({{8, "9999"}})});
+  Questions({3, 2});
+  auto& d = Desk();
+  ShowQuestion();
+  d.doNext();
+  ASSERT_EQ(frame::gQuestionStep[1], 2);
+
+  frame::gCurQuestion = 2;
+  ShowQuestion();
+  EXPECT_EQ(forms::PictureId(d.Picture()), "200001");
+  EXPECT_EQ(d.Image1.Picture(), nullptr);  // step 1 starts without overlays
+
+  frame::gCurQuestion = 1;
+  ShowQuestion();
+  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(forms::PictureId(d.Picture()), "100001");
+  EXPECT_EQ(forms::PictureId(d.Image1.Picture()), "100002");
+  EXPECT_DOUBLE_EQ(d.Image1.Left(), 600);
+  EXPECT_TRUE(d.Image1.Visible());
+}
+
+TEST_F(StepAdvanceTest, TheHintButtonShowsTheHintUntilTheNextQuestion) {
+  Steps({StepLine({{8, "0001"}, {66, "01000010000100001000"}, {112, "0100001000"}}), StepLine({{8, "0001"}}),
+         StepLine({{8, "0001"}})});
+  Questions({2, 1});
+  auto& d = Desk();
+  ShowQuestion();
+  ASSERT_FALSE(d.Shape1.Visible());
+  Bar().CmdGN[6].Click();
+  EXPECT_EQ(frame::gRunMode, 1);
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&d.LHelp, &d.Shape1, &d.Shape2, &d.Shape4})
+    EXPECT_TRUE(c->Visible()) << c->Name();
+  d.doNext();
+  EXPECT_TRUE(d.Shape1.Visible());
+  frame::gCurQuestion = 2;
+  ShowQuestion();
+  EXPECT_EQ(frame::gRunMode, 2);
+  EXPECT_FALSE(d.Shape1.Visible());
+  EXPECT_FALSE(d.LHelp.Visible());
+}
+
+TEST_F(StepAdvanceTest, InAnExamTheFinalRecordCompletesSilently) {
+  Steps({StepLine({{8, "9999"}})});
+  Questions({1, 1, 1});
+  frame::gRunMode = 3;
+  frame::gQuestionStatus[3] = 6;  // bookmarked and completed earlier
+  Bar().LblBiao.SetCaption("XP 1套第1题(0101)");
+  Load(1);
+  EXPECT_FALSE(Desk().LblSuccess.Visible());
+  EXPECT_EQ(frame::gQuestionStatus[1], 4);
+  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 2");
+  EXPECT_EQ(Bar().LblBiao.Caption(), "XP 1套第1题(0101)");
+}
+
+TEST_F(StepAdvanceTest, WithEveryQuestionCompletedTheListIsItsPrefixAlone) {
+  Steps({StepLine({{8, "9999"}})});
+  Questions({1, 1});
+  frame::gQuestionStatus[2] = 7;
+  Load(1);
+  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目");
+}
+
+TEST_F(StepAdvanceTest, AutomaticStepsAdvanceOnePerSecond) {
+  Steps({StepLine({{8, "8888"}}), StepLine({{8, "8888"}}), StepLine({{8, "0001"}}), StepLine({{8, "9999"}})});
+  Questions({4});
+  Load(1);
+  EXPECT_TRUE(Desk().Timer3.Enabled());
+  in_.Wait(999);
+  forms::Pump();
+  EXPECT_EQ(frame::gCurStep, 1);
+  in_.Wait(1);
+  forms::Pump();
+  EXPECT_EQ(frame::gCurStep, 2);
+  in_.Wait(1000);
+  forms::Pump();
+  EXPECT_EQ(frame::gCurStep, 3);
+  EXPECT_FALSE(Desk().Timer3.Enabled());
+  in_.Wait(5000);
+  forms::Pump();
+  EXPECT_EQ(frame::gCurStep, 3);
+}
+
+TEST_F(StepAdvanceTest, AnAutomaticStepBeforeTheFinalRecordCompletesTheQuestionByItself) {
+  Steps({StepLine({{8, "8888"}}), StepLine({{8, "9999"}})});
+  Load(1);
+  in_.Wait(1000);
+  forms::Pump();
+  EXPECT_EQ(frame::gQuestionStatus[1], 4);
+  EXPECT_FALSE(Desk().Timer3.Enabled());
+}
+
+struct UnreadableCase {
+  const char* name;
+  std::vector<int> counts;  // records per question; empty: not laid down
+  int records;              // records written for question 1 (all "0001"), then one "9999"
+  friend void PrintTo(const UnreadableCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class UnreadableNextTest : public StepAdvanceTest, public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableNextTest, TheQuestionNeitherAdvancesNorCompletes) {
+  const UnreadableCase c = GetParam();
+  std::vector<std::string> lines(static_cast<size_t>(c.records), StepLine({{8, "0001"}}));
+  if (!c.counts.empty()) lines.push_back(StepLine({{8, "9999"}}));
+  Steps(lines);
+  if (!c.counts.empty()) Questions(c.counts);
+  Load(static_cast<int16_t>(c.records));
+  const std::string line = frame::gStepLine;
+  Desk().doNext();
+  EXPECT_EQ(frame::gCurStep, c.records);
+  EXPECT_EQ(frame::gStepLine, line);
+  EXPECT_EQ(frame::gQuestionStatus[1], 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, UnreadableNextTest,
+                         ::testing::Values(
+                             // The file ends before the question's final record.
+                             UnreadableCase{"PastTheEndOfTheFile", {}, 2},
+                             // The next record is the next question's final record.
+                             UnreadableCase{"PastTheQuestionsOwnRecords", {2, 1}, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StepAdvanceTest, AMissingStepFileMakesTheAdvanceDoNothing) {
+  Steps({StepLine({{8, "0001"}})});
+  Load(1);
+  std::filesystem::remove(frame::gStepFile);
+  Desk().doNext();
+  EXPECT_EQ(frame::gCurStep, 1);
+}
+
+// The checks that run inside a load, installed as the typing and list checks have them.
+struct ReentrantCase {
+  const char* name;
+  std::string first;  // the record that completes inside its own load
+  friend void PrintTo(const ReentrantCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ReentrantTest : public StepAdvanceTest, public ::testing::WithParamInterface<ReentrantCase> {};
+
+TEST_P(ReentrantTest, ACompletionInsideTheLoadLeavesTheNextStepAsItsOwnLoadMadeIt) {
+  Texts({"甲|乙|丙", "next step"});
+  Steps({GetParam().first, StepLine({{8, "0001"}, {66, "01000010000100001000"}, {112, "0200002000"}, {122, "002"}}),
+         StepLine({{8, "9999"}})});
+  auto& d = Desk();
+  d.Text2.Change = [&] {
+    if (d.Text2.Text() == "abc") d.doNext();
+  };
+  d.LstLA.Click = [&] {
+    if (d.LstLA.ListIndex() == StepRecord(frame::gStepLine).Int(109, 3)) {
+      d.LstLA.SetVisible(false);
+      d.LblXXK[0].SetCaption("");
+      d.doNext();
+    }
+  };
+  d.Text1.SetText("abc");
+  d.Text1.SetVisible(true);
+  Load(1);
+  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(d.mStepCode, 1);
+  EXPECT_EQ(d.LHelp.Caption(), "next step");
+  // What the interrupted load would have done after the check stays undone.
+  EXPECT_FALSE(d.Text2.Visible());
+  EXPECT_FALSE(d.LstLA.Visible());
+  EXPECT_EQ(d.LblXXK[0].Caption(), "");
+  EXPECT_DOUBLE_EQ(d.Shape1.Width(), 1000);
+  EXPECT_FALSE(d.LHelp.Visible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, ReentrantTest,
+    ::testing::Values(ReentrantCase{"Password", StepLine({{8, "0021"}, {112, "0100001000"}, {122, "001"}})},
+                      ReentrantCase{"List", StepLine({{8, "L001"}, {106, "001001"}, {112, "0100001000"}, {122, "001"}})}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StepAdvanceTest, AListStepShowsItsEntriesAndTheInitialOne) {
+  Texts({"甲|乙|丙"});
+  Steps({StepLine({{8, "L001"}, {106, "000002"}})});
+  auto& d = Desk();
+  d.Text1.Move(1000, 2000, 3000, 900);
+  d.Text1.SetVisible(true);
+  Load(1);
+  EXPECT_TRUE(d.LstLA.Visible());
+  EXPECT_FALSE(d.Text1.Visible());
+  EXPECT_EQ(d.LstLA.Items(), (std::vector<std::string>{"甲", "乙", "丙"}));
+  EXPECT_EQ(d.LstLA.ListIndex(), 0);
+  EXPECT_EQ(d.LblXXK[0].Caption(), "甲");
+  EXPECT_DOUBLE_EQ(d.LblXXK[0].Width(), 3000);
+  EXPECT_DOUBLE_EQ(d.LstLA.Top(), 2000);
+}
+
+TEST_F(StepAdvanceTest, ALocationStepPlacesTheListAtTheAnswerBox) {
+  Steps({StepLine({{8, "K305"}}), StepLine({{8, "0001"}})});
+  auto& d = Desk();
+  d.Text1.Move(1000, 2000, 3000, 900);
+  Load(1);
+  EXPECT_TRUE(d.PicList.Visible());
+  EXPECT_DOUBLE_EQ(d.PicList.Left(), 1000);
+  EXPECT_DOUBLE_EQ(d.PicList.Top(), 2000);
+  Load(2);
+  EXPECT_FALSE(d.PicList.Visible());
+}
+
+struct PromptCase {
+  const char* code;
+  const char* prompt;
+  friend void PrintTo(const PromptCase& c, std::ostream* os) { *os << c.code; }
+};
+
+class TypingPromptTest : public StepAdvanceTest, public ::testing::WithParamInterface<PromptCase> {};
+
+TEST_P(TypingPromptTest, TheHintLabelAsksForTheAnswer) {
+  Texts({"报告|report"});
+  const PromptCase c = GetParam();
+  Steps({StepLine({{8, c.code}, {112, "0100001000"}, {122, "001"}})});
+  Load(1);
+  EXPECT_EQ(Desk().LHelp.Caption(), c.prompt);
+  EXPECT_EQ(Desk().Text4.Visible(), std::string(c.code) == "0028");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, TypingPromptTest,
+    ::testing::Values(PromptCase{"0020", "输入 报告"}, PromptCase{"0021", "输入 报告"}, PromptCase{"0025", "输入 报告"},
+                      PromptCase{"0027", "输入 报告"}, PromptCase{"0024", "输入 报告 并按回车键"},
+                      PromptCase{"0023", "请选中 报告"}, PromptCase{"0026", "输入 报告 并点击红色方框处"},
+                      PromptCase{"0028", "在单元格或编辑栏中输入 报告|report 并按回车键或点红色方框处"},
+                      PromptCase{"0022", "报告|report"}, PromptCase{"0001", "报告|report"}));
+
+TEST_F(StepAdvanceTest, AnEmptyHintPromptsWithItsTwoBlanks) {
+  Steps({StepLine({{8, "0024"}, {112, "0100001000"}, {122, "000"}})});
+  Load(1);
+  EXPECT_EQ(Desk().LHelp.Caption(), "输入    并按回车键");
+}
+
+TEST_F(StepAdvanceTest, TheEditBarOfACellStep) {
+  Steps({StepLine({{8, "0028"}})});
+  Load(1);
+  auto& t4 = Desk().Text4;
+  EXPECT_TRUE(t4.Visible());
+  EXPECT_DOUBLE_EQ(t4.Left(), 2835);
+  EXPECT_DOUBLE_EQ(t4.Top(), 1560);
+  EXPECT_DOUBLE_EQ(t4.Width(), 8865);
+  EXPECT_DOUBLE_EQ(t4.Height(), 255);
+  EXPECT_DOUBLE_EQ(t4.FontSize(), 11);
+}
+
+struct FrameCase {
+  const char* name;
+  const char* parameter;  // 125-134
+  bool framed;
+  friend void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.parameter; }
+};
+
+class MenuBarFrameTest : public StepAdvanceTest, public ::testing::WithParamInterface<FrameCase> {};
+
+TEST_P(MenuBarFrameTest, TheYellowFrameMarksOnlyAMenuTarget) {
+  Steps({StepLine({{8, "7000"}, {125, GetParam().parameter}})});
+  Load(1);
+  auto& s = Desk().Shape2;
+  if (GetParam().framed) {
+    EXPECT_DOUBLE_EQ(s.Left(), 0);
+    EXPECT_DOUBLE_EQ(s.Top(), 405);
+    EXPECT_DOUBLE_EQ(s.Width(), 9000);
+    EXPECT_DOUBLE_EQ(s.Height(), 315);
+  } else {
+    EXPECT_DOUBLE_EQ(s.Left(), -2);
+    EXPECT_DOUBLE_EQ(s.Top(), 1);
+    EXPECT_DOUBLE_EQ(s.Width(), 1);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Parameters, MenuBarFrameTest,
+                         ::testing::Values(FrameCase{"Target", "1070000000", true},
+                                           FrameCase{"BarWithoutTarget", "1111100000", false},
+                                           FrameCase{"Zero", "0000000000", false},
+                                           FrameCase{"PopupPosition", "0015000300", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StepAdvanceTest, MenuAndHandleStepsShrinkTheirBoxesToTakeNoClick) {
+  Steps({StepLine({{8, "7000"}, {66, "01000010000100001000"}}),
+         StepLine({{8, "8002"}, {66, "01000010000100001000"}, {177, "01000010000100001000"}})});
+  auto& d = Desk();
+  Load(1);
+  EXPECT_DOUBLE_EQ(d.Label1.Width(), 1);
+  EXPECT_DOUBLE_EQ(d.Label1.Height(), 1);
+  EXPECT_DOUBLE_EQ(d.Shape1.Left(), -2);
+  Load(2);
+  EXPECT_DOUBLE_EQ(d.Label1.Width(), 1);
+  EXPECT_DOUBLE_EQ(d.Label4.Height(), 1);
+  EXPECT_TRUE(d.Label4.ScreenRect().Empty());
+}
+
+}  // namespace
+}  // namespace xpexam::desktop
