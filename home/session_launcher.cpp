@@ -1,0 +1,65 @@
+#include "home/session_launcher.h"
+
+#include <string>
+
+#include "desktop/frm_main.h"
+#include "desktop/step_record.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+#include "session/frm_tm.h"
+
+namespace xpexam::home {
+
+using namespace frame;
+using platform::TryReport;
+
+namespace {
+
+constexpr const char* kTag = "startlianxi";
+
+// The bookmark list with "_" before every code, so that a code never matches across two
+// neighbours.
+std::string KeyedBookmarks() {
+  std::string list;
+  platform::LineReader reader(gAppPath + "\\ksdata\\288862.mxy");
+  if (!reader.Next(list)) return "";
+  list = platform::Trim(list);
+  std::string keyed;
+  for (long i = 1; i + 3 <= platform::Len(list); i += 4) keyed += "_" + platform::Mid(list, i, 4);
+  return keyed;
+}
+
+}  // namespace
+
+void startLianXi() {
+  TryReport(kTag, [] { gTextFile = gDataPath + "288890.mxy"; });
+  TryReport(kTag, [] { gStepFile = SessionStepFile(); });
+  TryReport(kTag, [] { gIndexFile = SessionIndexFile(); });
+  gCurQuestion = 1;
+  gCurStep = 1;
+  gMinutesLeft = 50;
+  TryReport(kTag, [] {
+    auto lines = platform::ReadTextLines(gIndexFile);
+    if (!lines) platform::Fail(platform::kErrFileNotFound, "File not found");
+    desktop::FillFirstLines(*lines, kTag);
+  });
+  TryReport(kTag, [] {
+    const std::string keyed = KeyedBookmarks();
+    if (keyed.empty()) return;
+    for (long i = 1; i <= 500; ++i) {
+      const std::string code = platform::Right("0000" + std::to_string(gQuestionCode[i]), 4);
+      if (platform::InStr(keyed, "_" + code) > 0) gQuestionStatus[i] = platform::CInt(gQuestionStatus[i] + 2.0);
+    }
+  });
+  // The paper exams go through the simulated sign-in instead.
+  if (gSessionKind == 0 || gSessionKind == 8) return;
+  TryReport(kTag, [] { session::FrmTm::Get().TimerREDO.SetEnabled(true); });
+  TryReport(kTag, [] { session::FrmTm::Get().TimKsModel.SetEnabled(true); });
+  TryReport(kTag, [] { session::FrmTm::Get().Show(); });
+  TryReport(kTag, [] { desktop::FrmMain::Get().Show(); });
+}
+
+}  // namespace xpexam::home

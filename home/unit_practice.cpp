@@ -1,0 +1,57 @@
+#include "home/unit_practice.h"
+
+#include <string>
+
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "home/session_launcher.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+
+namespace xpexam::home {
+
+using namespace frame;
+using platform::TryReport;
+
+namespace {
+
+constexpr const char* kTag = "clickbotn";
+
+// Line `n` of a text file, or the last line when the file has fewer; "" when it has none.
+std::string LineOrLast(const std::string& path, long n) {
+  platform::LineReader reader(path);
+  std::string line, last;
+  for (long count = 0; count < n && reader.Next(line); ++count) last = line;
+  return last;
+}
+
+}  // namespace
+
+std::string UnitProgressLine(int unit) {
+  // Line 2 of the bank layout holds two digits per unit (line 1 when the file has one line).
+  const std::string counts = LineOrLast(gDataPath + "288891.mxy", 2);
+  const long count = platform::CLng(platform::Val(platform::Mid(counts, 2L * unit + 1, 2)));
+  std::string progress;
+  const auto lines = platform::ReadTextLines(gAppPath + "\\ksdata\\288893.mxy");
+  if (lines && unit >= 0 && static_cast<size_t>(unit) < lines->size()) progress = (*lines)[unit];
+  return platform::Trim(platform::Left(progress + std::string(42, 'F'), count));
+}
+
+void StartUnitPractice(int unit) {
+  gRunMode = 2;
+  gCurQuestion = 1;
+  gSessionKind = 20;
+  TryReport(kTag, [&] { gSlotOffset = platform::CInt(unit); });
+  std::string progress;
+  TryReport(kTag, [&] { progress = UnitProgressLine(unit); });
+  TryReport(kTag, [&] { gQuestionCount = platform::CInt(static_cast<double>(platform::Len(progress))); });
+  for (long i = 1; i <= gQuestionCount; ++i) {
+    TryReport(kTag, [&] { gDoneMark[i] = platform::Mid(progress, i, 1); });
+    TryReport(kTag, [&] { gQuestionStatus[i] = gDoneMark[i] == "T" ? kStatusCompleted : 0; });
+    TryReport(kTag, [&] { gQuestionCode[i] = platform::CInt(unit * 100.0 + i); });
+  }
+  startLianXi();
+}
+
+}  // namespace xpexam::home

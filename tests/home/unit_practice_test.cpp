@@ -1,0 +1,89 @@
+// Whole-unit practice started as the home screen starts it: the session state from the bank
+// layout and the learner's records, the session files of the unit's own slot, and the bar and
+// the desktop on screen with the first question.
+#include "home/unit_practice.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/desktop/desktop_fixture.h"
+
+namespace xpexam::home {
+namespace {
+
+using desktop::testing::DesktopTest;
+using desktop::testing::StepLine;
+
+class UnitPracticeTest : public DesktopTest {
+ protected:
+  UnitPracticeTest() {
+    // One paper, three units of 3, 2 and 50 questions.
+    Write("data/288891.mxy", {"0103", "030250"});
+    Write("ksdata/288893.mxy", {"TFT", "FFFTTT"});
+    // Unit 1's own files: questions of 2 and 1 records.
+    Write("data/288821.mxy", {StepLine({{8, "0001"}, {12, "100001"}}), StepLine({{8, "9999"}}), StepLine({{8, "9999"}})});
+    Write("data/288871.mxy", {"010102First question", "010201Second question"});
+    Picture("100001");
+  }
+};
+
+struct ProgressCase {
+  int unit;
+  const char* line;
+  friend void PrintTo(const ProgressCase& c, std::ostream* os) { *os << "unit " << c.unit; }
+};
+
+class UnitProgressTest : public UnitPracticeTest, public ::testing::WithParamInterface<ProgressCase> {};
+
+TEST_P(UnitProgressTest, TheProgressLineAsTheHomeScreenNormalisesIt) {
+  EXPECT_EQ(UnitProgressLine(GetParam().unit), GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, UnitProgressTest,
+                         ::testing::Values(ProgressCase{0, "TFT"}, ProgressCase{1, "FF"},
+                                           // Lengthened by 42 "F" at most, one build at a time.
+                                           ProgressCase{2, "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"},
+                                           ProgressCase{3, ""}));
+
+TEST_F(UnitPracticeTest, WithoutRecordsEveryQuestionIsNotDone) {
+  std::filesystem::remove(dir_ / "ksdata/288893.mxy");
+  EXPECT_EQ(UnitProgressLine(0), "FFF");
+}
+
+TEST_F(UnitPracticeTest, StartsTheWholeUnitAndShowsItsFirstQuestion) {
+  Write("ksdata/288893.mxy", {"TFT", "TF"});
+  Write("ksdata/288862.mxy", {"01020003"});
+  frame::gSessionKind = 9;
+  frame::gCurQuestion = 7;
+  StartUnitPractice(1);
+  EXPECT_EQ(frame::gSessionKind, 20);
+  EXPECT_EQ(frame::gSlotOffset, 1);
+  EXPECT_EQ(frame::gRunMode, 2);
+  EXPECT_EQ(frame::gQuestionCount, 2);
+  EXPECT_EQ(frame::gQuestionCode[2], 102);
+  EXPECT_EQ(frame::gDoneMark[1], "T");
+  EXPECT_EQ(frame::gQuestionStatus[1], 4);
+  EXPECT_EQ(frame::gQuestionStatus[2], 2);  // not done, bookmarked
+  EXPECT_EQ(frame::gFirstLine[2], 3);
+  EXPECT_EQ(frame::gStepFile, frame::gDataPath + "288821.mxy");
+  EXPECT_EQ(frame::gIndexFile, frame::gDataPath + "288871.mxy");
+  EXPECT_EQ(frame::gTextFile, frame::gDataPath + "288890.mxy");
+  EXPECT_EQ(frame::gCurQuestion, 1);
+  EXPECT_TRUE(Bar().Visible());
+  EXPECT_TRUE(Desk().Visible());
+
+  in_.Wait(100);
+  forms::Pump();
+  EXPECT_EQ(Bar().LblBiao.Caption(), "XP 2单元1/2题(已完成)");
+  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 2");
+  EXPECT_EQ(Bar().RtbTM.Text(), "First question");
+  EXPECT_EQ(frame::gQuestionStatus[1], 5);
+  in_.Wait(100);
+  forms::Pump();
+  EXPECT_EQ(frame::gStepLine, StepLine({{8, "0001"}, {12, "100001"}}));
+  // The bar sits docked at the desktop's lower right, above it.
+  EXPECT_DOUBLE_EQ(Bar().Left() + Bar().Width(), Desk().Left() + Desk().Width());
+  EXPECT_TRUE(Bar().TopMost());
+}
+
+}  // namespace
+}  // namespace xpexam::home
