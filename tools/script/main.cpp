@@ -3,6 +3,7 @@
 // for a bad command line or script line.
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <fstream>
@@ -14,12 +15,54 @@
 #include "forms/headless.h"
 #include "forms/program.h"
 #include "forms/script.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "home/unit_practice.h"
 #include "platform/clock.h"
 #include "platform/strings.h"
 
 namespace {
 
 using namespace xpexam;
+
+// `unit U` starts unit U's whole-unit practice as the home screen does. Until the program's
+// start-up exists, the first such command reads the installation in the program folder itself.
+struct UnitCommand {
+  int line = 0;
+  int unit = 0;
+};
+
+void StartUnit(int unit, const std::string& program_dir) {
+  if (frame::gAppPath.empty()) {
+    frame::gAppPath = program_dir;
+    frame::gScaleX = frame::gScaleY = forms::TwipsPerPixel() / 15;
+    frame::readInfo();
+  }
+  home::StartUnitPractice(unit);
+}
+
+// Takes the unit commands out of the script (as comments, so that line numbers stay).
+std::vector<UnitCommand> TakeUnitCommands(std::string& text) {
+  std::vector<UnitCommand> units;
+  std::istringstream in(text);
+  std::string out, raw;
+  for (int number = 1; std::getline(in, raw); ++number) {
+    std::istringstream words(raw);
+    std::string cmd, arg, extra;
+    words >> cmd >> arg;
+    int unit = -1;
+    if (platform::LCase(cmd) == "unit" && !(words >> extra) && !arg.empty() &&
+        arg.find_first_not_of("0123456789") == std::string::npos && arg.size() <= 2)
+      unit = std::stoi(arg);
+    if (unit >= 0) {
+      units.push_back({number, unit});
+      raw = "# " + raw;
+    }
+    out += raw + "\n";
+  }
+  text = out;
+  return units;
+}
 
 int Usage(const std::string& problem) {
   std::cerr << "xpexam-script: " << problem << "\n"
@@ -69,6 +112,8 @@ int main(int argc, char** argv) {
   if (!file) return Usage("cannot read " + script_path);
   std::stringstream text;
   text << file.rdbuf();
+  std::string script = text.str();
+  const std::vector<UnitCommand> units = TakeUnitCommands(script);
 
   char cwd[PATH_MAX];
   bool shot_failed = false;
@@ -78,13 +123,21 @@ int main(int argc, char** argv) {
   options.base_dir = getcwd(cwd, sizeof cwd) ? cwd : "";
   options.failed = &shot_failed;
   std::vector<forms::ScriptCommand> commands;
-  if (auto error = forms::ParseScript(text.str(), options, commands)) {
+  if (auto error = forms::ParseScript(script, options, commands)) {
     std::cerr << script_path << ":" << error->line << ": " << error->message << "\n";
     return 1;
   }
   const bool program = static_cast<bool>(forms::ProgramEntry());
-  if (!program && form.empty()) return Usage("no program start-up is built in: name a window with --form");
+  if (!program && form.empty() && units.empty())
+    return Usage("no program start-up is built in: name a window with --form or start a unit");
   if (chdir(program_dir.c_str()) != 0) return Usage("cannot enter " + program_dir);
+  const std::string program_folder = getcwd(cwd, sizeof cwd) ? cwd : program_dir;
+  for (const UnitCommand& u : units) {
+    auto at = std::find_if(commands.begin(), commands.end(), [&](const auto& c) { return c.line > u.line; });
+    commands.insert(at, {u.line, [u, program_folder](forms::HeadlessBackend& b) {
+                           b.Call([u, program_folder] { StartUnit(u.unit, program_folder); });
+                         }});
+  }
 
   forms::HeadlessSession session(width, height, tpp, now);
   if (seed) platform::Randomize(*seed);
@@ -92,12 +145,16 @@ int main(int argc, char** argv) {
   try {
     if (program) {
       forms::ProgramEntry()();
-    } else if (!forms::StartForm(form)) {
+    } else if (!form.empty() && !forms::StartForm(form)) {
       std::string names;
       for (const auto& n : forms::StartFormNames()) names += " " + n;
       return Usage("no window named " + form + " (known:" + names + ")");
     }
-    forms::Run();
+    // Without a first window the script itself opens one with its unit command.
+    if (program || !form.empty())
+      forms::Run();
+    else
+      forms::Pump();
   } catch (const forms::ProgramEnded&) {
   }
   if (session.Input().Pending()) std::cerr << "xpexam-script: the program ended before the script did\n";
