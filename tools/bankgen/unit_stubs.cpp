@@ -1,0 +1,14 @@
+#include "tools/bankgen/content.h"
+namespace xpexam::bankgen {
+void UnitStartMenu(Kit&) {}
+void UnitWindows(Kit&) {}
+void UnitFolders(Kit&) {}
+void UnitFiles(Kit&) {}
+void UnitExplorer(Kit&) {}
+void UnitRecycle(Kit&) {}
+void UnitDisplay(Kit&) {}
+void UnitDevices(Kit&) {}
+void UnitSystem(Kit&) {}
+void UnitAccessories(Kit&) {}
+void UnitMixed(Kit&) {}
+}
