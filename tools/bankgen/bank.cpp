@@ -206,34 +206,34 @@ void Question::PlaceHint(Record& r, const std::string& hint) {
 
 std::string Question::Code(int v) { return N(v, 4); }
 
-static Record& Target(Record& r, const Box& b) {
+static Record& WithTarget(Record& r, const Box& b) {
   r.has_target = true;
   r.target = b;
   return r;
 }
 
 Question& Question::Click(const Box& t, const std::string& hint) {
-  PlaceHint(Target(Add("0001", hint), t), hint);
+  PlaceHint(WithTarget(Add("0001", hint), t), hint);
   return *this;
 }
 
 Question& Question::DblClick(const Box& t, const std::string& hint) {
-  PlaceHint(Target(Add("0002", hint), t), hint);
+  PlaceHint(WithTarget(Add("0002", hint), t), hint);
   return *this;
 }
 
 Question& Question::RightClick(const Box& t, const std::string& hint) {
-  PlaceHint(Target(Add("0003", hint), t), hint);
+  PlaceHint(WithTarget(Add("0003", hint), t), hint);
   return *this;
 }
 
 Question& Question::Press(int shift, int button, const Box& t, const std::string& hint) {
-  PlaceHint(Target(Add(Code(9000 + shift * 100 + button), hint), t), hint);
+  PlaceHint(WithTarget(Add(Code(9000 + shift * 100 + button), hint), t), hint);
   return *this;
 }
 
 Question& Question::Hover(const Box& t, const std::string& hint) {
-  Record& r = Target(Add("0030", hint), t);
+  Record& r = WithTarget(Add("0030", hint), t);
   r.pointer = "S0001";
   PlaceHint(r, hint);
   return *this;
@@ -245,12 +245,12 @@ Question& Question::Key(int shift, int key, const std::string& hint) {
 }
 
 Question& Question::Popup(int type, int menu, int group, int item, const Box& t, const std::string& hint) {
-  PlaceHint(Target(Add(Code((type + 2) * 1000 + menu * 100 + group * 10 + item), hint), t), hint);
+  PlaceHint(WithTarget(Add(Code((type + 2) * 1000 + menu * 100 + group * 10 + item), hint), t), hint);
   return *this;
 }
 
 Question& Question::PopupAt(int type, int menu, int group, int item, const Box& t, Point at, const std::string& hint) {
-  Record& r = Target(Add(Code((type + 2) * 1000 + menu * 100 + group * 10 + item), hint), t);
+  Record& r = WithTarget(Add(Code((type + 2) * 1000 + menu * 100 + group * 10 + item), hint), t);
   r.param = Twips(at.x) + Twips(at.y);
   PlaceHint(r, hint);
   return *this;
@@ -285,7 +285,7 @@ Question& Question::SelectText(const Box& box, const std::string& initial, const
 }
 
 Question& Question::RubberBand(int shift, const Box& start, const Box& end, const std::string& hint) {
-  Record& r = Target(Add("004" + std::to_string(shift), hint), end);
+  Record& r = WithTarget(Add("004" + std::to_string(shift), hint), end);
   r.ee = true;
   r.has_label4 = true;
   r.label4 = start;
@@ -295,7 +295,7 @@ Question& Question::RubberBand(int shift, const Box& start, const Box& end, cons
 }
 
 Question& Question::Drag(int shift, const Box& from, const Box& to, const std::string& hint, const std::string& pointer) {
-  Record& r = Target(Add("005" + std::to_string(shift), hint), to);
+  Record& r = WithTarget(Add("005" + std::to_string(shift), hint), to);
   r.ee = true;
   r.has_label4 = true;
   r.label4 = from;
@@ -306,7 +306,7 @@ Question& Question::Drag(int shift, const Box& from, const Box& to, const std::s
 
 Question& Question::Menu(int target, const std::string& hint) {
   int m = target / 10000;
-  Record& r = Target(Add("7000", hint), Box{26 + (m - 1) * 58, 28, 58, 18});
+  Record& r = WithTarget(Add("7000", hint), Box{26 + (m - 1) * 58, 28, 58, 18});
   r.param = N(target, 5) + "00000";
   r.has_hint_pos = true;
   r.hint_at = {420, 30};
@@ -353,7 +353,7 @@ Question& Question::Location(const Box& box, int initial, int expected, const st
 }
 
 Question& Question::Raw(const std::string& code, const Box& t, const std::string& hint) {
-  PlaceHint(Target(Add(code, hint), t), hint);
+  PlaceHint(WithTarget(Add(code, hint), t), hint);
   return *this;
 }
 
@@ -420,6 +420,13 @@ Question& Question::HintAt(int x, int y) {
   Record& r = records_.back();
   r.has_hint_pos = true;
   r.hint_at = {x, y};
+  return *this;
+}
+
+Question& Question::Target(const Box& box) {
+  Record& r = records_.back();
+  r.has_target = true;
+  r.target = box;
   return *this;
 }
 

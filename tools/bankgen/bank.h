@@ -158,6 +158,8 @@ class Question {
   Question& MenuBarOn();
   Question& PressRegion(const Box& region);
   Question& HintAt(int x, int y);
+  // A target box for a typing step finished by a click ("0026", "0028").
+  Question& Target(const Box& box);
 
   // Final record; the question is complete.
   void Done();

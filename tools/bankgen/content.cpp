@@ -60,6 +60,11 @@ std::string Kit::Handle(const std::function<void(cairo_t*)>& paint, const Box& r
   return bank_.pictures().Add(*img, PictureStore::Kind::kBmp);
 }
 
+Box LeftOfBar(const Box& b) {
+  if (b.Bottom() <= 358 || b.Right() <= 468) return b;
+  return {b.x, b.y, 467 - b.x, b.h};
+}
+
 std::string PopupHint(const std::string& what, int type, int menu, int group, int item) {
   std::string cascade = PopupCascade(type, menu, group);
   std::string path = cascade.empty() ? "" : "“" + cascade + "”→";

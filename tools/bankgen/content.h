@@ -40,6 +40,9 @@ class Kit {
   Bank& bank_;
 };
 
+// The part of a box left of the docked question bar (which covers x >= 468 below y = 358).
+Box LeftOfBar(const Box& b);
+
 // Hint texts built from the popup file, so that hints always name the item the step expects.
 std::string PopupHint(const std::string& what, int type, int menu, int group, int item);
 

@@ -396,16 +396,17 @@ void FolderWindow::Paint(cairo_t* cr) const {
 
 Box Notepad::MenuTitle(int i) const {
   static const int lefts[] = {4, 52, 100, 148, 196, 244};
-  return {outer.x + 4 + lefts[i], outer.y + 31, lefts[i + 1] - lefts[i], 19};
+  Box c = Parts().client;
+  return {c.x + lefts[i], c.y + 1, lefts[i + 1] - lefts[i], 19};
 }
 
 void Notepad::Paint(cairo_t* cr, bool with_desktop, int menu_open) const {
   if (with_desktop) {
     Desktop d;
-    d.Tasks({{title, Icon::kNotepad, true}});
+    d.Tasks({{title, icon, true}});
     d.Paint(cr);
   }
-  xp::WindowParts w = xp::Window(cr, outer, title, Icon::kNotepad);
+  xp::WindowParts w = xp::Window(cr, outer, title, icon, true, maximized);
   Box bar{w.client.x, w.client.y, w.client.w, 20};
   FillBox(cr, bar, xp::kFace);
   const char* titles[] = {"文件(F)", "编辑(E)", "格式(O)", "查看(V)", "帮助(H)"};

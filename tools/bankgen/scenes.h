@@ -139,10 +139,16 @@ class FolderWindow {
 // Notepad in a normal window.
 struct Notepad {
   Box outer{40, 40, 560, 360};
+  bool maximized = false;
   std::string title = "无标题 - 记事本";
   std::string text;
   std::string selected;  // part of the text drawn selected
-  Box TextArea() const { return {outer.x + 6, outer.y + 52, outer.w - 28, outer.h - 76}; }
+  Icon icon = Icon::kNotepad;
+  xp::WindowParts Parts() const { return xp::WindowLayout(outer, maximized); }
+  Box TextArea() const {
+    Box c = Parts().client;
+    return {c.x + 2, c.y + 22, c.w - 22, c.h - 24};
+  }
   Box MenuTitle(int i) const;  // 0-based: 文件 编辑 格式 查看 帮助
   void Paint(cairo_t* cr, bool with_desktop = true, int menu_open = -1) const;
 };

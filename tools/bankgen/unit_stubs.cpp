@@ -1,7 +1,5 @@
 #include "tools/bankgen/content.h"
 namespace xpexam::bankgen {
-void UnitStartMenu(Kit&) {}
-void UnitWindows(Kit&) {}
 void UnitFolders(Kit&) {}
 void UnitFiles(Kit&) {}
 void UnitExplorer(Kit&) {}
