@@ -1,6 +1,5 @@
 #include "tools/bankgen/content.h"
 namespace xpexam::bankgen {
-void UnitFolders(Kit&) {}
 void UnitFiles(Kit&) {}
 void UnitExplorer(Kit&) {}
 void UnitRecycle(Kit&) {}
