@@ -1,6 +1,5 @@
 #include "tools/bankgen/content.h"
 namespace xpexam::bankgen {
-void UnitFiles(Kit&) {}
 void UnitExplorer(Kit&) {}
 void UnitRecycle(Kit&) {}
 void UnitDisplay(Kit&) {}
