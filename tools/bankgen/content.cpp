@@ -60,6 +60,22 @@ std::string Kit::Handle(const std::function<void(cairo_t*)>& paint, const Box& r
   return bank_.pictures().Add(*img, PictureStore::Kind::kBmp);
 }
 
+void AddTabPages(Kit& k, char layout, const std::function<Form(int)>& make) {
+  int first = 0, count = 0;
+  switch (layout) {
+    case 'A': first = 110009; count = 7; break;
+    case 'B': first = 120010; count = 4; break;
+    case 'C': first = 120038; count = 3; break;
+    case 'D': first = 140002; count = 5; break;
+  }
+  for (int t = 0; t < count; ++t) {
+    Form f = make(t);
+    Image img(f.width(), f.height());
+    f.Paint(img.cr(), 0, 0);
+    k.bank().pictures().AddNamed(std::to_string(first + t), img);
+  }
+}
+
 Box LeftOfBar(const Box& b) {
   if (b.Bottom() <= 358 || b.Right() <= 468) return b;
   return {b.x, b.y, 467 - b.x, b.h};

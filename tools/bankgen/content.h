@@ -40,6 +40,10 @@ class Kit {
   Bank& bank_;
 };
 
+// Registers the page pictures of a built-in tab layout (A to D) under their fixed ids; make(t)
+// draws the sheet with tab t (0-based) in front.
+void AddTabPages(Kit& k, char layout, const std::function<Form(int)>& make);
+
 // The part of a box left of the docked question bar (which covers x >= 468 below y = 358).
 Box LeftOfBar(const Box& b);
 
