@@ -1,5 +1,6 @@
 #include "tools/bankgen/install.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -92,6 +93,8 @@ void CheckBank(Bank& bank) {
           if (Overlaps(b, kTitleStrip)) throw std::runtime_error(at + ": " + what + " under the title strip");
         };
         bool shrunk = r.code == "7000" || r.code.rfind("80", 0) == 0;
+        if (r.param[0] == 'Q' && static_cast<size_t>(std::max(1, r.param[4] - '0')) > s)
+          throw std::runtime_error(at + ": back region goes back before the first step");
         check(r.has_target && !shrunk, r.target, "target box");
         check(r.has_textbox, r.textbox, "text box");
         check(r.has_label4, r.label4, "Label4 box");

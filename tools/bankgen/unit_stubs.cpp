@@ -1,6 +1,4 @@
 #include "tools/bankgen/content.h"
 namespace xpexam::bankgen {
-void UnitSystem(Kit&) {}
-void UnitAccessories(Kit&) {}
 void UnitMixed(Kit&) {}
 }
