@@ -1,4 +1,0 @@
-#include "tools/bankgen/content.h"
-namespace xpexam::bankgen {
-void UnitMixed(Kit&) {}
-}
