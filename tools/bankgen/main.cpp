@@ -1,10 +1,13 @@
 // Writes the sample installation: xpexam-bankgen <program folder>
+// xpexam-bankgen --coverage prints the table of step codes and questions for the README.
 #include <chrono>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <string>
 
 #include "tools/bankgen/content.h"
+#include "tools/bankgen/coverage.h"
 #include "tools/bankgen/install.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +18,12 @@ int main(int argc, char** argv) {
   }
   auto start = std::chrono::steady_clock::now();
   try {
+    if (std::string(argv[1]) == "--coverage") {
+      Bank bank;
+      BuildBank(bank);
+      std::fputs(CoverageTable(bank).c_str(), stdout);
+      return 0;
+    }
     Bank bank;
     BuildBank(bank);
     Installation inst;
