@@ -258,7 +258,10 @@ Question& Question::PopupAt(int type, int menu, int group, int item, const Box& 
 
 Question& Question::Type(const std::string& code, const Box& box, const std::string& answer, const std::string& hint,
                          const std::string& initial, const TextFormat& f) {
-  Record& r = Add(code, hint);
+  // Step "0022" gets no typing prompt of its own: its hint says everything.
+  std::string text = hint;
+  if (code == "0022" && hint == answer) text = "输入“" + answer.substr(0, answer.find('|')) + "”后按回车键";
+  Record& r = Add(code, text);
   r.has_textbox = true;
   r.textbox = box;
   r.answer_line = answer.empty() ? 0 : bank_.texts().Line(answer);

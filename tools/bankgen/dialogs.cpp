@@ -629,7 +629,7 @@ Form RecycleBinProperties() {
 }
 
 Form FontDialog(int font, int style, int size) {
-  Form f("字体", Icon::kFonts, 420, 330, xp::Buttons::kHelpClose);
+  Form f("字体", Icon::kFonts, 460, 330, xp::Buttons::kHelpClose);
   f.Label("", 12, 42, "字体(F):");
   f.Field("font_field", {12, 58, 160, 20}, kFontNames.at(font));
   f.List("font", {12, 80, 160, 130}, kFontNames, font);
@@ -639,8 +639,8 @@ Form FontDialog(int font, int style, int size) {
   f.Label("", 302, 42, "大小(S):");
   f.Field("size_field", {302, 58, 60, 20}, kFontSizes.at(size));
   f.List("size", {302, 80, 60, 130}, kFontSizes, size);
-  f.Button("ok", {336, 42, 74, 22}, "确定", ButtonState::kDefault);
-  f.Button("cancel", {336, 70, 74, 22}, "取消");
+  f.Button("ok", {376, 58, 74, 22}, "确定", ButtonState::kDefault);
+  f.Button("cancel", {376, 86, 74, 22}, "取消");
   f.Group("", {182, 220, 180, 70}, "示例");
   std::string sample_font = kFontNames.at(font);
   f.Custom("sample", {192, 238, 160, 44}, [font, style, size](cairo_t* cr, const Box& b) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "forms/graphics.h"
 #include "tools/bankgen/content.h"
 #include "tools/bankgen/coverage.h"
 #include "tools/bankgen/install.h"
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
   }
   auto start = std::chrono::steady_clock::now();
   try {
+    // The same fonts whatever the machine's locale, so that every run gives the same bytes.
+    xpexam::forms::InitFonts();
     if (std::string(argv[1]) == "--coverage") {
       Bank bank;
       BuildBank(bank);

@@ -14,22 +14,22 @@ const std::vector<std::pair<int, std::string>> kTree = {
 // The search companion in the left pane of a search window.
 struct SearchPane {
   std::string name, words, where = "我的电脑";
-  Box NameBox() const { return {12, 210, 161, 20}; }
-  Box WordsBox() const { return {12, 256, 161, 20}; }
-  Box WhereBox() const { return {12, 302, 161, 22}; }
-  Box SearchButton() const { return {99, 338, 74, 22}; }
+  Box NameBox() const { return {12, 224, 161, 20}; }
+  Box WordsBox() const { return {12, 270, 161, 20}; }
+  Box WhereBox() const { return {12, 316, 161, 22}; }
+  Box SearchButton() const { return {99, 348, 74, 22}; }
   void Paint(cairo_t* cr) const {
     FillBox(cr, {0, 125, 185, 425}, Hex(0xFFFFF4));
     VGradient(cr, {0, 125, 185, 40}, Hex(0x7BA2E7), Hex(0x6375D6));
     Text(cr, "搜索助理", {10, 125, 170, 40}, Font{Face::kHei, 14, true}, xp::kWhite);
     TextWrapped(cr, "按下面任何或所有标准进行搜索。", 12, 172, 165, UiFont(12), xp::kBlack);
-    TextAt(cr, "全部或部分文件名(O):", 12, 194, UiFont(12), xp::kBlack);
+    TextAt(cr, "全部或部分文件名(O):", 12, 208, UiFont(12), xp::kBlack);
     xp::TextField(cr, NameBox(), name);
-    TextAt(cr, "文件中的一个字或词组(W):", 12, 240, UiFont(12), xp::kBlack);
+    TextAt(cr, "文件中的一个字或词组(W):", 12, 254, UiFont(12), xp::kBlack);
     xp::TextField(cr, WordsBox(), words);
-    TextAt(cr, "在这里寻找(L):", 12, 286, UiFont(12), xp::kBlack);
+    TextAt(cr, "在这里寻找(L):", 12, 300, UiFont(12), xp::kBlack);
     xp::ComboBox(cr, WhereBox(), where, where.find("(") != std::string::npos ? Icon::kHardDisk : Icon::kMyComputer, true);
-    xp::PushButton(cr, {12, 338, 74, 22}, "< 后退(B)");
+    xp::PushButton(cr, {12, 348, 74, 22}, "< 后退(B)");
     xp::PushButton(cr, SearchButton(), "搜索(R)");
   }
 };
@@ -147,8 +147,6 @@ void UnitExplorer(Kit& k) {
         .Done();
   }
   {
-    FolderWindow acc("附件", Icon::kFolder, "附件", {});
-    (void)acc;
     const StartMenu menu;
     const Cascade all = AllPrograms(), access = Accessories();
     const int all_x = 186, all_y = 532 - all.Height();
