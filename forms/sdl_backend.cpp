@@ -73,6 +73,13 @@ SdlBackend::SdlBackend(const SdlOptions& options) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw std::runtime_error(SDL_GetError());
+  // Without a display SDL falls back to drivers that show nothing: the program would run unseen.
+  const std::string driver = SDL_GetCurrentVideoDriver();
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  if ((driver == "offscreen" || driver == "dummy") && !(asked && *asked)) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    throw std::runtime_error("no display (DISPLAY is not set)");
+  }
 
   int w = std::max(options.width, 1), h = std::max(options.height, 1);
   SDL_Rect usable;
@@ -113,6 +120,7 @@ SdlBackend::~SdlBackend() {
 int64_t SdlBackend::NowMs() { return static_cast<int64_t>(SDL_GetTicks64()); }
 
 Backend::Wait SdlBackend::WaitEvent(int64_t deadline_ms, InputEvent& out) {
+  FollowFocus();
   while (true) {
     SDL_Event e;
     if (!SDL_PollEvent(&e)) {
@@ -137,6 +145,17 @@ Backend::Wait SdlBackend::WaitEvent(int64_t deadline_ms, InputEvent& out) {
     out = std::move(*event);
     return Wait::kEvent;
   }
+}
+
+void SdlBackend::FollowFocus() {
+  // The input method shows its candidates under the control that gets the typing.
+  const Form* f = ActiveForm();
+  const Control* c = f ? f->ActiveControl() : nullptr;
+  const Rect r = c ? c->ScreenRect() : Rect{};
+  if (r == text_rect_) return;
+  text_rect_ = r;
+  SDL_Rect area{r.x, r.y, r.w, r.h};
+  SDL_SetTextInputRect(&area);
 }
 
 SdlBackend::Host SdlBackend::HandleHostEvent(const SDL_Event& e) {

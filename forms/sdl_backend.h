@@ -3,12 +3,13 @@
 // person's mouse and keyboard (text through SDL's text input, so a desktop input method types
 // Chinese), time is the real clock and waits sleep until the next event or timer.
 //
-//   int main() { return forms::RunWithSdl([] { FrmStart::Get(); }); }
+//   int main() { return forms::RunWithSdl([] { FrmFirst::Get().Show(); }); }
 //
 // Keys: Alt+F4, F10 and Alt alone reach the program as keys wherever the host lets them through.
-// On X11 a window manager usually takes Alt+F4 for itself and sends a close request instead;
-// closing the host window reaches the runtime as EventType::kQuit. Ctrl+C or SIGTERM in the
-// terminal still kill the process (SDL's own signal handlers are off).
+// On X11 a window manager usually keeps Alt+F4 for itself and sends a close request instead.
+// Closing the host window reaches the runtime as EventType::kQuit, a close request to the active
+// window. Ctrl+C or SIGTERM in the terminal still kill the process (SDL's signal handlers are
+// off). Without a display (no X11, Wayland or KMS) the window cannot open.
 #include <array>
 #include <functional>
 #include <memory>
@@ -48,6 +49,7 @@ class SdlBackend : public Backend {
   enum class Host { kNone, kResized };
   Host HandleHostEvent(const SDL_Event& e);
   void Redraw();
+  void FollowFocus();
   SDL_Cursor* SystemCursor(int shape);
 
   SDL_Window* window_ = nullptr;
@@ -56,6 +58,7 @@ class SdlBackend : public Backend {
   int texture_w_ = 0, texture_h_ = 0;
   int width_ = 0, height_ = 0;
   SdlInput input_;
+  Rect text_rect_;
   std::array<SDL_Cursor*, SDL_NUM_SYSTEM_CURSORS> system_cursors_{};
   SDL_Cursor* custom_cursor_ = nullptr;
 };
