@@ -1,6 +1,38 @@
-#include <cstdio>
+// The program: its folder is the folder of the executable, which holds ver.txt and the data.
+#include <unistd.h>
 
-int main() {
-  std::puts("xpexam: the program's windows are not built yet.");
+#include <climits>
+#include <string>
+
+#include "forms/app.h"
+#include "frame/program.h"
+#include "frame/settings.h"
+
+namespace {
+
+std::string ExecutablePath(const char* argv0) {
+  char buf[PATH_MAX];
+  ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n <= 0) return argv0 ? argv0 : "";
+  return std::string(buf, static_cast<size_t>(n));
+}
+
+}  // namespace
+
+int main(int /*argc*/, char** argv) {
+  using namespace xpexam;
+  const std::string exe = ExecutablePath(argv[0]);
+  const size_t slash = exe.rfind('/');
+  frame::gAppPath = slash == std::string::npos ? "." : slash == 0 ? "/" : exe.substr(0, slash);
+  std::string name = slash == std::string::npos ? exe : exe.substr(slash + 1);
+  if (size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.erase(dot);
+  frame::gAppExeName = name;
+
+  // BACKEND: the SDL window replaces this when it is there.
+  frame::UseFormsEventPump();
+  frame::StartProgram();
+  forms::Run();
+  // Windows go before the runtime's own statics do.
+  forms::ResetRuntime();
   return 0;
 }

@@ -41,8 +41,9 @@ void SetFailureReporter(FailureReporter reporter);
 void ReportFailure(std::string_view tag, long number, std::string_view description);
 
 // Runs one statement; a Failure (or any standard exception) skips it. True when it completed.
+// Anything else (the forms runtime's program end) passes through to the caller.
 template <class F>
-bool Try(F&& statement) noexcept {
+bool Try(F&& statement) {
   try {
     std::forward<F>(statement)();
     return true;
@@ -54,7 +55,7 @@ bool Try(F&& statement) noexcept {
 
 // Runs one statement; a failure is reported under the procedure's tag, then the caller goes on.
 template <class F>
-bool TryReport(std::string_view tag, F&& statement) noexcept {
+bool TryReport(std::string_view tag, F&& statement) {
   try {
     std::forward<F>(statement)();
     return true;

@@ -65,6 +65,20 @@ TEST_F(FailureConvention, NoReporterInstalledIsQuiet) {
   EXPECT_FALSE(TryReport("startload", [] { Fail(kErrOverflow, "Overflow"); }));
 }
 
+// The program's end is no failure: it leaves every statement wrapper up to the event loop.
+TEST_F(FailureConvention, ProgramEndPassesThroughBothWrappers) {
+  struct Ended {};
+  int after = 0;
+  EXPECT_THROW(Try([&] {
+                 throw Ended{};
+                 ++after;
+               }),
+               Ended);
+  EXPECT_THROW(TryReport("startload", [] { throw Ended{}; }), Ended);
+  EXPECT_EQ(after, 0);
+  EXPECT_TRUE(reports_.empty());
+}
+
 TEST(BoundedArray, IndexOutsideTheBoundsIsFailureNine) {
   BoundedArray<int, 1, 500> a;
   BoundedArray2<std::string, 1, 500, 0, 6> ids;

@@ -1,0 +1,42 @@
+#pragma once
+// The start-up window: refuses a second copy, reads the settings, shows the splash and, one
+// timer tick later, opens the home screen, names the session log and unloads itself.
+#include <string>
+
+#include "forms/form.h"
+#include "forms/label.h"
+#include "forms/timer.h"
+
+namespace xpexam::frame {
+
+// The previous-instance message and its title.
+inline constexpr const char* kAlreadyRunningText =
+    "考试练习系统已在运行。如果你没有找到，请关闭其它窗口和程序，或者注销或重启。";
+inline constexpr const char* kAlreadyRunningTitle = "系统提示";
+
+class FrmStart : public forms::FormOf<FrmStart> {
+ public:
+  forms::Label Label1{*this, "Label1"};
+  forms::Timer Timer1{*this, "Timer1", 100, false};
+
+  FrmStart();
+
+  // The second half of the start-up: home screen, session log name, unload.
+  void UpdataExe();
+  // The operating system's version: "major.minor" or "Unknown".
+  static std::string GetOSVersionOF();
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void Timer1_Timer();
+
+  bool mStartPending = false;
+};
+
+// Gives up the installation's single-instance lock that the start-up took (tests and the
+// scenario runner start the program more than once in one process).
+void ReleaseInstanceLock();
+
+}  // namespace xpexam::frame

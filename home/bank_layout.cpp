@@ -1,0 +1,85 @@
+#include "home/bank_layout.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "home/head_lines.h"
+#include "platform/bounded.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+
+namespace xpexam::home {
+namespace {
+
+using frame::gUnitTable;
+using platform::TryReport;
+
+constexpr std::string_view kTag = "fengmaincsh";
+
+// Units of the progress file, and the most question counts line 2 can give.
+constexpr long kProgressUnits = 25;
+using Counts = platform::BoundedArray<int16_t, 0, 25>;
+using ProgressLines = platform::BoundedArray<std::string, 0, 25>;
+
+}  // namespace
+
+std::string BankLayoutFile() { return frame::gDataPath + "288891.mxy"; }
+
+std::string UnitProgressFile() { return frame::gAppPath + "\\ksdata\\288893.mxy"; }
+
+void ReadBankLayout() {
+  using platform::Mid;
+  std::string line;
+  TryReport(kTag, [&] { line = FirstLine(BankLayoutFile()); });
+  TryReport(kTag, [&] { line = platform::Trim(line); });
+  TryReport(kTag, [&] { frame::gPaperCount = platform::ValInt(Mid(line, 1, 2)); });
+  TryReport(kTag, [&] { frame::gUnitCount = platform::ValInt(Mid(line, 3, 2)); });
+}
+
+void NormaliseUnitProgress() {
+  // Line 2, or line 1 of a bank layout file that has only one line.
+  std::string count_line;
+  bool counts_read = false;
+  TryReport(kTag, [&] {
+    std::vector<std::string> lines = HeadLines(BankLayoutFile(), 2);
+    if (lines.empty()) return;
+    count_line = lines.back();
+    counts_read = true;
+  });
+  Counts count;
+  for (long j = 1; j <= platform::Len(count_line); j += 2)
+    TryReport(kTag, [&] { count[(j - 1) / 2] = platform::ValInt(platform::Mid(count_line, j, 2)); });
+
+  ProgressLines progress;
+  TryReport(kTag, [&] {
+    std::vector<std::string> lines = HeadLines(UnitProgressFile(), ProgressLines::kUpper + 1);
+    for (size_t i = 0; i < lines.size(); ++i) progress[static_cast<long>(i)] = lines[i];
+  });
+
+  std::vector<std::string> out;
+  for (long u = 0; u < kProgressUnits; ++u) {
+    // A fixed 42, not the unit's count: a line far too short stays short until the next build.
+    TryReport(kTag, [&] { progress[u] = platform::Left(progress[u] + std::string(42, 'F'), count[u]); });
+    out.push_back(progress[u]);
+  }
+  out.emplace_back();
+  // Without counts every line would be emptied and the learner's progress lost.
+  if (counts_read)
+    TryReport(kTag, [&] {
+      if (!platform::WriteTextLines(UnitProgressFile(), out)) platform::Fail(platform::kErrFileIo, "Path/File access error");
+    });
+
+  for (long u = 0; u < frame::gUnitCount; ++u) {
+    TryReport(kTag, [&] { gUnitTable(u, 2) = platform::Str(platform::Len(platform::Trim(progress[u]))); });
+    TryReport(kTag, [&] { gUnitTable(u, 4) = platform::Trim(progress[u]); });
+    TryReport(kTag, [&] {
+      const std::string& line = progress[u];
+      gUnitTable(u, 3) = platform::Str(static_cast<long>(std::count(line.begin(), line.end(), 'F')));
+    });
+  }
+}
+
+}  // namespace xpexam::home

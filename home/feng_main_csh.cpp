@@ -1,0 +1,41 @@
+// The home-screen builder: what it takes from the installed bank and the learner's records.
+#include "forms/app.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "home/bank_layout.h"
+#include "home/frm_fengmian.h"
+#include "home/head_lines.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+
+namespace xpexam::home {
+
+void FrmFengmian::FengMainCsh() {
+  using frame::gDataPath;
+  using platform::TryReport;
+  constexpr std::string_view kTag = "fengmaincsh";
+
+  // Bank version: the update list's line 1; footer label 0 shows it as stored.
+  std::string version_line;
+  TryReport(kTag, [&] { version_line = FirstLine(gDataPath + "288895.mxy"); });
+  TryReport(kTag, [&] { frame::gBankVersion = platform::Trim(version_line); });
+
+  // A bank of another module: the program ends here, saving nothing.
+  std::string module_line;
+  TryReport(kTag, [&] { module_line = FirstLine(gDataPath + "288899.mxy"); });
+  bool other_module = false;
+  TryReport(kTag, [&] { other_module = platform::Val(module_line) != frame::gProductNo; });
+  if (other_module) forms::End();
+
+  std::string ime_line;
+  TryReport(kTag, [&] { ime_line = FirstLine(frame::gAppPath + "\\ksdata\\288890.mxy"); });
+  TryReport(kTag, [&] { frame::gUseIme = platform::Val(ime_line) != 0; });
+
+  TryReport(kTag, [this] { SetCaption("Tavrelo"); });
+  TryReport(kTag, [&] { LblInfo[0].SetCaption("题库版本：V" + version_line); });
+
+  ReadBankLayout();
+  NormaliseUnitProgress();
+}
+
+}  // namespace xpexam::home

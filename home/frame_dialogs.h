@@ -1,0 +1,10 @@
+#pragma once
+// The frame's dialogs that the home screen opens.
+namespace xpexam::home {
+
+// The About box, modal: returns when it has been closed.
+void ShowAboutBox();
+// The question-bank update window, modeless.
+void ShowUpdateWindow();
+
+}  // namespace xpexam::home

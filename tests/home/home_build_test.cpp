@@ -1,0 +1,240 @@
+// The home screen's load as the start-up sees it: the banner file, the bank version, the module
+// check, the input-method switch, the bank layout and the unit progress file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "forms/app.h"
+#include "forms/headless.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "home/bank_layout.h"
+#include "home/frm_fengmian.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+#include "tests/support/installation.h"
+#include "tests/support/temp_dir.h"
+
+namespace xpexam::home {
+namespace {
+
+using frame::gUnitTable;
+using testing::GbkLines;
+
+struct Report {
+  std::string tag;
+  long number;
+  friend bool operator==(const Report&, const Report&) = default;
+};
+
+class HomeBuild : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::SetFailureReporter([this](std::string_view tag, long number, std::string_view) {
+      reports_.push_back({std::string(tag), number});
+    });
+    frame::gAppPath = dir_.path();
+    frame::gDataPath = dir_.path() + "\\data\\";
+    frame::gProductNo = 5;
+    // A complete installation of module 5: each test takes away or changes what it looks at.
+    dir_.Write("data/288895.mxy", "202401011200\r\n");
+    dir_.Write("data/288899.mxy", "5\r\n");
+    dir_.Write("data/288891.mxy", "0402\r\n0302\r\n");
+    for (const char* id : {"l62011", "l20060", "9l0015"}) dir_.Write(std::string("data/") + id + ".mxy", testing::SolidBmp(4, 4));
+    dir_.Write("ksdata/288890.mxy", "0\r\n");
+    dir_.Write("ksdata/170100.mxy", GbkLines({"欢迎"}));
+  }
+  void TearDown() override {
+    session_.reset();
+    platform::SetFailureReporter(nullptr);
+    testing::ResetModuleState();
+  }
+  // Loads the home screen on a fresh headless screen.
+  FrmFengmian& Load() {
+    session_.emplace(800, 600);
+    reports_.clear();
+    return FrmFengmian::Get();
+  }
+  std::vector<std::string> ProgressFile() const {
+    return platform::ReadTextLines(dir_ / "ksdata/288893.mxy").value_or(std::vector<std::string>{"<none>"});
+  }
+  int ReportsOf(std::string_view tag, long number) const {
+    return static_cast<int>(std::count(reports_.begin(), reports_.end(), Report{std::string(tag), number}));
+  }
+
+  testing::TempDir dir_;
+  std::vector<Report> reports_;
+  std::optional<forms::HeadlessSession> session_;
+};
+
+TEST_F(HomeBuild, BankVersionLineShownAsStoredAndTrimmedForReports) {
+  dir_.Write("data/288895.mxy", " 202401011200 \r\nrest\r\n");
+  FrmFengmian& home = Load();
+  EXPECT_EQ(frame::gBankVersion, "202401011200");
+  EXPECT_EQ(home.LblInfo[0].Caption(), "题库版本：V 202401011200 ");
+  EXPECT_EQ(home.Caption(), "Tavrelo");
+
+  std::filesystem::remove(dir_ / "data/288895.mxy");
+  FrmFengmian& again = Load();
+  EXPECT_EQ(frame::gBankVersion, "");
+  EXPECT_EQ(again.LblInfo[0].Caption(), "题库版本：V");
+  EXPECT_EQ(reports_, (std::vector<Report>{{"fengmaincsh", platform::kErrFileNotFound}}));
+}
+
+TEST_F(HomeBuild, ModuleCheckEndsTheProgramOnAnotherModule) {
+  struct Case {
+    std::optional<std::string> file;
+    bool ends;
+  } cases[] = {
+      {"5\r\n", false},     {"  5\r\n", false}, {"5 apples\r\n", false}, {"6\r\n", true},
+      {"05\r\n", false},    {"", true},         {"x5\r\n", true},        {std::nullopt, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file.value_or("<missing>"));
+    std::filesystem::remove(dir_ / "data/288899.mxy");
+    if (c.file) dir_.Write("data/288899.mxy", *c.file);
+    Load();
+    EXPECT_EQ(forms::Ended(), c.ends);
+    // Nothing after the check runs: the progress file is not rewritten.
+    EXPECT_EQ(std::filesystem::exists(dir_ / "ksdata/288893.mxy"), !c.ends);
+    std::filesystem::remove(dir_ / "ksdata/288893.mxy");
+  }
+}
+
+TEST_F(HomeBuild, InputMethodSwitchIsAnyNonZeroNumber) {
+  struct Case {
+    std::optional<std::string> file;
+    bool on;
+  } cases[] = {{"1\r\n", true}, {"2\r\n", true}, {"0\r\n", false}, {"", false}, {"on\r\n", false}, {std::nullopt, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file.value_or("<missing>"));
+    std::filesystem::remove(dir_ / "ksdata/288890.mxy");
+    if (c.file) dir_.Write("ksdata/288890.mxy", *c.file);
+    frame::gUseIme = !c.on;
+    Load();
+    EXPECT_EQ(frame::gUseIme, c.on);
+  }
+}
+
+TEST_F(HomeBuild, BannerFileGivesTextColourAndLink) {
+  struct Case {
+    std::optional<std::vector<std::string>> lines;
+    std::string caption;
+    forms::Color color;
+    std::string link;
+  } cases[] = {
+      {std::vector<std::string>{"  A◎◎B  c ", "255", " http://example.invalid/ad "}, "A\r\n\r\nB  c", 255,
+       " http://example.invalid/ad "},
+      {std::vector<std::string>{"蓝色", "&HFF0000"}, "蓝色", 0xFF0000, ""},
+      {std::vector<std::string>{"x", "abc", "", "ignored"}, "x", 0, ""},
+      {std::vector<std::string>{"one line"}, "one line", 0, ""},
+      {std::nullopt, "", 0, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.caption);
+    std::filesystem::remove(dir_ / "ksdata/170100.mxy");
+    if (c.lines) dir_.Write("ksdata/170100.mxy", GbkLines(*c.lines));
+    FrmFengmian& home = Load();
+    EXPECT_EQ(home.LblAD.Caption(), c.caption);
+    EXPECT_EQ(home.LblAD.ForeColor(), c.color);
+    EXPECT_EQ(home.BannerLink(), c.link);
+    EXPECT_FALSE(home.PicAd.Visible());
+    EXPECT_DOUBLE_EQ(home.PicAd.Width(), home.LblAD.Width());
+    EXPECT_DOUBLE_EQ(home.PicAd.Height(), home.LblAD.Height());
+    // Only a missing file is reported.
+    EXPECT_EQ(ReportsOf("fmload", platform::kErrFileNotFound), c.lines ? 0 : 1);
+  }
+}
+
+TEST_F(HomeBuild, BankLayoutGivesPaperAndUnitCounts) {
+  struct Case {
+    std::string layout;
+    int papers, units;
+    std::vector<std::string> counts;  // gUnitTable column 2 of the units
+  } cases[] = {
+      {"1220\r\n3025\r\n", 12, 20, {"30", "25", "0"}},
+      {" 0408 \r\n0102\r\n", 4, 8, {"1", "2", "0"}},
+      {"0408\r\n", 4, 8, {"4", "8", "0"}},  // one line: the counts come from it too
+      {"", 0, 0, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.layout);
+    dir_.Write("data/288891.mxy", c.layout);
+    Load();
+    EXPECT_EQ(frame::gPaperCount, c.papers);
+    EXPECT_EQ(frame::gUnitCount, c.units);
+    for (size_t u = 0; u < c.counts.size(); ++u) EXPECT_EQ(gUnitTable(static_cast<long>(u), 2), c.counts[u]) << u;
+  }
+}
+
+TEST_F(HomeBuild, ProgressLinesAreCutOrPaddedToTheUnitCounts) {
+  // Six units of 5, 5, 50, 0, 3 and 0 questions.
+  dir_.Write("data/288891.mxy", "0406\r\n050550000300\r\n");
+  std::vector<std::string> old = {"TTF", "TTTTTTT", "", "TFT", "T", "TTTT"};
+  old.resize(27, "T");  // the 26th and 27th lines are dropped
+  dir_.Write("ksdata/288893.mxy", GbkLines(old));
+  Load();
+
+  struct Row {
+    std::string count, not_done, progress;
+  } rows[] = {
+      {"5", "3", "TTFFF"},
+      {"5", "0", "TTTTT"},
+      {"42", "42", std::string(42, 'F')},  // at most 42 "F" are added per build
+      {"0", "0", ""},
+      {"3", "2", "TFF"},
+      {"0", "0", ""},
+  };
+  std::vector<std::string> expected_file;
+  for (long u = 0; u < 6; ++u) {
+    SCOPED_TRACE(u);
+    EXPECT_EQ(gUnitTable(u, 2), rows[u].count);
+    EXPECT_EQ(gUnitTable(u, 3), rows[u].not_done);
+    EXPECT_EQ(gUnitTable(u, 4), rows[u].progress);
+    expected_file.push_back(rows[u].progress);
+  }
+  EXPECT_EQ(gUnitTable(6, 2), "");
+  expected_file.resize(26);  // units 6 to 24 have no questions, then one empty line
+  EXPECT_EQ(ProgressFile(), expected_file);
+  EXPECT_TRUE(reports_.empty());
+
+  // The next build lengthens the 50-question unit to its count.
+  Load();
+  EXPECT_EQ(gUnitTable(2, 4), std::string(50, 'F'));
+}
+
+TEST_F(HomeBuild, MissingProgressFileStartsFromNothing) {
+  Load();
+  EXPECT_EQ(gUnitTable(0, 4), "FFF");
+  EXPECT_EQ(gUnitTable(1, 4), "FF");
+  EXPECT_EQ(ProgressFile().size(), 26u);
+  EXPECT_EQ(reports_, (std::vector<Report>{{"fengmaincsh", platform::kErrFileNotFound}}));
+}
+
+TEST_F(HomeBuild, WithoutBankCountsTheLearnersProgressIsKept) {
+  const std::string progress = GbkLines({"TTF", "TFTFT"});
+  dir_.Write("ksdata/288893.mxy", progress);
+  for (bool empty_file : {false, true}) {
+    SCOPED_TRACE(empty_file);
+    std::filesystem::remove(dir_ / "data/288891.mxy");
+    if (empty_file) dir_.Write("data/288891.mxy", "");
+    Load();
+    EXPECT_EQ(frame::gUnitCount, 0);
+    EXPECT_EQ(platform::ReadFileBytes(dir_ / "ksdata/288893.mxy"), progress);
+  }
+}
+
+TEST_F(HomeBuild, CountsBeyondTwentySixUnitsAreReportedAndDropped) {
+  std::string counts;
+  for (int u = 0; u < 28; ++u) counts += "02";
+  dir_.Write("data/288891.mxy", "0420\r\n" + counts + "\r\n");
+  Load();
+  EXPECT_EQ(ReportsOf("fengmaincsh", platform::kErrSubscript), 2);
+  EXPECT_EQ(gUnitTable(19, 4), "FF");
+  EXPECT_EQ(ProgressFile()[24], "FF");
+}
+
+}  // namespace
+}  // namespace xpexam::home
