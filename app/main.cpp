@@ -29,7 +29,6 @@ int main(int /*argc*/, char** argv) {
   frame::gAppExeName = name;
 
   // BACKEND: the SDL window replaces this when it is there.
-  frame::UseFormsEventPump();
   frame::StartProgram();
   forms::Run();
   // Windows go before the runtime's own statics do.

@@ -1,12 +1,12 @@
 #include "frame/frm_start.h"
 
 #include <filesystem>
-#include <iostream>
 #include <memory>
 #include <system_error>
 
 #include "forms/app.h"
 #include "forms/graphics.h"
+#include "forms/msgbox.h"
 #include "forms/pictures.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
@@ -46,12 +46,6 @@ void MakeRecordsFolder() {
   if (ec || !std::filesystem::is_directory(folder)) platform::Fail(platform::kErrPathNotFound, "Path not found");
 }
 
-// System message box with the information icon and an OK button.
-// MESSAGE BOX CALL SITE: goes to the runtime's system message box once it is there.
-void ShowSystemMessage(const std::string& text, const std::string& title) {
-  std::cerr << title << ": " << text << "\n";
-}
-
 }  // namespace
 
 void ReleaseInstanceLock() { InstanceSlot().reset(); }
@@ -73,7 +67,7 @@ void FrmStart::Form_Load() {
   bool running = false;
   TryReport(kTag, [&] { running = PrevInstance(); });
   if (running) {
-    TryReport(kTag, [] { ShowSystemMessage(kAlreadyRunningText, kAlreadyRunningTitle); });
+    TryReport(kTag, [] { forms::MsgBox(kAlreadyRunningText, forms::kOkOnly | forms::kInformation, kAlreadyRunningTitle); });
     forms::End();
     return;
   }

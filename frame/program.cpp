@@ -1,20 +1,35 @@
 #include "frame/program.h"
 
+#include <unistd.h>
+
+#include <climits>
+
 #include "forms/app.h"
+#include "forms/program.h"
 #include "frame/error_report.h"
 #include "frame/frm_start.h"
+#include "frame/settings.h"
 #include "platform/http.h"
 
 namespace xpexam::frame {
+namespace {
+
+// The scenario runner starts the program from inside the program folder. Its clock is virtual:
+// a report's network wait must not run the script's input, or where the script's actions land
+// would depend on how fast the network answers.
+const forms::ProgramRegistration kEntry{[] {
+  char cwd[PATH_MAX];
+  if (::getcwd(cwd, sizeof cwd)) gAppPath = cwd;
+  platform::SetEventPump(nullptr);
+  StartProgram();
+}};
+
+}  // namespace
 
 void StartProgram() {
   InitErrorReport();
   FrmStart& start = FrmStart::Get();
   if (!forms::Ended() && start.Loaded()) start.Show();
-}
-
-void UseFormsEventPump() {
-  platform::SetEventPump([](int max_wait_ms) { forms::PumpUntil([] { return false; }, max_wait_ms, max_wait_ms); });
 }
 
 }  // namespace xpexam::frame

@@ -4,11 +4,8 @@
 namespace xpexam::frame {
 
 // Loads the start-up window, which shows itself unless it ended the program. The caller then
-// runs the event loop.
+// runs the event loop. The scenario runner reaches it as the runtime's program entry, started
+// in the program folder.
 void StartProgram();
-
-// Lets the windows' events and timers run while an HTTP request waits (the real program; a
-// script with a virtual clock keeps the wait out of its timeline).
-void UseFormsEventPump();
 
 }  // namespace xpexam::frame

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "forms/msgbox.h"
 #include "frame/module_state.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"
@@ -64,11 +65,6 @@ constexpr std::array<std::string_view, 41> kDefaults = {
     "",                                        // 40
 };
 
-std::string& AppTitleSlot() {
-  static std::string title;
-  return title;
-}
-
 // One character of the code page: codes below 256 are single bytes, others double bytes
 // given by their 16-bit value.
 void AppendCode(std::string& out, int32_t n) {
@@ -120,9 +116,10 @@ std::string ToText(const RegData& value) {
 
 }  // namespace
 
-const std::string& AppTitle() { return AppTitleSlot(); }
+// The runtime's message boxes show the same title.
+const std::string& AppTitle() { return forms::AppTitle(); }
 
-void SetAppTitle(std::string title) { AppTitleSlot() = std::move(title); }
+void SetAppTitle(std::string title) { forms::SetAppTitle(std::move(title)); }
 
 std::string_view SettingDefault(long entry) {
   if (entry < 0 || entry > 40) Fail(platform::kErrSubscript, "Subscript out of range");

@@ -5,8 +5,10 @@
 
 #include <filesystem>
 #include <optional>
+#include <sstream>
 
 #include "forms/app.h"
+#include "forms/dump.h"
 #include "forms/headless.h"
 #include "forms/pictures.h"
 #include "frame/frm_start.h"
@@ -196,13 +198,23 @@ TEST_F(StartUp, ModuleNumberMismatchEndsTheProgramUnderTheSplash) {
   EXPECT_TRUE(RecordFiles().empty());
 }
 
-TEST_F(StartUp, SecondCopyEndsWithoutTouchingTheInstallation) {
+TEST_F(StartUp, SecondCopyShowsTheMessageAndEndsWithoutTouchingTheInstallation) {
   install_.WriteSettings();
   install_.WriteBank();
   platform::InstanceLock first(dir_.path());
   ASSERT_FALSE(first.PrevInstance());
-  Screen();
+  auto& in = Screen();
+  std::string screen;
+  in.Call([&] {
+    std::ostringstream out;
+    forms::DumpScreen(out);
+    screen = out.str();
+  });
+  in.Key(forms::kKeyReturn);
+  in.Call([] { ADD_FAILURE() << "the start-up went on after the message"; });
   StartProgram();
+  EXPECT_NE(screen.find(std::string("caption=\"") + kAlreadyRunningTitle + "\""), std::string::npos) << screen;
+  EXPECT_NE(screen.find(std::string("caption=\"") + kAlreadyRunningText + "\""), std::string::npos) << screen;
   EXPECT_TRUE(forms::Ended());
   EXPECT_FALSE(FrmStart::Get().Visible());
   EXPECT_FALSE(fs::exists(dir_ / "ksdata"));
