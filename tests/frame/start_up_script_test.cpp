@@ -1,6 +1,7 @@
 // The scenario runner starts the real program: after 300 ms of virtual time the home screen is
 // up and the splash gone; a bank of another module ends the program before the script does.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "frame/settings.h"
+#include "platform/instance.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
 #include "tests/support/installation.h"
@@ -32,6 +34,7 @@ std::string RunScript(const testing::TempDir& work, const std::string& program_d
     for (size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
     ::pclose(p);
   }
+  ::unlink(platform::InstanceLockPath(program_dir).c_str());
   return out;
 }
 
