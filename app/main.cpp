@@ -4,7 +4,7 @@
 #include <climits>
 #include <string>
 
-#include "forms/app.h"
+#include "forms/sdl_backend.h"
 #include "frame/program.h"
 #include "frame/settings.h"
 
@@ -28,10 +28,5 @@ int main(int /*argc*/, char** argv) {
   if (size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.erase(dot);
   frame::gAppExeName = name;
 
-  // BACKEND: the SDL window replaces this when it is there.
-  frame::StartProgram();
-  forms::Run();
-  // Windows go before the runtime's own statics do.
-  forms::ResetRuntime();
-  return 0;
+  return forms::RunWithSdl(frame::StartProgram);
 }
