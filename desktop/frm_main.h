@@ -110,6 +110,9 @@ class FrmMain : public forms::FormOf<FrmMain> {
   int32_t mBandX = 0;
   int32_t mBandY = 0;
   bool mDragging = false;
+  // The pointer moved with the button held since the drag's press: only then does its
+  // release count.
+  bool mDragMoved = false;
   int16_t mTargetWidth = 0;
   int16_t mTargetHeight = 0;
   std::string mHintText;
@@ -149,6 +152,8 @@ class FrmMain : public forms::FormOf<FrmMain> {
   void Text4_KeyUp(int& key_code, int shift);
   void Text1_MouseUp(int button, int shift, double x, double y);
   void Text1_GotFocus();
+  // A typed answer confirmed by a release on the target box ("0026", "0028").
+  void CheckTypedAnswerOnClick();
   void Label4_MouseDown(int button, int shift, double x, double y);
   void Label4_MouseMove(int button, int shift, double x, double y);
   void Label4_MouseUp(int button, int shift, double x, double y);

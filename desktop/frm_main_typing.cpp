@@ -1,0 +1,126 @@
+// The answer boxes: the set-up of Text1 from the record, and the checks of what is typed or
+// selected in Text1 to Text4. Every check reads the record and the step text file when it
+// runs; a change handler that completes the step loads the next one inside the assignment.
+#include "desktop/frm_main.h"
+
+#include "desktop/step_record.h"
+#include "desktop/typed_answer.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "platform/keyboard.h"
+#include "platform/strings.h"
+
+namespace xpexam::desktop {
+
+using frame::gScaleX;
+using frame::gScaleY;
+using frame::gStepLine;
+using platform::Try;
+
+namespace {
+
+constexpr int kEnter = 13;
+
+std::string StepCode() { return StepRecord(gStepLine).StepCode(); }
+
+std::string AnswerText() {
+  std::string text;
+  Try([&] { text = StepTextOf(StepRecord(gStepLine).AnswerLine(), frame::gTextFile); });
+  return text;
+}
+
+TypingAnswers Answers() { return TypingAlternatives(AnswerText()); }
+
+}  // namespace
+
+void FrmMain::SetUpTextBox() {
+  const uint64_t load = load_count_;
+  const StepRecord rec(gStepLine);
+  if (!rec.HasTextBox()) {
+    Try([&] { Text1.SetVisible(false); });
+    Try([&] { Text2.SetVisible(false); });
+    return;
+  }
+  Try([&] { Text1.SetVisible(true); });
+  Try([&] { Text1.SetLeft(rec.TextBoxX() * gScaleX); });
+  Try([&] { Text1.SetTop(rec.TextBoxY() * gScaleY); });
+  Try([&] { Text1.SetWidth(rec.TextBoxWidth() * gScaleX); });
+  Try([&] { Text1.SetHeight(rec.TextBoxHeight() * gScaleY); });
+  // An initial text that already answers the step completes it here.
+  Try([&] { Text1.SetText(StepTextOf(rec.InitialTextLine(), frame::gTextFile)); });
+  if (load != load_count_) return;
+
+  // Typing replaces the initial text.
+  Try([&] { Text1.SetFocus(); });
+  Try([&] { Text1.SetSelStart(0); });
+  Try([&] { Text1.SetSelLength(static_cast<int>(platform::Len(Text1.Text()))); });
+
+  Try([&] { Text1.SetAlignment(0); });
+  if (rec.Alignment() == TextAlignment::kRight) Try([&] { Text1.SetAlignment(1); });
+  if (rec.Alignment() == TextAlignment::kCentre) Try([&] { Text1.SetAlignment(2); });
+  Try([&] { Text3.SetAlignment(Text1.Alignment()); });
+
+  Try([&] { Text1.SetFontSize(rec.FontSizePoints() * gScaleX); });
+  if (auto style = rec.Style()) {
+    Try([&] { Text1.SetFontBold(style->bold); });
+    Try([&] { Text1.SetFontItalic(style->italic); });
+    Try([&] { Text1.SetFontUnderline(style->underline); });
+  }
+  if (auto font = rec.FontName()) Try([&] { Text1.SetFontName(*font); });
+  if (auto colour = rec.TextColour()) Try([&] { Text1.SetForeColor(*colour); });
+  if (auto colour = rec.BackColour()) Try([&] { Text1.SetBackColor(*colour); });
+}
+
+void FrmMain::Text1_Change() {
+  Try([&] { mStepCode = StepRecord(gStepLine).StepCodeValue(); });
+  // The cell and the edit bar mirror each other; the same text assigned back is no change,
+  // so one keystroke bounces once.
+  if (StepCode() == "0028") Try([&] { Text4.SetText(Text1.Text()); });
+  const TypingAnswers answers = Answers();
+  const std::string code = StepCode();
+  if (code == "0020" && MatchesRelaxed(Text1.Text(), answers)) doNext();
+  if (code == "0025" && MatchesExact(Text1.Text(), answers)) doNext();
+}
+
+void FrmMain::Text2_Change() {
+  if (MatchesWhole(Text2.Text(), AnswerText())) doNext();
+}
+
+void FrmMain::Text3_Change() {
+  if (MatchesRelaxed(Text3.Text(), Answers())) doNext();
+}
+
+void FrmMain::Text4_Change() {
+  if (StepCode() == "0028") Try([&] { Text1.SetText(Text4.Text()); });
+}
+
+void FrmMain::Text1_KeyUp(int& key_code, int) {
+  const std::string code = StepCode();
+  if (key_code != kEnter || (code != "0022" && code != "0024" && code != "0028")) return;
+  if (MatchesOnEnter(Text1.Text(), Answers())) {
+    doNext();
+    return;
+  }
+  Try([&] { Text1.SetText(""); });
+}
+
+void FrmMain::Text4_KeyUp(int& key_code, int shift) {
+  if (StepCode() == "0028" && key_code == kEnter) Text1_KeyUp(key_code, shift);
+}
+
+void FrmMain::Text1_MouseUp(int, int, double, double) {
+  if (StepCode() != "0023") return;
+  std::string hint;
+  Try([&] { hint = StepTextOf(StepRecord(gStepLine).HintLine(), frame::gTextFile); });
+  if (SelectionMatches(Text1.SelText(), hint)) doNext();
+}
+
+void FrmMain::Text1_GotFocus() {
+  if (frame::gUseIme) platform::ActivateKeyboardLayout(static_cast<uint32_t>(frame::gImeHkl));
+}
+
+void FrmMain::CheckTypedAnswerOnClick() {
+  if (MatchesRelaxed(Text1.Text(), Answers())) doNext();
+}
+
+}  // namespace xpexam::desktop
