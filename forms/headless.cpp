@@ -84,22 +84,23 @@ std::function<platform::DateTime()> HeadlessBackend::WallClock() {
 
 void HeadlessBackend::Push(InputEvent e) { queue_.push_back(Item{false, 0, std::move(e)}); }
 
-void HeadlessBackend::MoveIfNeeded(int x, int y) {
-  if (x != queued_x_ || y != queued_y_) Move(x, y);
+void HeadlessBackend::MoveIfNeeded(int x, int y, int shift) {
+  if (x != queued_x_ || y != queued_y_) Move(x, y, shift);
 }
 
-void HeadlessBackend::Move(int x, int y) {
+void HeadlessBackend::Move(int x, int y, int shift) {
   queued_x_ = x;
   queued_y_ = y;
   InputEvent e;
   e.type = EventType::kMouseMove;
   e.x = x;
   e.y = y;
+  e.shift = shift;
   Push(std::move(e));
 }
 
 void HeadlessBackend::Press(int x, int y, int button, int shift) {
-  MoveIfNeeded(x, y);
+  MoveIfNeeded(x, y, shift);
   InputEvent e;
   e.type = EventType::kMouseDown;
   e.x = x;
@@ -110,7 +111,7 @@ void HeadlessBackend::Press(int x, int y, int button, int shift) {
 }
 
 void HeadlessBackend::Release(int x, int y, int button, int shift) {
-  MoveIfNeeded(x, y);
+  MoveIfNeeded(x, y, shift);
   InputEvent e;
   e.type = EventType::kMouseUp;
   e.x = x;

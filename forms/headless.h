@@ -34,8 +34,9 @@ class HeadlessBackend : public Backend {
   void SetPointer(int shape, const PicturePtr& custom) override;
   std::function<platform::DateTime()> WallClock() override;
 
-  // Queued input; coordinates are screen pixels. Mouse actions at a new place move there first.
-  void Move(int x, int y);
+  // Queued input; coordinates are screen pixels. Mouse actions at a new place move there first,
+  // with their own modifier state.
+  void Move(int x, int y, int shift = 0);
   void Press(int x, int y, int button = kLeftButton, int shift = 0);
   void Release(int x, int y, int button = kLeftButton, int shift = 0);
   void Click(int x, int y, int button = kLeftButton, int shift = 0);
@@ -63,7 +64,7 @@ class HeadlessBackend : public Backend {
     InputEvent event;
   };
   void Push(InputEvent e);
-  void MoveIfNeeded(int x, int y);
+  void MoveIfNeeded(int x, int y, int shift);
 
   int width_, height_;
   platform::DateTime start_;
