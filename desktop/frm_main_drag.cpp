@@ -63,6 +63,8 @@ bool ReleasedInTargetBox(const forms::Label& from, const forms::Label& target, d
 }  // namespace
 
 void FrmMain::Label4_MouseDown(int button, int shift, double x, double y) {
+  // Moves of an earlier gesture never count for this one.
+  mDragMoved = false;
   if (StepRecord(gStepLine).Label4PressCompletes() && button == kLeftButton) doNext();
   // After an advance the press may start the next step's rubber band or drag.
   const DragStep step = CurrentDragStep();
@@ -73,10 +75,7 @@ void FrmMain::Label4_MouseDown(int button, int shift, double x, double y) {
     Try([&] { mBandX = platform::CLng(Label4.Left() + x); });
     Try([&] { mBandY = platform::CLng(Label4.Top() + y); });
   }
-  if (step.any()) {
-    mDragging = true;
-    mDragMoved = false;
-  }
+  if (step.any()) mDragging = true;
 }
 
 void FrmMain::Label4_MouseMove(int button, int shift, double x, double y) {
