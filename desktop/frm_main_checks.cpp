@@ -30,31 +30,4 @@ void FrmMain::Label4_MouseUp(int, int, double, double) {}
 void FrmMain::Image5_MouseMove(int, int, double, double) {}
 void FrmMain::Image5_MouseUp(int, int, double, double) {}
 
-// Menu bar.
-void FrmMain::SetUpMenuBar() {}
-void FrmMain::LMainMenu_MouseMove(int, int, int, double, double) {}
-void FrmMain::LMainMenu_MouseUp(int, int, int, double, double) {}
-void FrmMain::ImgMenuSys_Click() {}
-void FrmMain::LblShuMenu_MouseMove(int, int, int, double, double) {}
-void FrmMain::LblShuMenu_MouseUp(int, int, int, double, double) {}
-void FrmMain::LblSubSel_MouseMove(int, int, int, double, double) {}
-void FrmMain::LblSubSel_MouseUp(int, int, int, double, double) {}
-
-// Context menus.
-void FrmMain::systemMenu() {}
-void FrmMain::sVemoSub_Click(int, int) {}
-void FrmMain::sVemoInde_Click(int, int) {}
-
-// Tab strip.
-void FrmMain::SetUpTabStep() {}
-void FrmMain::DoubleXXK() {}
-void FrmMain::LblXXK_Click(int) {}
-
-// Lists.
-void FrmMain::LstLA_Click() {}
-void FrmMain::ImgLiN_Click(int) {}
-void FrmMain::LblADD_Click(int) {}
-void FrmMain::LblADD_MouseMove(int, int, int, double, double) {}
-void FrmMain::LblADDmyXZ_Click() {}
-
 }  // namespace xpexam::desktop
