@@ -233,8 +233,6 @@ void FrmMain::Form_Load() {
   mMenuLeft = 390;
   mMenuTop = 420;
   mMenuWidth = 870;
-  mMenuOpen = false;
-  mMenuNo = 1;
   for (forms::Image* img : {&ImgMenuSys, &ImgMenuSel, &ImgShuMenu, &ImgSubMenu, &ImgSubSel})
     Try([&] { img->SetPicture(nullptr); });
   for (int i = 1; i <= 9; ++i) {
@@ -294,17 +292,6 @@ void FrmMain::lblMove_MouseDown(int button, int, double, double) {
   if (650 * gScaleY > forms::ScreenHeight() / 15) return;
   if (button == forms::kLeftButton) DragWindow();
   session::DockBar();
-}
-
-void FrmMain::CollapseLocationList() { PicList.SetHeight(330 * gScaleY); }
-
-void FrmMain::CloseMenus() {
-  for (forms::Image* img : {&ImgMenuSys, &ImgMenuSel, &ImgShuMenu, &ImgSubMenu, &ImgSubSel}) img->SetPicture(nullptr);
-  mMenuOpen = false;
-  for (int i = 1; i <= 20; ++i) {
-    LblShuMenu[i].SetVisible(false);
-    LblSubSel[i].SetVisible(false);
-  }
 }
 
 void FrmMain::ShowTargetBox() { Label1.SetVisible(true); }
