@@ -253,7 +253,8 @@ TEST_P(ReentrantTest, ACompletionInsideTheLoadLeavesTheNextStepAsItsOwnLoadMadeI
 INSTANTIATE_TEST_SUITE_P(
     Steps, ReentrantTest,
     ::testing::Values(ReentrantCase{"Password", StepLine({{8, "0021"}, {112, "0100001000"}, {122, "001"}})},
-                      ReentrantCase{"List", StepLine({{8, "L001"}, {106, "001001"}, {112, "0100001000"}, {122, "001"}})}),
+                      ReentrantCase{"List", StepLine({{8, "L001"}, {106, "001001"}, {112, "0100001000"}, {122, "001"}})},
+                      ReentrantCase{"Location", StepLine({{8, "K202"}, {112, "0100001000"}, {122, "001"}})}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StepAdvanceTest, AListStepShowsItsEntriesAndTheInitialOne) {
