@@ -2,6 +2,7 @@
 // handlers of the bare surface and the overlay pictures.
 #include "desktop/frm_main.h"
 
+#include "desktop/location_list_pictures.h"
 #include "forms/app.h"
 #include "forms/color.h"
 #include "forms/pictures.h"
@@ -120,6 +121,14 @@ FrmMain::FrmMain() {
   }
   Transparent(LblADDmyXZ);
   LblADDmyXZ.Move(0, 0, 3900, 330);
+  const LocationListPictures& drawn = DesignLocationListPictures();
+  PicList.SetPicture(drawn.list);
+  ImgFuGai.SetPicture(drawn.left_edge);
+  for (int i = 0; i <= 13; ++i) ImgLiN[i].SetPicture(drawn.rows[static_cast<size_t>(i)]);
+  ImgSelAD.SetPicture(drawn.rows[2]);
+  // The strip hides what the chosen entry's indent pushes past the closed box's left edge.
+  ImgFuGai.ZOrder(0);
+  LblADDmyXZ.ZOrder(0);
 
   wm100.SetVisible(false);
   WireHandlers();

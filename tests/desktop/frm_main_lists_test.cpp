@@ -68,6 +68,8 @@ TEST_F(ListWindowTest, ALocationStepAnsweredAfterAWrongEntry) {
   auto row_y = [](int i) { return 2000 + 345 + 240 * i + 120; };
   EXPECT_TRUE(d.PicList.Visible());
   EXPECT_DOUBLE_EQ(d.PicList.Height(), 330);
+  ASSERT_NE(d.ImgLiN[3].Picture(), nullptr);
+  EXPECT_DOUBLE_EQ(d.ImgLiN[9].Width(), 159 * 15);  // the drawn rows are as wide as their entries
   EXPECT_EQ(d.ImgSelAD.Picture(), d.ImgLiN[3].Picture());
   EXPECT_DOUBLE_EQ(d.ImgSelAD.Left(), -120);
 
