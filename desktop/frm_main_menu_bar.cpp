@@ -52,7 +52,9 @@ void FrmMain::ShowMenuBar() {
     }
     menu_files_[k] = shown.file;
     if (!shown.file.empty()) image.Move(shown.left * gScaleX, shown.top * gScaleY);
-    if (&image != &ImgMenuSys) image.SetVisible(shown.visible);
+    // A picture control with nothing to show must not take the pointer from the surface
+    // behind it, where moves and clicks close menus and bring the target box back.
+    if (&image != &ImgMenuSys) image.SetVisible(shown.visible && image.Picture() != nullptr);
   }
 
   for (int r = 1; r <= MenuBar::kRegionCount; ++r) {

@@ -160,6 +160,29 @@ TEST_F(MenuBarWindowTest, AStepLoadClosesTheMenusSoNoRegionOfTheOldOneAnswers) {
   EXPECT_EQ(frame::gCurStep, 2);
 }
 
+// Hovering a title hides the target box; the bare surface shows it again, also where the
+// closed drop-down's picture lay.
+TEST_F(MenuBarWindowTest, AClosedDropDownLeavesTheSurfaceBehindItLive) {
+  MenuPictures();
+  Steps({StepLine({{8, "0001"}, {66, "00600012000060000300"}, {125, "1111100000"}}), StepLine({{8, "9999"}})});
+  auto& d = Desk();
+  d.Show();
+  d.Label1.MouseUp = [&d](int button, int, double, double) {
+    if (button == forms::kLeftButton && d.mStepCode == 1) d.doNext();
+  };
+  Load(1);
+  ClickAt(390 + 400, 500);
+  ASSERT_NE(d.ImgMenuSel.Picture(), nullptr);
+  MoveTo(8000, 6000);  // the bare surface closes the menu
+  EXPECT_FALSE(d.ImgMenuSel.Visible());
+  MoveTo(390 + 400, 500);
+  EXPECT_FALSE(d.Label1.Visible());
+  MoveTo(700, 1300);
+  EXPECT_TRUE(d.Label1.Visible());
+  ClickAt(900, 1350);
+  EXPECT_EQ(frame::gCurStep, 2);
+}
+
 TEST_F(MenuBarWindowTest, TheParameterFieldOfOtherStepsShowsTheBarAndFeedsThePopupPosition) {
   Steps({StepLine({{8, "3121"}, {125, "0015000300"}}), StepLine({{8, "0001"}})});
   auto& d = Desk();
