@@ -6,10 +6,14 @@
 //
 // setData loads step gCurStep of question gCurQuestion and lays the window out for it; every
 // handler compares the learner's action with the record and calls doNext on a match.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "desktop/list_widgets.h"
+#include "desktop/menu_bar.h"
+#include "desktop/tab_strip.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/image.h"
@@ -87,22 +91,31 @@ class FrmMain : public forms::FormOf<FrmMain> {
   forms::ControlArray<forms::MenuItem> sVemoSub5{sVemoMain5, "sVemoSub5"};
   forms::ControlArray<forms::MenuItem> sVemoInde4{wm100, "sVemoInde4"};
 
+  // The menu bar, the tab strip and the two lists keep their state in these models; the
+  // controls show it, and the form variables of that state below are read-only views of it.
+ private:
+  MenuBar menu_bar_;
+  TabStrip tab_strip_;
+  ListStep list_step_;
+  LocationList location_list_;
+
+ public:
   // Form variables set at every load.
   std::string mExamDataPath;
   int16_t mMenuLeft = 0;
   int16_t mMenuTop = 0;
   int16_t mMenuWidth = 0;
-  int16_t mMenuNo = 0;
-  bool mMenuOpen = false;
+  const int& mMenuNo = menu_bar_.MenuNo();
+  const bool& mMenuOpen = menu_bar_.MenuOpen();
   platform::BoundedArray<std::string, 1, 9> mMenuGroups;
   platform::BoundedArray<std::string, 1, 9> mMenuSubs;
 
   // Form variables of the step and its checks.
   int16_t mStepCode = 0;
-  int32_t mStepArg = 0;
-  int32_t mPopupY = 0;
+  const int32_t& mStepArg = menu_bar_.StepArg();
+  const int32_t& mPopupY = menu_bar_.PopupY();
   int16_t mPopupMenuNo = 0;
-  int32_t mMenuItemCode = 0;
+  const int32_t& mMenuItemCode = menu_bar_.MenuItemCode();
   int32_t mHandleX = 0;
   int16_t mHandleY = 0;
   int16_t mDragTargetX = 0;
@@ -116,14 +129,10 @@ class FrmMain : public forms::FormOf<FrmMain> {
   int16_t mTargetWidth = 0;
   int16_t mTargetHeight = 0;
   std::string mHintText;
-  std::string mBackCode;
-  std::string mTabPictures;
-  int16_t mTabOriginX = 0;
-  int16_t mTabOriginY = 0;
-  int16_t mTabImageSlot = 0;
-  int16_t mTabTarget = 0;
-  int16_t mTabCount = 0;
-  int16_t mTabRow = 0;
+  const std::string& mBackCode = tab_strip_.BackCode();
+  const int& mTabTarget = tab_strip_.TabTarget();
+  const int& mTabCount = tab_strip_.TabCount();
+  const int& mTabRow = tab_strip_.TabRow();
 
   FrmMain();
 
@@ -221,6 +230,13 @@ class FrmMain : public forms::FormOf<FrmMain> {
   void SetUpMenuBarFrame();
   void CheckTargetFrame();
   void SetUpPointerAndTooltip();
+  // The controls of the menu bar, the tab strip and the lists shown as their models stand.
+  void ShowMenuBar();
+  void AfterMenuEvent(const MenuResponse& response);
+  void ShowTabLabel(int index);
+  void ApplyTabRequest(const TabRequest& request, bool on_load);
+  void ShowListStep();
+  void ShowLocationList();
   void ShowHintWidgets();
   // The final record: the question is completed.
   void CompleteQuestion();
@@ -232,6 +248,9 @@ class FrmMain : public forms::FormOf<FrmMain> {
   // Counts the loads, so that a load can tell that a check inside it has loaded the next
   // record.
   uint64_t load_count_ = 0;
+  // The examdata file each menu picture shows (ImgMenuSys, ImgMenuSel, ImgShuMenu, ImgSubMenu,
+  // ImgSubSel), so that a picture is read again only when it changes.
+  std::array<std::string, 5> menu_files_;
 };
 
 // Step `step` of question `question` from the session's step file (gStepFile); nullopt when

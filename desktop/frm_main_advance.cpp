@@ -84,12 +84,14 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
   if (code.starts_with("L")) {
     if (!SetUpList(load)) return false;
   } else {
-    Try([&] { LstLA.SetVisible(false); });
+    list_step_.Hide();
+    ShowListStep();
   }
   if (code.starts_with("K")) {
     if (!SetUpLocationList(load)) return false;
   } else {
-    Try([&] { PicList.SetVisible(false); });
+    location_list_.Hide();
+    ShowLocationList();
   }
   SetUpMenuBarFrame();
   CheckTargetFrame();
@@ -127,28 +129,30 @@ void FrmMain::SetUpTypingPrompt(const std::string& code) {
 
 bool FrmMain::SetUpList(uint64_t load) {
   const StepRecord rec(gStepLine);
-  Try([&] { LstLA.SetVisible(true); });
   Try([&] { LstLA.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height()); });
   Try([&] { Text1.SetVisible(false); });
   std::string items;
   Try([&] { items = ReadStepText(frame::gTextFile, rec.Int(9, 3)).value_or(""); });
+  // The initial selection runs the list's own check; the list box then shows it (its change
+  // event finds the choice already made).
+  const bool answered = list_step_.SetUp(rec, items);
   Try([&] { LstLA.Clear(); });
-  for (const std::string& item : ListEntries(items)) Try([&] { LstLA.AddItem(item); });
-  // The initial selection runs the list's own check.
-  Try([&] { LstLA.SetListIndex(rec.Int(106, 3)); });
-  if (load != load_count_) return false;
-  Try([&] { LblXXK[0].SetCaption(LstLA.List(LstLA.ListIndex())); });
+  for (const std::string& item : list_step_.Entries()) Try([&] { LstLA.AddItem(item); });
+  Try([&] { LstLA.SetListIndex(list_step_.ListIndex()); });
+  ShowListStep();
   Try([&] { LblXXK[0].SetWidth(LstLA.Width()); });
-  return true;
+  if (answered) doNext();
+  return load == load_count_;
 }
 
 bool FrmMain::SetUpLocationList(uint64_t load) {
   const StepRecord rec(gStepLine);
   Try([&] { PicList.SetLeft(Text1.Left()); });
   Try([&] { PicList.SetTop(Text1.Top()); });
-  Try([&] { PicList.SetVisible(true); });
   // Choosing the initial entry runs the location check.
-  Try([&] { ImgLiN_Click(rec.Int(9, 1)); });
+  const bool answered = location_list_.SetUp(rec);
+  ShowLocationList();
+  if (answered) doNext();
   return load == load_count_;
 }
 

@@ -2,6 +2,7 @@
 // handlers of the bare surface and the overlay pictures.
 #include "desktop/frm_main.h"
 
+#include "desktop/location_list_pictures.h"
 #include "forms/app.h"
 #include "forms/color.h"
 #include "forms/pictures.h"
@@ -120,6 +121,14 @@ FrmMain::FrmMain() {
   }
   Transparent(LblADDmyXZ);
   LblADDmyXZ.Move(0, 0, 3900, 330);
+  const LocationListPictures& drawn = DesignLocationListPictures();
+  PicList.SetPicture(drawn.list);
+  ImgFuGai.SetPicture(drawn.left_edge);
+  for (int i = 0; i <= 13; ++i) ImgLiN[i].SetPicture(drawn.rows[static_cast<size_t>(i)]);
+  ImgSelAD.SetPicture(drawn.rows[2]);
+  // The strip hides what the chosen entry's indent pushes past the closed box's left edge.
+  ImgFuGai.ZOrder(0);
+  LblADDmyXZ.ZOrder(0);
 
   wm100.SetVisible(false);
   WireHandlers();
@@ -233,8 +242,6 @@ void FrmMain::Form_Load() {
   mMenuLeft = 390;
   mMenuTop = 420;
   mMenuWidth = 870;
-  mMenuOpen = false;
-  mMenuNo = 1;
   for (forms::Image* img : {&ImgMenuSys, &ImgMenuSel, &ImgShuMenu, &ImgSubMenu, &ImgSubSel})
     Try([&] { img->SetPicture(nullptr); });
   for (int i = 1; i <= 9; ++i) {
@@ -294,17 +301,6 @@ void FrmMain::lblMove_MouseDown(int button, int, double, double) {
   if (650 * gScaleY > forms::ScreenHeight() / 15) return;
   if (button == forms::kLeftButton) DragWindow();
   session::DockBar();
-}
-
-void FrmMain::CollapseLocationList() { PicList.SetHeight(330 * gScaleY); }
-
-void FrmMain::CloseMenus() {
-  for (forms::Image* img : {&ImgMenuSys, &ImgMenuSel, &ImgShuMenu, &ImgSubMenu, &ImgSubSel}) img->SetPicture(nullptr);
-  mMenuOpen = false;
-  for (int i = 1; i <= 20; ++i) {
-    LblShuMenu[i].SetVisible(false);
-    LblSubSel[i].SetVisible(false);
-  }
 }
 
 void FrmMain::ShowTargetBox() { Label1.SetVisible(true); }

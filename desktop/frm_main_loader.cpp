@@ -81,17 +81,17 @@ void FrmMain::KeepBarOnTop() {
 }
 
 void FrmMain::ResetMenuBar() {
-  for (forms::Image* img : {&ImgMenuSys, &ImgMenuSel, &ImgShuMenu, &ImgSubMenu, &ImgSubSel})
-    Try([&] { img->SetPicture(nullptr); });
   for (int i = 1; i <= 9; ++i) {
     Try([&] {
       LMainMenu[i].Move((mMenuLeft + (i - 1) * mMenuWidth) * gScaleX, mMenuTop * gScaleY, 870 * gScaleX,
                         270 * gScaleY);
     });
     Try([&] { LMainMenu[i].SetCaption(""); });
-    Try([&] { LMainMenu[i].SetVisible(false); });
   }
-  Try([&] { ImgMenuSys.SetVisible(LMainMenu[1].Visible()); });
+  // Pictures cleared and titles hidden until the record says otherwise; an open menu closes
+  // with its step, so that none of its regions answers the next one.
+  menu_bar_.LoadStep(StepRecord());
+  ShowMenuBar();
 }
 
 void FrmMain::ParkTabLabels() {
@@ -175,19 +175,11 @@ void FrmMain::SetUpTargetBox() {
   Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
 }
 
+// The tab strip's load has read the back region of a "Q" record (it replaces a layout's own).
 void FrmMain::SetUpBackRegion() {
-  const StepRecord rec(gStepLine);
-  if (!rec.HasBackRegion()) {
-    mBackCode = "NONO";
-    return;
-  }
-  mBackCode = rec.Field(125, 5);
-  forms::Label& back = LblXXK[0];
-  Try([&] { back.SetHeight(285 * gScaleY); });
-  Try([&] { back.SetWidth(1095 * gScaleX); });
-  Try([&] { back.SetLeft(rec.BackRegionX() * gScaleX); });
-  Try([&] { back.SetTop(rec.BackRegionY() * gScaleY); });
-  Try([&] { back.SetCaption(""); });
+  if (!StepRecord(gStepLine).HasBackRegion()) return;
+  ShowTabLabel(TabStrip::kBackRegion);
+  Try([&] { LblXXK[0].SetCaption(""); });
 }
 
 void FrmMain::SetUpLabel4Box() {

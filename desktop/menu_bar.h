@@ -137,13 +137,13 @@ class MenuBar {
   std::optional<DesignRect> ItemRegion(int item) const;
   std::optional<DesignRect> SubItemRegion(int row) const;
 
-  int MenuNo() const { return menu_no_; }
-  bool MenuOpen() const { return menu_open_; }
-  int32_t MenuItemCode() const { return menu_item_code_; }
+  const int& MenuNo() const { return menu_no_; }
+  const bool& MenuOpen() const { return menu_open_; }
+  const int32_t& MenuItemCode() const { return menu_item_code_; }
   // 125-129 and 130-134 of the last step with a non-zero parameter field (popup X and Y of
   // a context-menu step, the target of a menu-bar step).
-  int32_t StepArg() const { return step_arg_; }
-  int32_t PopupY() const { return popup_y_; }
+  const int32_t& StepArg() const { return step_arg_; }
+  const int32_t& PopupY() const { return popup_y_; }
 
  private:
   void Open(int menu);

@@ -89,9 +89,9 @@ class TabStrip {
   int LabelAt(int32_t x, int32_t y) const;
 
   const std::string& BackCode() const { return back_code_; }  // 125-129 of a "Q" record, else "NONO"
-  int TabTarget() const { return tab_target_; }
-  int TabCount() const { return tab_count_; }
-  int TabRow() const { return tab_row_; }
+  const int& TabTarget() const { return tab_target_; }
+  const int& TabCount() const { return tab_count_; }
+  const int& TabRow() const { return tab_row_; }
 
  private:
   void ApplyRows();

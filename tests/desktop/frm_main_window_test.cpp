@@ -180,18 +180,20 @@ class SurfaceTest : public DesktopTest {
  protected:
   SurfaceTest() {
     Picture("100001");
-    // Step 1: a target box; step 2: none. Image1 lies left, Image2 right of the middle.
+    dir_.Write("examdata/710000.mxy", xpexam::testing::SolidBmp(8, 8, 0));
+    // Step 1: a target box; step 2: none, and the menu bar. Image1 lies left, Image2 right of
+    // the middle.
     Steps({StepLine({{8, "0001"}, {12, "100001"}, {18, "00300"}, {23, "03000"}, {28, "100001"},
                      {34, "06000"}, {39, "03000"}, {44, "100001"}, {66, "01500015000120000600"}}),
            StepLine({{8, "0001"}, {12, "888888"}, {18, "00300"}, {23, "03000"}, {28, "888888"},
+                     {34, "06000"}, {39, "03000"}, {44, "888888"}, {125, "1111100000"}}),
+           StepLine({{8, "K305"}, {12, "888888"}, {18, "00300"}, {23, "03000"}, {28, "888888"},
                      {34, "06000"}, {39, "03000"}, {44, "888888"}})});
     Desk().Show();
     Load(1);
     Load(2);
-    // An open menu, as the menu bar leaves it.
-    Desk().ImgMenuSel.SetPicture(forms::Picture::Solid(10, 10, 0));
-    Desk().LblShuMenu[1].SetVisible(true);
-    Desk().mMenuOpen = true;
+    // Menu 1 opened on its title.
+    Desk().LMainMenu_MouseUp(1, forms::kLeftButton, 0, 0, 0);
   }
 };
 
@@ -223,14 +225,15 @@ TEST_F(SurfaceTest, OnlyTheSurfaceAndImage1CloseAnOpenMenu) {
 
 TEST_F(SurfaceTest, AClickOrReleaseOnTheSurfaceCollapsesTheLocationList) {
   auto& d = Desk();
-  d.PicList.SetHeight(3720);
-  d.PicList.SetVisible(true);
+  Load(3);
   d.PicList.Move(0, 6000);
+  d.LblADDmyXZ_Click();
+  ASSERT_DOUBLE_EQ(d.PicList.Height(), 3720);
   in_.Click(PxX(9000), PxY(1500));
   forms::Pump();
   EXPECT_DOUBLE_EQ(d.PicList.Height(), 330);
   EXPECT_TRUE(d.PicList.Visible());
-  d.PicList.SetHeight(3720);
+  d.LblADDmyXZ_Click();
   in_.Wait(600);
   in_.Click(PxX(6000 + 60), PxY(3000 + 60));  // Image2
   forms::Pump();

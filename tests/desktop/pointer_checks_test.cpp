@@ -257,8 +257,6 @@ TEST_P(PopupPressTest, TheButtonThatOpensTheMenuDependsOnAFixedPosition) {
   const std::string position = platform::ZeroPad(c.popup_x, 5) + platform::ZeroPad(c.popup_y, 5);
   Question({"3121"}, {{125, position}});
   auto& d = Desk();
-  d.mStepArg = c.popup_x;
-  d.mPopupY = c.popup_y;
   d.mPopupMenuNo = 0;
   Click(c.button)(in_);
   in_.KeyDown(kEsc);  // closes the popup when one opened

@@ -1,0 +1,225 @@
+// The menu bar on the desktop window: titles, drop-downs and submenus worked by the pointer,
+// their pictures from the examdata folder, and the menus closed with their step.
+#include <gtest/gtest.h>
+
+#include "forms/pictures.h"
+#include "tests/desktop/desktop_fixture.h"
+
+namespace xpexam::desktop {
+namespace {
+
+using testing::DesktopTest;
+using testing::StepLine;
+
+// Menu 1: title at 390, 420; its drop-down at 390, 690, 100 pixels (1500 twips) wide. Item r of
+// the drop-down lies at 420, 690 + 30 + 330 (r - 1) + 45 per group above it (groups 5, 4, 2, 1);
+// item 7's submenu at 390 + 1500 - 15 = 1875, level with item 7 (2745), its rows from 1905.
+class MenuBarWindowTest : public DesktopTest {
+ protected:
+  static constexpr int kItem3Top = 1380, kItem5Top = 2040, kItem7Top = 2745;
+  static constexpr int kSubLeft = 1905, kSub1Top = 2775, kSub2Top = 3105;
+
+  void MenuPictures() {
+    for (const char* name : {"710099", "710088", "710003", "711002", "720099"}) ExamPicture(name, 58, 18);
+    ExamPicture("710000", 100, 300);
+    ExamPicture("711000", 80, 50);
+  }
+  void ExamPicture(const std::string& name, int w, int h) {
+    dir_.Write("examdata/" + name + ".mxy", xpexam::testing::SolidBmp(w, h, 0xC0C0C0));
+  }
+  // A menu-bar step with target M II SS, then the final record.
+  void MenuQuestion(const char* target) {
+    Steps({StepLine({{8, "7000"}, {125, target}, {130, "00000"}}), StepLine({{8, "9999"}})});
+    Desk().Show();
+    Load(1);
+  }
+  // Pointer actions at a design point, a pause after each so that clicks stay single.
+  void MoveTo(int x, int y) {
+    in_.Move(PxX(x), PxY(y));
+    forms::Pump();
+  }
+  void ClickAt(int x, int y, int button = forms::kLeftButton, int shift = 0) {
+    in_.Click(PxX(x), PxY(y), button, shift);
+    in_.Wait(600);
+    forms::Pump();
+  }
+  static std::string Shown(const forms::Image& image) { return forms::PictureId(image.Picture()); }
+};
+
+TEST_F(MenuBarWindowTest, AQuestionWalkedByThePointerToASubItem) {
+  MenuPictures();
+  MenuQuestion("10702");
+  auto& d = Desk();
+  EXPECT_TRUE(d.LMainMenu[9].Visible());
+  EXPECT_TRUE(d.ImgMenuSys.Visible());
+  EXPECT_EQ(d.mStepArg, 10702);
+
+  MoveTo(390 + 400, 500);  // over title 1: its hot picture
+  EXPECT_EQ(Shown(d.ImgMenuSys), "710099");
+  EXPECT_DOUBLE_EQ(d.ImgMenuSys.Left(), 390);
+  EXPECT_DOUBLE_EQ(d.ImgMenuSys.Top(), 420);
+  EXPECT_FALSE(d.Label1.Visible());
+  ClickAt(390 + 400, 500);
+  EXPECT_TRUE(d.mMenuOpen);
+  EXPECT_EQ(Shown(d.ImgMenuSys), "710088");
+  EXPECT_EQ(Shown(d.ImgMenuSel), "710000");
+  EXPECT_DOUBLE_EQ(d.ImgMenuSel.Top(), 690);
+  EXPECT_TRUE(d.LblShuMenu[12].Visible());
+  EXPECT_FALSE(d.LblShuMenu[13].Visible());
+  EXPECT_DOUBLE_EQ(d.LblShuMenu[7].Top(), kItem7Top);
+
+  MoveTo(1260 + 400, 500);  // title 2 while menu 1 is open: nothing changes
+  EXPECT_EQ(d.mMenuNo, 1);
+  EXPECT_EQ(Shown(d.ImgMenuSys), "710088");
+  MoveTo(1000, kItem3Top + 100);
+  EXPECT_EQ(Shown(d.ImgShuMenu), "710003");
+  EXPECT_DOUBLE_EQ(d.ImgShuMenu.Left(), 420);
+  EXPECT_DOUBLE_EQ(d.ImgShuMenu.Top(), kItem3Top);
+
+  ClickAt(1000, kItem7Top + 100);  // item 7 opens its submenu and is not the target
+  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(d.mMenuItemCode, 1107);
+  EXPECT_EQ(Shown(d.ImgSubMenu), "711000");
+  EXPECT_DOUBLE_EQ(d.ImgSubMenu.Left(), 1875);
+  EXPECT_DOUBLE_EQ(d.ImgSubMenu.Top(), kItem7Top);
+  EXPECT_TRUE(d.LblSubSel[2].Visible());
+  EXPECT_FALSE(d.LblSubSel[3].Visible());
+
+  ClickAt(kSubLeft + 600, kSub1Top + 100);  // sub-item 1: wrong, everything stays open
+  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_TRUE(d.mMenuOpen);
+  MoveTo(kSubLeft + 600, kSub2Top + 100);
+  EXPECT_EQ(Shown(d.ImgSubSel), "711002");
+  EXPECT_DOUBLE_EQ(d.ImgSubSel.Top(), kSub2Top);
+  ClickAt(kSubLeft + 600, kSub2Top + 100);
+  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_FALSE(d.mMenuOpen);
+  for (forms::Image* image : {&d.ImgMenuSys, &d.ImgMenuSel, &d.ImgShuMenu, &d.ImgSubMenu, &d.ImgSubSel})
+    EXPECT_EQ(image->Picture(), nullptr) << image->Name();
+  EXPECT_FALSE(d.LblShuMenu[1].Visible());
+  EXPECT_FALSE(d.LblSubSel[2].Visible());
+}
+
+TEST_F(MenuBarWindowTest, ATargetItemWithASubmenuAnswersAtOnce) {
+  MenuPictures();
+  MenuQuestion("10700");
+  auto& d = Desk();
+  ClickAt(390 + 400, 500);
+  ClickAt(1000, kItem7Top + 100);
+  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(d.ImgSubMenu.Picture(), nullptr);
+  EXPECT_FALSE(d.LblSubSel[1].Visible());
+}
+
+TEST_F(MenuBarWindowTest, OnlyALeftReleaseWithoutModifiersOpensOrChooses) {
+  MenuPictures();
+  MenuQuestion("10500");
+  auto& d = Desk();
+  ClickAt(390 + 400, 500, forms::kRightButton);
+  EXPECT_FALSE(d.mMenuOpen);
+  ClickAt(390 + 400, 500);
+  ClickAt(1000, kItem5Top + 100, forms::kLeftButton, forms::kShiftMask);
+  ClickAt(1000, kItem5Top + 100, forms::kRightButton);
+  EXPECT_EQ(frame::gCurStep, 1);
+  ClickAt(1000, kItem5Top + 100);
+  EXPECT_EQ(frame::gCurStep, 2);
+}
+
+TEST_F(MenuBarWindowTest, MissingMenuPicturesShowNothingAndTheMenusStillWork) {
+  MenuQuestion("10500");
+  auto& d = Desk();
+  MoveTo(390 + 400, 500);
+  EXPECT_EQ(d.ImgMenuSys.Picture(), nullptr);
+  ClickAt(390 + 400, 500);
+  EXPECT_TRUE(d.mMenuOpen);
+  EXPECT_EQ(d.ImgMenuSel.Picture(), nullptr);
+  EXPECT_TRUE(d.LblShuMenu[5].Visible());
+  ClickAt(1000, kItem7Top + 100);  // a submenu without its picture opens its regions
+  EXPECT_TRUE(d.LblSubSel[2].Visible());
+  ClickAt(1000, kItem5Top + 100);
+  EXPECT_EQ(frame::gCurStep, 2);
+}
+
+// Without the close at the load, sub-item 1 of item 7 would still answer step 2's 10701.
+TEST_F(MenuBarWindowTest, AStepLoadClosesTheMenusSoNoRegionOfTheOldOneAnswers) {
+  MenuPictures();
+  Steps({StepLine({{8, "7000"}, {125, "1050000000"}}), StepLine({{8, "7000"}, {125, "1070100000"}}),
+         StepLine({{8, "9999"}})});
+  auto& d = Desk();
+  d.Show();
+  Load(1);
+  ClickAt(390 + 400, 500);
+  ClickAt(1000, kItem7Top + 100);
+  ASSERT_TRUE(d.LblSubSel[1].Visible());
+  Load(2);  // as a back region or a reload does
+  EXPECT_FALSE(d.mMenuOpen);
+  EXPECT_FALSE(d.LblShuMenu[7].Visible());
+  EXPECT_FALSE(d.LblSubSel[1].Visible());
+  EXPECT_EQ(d.ImgSubMenu.Picture(), nullptr);
+  ClickAt(kSubLeft + 600, kSub1Top + 100);
+  EXPECT_EQ(frame::gCurStep, 2);
+}
+
+// Hovering a title hides the target box; the bare surface shows it again, also where the
+// closed drop-down's picture lay.
+TEST_F(MenuBarWindowTest, AClosedDropDownLeavesTheSurfaceBehindItLive) {
+  MenuPictures();
+  Steps({StepLine({{8, "0001"}, {66, "00600012000060000300"}, {125, "1111100000"}}), StepLine({{8, "9999"}})});
+  auto& d = Desk();
+  d.Show();
+  d.Label1.MouseUp = [&d](int button, int, double, double) {
+    if (button == forms::kLeftButton && d.mStepCode == 1) d.doNext();
+  };
+  Load(1);
+  ClickAt(390 + 400, 500);
+  ASSERT_NE(d.ImgMenuSel.Picture(), nullptr);
+  MoveTo(8000, 6000);  // the bare surface closes the menu
+  EXPECT_FALSE(d.ImgMenuSel.Visible());
+  MoveTo(390 + 400, 500);
+  EXPECT_FALSE(d.Label1.Visible());
+  MoveTo(700, 1300);
+  EXPECT_TRUE(d.Label1.Visible());
+  ClickAt(900, 1350);
+  EXPECT_EQ(frame::gCurStep, 2);
+}
+
+TEST_F(MenuBarWindowTest, TheParameterFieldOfOtherStepsShowsTheBarAndFeedsThePopupPosition) {
+  Steps({StepLine({{8, "3121"}, {125, "0015000300"}}), StepLine({{8, "0001"}})});
+  auto& d = Desk();
+  Load(1);
+  EXPECT_TRUE(d.LMainMenu[1].Visible());
+  EXPECT_EQ(d.mStepArg, 150);
+  EXPECT_EQ(d.mPopupY, 300);
+  Load(2);
+  EXPECT_FALSE(d.LMainMenu[1].Visible());
+  EXPECT_FALSE(d.ImgMenuSys.Visible());
+  EXPECT_EQ(d.mStepArg, 150);
+  EXPECT_EQ(d.mPopupY, 0);
+}
+
+TEST(MenuBarScaledTest, RegionsAndPicturesFollowTheScale) {
+  forms::HeadlessSession screen(1280, 1024, 12);  // 120 dpi
+  testing::ResetSessionState();
+  xpexam::testing::TempDir dir;
+  frame::gScaleX = frame::gScaleY = 0.8;
+  frame::gAppPath = dir.path();
+  frame::gDataPath = dir.path() + "/data/";
+  frame::gStepFile = frame::SessionStepFile();
+  frame::gFirstLine[1] = 1;
+  dir.Write("data/288820.mxy", "");
+  ASSERT_TRUE(platform::WriteTextLines(frame::gStepFile, {StepLine({{8, "7000"}, {125, "1050000000"}})}));
+  dir.Write("examdata/710000.mxy", xpexam::testing::SolidBmp(100, 300, 0xC0C0C0));
+  auto& d = FrmMain::Get();
+  d.setData();
+  d.LMainMenu_MouseUp(1, forms::kLeftButton, 0, 0, 0);
+  EXPECT_DOUBLE_EQ(d.ImgMenuSel.Left(), 390 * 0.8);
+  EXPECT_DOUBLE_EQ(d.ImgMenuSel.Top(), 690 * 0.8);
+  EXPECT_DOUBLE_EQ(d.LblShuMenu[6].Top(), (690 + 1725) * 0.8);
+  EXPECT_DOUBLE_EQ(d.LblShuMenu[6].Height(), 330 * 0.8);
+  // The drop-down is 100 pixels, 1200 twips at this resolution: 1500 design twips.
+  d.LblShuMenu_MouseUp(7, forms::kLeftButton, 0, 0, 0);
+  EXPECT_DOUBLE_EQ(d.LblSubSel[1].Left(), (1875 + 30) * 0.8);
+}
+
+}  // namespace
+}  // namespace xpexam::desktop
