@@ -1,7 +1,8 @@
 #pragma once
-// Picture files for tests: a one-colour 24-bit BMP and a one-colour 32-bit cursor.
+// Picture files for tests: one-colour and banded 24-bit BMPs and a one-colour 32-bit cursor.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace xpexam::testing {
 
@@ -24,6 +25,26 @@ inline std::string SolidBmp(int w, int h, uint32_t color) {
   for (int y = 0; y < h; ++y) {
     std::string line;
     for (int x = 0; x < w; ++x) line += char(color >> 16 & 255), line += char(color >> 8 & 255), line += char(color & 255);
+    line.resize(static_cast<size_t>(row), '\0');
+    body += line;
+  }
+  std::string file = "BM";
+  Put32(file, static_cast<uint32_t>(14 + body.size())), Put32(file, 0), Put32(file, 14 + 40);
+  return file + body;
+}
+
+// Colours (&H00BBGGRR) side by side in vertical bands, each band_width pixels wide.
+inline std::string BandsBmp(const std::vector<uint32_t>& bands, int band_width, int h) {
+  using namespace bmp_detail;
+  const int w = band_width * static_cast<int>(bands.size());
+  std::string body = InfoHeader(w, h, 24);
+  const int row = (w * 3 + 3) / 4 * 4;
+  for (int y = 0; y < h; ++y) {
+    std::string line;
+    for (int x = 0; x < w; ++x) {
+      const uint32_t color = bands[static_cast<size_t>(x / band_width)];
+      line += char(color >> 16 & 255), line += char(color >> 8 & 255), line += char(color & 255);
+    }
     line.resize(static_cast<size_t>(row), '\0');
     body += line;
   }
