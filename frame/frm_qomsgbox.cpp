@@ -1,0 +1,63 @@
+#include "frame/frm_qomsgbox.h"
+
+#include "forms/color.h"
+#include "frame/data_picture.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+
+namespace xpexam::frame {
+
+using platform::Try;
+
+FrmQOMSGBOX::FrmQOMSGBOX() {
+  SetBorderStyle(0);
+  SetStartUpPosition(2);
+  LblTitle.SetBackStyle(0);
+  LblTitle.SetAutoSize(true);
+  LblTitle.SetForeColor(0x00FFFFFF);
+  LblTitle.SetFont(forms::Font{"宋体", 10});
+  LblTitle.SetCaption("");
+  LblPrompt.SetBackStyle(0);
+  LblPrompt.SetWordWrap(true);
+  LblPrompt.SetForeColor(forms::kSysButtonText);
+  LblPrompt.SetFont(forms::Font{"宋体", 10});
+  lblMove.SetBackStyle(0);
+  LblClick[2].SetVisible(false);
+  LblClick.Click = [this](int index) { LblClick_Click(index); };
+  lblMove.MouseDown = [this](int button, int shift, double x, double y) { lblMove_MouseDown(button, shift, x, y); };
+}
+
+void FrmQOMSGBOX::Form_Load() {
+  // A missing picture leaves its place empty; the box still works.
+  Try([&] { SetIcon(DataPicture("l62011")); });
+  Try([&] { SetCaption(DialogCaption()); });
+  Try([&] { Move(Left(), Top(), ScaleX(5550), ScaleY(3750)); });
+  Try([&] { SetPicture(DataPicture("l20069")); });
+  Try([&] { ImgLogo1.Move(ScaleX(120), ScaleY(90)); });
+  Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
+  Try([&] { SetTopMost(true); });
+  Try([&] { LblTitle.Move(ScaleX(600), ScaleY(180)); });
+  Try([&] { LblTitle.SetFontSize(10 * gScaleX); });
+  Try([&] { LblPrompt.Move(ScaleX(1200), ScaleY(720), ScaleX(4080), ScaleY(1920)); });
+  Try([&] { LblPrompt.SetFontSize(10 * gScaleX); });
+  Try([&] { Image1.Move(ScaleX(240), ScaleY(690)); });
+  Try([&] { lblMove.Move(0, 0, ScaleX(4500), ScaleY(540)); });
+  Try([&] { LblClick[0].Move(ScaleX(3960), ScaleY(2880), ScaleX(1350), ScaleY(450)); });
+  Try([&] { LblClick[1].Move(ScaleX(2460), ScaleY(2880), ScaleX(1350), ScaleY(450)); });
+  Try([&] { LblClick[3].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330)); });
+  Try([&] { LblClick[2].Move(ScaleX(4560), ScaleY(120), ScaleX(330), ScaleY(330)); });
+  Try([&] { LblClick[2].SetVisible(false); });
+  for (int i = 0; i <= 3; ++i) Try([&] { LblClick[i].SetPicture(DataPicture("l2000" + platform::Str(i))); });
+}
+
+void FrmQOMSGBOX::LblClick_Click(int index) {
+  if (index == 1) gMsgResult = 1;
+  Unload();
+}
+
+void FrmQOMSGBOX::lblMove_MouseDown(int button, int, double, double) {
+  if (button == forms::kLeftButton) DragWindow();
+}
+
+}  // namespace xpexam::frame

@@ -1,0 +1,34 @@
+#pragma once
+// The program's own modal message box. A caller sets gMsgResult to 0, sets LblTitle's caption,
+// Image1's picture ("l20071" a question, "l20072" a notice) and LblPrompt's caption, shows the
+// box modally and reads gMsgResult: 1 when the learner confirmed, 0 otherwise. Every button
+// unloads the box, so each use loads and lays it out afresh.
+#include "forms/control_array.h"
+#include "forms/form.h"
+#include "forms/image.h"
+#include "forms/label.h"
+#include "frame/vemo_button.h"
+
+namespace xpexam::frame {
+
+class FrmQOMSGBOX : public forms::FormOf<FrmQOMSGBOX> {
+ public:
+  forms::Image ImgLogo1{*this, "ImgLogo1"};
+  forms::Label LblTitle{*this, "LblTitle"};
+  forms::Image Image1{*this, "Image1"};
+  forms::Label LblPrompt{*this, "LblPrompt"};
+  forms::Label lblMove{*this, "lblMove"};
+  // 1 confirms, 0 cancels, 3 closes; 2 is never shown.
+  forms::ControlArray<vemoButton> LblClick{*this, "LblClick", {0, 1, 2, 3}};
+
+  FrmQOMSGBOX();
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void LblClick_Click(int index);
+  void lblMove_MouseDown(int button, int shift, double x, double y);
+};
+
+}  // namespace xpexam::frame

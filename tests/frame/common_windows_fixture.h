@@ -1,0 +1,78 @@
+#pragma once
+// A scratch installation for the common windows' tests: a program folder with its ksdata folder
+// and a data folder holding every picture those windows load, on a headless screen.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "forms/app.h"
+#include "forms/headless.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "tests/support/bmp.h"
+#include "tests/support/temp_dir.h"
+
+namespace xpexam::frame::testing {
+
+using xpexam::testing::BandsBmp;
+using xpexam::testing::SolidBmp;
+using xpexam::testing::TempDir;
+
+// Pictures of the data folder, with their sizes in pixels; button faces are strips of four
+// frames of the button's size at scale 1.
+struct PictureSpec {
+  const char* name;
+  int frame_width, height, frames;
+};
+inline constexpr PictureSpec kPictures[] = {
+    {"l20000", 90, 30, 4}, {"l20001", 90, 30, 4}, {"l20002", 22, 22, 4}, {"l20003", 22, 22, 4},
+    {"l20067", 24, 24, 1}, {"l20069", 370, 250, 1}, {"l20070", 420, 280, 1}, {"l20071", 48, 48, 1},
+    {"l20072", 48, 48, 1}, {"l62011", 32, 32, 1},
+};
+
+class CommonWindowsTest : public ::testing::Test {
+ protected:
+  explicit CommonWindowsTest(double twips_per_pixel = 15) : session_(800, 600, twips_per_pixel) {
+    gScaleX = gScaleY = twips_per_pixel / 15;
+    gAppPath = dir_.path();
+    gDataPath = gAppPath + "\\tkdata\\";
+    std::filesystem::create_directories(dir_ / "tkdata");
+    std::filesystem::create_directories(dir_ / "ksdata");
+    for (const PictureSpec& p : kPictures) {
+      std::vector<uint32_t> bands;
+      for (int i = 0; i < p.frames; ++i) bands.push_back(0x00101010u * static_cast<uint32_t>(i + 1));
+      dir_.Write(std::string("tkdata/") + p.name + ".mxy", BandsBmp(bands, p.frame_width, p.height));
+    }
+    gSettings[0] = "Brivant";
+    gSettings[7] = "Corvane出版";
+    gSettings[9] = "Tavrelo";
+    gSettings[12] = "vemo";
+    gModuleName = "WindowsXP";
+    gModuleTitle = "Windows XP操作系统";
+  }
+  ~CommonWindowsTest() override {
+    gScaleX = gScaleY = 0;
+    gAppPath.clear();
+    gDataPath.clear();
+    for (long i : {0, 7, 9, 12}) gSettings[i].clear();
+    gModuleName.clear();
+    gModuleTitle.clear();
+    gBankVersion.clear();
+    gMsgResult = 0;
+    gUseIme = false;
+    gUpdateVisible = 0;
+  }
+
+  // Screen pixel at the centre of a control.
+  static forms::Point Centre(const forms::Control& c) {
+    forms::Rect r = c.ScreenRect();
+    return {r.x + r.w / 2, r.y + r.h / 2};
+  }
+
+  TempDir dir_;
+  forms::HeadlessSession session_;
+  forms::HeadlessBackend& in_ = session_.Input();
+};
+
+}  // namespace xpexam::frame::testing
