@@ -3,11 +3,15 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <system_error>
 #include <thread>
+
+#include "platform/textfile.h"
 
 extern char** environ;
 
@@ -54,6 +58,24 @@ class SpawnSetup {
   posix_spawnattr_t attr_;
 };
 
+// Starts program without waiting; the ended child is reaped in the background.
+bool Spawn(const std::string& program, char* const argv[], bool search_path) {
+  SpawnSetup setup;
+  pid_t pid = 0;
+  const int rc = search_path ? posix_spawnp(&pid, program.c_str(), setup.actions(), setup.attr(), argv, environ)
+                             : posix_spawn(&pid, program.c_str(), setup.actions(), setup.attr(), argv, environ);
+  if (rc != 0) return false;
+  try {
+    std::thread([pid] {
+      while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+      }
+    }).detach();
+  } catch (const std::system_error&) {
+    // No thread to spare: the child stays a zombie until we end, which is harmless.
+  }
+  return true;
+}
+
 }  // namespace
 
 void SetShellOpener(std::string program) { Opener() = program.empty() ? kDefaultOpener : std::move(program); }
@@ -62,18 +84,15 @@ bool ShellOpen(const std::string& target) {
   if (target.empty() || target.front() == '-') return false;
   std::string program = Opener();
   char* argv[] = {program.data(), const_cast<char*>(target.c_str()), nullptr};
-  SpawnSetup setup;
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, program.c_str(), setup.actions(), setup.attr(), argv, environ) != 0) return false;
-  try {
-    std::thread([pid] {
-      while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
-      }
-    }).detach();
-  } catch (const std::system_error&) {
-    // No thread to spare: the handler stays a zombie until we end, which is harmless.
-  }
-  return true;
+  return Spawn(program, argv, true);
+}
+
+bool StartProgram(const std::string& path) {
+  std::string program = ResolvePath(path);
+  struct stat st {};
+  if (::stat(program.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(program.c_str(), X_OK) != 0) return false;
+  char* argv[] = {program.data(), nullptr};
+  return Spawn(program, argv, false);
 }
 
 }  // namespace xpexam::platform

@@ -1,5 +1,5 @@
 #pragma once
-// Opening a web address or a folder with the desktop's own handler.
+// Opening a web address or a folder with the desktop's own handler; starting a program.
 #include <string>
 
 namespace xpexam::platform {
@@ -9,6 +9,10 @@ namespace xpexam::platform {
 // False when the handler cannot be started, or the target is empty or begins with "-"
 // (the handler would read it as an option).
 bool ShellOpen(const std::string& target);
+
+// Starts an executable file directly (no shell, no arguments) and does not wait for it. False
+// when the resolved path is not an executable regular file or cannot be started.
+bool StartProgram(const std::string& path);
 
 // The handler program, looked up on PATH unless it contains "/"; tests put a harmless
 // one here. An empty text restores xdg-open.

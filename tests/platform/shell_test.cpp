@@ -72,5 +72,38 @@ TEST_F(Shell, EndedHandlersLeaveNoZombies) {
   EXPECT_TRUE(Eventually([] { return ZombieChildren() == 0; }));
 }
 
+TEST(StartProgram, StartsOnlyExecutableFilesAndNeverThroughAShell) {
+  fs::path dir = fs::temp_directory_path() / ("xpexam_start_" + std::to_string(::getpid()));
+  fs::create_directories(dir / "folder");
+  auto write = [&](const std::string& name, const std::string& text, fs::perms perms) {
+    std::ofstream(dir / name) << text;
+    fs::permissions(dir / name, perms);
+  };
+  const std::string script = "#!/bin/sh\ntouch \"$(dirname \"$0\")/started\"\n";
+  write("updater.rar", script, fs::perms::owner_all);
+  write("data.rar", script, fs::perms::owner_read | fs::perms::owner_write);
+  write("a b;touch injected", script, fs::perms::owner_all);
+  struct Case {
+    std::string path;
+    bool started;
+  } cases[] = {
+      {(dir / "data.rar").string(), false},
+      {(dir / "folder").string(), false},
+      {(dir / "missing.rar").string(), false},
+      {(dir / "a b;touch injected").string(), true},
+      {(dir / "UPDATER.RAR").string(), true},  // resolved case-insensitively
+  };
+  for (const Case& c : cases) {
+    fs::remove(dir / "started");
+    EXPECT_EQ(StartProgram(c.path), c.started) << c.path;
+    if (c.started) {
+      EXPECT_TRUE(Eventually([&] { return fs::exists(dir / "started"); })) << c.path;
+    }
+  }
+  EXPECT_FALSE(fs::exists(dir / "injected"));
+  EXPECT_FALSE(fs::exists("injected"));
+  fs::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace xpexam::platform
