@@ -33,16 +33,19 @@ inline constexpr PictureSpec kPictures[] = {
 
 class CommonWindowsTest : public ::testing::Test {
  protected:
-  explicit CommonWindowsTest(double twips_per_pixel = 15) : session_(800, 600, twips_per_pixel) {
+  // The program folder is the scratch folder itself or a folder inside it.
+  explicit CommonWindowsTest(double twips_per_pixel = 15, std::string program_folder = "")
+      : session_(800, 600, twips_per_pixel), prog_(program_folder.empty() ? "" : program_folder + "/") {
     gScaleX = gScaleY = twips_per_pixel / 15;
-    gAppPath = dir_.path();
+    gAppPath = dir_ / program_folder;
+    if (program_folder.empty()) gAppPath = dir_.path();
     gDataPath = gAppPath + "\\tkdata\\";
-    std::filesystem::create_directories(dir_ / "tkdata");
-    std::filesystem::create_directories(dir_ / "ksdata");
+    std::filesystem::create_directories(gAppPath + "/tkdata");
+    std::filesystem::create_directories(gAppPath + "/ksdata");
     for (const PictureSpec& p : kPictures) {
       std::vector<uint32_t> bands;
       for (int i = 0; i < p.frames; ++i) bands.push_back(0x00101010u * static_cast<uint32_t>(i + 1));
-      dir_.Write(std::string("tkdata/") + p.name + ".mxy", BandsBmp(bands, p.frame_width, p.height));
+      dir_.Write(prog_ + "tkdata/" + p.name + ".mxy", BandsBmp(bands, p.frame_width, p.height));
     }
     gSettings[0] = "Brivant";
     gSettings[7] = "Corvane出版";
@@ -72,6 +75,7 @@ class CommonWindowsTest : public ::testing::Test {
 
   TempDir dir_;
   forms::HeadlessSession session_;
+  std::string prog_;  // the program folder below dir_, "" or ending in "/"
   forms::HeadlessBackend& in_ = session_.Input();
 };
 
