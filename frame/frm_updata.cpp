@@ -1,12 +1,12 @@
 #include "frame/frm_updata.h"
 
 #include "forms/app.h"
+#include "forms/msgbox.h"
 #include "frame/data_picture.h"
 #include "frame/error_report.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "frame/update_list.h"
-#include "frame/window_links.h"
 #include "platform/failure.h"
 #include "platform/http.h"
 #include "platform/shell.h"
@@ -23,12 +23,6 @@ namespace {
 constexpr std::string_view kLoadTag = "upload";
 constexpr std::string_view kRunTag = "tkup";
 
-// Message box flags and answers of the system's box.
-constexpr int kOkOnly = 0;
-constexpr int kYesNo = 4;
-constexpr int kQuestion = 32;
-constexpr int kYes = 6;
-
 // Set while a run lasts: a window loaded again during an earlier run's wait starts its own
 // run only after that one has ended.
 bool g_run_active = false;
@@ -39,11 +33,6 @@ struct RunMark {
   RunMark(const RunMark&) = delete;
   RunMark& operator=(const RunMark&) = delete;
 };
-
-int AskSystem(const std::string& prompt, int buttons, const std::string& title) {
-  if (auto box = SystemMsgBox) return box(prompt, buttons, title);
-  return 0;
-}
 
 // The data folder's own name: gDataPath without the program folder and the separators.
 std::string DataFolderName() {
@@ -149,8 +138,8 @@ void FrmUpdata::TKUP() {
 
   step([&] { SetVisible(false); });
   int answer = 0;
-  step([&] { answer = AskSystem("题库有新文件，是否要进行升级？", kYesNo + kQuestion, "升级软件"); });
-  if (answer != kYes || !Loaded()) return;
+  step([&] { answer = forms::MsgBox("题库有新文件，是否要进行升级？", forms::kYesNo + forms::kQuestion, "升级软件"); });
+  if (answer != forms::kYes || !Loaded()) return;
 
   int attempted = 0, fetched = 0;
   bool self_update = false;
@@ -195,7 +184,8 @@ void FrmUpdata::TKUP() {
     });
   }
   step([&] {
-    AskSystem("已更新" + platform::Str(fetched) + "/" + platform::Str(attempted) + "文件。请重新打开软件！", kOkOnly, "");
+    forms::MsgBox("已更新" + platform::Str(fetched) + "/" + platform::Str(attempted) + "文件。请重新打开软件！",
+                  forms::kOkOnly, AppTitle());
   });
   if (self_update) step([&] { platform::StartProgram(gAppPath + "\\qoitpk.rar"); });
   forms::End();

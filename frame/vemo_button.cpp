@@ -16,7 +16,8 @@ double SnapTwips(double v) {
 }
 
 vemoButton::vemoButton(forms::Container& container, std::string name, int index)
-    : Control(container, std::move(name), index) {
+    : CustomControl(container, std::move(name), index) {
+  SetBackColor(kBackColor);
   LblCaption.SetBackStyle(0);
   LblCaption.SetAutoSize(true);
   // What the program's own instances store: white 9-point 宋体.
@@ -30,7 +31,7 @@ vemoButton::vemoButton(forms::Container& container, std::string name, int index)
 void vemoButton::SetForeColor(forms::Color New_ForeColor) { LblCaption.SetForeColor(New_ForeColor); }
 
 void vemoButton::SetEnabled(bool New_Enabled) {
-  Control::SetEnabled(New_Enabled);
+  CustomControl::SetEnabled(New_Enabled);
   ShowFrame(New_Enabled ? 1 : 4);
 }
 
@@ -99,8 +100,6 @@ void vemoButton::PressCaption() {
                   SnapTwips((Height() - LblCaption.Height()) / 2) + 15 * gScaleY);
 }
 
-void vemoButton::Paint(forms::Painter& painter, const forms::Rect& r) { painter.FillRect(r, kBackColor); }
-
 std::string vemoButton::DumpFields() const {
   const int frame = Width() > 0 ? static_cast<int>(std::lround(1 - ImgBack.Left() / Width())) : 1;
   return "frame=" + std::to_string(frame) + " picture=" + forms::DumpQuote(forms::PictureId(Picture())) +
@@ -108,7 +107,7 @@ std::string vemoButton::DumpFields() const {
 }
 
 void vemoButton::CopyFrom(const forms::Control& other) {
-  Control::CopyFrom(other);
+  CustomControl::CopyFrom(other);
   if (auto* o = dynamic_cast<const vemoButton*>(&other)) {
     LblCaption.SetForeColor(o->ForeColor());
     LblCaption.SetFont(o->GetFont());

@@ -12,7 +12,7 @@
 // while the pointer may be over the button.
 #include <string>
 
-#include "forms/control.h"
+#include "forms/custom_control.h"
 #include "forms/image.h"
 #include "forms/label.h"
 #include "forms/timer.h"
@@ -23,15 +23,13 @@ namespace xpexam::frame {
 // truncated toward zero to a multiple of 15.
 double SnapTwips(double v);
 
-class vemoButton : public forms::Control, public forms::Container {
+class vemoButton : public forms::CustomControl {
  public:
   // Where the button shows no picture.
   static constexpr forms::Color kBackColor = 0x00FF80FF;
 
   vemoButton(forms::Container& container, std::string name, int index = -1);
   std::string TypeName() const override { return "vemoButton"; }
-  forms::Form& OwnerForm() const override { return Parent(); }
-  forms::Rect ClientScreenRect() const override { return ScreenRect(); }
 
   forms::Color ForeColor() const { return LblCaption.ForeColor(); }
   void SetForeColor(forms::Color New_ForeColor);
@@ -56,8 +54,6 @@ class vemoButton : public forms::Control, public forms::Container {
   // The pointer is over the button's own window (not over a window that covers it).
   bool IsMouseOver() const;
 
-  bool Windowed() const override { return true; }
-  bool DumpChildren() const override { return false; }
   void CopyFrom(const forms::Control& other) override;
 
   // The parts. They let the mouse through: every mouse event lands on the button itself.
@@ -76,9 +72,6 @@ class vemoButton : public forms::Control, public forms::Container {
   forms::Timer Timer1{*this, "Timer1", 100, true};
 
  protected:
-  // The button raises Click itself; the runtime's standard events stay silent.
-  bool RaisesStandardEvents() const override { return false; }
-  void Paint(forms::Painter& painter, const forms::Rect& r) override;
   void OnMouseDown(int button, int shift, int x, int y) override { ImgBack_MouseDown(button, shift, x, y); }
   void OnMouseMove(int button, int shift, int x, int y) override { ImgBack_MouseMove(button, shift, x, y); }
   void OnMouseUp(int button, int shift, int x, int y) override { ImgBack_MouseUp(button, shift, x, y); }

@@ -7,14 +7,14 @@
 #include <sys/stat.h>
 
 #include <chrono>
-#include <deque>
 #include <filesystem>
 #include <map>
 #include <mutex>
 #include <thread>
 
 #include "frame/error_report.h"
-#include "frame/window_links.h"
+#include "forms/label.h"
+#include "frame/settings.h"
 #include "platform/codepage.h"
 #include "platform/http.h"
 #include "platform/textfile.h"
@@ -30,6 +30,8 @@ using xpexam::testing::ScriptedReply;
 
 constexpr const char* kModule = "/up/tolqa/WindowsXP/";
 constexpr const char* kListPath = "/up/tolqa/WindowsXP/tkdata/288895.txt";
+constexpr int kYes = 'Y', kNo = 'N', kOk = forms::kKeyReturn;
+constexpr const char* kAppTitle = "BrivantTavrelo——WindowsXP模块";
 constexpr const char* kOldList = "201501010000\r\nD201501010000l30001\r\n";
 
 struct Box {
@@ -49,13 +51,7 @@ class Update : public testing::CommonWindowsTest {
     platform::SetEventPump(nullptr);
     gBankVersion = "201501010000";
     gUpdateVisible = 1;
-    SystemMsgBox = [this](const std::string& prompt, int buttons, const std::string& title) {
-      boxes_.push_back({prompt, buttons, title});
-      if (buttons == 0) return 1;
-      int answer = answers_.empty() ? 7 : answers_.front();
-      if (!answers_.empty()) answers_.pop_front();
-      return answer;
-    };
+    SetAppTitle("BrivantTavrelo——WindowsXP模块");
     Put("/up/ad/vemo/170100.rar", platform::Utf8ToGbk("新题库上线◎欢迎使用\r\n255\r\nhttp://www.example.invalid/\r\n"));
     // The installed bank.
     dir_.Write("prog/tkdata/288895.mxy", kOldList);
@@ -71,7 +67,7 @@ class Update : public testing::CommonWindowsTest {
   ~Update() override {
     platform::SetServerUrl("");
     platform::SetEventPump(nullptr);
-    SystemMsgBox = nullptr;
+    SetAppTitle("");
   }
 
   // What the server holds; other paths answer 404.
@@ -82,11 +78,31 @@ class Update : public testing::CommonWindowsTest {
   void PutList(const std::string& text) { Put(kListPath, platform::Utf8ToGbk(text)); }
   std::vector<std::string> Requests() { return server_.targets(); }
 
-  // The home screen's update button, then the run one tick later.
-  void OpenAndRun() {
+  // The home screen's update button, then the run one tick later; the learner answers the
+  // system message boxes in turn with keys.
+  void OpenAndRun(std::initializer_list<int> keys = {}) {
     FrmUpdata::Get().Show();
     in_.Wait(100);
+    Answer(keys);
     forms::Pump();
+  }
+  void Answer(std::initializer_list<int> keys) {
+    for (int key : keys) {
+      in_.Call([this] { RecordBox(); });
+      in_.Key(key);
+    }
+  }
+  // The system message box on the screen: its prompt, number of buttons and title.
+  void RecordBox() {
+    for (forms::Form* f : forms::LoadedForms()) {
+      if (f->Name() != "MsgBox" || !f->Visible()) continue;
+      Box b{"", 0, f->Caption()};
+      for (forms::Control* c : f->AllControls()) {
+        if (c->Name() == "Prompt") b.prompt = static_cast<forms::Label*>(c)->Caption();
+        if (c->Name().starts_with("Button")) ++b.buttons;
+      }
+      boxes_.push_back(b);
+    }
   }
 
   std::string File(const std::string& path) { return platform::ReadFileBytes(dir_ / path).value_or("<missing>"); }
@@ -130,7 +146,6 @@ class Update : public testing::CommonWindowsTest {
     r.body = it->second;
     return r;
   }};
-  std::deque<int> answers_;
   std::vector<Box> boxes_;
 };
 
@@ -189,9 +204,8 @@ TEST_F(Update, TheLearnersNoKeepsTheBankAndTheProgram) {
   const std::string list = "201601010000\r\nD209901010000l30001\r\nM209901010000xpexam.exe\r\n";
   PutList(list);
   Put(std::string(kModule) + "tkdata/l30001.rar", "new D picture");
-  answers_ = {7};
-  OpenAndRun();
-  EXPECT_EQ(boxes_, (std::vector<Box>{{"题库有新文件，是否要进行升级？", 4 + 32, "升级软件"}}));
+  OpenAndRun({kNo});
+  EXPECT_EQ(boxes_, (std::vector<Box>{{"题库有新文件，是否要进行升级？", 2, "升级软件"}}));
   EXPECT_FALSE(forms::Ended());
   EXPECT_TRUE(FrmUpdata::IsLoaded());
   EXPECT_FALSE(FrmUpdata::Get().Visible());
@@ -221,11 +235,10 @@ TEST_F(Update, ANewerListFetchesWhatIsOlderHereAndHandsOverToTheUpdater) {
   Put(std::string(kModule) + "tkdata/l30001.rar", "new D picture");
   Put(std::string(kModule) + "ksdata/readme.rar", "new K text");
   Put(std::string(kModule) + "xpexam.rar", "new program");
-  answers_ = {6};
-  OpenAndRun();
+  OpenAndRun({kYes, kOk});
 
-  EXPECT_EQ(boxes_, (std::vector<Box>{{"题库有新文件，是否要进行升级？", 4 + 32, "升级软件"},
-                                      {"已更新2/3文件。请重新打开软件！", 0, ""}}));
+  EXPECT_EQ(boxes_, (std::vector<Box>{{"题库有新文件，是否要进行升级？", 2, "升级软件"},
+                                      {"已更新2/3文件。请重新打开软件！", 1, kAppTitle}}));
   EXPECT_TRUE(forms::Ended());
   EXPECT_EQ(Requests(), (std::vector<std::string>{"/up/ad/vemo/170100.rar", kListPath, kListPath,
                                                   std::string(kModule) + "tkdata/l30001.rar",
@@ -260,8 +273,7 @@ TEST_F(Update, WhenEveryFileCameTheNewListIsInstalled) {
   Put(std::string(kModule) + "tkdata/l30002.rar", "D2");
   Put(std::string(kModule) + "tkdata/l30003.rar", "D3");
   Put(std::string(kModule) + "ksdata/readme.rar", "new K text");
-  answers_ = {6};
-  OpenAndRun();
+  OpenAndRun({kYes, kOk});
   ASSERT_EQ(boxes_.size(), 2u);
   EXPECT_EQ(boxes_[1].prompt, "已更新3/3文件。请重新打开软件！");
   EXPECT_TRUE(forms::Ended());
@@ -287,8 +299,7 @@ TEST_F(Update, NamesThatLeaveTheirFolderNeverTouchTheDiskOrTheServer) {
   Put(std::string(kModule) + "tkdata/l30001.rar", "new D picture");
   // Whatever the server would send for those names.
   for (const char* p : {"tkdata/../../evil.rar", "../evil.rar", "evil.rar"}) Put(std::string(kModule) + p, "EVIL");
-  answers_ = {6};
-  OpenAndRun();
+  OpenAndRun({kYes, kOk});
   ASSERT_EQ(boxes_.size(), 2u);
   EXPECT_EQ(boxes_[1].prompt, "已更新1/5文件。请重新打开软件！");
   for (const std::string& target : Requests()) EXPECT_EQ(target.find("evil"), std::string::npos) << target;
@@ -301,8 +312,7 @@ TEST_F(Update, NamesThatLeaveTheirFolderNeverTouchTheDiskOrTheServer) {
 TEST_F(Update, AListThatCannotBeFetchedStopsTheRun) {
   PutList("201601010000\r\nD209901010000l30001\r\n");
   fail_after_[kListPath] = 1;  // the check gets the list, its download a server error
-  answers_ = {6};
-  OpenAndRun();
+  OpenAndRun({kYes});
   EXPECT_TRUE(boxes_.empty());
   EXPECT_FALSE(forms::Ended());
   EXPECT_EQ(FrmUpdata::Get().Label2.Caption(), std::string(kTimeoutText));
@@ -338,9 +348,11 @@ TEST_F(Update, ClosingDuringTheWaitEndsTheRunAndRunsNeverOverlap) {
       loaded.push_back(FrmUpdata::IsLoaded());
       FrmUpdata::Get().Show();
     });
+    // The clock runs only while a reply is awaited: the second question comes well before this.
+    in_.Wait(1500);
+    Answer({kNo});
     in_.Wait(600000);
   });
-  answers_ = {7};
   forms::Pump();
   EXPECT_EQ(loaded, std::vector<bool>{false});
   // The first run ended unseen; the second asked once, after the first was over.
