@@ -123,7 +123,7 @@ void FrmUpdata::TKUP() {
   // Closing the window during the wait ends the run.
   if (!Loaded()) return;
   if (reply.starts_with("error")) {
-    step([&] { Label2.SetCaption(std::string(kTimeoutText)); });
+    step([&] { ShowRetry(); });
     return;
   }
   if (!reply.starts_with("20")) return;
@@ -132,7 +132,7 @@ void FrmUpdata::TKUP() {
 
   const std::string downloaded_list = gAppPath + "\\ksdata\\288895" + ".mxy";
   if (!step([&] { Download(list_url, downloaded_list); })) {
-    step([&] { Label2.SetCaption(std::string(kTimeoutText)); });
+    step([&] { ShowRetry(); });
     return;
   }
 
@@ -189,6 +189,13 @@ void FrmUpdata::TKUP() {
   });
   if (self_update) step([&] { platform::StartProgram(gAppPath + "\\qoitpk.rar"); });
   forms::End();
+}
+
+void FrmUpdata::ShowRetry() {
+  // The network message is wider than the window at this size: it wraps within the margins.
+  Label2.SetWordWrap(true);
+  Label2.SetWidth(ScaleX(5550 - 2 * 360));
+  Label2.SetCaption(std::string(kTimeoutText));
 }
 
 void FrmUpdata::Command1_Click() { Unload(); }

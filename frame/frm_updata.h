@@ -36,6 +36,8 @@ class FrmUpdata : public forms::FormOf<FrmUpdata> {
 
  private:
   void Timer1_Timer();
+  // The check could not reach the server: the learner is asked to try again.
+  void ShowRetry();
   void Command1_Click();
   void lblMove_MouseDown(int button, int shift, double x, double y);
 };
