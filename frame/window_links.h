@@ -1,6 +1,6 @@
 #pragma once
 // What the common windows need of windows that live elsewhere. The side that owns those
-// windows sets these; one left empty does nothing.
+// windows sets each link; a link left empty does nothing.
 #include <functional>
 
 namespace xpexam::frame {
