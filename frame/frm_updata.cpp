@@ -187,7 +187,7 @@ void FrmUpdata::TKUP() {
     forms::MsgBox("已更新" + platform::Str(fetched) + "/" + platform::Str(attempted) + "文件。请重新打开软件！",
                   forms::kOkOnly, AppTitle());
   });
-  if (self_update) step([&] { platform::StartProgram(gAppPath + "\\qoitpk.rar"); });
+  if (self_update) step([&] { platform::StartExecutable(gAppPath + "\\qoitpk.rar"); });
   forms::End();
 }
 

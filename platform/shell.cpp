@@ -87,7 +87,7 @@ bool ShellOpen(const std::string& target) {
   return Spawn(program, argv, true);
 }
 
-bool StartProgram(const std::string& path) {
+bool StartExecutable(const std::string& path) {
   std::string program = ResolvePath(path);
   struct stat st {};
   if (::stat(program.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(program.c_str(), X_OK) != 0) return false;

@@ -12,7 +12,7 @@ bool ShellOpen(const std::string& target);
 
 // Starts an executable file directly (no shell, no arguments) and does not wait for it. False
 // when the resolved path is not an executable regular file or cannot be started.
-bool StartProgram(const std::string& path);
+bool StartExecutable(const std::string& path);
 
 // The handler program, looked up on PATH unless it contains "/"; tests put a harmless
 // one here. An empty text restores xdg-open.

@@ -72,7 +72,7 @@ TEST_F(Shell, EndedHandlersLeaveNoZombies) {
   EXPECT_TRUE(Eventually([] { return ZombieChildren() == 0; }));
 }
 
-TEST(StartProgram, StartsOnlyExecutableFilesAndNeverThroughAShell) {
+TEST(StartExecutable, StartsOnlyExecutableFilesAndNeverThroughAShell) {
   fs::path dir = fs::temp_directory_path() / ("xpexam_start_" + std::to_string(::getpid()));
   fs::create_directories(dir / "folder");
   auto write = [&](const std::string& name, const std::string& text, fs::perms perms) {
@@ -95,7 +95,7 @@ TEST(StartProgram, StartsOnlyExecutableFilesAndNeverThroughAShell) {
   };
   for (const Case& c : cases) {
     fs::remove(dir / "started");
-    EXPECT_EQ(StartProgram(c.path), c.started) << c.path;
+    EXPECT_EQ(StartExecutable(c.path), c.started) << c.path;
     if (c.started) {
       EXPECT_TRUE(Eventually([&] { return fs::exists(dir / "started"); })) << c.path;
     }
