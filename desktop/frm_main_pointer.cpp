@@ -4,6 +4,7 @@
 
 #include "desktop/key_map.h"
 #include "desktop/pointer_code.h"
+#include "desktop/popup_menu_file.h"
 #include "desktop/step_record.h"
 #include "forms/pictures.h"
 #include "frame/module_state.h"
@@ -18,11 +19,6 @@ using frame::gStepLine;
 using platform::Try;
 
 namespace {
-
-bool IsPopupCode(int code) {
-  const int kind = code / 1000;
-  return kind == 3 || kind == 4 || kind == 5;
-}
 
 // The pointer the record asks for over the target box. A cursor file that cannot be loaded
 // leaves the default pointer, so the box keeps working.
@@ -55,18 +51,15 @@ void FrmMain::Label1_MouseDown(int button, int shift, double, double) {
     const StepRecord rec(gStepLine);
     // The right-button alternative: the popup's item check then expects the replacement code.
     if (rec.HasRightAlternative()) Try([&] { mStepCode = rec.RightAlternativeValue(); });
-    const int code = mStepCode;
-    if (IsPopupCode(code) && mPopupY == 0) {
-      mPopupMenuNo = static_cast<int16_t>((code / 100) % 10);
-      systemMenu();
-      PopupMenu(wm100);
-    }
-    return;
   }
-  if (button == kLeftButton && IsPopupCode(c) && mPopupY != 0) {
-    mPopupMenuNo = static_cast<int16_t>((c / 100) % 10);
-    systemMenu();
-    PopupMenu(wm100, 0, mStepArg * gScaleX, mPopupY * gScaleY);
+  const auto opening = PopupOnPress(mStepCode, button, mStepArg, mPopupY);
+  if (!opening) return;
+  mPopupMenuNo = static_cast<int16_t>(opening->menu);
+  systemMenu();
+  if (opening->at_pointer) {
+    PopupMenu(wm100);
+  } else {
+    PopupMenu(wm100, 0, opening->x * gScaleX, opening->y * gScaleY);
   }
 }
 
