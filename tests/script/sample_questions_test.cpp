@@ -206,7 +206,8 @@ MenuPlan PlanMenu(const PopupMenu& menu, int group_digit, int item) {
       continue;
     }
     for (size_t i = 0; i < g.items.size(); ++i) {
-      if (g.group_digit == group_digit && static_cast<int>(i) == item) plan.entry = static_cast<int>(plan.separators.size());
+      if (g.group_digit == group_digit && static_cast<int>(i) == item)
+        plan.entry = static_cast<int>(plan.separators.size());
       plan.separators.push_back(g.items[i].IsSeparator());
     }
   }
@@ -229,8 +230,8 @@ bool Lists(const std::vector<std::string>& numbers, const char* n) {
 
 void ExpectOpen(const Dump& d) {
   EXPECT_TRUE(d["FrmMain"].visible) << d.Text();
-  EXPECT_TRUE(d["FrmTm.LblBiao"].Field("caption").ends_with("1/" + std::to_string(Unfinished(d).size()) + "题(未完成)"))
-      << d.Text();
+  const std::string title = d["FrmTm.LblBiao"].Field("caption");
+  EXPECT_TRUE(title.find("单元1/") != std::string::npos && title.ends_with("(未完成)")) << d.Text();
   EXPECT_TRUE(Lists(Unfinished(d), "1")) << d.Text();
   EXPECT_FALSE(d["FrmMain.LblSuccess"].visible);
 }

@@ -290,22 +290,21 @@ struct Coverage {
   std::set<std::string> seen;
 };
 
-// A unit's practice shows its first 42 questions.
-constexpr int kUnitPracticeQuestions = 42;
+// A learner's first home screen gives a unit at most 42 questions, which its practice then shows.
+constexpr int kFirstBuildQuestions = 42;
 
-const char* const kWanted[] = {"picture question", "question text with |", "press with modifiers", "press with the right button",
-    "hover, standard pointer", "hover, custom pointer", "Enter key", "function key", "Alt+F4",
-    "P alternative", "R alternative", "popup type 1", "popup type 2", "popup type 3",
-    "popup cascade item", "fixed-position popup", "popup at the pointer", "typed answer with |",
-    "Chinese typed answer", "text format", "rubber band with modifiers", "drag with modifiers",
-    "8001", "8002", "8003", "8004", "8006", "8007", "8008", "8009", "menu sub-item target",
-    "menu item target", "menu bar without target", "two automatic steps in a row", "tab layout A",
-    "tab layout B", "tab layout C", "tab layout D", "tab step with another tab shown",
-    "tab step with its tab shown", "back region", "Label4 press region", "tooltip", "overlay kept",
-    "overlay moved", "overlay hidden"};
+const char* const kWanted[] = {
+    "picture question", "question text with |", "press with modifiers", "press with the right button",
+    "hover, standard pointer", "hover, custom pointer", "Enter key", "function key", "Alt+F4", "P alternative",
+    "R alternative", "popup type 1", "popup type 2", "popup type 3", "popup cascade item", "fixed-position popup",
+    "popup at the pointer", "typed answer with |", "Chinese typed answer", "text format", "rubber band with modifiers",
+    "drag with modifiers", "8001", "8002", "8003", "8004", "8006", "8007", "8008", "8009", "menu sub-item target",
+    "menu item target", "menu bar without target", "two automatic steps in a row", "tab layout A", "tab layout B",
+    "tab layout C", "tab layout D", "tab step with another tab shown", "tab step with its tab shown", "back region",
+    "Label4 press region", "tooltip", "overlay kept", "overlay moved", "overlay hidden"};
 
-// What the questions cover; with practice_only, only those a unit's practice shows.
-Coverage Cover(bool practice_only) {
+// What the questions cover; with first_build_only, only the first 42 of each unit.
+Coverage Cover(bool first_build_only) {
   Coverage c;
   std::set<StepCodeFamily>& families = c.families;
   std::set<std::string>& seen = c.seen;
@@ -313,7 +312,7 @@ Coverage Cover(bool practice_only) {
     if (condition) seen.insert(what);
   };
   for (const auto& q : Sample().questions) {
-    if (practice_only && Number(q.code.substr(2)) > kUnitPracticeQuestions) continue;
+    if (first_build_only && Number(q.code.substr(2)) > kFirstBuildQuestions) continue;
     mark(q.text.rfind("picture", 0) == 0, "picture question");
     mark(q.text.find('|') != std::string::npos && q.text.rfind("picture", 0) != 0, "question text with |");
     for (size_t i = 0; i < q.records.size(); ++i) {
@@ -390,8 +389,8 @@ void ExpectCovers(const Coverage& c) {
 // treats specially.
 TEST(SampleInstallation, CoversEveryStepCodeFamilyAndCombination) { ExpectCovers(Cover(false)); }
 
-// And a learner reaches each of them through the units' practice.
-TEST(SampleInstallation, UnitPracticeReachesEveryFamilyAndCombination) { ExpectCovers(Cover(true)); }
+// And a new learner reaches each of them through the units' practice.
+TEST(SampleInstallation, FirstFortyTwoQuestionsOfTheUnitsCoverEveryFamilyAndCombination) { ExpectCovers(Cover(true)); }
 
 // The program's own pictures have the sizes their windows give them: button strips hold four
 // frames of the button's size side by side.
