@@ -1,18 +1,15 @@
 // The scenario runner starts the real program: after 300 ms of virtual time the home screen is
 // up and the splash gone; a bank of another module ends the program before the script does.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "frame/settings.h"
-#include "platform/instance.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
 #include "tests/support/installation.h"
+#include "tests/support/script_run.h"
 #include "tests/support/temp_dir.h"
 
 #ifdef XPEXAM_SCRIPT_BIN
@@ -21,32 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::GbkLines;
-
-// Runs the scenario runner on an installation; stdout and stderr together.
-std::string RunScript(const testing::TempDir& work, const std::string& program_dir, const std::string& script) {
-  const std::string script_file = work.Write("scenario.txt", script);
-  const std::string command = "cd '" + work.path() + "' && XDG_CONFIG_HOME='" + work.path() + "/config' '" +
-                              XPEXAM_SCRIPT_BIN + "' --program-dir '" + program_dir + "' --script '" + script_file +
-                              "' 2>&1";
-  std::string out;
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char buf[4096];
-    for (size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-    ::pclose(p);
-  }
-  ::unlink(platform::InstanceLockPath(program_dir).c_str());
-  return out;
-}
-
-// The records a learner who used the program before has: nothing is reported at start-up, so
-// no report waits for the network.
-void SeedRecords(const std::string& program_dir) {
-  const std::string ksdata = program_dir + "/ksdata/";
-  fs::create_directories(ksdata);
-  std::ofstream(ksdata + "288890.mxy", std::ios::binary) << "0\r\n";
-  std::ofstream(ksdata + "288893.mxy", std::ios::binary) << "";
-  std::ofstream(ksdata + "170100.mxy", std::ios::binary) << GbkLines({"欢迎"});
-}
+using testing::RunScript;
+using testing::SeedRecords;
 
 // A complete installation: settings, branding, first-run marker, bank and pictures.
 void WriteInstallation(const testing::TempDir& dir, std::string_view module) {

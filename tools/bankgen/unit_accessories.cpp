@@ -12,6 +12,30 @@ void UnitAccessories(Kit& k) {
   Notepad typed = empty_pad;
   typed.text = "Windows XP 上机练习";
 
+  // Command prompt.
+  {
+    Console con;
+    int prompt = TextWidth("C:\\Documents and Settings\\Administrator>", Font{Face::kSans, 11});
+    Box input{con.outer.x + 4 + 2 + prompt + 2, con.outer.y + 34, 200, 15};
+    Console after = con;
+    after.lines = {"C:\\Documents and Settings\\Administrator>ipconfig", "", "Windows IP Configuration", "",
+                   "Ethernet adapter 本地连接:", "", "        IP Address. . . . . . . . . . . . : 192.168.0.10",
+                   "        Subnet Mask . . . . . . . . . . . : 255.255.255.0", ""};
+    k.Ask("在命令提示符窗口中输入命令“ipconfig”并按回车键，查看本机的 IP 地址。")
+        .Screen(k.Screen([con](cairo_t* cr) { con.Paint(cr); }))
+        .Type("0022", input, "ipconfig", "ipconfig")
+        .Screen(k.Screen([after](cairo_t* cr) { after.Paint(cr); }))
+        .Done();
+    Console dir = con;
+    dir.lines = {"C:\\Documents and Settings\\Administrator>dir", " 驱动器 C 中的卷没有标签。", "",
+                 "2026-09-01  10:20    <DIR>          桌面", "2026-09-01  10:20    <DIR>          My Documents", ""};
+    k.Ask("在命令提示符窗口中输入命令“dir”并按回车键，列出当前文件夹的内容。")
+        .Screen(k.Screen([con](cairo_t* cr) { con.Paint(cr); }))
+        .Type("0024", input, "dir", "dir")
+        .Screen(k.Screen([dir](cairo_t* cr) { dir.Paint(cr); }))
+        .Done();
+  }
+
   // Notepad.
   {
     Box area = empty_pad.TextArea();
@@ -279,30 +303,6 @@ void UnitAccessories(Kit& k) {
         .Key(0, kEsc, "按 Esc 键")
         .HintAt(200, 340)
         .Screen(calc("0."))
-        .Done();
-  }
-
-  // Command prompt.
-  {
-    Console con;
-    int prompt = TextWidth("C:\\Documents and Settings\\Administrator>", Font{Face::kSans, 11});
-    Box input{con.outer.x + 4 + 2 + prompt + 2, con.outer.y + 34, 200, 15};
-    Console after = con;
-    after.lines = {"C:\\Documents and Settings\\Administrator>ipconfig", "", "Windows IP Configuration", "",
-                   "Ethernet adapter 本地连接:", "", "        IP Address. . . . . . . . . . . . : 192.168.0.10",
-                   "        Subnet Mask . . . . . . . . . . . : 255.255.255.0", ""};
-    k.Ask("在命令提示符窗口中输入命令“ipconfig”并按回车键，查看本机的 IP 地址。")
-        .Screen(k.Screen([con](cairo_t* cr) { con.Paint(cr); }))
-        .Type("0022", input, "ipconfig", "ipconfig")
-        .Screen(k.Screen([after](cairo_t* cr) { after.Paint(cr); }))
-        .Done();
-    Console dir = con;
-    dir.lines = {"C:\\Documents and Settings\\Administrator>dir", " 驱动器 C 中的卷没有标签。", "",
-                 "2026-09-01  10:20    <DIR>          桌面", "2026-09-01  10:20    <DIR>          My Documents", ""};
-    k.Ask("在命令提示符窗口中输入命令“dir”并按回车键，列出当前文件夹的内容。")
-        .Screen(k.Screen([con](cairo_t* cr) { con.Paint(cr); }))
-        .Type("0024", input, "dir", "dir")
-        .Screen(k.Screen([dir](cairo_t* cr) { dir.Paint(cr); }))
         .Done();
   }
 }

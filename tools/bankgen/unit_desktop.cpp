@@ -51,6 +51,12 @@ void UnitDesktop(Kit& k) {
       .Click(cell("我的电脑"), "单击“我的电脑”图标")
       .Screen(desk_sel({"我的电脑"}))
       .Done();
+  k.Ask("单击“我的电脑”图标的文字部分或图标部分，将其选定。")
+      .Screen(k.Desk(d))
+      .Click(d.Cell("我的电脑").icon, "单击“我的电脑”的图标或文字")
+      .PressRegion(d.Cell("我的电脑").label)
+      .Screen(desk_sel({"我的电脑"}))
+      .Done();
   k.Ask("先选定“我的文档”图标，再按住 Ctrl 键单击“回收站”图标，同时选定这两个图标。")
       .Screen(k.Desk(d))
       .Click(cell("我的文档"), "单击“我的文档”图标")
@@ -230,78 +236,6 @@ void UnitDesktop(Kit& k) {
                       60, 60))
       .Done();
 
-  // Context menus of the icons.
-  struct Ctx {
-    std::string icon;
-    int menu, group, item;
-    std::string task;
-    std::function<std::string()> result;
-  };
-  const std::vector<Ctx> ctxs = {
-      {"我的电脑", 2, 2, 0, "用快捷菜单打开“我的电脑”窗口。", [&] { return k.Folder(world::MyComputer()); }},
-      {"我的电脑", 2, 2, 1, "用快捷菜单以资源管理器方式打开“我的电脑”。",
-       [&] {
-         FolderWindow w = world::MyComputer();
-         w.Tree({{0, "桌面"}, {1, "我的文档"}, {1, "我的电脑"}, {2, "本地磁盘 (C:)"}, {2, "本地磁盘 (D:)"},
-                 {2, "DVD 驱动器 (G:)"}, {1, "网上邻居"}, {1, "回收站"}},
-                2);
-         return k.Folder(w);
-       }},
-      {"我的电脑", 2, 2, 2, "从“我的电脑”的快捷菜单打开“搜索结果”窗口。",
-       [&] {
-         FolderWindow w("搜索结果", Icon::kSearch, "搜索结果", {});
-         w.Pane({{"您要查找什么？", {{Icon::kPictures, "图片、音乐或视频"}, {Icon::kWordFile, "文档"}, {Icon::kFolder, "所有文件和文件夹"}}}});
-         return k.Folder(w);
-       }},
-      {"我的电脑", 2, 2, 3, "打开“计算机管理”窗口。",
-       [&] { return k.Desk(d, dialogs::Simple("计算机管理", Icon::kSystem, 420, 260, "计算机管理(本地)：系统工具、存储、服务和应用程序。"), 60, 40); }},
-      {"我的电脑", 2, 4, 2, "打开“系统属性”对话框。", [&] { return k.Desk(d, dialogs::SystemProperties(0), 20, 40); }},
-      {"我的电脑", 2, 2, 5, "打开“映射网络驱动器”对话框。",
-       [&] { return k.Desk(d, dialogs::Simple("映射网络驱动器", Icon::kNetwork, 420, 200, "Windows 可以帮助您连接到共享的网络文件夹。", "文件夹(O):"), 60, 60); }},
-      {"回收站", 3, 2, 0, "用快捷菜单打开“回收站”。", [&] { return k.Folder(world::RecycleBin(true)); }},
-      {"回收站", 3, 2, 7, "打开“回收站 属性”对话框。", [&] { return k.Desk(d, dialogs::RecycleBinProperties(), 40, 40); }},
-      {"工作计划.txt", 4, 2, 0, "用快捷菜单打开“工作计划.txt”。", [&] { return k.Screen([](cairo_t* cr) { world::PlanFile().Paint(cr); }); }},
-      {"工作计划.txt", 4, 2, 2, "用快捷菜单编辑“工作计划.txt”。", [&] { return k.Screen([](cairo_t* cr) { world::PlanFile().Paint(cr); }); }},
-      {"工作计划.txt", 4, 3, 1, "用“写字板”打开“工作计划.txt”。",
-       [&] {
-         Notepad n = world::PlanFile();
-         n.title = "工作计划.txt - 写字板";
-         return k.Screen([n](cairo_t* cr) { n.Paint(cr); });
-       }},
-      {"工作计划.txt", 4, 6, 8, "查看“工作计划.txt”的属性。",
-       [&] { return k.Desk(d, dialogs::FileProperties("工作计划.txt", Icon::kTextFile, "文本文档", "C:\\Documents and Settings\\Administrator\\桌面", "86 字节"), 40, 40); }},
-      {"学习资料", 5, 2, 0, "用快捷菜单打开“学习资料”文件夹。",
-       [&] {
-         FolderWindow w = world::StudyFolder();
-         w.Address("C:\\Documents and Settings\\Administrator\\桌面\\学习资料");
-         return k.Folder(w);
-       }},
-      {"学习资料", 5, 2, 4, "打开“学习资料”文件夹的“共享和安全”设置。",
-       [&] { return k.Desk(d, dialogs::FileProperties("学习资料", Icon::kFolder, "文件夹", "C:\\Documents and Settings\\Administrator\\桌面", "1.20 MB"), 40, 40); }},
-      {"我的文档", 6, 6, 7, "打开“我的文档 属性”对话框。",
-       [&] { return k.Desk(d, dialogs::FileProperties("我的文档", Icon::kMyDocuments, "系统文件夹", "C:\\Documents and Settings\\Administrator", "2.35 MB"), 40, 40); }},
-      {"我的文档", 6, 2, 1, "以资源管理器方式打开“我的文档”。", [&] { return k.Folder(world::MyDocuments()); }},
-      {"网上邻居", 7, 2, 2, "从“网上邻居”的快捷菜单搜索网络上的计算机。",
-       [&] { return k.Folder(FolderWindow("搜索结果 - 计算机", Icon::kSearch, "搜索结果 - 计算机", {})); }},
-      {"Internet Explorer", 8, 2, 5, "打开“Internet 属性”对话框。", [&] { return k.Desk(d, dialogs::InternetOptions("http://www.example.invalid/"), 40, 40); }},
-      {"Internet Explorer", 8, 2, 0, "用快捷菜单打开 Internet Explorer 的主页。",
-       [&] { return k.Screen([](cairo_t* cr) { world::PaintBrowser(cr, "http://www.example.invalid/", "练习网站首页"); }); }},
-      {"记事本", 9, 2, 2, "打开“记事本”快捷方式所指程序所在的文件夹。",
-       [&] {
-         FolderWindow w("system32", Icon::kFolderOpen, "C:\\WINDOWS\\system32",
-                        {{"calc.exe", Icon::kCalculator, "应用程序"}, {"cmd.exe", Icon::kCommand, "应用程序"},
-                         {"mspaint.exe", Icon::kPaint, "应用程序"}, {"notepad.exe", Icon::kNotepad, "应用程序"}});
-         w.Select({"notepad.exe"});
-         return k.Folder(w);
-       }},
-  };
-  for (const auto& c : ctxs)
-    k.Ask(c.task)
-        .Screen(k.Desk(d))
-        .Popup(1, c.menu, c.group, c.item, cell(c.icon), PopupHint("右键单击“" + c.icon + "”图标", 1, c.menu, c.group, c.item))
-        .Screen(c.result())
-        .Done();
-
   // Copy and paste, rename, delete.
   {
     Desktop copied = d;
@@ -463,12 +397,78 @@ void UnitDesktop(Kit& k) {
         .Screen(k.Desk(Desktop(d).Tasks({{"工作计划.txt - 记事本", Icon::kNotepad, false}})))
         .Done();
   }
-  k.Ask("单击“我的电脑”图标的文字部分或图标部分，将其选定。")
-      .Screen(k.Desk(d))
-      .Click(d.Cell("我的电脑").icon, "单击“我的电脑”的图标或文字")
-      .PressRegion(d.Cell("我的电脑").label)
-      .Screen(desk_sel({"我的电脑"}))
-      .Done();
+
+  // Context menus of the icons.
+  struct Ctx {
+    std::string icon;
+    int menu, group, item;
+    std::string task;
+    std::function<std::string()> result;
+  };
+  const std::vector<Ctx> ctxs = {
+      {"我的电脑", 2, 2, 0, "用快捷菜单打开“我的电脑”窗口。", [&] { return k.Folder(world::MyComputer()); }},
+      {"我的电脑", 2, 2, 1, "用快捷菜单以资源管理器方式打开“我的电脑”。",
+       [&] {
+         FolderWindow w = world::MyComputer();
+         w.Tree({{0, "桌面"}, {1, "我的文档"}, {1, "我的电脑"}, {2, "本地磁盘 (C:)"}, {2, "本地磁盘 (D:)"},
+                 {2, "DVD 驱动器 (G:)"}, {1, "网上邻居"}, {1, "回收站"}},
+                2);
+         return k.Folder(w);
+       }},
+      {"我的电脑", 2, 2, 2, "从“我的电脑”的快捷菜单打开“搜索结果”窗口。",
+       [&] {
+         FolderWindow w("搜索结果", Icon::kSearch, "搜索结果", {});
+         w.Pane({{"您要查找什么？", {{Icon::kPictures, "图片、音乐或视频"}, {Icon::kWordFile, "文档"}, {Icon::kFolder, "所有文件和文件夹"}}}});
+         return k.Folder(w);
+       }},
+      {"我的电脑", 2, 2, 3, "打开“计算机管理”窗口。",
+       [&] { return k.Desk(d, dialogs::Simple("计算机管理", Icon::kSystem, 420, 260, "计算机管理(本地)：系统工具、存储、服务和应用程序。"), 60, 40); }},
+      {"我的电脑", 2, 4, 2, "打开“系统属性”对话框。", [&] { return k.Desk(d, dialogs::SystemProperties(0), 20, 40); }},
+      {"我的电脑", 2, 2, 5, "打开“映射网络驱动器”对话框。",
+       [&] { return k.Desk(d, dialogs::Simple("映射网络驱动器", Icon::kNetwork, 420, 200, "Windows 可以帮助您连接到共享的网络文件夹。", "文件夹(O):"), 60, 60); }},
+      {"回收站", 3, 2, 0, "用快捷菜单打开“回收站”。", [&] { return k.Folder(world::RecycleBin(true)); }},
+      {"回收站", 3, 2, 7, "打开“回收站 属性”对话框。", [&] { return k.Desk(d, dialogs::RecycleBinProperties(), 40, 40); }},
+      {"工作计划.txt", 4, 2, 0, "用快捷菜单打开“工作计划.txt”。", [&] { return k.Screen([](cairo_t* cr) { world::PlanFile().Paint(cr); }); }},
+      {"工作计划.txt", 4, 2, 2, "用快捷菜单编辑“工作计划.txt”。", [&] { return k.Screen([](cairo_t* cr) { world::PlanFile().Paint(cr); }); }},
+      {"工作计划.txt", 4, 3, 1, "用“写字板”打开“工作计划.txt”。",
+       [&] {
+         Notepad n = world::PlanFile();
+         n.title = "工作计划.txt - 写字板";
+         return k.Screen([n](cairo_t* cr) { n.Paint(cr); });
+       }},
+      {"工作计划.txt", 4, 6, 8, "查看“工作计划.txt”的属性。",
+       [&] { return k.Desk(d, dialogs::FileProperties("工作计划.txt", Icon::kTextFile, "文本文档", "C:\\Documents and Settings\\Administrator\\桌面", "86 字节"), 40, 40); }},
+      {"学习资料", 5, 2, 0, "用快捷菜单打开“学习资料”文件夹。",
+       [&] {
+         FolderWindow w = world::StudyFolder();
+         w.Address("C:\\Documents and Settings\\Administrator\\桌面\\学习资料");
+         return k.Folder(w);
+       }},
+      {"学习资料", 5, 2, 4, "打开“学习资料”文件夹的“共享和安全”设置。",
+       [&] { return k.Desk(d, dialogs::FileProperties("学习资料", Icon::kFolder, "文件夹", "C:\\Documents and Settings\\Administrator\\桌面", "1.20 MB"), 40, 40); }},
+      {"我的文档", 6, 6, 7, "打开“我的文档 属性”对话框。",
+       [&] { return k.Desk(d, dialogs::FileProperties("我的文档", Icon::kMyDocuments, "系统文件夹", "C:\\Documents and Settings\\Administrator", "2.35 MB"), 40, 40); }},
+      {"我的文档", 6, 2, 1, "以资源管理器方式打开“我的文档”。", [&] { return k.Folder(world::MyDocuments()); }},
+      {"网上邻居", 7, 2, 2, "从“网上邻居”的快捷菜单搜索网络上的计算机。",
+       [&] { return k.Folder(FolderWindow("搜索结果 - 计算机", Icon::kSearch, "搜索结果 - 计算机", {})); }},
+      {"Internet Explorer", 8, 2, 5, "打开“Internet 属性”对话框。", [&] { return k.Desk(d, dialogs::InternetOptions("http://www.example.invalid/"), 40, 40); }},
+      {"Internet Explorer", 8, 2, 0, "用快捷菜单打开 Internet Explorer 的主页。",
+       [&] { return k.Screen([](cairo_t* cr) { world::PaintBrowser(cr, "http://www.example.invalid/", "练习网站首页"); }); }},
+      {"记事本", 9, 2, 2, "打开“记事本”快捷方式所指程序所在的文件夹。",
+       [&] {
+         FolderWindow w("system32", Icon::kFolderOpen, "C:\\WINDOWS\\system32",
+                        {{"calc.exe", Icon::kCalculator, "应用程序"}, {"cmd.exe", Icon::kCommand, "应用程序"},
+                         {"mspaint.exe", Icon::kPaint, "应用程序"}, {"notepad.exe", Icon::kNotepad, "应用程序"}});
+         w.Select({"notepad.exe"});
+         return k.Folder(w);
+       }},
+  };
+  for (const auto& c : ctxs)
+    k.Ask(c.task)
+        .Screen(k.Desk(d))
+        .Popup(1, c.menu, c.group, c.item, cell(c.icon), PopupHint("右键单击“" + c.icon + "”图标", 1, c.menu, c.group, c.item))
+        .Screen(c.result())
+        .Done();
 }
 
 }  // namespace xpexam::bankgen

@@ -46,6 +46,18 @@ void UnitExplorer(Kit& k) {
   FolderWindow explorer_study = world::StudyFolder();
   explorer_study.Tree(kTree, 5);
 
+  {
+    std::vector<FileItem> rest;
+    for (const auto& i : drive_d.items())
+      if (i.name != "说明.txt") rest.push_back(i);
+    FolderWindow after = explorer_d;
+    after.Items(rest);
+    k.Ask("在资源管理器中，把右窗格中的“说明.txt”拖动到左窗格的“学习资料”文件夹中。")
+        .Screen(k.Folder(explorer_d))
+        .Drag(0, explorer_d.Cell("说明.txt").whole, explorer_d.TreeRow(5), "把“说明.txt”拖到左窗格的“学习资料”上松开", "M0003")
+        .Screen(k.Folder(after))
+        .Done();
+  }
   k.Ask("在资源管理器的文件夹树中单击“本地磁盘 (D:)”，显示 D 盘的内容。")
       .Screen(k.Folder(explorer_mc))
       .Click(explorer_mc.TreeRow(4), "单击左窗格中的“本地磁盘 (D:)”")
@@ -75,18 +87,6 @@ void UnitExplorer(Kit& k) {
                PopupHint("右键单击左窗格中的“" + kTree[t.row].second + "”", 2, 9, t.group, t.item))
         .Screen(t.result())
         .Done();
-  {
-    std::vector<FileItem> rest;
-    for (const auto& i : drive_d.items())
-      if (i.name != "说明.txt") rest.push_back(i);
-    FolderWindow after = explorer_d;
-    after.Items(rest);
-    k.Ask("在资源管理器中，把右窗格中的“说明.txt”拖动到左窗格的“学习资料”文件夹中。")
-        .Screen(k.Folder(explorer_d))
-        .Drag(0, explorer_d.Cell("说明.txt").whole, explorer_d.TreeRow(5), "把“说明.txt”拖到左窗格的“学习资料”上松开", "M0003")
-        .Screen(k.Folder(after))
-        .Done();
-  }
   k.Ask("单击工具栏上的“文件夹”按钮，在“本地磁盘 (D:)”窗口中显示文件夹树。")
       .Screen(k.Folder(drive_d))
       .Click({164, 52, 44, 42}, "单击工具栏上的“文件夹”按钮")

@@ -19,6 +19,37 @@ void UnitFiles(Kit& k) {
   const std::string plain = k.Folder(w);
   const Box empty = w.Empty();
 
+  // A drawn context menu after a right-click.
+  {
+    const std::vector<xp::MenuItem> items =
+        xp::Items({"打开(O)", "打印(P)", "编辑(E)", "-", "打开方式(H)>", "-", "发送到(N)>", "-", "剪切(T)", "复制(C)", "-",
+                   "创建快捷方式(S)", "删除(D)", "重命名(M)", "-", "属性(R)"});
+    std::vector<Box> rows;
+    std::string menu_pic = k.Menu(items, -1, &rows, 170);
+    Box c = cell("笔记.txt");
+    int mx = c.CenterX() - 120, my = c.CenterY();
+    Box copy_row = rows[9].Offset(mx, my);
+    k.Ask("右键单击“笔记.txt”，在弹出的快捷菜单中单击“复制”。")
+        .Screen(plain)
+        .RightClick(c, "右键单击“笔记.txt”")
+        .Screen(sel({"笔记.txt"}))
+        .Show(1, menu_pic, mx, my)
+        .Click(copy_row, "单击“复制”")
+        .Hide(1)
+        .Screen(sel({"笔记.txt"}))
+        .Done();
+    Box cut_row = rows[8].Offset(mx, my);
+    k.Ask("用鼠标右键选定“笔记.txt”，然后在快捷菜单中单击“剪切”。")
+        .Screen(plain)
+        .Press(0, 2, c, "在“笔记.txt”上按下鼠标右键")
+        .Screen(sel({"笔记.txt"}))
+        .Show(1, menu_pic, mx, my)
+        .Click(cut_row, "单击“剪切”")
+        .Hide(1)
+        .Screen(sel({"笔记.txt"}))
+        .Done();
+  }
+
   // Selecting.
   k.Ask("在“学习资料”窗口中，用 Ctrl 键同时选定“语文.doc”和“英语.doc”。")
       .Screen(plain)
@@ -246,37 +277,6 @@ void UnitFiles(Kit& k) {
         .Key(kAlt, kEnter, "按 Alt+Enter 组合键")
         .HintAt(300, 300)
         .Screen(k.Folder(FolderWindow(w).Select({"笔记.txt"}), f, px, py))
-        .Done();
-  }
-
-  // A drawn context menu after a right-click.
-  {
-    const std::vector<xp::MenuItem> items =
-        xp::Items({"打开(O)", "打印(P)", "编辑(E)", "-", "打开方式(H)>", "-", "发送到(N)>", "-", "剪切(T)", "复制(C)", "-",
-                   "创建快捷方式(S)", "删除(D)", "重命名(M)", "-", "属性(R)"});
-    std::vector<Box> rows;
-    std::string menu_pic = k.Menu(items, -1, &rows, 170);
-    Box c = cell("笔记.txt");
-    int mx = c.CenterX() - 120, my = c.CenterY();
-    Box copy_row = rows[9].Offset(mx, my);
-    k.Ask("右键单击“笔记.txt”，在弹出的快捷菜单中单击“复制”。")
-        .Screen(plain)
-        .RightClick(c, "右键单击“笔记.txt”")
-        .Screen(sel({"笔记.txt"}))
-        .Show(1, menu_pic, mx, my)
-        .Click(copy_row, "单击“复制”")
-        .Hide(1)
-        .Screen(sel({"笔记.txt"}))
-        .Done();
-    Box cut_row = rows[8].Offset(mx, my);
-    k.Ask("用鼠标右键选定“笔记.txt”，然后在快捷菜单中单击“剪切”。")
-        .Screen(plain)
-        .Press(0, 2, c, "在“笔记.txt”上按下鼠标右键")
-        .Screen(sel({"笔记.txt"}))
-        .Show(1, menu_pic, mx, my)
-        .Click(cut_row, "单击“剪切”")
-        .Hide(1)
-        .Screen(sel({"笔记.txt"}))
         .Done();
   }
 }

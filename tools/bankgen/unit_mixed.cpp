@@ -11,6 +11,23 @@ void UnitMixed(Kit& k) {
   const std::string desk = k.Desk(d);
   const Box taskbar_empty{300, 572, 160, 26};
 
+  // Copy progress that advances by itself.
+  {
+    const FolderWindow study = world::StudyFolder();
+    auto progress = [&](int percent) {
+      return k.Folder(study, dialogs::Progress("正在复制...", "春游.jpg", "照片", "可移动磁盘 (H:)", percent), 150, 160);
+    };
+    k.Ask("把“学习资料”中的“照片”文件夹发送到“可移动磁盘 (H:)”，等待复制完成。")
+        .Screen(k.Folder(study))
+        .Popup(2, 3, 5, 5, study.Cell("照片").whole, PopupHint("右键单击“照片”文件夹", 2, 3, 5, 5))
+        .Screen(progress(30))
+        .Auto("正在复制“春游.jpg”")
+        .Screen(progress(90))
+        .Auto("正在复制“合影.jpg”")
+        .Screen(k.Folder(study))
+        .Done();
+  }
+
   // A picture question: the picture shows the settings to make.
   {
     const int fx = 40, fy = 40;
@@ -86,23 +103,6 @@ void UnitMixed(Kit& k) {
         .Raw("2000", one.At("yes", 200, 200), "按回车键确认删除")
         .OrKey(0, kEnter)
         .Screen(k.Folder(FolderWindow(bin).Items(rest)))
-        .Done();
-  }
-
-  // Copy progress that advances by itself.
-  {
-    const FolderWindow study = world::StudyFolder();
-    auto progress = [&](int percent) {
-      return k.Folder(study, dialogs::Progress("正在复制...", "春游.jpg", "照片", "可移动磁盘 (H:)", percent), 150, 160);
-    };
-    k.Ask("把“学习资料”中的“照片”文件夹发送到“可移动磁盘 (H:)”，等待复制完成。")
-        .Screen(k.Folder(study))
-        .Popup(2, 3, 5, 5, study.Cell("照片").whole, PopupHint("右键单击“照片”文件夹", 2, 3, 5, 5))
-        .Screen(progress(30))
-        .Auto("正在复制“春游.jpg”")
-        .Screen(progress(90))
-        .Auto("正在复制“合影.jpg”")
-        .Screen(k.Folder(study))
         .Done();
   }
 

@@ -15,6 +15,11 @@ void UnitRecycle(Kit& k) {
       if (i.name != name) rest.push_back(i);
     return FolderWindow(bin).Items(rest);
   };
+  k.Ask("单击任务窗格中的“还原所有项目”，还原回收站中的全部文件。")
+      .Screen(bin_shot)
+      .Click(bin.Link(1), "单击“还原所有项目”")
+      .Screen(k.Folder(world::RecycleBin(true)))
+      .Done();
   k.Ask("在“回收站”中还原被删除的“旧报告.doc”。")
       .Screen(bin_shot)
       .Popup(2, 5, 2, 0, bin.Cell("旧报告.doc").whole, PopupHint("右键单击“旧报告.doc”", 2, 5, 2, 0))
@@ -28,11 +33,6 @@ void UnitRecycle(Kit& k) {
                                                                       {Icon::kFolderOpen, "还原此项目"}}}})))
       .Click(bin.Link(1), "单击“还原此项目”")
       .Screen(k.Folder(without("草图.bmp")))
-      .Done();
-  k.Ask("单击任务窗格中的“还原所有项目”，还原回收站中的全部文件。")
-      .Screen(bin_shot)
-      .Click(bin.Link(1), "单击“还原所有项目”")
-      .Screen(k.Folder(world::RecycleBin(true)))
       .Done();
   {
     Form q = dialogs::Question("确认删除多个文件", Icon::kRecycleFull, "确实要删除这 3 项吗？");

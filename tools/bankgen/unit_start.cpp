@@ -25,16 +25,16 @@ void UnitStartMenu(Kit& k) {
   };
   const std::string menu_plain = menu_pic("");
 
+  k.Ask("用键盘打开「开始」菜单。")
+      .Screen(desk)
+      .Key(kCtrl, kEsc, "按 Ctrl+Esc 组合键")
+      .Screen(desk_pressed)
+      .Show(1, menu_plain, StartMenu::kLeft, StartMenu::kTop)
+      .Done();
   k.Ask("单击“开始”按钮，打开「开始」菜单。")
       .Screen(desk)
       .Click(start, "单击“开始”按钮")
       .Tip("单击这里开始")
-      .Screen(desk_pressed)
-      .Show(1, menu_plain, StartMenu::kLeft, StartMenu::kTop)
-      .Done();
-  k.Ask("用键盘打开「开始」菜单。")
-      .Screen(desk)
-      .Key(kCtrl, kEsc, "按 Ctrl+Esc 组合键")
       .Screen(desk_pressed)
       .Show(1, menu_plain, StartMenu::kLeft, StartMenu::kTop)
       .Done();

@@ -19,6 +19,35 @@ void UnitWindows(Kit& k) {
       k.Desk(Desktop().Tasks({{n.title, Icon::kNotepad, false}}));
   const std::string closed = k.Desk(Desktop());
 
+  // Resizing by dragging a corner of the window frame.
+  struct Resize {
+    int code;
+    std::string task, corner;
+    Box from, to;
+    bool right, bottom;
+  };
+  const std::vector<Resize> resizes = {
+      {8007, "拖动记事本窗口的右下角，把窗口向右下方拉大。", "右下角", {40, 40, 400, 280}, {40, 40, 432, 312}, true, true},
+      {8008, "拖动记事本窗口的右下角，把窗口向左上方缩小。", "右下角", {40, 40, 400, 280}, {40, 40, 352, 232}, true, true},
+      {8006, "拖动记事本窗口的左下角，把窗口向左下方拉大。", "左下角", {120, 40, 400, 280}, {80, 40, 440, 312}, false, true},
+      {8009, "拖动记事本窗口的右上角，把窗口向右上方拉大。", "右上角", {40, 80, 400, 260}, {40, 50, 432, 290}, true, false},
+  };
+  for (const auto& r : resizes) {
+    Notepad a = n, b = n;
+    a.outer = r.from;
+    b.outer = r.to;
+    auto paint = [a](cairo_t* cr) { a.Paint(cr); };
+    Point at{r.right ? r.from.Right() - 12 : r.from.x, r.bottom ? r.from.Bottom() - 12 : r.from.y};
+    Point to{r.right ? r.to.Right() - 12 : r.to.x, r.bottom ? r.to.Bottom() - 12 : r.to.y};
+    std::string handle = k.Handle(paint, {at.x, at.y, 12, 12});
+    k.Ask(r.task)
+        .Screen(shot(a))
+        .Handle(r.code, handle, at, to, "把窗口的" + r.corner + "拖到新的位置")
+        .Hide(5)
+        .Screen(shot(b))
+        .Done();
+  }
+
   k.Ask("单击“最大化”按钮，将记事本窗口最大化。")
       .Screen(normal)
       .Click(parts.maximize, "单击“最大化”按钮")
@@ -76,35 +105,6 @@ void UnitWindows(Kit& k) {
       .Popup(3, 5, 2, 3, title_aim, PopupHint("右键单击标题栏", 3, 5, 2, 3))
       .Screen(minimized)
       .Done();
-
-  // Resizing by dragging a corner of the window frame.
-  struct Resize {
-    int code;
-    std::string task, corner;
-    Box from, to;
-    bool right, bottom;
-  };
-  const std::vector<Resize> resizes = {
-      {8007, "拖动记事本窗口的右下角，把窗口向右下方拉大。", "右下角", {40, 40, 400, 280}, {40, 40, 432, 312}, true, true},
-      {8008, "拖动记事本窗口的右下角，把窗口向左上方缩小。", "右下角", {40, 40, 400, 280}, {40, 40, 352, 232}, true, true},
-      {8006, "拖动记事本窗口的左下角，把窗口向左下方拉大。", "左下角", {120, 40, 400, 280}, {80, 40, 440, 312}, false, true},
-      {8009, "拖动记事本窗口的右上角，把窗口向右上方拉大。", "右上角", {40, 80, 400, 260}, {40, 50, 432, 290}, true, false},
-  };
-  for (const auto& r : resizes) {
-    Notepad a = n, b = n;
-    a.outer = r.from;
-    b.outer = r.to;
-    auto paint = [a](cairo_t* cr) { a.Paint(cr); };
-    Point at{r.right ? r.from.Right() - 12 : r.from.x, r.bottom ? r.from.Bottom() - 12 : r.from.y};
-    Point to{r.right ? r.to.Right() - 12 : r.to.x, r.bottom ? r.to.Bottom() - 12 : r.to.y};
-    std::string handle = k.Handle(paint, {at.x, at.y, 12, 12});
-    k.Ask(r.task)
-        .Screen(shot(a))
-        .Handle(r.code, handle, at, to, "把窗口的" + r.corner + "拖到新的位置")
-        .Hide(5)
-        .Screen(shot(b))
-        .Done();
-  }
 
   // Keys in dialogs and windows.
   {

@@ -1,0 +1,46 @@
+#pragma once
+// Whole runs of the program through the scenario runner xpexam-script, for tests of an
+// installation as the learner meets it.
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/codepage.h"
+#include "platform/instance.h"
+#include "tests/support/temp_dir.h"
+
+namespace xpexam::testing {
+
+#ifdef XPEXAM_SCRIPT_BIN
+// Runs the scenario runner on an installation, in `work` and with its settings there;
+// stdout and stderr together.
+inline std::string RunScript(const TempDir& work, const std::string& program_dir, const std::string& script) {
+  const std::string script_file = work.Write("scenario.txt", script);
+  const std::string command = "cd '" + work.path() + "' && XDG_CONFIG_HOME='" + work.path() + "/config' '" +
+                              XPEXAM_SCRIPT_BIN + "' --program-dir '" + program_dir + "' --script '" + script_file +
+                              "' 2>&1";
+  std::string out;
+  if (FILE* p = ::popen(command.c_str(), "r")) {
+    char buf[4096];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+    ::pclose(p);
+  }
+  ::unlink(platform::InstanceLockPath(program_dir).c_str());
+  return out;
+}
+#endif
+
+// The records a learner who used the program before has: nothing is reported at start-up, so
+// no report waits for the network.
+inline void SeedRecords(const std::string& program_dir) {
+  const std::string ksdata = program_dir + "/ksdata/";
+  std::filesystem::create_directories(ksdata);
+  std::ofstream(ksdata + "288890.mxy", std::ios::binary) << "0\r\n";
+  std::ofstream(ksdata + "288893.mxy", std::ios::binary) << "";
+  std::ofstream(ksdata + "170100.mxy", std::ios::binary) << platform::Utf8ToGbk("欢迎") << "\r\n";
+}
+
+}  // namespace xpexam::testing
