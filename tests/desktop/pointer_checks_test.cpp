@@ -73,6 +73,13 @@ Gesture ReleaseAlone() {
 Gesture DblClick() {
   return [](forms::HeadlessBackend& in) { in.DblClick(kX, kY); };
 }
+// A double-click, then the time an automatic step takes.
+Gesture DblClickThenASecond() {
+  return [](forms::HeadlessBackend& in) {
+    in.DblClick(kX, kY);
+    in.Wait(1000);
+  };
+}
 Gesture MoveTo(int x) {
   return [=](forms::HeadlessBackend& in) { in.Move(x, kY); };
 }
@@ -130,7 +137,11 @@ INSTANTIATE_TEST_SUITE_P(
         GestureCase{"PressStepThenClickStep", {"9001", "0001"}, Click(kLeft), 3},
         GestureCase{"ClickStepThenDblClickStep", {"0001", "0002"}, DblClick(), 3},
         GestureCase{"DblClickStepThenItsReleaseClicks", {"0002", "0001"}, DblClick(), 3},
-        GestureCase{"RightPressThenClickNeedsALeftRelease", {"0003", "0001"}, Click(kRight), 2}),
+        GestureCase{"RightPressThenClickNeedsALeftRelease", {"0003", "0001"}, Click(kRight), 2},
+        GestureCase{"PressStepThenLocationStep", {"9202", "K305"}, Press(kRight, kCtrl), 2},
+        GestureCase{"PressStepReleasedThenLocationStep", {"9202", "K305"}, Click(kRight, kCtrl), 3},
+        // An automatic step in between loads the click step after the release has passed.
+        GestureCase{"DblClickStepThenAutomaticStepLeavesTheClick", {"0002", "8888", "0001"}, DblClickThenASecond(), 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PointerCheckTest, TheFinalRecordNeverAdvancesFromAPress) {

@@ -20,7 +20,7 @@ struct Installation {
 std::string CodeSettingsLine(const std::string& utf8);
 
 // Checks the bank (targets clear of the question bar and the title strip, every question
-// finished) and throws std::runtime_error on the first fault.
+// finished, no step completed by the release of the previous step's gesture) and throws std::runtime_error on the first fault.
 void CheckBank(Bank& bank);
 
 // The fixed papers: each 40 distinct question codes.

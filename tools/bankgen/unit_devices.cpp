@@ -33,6 +33,10 @@ void UnitDevices(Kit& k) {
     auto open = [&](Question& q) -> Question& {
       return q.Screen(cp_shot).DblClick(cp.Cell("鼠标").whole, "双击“鼠标”图标");
     };
+    // Before a click step: the double-click's release would take it.
+    auto open_by_menu = [&](Question& q) -> Question& {
+      return q.Screen(cp_shot).Popup(2, 8, 2, 0, cp.Cell("鼠标").whole, PopupHint("右键单击“鼠标”图标", 2, 8, 2, 0));
+    };
     struct Slide {
       int code;
       Form form;
@@ -51,7 +55,7 @@ void UnitDevices(Kit& k) {
       after.SetThumb(s.slider, s.form.Thumb(s.slider).CenterX() + s.move).SetState("apply", xp::ButtonState::kNormal);
       Box thumb = s.form.Thumb(s.slider).Offset(fx, fy);
       Question& q = k.Ask(s.task);
-      open(q).Screen(with(buttons));
+      (s.tab ? open_by_menu(q) : open(q)).Screen(with(buttons));
       if (s.tab) q.Click(buttons.TabBox(s.tab).Offset(fx, fy), "单击“指针选项”选项卡");
       q.Screen(with(no_thumb))
           .Handle(s.code, Thumb(k, false, xp::kFace), {thumb.x, thumb.y}, {thumb.x + s.move, thumb.y}, s.hint)
@@ -64,7 +68,7 @@ void UnitDevices(Kit& k) {
     Form swapped = buttons;
     swapped.Set("swap", true).SetState("apply", xp::ButtonState::kNormal);
     Question& q = k.Ask("切换鼠标的主要和次要按钮(适合左手使用)。");
-    open(q).Screen(with(buttons))
+    open_by_menu(q).Screen(with(buttons))
         .Click(buttons.At("swap", fx, fy), "单击“切换主要和次要的按钮”复选框")
         .Screen(with(swapped))
         .Click(swapped.At("ok", fx, fy), "单击“确定”按钮")
@@ -78,7 +82,7 @@ void UnitDevices(Kit& k) {
     longer.SetThumb("trail_len", options.Thumb("trail_len").CenterX() + 66);
     Box t = options.Thumb("trail_len").Offset(fx, fy);
     Question& r = k.Ask("显示指针踪迹，并把踪迹调长(向右拖动滑块)。");
-    open(r).Screen(with(buttons))
+    open_by_menu(r).Screen(with(buttons))
         .Click(buttons.TabBox(2).Offset(fx, fy), "单击“指针选项”选项卡")
         .Screen(with(options))
         .Click(options.At("trails", fx, fy), "单击“显示指针踪迹”复选框")
@@ -96,8 +100,13 @@ void UnitDevices(Kit& k) {
     AddTabPages(k, 'D', [](int t) { return dialogs::SoundProperties(t); });
     auto page = [&](const Form& f) { return k.FormPic(f); };
     Form volume = dialogs::SoundProperties(0), audio = dialogs::SoundProperties(2);
+    const std::string cp_sound = k.Folder(FolderWindow(cp).Select({"声音和音频设备"}));
+    // The dialog opens a moment later, after the double-click's release.
     auto open = [&](Question& q) -> Question& {
-      return q.Screen(cp_shot).DblClick(cp.Cell("声音和音频设备").whole, "双击“声音和音频设备”图标");
+      return q.Screen(cp_shot)
+          .DblClick(cp.Cell("声音和音频设备").whole, "双击“声音和音频设备”图标")
+          .Screen(cp_sound)
+          .Auto("正在打开“声音和音频设备 属性”");
     };
     Form muted = volume;
     muted.Set("mute", true).SetState("ok", xp::ButtonState::kDefault);
@@ -218,8 +227,12 @@ void UnitDevices(Kit& k) {
   {
     AddTabPages(k, 'C', [](int t) { return dialogs::Regional(t); });
     const int rx = 40, ry = 20;
+    const std::string cp_regional = k.Folder(FolderWindow(cp).Select({"区域和语言选项"}));
     auto open = [&](Question& q) -> Question& {
-      return q.Screen(cp_shot).DblClick(cp.Cell("区域和语言选项").whole, "双击“区域和语言选项”图标");
+      return q.Screen(cp_shot)
+          .Click(cp.Cell("区域和语言选项").whole, "单击“区域和语言选项”图标")
+          .Screen(cp_regional)
+          .Key(0, kEnter, "按回车键打开“区域和语言选项”");
     };
     Form language = dialogs::Regional(1), advanced = dialogs::Regional(2), regional = dialogs::Regional(0);
     Question& q = k.Ask("在“区域和语言选项”的“语言”选项卡中，单击“详细信息”按钮。");

@@ -133,6 +133,9 @@ void UnitFolders(Kit& k) {
   k.Ask("在 D 盘窗口中双击打开“学习资料”文件夹，再单击“后退”按钮返回。")
       .Screen(k.Folder(drive_d))
       .DblClick(drive_d.Cell("学习资料").whole, "双击“学习资料”文件夹")
+      // The folder opens a moment later, after the double-click's release.
+      .Screen(k.Folder(FolderWindow(drive_d).Select({"学习资料"})))
+      .Auto("正在打开“学习资料”文件夹")
       .Screen(k.Folder(study))
       .Click({4, 52, 36, 42}, "单击工具栏上的“后退”按钮")
       .Tip("后退")

@@ -76,8 +76,19 @@ void UnitSystem(Kit& k) {
   AddTabPages(k, 'A', [](int t) { return dialogs::SystemProperties(t); });
   {
     const int sx = 20, sy = 30;
+    // A click step follows the opening, so no double-click opens it directly: its release would
+    // take that click. From the desktop the context menu of 我的电脑 opens it; from the Control
+    // Panel it opens a moment after the double-click.
+    const Desktop d;
+    auto open_from_desktop = [&](Question& q) -> Question& {
+      return q.Screen(k.Desk(d)).Popup(1, 2, 4, 2, d.Cell("我的电脑").whole, PopupHint("右键单击“我的电脑”图标", 1, 2, 4, 2));
+    };
+    const std::string cp_system = k.Folder(FolderWindow(cp).Select({"系统"}));
     auto open = [&](Question& q) -> Question& {
-      return q.Screen(cp_shot).DblClick(cp.Cell("系统").whole, "双击“系统”图标");
+      return q.Screen(cp_shot)
+          .DblClick(cp.Cell("系统").whole, "双击“系统”图标")
+          .Screen(cp_system)
+          .Auto("正在打开“系统属性”");
     };
     struct Case {
       int tab;
@@ -100,7 +111,7 @@ void UnitSystem(Kit& k) {
         after.Set(c.control, !(c.control == "assistance"));
       }
       Question& q = k.Ask(c.task);
-      open(q).Show(1, k.FormPic(page), sx, sy)
+      open_from_desktop(q).Show(1, k.FormPic(page), sx, sy)
           .Click(page.At(c.control, sx, sy), c.hint)
           .Tab('A', 1, c.tab, 1)
           .Show(1, k.FormPic(after), sx, sy)
