@@ -201,6 +201,14 @@ TEST_F(BarOnScreen, ThePictureButtonShowsAndHidesTheQuestionPicture) {
   bar.DqExam();
   EXPECT_FALSE(picture.Visible());
   EXPECT_FALSE(bar.Image2.Visible());
+
+  // A picture question whose picture is missing keeps the picture before it, and the button.
+  Write("data/288870.mxy", {"010103Open", "010202picture300001See", "010301picture399999Missing"});
+  frame::gCurQuestion = 3;
+  bar.DqExam();
+  EXPECT_EQ(forms::PictureId(picture.Image1.Picture()), "300001");
+  EXPECT_TRUE(bar.Image2.Visible());
+  EXPECT_EQ(bar.RtbTM.Text(), "Missing");
 }
 
 TEST_F(BarOnScreen, TheInputMethodHelpOpensOverTheMiniBarAndItsCloseRestoresTheBar) {
