@@ -95,9 +95,7 @@ void FrmFengmian::LblInfo_Click(int index) {
 
 void FrmFengmian::ClickBotn_Click(int index) {
   TryReport("clickbotn", [index] {
-    if (index != 8) return;
-    frame::gUpdateVisible = 1;
-    ShowUpdateWindow();
+    if (index == 8) ShowUpdateWindow();
   });
 }
 

@@ -3,14 +3,17 @@
 #include "session/frm_tm.h"
 
 #include "desktop/frm_main.h"
-#include "forms/pictures.h"
+#include "frame/data_picture.h"
+#include "frame/frm_ime.h"
 #include "frame/module_state.h"
+#include "frame/window_links.h"
 #include "platform/failure.h"
 #include "platform/keyboard.h"
 #include "platform/strings.h"
 
 namespace xpexam::session {
 
+using frame::DataPicture;
 using frame::gScaleX;
 using frame::gScaleY;
 using platform::Try;
@@ -19,8 +22,6 @@ namespace {
 
 constexpr forms::Color kWhite = 0xFFFFFF;
 constexpr forms::Color kBlue = 0xFF0000;
-
-forms::PicturePtr DataPicture(const std::string& name) { return forms::LoadPicture(frame::gDataPath + name + ".mxy"); }
 
 void Scaled(forms::Control& c, double left, double top, double width, double height) {
   c.Move(left * gScaleX, top * gScaleY, width * gScaleX, height * gScaleY);
@@ -31,7 +32,7 @@ void Scaled(forms::Control& c, double left, double top, double width, double hei
 FrmTm::FrmTm() {
   SetBorderStyle(0);
   Move(0, 0, kDesignWidth, kDesignHeight);
-  for (forms::Label* l : {&lblMove, &LblBiao, &LblZXH, &LblClose, &LblUnit, &Label2, &Command2}) l->SetBackStyle(0);
+  for (forms::Label* l : {&lblMove, &LblBiao, &LblUnit, &Label2, &Command2}) l->SetBackStyle(0);
   LblBiao.SetFont({"宋体", 10, true});
   LblBiao.SetForeColor(kWhite);
   LblBiao.SetAutoSize(true);
@@ -42,7 +43,6 @@ FrmTm::FrmTm() {
   RtbTM.SetFontSize(11);
   Image2.SetCaption("显示图片");
   Image2.SetForeColor(0);
-  Image2.SetAlignment(2);
   for (forms::Label* l : {&LblTime, &LblName, &LblIME}) {
     l->SetBorderStyle(1);
     l->SetFontSize(9);
@@ -102,7 +102,25 @@ void FrmTm::Form_Load() {
   // Out of the way until the desktop docks the bar at its lower right.
   Try([&] { Move(15360 * gScaleX - Width(), 9000 * gScaleY - Height()); });
   LayOut();
+  LoadFaces();
+  // The input-method help window puts the bar back as the mini bar's restore does.
+  frame::RestoreDesktopAndBar = [] {
+    if (FrmTm::IsLoaded()) FrmTm::Get().Command2_Click();
+  };
   BuildImeMenu();
+}
+
+void FrmTm::LoadFaces() {
+  for (int i = 0; i <= 11; ++i)
+    Try([&] { CmdGN[i].SetPicture(DataPicture("l010" + platform::Right("0" + std::to_string(i), 2))); });
+  if (frame::gRunMode == 3) {
+    Try([&] { CmdGN[3].SetPicture(DataPicture("l01053")); });
+    Try([&] { CmdGN[11].SetPicture(DataPicture("l01054")); });
+  }
+  Try([&] { Image2.SetPicture(DataPicture("l01044")); });
+  Try([&] { CmdEn.SetPicture(DataPicture("l01043")); });
+  Try([&] { LblZXH.SetPicture(DataPicture("l20002")); });
+  Try([&] { LblClose.SetPicture(DataPicture("l20003")); });
 }
 
 void FrmTm::LayOut() {
@@ -179,7 +197,10 @@ void FrmTm::FrmZXH_MouseDown(int button) {
   Try([&] { Command2.SetBorderStyle(0); });
 }
 
-void FrmTm::CmdEn_Click() { LblZXH_Click(); }
+void FrmTm::CmdEn_Click() {
+  LblZXH_Click();
+  frame::FrmIME::Get().ShowModal();
+}
 
 void FrmTm::BuildImeMenu() {
   mNextImeItem = 1;

@@ -16,6 +16,7 @@
 #include "forms/picture_box.h"
 #include "forms/text_box.h"
 #include "forms/timer.h"
+#include "frame/vemo_button.h"
 
 namespace xpexam::session {
 
@@ -28,20 +29,20 @@ class FrmTm : public forms::FormOf<FrmTm> {
   forms::Label lblMove{*this, "lblMove"};
   forms::Image ImgLogo1{*this, "ImgLogo1"};
   forms::Label LblBiao{*this, "LblBiao"};
-  forms::Label LblZXH{*this, "LblZXH"};
-  forms::Label LblClose{*this, "LblClose"};
+  frame::vemoButton LblZXH{*this, "LblZXH"};
+  frame::vemoButton LblClose{*this, "LblClose"};
 
   // Main panel.
   forms::PictureBox FrmZhuYa{*this, "FrmZhuYa"};
-  forms::ControlArray<forms::Label> CmdGN{FrmZhuYa, "CmdGN", 0, 11};
+  forms::ControlArray<frame::vemoButton> CmdGN{FrmZhuYa, "CmdGN", 0, 11};
   forms::TextBox RtbTM{FrmZhuYa, "RtbTM"};
-  forms::Label Image2{FrmZhuYa, "Image2"};
+  frame::vemoButton Image2{FrmZhuYa, "Image2"};
   forms::Label LblTime{FrmZhuYa, "LblTime"};
   forms::PictureBox PTime{FrmZhuYa, "PTime"};
   forms::Label LblTimeJD{PTime, "LblTimeJD"};
   forms::Label LblName{FrmZhuYa, "LblName"};
   forms::Label LblIME{FrmZhuYa, "LblIME"};
-  forms::Label CmdEn{FrmZhuYa, "CmdEn"};
+  frame::vemoButton CmdEn{FrmZhuYa, "CmdEn"};
   forms::PictureBox PicUnit{FrmZhuYa, "PicUnit"};
   forms::Label LblUnit{PicUnit, "LblUnit"};
 
@@ -72,6 +73,8 @@ class FrmTm : public forms::FormOf<FrmTm> {
 
  private:
   void LayOut();
+  // The button faces of the data folder.
+  void LoadFaces();
   std::string Title() const;
   // The layout each item of mIme stands for: 0 for mEng, K for mCnK.
   std::array<uint32_t, 11> ime_layouts_{};

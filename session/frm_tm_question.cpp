@@ -4,6 +4,8 @@
 
 #include "desktop/frm_main.h"
 #include "forms/pictures.h"
+#include "frame/data_picture.h"
+#include "frame/frm_picture.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -67,8 +69,11 @@ void FrmTm::DqExam() {
   });
   const std::string q = platform::Mid(frame::gLineBuf, 7);
   Try([&] { RtbTM.SetText(platform::Replace(q, "|", "\r\n")); });
+  Try([] { frame::FrmPicture::Get().SetVisible(false); });
   Try([&] { Image2.SetVisible(false); });
   if (platform::Left(q, 7) == "picture") {
+    // Shown only when the learner asks for it.
+    Try([&] { frame::FrmPicture::Get().Image1.SetPicture(frame::DataPicture(platform::Mid(q, 8, 6))); });
     Try([&] { Image2.SetCaption(kShowPicture); });
     Try([&] { RtbTM.SetText(platform::Mid(q, 14)); });
     Try([&] { Image2.SetVisible(true); });
@@ -122,7 +127,16 @@ void FrmTm::CmdGN_Click(int index) {
 }
 
 void FrmTm::Image2_Click() {
-  Image2.SetCaption(Image2.Caption() != kShowPicture ? kShowPicture : kHidePicture);
+  auto& picture = frame::FrmPicture::Get();
+  if (Image2.Caption() != kShowPicture) {
+    picture.SetVisible(false);
+    Image2.SetCaption(kShowPicture);
+    return;
+  }
+  picture.Show();
+  // The next tick fits the window to the picture and centres it.
+  picture.Timer1.SetEnabled(true);
+  Image2.SetCaption(kHidePicture);
 }
 
 }  // namespace xpexam::session

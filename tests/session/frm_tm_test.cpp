@@ -1,9 +1,14 @@
 // The question bar as the desktop uses it: showing a question, its title and list of
-// unfinished questions, the hint button, collapse and restore, and the closing guard.
+// unfinished questions, its image buttons (hint, picture, input-method help), collapse and
+// restore, and the closing guard.
 #include <gtest/gtest.h>
 
 #include "forms/pictures.h"
+#include "frame/frm_ime.h"
+#include "frame/frm_picture.h"
+#include "frame/window_links.h"
 #include "platform/keyboard.h"
+#include "platform/strings.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::session {
@@ -132,6 +137,137 @@ TEST_F(FrmTmTest, ThePictureButtonToggles) {
   EXPECT_EQ(bar.Image2.Caption(), "隐藏图片");
   bar.Image2.Click();
   EXPECT_EQ(bar.Image2.Caption(), "显示图片");
+}
+
+// The bar and the desktop on the screen, the bar docked at the desktop's lower right.
+class BarOnScreen : public FrmTmTest {
+ protected:
+  BarOnScreen() {
+    Desk().Show();
+    Bar().Show();
+    DockBar();
+  }
+  ~BarOnScreen() override { frame::RestoreDesktopAndBar = nullptr; }
+  void ClickOn(const forms::Control& c) {
+    const forms::Rect r = c.ScreenRect();
+    in_.Click(r.x + r.w / 2, r.y + r.h / 2);
+  }
+};
+
+TEST_F(BarOnScreen, TheHintButtonShowsTheFourHintFrames) {
+  auto& desk = Desk();
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&desk.LHelp, &desk.Shape1, &desk.Shape4, &desk.Shape2})
+    c->SetVisible(false);
+  desk.SetWindowState(1);
+  // The practice button set comes with the bar's first half second.
+  in_.Wait(500);
+  ClickOn(Bar().CmdGN[6]);
+  forms::Pump();
+  EXPECT_EQ(frame::gRunMode, 1);
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&desk.LHelp, &desk.Shape1, &desk.Shape4, &desk.Shape2})
+    EXPECT_TRUE(c->Visible()) << c->Name();
+  EXPECT_EQ(desk.WindowState(), 0);
+}
+
+TEST_F(BarOnScreen, ThePictureButtonShowsAndHidesTheQuestionPicture) {
+  auto& bar = Bar();
+  frame::gCurQuestion = 2;
+  bar.DqExam();
+  auto& picture = frame::FrmPicture::Get();
+  // The picture is in place; the window waits for the learner.
+  EXPECT_EQ(forms::PictureId(picture.Image1.Picture()), "300001");
+  EXPECT_FALSE(picture.Visible());
+  ASSERT_TRUE(bar.Image2.Visible());
+
+  ClickOn(bar.Image2);
+  in_.Wait(100);
+  forms::Pump();
+  EXPECT_TRUE(picture.Visible());
+  EXPECT_EQ(bar.Image2.Caption(), "隐藏图片");
+  // Fitted to the 8-pixel picture with its red margin, centred on the 1024 x 768 screen.
+  EXPECT_DOUBLE_EQ(picture.Width(), 8 * 15 + 120);
+  EXPECT_DOUBLE_EQ(picture.Left(), (1024 * 15 - 240) / 2.0);
+
+  ClickOn(bar.Image2);
+  forms::Pump();
+  EXPECT_FALSE(picture.Visible());
+  EXPECT_EQ(bar.Image2.Caption(), "显示图片");
+
+  // Shown again, then another question: the window closes and the button goes.
+  ClickOn(bar.Image2);
+  forms::Pump();
+  ASSERT_TRUE(picture.Visible());
+  frame::gCurQuestion = 1;
+  bar.DqExam();
+  EXPECT_FALSE(picture.Visible());
+  EXPECT_FALSE(bar.Image2.Visible());
+
+  // A picture question whose picture is missing keeps the picture before it, and the button.
+  Write("data/288870.mxy", {"010103Open", "010202picture300001See", "010301picture399999Missing"});
+  frame::gCurQuestion = 3;
+  bar.DqExam();
+  EXPECT_EQ(forms::PictureId(picture.Image1.Picture()), "300001");
+  EXPECT_TRUE(bar.Image2.Visible());
+  EXPECT_EQ(bar.RtbTM.Text(), "Missing");
+}
+
+TEST_F(BarOnScreen, TheInputMethodHelpOpensOverTheMiniBarAndItsCloseRestoresTheBar) {
+  auto& bar = Bar();
+  auto& desk = Desk();
+  bool inside = false, returned = false;
+  in_.Call([&] {
+    bar.CmdEn.Click();
+    returned = true;
+  });
+  in_.Call([&] {
+    // The help window is modal over the collapsed bar.
+    inside = frame::FrmIME::IsLoaded() && frame::FrmIME::Get().Visible() && !returned;
+    EXPECT_DOUBLE_EQ(bar.Width(), 810);
+    EXPECT_TRUE(bar.FrmZXH.Visible());
+    desk.SetWindowState(1);
+    ClickOn(frame::FrmIME::Get().lblClick[1]);
+  });
+  forms::Pump();
+  EXPECT_TRUE(inside);
+  EXPECT_TRUE(returned);
+  EXPECT_FALSE(frame::FrmIME::IsLoaded());
+  EXPECT_EQ(desk.WindowState(), 0);
+  EXPECT_DOUBLE_EQ(bar.Width(), 4980);
+  EXPECT_DOUBLE_EQ(bar.Height(), 3630);
+  EXPECT_DOUBLE_EQ(bar.Left() + bar.Width(), desk.Left() + desk.Width());
+  EXPECT_DOUBLE_EQ(bar.Top() + bar.Height(), desk.Top() + desk.Height());
+  EXPECT_FALSE(bar.FrmZXH.Visible());
+
+  // Once the bar has gone, the help window's close brings nothing back.
+  frame::gAllowBarUnload = true;
+  ASSERT_TRUE(bar.Unload());
+  frame::RestoreDesktopAndBar();
+  EXPECT_FALSE(FrmTm::IsLoaded());
+}
+
+TEST_F(FrmTmTest, TheButtonsWearTheirFaces) {
+  for (int i = 0; i <= 11; ++i) Picture("l010" + platform::Right("0" + std::to_string(i), 2));
+  for (const char* id : {"l01043", "l01044", "l01053", "l01054", "l20002", "l20003"}) Picture(id);
+  struct Case {
+    int16_t run_mode;
+    const char* bookmark;
+    const char* remove_bookmark;
+  };
+  for (const Case& c : {Case{2, "l01003", "l01011"}, Case{3, "l01053", "l01054"}}) {
+    frame::gRunMode = c.run_mode;
+    auto& bar = Bar();
+    EXPECT_EQ(forms::PictureId(bar.CmdGN[3].Picture()), c.bookmark);
+    EXPECT_EQ(forms::PictureId(bar.CmdGN[11].Picture()), c.remove_bookmark);
+    EXPECT_EQ(forms::PictureId(bar.CmdGN[0].Picture()), "l01000");
+    EXPECT_EQ(forms::PictureId(bar.CmdGN[10].Picture()), "l01010");
+    EXPECT_EQ(forms::PictureId(bar.Image2.Picture()), "l01044");
+    EXPECT_EQ(forms::PictureId(bar.CmdEn.Picture()), "l01043");
+    EXPECT_EQ(forms::PictureId(bar.LblZXH.Picture()), "l20002");
+    EXPECT_EQ(forms::PictureId(bar.LblClose.Picture()), "l20003");
+    frame::gAllowBarUnload = true;
+    bar.Unload();
+    frame::gAllowBarUnload = false;
+  }
 }
 
 TEST_F(FrmTmTest, TheInputMethodMenuOffersEveryInputMethodAndThePlainLayout) {

@@ -68,10 +68,20 @@ void FaceFrame(cairo_t* cr, const Box& b, const std::string& text, Style s, int 
   }
 }
 
+// What shows at a face's rounded corners: white, or what lies under the button.
+using Backdrop = std::function<void(cairo_t*, const Box&)>;
+
 Image Strip(int w, int h, const std::string& text, Style s, double font_px = 12,
-            const std::function<void(cairo_t*, const Box&, Rgb)>& glyph = nullptr) {
+            const std::function<void(cairo_t*, const Box&, Rgb)>& glyph = nullptr, const Backdrop& backdrop = nullptr) {
   Image img(4 * w, h);
-  FillBox(img.cr(), {0, 0, 4 * w, h}, xp::kWhite);
+  for (int f = 0; f < 4; ++f) {
+    const Box b{f * w, 0, w, h};
+    if (backdrop) {
+      backdrop(img.cr(), b);
+    } else {
+      FillBox(img.cr(), b, xp::kWhite);
+    }
+  }
   for (int f = 0; f < 4; ++f) FaceFrame(img.cr(), {f * w, 0, w, h}, text, s, f, font_px, glyph);
   return img;
 }
@@ -103,12 +113,6 @@ void Logo(cairo_t* cr, int x, int y, int size) {
   FillBox(cr, {5, 13, 6, 6}, Hex(0xFFE0B0));
   FillBox(cr, {13, 13, 6, 6}, xp::kWhite);
   cairo_restore(cr);
-}
-
-Image Icon32(Icon icon) {
-  Image img(32, 32, true);
-  DrawIcon(img.cr(), icon, 0, 0, 32);
-  return img;
 }
 
 // The home screen's big tiles and tab buttons carry an icon above their caption.
@@ -175,8 +179,16 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     Frame(dlg.cr(), 420, 280, 36, "");
     FillBox(dlg.cr(), {10, 224, 400, 1}, Hex(0xC8D6EA));
     Add(store, "l20070", dlg, K::kJpeg);
-    Add(store, "l20071", Icon32(Icon::kQuestion), K::kBmp);
-    Add(store, "l20072", Icon32(Icon::kInformation), K::kBmp);
+    // The message box shows its icon at pixel (16, 46) of its background, as a plain picture:
+    // the icon carries the background it sits on.
+    for (const auto& [name, icon] : {std::pair{"l20071", Icon::kQuestion}, std::pair{"l20072", Icon::kInformation}}) {
+      Image img(48, 48);
+      cairo_translate(img.cr(), -16, -46);
+      Frame(img.cr(), 370, 250, 36, "");
+      cairo_identity_matrix(img.cr());
+      DrawIcon(img.cr(), icon, 0, 0, 48);
+      Add(store, name, img, K::kBmp);
+    }
   }
   // Question bar.
   {
@@ -221,8 +233,12 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
   auto strip = [&](int i, const Image& img) { Add(store, Name(i), img, K::kBmp); };
   strip(0, Strip(90, 30, "取消", Grey(), 14));
   strip(1, Strip(90, 30, "确定", Blue(), 14));
-  strip(2, Strip(22, 22, "", Blue(), 12, MinGlyph));
-  strip(3, Strip(22, 22, "", {Hex(0xF08870), Hex(0xC8381A), xp::kWhite}, 12, CloseGlyph));
+  // The title-strip buttons sit 6 pixels down the dialogs' 36-pixel strip (2 down the bar's 30).
+  const Backdrop title_strip = [](cairo_t* cr, const Box& b) {
+    VGradient(cr, b, Mix(Hex(0x3C7FD9), kBrandDark, 6 / 36.0), Mix(Hex(0x3C7FD9), kBrandDark, 28 / 36.0));
+  };
+  strip(2, Strip(22, 22, "", Blue(), 12, MinGlyph, title_strip));
+  strip(3, Strip(22, 22, "", {Hex(0xF08870), Hex(0xC8381A), xp::kWhite}, 12, CloseGlyph, title_strip));
   const std::pair<const char*, Icon> tiles[] = {{"题库练习", Icon::kNotepad},
                                                 {"试卷练习", Icon::kWordFile},
                                                 {"我的标记", Icon::kFolderOptions},

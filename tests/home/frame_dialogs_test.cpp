@@ -1,0 +1,72 @@
+// The frame's dialogs as the home screen opens them: the About box from the version and top-bar
+// labels, modally, and the update window from the update button.
+#include <gtest/gtest.h>
+
+#include "frame/frm_about.h"
+#include "frame/frm_updata.h"
+#include "home/frm_fengmian.h"
+#include "platform/http.h"
+#include "tests/frame/common_windows_fixture.h"
+#include "tests/support/loopback_server.h"
+
+namespace xpexam::home {
+namespace {
+
+using frame::FrmAbout;
+using frame::FrmUpdata;
+
+class HomeDialogs : public frame::testing::CommonWindowsTest {
+ protected:
+  HomeDialogs() {
+    // The update window fetches the banner as it loads: nothing answers here.
+    platform::SetServerUrl("http://127.0.0.1:" + std::to_string(xpexam::testing::ClosedPort()));
+    platform::SetEventPump(nullptr);
+    dir_.Write("tkdata/288895.mxy", "202401011200\r\n");
+  }
+  ~HomeDialogs() override { platform::SetServerUrl(""); }
+};
+
+TEST_F(HomeDialogs, TheVersionAndTopBarLabelsOpenTheAboutBoxModally) {
+  FrmFengmian& home = FrmFengmian::Get();
+  home.Show();
+  for (int index : {0, 21}) {
+    bool returned = false, open_inside = false;
+    std::string version;
+    in_.Call([&] {
+      home.LblInfo_Click(index);
+      returned = true;
+    });
+    in_.Call([&] {
+      FrmAbout& about = FrmAbout::Get();
+      open_inside = about.Visible() && !returned;
+      version = about.Label1[0].Caption();
+      const forms::Point p = Centre(about.LblClick[1]);
+      in_.Click(p.x, p.y);
+    });
+    forms::Pump();
+    EXPECT_TRUE(open_inside) << index;
+    EXPECT_TRUE(returned) << index;
+    EXPECT_FALSE(FrmAbout::IsLoaded()) << index;
+    EXPECT_EQ(version, home.LblInfo[0].Caption()) << index;
+  }
+  for (int index : {1, 17, 20}) {
+    home.LblInfo_Click(index);
+    EXPECT_FALSE(FrmAbout::IsLoaded()) << index;
+  }
+}
+
+TEST_F(HomeDialogs, TheUpdateButtonShowsTheUpdateWindowAsAskedFor) {
+  FrmFengmian& home = FrmFengmian::Get();
+  home.ClickBotn_Click(7);
+  EXPECT_FALSE(FrmUpdata::IsLoaded());
+  EXPECT_EQ(frame::gUpdateVisible, 0);
+  home.ClickBotn_Click(8);
+  EXPECT_EQ(frame::gUpdateVisible, 1);
+  ASSERT_TRUE(FrmUpdata::IsLoaded());
+  EXPECT_TRUE(FrmUpdata::Get().Visible());
+  // Modeless: the update run waits for the window's first tick.
+  EXPECT_TRUE(FrmUpdata::Get().Timer1.Enabled());
+}
+
+}  // namespace
+}  // namespace xpexam::home
