@@ -1,0 +1,176 @@
+#include "session/record_files.h"
+
+#include <algorithm>
+
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+
+namespace xpexam::session {
+
+using platform::Len;
+using platform::Mid;
+
+std::string RecordPath(std::string_view file_name) {
+  return frame::gAppPath + "\\ksdata\\" + std::string(file_name);
+}
+std::string UnitProgressFile() { return RecordPath("288893.mxy"); }
+std::string BookmarkListFile() { return RecordPath("288862.mxy"); }
+std::string BookmarkFlagFile() { return RecordPath("288872.mxy"); }
+std::string WrongListFile() { return RecordPath("288863.mxy"); }
+std::string WrongFlagFile() { return RecordPath("288873.mxy"); }
+std::string PaperHistoryFile() { return RecordPath("288892.mxy"); }
+std::string RandomPaperListFile() { return RecordPath("288891.mxy"); }
+std::string PaperWrongFile(int paper) { return RecordPath("1824" + platform::ZeroPad(paper, 2) + ".mxy"); }
+
+std::string ReadRecordLine(const std::string& path) {
+  std::string line;
+  platform::Try([&] {
+    platform::LineReader reader(path);
+    if (reader.Next(line)) line = platform::Trim(line);
+  });
+  return line;
+}
+
+std::vector<std::string> ReadRecordLines(const std::string& path, int max_lines) {
+  std::vector<std::string> table(static_cast<size_t>(max_lines > 0 ? max_lines : 0));
+  platform::Try([&] {
+    platform::LineReader reader(path);
+    std::string line;
+    for (auto& slot : table) {
+      if (!reader.Next(line)) break;
+      slot = line;
+    }
+  });
+  return table;
+}
+
+bool WriteRecordLine(const std::string& path, std::string_view text) {
+  return platform::WriteTextLines(path, {std::string(text)});
+}
+
+bool WriteRecordLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::vector<std::string> all = lines;
+  all.emplace_back();
+  return platform::WriteTextLines(path, all);
+}
+
+std::string CodeText(long code) { return platform::Right("0000" + platform::Str(code), 4); }
+
+long CodeCount(std::string_view list) { return Len(list) / 4; }
+
+std::string CodeAt(std::string_view list, long entry) {
+  if (entry < 1) return "";
+  return Mid(list, 4 * entry - 3, 4);
+}
+
+std::string KeyedCopy(std::string_view list) {
+  std::string keyed;
+  const long count = CodeCount(list);
+  for (long i = 1; i <= count; ++i) keyed += "_" + CodeAt(list, i);
+  return keyed;
+}
+
+long FindInKeyed(std::string_view keyed, std::string_view code) {
+  if (code.empty()) return 0;
+  return platform::InStr(keyed, code);
+}
+
+bool ListHasCode(std::string_view list, std::string_view code) {
+  return FindInKeyed(KeyedCopy(list), code) > 0;
+}
+
+std::string AppendCodes(std::string_view list, const std::vector<std::string>& codes) {
+  const std::string keyed = KeyedCopy(list);
+  std::string out(list);
+  for (const auto& code : codes)
+    if (FindInKeyed(keyed, code) == 0) out += code;
+  return out;
+}
+
+std::string ExtendFlags(std::string_view flags, long code_count) {
+  return platform::Left(std::string(flags) + std::string(40, 'F'), code_count < 0 ? 0 : code_count);
+}
+
+ListWithFlags RemoveCodes(std::string_view list, std::string_view flags, const std::vector<std::string>& codes) {
+  std::string keyed = KeyedCopy(list);
+  std::string new_flags(flags);
+  for (const auto& code : codes) {
+    const long k = FindInKeyed(keyed, code);
+    if (k == 0) continue;
+    const long e = EntryOfKeyedPosition(k);
+    keyed = platform::Replace(keyed, "_" + code, "");
+    if (e <= Len(new_flags)) new_flags = platform::Left(new_flags, e - 1) + Mid(new_flags, e + 1);
+  }
+  return {platform::Replace(keyed, "_", ""), new_flags};
+}
+
+namespace {
+std::string SetChar(std::string_view s, long pos, std::string_view c) {
+  if (pos < 1 || pos > Len(s)) return std::string(s);
+  return platform::Left(s, pos - 1) + std::string(c) + Mid(s, pos + 1);
+}
+}  // namespace
+
+std::string MarkFlagsWhole(std::string_view flags, const std::vector<bool>& completed) {
+  std::string out(flags);
+  for (size_t i = 0; i < completed.size(); ++i)
+    if (completed[i]) out = SetChar(out, static_cast<long>(i) + 1, "T");
+  return out;
+}
+
+std::string MarkFlagsUnreviewed(std::string_view flags, const std::vector<bool>& completed) {
+  std::string out;
+  size_t j = 0;
+  for (const auto& c : platform::Chars(flags)) {
+    if (c == "F") {
+      out += (j < completed.size() && completed[j]) ? "T" : "F";
+      ++j;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+void AppendToList(const std::string& list_file, const std::string& flag_file,
+                  const std::vector<std::string>& codes) {
+  const std::string list = AppendCodes(ReadRecordLine(list_file), codes);
+  WriteRecordLine(list_file, list);
+  WriteRecordLine(flag_file, ExtendFlags(ReadRecordLine(flag_file), CodeCount(list)));
+}
+
+void RemoveFromList(const std::string& list_file, const std::string& flag_file,
+                    const std::vector<std::string>& codes) {
+  const ListWithFlags after = RemoveCodes(ReadRecordLine(list_file), ReadRecordLine(flag_file), codes);
+  WriteRecordLine(list_file, after.list);
+  WriteRecordLine(flag_file, after.flags);
+}
+
+std::vector<std::string> ReadPaperHistory() {
+  std::vector<std::string> table(kHistoryTableLines);
+  for (int i = 0; i + 2 < kHistoryTableLines; i += 3) {
+    table[static_cast<size_t>(i)] = std::string(kNeverSat);
+    table[static_cast<size_t>(i) + 1] = "0";
+    table[static_cast<size_t>(i) + 2] = "E";
+  }
+  platform::Try([&] {
+    platform::LineReader reader(PaperHistoryFile());
+    std::string line;
+    for (auto& slot : table) {
+      if (!reader.Next(line)) break;
+      slot = line;
+    }
+  });
+  return table;
+}
+
+bool WritePaperHistory(const std::vector<std::string>& table) {
+  std::vector<std::string> lines(table.begin(), table.begin() + std::min<size_t>(table.size(), 3 * kPaperRecords));
+  lines.resize(3 * kPaperRecords);
+  return WriteRecordLines(PaperHistoryFile(), lines);
+}
+
+}  // namespace xpexam::session
