@@ -86,6 +86,20 @@ FrmTm::FrmTm() {
   LblIME.Click = [this] { LblIME_Click(); };
   LblUnit.Click = [this] { LblUnit_Click(); };
   LblUnit.MouseMove = [this](int, int, double, double) { LblUnit_Click(); };
+  CmTNO.Click = [this](int i) { CmTNO_Click(i); };
+  CmdSelLast.Click = [this] { CmdSelLast_Click(); };
+  CmdSelNext.Click = [this] { CmdSelNext_Click(); };
+  CmdSelFH.Click = [this] { CmdSelFH_Click(); };
+  CmdKSFH.Click = [this] { CmdKSFH_Click(); };
+  FrmSelect.SetBorderStyle(0);
+  FrmKSXX.SetBorderStyle(0);
+  static constexpr const char* kCandidateLabels[] = {"姓    名：", "座 位 号：", "场    次：",
+                                                     "档 案 号：", "报考科目：", "身份证号："};
+  for (int k = 0; k <= 5; ++k) Label1[k].SetCaption(kCandidateLabels[k]);
+  for (forms::Label* l : {&KsName1, &KsZWH1, &KsCC1, &KsDAH1, &KsKM1, &KsSFZ1}) l->SetAutoSize(true);
+  Image1.SetStretch(true);
+  TimStartYS.Tick = [this] { TimStartYS_Timer(); };
+  TimeKS.Tick = [this] { TimeKS_Timer(); };
   TimerREDO.Tick = [this] { TimerREDO_Timer(); };
   TimKsModel.Tick = [this] { TimKsModel_Timer(); };
 }
@@ -103,11 +117,69 @@ void FrmTm::Form_Load() {
   Try([&] { Move(15360 * gScaleX - Width(), 9000 * gScaleY - Height()); });
   LayOut();
   LoadFaces();
+  LayOutPanels();
   // The input-method help window puts the bar back as the mini bar's restore does.
   frame::RestoreDesktopAndBar = [] {
     if (FrmTm::IsLoaded()) FrmTm::Get().Command2_Click();
   };
   BuildImeMenu();
+}
+
+void FrmTm::LayOutPanels() {
+  const double w = Width();
+  for (forms::PictureBox* panel : {&FrmSelect, &FrmKSXX})
+    Try([&] { panel->Move(0, 450 * gScaleY, w, 4035 * gScaleY); });
+  for (int i = 1; i <= 40; ++i) {
+    auto& b = CmTNO[i];
+    Try([&] { Scaled(b, 60 + ((i - 1) % 10) * 480, 150 + ((i - 1) / 10) * 480, 450, 450); });
+    Try([&] { b.SetCaption(std::to_string(i)); });
+    Try([&] { b.SetForeColor(0); });
+    Try([&] { b.SetPicture(DataPicture("l01030")); });
+  }
+  Try([&] {
+    const double top = CmTNO[35].Top() + CmTNO[35].Height() + 540 * gScaleY;
+    const double bw = 825 * gScaleX;
+    const double left = (w - bw) / 2;
+    CmdSelFH.Move(left, top, bw, 330 * gScaleY);
+    CmdSelLast.Move(left - 1.5 * bw, top, bw, 330 * gScaleY);
+    CmdSelNext.Move(left + 1.5 * bw, top, bw, 330 * gScaleY);
+    CmdKSFH.Move(left, top, bw, 330 * gScaleY);
+  });
+  Try([&] { CmdSelFH.SetPicture(DataPicture("l01045")); });
+  Try([&] { CmdKSFH.SetPicture(DataPicture("l01045")); });
+  Try([&] { CmdSelLast.SetPicture(DataPicture("l01047")); });
+  Try([&] { CmdSelNext.SetPicture(DataPicture("l01048")); });
+
+  Try([&] { Scaled(Image1, 120, 120, 1455, 1740); });
+  forms::Label* values[] = {&KsName1, &KsZWH1, &KsCC1, &KsDAH1, &KsKM1, &KsSFZ1};
+  for (int k = 0; k <= 5; ++k) {
+    Try([&] { Label1[k].Move(1680 * gScaleX, (120 + 315 * k) * gScaleY); });
+    Try([&] { values[k]->Move(2640 * gScaleX, (120 + 315 * k) * gScaleY); });
+    Try([&] { Label1[k].SetFontSize(9 * gScaleX); });
+    Try([&] { values[k]->SetFontSize(9 * gScaleX); });
+  }
+  Try([&] { KsName1.SetCaption(frame::gCandidateName); });
+  Try([&] { KsZWH1.SetCaption(frame::gSeatNo); });
+  Try([&] { KsCC1.SetCaption(frame::gSittingNo); });
+  Try([&] { KsDAH1.SetCaption(frame::gArchiveNo); });
+  Try([&] { KsKM1.SetCaption(frame::gModuleName); });
+  Try([&] { KsSFZ1.SetCaption(frame::gIdCardNo); });
+
+  frame::gMinutesLeft = 50;
+  Try([&] { LblTime.SetCaption("剩余" + std::to_string(frame::gMinutesLeft) + "分钟"); });
+  Try([&] { LblTimeJD.SetWidth((50 - frame::gMinutesLeft) * PTime.Width() / 50); });
+  Try([&] { LblName.SetCaption(frame::gCandidateName); });
+
+  mCurPage = 0;
+  const long n = frame::gQuestionCount;
+  Try([&] {
+    CmdSelLast.SetVisible(n > 40);
+    CmdSelNext.SetVisible(n > 40);
+    for (long i = n + 1; i <= 40; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
+  });
+  mLastPage = static_cast<int16_t>(n / 40 - (n % 40 == 0 ? 1 : 0));
+  Try([&] { FrmSelect.SetVisible(false); });
+  Try([&] { FrmKSXX.SetVisible(false); });
 }
 
 void FrmTm::LoadFaces() {

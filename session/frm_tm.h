@@ -51,8 +51,34 @@ class FrmTm : public forms::FormOf<FrmTm> {
   forms::Label Label2{FrmZXH, "Label2"};
   forms::Label Command2{FrmZXH, "Command2"};
 
+  // Number page over the main panel: 40 question numbers and the paging buttons.
+  forms::PictureBox FrmSelect{*this, "FrmSelect"};
+  forms::ControlArray<frame::vemoButton> CmTNO{FrmSelect, "CmTNO", 1, 40};
+  frame::vemoButton CmdSelFH{FrmSelect, "CmdSelFH"};
+  frame::vemoButton CmdSelLast{FrmSelect, "CmdSelLast"};
+  frame::vemoButton CmdSelNext{FrmSelect, "CmdSelNext"};
+
+  // Candidate panel over the main panel (exams).
+  forms::PictureBox FrmKSXX{*this, "FrmKSXX"};
+  forms::Image Image1{FrmKSXX, "Image1"};
+  forms::ControlArray<forms::Label> Label1{FrmKSXX, "Label1", 0, 5};
+  forms::Label KsName1{FrmKSXX, "KsName1"};
+  forms::Label KsZWH1{FrmKSXX, "KsZWH1"};
+  forms::Label KsCC1{FrmKSXX, "KsCC1"};
+  forms::Label KsDAH1{FrmKSXX, "KsDAH1"};
+  forms::Label KsKM1{FrmKSXX, "KsKM1"};
+  forms::Label KsSFZ1{FrmKSXX, "KsSFZ1"};
+  frame::vemoButton CmdKSFH{FrmKSXX, "CmdKSFH"};
+
   forms::Timer TimerREDO{*this, "TimerREDO", 100, false};
   forms::Timer TimKsModel{*this, "TimKsModel", 500, true};
+  forms::Timer TimStartYS{*this, "TimStartYS", 100, false};
+  // The exam clock; its tick belongs to the exam windows (frm_tm_exam.cpp).
+  forms::Timer TimeKS{*this, "TimeKS", 1000, true};
+
+  int16_t mCurPage = 0;
+  int16_t mLastPage = 0;
+  int16_t mDemoTicks = 0;
 
   // The keyboard-layout menu: "英语（美国）", then one item per input method (mCn1 to mCn10).
   forms::MenuItem mIme{*this, "mIme"};
@@ -65,6 +91,15 @@ class FrmTm : public forms::FormOf<FrmTm> {
 
   // Shows question gCurQuestion in the bar and hands it to the desktop.
   void DqExam();
+  // The function buttons' dispatcher (0 to 11).
+  void CmdGN_Click(int index);
+  // Shows page mCurPage of the number page.
+  void dqYeMian();
+  // Arms TimStartYS; the demonstration comes up on its second tick.
+  void StartDemo();
+  // The end of a session from the bar: saves the records, closes the desktop and the bar and
+  // shows the home screen.
+  void SaveAndExit();
 
  protected:
   void Form_Load() override;
@@ -78,8 +113,18 @@ class FrmTm : public forms::FormOf<FrmTm> {
   std::string Title() const;
   // The layout each item of mIme stands for: 0 for mEng, K for mCnK.
   std::array<uint32_t, 11> ime_layouts_{};
-  void CmdGN_Click(int index);
   void Image2_Click();
+  void CmTNO_Click(int index);
+  void CmdSelLast_Click();
+  void CmdSelNext_Click();
+  void CmdSelFH_Click();
+  void CmdKSFH_Click();
+  void TimStartYS_Timer();
+  void LayOutPanels();
+  // Exam parts (frm_tm_exam.cpp).
+  void HandIn();
+  void SeeAnswerNow();
+  void TimeKS_Timer();
   void LblZXH_Click();
   void Command2_Click();
   void lblMove_MouseDown(int button);

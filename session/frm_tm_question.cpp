@@ -111,21 +111,6 @@ void FrmTm::TimKsModel_Timer() {
 
 void FrmTm::LblUnit_Click() { LblUnit.SetToolTipText(LblUnit.Caption()); }
 
-void FrmTm::CmdGN_Click(int index) {
-  switch (index) {
-    case 6: {
-      gRunMode = 1;
-      auto& desk = desktop::FrmMain::Get();
-      Try([&] { desk.LHelp.SetVisible(true); });
-      Try([&] { desk.Shape1.SetVisible(true); });
-      Try([&] { desk.Shape4.SetVisible(true); });
-      Try([&] { desk.Shape2.SetVisible(true); });
-      Try([] { RestoreDesktop(); });
-      break;
-    }
-  }
-}
-
 void FrmTm::Image2_Click() {
   auto& picture = frame::FrmPicture::Get();
   if (Image2.Caption() != kShowPicture) {

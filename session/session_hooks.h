@@ -1,0 +1,13 @@
+#pragma once
+// What the question bar asks of windows that live outside the session folder. The program
+// wires them at start-up; an unset hook does nothing.
+#include <functional>
+
+namespace xpexam::session {
+
+// Shows the demonstration window (loading it starts replaying the current question).
+inline std::function<void()> ShowDemoWindow;
+// Enables the home screen's one-shot return timer, which presses gReturnButton.
+inline std::function<void()> EnableHomeReturn;
+
+}  // namespace xpexam::session
