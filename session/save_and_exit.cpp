@@ -11,6 +11,7 @@
 #include "platform/strings.h"
 #include "session/frm_tm.h"
 #include "session/record_files.h"
+#include "session/save_and_exit.h"
 #include "session/session_hooks.h"
 
 namespace xpexam::session {
@@ -47,12 +48,8 @@ int16_t ReturnButtonFor(int16_t kind) {
 
 }  // namespace
 
-void FrmTm::SaveAndExit() {
+void SaveSessionRecords() {
   const int16_t kind = frame::gSessionKind;
-  Try([] { frame::FrmPicture::Get().SetVisible(false); });
-  Try([&] { Image2.SetCaption("显示图片"); });
-  LblZXH_Click();
-
   std::vector<bool> done;
   Try([&] { done = CompletedList(); });
   const bool has_results = std::find(done.begin(), done.end(), true) != done.end();
@@ -116,6 +113,14 @@ void FrmTm::SaveAndExit() {
       });
     }
   }
+}
+
+void FrmTm::SaveAndExit() {
+  const int16_t kind = frame::gSessionKind;
+  Try([] { frame::FrmPicture::Get().SetVisible(false); });
+  Try([&] { Image2.SetCaption("显示图片"); });
+  LblZXH_Click();
+  SaveSessionRecords();
 
   Try([&] { TimeKS.SetEnabled(false); });
   Try([&] { TimStartYS.SetEnabled(false); });
