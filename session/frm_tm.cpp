@@ -105,6 +105,8 @@ FrmTm::FrmTm() {
 }
 
 void FrmTm::Form_Load() {
+  // Every session starts guarded, whatever the end of the last one left.
+  frame::gAllowBarUnload = false;
   Try([&] { SetIcon(DataPicture("l62011")); });
   Try([&] { SetWidth(kDesignWidth * gScaleX); });
   Try([&] { SetHeight(kDesignHeight * gScaleY); });

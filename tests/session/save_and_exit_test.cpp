@@ -143,6 +143,11 @@ TEST_F(SaveRecords, TheEndButtonClosesTheSessionAndReturnsToTheListItCameFrom) {
     home::FrmFengmian::Get().Unload();
   }
   EnableHomeReturn = nullptr;
+
+  // The next session's bar is guarded again: only its own end closes it.
+  auto& bar = Bar();
+  EXPECT_FALSE(bar.Unload());
+  EXPECT_TRUE(FrmTm::IsLoaded());
 }
 
 }  // namespace
