@@ -178,3 +178,53 @@ TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
 
 }  // namespace
 }  // namespace xpexam::session
+
+namespace xpexam::session {
+namespace {
+
+class BarSetUp : public desktop::testing::DesktopTest {};
+
+TEST_F(BarSetUp, LaysOutTheNumberPageForTheSessionAndResetsTheClockStrip) {
+  struct Case { int16_t count; int16_t last_page; int visible_numbers; bool paging; };
+  const Case cases[] = {{3, 0, 3, false}, {40, 0, 40, false}, {41, 1, 40, true}, {80, 1, 40, true}, {500, 12, 40, true}};
+  for (const Case& c : cases) {
+    frame::gQuestionCount = c.count;
+    frame::gMinutesLeft = 7;
+    frame::gCandidateName = "张三";
+    auto& bar = Bar();
+    EXPECT_EQ(bar.mLastPage, c.last_page) << c.count;
+    EXPECT_EQ(bar.mCurPage, 0);
+    int visible = 0;
+    for (int i = 1; i <= 40; ++i) visible += bar.CmTNO[i].Visible() ? 1 : 0;
+    EXPECT_EQ(visible, c.visible_numbers) << c.count;
+    EXPECT_EQ(bar.CmdSelNext.Visible(), c.paging);
+    EXPECT_FALSE(bar.FrmSelect.Visible());
+    EXPECT_FALSE(bar.FrmKSXX.Visible());
+    EXPECT_EQ(frame::gMinutesLeft, 50);
+    EXPECT_EQ(bar.LblTime.Caption(), "剩余50分钟");
+    EXPECT_EQ(bar.LblTimeJD.Width(), 0);
+    EXPECT_EQ(bar.KsName1.Caption(), "张三");
+    frame::gAllowBarUnload = true;
+    bar.Unload();
+  }
+}
+
+TEST_F(BarSetUp, TheExamButtonsPutTheBarAsideBeforeTheirWindowsTakeOver) {
+  auto& bar = Bar();
+  bar.Show();
+  bar.Image2.SetCaption("隐藏图片");
+  bar.CmdGN_Click(10);
+  EXPECT_EQ(bar.Image2.Caption(), "显示图片");
+  bar.CmdGN_Click(9);
+  EXPECT_TRUE(bar.FrmKSXX.Visible());
+  bar.CmdKSFH.Click();
+  EXPECT_FALSE(bar.FrmKSXX.Visible());
+  bar.CmdGN_Click(8);
+  EXPECT_FALSE(bar.Visible());
+  EXPECT_EQ(bar.Left(), 0);
+  EXPECT_EQ(bar.Top(), 0);
+  bar.CmdGN_Click(12);  // no such button
+}
+
+}  // namespace
+}  // namespace xpexam::session
