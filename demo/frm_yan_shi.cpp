@@ -85,8 +85,6 @@ FrmYanShi::FrmYanShi() {
     tab.SetCaption("选项卡");
   }
 
-  for (forms::Image* img : {&ImgMenuSys, &ImgMenuSel, &ImgShuMenu, &ImgSubMenu, &ImgSubSel})
-    img->SetVisible(false);
   for (int i : LMainMenu.Indexes()) Transparent(LMainMenu[i]);
   for (int i : LblShuMenu.Indexes()) {
     Transparent(LblShuMenu[i]);

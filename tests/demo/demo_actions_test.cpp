@@ -55,6 +55,8 @@ TEST_F(DemoTest, MenuBarStepOpensTheItemsSubmenuFromPictures) {
   EXPECT_EQ(d.mMenuNo, 2);
   EXPECT_EQ(Shown(d.ImgMenuSys), "720088");
   EXPECT_EQ(Shown(d.ImgMenuSel), "720000");
+  EXPECT_TRUE(d.ImgMenuSys.Visible());
+  EXPECT_TRUE(d.ImgMenuSel.Visible());
   EXPECT_DOUBLE_EQ(d.ImgMenuSel.Top(), 420 + 270);
   // Groups "24521": rows 3-6 one gap lower, 7-11 two; 14 rows in all.
   const double top = d.ImgMenuSel.Top();
@@ -71,6 +73,7 @@ TEST_F(DemoTest, MenuBarStepOpensTheItemsSubmenuFromPictures) {
   ASSERT_GT(TicksUntil([&] { return d.Timer8.Enabled(); }), 0);
   EXPECT_EQ(d.mSubMenuCode, 2107);
   EXPECT_EQ(Shown(d.ImgSubMenu), "721000");
+  EXPECT_TRUE(d.ImgSubMenu.Visible());
   EXPECT_DOUBLE_EQ(d.ImgSubMenu.Left(), d.ImgMenuSel.Left() + d.ImgMenuSel.Width() - 15);
   EXPECT_DOUBLE_EQ(d.ImgSubMenu.Top(), d.LblShuMenu[7].Top());
   EXPECT_TRUE(d.LblSubSel[6].Visible());
