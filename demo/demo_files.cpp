@@ -6,12 +6,14 @@
 
 namespace xpexam::demo {
 
-std::optional<std::string> ReadLineOrLast(const std::string& path, long n) {
+std::optional<std::string> ReadLineOrLast(const std::string& path, long n, bool* past_end) {
   platform::LineReader reader;
   if (!reader.Open(path)) return std::nullopt;
   std::optional<std::string> last;
   std::string line;
-  for (long count = 0; count < n && reader.Next(line); ++count) last = line;
+  long count = 0;
+  for (; count < n && reader.Next(line); ++count) last = line;
+  if (past_end) *past_end = count < n;
   return last;
 }
 

@@ -8,7 +8,8 @@ namespace xpexam::demo {
 
 // Line n (1-based) of a text file, or its last line when it has fewer; nullopt when the file
 // cannot be opened or is empty.
-std::optional<std::string> ReadLineOrLast(const std::string& path, long n);
+// past_end is set when the file has fewer than n lines.
+std::optional<std::string> ReadLineOrLast(const std::string& path, long n, bool* past_end = nullptr);
 
 // Step text line `digits` (three digits, "000" = none) of gTextFile from its fourth
 // character; empty for "000" or an unreadable file.

@@ -169,6 +169,35 @@ TEST_F(DemoTest, DragCarriesImage5ToTheExtraPoint) {
   EXPECT_LE(std::abs(d.mPointerY - 5000), 1.5 * d.mStepLength);
 }
 
+TEST_F(DemoTest, RubberBandGrowsFromTheStartAreaUnderTheCursorPicture) {
+  dir_.Write("ico00.CUR", xpexam::testing::SolidBmp(8, 8, 0x000000));
+  Steps({StepLine({{8, "0040"}, {66, "03000030000060000300"}, {101, "S0000"}, {177, "01000010000060000300"}}),
+         StepLine({{8, kFinal}})});
+  Questions({2});
+  FrmYanShi& d = Start();
+  EXPECT_EQ(d.mTargetX, 1300);  // the start area first
+  EXPECT_EQ(d.mTargetY, 1150);
+  in_.Wait(100);
+  forms::Pump();
+  EXPECT_TRUE(d.ImgICO.Visible());
+  EXPECT_EQ(Shown(d.ImgICO), "ico00");
+  EXPECT_DOUBLE_EQ(d.ImgICO.Left(), d.mPointerX);
+  EXPECT_DOUBLE_EQ(d.LPoint[0].X1(), -100);
+  ASSERT_GT(TicksUntil([&] { return d.Shape4.Left() == -100; }), 0);
+  EXPECT_TRUE(d.mBandOn);
+  EXPECT_TRUE(d.Shape6.Visible());
+  EXPECT_DOUBLE_EQ(d.Shape6.Left(), 1000);
+  EXPECT_DOUBLE_EQ(d.Shape6.Top(), 1000);
+  EXPECT_EQ(d.mTargetX, 3300);
+  EXPECT_EQ(d.mTargetY, 3150);
+  in_.Wait(100);
+  forms::Pump();
+  ASSERT_EQ(d.mDemoStep, 1);
+  EXPECT_DOUBLE_EQ(d.Shape6.Width(), d.mPointerX - 1000 + 120);
+  EXPECT_DOUBLE_EQ(d.Shape6.Height(), d.mPointerY - 1000 + 120);
+  ASSERT_GT(TicksUntil([&] { return d.mDemoStep == 2; }), 0);
+}
+
 TEST_F(DemoTest, TabStepClicksTheTabThenTheTargetBox) {
   for (const char* id : {"100002", "110009"}) Picture(id);
   Texts({"确定"});

@@ -128,3 +128,23 @@ TEST_F(DemoTest, QuestionTextLabelAndPlacementOverTheDesktop) {
 
 }  // namespace
 }  // namespace xpexam::demo
+
+namespace xpexam::demo {
+namespace {
+
+TEST_F(DemoTest, StepFileEndingWithoutItsFinalRecordEndsTheRun) {
+  // Steps without travel load the next one at once; replaying the last one would never end.
+  Steps({StepLine({{8, "6013"}}), StepLine({{8, "6013"}})});
+  Questions({3});
+  FrmYanShi& d = Start();
+  EXPECT_EQ(d.mDemoStep, 3);
+  EXPECT_TRUE(d.TimEnd.Enabled());
+  EXPECT_FALSE(d.Timer2.Enabled());
+  in_.Wait(400);
+  forms::Pump();
+  EXPECT_FALSE(FrmYanShi::IsLoaded());
+  EXPECT_TRUE(Bar().Visible());
+}
+
+}  // namespace
+}  // namespace xpexam::demo
