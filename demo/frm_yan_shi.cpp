@@ -202,6 +202,8 @@ void FrmYanShi::Form_Load() {
   Try([&] { SetIcon(forms::LoadPicture(gDataPath + "l62011" + ".mxy")); });
   Try([&] { mPointerX = platform::CLng(7680 * gScaleX); });
   Try([&] { mPointerY = platform::CLng(5760 * gScaleY); });
+  // The arrow's design place is the start point, so that a run without travel shows it there.
+  Try([&] { pointMove(); });
   Try([&] { gRunMode = 1; });
   Try([&] { mTicks = 0; });
   Try([&] { Label1.SetCaption(""); });
