@@ -4,12 +4,14 @@
 
 #include <climits>
 
+#include "demo/frm_yan_shi.h"
 #include "forms/app.h"
 #include "forms/program.h"
 #include "frame/error_report.h"
 #include "frame/frm_start.h"
 #include "frame/settings.h"
 #include "platform/http.h"
+#include "session/session_hooks.h"
 
 namespace xpexam::frame {
 namespace {
@@ -26,7 +28,12 @@ const forms::ProgramRegistration kEntry{[] {
 
 }  // namespace
 
+void ConnectWindows() {
+  session::ShowDemoWindow = [] { demo::FrmYanShi::Get().SetVisible(true); };
+}
+
 void StartProgram() {
+  ConnectWindows();
   InitErrorReport();
   FrmStart& start = FrmStart::Get();
   if (!forms::Ended() && start.Loaded()) start.Show();

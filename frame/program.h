@@ -8,4 +8,8 @@ namespace xpexam::frame {
 // in the program folder.
 void StartProgram();
 
+// Connects the windows of different subsystems that reach each other through hooks (the bar's
+// demonstration start, its return to the home screen). StartProgram does it first.
+void ConnectWindows();
+
 }  // namespace xpexam::frame

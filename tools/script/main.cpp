@@ -11,15 +11,20 @@
 #include <sstream>
 #include <string>
 
+#include "demo/frm_yan_shi.h"
+#include "desktop/frm_main.h"
 #include "forms/app.h"
 #include "forms/headless.h"
 #include "forms/program.h"
 #include "forms/script.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
+#include "frame/program.h"
 #include "home/unit_practice.h"
 #include "platform/clock.h"
+#include "platform/failure.h"
 #include "platform/strings.h"
+#include "session/frm_tm.h"
 
 namespace {
 
@@ -38,6 +43,7 @@ void StartUnit(int unit, const std::string& program_dir) {
     frame::gScaleX = frame::gScaleY = forms::TwipsPerPixel() / 15;
     frame::readInfo();
   }
+  frame::ConnectWindows();
   home::StartUnitPractice(unit);
 }
 
@@ -62,6 +68,35 @@ std::vector<UnitCommand> TakeUnitCommands(std::string& text) {
   }
   text = out;
   return units;
+}
+
+// `demo` opens the answer demonstration of the current question as the bar's start timer
+// does on its second tick, for runs without the bar's demonstration button.
+void StartDemo() {
+  frame::gDemoRunning = true;
+  platform::Try([] { desktop::FrmMain::Get().SetVisible(false); });
+  platform::Try([] { session::FrmTm::Get().SetVisible(false); });
+  demo::FrmYanShi::Get().SetVisible(true);
+  frame::gDemoRunning = true;
+}
+
+// Takes the demo commands out of the script (as comments); their line numbers.
+std::vector<int> TakeDemoCommands(std::string& text) {
+  std::vector<int> lines;
+  std::istringstream in(text);
+  std::string out, raw;
+  for (int number = 1; std::getline(in, raw); ++number) {
+    std::istringstream words(raw);
+    std::string cmd, extra;
+    words >> cmd;
+    if (platform::LCase(cmd) == "demo" && !(words >> extra)) {
+      lines.push_back(number);
+      raw = "# " + raw;
+    }
+    out += raw + "\n";
+  }
+  text = out;
+  return lines;
 }
 
 int Usage(const std::string& problem) {
@@ -114,6 +149,7 @@ int main(int argc, char** argv) {
   text << file.rdbuf();
   std::string script = text.str();
   const std::vector<UnitCommand> units = TakeUnitCommands(script);
+  const std::vector<int> demos = TakeDemoCommands(script);
 
   char cwd[PATH_MAX];
   bool shot_failed = false;
@@ -137,6 +173,10 @@ int main(int argc, char** argv) {
     commands.insert(at, {u.line, [u, program_folder](forms::HeadlessBackend& b) {
                            b.Call([u, program_folder] { StartUnit(u.unit, program_folder); });
                          }});
+  }
+  for (int line : demos) {
+    auto at = std::find_if(commands.begin(), commands.end(), [&](const auto& c) { return c.line > line; });
+    commands.insert(at, {line, [](forms::HeadlessBackend& b) { b.Call([] { StartDemo(); }); }});
   }
 
   forms::HeadlessSession session(width, height, tpp, now);

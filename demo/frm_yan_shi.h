@@ -1,0 +1,200 @@
+#pragma once
+// The answer demonstration: a caption-less window over the desktop that replays the current
+// question's step records with a drawn arrow pointer (click flashes, typing, drags, rubber
+// bands, menu-bar drop-downs, drawn context menus, tab selection), then hands the question
+// back to the bar. It never records anything: the question's status and the learner's step
+// stay as they were.
+//
+// One step is played by a chain of timers: setData lays the step out, MuBiaoWei aims the
+// pointer and starts Timer2; a timer handing the step on disables itself and enables the next
+// (Timer6 -> 7 -> 8 -> 9 menu bar, TimerRM -> TimerRS context menu, Timer1 typing, Timer3
+// drag, Timer5 flash); doNext loads the next step. All but TimEnd idle while gDemoRunning is
+// false.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "forms/control_array.h"
+#include "forms/form.h"
+#include "forms/image.h"
+#include "forms/label.h"
+#include "forms/line.h"
+#include "forms/shape.h"
+#include "forms/text_box.h"
+#include "forms/timer.h"
+
+namespace xpexam::demo {
+
+class FrmYanShi : public forms::FormOf<FrmYanShi> {
+ public:
+  static constexpr double kDesignWidth = 12000;
+  static constexpr double kDesignHeight = 9000;
+
+  // Screen pictures, bottom of the stack.
+  forms::Image Image1{*this, "Image1"};
+  forms::Image Image2{*this, "Image2"};
+  forms::Image Image3{*this, "Image3"};
+  forms::Image Image4{*this, "Image4"};
+  forms::Image Image5{*this, "Image5"};
+  forms::ControlArray<forms::Label> LblXXK{*this, "LblXXK", 0, 13};
+  forms::Label Label4{*this, "Label4"};
+  forms::Label Label1{*this, "Label1"};
+
+  // Menu bar.
+  forms::Image ImgMenuSys{*this, "ImgMenuSys"};
+  forms::Image ImgMenuSel{*this, "ImgMenuSel"};
+  forms::Image ImgShuMenu{*this, "ImgShuMenu"};
+  forms::Image ImgSubMenu{*this, "ImgSubMenu"};
+  forms::Image ImgSubSel{*this, "ImgSubSel"};
+  forms::ControlArray<forms::Label> LMainMenu{*this, "LMainMenu", 1, 9};
+  forms::ControlArray<forms::Label> LblShuMenu{*this, "LblShuMenu", 1, 20};
+  forms::ControlArray<forms::Label> LblSubSel{*this, "LblSubSel", 1, 20};
+
+  // Drawn context menu.
+  forms::Label LRightMMenu{*this, "LRightMMenu"};
+  forms::Shape ShapeRMain{*this, "ShapeRMain"};
+  forms::ControlArray<forms::Label> LRM2{*this, "LRM2", 0, 9};
+  forms::ControlArray<forms::Label> LRM4{*this, "LRM4", 0, 9};
+  forms::ControlArray<forms::Label> LRM6{*this, "LRM6", 0, 9};
+  forms::ControlArray<forms::Label> LRM9{*this, "LRM9", 0, 9};
+  forms::ControlArray<forms::Label> LRMJL{*this, "LRMJL", {1, 3, 5, 7, 8}};
+  forms::ControlArray<forms::Line> LRFGX{*this, "LRFGX", 0, 9};
+  forms::ControlArray<forms::Image> ImgJLSanjiao{*this, "ImgJLSanjiao", {1, 3, 5, 7, 8}};
+
+  // Drawn submenu.
+  forms::Label LRightSub{*this, "LRightSub"};
+  forms::Shape ShapeRSUB{*this, "ShapeRSUB"};
+  forms::ControlArray<forms::Label> LRS{*this, "LRS", 0, 9};
+  forms::ControlArray<forms::Line> LRSFgx{*this, "LRSFgx", 0, 5};
+
+  // Hint, question text, frames.
+  forms::Label LHelp{*this, "LHelp"};
+  forms::Label ImgLogo{*this, "ImgLogo"};
+  forms::Shape Shape2{*this, "Shape2"};
+  forms::Shape Shape4{*this, "Shape4"};
+  forms::Shape Shape6{*this, "Shape6"};
+  forms::Shape Shape1{*this, "Shape1"};
+
+  // Pointer and click flash, top of the stack.
+  forms::Image ImgICO{*this, "ImgICO"};
+  forms::ControlArray<forms::Line> LPoinB{*this, "LPoinB", 0, 5};
+  forms::ControlArray<forms::Line> LPoint{*this, "LPoint", 0, 7};
+  forms::Shape Shape5{*this, "Shape5"};
+
+  // Answer boxes (windowed: above the rest).
+  forms::TextBox Text1{*this, "Text1"};
+  forms::TextBox Text2{*this, "Text2"};
+
+  forms::Timer Timer1{*this, "Timer1", 500, false};
+  forms::Timer Timer2{*this, "Timer2", 100, false};
+  forms::Timer Timer3{*this, "Timer3", 100, false};
+  forms::Timer Timer5{*this, "Timer5", 100, false};
+  forms::Timer Timer6{*this, "Timer6", 100, false};
+  forms::Timer Timer7{*this, "Timer7", 200, false};
+  forms::Timer Timer8{*this, "Timer8", 100, false};
+  forms::Timer Timer9{*this, "Timer9", 100, false};
+  forms::Timer TimerRM{*this, "TimerRM", 100, false};
+  forms::Timer TimerRS{*this, "TimerRS", 100, false};
+  forms::Timer TimEnd{*this, "TimEnd", 100, false};
+
+  // Shared state of one run.
+  int16_t mDemoStep = 1;
+  int32_t mPointerX = 0;
+  int32_t mPointerY = 0;
+  int32_t mTargetX = 0;
+  int32_t mTargetY = 0;
+  double mStepLength = 0;
+  int16_t mDeltaX = 0;
+  int16_t mDeltaY = 0;
+  int16_t mTicks = 0;
+  int16_t mStepCode = 0;
+  int16_t mMenuLeft = 435;
+  int16_t mMenuTop = 420;
+  int16_t mMenuPitch = 870;
+  int16_t mMenuNo = 1;
+  std::string mExamDataPath;
+  std::array<std::string, 10> mMenuGroups{};  // indexes 1 to 9
+  std::array<std::string, 10> mMenuSubs{};    // indexes 1 to 9
+
+  // Step loader.
+  int16_t mTypedCount = 0;
+  bool mBandOn = false;
+  int16_t mExtraPointX = 0;
+  int16_t mExtraPointY = 0;
+  std::string mHintText;
+  int16_t mTargetBoxWidth = 0;
+  int16_t mTargetBoxHeight = 0;
+  std::string mTabTable;
+  int16_t mTabOriginX = 0;
+  int16_t mTabOriginY = 0;
+  int16_t mTabImageSlot = 0;
+  int16_t mTabToSelect = 0;
+  int16_t mTabCount = 0;
+
+  // Step engine, menus.
+  std::string mTypeText;
+  int32_t mSubMenuCode = 0;
+  int16_t mPopupMenuNo = 0;
+
+  FrmYanShi();
+
+  // Own procedures.
+  void pointMove();
+  void setData();
+  void MuBiaoWei();
+  void doNext();
+  void RightKeyMenu();
+  void CSH();
+  void RightKeySub();
+
+  // Tick handlers, public so that a run can be stepped by hand.
+  void TimEnd_Timer();
+  void Timer1_Timer();
+  void Timer2_Timer();
+  void Timer3_Timer();
+  void Timer5_Timer();
+  void Timer6_Timer();
+  void Timer7_Timer();
+  void Timer8_Timer();
+  void Timer9_Timer();
+  void TimerRM_Timer();
+  void TimerRS_Timer();
+
+  // Image1 to Image5 by number; Failure 9 outside 1 to 5.
+  forms::Image& ImageSlot(long k);
+
+ protected:
+  void Form_Load() override;
+  void Form_DblClick() override;
+  void Form_KeyUp(int& key_code, int shift) override;
+
+ private:
+  // Sets mStepLength and the deltas towards (mTargetX, mTargetY).
+  void ReAim();
+  bool PointerArrived() const;
+  void FlashAtPointer();
+  void LayOutTitleRegions();
+  void ClearMenuPictures();
+  // Stages of setData.
+  void LoadOverlays();
+  void LoadAnswerBox();
+  void LoadTargetBox();
+  void LoadTabStep();
+  void ApplyTypingHint();
+  // Stages of the engine.
+  void TabClick();
+  void PickUp();
+  void PrepareTypeText();
+  void DragStart();
+  void OpenDropDown();
+  void ShowMenuRow();
+  void ShowSubRow();
+  void OpenSubmenu(int item);
+  void TravelTick();
+};
+
+// The drop-down rows of a menu-bar step: 20 row tops from the drop-down's top, 330 apart, 45
+// lower after each group of the group digits. Rounded as the window rounds them.
+std::array<int16_t, 21> DropDownRowTops(double dropdown_top, const std::string& groups, double scale_y);
+
+}  // namespace xpexam::demo

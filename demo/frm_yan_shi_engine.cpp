@@ -1,0 +1,209 @@
+// The step engine (Timer2) and the action timers it starts: typing (Timer1), the drag of
+// Image5 (Timer3) and the click flash (Timer5).
+#include <string>
+
+#include "demo/aiming.h"
+#include "demo/demo_files.h"
+#include "demo/frm_yan_shi.h"
+#include "desktop/step_record.h"
+#include "forms/pictures.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+
+namespace xpexam::demo {
+
+using desktop::StepRecord;
+using frame::gDemoRunning;
+using frame::gScaleX;
+using frame::gScaleY;
+using platform::Try;
+
+namespace {
+
+// The leg marker: the green frame parked at -100 while a two-leg step is on its second leg.
+constexpr double kLegMarker = -100;
+
+bool StartsWith(const std::string& s, std::string_view prefix) { return s.rfind(prefix, 0) == 0; }
+
+}  // namespace
+
+void FrmYanShi::TabClick() {
+  const StepRecord rec(frame::gStepLine);
+  Try([&] {
+    const std::string id = rec.OverlayId(mTabImageSlot);
+    forms::Image& slot = ImageSlot(mTabImageSlot);
+    slot.SetPicture(forms::LoadPicture(frame::gDataPath + id + ".mxy"));
+  });
+  Try([&] { Label1.SetVisible(true); });
+  Try([&] { LHelp.SetCaption(mHintText); });
+  Try([&] { Label1.Move(Label1.Left(), Label1.Top(), mTargetBoxWidth * gScaleX, mTargetBoxHeight * gScaleY); });
+  Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
+  Try([&] {
+    mTargetX = CentreOf(Label1.Left(), Label1.Width());
+    mTargetY = CentreOf(Label1.Top(), Label1.Height());
+    ReAim();
+  });
+  Try([&] { Shape4.SetLeft(kLegMarker); });
+}
+
+void FrmYanShi::PickUp() {
+  Try([&] {
+    mTargetX = CentreOf(Label1.Left(), Label1.Width());
+    mTargetY = CentreOf(Label1.Top(), Label1.Height());
+    mBandOn = true;
+    ReAim();
+  });
+  Try([&] { Shape6.Move(Shape4.Left(), Shape4.Top(), 1, 1); });
+  Try([&] { Shape4.Move(kLegMarker, Shape4.Top(), 15); });
+}
+
+void FrmYanShi::PrepareTypeText() {
+  std::string text;
+  Try([&] { text = DemoStepText(StepRecord(frame::gStepLine).Field(109, 3)); });
+  mTypeText = desktop::PromptPart(text);
+}
+
+void FrmYanShi::DragStart() {
+  if (mExtraPointX != 0) mTargetX = mExtraPointX;
+  if (mExtraPointY != 0) mTargetY = mExtraPointY;
+  Try([&] { ReAim(); });
+}
+
+void FrmYanShi::Timer2_Timer() {
+  const StepRecord rec(frame::gStepLine);
+  const std::string c = rec.StepCode();
+  const std::string c3 = c.substr(0, 3);
+  Try([&] {
+    if (c == "0002")
+      Shape5.SetBorderColor(0xFF00);
+    else if (c == "0003" || StartsWith(c, "3") || StartsWith(c, "4"))
+      Shape5.SetBorderColor(0xFFFF);
+    else
+      Shape5.SetBorderColor(0xFF);
+  });
+  if (!gDemoRunning) {
+    Timer2.SetEnabled(false);
+    return;
+  }
+  mPointerX += mDeltaX;
+  mPointerY += mDeltaY;
+  if (mPointerX < 0 || mPointerY < 0 || mPointerX > 12000 || mPointerY > 9000) {
+    doNext();
+    return;
+  }
+  Try([&] { Shape6.Move(Shape6.Left(), Shape6.Top(), 1, 1); });
+  mPointerX += mDeltaX;
+  mPointerY += mDeltaY;
+  const bool leg_marker = Shape4.Left() == kLegMarker;
+  if (c3 == "004" || (c3 == "005" && leg_marker)) {
+    if (c3 == "004" && mBandOn) {
+      Try([&] {
+        Shape6.Move(Shape6.Left(), Shape6.Top(), mPointerX - Shape6.Left() + 120 * gScaleX,
+                    mPointerY - Shape6.Top() + 120 * gScaleY);
+      });
+    }
+    Try([&] {
+      const std::string code = rec.PointerCode();
+      const std::string file = code.substr(0, 1) == "S" ? "ico00.CUR" : "ico" + platform::Right(code, 2) + ".CUR";
+      ImgICO.SetPicture(forms::LoadPicture(frame::gAppPath + "\\" + file));
+    });
+    Try([&] {
+      ImgICO.Move(mPointerX, mPointerY);
+      ImgICO.SetVisible(true);
+    });
+    for (int i = 0; i <= 5; ++i) Try([&] { LPoinB[i].SetEnds(-100, LPoinB[i].Y1(), -100, LPoinB[i].Y2()); });
+    for (int i = 0; i <= 7; ++i) Try([&] { LPoint[i].SetEnds(-100, LPoint[i].Y1(), -100, LPoint[i].Y2()); });
+  } else {
+    Try([&] { ImgICO.SetVisible(false); });
+    Try([&] { pointMove(); });
+  }
+  if (!PointerArrived()) return;
+  FlashAtPointer();
+
+  const std::string param = rec.Field(130, 5);
+  if (param.substr(0, 1) == "X" && param.substr(2, 1) != param.substr(3, 1) && !leg_marker) {
+    TabClick();
+    Timer2_Timer();
+    return;
+  }
+  if (c == "0001" || c == "0002" || c == "0003" || c == "2000" || StartsWith(c, "T") || StartsWith(c, "5") ||
+      leg_marker) {
+    doNext();
+    return;
+  }
+  Try([&] { Shape6.SetVisible(c3 == "004"); });
+  if (c3 == "004" || c3 == "005") {
+    PickUp();
+    Timer2_Timer();
+    return;
+  }
+  if (StartsWith(c, "9") && c != "9999") {
+    doNext();
+  } else if (StartsWith(c, "3") || StartsWith(c, "4")) {
+    RightKeyMenu();
+    Timer2.SetEnabled(false);
+  } else if (c3 == "002") {
+    PrepareTypeText();
+    Timer1.SetEnabled(true);
+    Timer2.SetEnabled(false);
+  } else if (c3 == "800") {
+    DragStart();
+    Timer2.SetEnabled(false);
+    Timer3.SetEnabled(true);
+  } else if (c == "9999") {
+    TimEnd.SetEnabled(true);
+    Timer2.SetEnabled(false);
+  } else if (c == "7000") {
+    OpenDropDown();
+    Timer6.SetEnabled(true);
+    Timer2.SetEnabled(false);
+  }
+}
+
+void FrmYanShi::Timer1_Timer() {
+  if (!gDemoRunning) {
+    Timer1.SetEnabled(false);
+    return;
+  }
+  ++mTypedCount;
+  const std::string c = StepRecord(frame::gStepLine).StepCode();
+  if (c == "0023") {
+    mTypedCount = 300;
+  } else {
+    forms::TextBox& box = c == "0021" ? Text2 : Text1;
+    Try([&] {
+      box.SetText(platform::Left(mTypeText, mTypedCount));
+      box.SetSelStart(mTypedCount);
+    });
+  }
+  if (mTypedCount < platform::Len(mTypeText)) return;
+  mTypedCount = 0;
+  Timer1.SetEnabled(false);
+  doNext();
+}
+
+void FrmYanShi::Timer3_Timer() {
+  if (!gDemoRunning) return;
+  mPointerX += mDeltaX;
+  mPointerY += mDeltaY;
+  pointMove();
+  Image5.Move(mPointerX - Image5.Width() / 2, mPointerY - Image5.Height() / 2);
+  if (!PointerArrived()) return;
+  doNext();
+  Timer3.SetEnabled(false);
+}
+
+void FrmYanShi::Timer5_Timer() {
+  if (!gDemoRunning) return;
+  Shape5.SetVisible(mTicks % 2 == 0);
+  ++mTicks;
+  if (mTicks >= 3) {
+    mTicks = 0;
+    Shape5.SetVisible(false);
+    Timer5.SetEnabled(false);
+  }
+}
+
+}  // namespace xpexam::demo

@@ -1,0 +1,281 @@
+// setData: lays out step mDemoStep of the current question on the demonstration's copy of the
+// desktop. Every statement that fails is skipped; the next one runs.
+#include <string>
+
+#include "demo/demo_files.h"
+#include "demo/frm_yan_shi.h"
+#include "desktop/step_record.h"
+#include "desktop/tab_strip.h"
+#include "forms/pictures.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "session/frm_tm.h"
+
+namespace xpexam::demo {
+
+using desktop::StepRecord;
+using frame::gScaleX;
+using frame::gScaleY;
+using platform::Try;
+
+namespace {
+
+const std::string kZeros20(20, '0');
+
+forms::PicturePtr DataPicture(const std::string& id) { return forms::LoadPicture(frame::gDataPath + id + ".mxy"); }
+
+}  // namespace
+
+void FrmYanShi::LoadOverlays() {
+  const StepRecord rec(frame::gStepLine);
+  for (long k = 1; k <= 5; ++k) {
+    Try([&] {
+      forms::Image& img = ImageSlot(k);
+      if (rec.OverlayHidden(k)) {
+        img.SetVisible(false);
+        return;
+      }
+      Try([&] { img.Move(rec.OverlayX(k) * gScaleX, rec.OverlayY(k) * gScaleY); });
+      if (!rec.OverlayKeepsPicture(k)) Try([&] { img.SetPicture(DataPicture(rec.OverlayId(k))); });
+      img.SetVisible(true);
+    });
+  }
+}
+
+void FrmYanShi::LoadAnswerBox() {
+  const StepRecord rec(frame::gStepLine);
+  if (rec.Field(86, 20) == kZeros20) {
+    Try([&] { Text1.SetVisible(false); });
+    Try([&] { Text2.SetVisible(false); });
+    return;
+  }
+  Try([&] {
+    Text1.SetVisible(true);
+    Text1.Move(rec.TextBoxX() * gScaleX, rec.TextBoxY() * gScaleY, rec.TextBoxWidth() * gScaleX,
+               rec.TextBoxHeight() * gScaleY);
+  });
+  Try([&] { Text1.SetText(DemoStepText(rec.Field(106, 3))); });
+  Try([&] { Text1.SetFocus(); });
+  Try([&] {
+    Text1.SetSelStart(0);
+    Text1.SetSelLength(platform::Len(Text1.Text()));
+  });
+  Try([&] { Text1.SetFontSize(rec.FontSizePoints() * gScaleX); });
+  Try([&] {
+    if (auto style = rec.Style()) {
+      Text1.SetFontBold(style->bold);
+      Text1.SetFontItalic(style->italic);
+      Text1.SetFontUnderline(style->underline);
+    }
+  });
+  Try([&] {
+    if (auto font = rec.FontName()) Text1.SetFontName(*font);
+  });
+  Try([&] {
+    if (auto c = rec.TextColour()) Text1.SetForeColor(*c);
+  });
+  Try([&] {
+    if (auto c = rec.BackColour()) Text1.SetBackColor(*c);
+  });
+}
+
+void FrmYanShi::LoadTargetBox() {
+  const StepRecord rec(frame::gStepLine);
+  if (rec.Field(66, 20) != kZeros20) {
+    Try([&] {
+      Label1.SetVisible(true);
+      Label1.Move(rec.TargetX() * gScaleX, rec.TargetY() * gScaleY);
+      mTargetBoxWidth = rec.TargetWidth();
+      Label1.SetWidth(mTargetBoxWidth * gScaleX);
+      mTargetBoxHeight = rec.TargetHeight();
+      if (mTargetBoxHeight != 0) Label1.SetHeight(mTargetBoxHeight * gScaleY);
+    });
+  } else {
+    Try([&] { Label1.SetVisible(false); });
+    Try([&] { Shape1.SetVisible(false); });
+  }
+  if (mTargetBoxHeight == 0) {
+    Try([&] { Label1.Move(Label1.Left(), Label1.Top(), 1, 1); });
+    Try([&] { Shape1.SetVisible(false); });
+  }
+  Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
+}
+
+void FrmYanShi::LoadTabStep() {
+  const StepRecord rec(frame::gStepLine);
+  const int16_t shown = StepRecord::TabNumber(rec.Field(132, 1));
+  Try([&] { mTabToSelect = StepRecord::TabNumber(rec.Field(133, 1)); });
+  Try([&] { mTabImageSlot = rec.TabImageSlot(); });
+  Try([&] { LHelp.SetCaption("请选择第" + platform::Str(mTabToSelect) + "个选项卡"); });
+  Try([&] {
+    if (auto table = desktop::TabLayoutTable(rec.TabLayout())) mTabTable = std::string(*table);
+  });
+  Try([&] {
+    const std::string page = platform::Mid(mTabTable, 10 * shown, 6);
+    forms::Image& slot = ImageSlot(mTabImageSlot);
+    mTabOriginX = platform::CInt(slot.Left());
+    mTabOriginY = platform::CInt(slot.Top());
+    if (shown != mTabToSelect) Try([&] { slot.SetPicture(DataPicture(page)); });
+  });
+  Try([&] { mTabCount = static_cast<int16_t>(desktop::TabTableValue(mTabTable, 2, 1)); });
+  for (int i = 0; i <= mTabCount; ++i) {
+    Try([&] {
+      LblXXK[i].Move(-1 * gScaleX, desktop::TabTableValue(mTabTable, 3, 4) * gScaleY + mTabOriginY, 1,
+                     desktop::TabTableValue(mTabTable, 7, 3) * gScaleY);
+      LblXXK[i].SetCaption("");
+    });
+  }
+  for (int i = 1; i <= mTabCount; ++i) {
+    Try([&] {
+      const int32_t left = desktop::TabTableValue(mTabTable, 10 * i + 6, 4);
+      const int32_t next = desktop::TabTableValue(mTabTable, 10 * i + 16, 4);
+      const double width = next - left < 0 ? 990 * gScaleX : (next - left) * gScaleX;
+      LblXXK[i].Move(left * gScaleX + mTabOriginX, LblXXK[i].Top(), width);
+    });
+  }
+  Try([&] {
+    LblXXK[0].Move(desktop::TabTableValue(mTabTable, 140, 4) * gScaleX + mTabOriginX,
+                   desktop::TabTableValue(mTabTable, 144, 4) * gScaleY + mTabOriginY,
+                   desktop::TabTableValue(mTabTable, 148, 4) * gScaleX,
+                   desktop::TabTableValue(mTabTable, 152, 4) * gScaleY);
+  });
+  if (shown == mTabToSelect) {
+    Try([&] { Label1.Move(Label1.Left(), Label1.Top(), mTargetBoxWidth * gScaleX, mTargetBoxHeight * gScaleY); });
+    Try([&] { LHelp.SetCaption(mHintText); });
+    Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
+  } else {
+    Try([&] { Label1.Move(Label1.Left(), Label1.Top(), 1, 1); });
+    Try([&] {
+      const forms::Label& tab = LblXXK[mTabToSelect];
+      Shape1.Move(tab.Left(), tab.Top(), tab.Width(), tab.Height());
+    });
+  }
+}
+
+void FrmYanShi::ApplyTypingHint() {
+  const std::string code = StepRecord(frame::gStepLine).StepCode();
+  const std::string caption = LHelp.Caption();
+  if (code == "0020" || code == "0021" || code == "0025") {
+    Try([&] { Shape1.SetVisible(false); });
+    Try([&] { LHelp.SetCaption("输入 " + desktop::PromptPart(caption)); });
+  } else if (code == "0024") {
+    Try([&] { Shape1.SetVisible(false); });
+    Try([&] { LHelp.SetCaption("输入 " + caption + " 并按回车键"); });
+  } else if (code == "0023") {
+    Try([&] { Text1.SetSelLength(0); });
+    Try([&] { Shape1.SetVisible(false); });
+    Try([&] { LHelp.SetCaption("请选中 " + caption); });
+  }
+}
+
+void FrmYanShi::setData() {
+  using namespace frame;
+  Try([&] { Shape5.SetBorderColor(0xFF); });
+  CSH();
+  mTypedCount = 0;
+  Try([&] { Text1.SetFontSize(9 * gScaleX); });
+  Try([&] { Text2.SetFontSize(9 * gScaleX); });
+  mTicks = 0;
+  Try([&] { Shape6.Move(Shape6.Left(), Shape6.Top(), 10, 10); });
+  mBandOn = false;
+  ClearMenuPictures();
+  LayOutTitleRegions();
+  Try([&] { ImgMenuSys.SetVisible(LMainMenu[1].Visible()); });
+  // Past the end of a step file without its final record the last record would be replayed
+  // for ever (a step without travel loads the next one at once): the run ends there instead.
+  bool past_end = false;
+  Try([&] {
+    const long line = static_cast<long>(gFirstLine[gCurQuestion]) + mDemoStep - 1;
+    if (auto rec = ReadLineOrLast(gStepFile, line, &past_end)) gStepLine = *rec;
+  });
+  for (int i = 0; i <= 13; ++i) {
+    Try([&] {
+      LblXXK[i].Move(-1 * gScaleX, -1 * gScaleY, 1, 1);
+      LblXXK[i].SetCaption("");
+    });
+  }
+  const StepRecord rec(gStepLine);
+  if (!rec.KeepsBackground()) Try([&] { SetPicture(DataPicture(rec.BackgroundId())); });
+  LoadOverlays();
+  Try([&] { mExtraPointX = rec.Int(167, 5); });
+  Try([&] { mExtraPointY = rec.Int(172, 5); });
+  LoadAnswerBox();
+  if (rec.HasHintPosition()) {
+    Try([&] {
+      LHelp.SetVisible(true);
+      LHelp.Move(rec.HintX() * gScaleX, rec.HintY() * gScaleY);
+    });
+    Try([&] {
+      if (rec.Field(122, 3) == "000") {
+        LHelp.SetCaption("  ");
+      } else {
+        mHintText = DemoStepText(rec.Field(122, 3));
+        LHelp.SetCaption(mHintText);
+      }
+    });
+  }
+  const bool hints = gRunMode == 1;
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&LHelp, &Shape1, &Shape4})
+    Try([&] { c->SetVisible(hints); });
+  Try([&] {
+    const bool live = rec.Value(125, 10) != 0;
+    for (int i = 1; i <= 9; ++i) LMainMenu[i].SetVisible(live);
+    ImgMenuSys.SetVisible(LMainMenu[1].Visible());
+  });
+  LoadTargetBox();
+  if (rec.IsTabStep()) LoadTabStep();
+  if (rec.Field(187, 10) != "0000000000") {
+    Try([&] {
+      Label4.SetVisible(true);
+      Label4.Move(rec.Label4X() * gScaleX, rec.Label4Y() * gScaleY, rec.Label4Width() * gScaleX,
+                  rec.Label4Height() * gScaleY);
+    });
+  } else {
+    Try([&] { Label4.Move(-1, Label4.Top(), 1, 1); });
+  }
+  Try([&] { Shape4.Move(Label4.Left(), Label4.Top(), Label4.Width(), Label4.Height()); });
+  Try([&] { mStepCode = rec.Int(8, 4); });
+  if (mStepCode == 7000) Try([&] { Label1.Move(Label1.Left(), Label1.Top(), 1, 1); });
+  Try([&] { Timer3.SetEnabled(mStepCode == 8888); });
+  const std::string code = rec.StepCode();
+  if (code == "9999" || past_end) {
+    if (code == "9999") Try([&] { LHelp.SetCaption("操作成功！"); });
+    Try([&] { Shape1.SetVisible(false); });
+    Try([&] { TimEnd.SetEnabled(true); });
+    return;
+  }
+  Try([&] { Shape1.SetVisible(LHelp.Visible()); });
+  if (code == "0021") {
+    Try([&] {
+      Text2.SetText(Text1.Text());
+      Text2.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height());
+      Text2.SetVisible(true);
+      Text1.SetVisible(false);
+    });
+  } else {
+    Try([&] { Text2.SetVisible(false); });
+  }
+  ApplyTypingHint();
+  Try([&] {
+    if (rec.Value(125, 5) > 0 && rec.Field(125, 5) != "11111" && rec.Field(130, 5) == "00000")
+      Shape2.Move(0, 405 * gScaleY, 9000 * gScaleX, 315 * gScaleY);
+    else
+      Shape2.Move(-2, 1, 1, 1);
+  });
+  Try([&] {
+    if (Label1.Height() <= 10 || Label1.Width() <= 10 || !Label1.Visible()) {
+      Shape1.SetVisible(false);
+      Shape1.Move(-2, Shape1.Top(), 1, 1);
+    }
+  });
+  Try([&] {
+    if (session::FrmTm::IsLoaded()) session::FrmTm::Get().SetTopMost(true);
+  });
+  Try([&] { ZOrder(0); });
+  Try([&] { Shape2.SetVisible(LHelp.Visible()); });
+  CSH();
+  MuBiaoWei();
+}
+
+}  // namespace xpexam::demo

@@ -1,0 +1,150 @@
+// A whole demonstration run: the pointer's travel, the click flash, the end that gives the
+// question back to the bar, and the ways of ending a run early.
+#include <gtest/gtest.h>
+
+#include "tests/demo/demo_fixture.h"
+
+namespace xpexam::demo {
+namespace {
+
+using testing::DemoTest;
+using testing::StepLine;
+
+// A click 3000 twips right of the pointer's start (7680, 5760), then the final record.
+class ClickQuestionTest : public DemoTest {
+ protected:
+  ClickQuestionTest() {
+    Picture("100001");
+    Picture("100009");
+    Steps({StepLine({{8, "0001"}, {12, "100001"}, {66, "10380056100060000300"}}),
+           StepLine({{8, "9999"}, {12, "100009"}})});
+    Questions({2});
+    frame::gDoneMark[1] = "F";
+    frame::gQuestionStatus[1] = frame::kStatusOpened;
+    frame::gQuestionStep[1] = 1;
+  }
+};
+
+TEST_F(ClickQuestionTest, ReplayedToItsEndAndHandedBackToTheBar) {
+  FrmYanShi& d = Start();
+  EXPECT_EQ(frame::gRunMode, 1);
+  EXPECT_EQ(d.mDemoStep, 1);
+  EXPECT_EQ(forms::PictureId(d.Picture()), "100001");
+  EXPECT_TRUE(d.Timer2.Enabled());
+  EXPECT_DOUBLE_EQ(d.mStepLength, 200);
+  EXPECT_EQ(d.mDeltaX, 200);
+  EXPECT_EQ(d.mDeltaY, 0);
+  // Two advances a tick; the 7th tick arrives 200 short of the target and flashes there.
+  for (int k = 1; k <= 6; ++k) {
+    in_.Wait(100);
+    forms::Pump();
+    ASSERT_EQ(d.mPointerX, 7680 + 400 * k) << k;
+    EXPECT_EQ(d.mDemoStep, 1);
+  }
+  EXPECT_EQ(d.LPoint[0].X1(), 7680 + 2400 + 60);
+  in_.Wait(100);
+  forms::Pump();
+  EXPECT_EQ(d.mPointerX, 10480);
+  EXPECT_EQ(d.Shape5.Left(), 10300);
+  EXPECT_EQ(d.Shape5.Top(), 5580);
+  EXPECT_TRUE(d.Timer5.Enabled());
+  EXPECT_EQ(d.Shape5.BorderColor(), 0xFFu);
+  // The final record is loaded in the same tick.
+  EXPECT_EQ(d.mDemoStep, 2);
+  EXPECT_EQ(d.LHelp.Caption(), "操作成功！");
+  EXPECT_TRUE(d.TimEnd.Enabled());
+  EXPECT_EQ(forms::PictureId(d.Picture()), "100009");
+
+  in_.Wait(100);
+  forms::Pump();
+  EXPECT_TRUE(d.Shape5.Visible());  // first flash tick shows the ring
+  in_.Wait(300);
+  forms::Pump();
+  ASSERT_TRUE(FrmYanShi::IsLoaded());  // the flash shared the end timer's count
+  in_.Wait(100);
+  forms::Pump();
+  EXPECT_FALSE(FrmYanShi::IsLoaded());
+  EXPECT_FALSE(frame::gDemoRunning);
+  EXPECT_TRUE(Desk().Visible());
+  EXPECT_TRUE(Bar().Visible());
+  EXPECT_TRUE(Bar().TimerREDO.Enabled());
+
+  in_.Wait(100);
+  forms::Pump();
+  EXPECT_FALSE(Bar().TimerREDO.Enabled());
+  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened);
+  EXPECT_EQ(frame::gDoneMark[1], "F");
+  EXPECT_EQ(frame::gRunMode, 2);
+}
+
+TEST_F(ClickQuestionTest, StoppedRunIdlesAndStillEndsOnEsc) {
+  FrmYanShi& d = Start();
+  in_.Wait(200);
+  forms::Pump();
+  const int32_t x = d.mPointerX;
+  frame::gDemoRunning = false;
+  in_.Wait(1000);
+  forms::Pump();
+  EXPECT_EQ(d.mPointerX, x);
+  EXPECT_FALSE(d.Timer2.Enabled());
+  d.doNext();
+  EXPECT_EQ(d.mDemoStep, 1);
+  EXPECT_TRUE(FrmYanShi::IsLoaded());
+
+  in_.KeyUp(65);  // any other key does nothing
+  in_.Wait(500);
+  forms::Pump();
+  ASSERT_TRUE(FrmYanShi::IsLoaded());
+  in_.KeyUp(27);
+  in_.Wait(200);
+  in_.DblClick(Desk().Left() / 15 + 5, Desk().Top() / 15 + 5);  // a second request changes nothing
+  in_.Wait(200);
+  forms::Pump();
+  EXPECT_FALSE(FrmYanShi::IsLoaded());
+  EXPECT_TRUE(Bar().Visible());
+  EXPECT_EQ(frame::gCurStep, 1);
+}
+
+TEST_F(DemoTest, QuestionTextLabelAndPlacementOverTheDesktop) {
+  Steps({StepLine({{8, "9999"}})});
+  Questions({1});
+  struct Case {
+    std::string text;
+    double height;
+  };
+  for (const Case& c : {Case{"", 195}, Case{"一二三四五六七八九十一二三", 195}, Case{"一二三四五六七八九十一二三四", 375}}) {
+    Bar().RtbTM.SetText("  " + c.text + " ");
+    FrmYanShi& d = Start();
+    EXPECT_EQ(d.ImgLogo.Caption(), c.text);
+    EXPECT_DOUBLE_EQ(d.ImgLogo.Height(), c.height) << c.text;
+    EXPECT_DOUBLE_EQ(d.Left(), Desk().Left());
+    EXPECT_DOUBLE_EQ(d.Top(), Desk().Top());
+    EXPECT_DOUBLE_EQ(d.Width(), 12000);
+    EXPECT_EQ(d.mPointerX, 7680);
+    d.Unload();
+  }
+}
+
+}  // namespace
+}  // namespace xpexam::demo
+
+namespace xpexam::demo {
+namespace {
+
+TEST_F(DemoTest, StepFileEndingWithoutItsFinalRecordEndsTheRun) {
+  // Steps without travel load the next one at once; replaying the last one would never end.
+  Steps({StepLine({{8, "6013"}}), StepLine({{8, "6013"}})});
+  Questions({3});
+  FrmYanShi& d = Start();
+  EXPECT_EQ(d.mDemoStep, 3);
+  EXPECT_TRUE(d.TimEnd.Enabled());
+  EXPECT_FALSE(d.Timer2.Enabled());
+  in_.Wait(400);
+  forms::Pump();
+  EXPECT_FALSE(FrmYanShi::IsLoaded());
+  EXPECT_TRUE(Bar().Visible());
+}
+
+}  // namespace
+}  // namespace xpexam::demo
