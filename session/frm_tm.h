@@ -74,7 +74,7 @@ class FrmTm : public forms::FormOf<FrmTm> {
   forms::Timer TimKsModel{*this, "TimKsModel", 500, true};
   forms::Timer TimStartYS{*this, "TimStartYS", 100, false};
   // The exam clock; its tick belongs to the exam windows (frm_tm_exam.cpp).
-  forms::Timer TimeKS{*this, "TimeKS", 1000, true};
+  forms::Timer TimeKS{*this, "TimeKS", 60000, true};
 
   int16_t mCurPage = 0;
   int16_t mLastPage = 0;

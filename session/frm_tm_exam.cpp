@@ -1,24 +1,51 @@
-// The question bar's exam buttons and clock. The bar's own part of each is here; the exam
-// windows (hand-in confirmation, answer prompt) and the clock's tick are added with them.
+// The question bar in a mock exam: the 50-minute clock, the hand-in button and the button
+// that shows the answer at once.
+#include "desktop/frm_main.h"
+#include "forms/msgbox.h"
+#include "frame/frm_ime.h"
 #include "frame/frm_picture.h"
+#include "frame/module_state.h"
 #include "platform/failure.h"
+#include "platform/strings.h"
+#include "session/frm_czts.h"
+#include "session/frm_end.h"
 #include "session/frm_tm.h"
 
 namespace xpexam::session {
 
+using frame::gMinutesLeft;
 using platform::Try;
 
 void FrmTm::HandIn() {
   Try([&] { SetLeft(0); });
   Try([&] { SetTop(0); });
   Try([&] { SetVisible(false); });
+  Try([] { FrmEnd1::Get().ShowModal(); });
 }
 
 void FrmTm::SeeAnswerNow() {
   Try([] { frame::FrmPicture::Get().SetVisible(false); });
   Try([&] { Image2.SetCaption("显示图片"); });
+  Try([] { FrmCZTS::Get().ShowModal(); });
 }
 
-void FrmTm::TimeKS_Timer() {}
+void FrmTm::TimeKS_Timer() {
+  if (frame::gSessionKind != 0 && frame::gSessionKind != 8) {
+    TimeKS.SetEnabled(false);
+    return;
+  }
+  Try([&] { LblTime.SetCaption("剩余" + std::to_string(gMinutesLeft) + "分钟"); });
+  Try([&] { LblTimeJD.SetWidth((50 - gMinutesLeft) * PTime.Width() / 50); });
+  Try([&] { gMinutesLeft = platform::CInt(gMinutesLeft - 1.0); });
+  if (gMinutesLeft != 0) return;
+  Try([] { forms::MsgBox("时间已到，自动交卷！", forms::kOkOnly, frame::gModuleName); });
+  Try([&] { TimeKS.SetEnabled(false); });
+  // A confirmation already on its way leads to the hand-in by itself.
+  if (FrmEnd1::IsLoaded() || FrmEnd2::IsLoaded()) return;
+  // The modal windows the clock may have run out in make way for the confirmations.
+  if (FrmCZTS::IsLoaded()) Try([] { FrmCZTS::Get().Unload(); });
+  if (frame::FrmIME::IsLoaded()) Try([] { frame::FrmIME::Get().Unload(); });
+  Try([] { FrmEnd1::Get().ShowModal(); });
+}
 
 }  // namespace xpexam::session

@@ -1,0 +1,275 @@
+// A mock exam from the sign-in to the hand-in: the sign-in page, the clock, the two
+// confirmations and the answer prompt.
+#include <gtest/gtest.h>
+
+#include "forms/backend.h"
+#include "session/frm_chengji.h"
+#include "session/frm_czts.h"
+#include "session/frm_end.h"
+#include "session/frm_logon.h"
+#include "tests/session/exam_fixture.h"
+
+namespace xpexam::session {
+namespace {
+
+using testing::ExamTest;
+
+TEST(SignInNumbers, SeatAndIdAreCompletedFromTheLeft) {
+  EXPECT_EQ(SeatNumber("7"), "07");
+  EXPECT_EQ(SeatNumber("123"), "23");
+  EXPECT_EQ(SeatNumber("05"), "05");
+  EXPECT_EQ(SeatNumber(" "), "00");
+  EXPECT_EQ(IdCardNumber("1234"), "01198001011234" "1234");
+  EXPECT_EQ(IdCardNumber("32010219991231567x"), "32010219991231567x");
+  EXPECT_EQ(IdCardNumber(""), kSampleIdCard);
+}
+
+class SignInTest : public ExamTest {
+ protected:
+  FrmLogon& Logon() {
+    auto& logon = FrmLogon::Get();
+    logon.Show();
+    in_.Wait(100);
+    forms::Pump();
+    return logon;
+  }
+};
+
+TEST_F(SignInTest, TheIdBoxTakesDigitsAndACheckLetterLast) {
+  auto& box = Logon().TxtSFZ;
+  box.SetText("1234");
+  box.SetFocus();
+  box.SetSelStart(4);
+  in_.Type("Xa5");
+  in_.Key('X', forms::kShiftMask);
+  forms::Pump();
+  EXPECT_EQ(box.Text(), "12345");
+  box.SetText("12345678901234567");
+  box.SetSelStart(17);
+  in_.Type("x");
+  forms::Pump();
+  EXPECT_EQ(box.Text(), "12345678901234567x");
+}
+
+TEST_F(SignInTest, SigningInShowsTheCandidateThenOpensTheExamAtQuestionOne) {
+  frame::gCandidateName = "张三";
+  frame::gCurQuestion = 7;
+  frame::gAllowBarUnload = true;
+  auto& logon = Logon();
+  EXPECT_TRUE(logon.Picture1.Visible());
+  EXPECT_FALSE(logon.Picture2.Visible());
+  EXPECT_EQ(frame::gIndexFile, frame::gDataPath + "288850.mxy");
+  logon.TxtZwh.SetText("7");
+  logon.TxtSFZ.SetText("1234");
+  logon.CmdLog.Click();
+  EXPECT_FALSE(frame::gAllowBarUnload);
+  EXPECT_EQ(frame::gSeatNo, "07");
+  EXPECT_EQ(frame::gSittingNo, "18");
+  EXPECT_EQ(frame::gIdCardNo, "011980010112341234");
+  EXPECT_EQ(frame::gArchiveNo, "888888");
+  EXPECT_EQ(logon.LblName.Caption(), "张三");
+  EXPECT_EQ(logon.LblKm.Caption(), "XP模块");
+  EXPECT_EQ(logon.LblDah.Caption(), "888888");
+  EXPECT_EQ(logon.LblCC.Caption(), "18");
+  EXPECT_EQ(logon.LblDate.Caption(), "2026年01月01日");
+  EXPECT_FALSE(logon.Picture1.Visible());
+  EXPECT_TRUE(logon.Picture2.Visible());
+
+  // At scale 1 the strip is passed on the 7th tick.
+  in_.Wait(600);
+  forms::Pump();
+  EXPECT_TRUE(FrmLogon::IsLoaded());
+  EXPECT_EQ(frame::gExamStartTime, "-1");
+  in_.Wait(100);
+  forms::Pump();
+  EXPECT_FALSE(FrmLogon::IsLoaded());
+  EXPECT_EQ(frame::gExamStartTime, "2026-01-01 09:00:00");
+  EXPECT_EQ(frame::gCurQuestion, 1);
+  EXPECT_TRUE(Bar().Visible());
+  EXPECT_TRUE(Desk().Visible());
+  EXPECT_TRUE(Bar().TimerREDO.Enabled());
+}
+
+TEST_F(SignInTest, ExitAnsweredNoKeepsThePage) {
+  frame::gSettings[0] = "XP";
+  auto& logon = Logon();
+  logon.TxtZwh.SetText("12");
+  AnswerBox("Button2");
+  logon.CmdExit.Click();
+  EXPECT_EQ(box_prompt_, "确实要退出考试系统吗？");
+  EXPECT_EQ(box_title_, "XPQuellix");
+  ASSERT_TRUE(FrmLogon::IsLoaded());
+  EXPECT_EQ(logon.TxtZwh.Text(), "12");
+  EXPECT_TRUE(logon.Picture1.Visible());
+}
+
+class ClockTest : public ExamTest {
+ protected:
+  ClockTest() {
+    Desk().Show();
+    Bar().Show();
+    for (long i = 1; i <= 40; ++i) frame::gQuestionStatus[i] = 5;
+  }
+  void Minutes(int n) {
+    in_.Wait(60000LL * n);
+    forms::Pump();
+  }
+};
+
+TEST_F(ClockTest, ThePracticeClockStopsAtItsFirstTick) {
+  frame::gSessionKind = 20;
+  Bar().LblTime.SetCaption("");
+  Minutes(1);
+  EXPECT_FALSE(Bar().TimeKS.Enabled());
+  EXPECT_EQ(Bar().LblTime.Caption(), "");
+  EXPECT_EQ(frame::gMinutesLeft, 50);
+}
+
+TEST_F(ClockTest, TheStripShowsTheCountBeforeTheTick) {
+  frame::gSessionKind = 8;
+  Minutes(3);
+  EXPECT_EQ(Bar().LblTime.Caption(), "剩余48分钟");
+  EXPECT_DOUBLE_EQ(Bar().LblTimeJD.Width(), 2 * Bar().PTime.Width() / 50);
+  EXPECT_EQ(frame::gMinutesLeft, 47);
+}
+
+TEST_F(ClockTest, TimeOutAsksForTheHandInAndBackRunsOnWithoutTheClock) {
+  frame::gMinutesLeft = 2;
+  in_.Wait(120000);
+  AnswerBox("Button1");
+  in_.Call([] {
+    ASSERT_TRUE(FrmEnd1::IsLoaded());
+    EXPECT_TRUE(FrmEnd1::Get().Visible());
+    EXPECT_TRUE(FrmTm::Get().Visible());
+    FrmEnd1::Get().Command2.Click();
+  });
+  forms::Pump();
+  EXPECT_EQ(box_prompt_, "时间已到，自动交卷！");
+  EXPECT_EQ(box_title_, "XP模块");
+  EXPECT_FALSE(FrmEnd1::IsLoaded());
+  EXPECT_FALSE(Bar().TimeKS.Enabled());
+  EXPECT_EQ(Bar().LblTime.Caption(), "剩余1分钟");
+  EXPECT_DOUBLE_EQ(Bar().LblTimeJD.Width(), 49 * Bar().PTime.Width() / 50);
+  Minutes(5);
+  EXPECT_EQ(frame::gMinutesLeft, 0);
+  EXPECT_TRUE(Bar().Visible());
+}
+
+TEST_F(ClockTest, BackFromEitherConfirmationDocksTheBarAgain) {
+  for (int second : {0, 1}) {
+    in_.Call([second] {
+      EXPECT_FALSE(FrmTm::Get().Visible());
+      EXPECT_DOUBLE_EQ(FrmTm::Get().Left(), 0);
+      if (second) FrmEnd1::Get().Command1.Click();
+    });
+    in_.Call([second] {
+      if (second) {
+        EXPECT_FALSE(FrmEnd1::IsLoaded());
+        FrmEnd2::Get().Command2.Click();
+      } else {
+        FrmEnd1::Get().Command2.Click();
+      }
+    });
+    Bar().CmdGN[8].Click();
+    forms::Pump();
+    EXPECT_TRUE(Bar().Visible()) << second;
+    EXPECT_DOUBLE_EQ(Bar().Left() + Bar().Width(), Desk().Left() + Desk().Width());
+    EXPECT_DOUBLE_EQ(Bar().Top() + Bar().Height(), Desk().Top() + Desk().Height());
+    EXPECT_TRUE(Bar().TimeKS.Enabled());
+  }
+}
+
+TEST_F(ClockTest, TheFirstConfirmationWarnsOfOpenOrBookmarkedQuestions) {
+  struct Case {
+    int16_t status;
+    bool warns;
+  } cases[] = {{1, false}, {5, false}, {0, true}, {2, true}, {3, true}, {7, true}, {4, true}, {6, true}};
+  for (const Case& c : cases) {
+    for (long i = 1; i <= 40; ++i) frame::gQuestionStatus[i] = 1;
+    frame::gQuestionStatus[40] = c.status;
+    auto& end1 = FrmEnd1::Get();
+    EXPECT_EQ(end1.Label1.Caption(), c.warns ? "您还有题目未做或仍处于标识状态！\r\n\r\n您是否确定交卷?" : "\r\n您是否确定交卷?")
+        << c.status;
+    end1.Unload();
+  }
+}
+
+TEST_F(ClockTest, TheFinalHandInClosesTheExamAndOpensTheReport) {
+  frame::gMinutesLeft = 30;
+  in_.Call([] { FrmEnd1::Get().Command1.Click(); });
+  in_.Call([] {
+    EXPECT_EQ(FrmEnd2::Get().Label1.Caption(), "按“交卷”后您将退出本场考试，并且不能重新登录!\r\n\r\n是否确定交卷?");
+    FrmEnd2::Get().Command1.Click();
+  });
+  Bar().CmdGN[8].Click();
+  forms::Pump();
+  EXPECT_EQ(frame::gMinutesLeft, 50);
+  EXPECT_TRUE(frame::gAllowBarUnload);
+  EXPECT_FALSE(FrmTm::IsLoaded());
+  EXPECT_FALSE(desktop::FrmMain::IsLoaded());
+  EXPECT_FALSE(FrmEnd2::IsLoaded());
+  ASSERT_TRUE(FrmChengji::IsLoaded());
+  EXPECT_TRUE(FrmChengji::Get().Visible());
+}
+
+TEST_F(ClockTest, TimeOutInTheAnswerPromptHandsInOnce) {
+  frame::gMinutesLeft = 1;
+  in_.Call([this] {
+    in_.Wait(60000);
+    AnswerBox("Button1");
+    in_.Call([] {
+      EXPECT_FALSE(FrmCZTS::IsLoaded());
+      FrmEnd1::Get().Command1.Click();
+    });
+    in_.Call([] { FrmEnd2::Get().Command1.Click(); });
+  });
+  Bar().CmdGN[10].Click();
+  forms::Pump();
+  EXPECT_FALSE(FrmTm::IsLoaded());
+  EXPECT_TRUE(FrmChengji::IsLoaded());
+}
+
+class AnswerPromptTest : public ClockTest {};
+
+TEST_F(AnswerPromptTest, NoKeepsThePromptAndBackLeavesTheExam) {
+  frame::gExamStartTime = "2026-01-01 08:00:00";
+  in_.Call([this] {
+    AnswerBox("Button2");
+    in_.Call([] {
+      EXPECT_TRUE(FrmCZTS::IsLoaded());
+      FrmCZTS::Get().Label2.Click();
+    });
+    FrmCZTS::Get().Command2.Click();
+  });
+  Bar().CmdGN[10].Click();
+  forms::Pump();
+  EXPECT_EQ(box_title_, "不建议您立即看答案");
+  EXPECT_FALSE(FrmCZTS::IsLoaded());
+  EXPECT_EQ(frame::gRunMode, 3);
+  EXPECT_EQ(frame::gExamStartTime, "2026-01-01 08:00:00");
+}
+
+TEST_F(AnswerPromptTest, YesTurnsTheExamIntoPractice) {
+  frame::gExamStartTime = "2026-01-01 08:00:00";
+  frame::gAllowBarUnload = true;
+  Bar().Image2.SetCaption("隐藏图片");
+  in_.Call([this] {
+    AnswerBox("Button1");
+    FrmCZTS::Get().Command2.Click();
+  });
+  Bar().CmdGN[10].Click();
+  forms::Pump();
+  EXPECT_FALSE(FrmCZTS::IsLoaded());
+  EXPECT_EQ(Bar().Image2.Caption(), "显示图片");
+  EXPECT_EQ(frame::gRunMode, 2);
+  EXPECT_EQ(frame::gExamStartTime, "-1");
+  EXPECT_FALSE(frame::gAllowBarUnload);
+  EXPECT_TRUE(frame::gDemoRunning);
+  frame::gDemoRunning = false;
+  for (int i = 5; i <= 7; ++i) EXPECT_TRUE(Bar().CmdGN[i].Visible()) << i;
+  for (int i = 8; i <= 10; ++i) EXPECT_FALSE(Bar().CmdGN[i].Visible()) << i;
+  EXPECT_TRUE(Bar().TimeKS.Enabled());
+}
+
+}  // namespace
+}  // namespace xpexam::session
