@@ -229,6 +229,23 @@ TEST_F(ClockTest, TimeOutInTheAnswerPromptHandsInOnce) {
   EXPECT_TRUE(FrmChengji::IsLoaded());
 }
 
+TEST_F(ClockTest, TimeOutDuringTheFirstConfirmationOnlySaysSo) {
+  frame::gMinutesLeft = 1;
+  in_.Call([this] {
+    in_.Wait(60000);
+    AnswerBox("Button1");
+    in_.Call([] {
+      EXPECT_FALSE(FrmTm::Get().TimeKS.Enabled());
+      FrmEnd1::Get().Command2.Click();
+    });
+  });
+  Bar().CmdGN[8].Click();
+  forms::Pump();
+  EXPECT_EQ(box_prompt_, "时间已到，自动交卷！");
+  EXPECT_FALSE(FrmEnd1::IsLoaded());
+  EXPECT_TRUE(Bar().Visible());
+}
+
 class AnswerPromptTest : public ClockTest {};
 
 TEST_F(AnswerPromptTest, NoKeepsThePromptAndBackLeavesTheExam) {
