@@ -35,7 +35,8 @@ HandInConfirmation::HandInConfirmation(forms::Form& form)
 void HandInConfirmation::LoadLayout() {
   // Missing pictures leave a plain window and plain buttons that still work.
   Try([&] { form_.SetIcon(DataPicture("l62011")); });
-  form_.Move(form_.Left(), form_.Top(), ScaleX(4410), ScaleY(2670));
+  // The buttons lie near the bottom of the design: the title bar comes on top of it.
+  form_.Move(form_.Left(), form_.Top(), ScaleX(4410), ScaleY(2670) + form_.Height() - form_.ScaleHeight());
   Command1.Move(ScaleX(600), ScaleY(2160), ScaleX(1320), ScaleY(420));
   Command2.Move(ScaleX(2400), ScaleY(2160), ScaleX(1320), ScaleY(420));
   Try([&] { Command1.SetPicture(DataPicture("l01041")); });
