@@ -282,6 +282,7 @@ TEST_F(AnswerPromptTest, YesTurnsTheExamIntoPractice) {
   EXPECT_EQ(frame::gExamStartTime, "-1");
   EXPECT_FALSE(frame::gAllowBarUnload);
   EXPECT_TRUE(frame::gDemoRunning);
+  EXPECT_TRUE(Bar().TimStartYS.Enabled());
   frame::gDemoRunning = false;
   for (int i = 5; i <= 7; ++i) EXPECT_TRUE(Bar().CmdGN[i].Visible()) << i;
   for (int i = 8; i <= 10; ++i) EXPECT_FALSE(Bar().CmdGN[i].Visible()) << i;

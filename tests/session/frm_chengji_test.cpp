@@ -195,6 +195,8 @@ TEST_F(RedoTest, TheWrongQuestionsAreAssembledIntoSlot19) {
   EXPECT_FALSE(FrmChengji::IsLoaded());
   EXPECT_TRUE(Bar().Visible());
   EXPECT_FALSE(Bar().TimeKS.Enabled());
+  EXPECT_TRUE(Bar().CmTNO[3].Visible());
+  EXPECT_FALSE(Bar().CmTNO[4].Visible());
 }
 
 TEST_F(RedoTest, NoWrongQuestionsLeaveBothFilesEmpty) {
@@ -203,6 +205,7 @@ TEST_F(RedoTest, NoWrongQuestionsLeaveBothFilesEmpty) {
   EXPECT_EQ(frame::gQuestionCount, 0);
   EXPECT_EQ(File("data/288819.mxy"), "");
   EXPECT_EQ(File("data/288869.mxy"), "");
+  for (int i = 1; i <= 40; ++i) EXPECT_FALSE(Bar().CmTNO[i].Visible()) << i;
 }
 
 }  // namespace
