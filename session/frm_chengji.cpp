@@ -13,6 +13,7 @@
 #include "platform/textfile.h"
 #include "session/frm_tm.h"
 #include "session/record_files.h"
+#include "session/session_hooks.h"
 
 namespace xpexam::session {
 
@@ -200,6 +201,7 @@ void FrmChengji::Command2_Click() {
   if (desktop::FrmMain::IsLoaded()) desktop::FrmMain::Get().Unload();
   Unload();
   gReturnButton = 17;
+  if (EnableHomeReturn) EnableHomeReturn();
   home::FrmFengmian::Get().Show();
 }
 
