@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/backend.h"
+#include "home/frm_fengmian.h"
 #include "session/frm_chengji.h"
 #include "session/frm_czts.h"
 #include "session/frm_end.h"
@@ -101,6 +102,16 @@ TEST_F(SignInTest, ExitAnsweredNoKeepsThePage) {
   ASSERT_TRUE(FrmLogon::IsLoaded());
   EXPECT_EQ(logon.TxtZwh.Text(), "12");
   EXPECT_TRUE(logon.Picture1.Visible());
+}
+
+TEST_F(SignInTest, ExitAnsweredYesGoesBackToTheHomeWindow) {
+  auto& logon = Logon();
+  AnswerBox("Button1");
+  logon.CmdExit.Click();
+  EXPECT_FALSE(FrmLogon::IsLoaded());
+  EXPECT_TRUE(home::FrmFengmian::IsLoaded());
+  EXPECT_FALSE(FrmTm::IsLoaded());
+  EXPECT_EQ(frame::gExamStartTime, "-1");
 }
 
 class ClockTest : public ExamTest {
