@@ -78,7 +78,8 @@ class PushButton : public Control {
 
 class MessageBoxForm : public Form {
  public:
-  MessageBoxForm(const std::string& prompt, int buttons, const std::string& title) : Form("MsgBox"), icon_(buttons & 0x70) {
+  MessageBoxForm(const std::string& prompt, int buttons, const std::string& title)
+      : Form("MsgBox"), icon_(buttons & 0x70), default_button_((buttons & kDefaultButton2) ? 1 : 0) {
     SetBorderStyle(3);
     SetCaption(title.empty() ? Title() : title);
     SetStartUpPosition(2);
@@ -132,6 +133,12 @@ class MessageBoxForm : public Form {
   }
   void Form_KeyDown(int& key, int shift) override {
     if (shift == 0) Key(key);
+  }
+  void Form_Activate() override {
+    if (default_button_ > 0 && default_button_ < static_cast<int>(buttons_.size())) {
+      platform::Try([&] { buttons_[default_button_]->SetFocus(); });
+      default_button_ = 0;
+    }
   }
   void PaintBackground(Painter& p, const Rect&) override {
     if (!icon_) return;
@@ -201,6 +208,7 @@ class MessageBoxForm : public Form {
   }
 
   int icon_;
+  int default_button_;
   int cancel_ = 0;
   int result_ = 0;
   Label prompt_{*this, "Prompt"};

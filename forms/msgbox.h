@@ -13,6 +13,8 @@ constexpr int kCritical = 16;
 constexpr int kQuestion = 32;
 constexpr int kExclamation = 48;
 constexpr int kInformation = 64;
+// The second button is the default (it has the focus, so Enter chooses it).
+constexpr int kDefaultButton2 = 256;
 // Answers.
 constexpr int kOk = 1;
 constexpr int kCancel = 2;

@@ -140,7 +140,7 @@ void FrmLogon::Timer2_Timer() {
 }
 
 void FrmLogon::CmdExit_Click() {
-  const int answer = forms::MsgBox("确实要退出考试系统吗？", forms::kYesNo + forms::kQuestion, gSettings[0] + "Quellix");
+  const int answer = forms::MsgBox("确实要退出考试系统吗？", forms::kYesNo + forms::kQuestion + forms::kDefaultButton2, gSettings[0] + "Quellix");
   if (answer != forms::kYes) return;
   Unload();
   home::FrmFengmian::Get().Show();

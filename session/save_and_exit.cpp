@@ -98,7 +98,7 @@ void SaveSessionRecords() {
         "本次答对的题目要从“错题复习”中去掉吗？\r\n"
         "如果你认为掌握的还不太好，建议你点“否”，把它们保留在错题记录中。";
     int answer = forms::kNo;
-    Try([&] { answer = forms::MsgBox(prompt, forms::kYesNo + forms::kQuestion); });
+    Try([&] { answer = forms::MsgBox(prompt, forms::kYesNo + forms::kQuestion + forms::kDefaultButton2); });
     if (answer == forms::kYes) {
       Try([&] {
         const std::string file = PaperWrongFile(frame::gListIndex);

@@ -154,6 +154,7 @@ TEST_F(MenuTest, ItemsKeepTheirArrayPlaceAndIndexOrder) {
 }
 
 // A window that asks a question with the system message box.
+int g_ask_buttons = kYesNo | kQuestion;
 class FrmAsk : public FormOf<FrmAsk> {
  public:
   Label Label1{*this, "Label1"};
@@ -162,7 +163,7 @@ class FrmAsk : public FormOf<FrmAsk> {
     SetBorderStyle(0);
     Move(0, 0, 3000, 3000);
     Label1.Move(0, 0, 3000, 3000);
-    Label1.Click = [] { (*g_log)("answer " + std::to_string(MsgBox("退出系统？", kYesNo | kQuestion, "退出系统"))); };
+    Label1.Click = [] { (*g_log)("answer " + std::to_string(MsgBox("退出系统？", g_ask_buttons, "退出系统"))); };
     Timer1.Tick = [] { (*g_log)("tick"); };
   }
 };
@@ -206,6 +207,18 @@ TEST_F(MenuTest, MessageBoxAnswersFromClicksAndKeys) {
     Pump();
     EXPECT_EQ(log_.lines, (Lines{c.expected, "FrmAsk"}));
   }
+}
+
+TEST_F(MenuTest, MessageBoxWithNoAsDefaultAnswersNoOnEnter) {
+  FrmMenu::Get().Hide();
+  FrmAsk::Get().Timer1.SetEnabled(false);
+  g_ask_buttons = kYesNo | kQuestion | kDefaultButton2;
+  FrmAsk::Get().Show();
+  in_.Click(50, 50);
+  in_.Key(kKeyReturn);
+  Pump();
+  g_ask_buttons = kYesNo | kQuestion;
+  EXPECT_EQ(log_.lines, (Lines{"answer 7"}));
 }
 
 TEST_F(MenuTest, MessageBoxButtonClick) {
