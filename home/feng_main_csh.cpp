@@ -32,10 +32,16 @@ void FrmFengmian::FengMainCsh() {
   TryReport(kTag, [&] { frame::gUseIme = platform::Val(ime_line) != 0; });
 
   TryReport(kTag, [this] { SetCaption("Tavrelo"); });
+  TryReport(kTag, [this] { LblCaption.Move(frame::ScaleX(240), frame::ScaleY(120)); });
+  TryReport(kTag, [this] { LblCaption.SetFontSize(frame::ScaleX(10)); });
   TryReport(kTag, [&] { LblInfo[0].SetCaption("题库版本：V" + version_line); });
+  TryReport(kTag, [this] { LblCaption.SetCaption(frame::gModuleTitle); });
 
   ReadBankLayout();
+  LayOutButtons();
   NormaliseUnitProgress();
+  LayOutUnitPanel();
+  ClickBotn_Click(49);
 }
 
 }  // namespace xpexam::home

@@ -3,6 +3,7 @@
 #include "forms/color.h"
 #include "forms/graphics.h"
 #include "forms/pictures.h"
+#include "frame/data_picture.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "home/frame_dialogs.h"
@@ -45,6 +46,34 @@ FrmFengmian::FrmFengmian() {
   LblAD.SetFontName("宋体");
   LblInfo.Click = [this](int index) { LblInfo_Click(index); };
   LblAD.Click = [this] { LblAD_Click(); };
+  picShouYe.Move(0, 0, 12000, 3000);
+  PicTOP.Move(0, 0, 12000, 1650);
+  lblMove.SetBackStyle(0);
+  LblCaption.SetBackStyle(0);
+  LblCaption.SetAutoSize(true);
+  for (int i : LblUnitDQCAP.Indexes()) {
+    LblUnitDQCAP[i].SetBackStyle(0);
+    LblUnitDQCAP[i].SetAutoSize(true);
+  }
+  LblUnitDQCAP[0].SetCaption("学习进度信息");
+  ImgUnitD.SetStretch(true);
+  ImgUnitC.SetStretch(true);
+  PicUnitLeft.Move(0, 0, 2730, 6870);
+  for (int i = 0; i <= 99; ++i) ClickBotn.Add(ButtonContainer(i), i);
+  ClickBotn.Click = [this](int index) { ClickBotn_Click(index); };
+  // The tab bar, the panels and the banner cover the home view's buttons.
+  for (forms::PictureBox* cover : {&PicTOP, &PicTiKu, &PicKaCH, &PicBiaoZhi, &PicCuoTi, &PicHelp, &PicAd})
+    cover->ZOrder(0);
+}
+
+forms::Container& FrmFengmian::ButtonContainer(int index) {
+  if (index >= 13 && index <= 19) return PicTOP;
+  if (index == 20 || (index >= 37 && index <= 39) || (index >= 47 && index <= 69)) return PicTiKu;
+  if (index == 21 || (index >= 28 && index <= 31) || index >= 70) return PicKaCH;
+  if (index == 22 || index == 23 || index == 40 || index == 41) return PicBiaoZhi;
+  if (index == 24 || index == 25 || index == 42 || index == 43) return PicCuoTi;
+  if (index >= 32 && index <= 36) return PicHelp;
+  return *this;
 }
 
 void FrmFengmian::Form_Load() {
@@ -54,6 +83,20 @@ void FrmFengmian::Form_Load() {
   TryReport(kLoadTag, [this] { SetHeight(ScaleY(9000)); });
   TryReport(kLoadTag, [this] { SetIcon(forms::LoadPicture(gDataPath + "l62011" + ".mxy")); });
   TryReport(kLoadTag, [this] { SetPicture(forms::LoadPicture(gDataPath + "l20060" + ".mxy")); });
+  TryReport(kLoadTag, [this] { picShouYe.Move(0, 0); });
+  TryReport(kLoadTag, [this] { picShouYe.SetPicture(frame::DataPicture("l20051")); });
+  TryReport(kLoadTag, [this] { PicTOP.Move(0, 0); });
+  TryReport(kLoadTag, [this] { PicTOP.SetPicture(frame::DataPicture("l20052")); });
+  TryReport(kLoadTag, [this] { PicTOP.SetVisible(false); });
+  TryReport(kLoadTag, [this] { lblMove.Move(0, 0, ScaleX(10455), ScaleY(675)); });
+  TryReport(kLoadTag, [this] { PicTiKu.Move(0, ScaleY(1650), ScaleX(12000), ScaleY(6900)); });
+  TryReport(kLoadTag, [this] { PicTiKu.SetPicture(frame::DataPicture("l20053")); });
+  TryReport(kLoadTag, [this] { PicTiKu.SetVisible(false); });
+  for (forms::PictureBox* panel : {&PicKaCH, &PicBiaoZhi, &PicCuoTi, &PicHelp}) {
+    TryReport(kLoadTag, [&] { panel->Move(PicTiKu.Left(), PicTiKu.Top(), PicTiKu.Width(), PicTiKu.Height()); });
+    TryReport(kLoadTag, [&] { panel->SetPicture(PicTiKu.Picture()); });
+    TryReport(kLoadTag, [&] { panel->SetVisible(false); });
+  }
   LoadBanner();
   FengMainCsh();
 }
@@ -90,12 +133,6 @@ void FrmFengmian::LblAD_Click() {
 void FrmFengmian::LblInfo_Click(int index) {
   TryReport("lblinfo", [index] {
     if (index == 0 || index == 21) ShowAboutBox();
-  });
-}
-
-void FrmFengmian::ClickBotn_Click(int index) {
-  TryReport("clickbotn", [index] {
-    if (index == 8) ShowUpdateWindow();
   });
 }
 

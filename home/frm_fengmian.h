@@ -5,18 +5,44 @@
 
 #include "forms/control_array.h"
 #include "forms/form.h"
+#include "forms/image.h"
 #include "forms/label.h"
 #include "forms/picture_box.h"
+#include "home/image_buttons.h"
 
 namespace xpexam::home {
+
+// A unit button's caption: number, title and blanks in exactly 25 columns of the system code
+// page, a double-byte character never split.
+std::string UnitButtonCaption(int unit, const std::string& title);
 
 class FrmFengmian : public forms::FormOf<FrmFengmian> {
  public:
   // Footer labels 0 to 3 on the lower edge; link labels 17 to 21 over the home view.
   forms::ControlArray<forms::Label> LblInfo{*this, "LblInfo", {0, 1, 2, 3, 17, 18, 19, 20, 21}};
+  // The picture across the top of the home view; the tab bar and its drag strip.
+  forms::PictureBox picShouYe{*this, "picShouYe"};
+  forms::PictureBox PicTOP{*this, "PicTOP"};
+  forms::Label lblMove{PicTOP, "lblMove"};
+  forms::Label LblCaption{PicTOP, "LblCaption"};
+  // The five panels, stacked on one rectangle below the tab bar.
+  forms::PictureBox PicTiKu{*this, "PicTiKu"};
+  forms::PictureBox PicKaCH{*this, "PicKaCH"};
+  forms::PictureBox PicBiaoZhi{*this, "PicBiaoZhi"};
+  forms::PictureBox PicCuoTi{*this, "PicCuoTi"};
+  forms::PictureBox PicHelp{*this, "PicHelp"};
+  // The unit panel's pictures, bars and progress labels.
+  forms::Image PicUnitLeft{PicTiKu, "PicUnitLeft"};
+  forms::Image ImgUnitGezi{PicTiKu, "ImgUnitGezi"};
+  forms::Image imgPicIII{PicTiKu, "imgPicIII"};
+  forms::Image ImgUnitD{PicTiKu, "ImgUnitD"};
+  forms::Image ImgUnitC{PicTiKu, "ImgUnitC"};
+  forms::ControlArray<forms::Label> LblUnitDQCAP{PicTiKu, "LblUnitDQCAP", 0, 4};
   // The banner strip and its text.
   forms::PictureBox PicAd{*this, "PicAd"};
   forms::Label LblAD{PicAd, "LblAD"};
+  // Image buttons 0 to 99, each on the panel it belongs to.
+  ImageButtonArray ClickBotn{"ClickBotn"};
 
   FrmFengmian();
 
@@ -25,6 +51,14 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   void FengMainCsh();
   // The button dispatcher of the home screen's image buttons.
   void ClickBotn_Click(int index);
+  // Writes the session files of slot nBTTS from a list of 4-character question codes and sets
+  // gQuestionCount and gQuestionCode.
+  void InitShiTi(const std::string& btShuJu, int nBTTS);
+
+  // The unit chosen on the unit panel (-1 all units) and the practice filter (0 all, 1 learned,
+  // 2 not learned).
+  int CurUnit() const { return mCurUnit; }
+  int UnitFilter() const { return mUnitFilter; }
   void LblInfo_Click(int index);
 
   // The banner's link, as the banner file's third line holds it.
@@ -35,9 +69,22 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
 
  private:
   void LoadBanner();
+  forms::Container& ButtonContainer(int index);
+  void LayOutButtons();
+  void LayOutUnitPanel();
+  void ShowUnitProgress(int unit);
+  void ChooseUnit(int index);
+  void ShowUnitPage(int page);
+  void ChooseFilter(int index);
+  void StartUnitPracticeClick();
+  void ShowTab(int index);
+  void ShowHomeView();
+  void ConfirmExit();
   void LblAD_Click();
 
   std::string mBannerLink;
+  int mCurUnit = -1;
+  int mUnitFilter = 0;
 };
 
 }  // namespace xpexam::home

@@ -4,6 +4,7 @@
 
 #include "frame/module_state.h"
 #include "frame/settings.h"
+#include "home/session_files.h"
 #include "home/session_launcher.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -38,20 +39,42 @@ std::string UnitProgressLine(int unit) {
   return platform::Trim(platform::Left(progress + std::string(42, 'F'), count));
 }
 
-void StartUnitPractice(int unit) {
+bool StartUnitSession(int unit, int filter, const std::string& progress) {
   gRunMode = 2;
   gCurQuestion = 1;
-  gSessionKind = 20;
   TryReport(kTag, [&] { gSlotOffset = platform::CInt(unit); });
-  std::string progress;
-  TryReport(kTag, [&] { progress = UnitProgressLine(unit); });
-  TryReport(kTag, [&] { gQuestionCount = platform::CInt(static_cast<double>(platform::Len(progress))); });
+  if (filter == 0) {
+    gSessionKind = 20;
+    TryReport(kTag, [&] { gQuestionCount = platform::CInt(static_cast<double>(platform::Len(progress))); });
+    for (long i = 1; i <= gQuestionCount; ++i) {
+      TryReport(kTag, [&] { gDoneMark[i] = platform::Mid(progress, i, 1); });
+      TryReport(kTag, [&] { gQuestionStatus[i] = gDoneMark[i] == "T" ? kStatusCompleted : 0; });
+      TryReport(kTag, [&] { gQuestionCode[i] = platform::CInt(unit * 100.0 + i); });
+    }
+    startLianXi();
+    return true;
+  }
+  const std::string mark = filter == 1 ? "T" : "F";
+  std::string list;
+  for (long i = 1; i <= platform::Len(progress); ++i)
+    if (platform::Mid(progress, i, 1) == mark) list += platform::ZeroPad(unit, 2) + platform::ZeroPad(i, 2);
+  if (list.empty()) return false;
+  AssembleSessionFiles(list, 19);
+  gSessionKind = filter == 1 ? 5 : 6;
+  gListIndex = static_cast<int16_t>(unit);
+  gSlotOffset = filter == 1 ? 14 : 13;
   for (long i = 1; i <= gQuestionCount; ++i) {
-    TryReport(kTag, [&] { gDoneMark[i] = platform::Mid(progress, i, 1); });
-    TryReport(kTag, [&] { gQuestionStatus[i] = gDoneMark[i] == "T" ? kStatusCompleted : 0; });
-    TryReport(kTag, [&] { gQuestionCode[i] = platform::CInt(unit * 100.0 + i); });
+    TryReport(kTag, [&] { gDoneMark[i] = mark; });
+    TryReport(kTag, [&] { gQuestionStatus[i] = filter == 1 ? kStatusCompleted : 0; });
   }
   startLianXi();
+  return true;
+}
+
+void StartUnitPractice(int unit) {
+  std::string progress;
+  TryReport(kTag, [&] { progress = UnitProgressLine(unit); });
+  StartUnitSession(unit, 0, progress);
 }
 
 }  // namespace xpexam::home
