@@ -61,6 +61,14 @@ FrmFengmian::FrmFengmian() {
   PicUnitLeft.Move(0, 0, 2730, 6870);
   for (int i = 0; i <= 99; ++i) ClickBotn.Add(ButtonContainer(i), i);
   ClickBotn.Click = [this](int index) { ClickBotn_Click(index); };
+  TimFH.Tick = [this] { TimFH_Timer(); };
+  // The caption-less window is dragged by its title strip and its top picture.
+  lblMove.MouseDown = [this](int button, int, double, double) {
+    if (button == forms::kLeftButton) DragWindow();
+  };
+  picShouYe.MouseDown = [this](int button, int, double, double) {
+    if (button == forms::kLeftButton) DragWindow();
+  };
   // The tab bar, the panels and the banner cover the home view's buttons.
   for (forms::PictureBox* cover : {&PicTOP, &PicTiKu, &PicKaCH, &PicBiaoZhi, &PicCuoTi, &PicHelp, &PicAd})
     cover->ZOrder(0);
@@ -123,6 +131,11 @@ void FrmFengmian::LoadBanner() {
   TryReport(kLoadTag, [&] { LblAD.SetForeColor(BannerColor(lines[1])); });
   TryReport(kLoadTag, [this] { PicAd.Move(PicAd.Left(), PicAd.Top(), LblAD.Width(), LblAD.Height()); });
   TryReport(kLoadTag, [this] { PicAd.SetVisible(false); });
+}
+
+void FrmFengmian::TimFH_Timer() {
+  ClickBotn_Click(frame::gReturnButton);
+  TimFH.SetEnabled(false);
 }
 
 void FrmFengmian::LblAD_Click() {

@@ -8,6 +8,7 @@
 #include "forms/image.h"
 #include "forms/label.h"
 #include "forms/picture_box.h"
+#include "forms/timer.h"
 #include "home/image_buttons.h"
 
 namespace xpexam::home {
@@ -43,6 +44,8 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   forms::Label LblAD{PicAd, "LblAD"};
   // Image buttons 0 to 99, each on the panel it belongs to.
   ImageButtonArray ClickBotn{"ClickBotn"};
+  // Armed by the end of a session before it shows the window: presses gReturnButton once.
+  forms::Timer TimFH{*this, "TimFH", 100, false};
 
   FrmFengmian();
 
@@ -81,6 +84,7 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   void ShowHomeView();
   void ConfirmExit();
   void LblAD_Click();
+  void TimFH_Timer();
 
   std::string mBannerLink;
   int mCurUnit = -1;

@@ -6,6 +6,7 @@
 #include "desktop/step_record.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
+#include "home/frm_fengmian.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
@@ -53,6 +54,9 @@ void startLianXi() {
       const std::string code = platform::Right("0000" + std::to_string(gQuestionCode[i]), 4);
       if (platform::InStr(keyed, "_" + code) > 0) gQuestionStatus[i] = platform::CInt(gQuestionStatus[i] + 2.0);
     }
+  });
+  TryReport(kTag, [] {
+    if (FrmFengmian::IsLoaded()) FrmFengmian::Get().Unload();
   });
   // The paper exams go through the simulated sign-in instead.
   if (gSessionKind == 0 || gSessionKind == 8) return;

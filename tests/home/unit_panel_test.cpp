@@ -128,6 +128,20 @@ TEST_F(HomeScreenTest, QuestionBankTabChoosesTheFirstUnitWithMoreThanAFifthLeft)
   EXPECT_TRUE(home.ClickBotn[16].Enabled());
 }
 
+TEST_F(HomeScreenTest, ReturnTimerReopensTheTabOnce) {
+  frame::gReturnButton = 16;
+  FrmFengmian& home = Home();
+  home.TimFH.SetEnabled(true);
+  home.Show();
+  EXPECT_FALSE(home.PicTiKu.Visible());
+  in_.Wait(100);
+  forms::Pump();
+  EXPECT_TRUE(home.PicTiKu.Visible());
+  EXPECT_FALSE(home.ClickBotn[16].Enabled());
+  EXPECT_EQ(home.CurUnit(), 1);
+  EXPECT_FALSE(home.TimFH.Enabled());
+}
+
 TEST_F(HomeScreenTest, StartingNeedsAChosenUnit) {
   const std::string prompt = Start();
   EXPECT_EQ(prompt, "\r\n本模块共有4单元\r\n\r\n请先点击左边单元名称选择您要学习的单元，再点开始学习！");
@@ -168,9 +182,9 @@ TEST_F(HomeScreenTest, StartingOpensTheSessionOfTheFilter) {
     EXPECT_EQ(frame::gListIndex, c.filter == 0 ? 0 : 3);
     EXPECT_EQ(frame::gStepFile, frame::gDataPath + (c.filter == 0 ? "288823.mxy" : "288819.mxy"));
     EXPECT_TRUE(Bar().Visible());
+    EXPECT_FALSE(FrmFengmian::IsLoaded());
     Bar().Hide();
     Desk().Hide();
-    home.Unload();
   }
 }
 
