@@ -61,6 +61,7 @@ FrmFengmian::FrmFengmian() {
   PicUnitLeft.Move(0, 0, 2730, 6870);
   for (int i = 0; i <= 99; ++i) ClickBotn.Add(ButtonContainer(i), i);
   ClickBotn.Click = [this](int index) { ClickBotn_Click(index); };
+  for (int i : {26, 27}) ClickBotn[i].SetVisible(false);
   TimFH.Tick = [this] { TimFH_Timer(); };
   // The caption-less window is dragged by its title strip and its top picture.
   lblMove.MouseDown = [this](int button, int, double, double) {
