@@ -56,8 +56,11 @@ FrmFengmian::FrmFengmian() {
     LblUnitDQCAP[i].SetAutoSize(true);
   }
   LblUnitDQCAP[0].SetCaption("学习进度信息");
+  // The bars are plain colour blocks stretched to their counts.
   ImgUnitD.SetStretch(true);
   ImgUnitC.SetStretch(true);
+  ImgUnitD.SetPicture(forms::Picture::Solid(4, 4, forms::Rgb(70, 160, 70)));
+  ImgUnitC.SetPicture(forms::Picture::Solid(4, 4, forms::Rgb(240, 140, 40)));
   PicUnitLeft.Move(0, 0, 2730, 6870);
   for (int i = 0; i <= 99; ++i) ClickBotn.Add(ButtonContainer(i), i);
   ClickBotn.Click = [this](int index) { ClickBotn_Click(index); };
