@@ -54,6 +54,7 @@ void FrmFengmian::FengMainCsh() {
   NormaliseUnitProgress();
   LayOutUnitPanel();
   ClickBotn_Click(49);
+  LayOutRecordPanels();
 }
 
 }  // namespace xpexam::home

@@ -39,6 +39,13 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   forms::Image ImgUnitD{PicTiKu, "ImgUnitD"};
   forms::Image ImgUnitC{PicTiKu, "ImgUnitC"};
   forms::ControlArray<forms::Label> LblUnitDQCAP{PicTiKu, "LblUnitDQCAP", 0, 4};
+  // The bookmark and wrong-answer panels: background and counters not reviewed / reviewed.
+  forms::Image ImgBiaoZhiBack{PicBiaoZhi, "ImgBiaoZhiBack"};
+  forms::Label LblBiaoZhiWei{PicBiaoZhi, "LblBiaoZhiWei"};
+  forms::Label LblBiaoZhiYI{PicBiaoZhi, "LblBiaoZhiYI"};
+  forms::Image ImgCuoTiBack{PicCuoTi, "ImgCuoTiBack"};
+  forms::Label LblCuoTiWei{PicCuoTi, "LblCuoTiWei"};
+  forms::Label LblCuoTiYI{PicCuoTi, "LblCuoTiYI"};
   // The banner strip and its text.
   forms::PictureBox PicAd{*this, "PicAd"};
   forms::Label LblAD{PicAd, "LblAD"};
@@ -62,6 +69,9 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   // 2 not learned).
   int CurUnit() const { return mCurUnit; }
   int UnitFilter() const { return mUnitFilter; }
+  // Review filters of the two record panels: bit 1 not reviewed, bit 2 reviewed.
+  int BookmarkFilter() const { return mBookmarkFilter; }
+  int WrongFilter() const { return mWrongFilter; }
   void LblInfo_Click(int index);
 
   // The banner's link, as the banner file's third line holds it.
@@ -83,12 +93,20 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   void ShowTab(int index);
   void ShowHomeView();
   void ConfirmExit();
+  struct RecordPanel;
+  RecordPanel Panel(int index);
+  void LayOutRecordPanels();
+  void ToggleReviewFilter(int index);
+  void StartRecordPractice(int index);
+  void ClearRecords(int index);
   void LblAD_Click();
   void TimFH_Timer();
 
   std::string mBannerLink;
   int mCurUnit = -1;
   int mUnitFilter = 0;
+  int16_t mBookmarkFilter = 1;
+  int16_t mWrongFilter = 1;
 };
 
 }  // namespace xpexam::home

@@ -305,6 +305,12 @@ void FrmFengmian::ClickBotn_Click(int index) {
     ShowHomeView();
   } else if (index == 20) {
     StartUnitPracticeClick();
+  } else if (index == 22 || index == 24) {
+    StartRecordPractice(index);
+  } else if (index == 23 || index == 25) {
+    ClearRecords(index);
+  } else if (index >= 40 && index <= 43) {
+    ToggleReviewFilter(index);
   } else if (index >= 37 && index <= 39) {
     ChooseFilter(index);
   } else if (index == 47 || index == 48) {

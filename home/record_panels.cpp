@@ -1,0 +1,194 @@
+// The bookmark and wrong-answer panels: counters, review filters, practice and clearing.
+#include <string>
+
+#include "frame/data_picture.h"
+#include "frame/frm_qomsgbox.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "home/frm_fengmian.h"
+#include "home/head_lines.h"
+#include "home/session_files.h"
+#include "home/session_launcher.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+
+namespace xpexam::home {
+
+// What tells the two panels apart.
+struct FrmFengmian::RecordPanel {
+  forms::Image& back;
+  forms::Label& not_reviewed;
+  forms::Label& reviewed;
+  int16_t& filter;
+  int filter_button;  // the not-reviewed button; the reviewed one follows it
+  const char* background;
+  const char* list_file;
+  const char* flag_file;
+  bool bookmarks;
+};
+
+namespace {
+
+using frame::DataPicture;
+using frame::ScaleX;
+using frame::ScaleY;
+using platform::TryReport;
+
+constexpr std::string_view kBuildTag = "fengmaincsh";
+constexpr std::string_view kClickTag = "clickbotn";
+
+std::string Records(const char* name) { return frame::gAppPath + "\\ksdata\\" + name; }
+
+// Line 1 of a record file, trimmed; "" when the file is missing or empty.
+std::string RecordLine(const char* name, std::string_view tag) {
+  std::string line;
+  TryReport(tag, [&] {
+    if (platform::FileExists(Records(name))) line = platform::Trim(FirstLine(Records(name)));
+  });
+  return line;
+}
+
+// The codes of a list line split by their flags; codes past the last flag go to neither.
+struct Split {
+  std::string reviewed, not_reviewed;
+};
+Split SplitByFlags(const std::string& list, const std::string& flags) {
+  Split split;
+  for (long i = 1; i <= platform::Len(flags); ++i) {
+    const std::string code = platform::Mid(list, 4 * i - 3, 4);
+    (platform::Mid(flags, i, 1) == "T" ? split.reviewed : split.not_reviewed) += code;
+  }
+  return split;
+}
+
+void Message(const std::string& title, const char* icon, const std::string& text) {
+  frame::gMsgResult = 0;
+  frame::FrmQOMSGBOX& box = frame::FrmQOMSGBOX::Get();
+  TryReport(kClickTag, [&] { box.LblTitle.SetCaption(title); });
+  TryReport(kClickTag, [&] { box.Image1.SetPicture(DataPicture(icon)); });
+  TryReport(kClickTag, [&] { box.LblPrompt.SetCaption("\r\n\r\n\r\n" + text); });
+  TryReport(kClickTag, [&] { box.ShowModal(); });
+}
+
+}  // namespace
+
+FrmFengmian::RecordPanel FrmFengmian::Panel(int index) {
+  if (index == 22 || index == 23 || index == 40 || index == 41)
+    return {ImgBiaoZhiBack, LblBiaoZhiWei, LblBiaoZhiYI, mBookmarkFilter, 40, "l20057", "288862.mxy", "288872.mxy", true};
+  return {ImgCuoTiBack, LblCuoTiWei, LblCuoTiYI, mWrongFilter, 42, "l20058", "288863.mxy", "288873.mxy", false};
+}
+
+void FrmFengmian::LayOutRecordPanels() {
+  for (int index : {40, 42}) {
+    RecordPanel p = Panel(index);
+    TryReport(kBuildTag, [&] { p.back.Move(0, 0); });
+    TryReport(kBuildTag, [&] { p.back.SetPicture(DataPicture(p.background)); });
+    int k = 0;
+    for (forms::Label* counter : {&p.not_reviewed, &p.reviewed}) {
+      const int top = k++ == 0 ? 2385 : 2835;
+      TryReport(kBuildTag, [&] {
+        counter->SetBackStyle(0);
+        counter->SetAutoSize(true);
+        counter->SetFontBold(true);
+        counter->SetForeColor(0x000000FF);
+        counter->SetCaption("00");
+        counter->SetAlignment(2);
+        counter->SetFontSize(ScaleX(10));
+        counter->Move(ScaleX(7140), ScaleY(top));
+      });
+    }
+    TryReport(kBuildTag, [&] { ClickBotn[index].Move(ScaleX(5775), ScaleY(2235), ScaleX(1200), ScaleY(450)); });
+    TryReport(kBuildTag, [&] { ClickBotn[index + 1].Move(ScaleX(5775), ScaleY(2685), ScaleX(1200), ScaleY(450)); });
+    p.filter = 1;
+    TryReport(kBuildTag, [&] { ClickBotn[index].SetPicture(DataPicture("l200" + std::to_string(index + 50))); });
+    TryReport(kBuildTag, [&] { ClickBotn[index + 1].SetPicture(DataPicture("l200" + std::to_string(index + 1))); });
+    const std::string flags = RecordLine(p.flag_file, kBuildTag);
+    long reviewed = 0;
+    for (char c : flags) reviewed += c == 'T';
+    const long not_reviewed = platform::Len(flags) - reviewed;
+    TryReport(kBuildTag, [&] { p.not_reviewed.SetCaption(std::to_string(not_reviewed)); });
+    TryReport(kBuildTag, [&] { p.reviewed.SetCaption(std::to_string(reviewed)); });
+  }
+}
+
+void FrmFengmian::ToggleReviewFilter(int index) {
+  RecordPanel p = Panel(index);
+  const int bit = index == p.filter_button ? 1 : 2;
+  const bool on = (p.filter & bit) == 0;
+  p.filter = static_cast<int16_t>(on ? p.filter + bit : p.filter - bit);
+  TryReport(kClickTag, [&] { ClickBotn[index].SetPicture(DataPicture("l200" + std::to_string(on ? index + 50 : index))); });
+}
+
+void FrmFengmian::StartRecordPractice(int index) {
+  RecordPanel p = Panel(index);
+  const int filter = p.filter;
+  if (filter == 0) return;
+  const std::string title = p.bookmarks ? "收藏题目练习" : "错题复习";
+  const std::string list = RecordLine(p.list_file, kClickTag);
+  const std::string flags = list.empty() ? "" : RecordLine(p.flag_file, kClickTag);
+  if (list.empty() || flags.empty()) {
+    Message(title, "l20072", p.bookmarks ? "您还没有已收藏题目！" : "您还没有错题记录！");
+    return;
+  }
+  const Split split = SplitByFlags(list, flags);
+  std::string session;
+  // Kinds by filter 3, 1, 2; each kind and its offset name slot 19.
+  const int kind = filter == 3 ? (p.bookmarks ? 9 : 12) : filter == 1 ? (p.bookmarks ? 10 : 13) : (p.bookmarks ? 11 : 14);
+  for (long i = 1; i <= 500; ++i) {
+    const std::string mark = filter == 3 ? platform::Mid(flags, i, 1) : filter == 1 ? "F" : "T";
+    frame::gDoneMark[i] = mark;
+    frame::gQuestionStatus[i] = mark == "T" ? frame::kStatusCompleted : 0;
+  }
+  frame::gSessionKind = static_cast<int16_t>(kind);
+  frame::gSlotOffset = static_cast<int16_t>(19 - kind);
+  session = platform::Trim(filter == 3 ? list : filter == 1 ? split.not_reviewed : split.reviewed);
+  if (session.empty()) {
+    const char* text = filter == 1 ? (p.bookmarks ? "您没有未复习的收藏题目！" : "您还没有未复习的错题记录！")
+                                   : (p.bookmarks ? "您没有已复习的收藏题目！" : "您还没有已复习的错题记录！");
+    Message(title, "l20072", text);
+    return;
+  }
+  session = platform::Left(session, 2000);
+  InitShiTi(session, 19);
+  frame::gQuestionCount = static_cast<int16_t>(platform::Len(session) / 4);
+  frame::gRunMode = 2;
+  startLianXi();
+}
+
+void FrmFengmian::ClearRecords(int index) {
+  RecordPanel p = Panel(index);
+  const int filter = p.filter;
+  if (filter == 0) return;
+  static const char* const kTexts[2][3] = {
+      {"您确实要清除未复习的收藏题目吗？", "您确实要清除已复习的收藏题目吗？", "您确实要清除全部收藏题目吗？"},
+      {"您确实要清除未学习的我的错题题目吗？", "您确实要清除已学习的我的错题题目吗？", "您确实要清除全部我的错题题目吗？"}};
+  Message(p.bookmarks ? "清除收藏的题目" : "清除我的错题", "l20071", kTexts[p.bookmarks ? 0 : 1][filter - 1]);
+  if (frame::gMsgResult == 0) return;
+  const std::string list = RecordLine(p.list_file, kClickTag);
+  if (list.empty()) return;
+  const std::string flags = RecordLine(p.flag_file, kClickTag);
+  if (flags.empty()) return;
+  const Split split = SplitByFlags(list, flags);
+  std::string new_list, new_flags;
+  if (filter == 1) {
+    new_list = platform::Trim(split.reviewed);
+    new_flags = std::string(platform::CInt(platform::Len(new_list) / 4.0), 'T');
+    TryReport(kClickTag, [&] { p.not_reviewed.SetCaption("0"); });
+  } else if (filter == 2) {
+    new_list = platform::Trim(split.not_reviewed);
+    new_flags = std::string(platform::CInt(platform::Len(new_list) / 4.0), 'F');
+    TryReport(kClickTag, [&] { p.reviewed.SetCaption("0"); });
+  } else {
+    TryReport(kClickTag, [&] { p.not_reviewed.SetCaption("0"); });
+    TryReport(kClickTag, [&] { p.reviewed.SetCaption("0"); });
+  }
+  TryReport(kClickTag, [&] {
+    if (!platform::WriteTextLines(Records(p.list_file), {new_list})) platform::Fail(platform::kErrPathNotFound, "Path not found");
+  });
+  TryReport(kClickTag, [&] {
+    if (!platform::WriteTextLines(Records(p.flag_file), {new_flags})) platform::Fail(platform::kErrPathNotFound, "Path not found");
+  });
+}
+
+}  // namespace xpexam::home
