@@ -2,6 +2,9 @@
 // start of unit practice with the session it opens.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "forms/pictures.h"
 #include "frame/frm_qomsgbox.h"
 #include "home/frm_fengmian.h"
 #include "home/session_files.h"
@@ -42,17 +45,20 @@ class HomeScreenTest : public DesktopTest {
     Write("expected.txt", lines);
     return Bytes("expected.txt");
   }
-  // Starts practice and returns the message box's prompt, or "" when none was shown.
-  std::string Start() {
+  // Presses a button and returns the prompt of the message box it showed ("" for none), which
+  // is answered with answer (1 the first button).
+  std::string Press(int index, int answer = 0) {
     std::string prompt;
     in_.Call([&] {
       if (!frame::FrmQOMSGBOX::IsLoaded()) return;
       prompt = frame::FrmQOMSGBOX::Get().LblPrompt.Caption();
+      frame::gMsgResult = static_cast<int16_t>(answer);
       frame::FrmQOMSGBOX::Get().Unload();
     });
-    Home().ClickBotn_Click(20);
+    Home().ClickBotn_Click(index);
     return prompt;
   }
+  std::string Start() { return Press(20); }
 };
 
 TEST(UnitButtonCaption, AlwaysTwentyFiveColumns) {
@@ -217,6 +223,147 @@ TEST_F(HomeScreenTest, AnEmptyListGivesEmptyFilesAndAMissingUnitIsLeftOut) {
   EXPECT_EQ(Bytes("data/288869.mxy"), "");
   AssembleSessionFiles("07010301", 19);
   EXPECT_EQ(Bytes("data/288869.mxy"), GbkFile({"030101第一题"}));
+}
+
+TEST_F(HomeScreenTest, RecordCountersCountTheFirstFlagLine) {
+  struct Case {
+    std::vector<std::string> flags;  // empty: no flag file
+    const char* not_reviewed;
+    const char* reviewed;
+  };
+  const Case cases[] = {{{}, "0", "0"}, {{""}, "0", "0"}, {{"TFFT"}, "2", "2"}, {{"TxT", "FFFF"}, "1", "2"}};
+  for (const Case& c : cases) {
+    std::filesystem::remove(dir_ / "ksdata/288872.mxy");
+    if (!c.flags.empty()) Write("ksdata/288872.mxy", c.flags);
+    FrmFengmian& home = Home();
+    EXPECT_EQ(home.LblBiaoZhiWei.Caption(), c.not_reviewed);
+    EXPECT_EQ(home.LblBiaoZhiYI.Caption(), c.reviewed);
+    EXPECT_EQ(home.BookmarkFilter(), 1);
+    home.Unload();
+  }
+}
+
+TEST_F(HomeScreenTest, ReviewFilterButtonsToggleTheirBits) {
+  Write("ksdata/288862.mxy", {"0301"});
+  Write("ksdata/288872.mxy", {"F"});
+  FrmFengmian& home = Home();
+  EXPECT_EQ(forms::PictureId(home.ClickBotn[40].Picture()), "l20090");
+  home.ClickBotn_Click(41);
+  EXPECT_EQ(home.BookmarkFilter(), 3);
+  EXPECT_EQ(forms::PictureId(home.ClickBotn[41].Picture()), "l20091");
+  home.ClickBotn_Click(40);
+  EXPECT_EQ(home.BookmarkFilter(), 2);
+  EXPECT_EQ(forms::PictureId(home.ClickBotn[40].Picture()), "l20040");
+  home.ClickBotn_Click(41);
+  EXPECT_EQ(home.BookmarkFilter(), 0);
+  EXPECT_EQ(home.WrongFilter(), 1);
+  // Nothing selected: neither start nor clear does anything.
+  EXPECT_EQ(Press(22), "");
+  EXPECT_EQ(Press(23, 1), "");
+  EXPECT_FALSE(Bar().Visible());
+  EXPECT_EQ(Bytes("ksdata/288862.mxy"), GbkFile({"0301"}));
+}
+
+TEST_F(HomeScreenTest, RecordPracticeBySessionKind) {
+  struct Case {
+    int panel_start;  // 22 bookmarks, 24 wrong answers
+    std::vector<int> toggles;
+    int kind, count;
+    std::vector<int> codes, statuses;
+    std::vector<std::string> marks;
+  };
+  // Flags T F T, and 0304 has no flag. Every bookmark gets 2 more in its status: all four
+  // codes in the bookmark panel's cases, 0301 and 0303 in the wrong-answer panel's.
+  const Case cases[] = {
+      {22, {}, 10, 1, {302}, {2}, {"F"}},
+      {22, {41}, 9, 4, {301, 302, 303, 304}, {6, 2, 6, 2}, {"T", "F", "T", ""}},
+      {24, {42, 43}, 14, 2, {301, 303}, {6, 6}, {"T", "T"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    Write("ksdata/288862.mxy", {"03010303"});
+    Write(c.panel_start == 22 ? "ksdata/288862.mxy" : "ksdata/288863.mxy", {"0301030203030304"});
+    Write(c.panel_start == 22 ? "ksdata/288872.mxy" : "ksdata/288873.mxy", {"TFT"});
+    FrmFengmian& home = Home();
+    for (int t : c.toggles) home.ClickBotn_Click(t);
+    EXPECT_EQ(Press(c.panel_start), "");
+    EXPECT_EQ(frame::gSessionKind, c.kind);
+    EXPECT_EQ(frame::gSessionKind + frame::gSlotOffset, 19);
+    EXPECT_EQ(frame::gRunMode, 2);
+    ASSERT_EQ(frame::gQuestionCount, c.count);
+    for (int i = 1; i <= c.count; ++i) {
+      EXPECT_EQ(frame::gQuestionCode[i], c.codes[i - 1]);
+      EXPECT_EQ(frame::gQuestionStatus[i], c.statuses[i - 1]);
+      EXPECT_EQ(frame::gDoneMark[i], c.marks[i - 1]);
+    }
+    EXPECT_TRUE(Bar().Visible());
+    EXPECT_FALSE(FrmFengmian::IsLoaded());
+    Bar().Hide();
+    Desk().Hide();
+  }
+}
+
+TEST_F(HomeScreenTest, RecordPracticeMessages) {
+  struct Case {
+    std::vector<std::string> list, flags;
+    int button;
+    std::vector<int> toggles;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"0301"}, {}, 22, {}, "您还没有已收藏题目！"},
+      {{"0301"}, {""}, 24, {}, "您还没有错题记录！"},
+      {{"03010302"}, {"TT"}, 24, {}, "您还没有未复习的错题记录！"},
+      {{"03010302"}, {"TT"}, 22, {}, "您没有未复习的收藏题目！"},
+      {{"03010302"}, {"FF"}, 22, {40, 41}, "您没有已复习的收藏题目！"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    const bool bookmarks = c.button == 22;
+    Write(bookmarks ? "ksdata/288862.mxy" : "ksdata/288863.mxy", c.list);
+    std::filesystem::remove(dir_ / (bookmarks ? "ksdata/288872.mxy" : "ksdata/288873.mxy"));
+    if (!c.flags.empty()) Write(bookmarks ? "ksdata/288872.mxy" : "ksdata/288873.mxy", c.flags);
+    FrmFengmian& home = Home();
+    for (int t : c.toggles) home.ClickBotn_Click(t);
+    EXPECT_EQ(Press(c.button), std::string("\r\n\r\n\r\n") + c.message);
+    EXPECT_FALSE(Bar().Visible());
+    home.Unload();
+  }
+}
+
+TEST_F(HomeScreenTest, ClearingKeepsCodesAndFlagsPaired) {
+  struct Case {
+    int button;
+    std::vector<int> toggles;
+    int answer;
+    const char* prompt;
+    std::string list, flags;
+    const char* not_reviewed;
+    const char* reviewed;
+  };
+  // List 0301 0302 0303 0304 with flags T x T: 0304 has no flag and goes whatever is cleared.
+  const Case cases[] = {
+      {23, {}, 1, "您确实要清除未复习的收藏题目吗？", "03010303", "TT", "0", "2"},
+      {23, {40, 41}, 1, "您确实要清除已复习的收藏题目吗？", "0302", "F", "1", "0"},
+      {25, {43}, 1, "您确实要清除全部我的错题题目吗？", "", "", "0", "0"},
+      {25, {}, 0, "您确实要清除未学习的我的错题题目吗？", "0301030203030304", "TxT", "1", "2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.prompt);
+    const bool bookmarks = c.button == 23;
+    const std::string list_file = bookmarks ? "ksdata/288862.mxy" : "ksdata/288863.mxy";
+    const std::string flag_file = bookmarks ? "ksdata/288872.mxy" : "ksdata/288873.mxy";
+    Write(list_file, {"0301030203030304"});
+    Write(flag_file, {"TxT"});
+    FrmFengmian& home = Home();
+    for (int t : c.toggles) home.ClickBotn_Click(t);
+    EXPECT_EQ(Press(c.button, c.answer), std::string("\r\n\r\n\r\n") + c.prompt);
+    EXPECT_EQ(Bytes(list_file), GbkFile({c.list}));
+    EXPECT_EQ(Bytes(flag_file), GbkFile({c.flags}));
+    EXPECT_EQ((bookmarks ? home.LblBiaoZhiWei : home.LblCuoTiWei).Caption(), c.not_reviewed);
+    EXPECT_EQ((bookmarks ? home.LblBiaoZhiYI : home.LblCuoTiYI).Caption(), c.reviewed);
+    home.Unload();
+  }
 }
 
 }  // namespace
