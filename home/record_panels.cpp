@@ -6,12 +6,12 @@
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "home/frm_fengmian.h"
-#include "home/head_lines.h"
 #include "home/session_files.h"
 #include "home/session_launcher.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
+#include "session/record_files.h"
 
 namespace xpexam::home {
 
@@ -23,8 +23,8 @@ struct FrmFengmian::RecordPanel {
   int16_t& filter;
   int filter_button;  // the not-reviewed button; the reviewed one follows it
   const char* background;
-  const char* list_file;
-  const char* flag_file;
+  std::string list_file;
+  std::string flag_file;
   bool bookmarks;
 };
 
@@ -38,16 +38,8 @@ using platform::TryReport;
 constexpr std::string_view kBuildTag = "fengmaincsh";
 constexpr std::string_view kClickTag = "clickbotn";
 
-std::string Records(const char* name) { return frame::gAppPath + "\\ksdata\\" + name; }
-
 // Line 1 of a record file, trimmed; "" when the file is missing or empty.
-std::string RecordLine(const char* name, std::string_view tag) {
-  std::string line;
-  TryReport(tag, [&] {
-    if (platform::FileExists(Records(name))) line = platform::Trim(FirstLine(Records(name)));
-  });
-  return line;
-}
+std::string RecordLine(const std::string& path) { return session::ReadRecordLine(path); }
 
 // The codes of a list line split by their flags; codes past the last flag go to neither.
 struct Split {
@@ -75,8 +67,8 @@ void Message(const std::string& title, const char* icon, const std::string& text
 
 FrmFengmian::RecordPanel FrmFengmian::Panel(int index) {
   if (index == 22 || index == 23 || index == 40 || index == 41)
-    return {ImgBiaoZhiBack, LblBiaoZhiWei, LblBiaoZhiYI, mBookmarkFilter, 40, "l20057", "288862.mxy", "288872.mxy", true};
-  return {ImgCuoTiBack, LblCuoTiWei, LblCuoTiYI, mWrongFilter, 42, "l20058", "288863.mxy", "288873.mxy", false};
+    return {ImgBiaoZhiBack, LblBiaoZhiWei, LblBiaoZhiYI, mBookmarkFilter, 40, "l20057", session::BookmarkListFile(), session::BookmarkFlagFile(), true};
+  return {ImgCuoTiBack, LblCuoTiWei, LblCuoTiYI, mWrongFilter, 42, "l20058", session::WrongListFile(), session::WrongFlagFile(), false};
 }
 
 void FrmFengmian::LayOutRecordPanels() {
@@ -103,7 +95,7 @@ void FrmFengmian::LayOutRecordPanels() {
     p.filter = 1;
     TryReport(kBuildTag, [&] { ClickBotn[index].SetPicture(DataPicture("l200" + std::to_string(index + 50))); });
     TryReport(kBuildTag, [&] { ClickBotn[index + 1].SetPicture(DataPicture("l200" + std::to_string(index + 1))); });
-    const std::string flags = RecordLine(p.flag_file, kBuildTag);
+    const std::string flags = RecordLine(p.flag_file);
     long reviewed = 0;
     for (char c : flags) reviewed += c == 'T';
     const long not_reviewed = platform::Len(flags) - reviewed;
@@ -125,8 +117,8 @@ void FrmFengmian::StartRecordPractice(int index) {
   const int filter = p.filter;
   if (filter == 0) return;
   const std::string title = p.bookmarks ? "收藏题目练习" : "错题复习";
-  const std::string list = RecordLine(p.list_file, kClickTag);
-  const std::string flags = list.empty() ? "" : RecordLine(p.flag_file, kClickTag);
+  const std::string list = RecordLine(p.list_file);
+  const std::string flags = list.empty() ? "" : RecordLine(p.flag_file);
   if (list.empty() || flags.empty()) {
     Message(title, "l20072", p.bookmarks ? "您还没有已收藏题目！" : "您还没有错题记录！");
     return;
@@ -165,9 +157,9 @@ void FrmFengmian::ClearRecords(int index) {
       {"您确实要清除未学习的我的错题题目吗？", "您确实要清除已学习的我的错题题目吗？", "您确实要清除全部我的错题题目吗？"}};
   Message(p.bookmarks ? "清除收藏的题目" : "清除我的错题", "l20071", kTexts[p.bookmarks ? 0 : 1][filter - 1]);
   if (frame::gMsgResult == 0) return;
-  const std::string list = RecordLine(p.list_file, kClickTag);
+  const std::string list = RecordLine(p.list_file);
   if (list.empty()) return;
-  const std::string flags = RecordLine(p.flag_file, kClickTag);
+  const std::string flags = RecordLine(p.flag_file);
   if (flags.empty()) return;
   const Split split = SplitByFlags(list, flags);
   std::string new_list, new_flags;
@@ -184,10 +176,10 @@ void FrmFengmian::ClearRecords(int index) {
     TryReport(kClickTag, [&] { p.reviewed.SetCaption("0"); });
   }
   TryReport(kClickTag, [&] {
-    if (!platform::WriteTextLines(Records(p.list_file), {new_list})) platform::Fail(platform::kErrPathNotFound, "Path not found");
+    if (!session::WriteRecordLine(p.list_file, new_list)) platform::Fail(platform::kErrPathNotFound, "Path not found");
   });
   TryReport(kClickTag, [&] {
-    if (!platform::WriteTextLines(Records(p.flag_file), {new_flags})) platform::Fail(platform::kErrPathNotFound, "Path not found");
+    if (!session::WriteRecordLine(p.flag_file, new_flags)) platform::Fail(platform::kErrPathNotFound, "Path not found");
   });
 }
 
