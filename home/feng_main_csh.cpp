@@ -55,6 +55,8 @@ void FrmFengmian::FengMainCsh() {
   LayOutUnitPanel();
   ClickBotn_Click(49);
   LayOutRecordPanels();
+  LayOutHelp();
+  ClickBotn_Click(32);
 }
 
 }  // namespace xpexam::home

@@ -16,6 +16,9 @@ namespace xpexam::home {
 // A unit button's caption: number, title and blanks in exactly 25 columns of the system code
 // page, a double-byte character never split.
 std::string UnitButtonCaption(int unit, const std::string& title);
+// The readable text of a help page: the body without its tags, a line break for every
+// paragraph, heading, list item and <br>, the common entities decoded.
+std::string HelpPageText(const std::string& html);
 
 class FrmFengmian : public forms::FormOf<FrmFengmian> {
  public:
@@ -46,6 +49,11 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   forms::Image ImgCuoTiBack{PicCuoTi, "ImgCuoTiBack"};
   forms::Label LblCuoTiWei{PicCuoTi, "LblCuoTiWei"};
   forms::Label LblCuoTiYI{PicCuoTi, "LblCuoTiYI"};
+  // The help panel: its left strip, the topic's title, and the topic page shown as plain text
+  // (no browser control on this platform).
+  forms::Image PicHelpLeft{PicHelp, "PicHelpLeft"};
+  forms::Label LlbHelpCAP{PicHelp, "LlbHelpCAP"};
+  forms::Label WebHelpCON{PicHelp, "WebHelpCON"};
   // The banner strip and its text.
   forms::PictureBox PicAd{*this, "PicAd"};
   forms::Label LblAD{PicAd, "LblAD"};
@@ -96,6 +104,8 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   struct RecordPanel;
   RecordPanel Panel(int index);
   void LayOutRecordPanels();
+  void LayOutHelp();
+  void ShowHelpTopic(int index);
   void ToggleReviewFilter(int index);
   void StartRecordPractice(int index);
   void ClearRecords(int index);

@@ -305,6 +305,8 @@ void FrmFengmian::ClickBotn_Click(int index) {
     ShowHomeView();
   } else if (index == 20) {
     StartUnitPracticeClick();
+  } else if (index >= 32 && index <= 36) {
+    ShowHelpTopic(index);
   } else if (index == 22 || index == 24) {
     StartRecordPractice(index);
   } else if (index == 23 || index == 25) {

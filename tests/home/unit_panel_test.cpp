@@ -8,6 +8,7 @@
 #include "frame/frm_qomsgbox.h"
 #include "home/frm_fengmian.h"
 #include "home/session_files.h"
+#include "platform/codepage.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
 #include "tests/desktop/desktop_fixture.h"
@@ -364,6 +365,28 @@ TEST_F(HomeScreenTest, ClearingKeepsCodesAndFlagsPaired) {
     EXPECT_EQ((bookmarks ? home.LblBiaoZhiYI : home.LblCuoTiYI).Caption(), c.reviewed);
     home.Unload();
   }
+}
+
+TEST(HelpPageText, BodyTextWithLineBreaks) {
+  EXPECT_EQ(HelpPageText("<html><head><title>T</title><style>p{}</style></head>\r\n<body><h2>标题</h2>"
+                         "<p>a &amp; b</p><ul><li>一</li><li>二</li></ul>x<br>y</body></html>"),
+            "标题\r\na & b\r\n· 一\r\n· 二\r\nx\r\ny");
+}
+
+TEST_F(HomeScreenTest, HelpTopicsOneDisabledAtATime) {
+  dir_.Write("data/l38183.mxy", platform::Utf8ToGbk("<body><p>技巧</p></body>"));
+  FrmFengmian& home = Home();
+  EXPECT_EQ(home.LlbHelpCAP.Caption(), "软件介绍");
+  EXPECT_FALSE(home.ClickBotn[32].Enabled());
+  home.ClickBotn_Click(35);
+  EXPECT_EQ(home.WebHelpCON.Caption(), "技巧");
+  home.ClickBotn_Click(33);
+  EXPECT_EQ(home.LlbHelpCAP.Caption(), "备考指南");
+  EXPECT_EQ(home.WebHelpCON.Caption(), "");
+  EXPECT_FALSE(home.ClickBotn[33].Enabled());
+  EXPECT_TRUE(home.ClickBotn[35].Enabled());
+  EXPECT_TRUE(home.ClickBotn[32].Enabled());
+  EXPECT_DOUBLE_EQ(home.ClickBotn[36].Top(), 3015);
 }
 
 }  // namespace
