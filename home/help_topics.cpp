@@ -35,7 +35,9 @@ std::string HelpPageText(const std::string& html) {
   for (const auto& [entity, ch] : {std::pair{"&nbsp;", " "}, std::pair{"&lt;", "<"}, std::pair{"&gt;", ">"},
                                    std::pair{"&quot;", "\""}, std::pair{"&amp;", "&"}})
     text = platform::Replace(text, entity, ch);
-  return platform::Trim(text);
+  const size_t first = text.find_first_not_of(" \r\n\t");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \r\n\t") - first + 1);
 }
 
 void FrmFengmian::LayOutHelp() {
