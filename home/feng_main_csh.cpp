@@ -50,10 +50,13 @@ void FrmFengmian::FengMainCsh() {
   }
 
   ReadBankLayout();
+  CountRandomPapers();
   LayOutButtons();
   NormaliseUnitProgress();
   LayOutUnitPanel();
   ClickBotn_Click(49);
+  LayOutPaperPanel();
+  ClickBotn_Click(28);
   LayOutRecordPanels();
   LayOutHelp();
   ClickBotn_Click(32);

@@ -2,6 +2,7 @@
 // The home screen: the program's main window between sessions. Its load lays it out, reads the
 // banner file and builds the screen from the settings and the record files (FengMainCsh).
 #include <string>
+#include <vector>
 
 #include "forms/control_array.h"
 #include "forms/form.h"
@@ -42,6 +43,18 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   forms::Image ImgUnitD{PicTiKu, "ImgUnitD"};
   forms::Image ImgUnitC{PicTiKu, "ImgUnitC"};
   forms::ControlArray<forms::Label> LblUnitDQCAP{PicTiKu, "LblUnitDQCAP", 0, 4};
+  // The paper panel: one row per paper 0 to 29, the random-paper page and its empty note.
+  forms::Image PicKaCHLeft{PicKaCH, "PicKaCHLeft"};
+  forms::Image ImgSuiJi{PicKaCH, "ImgSuiJi"};
+  forms::ControlArray<forms::Image> ImgShiJuan{PicKaCH, "ImgShiJuan", 0, 29};
+  forms::ControlArray<forms::Label> LblShiJuanBiao{PicKaCH, "LblShiJuanBiao", 0, 29};
+  forms::ControlArray<forms::Label> LblShiJuanTime{PicKaCH, "LblShiJuanTime", 0, 29};
+  forms::ControlArray<forms::Label> LblShiJuanSSSS{PicKaCH, "LblShiJuanSSSS", 0, 29};
+  forms::ControlArray<forms::Label> LblShiJuanScore{PicKaCH, "LblShiJuanScore", 0, 29};
+  forms::ControlArray<forms::Label> LblShiJuanCCC{PicKaCH, "LblShiJuanCCC", 0, 29};
+  forms::ControlArray<forms::Label> LblShiJuanCuoTi{PicKaCH, "LblShiJuanCuoTi", 0, 29};
+  forms::ControlArray<forms::Label> LblShiJuanDel{PicKaCH, "LblShiJuanDel", 0, 29};
+  forms::Label LblNoHis{PicKaCH, "LblNoHis"};
   // The bookmark and wrong-answer panels: background and counters not reviewed / reviewed.
   forms::Image ImgBiaoZhiBack{PicBiaoZhi, "ImgBiaoZhiBack"};
   forms::Label LblBiaoZhiWei{PicBiaoZhi, "LblBiaoZhiWei"};
@@ -77,6 +90,8 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   // 2 not learned).
   int CurUnit() const { return mCurUnit; }
   int UnitFilter() const { return mUnitFilter; }
+  int LastSprintPaper() const { return mLastSprintPaper; }
+  int RandomPaperCount() const { return mRandomPaperCount; }
   // Review filters of the two record panels: bit 1 not reviewed, bit 2 reviewed.
   int BookmarkFilter() const { return mBookmarkFilter; }
   int WrongFilter() const { return mWrongFilter; }
@@ -105,6 +120,11 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   RecordPanel Panel(int index);
   void LayOutRecordPanels();
   void LayOutHelp();
+  void CountRandomPapers();
+  void LayOutPaperPanel();
+  void ShowPaperView(int index);
+  void ChoosePaperView();
+  void StartPaper(int index);
   void ShowHelpTopic(int index);
   void ToggleReviewFilter(int index);
   void StartRecordPractice(int index);
@@ -115,6 +135,9 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   std::string mBannerLink;
   int mCurUnit = -1;
   int mUnitFilter = 0;
+  int mLastSprintPaper = 7;
+  int mRandomPaperCount = 0;
+  std::vector<std::string> mPaperHistory = std::vector<std::string>(100);
   int16_t mBookmarkFilter = 1;
   int16_t mWrongFilter = 1;
 };

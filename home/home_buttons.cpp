@@ -252,6 +252,7 @@ void FrmFengmian::ShowTab(int index) {
   TryReport(kClickTag, [&] { PicHelp.SetVisible(false); });
   for (int i = 15; i <= 19; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetEnabled(true); });
   TryReport(kClickTag, [&] { ClickBotn[tab].SetEnabled(false); });
+  if (tab == 17) ChoosePaperView();
   if (tab == 16) {
     // The first unit with more than a fifth left to do, else the last unit.
     int u = 0;
@@ -305,6 +306,10 @@ void FrmFengmian::ClickBotn_Click(int index) {
     ShowHomeView();
   } else if (index == 20) {
     StartUnitPracticeClick();
+  } else if (index >= 28 && index <= 31) {
+    ShowPaperView(index);
+  } else if (index >= 70 && index <= 99) {
+    StartPaper(index);
   } else if (index >= 32 && index <= 36) {
     ShowHelpTopic(index);
   } else if (index == 22 || index == 24) {

@@ -46,9 +46,12 @@ class HomeBuild : public ::testing::Test {
     // The home screen's button faces and panel pictures.
     for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28,
                   29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 51, 52, 53, 54, 55,
-                  57, 58, 64, 86, 87, 88, 89, 90, 91, 92, 93})
+                  57, 58, 64, 65, 66, 86, 87, 88, 89, 90, 91, 92, 93})
       dir_.Write("data/l200" + platform::ZeroPad(i, 2) + ".mxy", testing::SolidBmp(16, 4));
     dir_.Write("ksdata/288890.mxy", "0\r\n");
+    // The random paper list and the paper history (missing ones are reported).
+    dir_.Write("ksdata/288891.mxy", "\r\n");
+    dir_.Write("ksdata/288892.mxy", "\r\n");
     dir_.Write("ksdata/170100.mxy", GbkLines({"欢迎"}));
   }
   void TearDown() override {

@@ -1,0 +1,207 @@
+// The paper panel: rows of the fixed and random papers with their history, the four views and
+// the start of a paper.
+#include <string>
+
+#include "frame/data_picture.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "home/frm_fengmian.h"
+#include "home/head_lines.h"
+#include "home/session_launcher.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+#include "session/record_files.h"
+
+namespace xpexam::home {
+namespace {
+
+using frame::DataPicture;
+using frame::ScaleX;
+using frame::ScaleY;
+using platform::TryReport;
+
+constexpr std::string_view kBuildTag = "fengmaincsh";
+constexpr std::string_view kClickTag = "clickbotn";
+
+// The k-th of the numerals one to ten; "" past ten.
+std::string Numeral(int k) {
+  static const char* const kNumerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
+  return k >= 1 && k <= 10 ? kNumerals[k - 1] : "";
+}
+
+int SprintRule(int papers) {
+  if (papers >= 4 && papers <= 7) return 1;
+  if (papers >= 8 && papers <= 11) return 3;
+  if (papers >= 12 && papers <= 15) return 5;
+  return 7;
+}
+
+}  // namespace
+
+void FrmFengmian::CountRandomPapers() {
+  mRandomPaperCount = 0;
+  TryReport(kBuildTag, [&] {
+    const std::vector<std::string> lines = HeadLines(session::RandomPaperListFile(), 15);
+    while (mRandomPaperCount < static_cast<int>(lines.size()) && !platform::Trim(lines[mRandomPaperCount]).empty())
+      ++mRandomPaperCount;
+  });
+}
+
+void FrmFengmian::LayOutPaperPanel() {
+  TryReport(kBuildTag, [&] { PicKaCHLeft.Move(PicUnitLeft.Left(), PicUnitLeft.Top()); });
+  TryReport(kBuildTag, [&] { PicKaCHLeft.SetPicture(PicUnitLeft.Picture()); });
+  for (int i = 28; i <= 31; ++i)
+    TryReport(kBuildTag, [&] { ClickBotn[i].Move(ScaleX(15), ScaleY(15 + (i - 28) * 750), ScaleX(2700), ScaleY(750)); });
+  mLastSprintPaper = SprintRule(frame::gPaperCount);
+  // Each group starts again at the top row: only one group shows at a time.
+  for (int i = 0; i <= 29; ++i) {
+    std::string title;
+    forms::Color colour = 0x333333;
+    int place = 0;
+    if (i <= mLastSprintPaper) {
+      title = "冲刺试卷" + Numeral(i + 1), colour = 0xE97F0C, place = i;
+    } else if (i <= 19) {
+      title = "模拟试卷" + Numeral(i - mLastSprintPaper), place = i - mLastSprintPaper - 1;
+    } else {
+      title = "随机试卷" + Numeral(i - 19), place = i - 20;
+    }
+    TryReport(kBuildTag, [&] { LblShiJuanBiao[i].SetCaption(title); });
+    TryReport(kBuildTag, [&] { LblShiJuanBiao[i].SetForeColor(colour); });
+    TryReport(kBuildTag, [&] { ImgShiJuan[i].SetVisible(i <= mLastSprintPaper); });
+    TryReport(kBuildTag, [&] { LblShiJuanDel[i].SetCaption(i >= 20 ? "删除试卷" : ""); });
+    TryReport(kBuildTag, [&] { ImgShiJuan[i].SetTop(ScaleY(120 + (place / 2) * 1350)); });
+  }
+  for (int e = 0; e < 100; ++e) mPaperHistory[e] = e % 3 == 0 ? "您还未考试！" : e % 3 == 1 ? "0" : "E";
+  TryReport(kBuildTag, [&] {
+    const std::vector<std::string> lines = HeadLines(session::PaperHistoryFile(), 100);
+    for (size_t e = 0; e < lines.size(); ++e) mPaperHistory[e] = lines[e];
+  });
+  for (int i = 0; i <= 29; ++i) {
+    forms::Image& row = ImgShiJuan[i];
+    TryReport(kBuildTag, [&] { row.Move(ScaleX(2880 + (i % 2) * 4560), row.Top(), ScaleX(4410), ScaleY(1200)); });
+    TryReport(kBuildTag, [&] { row.SetPicture(DataPicture("l20065")); });
+    struct Place { forms::Label& label; int left, top; };
+    for (const Place& p : {Place{LblShiJuanBiao[i], 120, 210}, Place{LblShiJuanTime[i], 120, 555},
+                           Place{LblShiJuanSSSS[i], 120, 870}, Place{LblShiJuanScore[i], 1140, 870},
+                           Place{LblShiJuanCCC[i], 1800, 870}, Place{LblShiJuanCuoTi[i], 2520, 870},
+                           Place{LblShiJuanDel[i], 1800, 225}})
+      TryReport(kBuildTag, [&] {
+        p.label.SetBackStyle(0);
+        p.label.SetAutoSize(true);
+        p.label.SetFontSize(ScaleX(p.left == 120 && p.top == 210 ? 10 : 9));
+        p.label.Move(row.Left() + ScaleX(p.left), row.Top() + ScaleY(p.top));
+      });
+    TryReport(kBuildTag, [&] {
+      LblShiJuanBiao[i].SetFontBold(true);
+      for (forms::Label* l : {&LblShiJuanTime[i], &LblShiJuanSSSS[i], &LblShiJuanCuoTi[i]}) l->SetForeColor(0x666666);
+      LblShiJuanSSSS[i].SetCaption("最好成绩：    分");
+      LblShiJuanScore[i].SetFontBold(true);
+      LblShiJuanScore[i].SetForeColor(0xE97F0C);
+      LblShiJuanScore[i].SetAlignment(2);
+      LblShiJuanScore[i].SetCaption("");
+      LblShiJuanCCC[i].SetCaption("错题复习");
+      LblShiJuanCCC[i].SetForeColor(0xE0);
+      LblShiJuanDel[i].SetForeColor(0xE97F0C);
+    });
+    for (forms::Label* l : {&LblShiJuanCCC[i], &LblShiJuanDel[i]})
+      TryReport(kBuildTag, [&] {
+        l->SetMousePointer(forms::kCustomPointer);
+        l->SetMouseIcon(DataPicture("9l0015"));
+      });
+    TryReport(kBuildTag, [&] {
+      ClickBotn[70 + i].Move(row.Left() + ScaleX(3000), row.Top() + ScaleY(630), ScaleX(1275), ScaleY(450));
+    });
+    const std::string wrong = session::ReadRecordLine(session::PaperWrongFile(i));
+    TryReport(kBuildTag, [&] { LblShiJuanCuoTi[i].SetCaption("(" + std::to_string(platform::Len(wrong) / 4) + ")"); });
+    TryReport(kBuildTag, [&] { LblShiJuanTime[i].SetCaption("最后考试时间：" + platform::Left(mPaperHistory[3 * i], 16)); });
+    TryReport(kBuildTag, [&] { LblShiJuanScore[i].SetCaption(mPaperHistory[3 * i + 1]); });
+  }
+  TryReport(kBuildTag, [&] { ImgSuiJi.Move(ScaleX(2730), ScaleY(90)); });
+  TryReport(kBuildTag, [&] { ImgSuiJi.SetPicture(DataPicture("l20066")); });
+  TryReport(kBuildTag, [&] { ImgSuiJi.SetVisible(false); });
+  TryReport(kBuildTag, [&] { ClickBotn[21].SetVisible(ImgSuiJi.Visible()); });
+  TryReport(kBuildTag, [&] {
+    LblNoHis.SetCaption("您还没有练习过随机试卷！");
+    LblNoHis.SetBackStyle(0);
+    LblNoHis.SetAutoSize(true);
+    LblNoHis.SetForeColor(0x404040);
+    LblNoHis.Move(ScaleX(4680), ScaleY(2160));
+    LblNoHis.SetFontSize(ScaleX(20));
+    LblNoHis.SetVisible(false);
+  });
+  ClickBotn_Click(28);
+}
+
+void FrmFengmian::ShowPaperView(int index) {
+  TryReport(kClickTag, [&] { LblNoHis.SetVisible(false); });
+  for (int i = 28; i <= 31; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetEnabled(true); });
+  TryReport(kClickTag, [&] { ClickBotn[index].SetEnabled(false); });
+  int first = 0, last = -1;  // rows shown
+  const char* face = nullptr;
+  if (index == 28) first = 0, last = mLastSprintPaper, face = "l20047";
+  if (index == 29) first = mLastSprintPaper + 1, last = frame::gPaperCount - 1, face = "l20048";
+  if (index == 31) first = 20, last = 19 + mRandomPaperCount, face = "l20048";
+  for (int i = 0; i <= 29; ++i) {
+    const bool shown = i >= first && i <= last;
+    TryReport(kClickTag, [&] { ImgShiJuan[i].SetVisible(shown); });
+    if (shown) TryReport(kClickTag, [&] { ClickBotn[70 + i].SetPicture(DataPicture(face)); });
+  }
+  TryReport(kClickTag, [&] { ImgSuiJi.SetVisible(index == 30); });
+  if (index == 31 && mRandomPaperCount == 0) TryReport(kClickTag, [&] { LblNoHis.SetVisible(true); });
+  TryReport(kClickTag, [&] { ClickBotn[21].SetVisible(ImgSuiJi.Visible()); });
+  for (int i = 0; i <= 29; ++i)
+    TryReport(kClickTag, [&] {
+      const bool shown = ImgShiJuan[i].Visible();
+      for (forms::Label* l : {&LblShiJuanBiao[i], &LblShiJuanTime[i], &LblShiJuanSSSS[i], &LblShiJuanScore[i],
+                              &LblShiJuanCCC[i], &LblShiJuanCuoTi[i], &LblShiJuanDel[i]})
+        l->SetVisible(shown);
+      ClickBotn[70 + i].SetVisible(shown);
+    });
+}
+
+void FrmFengmian::ChoosePaperView() {
+  // The sprint papers until every one has a best score of 75 or more.
+  for (int p = 0; p <= mLastSprintPaper; ++p) {
+    double best = 0;
+    TryReport(kClickTag, [&] { best = platform::Val(mPaperHistory.at(3 * p + 1)); });
+    if (best < 75) {
+      ClickBotn_Click(28);
+      return;
+    }
+  }
+  ClickBotn_Click(29);
+}
+
+void FrmFengmian::StartPaper(int index) {
+  const int p = index - 70;
+  frame::gListIndex = static_cast<int16_t>(p);
+  std::string path;
+  int n = p;
+  if (p < 20) {
+    path = frame::gDataPath + "288891.mxy";
+    frame::gSlotOffset = static_cast<int16_t>(p);
+    frame::gSessionKind = 0;
+  } else {
+    path = session::RandomPaperListFile();
+    frame::gSlotOffset = 11;
+    frame::gSessionKind = 8;
+    n = p - 22;
+  }
+  std::string line;
+  TryReport(kClickTag, [&] {
+    const std::vector<std::string> lines = HeadLines(path, static_cast<size_t>(n + 3));
+    if (!lines.empty()) line = lines.back();
+  });
+  InitShiTi(line, frame::gSlotOffset + frame::gSessionKind);
+  frame::gQuestionCount = 40;
+  frame::gRunMode = 3;
+  frame::gCurQuestion = 1;
+  for (long i = 1; i <= 40; ++i) {
+    frame::gDoneMark[i] = "F";
+    frame::gQuestionStatus[i] = 0;
+  }
+  startLianXi();
+}
+
+}  // namespace xpexam::home
