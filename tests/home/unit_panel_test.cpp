@@ -389,5 +389,89 @@ TEST_F(HomeScreenTest, HelpTopicsOneDisabledAtATime) {
   EXPECT_DOUBLE_EQ(home.ClickBotn[36].Top(), 3015);
 }
 
+class PaperPanelTest : public HomeScreenTest {
+ protected:
+  PaperPanelTest() {
+    // Eight fixed papers: sprint papers 0 to 3, mock papers 4 to 7; paper p's codes on line p + 3.
+    std::vector<std::string> layout = {"0804", "02020205"};
+    for (int p = 0; p < 8; ++p) layout.push_back(p == 5 ? "0301030203030304" : "0301");
+    Write("data/288891.mxy", layout);
+  }
+  std::vector<int> ShownRows() {
+    std::vector<int> rows;
+    for (int i = 0; i <= 29; ++i)
+      if (Home().ImgShiJuan[i].Visible()) rows.push_back(i);
+    return rows;
+  }
+};
+
+TEST_F(PaperPanelTest, RowsAndViews) {
+  Write("ksdata/288892.mxy", {"2026-01-02 10:20:30", "80", "E"});
+  Write("ksdata/1824" "01.mxy", {"01020103010"});
+  FrmFengmian& home = Home();
+  EXPECT_EQ(home.LastSprintPaper(), 3);
+  EXPECT_EQ(home.RandomPaperCount(), 0);
+  EXPECT_EQ(home.LblShiJuanBiao[3].Caption(), "冲刺试卷四");
+  EXPECT_EQ(home.LblShiJuanBiao[4].Caption(), "模拟试卷一");
+  EXPECT_EQ(home.LblShiJuanBiao[22].Caption(), "随机试卷三");
+  EXPECT_EQ(home.LblShiJuanTime[0].Caption(), "最后考试时间：2026-01-02 10:20");
+  EXPECT_EQ(home.LblShiJuanScore[0].Caption(), "80");
+  EXPECT_EQ(home.LblShiJuanTime[1].Caption(), "最后考试时间：您还未考试！");
+  EXPECT_EQ(home.LblShiJuanCuoTi[1].Caption(), "(2)");
+  EXPECT_EQ(home.LblShiJuanCuoTi[2].Caption(), "(0)");
+  EXPECT_EQ(ShownRows(), (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_EQ(forms::PictureId(home.ClickBotn[70].Picture()), "l20047");
+  home.ClickBotn_Click(29);
+  EXPECT_EQ(ShownRows(), (std::vector<int>{4, 5, 6, 7}));
+  EXPECT_FALSE(home.ClickBotn[29].Enabled());
+  EXPECT_TRUE(home.ClickBotn[28].Enabled());
+  EXPECT_EQ(forms::PictureId(home.ClickBotn[74].Picture()), "l20048");
+  EXPECT_FALSE(home.LblShiJuanBiao[0].Visible());
+  home.ClickBotn_Click(31);
+  EXPECT_TRUE(ShownRows().empty());
+  EXPECT_TRUE(home.LblNoHis.Visible());
+  EXPECT_FALSE(home.ClickBotn[21].Visible());
+  home.ClickBotn_Click(30);
+  EXPECT_TRUE(home.ImgSuiJi.Visible());
+  EXPECT_TRUE(home.ClickBotn[21].Visible());
+  EXPECT_FALSE(home.LblNoHis.Visible());
+}
+
+TEST_F(PaperPanelTest, PapersTabShowsSprintPapersUntilAllReach75) {
+  struct Case {
+    std::vector<std::string> history;
+    int view;
+  };
+  const Case cases[] = {
+      {{}, 28},
+      {{"t", "74", "E", "t", "90", "E", "t", "90", "E", "t", "90", "E"}, 28},
+      {{"t", "75", "E", "t", "90", "E", "t", "90", "E", "t", "100", "E", "t", "0", "E"}, 29},
+  };
+  for (const Case& c : cases) {
+    Write("ksdata/288892.mxy", c.history);
+    FrmFengmian& home = Home();
+    home.ClickBotn_Click(5);
+    EXPECT_TRUE(home.PicKaCH.Visible());
+    EXPECT_FALSE(home.ClickBotn[c.view].Enabled());
+    home.Unload();
+  }
+}
+
+TEST_F(PaperPanelTest, StartingAFixedPaperAssemblesItsSlot) {
+  FrmFengmian& home = Home();
+  home.ClickBotn_Click(29);
+  home.ClickBotn_Click(75);
+  EXPECT_EQ(frame::gSessionKind, 0);
+  EXPECT_EQ(frame::gSlotOffset, 5);
+  EXPECT_EQ(frame::gListIndex, 5);
+  EXPECT_EQ(frame::gRunMode, 3);
+  EXPECT_EQ(frame::gQuestionCount, 40);
+  EXPECT_EQ(frame::gQuestionCode[4], 304);
+  EXPECT_EQ(frame::gStepFile, frame::gDataPath + "288805.mxy");
+  EXPECT_EQ(Bytes("data/288855.mxy"), GbkFile({"030101第一题", "030202第二题|两行", "030301第三题", "030401第四题"}));
+  EXPECT_FALSE(FrmFengmian::IsLoaded());
+  EXPECT_FALSE(Bar().Visible());  // the exam goes through the sign-in
+}
+
 }  // namespace
 }  // namespace xpexam::home
