@@ -125,6 +125,7 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   void ShowPaperView(int index);
   void ChoosePaperView();
   void StartPaper(int index);
+  void NewRandomPaper();
   void ShowHelpTopic(int index);
   void ToggleReviewFilter(int index);
   void StartRecordPractice(int index);

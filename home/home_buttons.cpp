@@ -306,6 +306,8 @@ void FrmFengmian::ClickBotn_Click(int index) {
     ShowHomeView();
   } else if (index == 20) {
     StartUnitPracticeClick();
+  } else if (index == 21) {
+    NewRandomPaper();
   } else if (index >= 28 && index <= 31) {
     ShowPaperView(index);
   } else if (index >= 70 && index <= 99) {

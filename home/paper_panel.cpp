@@ -1,5 +1,7 @@
 // The paper panel: rows of the fixed and random papers with their history, the four views and
 // the start of a paper.
+#include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "frame/data_picture.h"
@@ -8,6 +10,7 @@
 #include "home/frm_fengmian.h"
 #include "home/head_lines.h"
 #include "home/session_launcher.h"
+#include "platform/clock.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
@@ -201,6 +204,70 @@ void FrmFengmian::StartPaper(int index) {
     frame::gDoneMark[i] = "F";
     frame::gQuestionStatus[i] = 0;
   }
+  startLianXi();
+}
+
+void FrmFengmian::NewRandomPaper() {
+  TryReport(kClickTag, [&] { PicAd.SetVisible(true); });
+  // A bank with fewer than 40 questions could never complete a paper: nothing is drawn.
+  long total = 0;
+  for (int u = 0; u < frame::gUnitCount && u <= 40; ++u) total += platform::CLng(platform::Val(frame::gUnitTable(u, 2)));
+  if (frame::gUnitCount <= 0 || total < 40) {
+    TryReport(kClickTag, [] { platform::Fail(platform::kErrInvalidCall, "Too few questions for a random paper"); });
+    return;
+  }
+  platform::Randomize(static_cast<uint64_t>(platform::TickCount()));
+  std::string list;
+  while (platform::Len(list) < 160) {
+    const long u = static_cast<long>(platform::Rnd() * 1000) % frame::gUnitCount;
+    const long count = platform::CLng(platform::Val(frame::gUnitTable(u, 2)));
+    if (count <= 0) continue;  // a unit without questions is drawn again
+    const long q = static_cast<long>(platform::Rnd() * 1000) % count + 1;
+    const std::string code = platform::ZeroPad(u, 2) + platform::ZeroPad(q, 2);
+    if (session::FindInKeyed(session::KeyedCopy(list), code) == 0) list += code;
+  }
+  InitShiTi(list, 19);
+  frame::gListIndex = 20;
+  frame::gQuestionCount = 40;
+  frame::gRunMode = 3;
+  frame::gCurQuestion = 1;
+  frame::gSlotOffset = 11;
+  frame::gSessionKind = 8;
+  for (long i = 1; i <= 40; ++i) {
+    frame::gDoneMark[i] = "F";
+    frame::gQuestionStatus[i] = 0;
+  }
+  TryReport(kClickTag, [&] {
+    std::vector<std::string> old;
+    if (platform::FileExists(session::RandomPaperListFile())) old = HeadLines(session::RandomPaperListFile(), 15);
+    std::vector<std::string> lines{list};
+    for (size_t k = 0; k < 9; ++k) lines.push_back(k < old.size() ? old[k] : "");
+    if (!platform::WriteTextLines(session::RandomPaperListFile(), lines)) platform::Fail(platform::kErrPathNotFound, "Path not found");
+  });
+  TryReport(kClickTag, [&] {
+    if (!platform::FileExists(session::PaperHistoryFile())) return;
+    const std::vector<std::string> lines = HeadLines(session::PaperHistoryFile(), 100);
+    for (size_t e = 0; e < lines.size(); ++e) mPaperHistory[e] = lines[e];
+  });
+  TryReport(kClickTag, [&] {
+    std::vector<std::string> history(mPaperHistory.begin(), mPaperHistory.begin() + 60);
+    history.push_back(platform::FormatDateTime(platform::Now()));
+    history.push_back("0");
+    history.push_back("E");
+    history.insert(history.end(), mPaperHistory.begin() + 60, mPaperHistory.begin() + 87);
+    if (!session::WriteRecordLines(session::PaperHistoryFile(), history)) platform::Fail(platform::kErrPathNotFound, "Path not found");
+  });
+  for (int i = std::min(mRandomPaperCount, 9); i >= 1; --i)
+    TryReport(kClickTag, [&] {
+      std::error_code error;
+      std::filesystem::copy_file(platform::ResolvePath(session::PaperWrongFile(19 + i)),
+                                 platform::ResolvePath(session::PaperWrongFile(20 + i)),
+                                 std::filesystem::copy_options::overwrite_existing, error);
+      if (error) platform::Fail(platform::kErrFileNotFound, "File not found");
+    });
+  TryReport(kClickTag, [&] {
+    if (!session::WriteRecordLine(session::PaperWrongFile(20), "")) platform::Fail(platform::kErrPathNotFound, "Path not found");
+  });
   startLianXi();
 }
 

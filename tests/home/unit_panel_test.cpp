@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "forms/pictures.h"
 #include "frame/frm_qomsgbox.h"
@@ -471,6 +472,52 @@ TEST_F(PaperPanelTest, StartingAFixedPaperAssemblesItsSlot) {
   EXPECT_EQ(Bytes("data/288855.mxy"), GbkFile({"030101第一题", "030202第二题|两行", "030301第三题", "030401第四题"}));
   EXPECT_FALSE(FrmFengmian::IsLoaded());
   EXPECT_FALSE(Bar().Visible());  // the exam goes through the sign-in
+}
+
+TEST_F(PaperPanelTest, NewRandomPaperGoesToTheHeadOfTheList) {
+  std::vector<std::string> layout = {"0804", "20202020"};
+  for (int p = 0; p < 8; ++p) layout.push_back("0301");
+  Write("data/288891.mxy", layout);
+  Write("ksdata/288891.mxy", {"A", "B", "C", ""});
+  for (int p = 20; p <= 22; ++p) Write("ksdata/1824" + std::to_string(p) + ".mxy", {std::to_string(p)});
+  FrmFengmian& home = Home();
+  ASSERT_EQ(home.RandomPaperCount(), 3);
+  home.ClickBotn_Click(30);
+  home.ClickBotn_Click(21);
+  EXPECT_EQ(frame::gSessionKind + frame::gSlotOffset, 19);
+  EXPECT_EQ(frame::gListIndex, 20);
+  EXPECT_EQ(frame::gRunMode, 3);
+  const auto list = platform::ReadTextLines(dir_ / "ksdata/288891.mxy");
+  ASSERT_TRUE(list);
+  ASSERT_EQ(list->size(), 10u);
+  EXPECT_EQ(std::vector<std::string>(list->begin() + 1, list->begin() + 5), (std::vector<std::string>{"A", "B", "C", ""}));
+  const std::string& paper = (*list)[0];
+  ASSERT_EQ(paper.size(), 160u);
+  std::set<std::string> codes;
+  for (size_t i = 0; i < 160; i += 4) {
+    const std::string code = paper.substr(i, 4);
+    codes.insert(code);
+    EXPECT_LT(std::stoi(code.substr(0, 2)), 4);
+    EXPECT_GE(std::stoi(code.substr(2, 2)), 1);
+    EXPECT_LE(std::stoi(code.substr(2, 2)), 20);
+  }
+  EXPECT_EQ(codes.size(), 40u);
+  const auto history = platform::ReadTextLines(dir_ / "ksdata/288892.mxy");
+  ASSERT_TRUE(history);
+  ASSERT_EQ(history->size(), 91u);
+  EXPECT_EQ((*history)[60].size(), 19u);  // yyyy-mm-dd hh:mm:ss
+  EXPECT_EQ((*history)[61], "0");
+  EXPECT_EQ((*history)[63], "您还未考试！");
+  // The wrong-answer files move down with their papers; the new paper has none.
+  for (int p = 21; p <= 23; ++p) EXPECT_EQ(Bytes("ksdata/1824" + std::to_string(p) + ".mxy"), GbkFile({std::to_string(p - 1)}));
+  EXPECT_EQ(Bytes("ksdata/182420.mxy"), "\r\n");
+}
+
+TEST_F(PaperPanelTest, TooFewQuestionsForARandomPaperDrawNothing) {
+  FrmFengmian& home = Home();  // 11 questions in all
+  home.ClickBotn_Click(21);
+  EXPECT_FALSE(platform::FileExists(dir_ / "ksdata/288891.mxy"));
+  EXPECT_TRUE(FrmFengmian::IsLoaded());
 }
 
 }  // namespace
