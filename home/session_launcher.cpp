@@ -10,6 +10,7 @@
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
+#include "session/frm_logon.h"
 #include "session/frm_tm.h"
 
 namespace xpexam::home {
@@ -58,8 +59,11 @@ void startLianXi() {
   TryReport(kTag, [] {
     if (FrmFengmian::IsLoaded()) FrmFengmian::Get().Unload();
   });
-  // The paper exams go through the simulated sign-in instead.
-  if (gSessionKind == 0 || gSessionKind == 8) return;
+  // The paper exams go through the simulated sign-in, which shows the bar and the desktop.
+  if (gSessionKind == 0 || gSessionKind == 8) {
+    TryReport(kTag, [] { session::FrmLogon::Get().Show(); });
+    return;
+  }
   TryReport(kTag, [] { session::FrmTm::Get().TimerREDO.SetEnabled(true); });
   TryReport(kTag, [] { session::FrmTm::Get().TimKsModel.SetEnabled(true); });
   TryReport(kTag, [] { session::FrmTm::Get().Show(); });

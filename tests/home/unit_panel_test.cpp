@@ -7,6 +7,7 @@
 
 #include "forms/pictures.h"
 #include "frame/frm_qomsgbox.h"
+#include "session/frm_logon.h"
 #include "home/frm_fengmian.h"
 #include "home/session_files.h"
 #include "platform/codepage.h"
@@ -472,6 +473,7 @@ TEST_F(PaperPanelTest, StartingAFixedPaperAssemblesItsSlot) {
   EXPECT_EQ(Bytes("data/288855.mxy"), GbkFile({"030101第一题", "030202第二题|两行", "030301第三题", "030401第四题"}));
   EXPECT_FALSE(FrmFengmian::IsLoaded());
   EXPECT_FALSE(Bar().Visible());  // the exam goes through the sign-in
+  EXPECT_TRUE(session::FrmLogon::Get().Visible());
 }
 
 TEST_F(PaperPanelTest, NewRandomPaperGoesToTheHeadOfTheList) {
