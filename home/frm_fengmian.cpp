@@ -147,10 +147,28 @@ void FrmFengmian::LblAD_Click() {
   platform::Try([this] { platform::ShellOpen(mBannerLink); });
 }
 
+std::string InfoLink(int index) {
+  // Built-in links of the four kinds: web sites 1 and 2, support chats 1 and 2.
+  static const char* const kBuiltIn[] = {"https://www.example.com/", "https://www.example.com/help/",
+                                         "https://www.example.com/support/1", "https://www.example.com/support/2"};
+  int kind = 0;
+  if (index == 1 || index == 17) kind = 1;
+  if (index == 18) kind = 2;
+  if (index == 3 || index == 20) kind = 3;
+  if (index == 19) kind = 4;
+  if (kind == 0) return "";
+  if (platform::Left(platform::Trim(frame::gSettings[26]), 4) == "2099") return kBuiltIn[kind - 1];
+  return frame::gSettings[kind];
+}
+
 void FrmFengmian::LblInfo_Click(int index) {
-  TryReport("lblinfo", [index] {
-    if (index == 0 || index == 21) ShowAboutBox();
-  });
+  if (index == 0 || index == 21) {
+    TryReport("lblinfo", [] { ShowAboutBox(); });
+    return;
+  }
+  const std::string link = InfoLink(index);
+  // The shell's answer is not examined.
+  if (!link.empty()) TryReport("lblinfo", [&] { platform::ShellOpen(link); });
 }
 
 }  // namespace xpexam::home

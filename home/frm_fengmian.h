@@ -21,6 +21,10 @@ std::string UnitButtonCaption(int unit, const std::string& title);
 // paragraph, heading, list item and <br>, the common entities decoded.
 std::string HelpPageText(const std::string& html);
 
+// The link a footer or link label opens: settings entry 1 to 4 by the label, or the built-in
+// link of that kind when entry 26 starts with "2099"; "" for a label that opens none.
+std::string InfoLink(int index);
+
 class FrmFengmian : public forms::FormOf<FrmFengmian> {
  public:
   // Footer labels 0 to 3 on the lower edge; link labels 17 to 21 over the home view.

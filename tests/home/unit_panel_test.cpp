@@ -522,5 +522,17 @@ TEST_F(PaperPanelTest, TooFewQuestionsForARandomPaperDrawNothing) {
   EXPECT_TRUE(FrmFengmian::IsLoaded());
 }
 
+TEST_F(HomeScreenTest, InfoLabelsOpenTheirLinkKind) {
+  for (int k = 1; k <= 4; ++k) frame::gSettings[k] = "link" + std::to_string(k);
+  frame::gSettings[26] = "2015";
+  const std::pair<int, std::string> cases[] = {{1, "link1"}, {17, "link1"}, {18, "link2"}, {3, "link3"},
+                                               {20, "link3"}, {19, "link4"}, {2, ""}, {0, ""}};
+  for (const auto& [index, link] : cases) EXPECT_EQ(InfoLink(index), link) << index;
+  frame::gSettings[26] = " 20991231";
+  EXPECT_NE(InfoLink(1), "link1");
+  EXPECT_FALSE(InfoLink(1).empty());
+  EXPECT_NE(InfoLink(1), InfoLink(18));
+}
+
 }  // namespace
 }  // namespace xpexam::home
