@@ -21,7 +21,7 @@ inline std::string RunScript(const TempDir& work, const std::string& program_dir
   const std::string script_file = work.Write("scenario.txt", script);
   const std::string command = "cd '" + work.path() + "' && XDG_CONFIG_HOME='" + work.path() + "/config' '" +
                               XPEXAM_SCRIPT_BIN + "' --program-dir '" + program_dir + "' --script '" + script_file +
-                              "' 2>&1";
+                              "' --server http://127.0.0.1:9 2>&1";
   std::string out;
   if (FILE* p = ::popen(command.c_str(), "r")) {
     char buf[4096];

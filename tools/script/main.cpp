@@ -18,11 +18,12 @@
 #include "forms/program.h"
 #include "forms/script.h"
 #include "frame/module_state.h"
-#include "frame/settings.h"
 #include "frame/program.h"
+#include "frame/settings.h"
 #include "home/unit_practice.h"
 #include "platform/clock.h"
 #include "platform/failure.h"
+#include "platform/http.h"
 #include "platform/strings.h"
 #include "session/frm_tm.h"
 
@@ -102,7 +103,7 @@ std::vector<int> TakeDemoCommands(std::string& text) {
 int Usage(const std::string& problem) {
   std::cerr << "xpexam-script: " << problem << "\n"
             << "usage: xpexam-script --program-dir DIR --script FILE [--screen 1024x768] [--twips-per-pixel 15]\n"
-            << "                     [--now \"2026-01-01 09:00:00\"] [--seed N] [--form NAME]\n";
+            << "                     [--now \"2026-01-01 09:00:00\"] [--seed N] [--form NAME] [--server URL]\n";
   return 2;
 }
 
@@ -133,6 +134,9 @@ int main(int argc, char** argv) {
       if (!(tpp > 0)) return Usage("bad --twips-per-pixel " + value);
     } else if (arg == "--now") {
       if (!platform::ParseDateTime(value, now)) return Usage("bad --now " + value);
+    } else if (arg == "--server") {
+      // Where error reports and update requests go; tests point it at a closed local port.
+      platform::SetServerUrl(value);
     } else if (arg == "--seed") {
       char* end = nullptr;
       seed = std::strtoull(value.c_str(), &end, 10);
