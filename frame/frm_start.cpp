@@ -17,7 +17,6 @@
 #include "platform/osversion.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
-#include "session/session_hooks.h"
 
 namespace xpexam::frame {
 namespace {
@@ -106,8 +105,6 @@ void FrmStart::Timer1_Timer() {
 
 void FrmStart::UpdataExe() {
   using platform::Try;
-  // The end of a session arms the home screen's return timer; arming it loads the window.
-  session::EnableHomeReturn = [] { home::FrmFengmian::Get().TimFH.SetEnabled(true); };
   // Showing the home screen loads and builds it; its build may end the program here.
   Try([] { home::FrmFengmian::Get().Show(); });
   Try([] { gLogFile = gAppPath + "\\ksdata\\" + platform::FormatCompact(platform::Now()) + ".txt"; });

@@ -10,6 +10,7 @@
 #include "frame/error_report.h"
 #include "frame/frm_start.h"
 #include "frame/settings.h"
+#include "home/frm_fengmian.h"
 #include "platform/http.h"
 #include "session/session_hooks.h"
 
@@ -30,6 +31,8 @@ const forms::ProgramRegistration kEntry{[] {
 
 void ConnectWindows() {
   session::ShowDemoWindow = [] { demo::FrmYanShi::Get().SetVisible(true); };
+  // The end of a session arms the home screen's return timer; arming it loads the window.
+  session::EnableHomeReturn = [] { home::FrmFengmian::Get().TimFH.SetEnabled(true); };
 }
 
 void StartProgram() {
