@@ -654,6 +654,20 @@ TEST_F(PaperLinkTest, DeletionShiftsListWrongAnswersAndHistoryTogether) {
   }
 }
 
+TEST_F(PaperLinkTest, AMissingWrongAnswerFileIsReportedAndItsTargetKept) {
+  std::vector<std::string> tags;
+  platform::SetFailureReporter([&](std::string_view tag, long number, std::string_view) {
+    if (tag == "lblshijuandel") tags.push_back(std::string(tag) + " " + std::to_string(number));
+  });
+  Write("ksdata/288891.mxy", {"A", "B", ""});
+  Write("ksdata/182420.mxy", {"w20"});
+  Click(Home().LblShiJuanDel[20], 1);
+  platform::SetFailureReporter(nullptr);
+  EXPECT_EQ(tags, (std::vector<std::string>{"lblshijuandel " + std::to_string(platform::kErrFileNotFound)}));
+  EXPECT_EQ(Bytes("ksdata/182420.mxy"), GbkFile({"w20"}));
+  EXPECT_EQ(Bytes("ksdata/288891.mxy"), Written({"B"}));
+}
+
 TEST_F(PaperLinkTest, HistoryIsRewrittenAsThirtyRecordsWhateverItHeld) {
   for (const bool present : {false, true}) {
     SCOPED_TRACE(present);
