@@ -46,6 +46,8 @@ FrmFengmian::FrmFengmian() {
   LblAD.SetFontName("宋体");
   LblInfo.Click = [this](int index) { LblInfo_Click(index); };
   LblAD.Click = [this] { LblAD_Click(); };
+  LblShiJuanCCC.Click = [this](int index) { LblShiJuanCCC_Click(index); };
+  LblShiJuanDel.Click = [this](int index) { LblShiJuanDel_Click(index); };
   picShouYe.Move(0, 0, 12000, 3000);
   PicTOP.Move(0, 0, 12000, 1650);
   lblMove.SetBackStyle(0);

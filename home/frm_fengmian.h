@@ -100,6 +100,9 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   int BookmarkFilter() const { return mBookmarkFilter; }
   int WrongFilter() const { return mWrongFilter; }
   void LblInfo_Click(int index);
+  // The paper row links: practise paper index's wrong answers; delete random paper index.
+  void LblShiJuanCCC_Click(int index);
+  void LblShiJuanDel_Click(int index);
 
   // The banner's link, as the banner file's third line holds it.
   const std::string& BannerLink() const { return mBannerLink; }

@@ -522,6 +522,180 @@ TEST_F(PaperPanelTest, TooFewQuestionsForARandomPaperDrawNothing) {
   EXPECT_TRUE(FrmFengmian::IsLoaded());
 }
 
+// The paper rows' links, clicked as the learner clicks them.
+class PaperLinkTest : public PaperPanelTest {
+ protected:
+  struct Box {
+    std::string title, picture, prompt;
+  };
+  // Clicks the link and answers the message box it shows with answer; box is empty for none.
+  Box Click(forms::Label& link, int answer = 0) {
+    Box box;
+    in_.Call([&] {
+      if (!frame::FrmQOMSGBOX::IsLoaded()) return;
+      frame::FrmQOMSGBOX& b = frame::FrmQOMSGBOX::Get();
+      box = {b.LblTitle.Caption(), forms::PictureId(b.Image1.Picture()), b.LblPrompt.Caption()};
+      frame::gMsgResult = static_cast<int16_t>(answer);
+      b.Unload();
+    });
+    link.Click();
+    return box;
+  }
+  // History of 30 records: record r is ("t<r>", "<r>", "E").
+  static std::vector<std::string> History(const std::vector<int>& order) {
+    std::vector<std::string> lines;
+    for (int r : order) {
+      lines.push_back("t" + std::to_string(r));
+      lines.push_back(std::to_string(r));
+      lines.push_back("E");
+    }
+    return lines;
+  }
+  static std::vector<int> Records() {
+    std::vector<int> order;
+    for (int r = 0; r < 30; ++r) order.push_back(r);
+    return order;
+  }
+  std::string Written(std::vector<std::string> lines) {
+    lines.push_back("");
+    return GbkFile(lines);
+  }
+};
+
+TEST_F(PaperLinkTest, ReviewWithoutWrongAnswersOnlyExplains) {
+  const char* const kPrompt = "\r\n\r\n\r\n你可能是还没有做本套试题，或者上次得分为0。\r\n请点“开始考试”做本套试题。";
+  for (const char* content : {"<none>", "", "   \r\n0301\r\n"}) {
+    SCOPED_TRACE(content);
+    std::filesystem::remove(dir_ / "ksdata/182402.mxy");
+    if (std::string(content) != "<none>") dir_.Write("ksdata/182402.mxy", content);
+    frame::gSessionKind = 20;
+    FrmFengmian& home = Home();
+    const Box box = Click(home.LblShiJuanCCC[2]);
+    EXPECT_EQ(box.title, "没有生成错题");
+    EXPECT_EQ(box.picture, "l20071");
+    EXPECT_EQ(box.prompt, kPrompt);
+    EXPECT_EQ(frame::gSessionKind, 20);
+    EXPECT_FALSE(platform::FileExists(dir_ / "data/288819.mxy"));
+    EXPECT_TRUE(FrmFengmian::IsLoaded());
+    EXPECT_FALSE(Bar().Visible());
+  }
+}
+
+TEST_F(PaperLinkTest, ReviewPractisesThePapersWrongAnswersInSlot19) {
+  Write("ksdata/182425.mxy", {" 03050302 "});
+  frame::gQuestionStatus[1] = 4;
+  frame::gDoneMark[2] = "T";
+  FrmFengmian& home = Home();
+  EXPECT_EQ(Click(home.LblShiJuanCCC[25]).title, "");
+  EXPECT_EQ(frame::gSessionKind, 2);
+  EXPECT_EQ(frame::gSlotOffset, 17);
+  EXPECT_EQ(frame::gListIndex, 25);
+  EXPECT_EQ(frame::gRunMode, 2);
+  EXPECT_EQ(frame::gCurQuestion, 1);
+  ASSERT_EQ(frame::gQuestionCount, 2);
+  EXPECT_EQ(frame::gQuestionCode[1], 305);
+  EXPECT_EQ(frame::gQuestionCode[2], 302);
+  for (long i = 1; i <= 2; ++i) {
+    EXPECT_EQ(frame::gQuestionStatus[i], 0);
+    EXPECT_EQ(frame::gDoneMark[i], "F");
+  }
+  EXPECT_EQ(frame::gStepFile, frame::gDataPath + "288819.mxy");
+  EXPECT_EQ(Bytes("data/288869.mxy"), GbkFile({"030502第五题", "030202第二题|两行"}));
+  EXPECT_FALSE(FrmFengmian::IsLoaded());
+  EXPECT_TRUE(Bar().Visible());
+}
+
+TEST_F(PaperLinkTest, DeletionShiftsListWrongAnswersAndHistoryTogether) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> list;
+    int paper, answer;
+    std::vector<std::string> list_after;
+    std::vector<int> wrong_after;    // papers 20 to 23: whose file each holds
+    std::vector<int> history_after;  // records 0 to 29: whose record each holds
+  };
+  std::vector<int> from20 = Records(), from22 = Records(), same = Records();
+  from20[20] = 21, from20[21] = 22;
+  const Case cases[] = {
+      {"first of three", {"A", "B", "C", "", "junk"}, 20, 1, {"B", "C"}, {21, 22, 22, 23}, from20},
+      {"last of three", {"A", "B", "C", ""}, 22, 1, {"A", "B"}, {20, 21, 22, 23}, same},
+      {"only one", {"A", ""}, 20, 1, {}, {20, 21, 22, 23}, same},
+      {"cancelled", {"A", "B", "C", ""}, 20, 0, {"A", "B", "C", ""}, {20, 21, 22, 23}, same},
+      // A row past the list is never shown; were its link reached, nothing may go.
+      {"past the list", {"A", "B", "C", ""}, 23, 1, {"A", "B", "C", ""}, {20, 21, 22, 23}, same},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Write("ksdata/288891.mxy", c.list);
+    const std::string list_before = Bytes("ksdata/288891.mxy");
+    Write("ksdata/288892.mxy", History(Records()));
+    const std::string history_before = Bytes("ksdata/288892.mxy");
+    for (int p = 20; p <= 23; ++p) Write("ksdata/1824" + std::to_string(p) + ".mxy", {"w" + std::to_string(p)});
+    FrmFengmian& home = Home();
+    home.ClickBotn_Click(31);
+    const Box box = Click(home.LblShiJuanDel[c.paper], c.answer);
+    EXPECT_EQ(box.title, "删除试卷");
+    EXPECT_EQ(box.picture, "l20071");
+    EXPECT_EQ(box.prompt, "\r\n\r\n\r\n您确实要删除本套随机试题吗？");
+    if (c.list_after == c.list) {  // nothing changed
+      EXPECT_EQ(Bytes("ksdata/288891.mxy"), list_before);
+      EXPECT_EQ(Bytes("ksdata/288892.mxy"), history_before);
+    } else {
+      EXPECT_EQ(Bytes("ksdata/288891.mxy"), Written(c.list_after));
+      EXPECT_EQ(Bytes("ksdata/288892.mxy"), Written(History(c.history_after)));
+      // The builder ran again over the new files.
+      EXPECT_EQ(home.RandomPaperCount(), static_cast<int>(c.list_after.size()));
+      EXPECT_EQ(home.LblShiJuanScore[20].Caption(), std::to_string(c.history_after[20]));
+    }
+    for (int p = 20; p <= 23; ++p)
+      EXPECT_EQ(Bytes("ksdata/1824" + std::to_string(p) + ".mxy"), GbkFile({"w" + std::to_string(c.wrong_after[p - 20])})) << p;
+    EXPECT_TRUE(FrmFengmian::IsLoaded());
+    home.Unload();
+  }
+}
+
+TEST_F(PaperLinkTest, AMissingWrongAnswerFileIsReportedAndItsTargetKept) {
+  std::vector<std::string> tags;
+  platform::SetFailureReporter([&](std::string_view tag, long number, std::string_view) {
+    if (tag == "lblshijuandel") tags.push_back(std::string(tag) + " " + std::to_string(number));
+  });
+  Write("ksdata/288891.mxy", {"A", "B", ""});
+  Write("ksdata/182420.mxy", {"w20"});
+  Click(Home().LblShiJuanDel[20], 1);
+  platform::SetFailureReporter(nullptr);
+  EXPECT_EQ(tags, (std::vector<std::string>{"lblshijuandel " + std::to_string(platform::kErrFileNotFound)}));
+  EXPECT_EQ(Bytes("ksdata/182420.mxy"), GbkFile({"w20"}));
+  EXPECT_EQ(Bytes("ksdata/288891.mxy"), Written({"B"}));
+}
+
+TEST_F(PaperLinkTest, HistoryIsRewrittenAsThirtyRecordsWhateverItHeld) {
+  for (const bool present : {false, true}) {
+    SCOPED_TRACE(present);
+    Write("ksdata/288891.mxy", {"A", "B", ""});
+    std::filesystem::remove(dir_ / "ksdata/288892.mxy");
+    // A short file: records 0 and 21 only, record 21 cut after its score.
+    std::vector<std::string> short_history = History({0});
+    for (int r = 1; r <= 20; ++r) short_history.insert(short_history.end(), {"t" + std::to_string(r), "0", "E"});
+    short_history.insert(short_history.end(), {"t21", "21"});
+    if (present) Write("ksdata/288892.mxy", short_history);
+    Click(Home().LblShiJuanDel[20], 1);
+    std::vector<std::string> expected;
+    for (int r = 0; r < 30; ++r) {
+      // Record 20 takes record 21; the old record 21, past the list, stays.
+      if (present && r <= 21) {
+        expected.push_back(r >= 20 ? "t21" : short_history[3 * r]);
+        expected.push_back(r >= 20 ? "21" : short_history[3 * r + 1]);
+      } else {
+        expected.push_back("您还未考试！");
+        expected.push_back("0");
+      }
+      expected.push_back("E");
+    }
+    EXPECT_EQ(Bytes("ksdata/288892.mxy"), Written(expected));
+    Home().Unload();
+  }
+}
+
 TEST_F(HomeScreenTest, InfoLabelsOpenTheirLinkKind) {
   for (int k = 1; k <= 4; ++k) frame::gSettings[k] = "link" + std::to_string(k);
   frame::gSettings[26] = "2015";

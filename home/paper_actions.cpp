@@ -1,0 +1,100 @@
+// The paper rows' links: practising a paper's wrong answers and deleting a random paper.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "frame/data_picture.h"
+#include "frame/frm_qomsgbox.h"
+#include "frame/module_state.h"
+#include "home/frm_fengmian.h"
+#include "home/head_lines.h"
+#include "home/session_launcher.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+#include "session/record_files.h"
+
+namespace xpexam::home {
+namespace {
+
+using platform::TryReport;
+
+constexpr std::string_view kReviewTag = "lblshijuancc";
+constexpr std::string_view kDeleteTag = "lblshijuandel";
+
+void Ask(std::string_view tag, const std::string& title, const std::string& prompt) {
+  frame::gMsgResult = 0;
+  frame::FrmQOMSGBOX& box = frame::FrmQOMSGBOX::Get();
+  TryReport(tag, [&] { box.LblTitle.SetCaption(title); });
+  TryReport(tag, [&] { box.Image1.SetPicture(frame::DataPicture("l20071")); });
+  TryReport(tag, [&] { box.LblPrompt.SetCaption(prompt); });
+  TryReport(tag, [&] { box.ShowModal(); });
+}
+
+}  // namespace
+
+void FrmFengmian::LblShiJuanCCC_Click(int index) {
+  std::string list;
+  TryReport(kReviewTag, [&] { list = session::ReadRecordLine(session::PaperWrongFile(index)); });
+  if (list.empty()) {
+    Ask(kReviewTag, "没有生成错题",
+        "\r\n\r\n\r\n你可能是还没有做本套试题，或者上次得分为0。\r\n请点“开始考试”做本套试题。");
+    return;
+  }
+  InitShiTi(list, 19);
+  frame::gQuestionCount = static_cast<int16_t>(platform::Len(list) / 4);
+  frame::gListIndex = static_cast<int16_t>(index);
+  frame::gRunMode = 2;
+  frame::gCurQuestion = 1;
+  frame::gSessionKind = 2;
+  frame::gSlotOffset = 17;
+  for (long i = 1; i <= frame::gQuestionCount; ++i) {
+    TryReport(kReviewTag, [&] { frame::gQuestionStatus[i] = 0; });
+    TryReport(kReviewTag, [&] { frame::gDoneMark[i] = "F"; });
+  }
+  startLianXi();
+}
+
+void FrmFengmian::LblShiJuanDel_Click(int index) {
+  Ask(kDeleteTag, "删除试卷", "\r\n\r\n\r\n您确实要删除本套随机试题吗？");
+  if (frame::gMsgResult == 0) return;
+  const int n = mRandomPaperCount;
+  // Only a listed random paper can go: any other index would drop the list's last paper.
+  if (index < 20 || index > n + 19) return;
+
+  // Random paper list: the later papers move up one line.
+  TryReport(kDeleteTag, [&] {
+    std::vector<std::string> lines;
+    if (platform::FileExists(session::RandomPaperListFile()))
+      for (const std::string& line : HeadLines(session::RandomPaperListFile(), 15)) {
+        lines.push_back(line);
+        if (platform::Trim(line).empty()) break;
+      }
+    lines.resize(static_cast<size_t>(n));
+    lines.erase(lines.begin() + (index - 20));
+    if (!session::WriteRecordLines(session::RandomPaperListFile(), lines))
+      platform::Fail(platform::kErrPathNotFound, "Path not found");
+  });
+
+  // Wrong-answer files follow their papers.
+  for (int j = index; j <= n + 18; ++j)
+    TryReport(kDeleteTag, [&] {
+      std::error_code error;
+      std::filesystem::copy_file(platform::ResolvePath(session::PaperWrongFile(j + 1)),
+                                 platform::ResolvePath(session::PaperWrongFile(j)),
+                                 std::filesystem::copy_options::overwrite_existing, error);
+      if (error) platform::Fail(platform::kErrFileNotFound, "File not found");
+    });
+
+  // History records follow their papers too; the file always holds 30 records.
+  TryReport(kDeleteTag, [&] {
+    std::vector<std::string> table = session::ReadPaperHistory();
+    for (int k = index; k <= n + 18; ++k)
+      for (int line = 0; line < 3; ++line) table[3 * k + line] = table[3 * k + 3 + line];
+    if (!session::WritePaperHistory(table)) platform::Fail(platform::kErrPathNotFound, "Path not found");
+  });
+
+  FengMainCsh();
+}
+
+}  // namespace xpexam::home
