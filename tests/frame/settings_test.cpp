@@ -11,6 +11,7 @@
 #include "platform/registry.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
+#include "tests/support/installation.h"
 #include "tests/support/temp_dir.h"
 
 namespace xpexam::frame {
@@ -24,18 +25,7 @@ struct Report {
   friend bool operator==(const Report&, const Report&) = default;
 };
 
-// Codes a text as the settings files do: 200000 + the code of single-byte characters,
-// 500000 + the 16-bit value of double-byte ones.
-std::string Code(std::string_view utf8) {
-  std::string out;
-  std::string gbk = platform::Utf8ToGbk(utf8);
-  for (size_t i = 0; i < gbk.size(); ++i) {
-    auto b = static_cast<unsigned char>(gbk[i]);
-    int n = b < 0x80 ? 200000 + b : 500000 + b * 256 + static_cast<unsigned char>(gbk[++i]);
-    out += std::to_string(n);
-  }
-  return out;
-}
+std::string Code(std::string_view utf8) { return testing::CodeSettingsLine(utf8); }
 
 std::string Lines(const std::vector<std::string>& lines) {
   std::string out;
