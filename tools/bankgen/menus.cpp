@@ -91,14 +91,14 @@ Box BarSubItemBox(int m, int r, int s) {
 
 namespace {
 
-void Row(cairo_t* cr, const Box& b, const std::string& spec, bool arrow, bool highlight) {
+void Row(cairo_t* cr, const Box& b, const std::string& label, bool arrow, bool highlight) {
   if (highlight) FillBox(cr, b, xp::kSelection);
   Rgb fg = highlight ? xp::kWhite : xp::kBlack;
-  std::string text = spec, shortcut;
-  size_t tab = spec.find('\t');
+  std::string text = label, shortcut;
+  size_t tab = label.find('\t');
   if (tab != std::string::npos) {
-    text = spec.substr(0, tab);
-    shortcut = spec.substr(tab + 1);
+    text = label.substr(0, tab);
+    shortcut = label.substr(tab + 1);
   }
   Text(cr, text, {b.x + 20, b.y, b.w - 24, b.h}, UiFont(12), fg);
   if (!shortcut.empty()) Text(cr, shortcut, {b.x, b.y, b.w - 14, b.h}, UiFont(12), fg, Align::kRight);

@@ -370,9 +370,9 @@ std::vector<Box> MenuBar(cairo_t* cr, int width, const std::vector<std::string>&
   return out;
 }
 
-std::vector<MenuItem> Items(const std::vector<std::string>& spec) {
+std::vector<MenuItem> Items(const std::vector<std::string>& texts) {
   std::vector<MenuItem> out;
-  for (std::string s : spec) {
+  for (std::string s : texts) {
     MenuItem m;
     if (s == "-") {
       m.separator = true;
@@ -394,9 +394,9 @@ std::vector<MenuItem> Items(const std::vector<std::string>& spec) {
   return out;
 }
 
-std::vector<MenuItem> IconItems(const std::vector<std::pair<Icon, std::string>>& spec) {
+std::vector<MenuItem> IconItems(const std::vector<std::pair<Icon, std::string>>& texts) {
   std::vector<MenuItem> out;
-  for (const auto& [icon, text] : spec) {
+  for (const auto& [icon, text] : texts) {
     MenuItem m = Items({text}).front();
     if (!m.separator) {
       m.has_icon = true;

@@ -80,9 +80,9 @@ struct MenuItem {
   bool bold = false;
   bool disabled = false;
 };
-std::vector<MenuItem> Items(const std::vector<std::string>& spec);
-// Items with icons: pairs of icon and spec text.
-std::vector<MenuItem> IconItems(const std::vector<std::pair<Icon, std::string>>& spec);
+std::vector<MenuItem> Items(const std::vector<std::string>& texts);
+// Items with icons: pairs of icon and texts text.
+std::vector<MenuItem> IconItems(const std::vector<std::pair<Icon, std::string>>& texts);
 int MenuWidth(const std::vector<MenuItem>& items);
 int MenuHeight(const std::vector<MenuItem>& items);
 std::vector<Box> PopupMenu(cairo_t* cr, int x, int y, const std::vector<MenuItem>& items, int highlight = -1,
