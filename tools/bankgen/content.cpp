@@ -127,7 +127,7 @@ FolderWindow MyDocuments() {
   return FolderWindow("我的文档", Icon::kMyDocuments, "C:\\Documents and Settings\\Administrator\\My Documents",
                       {{"图片收藏", Icon::kPictures, "文件夹"},
                        {"我的音乐", Icon::kMusic, "文件夹"},
-                       {"工作报告.doc", Icon::kWordFile, "Microsoft Word 文档", "24 KB"},
+                       {"工作报告.doc", Icon::kWordFile, "Word 文档", "24 KB"},
                        {"通讯录.txt", Icon::kTextFile, "文本文档", "2 KB"}});
 }
 
@@ -143,7 +143,7 @@ FolderWindow Network() {
 FolderWindow RecycleBin(bool empty) {
   std::vector<FileItem> items;
   if (!empty)
-    items = {{"旧报告.doc", Icon::kWordFile, "Microsoft Word 文档", "31 KB"},
+    items = {{"旧报告.doc", Icon::kWordFile, "Word 文档", "31 KB"},
              {"临时.txt", Icon::kTextFile, "文本文档", "1 KB"},
              {"草图.bmp", Icon::kImageFile, "位图图像", "352 KB"}};
   FolderWindow w("回收站", empty ? Icon::kRecycleEmpty : Icon::kRecycleFull, "回收站", items);
@@ -154,9 +154,9 @@ FolderWindow RecycleBin(bool empty) {
 
 FolderWindow StudyFolder() {
   return FolderWindow("学习资料", Icon::kFolderOpen, "D:\\学习资料",
-                      {{"语文.doc", Icon::kWordFile, "Microsoft Word 文档", "48 KB"},
-                       {"数学.doc", Icon::kWordFile, "Microsoft Word 文档", "36 KB"},
-                       {"英语.doc", Icon::kWordFile, "Microsoft Word 文档", "52 KB"},
+                      {{"语文.doc", Icon::kWordFile, "Word 文档", "48 KB"},
+                       {"数学.doc", Icon::kWordFile, "Word 文档", "36 KB"},
+                       {"英语.doc", Icon::kWordFile, "Word 文档", "52 KB"},
                        {"照片", Icon::kFolder, "文件夹"},
                        {"笔记.txt", Icon::kTextFile, "文本文档", "3 KB"},
                        {"课程表.bmp", Icon::kImageFile, "位图图像", "769 KB"},
@@ -202,7 +202,7 @@ Notepad PlanFile() {
 
 void PaintBrowser(cairo_t* cr, const std::string& address, const std::string& heading) {
   Desktop().PaintIcons(cr);
-  xp::Window(cr, {0, 0, 800, 570}, heading + " - Microsoft Internet Explorer", Icon::kInternetExplorer, true, true);
+  xp::Window(cr, {0, 0, 800, 570}, heading + " - Internet Explorer", Icon::kInternetExplorer, true, true);
   xp::MenuBar(cr, 800, BarTitles());
   xp::ToolbarAndAddress(cr, 800, address, Icon::kInternetExplorer);
   Box page{0, 125, 800, 425};
@@ -212,7 +212,7 @@ void PaintBrowser(cairo_t* cr, const std::string& address, const std::string& he
   TextWrapped(cr, "欢迎访问本站。这里提供 Windows XP 操作练习的说明、常见问题和学习资料下载。", 40, 230, 700,
               Font{Face::kSong, 14}, Hex(0x333333), 6);
   xp::StatusBar(cr, {0, 550, 800, 20}, "完毕");
-  xp::Taskbar(cr, {{heading + " - Microsoft Internet Explorer", Icon::kInternetExplorer, true}});
+  xp::Taskbar(cr, {{heading + " - Internet Explorer", Icon::kInternetExplorer, true}});
 }
 
 Desktop ArrangedDesktop(const std::vector<std::string>& order) {

@@ -449,7 +449,7 @@ Form SystemProperties(int tab) {
         FillBox(cr, {b.x + 54, b.y + 44, 30, 30}, Hex(0xFFB900));
       });
       f.Label("", 220, 76, "系统:");
-      f.Label("", 236, 96, "Microsoft Windows XP");
+      f.Label("", 236, 96, "Windows XP");
       f.Label("", 236, 114, "Professional");
       f.Label("", 236, 132, "版本 2002  Service Pack 3");
       f.Label("", 220, 160, "计算机:");
@@ -562,7 +562,7 @@ Form FolderOptions(int tab) {
     }
     case 2:
       f.Label("", 14, 70, "已注册的文件类型(T):");
-      f.List("types", {14, 88, 380, 200}, {"扩展名    文件类型", "BMP       位图图像", "DOC       Microsoft Word 文档", "EXE       应用程序", "HTM       HTML 文档", "TXT       文本文档", "ZIP       压缩(zipped)文件夹"}, 5);
+      f.List("types", {14, 88, 380, 200}, {"扩展名    文件类型", "BMP       位图图像", "DOC       Word 文档", "EXE       应用程序", "HTM       HTML 文档", "TXT       文本文档", "ZIP       压缩(zipped)文件夹"}, 5);
       f.Button("new_type", {236, 294, 74, 22}, "新建(N)");
       f.Button("delete_type", {320, 294, 74, 22}, "删除(D)");
       f.Group("", {14, 324, 380, 110}, "“TXT”扩展名的详细信息");

@@ -202,7 +202,7 @@ const std::vector<Block>& Blocks() {
     b[0].c1_items = kArrange;
     b[0].p1 = "刷新(E)|-|粘贴(P)|粘贴快捷方式(S)|撤消删除(U)|-";
     b[0].c2 = "新建(W)";
-    b[0].c2_items = "文件夹(F)|快捷方式(S)|-|公文包|位图图像|Microsoft Word 文档|文本文档|压缩(zipped)文件夹";
+    b[0].c2_items = "文件夹(F)|快捷方式(S)|-|公文包|位图图像|Word 文档|文本文档|压缩(zipped)文件夹";
     b[0].p2 = "-";
     b[0].c4 = "图形选项(O)";
     b[0].c4_items = "旋转|屏幕分辨率|颜色深度|输出至";
