@@ -73,7 +73,7 @@ void UnitFolders(Kit& k) {
       {"使用“工具”菜单设置显示文件的扩展名。", [&] { return study; }, 50305, [&] { return k.Folder(study); }},
       {"使用“工具”菜单中“显示方式”的“刷新”命令刷新窗口。", [&] { return study; }, 50404, [&] { return k.Folder(study); }},
       {"查看 Windows 的版本信息。", [&] { return mc; }, 60200,
-       [&] { return k.Folder(mc, dialogs::Simple("关于 Windows", Icon::kSystem, 400, 220, "Microsoft Windows 版本 5.1 (内部版本 2600.xpsp_sp3)"), 120, 100); }},
+       [&] { return k.Folder(mc, dialogs::Simple("关于 Windows", Icon::kSystem, 400, 220, "Windows 版本 5.1 (内部版本 2600.xpsp_sp3)"), 120, 100); }},
       {"打开“帮助和支持中心”。", [&] { return mc; }, 60100,
        [&] { return k.Screen([](cairo_t* cr) { world::PaintBrowser(cr, "帮助和支持中心", "帮助和支持中心"); }); }},
       {"把“我的电脑”添加到收藏夹。", [&] { return mc; }, 40100,

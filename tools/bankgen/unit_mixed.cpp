@@ -155,7 +155,7 @@ void UnitMixed(Kit& k) {
   {
     const FolderWindow study = world::StudyFolder();
     const int px = 40, py = 40;
-    Form f = dialogs::FileProperties("数学.doc", Icon::kWordFile, "Microsoft Word 文档", "D:\\学习资料", "36.0 KB");
+    Form f = dialogs::FileProperties("数学.doc", Icon::kWordFile, "Word 文档", "D:\\学习资料", "36.0 KB");
     Form ro = f;
     ro.Set("readonly", true).SetState("apply", xp::ButtonState::kNormal);
     Form applied = ro;
