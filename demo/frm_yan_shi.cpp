@@ -177,7 +177,7 @@ forms::Image& FrmYanShi::ImageSlot(long k) {
     case 3: return Image3;
     case 4: return Image4;
     case 5: return Image5;
-    default: platform::Fail(9, "Subscript out of range");
+    default: platform::Fail(platform::kErrSubscript, "Subscript out of range");
   }
 }
 

@@ -91,34 +91,27 @@ void HeadlessBackend::MoveIfNeeded(int x, int y, int shift) {
 void HeadlessBackend::Move(int x, int y, int shift) {
   queued_x_ = x;
   queued_y_ = y;
+  PushMouse(EventType::kMouseMove, x, y, 0, shift);
+}
+
+void HeadlessBackend::PushMouse(EventType type, int x, int y, int button, int shift) {
   InputEvent e;
-  e.type = EventType::kMouseMove;
+  e.type = type;
   e.x = x;
   e.y = y;
+  e.button = button;
   e.shift = shift;
   Push(std::move(e));
 }
 
 void HeadlessBackend::Press(int x, int y, int button, int shift) {
   MoveIfNeeded(x, y, shift);
-  InputEvent e;
-  e.type = EventType::kMouseDown;
-  e.x = x;
-  e.y = y;
-  e.button = button;
-  e.shift = shift;
-  Push(std::move(e));
+  PushMouse(EventType::kMouseDown, x, y, button, shift);
 }
 
 void HeadlessBackend::Release(int x, int y, int button, int shift) {
   MoveIfNeeded(x, y, shift);
-  InputEvent e;
-  e.type = EventType::kMouseUp;
-  e.x = x;
-  e.y = y;
-  e.button = button;
-  e.shift = shift;
-  Push(std::move(e));
+  PushMouse(EventType::kMouseUp, x, y, button, shift);
 }
 
 void HeadlessBackend::Click(int x, int y, int button, int shift) {

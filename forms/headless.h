@@ -64,6 +64,7 @@ class HeadlessBackend : public Backend {
     InputEvent event;
   };
   void Push(InputEvent e);
+  void PushMouse(EventType type, int x, int y, int button, int shift);
   void MoveIfNeeded(int x, int y, int shift);
 
   int width_, height_;

@@ -238,14 +238,8 @@ void GroupBox(cairo_t* cr, const Box& b, const std::string& title) {
 
 void Label(cairo_t* cr, int x, int y, const std::string& text, Rgb color) { TextAt(cr, text, x, y, UiFont(12), color); }
 
-void HThumb(cairo_t* cr, int x, int y) {
-  cairo_move_to(cr, x + 0.5, y + 0.5);
-  cairo_line_to(cr, x + 10.5, y + 0.5);
-  cairo_line_to(cr, x + 10.5, y + 15.5);
-  cairo_line_to(cr, x + 5.5, y + 20.5);
-  cairo_line_to(cr, x + 0.5, y + 15.5);
-  cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(x, 0, x + 11, 0);
+// Fills the current thumb outline with its silver gradient and strokes its blue edge.
+static void FillThumb(cairo_t* cr, cairo_pattern_t* p) {
   Stops(p, {{0, Hex(0xFFFFFF)}, {1, Hex(0xD6D3C9)}});
   cairo_set_source(cr, p);
   cairo_fill_preserve(cr);
@@ -253,6 +247,16 @@ void HThumb(cairo_t* cr, int x, int y) {
   SetColor(cr, Hex(0x1C5180));
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
+}
+
+void HThumb(cairo_t* cr, int x, int y) {
+  cairo_move_to(cr, x + 0.5, y + 0.5);
+  cairo_line_to(cr, x + 10.5, y + 0.5);
+  cairo_line_to(cr, x + 10.5, y + 15.5);
+  cairo_line_to(cr, x + 5.5, y + 20.5);
+  cairo_line_to(cr, x + 0.5, y + 15.5);
+  cairo_close_path(cr);
+  FillThumb(cr, cairo_pattern_create_linear(x, 0, x + 11, 0));
   HLine(cr, x + 1, x + 9, y + 1, Hex(0x21A121));
   HLine(cr, x + 1, x + 9, y + 2, Hex(0x5FD05F));
 }
@@ -264,14 +268,7 @@ void VThumb(cairo_t* cr, int x, int y) {
   cairo_line_to(cr, x + 15.5, y + 10.5);
   cairo_line_to(cr, x + 0.5, y + 10.5);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + 11);
-  Stops(p, {{0, Hex(0xFFFFFF)}, {1, Hex(0xD6D3C9)}});
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
-  SetColor(cr, Hex(0x1C5180));
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  FillThumb(cr, cairo_pattern_create_linear(0, y, 0, y + 11));
   VLine(cr, x + 1, y + 1, y + 9, Hex(0x21A121));
   VLine(cr, x + 2, y + 1, y + 9, Hex(0x5FD05F));
 }
