@@ -9,21 +9,14 @@ demo=$1
 work=$2
 
 if [ "${SDL_WINDOW_TEST_INSIDE:-}" != 1 ]; then
-  # xvfb-run -a may choose a display number that a concurrent run takes first: try again then.
-  for attempt in 1 2 3; do
-    rm -rf "$work"
-    mkdir -p "$work"
-    SDL_WINDOW_TEST_INSIDE=1 xvfb-run -a -s '-screen 0 1024x768x24' sh "$0" "$demo" "$work"
-    status=$?
-    [ -e "$work/started" ] && exit $status
-    echo "Xvfb did not start (attempt $attempt)"
-    sleep 1
-  done
-  exit 1
+  rm -rf "$work"
+  mkdir -p "$work"
+  SDL_WINDOW_TEST_INSIDE=1 exec "$(dirname "$0")/../../tools/scripts/with_xvfb.sh" sh "$0" "$demo" "$work"
 fi
 
-touch "$work/started"
 export SDL_VIDEODRIVER=x11
+# xdotool reads the characters it types in the locale's encoding; CI may set none.
+export LC_ALL=C.UTF-8
 unset WAYLAND_DISPLAY
 "$demo" "$work" >"$work/demo.out" 2>&1 &
 pid=$!

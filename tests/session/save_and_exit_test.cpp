@@ -23,6 +23,7 @@ struct SaveCase {
   int16_t kind, slot_offset, list_index, unit_count;
   std::vector<int16_t> codes, statuses;
   Files before, after;
+  friend void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class SaveRecords : public DesktopTest, public ::testing::WithParamInterface<SaveCase> {
