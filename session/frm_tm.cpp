@@ -120,6 +120,10 @@ void FrmTm::Form_Load() {
   LayOut();
   LoadFaces();
   LayOutPanels();
+  // Question 1, whichever question the session shows first.
+  Try([] {
+    if (frame::gQuestionStatus[1] % 2 == 0) frame::gQuestionStatus[1] += frame::kStatusOpened;
+  });
   // The input-method help window puts the bar back as the mini bar's restore does.
   frame::RestoreDesktopAndBar = [] {
     if (FrmTm::IsLoaded()) FrmTm::Get().Command2_Click();

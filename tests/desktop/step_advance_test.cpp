@@ -138,7 +138,7 @@ TEST_F(StepAdvanceTest, InAnExamTheFinalRecordCompletesSilently) {
   Bar().LblBiao.SetCaption("XP 1套第1题(0101)");
   Load(1);
   EXPECT_FALSE(Desk().LblSuccess.Visible());
-  EXPECT_EQ(frame::gQuestionStatus[1], 4);
+  EXPECT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened + frame::kStatusCompleted);
   EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 2");
   EXPECT_EQ(Bar().LblBiao.Caption(), "XP 1套第1题(0101)");
 }
@@ -176,7 +176,7 @@ TEST_F(StepAdvanceTest, AnAutomaticStepBeforeTheFinalRecordCompletesTheQuestionB
   Load(1);
   in_.Wait(1000);
   forms::Pump();
-  EXPECT_EQ(frame::gQuestionStatus[1], 4);
+  EXPECT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened + frame::kStatusCompleted);
   EXPECT_FALSE(Desk().Timer3.Enabled());
 }
 
@@ -200,7 +200,7 @@ TEST_P(UnreadableNextTest, TheQuestionNeitherAdvancesNorCompletes) {
   Desk().doNext();
   EXPECT_EQ(frame::gCurStep, c.records);
   EXPECT_EQ(frame::gStepLine, line);
-  EXPECT_EQ(frame::gQuestionStatus[1], 0);
+  EXPECT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened);
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, UnreadableNextTest,

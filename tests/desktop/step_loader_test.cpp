@@ -262,7 +262,7 @@ TEST_F(StepLoaderTest, AStepFileThatCannotBeReadLaysNothingOutAndLeavesNoStepToA
   Steps({StepLine({{8, "9999"}, {12, "100001"}})});
   frame::gQuestionCount = 2;
   Load(1);
-  ASSERT_EQ(frame::gQuestionStatus[1], 4);
+  ASSERT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened + frame::kStatusCompleted);
   // Question 2 lies past the end of the file.
   frame::gCurQuestion = 2;
   frame::gFirstLine[2] = 2;

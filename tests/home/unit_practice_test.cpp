@@ -61,7 +61,7 @@ TEST_F(UnitPracticeTest, StartsTheWholeUnitAndShowsItsFirstQuestion) {
   EXPECT_EQ(frame::gQuestionCount, 2);
   EXPECT_EQ(frame::gQuestionCode[2], 102);
   EXPECT_EQ(frame::gDoneMark[1], "T");
-  EXPECT_EQ(frame::gQuestionStatus[1], 4);
+  EXPECT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened + frame::kStatusCompleted);  // done, opened by the bar
   EXPECT_EQ(frame::gQuestionStatus[2], 2);  // not done, bookmarked
   EXPECT_EQ(frame::gFirstLine[2], 3);
   EXPECT_EQ(frame::gStepFile, frame::gDataPath + "288821.mxy");
