@@ -15,6 +15,7 @@ namespace xpexam::forms {
 namespace {
 
 constexpr int kScrollBarWidth = 16;
+constexpr int kCtrlC = 3, kCtrlV = 22, kCtrlX = 24;
 
 bool IsBreak(const std::string& c) { return c == "\r" || c == "\n"; }
 // Characters of three or more UTF-8 bytes (CJK among them) may be broken before and after.
@@ -414,22 +415,12 @@ void TextBox::OnKeyDown(int key, int shift) {
       if (!SelLength()) caret_ = StepRight(caret_);
       ReplaceSelection("", true);
       break;
-    case 'C':
-    case 45:  // Insert
-      if (key == 45 && extend) {
+    case 45:  // Insert: Shift pastes, Ctrl copies
+      if (extend) {
         if (!locked_) ReplaceSelection(Clipboard::GetText(), true);
       } else if (ctrl && SelLength() && password_char_.empty()) {
         Clipboard::SetText(SelText());
       }
-      break;
-    case 'X':
-      if (ctrl && !locked_ && SelLength() && password_char_.empty()) {
-        Clipboard::SetText(SelText());
-        ReplaceSelection("", true);
-      }
-      break;
-    case 'V':
-      if (ctrl && !locked_) ReplaceSelection(Clipboard::GetText(), true);
       break;
     default:
       break;
@@ -437,7 +428,19 @@ void TextBox::OnKeyDown(int key, int shift) {
 }
 
 void TextBox::OnChar(int cp) {
+  // Ctrl+C, Ctrl+X and Ctrl+V arrive as their control characters, after KeyPress.
+  if (cp == kCtrlC || (cp == kCtrlX && !locked_)) {
+    if (SelLength() && password_char_.empty()) {
+      Clipboard::SetText(SelText());
+      if (cp == kCtrlX) ReplaceSelection("", true);
+    }
+    return;
+  }
   if (locked_) return;
+  if (cp == kCtrlV) {
+    ReplaceSelection(Clipboard::GetText(), true);
+    return;
+  }
   if (cp == kKeyBack) {
     if (!SelLength()) anchor_ = StepLeft(caret_);
     if (SelLength()) ReplaceSelection("", true);

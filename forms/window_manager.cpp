@@ -510,11 +510,17 @@ void WindowManager::Key(const InputEvent& e) {
   } else {
     detail::Invoke([&] { t.form->Form_KeyDown(code, e.shift); });
   }
-  // Keys that type a control character.
-  if ((e.shift & (kCtrlMask | kAltMask)) == 0 && (e.key == kKeyReturn || e.key == kKeyBack || e.key == kKeyEscape)) {
+  // Keys that type a control character; Ctrl with a letter types its control code (Ctrl+V is
+  // 22), which is how a text box's KeyPress can refuse the clipboard shortcuts.
+  char control = 0;
+  if ((e.shift & (kCtrlMask | kAltMask)) == 0 && (e.key == kKeyReturn || e.key == kKeyBack || e.key == kKeyEscape))
+    control = static_cast<char>(e.key);
+  else if ((e.shift & (kCtrlMask | kAltMask)) == kCtrlMask && e.key >= 'A' && e.key <= 'Z')
+    control = static_cast<char>(e.key - 'A' + 1);
+  if (control != 0) {
     InputEvent text;
     text.type = EventType::kText;
-    text.text = std::string(1, static_cast<char>(e.key));
+    text.text = std::string(1, control);
     Text(text);
   }
 }

@@ -144,6 +144,7 @@ KeyPress 8
 KeyUp 8 0' key KP_Enter Left Delete BackSpace
 step 'KeyDown 17 2
 KeyDown 67 2
+KeyPress 3
 KeyUp 67 2
 KeyUp 17 0' keydown ctrl key c keyup ctrl
 step 'KeyDown 65 0

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/backend.h"
+#include "forms/clipboard.h"
 #include "home/frm_fengmian.h"
 #include "session/frm_chengji.h"
 #include "session/frm_czts.h"
@@ -50,6 +51,13 @@ TEST_F(SignInTest, TheIdBoxTakesDigitsAndACheckLetterLast) {
   in_.Type("x");
   forms::Pump();
   EXPECT_EQ(box.Text(), "12345678901234567x");
+  // The clipboard shortcut is a control character that the box refuses too.
+  forms::Clipboard::SetText("ABC");
+  box.SetText("123");
+  box.SetSelStart(3);
+  in_.Key('V', forms::kCtrlMask);
+  forms::Pump();
+  EXPECT_EQ(box.Text(), "123");
 }
 
 TEST_F(SignInTest, SigningInShowsTheCandidateThenOpensTheExamAtQuestionOne) {
