@@ -53,12 +53,15 @@ UnitQuestion ReadUnitQuestion(int u, int q) {
 
 void FrmChengji::InitShiTi() {
   const std::string wrong = ReadRecordLine(PaperWrongFile(gListIndex));
-  gQuestionCount = platform::CInt(platform::Len(wrong) / 4.0);
-  gSlotOffset = 19;
+  // The session state changes only once both files are written: a bank that cannot be read
+  // leaves the paper's own session as it was, for its review.
+  const int16_t count = platform::CInt(platform::Len(wrong) / 4.0);
+  if (count > 500) platform::Fail(platform::kErrSubscript, "Subscript out of range");
+  std::vector<int16_t> codes;
   std::vector<std::string> index_lines, step_lines;
-  for (long i = 1; i <= gQuestionCount; ++i) {
+  for (long i = 1; i <= count; ++i) {
     const int16_t code = ValInt(Mid(wrong, 4 * i - 3, 4));
-    gQuestionCode[i] = code;
+    codes.push_back(code);
     UnitQuestion q = ReadUnitQuestion(code / 100, code % 100);
     index_lines.push_back(q.index_line);
     step_lines.insert(step_lines.end(), q.records.begin(), q.records.end());
@@ -67,6 +70,8 @@ void FrmChengji::InitShiTi() {
   const std::string index_file = gDataPath + "288869.mxy";
   if (!platform::WriteTextLines(step_file, step_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
   if (!platform::WriteTextLines(index_file, index_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
+  gQuestionCount = count;
+  for (long i = 1; i <= count; ++i) gQuestionCode[i] = codes[static_cast<size_t>(i - 1)];
 
   gSessionKind = 20;
   gRunMode = 2;

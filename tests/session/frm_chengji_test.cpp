@@ -204,6 +204,20 @@ TEST_F(RedoTest, TheWrongQuestionsAreAssembledIntoSlot19) {
   EXPECT_FALSE(Bar().CmTNO[4].Visible());
 }
 
+TEST_F(RedoTest, FilesThatCannotBeWrittenLeaveThePapersSessionForItsReview) {
+  auto& report = FrmChengji::Get();
+  const int16_t count = frame::gQuestionCount;
+  const int16_t first = frame::gQuestionCode[1];
+  const int16_t offset = frame::gSlotOffset;
+  Write("ksdata/182402.mxy", {"0301"});
+  std::filesystem::create_directories(dir_ / "data/288869.mxy");  // the index file cannot be written
+  EXPECT_THROW(report.Command3.Click(), platform::Failure);  // reported by the runtime
+  EXPECT_EQ(frame::gQuestionCount, count);
+  EXPECT_EQ(frame::gQuestionCode[1], first);
+  EXPECT_EQ(frame::gSlotOffset, offset);
+  EXPECT_TRUE(FrmChengji::IsLoaded());
+}
+
 TEST_F(RedoTest, NoWrongQuestionsLeaveBothFilesEmpty) {
   auto& report = FrmChengji::Get();
   report.Command3.Click();
