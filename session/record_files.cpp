@@ -151,11 +151,8 @@ void RemoveFromList(const std::string& list_file, const std::string& flag_file,
 
 std::vector<std::string> ReadPaperHistory() {
   std::vector<std::string> table(kHistoryTableLines);
-  for (int i = 0; i + 2 < kHistoryTableLines; i += 3) {
-    table[static_cast<size_t>(i)] = std::string(kNeverSat);
-    table[static_cast<size_t>(i) + 1] = "0";
-    table[static_cast<size_t>(i) + 2] = "E";
-  }
+  static const std::string_view kDefaults[] = {kNeverSat, "0", "E"};
+  for (int i = 0; i < kHistoryTableLines; ++i) table[static_cast<size_t>(i)] = std::string(kDefaults[i % 3]);
   platform::Try([&] {
     platform::LineReader reader(PaperHistoryFile());
     std::string line;
