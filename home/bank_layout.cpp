@@ -72,6 +72,9 @@ void NormaliseUnitProgress() {
       if (!platform::WriteTextLines(UnitProgressFile(), out)) platform::Fail(platform::kErrFileIo, "Path/File access error");
     });
 
+  // Rows past the bank's units are empty, also when a changed bank has fewer units than before.
+  for (long u = std::max<long>(frame::gUnitCount, 0); u <= 40; ++u)
+    for (long column = 2; column <= 4; ++column) gUnitTable(u, column).clear();
   for (long u = 0; u < frame::gUnitCount; ++u) {
     TryReport(kTag, [&] { gUnitTable(u, 2) = platform::Str(platform::Len(platform::Trim(progress[u]))); });
     TryReport(kTag, [&] { gUnitTable(u, 4) = platform::Trim(progress[u]); });

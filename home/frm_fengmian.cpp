@@ -4,6 +4,7 @@
 #include "forms/graphics.h"
 #include "forms/pictures.h"
 #include "frame/data_picture.h"
+#include "frame/link_cursor.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "home/frame_dialogs.h"
@@ -38,6 +39,11 @@ FrmFengmian::FrmFengmian() {
   for (int i : LblInfo.Indexes()) {
     LblInfo[i].SetBackStyle(0);
     LblInfo[i].SetAutoSize(i <= 3);
+    // The links show the pointing hand; footer label 2 is plain text.
+    if (i != 2) {
+      LblInfo[i].SetMousePointer(forms::kCustomPointer);
+      LblInfo[i].SetMouseIcon(frame::LinkCursor());
+    }
   }
   PicAd.SetBorderStyle(0);
   PicAd.SetBackColor(forms::Rgb(255, 255, 255));

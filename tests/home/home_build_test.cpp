@@ -156,6 +156,15 @@ TEST_F(HomeBuild, BannerFileGivesTextColourAndLink) {
   }
 }
 
+TEST_F(HomeBuild, FooterAndLinkLabelsShowThePointingHand) {
+  FrmFengmian& home = Load();
+  for (int i : home.LblInfo.Indexes()) {
+    const bool link = i != 2;
+    EXPECT_EQ(home.LblInfo[i].MousePointer() == forms::kCustomPointer, link) << i;
+    EXPECT_EQ(home.LblInfo[i].MouseIcon() != nullptr, link) << i;
+  }
+}
+
 TEST_F(HomeBuild, BankLayoutGivesPaperAndUnitCounts) {
   struct Case {
     std::string layout;
@@ -174,6 +183,9 @@ TEST_F(HomeBuild, BankLayoutGivesPaperAndUnitCounts) {
     EXPECT_EQ(frame::gPaperCount, c.papers);
     EXPECT_EQ(frame::gUnitCount, c.units);
     for (size_t u = 0; u < c.counts.size(); ++u) EXPECT_EQ(gUnitTable(static_cast<long>(u), 2), c.counts[u]) << u;
+    // Units of the case before that this bank does not have are gone.
+    for (long u = c.units; u <= 40; ++u)
+      for (long column = 2; column <= 4; ++column) EXPECT_EQ(gUnitTable(u, column), "") << u << " " << column;
   }
 }
 
