@@ -219,7 +219,8 @@ void FrmFengmian::NewRandomPaper() {
   platform::Randomize(static_cast<uint64_t>(platform::TickCount()));
   std::string list;
   while (platform::Len(list) < 160) {
-    const long u = static_cast<long>(platform::Rnd() * 1000) % frame::gUnitCount;
+    // Only units the table holds, as counted above.
+    const long u = static_cast<long>(platform::Rnd() * 1000) % std::min<long>(frame::gUnitCount, 41);
     const long count = platform::CLng(platform::Val(frame::gUnitTable(u, 2)));
     if (count <= 0) continue;  // a unit without questions is drawn again
     const long q = static_cast<long>(platform::Rnd() * 1000) % count + 1;
