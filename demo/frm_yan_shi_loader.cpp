@@ -183,11 +183,15 @@ void FrmYanShi::setData() {
   LayOutTitleRegions();
   Try([&] { ImgMenuSys.SetVisible(LMainMenu[1].Visible()); });
   // Past the end of a step file without its final record the last record would be replayed
-  // for ever (a step without travel loads the next one at once): the run ends there instead.
+  // for ever (a step without travel loads the next one at once): the run ends there instead,
+  // as it does when the step file cannot be read at all.
   bool past_end = false;
   Try([&] {
     const long line = static_cast<long>(gFirstLine[gCurQuestion]) + mDemoStep - 1;
-    if (auto rec = ReadLineOrLast(gStepFile, line, &past_end)) gStepLine = *rec;
+    if (auto rec = ReadLineOrLast(gStepFile, line, &past_end))
+      gStepLine = *rec;
+    else
+      past_end = true;
   });
   for (int i = 0; i <= 13; ++i) {
     Try([&] {
@@ -240,7 +244,7 @@ void FrmYanShi::setData() {
   Try([&] { Timer3.SetEnabled(mStepCode == 8888); });
   const std::string code = rec.StepCode();
   if (code == "9999" || past_end) {
-    if (code == "9999") Try([&] { LHelp.SetCaption("操作成功！"); });
+    if (code == "9999" && !past_end) Try([&] { LHelp.SetCaption("操作成功！"); });
     Try([&] { Shape1.SetVisible(false); });
     Try([&] { TimEnd.SetEnabled(true); });
     return;

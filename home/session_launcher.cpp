@@ -43,6 +43,7 @@ void startLianXi() {
   gCurQuestion = 1;
   gCurStep = 1;
   gMinutesLeft = 50;
+  gFirstLine[1] = 1;
   TryReport(kTag, [] {
     auto lines = platform::ReadTextLines(gIndexFile);
     if (!lines) platform::Fail(platform::kErrFileNotFound, "File not found");

@@ -126,12 +126,6 @@ TEST_F(DemoTest, QuestionTextLabelAndPlacementOverTheDesktop) {
   }
 }
 
-}  // namespace
-}  // namespace xpexam::demo
-
-namespace xpexam::demo {
-namespace {
-
 TEST_F(DemoTest, StepFileEndingWithoutItsFinalRecordEndsTheRun) {
   // Steps without travel load the next one at once; replaying the last one would never end.
   Steps({StepLine({{8, "6013"}}), StepLine({{8, "6013"}})});
@@ -140,6 +134,21 @@ TEST_F(DemoTest, StepFileEndingWithoutItsFinalRecordEndsTheRun) {
   EXPECT_EQ(d.mDemoStep, 3);
   EXPECT_TRUE(d.TimEnd.Enabled());
   EXPECT_FALSE(d.Timer2.Enabled());
+  in_.Wait(400);
+  forms::Pump();
+  EXPECT_FALSE(FrmYanShi::IsLoaded());
+  EXPECT_TRUE(Bar().Visible());
+}
+
+TEST_F(DemoTest, AStepFileThatCannotBeReadEndsTheRunAndKeepsTheLastRecord) {
+  // The record left by the desktop would load the next step at once, again and again.
+  Questions({2});
+  const std::string left = StepLine({{8, "6013"}});
+  frame::gStepLine = left;
+  FrmYanShi& d = Start();
+  EXPECT_EQ(frame::gStepLine, left);
+  EXPECT_TRUE(d.TimEnd.Enabled());
+  EXPECT_NE(d.LHelp.Caption(), "操作成功！");
   in_.Wait(400);
   forms::Pump();
   EXPECT_FALSE(FrmYanShi::IsLoaded());

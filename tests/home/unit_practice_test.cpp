@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::home {
@@ -83,6 +85,13 @@ TEST_F(UnitPracticeTest, StartsTheWholeUnitAndShowsItsFirstQuestion) {
   // The bar sits docked at the desktop's lower right, above it.
   EXPECT_DOUBLE_EQ(Bar().Left() + Bar().Width(), Desk().Left() + Desk().Width());
   EXPECT_TRUE(Bar().TopMost());
+}
+
+TEST_F(UnitPracticeTest, WithoutItsIndexFileTheSessionStillStartsAtTheFirstLine) {
+  std::filesystem::remove(dir_ / "data/288871.mxy");
+  frame::gFirstLine[1] = 9;  // what an earlier session left
+  StartUnitPractice(1);
+  EXPECT_EQ(frame::gFirstLine[1], 1);
 }
 
 }  // namespace
