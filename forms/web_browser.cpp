@@ -22,6 +22,7 @@ namespace {
 constexpr int kMargin = 8;       // around the page, as a browser's body
 constexpr int kIndent = 28;      // per list level
 constexpr int kWheelLines = 3;   // lines per wheel notch
+constexpr int kLineSpacing = 3;  // pixels between wrapped lines
 constexpr double kPagePoints = 10.5;
 
 Font PageFont() { return Font{"宋体", kPagePoints}; }
@@ -454,6 +455,8 @@ using LayoutPtr = std::unique_ptr<PangoLayout, LayoutDeleter>;
 LayoutPtr NewLayout(int width) {
   LayoutPtr layout(pango_layout_new(internal::TextContext()));
   pango_layout_set_font_description(layout.get(), internal::FontDescription(PageFont()));
+  // A little air between lines, as help pages ask of their style sheets.
+  pango_layout_set_spacing(layout.get(), kLineSpacing * PANGO_SCALE);
   if (width >= 0) {
     pango_layout_set_width(layout.get(), std::max(1, width) * PANGO_SCALE);
     pango_layout_set_wrap(layout.get(), PANGO_WRAP_WORD_CHAR);
