@@ -64,6 +64,7 @@ enum class EventType {
   kMouseMove,
   kMouseDown,
   kMouseUp,
+  kMouseWheel,  // wheel turned with the pointer at (x, y)
   kKeyDown,
   kKeyUp,
   kText,  // characters typed (UTF-8), after the key's KeyDown
@@ -77,6 +78,7 @@ struct InputEvent {
   int button = 0;    // kLeftButton, kRightButton or kMiddleButton
   int shift = 0;     // kShiftMask | kCtrlMask | kAltMask at the moment of the event
   int key = 0;       // virtual-key code (key events)
+  int wheel = 0;     // kMouseWheel: notches, positive away from the user
   std::string text;  // kText
   std::function<void()> call;
 };

@@ -135,6 +135,8 @@ class Control {
   virtual void OnMouseMove(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
   virtual void OnMouseUp(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
   virtual void OnDblClick(int /*x*/, int /*y*/) {}
+  // The wheel turned over the control: notches, positive away from the user.
+  virtual void OnMouseWheel(int /*notches*/) {}
   virtual void OnKeyDown(int /*key_code*/, int /*shift*/) {}
   virtual void OnChar(int /*code_point*/) {}
   virtual void OnFocus(bool /*got*/) {}

@@ -1,5 +1,7 @@
 #include "forms/draw.h"
 
+#include <algorithm>
+
 #include "forms/color.h"
 
 namespace xpexam::forms {
@@ -31,6 +33,33 @@ void DrawRaisedEdge(Painter& p, const Rect& r, bool pressed) {
   p.FillRect({r.x + r.w - 1, r.y, 1, r.h}, dark);
   p.FillRect({r.x + 1, r.y + r.h - 2, r.w - 2, 1}, shadow);
   p.FillRect({r.x + r.w - 2, r.y + 1, 1, r.h - 2}, shadow);
+}
+
+void DrawVerticalScrollBar(Painter& p, const Rect& bar, int visible, int total, int first) {
+  p.FillRect(bar, Rgb(240, 240, 236));
+  const Rect up{bar.x, bar.y, bar.w, kScrollBarWidth}, down{bar.x, bar.y + bar.h - kScrollBarWidth, bar.w, kScrollBarWidth};
+  for (const Rect& b : {up, down}) {
+    p.FillRect(b, ResolveColor(kSysButtonFace));
+    DrawRaisedEdge(p, b, false);
+  }
+  const Color arrow = ResolveColor(kSysButtonText);
+  for (int i = 0; i < 4; ++i) {
+    p.FillRect({up.x + 8 - i, up.y + 6 + i, 2 * i + 1, 1}, arrow);
+    p.FillRect({down.x + 8 - i, down.y + 9 - i, 2 * i + 1, 1}, arrow);
+  }
+  if (total <= visible) return;
+  const int track = bar.h - 2 * kScrollBarWidth;
+  const int thumb = std::max(8, track * visible / total);
+  const int top = bar.y + kScrollBarWidth + (track - thumb) * first / std::max(1, total - visible);
+  const Rect t{bar.x, top, bar.w, thumb};
+  p.FillRect(t, ResolveColor(kSysButtonFace));
+  DrawRaisedEdge(p, t, false);
+}
+
+int ScrollBarStep(const Rect& bar, int y, int line, int page) {
+  if (y < bar.y + kScrollBarWidth) return -line;
+  if (y >= bar.y + bar.h - kScrollBarWidth) return line;
+  return y < bar.y + bar.h / 2 ? -page : page;
 }
 
 Rect CloseBoxRect(int window_width) { return {window_width - 3 - 2 - 21, 3, 21, 21}; }

@@ -15,6 +15,14 @@ void DrawRaisedEdge(Painter& p, const Rect& r, bool pressed);
 void DrawWindowFrame(Painter& p, int w, int h, int top, const std::string& caption, bool active);
 // Width and height in pixels of the close box on a title bar, and its place.
 Rect CloseBoxRect(int window_width);
+// Width of a vertical scroll bar, and the height of each of its arrow buttons.
+constexpr int kScrollBarWidth = 16;
+// A vertical scroll bar in bar: arrow buttons at both ends and, when total > visible, a thumb
+// placed by first (any unit: lines or pixels, the same for all three).
+void DrawVerticalScrollBar(Painter& p, const Rect& bar, int visible, int total, int first);
+// How far a left press at y (same coordinates as bar) scrolls: -line or line on the arrows,
+// -page or page on the track above or below the middle.
+int ScrollBarStep(const Rect& bar, int y, int line, int page);
 // The default font of the system's controls.
 Font DefaultFont();
 

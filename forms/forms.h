@@ -19,3 +19,4 @@
 #include "forms/shape.h"
 #include "forms/text_box.h"
 #include "forms/timer.h"
+#include "forms/web_browser.h"

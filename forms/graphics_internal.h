@@ -26,6 +26,11 @@ struct LaidOutText {
   int underline_thickness = 1;
 };
 
+// The shared pango context (fonts set up) and the cached description of a font, for controls
+// that lay out rich text themselves. The description belongs to the cache: copy it to keep it.
+PangoContext* TextContext();
+const PangoFontDescription* FontDescription(const Font& font);
+
 // From a small cache shared by measuring and drawing, so that both agree. The result stays
 // valid until the next call (the cache may evict it); the caller must not change it.
 // wrap_width < 0: no wrapping.

@@ -124,6 +124,17 @@ void HeadlessBackend::DblClick(int x, int y, int button, int shift) {
   Click(x, y, button, shift);
 }
 
+void HeadlessBackend::Wheel(int x, int y, int notches, int shift) {
+  MoveIfNeeded(x, y, shift);
+  InputEvent e;
+  e.type = EventType::kMouseWheel;
+  e.x = x;
+  e.y = y;
+  e.wheel = notches;
+  e.shift = shift;
+  Push(std::move(e));
+}
+
 void HeadlessBackend::KeyDown(int key, int shift) {
   InputEvent e;
   e.type = EventType::kKeyDown;

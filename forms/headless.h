@@ -41,6 +41,8 @@ class HeadlessBackend : public Backend {
   void Release(int x, int y, int button = kLeftButton, int shift = 0);
   void Click(int x, int y, int button = kLeftButton, int shift = 0);
   void DblClick(int x, int y, int button = kLeftButton, int shift = 0);
+  // Turns the wheel at (x, y) by notches (positive away from the user).
+  void Wheel(int x, int y, int notches, int shift = 0);
   void KeyDown(int key, int shift = 0);
   void KeyUp(int key, int shift = 0);
   // Down, the character it types (letters, digits, space; none with Ctrl or Alt), up.

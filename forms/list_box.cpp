@@ -9,10 +9,6 @@
 
 namespace xpexam::forms {
 
-namespace {
-constexpr int kScrollBarWidth = 16;
-}
-
 ListBox::ListBox(Container& container, std::string name, int index) : TextControl(container, std::move(name), index) {
   back_color_ = kSysWindow;
   fore_color_ = kSysWindowText;
@@ -99,7 +95,7 @@ void ListBox::OnMouseDown(int button, int, int x, int y) {
   const Rect in = Inner();
   if (HasScrollBar() && x >= in.x + in.w - kScrollBarWidth) {
     const int visible = VisibleRows();
-    int delta = y < in.y + kScrollBarWidth ? -1 : y >= in.y + in.h - kScrollBarWidth ? 1 : y < in.y + in.h / 2 ? -visible : visible;
+    const int delta = ScrollBarStep(in, y, 1, visible);
     top_index_ = std::clamp(top_index_ + delta, 0, std::max(0, ListCount() - visible));
     Invalidate();
     return;
@@ -157,21 +153,7 @@ void ListBox::Paint(Painter& p, const Rect& r) {
     p.DrawText(items_[i], item, {2, row * h, text_w - 2, h});
   }
   p.Pop();
-  if (bar) {
-    Rect b{in.x + in.w - kScrollBarWidth, in.y, kScrollBarWidth, in.h};
-    p.FillRect(b, Rgb(240, 240, 236));
-    Rect up{b.x, b.y, b.w, kScrollBarWidth}, down{b.x, b.y + b.h - kScrollBarWidth, b.w, kScrollBarWidth};
-    for (const Rect& x : {up, down}) {
-      p.FillRect(x, ResolveColor(kSysButtonFace));
-      DrawRaisedEdge(p, x, false);
-    }
-    const int visible = VisibleRows(), track = b.h - 2 * kScrollBarWidth;
-    const int thumb = std::max(8, track * visible / ListCount());
-    const int top = b.y + kScrollBarWidth + (track - thumb) * top_index_ / std::max(1, ListCount() - visible);
-    Rect t{b.x, top, b.w, thumb};
-    p.FillRect(t, ResolveColor(kSysButtonFace));
-    DrawRaisedEdge(p, t, false);
-  }
+  if (bar) DrawVerticalScrollBar(p, {in.x + in.w - kScrollBarWidth, in.y, kScrollBarWidth, in.h}, VisibleRows(), ListCount(), top_index_);
 }
 
 std::string ListBox::DumpFields() const {

@@ -162,6 +162,7 @@ class WindowManager {
   void MouseMove(const InputEvent& e);
   void MouseDown(const InputEvent& e);
   void MouseUp(const InputEvent& e);
+  void MouseWheel(const InputEvent& e);
   void Key(const InputEvent& e);
   void Text(const InputEvent& e);
   void DeliverMouse(const Target& t, int kind, int button, int shift);

@@ -135,6 +135,12 @@ std::optional<ScriptError> ParseScript(const std::string& text, const ScriptOpti
                             if (cmd == "click") b.Click(x, y, button, mods);
                             if (cmd == "dblclick") b.DblClick(x, y, button);
                           }});
+    } else if (cmd == "wheel") {
+      int x, y;
+      long long notches = 0;
+      if (w.size() != 4 || !coords(x, y) || !Integer(w[3], notches) || notches < -100 || notches > 100)
+        return fail("wheel needs X Y NOTCHES");
+      commands.push_back({number, [x, y, notches](HeadlessBackend& b) { b.Wheel(x, y, static_cast<int>(notches)); }});
     } else if (cmd == "key" || cmd == "keydown" || cmd == "keyup") {
       if (w.size() < 2 || w.size() > 3) return fail(cmd + " needs a key name");
       const int key = KeyCodeOf(w[1]);

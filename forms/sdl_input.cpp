@@ -138,6 +138,13 @@ std::optional<InputEvent> SdlInput::Translate(const SDL_Event& e) {
       return Mouse(e.type == SDL_MOUSEBUTTONDOWN ? EventType::kMouseDown : EventType::kMouseUp, e.button.x, e.button.y,
                    button);
     }
+    case SDL_MOUSEWHEEL: {
+      const int notches = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+      if (!notches) return std::nullopt;
+      InputEvent out = Mouse(EventType::kMouseWheel, e.wheel.mouseX, e.wheel.mouseY, 0);
+      out.wheel = notches;
+      return out;
+    }
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
       // SDL gives the state after the key: a Shift press already carries Shift, its release not.

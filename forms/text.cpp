@@ -167,6 +167,13 @@ double PointsToPixels(double points) { return points * 20.0 / State().twips_per_
 
 namespace internal {
 
+PangoContext* TextContext() { return Context(); }
+
+const PangoFontDescription* FontDescription(const Font& font) {
+  Context();
+  return DescriptionFor(font);
+}
+
 const LaidOutText& LayoutFor(std::string_view text, const TextStyle& style, int wrap_width) {
   PangoContext* context = Context();
   auto& cache = State().layouts;

@@ -14,7 +14,6 @@ namespace xpexam::forms {
 
 namespace {
 
-constexpr int kScrollBarWidth = 16;
 constexpr int kCtrlC = 3, kCtrlV = 22, kCtrlX = 24;
 
 bool IsBreak(const std::string& c) { return c == "\r" || c == "\n"; }
@@ -329,14 +328,7 @@ void TextBox::MoveCaret(int index, bool extend) {
 void TextBox::OnMouseDown(int button, int shift, int x, int y) {
   if (button != kLeftButton) return;
   if (HasScrollBar() && ScrollBarRect().Contains(x, y)) {
-    const Rect bar = ScrollBarRect();
-    const int visible = std::max(1, TextArea().h / LineHeight());
-    if (y < bar.y + kScrollBarWidth)
-      ScrollBy(-1);
-    else if (y >= bar.y + bar.h - kScrollBarWidth)
-      ScrollBy(1);
-    else
-      ScrollBy(y < bar.y + bar.h / 2 ? -visible : visible);
+    ScrollBy(ScrollBarStep(ScrollBarRect(), y, 1, std::max(1, TextArea().h / LineHeight())));
     return;
   }
   MoveCaret(HitIndex(x, y), shift & kShiftMask);
@@ -507,29 +499,8 @@ void TextBox::Paint(Painter& p, const Rect& r) {
     }
   }
   p.Pop();
-  if (HasScrollBar()) {
-    const Rect bar = ScrollBarRect();
-    p.FillRect(bar, Rgb(240, 240, 236));
-    const Rect up{bar.x, bar.y, bar.w, kScrollBarWidth}, down{bar.x, bar.y + bar.h - kScrollBarWidth, bar.w, kScrollBarWidth};
-    for (const Rect& b : {up, down}) {
-      p.FillRect(b, ResolveColor(kSysButtonFace));
-      DrawRaisedEdge(p, b, false);
-    }
-    const Color arrow = ResolveColor(kSysButtonText);
-    for (int i = 0; i < 4; ++i) {
-      p.FillRect({up.x + 8 - i, up.y + 6 + i, 2 * i + 1, 1}, arrow);
-      p.FillRect({down.x + 8 - i, down.y + 9 - i, 2 * i + 1, 1}, arrow);
-    }
-    const int visible = std::max(1, area.h / lh), count = static_cast<int>(lines.size());
-    if (count > visible) {
-      const int track = bar.h - 2 * kScrollBarWidth;
-      const int thumb = std::max(8, track * visible / count);
-      const int top = bar.y + kScrollBarWidth + (track - thumb) * top_line_ / std::max(1, count - visible);
-      const Rect t{bar.x, top, bar.w, thumb};
-      p.FillRect(t, ResolveColor(kSysButtonFace));
-      DrawRaisedEdge(p, t, false);
-    }
-  }
+  if (HasScrollBar())
+    DrawVerticalScrollBar(p, ScrollBarRect(), std::max(1, area.h / lh), static_cast<int>(lines.size()), top_line_);
 }
 
 std::string TextBox::DumpFields() const { return "text=" + DumpQuote(text_); }

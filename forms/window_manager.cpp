@@ -325,7 +325,8 @@ void WindowManager::UpdateHover(const Target& t) {
 // ---- Input routing ------------------------------------------------------------------------------
 
 void WindowManager::Dispatch(const InputEvent& e) {
-  const bool mouse = e.type == EventType::kMouseMove || e.type == EventType::kMouseDown || e.type == EventType::kMouseUp;
+  const bool mouse = e.type == EventType::kMouseMove || e.type == EventType::kMouseDown ||
+                     e.type == EventType::kMouseUp || e.type == EventType::kMouseWheel;
   if (mouse) {
     if (pointer_ != Point{e.x, e.y}) detail::Invalidate();
     pointer_ = {e.x, e.y};
@@ -345,6 +346,9 @@ void WindowManager::Dispatch(const InputEvent& e) {
       break;
     case EventType::kMouseUp:
       MouseUp(e);
+      break;
+    case EventType::kMouseWheel:
+      MouseWheel(e);
       break;
     case EventType::kKeyDown:
     case EventType::kKeyUp:
@@ -456,6 +460,14 @@ void WindowManager::MouseDown(const InputEvent& e) {
     last_press_time_ = -1000000;
   }
   DeliverMouse(t, kDown, e.button, e.shift);
+}
+
+void WindowManager::MouseWheel(const InputEvent& e) {
+  // The control under the pointer scrolls, as long as its window takes input.
+  Target t = TargetAt(pointer_);
+  if (!t.control || !InputAllowed(t.form) || NonClient(t)) return;
+  Control* c = t.control;
+  detail::Invoke([&] { c->OnMouseWheel(e.wheel); });
 }
 
 void WindowManager::MouseUp(const InputEvent& e) {

@@ -10,6 +10,7 @@
 #include "forms/label.h"
 #include "forms/picture_box.h"
 #include "forms/timer.h"
+#include "forms/web_browser.h"
 #include "home/image_buttons.h"
 
 namespace xpexam::home {
@@ -17,9 +18,6 @@ namespace xpexam::home {
 // A unit button's caption: number, title and blanks in exactly 25 columns of the system code
 // page, a double-byte character never split.
 std::string UnitButtonCaption(int unit, const std::string& title);
-// The readable text of a help page: the body without its tags, a line break for every
-// paragraph, heading, list item and <br>, the common entities decoded.
-std::string HelpPageText(const std::string& html);
 
 // The link a footer or link label opens: settings entry 1 to 4 by the label, or the built-in
 // link of that kind when entry 26 starts with "2099"; "" for a label that opens none.
@@ -66,11 +64,10 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   forms::Image ImgCuoTiBack{PicCuoTi, "ImgCuoTiBack"};
   forms::Label LblCuoTiWei{PicCuoTi, "LblCuoTiWei"};
   forms::Label LblCuoTiYI{PicCuoTi, "LblCuoTiYI"};
-  // The help panel: its left strip, the topic's title, and the topic page shown as plain text
-  // (no browser control on this platform).
+  // The help panel: its left strip, the topic's title, and the topic page.
   forms::Image PicHelpLeft{PicHelp, "PicHelpLeft"};
   forms::Label LlbHelpCAP{PicHelp, "LlbHelpCAP"};
-  forms::Label WebHelpCON{PicHelp, "WebHelpCON"};
+  forms::WebBrowser WebHelpCON{PicHelp, "WebHelpCON"};
   // The banner strip and its text.
   forms::PictureBox PicAd{*this, "PicAd"};
   forms::Label LblAD{PicAd, "LblAD"};

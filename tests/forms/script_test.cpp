@@ -33,6 +33,8 @@ TEST(Script, BadLinesAreReportedWithTheirNumber) {
       {"shot\n", 1},
       {"dump now\n", 1},
       {"dblclick 1 2 left shift\n", 1},
+      {"wheel 1 2\n", 1},
+      {"wheel 1 2 down\n", 1},
   };
   for (const Case& c : cases) {
     std::vector<ScriptCommand> commands;
@@ -41,8 +43,8 @@ TEST(Script, BadLinesAreReportedWithTheirNumber) {
     EXPECT_EQ(error->line, c.line) << c.script;
   }
   std::vector<ScriptCommand> commands;
-  EXPECT_FALSE(ParseScript("move 1 2 # to the corner\r\nclick 3 4 right ctrl+shift\ntype a # b\nkey f12 alt\n", {}, commands));
-  EXPECT_EQ(commands.size(), 4u);
+  EXPECT_FALSE(ParseScript("move 1 2 # to the corner\r\nclick 3 4 right ctrl+shift\ntype a # b\nkey f12 alt\nwheel 5 6 -3\n", {}, commands));
+  EXPECT_EQ(commands.size(), 5u);
 }
 
 TEST(Script, KeyNames) {

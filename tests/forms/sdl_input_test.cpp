@@ -35,6 +35,15 @@ SDL_Event Motion(int x, int y) {
   e.motion.y = y;
   return e;
 }
+SDL_Event Wheel(int notches, int x, int y, bool flipped = false) {
+  SDL_Event e{};
+  e.type = SDL_MOUSEWHEEL;
+  e.wheel.y = notches;
+  e.wheel.direction = flipped ? SDL_MOUSEWHEEL_FLIPPED : SDL_MOUSEWHEEL_NORMAL;
+  e.wheel.mouseX = x;
+  e.wheel.mouseY = y;
+  return e;
+}
 SDL_Event Text(const char* utf8) {
   SDL_Event e{};
   e.type = SDL_TEXTINPUT;
@@ -55,6 +64,7 @@ std::string Describe(const std::optional<InputEvent>& e) {
     case EventType::kMouseMove: return "Move " + n(e->x) + "," + n(e->y) + " " + n(e->shift);
     case EventType::kMouseDown: return "Press " + n(e->button) + " " + n(e->x) + "," + n(e->y) + " " + n(e->shift);
     case EventType::kMouseUp: return "Release " + n(e->button) + " " + n(e->x) + "," + n(e->y) + " " + n(e->shift);
+    case EventType::kMouseWheel: return "Wheel " + n(e->wheel) + " " + n(e->x) + "," + n(e->y) + " " + n(e->shift);
     case EventType::kKeyDown: return "KeyDown " + n(e->key) + " " + n(e->shift);
     case EventType::kKeyUp: return "KeyUp " + n(e->key) + " " + n(e->shift);
     case EventType::kText: return "Text " + e->text;
@@ -130,6 +140,9 @@ TEST(SdlInput, ButtonsAndPointerPositions) {
       {"move", Motion(639, 479), "Move 639,479 0"},
       {"drag beyond the window", Motion(700, -3), "Move 639,0 0"},
       {"release beyond it", Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, -40, 900), "Release 1 0,479 0"},
+      {"wheel away from the user", Wheel(2, 7, 8), "Wheel 2 7,8 0"},
+      {"wheel of a flipped device", Wheel(1, 7, 8, true), "Wheel -1 7,8 0"},
+      {"sideways only", Wheel(0, 7, 8), "-"},
   });
 }
 

@@ -380,22 +380,21 @@ TEST_F(HomeScreenTest, ClearingKeepsCodesAndFlagsPaired) {
   }
 }
 
-TEST(HelpPageText, BodyTextWithLineBreaks) {
-  EXPECT_EQ(HelpPageText("<html><head><title>T</title><style>p{}</style></head>\r\n<body><h2>标题</h2>"
-                         "<p>a &amp; b</p><ul><li>一</li><li>二</li></ul>x<br>y</body></html>"),
-            "标题\r\na & b\r\n· 一\r\n· 二\r\nx\r\ny");
-}
-
 TEST_F(HomeScreenTest, HelpTopicsOneDisabledAtATime) {
-  dir_.Write("data/l38183.mxy", platform::Utf8ToGbk("<body><p>技巧</p></body>"));
+  dir_.Write("data/l38183.mxy",
+             platform::Utf8ToGbk("<html><head><title>T</title><style>p{}</style></head>\r\n<body><h2>标题</h2>"
+                                 "<p>a &amp; b</p><ul><li>一</li><li>二</li></ul>x<br>y</body></html>"));
   FrmFengmian& home = Home();
   EXPECT_EQ(home.LlbHelpCAP.Caption(), "软件介绍");
+  EXPECT_EQ(home.WebHelpCON.LocationURL(), frame::gDataPath + "l38180.mxy");
   EXPECT_FALSE(home.ClickBotn[32].Enabled());
   home.ClickBotn_Click(35);
-  EXPECT_EQ(home.WebHelpCON.Caption(), "技巧");
+  EXPECT_EQ(home.WebHelpCON.LocationURL(), frame::gDataPath + "l38183.mxy");
+  EXPECT_EQ(home.WebHelpCON.Text(), "标题\r\na & b\r\n• 一\r\n• 二\r\nx\ny");
   home.ClickBotn_Click(33);
   EXPECT_EQ(home.LlbHelpCAP.Caption(), "备考指南");
-  EXPECT_EQ(home.WebHelpCON.Caption(), "");
+  EXPECT_EQ(home.WebHelpCON.LocationURL(), frame::gDataPath + "l38181.mxy");
+  EXPECT_EQ(home.WebHelpCON.Text(), "");
   EXPECT_FALSE(home.ClickBotn[33].Enabled());
   EXPECT_TRUE(home.ClickBotn[35].Enabled());
   EXPECT_TRUE(home.ClickBotn[32].Enabled());
