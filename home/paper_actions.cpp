@@ -50,7 +50,7 @@ void FrmFengmian::LblShiJuanCCC_Click(int index) {
   frame::gSlotOffset = 17;
   for (long i = 1; i <= frame::gQuestionCount; ++i) {
     TryReport(kReviewTag, [&] { frame::gQuestionStatus[i] = 0; });
-    TryReport(kReviewTag, [&] { frame::gDoneMark[i] = "F"; });
+    TryReport(kReviewTag, [&] { frame::gDoneMark[i].assign(1, 'F'); });  // not = "F": a GCC 12 -Wrestrict false alarm
   }
   startLianXi();
 }
