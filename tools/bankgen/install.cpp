@@ -177,7 +177,7 @@ void WriteInstallation(Bank& bank, const Installation& inst, const std::string& 
       "http://www.example.invalid/",              // 13
       "",                                         // 14
       "vemo",                                     // 15 registry key
-      "www.example.invalid",                      // 16 footer host name
+      "exam.invalid",                             // 16 footer host name (short: the footer row is tight)
       "", "", "",                                 // 17 to 19
       "www.example.invalid", "xp.example.invalid",  // 20, 21
       "Brivant 练习",                             // 22

@@ -295,11 +295,11 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     FillBox(cr, {0, 570, 800, 30}, Hex(0xE4ECF7));
     HLine(cr, 0, 799, 570, Hex(0xBFD0E8));
     // link panel of the two-tile layout (link labels 17 to 20 and 21)
-    FillRounded(cr, {90, 430, 230, 100}, 8, Hex(0xFFFFFF));
+    FillRounded(cr, {90, 452, 230, 74}, 8, Hex(0xFFFFFF));
     const char* links[] = {"官方网站", "在线帮助", "客服一", "客服二"};
     for (int i = 0; i < 4; ++i)
       Text(cr, links[i], {96 + (i % 2) * 106, 456 + (i / 2) * 40, 92, 20}, UiFont(12), kBrand, Align::kCenter);
-    Text(cr, "关于本软件", {32, 438, 188, 20}, UiFont(12), kBrand);
+    Text(cr, "关于本软件", {32, 430, 188, 20}, UiFont(12), kBrand);
     Add(store, "l20060", home, K::kJpeg);
     Image head(800, 200);
     cr = head.cr();
