@@ -6,7 +6,12 @@
 
 namespace xpexam::home {
 
-void ShowAboutBox() { frame::FrmAbout::Get().ShowModal(); }
+void ShowAboutBox(const std::string& version_caption) {
+  frame::FrmAbout& about = frame::FrmAbout::Get();
+  // The footer's line as the home screen shows it, spaces and all.
+  about.Label1[0].SetCaption(version_caption);
+  about.ShowModal();
+}
 
 void ShowUpdateWindow() {
   // The update window shows itself at its first tick only when the learner opened it.

@@ -171,7 +171,7 @@ std::string InfoLink(int index) {
 
 void FrmFengmian::LblInfo_Click(int index) {
   if (index == 0 || index == 21) {
-    TryReport("lblinfo", [] { ShowAboutBox(); });
+    TryReport("lblinfo", [this] { ShowAboutBox(LblInfo[0].Caption()); });
     return;
   }
   const std::string link = InfoLink(index);

@@ -21,7 +21,7 @@ class HomeDialogs : public frame::testing::CommonWindowsTest {
     // The update window fetches the banner as it loads: nothing answers here.
     platform::SetServerUrl("http://127.0.0.1:" + std::to_string(xpexam::testing::ClosedPort()));
     platform::SetEventPump(nullptr);
-    dir_.Write("tkdata/288895.mxy", "202401011200\r\n");
+    dir_.Write("tkdata/288895.mxy", " 202401011200 \r\n");  // shown as stored, spaces too
   }
   ~HomeDialogs() override { platform::SetServerUrl(""); }
 };
