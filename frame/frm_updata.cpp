@@ -192,10 +192,10 @@ void FrmUpdata::TKUP() {
 }
 
 void FrmUpdata::ShowRetry() {
-  // The network message is wider than the window at this size: it wraps within the margins.
-  Label2.SetWordWrap(true);
-  Label2.SetWidth(ScaleX(5550 - 2 * 360));
-  Label2.SetCaption(std::string(kTimeoutText));
+  // The check never reached the list: the newest version is unknown, and the learner reads the
+  // time-out text without its "error-timeout，" token.
+  Label1.SetCaption("最新题库版本是：");
+  Label2.SetCaption(std::string(kRetryText));
 }
 
 void FrmUpdata::Command1_Click() { Unload(); }

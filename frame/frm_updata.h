@@ -5,6 +5,7 @@
 // new list, tells the learner how many files came and ends the program (handing over to the
 // external updater when a new program file came).
 #include <string>
+#include <string_view>
 
 #include "forms/form.h"
 #include "forms/image.h"
@@ -30,6 +31,9 @@ class FrmUpdata : public forms::FormOf<FrmUpdata> {
 
   // The update run.
   void TKUP();
+
+  // Shown when the update list cannot be fetched, in place of "已是最新版本，无需升级。".
+  static constexpr std::string_view kRetryText = "网络状况不好，请重试！";
 
  protected:
   void Form_Load() override;

@@ -182,8 +182,8 @@ TEST_F(Update, ChecksThatStopWithoutAQuestion) {
       {"same version", "201501010000\r\nD209901010000l30001\r\n", true, "已是最新版本，无需升级。"},
       {"older version", "201412312359\r\nD209901010000l30001\r\n", true, "已是最新版本，无需升级。"},
       {"not a list", std::nullopt, true, "已是最新版本，无需升级。"},
-      {"a reply beginning with error", "error: no such module", true, std::string(kTimeoutText)},
-      {"no server", "209901010000\r\n", false, std::string(kTimeoutText)},
+      {"a reply beginning with error", "error: no such module", true, std::string(FrmUpdata::kRetryText)},
+      {"no server", "209901010000\r\n", false, std::string(FrmUpdata::kRetryText)},
   };
   for (const Case& c : cases) {
     forms::ResetRuntime();
@@ -193,6 +193,8 @@ TEST_F(Update, ChecksThatStopWithoutAQuestion) {
     OpenAndRun();
     EXPECT_TRUE(FrmUpdata::Get().Visible()) << c.name;
     EXPECT_EQ(FrmUpdata::Get().Label2.Caption(), c.label2) << c.name;
+    const bool failed = c.label2 == FrmUpdata::kRetryText;
+    EXPECT_EQ(FrmUpdata::Get().Label1.Caption(), failed ? "最新题库版本是：" : "最新题库版本是：201501010000") << c.name;
     EXPECT_TRUE(boxes_.empty()) << c.name;
     EXPECT_FALSE(forms::Ended()) << c.name;
     EXPECT_EQ(Tree(), kUntouched) << c.name;
@@ -315,7 +317,7 @@ TEST_F(Update, AListThatCannotBeFetchedStopsTheRun) {
   OpenAndRun({kYes});
   EXPECT_TRUE(boxes_.empty());
   EXPECT_FALSE(forms::Ended());
-  EXPECT_EQ(FrmUpdata::Get().Label2.Caption(), std::string(kTimeoutText));
+  EXPECT_EQ(FrmUpdata::Get().Label2.Caption(), std::string(FrmUpdata::kRetryText));
   EXPECT_EQ(File("prog/ksdata/288895.mxy"), kOldList);
   EXPECT_EQ(Tree(), kUntouched);
 }
