@@ -3,6 +3,7 @@
 // Windows names the program uses, text measured and drawn with pango, and a canvas that is
 // one cairo image surface. Everything here works in pixels; twips live in the forms layer.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,6 +42,9 @@ class Picture {
   static std::shared_ptr<const Picture> Decode(std::string_view bytes);
   // A picture of the given size filled with one colour (for tests and generated faces).
   static std::shared_ptr<const Picture> Solid(int width, int height, Color color);
+  // A picture drawn by code on a clear ARGB surface: the pictures that belong to a window's
+  // design rather than to the installation.
+  static std::shared_ptr<const Picture> Drawn(int width, int height, const std::function<void(cairo_t*)>& draw);
 
   int Width() const { return width_; }
   int Height() const { return height_; }

@@ -169,4 +169,16 @@ std::shared_ptr<const Picture> Picture::Solid(int width, int height, Color color
   return pic;
 }
 
+std::shared_ptr<const Picture> Picture::Drawn(int width, int height, const std::function<void(cairo_t*)>& draw) {
+  std::shared_ptr<Picture> pic(new Picture());
+  pic->width_ = std::max(0, width);
+  pic->height_ = std::max(0, height);
+  pic->surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pic->width_, pic->height_);
+  cairo_t* cr = cairo_create(pic->surface_);
+  draw(cr);
+  cairo_destroy(cr);
+  cairo_surface_flush(pic->surface_);
+  return pic;
+}
+
 }  // namespace xpexam::forms

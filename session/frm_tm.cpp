@@ -4,6 +4,7 @@
 
 #include "desktop/frm_main.h"
 #include "frame/data_picture.h"
+#include "frame/design_pictures.h"
 #include "frame/frm_ime.h"
 #include "frame/module_state.h"
 #include "frame/window_links.h"
@@ -57,6 +58,7 @@ FrmTm::FrmTm() {
   LblUnit.SetAutoSize(true);
   FrmZXH.SetBorderStyle(0);
   FrmZXH.Move(0, 0, 810, 870);
+  FrmZXH.SetPicture(frame::MiniBarPicture());
   FrmZXH.SetVisible(false);
   Label2.Move(0, 0, 810, 270);
   Command2.Move((810 - 645) / 2.0, 270, 645, 540);
@@ -98,6 +100,7 @@ FrmTm::FrmTm() {
   for (int k = 0; k <= 5; ++k) Label1[k].SetCaption(kCandidateLabels[k]);
   for (forms::Label* l : {&KsName1, &KsZWH1, &KsCC1, &KsDAH1, &KsKM1, &KsSFZ1}) l->SetAutoSize(true);
   Image1.SetStretch(true);
+  Image1.SetPicture(frame::CandidatePhoto());
   TimStartYS.Tick = [this] { TimStartYS_Timer(); };
   TimeKS.Tick = [this] { TimeKS_Timer(); };
   TimerREDO.Tick = [this] { TimerREDO_Timer(); };

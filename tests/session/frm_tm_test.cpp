@@ -264,6 +264,10 @@ TEST_F(FrmTmTest, TheButtonsWearTheirFaces) {
     EXPECT_EQ(forms::PictureId(bar.CmdEn.Picture()), "l01043");
     EXPECT_EQ(forms::PictureId(bar.LblZXH.Picture()), "l20002");
     EXPECT_EQ(forms::PictureId(bar.LblClose.Picture()), "l20003");
+    // The pictures of the window's own design need no installation.
+    ASSERT_TRUE(bar.FrmZXH.Picture());
+    EXPECT_EQ(bar.FrmZXH.Picture()->Width(), 54);
+    EXPECT_TRUE(bar.Image1.Picture());
     frame::gAllowBarUnload = true;
     bar.Unload();
     frame::gAllowBarUnload = false;
