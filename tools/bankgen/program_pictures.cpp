@@ -359,11 +359,11 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
       VGradient(cr, {0, 0, 800, 460}, Hex(0xFFFFFF), Hex(0xEAF1FB));
       TextAt(cr, k == 0 ? "我的标记" : "我的错题", 210, 40, Font{Face::kHei, 24, true}, kBrand);
       TextWrapped(cr, k == 0 ? "练习中标记的题目保存在这里，可以按复习状态筛选后集中练习。"
-                             : "练习和考试中做错的题目保存在这里，可以按复习状态筛选后集中复习。",
+                             : "模拟考试交卷后做错的题目保存在这里，可以按复习状态筛选后集中复习。",
                   210, 84, 520, Font{Face::kSong, 14}, Hex(0x333333), 6);
-      FillRounded(cr, {300, 140, 240, 80}, 6, Hex(0xF4F8FE));
-      TextAt(cr, "未复习的题目：", 310, 158, UiFont(13), Hex(0x333333));
-      TextAt(cr, "已复习的题目：", 310, 188, UiFont(13), Hex(0x333333));
+      FillRounded(cr, {250, 140, 290, 80}, 6, Hex(0xF4F8FE));
+      TextAt(cr, "未复习的题目", 262, 158, UiFont(13), Hex(0x333333));
+      TextAt(cr, "已复习的题目", 262, 188, UiFont(13), Hex(0x333333));
       TextAt(cr, "道", 510, 158, UiFont(13), Hex(0x333333));
       TextAt(cr, "道", 510, 188, UiFont(13), Hex(0x333333));
       Add(store, k == 0 ? "l20057" : "l20058", p, K::kJpeg);

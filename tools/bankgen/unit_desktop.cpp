@@ -171,25 +171,28 @@ void UnitDesktop(Kit& k) {
       .Done();
 
   // New items on the desktop.
+  // The rename box under a new icon, wide enough for the name it starts with.
+  auto rename_box = [](const std::string& name) { return Box{172, 63, std::max(72, TextWidth(name, UiFont(12)) + 8), 18}; };
   auto with_new = [&](const std::string& name, Icon icon, bool editing, bool selected) {
     Desktop s = d;
-    s.Add({name, icon, 170, 28});
-    if (selected) s.Select({name});
+    // While it is renamed, the icon's label is the edit box alone (a blank label keeps the icon).
+    const std::string label = editing ? " " : name;
+    s.Add({label, icon, 170, 28});
+    if (selected) s.Select({label});
     if (!editing) return k.Desk(s);
     return k.Desk(s, [&](cairo_t* cr) {
-      Box l{172, 63, 72, 18};
+      const Box l = rename_box(name);
       FillBox(cr, l, xp::kWhite);
       StrokeBox(cr, l, xp::kBlack);
       FillBox(cr, {l.x + 2, l.y + 2, TextWidth(name, UiFont(12)) + 2, 14}, xp::kSelection);
       TextAt(cr, name, l.x + 3, l.y + 2, UiFont(12), xp::kWhite);
     });
   };
-  const Box new_label{172, 63, 72, 18};
   k.Ask("在桌面上新建一个文件夹，命名为“个人资料”。")
       .Screen(k.Desk(d))
       .Popup(1, 1, 3, 0, empty, PopupHint("右键单击桌面空白处", 1, 1, 3, 0))
       .Screen(with_new("新建文件夹", Icon::kFolder, true, true))
-      .Type("0020", new_label, "个人资料", "个人资料", "新建文件夹")
+      .Type("0020", rename_box("新建文件夹"), "个人资料", "个人资料", "新建文件夹")
       .Screen(with_new("个人资料", Icon::kFolder, false, true))
       .Key(0, kEnter, "按回车键确认")
       .HintAt(172, 90)
@@ -199,7 +202,7 @@ void UnitDesktop(Kit& k) {
       .Screen(k.Desk(d))
       .Popup(1, 1, 3, 6, empty, PopupHint("右键单击桌面空白处", 1, 1, 3, 6))
       .Screen(with_new("新建 文本文档.txt", Icon::kTextFile, true, true))
-      .Type("0025", new_label, "Meeting.txt", "Meeting.txt", "新建 文本文档.txt")
+      .Type("0025", rename_box("新建 文本文档.txt"), "Meeting.txt", "Meeting.txt", "新建 文本文档.txt")
       .Screen(with_new("Meeting.txt", Icon::kTextFile, false, true))
       .Click(empty, "单击桌面空白处完成命名")
       .Screen(with_new("Meeting.txt", Icon::kTextFile, false, false))
@@ -216,7 +219,7 @@ void UnitDesktop(Kit& k) {
       .Screen(k.Desk(d))
       .Popup(1, 1, 3, 5, empty, PopupHint("右键单击桌面空白处", 1, 1, 3, 5))
       .Screen(with_new("新建 Word 文档.doc", Icon::kWordFile, true, true))
-      .Type("0020", new_label, "工作总结.doc", "工作总结.doc", "新建 Word 文档.doc")
+      .Type("0020", rename_box("新建 Word 文档.doc"), "工作总结.doc", "工作总结.doc", "新建 Word 文档.doc")
       .Screen(with_new("工作总结.doc", Icon::kWordFile, false, true))
       .Key(0, kEnter, "按回车键确认")
       .HintAt(172, 90)
