@@ -161,6 +161,13 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
            (reports_.empty() ? "" : "\nreports:\n" + reports_);
   }
 
+  static std::string DemoState() {
+    const demo::FrmYanShi& d = demo::FrmYanShi::Get();
+    std::ostringstream out;
+    out << d.mDemoStep << ", pointer " << d.mPointerX << "," << d.mPointerY << " target " << d.mTargetX << ","
+        << d.mTargetY << " moving " << d.mDeltaX << "," << d.mDeltaY;
+    return out.str();
+  }
   // Screen pixel of a design point of the desktop.
   Px At(int x, int y) const {
     const forms::Rect r = Desk().ClientScreenRect();
@@ -250,7 +257,8 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
     const Px target = TargetCentre(r);
     auto type_in = [&](const forms::Control* box, bool enter) {
       const std::string text = TypingAlternatives(Text(r.AnswerLine())).first;
-      Click(box ? Centre(*box) : Centre(r.TextBoxX(), r.TextBoxY(), r.TextBoxWidth(), r.TextBoxHeight()));
+      // The loaded step gives Text1 the focus with its initial text selected: typing replaces it.
+      if (box) Click(Centre(*box));
       in_.Type(text);
       if (enter) in_.Key(forms::kKeyReturn);
       Wait(600);
@@ -294,7 +302,6 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
       }
       case StepCodeFamily::kTypeAnswer:
       case StepCodeFamily::kTypeExactCase:
-      case StepCodeFamily::kTypeInCell:
         type_in(nullptr, false);
         break;
       case StepCodeFamily::kTypePassword:
@@ -305,6 +312,7 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
         break;
       case StepCodeFamily::kTypeAndEnter:
       case StepCodeFamily::kTypeAndEnterPrompted:
+      case StepCodeFamily::kTypeInCell:
         type_in(nullptr, true);
         break;
       case StepCodeFamily::kTypeThenClick:
@@ -377,7 +385,7 @@ TEST_P(SampleSweep, DemonstrationPlaysToTheEnd) {
   }
   EXPECT_TRUE(started) << q_.code;
   EXPECT_LT(ticks, kLimit) << "the demonstration of " << q_.code << " did not end; at step "
-                           << (demo::FrmYanShi::IsLoaded() ? demo::FrmYanShi::Get().mDemoStep : -1);
+                           << (demo::FrmYanShi::IsLoaded() ? DemoState() : "");
   EXPECT_TRUE(ended_at_final) << q_.code;
   EXPECT_FALSE(frame::gDemoRunning) << q_.code;
   EXPECT_TRUE(Desk().Visible() && Bar().Visible()) << q_.code;
