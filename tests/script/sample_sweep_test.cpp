@@ -2,6 +2,8 @@
 // its answer demonstration plays to the final record and gives the question back to the bar,
 // and the question can be completed on the desktop with the input its step records ask for.
 // The default run takes one question of each unit; XPEXAM_FULL_SWEEP=1 takes all of them.
+// Steps the sweep does not drive on the desktop (the question is skipped there): list and
+// location-list entries, rubber bands and selecting text with the mouse.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -158,6 +160,7 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
   bool Completed() const { return (frame::gQuestionStatus[q_.number] & frame::kStatusCompleted) != 0; }
   std::string Where() const {
     return "question " + q_.code + " step " + std::to_string(frame::gCurStep) + " code " + Record(frame::gCurStep).StepCode() +
+           "; Text1 \"" + Desk().Text1.Text() + "\"" +
            (reports_.empty() ? "" : "\nreports:\n" + reports_);
   }
 
@@ -186,14 +189,14 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
     in_.Click(p.x, p.y, button, shift);
     Wait(600);
   }
-  void Drag(Px from, Px to, int steps = 8) {
-    in_.Move(from.x, from.y);
-    in_.Press(from.x, from.y);
+  void Drag(Px from, Px to, int shift = 0, int steps = 8) {
+    in_.Move(from.x, from.y, shift);
+    in_.Press(from.x, from.y, forms::kLeftButton, shift);
     for (int i = 1; i <= steps + 3; ++i) {
       const int k = std::min(i, steps);
-      in_.Move(from.x + (to.x - from.x) * k / steps, from.y + (to.y - from.y) * k / steps);
+      in_.Move(from.x + (to.x - from.x) * k / steps, from.y + (to.y - from.y) * k / steps, shift);
     }
-    in_.Release(to.x, to.y);
+    in_.Release(to.x, to.y, forms::kLeftButton, shift);
     Wait(600);
   }
   void Keys(int key, int count) {
@@ -258,7 +261,10 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
     auto type_in = [&](const forms::Control* box, bool enter) {
       const std::string text = TypingAlternatives(Text(r.AnswerLine())).first;
       // The loaded step gives Text1 the focus with its initial text selected: typing replaces it.
+      // Steps that leave the initial text unselected, with the caret before it, want it gone.
       if (box) Click(Centre(*box));
+      if (!box && Desk().Text1.SelLength() == 0)
+        Keys(forms::kKeyDelete, static_cast<int>(platform::Len(Desk().Text1.Text())));
       in_.Type(text);
       if (enter) in_.Key(forms::kKeyReturn);
       Wait(600);
@@ -321,7 +327,7 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
         break;
       case StepCodeFamily::kDrag:
         if (!r.HasLabel4Box()) return "a drag without a Label4 box";
-        Drag(Centre(r.Label4X(), r.Label4Y(), r.Label4Width(), r.Label4Height()), target);
+        Drag(Centre(r.Label4X(), r.Label4Y(), r.Label4Width(), r.Label4Height()), target, r.StepCodeValue() % 10);
         break;
       case StepCodeFamily::kHandleDrag: {
         const int code = r.StepCodeValue();
