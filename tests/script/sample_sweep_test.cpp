@@ -2,8 +2,8 @@
 // its answer demonstration plays to the final record and gives the question back to the bar,
 // and the question can be completed on the desktop with the input its step records ask for.
 // The default run takes one question of each unit; XPEXAM_FULL_SWEEP=1 takes all of them.
-// Steps the sweep does not drive on the desktop (the question is skipped there): list and
-// location-list entries, rubber bands and selecting text with the mouse.
+// Steps the sweep does not drive on the desktop (the question is skipped there): rubber bands
+// and selecting text with the mouse.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -348,6 +348,23 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
           in_.Move(rr.x + rr.w + 10, row.y);
           Click(Centre(Desk().LblSubSel[sub]));
         }
+        break;
+      }
+      case StepCodeFamily::kList: {
+        // A click on the top row gives the list the focus; the arrow keys walk to the entry.
+        const forms::Rect list = Desk().LstLA.ScreenRect();
+        Click({list.x + list.w / 2, list.y + 5});
+        const int expected = r.Int(109, 3), at = Desk().LstLA.ListIndex();
+        Keys(expected >= at ? forms::kKeyDown : forms::kKeyUp, std::abs(expected - at));
+        Wait(600);
+        break;
+      }
+      case StepCodeFamily::kLocationList: {
+        const int expected = platform::ValInt(r.StepCode().substr(2, 2));
+        Click(Centre(Desk().LblADDmyXZ));
+        if (!Desk().LblADD.Exists(expected)) return "no location entry " + std::to_string(expected);
+        in_.Move(Centre(Desk().LblADD[expected]).x, Centre(Desk().LblADD[expected]).y);
+        Click(Centre(Desk().LblADD[expected]));
         break;
       }
       case StepCodeFamily::kAutomatic:
