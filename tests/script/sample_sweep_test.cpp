@@ -2,8 +2,7 @@
 // its answer demonstration plays to the final record and gives the question back to the bar,
 // and the question can be completed on the desktop with the input its step records ask for.
 // The default run takes one question of each unit; XPEXAM_FULL_SWEEP=1 takes all of them.
-// Steps the sweep does not drive on the desktop (the question is skipped there): rubber bands
-// and selecting text with the mouse.
+// A selection step is driven only where its text opens the box's text; any other is skipped.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -160,7 +159,7 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
   bool Completed() const { return (frame::gQuestionStatus[q_.number] & frame::kStatusCompleted) != 0; }
   std::string Where() const {
     return "question " + q_.code + " step " + std::to_string(frame::gCurStep) + " code " + Record(frame::gCurStep).StepCode() +
-           "; Text1 \"" + Desk().Text1.Text() + "\"" +
+           "; Text1 \"" + Desk().Text1.Text() + "\" selected \"" + Desk().Text1.SelText() + "\"" +
            (reports_.empty() ? "" : "\nreports:\n" + reports_);
   }
 
@@ -325,6 +324,7 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
         type_in(nullptr, false);
         Click(target);
         break;
+      case StepCodeFamily::kRubberBand:
       case StepCodeFamily::kDrag:
         if (!r.HasLabel4Box()) return "a drag without a Label4 box";
         Drag(Centre(r.Label4X(), r.Label4Y(), r.Label4Width(), r.Label4Height()), target, r.StepCodeValue() % 10);
@@ -365,6 +365,24 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
         if (!Desk().LblADD.Exists(expected)) return "no location entry " + std::to_string(expected);
         in_.Move(Centre(Desk().LblADD[expected]).x, Centre(Desk().LblADD[expected]).y);
         Click(Centre(Desk().LblADD[expected]));
+        break;
+      }
+      case StepCodeFamily::kSelectHintText: {
+        // Pressed before the text's first character, dragged right, watching the selection,
+        // until it covers the hint: a hint that opens the text.
+        const std::string hint = Text(r.HintLine());
+        if (Desk().Text1.Text().rfind(hint, 0) != 0) return "a selection that does not open the text";
+        const forms::Rect box = Desk().Text1.ScreenRect();
+        const int y = box.y + box.h / 2;
+        in_.Move(box.x + 1, y);
+        in_.Press(box.x + 1, y);
+        int x = box.x + 1;
+        while (x < box.x + box.w && Desk().Text1.SelText() != hint) {
+          in_.Move(++x, y);
+          forms::Pump();
+        }
+        in_.Release(x, y);
+        Wait(600);
         break;
       }
       case StepCodeFamily::kAutomatic:
