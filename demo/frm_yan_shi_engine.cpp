@@ -159,6 +159,10 @@ void FrmYanShi::Timer2_Timer() {
     OpenDropDown();
     Timer6.SetEnabled(true);
     Timer2.SetEnabled(false);
+  } else if (mDeltaX == 0 && mDeltaY == 0) {
+    // No action: the step ends when the pointer leaves the window, which a pointer that
+    // does not move never does.
+    doNext();
   }
 }
 

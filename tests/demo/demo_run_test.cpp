@@ -126,6 +126,35 @@ TEST_F(DemoTest, QuestionTextLabelAndPlacementOverTheDesktop) {
   }
 }
 
+// Steps the demonstration has no action for (pointing, list entries) carry the pointer on
+// past the target until it leaves the window. One that starts where the pointer already is
+// (after a key step, which aims at the pointer) has no travel: it ends at its first arrival.
+TEST_F(DemoTest, StepWithoutActionEndsWhenThePointerLeavesOrCannotMove) {
+  struct Case {
+    std::vector<std::string> steps;
+    int ticks;
+  };
+  const Case cases[] = {
+      {{StepLine({{8, "6013"}}), StepLine({{8, "K201"}}), StepLine({{8, "9999"}})}, 1},
+      {{StepLine({{8, "6013"}}), StepLine({{8, "0030"}}), StepLine({{8, "9999"}})}, 1},
+      // From the key step's point towards the previous target and beyond: 10 advances to the
+      // target 3000 twips to the right, then on to the window's edge at 12000.
+      {{StepLine({{8, "0001"}, {66, "10380056100060000300"}}), StepLine({{8, "L001"}}), StepLine({{8, "9999"}})}, 0},
+  };
+  for (const Case& c : cases) {
+    Steps(c.steps);
+    Questions({3});
+    FrmYanShi& d = Start();
+    const int ticks = TicksUntil([&] { return d.mDemoStep == 3; }, 400);
+    EXPECT_GT(ticks, 0) << c.steps[1].substr(7, 4);
+    if (c.ticks > 0) {
+      EXPECT_EQ(ticks, c.ticks) << c.steps[1].substr(7, 4);
+    }
+    EXPECT_GT(TicksUntil([] { return !FrmYanShi::IsLoaded(); }), 0);
+    frame::gDemoRunning = false;
+  }
+}
+
 TEST_F(DemoTest, StepFileEndingWithoutItsFinalRecordEndsTheRun) {
   // Steps without travel load the next one at once; replaying the last one would never end.
   Steps({StepLine({{8, "6013"}}), StepLine({{8, "6013"}})});
