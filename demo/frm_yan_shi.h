@@ -106,6 +106,8 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   double mStepLength = 0;
   int16_t mDeltaX = 0;
   int16_t mDeltaY = 0;
+  // Ticks the pointer has drifted past a target whose step has no action; -1 while not drifting.
+  int mDriftTicks = -1;
   int16_t mTicks = 0;
   int16_t mStepCode = 0;
   int16_t mMenuLeft = 435;

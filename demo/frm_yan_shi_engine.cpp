@@ -24,6 +24,7 @@ namespace {
 
 // The leg marker: the green frame parked at -100 while a two-leg step is on its second leg.
 constexpr double kLegMarker = -100;
+constexpr int kMostDriftTicks = 30;  // three seconds of the 100 ms engine tick
 
 bool StartsWith(const std::string& s, std::string_view prefix) { return s.rfind(prefix, 0) == 0; }
 
@@ -90,6 +91,12 @@ void FrmYanShi::Timer2_Timer() {
   mPointerX += mDeltaX;
   mPointerY += mDeltaY;
   if (mPointerX < 0 || mPointerY < 0 || mPointerX > 12000 || mPointerY > 9000) {
+    doNext();
+    return;
+  }
+  // A pointer aimed from close by drifts a few twips a tick and would take minutes to leave
+  // the window: a drift ends after three seconds at the most.
+  if (mDriftTicks >= 0 && ++mDriftTicks > kMostDriftTicks) {
     doNext();
     return;
   }
@@ -163,6 +170,8 @@ void FrmYanShi::Timer2_Timer() {
     // No action: the step ends when the pointer leaves the window, which a pointer that
     // does not move never does.
     doNext();
+  } else if (mDriftTicks < 0) {
+    mDriftTicks = 0;
   }
 }
 

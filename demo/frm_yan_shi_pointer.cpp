@@ -49,6 +49,7 @@ void FrmYanShi::pointMove() {
 
 void FrmYanShi::ReAim() {
   const Travel t = AimAt(mPointerX, mPointerY, mTargetX, mTargetY);
+  mDriftTicks = -1;
   mStepLength = t.step_length;
   mDeltaX = t.delta_x;
   mDeltaY = t.delta_y;
