@@ -35,10 +35,12 @@ HandInConfirmation::HandInConfirmation(forms::Form& form)
 void HandInConfirmation::LoadLayout() {
   // Missing pictures leave a plain window and plain buttons that still work.
   Try([&] { form_.SetIcon(DataPicture("l62011")); });
-  // The buttons lie near the bottom of the design: the title bar comes on top of it.
-  form_.Move(form_.Left(), form_.Top(), ScaleX(4410), ScaleY(2670) + form_.Height() - form_.ScaleHeight());
-  Command1.Move(ScaleX(600), ScaleY(2160), ScaleX(1320), ScaleY(420));
-  Command2.Move(ScaleX(2400), ScaleY(2160), ScaleX(1320), ScaleY(420));
+  // The window, its frame and the buttons' places keep their design twips, as the prompt's
+  // frame does; only the buttons' size follows the scale. The buttons lie near the bottom of
+  // the design: the title bar comes on top of it.
+  form_.Move(form_.Left(), form_.Top(), 4410, 2670 + form_.Height() - form_.ScaleHeight());
+  Command1.Move(600, 2160, ScaleX(1320), ScaleY(420));
+  Command2.Move(2400, 2160, ScaleX(1320), ScaleY(420));
   Try([&] { Command1.SetPicture(DataPicture("l01041")); });
   Try([&] { Command2.SetPicture(DataPicture("l01042")); });
 }

@@ -212,6 +212,8 @@ void FrmTm::LayOut() {
   Try([&] { LblZXH.Move(w - 795 * gScaleX, 30 * gScaleY, 330 * gScaleX, 330 * gScaleY); });
   Try([&] { LblClose.Move(w - 390 * gScaleX, 30 * gScaleY, 330 * gScaleX, 330 * gScaleY); });
   Try([&] { FrmZhuYa.Move(0, 450 * gScaleY, w, (kDesignHeight - 450) * gScaleY); });
+  // The mini bar keeps its design size; its restore label follows the scale, centred.
+  Try([&] { Command2.Move((FrmZXH.Width() - 645 * gScaleX) / 2, 270 * gScaleY, 645 * gScaleX, 540 * gScaleY); });
 
   struct Place {
     int index;

@@ -213,6 +213,22 @@ TEST_F(ClockTest, TheFirstConfirmationWarnsOfOpenOrBookmarkedQuestions) {
   }
 }
 
+TEST_F(ClockTest, AtAnyScaleTheConfirmationsHoldTheirPromptFrame) {
+  auto check = [](auto& window, double scale) {
+    EXPECT_LE(window.Frame1.Left() + window.Frame1.Width(), window.ScaleWidth()) << scale;
+    EXPECT_LE(window.Frame1.Top() + window.Frame1.Height(), window.Command1.Top()) << scale;
+    EXPECT_DOUBLE_EQ(window.Command1.Width(), 1320 * scale);
+    EXPECT_DOUBLE_EQ(window.Command2.Left(), 2400);
+    window.Unload();
+  };
+  for (double scale : {1.0, 0.8}) {
+    frame::gScaleX = frame::gScaleY = scale;
+    check(FrmEnd1::Get(), scale);
+    check(FrmEnd2::Get(), scale);
+  }
+  frame::gScaleX = frame::gScaleY = 1;
+}
+
 TEST_F(ClockTest, TheFinalHandInClosesTheExamAndOpensTheReport) {
   frame::gMinutesLeft = 30;
   in_.Call([] { FrmEnd1::Get().Command1.Click(); });

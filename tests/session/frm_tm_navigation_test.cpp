@@ -209,6 +209,20 @@ TEST_F(BarSetUp, LaysOutTheNumberPageForTheSessionAndResetsTheClockStrip) {
   }
 }
 
+TEST_F(BarSetUp, At120DpiTheBarKeepsItsPixelSizeAndTheMiniBarItsDesign) {
+  frame::gScaleX = frame::gScaleY = 0.8;
+  auto& bar = Bar();
+  EXPECT_DOUBLE_EQ(bar.Width(), 3984);
+  EXPECT_DOUBLE_EQ(bar.Height(), 2904);
+  EXPECT_DOUBLE_EQ(bar.FrmZXH.Width(), 810);
+  EXPECT_DOUBLE_EQ(bar.Command2.Width(), 516);
+  EXPECT_DOUBLE_EQ(bar.Command2.Left(), (810 - 516) / 2.0);
+  EXPECT_DOUBLE_EQ(bar.Command2.Top(), 216);
+  frame::gAllowBarUnload = true;
+  bar.Unload();
+  frame::gScaleX = frame::gScaleY = 1;
+}
+
 TEST_F(BarSetUp, TheExamButtonsPutTheBarAsideBeforeTheirWindowsTakeOver) {
   auto& bar = Bar();
   bar.Show();
