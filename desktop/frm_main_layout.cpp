@@ -261,12 +261,9 @@ void FrmMain::Form_Load() {
     Try([&] { LblSubSel[i].SetVisible(false); });
   }
 
-  static constexpr const char* kGroups[9] = {"5421", "24521", "3411", "643", "42", "11", "411", "3", "211"};
-  static constexpr const char* kSubs[9] = {"720000", "760000840000", "550000", "920000B20000", "240000350000431000",
-                                           "", "220000542000610000", "", ""};
   for (long m = 1; m <= 9; ++m) {
-    mMenuGroups[m] = kGroups[m - 1];
-    mMenuSubs[m] = kSubs[m - 1];
+    mMenuGroups[m] = std::string(kMenuGroups[m - 1]);
+    mMenuSubs[m] = std::string(kMenuSubs[m - 1]);
   }
 
   for (int i = 1; i <= 10; ++i) {

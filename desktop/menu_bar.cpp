@@ -70,18 +70,11 @@ MenuLayout DecodeMenuTables(std::string_view groups, std::string_view subs) {
 }
 
 const MenuLayout& MenuLayoutOf(int menu) {
-  static const std::array<MenuLayout, 10> kLayouts = {
-      MenuLayout{},
-      DecodeMenuTables("5421", "720000"),
-      DecodeMenuTables("24521", "760000840000"),
-      DecodeMenuTables("3411", "550000"),
-      DecodeMenuTables("643", "920000B20000"),
-      DecodeMenuTables("42", "240000350000431000"),
-      DecodeMenuTables("11", ""),
-      DecodeMenuTables("411", "220000542000610000"),
-      DecodeMenuTables("3", ""),
-      DecodeMenuTables("211", ""),
-  };
+  static const std::array<MenuLayout, 10> kLayouts = [] {
+    std::array<MenuLayout, 10> layouts{};
+    for (size_t m = 1; m <= 9; ++m) layouts[m] = DecodeMenuTables(kMenuGroups[m - 1], kMenuSubs[m - 1]);
+    return layouts;
+  }();
   return menu >= 1 && menu <= 9 ? kLayouts[static_cast<size_t>(menu)] : kLayouts[0];
 }
 

@@ -58,6 +58,11 @@ struct MenuLayout {
 MenuLayout DecodeMenuTables(std::string_view groups, std::string_view subs);
 // The desktop's fixed tables for menu 1 to 9; an empty layout for any other number.
 const MenuLayout& MenuLayoutOf(int menu);
+// The desktop window's two fixed tables of the nine menus (menu m at index m - 1): the item
+// groups and the submenu records.
+inline constexpr std::string_view kMenuGroups[9] = {"5421", "24521", "3411", "643", "42", "11", "411", "3", "211"};
+inline constexpr std::string_view kMenuSubs[9] = {"720000", "760000840000", "550000", "920000B20000", "240000350000431000",
+                                                  "", "220000542000610000", "", ""};
 
 // Offset of row `row` (from 1) below the top of its menu picture: 30 + 330 per row above
 // it + 45 per group that ends above it.

@@ -71,26 +71,26 @@ std::optional<TabRequest> TabStrip::LoadStep(const StepRecord& record, const Ima
   std::optional<TabRequest> request;
   if (record.IsTabStep()) {
     const int shown = record.TabShown();
-    tab_target_ = record.TabToSelect();
-    tab_image_slot_ = record.TabImageSlot();
+    mTabTarget = record.TabToSelect();
+    mTabImageSlot = record.TabImageSlot();
     hint_text_ = hint_text;
-    if (auto table = TabLayoutTable(record.TabLayout())) tab_pictures_ = *table;
-    const bool valid_slot = tab_image_slot_ >= 1 && tab_image_slot_ <= 5;
+    if (auto table = TabLayoutTable(record.TabLayout())) mTabPictures = *table;
+    const bool valid_slot = mTabImageSlot >= 1 && mTabImageSlot <= 5;
     own_page_.clear();
     TabRequest r;
     if (valid_slot) {
-      size_t k = static_cast<size_t>(tab_image_slot_ - 1);
-      r.slot = tab_image_slot_;
-      origin_x_ = slots.left[k];
-      origin_y_ = slots.top[k];
-      if (shown != tab_target_) r.page = PageOf(tab_pictures_, shown);
+      size_t k = static_cast<size_t>(mTabImageSlot - 1);
+      r.slot = mTabImageSlot;
+      mTabOriginX = slots.left[k];
+      mTabOriginY = slots.top[k];
+      if (shown != mTabTarget) r.page = PageOf(mTabPictures, shown);
       // What the right tab brings back: the record's page, or what a kept slot showed.
-      own_page_ = record.OverlayKeepsPicture(tab_image_slot_) ? slots.picture_id[k] : record.OverlayId(tab_image_slot_);
+      own_page_ = record.OverlayKeepsPicture(mTabImageSlot) ? slots.picture_id[k] : record.OverlayId(mTabImageSlot);
     }
-    tab_count_ = StepRecord::TabNumber(Mid(tab_pictures_, 2, 1));
-    if (tab_count_ > 7) tab_row_ = shown > 4 ? 2 : 1;
-    labels_ = LayOutTabStrip(tab_pictures_, origin_x_, origin_y_, tab_row_).labels;
-    TabRequest target = TargetRequest(shown == tab_target_);
+    mTabCount = StepRecord::TabNumber(Mid(mTabPictures, 2, 1));
+    if (mTabCount > 7) mTabRow = shown > 4 ? 2 : 1;
+    labels_ = LayOutTabStrip(mTabPictures, mTabOriginX, mTabOriginY, mTabRow).labels;
+    TabRequest target = TargetRequest(shown == mTabTarget);
     target.slot = r.slot;
     target.page = r.page;
     request = target;
@@ -113,23 +113,23 @@ TabRequest TabStrip::TargetRequest(bool live) const {
   if (live) {
     r.hint = hint_text_;
   } else {
-    r.hint = ChooseTabRequest(tab_target_);
-    if (tab_target_ >= 0 && tab_target_ <= kLastTab) r.frame = labels_[static_cast<size_t>(tab_target_)];
+    r.hint = ChooseTabRequest(mTabTarget);
+    if (mTabTarget >= 0 && mTabTarget <= kLastTab) r.frame = labels_[static_cast<size_t>(mTabTarget)];
   }
   return r;
 }
 
 std::optional<TabRequest> TabStrip::TabClick(int tab) {
   if (tab < 1 || tab > kLastTab || !labels_[static_cast<size_t>(tab)]) return std::nullopt;
-  std::optional<std::string> page = PageOf(tab_pictures_, tab);
-  if (tab_count_ > 7) {
-    tab_row_ = tab > 4 ? 2 : 1;
+  std::optional<std::string> page = PageOf(mTabPictures, tab);
+  if (mTabCount > 7) {
+    mTabRow = tab > 4 ? 2 : 1;
     ApplyRows();
   }
-  const bool right = tab == tab_target_;
+  const bool right = tab == mTabTarget;
   TabRequest r = TargetRequest(right);
-  if (tab_image_slot_ >= 1 && tab_image_slot_ <= 5) {
-    r.slot = tab_image_slot_;
+  if (mTabImageSlot >= 1 && mTabImageSlot <= 5) {
+    r.slot = mTabImageSlot;
     r.page = right ? std::optional<std::string>(own_page_) : page;
   }
   r.show_target_box = right;
@@ -137,7 +137,7 @@ std::optional<TabRequest> TabStrip::TabClick(int tab) {
 }
 
 void TabStrip::ApplyRows() {
-  TabStripGeometry g = LayOutTabStrip(tab_pictures_, origin_x_, origin_y_, tab_row_);
+  TabStripGeometry g = LayOutTabStrip(mTabPictures, mTabOriginX, mTabOriginY, mTabRow);
   for (int i = 1; i <= g.count; ++i) labels_[static_cast<size_t>(i)] = g.labels[static_cast<size_t>(i)];
 }
 

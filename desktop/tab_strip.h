@@ -89,9 +89,9 @@ class TabStrip {
   int LabelAt(int32_t x, int32_t y) const;
 
   const std::string& BackCode() const { return back_code_; }  // 125-129 of a "Q" record, else "NONO"
-  const int& TabTarget() const { return tab_target_; }
-  const int& TabCount() const { return tab_count_; }
-  const int& TabRow() const { return tab_row_; }
+  const int& TabTarget() const { return mTabTarget; }
+  const int& TabCount() const { return mTabCount; }
+  const int& TabRow() const { return mTabRow; }
 
  private:
   void ApplyRows();
@@ -100,13 +100,13 @@ class TabStrip {
   std::array<std::optional<DesignRect>, 14> labels_{};
   std::string back_code_ = "NONO";
   // The last tab step; kept until the next one.
-  std::string tab_pictures_;
-  int32_t origin_x_ = 0;
-  int32_t origin_y_ = 0;
-  int tab_image_slot_ = 0;
-  int tab_target_ = 0;
-  int tab_count_ = 0;
-  int tab_row_ = 1;
+  std::string mTabPictures;
+  int32_t mTabOriginX = 0;
+  int32_t mTabOriginY = 0;
+  int mTabImageSlot = 0;
+  int mTabTarget = 0;
+  int mTabCount = 0;
+  int mTabRow = 1;
   std::string own_page_;  // the record's picture for the slot, or what the slot showed at load
   std::string hint_text_;
 };
