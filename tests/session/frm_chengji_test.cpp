@@ -90,6 +90,7 @@ struct HistoryCase {
   const char* time;
   const char* best;
   const char* label;
+  friend void PrintTo(const HistoryCase& c, std::ostream* os) { *os << c.start << ", best " << c.old_best << ", " << c.completed << " done"; }
 };
 
 class HistoryTest : public ScoreReportTest, public ::testing::WithParamInterface<HistoryCase> {};

@@ -99,6 +99,9 @@ struct PageCase {
   const char* first_caption;
   int visible_numbers;
   bool paging;
+  friend void PrintTo(const PageCase& c, std::ostream* os) {
+    *os << c.count << " questions, " << c.next_presses.size() << " page presses";
+  }
 };
 
 class NumberPage : public BarButtons, public ::testing::WithParamInterface<PageCase> {};
