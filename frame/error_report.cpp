@@ -1,6 +1,7 @@
 #include "frame/error_report.h"
 
 #include <cstdio>
+#include <set>
 
 #include "frame/module_state.h"
 #include "platform/clock.h"
@@ -26,6 +27,17 @@ struct InReport {
   InReport& operator=(const InReport&) = delete;
 };
 
+// One damaged line can fail thousands of times: a report goes out once per run, and only
+// so many go out in all (the log keeps a few more).
+constexpr size_t kMaxSentReports = 20;
+constexpr size_t kMaxLoggedReports = 200;
+constexpr int kReportTimeoutSeconds = 10;
+
+std::set<std::string>& SeenReports() {
+  static std::set<std::string> seen;
+  return seen;
+}
+
 // Line breaks of the log are CRLF whatever the text carries.
 std::string CrLf(std::string_view text) {
   std::string out;
@@ -40,6 +52,7 @@ std::string CrLf(std::string_view text) {
 }  // namespace
 
 void InitErrorReport() {
+  ForgetErrorReports();
   platform::SetFailureReporter([](std::string_view tag, long number, std::string_view description) {
     gErrProc = std::string(tag);
     gErrNumber = static_cast<int32_t>(number);
@@ -57,11 +70,17 @@ std::string ErrorReportUrl(std::string_view tag, int32_t number, std::string_vie
          "&errno=" + platform::Str(number) + "&errdescript=" + UrlEncode(std::string(description) + std::string(extra));
 }
 
+void ForgetErrorReports() { SeenReports().clear(); }
+
 void ReportError(std::string_view tag, int32_t number, std::string_view description, std::string_view extra) {
   InReport guard;
+  std::set<std::string>& seen = SeenReports();
+  if (seen.size() >= kMaxLoggedReports) return;
+  if (!seen.insert(std::string(tag) + '\0' + std::string(description) + '\0' + std::string(extra)).second) return;
   std::string url;
-  if (platform::Try([&] { url = ErrorReportUrl(tag, number, description, extra); }))
-    platform::Try([&] { getHtmlStr(url, 1); });
+  // Sent without waiting: the learner never waits for the maker's server.
+  if (seen.size() <= kMaxSentReports && platform::Try([&] { url = ErrorReportUrl(tag, number, description, extra); }))
+    platform::Try([&] { platform::HttpFireAndForget(url, kReportTimeoutSeconds); });
   std::string text;
   if (platform::Try([&] {
         text = "软件运行提示:" + std::string(tag) + std::string(description) + "\r\n" + "系统版本:" + gOsVersion +

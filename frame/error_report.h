@@ -15,9 +15,13 @@ inline constexpr std::string_view kTimeoutText = "error-timeout，网络状况�
 // description go to gErrProc, gErrNumber and gErrDesc, then to ReportError.
 void InitErrorReport();
 
-// Sends the error to the maker's error page (waiting at most about a second) and appends it
-// to the session log gLogFile when that is named. Never fails to its caller.
+// Sends the error to the maker's error page without waiting for it and appends it to the
+// session log gLogFile when that is named. A report already made in this run (same tag and
+// texts) is dropped; after 20 different ones nothing more is sent, after 200 nothing more is
+// logged. Never fails to its caller.
 void ReportError(std::string_view tag, int32_t number, std::string_view description, std::string_view extra);
+// Starts the once-per-run bookkeeping afresh (for tests).
+void ForgetErrorReports();
 
 // Appends an empty line, the local time and the trimmed text to the file at path, in GBK
 // with CRLF line ends. Never fails to its caller; with an empty path or a missing folder

@@ -74,6 +74,10 @@ void FrmStart::Form_Load() {
   TryReport(kTag, [] { MakeRecordsFolder(); });
 
   TryReport(kTag, [] { readInfo(); });
+  // Only this copy runs now: a temporary file left here is a crashed write's remains.
+  TryReport(kTag, [] {
+    for (const std::string& folder : {gAppPath + "\\ksdata", gDataPath, gAppPath}) platform::RemoveStaleTempFiles(folder);
+  });
 
   TryReport(kTag, [] { gScaleX = forms::TwipsPerPixel() / 15; });
   TryReport(kTag, [] { gScaleY = forms::TwipsPerPixel() / 15; });

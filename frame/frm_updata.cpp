@@ -39,10 +39,16 @@ std::string DataFolderName() {
   return platform::Replace(platform::Replace(gDataPath, gAppPath, ""), "\\", "");
 }
 
-std::string ModuleBase() { return platform::ServerUrl() + "/up/tolqa/" + gModuleName + "/"; }
+// Names from the installation are encoded: a "#", "?" or "%" in them must not cut the request.
+std::string ModuleBase() { return platform::ServerUrl() + "/up/tolqa/" + platform::UrlEncode(gModuleName) + "/"; }
+
+// Limits by kind: a server that trickles or sends too much never holds the program for long.
+constexpr platform::DownloadLimits kListLimits{15, 30, 60, 1LL << 20};
+constexpr platform::DownloadLimits kBannerLimits{15, 15, 30, 4LL << 20};
+constexpr platform::DownloadLimits kFileLimits{15, 30, 600, 256LL << 20};
 
 void Download(const std::string& url, const std::string& path) {
-  platform::DownloadResult r = platform::DownloadToFile(url, path);
+  platform::DownloadResult r = platform::DownloadToFile(url, path, kListLimits);
   if (!r.ok) Fail(platform::kErrFileIo, "Download failed: " + url + " " + r.error);
 }
 
@@ -94,8 +100,8 @@ void FrmUpdata::Form_Load() {
   step([&] { Timer1.SetEnabled(true); });
   // The banner for the home screen's next load; whether it came is not examined.
   step([&] {
-    platform::DownloadToFile(platform::ServerUrl() + "/up/ad/" + gSettings[12] + "/170100.rar",
-                             gAppPath + "\\ksdata\\170100" + ".mxy");
+    platform::DownloadToFile(platform::ServerUrl() + "/up/ad/" + platform::UrlEncode(gSettings[12]) + "/170100.rar",
+                             gAppPath + "\\ksdata\\170100" + ".mxy", kBannerLimits);
   });
 }
 
@@ -115,7 +121,7 @@ void FrmUpdata::TKUP() {
   step([&] {
     data_folder = DataFolderName();
     module_base = ModuleBase();
-    list_url = module_base + data_folder + "/288895.txt";
+    list_url = module_base + platform::UrlEncode(data_folder) + "/288895.txt";
   });
 
   std::string reply;
@@ -165,7 +171,7 @@ void FrmUpdata::TKUP() {
       if (local_stamp >= e.stamp) return;
       const std::string url = module_base + platform::Replace(e.folder + e.remote_name, "\\", "/");
       ++attempted;
-      if (!platform::DownloadToFile(url, local_path).ok) return;
+      if (!platform::DownloadToFile(url, local_path, kFileLimits).ok) return;
       ++fetched;
       if (own) {
         if (!platform::WriteTextLines(gAppPath + "\\uprun.dll", {platform::ResolvePath(local_path)}))

@@ -50,8 +50,10 @@ void NormaliseUnitProgress() {
     counts_read = true;
   });
   Counts count;
-  for (long j = 1; j <= platform::Len(count_line); j += 2)
-    TryReport(kTag, [&] { count[(j - 1) / 2] = platform::ValInt(platform::Mid(count_line, j, 2)); });
+  const std::vector<std::string> pairs = platform::Groups(count_line, 2);
+  // Pairs past the table fail alike; one of them is enough to report it.
+  for (size_t j = 0; j < pairs.size() && j <= 26; ++j)
+    TryReport(kTag, [&] { count[static_cast<long>(j)] = platform::ValInt(pairs[j]); });
 
   ProgressLines progress;
   TryReport(kTag, [&] {

@@ -1,5 +1,4 @@
 // The paper rows' links: practising a paper's wrong answers and deleting a random paper.
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -79,11 +78,9 @@ void FrmFengmian::LblShiJuanDel_Click(int index) {
   // Wrong-answer files follow their papers.
   for (int j = index; j <= n + 18; ++j)
     TryReport(kDeleteTag, [&] {
-      std::error_code error;
-      std::filesystem::copy_file(platform::ResolvePath(session::PaperWrongFile(j + 1)),
-                                 platform::ResolvePath(session::PaperWrongFile(j)),
-                                 std::filesystem::copy_options::overwrite_existing, error);
-      if (error) platform::Fail(platform::kErrFileNotFound, "File not found");
+      // Never truncated in place: a crash leaves the old or the new content.
+      if (!platform::CopyFileAtomic(session::PaperWrongFile(j + 1), session::PaperWrongFile(j)))
+        platform::Fail(platform::kErrFileNotFound, "File not found");
     });
 
   // History records follow their papers too; the file always holds 30 records.

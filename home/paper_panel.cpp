@@ -1,7 +1,6 @@
 // The paper panel: rows of the fixed and random papers with their history, the four views and
 // the start of a paper.
 #include <algorithm>
-#include <filesystem>
 #include <string>
 
 #include "frame/data_picture.h"
@@ -260,11 +259,9 @@ void FrmFengmian::NewRandomPaper() {
   });
   for (int i = std::min(mRandomPaperCount, 9); i >= 1; --i)
     TryReport(kClickTag, [&] {
-      std::error_code error;
-      std::filesystem::copy_file(platform::ResolvePath(session::PaperWrongFile(19 + i)),
-                                 platform::ResolvePath(session::PaperWrongFile(20 + i)),
-                                 std::filesystem::copy_options::overwrite_existing, error);
-      if (error) platform::Fail(platform::kErrFileNotFound, "File not found");
+      // Never truncated in place: a crash leaves the old or the new content.
+      if (!platform::CopyFileAtomic(session::PaperWrongFile(19 + i), session::PaperWrongFile(20 + i)))
+        platform::Fail(platform::kErrFileNotFound, "File not found");
     });
   TryReport(kClickTag, [&] {
     if (!session::WriteRecordLine(session::PaperWrongFile(20), "")) platform::Fail(platform::kErrPathNotFound, "Path not found");

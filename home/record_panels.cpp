@@ -47,10 +47,10 @@ struct Split {
 };
 Split SplitByFlags(const std::string& list, const std::string& flags) {
   Split split;
-  for (long i = 1; i <= platform::Len(flags); ++i) {
-    const std::string code = platform::Mid(list, 4 * i - 3, 4);
-    (platform::Mid(flags, i, 1) == "T" ? split.reviewed : split.not_reviewed) += code;
-  }
+  const std::vector<std::string> codes = platform::Groups(list, 4);
+  const std::vector<std::string> marks = platform::Chars(flags);
+  for (size_t i = 0; i < marks.size() && i < codes.size(); ++i)
+    (marks[i] == "T" ? split.reviewed : split.not_reviewed) += codes[i];
   return split;
 }
 
@@ -127,8 +127,10 @@ void FrmFengmian::StartRecordPractice(int index) {
   std::string session;
   // Kinds by filter 3, 1, 2; each kind and its offset name slot 19.
   const int kind = filter == 3 ? (p.bookmarks ? 9 : 12) : filter == 1 ? (p.bookmarks ? 10 : 13) : (p.bookmarks ? 11 : 14);
+  const std::vector<std::string> marks = platform::Chars(platform::Left(flags, 500));
   for (long i = 1; i <= 500; ++i) {
-    const std::string mark = filter == 3 ? platform::Mid(flags, i, 1) : filter == 1 ? "F" : "T";
+    const std::string mark = filter == 3 ? (i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : "")
+                             : filter == 1 ? "F" : "T";
     frame::gDoneMark[i] = mark;
     frame::gQuestionStatus[i] = mark == "T" ? frame::kStatusCompleted : 0;
   }

@@ -45,10 +45,11 @@ void AssembleSessionFiles(const std::string& btShuJu, int nBTTS) {
   TryReport(kTag, [&] {
     frame::gQuestionCount = platform::CInt(static_cast<double>(platform::Len(btShuJu)) / 4.0);
   });
+  const std::vector<std::string> codes = platform::Groups(btShuJu, 4);
   for (long i = 1; i <= frame::gQuestionCount; ++i) {
     long code = 0;
     if (!TryReport(kTag, [&] {
-          code = platform::CLng(platform::Val(platform::Mid(btShuJu, 4 * i - 3, 4)));
+          code = platform::CLng(platform::Val(i <= static_cast<long>(codes.size()) ? codes[static_cast<size_t>(i - 1)] : ""));
           frame::gQuestionCode[i] = platform::CInt(static_cast<double>(code));
         }))
       continue;

@@ -30,7 +30,8 @@ std::string KeyedBookmarks() {
   if (!reader.Next(list)) return "";
   list = platform::Trim(list);
   std::string keyed;
-  for (long i = 1; i + 3 <= platform::Len(list); i += 4) keyed += "_" + platform::Mid(list, i, 4);
+  for (const std::string& code : platform::Groups(list, 4))
+    if (platform::Len(code) == 4) keyed += "_" + code;
   return keyed;
 }
 

@@ -46,8 +46,9 @@ bool StartUnitSession(int unit, int filter, const std::string& progress) {
   if (filter == 0) {
     gSessionKind = 20;
     TryReport(kTag, [&] { gQuestionCount = platform::CInt(static_cast<double>(platform::Len(progress))); });
+    const std::vector<std::string> marks = platform::Chars(progress);
     for (long i = 1; i <= gQuestionCount; ++i) {
-      TryReport(kTag, [&] { gDoneMark[i] = platform::Mid(progress, i, 1); });
+      TryReport(kTag, [&] { gDoneMark[i] = i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : ""; });
       TryReport(kTag, [&] { gQuestionStatus[i] = gDoneMark[i] == "T" ? kStatusCompleted : 0; });
       TryReport(kTag, [&] { gQuestionCode[i] = platform::CInt(unit * 100.0 + i); });
     }
@@ -56,8 +57,9 @@ bool StartUnitSession(int unit, int filter, const std::string& progress) {
   }
   const std::string mark = filter == 1 ? "T" : "F";
   std::string list;
-  for (long i = 1; i <= platform::Len(progress); ++i)
-    if (platform::Mid(progress, i, 1) == mark) list += platform::ZeroPad(unit, 2) + platform::ZeroPad(i, 2);
+  const std::vector<std::string> marks = platform::Chars(progress);
+  for (size_t i = 0; i < marks.size(); ++i)
+    if (marks[i] == mark) list += platform::ZeroPad(unit, 2) + platform::ZeroPad(static_cast<long>(i) + 1, 2);
   if (list.empty()) return false;
   AssembleSessionFiles(list, 19);
   gSessionKind = filter == 1 ? 5 : 6;

@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "platform/textfile.h"
@@ -87,9 +89,23 @@ size_t AppendToString(char* data, size_t size, size_t count, void* user) {
   return size * count;
 }
 
-size_t WriteToFd(char* data, size_t size, size_t count, void* user) {
-  int fd = *static_cast<int*>(user);
+struct FileSink {
+  int fd = -1;
+  long long written = 0;
+  long long max_bytes = 0;
+  bool too_big = false;
+};
+
+size_t WriteToSink(char* data, size_t size, size_t count, void* user) {
+  FileSink& sink = *static_cast<FileSink*>(user);
+  const int fd = sink.fd;
   size_t total = size * count;
+  // A reply without a length is stopped here, as soon as it passes the limit.
+  if (sink.written + static_cast<long long>(total) > sink.max_bytes) {
+    sink.too_big = true;
+    return 0;
+  }
+  sink.written += static_cast<long long>(total);
   size_t done = 0;
   while (done < total) {
     ssize_t w = ::write(fd, data + done, total - done);
@@ -117,6 +133,56 @@ bool SetCommonOptions(CURL* h, const std::string& url, char* error_buffer) {
 
 std::string ErrorText(CURLcode code, const char* buffer) {
   return buffer[0] ? std::string(buffer) : std::string(curl_easy_strerror(code));
+}
+
+size_t Discard(char*, size_t size, size_t count, void*) { return size * count; }
+
+// Fired requests in flight. Never destroyed: a request may still run while the program exits.
+struct Fired {
+  std::mutex mutex;
+  std::condition_variable ended;
+  int in_flight = 0;
+};
+Fired& FiredRequests() {
+  static Fired* fired = new Fired;
+  return *fired;
+}
+
+void FiredEnded() {
+  Fired& f = FiredRequests();
+  std::lock_guard lock(f.mutex);
+  --f.in_flight;
+  f.ended.notify_all();
+}
+
+struct Transfer {
+  bool timed_out = false;
+  CURLcode code = CURLE_OK;
+};
+
+// Drives the one transfer attached to multi until it ends or the deadline passes, running the
+// event pump between slices so that windows are drawn and timers fire meanwhile.
+Transfer RunTransfer(CURLM* multi, CURL* easy, std::chrono::steady_clock::time_point deadline) {
+  using Clock = std::chrono::steady_clock;
+  // A copy, so that a pump that replaces itself does not pull the ground from under us.
+  const EventPump pump = Pump();
+  for (;;) {
+    int running = 0;
+    curl_multi_perform(multi, &running);
+    int queued = 0;
+    if (CURLMsg* msg = curl_multi_info_read(multi, &queued); msg && msg->msg == CURLMSG_DONE && msg->easy_handle == easy)
+      return {false, msg->data.result};
+    auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (remaining <= 0) return {true, CURLE_OPERATION_TIMEDOUT};
+    long curl_wants = -1;
+    curl_multi_timeout(multi, &curl_wants);
+    long wait = std::min<long>(kSliceMs, remaining);
+    if (curl_wants >= 0) wait = std::min(wait, curl_wants);
+    if (pump)
+      pump(static_cast<int>(wait));
+    else
+      curl_multi_poll(multi, nullptr, 0, static_cast<int>(wait), nullptr);
+  }
 }
 
 }  // namespace
@@ -157,39 +223,49 @@ HttpReply HttpGet(const std::string& url, int timeout_seconds) {
     return reply;
   }
   Attached attached{multi, easy.get()};
-  // A copy, so that a pump that replaces itself does not pull the ground from under us.
-  const EventPump pump = Pump();
 
-  for (;;) {
-    int running = 0;
-    curl_multi_perform(multi, &running);
-    int queued = 0;
-    if (CURLMsg* msg = curl_multi_info_read(multi, &queued); msg && msg->msg == CURLMSG_DONE) {
-      if (msg->data.result == CURLE_OK) {
-        reply.outcome = HttpOutcome::kComplete;
-        curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &reply.status);
-      } else {
-        reply.error = ErrorText(msg->data.result, error_buffer);
-        reply.body.clear();
-      }
-      break;
-    }
-    auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (remaining <= 0) {
-      reply.outcome = HttpOutcome::kTimedOut;
-      reply.body.clear();
-      break;
-    }
-    long curl_wants = -1;
-    curl_multi_timeout(multi, &curl_wants);
-    long wait = std::min<long>(kSliceMs, remaining);
-    if (curl_wants >= 0) wait = std::min(wait, curl_wants);
-    if (pump)
-      pump(static_cast<int>(wait));
-    else
-      curl_multi_poll(multi, nullptr, 0, static_cast<int>(wait), nullptr);
+  const Transfer t = RunTransfer(multi, easy.get(), deadline);
+  if (t.timed_out) {
+    reply.outcome = HttpOutcome::kTimedOut;
+    reply.body.clear();
+  } else if (t.code == CURLE_OK) {
+    reply.outcome = HttpOutcome::kComplete;
+    curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &reply.status);
+  } else {
+    reply.error = ErrorText(t.code, error_buffer);
+    reply.body.clear();
   }
   return reply;
+}
+
+void HttpFireAndForget(const std::string& url, int timeout_seconds) {
+  GlobalInit();
+  {
+    Fired& f = FiredRequests();
+    std::lock_guard lock(f.mutex);
+    ++f.in_flight;
+  }
+  const long timeout_ms = std::max(timeout_seconds, 1) * 1000L;
+  try {
+    std::thread([url, timeout_ms] {
+      char error_buffer[CURL_ERROR_SIZE] = {};
+      Easy easy(curl_easy_init());
+      if (easy && SetCommonOptions(easy.get(), url, error_buffer) &&
+          curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, Discard) == CURLE_OK &&
+          curl_easy_setopt(easy.get(), CURLOPT_TIMEOUT_MS, timeout_ms) == CURLE_OK)
+        curl_easy_perform(easy.get());
+      easy.reset();
+      FiredEnded();
+    }).detach();
+  } catch (const std::system_error&) {
+    FiredEnded();  // no thread to spare: the request is dropped
+  }
+}
+
+bool WaitForFiredRequests(int timeout_ms) {
+  Fired& f = FiredRequests();
+  std::unique_lock lock(f.mutex);
+  return f.ended.wait_for(lock, std::chrono::milliseconds(std::max(timeout_ms, 0)), [&] { return f.in_flight == 0; });
 }
 
 DownloadResult DownloadToFile(const std::string& url, const std::string& path, DownloadLimits limits) {
@@ -197,40 +273,51 @@ DownloadResult DownloadToFile(const std::string& url, const std::string& path, D
   DownloadResult result;
   const std::string target = ResolvePath(path);
   std::string temp = target + ".partXXXXXX";
-  int fd = mkstemp(temp.data());
-  if (fd < 0) {
+  FileSink sink;
+  sink.fd = mkstemp(temp.data());
+  if (sink.fd < 0) {
     result.error = "cannot create a file beside " + target;
     return result;
   }
-  ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+  ::fcntl(sink.fd, F_SETFD, FD_CLOEXEC);
+  sink.max_bytes = std::max(limits.max_bytes, 0LL);
 
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(std::max(limits.total_seconds, 0));
   char error_buffer[CURL_ERROR_SIZE] = {};
   Easy easy(curl_easy_init());
-  CURLcode code = CURLE_FAILED_INIT;
-  if (easy && SetCommonOptions(easy.get(), url, error_buffer) &&
-      curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, WriteToFd) == CURLE_OK &&
-      curl_easy_setopt(easy.get(), CURLOPT_WRITEDATA, &fd) == CURLE_OK &&
+  Multi owner(curl_multi_init());
+  Transfer t{false, CURLE_FAILED_INIT};
+  if (easy && owner && SetCommonOptions(easy.get(), url, error_buffer) &&
+      curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, WriteToSink) == CURLE_OK &&
+      curl_easy_setopt(easy.get(), CURLOPT_WRITEDATA, &sink) == CURLE_OK &&
+      curl_easy_setopt(easy.get(), CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sink.max_bytes)) == CURLE_OK &&
       curl_easy_setopt(easy.get(), CURLOPT_CONNECTTIMEOUT, static_cast<long>(limits.connect_timeout_seconds)) ==
           CURLE_OK &&
       curl_easy_setopt(easy.get(), CURLOPT_LOW_SPEED_LIMIT, 100L) == CURLE_OK &&
       curl_easy_setopt(easy.get(), CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.low_speed_seconds)) ==
-          CURLE_OK) {
-    code = curl_easy_perform(easy.get());
+          CURLE_OK &&
+      curl_multi_add_handle(owner.get(), easy.get()) == CURLM_OK) {
+    Attached attached{owner.get(), easy.get()};
+    t = RunTransfer(owner.get(), easy.get(), deadline);
     curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &result.status);
   }
 
-  bool ok = code == CURLE_OK && result.status >= 200 && result.status < 300;
-  if (code != CURLE_OK)
-    result.error = ErrorText(code, error_buffer);
+  bool ok = !t.timed_out && t.code == CURLE_OK && result.status >= 200 && result.status < 300;
+  if (t.timed_out)
+    result.error = "took longer than " + std::to_string(limits.total_seconds) + " s";
+  else if (sink.too_big || t.code == CURLE_FILESIZE_EXCEEDED)
+    result.error = "larger than " + std::to_string(sink.max_bytes) + " bytes";
+  else if (t.code != CURLE_OK)
+    result.error = ErrorText(t.code, error_buffer);
   else if (!ok)
     result.error = "HTTP status " + std::to_string(result.status);
-  if (ok && ::fsync(fd) != 0) {
+  if (ok && ::fsync(sink.fd) != 0) {
     ok = false;
     result.error = "cannot write " + temp;
   }
   // mkstemp makes the file private; downloads are ordinary user files.
-  if (ok) ::fchmod(fd, 0644);
-  if (::close(fd) != 0 && ok) {
+  if (ok) ::fchmod(sink.fd, 0644);
+  if (::close(sink.fd) != 0 && ok) {
     ok = false;
     result.error = "cannot write " + temp;
   }

@@ -39,10 +39,21 @@ struct HttpReply {
 // the nested one ends before this one goes on waiting.
 HttpReply HttpGet(const std::string& url, int timeout_seconds);
 
+// Sends a GET of url and returns at once; the reply is ignored. The request runs beside the
+// program, abandoned after timeout_seconds, so nobody waits for it.
+void HttpFireAndForget(const std::string& url, int timeout_seconds);
+// Waits until every request sent by HttpFireAndForget has ended, at most timeout_ms; true
+// when none is left. For tests and orderly exits.
+bool WaitForFiredRequests(int timeout_ms);
+
 struct DownloadLimits {
   int connect_timeout_seconds = 15;
   // The download is abandoned when fewer than 100 bytes a second arrive for this long.
   int low_speed_seconds = 30;
+  // ... when the whole transfer lasts longer than this,
+  int total_seconds = 300;
+  // ... and when the reply grows past this many bytes.
+  long long max_bytes = 64LL << 20;
 };
 
 struct DownloadResult {
@@ -52,8 +63,8 @@ struct DownloadResult {
 };
 
 // Downloads url to path (resolved as by ResolvePath). The reply goes to a temporary file in
-// the same folder which replaces the target only after a complete 2xx reply; otherwise the
-// old file stays whole. Blocks until done; the event pump is not called.
+// the same folder which replaces the target only after a complete 2xx reply within the
+// limits; otherwise the old file stays whole. The event pump runs while it waits, as in HttpGet.
 DownloadResult DownloadToFile(const std::string& url, const std::string& path, DownloadLimits limits = {});
 
 // Percent-encodes a query value: UTF-8 bytes, every byte but A-Z a-z 0-9 - _ . ~ as %XX.

@@ -150,6 +150,18 @@ std::vector<std::string> Chars(std::string_view s) {
   return out;
 }
 
+std::vector<std::string> Groups(std::string_view s, long n) {
+  if (n < 1) Fail(kErrInvalidCall, "Invalid procedure call or argument");
+  std::vector<std::string> out;
+  size_t pos = 0;
+  while (pos < s.size()) {
+    size_t next = ByteOffset(s.substr(pos), n) + pos;
+    out.emplace_back(s.substr(pos, next - pos));
+    pos = next;
+  }
+  return out;
+}
+
 double Val(std::string_view s) {
   std::string t;
   t.reserve(s.size());

@@ -32,6 +32,9 @@ std::string LCase(std::string_view s);
 std::vector<std::string> Split(std::string_view s, std::string_view sep);
 // The characters of a text, one string each.
 std::vector<std::string> Chars(std::string_view s);
+// The text cut into pieces of n characters (n >= 1), the last one possibly shorter; one pass,
+// where Mid in a loop would rescan the text at every step.
+std::vector<std::string> Groups(std::string_view s, long n);
 
 // Numeric reading of a text: blanks (spaces and tabs) are ignored anywhere, a leading minus
 // or plus is allowed, digits with an optional decimal point and exponent, reading stops at the

@@ -72,6 +72,15 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   return data;
 }
 
+namespace {
+std::function<void(const std::string&, std::string_view)>& AtomicWriteHook() {
+  static std::function<void(const std::string&, std::string_view)> hook;
+  return hook;
+}
+}  // namespace
+
+void SetAtomicWriteHook(std::function<void(const std::string& target, std::string_view bytes)> hook) { AtomicWriteHook() = std::move(hook); }
+
 bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
   std::string target = ResolvePath(path);
   std::string tmpl = target + ".tmpXXXXXX";
@@ -94,9 +103,44 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
   // mkstemp makes the file private; records are ordinary user files.
   if (ok) ::fchmod(fd, 0644);
   if (::close(fd) != 0) ok = false;
+  if (ok && AtomicWriteHook()) AtomicWriteHook()(target, bytes);
   if (ok && std::rename(tmpl.c_str(), target.c_str()) != 0) ok = false;
   if (!ok) ::unlink(tmpl.c_str());
   return ok;
+}
+
+bool CopyFileAtomic(const std::string& from, const std::string& to) {
+  const std::optional<std::string> bytes = ReadFileBytes(from);
+  return bytes && WriteFileAtomic(to, *bytes);
+}
+
+bool IsOwnTempName(std::string_view name) {
+  // mkstemp's six characters follow ".tmp" (records) or ".part" (downloads).
+  constexpr size_t kRandom = 6;
+  for (std::string_view mark : {std::string_view(".tmp"), std::string_view(".part")}) {
+    if (name.size() < 1 + mark.size() + kRandom) continue;
+    const size_t at = name.size() - kRandom - mark.size();
+    if (name.substr(at, mark.size()) != mark) continue;
+    bool random = true;
+    for (char c : name.substr(at + mark.size()))
+      random = random && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'));
+    if (random) return true;
+  }
+  return false;
+}
+
+void RemoveStaleTempFiles(const std::string& folder) {
+  const std::string dir = ResolvePath(folder);
+  DIR* d = ::opendir(dir.c_str());
+  if (!d) return;
+  std::vector<std::string> stale;
+  while (dirent* e = ::readdir(d))
+    if (IsOwnTempName(e->d_name)) stale.push_back(dir + "/" + e->d_name);
+  ::closedir(d);
+  for (const std::string& path : stale) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
+  }
 }
 
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {

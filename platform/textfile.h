@@ -2,6 +2,7 @@
 // Text files of the installation and of the learner's records: GBK, CRLF, read line by line,
 // written whole through a temporary file so that a crash never loses the old content.
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,20 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // Writes bytes to a temporary file in the target's folder, flushes it to disk and renames it
 // over the target. On any failure the old file is left whole and false is returned.
 bool WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// Fault injection for crash tests: called with the resolved target and its new bytes once the
+// temporary file is complete, just before the rename. An empty hook removes it.
+void SetAtomicWriteHook(std::function<void(const std::string& target, std::string_view bytes)> hook);
+
+// Copies a file's bytes over another through WriteFileAtomic: the target is its old or its new
+// content whatever happens. False when the source cannot be read or the target written.
+bool CopyFileAtomic(const std::string& from, const std::string& to);
+
+// True for the names WriteFileAtomic and downloads give their temporary files.
+bool IsOwnTempName(std::string_view name);
+// Removes, from one folder (not its subfolders), the temporary files a crashed write left
+// behind; only regular files with the names above go.
+void RemoveStaleTempFiles(const std::string& folder);
 
 // Encodes lines in GBK, each ended by CRLF, and writes them with WriteFileAtomic.
 bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);

@@ -68,8 +68,9 @@ std::string CodeAt(std::string_view list, long entry) {
 
 std::string KeyedCopy(std::string_view list) {
   std::string keyed;
-  const long count = CodeCount(list);
-  for (long i = 1; i <= count; ++i) keyed += "_" + CodeAt(list, i);
+  keyed.reserve(list.size() + list.size() / 4 + 1);
+  for (const std::string& code : platform::Groups(list, 4))
+    if (Len(code) == 4) keyed += "_" + code;
   return keyed;
 }
 
@@ -107,17 +108,13 @@ ListWithFlags RemoveCodes(std::string_view list, std::string_view flags, const s
   return {platform::Replace(keyed, "_", ""), new_flags};
 }
 
-namespace {
-std::string SetChar(std::string_view s, long pos, std::string_view c) {
-  if (pos < 1 || pos > Len(s)) return std::string(s);
-  return platform::Left(s, pos - 1) + std::string(c) + Mid(s, pos + 1);
-}
-}  // namespace
-
 std::string MarkFlagsWhole(std::string_view flags, const std::vector<bool>& completed) {
-  std::string out(flags);
-  for (size_t i = 0; i < completed.size(); ++i)
-    if (completed[i]) out = SetChar(out, static_cast<long>(i) + 1, "T");
+  std::vector<std::string> chars = platform::Chars(flags);
+  for (size_t i = 0; i < completed.size() && i < chars.size(); ++i)
+    if (completed[i]) chars[i] = "T";
+  std::string out;
+  out.reserve(flags.size());
+  for (const std::string& c : chars) out += c;
   return out;
 }
 

@@ -104,10 +104,10 @@ void SaveSessionRecords() {
         const std::string file = PaperWrongFile(frame::gListIndex);
         const std::string list = ReadRecordLine(file);
         std::string kept;
-        const long count = CodeCount(list);
-        for (long i = 1; i <= count; ++i) {
-          const bool completed = i <= static_cast<long>(done.size()) && done[static_cast<size_t>(i - 1)];
-          if (!completed) kept += CodeAt(list, i);
+        const std::vector<std::string> codes = platform::Groups(list, 4);
+        for (size_t i = 0; i < codes.size() && platform::Len(codes[i]) == 4; ++i) {
+          const bool completed = i < done.size() && done[i];
+          if (!completed) kept += codes[i];
         }
         WriteRecordLine(file, kept);
       });

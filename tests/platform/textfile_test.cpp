@@ -125,6 +125,41 @@ TEST(WriteFileAtomic, FailedWriteLeavesOldFileWhole) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
+TEST(RemoveStaleTempFiles, RemovesOnlyTheProgramsOwnTemporaryNames) {
+  TempDir dir;
+  struct Case {
+    const char* name;
+    bool removed;
+  } cases[] = {
+      {"288891.mxy.tmpAb3xYz", true},   // a record write
+      {"170100.mxy.partQ1w2E3", true},  // a download
+      {"288891.mxy", false},
+      {"notes.tmp", false},
+      {"a.tmpABCDE", false},     // five characters: not mkstemp's
+      {"a.tmpABC-EF", false},    // not mkstemp's alphabet
+      {".tmpABCDEF", false},     // nothing before the mark
+      {"a.tmpABCDEFG", false},
+  };
+  for (const Case& c : cases) dir.Write(std::string("ksdata/") + c.name, "x");
+  std::filesystem::create_directory(dir / "ksdata/sub.tmpAAAAAA");  // a folder is never removed
+  RemoveStaleTempFiles(dir.path() + "\\KSDATA");
+  for (const Case& c : cases) EXPECT_EQ(std::filesystem::exists(dir / (std::string("ksdata/") + c.name)), !c.removed) << c.name;
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "ksdata/sub.tmpAAAAAA"));
+  RemoveStaleTempFiles(dir / "missing");  // no folder: nothing happens
+}
+
+TEST(CopyFileAtomic, ReplacesTheTargetAndKeepsItWhenTheSourceIsMissing) {
+  TempDir dir;
+  const std::string from = dir.Write("from.mxy", "0101\r\n"), to = dir.Write("to.mxy", "old");
+  const std::string witness = dir / "witness";
+  std::filesystem::create_hard_link(to, witness);
+  ASSERT_TRUE(CopyFileAtomic(from, to));
+  EXPECT_EQ(ReadFileBytes(to), "0101\r\n");
+  EXPECT_EQ(ReadFileBytes(witness), "old");  // replaced, not written in place
+  EXPECT_FALSE(CopyFileAtomic(dir / "none.mxy", to));
+  EXPECT_EQ(ReadFileBytes(to), "0101\r\n");
+}
+
 TEST(WriteTextLines, EncodesGbkWithCrlf) {
   TempDir dir;
   ASSERT_TRUE(WriteTextLines(dir / "t.mxy", {"操作成功！", "", "a😀"}));
