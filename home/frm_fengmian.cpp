@@ -151,8 +151,9 @@ void FrmFengmian::TimFH_Timer() {
 }
 
 void FrmFengmian::LblAD_Click() {
-  // The shell's answer is not examined: a banner that opens nothing does nothing.
-  platform::Try([this] { platform::ShellOpen(mBannerLink); });
+  // The shell's answer is not examined: a banner that opens nothing does nothing. The link
+  // comes from the server, so only a web address is opened.
+  if (platform::IsWebLink(mBannerLink)) platform::Try([this] { platform::ShellOpen(mBannerLink); });
 }
 
 std::string InfoLink(int index) {

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <system_error>
 #include <thread>
@@ -85,6 +86,16 @@ bool ShellOpen(const std::string& target) {
   std::string program = Opener();
   char* argv[] = {program.data(), const_cast<char*>(target.c_str()), nullptr};
   return Spawn(program, argv, true);
+}
+
+bool IsWebLink(std::string_view target) {
+  auto starts = [&](std::string_view scheme) {
+    if (target.size() <= scheme.size()) return false;
+    for (size_t i = 0; i < scheme.size(); ++i)
+      if (std::tolower(static_cast<unsigned char>(target[i])) != scheme[i]) return false;
+    return true;
+  };
+  return starts("http://") || starts("https://");
 }
 
 bool StartExecutable(const std::string& path) {

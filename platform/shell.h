@@ -1,6 +1,7 @@
 #pragma once
 // Opening a web address or a folder with the desktop's own handler; starting a program.
 #include <string>
+#include <string_view>
 
 namespace xpexam::platform {
 
@@ -9,6 +10,10 @@ namespace xpexam::platform {
 // False when the handler cannot be started, or the target is empty or begins with "-"
 // (the handler would read it as an option).
 bool ShellOpen(const std::string& target);
+
+// True for an http: or https: address (any letter case), the only kind a link from outside
+// the installation may open: "file:", a path or another scheme could run or reveal anything.
+bool IsWebLink(std::string_view target);
 
 // Starts an executable file directly (no shell, no arguments) and does not wait for it. False
 // when the resolved path is not an executable regular file or cannot be started.

@@ -1,4 +1,5 @@
 #include "platform/http.h"
+#include "platform/shell.h"
 
 #include <gtest/gtest.h>
 
@@ -234,6 +235,41 @@ TEST_F(Download, ClosedPortAndStalledServerGiveUp) {
   EXPECT_FALSE(DownloadToFile(server_.url() + "/stall", target_, {1, 1}).ok);
   EXPECT_LT(MsSince(start), 3000);
   EXPECT_EQ(*ReadFileBytes(target_), "old");
+}
+
+TEST_F(Download, TotalTimeAndSizeLimitsKeepTheOldFileAndTheWindowsAlive) {
+  ASSERT_TRUE(WriteFileAtomic(target_, "old"));
+  int pumps = 0;
+  SetEventPump([&](int max_wait_ms) {
+    ++pumps;
+    std::this_thread::sleep_for(std::chrono::milliseconds(max_wait_ms));
+  });
+  // A server that never stops sending slowly would pass the low-speed test: the total time ends it.
+  auto start = std::chrono::steady_clock::now();
+  DownloadLimits slow;
+  slow.total_seconds = 1;
+  DownloadResult r = DownloadToFile(server_.url() + "/stall", target_, slow);
+  EXPECT_FALSE(r.ok);
+  EXPECT_GE(MsSince(start), 900);
+  EXPECT_LT(MsSince(start), 3000);
+  EXPECT_GT(pumps, 10);  // windows drawn and timers run while it waits
+
+  DownloadLimits small;
+  small.max_bytes = 10;
+  r = DownloadToFile(server_.url() + "/ok", target_, small);
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.error.find("larger"), std::string::npos) << r.error;
+  EXPECT_EQ(*ReadFileBytes(target_), "old");
+  EXPECT_EQ(Entries(), std::vector<std::string>{"170100.mxy"});
+}
+
+TEST(IsWebLink, OnlyHttpAndHttpsAddresses) {
+  const std::pair<const char*, bool> cases[] = {
+      {"http://www.example.invalid/", true}, {"HTTPS://x", true},  {"file:///etc/passwd", false},
+      {"/etc/passwd", false},                {"javascript:x", false}, {"http:/x", false},
+      {"http://", false},                    {" http://x", false},    {"", false},
+  };
+  for (const auto& [link, web] : cases) EXPECT_EQ(IsWebLink(link), web) << link;
 }
 
 }  // namespace

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "platform/codepage.h"
+#include "platform/strings.h"
 #include "platform/textfile.h"
 #include "tests/support/temp_dir.h"
 
@@ -57,6 +60,21 @@ TEST(RecordCodesTest, RemovingTakesTheFlagOfTheSameEntry) {
       {"", "", {"0102"}, {"", ""}},
   };
   for (const auto& c : cases) EXPECT_EQ(RemoveCodes(c.list, c.flags, c.codes), c.after) << c.list;
+}
+
+TEST(RecordCodesTest, WalksOverADamagedMegabyteLineStayLinear) {
+  // A line of a megabyte: every walk used to rescan it at each step and never ended.
+  const std::string list(1 << 20, '1');
+  const std::string flags(1 << 20, 'F');
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(KeyedCopy(list).size(), list.size() / 4 * 5);
+  EXPECT_EQ(MarkFlagsWhole(flags, {true, false, true}).substr(0, 4), "TFTF");
+  EXPECT_EQ(MarkFlagsUnreviewed(flags, {false, true}).substr(0, 3), "FTF");
+  EXPECT_EQ(RemoveCodes(list, flags, {"1111"}).flags.size(), flags.size() - 1);
+  EXPECT_EQ(AppendCodes(list, {"0101"}).size(), list.size() + 4);
+  EXPECT_EQ(platform::Groups("0101中文x", 4), (std::vector<std::string>{"0101", "中文x"}));
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(ms, 3000);
 }
 
 TEST(RecordCodesTest, ReviewFlagWalks) {
