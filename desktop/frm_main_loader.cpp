@@ -4,6 +4,7 @@
 
 #include "desktop/pointer_code.h"
 #include "desktop/step_record.h"
+#include "desktop/typed_answer.h"
 #include "forms/pictures.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
@@ -144,7 +145,7 @@ void FrmMain::SetUpHintLabel() {
     return;
   }
   Try([&] {
-    std::string text = ReadStepText(frame::gTextFile, hint.Number()).value_or("");
+    std::string text = StepTextOrLast(frame::gTextFile, hint.Number()).value_or("");
     LHelp.SetCaption(text);
     mHintText = std::move(text);
   });
@@ -214,7 +215,7 @@ void FrmMain::SetUpPointerAndTooltip() {
   });
   Try([&] {
     const int16_t n = rec.TooltipLine().Number();
-    Label1.SetToolTipText(n < 1 ? "" : ReadStepText(frame::gTextFile, n).value_or(""));
+    Label1.SetToolTipText(n < 1 ? "" : StepTextOrLast(frame::gTextFile, n).value_or(""));
   });
 }
 
