@@ -157,23 +157,31 @@ void FrmMain::SetUpTargetBox() {
     Try([&] { Label1.SetVisible(false); });
   } else {
     Try([&] { Label1.SetVisible(true); });
-    Try([&] { Label1.SetLeft(rec.TargetX() * gScaleX); });
-    Try([&] { Label1.SetTop(rec.TargetY() * gScaleY); });
+    // A number that does not fit the format skips its assignment and would leave part of
+    // another step's box live: such a box takes no action.
+    bool placed = Try([&] { Label1.SetLeft(rec.TargetX() * gScaleX); });
+    placed &= Try([&] { Label1.SetTop(rec.TargetY() * gScaleY); });
     Try([&] { mTargetWidth = rec.TargetWidth(); });
-    Try([&] { Label1.SetWidth(rec.TargetWidth() * gScaleX); });
-    Try([&] { mTargetHeight = rec.TargetHeight(); });
+    placed &= Try([&] { Label1.SetWidth(rec.TargetWidth() * gScaleX); });
+    placed &= Try([&] { mTargetHeight = rec.TargetHeight(); });
     if (mTargetHeight != 0) {
       Try([&] { Label1.SetAutoSize(false); });
-      Try([&] { Label1.SetHeight(rec.TargetHeight() * gScaleY); });
+      placed &= Try([&] { Label1.SetHeight(rec.TargetHeight() * gScaleY); });
     } else {
       Try([&] { Label1.SetAutoSize(true); });
     }
+    if (!placed) ParkTargetBox();
   }
   if (mTargetHeight == 0) {
     Try([&] { Label1.SetHeight(1); });
     Try([&] { Label1.SetWidth(1); });
   }
   Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
+}
+
+void FrmMain::ParkTargetBox() {
+  Try([&] { Label1.SetVisible(false); });
+  Try([&] { Label1.Move(-2, Label1.Top(), 1, 1); });
 }
 
 // The tab strip's load has read the back region of a "Q" record (it replaces a layout's own).
