@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         DragCase{"DragIntoTheTarget", DragRecord("0050"), {}, false, 2},
         DragCase{"DragOutside", DragRecord("0050"), {.release_x = kBetweenX}, false, 1},
         DragCase{"DragWithACursorFile", DragRecord("0050", "M0007"), {}, true, 2},
-        // The drag counts because the pointer moved, whatever pointer the record shows.
+        // The step asks for a drag pointer: a missing cursor file does not stop the drag.
         DragCase{"DragWithAMissingCursorFile", DragRecord("0050", "M0007"), {}, false, 2},
         // The default standard pointer never shows a drag: such a drag never counts.
         DragCase{"DragWithTheDefaultPointer", DragRecord("0050", "S0000"), {}, false, 1},
