@@ -46,7 +46,6 @@ class StartUp : public ::testing::Test {
     platform::SetEventPump(nullptr);
     platform::SetServerUrl("");
     platform::SetRegistryFolder("");
-    testing::ResetModuleState();
   }
 
   // A headless screen of 800 x 600 pixels at the given resolution.

@@ -125,7 +125,6 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
 
   SampleSweep() : screen_(1024, 768) {
     copy_->Restore();
-    xpexam::testing::ResetModuleState();
     desktop::testing::ResetSessionState();
     frame::gAppPath = copy_->Program();
     frame::gScaleX = frame::gScaleY = 1;

@@ -29,7 +29,6 @@ class BarButtons : public DesktopTest {
   }
   ~BarButtons() override {
     ShowDemoWindow = nullptr;
-    frame::gDemoRunning = false;
   }
   void ClickOn(const forms::Control& c) {
     const forms::Rect r = c.ScreenRect();
