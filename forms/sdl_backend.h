@@ -7,8 +7,8 @@
 //
 // Keys: Alt+F4, F10 and Alt alone reach the program as keys wherever the host lets them through.
 // On X11 a window manager usually keeps Alt+F4 for itself and sends a close request instead.
-// Closing the host window reaches the runtime as EventType::kQuit, a close request to the active
-// window. Ctrl+C or SIGTERM in the terminal still kill the process (SDL's signal handlers are
+// Closing the host window reaches the runtime as EventType::kQuit, the request to leave the
+// program that the program's close-request hook routes. Ctrl+C or SIGTERM in the terminal still kill the process (SDL's signal handlers are
 // off). Without a display (no X11, Wayland or KMS) the window cannot open.
 #include <array>
 #include <functional>
