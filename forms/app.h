@@ -62,6 +62,9 @@ void SetCloseRequestHook(std::function<void()> hook);
 
 // Composes the screen if anything changed since the last frame and returns it.
 const Canvas& ComposeScreen();
+// The composed screen with the pointer drawn on it at its place and in its shape, as a display
+// shows it (the screen itself never holds the pointer).
+std::unique_ptr<Canvas> ComposeScreenWithPointer();
 
 // Destroys every window without running handlers, stops every timer and clears all state;
 // tests and the scenario runner start from here.

@@ -1,9 +1,12 @@
 // Composes the whole virtual screen: the desktop colour, the windows bottom to top (each with
 // its background colour, picture and controls in z-order), then menus and the tooltip.
+#include <cairo.h>
+
 #include <algorithm>
 
 #include "forms/color.h"
 #include "forms/draw.h"
+#include "forms/pointer_shapes.h"
 #include "forms/runtime.h"
 
 namespace xpexam::forms {
@@ -123,6 +126,17 @@ void Invalidate() { Compositor::Get().Invalidate(); }
 const Canvas& ComposeScreen() {
   Compositor& c = Compositor::Get();
   return c.NeedsCompose() ? c.Compose() : c.Frame();
+}
+std::unique_ptr<Canvas> ComposeScreenWithPointer() {
+  const Canvas& screen = ComposeScreen();
+  auto out = std::make_unique<Canvas>(screen.Width(), screen.Height());
+  Painter p(*out);
+  cairo_set_source_surface(p.Cairo(), screen.Surface(), 0, 0);
+  cairo_paint(p.Cairo());
+  auto [shape, icon] = Wm().PointerShape();
+  const Point at = GetCursorPos();
+  DrawPointer(p, *PointerPicture(shape, icon), at.x, at.y);
+  return out;
 }
 void PresentIfChanged() { Compositor::Get().PresentIfChanged(); }
 void ResetCompositor() { Compositor::Get().Reset(); }

@@ -7,29 +7,12 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "forms/pointer_shapes.h"
 #include "forms/runtime.h"
 
 namespace xpexam::forms {
 
 namespace {
-
-// The program's pointer numbers as SDL draws them; shapes SDL lacks (4 icon, 10 up arrow,
-// 14 arrow with question mark) show the arrow.
-SDL_SystemCursor SystemCursorOf(int shape) {
-  switch (shape) {
-    case 2: return SDL_SYSTEM_CURSOR_CROSSHAIR;
-    case 3: return SDL_SYSTEM_CURSOR_IBEAM;
-    case 5: case 15: return SDL_SYSTEM_CURSOR_SIZEALL;
-    case 6: return SDL_SYSTEM_CURSOR_SIZENESW;
-    case 7: return SDL_SYSTEM_CURSOR_SIZENS;
-    case 8: return SDL_SYSTEM_CURSOR_SIZENWSE;
-    case 9: return SDL_SYSTEM_CURSOR_SIZEWE;
-    case 11: return SDL_SYSTEM_CURSOR_WAIT;
-    case 12: return SDL_SYSTEM_CURSOR_NO;
-    case 13: return SDL_SYSTEM_CURSOR_WAITARROW;
-    default: return SDL_SYSTEM_CURSOR_ARROW;
-  }
-}
 
 // A cursor from a decoded picture: cairo keeps premultiplied alpha, SDL wants it straight.
 SDL_Cursor* CursorOfPicture(const Picture& pic) {
@@ -109,7 +92,7 @@ SdlBackend::~SdlBackend() {
   SDL_StopTextInput();
   SDL_SetCursor(SDL_GetDefaultCursor());
   if (custom_cursor_) SDL_FreeCursor(custom_cursor_);
-  for (SDL_Cursor* c : system_cursors_)
+  for (SDL_Cursor* c : standard_cursors_)
     if (c) SDL_FreeCursor(c);
   if (texture_) SDL_DestroyTexture(texture_);
   SDL_DestroyRenderer(renderer_);
@@ -202,16 +185,19 @@ void SdlBackend::Redraw() {
   SDL_RenderPresent(renderer_);
 }
 
-SDL_Cursor* SdlBackend::SystemCursor(int shape) {
-  const SDL_SystemCursor id = SystemCursorOf(shape);
-  SDL_Cursor*& c = system_cursors_[id];
-  if (!c) c = SDL_CreateSystemCursor(id);
+SDL_Cursor* SdlBackend::StandardCursor(int shape) {
+  if (shape < 0 || shape >= static_cast<int>(standard_cursors_.size())) shape = 0;
+  SDL_Cursor*& c = standard_cursors_[shape];
+  if (!c) c = CursorOfPicture(*StandardPointer(shape));
   return c;
 }
 
+// The runtime draws every shape itself so that the pointer looks the same on any cursor theme;
+// the host's own arrow is the last resort.
 void SdlBackend::SetPointer(int shape, const PicturePtr& custom) {
   SDL_Cursor* next = shape == kCustomPointer && custom ? CursorOfPicture(*custom) : nullptr;
-  SDL_SetCursor(next ? next : SystemCursor(shape));
+  SDL_Cursor* shown = next ? next : StandardCursor(shape == kCustomPointer ? 0 : shape);
+  SDL_SetCursor(shown ? shown : SDL_GetDefaultCursor());
   if (custom_cursor_) SDL_FreeCursor(custom_cursor_);
   custom_cursor_ = next;
 }

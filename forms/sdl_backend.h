@@ -50,7 +50,7 @@ class SdlBackend : public Backend {
   Host HandleHostEvent(const SDL_Event& e);
   void Redraw();
   void FollowFocus();
-  SDL_Cursor* SystemCursor(int shape);
+  SDL_Cursor* StandardCursor(int shape);
 
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
@@ -59,7 +59,7 @@ class SdlBackend : public Backend {
   int width_ = 0, height_ = 0;
   SdlInput input_;
   Rect text_rect_;
-  std::array<SDL_Cursor*, SDL_NUM_SYSTEM_CURSORS> system_cursors_{};
+  std::array<SDL_Cursor*, 16> standard_cursors_{};
   SDL_Cursor* custom_cursor_ = nullptr;
 };
 
