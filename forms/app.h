@@ -54,6 +54,9 @@ Form* ActiveForm();
 // Composes the screen if anything changed since the last frame and returns it.
 const Canvas& ComposeScreen();
 
+// Titles the real window the program runs in and gives it an icon (nothing when headless).
+void SetHostWindow(const std::string& title, const PicturePtr& icon);
+
 // Destroys every window without running handlers, stops every timer and clears all state;
 // tests and the scenario runner start from here.
 void ResetRuntime();
