@@ -66,6 +66,9 @@ const Canvas& ComposeScreen();
 // shows it (the screen itself never holds the pointer).
 std::unique_ptr<Canvas> ComposeScreenWithPointer();
 
+// Titles the real window the program runs in and gives it an icon (nothing when headless).
+void SetHostWindow(const std::string& title, const PicturePtr& icon);
+
 // Destroys every window without running handlers, stops every timer and clears all state;
 // tests and the scenario runner start from here.
 void ResetRuntime();
