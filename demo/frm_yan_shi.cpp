@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "demo/hooks.h"
 #include "desktop/frm_main.h"
 #include "forms/app.h"
 #include "forms/pictures.h"
@@ -10,7 +11,6 @@
 #include "frame/settings.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
-#include "session/frm_tm.h"
 
 namespace xpexam::demo {
 
@@ -223,7 +223,7 @@ void FrmYanShi::Form_Load() {
   Try([&] { SetWindowState(0); });
   Try([&] { Move(Left(), Top(), kDesignWidth * gScaleX, kDesignHeight * gScaleY); });
   Try([&] {
-    const std::string text = platform::Trim(session::FrmTm::Get().RtbTM.Text());
+    const std::string text = platform::Trim(gDemoHooks.barQuestionText());
     ImgLogo.Move(9420 * gScaleX, 7620 * gScaleY, 2535 * gScaleX);
     ImgLogo.SetBackStyle(1);
     ImgLogo.SetBackColor(0xC0FFFF);
@@ -291,8 +291,7 @@ void FrmYanShi::TimEnd_Timer() {
   Try([&] { TimEnd.SetEnabled(false); });
   Try([&] { Unload(); });
   Try([&] { desktop::FrmMain::Get().Show(); });
-  Try([&] { session::FrmTm::Get().TimerREDO.SetEnabled(true); });
-  Try([&] { session::FrmTm::Get().Show(); });
+  Try([&] { gDemoHooks.resumeBar(); });
 }
 
 void FrmYanShi::Form_DblClick() { TimEnd.SetEnabled(true); }

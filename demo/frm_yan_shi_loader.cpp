@@ -4,13 +4,13 @@
 
 #include "demo/demo_files.h"
 #include "demo/frm_yan_shi.h"
+#include "demo/hooks.h"
 #include "desktop/step_record.h"
 #include "desktop/tab_strip.h"
 #include "forms/pictures.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
-#include "session/frm_tm.h"
 
 namespace xpexam::demo {
 
@@ -275,9 +275,7 @@ void FrmYanShi::setData() {
       Shape1.Move(-2, Shape1.Top(), 1, 1);
     }
   });
-  Try([&] {
-    if (session::FrmTm::IsLoaded()) session::FrmTm::Get().SetTopMost(true);
-  });
+  Try([&] { gDemoHooks.keepBarOnTop(); });
   Try([&] { ZOrder(0); });
   Try([&] { Shape2.SetVisible(LHelp.Visible()); });
   CSH();

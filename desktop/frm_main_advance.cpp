@@ -2,13 +2,13 @@
 // its final record, and the advance to the next record.
 #include "desktop/frm_main.h"
 
+#include "desktop/hooks.h"
 #include "desktop/menu_bar.h"
 #include "desktop/step_record.h"
 #include "desktop/typed_answer.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
-#include "session/frm_tm.h"
 
 namespace xpexam::desktop {
 
@@ -180,11 +180,7 @@ void FrmMain::CheckTargetFrame() {
 void FrmMain::CompleteQuestion() {
   AddCompletedBit();
   if (frame::gRunMode != 3) Try([&] { LblSuccess.SetVisible(true); });
-  Try([] { session::FrmTm::Get().LblUnit.SetCaption(session::UnfinishedQuestionsCaption()); });
-  Try([] {
-    forms::Label& title = session::FrmTm::Get().LblBiao;
-    title.SetCaption(platform::Replace(title.Caption(), "(未完成)", "(已完成)"));
-  });
+  Try([] { gDesktopHooks.refreshProgress(); });
 }
 
 void FrmMain::doNext() {

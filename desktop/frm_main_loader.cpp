@@ -2,6 +2,7 @@
 // Every statement runs on its own: one that fails is skipped and the load goes on.
 #include "desktop/frm_main.h"
 
+#include "desktop/hooks.h"
 #include "desktop/pointer_code.h"
 #include "desktop/step_record.h"
 #include "desktop/typed_answer.h"
@@ -10,7 +11,6 @@
 #include "frame/settings.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
-#include "session/frm_tm.h"
 
 namespace xpexam::desktop {
 
@@ -77,7 +77,7 @@ void FrmMain::ForgetStep() {
 }
 
 void FrmMain::KeepBarOnTop() {
-  Try([] { session::FrmTm::Get().SetTopMost(true); });
+  Try([] { gDesktopHooks.keepBarOnTop(); });
   Try([&] { ZOrder(0); });
 }
 

@@ -504,14 +504,12 @@ TEST(StepText, Alternatives) {
 class FirstLines : public ::testing::Test {
  protected:
   void SetUp() override {
-    frame::gFirstLine.Fill(0);
     platform::SetFailureReporter([this](std::string_view tag, long number, std::string_view) {
       reports_.push_back(std::string(tag) + " " + platform::Str(number));
     });
   }
   void TearDown() override {
     platform::SetFailureReporter(nullptr);
-    frame::gFirstLine.Fill(0);
   }
   static std::string IndexLine(const char* count) { return std::string("0001") + count + "打开记事本"; }
   std::vector<std::string> reports_;

@@ -57,7 +57,6 @@ class HomeBuild : public ::testing::Test {
   void TearDown() override {
     session_.reset();
     platform::SetFailureReporter(nullptr);
-    testing::ResetModuleState();
   }
   // Loads the home screen on a fresh headless screen.
   FrmFengmian& Load() {
