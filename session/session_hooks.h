@@ -7,6 +7,8 @@ namespace xpexam::session {
 
 // Shows the demonstration window (loading it starts replaying the current question).
 inline std::function<void()> ShowDemoWindow;
+// Ends a demonstration that is playing at once and hands back to the bar, as its own end does.
+inline std::function<void()> EndDemoWindow;
 // Enables the home screen's one-shot return timer, which presses gReturnButton.
 inline std::function<void()> EnableHomeReturn;
 
