@@ -62,6 +62,12 @@ void SetCloseRequestHook(std::function<void()> hook);
 
 // Composes the screen if anything changed since the last frame and returns it.
 const Canvas& ComposeScreen();
+// The composed screen with the pointer drawn on it at its place and in its shape, as a display
+// shows it (the screen itself never holds the pointer).
+std::unique_ptr<Canvas> ComposeScreenWithPointer();
+
+// Titles the real window the program runs in and gives it an icon (nothing when headless).
+void SetHostWindow(const std::string& title, const PicturePtr& icon);
 
 // Destroys every window without running handlers, stops every timer and clears all state;
 // tests and the scenario runner start from here.

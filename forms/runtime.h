@@ -84,7 +84,10 @@ bool FireDueTimer();
 
 // ---- Clock, screen, loop --------------------------------------------------------------------
 int64_t Now();
+// The whole screen needs repainting.
 void Invalidate();
+// Only this area (screen pixels) needs repainting.
+void Invalidate(const Rect& screen_area);
 enum class OnExhausted { kEnd, kReturn };
 // The one loop: processes timers and input until done() or the program ends. False when ended.
 bool RunUntil(const std::function<bool()>& done, OnExhausted on_exhausted = OnExhausted::kEnd);

@@ -336,7 +336,8 @@ void WindowManager::Dispatch(const InputEvent& e) {
   const bool mouse = e.type == EventType::kMouseMove || e.type == EventType::kMouseDown ||
                      e.type == EventType::kMouseUp || e.type == EventType::kMouseWheel;
   if (mouse) {
-    if (pointer_ != Point{e.x, e.y}) detail::Invalidate();
+    // Only a menu or drag in progress may draw where the pointer is.
+    if (pointer_ != Point{e.x, e.y} && !grabs_.empty()) detail::Invalidate();
     pointer_ = {e.x, e.y};
     if (e.type == EventType::kMouseDown) buttons_ |= e.button;
     if (e.type == EventType::kMouseUp) buttons_ &= ~e.button;

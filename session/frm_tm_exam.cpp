@@ -10,7 +10,7 @@
 #include "session/frm_czts.h"
 #include "session/frm_end.h"
 #include "session/frm_tm.h"
-#include "session/session_hooks.h"
+#include "session/hooks.h"
 
 namespace xpexam::session {
 
@@ -52,7 +52,7 @@ void FrmTm::TimeKS_Timer() {
     frame::gDemoRunning = false;
     Try([&] { TimerREDO.SetEnabled(true); });
   }
-  Try([] { if (EndDemoWindow) EndDemoWindow(); });
+  Try([] { gSessionHooks.endDemo(); });
   if (frame::FrmIME::IsLoaded()) Try([] { frame::FrmIME::Get().Unload(); });
   // The question reloads once the confirmations are gone: a reload raises the bar above them.
   const bool reload = TimerREDO.Enabled();
