@@ -83,13 +83,15 @@ void FrmYanShi::LoadAnswerBox() {
 void FrmYanShi::LoadTargetBox() {
   const StepRecord rec(frame::gStepLine);
   if (rec.Field(66, 20) != kZeros20) {
+    // One statement each: a number that does not fit the format skips only its own.
+    Try([&] { Label1.SetVisible(true); });
+    Try([&] { Label1.SetLeft(rec.TargetX() * gScaleX); });
+    Try([&] { Label1.SetTop(rec.TargetY() * gScaleY); });
+    Try([&] { mTargetBoxWidth = rec.TargetWidth(); });
+    Try([&] { Label1.SetWidth(rec.TargetWidth() * gScaleX); });
+    Try([&] { mTargetBoxHeight = rec.TargetHeight(); });
     Try([&] {
-      Label1.SetVisible(true);
-      Label1.Move(rec.TargetX() * gScaleX, rec.TargetY() * gScaleY);
-      mTargetBoxWidth = rec.TargetWidth();
-      Label1.SetWidth(mTargetBoxWidth * gScaleX);
-      mTargetBoxHeight = rec.TargetHeight();
-      if (mTargetBoxHeight != 0) Label1.SetHeight(mTargetBoxHeight * gScaleY);
+      if (mTargetBoxHeight != 0) Label1.SetHeight(rec.TargetHeight() * gScaleY);
     });
   } else {
     Try([&] { Label1.SetVisible(false); });

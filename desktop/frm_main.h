@@ -226,6 +226,7 @@ class FrmMain : public forms::FormOf<FrmMain> {
   void SetUpHintLabel();
   void SetUpMenuBar();
   void SetUpTargetBox();
+  void ParkTargetBox();
   void SetUpTabStep();
   void SetUpBackRegion();
   void SetUpLabel4Box();

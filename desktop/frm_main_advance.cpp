@@ -5,6 +5,7 @@
 #include "desktop/hooks.h"
 #include "desktop/menu_bar.h"
 #include "desktop/step_record.h"
+#include "desktop/typed_answer.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -132,7 +133,7 @@ bool FrmMain::SetUpList(uint64_t load) {
   Try([&] { LstLA.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height()); });
   Try([&] { Text1.SetVisible(false); });
   std::string items;
-  Try([&] { items = ReadStepText(frame::gTextFile, rec.Int(9, 3)).value_or(""); });
+  Try([&] { items = StepTextOrLast(frame::gTextFile, rec.Int(9, 3)).value_or(""); });
   // The initial selection runs the list's own check; the list box then shows it (its change
   // event finds the choice already made).
   const bool answered = list_step_.SetUp(rec, items);

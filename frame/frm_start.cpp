@@ -90,6 +90,8 @@ void FrmStart::Form_Load() {
   TryReport(kTag, [] { gDemoRunning = false; });
   TryReport(kTag, [] { gCandidateName = gSettings[8]; });
   TryReport(kTag, [this] { SetIcon(forms::LoadPicture(gDataPath + "l62011" + ".mxy")); });
+  // The real window carries the program's name and icon from here on.
+  TryReport(kTag, [this] { forms::SetHostWindow(gModuleTitle, Icon()); });
   TryReport(kTag, [this] { SetCaption("Tavrelo"); });
   TryReport(kTag, [] { gOsVersion = GetOSVersionOF(); });
   TryReport(kTag, [this] { mStartPending = true; });
