@@ -224,12 +224,7 @@ void FrmFengmian::ChooseFilter(int index) {
 void FrmFengmian::StartUnitPracticeClick() {
   TryReport(kClickTag, [&] { PicAd.SetVisible(true); });
   auto message = [](const std::string& title, const std::string& prompt) {
-    frame::gMsgResult = 0;
-    frame::FrmQOMSGBOX& box = frame::FrmQOMSGBOX::Get();
-    TryReport(kClickTag, [&] { box.LblTitle.SetCaption(title); });
-    TryReport(kClickTag, [&] { box.Image1.SetPicture(DataPicture("l20072")); });
-    TryReport(kClickTag, [&] { box.LblPrompt.SetCaption(prompt); });
-    TryReport(kClickTag, [&] { box.ShowModal(); });
+    frame::AskInMessageBox(kClickTag, title, frame::kNoticeIcon, prompt);
   };
   if (mCurUnit == -1) {
     message("单元练习", "\r\n本模块共有" + std::to_string(frame::gUnitCount) +
@@ -276,13 +271,8 @@ void FrmFengmian::ShowHomeView() {
 }
 
 void FrmFengmian::ConfirmExit() {
-  frame::gMsgResult = 0;
-  frame::FrmQOMSGBOX& box = frame::FrmQOMSGBOX::Get();
-  TryReport(kClickTag, [&] { box.LblTitle.SetCaption("退出系统"); });
-  TryReport(kClickTag, [&] { box.Image1.SetPicture(DataPicture("l20071")); });
-  TryReport(kClickTag, [&] { box.LblPrompt.SetCaption("\r\n\r\n\r\n您确实要退出学习软件吗？"); });
-  TryReport(kClickTag, [&] { box.ShowModal(); });
-  if (frame::gMsgResult == 1) forms::End();
+  if (frame::AskInMessageBox(kClickTag, "退出系统", frame::kQuestionIcon, "\r\n\r\n\r\n您确实要退出学习软件吗？"))
+    forms::End();
 }
 
 void FrmFengmian::ClickBotn_Click(int index) {
