@@ -3,7 +3,7 @@
 set -e
 PKGS="build-essential cmake pkg-config libsdl2-dev libcairo2-dev libpango1.0-dev libgdk-pixbuf-2.0-dev
 libcurl4-openssl-dev libgtest-dev libgmock-dev libbenchmark-dev fontconfig fonts-dejavu-core fonts-arphic-uming
-fonts-arphic-ukai fonts-wqy-zenhei xvfb xauth xdotool x11-apps imagemagick"
+fonts-arphic-ukai fonts-wqy-zenhei xvfb xauth xdotool x11-apps x11-utils openbox imagemagick"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
