@@ -24,6 +24,24 @@ cp "$build/xpexam" "$work/xpexam"
 median() { sed -n "s/^$2 min [0-9.]* median \([0-9.]*\).*/\1/p" "$1"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "" || b == "" || b == 0) print "?"; else printf "%.2f", a / b }'; }
 
+echo "== a demonstration frame (changed rectangles only) against a plain present loop ($runs repetitions)"
+"$build/xpexam_bench" --benchmark_filter='BM_DemonstrationFrame|BM_PlainPresentLoop' --benchmark_repetitions="$runs" \
+  --benchmark_format=csv 2>/dev/null | awk -F, '
+  $1 ~ /^"BM_(DemonstrationFrame|PlainPresentLoop)"$/ { gsub(/"/, "", $1); t[$1, ++n[$1]] = $3; unit = $5 }
+  function median(name,   i, j, k, v, m) {
+    m = n[name]
+    for (i = 1; i <= m; i++) v[i] = t[name, i]
+    for (i = 2; i <= m; i++) for (j = i; j > 1 && v[j - 1] > v[j]; j--) { k = v[j]; v[j] = v[j - 1]; v[j - 1] = k }
+    mins[name] = v[1]
+    return m % 2 ? v[(m + 1) / 2] : (v[m / 2] + v[m / 2 + 1]) / 2
+  }
+  END {
+    d = median("BM_DemonstrationFrame"); p = median("BM_PlainPresentLoop"); gsub(/"/, "", unit)
+    printf "demonstration frame: min %.1f median %.1f %s\n", mins["BM_DemonstrationFrame"], d, unit
+    printf "plain present loop:  min %.1f median %.1f %s\n", mins["BM_PlainPresentLoop"], p, unit
+    if (p > 0) printf "ratio: %.2f (goal 1.2)\n", d / p
+  }'
+
 echo "== start and resident memory ($runs runs)"
 "$probe" start "$runs" 0 0 1024 768 1500 "$ref" >"$work/ref_start.txt"
 "$probe" start "$runs" 0 0 1024 768 4000 "$work/xpexam" >"$work/prog_start.txt"
