@@ -71,7 +71,7 @@ enum class EventType {
   kKeyDown,
   kKeyUp,
   kText,  // characters typed (UTF-8), after the key's KeyDown
-  kQuit,  // the host window is closed: a close request to the active window
+  kQuit,  // the host window is closed: a request to leave the program (SetCloseRequestHook)
   kCall,  // runs `call` inside the loop (tests and scripts probing state at that point)
 };
 

@@ -7,6 +7,7 @@
 
 #include "forms/color.h"
 #include "forms/draw.h"
+#include "forms/pointer_shapes.h"
 #include "forms/runtime.h"
 
 namespace xpexam::forms {
@@ -195,6 +196,17 @@ void SetHostWindow(const std::string& title, const PicturePtr& icon) { CurrentBa
 const Canvas& ComposeScreen() {
   Compositor& c = Compositor::Get();
   return c.NeedsCompose() ? c.Compose() : c.Frame();
+}
+std::unique_ptr<Canvas> ComposeScreenWithPointer() {
+  const Canvas& screen = ComposeScreen();
+  auto out = std::make_unique<Canvas>(screen.Width(), screen.Height());
+  Painter p(*out);
+  cairo_set_source_surface(p.Cairo(), screen.Surface(), 0, 0);
+  cairo_paint(p.Cairo());
+  auto [shape, icon] = Wm().PointerShape();
+  const Point at = GetCursorPos();
+  DrawPointer(p, *PointerPicture(shape, icon), at.x, at.y);
+  return out;
 }
 void PresentIfChanged() { Compositor::Get().PresentIfChanged(); }
 void ResetCompositor() { Compositor::Get().Reset(); }

@@ -54,6 +54,8 @@ class HeadlessBackend : public Backend {
   void Key(int key, int shift = 0);
   // Types UTF-8 text character by character (ASCII letters, digits and spaces with their keys).
   void Type(const std::string& text);
+  // The window manager's close of the host window: the request to leave the program.
+  void Close();
   // Advances the virtual clock, firing the timers that fall due on the way.
   void Wait(int64_t ms);
   // Runs fn inside whichever loop reaches this point of the queue.

@@ -8,57 +8,12 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "forms/pointer_shapes.h"
 #include "forms/runtime.h"
 
 namespace xpexam::forms {
 
 namespace {
-
-// The program's pointer numbers as SDL draws them; shapes SDL lacks (4 icon, 10 up arrow,
-// 14 arrow with question mark) show the arrow.
-SDL_SystemCursor SystemCursorOf(int shape) {
-  switch (shape) {
-    case 2: return SDL_SYSTEM_CURSOR_CROSSHAIR;
-    case 3: return SDL_SYSTEM_CURSOR_IBEAM;
-    case 5: case 15: return SDL_SYSTEM_CURSOR_SIZEALL;
-    case 6: return SDL_SYSTEM_CURSOR_SIZENESW;
-    case 7: return SDL_SYSTEM_CURSOR_SIZENS;
-    case 8: return SDL_SYSTEM_CURSOR_SIZENWSE;
-    case 9: return SDL_SYSTEM_CURSOR_SIZEWE;
-    case 11: return SDL_SYSTEM_CURSOR_WAIT;
-    case 12: return SDL_SYSTEM_CURSOR_NO;
-    case 13: return SDL_SYSTEM_CURSOR_WAITARROW;
-    default: return SDL_SYSTEM_CURSOR_ARROW;
-  }
-}
-
-// A cursor from a decoded picture: cairo keeps premultiplied alpha, SDL wants it straight.
-SDL_Cursor* CursorOfPicture(const Picture& pic) {
-  const int w = pic.Width(), h = pic.Height();
-  if (w <= 0 || h <= 0) return nullptr;
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
-  if (!surface) return nullptr;
-  cairo_surface_flush(pic.Surface());
-  const unsigned char* src = cairo_image_surface_get_data(pic.Surface());
-  const int src_stride = cairo_image_surface_get_stride(pic.Surface());
-  for (int y = 0; y < h; ++y) {
-    const auto* in = reinterpret_cast<const uint32_t*>(src + y * src_stride);
-    auto* out = reinterpret_cast<uint32_t*>(static_cast<unsigned char*>(surface->pixels) + y * surface->pitch);
-    for (int x = 0; x < w; ++x) {
-      const uint32_t p = in[x], a = p >> 24;
-      if (a == 0 || a == 255) {
-        out[x] = a ? p : 0;
-        continue;
-      }
-      auto straight = [&](int shift) { return std::min<uint32_t>(255, ((p >> shift & 255) * 255 + a / 2) / a) << shift; };
-      out[x] = a << 24 | straight(16) | straight(8) | straight(0);
-    }
-  }
-  auto [hx, hy] = pic.HotSpot().value_or(std::pair{0, 0});
-  SDL_Cursor* cursor = SDL_CreateColorCursor(surface, std::clamp(hx, 0, w - 1), std::clamp(hy, 0, h - 1));
-  SDL_FreeSurface(surface);
-  return cursor;
-}
 
 // A picture as an SDL surface with straight alpha (cairo keeps it premultiplied).
 SDL_Surface* StraightSurfaceOf(const Picture& pic) {
@@ -79,6 +34,16 @@ SDL_Surface* StraightSurfaceOf(const Picture& pic) {
     }
   }
   return surface;
+}
+
+// A colour cursor from a decoded picture, with its hot spot.
+SDL_Cursor* CursorOfPicture(const Picture& pic) {
+  SDL_Surface* surface = StraightSurfaceOf(pic);
+  if (!surface) return nullptr;
+  auto [hx, hy] = pic.HotSpot().value_or(std::pair{0, 0});
+  SDL_Cursor* cursor = SDL_CreateColorCursor(surface, std::clamp(hx, 0, pic.Width() - 1), std::clamp(hy, 0, pic.Height() - 1));
+  SDL_FreeSurface(surface);
+  return cursor;
 }
 
 // The smallest host window: below this the program's windows no longer fit in any useful way.
@@ -145,7 +110,7 @@ SdlBackend::~SdlBackend() {
   SDL_StopTextInput();
   SDL_SetCursor(SDL_GetDefaultCursor());
   if (custom_cursor_) SDL_FreeCursor(custom_cursor_);
-  for (SDL_Cursor* c : system_cursors_)
+  for (SDL_Cursor* c : standard_cursors_)
     if (c) SDL_FreeCursor(c);
   if (texture_) SDL_DestroyTexture(texture_);
   if (renderer_) SDL_DestroyRenderer(renderer_);
@@ -309,16 +274,19 @@ void SdlBackend::SetHostWindow(const std::string& title, const PicturePtr& icon)
   }
 }
 
-SDL_Cursor* SdlBackend::SystemCursor(int shape) {
-  const SDL_SystemCursor id = SystemCursorOf(shape);
-  SDL_Cursor*& c = system_cursors_[id];
-  if (!c) c = SDL_CreateSystemCursor(id);
+SDL_Cursor* SdlBackend::StandardCursor(int shape) {
+  if (shape < 0 || shape >= static_cast<int>(standard_cursors_.size())) shape = 0;
+  SDL_Cursor*& c = standard_cursors_[shape];
+  if (!c) c = CursorOfPicture(*StandardPointer(shape));
   return c;
 }
 
+// The runtime draws every shape itself so that the pointer looks the same on any cursor theme;
+// the host's own arrow is the last resort.
 void SdlBackend::SetPointer(int shape, const PicturePtr& custom) {
   SDL_Cursor* next = shape == kCustomPointer && custom ? CursorOfPicture(*custom) : nullptr;
-  SDL_SetCursor(next ? next : SystemCursor(shape));
+  SDL_Cursor* shown = next ? next : StandardCursor(shape == kCustomPointer ? 0 : shape);
+  SDL_SetCursor(shown ? shown : SDL_GetDefaultCursor());
   if (custom_cursor_) SDL_FreeCursor(custom_cursor_);
   custom_cursor_ = next;
 }

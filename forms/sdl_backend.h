@@ -11,8 +11,8 @@
 //
 // Keys: Alt+F4, F10 and Alt alone reach the program as keys wherever the host lets them through.
 // On X11 a window manager usually keeps Alt+F4 for itself and sends a close request instead.
-// Closing the host window reaches the runtime as EventType::kQuit, a close request to the active
-// window. Ctrl+C or SIGTERM in the terminal still kill the process (SDL's signal handlers are
+// Closing the host window reaches the runtime as EventType::kQuit, the request to leave the
+// program that the program's close-request hook routes. Ctrl+C or SIGTERM in the terminal still kill the process (SDL's signal handlers are
 // off). Without a display (no X11, Wayland or KMS) the window cannot open.
 #include <array>
 #include <functional>
@@ -58,7 +58,7 @@ class SdlBackend : public Backend {
   void Redraw();
   void FitDisplay();
   void FollowFocus();
-  SDL_Cursor* SystemCursor(int shape);
+  SDL_Cursor* StandardCursor(int shape);
 
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
@@ -67,7 +67,7 @@ class SdlBackend : public Backend {
   int width_ = 0, height_ = 0;
   SdlInput input_;
   Rect text_rect_;
-  std::array<SDL_Cursor*, SDL_NUM_SYSTEM_CURSORS> system_cursors_{};
+  std::array<SDL_Cursor*, 16> standard_cursors_{};
   SDL_Cursor* custom_cursor_ = nullptr;
 };
 
