@@ -4,7 +4,7 @@
 # CPU, and that real mouse and keyboard input (xdotool) reaches the window's handlers as the
 # runtime's events, ending with Esc, which ends the program.
 # With "wm", the same under a light window manager (openbox): the window is also decorated, and
-# the manager's close (Alt+F4) reaches the program as a close request instead of keys.
+# the manager's close (Alt+F4) reaches the program's close-request hook instead of keys.
 # Usage: sdl_window_test.sh <demo program> <work folder> [wm]
 set -u
 demo=$1
@@ -109,7 +109,7 @@ used=$(($(cpu_ticks) - before))
 
 # Each gesture's events are awaited before the next gesture, and compared with the table so far.
 : >"$work/expected.log"
-received() { grep -v '^QueryUnload' "$work/events.log"; }  # close requests are the runtime's business
+received() { grep -v '^\(QueryUnload\|CloseRequest\)' "$work/events.log"; }  # close requests are checked apart
 arrived() { [ "$(received | wc -l)" -ge "$(wc -l <"$work/expected.log")" ]; }
 compare_events() {
   received >"$work/received.log"
@@ -165,7 +165,7 @@ KeyUp 115 4
 KeyUp 18 0' keydown alt keydown F4 keyup F4 keyup alt
 else
   # The manager keeps Alt+F4 and asks the window to close; only Alt itself reaches the program.
-  closes() { [ "$(grep -c '^QueryUnload' "$work/events.log")" -ge 1 ]; }
+  closes() { [ "$(grep -c '^CloseRequest' "$work/events.log")" -ge 1 ]; }
   step 'KeyDown 18 4
 KeyUp 18 0' keydown alt keydown F4 keyup F4 keyup alt
   poll closes || fail "the window manager's close did not reach the program"
