@@ -128,6 +128,9 @@ class FrmMain : public forms::FormOf<FrmMain> {
   bool mDragMoved = false;
   int16_t mTargetWidth = 0;
   int16_t mTargetHeight = 0;
+  // The record's target box has a number outside the format: the box stays parked, also
+  // when a tab choice would show it.
+  bool mTargetUnplaced = false;
   std::string mHintText;
   const std::string& mBackCode = tab_strip_.BackCode();
   const int& mTabTarget = tab_strip_.TabTarget();

@@ -153,6 +153,7 @@ void FrmMain::SetUpHintLabel() {
 
 void FrmMain::SetUpTargetBox() {
   const StepRecord rec(gStepLine);
+  mTargetUnplaced = false;
   if (!rec.HasTargetBox()) {
     Try([&] { Label1.SetVisible(false); });
   } else {
@@ -170,6 +171,7 @@ void FrmMain::SetUpTargetBox() {
     } else {
       Try([&] { Label1.SetAutoSize(true); });
     }
+    mTargetUnplaced = !placed;
     if (!placed) ParkTargetBox();
   }
   if (mTargetHeight == 0) {
