@@ -161,6 +161,10 @@ void SdlBackend::FollowFocus() {
 
 SdlBackend::Host SdlBackend::HandleHostEvent(const SDL_Event& e) {
   if (e.type != SDL_WINDOWEVENT) return Host::kNone;
+  // A window manager tells the size of its frame only once it has framed the window.
+  if (!borders_known_ && (e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_MOVED ||
+                          e.window.event == SDL_WINDOWEVENT_EXPOSED))
+    FitDisplay();
   switch (e.window.event) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:
       if (e.window.data1 == width_ && e.window.data2 == height_) return Host::kNone;
@@ -184,6 +188,7 @@ void SdlBackend::FitDisplay() {
   int top = 0, left = 0, bottom = 0, right = 0;
   if (SDL_GetDisplayUsableBounds(std::max(display, 0), &usable) != 0 || usable.w <= 0 || usable.h <= 0) return;
   if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0) top = left = bottom = right = 0;
+  borders_known_ = top > 0 || left > 0 || bottom > 0 || right > 0;
   int w = 0, h = 0;
   SDL_GetWindowSize(window_, &w, &h);
   const int fit_w = std::max(1, std::min(w, usable.w - left - right));
@@ -191,7 +196,9 @@ void SdlBackend::FitDisplay() {
   if (fit_w == w && fit_h == h) return;
   SDL_SetWindowMinimumSize(window_, std::min(kMinWidth, fit_w), std::min(kMinHeight, fit_h));
   SDL_SetWindowSize(window_, fit_w, fit_h);
-  SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  // Centred with its frame (the position is the drawing area's).
+  SDL_SetWindowPosition(window_, usable.x + left + (usable.w - left - right - fit_w) / 2,
+                        usable.y + top + (usable.h - top - bottom - fit_h) / 2);
 }
 
 void SdlBackend::Present(const Canvas& frame) { PresentChanged(frame, {{0, 0, frame.Width(), frame.Height()}}); }

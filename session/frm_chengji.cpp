@@ -1,6 +1,7 @@
 // The score report: scoring, the records of the handed-in paper, and its three ways on.
 #include "session/frm_chengji.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "desktop/frm_main.h"
@@ -174,7 +175,11 @@ void FrmChengji::ReadQuestionTexts() {
 }
 
 void FrmChengji::Timer1_Timer() {
-  Try([&] { Picture1.Move((ScaleWidth() - Picture1.Width()) / 2, (ScaleHeight() - Picture1.Height()) / 2); });
+  // Centred, but never pushed past the window's top or left edge: where the window is smaller
+  // than the panel (an 800 x 600 screen) its header stays in sight and the plain bottom gives way.
+  Try([&] {
+    Picture1.Move(std::max(0.0, (ScaleWidth() - Picture1.Width()) / 2), std::max(0.0, (ScaleHeight() - Picture1.Height()) / 2));
+  });
   Timer1.SetEnabled(false);
 }
 
