@@ -51,7 +51,7 @@ inline std::string gIdCardNo;
 inline BoundedArray<int16_t, 1, 500> gQuestionCode;    // unit * 100 + question
 inline BoundedArray<int16_t, 1, 500> gQuestionStatus;  // bits 1 opened, 2 bookmarked, 4 completed
 inline BoundedArray<std::string, 1, 500> gDoneMark;    // "T" or "F"
-inline BoundedArray<int16_t, 1, 500> gFirstLine;       // first step-file line of each question
+inline BoundedArray<int32_t, 1, 500> gFirstLine;       // first step-file line of each question
 inline BoundedArray<int16_t, 1, 500> gQuestionStep;    // step at which each question resumes
 inline BoundedArray2<std::string, 1, 500, 0, 6> gPictureIds;  // 0 background, 1-5 overlays
 
