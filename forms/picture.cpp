@@ -356,8 +356,8 @@ std::shared_ptr<const Picture> Picture::Load(const std::string& path) {
   // Records leave picture names empty all the time; such a name never names a picture, and
   // looking for it would scan the folder.
   if (EmptyName(path)) Fail(platform::kErrFileNotFound, "File not found");
-  const std::string resolved = platform::ResolvePath(path);
-  const auto stamp = platform::StampOf(resolved);
+  std::string resolved;
+  const auto stamp = platform::ResolveAndStamp(path, resolved);
   if (!stamp) Fail(platform::kErrFileNotFound, "File not found");
   if (const CachedPicture* hit = Cache().Find(path, resolved, *stamp)) {
     if (hit->failure) throw *hit->failure;

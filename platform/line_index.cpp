@@ -19,7 +19,16 @@ struct Index {
   FileStamp stamp;
   // Start of every line, then the end of the file: line n spans [starts[n-1], starts[n]).
   std::vector<uint64_t> starts;
+  // Kept open while the index is: the stamp check tells when it is no longer the file's.
+  int fd = -1;
   long Lines() const { return static_cast<long>(starts.size()) - 1; }
+
+  Index(std::string p, FileStamp s) : path(std::move(p)), stamp(s) {}
+  Index(const Index&) = delete;
+  Index& operator=(const Index&) = delete;
+  ~Index() {
+    if (fd >= 0) ::close(fd);
+  }
 };
 
 // A few files are looked up at a time (the session's step file and the step text file);
@@ -30,24 +39,28 @@ std::list<Index>& Indexes() {
   return indexes;
 }
 
-std::optional<Index> Build(const std::string& resolved, const FileStamp& stamp) {
-  auto bytes = ReadFileBytes(resolved);
-  if (!bytes) return std::nullopt;
-  Index index{resolved, stamp, {}};
+bool Build(Index& index) {
+  const int fd = ::open(index.path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  index.fd = fd;
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || static_cast<uint64_t>(st.st_ino) != index.stamp.inode) index.stamp.size = -1;
+  auto bytes = ReadFileBytes(index.path);
+  if (!bytes) return false;
   index.starts.push_back(0);
   for (size_t at = bytes->find('\n'); at != std::string::npos; at = bytes->find('\n', at + 1))
     index.starts.push_back(at + 1);
   // A last line without a line end is still a line.
   if (index.starts.back() != bytes->size()) index.starts.push_back(bytes->size());
   // The stamp describes what was read only when nothing changed in between.
-  if (static_cast<int64_t>(bytes->size()) != stamp.size) index.stamp.size = -1;
-  return index;
+  if (static_cast<int64_t>(bytes->size()) != index.stamp.size) index.stamp.size = -1;
+  return true;
 }
 
 // The current index of the file, rebuilt when the file is not the one indexed.
 const Index* Find(const std::string& path) {
-  const std::string resolved = ResolvePath(path);
-  const auto stamp = StampOf(resolved);
+  std::string resolved;
+  const auto stamp = ResolveAndStamp(path, resolved);
   if (!stamp) return nullptr;
   auto& indexes = Indexes();
   auto it = std::find_if(indexes.begin(), indexes.end(), [&](const Index& i) { return i.path == resolved; });
@@ -56,29 +69,24 @@ const Index* Find(const std::string& path) {
     return &indexes.front();
   }
   if (it != indexes.end()) indexes.erase(it);
-  auto built = Build(resolved, *stamp);
-  if (!built) return nullptr;
-  indexes.push_front(std::move(*built));
+  indexes.emplace_front(resolved, *stamp);
+  if (!Build(indexes.front())) {
+    indexes.pop_front();
+    return nullptr;
+  }
   if (indexes.size() > kMaxIndexes) indexes.pop_back();
   return &indexes.front();
 }
 
-bool ReadAt(const std::string& path, uint64_t offset, std::string& out) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+bool ReadAt(int fd, uint64_t offset, std::string& out) {
   size_t got = 0;
-  bool ok = true;
   while (got < out.size()) {
     const ssize_t n = ::pread(fd, out.data() + got, out.size() - got, static_cast<off_t>(offset + got));
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = false;
-      break;
-    }
+    if (n <= 0) return false;
     got += static_cast<size_t>(n);
   }
-  ::close(fd);
-  return ok;
+  return true;
 }
 
 }  // namespace
@@ -92,13 +100,24 @@ std::optional<FileStamp> StampOf(const std::string& resolved_path) {
                    static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
 }
 
+std::optional<FileStamp> ResolveAndStamp(const std::string& path, std::string& resolved) {
+  // Resolving costs directory scans only when the name is not written as stored.
+  if (path.find('\\') == std::string::npos)
+    if (auto stamp = StampOf(path)) {
+      resolved = path;
+      return stamp;
+    }
+  resolved = ResolvePath(path);
+  return StampOf(resolved);
+}
+
 std::optional<std::string> ReadRawLineAt(const std::string& path, long n) {
   if (n < 1) return std::nullopt;
   const Index* index = Find(path);
   if (!index || n > index->Lines()) return std::nullopt;
   const uint64_t begin = index->starts[static_cast<size_t>(n - 1)];
   std::string line(index->starts[static_cast<size_t>(n)] - begin, '\0');
-  if (!ReadAt(index->path, begin, line)) {
+  if (!ReadAt(index->fd, begin, line)) {
     // Changed under us between the check and the read: fall back to reading from the top.
     Indexes().pop_front();
     LineReader reader(path);

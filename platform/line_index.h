@@ -19,6 +19,8 @@ struct FileStamp {
 };
 // The stamp of a regular file at an already resolved path; nullopt when there is none.
 std::optional<FileStamp> StampOf(const std::string& resolved_path);
+// Resolves path case-insensitively (see ResolvePath) into resolved and stamps the file there.
+std::optional<FileStamp> ResolveAndStamp(const std::string& path, std::string& resolved);
 
 // Raw bytes of line n (1-based) of a text file, split as LineReader splits lines; nullopt
 // when n is below 1 or past the end, or the file cannot be read. The path is resolved

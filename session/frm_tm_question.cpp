@@ -80,9 +80,18 @@ void FrmTm::DqExam() {
   }
 
   auto& desk = desktop::FrmMain::Get();
-  Try([&] { desk.SetPicture(forms::LoadPicture(frame::gDataPath + frame::gPictureIds(k, 0) + ".mxy")); });
+  // An id never shown is empty: it names no picture, and what is shown stays.
+  auto shown = [&](long c) -> forms::PicturePtr {
+    const std::string id = frame::gPictureIds(k, c);
+    return id.empty() ? nullptr : forms::LoadPicture(frame::gDataPath + id + ".mxy");
+  };
+  Try([&] {
+    if (auto picture = shown(0)) desk.SetPicture(picture);
+  });
   for (long c = 1; c <= 5; ++c)
-    Try([&] { desk.Overlay(c).SetPicture(forms::LoadPicture(frame::gDataPath + frame::gPictureIds(k, c) + ".mxy")); });
+    Try([&] {
+      if (auto picture = shown(c)) desk.Overlay(c).SetPicture(picture);
+    });
   Try([&] { desk.Timer2.SetEnabled(true); });
 
   Try([&] { LblBiao.SetCaption(Title()); });
