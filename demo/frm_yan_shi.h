@@ -29,6 +29,12 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
  public:
   static constexpr double kDesignWidth = 12000;
   static constexpr double kDesignHeight = 9000;
+  // Drop-down and submenu row regions, the click-flash ring and the hint font, at 96 dpi.
+  static constexpr double kMenuRowWidth = 2415;
+  static constexpr double kSubRowWidth = 2055;
+  static constexpr double kMenuRowHeight = 330;
+  static constexpr double kFlashSize = 375;
+  static constexpr double kHintPoints = 10.5;
 
   // Screen pictures, bottom of the stack.
   forms::Image Image1{*this, "Image1"};
@@ -176,6 +182,7 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   bool PointerArrived() const;
   void FlashAtPointer();
   void LayOutTitleRegions();
+  void ScaleDesignSizes();
   void ClearMenuPictures();
   // Stages of setData.
   void LoadOverlays();

@@ -25,9 +25,11 @@ class FrmQOMSGBOX : public forms::FormOf<FrmQOMSGBOX> {
 
  protected:
   void Form_Load() override;
+  void Form_KeyDown(int& key, int shift) override;
 
  private:
   void LblClick_Click(int index);
+  void CancelOnEscape(int key, int shift);
   void lblMove_MouseDown(int button, int shift, double x, double y);
 };
 

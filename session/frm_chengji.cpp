@@ -6,14 +6,13 @@
 #include "desktop/frm_main.h"
 #include "frame/data_picture.h"
 #include "frame/module_state.h"
-#include "home/frm_fengmian.h"
 #include "platform/clock.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
 #include "session/frm_tm.h"
 #include "session/record_files.h"
-#include "session/session_hooks.h"
+#include "session/hooks.h"
 
 namespace xpexam::session {
 
@@ -201,8 +200,8 @@ void FrmChengji::Command2_Click() {
   if (desktop::FrmMain::IsLoaded()) desktop::FrmMain::Get().Unload();
   Unload();
   gReturnButton = 17;
-  if (EnableHomeReturn) EnableHomeReturn();
-  home::FrmFengmian::Get().Show();
+  gSessionHooks.enableHomeReturn();
+  gSessionHooks.showHome();
 }
 
 void FrmChengji::Command3_Click() {

@@ -7,7 +7,6 @@
 #include "frame/design_pictures.h"
 #include "frame/frm_ime.h"
 #include "frame/module_state.h"
-#include "frame/window_links.h"
 #include "platform/failure.h"
 #include "platform/keyboard.h"
 #include "platform/strings.h"
@@ -127,10 +126,6 @@ void FrmTm::Form_Load() {
   Try([] {
     if (frame::gQuestionStatus[1] % 2 == 0) frame::gQuestionStatus[1] += frame::kStatusOpened;
   });
-  // The input-method help window puts the bar back as the mini bar's restore does.
-  frame::RestoreDesktopAndBar = [] {
-    if (FrmTm::IsLoaded()) FrmTm::Get().Command2_Click();
-  };
   BuildImeMenu();
 }
 
@@ -320,7 +315,7 @@ void FrmTm::ChooseLayout(uint32_t layout) {
   auto& desk = desktop::FrmMain::Get();
   Try([&] { desk.SetWindowState(0); });
   Try([&] { desk.Show(); });
-  Try([&] { desk.Text1.SetFocus(); });
+  Try([&] { desk.FocusAnswerBox(); });
 }
 
 void DockBar() {

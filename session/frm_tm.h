@@ -101,6 +101,15 @@ class FrmTm : public forms::FormOf<FrmTm> {
   // shows the home screen.
   void SaveAndExit();
 
+  // What other windows ask of the bar (frm_tm_requests.cpp).
+  // The current question was completed: the unfinished count and the title follow.
+  void RefreshProgress();
+  // The demonstration ended: the bar re-reads the question and shows itself.
+  void ResumeAfterDemo();
+  // The bar back at its design size docked at the restored desktop, the mini bar hidden (the
+  // mini bar's restore button).
+  void RestoreBar();
+
  protected:
   void Form_Load() override;
   void Form_Unload(int& cancel) override;

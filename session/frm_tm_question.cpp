@@ -79,20 +79,7 @@ void FrmTm::DqExam() {
     Try([&] { Image2.SetVisible(true); });
   }
 
-  auto& desk = desktop::FrmMain::Get();
-  // An id never shown is empty: it names no picture, and what is shown stays.
-  auto shown = [&](long c) -> forms::PicturePtr {
-    const std::string id = frame::gPictureIds(k, c);
-    return id.empty() ? nullptr : forms::LoadPicture(frame::gDataPath + id + ".mxy");
-  };
-  Try([&] {
-    if (auto picture = shown(0)) desk.SetPicture(picture);
-  });
-  for (long c = 1; c <= 5; ++c)
-    Try([&] {
-      if (auto picture = shown(c)) desk.Overlay(c).SetPicture(picture);
-    });
-  Try([&] { desk.Timer2.SetEnabled(true); });
+  desktop::FrmMain::Get().ShowQuestionPictures(k);
 
   Try([&] { LblBiao.SetCaption(Title()); });
   Try([&] { LblUnit.SetCaption(UnfinishedQuestionsCaption()); });

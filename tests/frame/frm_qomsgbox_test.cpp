@@ -54,6 +54,13 @@ TEST_F(MessageBox, AnswerProtocol) {
        1},
       {"cancelling button", click(0), 0},
       {"close button", click(3), 0},
+      {"Esc", [](HeadlessBackend& in, FrmQOMSGBOX&) { in.Key(forms::kKeyEscape); }, 0},
+      {"Esc with a button focused",
+       [](HeadlessBackend& in, FrmQOMSGBOX& box) {
+         in.Call([&] { box.LblClick[1].SetFocus(); });
+         in.Key(forms::kKeyEscape);
+       },
+       0},
       {"where the hidden button lies, then cancel",
        [&](HeadlessBackend& in, FrmQOMSGBOX& box) {
          forms::Rect r = box.LblClick[2].ScreenRect();

@@ -4,7 +4,7 @@
 
 #include "platform/strings.h"
 #include "session/frm_chengji.h"
-#include "session/session_hooks.h"
+#include "session/hooks.h"
 #include "tests/session/exam_fixture.h"
 
 namespace xpexam::session {
@@ -141,9 +141,9 @@ TEST_F(ScoreReportTest, ARandomPaperComesFromTheRandomListAndItsOwnRecord) {
 
 TEST_F(ScoreReportTest, BackOpensTheHomeScreenOnThePapersTab) {
   int armed = 0;
-  EnableHomeReturn = [&] { ++armed; };
+  gSessionHooks.enableHomeReturn = [&] { ++armed; };
   FrmChengji::Get().Command2.Click();
-  EnableHomeReturn = nullptr;
+  gSessionHooks.enableHomeReturn = nullptr;
   EXPECT_FALSE(FrmChengji::IsLoaded());
   EXPECT_EQ(frame::gReturnButton, 17);
   EXPECT_EQ(armed, 1);
