@@ -171,6 +171,9 @@ std::optional<ScriptError> ParseScript(const std::string& text, const ScriptOpti
                               if (options.failed) *options.failed = true;
                             });
                           }});
+    } else if (cmd == "close") {
+      if (w.size() != 1) return fail("close takes no arguments");
+      commands.push_back({number, [](HeadlessBackend& b) { b.Close(); }});
     } else if (cmd == "dump") {
       if (w.size() != 1) return fail("dump takes no arguments");
       commands.push_back({number, [options](HeadlessBackend& b) {
