@@ -7,6 +7,7 @@
 // setData loads step gCurStep of question gCurQuestion and lays the window out for it; every
 // handler compares the learner's action with the record and calls doNext on a match.
 #include <array>
+#include <utility>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -128,6 +129,9 @@ class FrmMain : public forms::FormOf<FrmMain> {
   bool mDragMoved = false;
   int16_t mTargetWidth = 0;
   int16_t mTargetHeight = 0;
+  // The record's target box has a number outside the format: the box stays parked, also
+  // when a tab choice would show it.
+  bool mTargetUnplaced = false;
   std::string mHintText;
   const std::string& mBackCode = tab_strip_.BackCode();
   const int& mTabTarget = tab_strip_.TabTarget();
@@ -147,6 +151,14 @@ class FrmMain : public forms::FormOf<FrmMain> {
 
   // Overlay k (1 to 5): Image1 to Image5. Failure 9 outside.
   forms::Image& Overlay(long k);
+
+  // What other windows ask of the desktop (frm_main_requests.cpp).
+  // The learner asked for hints: the hint line and the target frames shown.
+  void ShowHints();
+  // Question k's background and overlay pictures (gPictureIds), the step loader armed.
+  void ShowQuestionPictures(long k);
+  // The typed-answer box takes the focus.
+  void FocusAnswerBox();
 
   // Checks of the learner's actions; each compares the action with gStepLine and mStepCode.
   void Label1_MouseDown(int button, int shift, double x, double y);
@@ -218,6 +230,7 @@ class FrmMain : public forms::FormOf<FrmMain> {
   void SetUpHintLabel();
   void SetUpMenuBar();
   void SetUpTargetBox();
+  void ParkTargetBox();
   void SetUpTabStep();
   void SetUpBackRegion();
   void SetUpLabel4Box();
@@ -248,6 +261,9 @@ class FrmMain : public forms::FormOf<FrmMain> {
   // Counts the loads, so that a load can tell that a check inside it has loaded the next
   // record.
   uint64_t load_count_ = 0;
+  // The record doNext has just read for the next step, with the step file it came from, so
+  // that setData does not read it again.
+  std::optional<std::pair<std::string, std::string>> next_record_;
   // The examdata file each menu picture shows (ImgMenuSys, ImgMenuSel, ImgShuMenu, ImgSubMenu,
   // ImgSubSel), so that a picture is read again only when it changes.
   std::array<std::string, 5> menu_files_;

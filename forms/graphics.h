@@ -43,8 +43,9 @@ class Picture {
   // A picture of the given size filled with one colour (for tests and generated faces).
   static std::shared_ptr<const Picture> Solid(int width, int height, Color color);
   // A picture drawn by code on a clear ARGB surface: the pictures that belong to a window's
-  // design rather than to the installation.
-  static std::shared_ptr<const Picture> Drawn(int width, int height, const std::function<void(cairo_t*)>& draw);
+  // design rather than to the installation (and the runtime's own pointers, with a hot spot).
+  static std::shared_ptr<const Picture> Drawn(int width, int height, const std::function<void(cairo_t*)>& draw,
+                                              std::optional<std::pair<int, int>> hot_spot = std::nullopt);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -62,6 +63,12 @@ class Picture {
   std::optional<std::pair<int, int>> hot_spot_;
 };
 using PicturePtr = std::shared_ptr<const Picture>;
+
+// Picture::Load keeps what it decoded (and what failed to decode) for reuse while the file keeps
+// its identity (inode, size, times), up to a memory budget (64 MiB unless set), the least
+// recently used dropped first.
+void SetPictureCacheBudget(size_t bytes);
+void ClearPictureCache();
 
 // A font as the program names it: a Windows face name and a size in points.
 struct Font {

@@ -13,8 +13,11 @@ namespace {
 
 constexpr int64_t kDoubleClickMs = 500;
 constexpr int kDoubleClickSlop = 2;  // pixels either way
+// As XP's defaults: a tip shows after half a second of rest, goes after five seconds, and a
+// neighbour's tip follows one that was up after a fifth of the delay.
 constexpr int kTipDelayMs = 500;
 constexpr int kTipShowMs = 5000;
+constexpr int kTipReshowMs = 100;
 
 // x within c's ancestry (c itself included).
 bool Within(const Control* x, const Control* c) {
@@ -76,7 +79,14 @@ void WindowManager::Shown(Form* f) {
   if (f->WindowState() != 1 && (modal_.empty() || modal_.back() == f)) Activate(f);
 }
 
+void WindowManager::KeyTakerGone(const Form* f) {
+  if (f != key_taker_) return;
+  key_taker_ = nullptr;
+  key_taker_gone_ = true;
+}
+
 void WindowManager::Hidden(Form* f) {
+  KeyTakerGone(f);
   if (capture_.form == f) capture_ = {};
   if (pressed_.form == f) pressed_ = {};
   if (hover_ && &hover_->Parent() == f) HideTip(), hover_ = nullptr;
@@ -182,6 +192,7 @@ void WindowManager::ControlGone(Control* c, bool destroyed) {
 }
 
 void WindowManager::FormGone(Form* f) {
+  KeyTakerGone(f);
   std::erase(modal_, f);
   auto clear = [f](Target& t) {
     if (t.form == f) t = {};
@@ -297,7 +308,12 @@ void WindowManager::HideTip() {
 }
 
 void WindowManager::UpdateHover(const Target& t) {
-  if (t.control == hover_) return;
+  if (t.control == hover_) {
+    // The delay counts from the last move: the tip waits for the pointer to rest.
+    if (hover_ && !tip_shown_ && tip_timer_.enabled) detail::ArmTimer(tip_timer_);
+    return;
+  }
+  const bool was_shown = tip_shown_;
   HideTip();
   hover_ = t.control;
   if (!hover_ || hover_->ToolTipText().empty()) return;
@@ -317,7 +333,7 @@ void WindowManager::UpdateHover(const Target& t) {
     tip_timer_.interval = kTipShowMs;
     detail::ArmTimer(tip_timer_);
   };
-  tip_timer_.interval = kTipDelayMs;
+  tip_timer_.interval = was_shown ? kTipReshowMs : kTipDelayMs;
   tip_timer_.enabled = true;
   detail::ArmTimer(tip_timer_);
 }
@@ -328,7 +344,8 @@ void WindowManager::Dispatch(const InputEvent& e) {
   const bool mouse = e.type == EventType::kMouseMove || e.type == EventType::kMouseDown ||
                      e.type == EventType::kMouseUp || e.type == EventType::kMouseWheel;
   if (mouse) {
-    if (pointer_ != Point{e.x, e.y}) detail::Invalidate();
+    // Only a menu or drag in progress may draw where the pointer is.
+    if (pointer_ != Point{e.x, e.y} && !grabs_.empty()) detail::Invalidate();
     pointer_ = {e.x, e.y};
     if (e.type == EventType::kMouseDown) buttons_ |= e.button;
     if (e.type == EventType::kMouseUp) buttons_ &= ~e.button;
@@ -504,6 +521,18 @@ Target WindowManager::KeyTarget() const {
 }
 
 void WindowManager::Key(const InputEvent& e) {
+  if (e.type == EventType::kKeyUp) {
+    if (e.key == pressed_key_) pressed_key_ = 0, key_taker_ = nullptr;
+    // The release of a key whose window went with its press (a message box it answered).
+    if (consumed_key_ != 0 && e.key == consumed_key_) {
+      consumed_key_ = 0;
+      return;
+    }
+  } else {
+    consumed_key_ = 0;
+    pressed_key_ = 0;
+    key_taker_ = nullptr;
+  }
   Target t = KeyTarget();
   if (!t) return;
   HideTip();
@@ -516,11 +545,19 @@ void WindowManager::Key(const InputEvent& e) {
       detail::Invoke([&] { t.form->Form_KeyUp(code, e.shift); });
     return;
   }
+  pressed_key_ = e.key;
+  key_taker_ = t.form;
+  key_taker_gone_ = false;
   if (c) {
     detail::Raise(c->KeyDown, code, e.shift);
     if (code != 0) detail::Invoke([&] { c->OnKeyDown(code, e.shift); });
   } else {
     detail::Invoke([&] { t.form->Form_KeyDown(code, e.shift); });
+  }
+  if (key_taker_gone_) {
+    // The window closed by the key keeps the rest of it, as a closed message box does.
+    consumed_key_ = e.key;
+    return;
   }
   // Keys that type a control character; Ctrl with a letter types its control code (Ctrl+V is
   // 22), which is how a text box's KeyPress can refuse the clipboard shortcuts.
@@ -538,6 +575,7 @@ void WindowManager::Key(const InputEvent& e) {
 }
 
 void WindowManager::Text(const InputEvent& e) {
+  if (consumed_key_ != 0) return;
   for (const std::string& ch : platform::Chars(e.text)) {
     Target t = KeyTarget();
     if (!t) return;
@@ -547,11 +585,18 @@ void WindowManager::Text(const InputEvent& e) {
       cp &= 0xFF >> (ch.size() + 1);
       for (size_t i = 1; i < ch.size(); ++i) cp = cp << 6 | (static_cast<unsigned char>(ch[i]) & 0x3F);
     }
+    key_taker_ = t.form;
+    key_taker_gone_ = false;
     if (Control* c = t.control) {
       detail::Raise(c->KeyPress, cp);
       if (cp != 0) detail::Invoke([&] { c->OnChar(cp); });
     } else {
       detail::Invoke([&] { t.form->Form_KeyPress(cp); });
+    }
+    if (key_taker_gone_) {
+      // The rest of the text and the key's release belong to the window that went.
+      consumed_key_ = pressed_key_;
+      return;
     }
   }
 }
@@ -571,6 +616,9 @@ void WindowManager::Reset() {
   last_press_time_ = -1000000;
   hover_ = nullptr;
   tip_shown_ = false;
+  key_taker_ = nullptr;
+  key_taker_gone_ = false;
+  pressed_key_ = consumed_key_ = 0;
 }
 
 // ---- Screen services ----------------------------------------------------------------------------
@@ -580,6 +628,18 @@ double ScreenHeight() { return PixelsToTwips(CurrentBackend().ScreenHeight()); }
 Point GetCursorPos() { return Wm().Pointer(); }
 WindowHandle WindowFromPoint(Point p) { return Wm().WindowAt(p); }
 Form* ActiveForm() { return Wm().Active(); }
+Form* TopWindow() { return Wm().Top(); }
+
+Form* WindowManager::Top() const {
+  auto shown = [](Form* f) { return f && f->Loaded() && f->Visible(); };
+  if (!modal_.empty()) return shown(modal_.back()) ? modal_.back() : nullptr;
+  if (shown(active_) && active_->WindowState() != 1) return active_;
+  auto order = Stacking();
+  for (int minimised = 0; minimised <= 1; ++minimised)
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+      if (shown(*it) && ((*it)->WindowState() == 1) == (minimised == 1)) return *it;
+  return nullptr;
+}
 
 // ---- Window drag ----------------------------------------------------------------------------------
 

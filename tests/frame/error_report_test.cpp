@@ -58,13 +58,6 @@ class ErrorReport : public ::testing::Test {
     platform::SetFailureReporter(nullptr);
     platform::SetServerUrl("");
     platform::SetClockSource({});
-    gModuleName.clear();
-    gBankVersion.clear();
-    gOsVersion.clear();
-    gLogFile.clear();
-    gErrProc.clear();
-    gErrNumber = 0;
-    gErrDesc.clear();
   }
 
   // What the server received once every report sent has arrived.

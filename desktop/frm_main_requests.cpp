@@ -1,0 +1,36 @@
+// What other windows ask of the desktop window.
+#include <initializer_list>
+
+#include "desktop/frm_main.h"
+#include "forms/pictures.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+
+namespace xpexam::desktop {
+
+using platform::Try;
+
+void FrmMain::ShowHints() {
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&LHelp, &Shape1, &Shape4, &Shape2})
+    Try([&] { c->SetVisible(true); });
+}
+
+void FrmMain::ShowQuestionPictures(long k) {
+  // An id never shown is empty: it names no picture, and what is shown stays.
+  auto shown = [&](long c) -> forms::PicturePtr {
+    const std::string id = frame::gPictureIds(k, c);
+    return id.empty() ? nullptr : forms::LoadPicture(frame::gDataPath + id + ".mxy");
+  };
+  Try([&] {
+    if (auto picture = shown(0)) SetPicture(picture);
+  });
+  for (long c = 1; c <= 5; ++c)
+    Try([&] {
+      if (auto picture = shown(c)) Overlay(c).SetPicture(picture);
+    });
+  Try([&] { Timer2.SetEnabled(true); });
+}
+
+void FrmMain::FocusAnswerBox() { Text1.SetFocus(); }
+
+}  // namespace xpexam::desktop
