@@ -120,7 +120,9 @@ void FrmChengji::ScorePaper() {
       ++completed;
     } else {
       Try([&] { b.SetPicture(DataPicture("l01034")); });
-      const std::string code = CodeAt(paper, i);
+      // Only a whole four-digit code: a short or malformed paper line must not break the lists.
+      std::string code = CodeAt(paper, i);
+      if (code.size() != 4 || code.find_first_not_of("0123456789") != std::string::npos) code.clear();
       paper_wrong += code;
       if (!code.empty()) wrong.push_back(code);
     }
@@ -199,6 +201,13 @@ void FrmChengji::Command1_Click() {
   bar.TimerREDO.SetEnabled(true);
   DockBar();
   bar.TimeKS.SetEnabled(false);
+}
+
+void FrmChengji::Form_QueryUnload(int& cancel, int unload_mode) {
+  // The close box goes back to the paper list: closed alone, the report would leave no window.
+  if (unload_mode != forms::kUnloadFromControlMenu) return;
+  cancel = 1;
+  Command2_Click();
 }
 
 void FrmChengji::Command2_Click() {
