@@ -167,8 +167,10 @@ SdlBackend::Host SdlBackend::HandleHostEvent(const SDL_Event& e) {
     FitDisplay();
   switch (e.window.event) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:
-      shown_surface_ = nullptr;  // SDL makes a new surface, which the next frame fills whole
-      if (e.window.data1 == width_ && e.window.data2 == height_) return Host::kNone;
+      // SDL makes a new, empty surface even when the size came back to the old one: the next
+      // frame is composed and sent whole.
+      shown_surface_ = nullptr;
+      detail::Invalidate();
       width_ = std::max(e.window.data1, 1);
       height_ = std::max(e.window.data2, 1);
       input_.SetScreen(width_, height_);
