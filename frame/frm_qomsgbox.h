@@ -25,6 +25,8 @@ class FrmQOMSGBOX : public forms::FormOf<FrmQOMSGBOX> {
   forms::ControlArray<vemoButton> LblClick{*this, "LblClick", {0, 1, 2, 3}};
 
   FrmQOMSGBOX();
+  // Leaving the program is the close button: gMsgResult stays 0.
+  void CloseRequested() override { LblClick_Click(3); }
 
  protected:
   void Form_Load() override;
