@@ -11,6 +11,7 @@
 namespace xpexam::frame {
 
 using platform::Try;
+using platform::TryEach;
 
 namespace {
 constexpr const char* kHelpText =
@@ -40,22 +41,23 @@ FrmIME::FrmIME() {
 }
 
 void FrmIME::Form_Load() {
+  // Only the pictures, the window's own size and the font sizes (at a zero scale) can fail;
+  // the window works without them.
   Try([&] { SetIcon(DataPicture("l62011")); });
-  Try([&] { SetCaption(DialogCaption()); });
-  Try([&] { Move(Left(), Top(), ScaleX(6300), ScaleY(4200)); });
-  Try([&] { SetPicture(DataPicture("l20070")); });
-  Try([&] { ImgLogo1.Move(ScaleX(120), ScaleY(90)); });
+  SetCaption(DialogCaption());
+  TryEach([&] { Move(Left(), Top(), ScaleX(6300), ScaleY(4200)); }, [&] { SetPicture(DataPicture("l20070")); });
+  ImgLogo1.Move(ScaleX(120), ScaleY(90));
   Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
-  Try([&] { lblMove.Move(0, 0, ScaleX(5580), ScaleY(540)); });
-  Try([&] { lblClick[0].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330)); });
+  lblMove.Move(0, 0, ScaleX(5580), ScaleY(540));
+  lblClick[0].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330));
   Try([&] { lblClick[0].SetPicture(DataPicture("l20003")); });
-  Try([&] { lblClick[1].Move(ScaleX(4620), ScaleY(3480), ScaleX(1350), ScaleY(450)); });
+  lblClick[1].Move(ScaleX(4620), ScaleY(3480), ScaleX(1350), ScaleY(450));
   Try([&] { lblClick[1].SetPicture(DataPicture("l20001")); });
-  Try([&] { Label1[0].Move(ScaleX(720), ScaleY(1440), ScaleX(4695), ScaleY(1215)); });
+  Label1[0].Move(ScaleX(720), ScaleY(1440), ScaleX(4695), ScaleY(1215));
   Try([&] { Label1[0].SetFontSize(9 * gScaleX); });
-  Try([&] { Check1.Move(ScaleX(2400), ScaleY(2520), ScaleX(1455), ScaleY(255)); });
+  Check1.Move(ScaleX(2400), ScaleY(2520), ScaleX(1455), ScaleY(255));
   Try([&] { Check1.SetFontSize(9 * gScaleX); });
-  Try([&] { Label1[2].Move(ScaleX(600), ScaleY(180)); });
+  Label1[2].Move(ScaleX(600), ScaleY(180));
   Try([&] { Label1[2].SetFontSize(10 * gScaleX); });
 
   // Only a first line of exactly "1" checks the box; checking it stores the switch again.

@@ -9,6 +9,7 @@
 namespace xpexam::frame {
 
 using platform::Try;
+using platform::TryEach;
 
 FrmQOMSGBOX::FrmQOMSGBOX() {
   SetBorderStyle(0);
@@ -30,25 +31,25 @@ FrmQOMSGBOX::FrmQOMSGBOX() {
 }
 
 void FrmQOMSGBOX::Form_Load() {
-  // A missing picture leaves its place empty; the box still works.
+  // Only the pictures, the box's own size and the font sizes (at a zero scale) can fail; a
+  // missing picture leaves its place empty and the box still works.
   Try([&] { SetIcon(DataPicture("l62011")); });
-  Try([&] { SetCaption(DialogCaption()); });
-  Try([&] { Move(Left(), Top(), ScaleX(5550), ScaleY(3750)); });
-  Try([&] { SetPicture(DataPicture("l20069")); });
-  Try([&] { ImgLogo1.Move(ScaleX(120), ScaleY(90)); });
+  SetCaption(DialogCaption());
+  TryEach([&] { Move(Left(), Top(), ScaleX(5550), ScaleY(3750)); }, [&] { SetPicture(DataPicture("l20069")); });
+  ImgLogo1.Move(ScaleX(120), ScaleY(90));
   Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
-  Try([&] { SetTopMost(true); });
-  Try([&] { LblTitle.Move(ScaleX(600), ScaleY(180)); });
+  SetTopMost(true);
+  LblTitle.Move(ScaleX(600), ScaleY(180));
   Try([&] { LblTitle.SetFontSize(10 * gScaleX); });
-  Try([&] { LblPrompt.Move(ScaleX(1200), ScaleY(720), ScaleX(4080), ScaleY(1920)); });
+  LblPrompt.Move(ScaleX(1200), ScaleY(720), ScaleX(4080), ScaleY(1920));
   Try([&] { LblPrompt.SetFontSize(10 * gScaleX); });
-  Try([&] { Image1.Move(ScaleX(240), ScaleY(690)); });
-  Try([&] { lblMove.Move(0, 0, ScaleX(4500), ScaleY(540)); });
-  Try([&] { LblClick[0].Move(ScaleX(3960), ScaleY(2880), ScaleX(1350), ScaleY(450)); });
-  Try([&] { LblClick[1].Move(ScaleX(2460), ScaleY(2880), ScaleX(1350), ScaleY(450)); });
-  Try([&] { LblClick[3].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330)); });
-  Try([&] { LblClick[2].Move(ScaleX(4560), ScaleY(120), ScaleX(330), ScaleY(330)); });
-  Try([&] { LblClick[2].SetVisible(false); });
+  Image1.Move(ScaleX(240), ScaleY(690));
+  lblMove.Move(0, 0, ScaleX(4500), ScaleY(540));
+  LblClick[0].Move(ScaleX(3960), ScaleY(2880), ScaleX(1350), ScaleY(450));
+  LblClick[1].Move(ScaleX(2460), ScaleY(2880), ScaleX(1350), ScaleY(450));
+  LblClick[3].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330));
+  LblClick[2].Move(ScaleX(4560), ScaleY(120), ScaleX(330), ScaleY(330));
+  LblClick[2].SetVisible(false);
   for (int i = 0; i <= 3; ++i) Try([&] { LblClick[i].SetPicture(DataPicture("l2000" + platform::Str(i))); });
 }
 

@@ -42,6 +42,15 @@ void ReportFailure(std::string_view tag, long number, std::string_view descripti
 
 // Runs one statement; a Failure (or any standard exception) skips it. True when it completed.
 // Anything else (the forms runtime's program end) passes through to the caller.
+//
+// Wrap only a statement that can fail. What can: loading or decoding a picture (file missing,
+// not a picture, out of memory); a bounded array index or a 16/32-bit conversion out of range;
+// file and network I/O; a form's Move or size while minimised or maximised; a negative width or
+// height; a font size of 0 or less (a zero scale); a property value outside its range (mouse
+// pointer, window state, alignment, shape and line styles, check box value, text selection);
+// SetFocus on a hidden or disabled control; whatever the handlers a call raises can fail (Show,
+// Load, Unload, a timer or a check box value). What cannot: captions and texts, colours, back
+// styles, visibility, enabling, top-most and z-order, and a control's Move of non-negative sizes.
 template <class F>
 bool Try(F&& statement) {
   try {
@@ -51,6 +60,15 @@ bool Try(F&& statement) {
   } catch (const std::exception&) {
   }
   return false;
+}
+
+// A run of statements that must each survive: each runs under Try, in order, whatever the
+// ones before it did. True when all completed.
+template <class... F>
+bool TryEach(F&&... statements) {
+  bool all = true;
+  ((all = Try(std::forward<F>(statements)) && all), ...);
+  return all;
 }
 
 // Runs one statement; a failure is reported under the procedure's tag, then the caller goes on.

@@ -38,6 +38,16 @@ TEST_F(FailureConvention, TrySkipsTheFailingStatementSilently) {
   EXPECT_TRUE(reports_.empty());
 }
 
+TEST_F(FailureConvention, TryEachRunsEveryStatementInOrderPastAFailingOne) {
+  std::vector<int> done;
+  EXPECT_FALSE(TryEach([&] { done.push_back(1); }, [&] { Fail(kErrSubscript, "Subscript out of range"); },
+                       [&] { done.push_back(3); }, [&] { throw std::out_of_range("x"); }, [&] { done.push_back(5); }));
+  EXPECT_EQ(done, (std::vector<int>{1, 3, 5}));
+  EXPECT_TRUE(TryEach([&] { done.push_back(6); }, [&] { done.push_back(7); }));
+  EXPECT_EQ(done, (std::vector<int>{1, 3, 5, 6, 7}));
+  EXPECT_TRUE(reports_.empty());
+}
+
 TEST_F(FailureConvention, TryReportReportsOnceUnderTheTag) {
   EXPECT_FALSE(TryReport("readInfo", [] { Fail(kErrFileNotFound, "File not found"); }));
   EXPECT_TRUE(TryReport("readInfo", [] {}));
