@@ -27,6 +27,7 @@ SDL_SystemCursor SystemCursorOf(int shape) {
     case 11: return SDL_SYSTEM_CURSOR_WAIT;
     case 12: return SDL_SYSTEM_CURSOR_NO;
     case 13: return SDL_SYSTEM_CURSOR_WAITARROW;
+    case kHandPointer: return SDL_SYSTEM_CURSOR_HAND;
     default: return SDL_SYSTEM_CURSOR_ARROW;
   }
 }
