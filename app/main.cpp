@@ -5,7 +5,7 @@
 #include <string>
 
 #include "forms/sdl_backend.h"
-#include "frame/program.h"
+#include "app/program.h"
 #include "frame/settings.h"
 
 namespace {
@@ -28,5 +28,5 @@ int main(int /*argc*/, char** argv) {
   if (size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.erase(dot);
   frame::gAppExeName = name;
 
-  return forms::RunWithSdl(frame::StartProgram);
+  return forms::RunWithSdl(app::StartProgram);
 }

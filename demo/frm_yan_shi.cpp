@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "demo/hooks.h"
 #include "desktop/frm_main.h"
 #include "forms/app.h"
 #include "forms/pictures.h"
@@ -10,7 +11,6 @@
 #include "frame/settings.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
-#include "session/frm_tm.h"
 
 namespace xpexam::demo {
 
@@ -88,11 +88,11 @@ FrmYanShi::FrmYanShi() {
   for (int i : LMainMenu.Indexes()) Transparent(LMainMenu[i]);
   for (int i : LblShuMenu.Indexes()) {
     Transparent(LblShuMenu[i]);
-    LblShuMenu[i].Move(0, 0, 2415, 330);
+    LblShuMenu[i].Move(0, 0, kMenuRowWidth, kMenuRowHeight);
   }
   for (int i : LblSubSel.Indexes()) {
     Transparent(LblSubSel[i]);
-    LblSubSel[i].Move(0, 0, 2055, 330);
+    LblSubSel[i].Move(0, 0, kSubRowWidth, kMenuRowHeight);
   }
 
   LRightMMenu.SetBackColor(0xFFFFFF);
@@ -126,7 +126,7 @@ FrmYanShi::FrmYanShi() {
   LHelp.SetForeColor(0xFF);
   LHelp.SetBackColor(0xC0FFFF);
   LHelp.SetFontName("宋体");
-  LHelp.SetFontSize(10.5);
+  LHelp.SetFontSize(kHintPoints);
   LHelp.SetFontBold(true);
   LHelp.SetAutoSize(true);
   LHelp.SetCaption("");
@@ -146,7 +146,7 @@ FrmYanShi::FrmYanShi() {
   for (int i : LPoint.Indexes()) LPoint[i].SetBorderColor(forms::kSysWindowText);
   Shape5.SetShape(3);
   Frame(Shape5, 0xFF, 2);
-  Shape5.Move(-500, -500, 375, 375);
+  Shape5.Move(-500, -500, kFlashSize, kFlashSize);
   Shape5.SetVisible(false);
 
   for (forms::TextBox* t : {&Text1, &Text2}) {
@@ -197,6 +197,19 @@ void FrmYanShi::ClearMenuPictures() {
     Try([&] { img->SetPicture(nullptr); });
 }
 
+// Design sizes in twips at 96 dpi; every run scales them, so the rows the pointer aims at, the
+// flash ring and the hint keep their pixel size at any dpi.
+void FrmYanShi::ScaleDesignSizes() {
+  using frame::gScaleX;
+  using frame::gScaleY;
+  for (int i = 1; i <= 20; ++i) {
+    Try([&] { LblShuMenu[i].Move(LblShuMenu[i].Left(), LblShuMenu[i].Top(), kMenuRowWidth * gScaleX, kMenuRowHeight * gScaleY); });
+    Try([&] { LblSubSel[i].Move(LblSubSel[i].Left(), LblSubSel[i].Top(), kSubRowWidth * gScaleX, kMenuRowHeight * gScaleY); });
+  }
+  Try([&] { Shape5.Move(Shape5.Left(), Shape5.Top(), kFlashSize * gScaleX, kFlashSize * gScaleY); });
+  Try([&] { LHelp.SetFontSize(kHintPoints * gScaleX); });
+}
+
 void FrmYanShi::Form_Load() {
   using namespace frame;
   Try([&] { SetIcon(forms::LoadPicture(gDataPath + "l62011" + ".mxy")); });
@@ -210,7 +223,7 @@ void FrmYanShi::Form_Load() {
   Try([&] { SetWindowState(0); });
   Try([&] { Move(Left(), Top(), kDesignWidth * gScaleX, kDesignHeight * gScaleY); });
   Try([&] {
-    const std::string text = platform::Trim(session::FrmTm::Get().RtbTM.Text());
+    const std::string text = platform::Trim(gDemoHooks.barQuestionText());
     ImgLogo.Move(9420 * gScaleX, 7620 * gScaleY, 2535 * gScaleX);
     ImgLogo.SetBackStyle(1);
     ImgLogo.SetBackColor(0xC0FFFF);
@@ -242,6 +255,7 @@ void FrmYanShi::Form_Load() {
       LblSubSel[i].SetVisible(false);
     });
   }
+  ScaleDesignSizes();
   static constexpr std::array<std::string_view, 10> kGroups{"", "5421", "24521", "3411", "643", "42", "11", "411", "3", "211"};
   static constexpr std::array<std::string_view, 10> kSubs{
       "", "720000", "760000840000", "550000", "920000B20000", "240000350000431000", "", "220000542000610000", "", ""};
@@ -269,6 +283,10 @@ void FrmYanShi::TimEnd_Timer() {
   Try([&] { Shape5.Move(-500, -500); });
   Try([&] { ++mTicks; });
   if (mTicks < 4) return;
+  EndRun();
+}
+
+void FrmYanShi::EndRun() {
   for (forms::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9})
     Try([&] { t->SetEnabled(false); });
   mTicks = 0;
@@ -277,8 +295,7 @@ void FrmYanShi::TimEnd_Timer() {
   Try([&] { TimEnd.SetEnabled(false); });
   Try([&] { Unload(); });
   Try([&] { desktop::FrmMain::Get().Show(); });
-  Try([&] { session::FrmTm::Get().TimerREDO.SetEnabled(true); });
-  Try([&] { session::FrmTm::Get().Show(); });
+  Try([&] { gDemoHooks.resumeBar(); });
 }
 
 void FrmYanShi::Form_DblClick() { TimEnd.SetEnabled(true); }

@@ -29,6 +29,12 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
  public:
   static constexpr double kDesignWidth = 12000;
   static constexpr double kDesignHeight = 9000;
+  // Drop-down and submenu row regions, the click-flash ring and the hint font, at 96 dpi.
+  static constexpr double kMenuRowWidth = 2415;
+  static constexpr double kSubRowWidth = 2055;
+  static constexpr double kMenuRowHeight = 330;
+  static constexpr double kFlashSize = 375;
+  static constexpr double kHintPoints = 10.5;
 
   // Screen pictures, bottom of the stack.
   forms::Image Image1{*this, "Image1"};
@@ -139,6 +145,8 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   int16_t mPopupMenuNo = 0;
 
   FrmYanShi();
+  // Leaving the program ends the run first, as Esc does.
+  void CloseRequested() override { TimEnd.SetEnabled(true); }
 
   // Own procedures.
   void pointMove();
@@ -148,6 +156,9 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   void RightKeyMenu();
   void CSH();
   void RightKeySub();
+
+  // Ends the run now and hands back to the bar: what TimEnd does on its last tick.
+  void EndRun();
 
   // Tick handlers, public so that a run can be stepped by hand.
   void TimEnd_Timer();
@@ -176,6 +187,7 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   bool PointerArrived() const;
   void FlashAtPointer();
   void LayOutTitleRegions();
+  void ScaleDesignSizes();
   void ClearMenuPictures();
   // Stages of setData.
   void LoadOverlays();

@@ -4,13 +4,13 @@
 
 #include "demo/demo_files.h"
 #include "demo/frm_yan_shi.h"
+#include "demo/hooks.h"
 #include "desktop/step_record.h"
 #include "desktop/tab_strip.h"
 #include "forms/pictures.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
-#include "session/frm_tm.h"
 
 namespace xpexam::demo {
 
@@ -83,13 +83,15 @@ void FrmYanShi::LoadAnswerBox() {
 void FrmYanShi::LoadTargetBox() {
   const StepRecord rec(frame::gStepLine);
   if (rec.Field(66, 20) != kZeros20) {
+    // One statement each: a number that does not fit the format skips only its own.
+    Try([&] { Label1.SetVisible(true); });
+    Try([&] { Label1.SetLeft(rec.TargetX() * gScaleX); });
+    Try([&] { Label1.SetTop(rec.TargetY() * gScaleY); });
+    Try([&] { mTargetBoxWidth = rec.TargetWidth(); });
+    Try([&] { Label1.SetWidth(rec.TargetWidth() * gScaleX); });
+    Try([&] { mTargetBoxHeight = rec.TargetHeight(); });
     Try([&] {
-      Label1.SetVisible(true);
-      Label1.Move(rec.TargetX() * gScaleX, rec.TargetY() * gScaleY);
-      mTargetBoxWidth = rec.TargetWidth();
-      Label1.SetWidth(mTargetBoxWidth * gScaleX);
-      mTargetBoxHeight = rec.TargetHeight();
-      if (mTargetBoxHeight != 0) Label1.SetHeight(mTargetBoxHeight * gScaleY);
+      if (mTargetBoxHeight != 0) Label1.SetHeight(rec.TargetHeight() * gScaleY);
     });
   } else {
     Try([&] { Label1.SetVisible(false); });
@@ -273,9 +275,7 @@ void FrmYanShi::setData() {
       Shape1.Move(-2, Shape1.Top(), 1, 1);
     }
   });
-  Try([&] {
-    if (session::FrmTm::IsLoaded()) session::FrmTm::Get().SetTopMost(true);
-  });
+  Try([&] { gDemoHooks.keepBarOnTop(); });
   Try([&] { ZOrder(0); });
   Try([&] { Shape2.SetVisible(LHelp.Visible()); });
   CSH();

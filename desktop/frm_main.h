@@ -128,6 +128,9 @@ class FrmMain : public forms::FormOf<FrmMain> {
   bool mDragMoved = false;
   int16_t mTargetWidth = 0;
   int16_t mTargetHeight = 0;
+  // The record's target box has a number outside the format: the box stays parked, also
+  // when a tab choice would show it.
+  bool mTargetUnplaced = false;
   std::string mHintText;
   const std::string& mBackCode = tab_strip_.BackCode();
   const int& mTabTarget = tab_strip_.TabTarget();
@@ -147,6 +150,14 @@ class FrmMain : public forms::FormOf<FrmMain> {
 
   // Overlay k (1 to 5): Image1 to Image5. Failure 9 outside.
   forms::Image& Overlay(long k);
+
+  // What other windows ask of the desktop (frm_main_requests.cpp).
+  // The learner asked for hints: the hint line and the target frames shown.
+  void ShowHints();
+  // Question k's background and overlay pictures (gPictureIds), the step loader armed.
+  void ShowQuestionPictures(long k);
+  // The typed-answer box takes the focus.
+  void FocusAnswerBox();
 
   // Checks of the learner's actions; each compares the action with gStepLine and mStepCode.
   void Label1_MouseDown(int button, int shift, double x, double y);
@@ -218,6 +229,7 @@ class FrmMain : public forms::FormOf<FrmMain> {
   void SetUpHintLabel();
   void SetUpMenuBar();
   void SetUpTargetBox();
+  void ParkTargetBox();
   void SetUpTabStep();
   void SetUpBackRegion();
   void SetUpLabel4Box();

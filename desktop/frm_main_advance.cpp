@@ -2,12 +2,13 @@
 // its final record, and the advance to the next record.
 #include "desktop/frm_main.h"
 
+#include "desktop/hooks.h"
 #include "desktop/menu_bar.h"
 #include "desktop/step_record.h"
+#include "desktop/typed_answer.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
-#include "session/frm_tm.h"
 
 namespace xpexam::desktop {
 
@@ -132,7 +133,7 @@ bool FrmMain::SetUpList(uint64_t load) {
   Try([&] { LstLA.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height()); });
   Try([&] { Text1.SetVisible(false); });
   std::string items;
-  Try([&] { items = ReadStepText(frame::gTextFile, rec.Int(9, 3)).value_or(""); });
+  Try([&] { items = StepTextOrLast(frame::gTextFile, rec.Int(9, 3)).value_or(""); });
   // The initial selection runs the list's own check; the list box then shows it (its change
   // event finds the choice already made).
   const bool answered = list_step_.SetUp(rec, items);
@@ -179,11 +180,7 @@ void FrmMain::CheckTargetFrame() {
 void FrmMain::CompleteQuestion() {
   AddCompletedBit();
   if (frame::gRunMode != 3) Try([&] { LblSuccess.SetVisible(true); });
-  Try([] { session::FrmTm::Get().LblUnit.SetCaption(session::UnfinishedQuestionsCaption()); });
-  Try([] {
-    forms::Label& title = session::FrmTm::Get().LblBiao;
-    title.SetCaption(platform::Replace(title.Caption(), "(未完成)", "(已完成)"));
-  });
+  Try([] { gDesktopHooks.refreshProgress(); });
 }
 
 void FrmMain::doNext() {

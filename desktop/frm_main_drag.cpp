@@ -1,5 +1,6 @@
 // Drags: rubber bands and drags started in the Label4 box and released on the target box,
 // the Label4 box's own press rule, and the drag handle Image5 pulled towards the record's point.
+#include <algorithm>
 #include <cmath>
 
 #include "desktop/frm_main.h"
@@ -51,6 +52,11 @@ void ShowDragPointer(forms::Label& box, const StepRecord& rec) {
   Try([&] { box.SetMousePointer(forms::kCustomPointer); });
 }
 
+// Standard pointer 0 over the Label4 box: the pointer never changes, so no drag shows.
+bool ShowsDefaultDragPointer(const StepRecord& rec) {
+  return rec.Field(101, 1) == "S" && rec.PointerNumber() == 0;
+}
+
 // The release point, given from the Label4 box's corner, lies in the target box as it now
 // stands, borders included.
 bool ReleasedInTargetBox(const forms::Label& from, const forms::Label& target, double x, double y) {
@@ -83,9 +89,11 @@ void FrmMain::Label4_MouseMove(int button, int shift, double x, double y) {
   if (shift != step.shift) return;
   if (step.band()) {
     if (!Shape6.Visible()) return;
-    // The frame grows right and down from the start, whichever way the pointer went.
+    // The frame lies between the press point and the pointer, whichever way the pointer went.
     Try([&] {
-      Shape6.Move(mBandX, mBandY, std::abs(Label4.Left() + x - mBandX), std::abs(Label4.Top() + y - mBandY));
+      const double px = Label4.Left() + x, py = Label4.Top() + y;
+      Shape6.Move(std::min<double>(mBandX, px), std::min<double>(mBandY, py), std::abs(px - mBandX),
+                  std::abs(py - mBandY));
     });
   }
   if (step.any() && mDragging) {
@@ -95,24 +103,23 @@ void FrmMain::Label4_MouseMove(int button, int shift, double x, double y) {
 }
 
 void FrmMain::Label4_MouseUp(int, int shift, double x, double y) {
+  // Read once: a band that completes its step still runs the drag test below, against the
+  // target box of the step loaded by then.
+  const StepRecord rec(gStepLine);
   const DragStep step = CurrentDragStep();
   if (shift != step.shift) return;
-  bool advanced = false;
   if (step.band()) {
     Try([&] { Shape6.Move(Shape6.Left(), Shape6.Top(), kBandStart, kBandStart); });
-    if (Shape6.Visible() && ReleasedInTargetBox(Label4, Label1, x, y)) {
-      doNext();
-      advanced = true;
-    }
+    if (Shape6.Visible() && ReleasedInTargetBox(Label4, Label1, x, y)) doNext();
     Try([&] { Shape6.SetVisible(false); });
   }
   if (step.any()) {
     mDragging = false;
-    // The drag counts when the pointer moved with the button held; a rubber band that has
-    // just completed its step does not complete the next one too.
+    // The drag counts when the pointer moved with the button held and the step shows a drag
+    // pointer: the default standard pointer means no drag is under way.
     const bool moved = mDragMoved;
     mDragMoved = false;
-    if (!advanced && moved && ReleasedInTargetBox(Label4, Label1, x, y)) doNext();
+    if (moved && !ShowsDefaultDragPointer(rec) && ReleasedInTargetBox(Label4, Label1, x, y)) doNext();
     Try([&] { Label4.SetMousePointer(0); });
   }
 }

@@ -2,6 +2,7 @@
 // handlers of the bare surface and the overlay pictures.
 #include "desktop/frm_main.h"
 
+#include "desktop/hooks.h"
 #include "desktop/location_list_pictures.h"
 #include "forms/app.h"
 #include "forms/color.h"
@@ -9,7 +10,6 @@
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "platform/failure.h"
-#include "session/frm_tm.h"
 
 namespace xpexam::desktop {
 
@@ -233,7 +233,7 @@ void FrmMain::Form_Load() {
       SetWindowState(2);
     });
   }
-  session::DockBar();
+  gDesktopHooks.dockBar();
   Try([&] { Label1.SetCaption(""); });
   Try([&] { ImgLogo.Move(10200 * gScaleX, 8235 * gScaleY, 1740 * gScaleX, 345 * gScaleY); });
   Try([&] { ImgLogo.SetPicture(forms::LoadPicture(data + "l62009.mxy")); });
@@ -297,7 +297,7 @@ void FrmMain::Form_Load() {
 void FrmMain::lblMove_MouseDown(int button, int, double, double) {
   if (650 * gScaleY > forms::ScreenHeight() / 15) return;
   if (button == forms::kLeftButton) DragWindow();
-  session::DockBar();
+  gDesktopHooks.dockBar();
 }
 
 void FrmMain::ShowTargetBox() { Label1.SetVisible(true); }

@@ -2,14 +2,15 @@
 // Every statement runs on its own: one that fails is skipped and the load goes on.
 #include "desktop/frm_main.h"
 
+#include "desktop/hooks.h"
 #include "desktop/pointer_code.h"
 #include "desktop/step_record.h"
+#include "desktop/typed_answer.h"
 #include "forms/pictures.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
-#include "session/frm_tm.h"
 
 namespace xpexam::desktop {
 
@@ -76,7 +77,7 @@ void FrmMain::ForgetStep() {
 }
 
 void FrmMain::KeepBarOnTop() {
-  Try([] { session::FrmTm::Get().SetTopMost(true); });
+  Try([] { gDesktopHooks.keepBarOnTop(); });
   Try([&] { ZOrder(0); });
 }
 
@@ -144,7 +145,7 @@ void FrmMain::SetUpHintLabel() {
     return;
   }
   Try([&] {
-    std::string text = ReadStepText(frame::gTextFile, hint.Number()).value_or("");
+    std::string text = StepTextOrLast(frame::gTextFile, hint.Number()).value_or("");
     LHelp.SetCaption(text);
     mHintText = std::move(text);
   });
@@ -152,27 +153,37 @@ void FrmMain::SetUpHintLabel() {
 
 void FrmMain::SetUpTargetBox() {
   const StepRecord rec(gStepLine);
+  mTargetUnplaced = false;
   if (!rec.HasTargetBox()) {
     Try([&] { Label1.SetVisible(false); });
   } else {
     Try([&] { Label1.SetVisible(true); });
-    Try([&] { Label1.SetLeft(rec.TargetX() * gScaleX); });
-    Try([&] { Label1.SetTop(rec.TargetY() * gScaleY); });
+    // A number that does not fit the format skips its assignment and would leave part of
+    // another step's box live: such a box takes no action.
+    bool placed = Try([&] { Label1.SetLeft(rec.TargetX() * gScaleX); });
+    placed &= Try([&] { Label1.SetTop(rec.TargetY() * gScaleY); });
     Try([&] { mTargetWidth = rec.TargetWidth(); });
-    Try([&] { Label1.SetWidth(rec.TargetWidth() * gScaleX); });
-    Try([&] { mTargetHeight = rec.TargetHeight(); });
+    placed &= Try([&] { Label1.SetWidth(rec.TargetWidth() * gScaleX); });
+    placed &= Try([&] { mTargetHeight = rec.TargetHeight(); });
     if (mTargetHeight != 0) {
       Try([&] { Label1.SetAutoSize(false); });
-      Try([&] { Label1.SetHeight(rec.TargetHeight() * gScaleY); });
+      placed &= Try([&] { Label1.SetHeight(rec.TargetHeight() * gScaleY); });
     } else {
       Try([&] { Label1.SetAutoSize(true); });
     }
+    mTargetUnplaced = !placed;
+    if (!placed) ParkTargetBox();
   }
   if (mTargetHeight == 0) {
     Try([&] { Label1.SetHeight(1); });
     Try([&] { Label1.SetWidth(1); });
   }
   Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
+}
+
+void FrmMain::ParkTargetBox() {
+  Try([&] { Label1.SetVisible(false); });
+  Try([&] { Label1.Move(-2, Label1.Top(), 1, 1); });
 }
 
 // The tab strip's load has read the back region of a "Q" record (it replaces a layout's own).
@@ -214,7 +225,7 @@ void FrmMain::SetUpPointerAndTooltip() {
   });
   Try([&] {
     const int16_t n = rec.TooltipLine().Number();
-    Label1.SetToolTipText(n < 1 ? "" : ReadStepText(frame::gTextFile, n).value_or(""));
+    Label1.SetToolTipText(n < 1 ? "" : StepTextOrLast(frame::gTextFile, n).value_or(""));
   });
 }
 

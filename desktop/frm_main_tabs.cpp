@@ -60,9 +60,9 @@ void FrmMain::ApplyTabRequest(const TabRequest& request, bool on_load) {
       slot.SetPicture(std::move(page));
     }
   }
-  if (request.show_target_box) Label1.SetVisible(true);
+  if (request.show_target_box && !mTargetUnplaced) Label1.SetVisible(true);
   LHelp.SetCaption(request.hint);
-  if (request.target_live) {
+  if (request.target_live && !mTargetUnplaced) {
     Try([&] { Label1.SetHeight(mTargetHeight * gScaleY); });
     Try([&] { Label1.SetWidth(mTargetWidth * gScaleX); });
     Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());

@@ -23,13 +23,28 @@ constexpr int kEnter = 13;
 
 std::string StepCode() { return StepRecord(gStepLine).StepCode(); }
 
-std::string AnswerText() {
-  std::string text;
-  Try([&] { text = StepTextOf(StepRecord(gStepLine).AnswerLine(), frame::gTextFile); });
+// The answer text; nothing when the record names a line that gives no text (an empty line, an
+// empty or missing file): only "000" asks for the empty answer, so an empty box never
+// answers a step whose text is missing.
+std::optional<std::string> AnswerText() {
+  std::optional<std::string> text;
+  Try([&] {
+    const TextLineRef line = StepRecord(gStepLine).AnswerLine();
+    text = StepTextOf(line, frame::gTextFile);
+    if (!line.IsNone() && platform::Trim(*text).empty()) text.reset();
+  });
   return text;
 }
 
-TypingAnswers Answers() { return TypingAlternatives(AnswerText()); }
+std::optional<TypingAnswers> Answers() {
+  const auto text = AnswerText();
+  if (!text) return std::nullopt;
+  return TypingAlternatives(*text);
+}
+
+bool Relaxed(const std::string& typed, const std::optional<TypingAnswers>& answers) {
+  return answers && MatchesRelaxed(typed, *answers);
+}
 
 }  // namespace
 
@@ -76,18 +91,19 @@ void FrmMain::Text1_Change() {
   // The cell and the edit bar mirror each other; the same text assigned back is no change,
   // so one keystroke bounces once.
   if (StepCode() == "0028") Try([&] { Text4.SetText(Text1.Text()); });
-  const TypingAnswers answers = Answers();
+  const auto answers = Answers();
   const std::string code = StepCode();
-  if (code == "0020" && MatchesRelaxed(Text1.Text(), answers)) doNext();
-  if (code == "0025" && MatchesExact(Text1.Text(), answers)) doNext();
+  if (code == "0020" && Relaxed(Text1.Text(), answers)) doNext();
+  if (code == "0025" && answers && MatchesExact(Text1.Text(), *answers)) doNext();
 }
 
 void FrmMain::Text2_Change() {
-  if (MatchesWhole(Text2.Text(), AnswerText())) doNext();
+  const auto answer = AnswerText();
+  if (answer && MatchesWhole(Text2.Text(), *answer)) doNext();
 }
 
 void FrmMain::Text3_Change() {
-  if (MatchesRelaxed(Text3.Text(), Answers())) doNext();
+  if (Relaxed(Text3.Text(), Answers())) doNext();
 }
 
 void FrmMain::Text4_Change() {
@@ -97,7 +113,8 @@ void FrmMain::Text4_Change() {
 void FrmMain::Text1_KeyUp(int& key_code, int) {
   const std::string code = StepCode();
   if (key_code != kEnter || (code != "0022" && code != "0024" && code != "0028")) return;
-  if (MatchesOnEnter(Text1.Text(), Answers())) {
+  const auto answers = Answers();
+  if (answers && MatchesOnEnter(Text1.Text(), *answers)) {
     doNext();
     return;
   }
@@ -120,7 +137,7 @@ void FrmMain::Text1_GotFocus() {
 }
 
 void FrmMain::CheckTypedAnswerOnClick() {
-  if (MatchesRelaxed(Text1.Text(), Answers())) doNext();
+  if (Relaxed(Text1.Text(), Answers())) doNext();
 }
 
 }  // namespace xpexam::desktop

@@ -1,6 +1,8 @@
 #include "desktop/typed_answer.h"
 
+#include "platform/codepage.h"
 #include "platform/strings.h"
+#include "platform/textfile.h"
 
 namespace xpexam::desktop {
 
@@ -35,9 +37,21 @@ bool SelectionMatches(std::string_view selected, std::string_view hint_text) {
   return LCase(selected) == LCase(Trim(hint_text));
 }
 
+std::optional<std::string> StepTextOrLast(const std::string& text_file, long n) {
+  if (auto text = ReadStepText(text_file, n)) return text;
+  if (n < 1) return std::nullopt;
+  // Past the end: the lookup found no such line, so the last one is read. Rare, so a scan.
+  platform::LineReader reader(text_file);
+  std::string raw;
+  std::optional<std::string> last;
+  while (reader.NextRaw(raw)) last = raw;
+  if (!last) return std::nullopt;
+  return platform::Mid(platform::GbkToUtf8(*last), 4);
+}
+
 std::string StepTextOf(const TextLineRef& line, const std::string& text_file) {
   if (line.IsNone()) return "";
-  return ReadStepText(text_file, line.Number()).value_or("");
+  return StepTextOrLast(text_file, line.Number()).value_or("");
 }
 
 }  // namespace xpexam::desktop

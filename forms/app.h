@@ -50,9 +50,24 @@ Point GetCursorPos();
 WindowHandle WindowFromPoint(Point p);
 // The window that gets the keyboard input.
 Form* ActiveForm();
+// The window the learner deals with now: the innermost modal window, else the active window,
+// else the topmost shown one (a minimised one last). Null when no window is shown.
+Form* TopWindow();
+
+// Closing the host window (the window manager's close, or Alt+F4 where the window manager takes
+// it) is a request to leave the program. The program's wiring routes it; without a hook the
+// window on top gets it (Form::CloseRequested). Dropped while a popup menu or a drag holds the
+// input. ResetRuntime clears the hook.
+void SetCloseRequestHook(std::function<void()> hook);
 
 // Composes the screen if anything changed since the last frame and returns it.
 const Canvas& ComposeScreen();
+// The composed screen with the pointer drawn on it at its place and in its shape, as a display
+// shows it (the screen itself never holds the pointer).
+std::unique_ptr<Canvas> ComposeScreenWithPointer();
+
+// Titles the real window the program runs in and gives it an icon (nothing when headless).
+void SetHostWindow(const std::string& title, const PicturePtr& icon);
 
 // Destroys every window without running handlers, stops every timer and clears all state;
 // tests and the scenario runner start from here.

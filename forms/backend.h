@@ -13,7 +13,9 @@
 //   deadline == kNoDeadline waits for input only. kExhausted means no input will ever come
 //   again (a finished script); the runtime then ends the program.
 // - Present(frame): show the composed screen (ARGB32 rows, Canvas::Data/Stride). Called only
-//   after the frame changed.
+//   after the frame changed. PresentChanged also says where: only the pixels inside `changed`
+//   differ from the frame presented before (a backend may upload just those); by default it
+//   presents the whole frame.
 // - SetPointer(shape, custom): pointer shape 0-15 as the program numbers them (0 default,
 //   1 arrow, 2 cross, 3 I-beam, 4 icon, 5 size, 6 size NE-SW, 7 size N-S, 8 size NW-SE,
 //   9 size W-E, 10 up arrow, 11 hourglass, 12 no drop, 13 arrow and hourglass, 14 arrow and
@@ -23,6 +25,7 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "forms/graphics.h"
 #include "platform/strings.h"
@@ -71,7 +74,7 @@ enum class EventType {
   kKeyDown,
   kKeyUp,
   kText,  // characters typed (UTF-8), after the key's KeyDown
-  kQuit,  // the host window is closed: a close request to the active window
+  kQuit,  // the host window is closed: a request to leave the program (SetCloseRequestHook)
   kCall,  // runs `call` inside the loop (tests and scripts probing state at that point)
 };
 
@@ -97,6 +100,9 @@ class Backend {
   virtual int64_t NowMs() = 0;
   virtual Wait WaitEvent(int64_t deadline_ms, InputEvent& out) = 0;
   virtual void Present(const Canvas& frame) = 0;
+  virtual void PresentChanged(const Canvas& frame, const std::vector<Rect>& /*changed*/) { Present(frame); }
+  // The host window's title and icon, where there is one.
+  virtual void SetHostWindow(const std::string& /*title*/, const PicturePtr& /*icon*/) {}
   virtual void SetPointer(int shape, const PicturePtr& custom) = 0;
   // A backend with a virtual clock gives the date and time that goes with it.
   virtual std::function<platform::DateTime()> WallClock() { return {}; }

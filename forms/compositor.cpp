@@ -1,9 +1,13 @@
 // Composes the whole virtual screen: the desktop colour, the windows bottom to top (each with
 // its background colour, picture and controls in z-order), then menus and the tooltip.
+#include <cairo.h>
+
 #include <algorithm>
+#include <vector>
 
 #include "forms/color.h"
 #include "forms/draw.h"
+#include "forms/pointer_shapes.h"
 #include "forms/runtime.h"
 
 namespace xpexam::forms {
@@ -18,30 +22,49 @@ class Compositor {
 
   bool NeedsCompose() const {
     const Backend& b = CurrentBackend();
-    return dirty_ || !canvas_ || canvas_->Width() != b.ScreenWidth() || canvas_->Height() != b.ScreenHeight();
+    return full_ || !damage_.empty() || !canvas_ || canvas_->Width() != b.ScreenWidth() ||
+           canvas_->Height() != b.ScreenHeight();
   }
 
   const Canvas& Compose() {
     const Backend& b = CurrentBackend();
-    if (!canvas_ || canvas_->Width() != b.ScreenWidth() || canvas_->Height() != b.ScreenHeight())
+    if (!canvas_ || canvas_->Width() != b.ScreenWidth() || canvas_->Height() != b.ScreenHeight()) {
       canvas_ = std::make_unique<Canvas>(b.ScreenWidth(), b.ScreenHeight());
-    dirty_ = false;
-    unpresented_ = true;
+      full_ = true;
+    }
+    const Rect screen{0, 0, canvas_->Width(), canvas_->Height()};
+    std::vector<Rect> area;
+    if (full_) {
+      area = {screen};
+    } else {
+      for (const Rect& r : damage_)
+        if (Rect c = Intersect(r, screen); !c.Empty()) area.push_back(c);
+    }
+    full_ = false;
+    damage_.clear();
+    if (area.empty()) return *canvas_;
     Painter p(*canvas_);
-    p.FillRect({0, 0, canvas_->Width(), canvas_->Height()}, ResolveColor(kSysDesktop));
+    if (area.size() != 1 || !(area[0] == screen)) {
+      for (const Rect& r : area) cairo_rectangle(p.Cairo(), r.x, r.y, r.w, r.h);
+      cairo_clip(p.Cairo());
+    }
+    p.FillRect(screen, ResolveColor(kSysDesktop));
     for (Form* f : Wm().Stacking())
       if (f->Loaded() && f->Visible() && f->WindowState() != 1) PaintForm(p, *f);
     for (InputGrab* g : Wm().Grabs()) g->Paint(p);
     if (auto tip = Wm().Tooltip()) PaintTip(p, *tip);
+    unpresented_.insert(unpresented_.end(), area.begin(), area.end());
+    if (unpresented_.size() > kMaxRects) unpresented_ = {Bounds(unpresented_)};
     return *canvas_;
   }
 
   void PresentIfChanged() {
     if (NeedsCompose()) Compose();
     Backend& b = CurrentBackend();
-    if (unpresented_) {
-      unpresented_ = false;
-      b.Present(*canvas_);
+    if (!unpresented_.empty()) {
+      std::vector<Rect> changed;
+      changed.swap(unpresented_);
+      b.PresentChanged(*canvas_, changed);
     }
     auto [shape, icon] = Wm().PointerShape();
     if (!pointer_known_ || shape != shape_ || icon != icon_) {
@@ -53,9 +76,23 @@ class Compositor {
   }
 
   const Canvas& Frame() const { return *canvas_; }
-  void Invalidate() { dirty_ = true; }
+  void Invalidate() { full_ = true; }
+  void Invalidate(const Rect& r) {
+    if (full_ || r.Empty()) return;
+    // Many small changes: one repaint of their bounds costs less than clipping to each.
+    if (damage_.size() >= kMaxRects) damage_ = {Bounds(damage_)};
+    for (Rect& d : damage_) {
+      if (Contains(d, r)) return;
+      if (Contains(r, d)) {
+        d = r;
+        return;
+      }
+    }
+    damage_.push_back(r);
+  }
   void Reset() {
-    dirty_ = true;
+    full_ = true;
+    damage_.clear();
     pointer_known_ = false;
     icon_ = nullptr;
   }
@@ -68,6 +105,16 @@ class Compositor {
         Rect r = c->PixelRect();
         if (r.Empty()) continue;
         p.Push(r);
+        double x = 0, y = 0;
+        cairo_user_to_device(p.Cairo(), &x, &y);
+        c->painted_ = {static_cast<int>(x), static_cast<int>(y), r.w, r.h};
+        // Outside the area being repainted: nothing of it or its children can show.
+        double x1, y1, x2, y2;
+        cairo_clip_extents(p.Cairo(), &x1, &y1, &x2, &y2);
+        if (x2 <= x1 || y2 <= y1) {
+          p.Pop();
+          continue;
+        }
         c->Paint(p, {0, 0, r.w, r.h});
         if (auto* sub = dynamic_cast<const Container*>(c)) {
           p.Push(c->ClientRect());
@@ -108,9 +155,32 @@ class Compositor {
     p.DrawText(tip.text, style, {box.x + 4, box.y + 2, size.width + 1, size.height});
   }
 
+  static constexpr size_t kMaxRects = 16;
+  static Rect Intersect(const Rect& a, const Rect& b) {
+    const int x1 = std::max(a.x, b.x), y1 = std::max(a.y, b.y);
+    const int x2 = std::min(a.x + a.w, b.x + b.w), y2 = std::min(a.y + a.h, b.y + b.h);
+    return x2 > x1 && y2 > y1 ? Rect{x1, y1, x2 - x1, y2 - y1} : Rect{};
+  }
+  static bool Contains(const Rect& outer, const Rect& r) {
+    return r.x >= outer.x && r.y >= outer.y && r.x + r.w <= outer.x + outer.w && r.y + r.h <= outer.y + outer.h;
+  }
+  static Rect Bounds(const std::vector<Rect>& rects) {
+    int x1 = rects[0].x, y1 = rects[0].y, x2 = x1 + rects[0].w, y2 = y1 + rects[0].h;
+    for (const Rect& r : rects) {
+      x1 = std::min(x1, r.x);
+      y1 = std::min(y1, r.y);
+      x2 = std::max(x2, r.x + r.w);
+      y2 = std::max(y2, r.y + r.h);
+    }
+    return {x1, y1, x2 - x1, y2 - y1};
+  }
+
   std::unique_ptr<Canvas> canvas_;
-  bool dirty_ = true;
-  bool unpresented_ = false;
+  // Everything is repainted when full_; otherwise only damage_ (screen pixels).
+  bool full_ = true;
+  std::vector<Rect> damage_;
+  // Repainted since the last present.
+  std::vector<Rect> unpresented_;
   bool pointer_known_ = false;
   int shape_ = 0;
   PicturePtr icon_;
@@ -118,11 +188,25 @@ class Compositor {
 
 namespace detail {
 void Invalidate() { Compositor::Get().Invalidate(); }
+void Invalidate(const Rect& screen_area) { Compositor::Get().Invalidate(screen_area); }
 }  // namespace detail
+
+void SetHostWindow(const std::string& title, const PicturePtr& icon) { CurrentBackend().SetHostWindow(title, icon); }
 
 const Canvas& ComposeScreen() {
   Compositor& c = Compositor::Get();
   return c.NeedsCompose() ? c.Compose() : c.Frame();
+}
+std::unique_ptr<Canvas> ComposeScreenWithPointer() {
+  const Canvas& screen = ComposeScreen();
+  auto out = std::make_unique<Canvas>(screen.Width(), screen.Height());
+  Painter p(*out);
+  cairo_set_source_surface(p.Cairo(), screen.Surface(), 0, 0);
+  cairo_paint(p.Cairo());
+  auto [shape, icon] = Wm().PointerShape();
+  const Point at = GetCursorPos();
+  DrawPointer(p, *PointerPicture(shape, icon), at.x, at.y);
+  return out;
 }
 void PresentIfChanged() { Compositor::Get().PresentIfChanged(); }
 void ResetCompositor() { Compositor::Get().Reset(); }

@@ -15,13 +15,14 @@ Control::Control(Container& container, std::string name, int index)
     : container_(&container), form_(&container.OwnerForm()), name_(std::move(name)), index_(index) {
   container.children_.push_back(this);
   form_->all_controls_.push_back(this);
-  Invalidate();
+  // The container may still be under construction: no geometry to ask yet.
+  detail::Invalidate();
 }
 
 Control::~Control() {
   if (!detached_) Detach();
   Wm().ControlGone(this, true);
-  Invalidate();
+  detail::Invalidate(painted_);
 }
 
 void Control::Detach() {
@@ -107,7 +108,14 @@ Rect Control::ScreenRect() const {
   return {client.x + r.x, client.y + r.y, r.w, r.h};
 }
 
-void Control::Invalidate() const { detail::Invalidate(); }
+void Control::Invalidate() const {
+  if (detached_) {
+    detail::Invalidate();
+    return;
+  }
+  detail::Invalidate(painted_);
+  detail::Invalidate(ScreenRect());
+}
 
 void Control::CopyFrom(const Control& o) {
   Move(o.left_, o.top_, o.width_, o.height_);

@@ -142,7 +142,7 @@ class Control {
   virtual void OnFocus(bool /*got*/) {}
   virtual void OnResized() {}
 
-  // Marks the screen for recomposition.
+  // Marks the control's area, where it is now and where it was last drawn, for recomposition.
   void Invalidate() const;
   // Position and size relative to the container's client area, in pixels.
   Rect PixelRect() const;
@@ -169,6 +169,8 @@ class Control {
   PicturePtr mouse_icon_;
   std::string tag_;
   bool detached_ = false;
+  // Screen pixels it covered when last composed.
+  Rect painted_;
 };
 
 // Half-away-from-zero conversion of twips to whole pixels at the screen's resolution.

@@ -41,6 +41,7 @@ struct LoopState {
   int loops = 0;
   std::vector<std::unique_ptr<Form>> dead_forms;
   std::vector<std::shared_ptr<void>> dead_objects;
+  std::function<void()> close_request;
 };
 
 LoopState& S() {
@@ -52,8 +53,14 @@ LoopState& S() {
 void DispatchEvent(InputEvent& e) {
   switch (e.type) {
     case EventType::kQuit:
-      // Closing the host window is a close request to the active window; it may refuse.
-      if (Form* f = ActiveForm()) detail::Invoke([f] { f->Unload(kUnloadFromControlMenu); });
+      // The request to leave the program; a menu or a drag that holds the input comes first.
+      if (!Wm().Grabs().empty()) break;
+      if (S().close_request) {
+        auto hook = S().close_request;
+        detail::Invoke(hook);
+      } else if (Form* f = TopWindow()) {
+        detail::Invoke([f] { f->CloseRequested(); });
+      }
       break;
     case EventType::kCall:
       detail::Invoke([&] { e.call(); });
@@ -214,6 +221,8 @@ void End() {
 
 bool Ended() { return S().ended; }
 
+void SetCloseRequestHook(std::function<void()> hook) { S().close_request = std::move(hook); }
+
 void ResetRuntime() {
   // Buried controls refer to their windows: they go first.
   detail::CollectGraveyard();
@@ -221,6 +230,7 @@ void ResetRuntime() {
   Wm().Reset();
   ResetCompositor();
   S().ended = false;
+  S().close_request = nullptr;
   S().handlers = 0;
   S().loops = 0;
   detail::Invalidate();

@@ -116,6 +116,12 @@ class Form : public Container {
   void DragWindow();
   WindowHandle hWnd() const { return this; }
   void Refresh();
+  // The request to leave the program reached this window, the one on top: it takes its own
+  // visible way out. A bordered window acts as on its close box; a borderless one has no close
+  // box and stays.
+  virtual void CloseRequested() {
+    if (border_style_ != 0) CloseBoxClicked();
+  }
 
   // Every control in creation order (containers' children included), and the timers.
   const std::vector<Control*>& AllControls() const { return all_controls_; }

@@ -43,8 +43,9 @@ class Picture {
   // A picture of the given size filled with one colour (for tests and generated faces).
   static std::shared_ptr<const Picture> Solid(int width, int height, Color color);
   // A picture drawn by code on a clear ARGB surface: the pictures that belong to a window's
-  // design rather than to the installation.
-  static std::shared_ptr<const Picture> Drawn(int width, int height, const std::function<void(cairo_t*)>& draw);
+  // design rather than to the installation (and the runtime's own pointers, with a hot spot).
+  static std::shared_ptr<const Picture> Drawn(int width, int height, const std::function<void(cairo_t*)>& draw,
+                                              std::optional<std::pair<int, int>> hot_spot = std::nullopt);
 
   int Width() const { return width_; }
   int Height() const { return height_; }

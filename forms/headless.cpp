@@ -176,6 +176,12 @@ void HeadlessBackend::Type(const std::string& text) {
   }
 }
 
+void HeadlessBackend::Close() {
+  InputEvent e;
+  e.type = EventType::kQuit;
+  Push(std::move(e));
+}
+
 void HeadlessBackend::Wait(int64_t ms) {
   if (ms > 0) queue_.push_back(Item{true, ms, {}});
 }

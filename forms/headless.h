@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "forms/app.h"
 #include "forms/backend.h"
@@ -31,6 +32,10 @@ class HeadlessBackend : public Backend {
   int64_t NowMs() override { return now_; }
   Wait WaitEvent(int64_t deadline_ms, InputEvent& out) override;
   void Present(const Canvas&) override { ++frames_; }
+  void PresentChanged(const Canvas&, const std::vector<Rect>& changed) override {
+    ++frames_;
+    changed_ = changed;
+  }
   void SetPointer(int shape, const PicturePtr& custom) override;
   std::function<platform::DateTime()> WallClock() override;
 
@@ -49,6 +54,8 @@ class HeadlessBackend : public Backend {
   void Key(int key, int shift = 0);
   // Types UTF-8 text character by character (ASCII letters, digits and spaces with their keys).
   void Type(const std::string& text);
+  // The window manager's close of the host window: the request to leave the program.
+  void Close();
   // Advances the virtual clock, firing the timers that fall due on the way.
   void Wait(int64_t ms);
   // Runs fn inside whichever loop reaches this point of the queue.
@@ -58,6 +65,8 @@ class HeadlessBackend : public Backend {
   int PointerShapeShown() const { return shape_; }
   const PicturePtr& PointerIconShown() const { return icon_; }
   int FramesPresented() const { return frames_; }
+  // What the last frame presented said had changed.
+  const std::vector<Rect>& ChangedInLastFrame() const { return changed_; }
 
  private:
   struct Item {
@@ -77,6 +86,7 @@ class HeadlessBackend : public Backend {
   int shape_ = 0;
   PicturePtr icon_;
   int frames_ = 0;
+  std::vector<Rect> changed_;
 };
 
 // Processes the queue until it is empty (top level only: a nested loop meeting the end of the

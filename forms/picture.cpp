@@ -169,8 +169,10 @@ std::shared_ptr<const Picture> Picture::Solid(int width, int height, Color color
   return pic;
 }
 
-std::shared_ptr<const Picture> Picture::Drawn(int width, int height, const std::function<void(cairo_t*)>& draw) {
+std::shared_ptr<const Picture> Picture::Drawn(int width, int height, const std::function<void(cairo_t*)>& draw,
+                                              std::optional<std::pair<int, int>> hot_spot) {
   std::shared_ptr<Picture> pic(new Picture());
+  pic->hot_spot_ = hot_spot;
   pic->width_ = std::max(0, width);
   pic->height_ = std::max(0, height);
   pic->surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pic->width_, pic->height_);

@@ -84,7 +84,10 @@ bool FireDueTimer();
 
 // ---- Clock, screen, loop --------------------------------------------------------------------
 int64_t Now();
+// The whole screen needs repainting.
 void Invalidate();
+// Only this area (screen pixels) needs repainting.
+void Invalidate(const Rect& screen_area);
 enum class OnExhausted { kEnd, kReturn };
 // The one loop: processes timers and input until done() or the program ends. False when ended.
 bool RunUntil(const std::function<bool()>& done, OnExhausted on_exhausted = OnExhausted::kEnd);
@@ -124,6 +127,8 @@ class WindowManager {
   void Hidden(Form* f);
   void Activate(Form* f);
   Form* Active() const { return active_; }
+  // See TopWindow (app.h).
+  Form* Top() const;
   void PushModal(Form* f) { modal_.push_back(f); }
   void PopModal(Form* f);
   bool InputAllowed(const Form* f) const;
@@ -172,6 +177,8 @@ class WindowManager {
   // A point of a window's border or title bar.
   bool NonClient(const Target& t) const;
   Form* NextActive(Form* except) const;
+  // The window that took the key being pressed is hidden or gone.
+  void KeyTakerGone(const Form* f);
 
   std::vector<Form*> forms_;
   Form* active_ = nullptr;
@@ -188,6 +195,12 @@ class WindowManager {
   Target last_press_target_;
   Control* hover_ = nullptr;
   int64_t hover_since_ = 0;
+  // The window that took the key now being pressed; once it goes, the rest of that keystroke
+  // (its characters and its release) goes nowhere.
+  const Form* key_taker_ = nullptr;
+  bool key_taker_gone_ = false;
+  int pressed_key_ = 0;
+  int consumed_key_ = 0;
   detail::TimerSlot tip_timer_;
   bool tip_registered_ = false;
   bool tip_shown_ = false;

@@ -160,15 +160,20 @@ std::optional<ScriptError> ParseScript(const std::string& text, const ScriptOpti
                               if (mods & (1 << bit)) b.KeyUp(keys[bit], held &= ~(1 << bit));
                           }});
     } else if (cmd == "shot") {
-      if (w.size() != 2) return fail("shot needs a file name");
+      const bool with_pointer = w.size() == 3 && w[2] == "pointer";
+      if (w.size() != 2 && !with_pointer) return fail("shot needs a file name (and may end in pointer)");
       const std::string path = Absolute(options.base_dir, w[1]);
-      commands.push_back({number, [path, options, number](HeadlessBackend& b) {
-                            b.Call([path, options, number] {
-                              if (ComposeScreen().SavePng(path)) return;
+      commands.push_back({number, [path, options, number, with_pointer](HeadlessBackend& b) {
+                            b.Call([path, options, number, with_pointer] {
+                              if (with_pointer ? ComposeScreenWithPointer()->SavePng(path) : ComposeScreen().SavePng(path))
+                                return;
                               if (options.err) *options.err << "script line " << number << ": cannot write " << path << "\n";
                               if (options.failed) *options.failed = true;
                             });
                           }});
+    } else if (cmd == "close") {
+      if (w.size() != 1) return fail("close takes no arguments");
+      commands.push_back({number, [](HeadlessBackend& b) { b.Close(); }});
     } else if (cmd == "dump") {
       if (w.size() != 1) return fail("dump takes no arguments");
       commands.push_back({number, [options](HeadlessBackend& b) {

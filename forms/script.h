@@ -3,10 +3,12 @@
 //   wait MS | move X Y | press X Y [BUTTON] [MODS] | release X Y [BUTTON] [MODS]
 //   click X Y [BUTTON] [MODS] | dblclick X Y [BUTTON]
 //   key NAME [MODS] | keydown NAME [MODS] | keyup NAME [MODS] | type TEXT
-//   shot FILE.png | dump
-// BUTTON is left, right or middle; MODS is shift, ctrl, alt or a + join of them; NAME is a
+//   shot FILE.png [pointer] | dump | close
+// A shot ending in pointer shows the pointer as a display would. BUTTON is left, right or
+// middle; MODS is shift, ctrl, alt or a + join of them; NAME is a
 // virtual-key number or Enter, Esc, Space, Tab, Backspace, Delete, Left, Right, Up, Down,
-// F1 to F12, A to Z, 0 to 9 (a single digit is the digit's key, longer numbers are codes). A line whose first non-blank character is # is a comment, and so
+// F1 to F12, A to Z, 0 to 9 (a single digit is the digit's key, longer numbers are codes);
+// close is the window manager closing the program's window. A line whose first non-blank character is # is a comment, and so
 // is the end of a line from " #" on, except in type, whose text is the rest of the line.
 #include <functional>
 #include <optional>

@@ -4,36 +4,19 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <iostream>
 #include <stdexcept>
 
+#include "forms/pointer_shapes.h"
 #include "forms/runtime.h"
 
 namespace xpexam::forms {
 
 namespace {
 
-// The program's pointer numbers as SDL draws them; shapes SDL lacks (4 icon, 10 up arrow,
-// 14 arrow with question mark) show the arrow.
-SDL_SystemCursor SystemCursorOf(int shape) {
-  switch (shape) {
-    case 2: return SDL_SYSTEM_CURSOR_CROSSHAIR;
-    case 3: return SDL_SYSTEM_CURSOR_IBEAM;
-    case 5: case 15: return SDL_SYSTEM_CURSOR_SIZEALL;
-    case 6: return SDL_SYSTEM_CURSOR_SIZENESW;
-    case 7: return SDL_SYSTEM_CURSOR_SIZENS;
-    case 8: return SDL_SYSTEM_CURSOR_SIZENWSE;
-    case 9: return SDL_SYSTEM_CURSOR_SIZEWE;
-    case 11: return SDL_SYSTEM_CURSOR_WAIT;
-    case 12: return SDL_SYSTEM_CURSOR_NO;
-    case 13: return SDL_SYSTEM_CURSOR_WAITARROW;
-    case kHandPointer: return SDL_SYSTEM_CURSOR_HAND;
-    default: return SDL_SYSTEM_CURSOR_ARROW;
-  }
-}
-
-// A cursor from a decoded picture: cairo keeps premultiplied alpha, SDL wants it straight.
-SDL_Cursor* CursorOfPicture(const Picture& pic) {
+// A picture as an SDL surface with straight alpha (cairo keeps it premultiplied).
+SDL_Surface* StraightSurfaceOf(const Picture& pic) {
   const int w = pic.Width(), h = pic.Height();
   if (w <= 0 || h <= 0) return nullptr;
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
@@ -46,19 +29,26 @@ SDL_Cursor* CursorOfPicture(const Picture& pic) {
     auto* out = reinterpret_cast<uint32_t*>(static_cast<unsigned char*>(surface->pixels) + y * surface->pitch);
     for (int x = 0; x < w; ++x) {
       const uint32_t p = in[x], a = p >> 24;
-      if (a == 0 || a == 255) {
-        out[x] = a ? p : 0;
-        continue;
-      }
       auto straight = [&](int shift) { return std::min<uint32_t>(255, ((p >> shift & 255) * 255 + a / 2) / a) << shift; };
-      out[x] = a << 24 | straight(16) | straight(8) | straight(0);
+      out[x] = a == 0 ? 0 : a == 255 ? p : a << 24 | straight(16) | straight(8) | straight(0);
     }
   }
+  return surface;
+}
+
+// A colour cursor from a decoded picture, with its hot spot.
+SDL_Cursor* CursorOfPicture(const Picture& pic) {
+  SDL_Surface* surface = StraightSurfaceOf(pic);
+  if (!surface) return nullptr;
   auto [hx, hy] = pic.HotSpot().value_or(std::pair{0, 0});
-  SDL_Cursor* cursor = SDL_CreateColorCursor(surface, std::clamp(hx, 0, w - 1), std::clamp(hy, 0, h - 1));
+  SDL_Cursor* cursor = SDL_CreateColorCursor(surface, std::clamp(hx, 0, pic.Width() - 1), std::clamp(hy, 0, pic.Height() - 1));
   SDL_FreeSurface(surface);
   return cursor;
 }
+
+// The smallest host window: below this the program's windows no longer fit in any useful way.
+constexpr int kMinWidth = 640;
+constexpr int kMinHeight = 480;
 
 }  // namespace
 
@@ -73,6 +63,8 @@ SdlBackend::SdlBackend(const SdlOptions& options) {
   SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  // The window's own surface, not a texture behind it: no GL stack for a 2D program.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw std::runtime_error(SDL_GetError());
   // Without a display SDL falls back to drivers that show nothing: the program would run unseen.
   const std::string driver = SDL_GetCurrentVideoDriver();
@@ -88,17 +80,25 @@ SdlBackend::SdlBackend(const SdlOptions& options) {
     w = std::min(w, usable.w);
     h = std::min(h, usable.h);
   }
-  window_ = SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, SDL_WINDOW_SHOWN);
-  if (window_) {
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-  }
-  if (!renderer_) {
+  window_ = SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                             SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+  if (!window_) {
     std::string why = SDL_GetError();
-    if (window_) SDL_DestroyWindow(window_);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     throw std::runtime_error(why);
   }
+  SDL_SetWindowMinimumSize(window_, std::min(kMinWidth, w), std::min(kMinHeight, h));
+  if (!SDL_GetWindowSurface(window_)) {
+    renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer_) {
+      std::string why = SDL_GetError();
+      SDL_DestroyWindow(window_);
+      SDL_QuitSubSystem(SDL_INIT_VIDEO);
+      throw std::runtime_error(why);
+    }
+  }
+  FitDisplay();
   SDL_GetWindowSize(window_, &width_, &height_);
   input_ = SdlInput(static_cast<Uint16>(SDL_GetModState()));
   input_.SetScreen(width_, height_);
@@ -110,10 +110,10 @@ SdlBackend::~SdlBackend() {
   SDL_StopTextInput();
   SDL_SetCursor(SDL_GetDefaultCursor());
   if (custom_cursor_) SDL_FreeCursor(custom_cursor_);
-  for (SDL_Cursor* c : system_cursors_)
+  for (SDL_Cursor* c : standard_cursors_)
     if (c) SDL_FreeCursor(c);
   if (texture_) SDL_DestroyTexture(texture_);
-  SDL_DestroyRenderer(renderer_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
   SDL_DestroyWindow(window_);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
@@ -161,6 +161,10 @@ void SdlBackend::FollowFocus() {
 
 SdlBackend::Host SdlBackend::HandleHostEvent(const SDL_Event& e) {
   if (e.type != SDL_WINDOWEVENT) return Host::kNone;
+  // A window manager tells the size of its frame only once it has framed the window.
+  if (!borders_known_ && (e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_MOVED ||
+                          e.window.event == SDL_WINDOWEVENT_EXPOSED))
+    FitDisplay();
   switch (e.window.event) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:
       if (e.window.data1 == width_ && e.window.data2 == height_) return Host::kNone;
@@ -176,7 +180,68 @@ SdlBackend::Host SdlBackend::HandleHostEvent(const SDL_Event& e) {
   }
 }
 
-void SdlBackend::Present(const Canvas& frame) {
+void SdlBackend::FitDisplay() {
+  // A window manager's frame counts against the display: a decorated 1024x768 window does not
+  // fit a 1024x768 screen, so the drawing area gives way (the virtual screen follows it).
+  SDL_Rect usable;
+  const int display = SDL_GetWindowDisplayIndex(window_);
+  int top = 0, left = 0, bottom = 0, right = 0;
+  if (SDL_GetDisplayUsableBounds(std::max(display, 0), &usable) != 0 || usable.w <= 0 || usable.h <= 0) return;
+  if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0) top = left = bottom = right = 0;
+  borders_known_ = top > 0 || left > 0 || bottom > 0 || right > 0;
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_, &w, &h);
+  const int fit_w = std::max(1, std::min(w, usable.w - left - right));
+  const int fit_h = std::max(1, std::min(h, usable.h - top - bottom));
+  if (fit_w == w && fit_h == h) return;
+  SDL_SetWindowMinimumSize(window_, std::min(kMinWidth, fit_w), std::min(kMinHeight, fit_h));
+  SDL_SetWindowSize(window_, fit_w, fit_h);
+  // Centred with its frame (the position is the drawing area's).
+  SDL_SetWindowPosition(window_, usable.x + left + (usable.w - left - right - fit_w) / 2,
+                        usable.y + top + (usable.h - top - bottom - fit_h) / 2);
+}
+
+void SdlBackend::Present(const Canvas& frame) { PresentChanged(frame, {{0, 0, frame.Width(), frame.Height()}}); }
+
+void SdlBackend::PresentChanged(const Canvas& frame, const std::vector<Rect>& changed) {
+  if (!renderer_) {
+    // Its size follows the window's; a frame composed for another size is not shown.
+    SDL_Surface* surface = SDL_GetWindowSurface(window_);
+    if (!surface) {
+      std::cerr << "forms: cannot draw into the window: " << SDL_GetError() << "\n";
+      return;
+    }
+    std::vector<SDL_Rect> rects;
+    SDL_Surface* source = nullptr;
+    const bool same_layout = surface->format->BytesPerPixel == 4 &&
+                             (surface->format->format == SDL_PIXELFORMAT_ARGB8888 ||
+                              surface->format->format == SDL_PIXELFORMAT_RGB888);
+    const auto* data = frame.Data();
+    const int stride = frame.Stride();
+    for (const Rect& r : changed) {
+      const int x1 = std::max(r.x, 0), y1 = std::max(r.y, 0);
+      const int x2 = std::min({r.x + r.w, frame.Width(), surface->w}), y2 = std::min({r.y + r.h, frame.Height(), surface->h});
+      if (x2 <= x1 || y2 <= y1) continue;
+      SDL_Rect area{x1, y1, x2 - x1, y2 - y1};
+      if (same_layout) {
+        for (int y = y1; y < y2; ++y)
+          std::memcpy(static_cast<unsigned char*>(surface->pixels) + y * surface->pitch + x1 * 4, data + y * stride + x1 * 4,
+                      static_cast<size_t>(area.w) * 4);
+      } else {
+        if (!source)
+          source = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<unsigned char*>(data), frame.Width(), frame.Height(), 32,
+                                                      stride, SDL_PIXELFORMAT_ARGB8888);
+        if (!source) break;
+        SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+        SDL_Rect to = area;
+        SDL_BlitSurface(source, &area, surface, &to);
+      }
+      rects.push_back(area);
+    }
+    if (source) SDL_FreeSurface(source);
+    if (!rects.empty()) SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
+    return;
+  }
   if (!texture_ || texture_w_ != frame.Width() || texture_h_ != frame.Height()) {
     if (texture_) SDL_DestroyTexture(texture_);
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, frame.Width(),
@@ -194,6 +259,11 @@ void SdlBackend::Present(const Canvas& frame) {
 }
 
 void SdlBackend::Redraw() {
+  if (!renderer_) {
+    // The surface keeps the last frame: show it again.
+    if (SDL_GetWindowSurface(window_)) SDL_UpdateWindowSurface(window_);
+    return;
+  }
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   if (texture_) {
@@ -203,16 +273,27 @@ void SdlBackend::Redraw() {
   SDL_RenderPresent(renderer_);
 }
 
-SDL_Cursor* SdlBackend::SystemCursor(int shape) {
-  const SDL_SystemCursor id = SystemCursorOf(shape);
-  SDL_Cursor*& c = system_cursors_[id];
-  if (!c) c = SDL_CreateSystemCursor(id);
+void SdlBackend::SetHostWindow(const std::string& title, const PicturePtr& icon) {
+  if (!title.empty()) SDL_SetWindowTitle(window_, title.c_str());
+  if (SDL_Surface* surface = icon ? StraightSurfaceOf(*icon) : nullptr) {
+    SDL_SetWindowIcon(window_, surface);
+    SDL_FreeSurface(surface);
+  }
+}
+
+SDL_Cursor* SdlBackend::StandardCursor(int shape) {
+  if (shape < 0 || shape >= static_cast<int>(standard_cursors_.size())) shape = 0;
+  SDL_Cursor*& c = standard_cursors_[shape];
+  if (!c) c = CursorOfPicture(*StandardPointer(shape));
   return c;
 }
 
+// The runtime draws every shape itself so that the pointer looks the same on any cursor theme;
+// the host's own arrow is the last resort.
 void SdlBackend::SetPointer(int shape, const PicturePtr& custom) {
   SDL_Cursor* next = shape == kCustomPointer && custom ? CursorOfPicture(*custom) : nullptr;
-  SDL_SetCursor(next ? next : SystemCursor(shape));
+  SDL_Cursor* shown = next ? next : StandardCursor(shape == kCustomPointer ? 0 : shape);
+  SDL_SetCursor(shown ? shown : SDL_GetDefaultCursor());
   if (custom_cursor_) SDL_FreeCursor(custom_cursor_);
   custom_cursor_ = next;
 }

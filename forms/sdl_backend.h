@@ -5,15 +5,20 @@
 //
 //   int main() { return forms::RunWithSdl([] { FrmFirst::Get().Show(); }); }
 //
+// Frames go to the window's own surface (shared memory on X11), only the changed rectangles;
+// where a window has no surface, through an SDL renderer. The host window can be resized (the
+// virtual screen follows it) and never opens larger than the display's usable area.
+//
 // Keys: Alt+F4, F10 and Alt alone reach the program as keys wherever the host lets them through.
 // On X11 a window manager usually keeps Alt+F4 for itself and sends a close request instead.
-// Closing the host window reaches the runtime as EventType::kQuit, a close request to the active
-// window. Ctrl+C or SIGTERM in the terminal still kill the process (SDL's signal handlers are
+// Closing the host window reaches the runtime as EventType::kQuit, the request to leave the
+// program that the program's close-request hook routes. Ctrl+C or SIGTERM in the terminal still kill the process (SDL's signal handlers are
 // off). Without a display (no X11, Wayland or KMS) the window cannot open.
 #include <array>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "forms/backend.h"
 #include "forms/sdl_input.h"
@@ -40,6 +45,8 @@ class SdlBackend : public Backend {
   int64_t NowMs() override;
   Wait WaitEvent(int64_t deadline_ms, InputEvent& out) override;
   void Present(const Canvas& frame) override;
+  void PresentChanged(const Canvas& frame, const std::vector<Rect>& changed) override;
+  void SetHostWindow(const std::string& title, const PicturePtr& icon) override;
   void SetPointer(int shape, const PicturePtr& custom) override;
 
   // The host window's position on the display (its drawing area's top left corner).
@@ -49,17 +56,19 @@ class SdlBackend : public Backend {
   enum class Host { kNone, kResized };
   Host HandleHostEvent(const SDL_Event& e);
   void Redraw();
+  void FitDisplay();
   void FollowFocus();
-  SDL_Cursor* SystemCursor(int shape);
+  SDL_Cursor* StandardCursor(int shape);
 
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   int texture_w_ = 0, texture_h_ = 0;
   int width_ = 0, height_ = 0;
+  bool borders_known_ = false;
   SdlInput input_;
   Rect text_rect_;
-  std::array<SDL_Cursor*, SDL_NUM_SYSTEM_CURSORS> system_cursors_{};
+  std::array<SDL_Cursor*, 16> standard_cursors_{};
   SDL_Cursor* custom_cursor_ = nullptr;
 };
 

@@ -76,7 +76,14 @@ void WindowManager::Shown(Form* f) {
   if (f->WindowState() != 1 && (modal_.empty() || modal_.back() == f)) Activate(f);
 }
 
+void WindowManager::KeyTakerGone(const Form* f) {
+  if (f != key_taker_) return;
+  key_taker_ = nullptr;
+  key_taker_gone_ = true;
+}
+
 void WindowManager::Hidden(Form* f) {
+  KeyTakerGone(f);
   if (capture_.form == f) capture_ = {};
   if (pressed_.form == f) pressed_ = {};
   if (hover_ && &hover_->Parent() == f) HideTip(), hover_ = nullptr;
@@ -182,6 +189,7 @@ void WindowManager::ControlGone(Control* c, bool destroyed) {
 }
 
 void WindowManager::FormGone(Form* f) {
+  KeyTakerGone(f);
   std::erase(modal_, f);
   auto clear = [f](Target& t) {
     if (t.form == f) t = {};
@@ -328,7 +336,8 @@ void WindowManager::Dispatch(const InputEvent& e) {
   const bool mouse = e.type == EventType::kMouseMove || e.type == EventType::kMouseDown ||
                      e.type == EventType::kMouseUp || e.type == EventType::kMouseWheel;
   if (mouse) {
-    if (pointer_ != Point{e.x, e.y}) detail::Invalidate();
+    // Only a menu or drag in progress may draw where the pointer is.
+    if (pointer_ != Point{e.x, e.y} && !grabs_.empty()) detail::Invalidate();
     pointer_ = {e.x, e.y};
     if (e.type == EventType::kMouseDown) buttons_ |= e.button;
     if (e.type == EventType::kMouseUp) buttons_ &= ~e.button;
@@ -504,6 +513,18 @@ Target WindowManager::KeyTarget() const {
 }
 
 void WindowManager::Key(const InputEvent& e) {
+  if (e.type == EventType::kKeyUp) {
+    if (e.key == pressed_key_) pressed_key_ = 0, key_taker_ = nullptr;
+    // The release of a key whose window went with its press (a message box it answered).
+    if (consumed_key_ != 0 && e.key == consumed_key_) {
+      consumed_key_ = 0;
+      return;
+    }
+  } else {
+    consumed_key_ = 0;
+    pressed_key_ = 0;
+    key_taker_ = nullptr;
+  }
   Target t = KeyTarget();
   if (!t) return;
   HideTip();
@@ -516,11 +537,19 @@ void WindowManager::Key(const InputEvent& e) {
       detail::Invoke([&] { t.form->Form_KeyUp(code, e.shift); });
     return;
   }
+  pressed_key_ = e.key;
+  key_taker_ = t.form;
+  key_taker_gone_ = false;
   if (c) {
     detail::Raise(c->KeyDown, code, e.shift);
     if (code != 0) detail::Invoke([&] { c->OnKeyDown(code, e.shift); });
   } else {
     detail::Invoke([&] { t.form->Form_KeyDown(code, e.shift); });
+  }
+  if (key_taker_gone_) {
+    // The window closed by the key keeps the rest of it, as a closed message box does.
+    consumed_key_ = e.key;
+    return;
   }
   // Keys that type a control character; Ctrl with a letter types its control code (Ctrl+V is
   // 22), which is how a text box's KeyPress can refuse the clipboard shortcuts.
@@ -538,6 +567,7 @@ void WindowManager::Key(const InputEvent& e) {
 }
 
 void WindowManager::Text(const InputEvent& e) {
+  if (consumed_key_ != 0) return;
   for (const std::string& ch : platform::Chars(e.text)) {
     Target t = KeyTarget();
     if (!t) return;
@@ -547,11 +577,18 @@ void WindowManager::Text(const InputEvent& e) {
       cp &= 0xFF >> (ch.size() + 1);
       for (size_t i = 1; i < ch.size(); ++i) cp = cp << 6 | (static_cast<unsigned char>(ch[i]) & 0x3F);
     }
+    key_taker_ = t.form;
+    key_taker_gone_ = false;
     if (Control* c = t.control) {
       detail::Raise(c->KeyPress, cp);
       if (cp != 0) detail::Invoke([&] { c->OnChar(cp); });
     } else {
       detail::Invoke([&] { t.form->Form_KeyPress(cp); });
+    }
+    if (key_taker_gone_) {
+      // The rest of the text and the key's release belong to the window that went.
+      consumed_key_ = pressed_key_;
+      return;
     }
   }
 }
@@ -571,6 +608,9 @@ void WindowManager::Reset() {
   last_press_time_ = -1000000;
   hover_ = nullptr;
   tip_shown_ = false;
+  key_taker_ = nullptr;
+  key_taker_gone_ = false;
+  pressed_key_ = consumed_key_ = 0;
 }
 
 // ---- Screen services ----------------------------------------------------------------------------
@@ -580,6 +620,18 @@ double ScreenHeight() { return PixelsToTwips(CurrentBackend().ScreenHeight()); }
 Point GetCursorPos() { return Wm().Pointer(); }
 WindowHandle WindowFromPoint(Point p) { return Wm().WindowAt(p); }
 Form* ActiveForm() { return Wm().Active(); }
+Form* TopWindow() { return Wm().Top(); }
+
+Form* WindowManager::Top() const {
+  auto shown = [](Form* f) { return f && f->Loaded() && f->Visible(); };
+  if (!modal_.empty()) return shown(modal_.back()) ? modal_.back() : nullptr;
+  if (shown(active_) && active_->WindowState() != 1) return active_;
+  auto order = Stacking();
+  for (int minimised = 0; minimised <= 1; ++minimised)
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+      if (shown(*it) && ((*it)->WindowState() == 1) == (minimised == 1)) return *it;
+  return nullptr;
+}
 
 // ---- Window drag ----------------------------------------------------------------------------------
 

@@ -3,7 +3,7 @@
 #include "frame/data_picture.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
-#include "frame/window_links.h"
+#include "frame/hooks.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
@@ -80,7 +80,7 @@ void FrmIME::Check1_Click() {
 
 void FrmIME::Form_Unload(int&) {
   Try([] {
-    if (auto restore = RestoreDesktopAndBar) restore();
+    gFrameHooks.restoreDesktopAndBar();
   });
 }
 

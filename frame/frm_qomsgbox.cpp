@@ -25,6 +25,7 @@ FrmQOMSGBOX::FrmQOMSGBOX() {
   lblMove.SetBackStyle(0);
   LblClick[2].SetVisible(false);
   LblClick.Click = [this](int index) { LblClick_Click(index); };
+  LblClick.KeyDown = [this](int, int& key, int shift) { CancelOnEscape(key, shift); };
   lblMove.MouseDown = [this](int button, int shift, double x, double y) { lblMove_MouseDown(button, shift, x, y); };
 }
 
@@ -51,9 +52,27 @@ void FrmQOMSGBOX::Form_Load() {
   for (int i = 0; i <= 3; ++i) Try([&] { LblClick[i].SetPicture(DataPicture("l2000" + platform::Str(i))); });
 }
 
+bool AskInMessageBox(std::string_view tag, const std::string& title, const char* icon, const std::string& prompt) {
+  using platform::TryReport;
+  gMsgResult = 0;
+  FrmQOMSGBOX& box = FrmQOMSGBOX::Get();
+  TryReport(tag, [&] { box.LblTitle.SetCaption(title); });
+  TryReport(tag, [&] { box.Image1.SetPicture(DataPicture(icon)); });
+  TryReport(tag, [&] { box.LblPrompt.SetCaption(prompt); });
+  TryReport(tag, [&] { box.ShowModal(); });
+  return gMsgResult == 1;
+}
+
 void FrmQOMSGBOX::LblClick_Click(int index) {
   if (index == 1) gMsgResult = 1;
   Unload();
+}
+
+void FrmQOMSGBOX::Form_KeyDown(int& key, int shift) { CancelOnEscape(key, shift); }
+
+// As in the system's own boxes, Esc answers like the cancelling button.
+void FrmQOMSGBOX::CancelOnEscape(int key, int shift) {
+  if (key == forms::kKeyEscape && shift == 0) LblClick_Click(0);
 }
 
 void FrmQOMSGBOX::lblMove_MouseDown(int button, int, double, double) {

@@ -8,9 +8,9 @@
 #include "forms/graphics.h"
 #include "forms/msgbox.h"
 #include "forms/pictures.h"
+#include "frame/hooks.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
-#include "home/frm_fengmian.h"
 #include "platform/clock.h"
 #include "platform/failure.h"
 #include "platform/instance.h"
@@ -90,6 +90,8 @@ void FrmStart::Form_Load() {
   TryReport(kTag, [] { gDemoRunning = false; });
   TryReport(kTag, [] { gCandidateName = gSettings[8]; });
   TryReport(kTag, [this] { SetIcon(forms::LoadPicture(gDataPath + "l62011" + ".mxy")); });
+  // The real window carries the program's name and icon from here on.
+  TryReport(kTag, [this] { forms::SetHostWindow(gModuleTitle, Icon()); });
   TryReport(kTag, [this] { SetCaption("Tavrelo"); });
   TryReport(kTag, [] { gOsVersion = GetOSVersionOF(); });
   TryReport(kTag, [this] { mStartPending = true; });
@@ -106,7 +108,7 @@ void FrmStart::Timer1_Timer() {
 void FrmStart::UpdataExe() {
   using platform::Try;
   // Showing the home screen loads and builds it; its build may end the program here.
-  Try([] { home::FrmFengmian::Get().Show(); });
+  Try([] { gFrameHooks.showHome(); });
   Try([] { gLogFile = gAppPath + "\\ksdata\\" + platform::FormatCompact(platform::Now()) + ".txt"; });
   Try([] { gUpdateVisible = 0; });
   Try([this] { Unload(); });

@@ -1,5 +1,8 @@
 #include "frame/module_state.h"
 
+#include <memory>
+
+#include "forms/msgbox.h"
 #include "platform/strings.h"
 
 namespace xpexam::frame {
@@ -7,6 +10,12 @@ namespace {
 // Sums of 16-bit variables stay 16-bit: a sum outside the range is an overflow.
 int16_t SlotNumber() { return platform::CInt(static_cast<double>(gSessionKind) + gSlotOffset); }
 }  // namespace
+
+void ModuleState::Reset() {
+  // The fresh copy is large (the per-question tables); keep it off the stack.
+  *this = std::move(*std::make_unique<ModuleState>());
+  forms::SetAppTitle("");
+}
 
 std::string SessionSlot() { return platform::ZeroPad(SlotNumber(), 2); }
 

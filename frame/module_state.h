@@ -1,7 +1,7 @@
 #pragma once
-// The module state every window shares. Windows read and write these variables directly;
-// nothing else holds shared state. At program start every number is 0, every flag false,
-// every text empty; nothing is reset as a group afterwards.
+// The module state every window shares: one struct, one instance. Windows read and write it
+// through the familiar g names below, which are references into the instance. At program
+// start every number is 0, every flag false, every text empty; Reset() puts it all back.
 #include <cstdint>
 #include <string>
 
@@ -12,67 +12,131 @@ namespace xpexam::frame {
 using platform::BoundedArray;
 using platform::BoundedArray2;
 
-// Layout: screen twips per pixel divided by 15 (1.0 at 96 dpi).
-inline double gScaleX = 0;  // Left, Width, font sizes
-inline double gScaleY = 0;  // Top, Height
+struct ModuleState {
+  // The program folder (no trailing separator) and the program file's name without extension.
+  // The start-up sets them; tests point the folder at a scratch installation.
+  std::string appPath;
+  std::string appExeName = "xpexam";
 
-// Settings and paths.
-inline BoundedArray<std::string, 0, 40> gSettings;  // the settings table, trimmed entries
-inline std::string gModuleName;                     // settings entry 1 of ver.txt
-inline std::string gModuleTitle;                    // settings entry 2 of ver.txt
-inline int16_t gProductNo = 0;                      // settings entry 4 of ver.txt
-inline std::string gDataPath;                       // data folder, ends in "\"
-inline std::string gBankVersion;                    // "YYYYMMDDHHMM"
-inline std::string gLogFile;                        // this run's session log; empty until named
-inline std::string gOsVersion;                      // "major.minor" or "Unknown"
+  // Layout: screen twips per pixel divided by 15 (1.0 at 96 dpi).
+  double scaleX = 0;  // Left, Width, font sizes
+  double scaleY = 0;  // Top, Height
 
-// Session state.
-inline int16_t gSessionKind = 0;    // 0, 2, 5, 6, 8, 9-14, 20
-inline int16_t gSlotOffset = 0;     // slot NN = gSessionKind + gSlotOffset
-inline int16_t gListIndex = 0;      // paper 0-29, or the unit of kinds 5 and 6
-inline int16_t gRunMode = 0;        // 3 timed exam, 2 practice, 1 practice with hints
-inline int16_t gCurQuestion = 0;    // 1-based position in the session's list
-inline int16_t gCurStep = 0;        // 1-based step of the current question
-inline int16_t gQuestionCount = 0;  // 40 for papers, the list length otherwise
-inline int16_t gMinutesLeft = 0;    // exam minutes left
-inline std::string gExamStartTime;  // "yyyy-mm-dd hh:mm:ss"; "-1": this run is not recorded
-inline std::string gStepFile;       // gDataPath + "2888" + NN + ".mxy"
-inline std::string gIndexFile;      // gDataPath + "2888" + (NN + 50) + ".mxy"
-inline std::string gTextFile;       // gDataPath + "288890.mxy"
-inline std::string gStepLine;       // the current step record
-inline std::string gLineBuf;        // one line of the question index file
-inline std::string gCandidateName;  // settings entry 8
-inline std::string gSeatNo;
-inline std::string gSittingNo;
-inline std::string gArchiveNo;
-inline std::string gIdCardNo;
+  // Settings and paths.
+  BoundedArray<std::string, 0, 40> settings;  // the settings table, trimmed entries
+  std::string moduleName;                     // settings entry 1 of ver.txt
+  std::string moduleTitle;                    // settings entry 2 of ver.txt
+  int16_t productNo = 0;                      // settings entry 4 of ver.txt
+  std::string dataPath;                       // data folder, ends in "\"
+  std::string bankVersion;                    // "YYYYMMDDHHMM"
+  std::string logFile;                        // this run's session log; empty until named
+  std::string osVersion;                      // "major.minor" or "Unknown"
 
-// Per-question arrays: position i is question i of the session.
-inline BoundedArray<int16_t, 1, 500> gQuestionCode;    // unit * 100 + question
-inline BoundedArray<int16_t, 1, 500> gQuestionStatus;  // bits 1 opened, 2 bookmarked, 4 completed
-inline BoundedArray<std::string, 1, 500> gDoneMark;    // "T" or "F"
-inline BoundedArray<int16_t, 1, 500> gFirstLine;       // first step-file line of each question
-inline BoundedArray<int16_t, 1, 500> gQuestionStep;    // step at which each question resumes
-inline BoundedArray2<std::string, 1, 500, 0, 6> gPictureIds;  // 0 background, 1-5 overlays
+  // Session state.
+  int16_t sessionKind = 0;    // 0, 2, 5, 6, 8, 9-14, 20
+  int16_t slotOffset = 0;     // slot NN = gSessionKind + gSlotOffset
+  int16_t listIndex = 0;      // paper 0-29, or the unit of kinds 5 and 6
+  int16_t runMode = 0;        // 3 timed exam, 2 practice, 1 practice with hints
+  int16_t curQuestion = 0;    // 1-based position in the session's list
+  int16_t curStep = 0;        // 1-based step of the current question
+  int16_t questionCount = 0;  // 40 for papers, the list length otherwise
+  int16_t minutesLeft = 0;    // exam minutes left
+  std::string examStartTime;  // "yyyy-mm-dd hh:mm:ss"; "-1": this run is not recorded
+  std::string stepFile;       // gDataPath + "2888" + NN + ".mxy"
+  std::string indexFile;      // gDataPath + "2888" + (NN + 50) + ".mxy"
+  std::string textFile;       // gDataPath + "288890.mxy"
+  std::string stepLine;       // the current step record
+  std::string lineBuf;        // one line of the question index file
+  std::string candidateName;  // settings entry 8
+  std::string seatNo;
+  std::string sittingNo;
+  std::string archiveNo;
+  std::string idCardNo;
 
-// Home-screen tables.
-inline BoundedArray2<std::string, 0, 40, 1, 4> gUnitTable;  // title, count, not done, "T"/"F" progress
-inline int16_t gUnitCount = 0;
-inline int16_t gPaperCount = 0;
+  // Per-question arrays: position i is question i of the session.
+  BoundedArray<int16_t, 1, 500> questionCode;    // unit * 100 + question
+  BoundedArray<int16_t, 1, 500> questionStatus;  // bits 1 opened, 2 bookmarked, 4 completed
+  BoundedArray<std::string, 1, 500> doneMark;    // "T" or "F"
+  BoundedArray<int16_t, 1, 500> firstLine;       // first step-file line of each question
+  BoundedArray<int16_t, 1, 500> questionStep;    // step at which each question resumes
+  BoundedArray2<std::string, 1, 500, 0, 6> pictureIds;  // 0 background, 1-5 overlays
 
-// The last trapped error.
-inline std::string gErrProc;
-inline int32_t gErrNumber = 0;
-inline std::string gErrDesc;
+  // Home-screen tables.
+  BoundedArray2<std::string, 0, 40, 1, 4> unitTable;  // title, count, not done, "T"/"F" progress
+  int16_t unitCount = 0;
+  int16_t paperCount = 0;
 
-// Hand-over flags.
-inline int16_t gMsgResult = 0;       // 1: the message box's first button
-inline int16_t gReturnButton = 0;    // home-screen button to press after a session; 0 none
-inline int16_t gUpdateVisible = 0;   // 1: the learner opened the update window
-inline bool gDemoRunning = false;    // the demonstration plays
-inline bool gAllowBarUnload = false; // the question bar may close
-inline bool gUseIme = false;         // answer boxes switch to gImeHkl
-inline int32_t gImeHkl = 0;          // chosen keyboard layout
+  // The last trapped error.
+  std::string errProc;
+  int32_t errNumber = 0;
+  std::string errDesc;
+
+  // Hand-over flags.
+  int16_t msgResult = 0;       // 1: the message box's first button
+  int16_t returnButton = 0;    // home-screen button to press after a session; 0 none
+  int16_t updateVisible = 0;   // 1: the learner opened the update window
+  bool demoRunning = false;    // the demonstration plays
+  bool allowBarUnload = false; // the question bar may close
+  bool useIme = false;         // answer boxes switch to gImeHkl
+  int32_t imeHkl = 0;          // chosen keyboard layout
+
+  // Everything back to its start value, the process-wide title included (it is derived from
+  // the settings).
+  void Reset();
+};
+
+inline ModuleState gState;
+
+inline auto& gAppPath = gState.appPath;
+inline auto& gAppExeName = gState.appExeName;
+inline auto& gScaleX = gState.scaleX;
+inline auto& gScaleY = gState.scaleY;
+inline auto& gSettings = gState.settings;
+inline auto& gModuleName = gState.moduleName;
+inline auto& gModuleTitle = gState.moduleTitle;
+inline auto& gProductNo = gState.productNo;
+inline auto& gDataPath = gState.dataPath;
+inline auto& gBankVersion = gState.bankVersion;
+inline auto& gLogFile = gState.logFile;
+inline auto& gOsVersion = gState.osVersion;
+inline auto& gSessionKind = gState.sessionKind;
+inline auto& gSlotOffset = gState.slotOffset;
+inline auto& gListIndex = gState.listIndex;
+inline auto& gRunMode = gState.runMode;
+inline auto& gCurQuestion = gState.curQuestion;
+inline auto& gCurStep = gState.curStep;
+inline auto& gQuestionCount = gState.questionCount;
+inline auto& gMinutesLeft = gState.minutesLeft;
+inline auto& gExamStartTime = gState.examStartTime;
+inline auto& gStepFile = gState.stepFile;
+inline auto& gIndexFile = gState.indexFile;
+inline auto& gTextFile = gState.textFile;
+inline auto& gStepLine = gState.stepLine;
+inline auto& gLineBuf = gState.lineBuf;
+inline auto& gCandidateName = gState.candidateName;
+inline auto& gSeatNo = gState.seatNo;
+inline auto& gSittingNo = gState.sittingNo;
+inline auto& gArchiveNo = gState.archiveNo;
+inline auto& gIdCardNo = gState.idCardNo;
+inline auto& gQuestionCode = gState.questionCode;
+inline auto& gQuestionStatus = gState.questionStatus;
+inline auto& gDoneMark = gState.doneMark;
+inline auto& gFirstLine = gState.firstLine;
+inline auto& gQuestionStep = gState.questionStep;
+inline auto& gPictureIds = gState.pictureIds;
+inline auto& gUnitTable = gState.unitTable;
+inline auto& gUnitCount = gState.unitCount;
+inline auto& gPaperCount = gState.paperCount;
+inline auto& gErrProc = gState.errProc;
+inline auto& gErrNumber = gState.errNumber;
+inline auto& gErrDesc = gState.errDesc;
+inline auto& gMsgResult = gState.msgResult;
+inline auto& gReturnButton = gState.returnButton;
+inline auto& gUpdateVisible = gState.updateVisible;
+inline auto& gDemoRunning = gState.demoRunning;
+inline auto& gAllowBarUnload = gState.allowBarUnload;
+inline auto& gUseIme = gState.useIme;
+inline auto& gImeHkl = gState.imeHkl;
 
 // Status bits of gQuestionStatus.
 inline constexpr int16_t kStatusOpened = 1;

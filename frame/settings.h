@@ -6,12 +6,9 @@
 #include <string_view>
 #include <variant>
 
-namespace xpexam::frame {
+#include "frame/module_state.h"
 
-// The program folder (no trailing separator) and the program file's name without extension.
-// The start-up sets them; tests point the folder at a scratch installation.
-inline std::string gAppPath;
-inline std::string gAppExeName = "xpexam";
+namespace xpexam::frame {
 
 // The process-wide title: system message boxes given no title of their own show it.
 const std::string& AppTitle();

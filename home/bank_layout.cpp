@@ -30,6 +30,11 @@ std::string BankLayoutFile() { return frame::gDataPath + "288891.mxy"; }
 
 std::string UnitProgressFile() { return frame::gAppPath + "\\ksdata\\288893.mxy"; }
 
+std::string FitProgressLine(const std::string& line, long count) {
+  const long n = std::max<long>(count, 0);
+  return platform::Left(line + std::string(static_cast<size_t>(n), 'F'), n);
+}
+
 void ReadBankLayout() {
   using platform::Mid;
   std::string line;
@@ -61,8 +66,7 @@ void NormaliseUnitProgress() {
 
   std::vector<std::string> out;
   for (long u = 0; u < kProgressUnits; ++u) {
-    // A fixed 42, not the unit's count: a line far too short stays short until the next build.
-    TryReport(kTag, [&] { progress[u] = platform::Left(progress[u] + std::string(42, 'F'), count[u]); });
+    TryReport(kTag, [&] { progress[u] = FitProgressLine(progress[u], count[u]); });
     out.push_back(progress[u]);
   }
   out.emplace_back();

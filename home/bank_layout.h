@@ -14,8 +14,12 @@ std::string UnitProgressFile();
 // "fengmaincsh" and skipped; a missing file gives 0 and 0.
 void ReadBankLayout();
 
-// Cuts or pads every unit's progress line to the unit's question count (with "F", at most 42
-// at a time), rewrites the progress file as 25 unit lines and an empty line, and fills
+// One "T" or "F" per question: a progress line cut to the unit's question count, or padded to
+// it with "F" (not learned).
+std::string FitProgressLine(const std::string& line, long count);
+
+// Cuts or pads every unit's progress line to the unit's question count (FitProgressLine),
+// rewrites the progress file as 25 unit lines and an empty line, and fills
 // gUnitTable columns 2 to 4 of the units below gUnitCount. When the bank layout gives no
 // counts at all the progress file is left alone, so the learner's records survive a damaged
 // bank. Failures are reported under "fengmaincsh" and skipped.

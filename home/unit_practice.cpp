@@ -4,6 +4,7 @@
 
 #include "frame/module_state.h"
 #include "frame/settings.h"
+#include "home/bank_layout.h"
 #include "home/session_files.h"
 #include "home/session_launcher.h"
 #include "platform/failure.h"
@@ -36,7 +37,7 @@ std::string UnitProgressLine(int unit) {
   std::string progress;
   const auto lines = platform::ReadTextLines(gAppPath + "\\ksdata\\288893.mxy");
   if (lines && unit >= 0 && static_cast<size_t>(unit) < lines->size()) progress = (*lines)[unit];
-  return platform::Trim(platform::Left(progress + std::string(42, 'F'), count));
+  return platform::Trim(FitProgressLine(progress, count));
 }
 
 bool StartUnitSession(int unit, int filter, const std::string& progress) {

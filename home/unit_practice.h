@@ -6,8 +6,8 @@
 namespace xpexam::home {
 
 // The unit's progress line as the home screen normalises it: one "T" (learned) or "F" per
-// question of the unit, from the learner's unit progress file, lengthened with "F" by at
-// most 42 and cut to the unit's question count from the bank layout file. Nothing is written.
+// question of the unit, from the learner's unit progress file, cut or padded with "F" to the
+// unit's question count from the bank layout file. Nothing is written.
 std::string UnitProgressLine(int unit);
 
 // Starts practice of a unit from its progress string: filter 0 the whole unit (kind 20, slot

@@ -7,11 +7,11 @@
 #include "frame/data_picture.h"
 #include "frame/link_cursor.h"
 #include "frame/module_state.h"
-#include "home/frm_fengmian.h"
 #include "platform/clock.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "session/frm_tm.h"
+#include "session/hooks.h"
 
 namespace xpexam::session {
 
@@ -139,11 +139,15 @@ void FrmLogon::Timer2_Timer() {
   FrmTm::Get().Show();
 }
 
+void FrmLogon::CloseRequested() {
+  if (Picture1.Visible() && !Picture2.Visible()) CmdExit_Click();
+}
+
 void FrmLogon::CmdExit_Click() {
   const int answer = forms::MsgBox("确实要退出考试系统吗？", forms::kYesNo + forms::kQuestion + forms::kDefaultButton2, gSettings[0] + "Quellix");
   if (answer != forms::kYes) return;
   Unload();
-  home::FrmFengmian::Get().Show();
+  gSessionHooks.showHome();
 }
 
 }  // namespace xpexam::session

@@ -7,7 +7,6 @@
 #include "frame/design_pictures.h"
 #include "frame/frm_ime.h"
 #include "frame/module_state.h"
-#include "frame/window_links.h"
 #include "platform/failure.h"
 #include "platform/keyboard.h"
 #include "platform/strings.h"
@@ -127,10 +126,6 @@ void FrmTm::Form_Load() {
   Try([] {
     if (frame::gQuestionStatus[1] % 2 == 0) frame::gQuestionStatus[1] += frame::kStatusOpened;
   });
-  // The input-method help window puts the bar back as the mini bar's restore does.
-  frame::RestoreDesktopAndBar = [] {
-    if (FrmTm::IsLoaded()) FrmTm::Get().Command2_Click();
-  };
   BuildImeMenu();
 }
 
@@ -245,6 +240,13 @@ void FrmTm::Form_Unload(int& cancel) {
 
 void FrmTm::Form_KeyUp(int&, int) { RestoreDesktop(); }
 
+void FrmTm::CloseRequested() {
+  if (frame::gRunMode == 3)
+    HandIn();
+  else
+    SaveAndExit();
+}
+
 void FrmTm::LblZXH_Click() {
   Try([&] { SetWidth(FrmZXH.Width()); });
   Try([&] { SetHeight(FrmZXH.Height()); });
@@ -254,6 +256,8 @@ void FrmTm::LblZXH_Click() {
     SetTop(desk.Top() + desk.Height() - Height());
   });
   Try([&] { FrmZXH.SetVisible(true); });
+  // An open number page or candidate panel lies over the mini bar's restore label otherwise.
+  Try([&] { FrmZXH.ZOrder(0); });
 }
 
 void FrmTm::Command2_Click() {
@@ -320,7 +324,7 @@ void FrmTm::ChooseLayout(uint32_t layout) {
   auto& desk = desktop::FrmMain::Get();
   Try([&] { desk.SetWindowState(0); });
   Try([&] { desk.Show(); });
-  Try([&] { desk.Text1.SetFocus(); });
+  Try([&] { desk.FocusAnswerBox(); });
 }
 
 void DockBar() {

@@ -88,6 +88,8 @@ class FrmTm : public forms::FormOf<FrmTm> {
   int16_t mNextImeItem = 1;
 
   FrmTm();
+  // Leaving the program: the end of session in practice, the hand-in in an exam.
+  void CloseRequested() override;
 
   // Shows question gCurQuestion in the bar and hands it to the desktop.
   void DqExam();
@@ -100,6 +102,15 @@ class FrmTm : public forms::FormOf<FrmTm> {
   // The end of a session from the bar: saves the records, closes the desktop and the bar and
   // shows the home screen.
   void SaveAndExit();
+
+  // What other windows ask of the bar (frm_tm_requests.cpp).
+  // The current question was completed: the unfinished count and the title follow.
+  void RefreshProgress();
+  // The demonstration ended: the bar re-reads the question and shows itself.
+  void ResumeAfterDemo();
+  // The bar back at its design size docked at the restored desktop, the mini bar hidden (the
+  // mini bar's restore button).
+  void RestoreBar();
 
  protected:
   void Form_Load() override;

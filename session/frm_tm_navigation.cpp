@@ -8,7 +8,7 @@
 #include "platform/strings.h"
 #include "platform/textfile.h"
 #include "session/frm_tm.h"
-#include "session/session_hooks.h"
+#include "session/hooks.h"
 
 namespace xpexam::session {
 
@@ -52,11 +52,7 @@ void FrmTm::CmdGN_Click(int index) {
       break;
     case 6: {
       frame::gRunMode = 1;
-      auto& desk = desktop::FrmMain::Get();
-      Try([&] { desk.LHelp.SetVisible(true); });
-      Try([&] { desk.Shape1.SetVisible(true); });
-      Try([&] { desk.Shape4.SetVisible(true); });
-      Try([&] { desk.Shape2.SetVisible(true); });
+      desktop::FrmMain::Get().ShowHints();
       Try([] { RestoreDesktop(); });
       break;
     }
@@ -154,7 +150,7 @@ void FrmTm::TimStartYS_Timer() {
   Try([&] { TimStartYS.SetEnabled(false); });
   Try([] { desktop::FrmMain::Get().SetVisible(false); });
   Try([&] { SetVisible(false); });
-  Try([] { if (ShowDemoWindow) ShowDemoWindow(); });
+  Try([] { gSessionHooks.showDemo(); });
   frame::gDemoRunning = true;
 }
 

@@ -79,11 +79,7 @@ void FrmTm::DqExam() {
     Try([&] { Image2.SetVisible(true); });
   }
 
-  auto& desk = desktop::FrmMain::Get();
-  Try([&] { desk.SetPicture(forms::LoadPicture(frame::gDataPath + frame::gPictureIds(k, 0) + ".mxy")); });
-  for (long c = 1; c <= 5; ++c)
-    Try([&] { desk.Overlay(c).SetPicture(forms::LoadPicture(frame::gDataPath + frame::gPictureIds(k, c) + ".mxy")); });
-  Try([&] { desk.Timer2.SetEnabled(true); });
+  desktop::FrmMain::Get().ShowQuestionPictures(k);
 
   Try([&] { LblBiao.SetCaption(Title()); });
   Try([&] { LblUnit.SetCaption(UnfinishedQuestionsCaption()); });

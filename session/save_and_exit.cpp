@@ -6,13 +6,12 @@
 #include "forms/msgbox.h"
 #include "frame/frm_picture.h"
 #include "frame/module_state.h"
-#include "home/frm_fengmian.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "session/frm_tm.h"
 #include "session/record_files.h"
 #include "session/save_and_exit.h"
-#include "session/session_hooks.h"
+#include "session/hooks.h"
 
 namespace xpexam::session {
 
@@ -131,8 +130,8 @@ void FrmTm::SaveAndExit() {
 
   // The bar is gone; what follows touches only module state and the home screen.
   frame::gReturnButton = ReturnButtonFor(kind);
-  if (frame::gReturnButton != 0) Try([] { if (EnableHomeReturn) EnableHomeReturn(); });
-  Try([] { home::FrmFengmian::Get().Show(); });
+  if (frame::gReturnButton != 0) Try([] { gSessionHooks.enableHomeReturn(); });
+  Try([] { gSessionHooks.showHome(); });
 }
 
 }  // namespace xpexam::session

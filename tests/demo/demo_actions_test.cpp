@@ -85,6 +85,53 @@ TEST_F(DemoTest, MenuBarStepOpensTheItemsSubmenuFromPictures) {
   EXPECT_EQ(d.ImgMenuSel.Picture(), nullptr);  // the next load clears the menu pictures
 }
 
+// At 120 dpi (12 twips per pixel, everything designed scaled by 0.8) the pointer aims at the
+// same pixels of the menu rows as at 96 dpi, and the flash ring and the hint keep their size.
+TEST_F(DemoTest, At120DpiAMenuBarStepAimsAtTheSameRowsAsAt96Dpi) {
+  for (const char* id : {"720088", "720000", "720007", "721000", "721003"}) MenuPicture(id, 0x808080);
+  Steps({StepLine({{8, "7000"}, {112, "0100001000"}, {122, "001"}, {125, "2070300000"}}), StepLine({{8, kFinal}})});
+  Texts({"打开菜单"});
+  Questions({2});
+  struct Seen {
+    int item_x = 0, item_y = 0, sub_x = 0, sub_y = 0;
+    int row_width = 0, row_height = 0, sub_width = 0, ring = 0;
+    double hint_pixels = 0;
+  };
+  auto run = [&](double twips_per_pixel) {
+    forms::SetTwipsPerPixel(twips_per_pixel);
+    frame::gScaleX = frame::gScaleY = twips_per_pixel / 15;
+    auto px = [&](double twips) { return static_cast<int>(std::lround(twips / twips_per_pixel)); };
+    Seen s;
+    FrmYanShi& d = Start();
+    s.hint_pixels = d.LHelp.FontSize() * 96 / 72 * 15 / twips_per_pixel;
+    s.ring = px(d.Shape5.Width());
+    EXPECT_GT(TicksUntil([&] { return d.Timer6.Enabled(); }), 0);
+    s.item_x = px(d.mTargetX), s.item_y = px(d.mTargetY);
+    s.row_width = px(d.LblShuMenu[7].Width()), s.row_height = px(d.LblShuMenu[7].Height());
+    EXPECT_GT(TicksUntil([&] { return d.Timer8.Enabled(); }), 0);
+    s.sub_x = px(d.mTargetX), s.sub_y = px(d.mTargetY);
+    s.sub_width = px(d.LblSubSel[3].Width());
+    d.Unload();
+    frame::gDemoRunning = false;
+    return s;
+  };
+  const Seen at96 = run(15), at120 = run(12);
+  forms::SetTwipsPerPixel(15);
+  frame::gScaleX = frame::gScaleY = 1;
+  EXPECT_EQ(at96.row_width, 161);
+  EXPECT_EQ(at96.row_height, 22);
+  EXPECT_EQ(at96.ring, 25);
+  EXPECT_EQ(at120.row_width, at96.row_width);
+  EXPECT_EQ(at120.row_height, at96.row_height);
+  EXPECT_EQ(at120.sub_width, at96.sub_width);
+  EXPECT_EQ(at120.ring, at96.ring);
+  EXPECT_DOUBLE_EQ(at120.hint_pixels, at96.hint_pixels);
+  EXPECT_NEAR(at120.item_x, at96.item_x, 1);
+  EXPECT_NEAR(at120.item_y, at96.item_y, 1);
+  EXPECT_NEAR(at120.sub_x, at96.sub_x, 1);
+  EXPECT_NEAR(at120.sub_y, at96.sub_y, 1);
+}
+
 class ContextMenuTest : public DemoTest {
  protected:
   ContextMenuTest() {

@@ -18,7 +18,6 @@ class DemoTest : public desktop::testing::DesktopTest {
   DemoTest() { dir_.Write("examdata/.keep", ""); }
   ~DemoTest() override {
     if (FrmYanShi::IsLoaded()) FrmYanShi::Get().Unload();
-    frame::gDemoRunning = false;
   }
 
   // What the bar's start timer does on its second tick.

@@ -155,6 +155,22 @@ TEST_F(DemoTest, StepWithoutActionEndsWhenThePointerLeavesOrCannotMove) {
   }
 }
 
+// A target box number outside 16 bits skips that number alone: the box keeps the earlier
+// step's value there and takes the record's others.
+TEST_F(DemoTest, ATargetBoxNumberThatDoesNotFitSkipsOnlyItsOwnAssignment) {
+  Steps({StepLine({{8, "0001"}, {66, "10000020000060000300"}}), StepLine({{8, "0001"}, {66, "99999030000090000450"}}),
+         StepLine({{8, "9999"}})});
+  Questions({3});
+  FrmYanShi& d = Start();
+  ASSERT_GT(TicksUntil([&] { return d.mDemoStep == 2; }), 0);
+  EXPECT_DOUBLE_EQ(d.Label1.Left(), 10000);
+  EXPECT_DOUBLE_EQ(d.Label1.Top(), 3000);
+  EXPECT_DOUBLE_EQ(d.Label1.Width(), 900);
+  EXPECT_DOUBLE_EQ(d.Label1.Height(), 450);
+  EXPECT_EQ(d.mTargetX, 10450);
+  EXPECT_EQ(d.mTargetY, 3225);
+}
+
 TEST_F(DemoTest, StepFileEndingWithoutItsFinalRecordEndsTheRun) {
   // Steps without travel load the next one at once; replaying the last one would never end.
   Steps({StepLine({{8, "6013"}}), StepLine({{8, "6013"}})});

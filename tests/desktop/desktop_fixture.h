@@ -21,27 +21,17 @@ namespace xpexam::desktop::testing {
 
 using xpexam::testing::StepLine;
 
-// Every variable of the module state that a session uses, back to its start value.
+// The module state back to its start value, then a one-question unit practice at 96 dpi.
 inline void ResetSessionState() {
   using namespace frame;
+  gState.Reset();
   gScaleX = gScaleY = 1;
   gSessionKind = 20;
-  gSlotOffset = 0;
-  gListIndex = 0;
   gRunMode = 2;
   gCurQuestion = 1;
   gCurStep = 1;
   gQuestionCount = 1;
-  gStepLine.clear();
-  gLineBuf.clear();
   gModuleName = "XP模块";
-  gAllowBarUnload = false;
-  gUseIme = false;
-  for (long i = 1; i <= 500; ++i) {
-    gQuestionCode[i] = gQuestionStatus[i] = gFirstLine[i] = gQuestionStep[i] = 0;
-    gDoneMark[i].clear();
-    for (long k = 0; k <= 6; ++k) gPictureIds(i, k).clear();
-  }
 }
 
 class DesktopTest : public ::testing::Test {
@@ -55,7 +45,6 @@ class DesktopTest : public ::testing::Test {
     frame::gIndexFile = frame::SessionIndexFile();
     frame::gFirstLine[1] = 1;
   }
-  ~DesktopTest() override { frame::gAllowBarUnload = false; }
 
   // The session's step file, one record per line.
   void Steps(const std::vector<std::string>& records) { Write("data/288820.mxy", records); }

@@ -97,9 +97,11 @@ INSTANTIATE_TEST_SUITE_P(
         DragCase{"DragIntoTheTarget", DragRecord("0050"), {}, false, 2},
         DragCase{"DragOutside", DragRecord("0050"), {.release_x = kBetweenX}, false, 1},
         DragCase{"DragWithACursorFile", DragRecord("0050", "M0007"), {}, true, 2},
-        // The drag counts because the pointer moved, whatever pointer the record shows.
+        // The step asks for a drag pointer: a missing cursor file does not stop the drag.
         DragCase{"DragWithAMissingCursorFile", DragRecord("0050", "M0007"), {}, false, 2},
-        DragCase{"DragWithTheDefaultPointer", DragRecord("0050", "S0000"), {}, false, 2},
+        // The default standard pointer never shows a drag: such a drag never counts.
+        DragCase{"DragWithTheDefaultPointer", DragRecord("0050", "S0000"), {}, false, 1},
+        DragCase{"BandWithTheDefaultPointer", DragRecord("0040", "S0000"), {}, false, 2},
         DragCase{"CtrlDrag", DragRecord("0052"), {kTargetX, kCtrl, kCtrl, kCtrl}, false, 2},
         DragCase{"CtrlDragPressedWithoutCtrl", DragRecord("0052"), {kTargetX, kNone, kCtrl, kCtrl}, false, 1},
         DragCase{"CtrlDragMovedWithoutCtrl", DragRecord("0052"), {kTargetX, kCtrl, kNone, kCtrl}, false, 1},
@@ -147,7 +149,7 @@ TEST_F(DragTest, TheDragPointerShowsWhileTheButtonIsHeld) {
   EXPECT_EQ(d.Label4.MousePointer(), 0);
 }
 
-TEST_F(DragTest, TheBandGrowsRightAndDownWhicheverWayThePointerGoes) {
+TEST_F(DragTest, TheBandLiesBetweenThePressPointAndThePointer) {
   // A Label4 box of 1500, 4500, 4500 x 3000.
   Question({StepLine({{6, "EE"}, {8, "0040"}, {66, kTarget}, {177, "01500045000450003000"}})});
   auto& d = Desk();
@@ -166,8 +168,8 @@ TEST_F(DragTest, TheBandGrowsRightAndDownWhicheverWayThePointerGoes) {
   EXPECT_TRUE(shown_at_press);
   EXPECT_DOUBLE_EQ(d.mBandX, 4500);
   EXPECT_DOUBLE_EQ(d.mBandY, 6000);
-  EXPECT_DOUBLE_EQ(left, 4500);
-  EXPECT_DOUBLE_EQ(top, 6000);
+  EXPECT_DOUBLE_EQ(left, 3000);
+  EXPECT_DOUBLE_EQ(top, 5010);
   EXPECT_DOUBLE_EQ(width, 1500);
   EXPECT_DOUBLE_EQ(height, 990);
   EXPECT_FALSE(d.Shape6.Visible());
@@ -205,15 +207,26 @@ TEST_F(DragTest, OnePressCompletesAPressStepAndStartsTheNextStepsBand) {
   EXPECT_EQ(frame::gCurStep, 3);
 }
 
-TEST_F(DragTest, ABandThatCompletesItsStepDoesNotCompleteTheNextOne) {
-  // The next step is a right click on the same target box.
-  Question({DragRecord("0040"), StepLine({{8, "0003"}, {66, kTarget}, {177, kLabel4}})});
-  DragGesture{}(in_);
-  Run();
-  EXPECT_EQ(frame::gCurStep, 2);
-  in_.Click(kTargetX, kY, kRight);
-  Run();
-  EXPECT_EQ(frame::gCurStep, 3);
+TEST_F(DragTest, ABandThatCompletesItsStepAlsoRunsTheDragTestOfTheNextStep) {
+  // The next step drags between the same boxes, or to a target box elsewhere.
+  const std::string elsewhere = StepLine({{6, "EE"}, {8, "0050"}, {66, "00100001000010000100"}, {101, "S0015"}, {177, kLabel4}});
+  struct Case {
+    const char* name;
+    std::string band;
+    std::string next;
+    int step;
+  } cases[] = {
+      {"SameBoxes", DragRecord("0040"), DragRecord("0050"), 3},
+      {"BandWithTheDefaultPointer", DragRecord("0040", "S0000"), DragRecord("0050"), 2},
+      {"NextTargetElsewhere", DragRecord("0040"), elsewhere, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Question({c.band, c.next});
+    DragGesture{}(in_);
+    Run();
+    EXPECT_EQ(frame::gCurStep, c.step);
+  }
 }
 
 // Handle drags. The handle Image5 (8 x 8 pixels) starts at 1950, 1950 design twips.

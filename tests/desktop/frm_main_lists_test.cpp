@@ -52,6 +52,19 @@ TEST_F(ListWindowTest, AListStepAnsweredAfterAWrongChoiceByTheArrowKeys) {
   EXPECT_EQ(d.LHelp.Caption(), "下一步");
 }
 
+TEST_F(ListWindowTest, AListLinePastTheEndTakesItsEntriesFromTheLastLine) {
+  Texts({"下一步", "甲|乙|丙|丁"});
+  Question("L999", "000002");
+  auto& d = Desk();
+  ASSERT_EQ(d.LstLA.ListCount(), 4);
+  EXPECT_EQ(d.LblXXK[0].Caption(), "甲");
+  in_.Click(PxX(1500), PxY(2000) + 4);  // the first row, already chosen
+  in_.Key(forms::kKeyDown);
+  in_.Key(forms::kKeyDown);
+  forms::Pump();
+  EXPECT_EQ(frame::gCurStep, 2);
+}
+
 TEST_F(ListWindowTest, AnInitialSelectionOutsideTheListSelectsNothing) {
   Question("L001", "009002");
   auto& d = Desk();

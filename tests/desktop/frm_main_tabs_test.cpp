@@ -56,6 +56,17 @@ class TabWindowTest : public DesktopTest {
   }
 };
 
+TEST_F(TabWindowTest, TheRightTabNeverShowsATargetBoxThatDoesNotFitTheFormat) {
+  std::string step = TabStep("XA131");
+  step.replace(65, 5, "99999");
+  Steps({step, StepLine({{8, "9999"}})});
+  Load(1);
+  ClickTab3();
+  EXPECT_FALSE(Desk().Label1.Visible());
+  ClickAt(300, 2150);
+  EXPECT_EQ(frame::gCurStep, 1);
+}
+
 TEST_F(TabWindowTest, AWrongTabThenTheRightOne) {
   Steps({TabStep("XA131"), StepLine({{8, "9999"}})});
   Load(1);

@@ -144,6 +144,39 @@ INSTANTIATE_TEST_SUITE_P(
         GestureCase{"DblClickStepThenAutomaticStepLeavesTheClick", {"0002", "8888", "0001"}, DblClickThenASecond(), 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A damaged question whose target box has a number outside 16 bits follows a sound one: no
+// part of the sound question's box completes it, neither a click nor a drag released there.
+TEST_F(PointerCheckTest, ATargetBoxThatDoesNotFitTheFormatTakesNoActionAnywhere) {
+  const char* damaged[] = {"99999015000120000600", "01500999990120000600", "01500015009999900600",
+                           "01500015000120099999"};
+  // The drag starts in a Label4 box at 6000, 1500.
+  const int label4_x = 112 + 6600 / 15;
+  for (const char* code : {"0001", "0050"})
+    for (const char* box : damaged) {
+      SCOPED_TRACE(std::string(code) + " " + box);
+      Steps({StepLine({{8, "0001"}, {66, kTarget}}), StepLine({{8, "9999"}}),
+             StepLine({{6, "EE"}, {8, code}, {66, box}, {101, "S0015"}, {177, "06000015000120000600"}}),
+             StepLine({{8, "9999"}})});
+      Questions({2, 2});
+      Desk().Show();
+      frame::gCurQuestion = 1;
+      Load(1);
+      frame::gCurQuestion = 2;
+      Load(1);
+      EXPECT_FALSE(Desk().Label1.Visible());
+      if (std::string(code) == "0001") {
+        in_.Click(kX, kY);
+      } else {
+        in_.Press(label4_x, kY);
+        in_.Move(kBesideX, kY);
+        in_.Move(kX, kY);
+        in_.Release(kX, kY);
+      }
+      Run();
+      EXPECT_EQ(frame::gCurStep, 1);
+    }
+}
+
 TEST_F(PointerCheckTest, TheFinalRecordNeverAdvancesFromAPress) {
   Question({"9999"});
   for (int button : {kLeft, kRight, kMiddle}) Click(button)(in_);

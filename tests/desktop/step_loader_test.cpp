@@ -144,9 +144,10 @@ TEST_F(StepLoaderTest, TheHintLabelTakesItsLineKeepsItWhenUnplacedAndShowsBlanks
   EXPECT_EQ(d.LHelp.Caption(), "  ");
   EXPECT_EQ(d.mHintText, "Rename the file|rename");
   EXPECT_DOUBLE_EQ(d.LHelp.Left(), 3000);
-  // A line past the end of the step text file is no text.
+  // A line past the end of the step text file is its last line.
   Load(4);
-  EXPECT_EQ(d.LHelp.Caption(), "");
+  EXPECT_EQ(d.LHelp.Caption(), "A tooltip");
+  EXPECT_EQ(d.mHintText, "A tooltip");
 }
 
 TEST_F(StepLoaderTest, BackRegionLabel4BoxAndTheParkedTabLabels) {
@@ -205,6 +206,12 @@ INSTANTIATE_TEST_SUITE_P(Codes, PointerTest,
                                            PointerCase{"Digit", "10007", 0, false},
                                            PointerCase{"Zeros", "00000", 0, false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StepLoaderTest, ATooltipLinePastTheEndIsTheLastLine) {
+  Steps({StepLine({{66, "01000010000100001000"}, {197, "999"}})});
+  Load(1);
+  EXPECT_EQ(Desk().Label1.ToolTipText(), "A tooltip");
+}
 
 TEST_F(StepLoaderTest, AMissingCursorKeepsTheIconOfTheStepBefore) {
   dir_.Write("ico07.CUR", xpexam::testing::SolidCursor(0xFF));

@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "desktop/typed_answer.h"
 #include "frame/module_state.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"
@@ -458,16 +459,25 @@ TEST_F(StepFiles, RecordLookupNeverYieldsAnotherLine) {
 
 TEST_F(StepFiles, StepTextFromTheFourthCharacter) {
   std::string path = Write("288890.mxy", {"001记事本|Notepad", "002", "003  报告 ", "", "005a|b|c"});
+  // The lookup finds line n or nothing; the desktop reads the last line past the end.
   struct Case {
     long n;
     std::optional<std::string> text;
+    std::optional<std::string> desktop;
   } cases[] = {
-      {1, "记事本|Notepad"}, {2, ""}, {3, "  报告 "}, {4, ""}, {5, "a|b|c"},
-      {6, std::nullopt},  // past the end: no text rather than the last line
-      {0, std::nullopt},
+      {1, "记事本|Notepad", "记事本|Notepad"}, {2, "", ""}, {3, "  报告 ", "  报告 "}, {4, "", ""},
+      {5, "a|b|c", "a|b|c"},
+      {6, std::nullopt, "a|b|c"},
+      {999, std::nullopt, "a|b|c"},
+      {0, std::nullopt, std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(ReadStepText(path, c.n), c.text) << c.n;
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadStepText(path, c.n), c.text) << c.n;
+    EXPECT_EQ(StepTextOrLast(path, c.n), c.desktop) << c.n;
+  }
   EXPECT_EQ(ReadStepText(dir_ / "missing.mxy", 1), std::nullopt);
+  EXPECT_EQ(StepTextOrLast(dir_ / "missing.mxy", 1), std::nullopt);
+  EXPECT_EQ(StepTextOrLast(dir_.Write("empty.mxy", ""), 3), std::nullopt);
 }
 
 TEST(StepText, Alternatives) {
@@ -494,14 +504,12 @@ TEST(StepText, Alternatives) {
 class FirstLines : public ::testing::Test {
  protected:
   void SetUp() override {
-    frame::gFirstLine.Fill(0);
     platform::SetFailureReporter([this](std::string_view tag, long number, std::string_view) {
       reports_.push_back(std::string(tag) + " " + platform::Str(number));
     });
   }
   void TearDown() override {
     platform::SetFailureReporter(nullptr);
-    frame::gFirstLine.Fill(0);
   }
   static std::string IndexLine(const char* count) { return std::string("0001") + count + "打开记事本"; }
   std::vector<std::string> reports_;

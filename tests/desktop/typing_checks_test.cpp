@@ -3,7 +3,9 @@
 // the mirror of the cell and the edit bar, and the keyboard layout at the focus.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "platform/keyboard.h"
 #include "tests/desktop/desktop_fixture.h"
@@ -115,6 +117,41 @@ INSTANTIATE_TEST_SUITE_P(
         // Typed, then confirmed with the target box only.
         TypingCase{"T0026WithoutClick", "0026", "abc", "abc", true, 1, "abc"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// An answer line that the step text file does not reach reads its last line; an answer line
+// that gives no text is never answered by an empty box (only "000" asks for the empty answer).
+TEST_F(TypingTest, AnAnswerLinePastTheEndIsTheLastLineAndAnEmptyBoxAnswersNoMissingText) {
+  struct Case {
+    const char* name;
+    std::optional<std::vector<std::string>> texts;  // nullopt: no step text file
+    const char* line;
+    const char* typed;
+    int step;
+  } cases[] = {
+      {"PastTheEndRightAnswer", {{"x", "y", "abc"}}, "009", "abc", 2},
+      {"PastTheEndEmptyBox", {{"x", "y", "abc"}}, "009", "", 1},
+      {"PastTheEndOfAnEmptyLastLine", {{"abc", ""}}, "009", "", 1},
+      {"AnEmptyLine", {{"", "abc"}}, "001", "  ", 1},
+      {"NoTextFile", std::nullopt, "001", "", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.texts) {
+      Texts(*c.texts);
+    } else {
+      std::filesystem::remove(frame::gTextFile);
+    }
+    Steps({StepLine({{8, "0024"}, {66, kTarget}, {86, kBox}, {106, "000"}, {109, c.line}, {112, "0100001000"}}),
+           StepLine({{8, "9999"}})});
+    Questions({2});
+    Desk().Show();
+    Load(1);
+    in_.Type(c.typed);
+    in_.Key(kEnter);
+    Run();
+    EXPECT_EQ(frame::gCurStep, c.step);
+  }
+}
 
 TEST_F(TypingTest, AWrongEnterLetsTheLearnerTypeAgain) {
   Question("0024", "abc");

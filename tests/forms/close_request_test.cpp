@@ -1,5 +1,7 @@
-// Closing the host window: the active window gets a close request (QueryUnload with the control
-// menu's mode) and may refuse it; the program goes on unless its last window unloads.
+// Closing the host window is the request to leave the program: the program's hook routes it;
+// without one the window on top takes it as its close box (QueryUnload with the control menu's
+// mode) and may refuse it, a borderless window stays. The program goes on unless its last
+// window unloads.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -50,6 +52,10 @@ class Closable : public FormOf<T> {
 };
 class FrmFirst : public Closable<FrmFirst> {};
 class FrmSecond : public Closable<FrmSecond> {};
+class FrmBare : public Closable<FrmBare> {
+ public:
+  FrmBare() { SetBorderStyle(0); }
+};
 
 class CloseRequestTest : public ::testing::Test {
  protected:
@@ -66,38 +72,48 @@ class CloseRequestTest : public ::testing::Test {
   EventLog log_;
 };
 
-TEST_F(CloseRequestTest, TheActiveWindowDecides) {
+TEST_F(CloseRequestTest, TheWindowOnTopOrTheHookDecides) {
+  enum Second { kNone, kShown, kModal, kBorderless };
   struct Case {
     const char* name;
-    bool second_window, first_refuses, second_refuses;
+    Second second;
+    bool first_refuses, hook;
     Lines expected;
     bool first_loaded, second_loaded;
   };
   const Case cases[] = {
-      {"the only window unloads and the program ends", false, false, false,
+      {"the only window unloads and the program ends", kNone, false, false,
        {"FrmFirst QueryUnload 0", "FrmFirst Unload"}, false, false},
-      {"a refusing window stays and the program goes on", false, true, false,
+      {"a refusing window stays and the program goes on", kNone, true, false,
        {"FrmFirst QueryUnload 0", "next event"}, true, false},
-      {"only the active one of two windows is asked", true, true, false,
+      {"only the active one of two windows is asked", kShown, true, false,
        {"FrmSecond QueryUnload 0", "FrmSecond Unload", "next event"}, true, false},
+      {"a modal window on top is asked, not the one that opened it", kModal, false, false,
+       {"FrmSecond QueryUnload 0", "FrmSecond Unload", "next event"}, true, false},
+      {"a borderless window on top has no close box and stays", kBorderless, false, false,
+       {"next event"}, true, true},
+      {"the program's hook takes it and no window is asked", kShown, false, true,
+       {"hook FrmSecond", "next event"}, true, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ResetRuntime();
     log_.Clear();
     FrmFirst::refuse = c.first_refuses;
-    FrmSecond::refuse = c.second_refuses;
     InputEvent quit, probe;
     quit.type = EventType::kQuit;
     probe.type = EventType::kCall;
     probe.call = [] { (*g_log)("next event"); };
     InstallBackend(std::make_unique<ScriptedHost>(std::deque<InputEvent>{quit, probe}));
+    if (c.hook) SetCloseRequestHook([] { (*g_log)("hook " + TopWindow()->Name()); });
     FrmFirst::Get().Show();
-    if (c.second_window) FrmSecond::Get().Show();
+    if (c.second == kShown) FrmSecond::Get().Show();
+    if (c.second == kBorderless) FrmBare::Get().Show();
+    if (c.second == kModal) FrmSecond::Get().ShowModal();
     forms::Run();
     EXPECT_EQ(log_.lines, c.expected);
     EXPECT_EQ(FrmFirst::IsLoaded(), c.first_loaded);
-    EXPECT_EQ(FrmSecond::IsLoaded(), c.second_loaded);
+    EXPECT_EQ(FrmSecond::IsLoaded() || FrmBare::IsLoaded(), c.second_loaded);
   }
 }
 

@@ -221,6 +221,26 @@ TEST_F(MenuTest, MessageBoxWithNoAsDefaultAnswersNoOnEnter) {
   EXPECT_EQ(log_.lines, (Lines{"answer 7"}));
 }
 
+TEST_F(MenuTest, EscAnswersCancelWhereTheBoxHasOne) {
+  FrmMenu::Get().Hide();
+  FrmAsk::Get().Timer1.SetEnabled(false);
+  const std::pair<int, const char*> cases[] = {
+      {kOkCancel | kQuestion, "answer 2"},  // Cancel
+      {kOkOnly, "answer 1"},                // an OK box closes with OK
+  };
+  for (auto [buttons, expected] : cases) {
+    log_.Clear();
+    g_ask_buttons = buttons;
+    FrmAsk::Get().Show();
+    in_.Wait(600);
+    in_.Click(50, 50);
+    in_.Key(kKeyEscape);
+    Pump();
+    EXPECT_EQ(log_.lines, (Lines{expected})) << buttons;
+  }
+  g_ask_buttons = kYesNo | kQuestion;
+}
+
 TEST_F(MenuTest, MessageBoxButtonClick) {
   FrmMenu::Get().Hide();
   FrmAsk::Get().Timer1.SetEnabled(false);

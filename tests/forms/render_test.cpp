@@ -1,6 +1,10 @@
 // The composed screen, probed at known points; and labels that size themselves to their text.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
 #include "forms/app.h"
 #include "forms/form.h"
 #include "forms/image.h"
@@ -11,6 +15,8 @@
 #include "tests/forms/forms_test_util.h"
 
 namespace xpexam::forms {
+void ResetCompositor();  // compositor.cpp
+
 namespace {
 
 constexpr Color kBlue = Rgb(0, 0, 255), kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 0), kYellow = Rgb(255, 255, 0);
@@ -115,6 +121,57 @@ TEST_F(RenderTest, FramesAreComposedOnlyAfterAChange) {
   in_.Wait(10);
   Pump();
   EXPECT_EQ(in_.FramesPresented(), frames + 1);
+}
+
+// A change to a control repaints only its area, old and new; the result must be the screen a
+// full repaint gives.
+TEST_F(RenderTest, AChangedControlRepaintsOnlyItsAreaAndMatchesAFullRepaint) {
+  struct Case {
+    const char* what;
+    std::function<void(FrmPaint&)> change;
+  };
+  const Case cases[] = {
+      {"colour", [](FrmPaint& f) { f.Opaque.SetBackColor(kYellow); }},
+      {"moved away", [](FrmPaint& f) { f.Opaque.Move(2250, 2250); }},
+      {"transparent caption", [](FrmPaint& f) { f.Clear.SetCaption("Ab"); }},
+      {"shown", [](FrmPaint& f) { f.Hidden.SetVisible(true); }},
+      {"child moved in its box", [](FrmPaint& f) { f.Inside.Move(0, 0, 300, 300); }},
+      {"box moved with its child", [](FrmPaint& f) { f.Box.Move(3300, 1800); }},
+      {"box hidden", [](FrmPaint& f) { f.Box.SetVisible(false); }},
+      {"to the bottom", [](FrmPaint& f) { f.Stretched.ZOrder(1); }},
+      {"shape resized", [](FrmPaint& f) { f.Frame1.Move(0, 900, 1200, 300); }},
+  };
+  FrmPaint& f = FrmPaint::Get();
+  f.Show();
+  Pump();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    in_.Wait(1);  // presents the full repaint of the case before
+    Pump();
+    c.change(f);
+    in_.Wait(1);
+    Pump();
+    int changed_area = 0;
+    for (const Rect& r : in_.ChangedInLastFrame()) changed_area += r.w * r.h;
+    EXPECT_GT(changed_area, 0);
+    EXPECT_LT(changed_area, 300 * 200);
+    const Canvas& partial = ComposeScreen();
+    const size_t bytes = static_cast<size_t>(partial.Stride()) * partial.Height();
+    const std::vector<unsigned char> shown(partial.Data(), partial.Data() + bytes);
+    ResetCompositor();
+    const Canvas& full = ComposeScreen();
+    EXPECT_TRUE(std::equal(shown.begin(), shown.end(), full.Data())) << "the partial repaint left stale pixels";
+  }
+}
+
+TEST_F(RenderTest, AWindowChangeRepaintsTheWholeScreen) {
+  FrmPaint& f = FrmPaint::Get();
+  f.Show();
+  Pump();
+  f.Move(3000, 1500);
+  Pump();
+  ASSERT_EQ(in_.ChangedInLastFrame().size(), 1u);
+  EXPECT_EQ(in_.ChangedInLastFrame()[0], (Rect{0, 0, 800, 600}));
 }
 
 class FrmText : public FormOf<FrmText> {

@@ -32,6 +32,7 @@ TEST(Script, BadLinesAreReportedWithTheirNumber) {
       {"wait 1.5\n", 1},
       {"shot\n", 1},
       {"dump now\n", 1},
+      {"close\nclose window\n", 2},
       {"dblclick 1 2 left shift\n", 1},
       {"wheel 1 2\n", 1},
       {"wheel 1 2 down\n", 1},

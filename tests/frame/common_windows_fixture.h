@@ -54,19 +54,6 @@ class CommonWindowsTest : public ::testing::Test {
     gModuleName = "WindowsXP";
     gModuleTitle = "Windows XP操作系统";
   }
-  ~CommonWindowsTest() override {
-    gScaleX = gScaleY = 0;
-    gAppPath.clear();
-    gDataPath.clear();
-    for (long i : {0, 7, 9, 12}) gSettings[i].clear();
-    gModuleName.clear();
-    gModuleTitle.clear();
-    gBankVersion.clear();
-    gMsgResult = 0;
-    gUseIme = false;
-    gUpdateVisible = 0;
-  }
-
   // Screen pixel at the centre of a control.
   static forms::Point Centre(const forms::Control& c) {
     forms::Rect r = c.ScreenRect();

@@ -57,13 +57,6 @@ class ErrorReport : public ::testing::Test {
     platform::SetFailureReporter(nullptr);
     platform::SetServerUrl("");
     platform::SetClockSource({});
-    gModuleName.clear();
-    gBankVersion.clear();
-    gOsVersion.clear();
-    gLogFile.clear();
-    gErrProc.clear();
-    gErrNumber = 0;
-    gErrDesc.clear();
   }
 
   std::string Log() { return platform::ReadFileBytes(dir_ / "ksdata/20150304050607.txt").value_or("<none>"); }

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "forms/pictures.h"
-#include "frame/window_links.h"
+#include "frame/hooks.h"
 #include "platform/textfile.h"
 #include "tests/frame/common_windows_fixture.h"
 
@@ -18,9 +18,9 @@ namespace {
 class ImeWindow : public testing::CommonWindowsTest {
  protected:
   ImeWindow() {
-    RestoreDesktopAndBar = [this] { ++restores_; };
+    gFrameHooks.restoreDesktopAndBar = [this] { ++restores_; };
   }
-  ~ImeWindow() override { RestoreDesktopAndBar = nullptr; }
+  ~ImeWindow() override { gFrameHooks.restoreDesktopAndBar = nullptr; }
 
   std::optional<std::string> SwitchFile() { return platform::ReadFileBytes(dir_ / "ksdata/288890.mxy"); }
   // Shows the window modally; the learner's gestures come once it is on the screen.

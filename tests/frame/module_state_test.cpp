@@ -2,24 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "forms/msgbox.h"
 #include "platform/failure.h"
 
 namespace xpexam::frame {
 namespace {
 
-class ModuleState : public ::testing::Test {
- protected:
-  void TearDown() override {
-    gSessionKind = 0;
-    gSlotOffset = 0;
-    gDataPath.clear();
-    gSettings.Fill("");
-    gModuleName.clear();
-    gScaleX = gScaleY = 0;
-  }
-};
-
-TEST_F(ModuleState, SessionSlotNamesBothFiles) {
+TEST(ModuleState, SessionSlotNamesBothFiles) {
   struct Case {
     int16_t kind, offset;
     const char* slot;
@@ -42,7 +31,7 @@ TEST_F(ModuleState, SessionSlotNamesBothFiles) {
   }
 }
 
-TEST_F(ModuleState, SlotSumOutside16BitsIsAnOverflow) {
+TEST(ModuleState, SlotSumOutside16BitsIsAnOverflow) {
   gSessionKind = 32767;
   gSlotOffset = 1;
   EXPECT_THROW(SessionSlot(), platform::Failure);
@@ -51,7 +40,7 @@ TEST_F(ModuleState, SlotSumOutside16BitsIsAnOverflow) {
   EXPECT_THROW(IndexSlot(), platform::Failure);
 }
 
-TEST_F(ModuleState, DialogCaptionJoinsSettingsAndModuleName) {
+TEST(ModuleState, DialogCaptionJoinsSettingsAndModuleName) {
   gSettings[0] = "全国专业技术人员";
   gSettings[9] = "计算机应用能力考试";
   gModuleName = "WindowsXP";
@@ -60,7 +49,7 @@ TEST_F(ModuleState, DialogCaptionJoinsSettingsAndModuleName) {
   EXPECT_EQ(DialogCaption(), "全国专业技术人员——WindowsXP模块");
 }
 
-TEST_F(ModuleState, BoundsFollowTheTables) {
+TEST(ModuleState, BoundsFollowTheTables) {
   EXPECT_THROW(gSettings[41], platform::Failure);
   EXPECT_THROW(gQuestionStatus[501], platform::Failure);
   EXPECT_THROW(gFirstLine[0], platform::Failure);
@@ -71,11 +60,48 @@ TEST_F(ModuleState, BoundsFollowTheTables) {
   EXPECT_NO_THROW(gPictureIds(500, 0));
 }
 
-TEST_F(ModuleState, ScaleMultipliesDesignTwips) {
+TEST(ModuleState, ScaleMultipliesDesignTwips) {
   gScaleX = 0.8;
   gScaleY = 1.0;
   EXPECT_DOUBLE_EQ(ScaleX(12000), 9600);
   EXPECT_DOUBLE_EQ(ScaleY(9000), 9000);
+}
+
+TEST(ModuleState, ResetPutsEveryVariableBackThroughItsFamiliarName) {
+  gAppPath = "/x";
+  gAppExeName = "other";
+  gScaleX = 1.25;
+  gSettings[40] = "s";
+  gSessionKind = 20;
+  gStepLine = "line";
+  gQuestionStatus[500] = kStatusCompleted;
+  gFirstLine[1] = 7;
+  gPictureIds(500, 6) = "p";
+  gUnitTable(40, 4) = "T";
+  gErrNumber = 53;
+  gDemoRunning = true;
+  gImeHkl = 0x0804;
+  forms::SetAppTitle("title");
+
+  gState.Reset();
+
+  EXPECT_EQ(gAppPath, "");
+  EXPECT_EQ(gAppExeName, "xpexam");
+  EXPECT_EQ(gScaleX, 0);
+  EXPECT_EQ(gSettings[40], "");
+  EXPECT_EQ(gSessionKind, 0);
+  EXPECT_EQ(gStepLine, "");
+  EXPECT_EQ(gQuestionStatus[500], 0);
+  EXPECT_EQ(gFirstLine[1], 0);
+  EXPECT_EQ(gPictureIds(500, 6), "");
+  EXPECT_EQ(gUnitTable(40, 4), "");
+  EXPECT_EQ(gErrNumber, 0);
+  EXPECT_FALSE(gDemoRunning);
+  EXPECT_EQ(gImeHkl, 0);
+  EXPECT_EQ(forms::AppTitle(), "");
+  // The names still reach the one instance after it was replaced.
+  gCurStep = 3;
+  EXPECT_EQ(gState.curStep, 3);
 }
 
 }  // namespace

@@ -46,15 +46,6 @@ class Settings : public ::testing::Test {
   void TearDown() override {
     platform::SetFailureReporter(nullptr);
     platform::SetRegistryFolder("");
-    gAppPath.clear();
-    gAppExeName = "xpexam";
-    gSettings.Fill("");
-    for (long u = 0; u <= 40; ++u) gUnitTable(u, 1).clear();
-    gModuleName.clear();
-    gModuleTitle.clear();
-    gDataPath.clear();
-    gProductNo = 0;
-    SetAppTitle("");
   }
 
   // ver.txt naming the data folder "data", whose branding file and first-run marker follow.

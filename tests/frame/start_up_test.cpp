@@ -13,7 +13,7 @@
 #include "forms/pictures.h"
 #include "frame/frm_start.h"
 #include "frame/module_state.h"
-#include "frame/program.h"
+#include "app/program.h"
 #include "frame/settings.h"
 #include "home/frm_fengmian.h"
 #include "platform/failure.h"
@@ -46,7 +46,6 @@ class StartUp : public ::testing::Test {
     platform::SetEventPump(nullptr);
     platform::SetServerUrl("");
     platform::SetRegistryFolder("");
-    testing::ResetModuleState();
   }
 
   // A headless screen of 800 x 600 pixels at the given resolution.
@@ -89,7 +88,7 @@ TEST_F(StartUp, SplashKeepsItsPixelSizeAtEveryResolution) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.twips_per_pixel);
     Screen(c.twips_per_pixel);
-    StartProgram();
+    app::StartProgram();
     FrmStart& start = FrmStart::Get();
     EXPECT_DOUBLE_EQ(gScaleX, c.twips_per_pixel / 15);
     EXPECT_DOUBLE_EQ(start.Width(), c.width);
@@ -120,7 +119,7 @@ TEST_F(StartUp, EmptyTitleStillCentresTheLine) {
   install_.WriteSettings();
   install_.WriteBank();
   Screen();
-  StartProgram();
+  app::StartProgram();
   FrmStart& start = FrmStart::Get();
   EXPECT_EQ(start.Label1.Caption(), "正在启动，请稍候...");
   EXPECT_DOUBLE_EQ(start.Label1.Left(), (start.Width() - start.Label1.Width()) / 2);
@@ -135,7 +134,7 @@ TEST_F(StartUp, HomeScreenReplacesTheSplashAfterOneTick) {
   in.Wait(950);
   forms::Pump();
   gUpdateVisible = 1;
-  StartProgram();
+  app::StartProgram();
   EXPECT_TRUE(fs::is_directory(dir_ / "ksdata"));
   in.Wait(99);
   in.Call([] {
@@ -172,7 +171,7 @@ TEST_F(StartUp, ReportsOfTheLoadAreSentUnderItsTag) {
   install_.WriteSettings();
   install_.WriteBank();  // no pictures: splash without background or icon
   auto& in = Screen();
-  StartProgram();
+  app::StartProgram();
   EXPECT_EQ(Reports("startload"), 2);
   EXPECT_EQ(FrmStart::Get().Picture(), nullptr);
   EXPECT_TRUE(FrmStart::Get().Visible());
@@ -185,7 +184,7 @@ TEST_F(StartUp, ModuleNumberMismatchEndsTheProgramUnderTheSplash) {
   install_.WriteSettings();
   install_.WriteBank("6");
   auto& in = Screen();
-  StartProgram();
+  app::StartProgram();
   in.Wait(100);
   in.Call([] { ADD_FAILURE() << "the program went on after the module check"; });
   forms::Pump();
@@ -212,7 +211,7 @@ TEST_F(StartUp, SecondCopyShowsTheMessageAndEndsWithoutTouchingTheInstallation) 
   });
   in.Key(forms::kKeyReturn);
   in.Call([] { ADD_FAILURE() << "the start-up went on after the message"; });
-  StartProgram();
+  app::StartProgram();
   EXPECT_NE(screen.find(std::string("caption=\"") + kAlreadyRunningTitle + "\""), std::string::npos) << screen;
   EXPECT_NE(screen.find(std::string("caption=\"") + kAlreadyRunningText + "\""), std::string::npos) << screen;
   EXPECT_TRUE(forms::Ended());

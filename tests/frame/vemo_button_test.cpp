@@ -54,7 +54,6 @@ class ImageButton : public ::testing::Test {
     gScaleX = gScaleY = twips_per_pixel / 15;
     FrmButtons::Get().Show();
   }
-  ~ImageButton() override { gScaleX = gScaleY = 0; }
 
   vemoButton& Btn() { return FrmButtons::Get().Btn; }
   int Frame() { return 1 - static_cast<int>(Btn().ImgBack.Left() / Btn().Width()); }

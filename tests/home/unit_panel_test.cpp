@@ -40,8 +40,6 @@ class HomeScreenTest : public DesktopTest {
     Write("data/288873.mxy", {"030101第一题", "030202第二题|两行", "030301第三题", "030401第四题", "030502第五题"});
     for (int i = 0; i <= 99; ++i) Picture("l200" + platform::ZeroPad(i, 2));
   }
-  ~HomeScreenTest() override { xpexam::testing::ResetModuleState(); }
-
   FrmFengmian& Home() { return FrmFengmian::Get(); }
   std::string Bytes(const std::string& name) { return platform::ReadFileBytes(dir_ / name).value_or("<missing>"); }
   std::string GbkFile(const std::vector<std::string>& lines) {

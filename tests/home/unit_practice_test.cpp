@@ -42,8 +42,8 @@ TEST_P(UnitProgressTest, TheProgressLineAsTheHomeScreenNormalisesIt) {
 
 INSTANTIATE_TEST_SUITE_P(Units, UnitProgressTest,
                          ::testing::Values(ProgressCase{0, "TFT"}, ProgressCase{1, "FF"},
-                                           // Lengthened by 42 "F" at most, one build at a time.
-                                           ProgressCase{2, "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"},
+                                           // Lengthened to the unit's 50 questions at once.
+                                           ProgressCase{2, "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"},
                                            ProgressCase{3, ""}));
 
 TEST_F(UnitPracticeTest, WithoutRecordsEveryQuestionIsNotDone) {

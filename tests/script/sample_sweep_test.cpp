@@ -22,7 +22,7 @@
 #include "forms/headless.h"
 #include "forms/list_box.h"
 #include "frame/module_state.h"
-#include "frame/program.h"
+#include "app/program.h"
 #include "frame/settings.h"
 #include "home/unit_practice.h"
 #include "platform/failure.h"
@@ -125,12 +125,11 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
 
   SampleSweep() : screen_(1024, 768) {
     copy_->Restore();
-    xpexam::testing::ResetModuleState();
     desktop::testing::ResetSessionState();
     frame::gAppPath = copy_->Program();
     frame::gScaleX = frame::gScaleY = 1;
     frame::readInfo();
-    frame::ConnectWindows();
+    app::ConnectWindows();
     platform::SetFailureReporter([this](std::string_view tag, long number, std::string_view description) {
       reports_ += std::string(tag) + " " + std::to_string(number) + " " + std::string(description) + "\n";
     });

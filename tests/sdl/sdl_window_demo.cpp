@@ -1,6 +1,6 @@
 // A small window for the SDL backend's test on a real X display: writes what the headless
 // backend renders for it (headless.png), then shows the same window in the SDL backend and
-// logs every mouse and key event it gets (events.log). Esc ends it.
+// logs every mouse and key event it gets and every request to close (events.log). Esc ends it.
 // Usage: xpexam_sdl_demo <output folder>
 #include <cstdio>
 #include <fstream>
@@ -95,5 +95,11 @@ int main(int argc, char** argv) {
     Pump();
     if (!ComposeScreen().SavePng(dir + "/headless.png")) return 1;
   }
-  return RunWithSdl([] { FrmSdlDemo::Get().Show(); }, {"xpexam SDL 窗口", kScreenW, kScreenH});
+  return RunWithSdl(
+      [] {
+        // As the program does: a close of the host window is routed by the program's wiring.
+        SetCloseRequestHook([] { Log("CloseRequest"); });
+        FrmSdlDemo::Get().Show();
+      },
+      {"xpexam SDL 窗口", kScreenW, kScreenH});
 }

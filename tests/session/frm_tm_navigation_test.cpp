@@ -5,7 +5,7 @@
 #include "forms/pictures.h"
 #include "frame/frm_picture.h"
 #include "platform/strings.h"
-#include "session/session_hooks.h"
+#include "session/hooks.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::session {
@@ -28,8 +28,7 @@ class BarButtons : public DesktopTest {
     forms::Pump();
   }
   ~BarButtons() override {
-    ShowDemoWindow = nullptr;
-    frame::gDemoRunning = false;
+    gSessionHooks.showDemo = nullptr;
   }
   void ClickOn(const forms::Control& c) {
     const forms::Rect r = c.ScreenRect();
@@ -156,7 +155,7 @@ TEST_F(BarButtons, ANumberGoesToItsQuestionAndFacesShowTheStatus) {
 TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
   auto& bar = Bar();
   int shown = 0;
-  ShowDemoWindow = [&] { ++shown; };
+  gSessionHooks.showDemo = [&] { ++shown; };
   frame::gCurQuestion = 2;
   bar.DqExam();
   ClickOn(bar.Image2);

@@ -6,7 +6,7 @@
 #include "forms/pictures.h"
 #include "frame/frm_ime.h"
 #include "frame/frm_picture.h"
-#include "frame/window_links.h"
+#include "frame/hooks.h"
 #include "platform/keyboard.h"
 #include "platform/strings.h"
 #include "tests/desktop/desktop_fixture.h"
@@ -147,7 +147,7 @@ class BarOnScreen : public FrmTmTest {
     Bar().Show();
     DockBar();
   }
-  ~BarOnScreen() override { frame::RestoreDesktopAndBar = nullptr; }
+  ~BarOnScreen() override { frame::gFrameHooks.restoreDesktopAndBar = nullptr; }
   void ClickOn(const forms::Control& c) {
     const forms::Rect r = c.ScreenRect();
     in_.Click(r.x + r.w / 2, r.y + r.h / 2);
@@ -241,7 +241,7 @@ TEST_F(BarOnScreen, TheInputMethodHelpOpensOverTheMiniBarAndItsCloseRestoresTheB
   // Once the bar has gone, the help window's close brings nothing back.
   frame::gAllowBarUnload = true;
   ASSERT_TRUE(bar.Unload());
-  frame::RestoreDesktopAndBar();
+  frame::gFrameHooks.restoreDesktopAndBar();
   EXPECT_FALSE(FrmTm::IsLoaded());
 }
 

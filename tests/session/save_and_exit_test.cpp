@@ -9,7 +9,7 @@
 #include "forms/app.h"
 #include "forms/form.h"
 #include "home/frm_fengmian.h"
-#include "session/session_hooks.h"
+#include "session/hooks.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::session {
@@ -130,7 +130,7 @@ TEST_F(SaveRecords, TheEndButtonClosesTheSessionAndReturnsToTheListItCameFrom) {
     Session({"", c.kind, 0, 0, 0, {101}, {1}, {}, {}});
     frame::gAllowBarUnload = false;
     int armed = 0;
-    EnableHomeReturn = [&] { ++armed; };
+    gSessionHooks.enableHomeReturn = [&] { ++armed; };
     Desk().Show();
     Bar().Show();
     Bar().CmdGN_Click(5);
@@ -143,7 +143,7 @@ TEST_F(SaveRecords, TheEndButtonClosesTheSessionAndReturnsToTheListItCameFrom) {
     EXPECT_TRUE(home::FrmFengmian::Get().Visible());
     home::FrmFengmian::Get().Unload();
   }
-  EnableHomeReturn = nullptr;
+  gSessionHooks.enableHomeReturn = nullptr;
 
   // The next session's bar is guarded again: only its own end closes it.
   auto& bar = Bar();

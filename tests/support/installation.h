@@ -1,13 +1,11 @@
 #pragma once
 // A small installation for start-up and home-screen tests: ver.txt in the settings coding, a
-// data folder with the bank files, optional pictures; and the module state put back afterwards.
+// data folder with the bank files, optional pictures.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "frame/module_state.h"
-#include "frame/settings.h"
 #include "platform/codepage.h"
 #include "tests/support/temp_dir.h"
 
@@ -72,33 +70,5 @@ struct Installation {
     for (const char* id : {"l20059", "l62011", "l20060"}) dir.Write(std::string("data/") + id + ".mxy", SolidBmp(4, 4));
   }
 };
-
-// Puts back what a start-up or a home-screen build writes into the module state.
-inline void ResetModuleState() {
-  using namespace frame;
-  gAppPath.clear();
-  gAppExeName = "xpexam";
-  SetAppTitle("");
-  gSettings.Fill("");
-  for (long u = 0; u <= 40; ++u)
-    for (long c = 1; c <= 4; ++c) gUnitTable(u, c).clear();
-  gScaleX = gScaleY = 0;
-  gModuleName.clear();
-  gModuleTitle.clear();
-  gProductNo = 0;
-  gDataPath.clear();
-  gBankVersion.clear();
-  gLogFile.clear();
-  gOsVersion.clear();
-  gCandidateName.clear();
-  gSlotOffset = 0;
-  gDemoRunning = false;
-  gUnitCount = gPaperCount = 0;
-  gUpdateVisible = 0;
-  gUseIme = false;
-  gErrProc.clear();
-  gErrNumber = 0;
-  gErrDesc.clear();
-}
 
 }  // namespace xpexam::testing

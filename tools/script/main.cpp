@@ -18,7 +18,7 @@
 #include "forms/program.h"
 #include "forms/script.h"
 #include "frame/module_state.h"
-#include "frame/program.h"
+#include "app/program.h"
 #include "frame/settings.h"
 #include "home/unit_practice.h"
 #include "platform/clock.h"
@@ -44,7 +44,7 @@ void StartUnit(int unit, const std::string& program_dir) {
     frame::gScaleX = frame::gScaleY = forms::TwipsPerPixel() / 15;
     frame::readInfo();
   }
-  frame::ConnectWindows();
+  app::ConnectWindows();
   home::StartUnitPractice(unit);
 }
 

@@ -1,0 +1,88 @@
+#include "app/program.h"
+
+#include <unistd.h>
+
+#include <climits>
+
+#include "demo/frm_yan_shi.h"
+#include "demo/hooks.h"
+#include "desktop/frm_main.h"
+#include "desktop/hooks.h"
+#include "forms/app.h"
+#include "forms/program.h"
+#include "frame/error_report.h"
+#include "frame/frm_picture.h"
+#include "frame/frm_start.h"
+#include "frame/hooks.h"
+#include "frame/settings.h"
+#include "home/frm_fengmian.h"
+#include "platform/http.h"
+#include "session/frm_tm.h"
+#include "session/hooks.h"
+
+namespace xpexam::app {
+namespace {
+
+// The scenario runner starts the program from inside the program folder. Its clock is virtual:
+// a report's network wait must not run the script's input, or where the script's actions land
+// would depend on how fast the network answers.
+const forms::ProgramRegistration kEntry{[] {
+  char cwd[PATH_MAX];
+  if (::getcwd(cwd, sizeof cwd)) frame::gAppPath = cwd;
+  platform::SetEventPump(nullptr);
+  StartProgram();
+}};
+
+void ShowHome() { home::FrmFengmian::Get().Show(); }
+
+// Leaving the program goes through the way out of the window on top; the desktop and the
+// question picture have none of their own, the bar holds the session's.
+void ConnectCloseRequest() {
+  forms::SetCloseRequestHook([] {
+    forms::Form* top = forms::TopWindow();
+    if (!top) return;
+    const bool session_window = dynamic_cast<desktop::FrmMain*>(top) || dynamic_cast<frame::FrmPicture*>(top);
+    if (session_window && session::FrmTm::IsLoaded()) top = &session::FrmTm::Get();
+    top->CloseRequested();
+  });
+}
+
+}  // namespace
+
+void ConnectWindows() {
+  using session::FrmTm;
+
+  frame::gFrameHooks.showHome = ShowHome;
+  frame::gFrameHooks.restoreDesktopAndBar = [] {
+    if (FrmTm::IsLoaded()) FrmTm::Get().RestoreBar();
+  };
+
+  desktop::gDesktopHooks.dockBar = session::DockBar;
+  desktop::gDesktopHooks.keepBarOnTop = [] { FrmTm::Get().SetTopMost(true); };
+  desktop::gDesktopHooks.refreshProgress = [] { FrmTm::Get().RefreshProgress(); };
+
+  session::gSessionHooks.showDemo = [] { demo::FrmYanShi::Get().SetVisible(true); };
+  // The end of a session arms the home screen's return timer; arming it loads the window.
+  session::gSessionHooks.enableHomeReturn = [] { home::FrmFengmian::Get().TimFH.SetEnabled(true); };
+  session::gSessionHooks.showHome = ShowHome;
+  session::gSessionHooks.endDemo = [] {
+    if (demo::FrmYanShi::IsLoaded()) demo::FrmYanShi::Get().EndRun();
+  };
+
+  demo::gDemoHooks.barQuestionText = [] { return FrmTm::Get().RtbTM.Text(); };
+  demo::gDemoHooks.keepBarOnTop = [] {
+    if (FrmTm::IsLoaded()) FrmTm::Get().SetTopMost(true);
+  };
+  demo::gDemoHooks.resumeBar = [] { FrmTm::Get().ResumeAfterDemo(); };
+
+  ConnectCloseRequest();
+}
+
+void StartProgram() {
+  ConnectWindows();
+  frame::InitErrorReport();
+  frame::FrmStart& start = frame::FrmStart::Get();
+  if (!forms::Ended() && start.Loaded()) start.Show();
+}
+
+}  // namespace xpexam::app

@@ -1,0 +1,22 @@
+// What other windows ask of the question bar.
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "session/frm_tm.h"
+
+namespace xpexam::session {
+
+using platform::Try;
+
+void FrmTm::RefreshProgress() {
+  Try([&] { LblUnit.SetCaption(UnfinishedQuestionsCaption()); });
+  Try([&] { LblBiao.SetCaption(platform::Replace(LblBiao.Caption(), "(未完成)", "(已完成)")); });
+}
+
+void FrmTm::ResumeAfterDemo() {
+  Try([&] { TimerREDO.SetEnabled(true); });
+  Try([&] { Show(); });
+}
+
+void FrmTm::RestoreBar() { Command2_Click(); }
+
+}  // namespace xpexam::session

@@ -1,0 +1,37 @@
+// Every test starts with the module state as the program starts with it and the windows wired
+// as the program wires them, whatever the test before it left behind; and leaves them so.
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "demo/hooks.h"
+#include "desktop/hooks.h"
+#include "frame/hooks.h"
+#include "frame/module_state.h"
+#include "session/hooks.h"
+
+namespace {
+
+using namespace xpexam;
+
+void Fresh() {
+  frame::gState.Reset();
+  frame::gFrameHooks = {};
+  desktop::gDesktopHooks = {};
+  session::gSessionHooks = {};
+  demo::gDemoHooks = {};
+}
+
+class ModuleStateReset : public ::testing::EmptyTestEventListener {
+  void OnTestStart(const ::testing::TestInfo&) override {
+    Fresh();
+    app::ConnectWindows();
+  }
+  void OnTestEnd(const ::testing::TestInfo&) override { Fresh(); }
+};
+
+const bool kInstalled = [] {
+  ::testing::UnitTest::GetInstance()->listeners().Append(new ModuleStateReset);
+  return true;
+}();
+
+}  // namespace
