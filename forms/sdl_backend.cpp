@@ -167,6 +167,7 @@ SdlBackend::Host SdlBackend::HandleHostEvent(const SDL_Event& e) {
     FitDisplay();
   switch (e.window.event) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:
+      shown_surface_ = nullptr;  // SDL makes a new surface, which the next frame fills whole
       if (e.window.data1 == width_ && e.window.data2 == height_) return Host::kNone;
       width_ = std::max(e.window.data1, 1);
       height_ = std::max(e.window.data2, 1);
@@ -211,6 +212,10 @@ void SdlBackend::PresentChanged(const Canvas& frame, const std::vector<Rect>& ch
       std::cerr << "forms: cannot draw into the window: " << SDL_GetError() << "\n";
       return;
     }
+    // A new surface (the window was resized, perhaps back to the frame's size) holds nothing yet.
+    const std::vector<Rect> whole{{0, 0, frame.Width(), frame.Height()}};
+    const std::vector<Rect>& upload = surface == shown_surface_ ? changed : whole;
+    shown_surface_ = surface;
     std::vector<SDL_Rect> rects;
     SDL_Surface* source = nullptr;
     const bool same_layout = surface->format->BytesPerPixel == 4 &&
@@ -218,7 +223,7 @@ void SdlBackend::PresentChanged(const Canvas& frame, const std::vector<Rect>& ch
                               surface->format->format == SDL_PIXELFORMAT_RGB888);
     const auto* data = frame.Data();
     const int stride = frame.Stride();
-    for (const Rect& r : changed) {
+    for (const Rect& r : upload) {
       const int x1 = std::max(r.x, 0), y1 = std::max(r.y, 0);
       const int x2 = std::min({r.x + r.w, frame.Width(), surface->w}), y2 = std::min({r.y + r.h, frame.Height(), surface->h});
       if (x2 <= x1 || y2 <= y1) continue;

@@ -201,4 +201,31 @@ poll ended || fail "Esc did not end the program"
 wait "$pid"
 status=$?
 [ "$status" -eq 0 ] || fail "the demo exited with status $status"
+
+if [ -n "$wm" ]; then
+  # Asked for the whole display, the framed window still fits it: the drawing area gives way.
+  eval "$(x getdisplaygeometry --shell)"
+  screen_w=$WIDTH screen_h=$HEIGHT
+  mkdir -p "$work/large"
+  "$demo" "$work/large" "${screen_w}x${screen_h}" >"$work/large/demo.out" 2>&1 &
+  pid=$!
+  poll find_window || fail "no full-size window appeared"
+  fits() {
+    extents=$(timeout 5 xprop -id "$wid" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ' ')
+    [ -n "$extents" ] || return 1
+    IFS=, read -r left right top bottom <<EXTENTS
+$extents
+EXTENTS
+    info=$(timeout 5 xwininfo -id "$wid")
+    cx=$(echo "$info" | sed -n 's/.*Absolute upper-left X: *//p')
+    cy=$(echo "$info" | sed -n 's/.*Absolute upper-left Y: *//p')
+    cw=$(echo "$info" | sed -n 's/.*Width: *//p')
+    ch=$(echo "$info" | sed -n 's/.*Height: *//p')
+    [ $((cx - left)) -ge 0 ] && [ $((cy - top)) -ge 0 ] && [ $((cx + cw + right)) -le "$screen_w" ] &&
+      [ $((cy + ch + bottom)) -le "$screen_h" ]
+  }
+  poll fits || fail "the framed window (${cw:-?}x${ch:-?} at ${cx:-?},${cy:-?}, frame ${extents:-?}) does not fit the ${screen_w}x${screen_h} display"
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+fi
 echo "ok${wm:+ under $wm}: pixels match, idle CPU $used ticks in 0.5 s, $(wc -l <"$work/received.log") events as expected"

@@ -247,8 +247,12 @@ TEST_P(ScoreReportLayoutTest, ThePanelIsCentredButNeverAboveTheWindowsTop) {
   EXPECT_GE(panel.y, client.y) << "the header slips under the title bar";
   EXPECT_GE(panel.x, client.x);
   const int spare_w = client.w - panel.w, spare_h = client.h - panel.h;
-  if (spare_w > 0) EXPECT_NEAR(panel.x - client.x, spare_w / 2, 1);
-  if (spare_h > 0) EXPECT_NEAR(panel.y - client.y, spare_h / 2, 1);
+  if (spare_w > 0) {
+    EXPECT_NEAR(panel.x - client.x, spare_w / 2, 1);
+  }
+  if (spare_h > 0) {
+    EXPECT_NEAR(panel.y - client.y, spare_h / 2, 1);
+  }
   // The score and the grid of questions stay inside the window.
   const forms::Rect grid = report.Frame1.ScreenRect();
   EXPECT_LE(grid.y + grid.h, client.y + client.h);
