@@ -40,6 +40,9 @@ constexpr int kShiftMask = 1;
 constexpr int kCtrlMask = 2;
 constexpr int kAltMask = 4;
 
+// The pointer shape over a link (a hand); not one of the numbered MousePointer shapes.
+constexpr int kHandPointer = 32649;
+
 // Windows virtual-key codes used by the runtime itself.
 constexpr int kKeyBack = 8;
 constexpr int kKeyTab = 9;

@@ -230,6 +230,7 @@ Shape ShapeOf(int shape) {
   switch (shape) {
     case 2: return {{{Cross(), 1, 1, 'o'}}, 10, 10};
     case 3: return {{{kIBeam, 1, 1, 'o'}}, 4, 9};
+    case kHandPointer: return {{{kHand, 0, 0}}, 5, 0};
     case 4: return {{{kIcon, 0, 0}}, 8, 8};
     case 5:
     case 15: return {{{SizeAll(), 1, 1, 'o'}}, 11, 11};
@@ -288,6 +289,10 @@ PicturePtr Render(const Shape& s) {
 }  // namespace
 
 PicturePtr StandardPointer(int shape) {
+  if (shape == kHandPointer) {
+    static const PicturePtr hand = Render(ShapeOf(kHandPointer));
+    return hand;
+  }
   static std::array<PicturePtr, 16> cache;
   if (shape < 1 || shape > 15) shape = 0;
   PicturePtr& p = cache[shape];

@@ -24,9 +24,6 @@ struct LinkTarget {
 };
 LinkTarget ResolveLink(std::string_view href, const std::string& page_path);
 
-// The pointer shape shown over a link (a hand); not one of the numbered MousePointer shapes.
-constexpr int kHandPointer = 32649;
-
 class WebBrowser : public Control {
  public:
   WebBrowser(Container& container, std::string name, int index = -1);
