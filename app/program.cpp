@@ -6,10 +6,12 @@
 
 #include "demo/frm_yan_shi.h"
 #include "demo/hooks.h"
+#include "desktop/frm_main.h"
 #include "desktop/hooks.h"
 #include "forms/app.h"
 #include "forms/program.h"
 #include "frame/error_report.h"
+#include "frame/frm_picture.h"
 #include "frame/frm_start.h"
 #include "frame/hooks.h"
 #include "frame/settings.h"
@@ -33,6 +35,18 @@ const forms::ProgramRegistration kEntry{[] {
 
 void ShowHome() { home::FrmFengmian::Get().Show(); }
 
+// Leaving the program goes through the way out of the window on top; the desktop and the
+// question picture have none of their own, the bar holds the session's.
+void ConnectCloseRequest() {
+  forms::SetCloseRequestHook([] {
+    forms::Form* top = forms::TopWindow();
+    if (!top) return;
+    const bool session_window = dynamic_cast<desktop::FrmMain*>(top) || dynamic_cast<frame::FrmPicture*>(top);
+    if (session_window && session::FrmTm::IsLoaded()) top = &session::FrmTm::Get();
+    top->CloseRequested();
+  });
+}
+
 }  // namespace
 
 void ConnectWindows() {
@@ -51,12 +65,17 @@ void ConnectWindows() {
   // The end of a session arms the home screen's return timer; arming it loads the window.
   session::gSessionHooks.enableHomeReturn = [] { home::FrmFengmian::Get().TimFH.SetEnabled(true); };
   session::gSessionHooks.showHome = ShowHome;
+  session::gSessionHooks.endDemo = [] {
+    if (demo::FrmYanShi::IsLoaded()) demo::FrmYanShi::Get().EndRun();
+  };
 
   demo::gDemoHooks.barQuestionText = [] { return FrmTm::Get().RtbTM.Text(); };
   demo::gDemoHooks.keepBarOnTop = [] {
     if (FrmTm::IsLoaded()) FrmTm::Get().SetTopMost(true);
   };
   demo::gDemoHooks.resumeBar = [] { FrmTm::Get().ResumeAfterDemo(); };
+
+  ConnectCloseRequest();
 }
 
 void StartProgram() {

@@ -1,20 +1,24 @@
 #include "demo/demo_files.h"
 
+#include <algorithm>
+
 #include "frame/module_state.h"
+#include "platform/codepage.h"
+#include "platform/line_index.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
 
 namespace xpexam::demo {
 
 std::optional<std::string> ReadLineOrLast(const std::string& path, long n, bool* past_end) {
-  platform::LineReader reader;
-  if (!reader.Open(path)) return std::nullopt;
-  std::optional<std::string> last;
-  std::string line;
-  long count = 0;
-  for (; count < n && reader.Next(line); ++count) last = line;
-  if (past_end) *past_end = count < n;
-  return last;
+  const auto count = platform::CountLines(path);
+  if (!count) return std::nullopt;
+  const long take = std::min(n, *count);
+  if (past_end) *past_end = take < n;
+  if (take < 1) return std::nullopt;
+  const auto raw = platform::ReadRawLineAt(path, take);
+  if (!raw) return std::nullopt;
+  return platform::GbkToUtf8(*raw);
 }
 
 std::string DemoStepText(const std::string& digits) {

@@ -283,6 +283,10 @@ void FrmYanShi::TimEnd_Timer() {
   Try([&] { Shape5.Move(-500, -500); });
   Try([&] { ++mTicks; });
   if (mTicks < 4) return;
+  EndRun();
+}
+
+void FrmYanShi::EndRun() {
   for (forms::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9})
     Try([&] { t->SetEnabled(false); });
   mTicks = 0;

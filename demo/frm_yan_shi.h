@@ -145,6 +145,8 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   int16_t mPopupMenuNo = 0;
 
   FrmYanShi();
+  // Leaving the program ends the run first, as Esc does.
+  void CloseRequested() override { TimEnd.SetEnabled(true); }
 
   // Own procedures.
   void pointMove();
@@ -154,6 +156,9 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   void RightKeyMenu();
   void CSH();
   void RightKeySub();
+
+  // Ends the run now and hands back to the bar: what TimEnd does on its last tick.
+  void EndRun();
 
   // Tick handlers, public so that a run can be stepped by hand.
   void TimEnd_Timer();

@@ -7,6 +7,7 @@
 // setData loads step gCurStep of question gCurQuestion and lays the window out for it; every
 // handler compares the learner's action with the record and calls doNext on a match.
 #include <array>
+#include <utility>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -260,6 +261,9 @@ class FrmMain : public forms::FormOf<FrmMain> {
   // Counts the loads, so that a load can tell that a check inside it has loaded the next
   // record.
   uint64_t load_count_ = 0;
+  // The record doNext has just read for the next step, with the step file it came from, so
+  // that setData does not read it again.
+  std::optional<std::pair<std::string, std::string>> next_record_;
   // The examdata file each menu picture shows (ImgMenuSys, ImgMenuSel, ImgShuMenu, ImgSubMenu,
   // ImgSubSel), so that a picture is read again only when it changes.
   std::array<std::string, 5> menu_files_;

@@ -190,9 +190,12 @@ void FrmMain::doNext() {
     AddCompletedBit();
   } else {
     // A next record that cannot be read leaves the question on its step: nothing completes.
-    bool readable = false;
-    Try([&] { readable = ReadQuestionStep(gCurQuestion, frame::gCurStep + 1L).has_value(); });
-    if (readable && Try([] { frame::gCurStep = platform::CInt(frame::gCurStep + 1.0); })) setData();
+    std::optional<std::string> next;
+    Try([&] { next = ReadQuestionStep(gCurQuestion, frame::gCurStep + 1L); });
+    if (next && Try([] { frame::gCurStep = platform::CInt(frame::gCurStep + 1.0); })) {
+      next_record_.emplace(frame::gStepFile, std::move(*next));
+      setData();
+    }
   }
   KeepBarOnTop();
 }

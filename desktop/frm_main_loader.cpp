@@ -44,7 +44,11 @@ void FrmMain::setData() {
   ResetMenuBar();
 
   std::optional<std::string> record;
-  Try([&] { record = ReadQuestionStep(gCurQuestion, gCurStep); });
+  auto next = std::exchange(next_record_, std::nullopt);
+  if (next && next->first == frame::gStepFile)
+    record = std::move(next->second);
+  else
+    Try([&] { record = ReadQuestionStep(gCurQuestion, gCurStep); });
   if (!record) {
     ForgetStep();
     return;

@@ -16,10 +16,18 @@ void FrmMain::ShowHints() {
 }
 
 void FrmMain::ShowQuestionPictures(long k) {
-  const std::string& data = frame::gDataPath;
-  Try([&] { SetPicture(forms::LoadPicture(data + frame::gPictureIds(k, 0) + ".mxy")); });
+  // An id never shown is empty: it names no picture, and what is shown stays.
+  auto shown = [&](long c) -> forms::PicturePtr {
+    const std::string id = frame::gPictureIds(k, c);
+    return id.empty() ? nullptr : forms::LoadPicture(frame::gDataPath + id + ".mxy");
+  };
+  Try([&] {
+    if (auto picture = shown(0)) SetPicture(picture);
+  });
   for (long c = 1; c <= 5; ++c)
-    Try([&] { Overlay(c).SetPicture(forms::LoadPicture(data + frame::gPictureIds(k, c) + ".mxy")); });
+    Try([&] {
+      if (auto picture = shown(c)) Overlay(c).SetPicture(picture);
+    });
   Try([&] { Timer2.SetEnabled(true); });
 }
 

@@ -3,6 +3,7 @@
 #include "frame/module_state.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"
+#include "platform/line_index.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
 
@@ -197,14 +198,7 @@ int16_t StepRecord::BackSteps() const {
 namespace {
 
 // Raw bytes of line n (1-based) of a text file; empty when there is no such line.
-std::optional<std::string> ReadRawLine(const std::string& path, long n) {
-  if (n < 1) return std::nullopt;
-  platform::LineReader reader(path);
-  std::string line;
-  for (long i = 1; reader.NextRaw(line); ++i)
-    if (i == n) return line;
-  return std::nullopt;
-}
+std::optional<std::string> ReadRawLine(const std::string& path, long n) { return platform::ReadRawLineAt(path, n); }
 
 }  // namespace
 
@@ -242,7 +236,7 @@ void FillFirstLines(const std::vector<std::string>& index_lines, std::string_vie
   for (const auto& line : index_lines) {
     ++i;
     if (platform::Trim(line).empty()) break;
-    run([&] { frame::gFirstLine[i + 1] = CInt(frame::gFirstLine[i] + Val(Mid(line, 5, 2))); });
+    run([&] { frame::gFirstLine[i + 1] = CLng(frame::gFirstLine[i] + Val(Mid(line, 5, 2))); });
   }
 }
 

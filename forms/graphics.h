@@ -64,6 +64,12 @@ class Picture {
 };
 using PicturePtr = std::shared_ptr<const Picture>;
 
+// Picture::Load keeps what it decoded (and what failed to decode) for reuse while the file keeps
+// its identity (inode, size, times), up to a memory budget (64 MiB unless set), the least
+// recently used dropped first.
+void SetPictureCacheBudget(size_t bytes);
+void ClearPictureCache();
+
 // A font as the program names it: a Windows face name and a size in points.
 struct Font {
   std::string name = "宋体";

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <list>
+#include <optional>
+#include <unordered_map>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -11,6 +14,7 @@
 #include "forms/graphics.h"
 #include "forms/graphics_internal.h"
 #include "platform/failure.h"
+#include "platform/line_index.h"
 #include "platform/textfile.h"
 
 namespace xpexam::forms {
@@ -32,6 +36,139 @@ const char* SniffFormat(std::string_view b) {
       (at(4) | at(5) << 8) > 0)
     return "ico";
   return nullptr;
+}
+
+// No screen comes near these; a header declaring more is damaged or hostile, and decoding it
+// would take gigabytes or minutes.
+constexpr int64_t kMaxSide = 16384;
+constexpr int64_t kMaxPixels = int64_t{8192} * 8192;
+
+bool Plausible(int64_t w, int64_t h) {
+  w = w < 0 ? -w : w;
+  h = h < 0 ? -h : h;
+  return w <= kMaxSide && h <= kMaxSide && w * h <= kMaxPixels;
+}
+
+struct Bytes {
+  std::string_view b;
+  bool Has(size_t at, size_t n) const { return at <= b.size() && n <= b.size() - at; }
+  uint32_t U8(size_t at) const { return static_cast<unsigned char>(b[at]); }
+  uint32_t Le16(size_t at) const { return U8(at) | U8(at + 1) << 8; }
+  uint32_t Be16(size_t at) const { return U8(at) << 8 | U8(at + 1); }
+  uint32_t Le32(size_t at) const { return Le16(at) | Le16(at + 2) << 16; }
+  uint32_t Be32(size_t at) const { return Be16(at) << 16 | Be16(at + 2); }
+  int32_t SLe32(size_t at) const { return static_cast<int32_t>(Le32(at)); }
+};
+
+// A BITMAPINFOHEADER (or the older core header) at `at`; `halve` for an icon's image, whose
+// height counts the mask too.
+bool BitmapHeaderPlausible(const Bytes& d, size_t at, bool halve) {
+  if (!d.Has(at, 4)) return true;
+  const uint32_t size = d.Le32(at);
+  if (size == 12 && d.Has(at, 12)) return Plausible(d.Le16(at + 4), d.Le16(at + 6) / (halve ? 2 : 1));
+  if (size >= 16 && d.Has(at, 12)) return Plausible(d.SLe32(at + 4), int64_t{d.SLe32(at + 8)} / (halve ? 2 : 1));
+  return true;
+}
+
+bool JpegPlausible(const Bytes& d) {
+  size_t at = 2;
+  while (d.Has(at, 2)) {
+    if (d.U8(at) != 0xFF) return true;  // not a marker: the decoder judges it
+    const uint32_t m = d.U8(at + 1);
+    if (m == 0xFF) {
+      ++at;
+      continue;
+    }
+    if (m == 0x01 || (m >= 0xD0 && m <= 0xD7)) {
+      at += 2;
+      continue;
+    }
+    if (m == 0xD9 || m == 0xDA || !d.Has(at + 2, 2)) return true;
+    const bool frame = m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
+    if (frame && d.Has(at + 5, 4)) return Plausible(d.Be16(at + 7), d.Be16(at + 5));
+    at += 2 + d.Be16(at + 2);
+  }
+  return true;
+}
+
+// Walks the blocks of a GIF up to the end of its first image. Only that image is ever shown;
+// `first_end` is where it ends (0 when the walk did not reach it). Every declared size met on
+// the way is checked.
+bool GifPlausible(const Bytes& d, size_t& first_end) {
+  first_end = 0;
+  if (!d.Has(0, 13)) return true;
+  if (!Plausible(d.Le16(6), d.Le16(8))) return false;
+  size_t at = 13;
+  if (d.U8(10) & 0x80) at += 3u << ((d.U8(10) & 7) + 1);
+  auto skip_sub_blocks = [&] {
+    while (d.Has(at, 1)) {
+      const uint32_t n = d.U8(at);
+      at += 1 + n;
+      if (n == 0) return true;
+    }
+    return false;
+  };
+  while (d.Has(at, 1)) {
+    const uint32_t kind = d.U8(at);
+    if (kind == 0x21) {  // extension: label, then sub-blocks
+      at += 2;
+      if (!skip_sub_blocks()) return true;
+    } else if (kind == 0x2C) {  // image descriptor
+      if (!d.Has(at, 10)) return true;
+      const int64_t left = d.Le16(at + 1), top = d.Le16(at + 3), w = d.Le16(at + 5), h = d.Le16(at + 7);
+      if (!Plausible(left + w, top + h)) return false;
+      const uint32_t flags = d.U8(at + 9);
+      at += 10;
+      if (flags & 0x80) at += 3u << ((flags & 7) + 1);
+      at += 1;  // LZW minimum code size
+      if (!skip_sub_blocks()) return true;
+      first_end = at;
+      return true;
+    } else {
+      return true;
+    }
+  }
+  return true;
+}
+
+bool IconPlausible(const Bytes& d) {
+  const uint32_t count = d.Le16(4);
+  for (uint32_t i = 0; i < count && d.Has(6 + 16 * size_t{i}, 16); ++i) {
+    const size_t entry = 6 + 16 * size_t{i};
+    const size_t at = d.Le32(entry + 12);
+    if (d.Has(at, 24) && d.b.substr(at, 8) == "\x89PNG\r\n\x1a\n") {
+      if (!Plausible(d.Be32(at + 16) & 0x7FFFFFFF, d.Be32(at + 20) & 0x7FFFFFFF)) return false;
+    } else if (!BitmapHeaderPlausible(d, at, true)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The bytes to hand to the decoder: the whole file, or a GIF cut after its first image.
+// Failure "Invalid picture" when a declared size is beyond any screen.
+std::string_view GuardedBytes(std::string_view bytes, std::string_view format, std::string& cut) {
+  const Bytes d{bytes};
+  bool ok = true;
+  if (format == "bmp") {
+    ok = BitmapHeaderPlausible(d, 14, false);
+  } else if (format == "jpeg") {
+    ok = JpegPlausible(d);
+  } else if (format == "ico") {
+    ok = IconPlausible(d);
+  } else if (format == "gif") {
+    size_t first_end = 0;
+    ok = GifPlausible(d, first_end);
+    // Later frames of an animation are never shown, and a damaged one can make the decoder
+    // crawl: the decoder sees the first image and the trailer.
+    if (ok && first_end > 0 && first_end < bytes.size()) {
+      cut.assign(bytes.substr(0, first_end));
+      cut += '\x3B';
+      return cut;
+    }
+  }
+  if (!ok) FailInvalid();
+  return bytes;
 }
 
 // The BMP, GIF and ICO loaders are plug-ins registered by a package hook; without them every
@@ -85,13 +222,25 @@ cairo_surface_t* SurfaceFromPixbuf(GdkPixbuf* pixbuf) {
   const int src_stride = gdk_pixbuf_get_rowstride(pixbuf);
   unsigned char* dst = cairo_image_surface_get_data(s);
   const int dst_stride = cairo_image_surface_get_stride(s);
+  // floor(c * a / 255) without a divide: exact for every c * a up to 255 * 255.
+  auto times = [](uint32_t c, uint32_t a) {
+    const uint32_t v = c * a;
+    return (v + 1 + (v >> 8)) >> 8;
+  };
   for (int y = 0; y < h; ++y) {
     const guchar* p = src + static_cast<size_t>(y) * src_stride;
     auto* q = reinterpret_cast<uint32_t*>(dst + static_cast<size_t>(y) * dst_stride);
+    if (!alpha) {
+      for (int x = 0; x < w; ++x, p += channels) q[x] = 0xFF000000u | uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
+      continue;
+    }
     for (int x = 0; x < w; ++x, p += channels) {
-      uint32_t a = alpha ? p[3] : 255;
-      uint32_t r = p[0] * a / 255, g = p[1] * a / 255, b = p[2] * a / 255;
-      q[x] = a << 24 | r << 16 | g << 8 | b;
+      const uint32_t a = p[3];
+      if (a == 255) {
+        q[x] = 0xFF000000u | uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
+      } else {
+        q[x] = a << 24 | times(p[0], a) << 16 | times(p[1], a) << 8 | times(p[2], a);
+      }
     }
   }
   cairo_surface_mark_dirty(s);
@@ -128,11 +277,110 @@ Picture::~Picture() {
 
 Color Picture::PixelAt(int x, int y) const { return internal::SurfacePixel(surface_, x, y); }
 
-std::shared_ptr<const Picture> Picture::Load(const std::string& path) {
-  auto bytes = platform::ReadFileBytes(path);
-  if (!bytes) Fail(platform::kErrFileNotFound, "File not found");
-  return Decode(*bytes);
+namespace {
+
+// Decoded pictures by the path they were asked for, valid while the file keeps its identity.
+// A failed decode is kept too, so a damaged picture is not decoded again and again.
+struct CachedPicture {
+  std::string path;
+  std::string resolved;
+  platform::FileStamp stamp;
+  PicturePtr picture;
+  std::optional<platform::Failure> failure;
+  size_t cost = 0;
+};
+
+class PictureCache {
+ public:
+  const CachedPicture* Find(const std::string& path, const std::string& resolved, const platform::FileStamp& stamp) {
+    auto it = by_path_.find(path);
+    if (it == by_path_.end()) return nullptr;
+    if (it->second->resolved != resolved || it->second->stamp != stamp) {
+      Erase(it->second);
+      return nullptr;
+    }
+    entries_.splice(entries_.begin(), entries_, it->second);
+    return &entries_.front();
+  }
+
+  void Add(CachedPicture entry) {
+    if (auto it = by_path_.find(entry.path); it != by_path_.end()) Erase(it->second);
+    entry.cost = entry.picture ? static_cast<size_t>(entry.picture->Width()) * entry.picture->Height() * 4 + 256 : 256;
+    used_ += entry.cost;
+    entries_.push_front(std::move(entry));
+    by_path_[entries_.front().path] = entries_.begin();
+    Trim();
+  }
+
+  void SetBudget(size_t bytes) {
+    budget_ = bytes;
+    Trim();
+  }
+  void Clear() {
+    entries_.clear();
+    by_path_.clear();
+    used_ = 0;
+  }
+
+ private:
+  void Erase(std::list<CachedPicture>::iterator it) {
+    used_ -= it->cost;
+    by_path_.erase(it->path);
+    entries_.erase(it);
+  }
+  void Trim() {
+    while (used_ > budget_ && !entries_.empty()) Erase(std::prev(entries_.end()));
+  }
+
+  std::list<CachedPicture> entries_;  // most recently used first
+  std::unordered_map<std::string, std::list<CachedPicture>::iterator> by_path_;
+  size_t used_ = 0;
+  size_t budget_ = size_t{64} << 20;
+};
+
+PictureCache& Cache() {
+  static PictureCache cache;
+  return cache;
 }
+
+// "dir\.mxy": the name of a picture that a record left empty.
+bool EmptyName(const std::string& path) {
+  const size_t slash = path.find_last_of("/\\");
+  const std::string_view name = std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
+  return name.empty() || name.front() == '.';
+}
+
+}  // namespace
+
+std::shared_ptr<const Picture> Picture::Load(const std::string& path) {
+  // Records leave picture names empty all the time; such a name never names a picture, and
+  // looking for it would scan the folder.
+  if (EmptyName(path)) Fail(platform::kErrFileNotFound, "File not found");
+  std::string resolved;
+  const auto stamp = platform::ResolveAndStamp(path, resolved);
+  if (!stamp) Fail(platform::kErrFileNotFound, "File not found");
+  if (const CachedPicture* hit = Cache().Find(path, resolved, *stamp)) {
+    if (hit->failure) throw *hit->failure;
+    return hit->picture;
+  }
+  auto bytes = platform::ReadFileBytes(resolved);
+  if (!bytes) Fail(platform::kErrFileNotFound, "File not found");
+  CachedPicture entry{path, resolved, *stamp, nullptr, std::nullopt, 0};
+  try {
+    entry.picture = Decode(*bytes);
+  } catch (const platform::Failure& f) {
+    // An empty file is "File not found" and may be filled later; only a decode is remembered.
+    if (f.number() != platform::kErrInvalidPicture) throw;
+    entry.failure = f;
+    Cache().Add(std::move(entry));
+    throw;
+  }
+  Cache().Add(entry);
+  return entry.picture;
+}
+
+void SetPictureCacheBudget(size_t bytes) { Cache().SetBudget(bytes); }
+void ClearPictureCache() { Cache().Clear(); }
 
 std::shared_ptr<const Picture> Picture::Decode(std::string_view bytes) {
   // An empty buffer trips a GLib assertion inside the loader, so it never gets that far.
@@ -140,9 +388,11 @@ std::shared_ptr<const Picture> Picture::Decode(std::string_view bytes) {
   CheckLoaders();
   const char* format = SniffFormat(bytes);
   if (!format) FailInvalid();
+  std::string cut;
+  const std::string_view data = GuardedBytes(bytes, format, cut);
   LoaderHolder holder{gdk_pixbuf_loader_new_with_type(format, nullptr)};
   if (!holder.loader) FailInvalid();
-  bool ok = gdk_pixbuf_loader_write(holder.loader, reinterpret_cast<const guchar*>(bytes.data()), bytes.size(),
+  bool ok = gdk_pixbuf_loader_write(holder.loader, reinterpret_cast<const guchar*>(data.data()), data.size(),
                                     nullptr);
   holder.closed = true;
   ok = gdk_pixbuf_loader_close(holder.loader, nullptr) && ok;

@@ -161,8 +161,13 @@ void SdlBackend::FollowFocus() {
 
 SdlBackend::Host SdlBackend::HandleHostEvent(const SDL_Event& e) {
   if (e.type != SDL_WINDOWEVENT) return Host::kNone;
+  // A window manager tells the size of its frame only once it has framed the window.
+  if (!borders_known_ && (e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_MOVED ||
+                          e.window.event == SDL_WINDOWEVENT_EXPOSED))
+    FitDisplay();
   switch (e.window.event) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:
+      shown_surface_ = nullptr;  // SDL makes a new surface, which the next frame fills whole
       if (e.window.data1 == width_ && e.window.data2 == height_) return Host::kNone;
       width_ = std::max(e.window.data1, 1);
       height_ = std::max(e.window.data2, 1);
@@ -184,6 +189,7 @@ void SdlBackend::FitDisplay() {
   int top = 0, left = 0, bottom = 0, right = 0;
   if (SDL_GetDisplayUsableBounds(std::max(display, 0), &usable) != 0 || usable.w <= 0 || usable.h <= 0) return;
   if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0) top = left = bottom = right = 0;
+  borders_known_ = top > 0 || left > 0 || bottom > 0 || right > 0;
   int w = 0, h = 0;
   SDL_GetWindowSize(window_, &w, &h);
   const int fit_w = std::max(1, std::min(w, usable.w - left - right));
@@ -191,7 +197,9 @@ void SdlBackend::FitDisplay() {
   if (fit_w == w && fit_h == h) return;
   SDL_SetWindowMinimumSize(window_, std::min(kMinWidth, fit_w), std::min(kMinHeight, fit_h));
   SDL_SetWindowSize(window_, fit_w, fit_h);
-  SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  // Centred with its frame (the position is the drawing area's).
+  SDL_SetWindowPosition(window_, usable.x + left + (usable.w - left - right - fit_w) / 2,
+                        usable.y + top + (usable.h - top - bottom - fit_h) / 2);
 }
 
 void SdlBackend::Present(const Canvas& frame) { PresentChanged(frame, {{0, 0, frame.Width(), frame.Height()}}); }
@@ -204,6 +212,10 @@ void SdlBackend::PresentChanged(const Canvas& frame, const std::vector<Rect>& ch
       std::cerr << "forms: cannot draw into the window: " << SDL_GetError() << "\n";
       return;
     }
+    // A new surface (the window was resized, perhaps back to the frame's size) holds nothing yet.
+    const std::vector<Rect> whole{{0, 0, frame.Width(), frame.Height()}};
+    const std::vector<Rect>& upload = surface == shown_surface_ ? changed : whole;
+    shown_surface_ = surface;
     std::vector<SDL_Rect> rects;
     SDL_Surface* source = nullptr;
     const bool same_layout = surface->format->BytesPerPixel == 4 &&
@@ -211,7 +223,7 @@ void SdlBackend::PresentChanged(const Canvas& frame, const std::vector<Rect>& ch
                               surface->format->format == SDL_PIXELFORMAT_RGB888);
     const auto* data = frame.Data();
     const int stride = frame.Stride();
-    for (const Rect& r : changed) {
+    for (const Rect& r : upload) {
       const int x1 = std::max(r.x, 0), y1 = std::max(r.y, 0);
       const int x2 = std::min({r.x + r.w, frame.Width(), surface->w}), y2 = std::min({r.y + r.h, frame.Height(), surface->h});
       if (x2 <= x1 || y2 <= y1) continue;

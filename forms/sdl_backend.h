@@ -65,6 +65,8 @@ class SdlBackend : public Backend {
   SDL_Texture* texture_ = nullptr;
   int texture_w_ = 0, texture_h_ = 0;
   int width_ = 0, height_ = 0;
+  bool borders_known_ = false;
+  SDL_Surface* shown_surface_ = nullptr;  // the window surface the last frame went to
   SdlInput input_;
   Rect text_rect_;
   std::array<SDL_Cursor*, 16> standard_cursors_{};

@@ -1,6 +1,7 @@
 #include "forms/text_box.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
 
 #include "forms/backend.h"
@@ -19,6 +20,22 @@ constexpr int kCtrlC = 3, kCtrlV = 22, kCtrlX = 24;
 bool IsBreak(const std::string& c) { return c == "\r" || c == "\n"; }
 // Characters of three or more UTF-8 bytes (CJK among them) may be broken before and after.
 bool IsWide(const std::string& c) { return c.size() >= 3; }
+
+bool OneOf(const std::string& c, std::string_view set) {
+  return !c.empty() && set.find(c) != std::string_view::npos;
+}
+// Chinese line-breaking rules: no line starts with closing punctuation and none ends with
+// opening punctuation.
+bool NoLineStart(const std::string& c) {
+  return OneOf(c, "。，、；：？！）」』】》〉〕〗〙〛”’…‥·～％．｝］") || (c.size() == 1 && OneOf(c, ",.;:?!)]}%"));
+}
+bool NoLineEnd(const std::string& c) {
+  return OneOf(c, "（「『【《〈〔〖〘〚“‘［｛") || (c.size() == 1 && OneOf(c, "([{"));
+}
+bool BreakBetween(const std::string& before, const std::string& after) {
+  if (NoLineStart(after) || NoLineEnd(before)) return false;
+  return before == " " || IsWide(before) || IsWide(after);
+}
 
 std::string Utf8(int cp) {
   std::string out;
@@ -179,10 +196,13 @@ const std::vector<TextBox::VisualLine>& TextBox::Lines() const {
     while (pe < n && !IsBreak(chars_[pe])) ++pe;
     int start = ps, x = 0, brk = -1;
     for (int k = ps; k < pe; ++k) {
-      if (k > start && (chars_[k - 1] == " " || IsWide(chars_[k - 1]) || IsWide(chars_[k]))) brk = k;
+      if (k > start && BreakBetween(chars_[k - 1], chars_[k])) brk = k;
       const int w = Advance(k);
       while (x + w > width && k > start) {
-        const int cut = brk > start ? brk : k;
+        int cut = brk > start ? brk : k;
+        // A forced break inside a word still keeps the punctuation with its neighbour.
+        if (cut == k)
+          while (cut - 1 > start && (NoLineStart(chars_[cut]) || NoLineEnd(chars_[cut - 1]))) --cut;
         lines_.push_back({start, cut});
         start = cut;
         brk = -1;
@@ -197,6 +217,16 @@ const std::vector<TextBox::VisualLine>& TextBox::Lines() const {
     if (chars_[pe] == "\r" && i < n && chars_[i] == "\n") ++i;
   }
   return lines_;
+}
+
+std::vector<std::string> TextBox::ShownLines() const {
+  std::vector<std::string> out;
+  for (const VisualLine& line : Lines()) {
+    std::string text;
+    for (int k = line.start; k < line.end; ++k) text += chars_[k];
+    out.push_back(std::move(text));
+  }
+  return out;
 }
 
 int TextBox::XOf(const VisualLine& line, int index) const {

@@ -57,6 +57,9 @@ class TextBox : public TextControl {
   bool CanFocus() const override { return true; }
   void CopyFrom(const Control& other) override;
 
+  // The text as its lines are shown after wrapping at the box's width (line breaks excluded).
+  std::vector<std::string> ShownLines() const;
+
  protected:
   int DefaultPointerShape() const override { return 3; }
   void Paint(Painter& p, const Rect& r) override;

@@ -1,478 +1,205 @@
 #include "forms/web_browser.h"
 
 #include <glib.h>
+#include <litehtml.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <regex>
+#include <utility>
+#include <vector>
 
 #include "forms/backend.h"
 #include "forms/draw.h"
 #include "forms/dump.h"
 #include "forms/graphics_internal.h"
+#include "forms/pictures.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"
+#include "platform/shell.h"
 #include "platform/textfile.h"
 
 namespace xpexam::forms {
 namespace {
 
-constexpr int kMargin = 8;       // around the page, as a browser's body
-constexpr int kIndent = 28;      // per list level
-constexpr int kWheelLines = 3;   // lines per wheel notch
-constexpr int kLineSpacing = 3;  // pixels between wrapped lines
-constexpr double kPagePoints = 10.5;
+constexpr int kWheelLines = 3;  // lines per wheel notch
+constexpr double kMediumPoints = 12;  // the browser's "medium" font size
+// Style sheets a page may pull in through <link> and @import; a sheet importing itself stops here.
+constexpr int kMaxImports = 32;
 
-Font PageFont() { return Font{"宋体", kPagePoints}; }
+// The browser's own defaults, applied before the page's style sheets.
+constexpr const char* kDefaultCss = R"(
+html, address, blockquote, body, dd, div, dl, dt, fieldset, form, frame, frameset, h1, h2, h3, h4, h5, h6,
+noframes, ol, p, ul, center, dir, hr, menu, pre, article, aside, footer, header, nav, section { display: block }
+head, meta, title, link, style, script, option, input[type="hidden"] { display: none }
+body { margin: 8px }
+p, blockquote, dl, ul, ol { margin-top: 1em; margin-bottom: 1em }
+ul ul, ul ol, ol ul, ol ol { margin-top: 0; margin-bottom: 0 }
+b, strong, th { font-weight: bold }
+i, em, cite, var, address { font-style: italic }
+u, ins { text-decoration: underline }
+s, strike, del { text-decoration: line-through }
+center { text-align: center }
+span, font, a { display: inline }
+a[href] { color: #0000ff; text-decoration: underline; cursor: pointer }
+h1 { font-weight: bold; font-size: 2em; margin: 0.67em 0 }
+h2 { font-weight: bold; font-size: 1.5em; margin: 0.83em 0 }
+h3 { font-weight: bold; font-size: 1.17em; margin: 1em 0 }
+h4 { font-weight: bold; margin: 1.33em 0 }
+h5 { font-weight: bold; font-size: 0.83em; margin: 1.67em 0 }
+h6 { font-weight: bold; font-size: 0.67em; margin: 2.33em 0 }
+br { display: inline-block }
+img { display: inline-block }
+img[align="right"] { float: right }
+img[align="left"] { float: left }
+hr { margin: 0.5em auto; border-style: inset; border-width: 1px; border-color: #a0a0a0 }
+table { display: table; border-collapse: separate; border-spacing: 2px; border-color: gray }
+tbody, tfoot, thead { display: table-row-group; vertical-align: middle }
+tr { display: table-row; vertical-align: inherit; border-color: inherit }
+td, th { display: table-cell; vertical-align: inherit; border-width: 1px; padding: 1px }
+table[border] { border-style: outset }
+table[border|=0] { border-style: none }
+table[border] td, table[border] th { border-style: inset; border-color: gray }
+table[border|=0] td, table[border|=0] th { border-style: none }
+caption { display: table-caption; text-align: center }
+td[nowrap], th[nowrap] { white-space: nowrap }
+tt, code, kbd, samp { font-family: monospace }
+pre, xmp, plaintext, listing { display: block; font-family: monospace; white-space: pre; margin: 1em 0 }
+ul, menu, dir { list-style-type: disc; padding-left: 40px }
+ol { list-style-type: decimal; padding-left: 40px }
+li { display: list-item }
+ul ul, ol ul { list-style-type: circle }
+ol ol ul, ol ul ul, ul ol ul, ul ul ul { list-style-type: square }
+dd { margin-left: 40px }
+blockquote { margin-left: 40px; margin-right: 40px }
+input, textarea, select, button { display: inline-block }
+)";
 
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(g_ascii_tolower(c));
-  return out;
+litehtml::context& EngineContext() {
+  static litehtml::context* context = [] {
+    auto* c = new litehtml::context;
+    c->load_master_stylesheet(kDefaultCss);
+    return c;
+  }();
+  return *context;
 }
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
+bool IsUrlSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
 
-void AppendUtf8(std::string& out, uint32_t cp) {
-  char buf[8];
-  const int n = g_unichar_to_utf8(cp, buf);
-  out.append(buf, n);
-}
-
-// Text with its character references replaced.
-std::string DecodeEntities(std::string_view s) {
-  static const std::pair<const char*, uint32_t> kNamed[] = {
-      {"nbsp", 0xA0},   {"lt", '<'},      {"gt", '>'},      {"amp", '&'},     {"quot", '"'},
-      {"apos", '\''},   {"copy", 0xA9},   {"reg", 0xAE},    {"middot", 0xB7}, {"times", 0xD7},
-      {"mdash", 0x2014}, {"ndash", 0x2013}, {"ldquo", 0x201C}, {"rdquo", 0x201D}, {"lsquo", 0x2018},
-      {"rsquo", 0x2019}, {"hellip", 0x2026}, {"bull", 0x2022},
-  };
-  std::string out;
-  out.reserve(s.size());
-  for (size_t i = 0; i < s.size();) {
-    if (s[i] != '&') {
-      out += s[i++];
-      continue;
-    }
-    const size_t semi = s.find(';', i + 1);
-    if (semi == std::string_view::npos || semi - i > 32) {
-      out += s[i++];
-      continue;
-    }
-    const std::string_view name = s.substr(i + 1, semi - i - 1);
-    std::optional<uint32_t> cp;
-    if (!name.empty() && name[0] == '#') {
-      const bool hex = name.size() > 1 && (name[1] == 'x' || name[1] == 'X');
-      const std::string digits(name.substr(hex ? 2 : 1));
-      if (!digits.empty() && digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") == std::string::npos) {
-        const unsigned long long v = digits.size() > 8 ? 0x110000 : std::stoull(digits, nullptr, hex ? 16 : 10);
-        cp = v > 0 && v < 0x110000 && g_unichar_validate(static_cast<gunichar>(v)) ? static_cast<uint32_t>(v) : 0xFFFD;
-      }
-    } else {
-      const std::string lower = Lower(name);
-      for (auto [n, c] : kNamed)
-        if (lower == n) cp = c;
-    }
-    if (!cp) {
-      out += s[i++];
-      continue;
-    }
-    AppendUtf8(out, *cp);
-    i = semi + 1;
-  }
-  return out;
-}
-
-struct Tag {
-  std::string name;  // lower case, without the '/'
-  bool closing = false;
-  std::vector<std::pair<std::string, std::string>> attributes;  // names lower case, values decoded
-
-  std::string Attribute(std::string_view key) const {
-    for (const auto& [k, v] : attributes)
-      if (k == key) return v;
-    return "";
-  }
-};
-
-// Where the tag whose inside starts at from ends: the first '>' outside quoted values.
-size_t TagEnd(std::string_view html, size_t from) {
-  char quote = 0, last = 0;
-  for (size_t i = from; i < html.size(); ++i) {
-    const char c = html[i];
-    if (quote) {
-      if (c == quote) quote = 0;
-      continue;
-    }
-    if (c == '>') return i;
-    if ((c == '"' || c == '\'') && last == '=') quote = c;
-    if (!IsSpace(c)) last = c;
-  }
-  return std::string_view::npos;
-}
-
-// Parses the inside of <...>; false when it is not a tag (then it is text).
-bool ParseTag(std::string_view in, Tag& tag) {
-  size_t i = 0;
-  if (i < in.size() && in[i] == '/') {
-    tag.closing = true;
-    ++i;
-  }
-  const size_t start = i;
-  while (i < in.size() && (g_ascii_isalnum(in[i]) || in[i] == '-' || in[i] == ':')) ++i;
-  if (i == start || !g_ascii_isalpha(in[start])) return false;
-  tag.name = Lower(in.substr(start, i - start));
-  while (i < in.size()) {
-    while (i < in.size() && (IsSpace(in[i]) || in[i] == '/')) ++i;
-    const size_t ks = i;
-    while (i < in.size() && !IsSpace(in[i]) && in[i] != '=' && in[i] != '/') ++i;
-    if (i == ks) break;
-    std::string key = Lower(in.substr(ks, i - ks));
-    while (i < in.size() && IsSpace(in[i])) ++i;
-    std::string value;
-    if (i < in.size() && in[i] == '=') {
-      ++i;
-      while (i < in.size() && IsSpace(in[i])) ++i;
-      if (i < in.size() && (in[i] == '"' || in[i] == '\'')) {
-        const char q = in[i++];
-        const size_t end = std::min(in.find(q, i), in.size());
-        value = in.substr(i, end - i);
-        i = end + 1;
-      } else {
-        const size_t vs = i;
-        while (i < in.size() && !IsSpace(in[i])) ++i;
-        value = in.substr(vs, i - vs);
-      }
-    }
-    tag.attributes.emplace_back(std::move(key), DecodeEntities(value));
-  }
-  return true;
-}
-
-// "#rrggbb" for an HTML colour (name, #rgb, #rrggbb, or six hex digits without '#').
-std::optional<std::string> ColorOf(std::string value) {
-  value.erase(0, value.find_first_not_of(" \t"));
-  value.erase(value.find_last_not_of(" \t") + 1);
-  if (value.empty()) return std::nullopt;
-  PangoColor c;
-  if (!pango_color_parse(&c, value.c_str()) &&
-      !(value.size() == 6 && pango_color_parse(&c, ("#" + value).c_str())))
-    return std::nullopt;
-  char buf[8];
-  g_snprintf(buf, sizeof buf, "#%02x%02x%02x", c.red >> 8, c.green >> 8, c.blue >> 8);
-  return std::string(buf);
-}
-
-// An open element that styles the text inside it.
-struct Style {
-  std::string tag;
-  bool bold = false, italic = false, underline = false;
-  std::optional<std::string> color;
-  int pixels = 0;  // 0: inherited
-};
-
-Style Named(const std::string& tag) {
-  Style s;
-  s.tag = tag;
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsUrlSpace(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsUrlSpace(s.back())) s.remove_suffix(1);
   return s;
 }
 
-class Converter {
- public:
-  explicit Converter(int base_pixels) : base_(std::max(1, base_pixels)) {}
-
-  std::vector<HtmlBlock> Run(std::string_view html) {
-    size_t i = 0;
-    while (i < html.size()) {
-      if (html[i] != '<') {
-        const size_t next = std::min(html.find('<', i), html.size());
-        Text(DecodeEntities(html.substr(i, next - i)));
-        i = next;
-        continue;
-      }
-      if (html.substr(i, 4) == "<!--") {
-        const size_t end = html.find("-->", i + 4);
-        i = end == std::string_view::npos ? html.size() : end + 3;
-        continue;
-      }
-      if (i + 1 < html.size() && (html[i + 1] == '!' || html[i + 1] == '?')) {
-        i = std::min(html.find('>', i), html.size() - 1) + 1;
-        continue;
-      }
-      // A '<' that starts no tag is text.
-      const size_t name = i + 1 < html.size() && html[i + 1] == '/' ? i + 2 : i + 1;
-      if (name >= html.size() || !g_ascii_isalpha(html[name])) {
-        Text("<");
-        ++i;
-        continue;
-      }
-      const size_t close = TagEnd(html, i + 1);
-      if (close == std::string_view::npos) break;  // an unfinished tag at the end
-      Tag tag;
-      if (!ParseTag(html.substr(i + 1, close - i - 1), tag)) {
-        Text("<");
-        ++i;
-        continue;
-      }
-      i = close + 1;
-      if (!tag.closing && (tag.name == "script" || tag.name == "style" || tag.name == "title")) {
-        // Their content is not shown: skip to the end tag.
-        const std::string lower = Lower(html.substr(i));
-        const size_t end = lower.find("</" + tag.name);
-        i = end == std::string::npos ? html.size() : std::min(html.find('>', i + end), html.size() - 1) + 1;
-        continue;
-      }
-      Element(tag);
-    }
-    Flush();
-    return std::move(blocks_);
-  }
-
- private:
-  static int HeadingLevel(const std::string& name) {
-    return name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6' ? name[1] - '0' : 0;
-  }
-
-  void Element(const Tag& tag) {
-    const std::string& n = tag.name;
-    if (const int level = HeadingLevel(n)) {
-      Break(true);
-      std::erase_if(styles_, [](const Style& s) { return HeadingLevel(s.tag) != 0; });
-      if (tag.closing) return;
-      static const double kScale[] = {2.0, 1.5, 1.17, 1.0, 0.83, 0.67};
-      Style s = Named(n);
-      s.bold = true;
-      s.pixels = static_cast<int>(std::lround(base_ * kScale[level - 1]));
-      styles_.push_back(s);
-      return;
-    }
-    if (n == "p" || n == "blockquote" || n == "pre" || n == "center") return Break(true);
-    if (n == "div" || n == "body" || n == "html") return Break(false);
-    if (n == "br") {
-      if (!tag.closing) LineBreak();
-      return;
-    }
-    if (n == "hr") {
-      if (tag.closing) return;
-      Break(false);
-      HtmlBlock rule;
-      rule.rule = true;
-      rule.indent = Depth();
-      blocks_.push_back(rule);
-      return;
-    }
-    if (n == "ul" || n == "ol") {
-      Break(lists_.empty());
-      if (tag.closing) {
-        if (!lists_.empty()) lists_.pop_back();
-        if (lists_.empty()) gap_ = true;
-      } else {
-        lists_.push_back({n == "ol", 0});
-      }
-      return;
-    }
-    if (n == "li") {
-      Break(false);
-      if (tag.closing) return;
-      if (lists_.empty()) lists_.push_back({false, 0});
-      List& l = lists_.back();
-      marker_ = l.ordered ? std::to_string(++l.count) + "." : "•";
-      return;
-    }
-    if (n == "table") return Break(true);
-    if (n == "tr") {
-      Break(false);
-      cells_ = 0;
-      return;
-    }
-    if (n == "td" || n == "th") {
-      if (tag.closing) {
-        if (n == "th") Pop("th");
-        return;
-      }
-      if (cells_++ > 0 && !block_.text.empty()) {
-        Emit("\u3000\u3000");
-        space_ = false;
-      }
-      if (n == "th") {
-        Style th = Named("th");
-        th.bold = true;
-        styles_.push_back(th);
-      }
-      return;
-    }
-    // Inline styles.
-    if (tag.closing) return Pop(n);
-    Style s = Named(n);
-    if (n == "b" || n == "strong") {
-      s.bold = true;
-    } else if (n == "i" || n == "em" || n == "cite" || n == "var") {
-      s.italic = true;
-    } else if (n == "u" || n == "ins") {
-      s.underline = true;
-    } else if (n == "font") {
-      s.color = ColorOf(tag.Attribute("color"));
-      s.pixels = FontPixels(tag.Attribute("size"));
-    } else if (n == "span") {
-      static const std::regex kColor(R"((?:^|;)\s*color\s*:\s*([^;]+))", std::regex::icase);
-      const std::string style = tag.Attribute("style");
-      std::smatch m;
-      if (std::regex_search(style, m, kColor)) s.color = ColorOf(m[1]);
-    } else {
-      return;  // unknown or unstyled tags
-    }
-    styles_.push_back(std::move(s));
-  }
-
-  // <font size=N>: 1 to 7, or +N / -N from 3; 3 is the body size.
-  int FontPixels(const std::string& v) const {
-    if (v.empty()) return 0;
-    char* end = nullptr;
-    const long n = std::strtol(v.c_str(), &end, 10);
-    if (end == v.c_str()) return 0;
-    const long size = std::clamp(v[0] == '+' || v[0] == '-' ? 3 + n : n, 1L, 7L);
-    static const double kScale[] = {0.63, 0.83, 1.0, 1.13, 1.5, 2.0, 3.0};
-    return static_cast<int>(std::lround(base_ * kScale[size - 1]));
-  }
-
-  void Pop(const std::string& name) {
-    for (auto it = styles_.rbegin(); it != styles_.rend(); ++it)
-      if (it->tag == name) {
-        styles_.erase(std::next(it).base());
-        return;
-      }
-  }
-
-  int Depth() const { return static_cast<int>(lists_.size()); }
-
-  std::string Attributes() const {
-    Style all;
-    for (const Style& s : styles_) {
-      all.bold |= s.bold;
-      all.italic |= s.italic;
-      all.underline |= s.underline;
-      if (s.color) all.color = s.color;
-      if (s.pixels) all.pixels = s.pixels;
-    }
-    std::string a;
-    if (all.bold) a += " weight=\"bold\"";
-    if (all.italic) a += " style=\"italic\"";
-    if (all.underline) a += " underline=\"single\"";
-    if (all.color) a += " foreground=\"" + *all.color + "\"";
-    if (all.pixels) a += " font_desc=\"" + std::to_string(all.pixels) + "px\"";
-    return a;
-  }
-
-  // Appends shown text in the current style.
-  void Emit(std::string_view text) {
-    const std::string attributes = Attributes();
-    if (attributes != open_) {
-      if (!open_.empty()) block_.markup += "</span>";
-      if (!attributes.empty()) block_.markup += "<span" + attributes + ">";
-      open_ = attributes;
-    }
-    gchar* escaped = g_markup_escape_text(text.data(), static_cast<gssize>(text.size()));
-    block_.markup += escaped;
-    g_free(escaped);
-    block_.text += text;
-  }
-
-  void Text(const std::string& text) {
-    std::string run;
-    for (size_t i = 0; i < text.size(); ++i) {
-      const char c = text[i];
-      if (IsSpace(c)) {
-        space_ = true;
-        continue;
-      }
-      if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) continue;
-      if (space_ && !line_start_) run += ' ';
-      space_ = false;
-      line_start_ = false;
-      run += c;
-    }
-    if (!run.empty()) Emit(run);
-  }
-
-  void LineBreak() {
-    Emit("\n");
-    line_start_ = true;
-    space_ = false;
-  }
-
-  // Ends the current block; spaced asks for a paragraph gap before the next one.
-  void Break(bool spaced) {
-    Flush();
-    if (spaced) gap_ = true;
-  }
-
-  void Flush() {
-    if (!open_.empty()) block_.markup += "</span>";
-    open_.clear();
-    // Trailing line breaks show nothing.
-    while (!block_.text.empty() && block_.text.back() == '\n') {
-      block_.text.pop_back();
-      block_.markup.erase(block_.markup.rfind('\n'), 1);
-    }
-    if (!block_.text.empty() || !marker_.empty()) {
-      block_.marker = std::move(marker_);
-      block_.indent = Depth();
-      block_.spaced = gap_;
-      gap_ = false;
-      blocks_.push_back(std::move(block_));
-    }
-    block_ = {};
-    marker_.clear();
-    space_ = false;
-    line_start_ = true;
-  }
-
-  struct List {
-    bool ordered = false;
-    int count = 0;
-  };
-
-  int base_;
-  std::vector<HtmlBlock> blocks_;
-  HtmlBlock block_;
-  std::string open_;  // attributes of the open span
-  std::string marker_;
-  std::vector<Style> styles_;
-  std::vector<List> lists_;
-  int cells_ = 0;
-  bool space_ = false, line_start_ = true, gap_ = false;
-};
-
-struct LayoutDeleter {
-  void operator()(PangoLayout* l) const {
-    if (l) g_object_unref(l);
-  }
-};
-using LayoutPtr = std::unique_ptr<PangoLayout, LayoutDeleter>;
-
-LayoutPtr NewLayout(int width) {
-  LayoutPtr layout(pango_layout_new(internal::TextContext()));
-  pango_layout_set_font_description(layout.get(), internal::FontDescription(PageFont()));
-  // A little air between lines, as help pages ask of their style sheets.
-  pango_layout_set_spacing(layout.get(), kLineSpacing * PANGO_SCALE);
-  if (width >= 0) {
-    pango_layout_set_width(layout.get(), std::max(1, width) * PANGO_SCALE);
-    pango_layout_set_wrap(layout.get(), PANGO_WRAP_WORD_CHAR);
-  }
-  return layout;
+bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
+  return s.size() >= prefix.size() && g_ascii_strncasecmp(s.data(), prefix.data(), prefix.size()) == 0;
 }
 
-int PixelHeight(PangoLayout* layout) {
-  PangoRectangle logical;
-  pango_layout_get_pixel_extents(layout, nullptr, &logical);
-  return logical.height;
+// A relative reference to a file in the page's folder or below it; nullopt for anything else
+// (addresses with a scheme, drive letters, absolute paths, ".." steps).
+std::optional<std::string> LocalPath(std::string_view href, const std::string& page_path) {
+  href = Trim(href);
+  href = href.substr(0, href.find_first_of("#?"));
+  if (href.empty()) return std::nullopt;
+  std::string path;
+  for (size_t i = 0; i < href.size(); ++i) {
+    const char c = href[i];
+    if (c == '%' && i + 2 < href.size() + 0 && g_ascii_isxdigit(href[i + 1]) && g_ascii_isxdigit(href[i + 2])) {
+      path += static_cast<char>(g_ascii_xdigit_value(href[i + 1]) * 16 + g_ascii_xdigit_value(href[i + 2]));
+      i += 2;
+    } else {
+      path += c == '\\' ? '/' : c;
+    }
+  }
+  if (path.find(':') != std::string::npos || path.front() == '/') return std::nullopt;
+  for (char c : path)
+    if (static_cast<unsigned char>(c) < 0x20) return std::nullopt;
+  std::string out;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find('/', start);
+    if (end == std::string::npos) end = path.size();
+    const std::string_view part = std::string_view(path).substr(start, end - start);
+    if (part == "..") return std::nullopt;
+    if (!part.empty() && part != ".") {
+      if (!out.empty()) out += '/';
+      out += part;
+    }
+    start = end + 1;
+  }
+  if (out.empty()) return std::nullopt;
+  const size_t slash = page_path.find_last_of("/\\");
+  return (slash == std::string::npos ? std::string() : page_path.substr(0, slash + 1)) + out;
+}
+
+// A style sheet's bytes as UTF-8: UTF-8 when it says so (byte order mark or @charset), else GBK.
+std::string DecodeCss(std::string_view bytes) {
+  static const std::regex kUtf8Charset(R"(^\s*@charset\s*["']utf-?8["'])", std::regex::icase);
+  bool utf8 = bytes.substr(0, 3) == "\xEF\xBB\xBF";
+  if (utf8) bytes.remove_prefix(3);
+  const std::string head(bytes.substr(0, 64));
+  if (!utf8 && !std::regex_search(head, kUtf8Charset)) return platform::GbkToUtf8(bytes);
+  gchar* valid = g_utf8_make_valid(bytes.data(), static_cast<gssize>(bytes.size()));
+  std::string out(valid);
+  g_free(valid);
+  return out;
+}
+
+void SetSource(cairo_t* cr, const litehtml::web_color& c) {
+  cairo_set_source_rgba(cr, c.red / 255.0, c.green / 255.0, c.blue / 255.0, c.alpha / 255.0);
+}
+
+litehtml::web_color Shade(const litehtml::web_color& c, double f) {
+  auto ch = [f](int v) { return static_cast<litehtml::byte>(std::clamp(static_cast<int>(std::lround(v * f)), 0, 255)); };
+  return litehtml::web_color(ch(c.red), ch(c.green), ch(c.blue), c.alpha);
+}
+
+struct PageFont {
+  PangoFontDescription* description = nullptr;
+  PangoLayout* layout = nullptr;  // reused for measuring and drawing
+  int ascent = 0, descent = 0;
+  unsigned decoration = 0;
+  ~PageFont() {
+    if (layout) g_object_unref(layout);
+    if (description) pango_font_description_free(description);
+  }
+};
+
+// "'Times New Roman', 宋体, serif" as pango's family list.
+std::string FamilyList(std::string_view css) {
+  std::string out;
+  size_t start = 0;
+  while (start <= css.size()) {
+    size_t end = css.find(',', start);
+    if (end == std::string_view::npos) end = css.size();
+    std::string_view name = Trim(css.substr(start, end - start));
+    if (name.size() >= 2 && (name.front() == '"' || name.front() == '\'') && name.back() == name.front())
+      name = Trim(name.substr(1, name.size() - 2));
+    if (!name.empty()) {
+      if (!out.empty()) out += ',';
+      out += name;
+    }
+    start = end + 1;
+  }
+  return out.empty() ? "宋体" : out;
 }
 
 }  // namespace
 
-std::vector<HtmlBlock> HtmlToBlocks(std::string_view html, int base_pixels) { return Converter(base_pixels).Run(html); }
+LinkTarget ResolveLink(std::string_view href, const std::string& page_path) {
+  href = Trim(href);
+  if (StartsWithNoCase(href, "http://") || StartsWithNoCase(href, "https://")) {
+    for (char c : href)
+      if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7F) return {};
+    return {LinkTarget::kWeb, std::string(href)};
+  }
+  if (auto path = LocalPath(href, page_path)) return {LinkTarget::kPage, *path};
+  return {};
+}
 
 std::string DecodeHtml(std::string_view bytes) {
   static const std::regex kUtf8Meta(R"(<meta[^>]*charset\s*=\s*["']?\s*utf-?8)", std::regex::icase);
@@ -488,10 +215,349 @@ std::string DecodeHtml(std::string_view bytes) {
   return out;
 }
 
-struct WebBrowser::Laid {
-  LayoutPtr text, marker;
-  int x = 0, y = 0, h = 0;
-  bool rule = false;
+// One shown page: the engine's document and the container that gives it fonts, pictures,
+// style sheets and a surface to draw on.
+class WebBrowser::Page final : public litehtml::document_container {
+ public:
+  Page(std::string path, int view_w, int view_h) : path_(std::move(path)), view_w_(view_w), view_h_(view_h) {}
+  ~Page() { document_.reset(); }
+
+  void Load(const std::string& html) {
+    try {
+      document_ = litehtml::document::createFromUTF8(html.c_str(), this, &EngineContext());
+    } catch (...) {
+      document_.reset();
+    }
+  }
+
+  litehtml::document* Document() const { return document_.get(); }
+  void SetView(int w, int h) {
+    view_w_ = w;
+    view_h_ = h;
+  }
+  bool Hand() const { return hand_; }
+  std::optional<std::string> TakeClicked() { return std::exchange(clicked_, std::nullopt); }
+
+  // ---- fonts and text ----
+  litehtml::uint_ptr create_font(const litehtml::tchar_t* face, int size, int weight, litehtml::font_style italic,
+                                 unsigned int decoration, litehtml::font_metrics* fm) override {
+    auto font = std::make_unique<PageFont>();
+    font->description = pango_font_description_new();
+    pango_font_description_set_family(font->description, FamilyList(face ? face : "").c_str());
+    pango_font_description_set_absolute_size(font->description, std::max(1, size) * PANGO_SCALE);
+    pango_font_description_set_weight(font->description, static_cast<PangoWeight>(std::clamp(weight, 100, 1000)));
+    pango_font_description_set_style(font->description,
+                                     italic == litehtml::fontStyleItalic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    font->layout = pango_layout_new(internal::TextContext());
+    pango_layout_set_font_description(font->layout, font->description);
+    PangoFontMetrics* metrics = pango_context_get_metrics(internal::TextContext(), font->description, nullptr);
+    font->ascent = PANGO_PIXELS_CEIL(pango_font_metrics_get_ascent(metrics));
+    font->descent = PANGO_PIXELS_CEIL(pango_font_metrics_get_descent(metrics));
+    pango_font_metrics_unref(metrics);
+    font->decoration = decoration;
+    if (fm) {
+      fm->ascent = font->ascent;
+      fm->descent = font->descent;
+      fm->height = font->ascent + font->descent;
+      fm->x_height = std::max(1, font->ascent / 2);
+      fm->draw_spaces = italic == litehtml::fontStyleItalic || decoration != 0;
+    }
+    auto* handle = font.get();
+    fonts_.push_back(std::move(font));
+    return reinterpret_cast<litehtml::uint_ptr>(handle);
+  }
+
+  void delete_font(litehtml::uint_ptr handle) override {
+    std::erase_if(fonts_, [&](const auto& f) { return reinterpret_cast<litehtml::uint_ptr>(f.get()) == handle; });
+  }
+
+  int text_width(const litehtml::tchar_t* text, litehtml::uint_ptr handle) override {
+    auto* font = reinterpret_cast<PageFont*>(handle);
+    if (!font || !text) return 0;
+    pango_layout_set_text(font->layout, text, -1);
+    PangoRectangle logical;
+    pango_layout_get_pixel_extents(font->layout, nullptr, &logical);
+    return logical.width;
+  }
+
+  void draw_text(litehtml::uint_ptr hdc, const litehtml::tchar_t* text, litehtml::uint_ptr handle,
+                 litehtml::web_color color, const litehtml::position& pos) override {
+    auto* font = reinterpret_cast<PageFont*>(handle);
+    auto* cr = reinterpret_cast<cairo_t*>(hdc);
+    if (!font || !text || !cr) return;
+    pango_layout_set_text(font->layout, text, -1);
+    // Centred in its box: a text's box is the font's height, a list number's the line's.
+    const int baseline = pos.y + (pos.height - font->ascent - font->descent) / 2 + font->ascent;
+    cairo_save(cr);
+    SetSource(cr, color);
+    cairo_move_to(cr, pos.x, baseline - pango_layout_get_baseline(font->layout) / PANGO_SCALE);
+    pango_cairo_show_layout(cr, font->layout);
+    // Decorations as whole pixels, as the rest of the program draws underlines.
+    const int thickness = std::max(1, (font->ascent + font->descent) / 16);
+    if (font->decoration & litehtml::font_decoration_underline)
+      cairo_rectangle(cr, pos.x, baseline + 1, pos.width, thickness);
+    if (font->decoration & litehtml::font_decoration_linethrough)
+      cairo_rectangle(cr, pos.x, baseline - font->ascent / 3, pos.width, thickness);
+    if (font->decoration & litehtml::font_decoration_overline) cairo_rectangle(cr, pos.x, baseline - font->ascent, pos.width, thickness);
+    cairo_fill(cr);
+    cairo_restore(cr);
+  }
+
+  int pt_to_px(int pt) const override { return static_cast<int>(std::lround(PointsToPixels(pt))); }
+  int get_default_font_size() const override { return static_cast<int>(std::lround(PointsToPixels(kMediumPoints))); }
+  const litehtml::tchar_t* get_default_font_name() const override { return "宋体"; }
+
+  void transform_text(litehtml::tstring& text, litehtml::text_transform tt) override {
+    gchar* out = nullptr;
+    if (tt == litehtml::text_transform_uppercase) out = g_utf8_strup(text.c_str(), -1);
+    if (tt == litehtml::text_transform_lowercase) out = g_utf8_strdown(text.c_str(), -1);
+    if (!out) return;
+    text = out;
+    g_free(out);
+  }
+
+  // Words where a line may break, by the Unicode line-breaking rules (Chinese text breaks
+  // between characters, but not before a closing punctuation mark); each space apart.
+  void split_text(const char* text, const std::function<void(const litehtml::tchar_t*)>& on_word,
+                  const std::function<void(const litehtml::tchar_t*)>& on_space) override {
+    const std::string s = text ? text : "";
+    const int chars = static_cast<int>(g_utf8_strlen(s.c_str(), -1));
+    std::vector<PangoLogAttr> attrs(chars + 1);
+    pango_get_log_attrs(s.c_str(), static_cast<int>(s.size()), -1, pango_language_from_string("zh-cn"), attrs.data(),
+                        static_cast<int>(attrs.size()));
+    std::string word;
+    const char* p = s.c_str();
+    for (int i = 0; i < chars; ++i) {
+      const char* next = g_utf8_next_char(p);
+      const char c = *p;
+      if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f') {
+        if (!word.empty()) on_word(word.c_str());
+        word.clear();
+        const std::string space(1, c);
+        on_space(space.c_str());
+      } else {
+        if (attrs[i].is_line_break && !word.empty()) {
+          on_word(word.c_str());
+          word.clear();
+        }
+        word.append(p, next);
+      }
+      p = next;
+    }
+    if (!word.empty()) on_word(word.c_str());
+  }
+
+  // ---- pictures ----
+  void load_image(const litehtml::tchar_t* src, const litehtml::tchar_t*, bool) override { Picture(src); }
+
+  void get_image_size(const litehtml::tchar_t* src, const litehtml::tchar_t*, litehtml::size& sz) override {
+    const PicturePtr pic = Picture(src);
+    sz.width = pic ? pic->Width() : 0;
+    sz.height = pic ? pic->Height() : 0;
+  }
+
+  void draw_background(litehtml::uint_ptr hdc, const litehtml::background_paint& bg) override {
+    auto* cr = reinterpret_cast<cairo_t*>(hdc);
+    if (!cr) return;
+    cairo_save(cr);
+    cairo_rectangle(cr, bg.clip_box.x, bg.clip_box.y, bg.clip_box.width, bg.clip_box.height);
+    cairo_clip(cr);
+    if (bg.color.alpha) {
+      SetSource(cr, bg.color);
+      cairo_paint(cr);
+    }
+    const PicturePtr pic = bg.image.empty() ? nullptr : Picture(bg.image.c_str());
+    if (pic && pic->Width() > 0 && pic->Height() > 0) {
+      const int w = bg.image_size.width > 0 ? bg.image_size.width : pic->Width();
+      const int h = bg.image_size.height > 0 ? bg.image_size.height : pic->Height();
+      cairo_pattern_t* pattern = cairo_pattern_create_for_surface(pic->Surface());
+      cairo_matrix_t m;
+      cairo_matrix_init_scale(&m, static_cast<double>(pic->Width()) / w, static_cast<double>(pic->Height()) / h);
+      cairo_matrix_translate(&m, -bg.position_x, -bg.position_y);
+      cairo_pattern_set_matrix(pattern, &m);
+      const litehtml::position& c = bg.clip_box;
+      switch (bg.repeat) {
+        case litehtml::background_repeat_no_repeat:
+          cairo_rectangle(cr, bg.position_x, bg.position_y, w, h);
+          break;
+        case litehtml::background_repeat_repeat_x:
+          cairo_rectangle(cr, c.x, bg.position_y, c.width, h);
+          break;
+        case litehtml::background_repeat_repeat_y:
+          cairo_rectangle(cr, bg.position_x, c.y, w, c.height);
+          break;
+        default:
+          cairo_rectangle(cr, c.x, c.y, c.width, c.height);
+          break;
+      }
+      cairo_pattern_set_extend(pattern, bg.repeat == litehtml::background_repeat_no_repeat ? CAIRO_EXTEND_NONE
+                                                                                           : CAIRO_EXTEND_REPEAT);
+      if (w == pic->Width() && h == pic->Height()) cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
+      cairo_set_source(cr, pattern);
+      cairo_fill(cr);
+      cairo_pattern_destroy(pattern);
+    }
+    cairo_restore(cr);
+  }
+
+  void draw_borders(litehtml::uint_ptr hdc, const litehtml::borders& b, const litehtml::position& box, bool) override {
+    auto* cr = reinterpret_cast<cairo_t*>(hdc);
+    if (!cr) return;
+    enum Side { kTop, kRight, kBottom, kLeft };
+    auto side = [&](const litehtml::border& border, Side s) {
+      if (border.width <= 0 || border.style == litehtml::border_style_none || border.style == litehtml::border_style_hidden)
+        return;
+      // Inset and outset: the top-left edges darker or lighter than the bottom-right ones.
+      litehtml::web_color color = border.color;
+      const bool top_left = s == kTop || s == kLeft;
+      if (border.style == litehtml::border_style_inset || border.style == litehtml::border_style_groove)
+        color = top_left ? Shade(color, 0.6) : Shade(color, 1.4);
+      if (border.style == litehtml::border_style_outset || border.style == litehtml::border_style_ridge)
+        color = top_left ? Shade(color, 1.4) : Shade(color, 0.6);
+      const int w = border.width;
+      litehtml::position r;
+      switch (s) {
+        case kTop: r = {box.x, box.y, box.width, w}; break;
+        case kBottom: r = {box.x, box.bottom() - w, box.width, w}; break;
+        case kLeft: r = {box.x, box.y, w, box.height}; break;
+        case kRight: r = {box.right() - w, box.y, w, box.height}; break;
+      }
+      cairo_save(cr);
+      SetSource(cr, color);
+      if (border.style == litehtml::border_style_dotted || border.style == litehtml::border_style_dashed) {
+        const double dash = border.style == litehtml::border_style_dotted ? w : 3.0 * w;
+        cairo_set_dash(cr, &dash, 1, 0);
+        cairo_set_line_width(cr, w);
+        const bool across = s == kTop || s == kBottom;
+        cairo_move_to(cr, r.x + (across ? 0 : w / 2.0), r.y + (across ? w / 2.0 : 0));
+        cairo_line_to(cr, across ? r.right() : r.x + w / 2.0, across ? r.y + w / 2.0 : r.bottom());
+        cairo_stroke(cr);
+      } else if (border.style == litehtml::border_style_double && w >= 3) {
+        const int line = (w + 1) / 3;
+        if (s == kTop || s == kBottom) {
+          cairo_rectangle(cr, r.x, r.y, r.width, line);
+          cairo_rectangle(cr, r.x, r.bottom() - line, r.width, line);
+        } else {
+          cairo_rectangle(cr, r.x, r.y, line, r.height);
+          cairo_rectangle(cr, r.right() - line, r.y, line, r.height);
+        }
+        cairo_fill(cr);
+      } else {
+        cairo_rectangle(cr, r.x, r.y, r.width, r.height);
+        cairo_fill(cr);
+      }
+      cairo_restore(cr);
+    };
+    side(b.top, kTop);
+    side(b.bottom, kBottom);
+    side(b.left, kLeft);
+    side(b.right, kRight);
+  }
+
+  void draw_list_marker(litehtml::uint_ptr hdc, const litehtml::list_marker& marker) override {
+    auto* cr = reinterpret_cast<cairo_t*>(hdc);
+    if (!cr) return;
+    const litehtml::position& p = marker.pos;
+    if (!marker.image.empty()) {
+      if (const PicturePtr pic = Picture(marker.image.c_str())) {
+        cairo_save(cr);
+        cairo_set_source_surface(cr, pic->Surface(), p.x, p.y);
+        cairo_paint(cr);
+        cairo_restore(cr);
+        return;
+      }
+    }
+    cairo_save(cr);
+    SetSource(cr, marker.color);
+    switch (marker.marker_type) {
+      case litehtml::list_style_type_circle:
+        cairo_set_line_width(cr, 1);
+        cairo_arc(cr, p.x + p.width / 2.0, p.y + p.height / 2.0, std::max(1.0, p.width / 2.0 - 0.5), 0, 2 * M_PI);
+        cairo_stroke(cr);
+        break;
+      case litehtml::list_style_type_square:
+        cairo_rectangle(cr, p.x, p.y, p.width, p.height);
+        cairo_fill(cr);
+        break;
+      case litehtml::list_style_type_none:
+        break;
+      default:
+        cairo_arc(cr, p.x + p.width / 2.0, p.y + p.height / 2.0, std::max(1.0, p.width / 2.0), 0, 2 * M_PI);
+        cairo_fill(cr);
+        break;
+    }
+    cairo_restore(cr);
+  }
+
+  // ---- style sheets, links, pointer ----
+  void import_css(litehtml::tstring& text, const litehtml::tstring& url, litehtml::tstring&) override {
+    text.clear();
+    if (++imports_ > kMaxImports) return;
+    const std::optional<std::string> path = LocalPath(url, path_);
+    if (!path) return;
+    std::optional<std::string> bytes;
+    platform::Try([&] { bytes = platform::ReadFileBytes(*path); });
+    if (bytes) text = DecodeCss(*bytes);
+  }
+
+  void set_caption(const litehtml::tchar_t*) override {}
+  void set_base_url(const litehtml::tchar_t*) override {}
+  void link(const std::shared_ptr<litehtml::document>&, const litehtml::element::ptr&) override {}
+  void on_anchor_click(const litehtml::tchar_t* url, const litehtml::element::ptr&) override {
+    if (url) clicked_ = url;
+  }
+  void set_cursor(const litehtml::tchar_t* cursor) override { hand_ = cursor && std::string_view(cursor) == "pointer"; }
+
+  // ---- clipping and the view ----
+  // Overflow clipping is not drawn: help pages do not rely on it.
+  void set_clip(const litehtml::position&, const litehtml::border_radiuses&, bool, bool) override {}
+  void del_clip() override {}
+  void get_client_rect(litehtml::position& client) const override { client = {0, 0, view_w_, view_h_}; }
+  std::shared_ptr<litehtml::element> create_element(const litehtml::tchar_t*, const litehtml::string_map&,
+                                                    const std::shared_ptr<litehtml::document>&) override {
+    return nullptr;
+  }
+  void get_media_features(litehtml::media_features& media) const override {
+    media.type = litehtml::media_type_screen;
+    media.width = media.device_width = view_w_;
+    media.height = media.device_height = view_h_;
+    media.color = 8;
+    media.color_index = 0;
+    media.monochrome = 0;
+    media.resolution = static_cast<int>(std::lround(1440 / TwipsPerPixel()));
+  }
+  void get_language(litehtml::tstring& language, litehtml::tstring& culture) const override {
+    language = "zh";
+    culture = "zh-CN";
+  }
+
+ private:
+  // The page folder's picture at src (decoded by content), remembered for the page's life;
+  // nullptr for a missing, unreadable or outside one.
+  PicturePtr Picture(const char* src) {
+    if (!src) return nullptr;
+    auto [it, fresh] = pictures_.try_emplace(src);
+    if (fresh) {
+      if (const std::optional<std::string> path = LocalPath(src, path_)) {
+        try {
+          it->second = LoadPicture(*path);
+        } catch (...) {
+          it->second = nullptr;
+        }
+      }
+    }
+    return it->second;
+  }
+
+  std::string path_;
+  int view_w_, view_h_;
+  std::vector<std::unique_ptr<PageFont>> fonts_;
+  std::map<std::string, PicturePtr> pictures_;
+  int imports_ = 0;
+  bool hand_ = false;
+  std::optional<std::string> clicked_;
+  // Declared last: the document's elements release their fonts through this container.
+  litehtml::document::ptr document_;
 };
 
 WebBrowser::WebBrowser(Container& container, std::string name, int index) : Control(container, std::move(name), index) {
@@ -502,28 +568,43 @@ WebBrowser::~WebBrowser() = default;
 
 void WebBrowser::Navigate(const std::string& path) {
   location_ = path;
-  blocks_.clear();
+  page_.reset();
   scroll_top_ = 0;
   laid_width_ = -1;
   std::optional<std::string> bytes;
   platform::Try([&] { bytes = platform::ReadFileBytes(path); });
-  if (bytes) blocks_ = HtmlToBlocks(DecodeHtml(*bytes), std::max(1, static_cast<int>(std::lround(PointsToPixels(kPagePoints)))));
+  if (bytes) {
+    const Rect r = PixelRect();
+    page_ = std::make_unique<Page>(path, r.w, r.h);
+    page_->Load(DecodeHtml(*bytes));
+    if (!page_->Document()) page_.reset();
+  }
   Invalidate();
 }
 
 std::string WebBrowser::Text() const {
+  if (!page_ || !page_->Document() || !page_->Document()->root()) return "";
+  litehtml::element::ptr body = page_->Document()->root()->select_one("body");
+  if (!body) body = page_->Document()->root();
+  litehtml::tstring raw;
+  body->get_text(raw);
   std::string out;
-  for (const HtmlBlock& b : blocks_) {
-    if (b.rule) continue;
-    if (!out.empty()) out += "\r\n";
-    out += b.marker.empty() ? b.text : b.marker + " " + b.text;
+  bool space = false;
+  for (char c : raw) {
+    if (IsUrlSpace(c)) {
+      space = !out.empty();
+      continue;
+    }
+    if (space) out += ' ';
+    space = false;
+    out += c;
   }
   return out;
 }
 
 int WebBrowser::LineHeight() const {
   TextStyle s;
-  s.font = PageFont();
+  s.font = Font{"宋体", kMediumPoints};
   return std::max(1, MeasureText("", s).height);
 }
 
@@ -531,39 +612,21 @@ void WebBrowser::Layout() const {
   const Rect r = PixelRect();
   if (laid_width_ == r.w) return;
   laid_width_ = r.w;
-  const int gap = LineHeight() * 2 / 3;
+  bar_ = false;
+  content_height_ = 0;
+  if (!page_) return;
+  litehtml::document* doc = page_->Document();
   // Laid out full width first; a page taller than the control makes room for the scroll bar.
   for (bool bar : {false, true}) {
     bar_ = bar;
-    laid_.clear();
-    const int width = r.w - 2 * kMargin - (bar ? kScrollBarWidth : 0);
-    int y = kMargin;
-    for (const HtmlBlock& b : blocks_) {
-      Laid l;
-      l.x = kMargin + b.indent * kIndent;
-      if (b.spaced && !laid_.empty()) y += gap;
-      if (b.rule) {
-        l.rule = true;
-        l.y = y + gap / 2;
-        l.h = gap;
-      } else {
-        l.text = NewLayout(width - b.indent * kIndent);
-        // The converter escapes all text; plain text stays a safe fallback all the same.
-        if (pango_parse_markup(b.markup.c_str(), -1, 0, nullptr, nullptr, nullptr, nullptr))
-          pango_layout_set_markup(l.text.get(), b.markup.c_str(), -1);
-        else
-          pango_layout_set_text(l.text.get(), b.text.c_str(), -1);
-        if (!b.marker.empty()) {
-          l.marker = NewLayout(-1);
-          pango_layout_set_text(l.marker.get(), b.marker.c_str(), -1);
-        }
-        l.y = y;
-        l.h = PixelHeight(l.text.get());
-      }
-      y += l.h;
-      laid_.push_back(std::move(l));
+    const int width = std::max(1, r.w - (bar ? kScrollBarWidth : 0));
+    page_->SetView(width, r.h);
+    try {
+      doc->render(width);
+      content_height_ = doc->height();
+    } catch (...) {
+      content_height_ = 0;
     }
-    content_height_ = laid_.empty() ? 0 : y + kMargin;
     if (content_height_ <= r.h) break;
   }
 }
@@ -593,10 +656,47 @@ void WebBrowser::OnResized() {
 
 void WebBrowser::OnMouseDown(int button, int, int x, int y) {
   const Rect r = PixelRect();
-  if (button != kLeftButton || !HasScrollBar() || x < r.w - kScrollBarWidth) return;
-  const int line = LineHeight();
-  ScrollBy(ScrollBarStep({r.w - kScrollBarWidth, 0, kScrollBarWidth, r.h}, y, line, std::max(line, r.h - line)));
+  if (button != kLeftButton) return;
+  if (HasScrollBar() && x >= r.w - kScrollBarWidth) {
+    const int line = LineHeight();
+    ScrollBy(ScrollBarStep({r.w - kScrollBarWidth, 0, kScrollBarWidth, r.h}, y, line, std::max(line, r.h - line)));
+    return;
+  }
+  if (!page_) return;
+  litehtml::position::vector boxes;
+  if (page_->Document()->on_lbutton_down(x, y + scroll_top_, x, y, boxes)) Invalidate();
 }
+
+void WebBrowser::OnMouseMove(int, int, int x, int y) {
+  if (!page_) return;
+  Layout();
+  const bool hand = page_->Hand();
+  litehtml::position::vector boxes;
+  const bool over_bar = bar_ && x >= PixelRect().w - kScrollBarWidth;
+  const bool changed = over_bar ? page_->Document()->on_mouse_leave(boxes)
+                                : page_->Document()->on_mouse_over(x, y + scroll_top_, x, y, boxes);
+  if (over_bar) page_->set_cursor("auto");
+  if (changed || hand != page_->Hand()) Invalidate();
+}
+
+void WebBrowser::OnMouseUp(int button, int, int x, int y) {
+  if (button != kLeftButton || !page_) return;
+  litehtml::position::vector boxes;
+  if (page_->Document()->on_lbutton_up(x, y + scroll_top_, x, y, boxes)) Invalidate();
+  FollowLink();
+}
+
+// After the engine has finished with the click: following a link may replace the page.
+void WebBrowser::FollowLink() {
+  if (!page_) return;
+  const std::optional<std::string> href = page_->TakeClicked();
+  if (!href) return;
+  const LinkTarget link = ResolveLink(*href, location_);
+  if (link.kind == LinkTarget::kPage) Navigate(link.target);
+  if (link.kind == LinkTarget::kWeb) platform::ShellOpen(link.target);
+}
+
+int WebBrowser::DefaultPointerShape() const { return page_ && page_->Hand() ? kHandPointer : 0; }
 
 void WebBrowser::OnMouseWheel(int notches) { ScrollBy(-notches * kWheelLines * LineHeight()); }
 
@@ -605,29 +705,18 @@ void WebBrowser::Paint(Painter& p, const Rect& r) {
   const bool bar = bar_;
   const int view_w = r.w - (bar ? kScrollBarWidth : 0);
   p.FillRect({0, 0, view_w, r.h}, Rgb(255, 255, 255));
-  p.Push({0, 0, view_w, r.h});
-  cairo_t* cr = p.Cairo();
-  for (const Laid& l : laid_) {
-    const int y = l.y - scroll_top_;
-    if (y + l.h < 0 || y >= r.h) continue;
-    if (l.rule) {
-      p.FillRect({l.x, y, view_w - kMargin - l.x, 1}, Rgb(160, 160, 160));
-      p.FillRect({l.x, y + 1, view_w - kMargin - l.x, 1}, Rgb(227, 227, 227));
-      continue;
-    }
+  if (page_) {
+    p.Push({0, 0, view_w, r.h});
+    cairo_t* cr = p.Cairo();
     cairo_save(cr);
-    internal::SetSourceColor(cr, Rgb(0, 0, 0));
-    cairo_move_to(cr, l.x, y);
-    pango_cairo_show_layout(cr, l.text.get());
-    if (l.marker) {
-      PangoRectangle logical;
-      pango_layout_get_pixel_extents(l.marker.get(), nullptr, &logical);
-      cairo_move_to(cr, l.x - 6 - logical.width, y);
-      pango_cairo_show_layout(cr, l.marker.get());
+    const litehtml::position clip(0, 0, view_w, r.h);
+    try {
+      page_->Document()->draw(reinterpret_cast<litehtml::uint_ptr>(cr), 0, -scroll_top_, &clip);
+    } catch (...) {
     }
     cairo_restore(cr);
+    p.Pop();
   }
-  p.Pop();
   if (bar) DrawVerticalScrollBar(p, {r.w - kScrollBarWidth, 0, kScrollBarWidth, r.h}, r.h, content_height_, scroll_top_);
 }
 

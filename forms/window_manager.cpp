@@ -13,8 +13,11 @@ namespace {
 
 constexpr int64_t kDoubleClickMs = 500;
 constexpr int kDoubleClickSlop = 2;  // pixels either way
+// As XP's defaults: a tip shows after half a second of rest, goes after five seconds, and a
+// neighbour's tip follows one that was up after a fifth of the delay.
 constexpr int kTipDelayMs = 500;
 constexpr int kTipShowMs = 5000;
+constexpr int kTipReshowMs = 100;
 
 // x within c's ancestry (c itself included).
 bool Within(const Control* x, const Control* c) {
@@ -305,7 +308,12 @@ void WindowManager::HideTip() {
 }
 
 void WindowManager::UpdateHover(const Target& t) {
-  if (t.control == hover_) return;
+  if (t.control == hover_) {
+    // The delay counts from the last move: the tip waits for the pointer to rest.
+    if (hover_ && !tip_shown_ && tip_timer_.enabled) detail::ArmTimer(tip_timer_);
+    return;
+  }
+  const bool was_shown = tip_shown_;
   HideTip();
   hover_ = t.control;
   if (!hover_ || hover_->ToolTipText().empty()) return;
@@ -325,7 +333,7 @@ void WindowManager::UpdateHover(const Target& t) {
     tip_timer_.interval = kTipShowMs;
     detail::ArmTimer(tip_timer_);
   };
-  tip_timer_.interval = kTipDelayMs;
+  tip_timer_.interval = was_shown ? kTipReshowMs : kTipDelayMs;
   tip_timer_.enabled = true;
   detail::ArmTimer(tip_timer_);
 }

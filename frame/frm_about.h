@@ -28,6 +28,8 @@ class FrmAbout : public forms::FormOf<FrmAbout> {
   forms::ControlArray<vemoButton> LblClick{*this, "LblClick", {0, 1}};
 
   FrmAbout();
+  // Leaving the program closes the box, as its close buttons do.
+  void CloseRequested() override { Unload(); }
 
  protected:
   void Form_Load() override;

@@ -27,6 +27,8 @@ class FrmIME : public forms::FormOf<FrmIME> {
   forms::ControlArray<vemoButton> lblClick{*this, "lblClick", {0, 1}};
 
   FrmIME();
+  // Leaving the program closes the window, as its close buttons do.
+  void CloseRequested() override { Unload(); }
 
  protected:
   void Form_Load() override;

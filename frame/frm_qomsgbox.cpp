@@ -52,6 +52,17 @@ void FrmQOMSGBOX::Form_Load() {
   for (int i = 0; i <= 3; ++i) Try([&] { LblClick[i].SetPicture(DataPicture("l2000" + platform::Str(i))); });
 }
 
+bool AskInMessageBox(std::string_view tag, const std::string& title, const char* icon, const std::string& prompt) {
+  using platform::TryReport;
+  gMsgResult = 0;
+  FrmQOMSGBOX& box = FrmQOMSGBOX::Get();
+  TryReport(tag, [&] { box.LblTitle.SetCaption(title); });
+  TryReport(tag, [&] { box.Image1.SetPicture(DataPicture(icon)); });
+  TryReport(tag, [&] { box.LblPrompt.SetCaption(prompt); });
+  TryReport(tag, [&] { box.ShowModal(); });
+  return gMsgResult == 1;
+}
+
 void FrmQOMSGBOX::LblClick_Click(int index) {
   if (index == 1) gMsgResult = 1;
   Unload();

@@ -3,6 +3,9 @@
 // Image1's picture ("l20071" a question, "l20072" a notice) and LblPrompt's caption, shows the
 // box modally and reads gMsgResult: 1 when the learner confirmed, 0 otherwise. Every button
 // unloads the box, so each use loads and lays it out afresh.
+#include <string>
+#include <string_view>
+
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/image.h"
@@ -22,6 +25,8 @@ class FrmQOMSGBOX : public forms::FormOf<FrmQOMSGBOX> {
   forms::ControlArray<vemoButton> LblClick{*this, "LblClick", {0, 1, 2, 3}};
 
   FrmQOMSGBOX();
+  // Leaving the program is the close button: gMsgResult stays 0.
+  void CloseRequested() override { LblClick_Click(3); }
 
  protected:
   void Form_Load() override;
@@ -32,5 +37,14 @@ class FrmQOMSGBOX : public forms::FormOf<FrmQOMSGBOX> {
   void CancelOnEscape(int key, int shift);
   void lblMove_MouseDown(int button, int shift, double x, double y);
 };
+
+// The box's pictures beside the prompt.
+inline constexpr const char* kQuestionIcon = "l20071";
+inline constexpr const char* kNoticeIcon = "l20072";
+
+// The whole protocol in one call: gMsgResult to 0, the title, the icon and the prompt set, the
+// box shown modally. True when the learner confirmed. A step that fails is reported under tag
+// and skipped, so the box still comes up with what could be set.
+bool AskInMessageBox(std::string_view tag, const std::string& title, const char* icon, const std::string& prompt);
 
 }  // namespace xpexam::frame

@@ -28,6 +28,8 @@ class FrmUpdata : public forms::FormOf<FrmUpdata> {
   forms::Timer Timer1{*this, "Timer1", 100, false};
 
   FrmUpdata();
+  // Leaving the program closes the window, as its close button does.
+  void CloseRequested() override { Unload(); }
 
   // The update run.
   void TKUP();

@@ -57,7 +57,7 @@ struct ModuleState {
   BoundedArray<int16_t, 1, 500> questionCode;    // unit * 100 + question
   BoundedArray<int16_t, 1, 500> questionStatus;  // bits 1 opened, 2 bookmarked, 4 completed
   BoundedArray<std::string, 1, 500> doneMark;    // "T" or "F"
-  BoundedArray<int16_t, 1, 500> firstLine;       // first step-file line of each question
+  BoundedArray<int32_t, 1, 500> firstLine;       // first step-file line of each question
   BoundedArray<int16_t, 1, 500> questionStep;    // step at which each question resumes
   BoundedArray2<std::string, 1, 500, 0, 6> pictureIds;  // 0 background, 1-5 overlays
 

@@ -8,6 +8,7 @@
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "home/frame_dialogs.h"
+#include "home/home_buttons.h"
 #include "platform/failure.h"
 #include "platform/shell.h"
 #include "platform/strings.h"
@@ -70,7 +71,7 @@ FrmFengmian::FrmFengmian() {
   ImgUnitD.SetPicture(forms::Picture::Solid(4, 4, forms::Rgb(70, 160, 70)));
   ImgUnitC.SetPicture(forms::Picture::Solid(4, 4, forms::Rgb(240, 140, 40)));
   PicUnitLeft.Move(0, 0, 2730, 6870);
-  for (int i = 0; i <= 99; ++i) ClickBotn.Add(ButtonContainer(i), i);
+  for (int i = button::kAll.first; i <= button::kAll.last; ++i) ClickBotn.Add(ButtonContainer(i), i);
   ClickBotn.Click = [this](int index) { ClickBotn_Click(index); };
   for (int i : {26, 27}) ClickBotn[i].SetVisible(false);
   TimFH.Tick = [this] { TimFH_Timer(); };
@@ -87,12 +88,15 @@ FrmFengmian::FrmFengmian() {
 }
 
 forms::Container& FrmFengmian::ButtonContainer(int index) {
-  if (index >= 13 && index <= 19) return PicTOP;
-  if (index == 20 || (index >= 37 && index <= 39) || (index >= 47 && index <= 69)) return PicTiKu;
-  if (index == 21 || (index >= 28 && index <= 31) || index >= 70) return PicKaCH;
-  if (index == 22 || index == 23 || index == 40 || index == 41) return PicBiaoZhi;
-  if (index == 24 || index == 25 || index == 42 || index == 43) return PicCuoTi;
-  if (index >= 32 && index <= 36) return PicHelp;
+  using namespace button;
+  if (kTabBar.Holds(index)) return PicTOP;
+  if (index == kStartUnitPractice || kUnitFilters.Holds(index) || kUnitPages.Holds(index) || index == kAllUnits ||
+      kUnits.Holds(index))
+    return PicTiKu;
+  if (index == kNewRandomPaper || kPaperViews.Holds(index) || kPapers.Holds(index)) return PicKaCH;
+  if (index == kBookmarkPractice || index == kBookmarkClear || kBookmarkFilters.Holds(index)) return PicBiaoZhi;
+  if (index == kWrongPractice || index == kWrongClear || kWrongFilters.Holds(index)) return PicCuoTi;
+  if (kHelpTopics.Holds(index)) return PicHelp;
   return *this;
 }
 

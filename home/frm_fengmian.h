@@ -77,6 +77,8 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   forms::Timer TimFH{*this, "TimFH", 100, false};
 
   FrmFengmian();
+  // Leaving the program is the exit button, with its question.
+  void CloseRequested() override { ConfirmExit(); }
 
   // Fills the home screen from the installed question bank, the settings and the records.
   // Ends the program when the bank belongs to another module.

@@ -9,6 +9,7 @@
 #include "frame/settings.h"
 #include "home/frame_dialogs.h"
 #include "home/frm_fengmian.h"
+#include "home/home_buttons.h"
 #include "home/session_files.h"
 #include "home/unit_practice.h"
 #include "platform/failure.h"
@@ -208,28 +209,23 @@ void FrmFengmian::ShowUnitPage(int page) {
 }
 
 void FrmFengmian::ChooseUnit(int index) {
-  mCurUnit = index - 50;
-  ShowUnitPage(index < 60 ? 1 : 2);
+  mCurUnit = index - button::kUnits.first;
+  ShowUnitPage(index < button::kUnits.first + 10 ? 1 : 2);
   ShowUnitProgress(mCurUnit);
-  for (int i = 49; i <= 69; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetEnabled(true); });
+  for (int i = button::kAllUnits; i <= button::kUnits.last; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetEnabled(true); });
   TryReport(kClickTag, [&] { ClickBotn[index].SetEnabled(false); });
 }
 
 void FrmFengmian::ChooseFilter(int index) {
-  mUnitFilter = index - 37;
-  for (int i = 37; i <= 39; ++i)
+  mUnitFilter = index - button::kUnitFilters.first;
+  for (int i = button::kUnitFilters.first; i <= button::kUnitFilters.last; ++i)
     TryReport(kClickTag, [&] { ClickBotn[i].SetPicture(DataPicture(Face(i == index ? i + 50 : i))); });
 }
 
 void FrmFengmian::StartUnitPracticeClick() {
   TryReport(kClickTag, [&] { PicAd.SetVisible(true); });
   auto message = [](const std::string& title, const std::string& prompt) {
-    frame::gMsgResult = 0;
-    frame::FrmQOMSGBOX& box = frame::FrmQOMSGBOX::Get();
-    TryReport(kClickTag, [&] { box.LblTitle.SetCaption(title); });
-    TryReport(kClickTag, [&] { box.Image1.SetPicture(DataPicture("l20072")); });
-    TryReport(kClickTag, [&] { box.LblPrompt.SetCaption(prompt); });
-    TryReport(kClickTag, [&] { box.ShowModal(); });
+    frame::AskInMessageBox(kClickTag, title, frame::kNoticeIcon, prompt);
   };
   if (mCurUnit == -1) {
     message("单元练习", "\r\n本模块共有" + std::to_string(frame::gUnitCount) +
@@ -276,63 +272,59 @@ void FrmFengmian::ShowHomeView() {
 }
 
 void FrmFengmian::ConfirmExit() {
-  frame::gMsgResult = 0;
-  frame::FrmQOMSGBOX& box = frame::FrmQOMSGBOX::Get();
-  TryReport(kClickTag, [&] { box.LblTitle.SetCaption("退出系统"); });
-  TryReport(kClickTag, [&] { box.Image1.SetPicture(DataPicture("l20071")); });
-  TryReport(kClickTag, [&] { box.LblPrompt.SetCaption("\r\n\r\n\r\n您确实要退出学习软件吗？"); });
-  TryReport(kClickTag, [&] { box.ShowModal(); });
-  if (frame::gMsgResult == 1) forms::End();
+  if (frame::AskInMessageBox(kClickTag, "退出系统", frame::kQuestionIcon, "\r\n\r\n\r\n您确实要退出学习软件吗？"))
+    forms::End();
 }
 
 void FrmFengmian::ClickBotn_Click(int index) {
-  if (index == 2 || index == 13) {
+  using namespace button;
+  if (index == kMinimize || index == kTabBarMinimize) {
     TryReport(kClickTag, [&] { SetWindowState(1); });
-  } else if (index == 3 || index == 14) {
+  } else if (index == kExit || index == kTabBarExit) {
     ConfirmExit();
-  } else if ((index >= 4 && index <= 7) || (index >= 16 && index <= 19)) {
+  } else if (kHomeTiles.Holds(index) || kPanelTabs.Holds(index)) {
     ShowTab(index);
-  } else if (index == 8) {
+  } else if (index == kUpdate) {
     TryReport(kClickTag, [] { ShowUpdateWindow(); });
-  } else if (index == 11) {
+  } else if (index == kHelp) {
     TryReport(kClickTag, [&] { PicTOP.SetVisible(true); });
     TryReport(kClickTag, [&] { PicHelp.SetVisible(true); });
     for (forms::PictureBox* p : {&PicTiKu, &PicKaCH, &PicBiaoZhi, &PicCuoTi})
       TryReport(kClickTag, [&] { p->SetVisible(false); });
     TryReport(kClickTag, [&] { PicAd.SetVisible(true); });
-  } else if (index == 12) {
+  } else if (index == kWebsite) {
     platform::Try([] { platform::ShellOpen(frame::gSettings[2]); });
-  } else if (index == 15) {
+  } else if (index == kHomeTab) {
     ShowHomeView();
-  } else if (index == 20) {
+  } else if (index == kStartUnitPractice) {
     StartUnitPracticeClick();
-  } else if (index == 21) {
+  } else if (index == kNewRandomPaper) {
     NewRandomPaper();
-  } else if (index >= 28 && index <= 31) {
+  } else if (kPaperViews.Holds(index)) {
     ShowPaperView(index);
-  } else if (index >= 70 && index <= 99) {
+  } else if (kPapers.Holds(index)) {
     StartPaper(index);
-  } else if (index >= 32 && index <= 36) {
+  } else if (kHelpTopics.Holds(index)) {
     ShowHelpTopic(index);
-  } else if (index == 22 || index == 24) {
+  } else if (index == kBookmarkPractice || index == kWrongPractice) {
     StartRecordPractice(index);
-  } else if (index == 23 || index == 25) {
+  } else if (index == kBookmarkClear || index == kWrongClear) {
     ClearRecords(index);
-  } else if (index >= 40 && index <= 43) {
+  } else if (kBookmarkFilters.Holds(index) || kWrongFilters.Holds(index)) {
     ToggleReviewFilter(index);
-  } else if (index >= 37 && index <= 39) {
+  } else if (kUnitFilters.Holds(index)) {
     ChooseFilter(index);
-  } else if (index == 47 || index == 48) {
-    const int k = index - 47;
+  } else if (kUnitPages.Holds(index)) {
+    const int k = index - kUnitPages.first;
     mCurUnit = 10 * k;
-    ClickBotn_Click(50 + 10 * k);
+    ClickBotn_Click(kUnits.first + 10 * k);
     ShowUnitPage(k + 1);
-  } else if (index == 49) {
+  } else if (index == kAllUnits) {
     mCurUnit = -1;
     ShowUnitProgress(-1);
-    for (int i = 49; i <= 69; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetEnabled(true); });
-    TryReport(kClickTag, [&] { ClickBotn[49].SetEnabled(false); });
-  } else if (index >= 50 && index <= 69) {
+    for (int i = kAllUnits; i <= kUnits.last; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetEnabled(true); });
+    TryReport(kClickTag, [&] { ClickBotn[kAllUnits].SetEnabled(false); });
+  } else if (kUnits.Holds(index)) {
     ChooseUnit(index);
   }
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "frame/data_picture.h"
+#include "frame/frm_qomsgbox.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "home/frm_fengmian.h"
@@ -142,7 +143,8 @@ void FrmFengmian::ShowPaperView(int index) {
   TryReport(kClickTag, [&] { ClickBotn[index].SetEnabled(false); });
   int first = 0, last = -1;  // rows shown
   const char* face = nullptr;
-  if (index == 28) first = 0, last = mLastSprintPaper, face = "l20047";
+  // A bank with fewer fixed papers than sprint rows shows only the papers it holds.
+  if (index == 28) first = 0, last = std::min(mLastSprintPaper, frame::gPaperCount - 1), face = "l20047";
   if (index == 29) first = mLastSprintPaper + 1, last = frame::gPaperCount - 1, face = "l20048";
   if (index == 31) first = 20, last = 19 + mRandomPaperCount, face = "l20048";
   for (int i = 0; i <= 29; ++i) {
@@ -178,6 +180,8 @@ void FrmFengmian::ChoosePaperView() {
 
 void FrmFengmian::StartPaper(int index) {
   const int p = index - 70;
+  // Only a paper the bank or the random paper list holds: any other line is no paper.
+  if (p < 20 ? p >= frame::gPaperCount : p > 19 + mRandomPaperCount) return;
   frame::gListIndex = static_cast<int16_t>(p);
   std::string path;
   int n = p;
@@ -209,11 +213,17 @@ void FrmFengmian::StartPaper(int index) {
 
 void FrmFengmian::NewRandomPaper() {
   TryReport(kClickTag, [&] { PicAd.SetVisible(true); });
-  // A bank with fewer than 40 questions could never complete a paper: nothing is drawn.
+  // A bank with fewer than 40 questions could never complete a paper: nothing is drawn, and the
+  // learner is told why.
   long total = 0;
   for (int u = 0; u < frame::gUnitCount && u <= 40; ++u) total += platform::CLng(platform::Val(frame::gUnitTable(u, 2)));
   if (frame::gUnitCount <= 0 || total < 40) {
-    TryReport(kClickTag, [] { platform::Fail(platform::kErrInvalidCall, "Too few questions for a random paper"); });
+    frame::gMsgResult = 0;
+    frame::FrmQOMSGBOX& box = frame::FrmQOMSGBOX::Get();
+    TryReport(kClickTag, [&] { box.LblTitle.SetCaption("随机试卷"); });
+    TryReport(kClickTag, [&] { box.Image1.SetPicture(DataPicture("l20072")); });
+    TryReport(kClickTag, [&] { box.LblPrompt.SetCaption("\r\n\r\n本题库的题目不足40道，\r\n不能生成随机试卷。"); });
+    TryReport(kClickTag, [&] { box.ShowModal(); });
     return;
   }
   platform::Randomize(static_cast<uint64_t>(platform::TickCount()));

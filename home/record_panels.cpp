@@ -55,12 +55,7 @@ Split SplitByFlags(const std::string& list, const std::string& flags) {
 }
 
 void Message(const std::string& title, const char* icon, const std::string& text) {
-  frame::gMsgResult = 0;
-  frame::FrmQOMSGBOX& box = frame::FrmQOMSGBOX::Get();
-  TryReport(kClickTag, [&] { box.LblTitle.SetCaption(title); });
-  TryReport(kClickTag, [&] { box.Image1.SetPicture(DataPicture(icon)); });
-  TryReport(kClickTag, [&] { box.LblPrompt.SetCaption("\r\n\r\n\r\n" + text); });
-  TryReport(kClickTag, [&] { box.ShowModal(); });
+  frame::AskInMessageBox(kClickTag, title, icon, "\r\n\r\n\r\n" + text);
 }
 
 }  // namespace
@@ -120,7 +115,7 @@ void FrmFengmian::StartRecordPractice(int index) {
   const std::string list = RecordLine(p.list_file);
   const std::string flags = list.empty() ? "" : RecordLine(p.flag_file);
   if (list.empty() || flags.empty()) {
-    Message(title, "l20072", p.bookmarks ? "您还没有已收藏题目！" : "您还没有错题记录！");
+    Message(title, frame::kNoticeIcon, p.bookmarks ? "您还没有已收藏题目！" : "您还没有错题记录！");
     return;
   }
   const Split split = SplitByFlags(list, flags);
@@ -138,7 +133,7 @@ void FrmFengmian::StartRecordPractice(int index) {
   if (session.empty()) {
     const char* text = filter == 1 ? (p.bookmarks ? "您没有未复习的收藏题目！" : "您还没有未复习的错题记录！")
                                    : (p.bookmarks ? "您没有已复习的收藏题目！" : "您还没有已复习的错题记录！");
-    Message(title, "l20072", text);
+    Message(title, frame::kNoticeIcon, text);
     return;
   }
   session = platform::Left(session, 2000);
@@ -155,7 +150,7 @@ void FrmFengmian::ClearRecords(int index) {
   static const char* const kTexts[2][3] = {
       {"您确实要清除未复习的收藏题目吗？", "您确实要清除已复习的收藏题目吗？", "您确实要清除全部收藏题目吗？"},
       {"您确实要清除未学习的我的错题题目吗？", "您确实要清除已学习的我的错题题目吗？", "您确实要清除全部我的错题题目吗？"}};
-  Message(p.bookmarks ? "清除收藏的题目" : "清除我的错题", "l20071", kTexts[p.bookmarks ? 0 : 1][filter - 1]);
+  Message(p.bookmarks ? "清除收藏的题目" : "清除我的错题", frame::kQuestionIcon, kTexts[p.bookmarks ? 0 : 1][filter - 1]);
   if (frame::gMsgResult == 0) return;
   const std::string list = RecordLine(p.list_file);
   if (list.empty()) return;

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -60,15 +61,33 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-  std::FILE* f = std::fopen(ResolvePath(path).c_str(), "rb");
-  if (!f) return std::nullopt;
+  const int fd = ::open(ResolvePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  // One buffer of the file's size: growing it in steps costs page faults on every picture.
+  struct stat st;
   std::string data;
-  char buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data.append(buf, n);
-  bool ok = !std::ferror(f);
-  std::fclose(f);
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+    data.resize(static_cast<size_t>(st.st_size));
+  size_t used = 0;
+  bool ok = true;
+  char extra[65536];
+  for (;;) {
+    // Past the expected size (a file that grew, or one without a size) reads go through a
+    // small buffer, so the whole-size buffer is never doubled just to find the end.
+    const bool fill = used < data.size();
+    const ssize_t n = fill ? ::read(fd, data.data() + used, data.size() - used) : ::read(fd, extra, sizeof extra);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ok = false;
+      break;
+    }
+    if (n == 0) break;
+    if (!fill) data.append(extra, static_cast<size_t>(n));
+    used += static_cast<size_t>(n);
+  }
+  ::close(fd);
   if (!ok) return std::nullopt;
+  data.resize(used);
   return data;
 }
 

@@ -1,6 +1,7 @@
 // The score report: scoring, the records of the handed-in paper, and its three ways on.
 #include "session/frm_chengji.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "desktop/frm_main.h"
@@ -119,7 +120,9 @@ void FrmChengji::ScorePaper() {
       ++completed;
     } else {
       Try([&] { b.SetPicture(DataPicture("l01034")); });
-      const std::string code = CodeAt(paper, i);
+      // Only a whole four-digit code: a short or malformed paper line must not break the lists.
+      std::string code = CodeAt(paper, i);
+      if (code.size() != 4 || code.find_first_not_of("0123456789") != std::string::npos) code.clear();
       paper_wrong += code;
       if (!code.empty()) wrong.push_back(code);
     }
@@ -172,7 +175,11 @@ void FrmChengji::ReadQuestionTexts() {
 }
 
 void FrmChengji::Timer1_Timer() {
-  Try([&] { Picture1.Move((ScaleWidth() - Picture1.Width()) / 2, (ScaleHeight() - Picture1.Height()) / 2); });
+  // Centred, but never pushed past the window's top or left edge: where the window is smaller
+  // than the panel (an 800 x 600 screen) its header stays in sight and the plain bottom gives way.
+  Try([&] {
+    Picture1.Move(std::max(0.0, (ScaleWidth() - Picture1.Width()) / 2), std::max(0.0, (ScaleHeight() - Picture1.Height()) / 2));
+  });
   Timer1.SetEnabled(false);
 }
 
@@ -194,6 +201,13 @@ void FrmChengji::Command1_Click() {
   bar.TimerREDO.SetEnabled(true);
   DockBar();
   bar.TimeKS.SetEnabled(false);
+}
+
+void FrmChengji::Form_QueryUnload(int& cancel, int unload_mode) {
+  // The close box goes back to the paper list: closed alone, the report would leave no window.
+  if (unload_mode != forms::kUnloadFromControlMenu) return;
+  cancel = 1;
+  Command2_Click();
 }
 
 void FrmChengji::Command2_Click() {

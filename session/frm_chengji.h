@@ -39,6 +39,7 @@ class FrmChengji : public forms::FormOf<FrmChengji> {
 
  protected:
   void Form_Load() override;
+  void Form_QueryUnload(int& cancel, int unload_mode) override;
 
  private:
   void LayOut();

@@ -1,5 +1,7 @@
 // The redo of a handed-in paper's wrong questions: they are copied from the bank's unit files
 // into session slot 19 and practised as a review of the paper's wrong answers.
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -27,25 +29,38 @@ struct UnitQuestion {
   std::vector<std::string> records;
 };
 
+// The decoded lines of a unit's index and step files, read once however many of its questions
+// the paper got wrong; a missing file reads as empty.
+struct UnitLines {
+  std::vector<std::string> index, steps;
+};
+using UnitCache = std::map<int, UnitLines>;
+
+const UnitLines& ReadUnit(UnitCache& cache, int u) {
+  auto [it, added] = cache.try_emplace(u);
+  if (added) {
+    it->second.index = platform::ReadTextLines(gDataPath + "2888" + platform::Str(70 + u) + ".mxy").value_or(
+        std::vector<std::string>{});
+    it->second.steps = platform::ReadTextLines(gDataPath + "2888" + platform::Str(20 + u) + ".mxy").value_or(
+        std::vector<std::string>{});
+  }
+  return it->second;
+}
+
 // Question q of unit u, read from the data folder's unit files. A short file yields what it has:
 // the index line read last, and the records up to the end of the step file.
-UnitQuestion ReadUnitQuestion(int u, int q) {
+UnitQuestion ReadUnitQuestion(UnitCache& cache, int u, int q) {
+  const UnitLines& unit = ReadUnit(cache, u);
   UnitQuestion out;
   long sum = 0, count = 0;
-  {
-    platform::LineReader index(gDataPath + "2888" + platform::Str(70 + u) + ".mxy");
-    std::string line;
-    for (long n = 1; n <= q && index.Next(line); ++n) {
-      out.index_line = line;
-      count = ValInt(Mid(line, 5, 2));
-      sum += count;
-    }
+  for (long n = 1; n <= q && n <= static_cast<long>(unit.index.size()); ++n) {
+    out.index_line = unit.index[static_cast<size_t>(n - 1)];
+    count = ValInt(Mid(out.index_line, 5, 2));
+    sum += count;
   }
   const long first = sum - count + 1;
-  platform::LineReader steps(gDataPath + "2888" + platform::Str(20 + u) + ".mxy");
-  std::string record;
-  for (long n = 1; n <= sum && steps.Next(record); ++n)
-    if (n >= first) out.records.push_back(record);
+  for (long n = std::max(first, 1L); n <= sum && n <= static_cast<long>(unit.steps.size()); ++n)
+    out.records.push_back(unit.steps[static_cast<size_t>(n - 1)]);
   return out;
 }
 
@@ -59,10 +74,11 @@ void FrmChengji::InitShiTi() {
   if (count > 500) platform::Fail(platform::kErrSubscript, "Subscript out of range");
   std::vector<int16_t> codes;
   std::vector<std::string> index_lines, step_lines;
+  UnitCache units;
   for (long i = 1; i <= count; ++i) {
     const int16_t code = ValInt(Mid(wrong, 4 * i - 3, 4));
     codes.push_back(code);
-    UnitQuestion q = ReadUnitQuestion(code / 100, code % 100);
+    UnitQuestion q = ReadUnitQuestion(units, code / 100, code % 100);
     index_lines.push_back(q.index_line);
     step_lines.insert(step_lines.end(), q.records.begin(), q.records.end());
   }
@@ -89,7 +105,7 @@ void FrmChengji::InitShiTi() {
     std::string line;
     for (long i = 1; reader.Next(line) && !platform::Trim(line).empty(); ++i) {
       gLineBuf = line;
-      gFirstLine[i + 1] = platform::CInt(gFirstLine[i] + ValInt(Mid(line, 5, 2)));
+      gFirstLine[i + 1] = platform::CLng(gFirstLine[i] + ValInt(Mid(line, 5, 2)));
     }
   }
   for (long i = 1; i <= gQuestionCount; ++i) gDoneMark[i] = "F";

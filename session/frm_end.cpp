@@ -35,6 +35,8 @@ HandInConfirmation::HandInConfirmation(forms::Form& form)
 void HandInConfirmation::LoadLayout() {
   // Missing pictures leave a plain window and plain buttons that still work.
   Try([&] { form_.SetIcon(DataPicture("l62011")); });
+  // Above the topmost bar and whatever else is open when the clock runs out.
+  Try([&] { form_.SetTopMost(true); });
   // The window, its frame and the buttons' places keep their design twips, as the prompt's
   // frame does; only the buttons' size follows the scale. The buttons lie near the bottom of
   // the design: the title bar comes on top of it.
@@ -52,6 +54,12 @@ void HandInConfirmation::Back() {
   Try([] { FrmTm::Get().Show(); });
 }
 
+void HandInConfirmation::BackInstead(int& cancel, int unload_mode) {
+  if (unload_mode != forms::kUnloadFromControlMenu) return;
+  cancel = 1;
+  Back();
+}
+
 bool HasOpenOrMarkedQuestions() {
   for (long i = 1; i <= 40; ++i) {
     const int16_t status = frame::gQuestionStatus[i];
@@ -67,6 +75,8 @@ FrmEnd1::FrmEnd1() : HandInConfirmation(static_cast<forms::Form&>(*this)) {
   };
 }
 
+void FrmEnd1::Form_QueryUnload(int& cancel, int unload_mode) { BackInstead(cancel, unload_mode); }
+
 void FrmEnd1::Form_Load() {
   LoadLayout();
   if (HasOpenOrMarkedQuestions())
@@ -81,6 +91,8 @@ FrmEnd2::FrmEnd2() : HandInConfirmation(static_cast<forms::Form&>(*this)) {
 }
 
 void FrmEnd2::Form_Load() { LoadLayout(); }
+
+void FrmEnd2::Form_QueryUnload(int& cancel, int unload_mode) { BackInstead(cancel, unload_mode); }
 
 void FrmEnd2::HandIn() {
   frame::gMinutesLeft = 50;

@@ -25,6 +25,9 @@ class HandInConfirmation {
   void LoadLayout();
   // The confirmation closes; the bar comes back docked at the desktop's lower right.
   void Back();
+  // The close box, or any other close request from outside, is the back button: closing
+  // the window alone would leave the exam without its bar.
+  void BackInstead(int& cancel, int unload_mode);
 
  private:
   forms::Form& form_;
@@ -40,6 +43,7 @@ class FrmEnd1 : public forms::FormOf<FrmEnd1>, public HandInConfirmation {
 
  protected:
   void Form_Load() override;
+  void Form_QueryUnload(int& cancel, int unload_mode) override;
 };
 
 // The final confirmation: handing in ends the exam and opens the score report.
@@ -49,6 +53,7 @@ class FrmEnd2 : public forms::FormOf<FrmEnd2>, public HandInConfirmation {
 
  protected:
   void Form_Load() override;
+  void Form_QueryUnload(int& cancel, int unload_mode) override;
 
  private:
   void HandIn();

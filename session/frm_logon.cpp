@@ -139,6 +139,10 @@ void FrmLogon::Timer2_Timer() {
   FrmTm::Get().Show();
 }
 
+void FrmLogon::CloseRequested() {
+  if (Picture1.Visible() && !Picture2.Visible()) CmdExit_Click();
+}
+
 void FrmLogon::CmdExit_Click() {
   const int answer = forms::MsgBox("确实要退出考试系统吗？", forms::kYesNo + forms::kQuestion + forms::kDefaultButton2, gSettings[0] + "Quellix");
   if (answer != forms::kYes) return;

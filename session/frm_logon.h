@@ -43,6 +43,8 @@ class FrmLogon : public forms::FormOf<FrmLogon> {
   forms::Timer Timer2{*this, "Timer2", 100, false};
 
   FrmLogon();
+  // Leaving the program is the exit on the sign-in page; the confirmation page has none.
+  void CloseRequested() override;
 
  protected:
   void Form_Load() override;

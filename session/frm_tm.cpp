@@ -240,6 +240,13 @@ void FrmTm::Form_Unload(int& cancel) {
 
 void FrmTm::Form_KeyUp(int&, int) { RestoreDesktop(); }
 
+void FrmTm::CloseRequested() {
+  if (frame::gRunMode == 3)
+    HandIn();
+  else
+    SaveAndExit();
+}
+
 void FrmTm::LblZXH_Click() {
   Try([&] { SetWidth(FrmZXH.Width()); });
   Try([&] { SetHeight(FrmZXH.Height()); });
@@ -249,6 +256,8 @@ void FrmTm::LblZXH_Click() {
     SetTop(desk.Top() + desk.Height() - Height());
   });
   Try([&] { FrmZXH.SetVisible(true); });
+  // An open number page or candidate panel lies over the mini bar's restore label otherwise.
+  Try([&] { FrmZXH.ZOrder(0); });
 }
 
 void FrmTm::Command2_Click() {

@@ -88,6 +88,8 @@ class FrmTm : public forms::FormOf<FrmTm> {
   int16_t mNextImeItem = 1;
 
   FrmTm();
+  // Leaving the program: the end of session in practice, the hand-in in an exam.
+  void CloseRequested() override;
 
   // Shows question gCurQuestion in the bar and hands it to the desktop.
   void DqExam();

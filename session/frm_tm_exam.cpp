@@ -10,6 +10,7 @@
 #include "session/frm_czts.h"
 #include "session/frm_end.h"
 #include "session/frm_tm.h"
+#include "session/hooks.h"
 
 namespace xpexam::session {
 
@@ -44,8 +45,20 @@ void FrmTm::TimeKS_Timer() {
   if (FrmEnd1::IsLoaded() || FrmEnd2::IsLoaded()) return;
   // The modal windows the clock may have run out in make way for the confirmations.
   if (FrmCZTS::IsLoaded()) Try([] { FrmCZTS::Get().Unload(); });
+  // So does a demonstration, playing or about to start: the desktop and the bar come back.
+  if (TimStartYS.Enabled()) {
+    Try([&] { TimStartYS.SetEnabled(false); });
+    mDemoTicks = 0;
+    frame::gDemoRunning = false;
+    Try([&] { TimerREDO.SetEnabled(true); });
+  }
+  Try([] { gSessionHooks.endDemo(); });
   if (frame::FrmIME::IsLoaded()) Try([] { frame::FrmIME::Get().Unload(); });
+  // The question reloads once the confirmations are gone: a reload raises the bar above them.
+  const bool reload = TimerREDO.Enabled();
+  Try([&] { TimerREDO.SetEnabled(false); });
   Try([] { FrmEnd1::Get().ShowModal(); });
+  if (reload && FrmTm::IsLoaded() && &FrmTm::Get() == this) Try([&] { TimerREDO.SetEnabled(true); });
 }
 
 }  // namespace xpexam::session

@@ -11,6 +11,8 @@ struct SessionHooks {
   platform::Hook<void()> enableHomeReturn;
   // Shows the home screen (loading it builds it).
   platform::Hook<void()> showHome;
+  // Ends a demonstration that is playing at once and hands back to the bar, as its own end does.
+  platform::Hook<void()> endDemo;
 };
 
 inline SessionHooks gSessionHooks;

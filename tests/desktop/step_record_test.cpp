@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "desktop/frm_main.h"
 #include "desktop/typed_answer.h"
 #include "frame/module_state.h"
 #include "platform/codepage.h"
@@ -595,6 +596,25 @@ TEST_F(FirstLines, NoPosition501) {
   reports_.clear();
   FillFirstLines(lines, "");
   EXPECT_TRUE(reports_.empty());
+}
+
+// A 500-question session of 70 steps each reaches record 34,931: the table holds every first
+// line and the loader reads it, where stored files only ever hold two-digit counts.
+TEST_F(FirstLines, EveryQuestionOfAFullSessionOpensPastRecord32767) {
+  testing::TempDir dir;
+  std::string steps;
+  for (long r = 1; r <= 500 * 70; ++r) steps += "R" + std::to_string(r) + "\r\n";
+  const std::string saved_step_file = frame::gStepFile;
+  frame::gStepFile = dir.Write("288820.mxy", steps);
+  FillFirstLines(std::vector<std::string>(499, IndexLine("70")), "startlianxi");
+  EXPECT_TRUE(reports_.empty()) << reports_.front();
+  EXPECT_EQ(frame::gFirstLine[469], 1 + 468 * 70);
+  EXPECT_EQ(frame::gFirstLine[500], 1 + 499 * 70);
+  const std::pair<long, long> cases[] = {{1, 1}, {468, 70}, {469, 1}, {500, 1}, {500, 70}};
+  for (const auto& [question, step] : cases)
+    EXPECT_EQ(ReadQuestionStep(question, step), "R" + std::to_string((question - 1) * 70 + step))
+        << question << "/" << step;
+  frame::gStepFile = saved_step_file;
 }
 
 }  // namespace

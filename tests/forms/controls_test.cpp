@@ -172,6 +172,41 @@ TEST_F(ControlsTest, TooltipAppearsAfterHoveringAndGoesOnLeaving) {
   EXPECT_FALSE(after);
 }
 
+// As on XP: the tip waits for half a second of rest on the control, stays five seconds, comes
+// back only after the pointer left the control, and a click puts it away.
+TEST_F(ControlsTest, TooltipWaitsForRestAndGoesAfterFiveSeconds) {
+  auto tip_shown = [] {
+    const Canvas& c = ComposeScreen();
+    for (int y = 140; y < 200; ++y)
+      for (int x = 300; x < 420; ++x)
+        if (c.PixelAt(x, y) == Rgb(255, 255, 225)) return true;
+    return false;
+  };
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    bool shown;
+  };
+  const Step steps[] = {
+      {"300 ms after arriving", [&] { in_.Move(305, 125), in_.Wait(300); }, false},
+      {"moved on the control: 300 ms of rest again", [&] { in_.Move(320, 128), in_.Wait(300); }, false},
+      {"550 ms of rest", [&] { in_.Wait(250); }, true},
+      {"4.75 s after showing", [&] { in_.Wait(4700); }, true},
+      {"5.05 s after showing", [&] { in_.Wait(300); }, false},
+      {"moving on the control does not bring it back", [&] { in_.Move(330, 130), in_.Wait(1000); }, false},
+      {"back after leaving and resting", [&] { in_.Move(600, 400), in_.Move(310, 125), in_.Wait(600); }, true},
+      {"a click puts it away", [&] { in_.Click(310, 125), in_.Wait(600); }, false},
+  };
+  std::vector<int> seen;
+  for (const Step& s : steps) {
+    s.act();
+    in_.Call([&] { seen.push_back(tip_shown()); });
+  }
+  Pump();
+  ASSERT_EQ(seen.size(), std::size(steps));
+  for (size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(seen[i], steps[i].shown) << steps[i].what;
+}
+
 TEST_F(ControlsTest, PointerShapeFollowsTheControlAndTheCapture) {
   auto& f = FrmControls::Get();
   int over_label = -1, over_text_area = -1, captured = -1;

@@ -1,7 +1,10 @@
 #include "forms/graphics.h"
 
+#include <cairo.h>
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -12,6 +15,8 @@
 #include <vector>
 
 #include "platform/failure.h"
+#include "platform/textfile.h"
+#include "tests/support/bmp.h"
 
 namespace xpexam::forms {
 namespace {
@@ -191,6 +196,177 @@ TEST_F(GraphicsFiles, MissingOrEmptyFilesAreNotFoundAndPathsIgnoreCase) {
   EXPECT_THROW(Picture::Decode(""), Failure);
   Write("Face.MXY", Rle8Bmp());
   EXPECT_EQ(Picture::Load(dir_ + "face.mxy")->Width(), 4);
+}
+
+std::string Be16(unsigned v) { return {char(v >> 8 & 255), char(v & 255)}; }
+std::string Be32(uint32_t v) { return Be16(v >> 16) + Be16(v & 0xFFFF); }
+std::string Le16(unsigned v) { return {char(v & 255), char(v >> 8 & 255)}; }
+
+// Headers declaring a size, followed by a little filler: the size alone must decide.
+std::string BmpHeader(int32_t w, int32_t h) {
+  std::string file = "BM";
+  Put32(file, 70), Put32(file, 0), Put32(file, 54);
+  return file + InfoHeader(w, h, 24, 0, 0) + std::string(16, '\0');
+}
+std::string CoreBmpHeader(unsigned w, unsigned h) {
+  std::string file = "BM";
+  Put32(file, 42), Put32(file, 0), Put32(file, 26), Put32(file, 12);
+  Put16(file, w), Put16(file, h), Put16(file, 1), Put16(file, 24);
+  return file + std::string(16, '\0');
+}
+std::string JpegHeader(unsigned w, unsigned h) {
+  return std::string("\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00", 20) +
+         std::string("\xff\xc0\x00\x11\x08", 5) + Be16(h) + Be16(w) +
+         std::string("\x03\x01\x11\x00\x02\x11\x00\x03\x11\x00\xff\xd9", 12);
+}
+// A two-colour GIF whose one image is 2 x 2 pixels of data, declared with the sizes given.
+std::string GifOf(unsigned screen_w, unsigned screen_h, unsigned frame_w, unsigned frame_h) {
+  return "GIF89a" + Le16(screen_w) + Le16(screen_h) + std::string("\xf0\x00\x00\x00\xff\x00\x00\x00\x00", 9) +
+         "\x2c" + Le16(0) + Le16(0) + Le16(frame_w) + Le16(frame_h) + std::string("\x00\x02\x02\x84\x51\x00", 6) + ";";
+}
+// An icon (type 1) or cursor (type 2) whose one entry holds the image bytes given.
+std::string IconOf(int type, const std::string& image) {
+  std::string file;
+  Put16(file, 0), Put16(file, type), Put16(file, 1);
+  file += std::string(4, '\0');
+  Put16(file, 1), Put16(file, 32), Put32(file, image.size()), Put32(file, 6 + 16);
+  return file + image;
+}
+std::string PngHeader(uint32_t w, uint32_t h) {
+  return std::string("\x89PNG\r\n\x1a\n\x00\x00\x00\x0dIHDR", 16) + Be32(w) + Be32(h) +
+         std::string("\x08\x06\x00\x00\x00\x00\x00\x00\x00", 9);
+}
+
+TEST_F(GraphicsFiles, PicturesDeclaringMoreThanAnyScreenAreInvalidPictures) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    bool accepted;
+  } cases[] = {
+      {"bmp 100000 x 100000", BmpHeader(100000, 100000), false},
+      {"bmp 16385 x 1", BmpHeader(16385, 1), false},
+      {"bmp 9000 x 9000", BmpHeader(9000, 9000), false},
+      {"top-down bmp 1 x -100000", BmpHeader(1, -100000), false},
+      {"bmp 16384 x 1", xpexam::testing::SolidBmp(16384, 1, kRed), true},
+      {"core bmp 65535 x 65535", CoreBmpHeader(65535, 65535), false},
+      {"jpeg 65535 x 65535", JpegHeader(65535, 65535), false},
+      {"gif screen 65535 x 65535", GifOf(65535, 65535, 2, 2), false},
+      {"gif image 65535 x 65535 in a 2 x 2 screen", GifOf(2, 2, 65535, 65535), false},
+      {"gif 2 x 2", GifOf(2, 2, 2, 2), true},
+      {"icon of a 40000 x 40000 bitmap", IconOf(1, InfoHeader(40000, 80000, 32, 0, 0) + std::string(64, '\0')), false},
+      {"cursor of a 100000 x 100000 png", IconOf(2, PngHeader(100000, 100000)), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    try {
+      PicturePtr pic = Picture::Load(Write("x.mxy", c.bytes));
+      EXPECT_TRUE(c.accepted);
+    } catch (const Failure& f) {
+      EXPECT_FALSE(c.accepted) << f.what();
+      EXPECT_EQ(f.number(), 481);
+    }
+    ClearPictureCache();
+  }
+}
+
+TEST_F(GraphicsFiles, AGifShowsItsFirstImageWhateverFollowsIt) {
+  const std::string gif = Bytes(kAnimatedGif);
+  const std::string first = gif.substr(0, gif.find(std::string("\x00\x21\xf9", 3), 40) + 1);
+  std::string many_frames = first;
+  for (int i = 0; i < 20000; ++i) many_frames += "\x2c" + Le16(0) + Le16(0) + Le16(2) + Le16(2) + std::string("\x00\x02\x02\x84\x51\x00", 6);
+  const std::pair<const char*, std::string> cases[] = {
+      {"animation", gif},
+      {"damaged second image", first + "\x2c" + Le16(0) + Le16(0) + Le16(2) + Le16(2) + std::string("\x00\x09\xff\xff", 4)},
+      {"twenty thousand more images", many_frames + ";"},
+  };
+  for (const auto& [name, bytes] : cases) {
+    SCOPED_TRACE(name);
+    PicturePtr pic;
+    ASSERT_NO_THROW(pic = Picture::Decode(bytes));
+    EXPECT_EQ(pic->Width(), 2);
+    EXPECT_EQ(pic->PixelAt(1, 1), kGreen);
+  }
+}
+
+TEST_F(GraphicsFiles, APictureIsDecodedOnceUntilItsFileChanges) {
+  const std::string path = Write("desk.mxy", xpexam::testing::SolidBmp(8, 8, kRed));
+  PicturePtr shown = Picture::Load(path);
+  EXPECT_EQ(Picture::Load(path), shown);
+  const struct {
+    const char* name;
+    std::function<void()> change;
+    int width;
+    Color color;
+  } cases[] = {
+      {"replaced through a rename, same size",
+       [&] { platform::WriteFileAtomic(path, xpexam::testing::SolidBmp(8, 8, kBlue)); }, 8, kBlue},
+      {"rewritten in place, same size, new time",
+       [&] {
+         Write("desk.mxy", xpexam::testing::SolidBmp(8, 8, kGreen));
+         const timespec times[2] = {{0, UTIME_OMIT}, {12345, 0}};
+         ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+       },
+       8, kGreen},
+      {"rewritten in place, other size", [&] { Write("desk.mxy", xpexam::testing::SolidBmp(9, 8, kRed)); }, 9, kRed},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.change();
+    PicturePtr now = Picture::Load(path);
+    EXPECT_NE(now, shown);
+    EXPECT_EQ(now->Width(), c.width);
+    EXPECT_EQ(now->PixelAt(0, 0), c.color);
+    EXPECT_EQ(Picture::Load(path), now);
+    shown = now;
+  }
+  // A damaged picture stays invalid without being decoded again, until it is mended.
+  Write("desk.mxy", "BM" + std::string(60, '\x7f'));
+  for (int i = 0; i < 2; ++i) EXPECT_THROW(Picture::Load(path), Failure);
+  platform::WriteFileAtomic(path, xpexam::testing::SolidBmp(4, 4, kBlue));
+  EXPECT_EQ(Picture::Load(path)->PixelAt(0, 0), kBlue);
+  // An empty name is never a picture, with or without a folder.
+  for (const std::string& empty : {dir_ + ".mxy", dir_ + "\\.mxy", std::string(".mxy"), std::string()}) {
+    try {
+      Picture::Load(empty);
+      ADD_FAILURE() << empty;
+    } catch (const Failure& f) {
+      EXPECT_EQ(f.number(), 53) << empty;
+    }
+  }
+}
+
+TEST_F(GraphicsFiles, ThePictureCacheKeepsToItsBudget) {
+  // Room for two 8 x 8 pictures: the least recently used goes first.
+  SetPictureCacheBudget(2 * (8 * 8 * 4 + 256));
+  const std::string a = Write("a.mxy", xpexam::testing::SolidBmp(8, 8, kRed));
+  const std::string b = Write("b.mxy", xpexam::testing::SolidBmp(8, 8, kGreen));
+  const std::string c = Write("c.mxy", xpexam::testing::SolidBmp(8, 8, kBlue));
+  PicturePtr pa = Picture::Load(a), pb = Picture::Load(b);
+  EXPECT_EQ(Picture::Load(a), pa);
+  PicturePtr pc = Picture::Load(c);
+  EXPECT_EQ(Picture::Load(a), pa);
+  EXPECT_EQ(Picture::Load(c), pc);
+  EXPECT_NE(Picture::Load(b), pb);
+  SetPictureCacheBudget(size_t{64} << 20);
+}
+
+// Premultiplied exactly as c * a / 255 rounded down, for every alpha.
+TEST(PictureDecode, PremultipliesEveryAlphaExactly) {
+  std::string dib = InfoHeader(256, 2, 32, 0, 0);
+  for (int a = 0; a < 256; ++a) dib += char(50), dib += char(100), dib += char(200), dib += char(a);
+  dib += std::string(32, '\0');
+  std::string file;
+  Put16(file, 0), Put16(file, 1), Put16(file, 1);
+  file += std::string("\x00\x01\x00\x00", 4);
+  Put16(file, 1), Put16(file, 32), Put32(file, dib.size()), Put32(file, 6 + 16);
+  const PicturePtr pic = Picture::Decode(file + dib);
+  ASSERT_EQ(pic->Width(), 256);
+  cairo_surface_flush(pic->Surface());
+  const auto* px = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(pic->Surface()));
+  for (uint32_t a = 0; a < 256; ++a) {
+    const uint32_t want = a << 24 | (200 * a / 255) << 16 | (100 * a / 255) << 8 | (50 * a / 255);
+    EXPECT_EQ(px[a], want) << "alpha " << a;
+  }
 }
 
 TEST(Painter, DrawsPixelExactShapesAndPictures) {

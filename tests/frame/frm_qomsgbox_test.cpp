@@ -16,15 +16,17 @@ using forms::HeadlessBackend;
 
 class MessageBox : public testing::CommonWindowsTest {
  protected:
-  // The callers' protocol: answer reset, title, picture, prompt, modal show.
+  // The callers' protocol in one call, with a stale answer from an earlier box left behind.
   int Ask(const std::function<void(HeadlessBackend&, FrmQOMSGBOX&)>& learner) {
-    gMsgResult = 0;
-    FrmQOMSGBOX::Get().LblTitle.SetCaption("退出系统");
-    FrmQOMSGBOX::Get().Image1.SetPicture(DataPicture("l20071"));
-    FrmQOMSGBOX::Get().LblPrompt.SetCaption("\r\n\r\n\r\n您确定要退出系统吗？");
+    gMsgResult = 1;
     // The learner acts once the box is on the screen, centred.
-    in_.Call([&] { learner(in_, FrmQOMSGBOX::Get()); });
-    FrmQOMSGBOX::Get().ShowModal();
+    in_.Call([&] {
+      EXPECT_EQ(FrmQOMSGBOX::Get().LblTitle.Caption(), "退出系统");
+      EXPECT_EQ(FrmQOMSGBOX::Get().LblPrompt.Caption(), "\r\n\r\n\r\n您确定要退出系统吗？");
+      learner(in_, FrmQOMSGBOX::Get());
+    });
+    const bool confirmed = AskInMessageBox("test", "退出系统", kQuestionIcon, "\r\n\r\n\r\n您确定要退出系统吗？");
+    EXPECT_EQ(confirmed, gMsgResult == 1);
     return gMsgResult;
   }
 };

@@ -1,7 +1,7 @@
 // A small window for the SDL backend's test on a real X display: writes what the headless
 // backend renders for it (headless.png), then shows the same window in the SDL backend and
-// logs every mouse and key event it gets (events.log). Esc ends it.
-// Usage: xpexam_sdl_demo <output folder>
+// logs every mouse and key event it gets and every request to close (events.log). Esc ends it.
+// Usage: xpexam_sdl_demo <output folder> [WIDTHxHEIGHT of the host window asked for]
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -83,8 +83,9 @@ class FrmSdlDemo : public FormOf<FrmSdlDemo> {
 
 int main(int argc, char** argv) {
   using namespace xpexam::forms;
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+  int width = kScreenW, height = kScreenH;
+  if ((argc != 2 && argc != 3) || (argc == 3 && std::sscanf(argv[2], "%dx%d", &width, &height) != 2)) {
+    std::fprintf(stderr, "usage: %s <output folder> [WIDTHxHEIGHT]\n", argv[0]);
     return 2;
   }
   const std::string dir = argv[1];
@@ -95,5 +96,11 @@ int main(int argc, char** argv) {
     Pump();
     if (!ComposeScreen().SavePng(dir + "/headless.png")) return 1;
   }
-  return RunWithSdl([] { FrmSdlDemo::Get().Show(); }, {"xpexam SDL 窗口", kScreenW, kScreenH});
+  return RunWithSdl(
+      [] {
+        // As the program does: a close of the host window is routed by the program's wiring.
+        SetCloseRequestHook([] { Log("CloseRequest"); });
+        FrmSdlDemo::Get().Show();
+      },
+      {"xpexam SDL 窗口", width, height});
 }

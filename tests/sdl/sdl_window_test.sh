@@ -3,21 +3,40 @@
 # screen shows exactly what the headless backend renders for it, that waiting for input costs no
 # CPU, and that real mouse and keyboard input (xdotool) reaches the window's handlers as the
 # runtime's events, ending with Esc, which ends the program.
-# Usage: sdl_window_test.sh <demo program> <work folder>
+# With "wm", the same under a light window manager (openbox): the window is also decorated, and
+# the manager's close (Alt+F4) reaches the program's close-request hook instead of keys.
+# Usage: sdl_window_test.sh <demo program> <work folder> [wm]
 set -u
 demo=$1
 work=$2
+wm=${3:-}
 
 if [ "${SDL_WINDOW_TEST_INSIDE:-}" != 1 ]; then
+  if [ -n "$wm" ] && ! command -v openbox >/dev/null; then
+    echo "openbox is not installed"
+    exit 77
+  fi
   rm -rf "$work"
   mkdir -p "$work"
-  SDL_WINDOW_TEST_INSIDE=1 exec "$(dirname "$0")/../../tools/scripts/with_xvfb.sh" sh "$0" "$demo" "$work"
+  SDL_WINDOW_TEST_INSIDE=1 exec "$(dirname "$0")/../../tools/scripts/with_xvfb.sh" sh "$0" "$demo" "$work" "$wm"
 fi
 
 export SDL_VIDEODRIVER=x11
 # xdotool reads the characters it types in the locale's encoding; CI may set none.
 export LC_ALL=C.UTF-8
 unset WAYLAND_DISPLAY
+wm_pid=
+if [ -n "$wm" ]; then
+  openbox --sm-disable >"$work/wm.out" 2>&1 &
+  wm_pid=$!
+  trap 'kill "$wm_pid" 2>/dev/null' EXIT
+  n=0
+  until timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+    n=$((n + 1))
+    [ $n -lt 200 ] || { echo "FAIL: the window manager did not start"; cat "$work/wm.out"; exit 1; }
+    sleep 0.05
+  done
+fi
 "$demo" "$work" >"$work/demo.out" 2>&1 &
 pid=$!
 
@@ -55,7 +74,20 @@ find_window() {
   [ -n "$wid" ]
 }
 poll find_window || fail "no window appeared"
+if [ -n "$wm" ]; then
+  # The manager has framed it: title bar and borders around the drawing area.
+  framed() {
+    extents=$(timeout 5 xprop -id "$wid" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p')
+    [ -n "$extents" ] && [ "$extents" != "0, 0, 0, 0" ]
+  }
+  poll framed || fail "the window manager did not decorate the window"
+  title=$(timeout 5 xprop -id "$wid" _NET_WM_NAME 2>/dev/null | sed -n 's/.*= "\(.*\)"$/\1/p')
+  [ "$title" = "xpexam SDL 窗口" ] || fail "the window is titled '$title'"
+fi
 eval "$(x getwindowgeometry --shell "$wid")"
+# Under a reparenting manager xdotool reports the frame's corner; the drawing area's is this.
+X=$(timeout 5 xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left X: *//p')
+Y=$(timeout 5 xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left Y: *//p')
 [ "${WIDTH}x${HEIGHT}" = "$(identify -format '%wx%h' "$work/headless.png")" ] ||
   fail "the window is ${WIDTH}x${HEIGHT}, not the headless screen's size"
 
@@ -77,7 +109,7 @@ used=$(($(cpu_ticks) - before))
 
 # Each gesture's events are awaited before the next gesture, and compared with the table so far.
 : >"$work/expected.log"
-received() { grep -v '^QueryUnload' "$work/events.log"; }  # close requests are the runtime's business
+received() { grep -v '^\(QueryUnload\|CloseRequest\)' "$work/events.log"; }  # close requests are checked apart
 arrived() { [ "$(received | wc -l)" -ge "$(wc -l <"$work/expected.log")" ]; }
 compare_events() {
   received >"$work/received.log"
@@ -126,10 +158,18 @@ DblClick
 MouseUp 1 0' $(at 120 80) click --repeat 2 --delay 100 1
 step 'KeyDown 121 0
 KeyUp 121 0' key F10
-step 'KeyDown 18 4
+if [ -z "$wm" ]; then
+  step 'KeyDown 18 4
 KeyDown 115 4
 KeyUp 115 4
 KeyUp 18 0' keydown alt keydown F4 keyup F4 keyup alt
+else
+  # The manager keeps Alt+F4 and asks the window to close; only Alt itself reaches the program.
+  closes() { [ "$(grep -c '^CloseRequest' "$work/events.log")" -ge 1 ]; }
+  step 'KeyDown 18 4
+KeyUp 18 0' keydown alt keydown F4 keyup F4 keyup alt
+  poll closes || fail "the window manager's close did not reach the program"
+fi
 step 'KeyDown 18 4
 KeyUp 18 0' key alt
 step 'KeyDown 13 0
@@ -161,4 +201,31 @@ poll ended || fail "Esc did not end the program"
 wait "$pid"
 status=$?
 [ "$status" -eq 0 ] || fail "the demo exited with status $status"
-echo "ok: pixels match, idle CPU $used ticks in 0.5 s, $(wc -l <"$work/received.log") events as expected"
+
+if [ -n "$wm" ]; then
+  # Asked for the whole display, the framed window still fits it: the drawing area gives way.
+  eval "$(x getdisplaygeometry --shell)"
+  screen_w=$WIDTH screen_h=$HEIGHT
+  mkdir -p "$work/large"
+  "$demo" "$work/large" "${screen_w}x${screen_h}" >"$work/large/demo.out" 2>&1 &
+  pid=$!
+  poll find_window || fail "no full-size window appeared"
+  fits() {
+    extents=$(timeout 5 xprop -id "$wid" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ' ')
+    [ -n "$extents" ] || return 1
+    IFS=, read -r left right top bottom <<EXTENTS
+$extents
+EXTENTS
+    info=$(timeout 5 xwininfo -id "$wid")
+    cx=$(echo "$info" | sed -n 's/.*Absolute upper-left X: *//p')
+    cy=$(echo "$info" | sed -n 's/.*Absolute upper-left Y: *//p')
+    cw=$(echo "$info" | sed -n 's/.*Width: *//p')
+    ch=$(echo "$info" | sed -n 's/.*Height: *//p')
+    [ $((cx - left)) -ge 0 ] && [ $((cy - top)) -ge 0 ] && [ $((cx + cw + right)) -le "$screen_w" ] &&
+      [ $((cy + ch + bottom)) -le "$screen_h" ]
+  }
+  poll fits || fail "the framed window (${cw:-?}x${ch:-?} at ${cx:-?},${cy:-?}, frame ${extents:-?}) does not fit the ${screen_w}x${screen_h} display"
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+fi
+echo "ok${wm:+ under $wm}: pixels match, idle CPU $used ticks in 0.5 s, $(wc -l <"$work/received.log") events as expected"

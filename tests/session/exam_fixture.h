@@ -11,7 +11,7 @@ namespace xpexam::session::testing {
 
 class ExamTest : public desktop::testing::DesktopTest {
  protected:
-  ExamTest() {
+  explicit ExamTest(int width = 1024, int height = 768) : DesktopTest(width, height) {
     frame::gSessionKind = 0;
     frame::gSlotOffset = 0;
     frame::gRunMode = 3;

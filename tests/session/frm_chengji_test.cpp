@@ -2,6 +2,9 @@
 // redo of the paper's wrong questions in slot 19.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "platform/strings.h"
 #include "session/frm_chengji.h"
 #include "session/hooks.h"
@@ -28,7 +31,7 @@ std::string PaperLine() {
 
 class ScoreReportTest : public ExamTest {
  protected:
-  ScoreReportTest() {
+  explicit ScoreReportTest(int width = 1024, int height = 768) : ExamTest(width, height) {
     frame::gSlotOffset = 2;
     frame::gListIndex = 2;
     Write("data/288891.mxy", {"layout", "1", "2", "3", PaperLine(), "6"});
@@ -227,6 +230,38 @@ TEST_F(RedoTest, NoWrongQuestionsLeaveBothFilesEmpty) {
   EXPECT_EQ(File("data/288869.mxy"), "");
   for (int i = 1; i <= 40; ++i) EXPECT_FALSE(Bar().CmTNO[i].Visible()) << i;
 }
+
+// The panel is centred once shown; on a screen smaller than the panel its header stays in sight.
+class ScoreReportLayoutTest : public ScoreReportTest, public ::testing::WithParamInterface<std::pair<int, int>> {
+ protected:
+  ScoreReportLayoutTest() : ScoreReportTest(GetParam().first, GetParam().second) {}
+};
+
+TEST_P(ScoreReportLayoutTest, ThePanelIsCentredButNeverAboveTheWindowsTop) {
+  auto& report = FrmChengji::Get();
+  report.Show();
+  in_.Wait(300);
+  forms::Pump();
+  const forms::Rect client = report.ClientScreenRect();
+  const forms::Rect panel = report.Picture1.ScreenRect();
+  EXPECT_GE(panel.y, client.y) << "the header slips under the title bar";
+  EXPECT_GE(panel.x, client.x);
+  const int spare_w = client.w - panel.w, spare_h = client.h - panel.h;
+  if (spare_w > 0) {
+    EXPECT_NEAR(panel.x - client.x, spare_w / 2, 1);
+  }
+  if (spare_h > 0) {
+    EXPECT_NEAR(panel.y - client.y, spare_h / 2, 1);
+  }
+  // The score and the grid of questions stay inside the window.
+  const forms::Rect grid = report.Frame1.ScreenRect();
+  EXPECT_LE(grid.y + grid.h, client.y + client.h);
+  EXPECT_LE(report.Label1.ScreenRect().y + report.Label1.ScreenRect().h, client.y + client.h);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, ScoreReportLayoutTest,
+                         ::testing::Values(std::pair{800, 600}, std::pair{1024, 768}),
+                         [](const auto& info) { return "At" + std::to_string(info.param.first) + "x" + std::to_string(info.param.second); });
 
 }  // namespace
 }  // namespace xpexam::session

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -429,6 +430,16 @@ TEST(SampleInstallation, ProgramPicturesFitTheirWindows) {
     auto pic = forms::Picture::Load(kRoot + "/" + cursor);
     EXPECT_TRUE(pic->HotSpot()) << cursor;
   }
+}
+
+// The generator lists every caption it had to clip to its box (a button, a menu row, a taskbar
+// button, a tab) next to the installation; a learner must be able to read them all.
+TEST(SampleInstallation, EveryCaptionFitsItsBox) {
+  std::ifstream report(kRoot + ".clipped", std::ios::binary);
+  ASSERT_TRUE(report) << "no caption report next to " << kRoot;
+  std::vector<std::string> clipped;
+  for (std::string line; std::getline(report, line);) clipped.push_back(line);
+  EXPECT_EQ(clipped, std::vector<std::string>{});
 }
 
 }  // namespace

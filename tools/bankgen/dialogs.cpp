@@ -418,7 +418,7 @@ Form Regional(int tab) {
     case 1:
       f.Group("", {14, 64, 324, 100}, "文字服务和输入语言");
       f.Wrap("", {26, 84, 300, 40}, "要查看或更改您用来输入文字的语言和方法，请单击“详细信息”。");
-      f.Button("details", {244, 130, 84, 22}, "详细信息(D)...");
+      f.Button("details", {236, 130, 92, 22}, "详细信息(D)...");
       f.Group("", {14, 172, 324, 120}, "补充的语言支持");
       f.Check("complex", 26, 196, "为复杂文字和从右到左的语言安装文件(T)", false);
       f.Check("east_asian", 26, 240, "为东亚语言安装文件(E)", true);
@@ -540,8 +540,8 @@ Form FolderOptions(int tab) {
       f.Group("", {14, 66, 380, 86}, "文件夹视图");
       f.IconAt("", 26, 88, Icon::kFolder, 32);
       f.Wrap("", {70, 88, 310, 30}, "您可以将当前文件夹使用的视图应用到所有文件夹。");
-      f.Button("apply_all", {150, 122, 110, 22}, "应用到所有文件夹(L)");
-      f.Button("reset_all", {268, 122, 110, 22}, "重置所有文件夹(R)");
+      f.Button("apply_all", {142, 122, 118, 22}, "应用到所有文件夹(L)");
+      f.Button("reset_all", {266, 122, 118, 22}, "重置所有文件夹(R)");
       f.Label("", 14, 162, "高级设置:");
       f.Custom("list_bg", {14, 180, 380, 228}, [](cairo_t* cr, const Box& b) {
         FillBox(cr, b, xp::kWhite);
@@ -721,9 +721,9 @@ Form InternetOptions(const std::string& home) {
   f.Button("blank", {274, 134, 106, 22}, "使用空白页(B)");
   f.Group("", {14, 170, 376, 96}, "Internet 临时文件");
   f.Wrap("", {66, 190, 310, 34}, "您所查看的 Internet 上的网页存储在特定的文件夹中，这样可以提高以后浏览的速度。");
-  f.Button("cookies", {66, 234, 100, 22}, "删除 Cookies(I)...");
-  f.Button("files", {174, 234, 100, 22}, "删除文件(D)...");
-  f.Button("settings", {282, 234, 98, 22}, "设置(S)...");
+  f.Button("cookies", {66, 234, 112, 22}, "删除 Cookies(I)...");
+  f.Button("files", {184, 234, 100, 22}, "删除文件(D)...");
+  f.Button("settings", {290, 234, 90, 22}, "设置(S)...");
   f.Group("", {14, 274, 376, 84}, "历史记录");
   f.Wrap("", {66, 294, 310, 20}, "“历史记录”文件夹中包含有已访问网页的链接。");
   f.Label("", 66, 326, "网页保存在历史记录中的天数(K):");

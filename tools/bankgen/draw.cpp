@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
+
+#include "platform/strings.h"
 
 namespace xpexam::bankgen {
 
@@ -169,12 +172,20 @@ PangoLayout* MakeLayout(cairo_t* cr, std::string_view text, const Font& font) {
   pango_font_description_set_style(desc, font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
   pango_layout_set_font_description(layout, desc);
   pango_font_description_free(desc);
-  if (font.underline) {
-    PangoAttrList* attrs = pango_attr_list_new();
-    pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    pango_layout_set_attributes(layout, attrs);
-    pango_attr_list_unref(attrs);
-  }
+  PangoAttrList* attrs = pango_attr_list_new();
+  if (font.underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+  // The Song face's small bitmaps draw O like 0: an access key "(O)" takes its letter from
+  // a sans face, so that it reads as the letter.
+  if (font.face == Face::kSong)
+    for (size_t i = 0; i + 2 < text.size(); ++i)
+      if (text[i] == '(' && text[i + 1] >= 'A' && text[i + 1] <= 'Z' && text[i + 2] == ')') {
+        PangoAttribute* a = pango_attr_family_new("DejaVu Sans");
+        a->start_index = static_cast<guint>(i + 1);
+        a->end_index = static_cast<guint>(i + 2);
+        pango_attr_list_insert(attrs, a);
+      }
+  pango_layout_set_attributes(layout, attrs);
+  pango_attr_list_unref(attrs);
   pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
   return layout;
 }
@@ -204,10 +215,38 @@ int TextHeight(std::string_view text, const Font& font) {
   return h;
 }
 
+namespace {
+std::vector<std::string>& Clipped() {
+  static std::vector<std::string> clipped;
+  return clipped;
+}
+}  // namespace
+
+const std::vector<std::string>& ClippedTexts() { return Clipped(); }
+
+std::string Ellipsized(std::string_view text, int width, const Font& font) {
+  if (TextWidth(text, font) <= width) return std::string(text);
+  std::vector<std::string> chars = platform::Chars(std::string(text));
+  while (!chars.empty()) {
+    chars.pop_back();
+    std::string shown;
+    for (const auto& c : chars) shown += c;
+    while (!shown.empty() && shown.back() == ' ') shown.pop_back();
+    shown += "...";
+    if (TextWidth(shown, font) <= width) return shown;
+  }
+  return "";
+}
+
 void Text(cairo_t* cr, std::string_view text, const Box& b, const Font& font, Rgb color, Align align) {
   PangoLayout* l = MakeLayout(cr, text, font);
   int w, h;
   pango_layout_get_pixel_size(l, &w, &h);
+  if (w > b.w || h > b.h) {
+    std::string entry = std::string(text) + ": " + std::to_string(w) + "x" + std::to_string(h) + " in " +
+                        std::to_string(b.w) + "x" + std::to_string(b.h);
+    if (std::find(Clipped().begin(), Clipped().end(), entry) == Clipped().end()) Clipped().push_back(entry);
+  }
   int x = b.x;
   if (align == Align::kCenter) x = b.x + (b.w - w) / 2;
   if (align == Align::kRight) x = b.Right() - w;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <cairo.h>
 
@@ -93,6 +94,10 @@ int TextHeight(std::string_view text, const Font& font);
 // Text in a box: vertically centred, aligned horizontally; clipped to the box.
 void Text(cairo_t* cr, std::string_view text, const Box& b, const Font& font, Rgb color,
           Align align = Align::kLeft);
+// Every text that Text() had to clip to its box, once each: "text: WxH in WxH".
+const std::vector<std::string>& ClippedTexts();
+// The text, shortened and ended with "..." when it is wider than width.
+std::string Ellipsized(std::string_view text, int width, const Font& font);
 // Text whose top-left corner is at (x, y); returns its width.
 int TextAt(cairo_t* cr, std::string_view text, int x, int y, const Font& font, Rgb color);
 // Text wrapped within a width from (x, y); returns the height used.

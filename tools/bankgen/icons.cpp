@@ -360,7 +360,7 @@ void Body(cairo_t* cr, Icon icon) {
       break;
     case Icon::kFonts:
       Folder(cr, Hex(0xFFE98F), Hex(0xF0C850));
-      Text(cr, "A", {8, 12, 16, 16}, Font{Face::kSerif, 14, true}, Hex(0x203080), Align::kCenter);
+      Text(cr, "A", {8, 11, 16, 18}, Font{Face::kSerif, 14, true}, Hex(0x203080), Align::kCenter);
       break;
     case Icon::kPrinter:
       Rect(cr, 9, 3, 14, 10, Hex(0xFFFFFF), Hex(0x707070));

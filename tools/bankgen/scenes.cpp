@@ -123,8 +123,8 @@ StartMenu::StartMenu() {
   right("帮助和支持(H)", Icon::kHelp);
   right("搜索(S)", Icon::kSearch);
   right("运行(R)...", Icon::kRun);
-  entries_.push_back({"注销(L)", Icon::kLogOff, {170, 406, 90, 30}, true, false, false, ""});
-  entries_.push_back({"关闭计算机(U)", Icon::kShutDown, {264, 406, 112, 30}, true, false, false, ""});
+  entries_.push_back({"注销(L)", Icon::kLogOff, {158, 406, 94, 30}, true, false, false, ""});
+  entries_.push_back({"关闭计算机(U)", Icon::kShutDown, {256, 406, 120, 30}, true, false, false, ""});
 }
 
 Box StartMenu::Item(const std::string& name) const {

@@ -238,7 +238,7 @@ void UnitAccessories(Kit& k) {
                    "*不透明处理(D)"});
     std::vector<Box> rows;
     Box title = p.MenuTitle(3);
-    std::string menu = k.Menu(image_items, 3, &rows, 210);
+    std::string menu = k.Menu(image_items, 3, &rows, 224);
     const int ax = 150, ay = 120;
     Form attrs = dialogs::ImageAttributes("360", "250");
     Box w = attrs.At("width", ax, ay), h = attrs.At("height", ax, ay);

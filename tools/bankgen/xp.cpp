@@ -576,7 +576,8 @@ TaskbarParts Taskbar(cairo_t* cr, const std::vector<TaskButton>& buttons, bool s
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     DrawIcon(cr, buttons[i].icon, b.x + 5, b.y + 4, 16);
-    Text(cr, buttons[i].label, {b.x + 25, b.y, b.w - 28, b.h}, UiFont(12), kWhite);
+    // Like XP, a long window title ends in "..." on its taskbar button.
+    Text(cr, Ellipsized(buttons[i].label, b.w - 28, UiFont(12)), {b.x + 25, b.y, b.w - 28, b.h}, UiFont(12), kWhite);
   }
   // tray
   cairo_pattern_t* tr = cairo_pattern_create_linear(0, bar.y, 0, bar.Bottom());

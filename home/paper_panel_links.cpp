@@ -23,12 +23,7 @@ constexpr std::string_view kReviewTag = "lblshijuancc";
 constexpr std::string_view kDeleteTag = "lblshijuandel";
 
 void Ask(std::string_view tag, const std::string& title, const std::string& prompt) {
-  frame::gMsgResult = 0;
-  frame::FrmQOMSGBOX& box = frame::FrmQOMSGBOX::Get();
-  TryReport(tag, [&] { box.LblTitle.SetCaption(title); });
-  TryReport(tag, [&] { box.Image1.SetPicture(frame::DataPicture("l20071")); });
-  TryReport(tag, [&] { box.LblPrompt.SetCaption(prompt); });
-  TryReport(tag, [&] { box.ShowModal(); });
+  frame::AskInMessageBox(tag, title, frame::kQuestionIcon, prompt);
 }
 
 }  // namespace

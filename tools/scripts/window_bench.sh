@@ -1,0 +1,74 @@
+#!/bin/sh
+# The real window measured from outside on a private Xvfb, beside a bare SDL2 + cairo + pango
+# window that presents the same way (benchmarks/window): click to first changed pixel with real
+# X input, resident memory at the home screen, and start to the home screen against the
+# reference's first frame. Prints min and median of each and the ratios (program / reference).
+# Usage: window_bench.sh <build folder> [runs]
+set -u
+build=$(cd "$1" && pwd)
+runs=${2:-7}
+if [ "${WINDOW_BENCH_INSIDE:-}" != 1 ]; then
+  WINDOW_BENCH_INSIDE=1 exec "$(dirname "$0")/with_xvfb.sh" sh "$0" "$build" "$runs"
+fi
+export SDL_VIDEODRIVER=x11
+probe=$build/benchmarks/window/xpexam_x_probe
+ref=$build/benchmarks/window/xpexam_ref_window
+[ -x "$probe" ] && [ -x "$ref" ] || { echo "window_bench: build xpexam_x_probe and xpexam_ref_window first"; exit 1; }
+[ -d "$build/sample" ] || { echo "window_bench: no sample installation in $build/sample"; exit 1; }
+work=$(mktemp -d "${TMPDIR:-/tmp}/window_bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cp -a "$build/sample/." "$work/"
+cp "$build/xpexam" "$work/xpexam"
+
+# median <probe output> <name>: the median field of the line.
+median() { sed -n "s/^$2 min [0-9.]* median \([0-9.]*\).*/\1/p" "$1"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "" || b == "" || b == 0) print "?"; else printf "%.2f", a / b }'; }
+
+echo "== a demonstration frame (changed rectangles only) against a plain present loop ($runs repetitions)"
+"$build/xpexam_bench" --benchmark_filter='BM_DemonstrationFrame|BM_PlainPresentLoop' --benchmark_repetitions="$runs" \
+  --benchmark_format=csv 2>/dev/null | awk -F, '
+  $1 ~ /^"BM_(DemonstrationFrame|PlainPresentLoop)"$/ { gsub(/"/, "", $1); t[$1, ++n[$1]] = $3; unit = $5 }
+  function median(name,   i, j, k, v, m) {
+    m = n[name]
+    for (i = 1; i <= m; i++) v[i] = t[name, i]
+    for (i = 2; i <= m; i++) for (j = i; j > 1 && v[j - 1] > v[j]; j--) { k = v[j]; v[j] = v[j - 1]; v[j - 1] = k }
+    mins[name] = v[1]
+    return m % 2 ? v[(m + 1) / 2] : (v[m / 2] + v[m / 2 + 1]) / 2
+  }
+  END {
+    d = median("BM_DemonstrationFrame"); p = median("BM_PlainPresentLoop"); gsub(/"/, "", unit)
+    printf "demonstration frame: min %.1f median %.1f %s\n", mins["BM_DemonstrationFrame"], d, unit
+    printf "plain present loop:  min %.1f median %.1f %s\n", mins["BM_PlainPresentLoop"], p, unit
+    if (p > 0) printf "ratio: %.2f (goal 1.2)\n", d / p
+  }'
+
+echo "== start and resident memory ($runs runs)"
+"$probe" start "$runs" 0 0 1024 768 1500 "$ref" >"$work/ref_start.txt"
+"$probe" start "$runs" 0 0 1024 768 4000 "$work/xpexam" >"$work/prog_start.txt"
+sed 's/^/reference (first frame): /' "$work/ref_start.txt"
+sed 's/^/program (home screen):   /' "$work/prog_start.txt"
+
+echo "== click to first changed pixel ($((runs * 2)) clicks)"
+"$ref" >/dev/null 2>&1 &
+rpid=$!
+sleep 1
+"$probe" latency $((runs * 2)) 480 360 64 64 512 384 >"$work/ref_click.txt"
+kill "$rpid"
+wait "$rpid" 2>/dev/null
+(cd "$work" && ./xpexam >/dev/null 2>&1) &
+ppid=$!
+sleep 4
+# Home screen, then the question bank page; from there the tabs "my bookmarks" and "question
+# bank" in turn.
+timeout 5 xdotool mousemove 346 360 click 1
+sleep 1.5
+"$probe" latency $((runs * 2)) 128 115 440 150 430 150 257 150 >"$work/prog_click.txt"
+kill "$ppid"
+wait "$ppid" 2>/dev/null
+sed 's/^/reference (repaint on click): /' "$work/ref_click.txt"
+sed 's/^/program (tab switch):         /' "$work/prog_click.txt"
+
+echo "== ratios of the medians (program / reference)"
+echo "click to first changed pixel: $(ratio "$(median "$work/prog_click.txt" latency_ms)" "$(median "$work/ref_click.txt" latency_ms)")"
+echo "resident memory:              $(ratio "$(median "$work/prog_start.txt" resident_mb)" "$(median "$work/ref_start.txt" resident_mb)") (goal 1.3)"
+echo "start to home / first frame:  $(ratio "$(median "$work/prog_start.txt" start_ms)" "$(median "$work/ref_start.txt" start_ms)") (goal 1.5)"
