@@ -270,7 +270,7 @@ void FrmYanShi::Form_Load() {
 
 void FrmYanShi::doNext() {
   if (!gDemoRunning) return;
-  if (desktop::StepRecord(frame::gStepLine).StepCode() == "9999") {
+  if (desktop::StepRecord(frame::gStepLine).IsFinal()) {
     Shape5.Move(-500, -500);
     TimEnd.SetEnabled(true);
     return;

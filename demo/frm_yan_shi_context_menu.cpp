@@ -81,12 +81,12 @@ void FrmYanShi::RightKeyMenu() {
   const StepRecord rec(frame::gStepLine);
   Try([&] { LRightMMenu.SetVisible(true); });
   Try([&] { ShapeRMain.SetVisible(true); });
-  const bool at_pointer = rec.Field(130, 5) == "00000";
+  const bool at_pointer = rec.PopupAtPointer();
   Try([&] {
     if (at_pointer)
       LRightMMenu.Move(mPointerX, mPointerY);
     else
-      LRightMMenu.Move(rec.Value(125, 5) * gScaleX, rec.Value(130, 5) * gScaleY);
+      LRightMMenu.Move(rec.PopupXValue() * gScaleX, rec.PopupYValue() * gScaleY);
     ShapeRMain.Move(LRightMMenu.Left(), LRightMMenu.Top());
   });
   const double left = LRightMMenu.Left(), top = LRightMMenu.Top();

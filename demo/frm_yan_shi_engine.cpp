@@ -26,8 +26,6 @@ namespace {
 constexpr double kLegMarker = -100;
 constexpr int kMostDriftTicks = 30;  // three seconds of the 100 ms engine tick
 
-bool StartsWith(const std::string& s, std::string_view prefix) { return s.rfind(prefix, 0) == 0; }
-
 }  // namespace
 
 void FrmYanShi::TabClick() {
@@ -62,7 +60,7 @@ void FrmYanShi::PickUp() {
 
 void FrmYanShi::PrepareTypeText() {
   std::string text;
-  Try([&] { text = DemoStepText(StepRecord(frame::gStepLine).Field(109, 3)); });
+  Try([&] { text = DemoStepText(StepRecord(frame::gStepLine).AnswerLine().Digits()); });
   mTypeText = desktop::PromptPart(text);
 }
 
@@ -74,12 +72,13 @@ void FrmYanShi::DragStart() {
 
 void FrmYanShi::Timer2_Timer() {
   const StepRecord rec(frame::gStepLine);
-  const std::string c = rec.StepCode();
-  const std::string c3 = c.substr(0, 3);
+  using A = desktop::DemoAction;
+  const A action = desktop::ClassifyDemoStep(rec.StepCode());
+  const bool band = action == A::kRubberBand, drag = action == A::kDrag;
   Try([&] {
-    if (c == "0002")
+    if (action == A::kDoubleClick)
       Shape5.SetBorderColor(0xFF00);
-    else if (c == "0003" || StartsWith(c, "3") || StartsWith(c, "4"))
+    else if (action == A::kRightClick || action == A::kRightPopup)
       Shape5.SetBorderColor(0xFFFF);
     else
       Shape5.SetBorderColor(0xFF);
@@ -104,8 +103,8 @@ void FrmYanShi::Timer2_Timer() {
   mPointerX += mDeltaX;
   mPointerY += mDeltaY;
   const bool leg_marker = Shape4.Left() == kLegMarker;
-  if (c3 == "004" || (c3 == "005" && leg_marker)) {
-    if (c3 == "004" && mBandOn) {
+  if (band || (drag && leg_marker)) {
+    if (band && mBandOn) {
       Try([&] {
         Shape6.Move(Shape6.Left(), Shape6.Top(), mPointerX - Shape6.Left() + 120 * gScaleX,
                     mPointerY - Shape6.Top() + 120 * gScaleY);
@@ -129,49 +128,63 @@ void FrmYanShi::Timer2_Timer() {
   if (!PointerArrived()) return;
   FlashAtPointer();
 
-  const std::string param = rec.Field(130, 5);
-  if (param.substr(0, 1) == "X" && param.substr(2, 1) != param.substr(3, 1) && !leg_marker) {
+  if (rec.TabChoicePending() && !leg_marker) {
     TabClick();
     Timer2_Timer();
     return;
   }
-  if (c == "0001" || c == "0002" || c == "0003" || c == "2000" || StartsWith(c, "T") || StartsWith(c, "5") ||
-      leg_marker) {
+  if (leg_marker) {
     doNext();
     return;
   }
-  Try([&] { Shape6.SetVisible(c3 == "004"); });
-  if (c3 == "004" || c3 == "005") {
-    PickUp();
-    Timer2_Timer();
-    return;
+  switch (action) {
+    case A::kClick:
+    case A::kUnaimedClick:
+    case A::kDoubleClick:
+    case A::kRightClick:
+    case A::kLeftPopup: doNext(); return;
+    default: break;
   }
-  if (StartsWith(c, "9") && c != "9999") {
-    doNext();
-  } else if (StartsWith(c, "3") || StartsWith(c, "4")) {
-    RightKeyMenu();
-    Timer2.SetEnabled(false);
-  } else if (c3 == "002") {
-    PrepareTypeText();
-    Timer1.SetEnabled(true);
-    Timer2.SetEnabled(false);
-  } else if (c3 == "800") {
-    DragStart();
-    Timer2.SetEnabled(false);
-    Timer3.SetEnabled(true);
-  } else if (c == "9999") {
-    TimEnd.SetEnabled(true);
-    Timer2.SetEnabled(false);
-  } else if (c == "7000") {
-    OpenDropDown();
-    Timer6.SetEnabled(true);
-    Timer2.SetEnabled(false);
-  } else if (mDeltaX == 0 && mDeltaY == 0) {
-    // No action: the step ends when the pointer leaves the window, which a pointer that
-    // does not move never does.
-    doNext();
-  } else if (mDriftTicks < 0) {
-    mDriftTicks = 0;
+  Try([&] { Shape6.SetVisible(band); });
+  switch (action) {
+    case A::kRubberBand:
+    case A::kDrag:
+      PickUp();
+      Timer2_Timer();
+      return;
+    case A::kPress: doNext(); break;
+    case A::kRightPopup:
+      RightKeyMenu();
+      Timer2.SetEnabled(false);
+      break;
+    case A::kTyping:
+      PrepareTypeText();
+      Timer1.SetEnabled(true);
+      Timer2.SetEnabled(false);
+      break;
+    case A::kHandleDrag:
+      DragStart();
+      Timer2.SetEnabled(false);
+      Timer3.SetEnabled(true);
+      break;
+    case A::kFinal:
+      TimEnd.SetEnabled(true);
+      Timer2.SetEnabled(false);
+      break;
+    case A::kMenuBar:
+      OpenDropDown();
+      Timer6.SetEnabled(true);
+      Timer2.SetEnabled(false);
+      break;
+    default:
+      // No action: the step ends when the pointer leaves the window, which a pointer that
+      // does not move never does.
+      if (mDeltaX == 0 && mDeltaY == 0) {
+        doNext();
+      } else if (mDriftTicks < 0) {
+        mDriftTicks = 0;
+      }
+      break;
   }
 }
 
@@ -181,11 +194,11 @@ void FrmYanShi::Timer1_Timer() {
     return;
   }
   ++mTypedCount;
-  const std::string c = StepRecord(frame::gStepLine).StepCode();
-  if (c == "0023") {
+  const desktop::StepCodeFamily family = StepRecord(frame::gStepLine).CodeFamily();
+  if (family == desktop::StepCodeFamily::kSelectHintText) {
     mTypedCount = 300;
   } else {
-    forms::TextBox& box = c == "0021" ? Text2 : Text1;
+    forms::TextBox& box = family == desktop::StepCodeFamily::kTypePassword ? Text2 : Text1;
     Try([&] {
       box.SetText(platform::Left(mTypeText, mTypedCount));
       box.SetSelStart(mTypedCount);

@@ -21,8 +21,6 @@ using platform::Try;
 
 namespace {
 
-const std::string kZeros20(20, '0');
-
 forms::PicturePtr DataPicture(const std::string& id) { return forms::LoadPicture(frame::gDataPath + id + ".mxy"); }
 
 }  // namespace
@@ -45,7 +43,7 @@ void FrmYanShi::LoadOverlays() {
 
 void FrmYanShi::LoadAnswerBox() {
   const StepRecord rec(frame::gStepLine);
-  if (rec.Field(86, 20) == kZeros20) {
+  if (rec.TextBoxZeros()) {
     Try([&] { Text1.SetVisible(false); });
     Try([&] { Text2.SetVisible(false); });
     return;
@@ -55,7 +53,7 @@ void FrmYanShi::LoadAnswerBox() {
     Text1.Move(rec.TextBoxX() * gScaleX, rec.TextBoxY() * gScaleY, rec.TextBoxWidth() * gScaleX,
                rec.TextBoxHeight() * gScaleY);
   });
-  Try([&] { Text1.SetText(DemoStepText(rec.Field(106, 3))); });
+  Try([&] { Text1.SetText(DemoStepText(rec.InitialTextLine().Digits())); });
   Try([&] { Text1.SetFocus(); });
   Try([&] {
     Text1.SetSelStart(0);
@@ -82,7 +80,7 @@ void FrmYanShi::LoadAnswerBox() {
 
 void FrmYanShi::LoadTargetBox() {
   const StepRecord rec(frame::gStepLine);
-  if (rec.Field(66, 20) != kZeros20) {
+  if (rec.HasTargetBox()) {
     // One statement each: a number that does not fit the format skips only its own.
     Try([&] { Label1.SetVisible(true); });
     Try([&] { Label1.SetLeft(rec.TargetX() * gScaleX); });
@@ -106,8 +104,8 @@ void FrmYanShi::LoadTargetBox() {
 
 void FrmYanShi::LoadTabStep() {
   const StepRecord rec(frame::gStepLine);
-  const int16_t shown = StepRecord::TabNumber(rec.Field(132, 1));
-  Try([&] { mTabToSelect = StepRecord::TabNumber(rec.Field(133, 1)); });
+  const int16_t shown = rec.TabShown();
+  Try([&] { mTabToSelect = rec.TabToSelect(); });
   Try([&] { mTabImageSlot = rec.TabImageSlot(); });
   Try([&] { LHelp.SetCaption("请选择第" + platform::Str(mTabToSelect) + "个选项卡"); });
   Try([&] {
@@ -156,18 +154,25 @@ void FrmYanShi::LoadTabStep() {
 }
 
 void FrmYanShi::ApplyTypingHint() {
-  const std::string code = StepRecord(frame::gStepLine).StepCode();
+  using F = desktop::StepCodeFamily;
   const std::string caption = LHelp.Caption();
-  if (code == "0020" || code == "0021" || code == "0025") {
-    Try([&] { Shape1.SetVisible(false); });
-    Try([&] { LHelp.SetCaption("输入 " + desktop::PromptPart(caption)); });
-  } else if (code == "0024") {
-    Try([&] { Shape1.SetVisible(false); });
-    Try([&] { LHelp.SetCaption("输入 " + caption + " 并按回车键"); });
-  } else if (code == "0023") {
-    Try([&] { Text1.SetSelLength(0); });
-    Try([&] { Shape1.SetVisible(false); });
-    Try([&] { LHelp.SetCaption("请选中 " + caption); });
+  switch (StepRecord(frame::gStepLine).CodeFamily()) {
+    case F::kTypeAnswer:
+    case F::kTypePassword:
+    case F::kTypeExactCase:
+      Try([&] { Shape1.SetVisible(false); });
+      Try([&] { LHelp.SetCaption("输入 " + desktop::PromptPart(caption)); });
+      break;
+    case F::kTypeAndEnterPrompted:
+      Try([&] { Shape1.SetVisible(false); });
+      Try([&] { LHelp.SetCaption("输入 " + caption + " 并按回车键"); });
+      break;
+    case F::kSelectHintText:
+      Try([&] { Text1.SetSelLength(0); });
+      Try([&] { Shape1.SetVisible(false); });
+      Try([&] { LHelp.SetCaption("请选中 " + caption); });
+      break;
+    default: break;
   }
 }
 
@@ -204,8 +209,8 @@ void FrmYanShi::setData() {
   const StepRecord rec(gStepLine);
   if (!rec.KeepsBackground()) Try([&] { SetPicture(DataPicture(rec.BackgroundId())); });
   LoadOverlays();
-  Try([&] { mExtraPointX = rec.Int(167, 5); });
-  Try([&] { mExtraPointY = rec.Int(172, 5); });
+  Try([&] { mExtraPointX = rec.PointX(); });
+  Try([&] { mExtraPointY = rec.PointY(); });
   LoadAnswerBox();
   if (rec.HasHintPosition()) {
     Try([&] {
@@ -213,10 +218,10 @@ void FrmYanShi::setData() {
       LHelp.Move(rec.HintX() * gScaleX, rec.HintY() * gScaleY);
     });
     Try([&] {
-      if (rec.Field(122, 3) == "000") {
+      if (rec.HintLine().IsNone()) {
         LHelp.SetCaption("  ");
       } else {
-        mHintText = DemoStepText(rec.Field(122, 3));
+        mHintText = DemoStepText(rec.HintLine().Digits());
         LHelp.SetCaption(mHintText);
       }
     });
@@ -225,13 +230,13 @@ void FrmYanShi::setData() {
   for (forms::Control* c : std::initializer_list<forms::Control*>{&LHelp, &Shape1, &Shape4})
     Try([&] { c->SetVisible(hints); });
   Try([&] {
-    const bool live = rec.Value(125, 10) != 0;
+    const bool live = rec.MenuBarActive();
     for (int i = 1; i <= 9; ++i) LMainMenu[i].SetVisible(live);
     ImgMenuSys.SetVisible(LMainMenu[1].Visible());
   });
   LoadTargetBox();
   if (rec.IsTabStep()) LoadTabStep();
-  if (rec.Field(187, 10) != "0000000000") {
+  if (rec.HasLabel4Box()) {
     Try([&] {
       Label4.SetVisible(true);
       Label4.Move(rec.Label4X() * gScaleX, rec.Label4Y() * gScaleY, rec.Label4Width() * gScaleX,
@@ -241,18 +246,19 @@ void FrmYanShi::setData() {
     Try([&] { Label4.Move(-1, Label4.Top(), 1, 1); });
   }
   Try([&] { Shape4.Move(Label4.Left(), Label4.Top(), Label4.Width(), Label4.Height()); });
-  Try([&] { mStepCode = rec.Int(8, 4); });
-  if (mStepCode == 7000) Try([&] { Label1.Move(Label1.Left(), Label1.Top(), 1, 1); });
-  Try([&] { Timer3.SetEnabled(mStepCode == 8888); });
-  const std::string code = rec.StepCode();
-  if (code == "9999" || past_end) {
-    if (code == "9999" && !past_end) Try([&] { LHelp.SetCaption("操作成功！"); });
+  using F = desktop::StepCodeFamily;
+  Try([&] { mStepCode = rec.StepCodeValue(); });
+  if (desktop::ClassifyStepCode(mStepCode) == F::kMenuBar) Try([&] { Label1.Move(Label1.Left(), Label1.Top(), 1, 1); });
+  Try([&] { Timer3.SetEnabled(desktop::ClassifyStepCode(mStepCode) == F::kAutomatic); });
+  const F family = rec.CodeFamily();
+  if (family == F::kFinal || past_end) {
+    if (family == F::kFinal && !past_end) Try([&] { LHelp.SetCaption("操作成功！"); });
     Try([&] { Shape1.SetVisible(false); });
     Try([&] { TimEnd.SetEnabled(true); });
     return;
   }
   Try([&] { Shape1.SetVisible(LHelp.Visible()); });
-  if (code == "0021") {
+  if (family == F::kTypePassword) {
     Try([&] {
       Text2.SetText(Text1.Text());
       Text2.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height());
@@ -264,7 +270,7 @@ void FrmYanShi::setData() {
   }
   ApplyTypingHint();
   Try([&] {
-    if (rec.Value(125, 5) > 0 && rec.Field(125, 5) != "11111" && rec.Field(130, 5) == "00000")
+    if (rec.MarksMenuBar())
       Shape2.Move(0, 405 * gScaleY, 9000 * gScaleX, 315 * gScaleY);
     else
       Shape2.Move(-2, 1, 1, 1);

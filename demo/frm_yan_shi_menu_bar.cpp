@@ -35,7 +35,7 @@ std::array<int16_t, 21> DropDownRowTops(double dropdown_top, const std::string& 
 
 void FrmYanShi::OpenDropDown() {
   const StepRecord rec(frame::gStepLine);
-  Try([&] { mMenuNo = rec.Int(125, 1); });
+  Try([&] { mMenuNo = rec.MenuTargetMenu(); });
   Try([&] {
     const forms::Label& title = LMainMenu[mMenuNo];
     Try([&] { ImgMenuSys.SetPicture(forms::LoadPicture(mExamDataPath + desktop::PressedTitlePicture(mMenuNo))); });
@@ -59,7 +59,7 @@ void FrmYanShi::OpenDropDown() {
     }
   });
   Try([&] {
-    const forms::Label& item = LblShuMenu[rec.Int(126, 2)];
+    const forms::Label& item = LblShuMenu[rec.MenuTargetItem()];
     const int32_t x = CentreOf(item.Left(), item.Width()), y = CentreOf(item.Top(), item.Height());
     mTargetX = x;
     mTargetY = y;
@@ -68,7 +68,7 @@ void FrmYanShi::OpenDropDown() {
 }
 
 void FrmYanShi::ShowMenuRow() {
-  const int item = StepRecord(frame::gStepLine).Int(126, 2);
+  const int item = StepRecord(frame::gStepLine).MenuTargetItem();
   Try([&] { ImgShuMenu.SetPicture(forms::LoadPicture(mExamDataPath + desktop::DropDownRowPicture(mMenuNo, item))); });
   Try([&] {
     const forms::Label& row = LblShuMenu[item];
@@ -78,7 +78,7 @@ void FrmYanShi::ShowMenuRow() {
 }
 
 void FrmYanShi::ShowSubRow() {
-  const int sub = StepRecord(frame::gStepLine).Int(128, 2);
+  const int sub = StepRecord(frame::gStepLine).MenuTargetSubitem();
   Try([&] { ImgSubSel.SetPicture(forms::LoadPicture(mExamDataPath + desktop::SubmenuRowPicture(mSubMenuCode, sub))); });
   Try([&] {
     const forms::Label& row = LblSubSel[sub];
@@ -129,7 +129,7 @@ void FrmYanShi::OpenSubmenu(int item) {
   Try([&] { ImgSubSel.SetPicture(nullptr); });
   mSubMenuCode = mMenuNo * 1000 + n * 100 + item;
   Try([&] {
-    const forms::Label& target = LblSubSel[StepRecord(frame::gStepLine).Int(128, 2)];
+    const forms::Label& target = LblSubSel[StepRecord(frame::gStepLine).MenuTargetSubitem()];
     const int32_t x = CentreOf(target.Left(), target.Width()), y = CentreOf(target.Top(), target.Height());
     mTargetX = x;
     mTargetY = y;
@@ -160,11 +160,11 @@ void FrmYanShi::Timer7_Timer() {
   if (mTicks < 3) return;
   mTicks = 0;
   const StepRecord rec(frame::gStepLine);
-  if (rec.Field(128, 2) == "00") {
+  if (!rec.MenuTargetHasSubitem()) {
     Timer7.SetEnabled(false);
     doNext();
   } else {
-    OpenSubmenu(rec.Int(126, 2));
+    OpenSubmenu(rec.MenuTargetItem());
     Timer8.SetEnabled(true);
   }
   Timer7.SetEnabled(false);

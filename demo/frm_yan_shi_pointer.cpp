@@ -67,7 +67,8 @@ void FrmYanShi::FlashAtPointer() {
 void FrmYanShi::MuBiaoWei() {
   if (!gDemoRunning) return;
   const desktop::StepRecord rec(frame::gStepLine);
-  const std::string code = rec.StepCode();
+  using A = desktop::DemoAction;
+  const A action = desktop::ClassifyDemoStep(rec.StepCode());
   auto aim_centre = [&](const forms::Control& c) {
     Try([&] {
       const int32_t x = CentreOf(c.Left(), c.Width()), y = CentreOf(c.Top(), c.Height());
@@ -75,33 +76,38 @@ void FrmYanShi::MuBiaoWei() {
       mTargetY = y;
     });
   };
-  if (rec.IsTabStep() && rec.Field(132, 1) != rec.Field(133, 1)) {
+  if (rec.TabChoicePending()) {
     Try([&] { aim_centre(LblXXK[mTabToSelect]); });
   } else {
-    const std::string c1 = code.substr(0, 1), c3 = code.substr(0, 3);
-    if (code == "0001" || code == "0002" || code == "2000" || code == "0003" || c1 == "3" || c1 == "4" ||
-        c1 == "5" || c1 == "9") {
-      aim_centre(Label1);
-    } else if (c3 == "004" || c3 == "005") {
-      aim_centre(Label4);
-    } else if (c3 == "002") {
-      Try([&] {
-        const int32_t x = CentreOf(Text1.Left() + 300, 0), y = CentreOf(Text1.Top(), Text1.Height());
-        mTargetX = x;
-        mTargetY = y;
-      });
-    } else if (c3 == "800") {
-      aim_centre(Image5);
-    } else if (code == "7000") {
-      Try([&] { aim_centre(LMainMenu[rec.Int(125, 1)]); });
-    } else if (c1 == "6") {
-      mTargetX = mPointerX;
-      mTargetY = mPointerY;
-      doNext();
-      return;
+    switch (action) {
+      case A::kClick:
+      case A::kDoubleClick:
+      case A::kRightClick:
+      case A::kRightPopup:
+      case A::kLeftPopup:
+      case A::kPress:
+      case A::kFinal: aim_centre(Label1); break;
+      case A::kRubberBand:
+      case A::kDrag: aim_centre(Label4); break;
+      case A::kTyping:
+        Try([&] {
+          const int32_t x = CentreOf(Text1.Left() + 300, 0), y = CentreOf(Text1.Top(), Text1.Height());
+          mTargetX = x;
+          mTargetY = y;
+        });
+        break;
+      case A::kHandleDrag: aim_centre(Image5); break;
+      case A::kMenuBar: Try([&] { aim_centre(LMainMenu[rec.MenuTargetMenu()]); }); break;
+      case A::kKey:
+        mTargetX = mPointerX;
+        mTargetY = mPointerY;
+        doNext();
+        return;
+      case A::kUnaimedClick:
+      case A::kNone: break;
     }
   }
-  if (mStepCode == 8888) Try([&] { doNext(); });
+  if (rec.CodeFamily() == desktop::StepCodeFamily::kAutomatic) Try([&] { doNext(); });
   Try([&] { ReAim(); });
   Timer2.SetEnabled(true);
 }

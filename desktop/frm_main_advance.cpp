@@ -43,24 +43,25 @@ void TakeAnswerBoxPlace(Box& box, forms::TextBox& from) {
 }  // namespace
 
 bool FrmMain::SetUpStepCode(uint64_t load) {
+  using F = StepCodeFamily;
   const StepRecord rec(gStepLine);
-  const std::string code = rec.StepCode();
+  const F family = rec.CodeFamily();
   Try([&] { mStepCode = rec.StepCodeValue(); });
-  if (mStepCode == 7000) {
+  if (ClassifyStepCode(mStepCode) == F::kMenuBar) {
     Try([&] { Label1.SetWidth(1); });
     Try([&] { Label1.SetHeight(1); });
   }
-  Try([&] { Timer3.SetEnabled(mStepCode == 8888); });
-  if (code == "9999") CompleteQuestion();
+  Try([&] { Timer3.SetEnabled(ClassifyStepCode(mStepCode) == F::kAutomatic); });
+  if (family == F::kFinal) CompleteQuestion();
 
-  if (code == "0021") {
+  if (family == F::kTypePassword) {
     Try([&] { Text2.SetText(Text1.Text()); });
     if (load != load_count_) return false;
     TakeAnswerBoxPlace(Text2, Text1);
   } else {
     Try([&] { Text2.SetVisible(false); });
   }
-  if (code == "0027") {
+  if (family == F::kTypeMultiLine) {
     Try([&] { Text3.SetText(Text1.Text()); });
     if (load != load_count_) return false;
     TakeAnswerBoxPlace(Text3, Text1);
@@ -75,20 +76,20 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
   Try([&] { Text3.SetForeColor(Text1.ForeColor()); });
   Try([&] { Text3.SetBackColor(Text1.BackColor()); });
 
-  SetUpTypingPrompt(code);
-  if (code.starts_with("80")) {
+  SetUpTypingPrompt(family);
+  if (family == F::kHandleDrag) {
     for (forms::Label* box : {&Label1, &Label4}) {
       Try([&] { box->SetWidth(1); });
       Try([&] { box->SetHeight(1); });
     }
   }
-  if (code.starts_with("L")) {
+  if (family == F::kList) {
     if (!SetUpList(load)) return false;
   } else {
     list_step_.Hide();
     ShowListStep();
   }
-  if (code.starts_with("K")) {
+  if (family == F::kLocationList) {
     if (!SetUpLocationList(load)) return false;
   } else {
     location_list_.Hide();
@@ -100,22 +101,23 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
   return true;
 }
 
-void FrmMain::SetUpTypingPrompt(const std::string& code) {
+void FrmMain::SetUpTypingPrompt(StepCodeFamily family) {
+  using F = StepCodeFamily;
   const std::string hint = LHelp.Caption();
   const std::string shown = PromptPart(hint);
   auto prompt = [&](const std::string& text) { Try([&] { LHelp.SetCaption(text); }); };
   auto unselect = [&] { Try([&] { Text1.SetSelLength(0); }); };
-  if (code == "0020" || code == "0021" || code == "0025" || code == "0027") {
+  if (PromptsToType(family)) {
     prompt("输入 " + shown);
-  } else if (code == "0024") {
+  } else if (family == F::kTypeAndEnterPrompted) {
     prompt("输入 " + shown + " 并按回车键");
-  } else if (code == "0023") {
+  } else if (family == F::kSelectHintText) {
     unselect();
     prompt("请选中 " + shown);
-  } else if (code == "0026") {
+  } else if (family == F::kTypeThenClick) {
     unselect();
     prompt("输入 " + shown + " 并点击红色方框处");
-  } else if (code == "0028") {
+  } else if (family == F::kTypeInCell) {
     unselect();
     prompt("在单元格或编辑栏中输入 " + hint + " 并按回车键或点红色方框处");
     Try([&] { Text4.SetLeft(2835 * gScaleX); });
@@ -125,7 +127,7 @@ void FrmMain::SetUpTypingPrompt(const std::string& code) {
     Try([&] { Text4.SetFontSize(11 * gScaleX); });
     Try([&] { Text4.SetVisible(true); });
   }
-  if (code != "0028") Try([&] { Text4.SetVisible(false); });
+  if (family != F::kTypeInCell) Try([&] { Text4.SetVisible(false); });
 }
 
 bool FrmMain::SetUpList(uint64_t load) {
@@ -133,7 +135,7 @@ bool FrmMain::SetUpList(uint64_t load) {
   Try([&] { LstLA.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height()); });
   Try([&] { Text1.SetVisible(false); });
   std::string items;
-  Try([&] { items = StepTextOrLast(frame::gTextFile, rec.Int(9, 3)).value_or(""); });
+  Try([&] { items = StepTextOrLast(frame::gTextFile, rec.ListTextLine()).value_or(""); });
   // The initial selection runs the list's own check; the list box then shows it (its change
   // event finds the choice already made).
   const bool answered = list_step_.SetUp(rec, items);
@@ -184,7 +186,7 @@ void FrmMain::CompleteQuestion() {
 }
 
 void FrmMain::doNext() {
-  if (StepRecord(gStepLine).StepCode() == "9999") {
+  if (StepRecord(gStepLine).IsFinal()) {
     AddCompletedBit();
   } else {
     // A next record that cannot be read leaves the question on its step: nothing completes.

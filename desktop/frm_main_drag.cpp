@@ -24,24 +24,24 @@ namespace {
 // The rubber band starts as a small fixed square at the press point.
 constexpr double kBandStart = 15;
 
-// A rubber-band or drag step: "004" or "005" with its shift digit.
+// A rubber-band or drag step with its shift digit.
 struct DragStep {
-  std::string code;
+  StepCodeFamily family = StepCodeFamily::kNone;
   int shift = 0;
-  bool band() const { return code == "004"; }
-  bool any() const { return code == "004" || code == "005"; }
+  bool band() const { return family == StepCodeFamily::kRubberBand; }
+  bool any() const { return band() || family == StepCodeFamily::kDrag; }
 };
 
 DragStep CurrentDragStep() {
   const StepRecord rec(gStepLine);
-  return {rec.Field(8, 3), rec.Int(11, 1)};
+  return {rec.CodeFamily(), rec.DragShift()};
 }
 
 // The pointer of the record over the Label4 box while a drag is in progress: "S" a standard
 // shape, anything else the cursor file named by the last two characters. A cursor that cannot
 // be loaded leaves the default pointer.
 void ShowDragPointer(forms::Label& box, const StepRecord& rec) {
-  if (rec.Field(101, 1) == "S") {
+  if (rec.PointerCodeKind() == PointerKind::kStandard) {
     if (!Try([&] { box.SetMousePointer(rec.PointerNumber()); })) Try([&] { box.SetMousePointer(0); });
     return;
   }
@@ -54,7 +54,7 @@ void ShowDragPointer(forms::Label& box, const StepRecord& rec) {
 
 // Standard pointer 0 over the Label4 box: the pointer never changes, so no drag shows.
 bool ShowsDefaultDragPointer(const StepRecord& rec) {
-  return rec.Field(101, 1) == "S" && rec.PointerNumber() == 0;
+  return rec.PointerCodeKind() == PointerKind::kStandard && rec.PointerNumber() == 0;
 }
 
 // The release point, given from the Label4 box's corner, lies in the target box as it now
@@ -126,17 +126,16 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y) {
 
 void FrmMain::Image5_MouseMove(int button, int, double x, double y) {
   if (button != kLeftButton) return;
-  const bool across = mStepCode == 8001 || mStepCode == 8002;
-  const bool up_down = mStepCode == 8003 || mStepCode == 8004;
-  const bool both = mStepCode >= 8006 && mStepCode <= 8009;
+  const std::optional<HandleDrag> drag = HandleDragOf(mStepCode);
+  if (!drag) return;
   // Half-way towards the pointer: the handle lags behind it and never passes it.
-  if (across || both) {
+  if (!drag->up_down) {
     Try([&] {
       Image5.SetLeft(mHandleX + x / 2);
       mHandleX = platform::CLng(Image5.Left());
     });
   }
-  if (up_down || both) {
+  if (!drag->across) {
     Try([&] {
       Image5.SetTop(mHandleY + y / 2);
       mHandleY = platform::CInt(Image5.Top());
@@ -145,24 +144,18 @@ void FrmMain::Image5_MouseMove(int button, int, double x, double y) {
 }
 
 void FrmMain::Image5_MouseUp(int, int, double, double) {
-  // Each test sees the step code as it stands when reached, so an advance lets the later
-  // tests check the next step.
-  for (int code : {8001, 8002, 8003, 8004, 8006, 8007, 8008, 8009}) {
-    if (mStepCode != code) continue;
+  // The codes are tested in ascending order, each against the step code as it stands when
+  // reached: an advance lets a later (higher) code check the next step, never an earlier one.
+  for (int last = 0;;) {
+    const int code = mStepCode;
+    const std::optional<HandleDrag> drag = HandleDragOf(code);
+    if (!drag || code <= last) break;
+    last = code;
+    const HandleDrag& d = *drag;
     const double tx = mDragTargetX * gScaleX, ty = mDragTargetY * gScaleY;
-    const bool left = mHandleX <= tx, right = mHandleX >= tx, up = mHandleY <= ty, down = mHandleY >= ty;
-    const bool across = code <= 8002, up_down = code == 8003 || code == 8004;
-    bool reached = false;
-    switch (code) {
-      case 8001: reached = left; break;
-      case 8002: reached = right; break;
-      case 8003: reached = up; break;
-      case 8004: reached = down; break;
-      case 8006: reached = down && left; break;
-      case 8007: reached = down && right; break;
-      case 8008: reached = up && left; break;
-      case 8009: reached = up && right; break;
-    }
+    const bool across = d.across, up_down = d.up_down;
+    const bool reached = (!d.left || mHandleX <= tx) && (!d.right || mHandleX >= tx) && (!d.up || mHandleY <= ty) &&
+                         (!d.down || mHandleY >= ty);
     if (reached) {
       if (!across) Try([&] { Image5.SetTop(ty); });
       if (!up_down) Try([&] { Image5.SetLeft(tx); });

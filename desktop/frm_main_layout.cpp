@@ -208,7 +208,7 @@ void FrmMain::WireHandlers() {
     Timer2.SetEnabled(false);
   };
   Timer3.Tick = [this] {
-    if (mStepCode == 8888) doNext();
+    if (ClassifyStepCode(mStepCode) == StepCodeFamily::kAutomatic) doNext();
   };
 }
 

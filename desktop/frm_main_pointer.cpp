@@ -38,13 +38,15 @@ void ShowTargetPointer(forms::Label& box, const StepRecord& rec) {
 }  // namespace
 
 void FrmMain::Label1_MouseDown(int button, int shift, double, double) {
-  const int c = mStepCode;
-  if (c / 1000 == 9 && c != 9999 && button == c % 100 && shift == (c % 1000) / 100) {
+  using F = StepCodeFamily;
+  const F family = ClassifyStepCode(mStepCode);
+  const StepCodeDigits digits = DecomposeStepCode(mStepCode);
+  if (family == F::kPress && button == digits.button_or_key && shift == digits.menu_or_shift) {
     doNext();
     return;
   }
   if (button == kRightButton) {
-    if (c == 3) {
+    if (family == F::kRightPress) {
       doNext();
       return;
     }
@@ -64,19 +66,21 @@ void FrmMain::Label1_MouseDown(int button, int shift, double, double) {
 }
 
 void FrmMain::Label1_MouseUp(int button, int shift, double, double) {
-  const bool location_step = StepRecord(gStepLine).StepCode().starts_with("K");
+  using F = StepCodeFamily;
+  const bool location_step = StepRecord(gStepLine).CodeFamily() == F::kLocationList;
   // "2000" has no check of its own: the desktop takes it as the click the demonstration shows.
-  const bool click_step = mStepCode == 1 || mStepCode == 2000;
+  const bool click_step = ClassifyStepCode(mStepCode) == F::kClick || ClassifyStepCode(mStepCode) == F::kDemonstrationOnly;
   if (location_step || (button == kLeftButton && shift == 0 && click_step)) doNext();
-  if (mStepCode == 26 || mStepCode == 28) CheckTypedAnswerOnClick();
+  const F typed = ClassifyStepCode(mStepCode);
+  if (typed == F::kTypeThenClick || typed == F::kTypeInCell) CheckTypedAnswerOnClick();
 }
 
 void FrmMain::Label1_DblClick() {
-  if (mStepCode == 2) doNext();
+  if (ClassifyStepCode(mStepCode) == StepCodeFamily::kDoubleClick) doNext();
 }
 
 void FrmMain::Label1_MouseMove(int, int, double, double) {
-  if (StepRecord(gStepLine).StepCode() == "0030") doNext();
+  if (StepRecord(gStepLine).CodeFamily() == StepCodeFamily::kHover) doNext();
   ShowTargetPointer(Label1, StepRecord(gStepLine));
 }
 

@@ -21,7 +21,9 @@ namespace {
 
 constexpr int kEnter = 13;
 
-std::string StepCode() { return StepRecord(gStepLine).StepCode(); }
+using F = StepCodeFamily;
+
+F Family() { return StepRecord(gStepLine).CodeFamily(); }
 
 // The answer text; nothing when the record names a line that gives no text (an empty line, an
 // empty or missing file): only "000" asks for the empty answer, so an empty box never
@@ -90,11 +92,11 @@ void FrmMain::Text1_Change() {
   Try([&] { mStepCode = StepRecord(gStepLine).StepCodeValue(); });
   // The cell and the edit bar mirror each other; the same text assigned back is no change,
   // so one keystroke bounces once.
-  if (StepCode() == "0028") Try([&] { Text4.SetText(Text1.Text()); });
+  if (Family() == F::kTypeInCell) Try([&] { Text4.SetText(Text1.Text()); });
   const auto answers = Answers();
-  const std::string code = StepCode();
-  if (code == "0020" && Relaxed(Text1.Text(), answers)) doNext();
-  if (code == "0025" && answers && MatchesExact(Text1.Text(), *answers)) doNext();
+  const F family = Family();
+  if (family == F::kTypeAnswer && Relaxed(Text1.Text(), answers)) doNext();
+  if (family == F::kTypeExactCase && answers && MatchesExact(Text1.Text(), *answers)) doNext();
 }
 
 void FrmMain::Text2_Change() {
@@ -107,12 +109,13 @@ void FrmMain::Text3_Change() {
 }
 
 void FrmMain::Text4_Change() {
-  if (StepCode() == "0028") Try([&] { Text1.SetText(Text4.Text()); });
+  if (Family() == F::kTypeInCell) Try([&] { Text1.SetText(Text4.Text()); });
 }
 
 void FrmMain::Text1_KeyUp(int& key_code, int) {
-  const std::string code = StepCode();
-  if (key_code != kEnter || (code != "0022" && code != "0024" && code != "0028")) return;
+  const F family = Family();
+  const bool on_enter = family == F::kTypeAndEnter || family == F::kTypeAndEnterPrompted || family == F::kTypeInCell;
+  if (key_code != kEnter || !on_enter) return;
   const auto answers = Answers();
   if (answers && MatchesOnEnter(Text1.Text(), *answers)) {
     doNext();
@@ -122,11 +125,11 @@ void FrmMain::Text1_KeyUp(int& key_code, int) {
 }
 
 void FrmMain::Text4_KeyUp(int& key_code, int shift) {
-  if (StepCode() == "0028" && key_code == kEnter) Text1_KeyUp(key_code, shift);
+  if (Family() == F::kTypeInCell && key_code == kEnter) Text1_KeyUp(key_code, shift);
 }
 
 void FrmMain::Text1_MouseUp(int, int, double, double) {
-  if (StepCode() != "0023") return;
+  if (Family() != F::kSelectHintText) return;
   std::string hint;
   Try([&] { hint = StepTextOf(StepRecord(gStepLine).HintLine(), frame::gTextFile); });
   if (SelectionMatches(Text1.SelText(), hint)) doNext();

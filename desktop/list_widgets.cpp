@@ -9,9 +9,9 @@ bool ListStep::SetUp(const StepRecord& record, std::string_view items_text) {
   entries_ = ListEntries(items_text);
   list_index_ = kNoSelection;
   caption_.clear();
-  expected_ = record.Int(109, 3);
+  expected_ = record.AnswerLine().Number();
   // The list box refuses an index outside its entries and keeps no selection.
-  return Select(record.Int(106, 3));
+  return Select(record.InitialTextLine().Number());
 }
 
 bool ListStep::Select(int index) {
@@ -47,8 +47,8 @@ const std::array<LocationEntry, kLocationEntryCount> kLocationEntries = {{
 
 bool LocationList::SetUp(const StepRecord& record) {
   visible_ = true;
-  expected_ = record.Int(10, 2);
-  return Choose(record.Int(9, 1));
+  expected_ = record.LocationExpected();
+  return Choose(record.LocationShown());
 }
 
 bool LocationList::Choose(int index) {

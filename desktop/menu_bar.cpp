@@ -103,8 +103,8 @@ void MenuBar::LoadStep(const StepRecord& record) {
   popup_y_ = 0;
   if (!record.MenuBarActive()) return;
   // Each is one statement of the load: a value out of range leaves the variable as it was.
-  platform::Try([&] { step_arg_ = record.Long(125, 5); });
-  platform::Try([&] { popup_y_ = record.Long(130, 5); });
+  platform::Try([&] { step_arg_ = record.MenuTarget(); });
+  platform::Try([&] { popup_y_ = record.PopupY(); });
   titles_visible_ = true;
 }
 

@@ -31,16 +31,27 @@ bool LeadThenDigits(std::string_view code, std::string_view lead) {
 StepCodeFamily ClassifyStepCode(std::string_view code) {
   using F = StepCodeFamily;
   struct Exact {
-    const char* code;
+    std::string_view code;
     F family;
   };
   static constexpr Exact kExact[] = {
-      {"0001", F::kClick},         {"0002", F::kDoubleClick},          {"0003", F::kRightPress},
-      {"0030", F::kHover},         {"0020", F::kTypeAnswer},           {"0021", F::kTypePassword},
-      {"0022", F::kTypeAndEnter},  {"0023", F::kSelectHintText},       {"0024", F::kTypeAndEnterPrompted},
-      {"0025", F::kTypeExactCase}, {"0026", F::kTypeThenClick},        {"0027", F::kTypeMultiLine},
-      {"0028", F::kTypeInCell},    {"7000", F::kMenuBar},              {"8888", F::kAutomatic},
-      {"9999", F::kFinal},         {"2000", F::kDemonstrationOnly},
+      {kClickCode, F::kClick},
+      {kDoubleClickCode, F::kDoubleClick},
+      {kRightPressCode, F::kRightPress},
+      {kHoverCode, F::kHover},
+      {kTypeAnswerCode, F::kTypeAnswer},
+      {kTypePasswordCode, F::kTypePassword},
+      {kTypeAndEnterCode, F::kTypeAndEnter},
+      {kSelectHintTextCode, F::kSelectHintText},
+      {kTypeAndEnterPromptedCode, F::kTypeAndEnterPrompted},
+      {kTypeExactCaseCode, F::kTypeExactCase},
+      {kTypeThenClickCode, F::kTypeThenClick},
+      {kTypeMultiLineCode, F::kTypeMultiLine},
+      {kTypeInCellCode, F::kTypeInCell},
+      {kMenuBarCode, F::kMenuBar},
+      {kAutomaticCode, F::kAutomatic},
+      {kFinalCode, F::kFinal},
+      {kDemonstrationOnlyCode, F::kDemonstrationOnly},
   };
   for (const auto& e : kExact)
     if (code == e.code) return e.family;
@@ -53,6 +64,50 @@ StepCodeFamily ClassifyStepCode(std::string_view code) {
   if (LeadThenDigits(code, "L")) return F::kList;
   if (LeadThenDigits(code, "K")) return F::kLocationList;
   return F::kNone;
+}
+
+StepCodeFamily ClassifyStepCode(int value) {
+  if (value < 0 || value > 9999) return StepCodeFamily::kNone;
+  return ClassifyStepCode(platform::ZeroPad(value, 4));
+}
+
+bool PromptsToType(StepCodeFamily family) {
+  using F = StepCodeFamily;
+  return family == F::kTypeAnswer || family == F::kTypePassword || family == F::kTypeExactCase ||
+         family == F::kTypeMultiLine;
+}
+
+std::optional<HandleDrag> HandleDragOf(int value) {
+  switch (value) {
+    case 8001: return HandleDrag{.across = true, .left = true};
+    case 8002: return HandleDrag{.across = true, .right = true};
+    case 8003: return HandleDrag{.up_down = true, .up = true};
+    case 8004: return HandleDrag{.up_down = true, .down = true};
+    case 8006: return HandleDrag{.left = true, .down = true};
+    case 8007: return HandleDrag{.right = true, .down = true};
+    case 8008: return HandleDrag{.left = true, .up = true};
+    case 8009: return HandleDrag{.right = true, .up = true};
+    default: return std::nullopt;
+  }
+}
+
+DemoAction ClassifyDemoStep(std::string_view code) {
+  using A = DemoAction;
+  if (code == kClickCode || code == kDemonstrationOnlyCode) return A::kClick;
+  if (code.starts_with("T")) return A::kUnaimedClick;
+  if (code == kDoubleClickCode) return A::kDoubleClick;
+  if (code == kRightPressCode) return A::kRightClick;
+  if (code == kMenuBarCode) return A::kMenuBar;
+  if (code == kFinalCode) return A::kFinal;
+  if (code.starts_with("3") || code.starts_with("4")) return A::kRightPopup;
+  if (code.starts_with("5")) return A::kLeftPopup;
+  if (code.starts_with("9")) return A::kPress;
+  if (code.starts_with("6")) return A::kKey;
+  if (code.starts_with("004")) return A::kRubberBand;
+  if (code.starts_with("005")) return A::kDrag;
+  if (code.starts_with("002")) return A::kTyping;
+  if (code.starts_with("800")) return A::kHandleDrag;
+  return A::kNone;
 }
 
 StepCodeDigits DecomposeStepCode(int v) {
@@ -125,7 +180,7 @@ std::optional<uint32_t> StepRecord::BackColour() const {
 }
 
 bool StepRecord::MarksMenuBar() const {
-  return Value(125, 5) > 0 && Field(125, 5) != "11111" && Field(130, 5) == "00000";
+  return Value(125, 5) > 0 && Field(125, 5) != kMenuBarNoTarget && Field(130, 5) == kAtPointer;
 }
 
 int16_t StepRecord::TabNumber(std::string_view c) {

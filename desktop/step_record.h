@@ -46,6 +46,66 @@ enum class StepCodeFamily {
   kDemonstrationOnly,    // "2000" only the demonstration acts on it
 };
 StepCodeFamily ClassifyStepCode(std::string_view code);
+// The family of a numeric step code (the value of the four characters, or the code a
+// right-button alternative put in its place): 0 to 9999 read as four digits, else kNone.
+StepCodeFamily ClassifyStepCode(int value);
+
+// The codes the desktop and the demonstration name.
+inline constexpr std::string_view kClickCode = "0001";
+inline constexpr std::string_view kDoubleClickCode = "0002";
+inline constexpr std::string_view kRightPressCode = "0003";
+inline constexpr std::string_view kTypeAnswerCode = "0020";
+inline constexpr std::string_view kTypePasswordCode = "0021";
+inline constexpr std::string_view kTypeAndEnterCode = "0022";
+inline constexpr std::string_view kSelectHintTextCode = "0023";
+inline constexpr std::string_view kTypeAndEnterPromptedCode = "0024";
+inline constexpr std::string_view kTypeExactCaseCode = "0025";
+inline constexpr std::string_view kTypeThenClickCode = "0026";
+inline constexpr std::string_view kTypeMultiLineCode = "0027";
+inline constexpr std::string_view kTypeInCellCode = "0028";
+inline constexpr std::string_view kHoverCode = "0030";
+inline constexpr std::string_view kDemonstrationOnlyCode = "2000";
+inline constexpr std::string_view kMenuBarCode = "7000";
+inline constexpr std::string_view kAutomaticCode = "8888";
+inline constexpr std::string_view kFinalCode = "9999";
+
+// Sentinels of the parameter field (125-134).
+inline constexpr std::string_view kMenuBarNoTarget = "11111";  // 125-129: the bar without a target
+inline constexpr std::string_view kAtPointer = "00000";        // 130-134: no popup y, no submenu
+
+// The typing steps that prompt for the answer text with "输入".
+bool PromptsToType(StepCodeFamily family);
+
+// The directions a handle drag ("80" + digits) takes the handle: across (8001 left, 8002
+// right), up or down (8003 up, 8004 down) or both (8006 down-left, 8007 down-right, 8008
+// up-left, 8009 up-right). Empty for any other code.
+struct HandleDrag {
+  bool across = false;
+  bool up_down = false;
+  bool left = false, right = false, up = false, down = false;
+};
+std::optional<HandleDrag> HandleDragOf(int value);
+
+// How the demonstration plays a step. It goes by the leading characters of the code only,
+// so it also acts on codes no check completes.
+enum class DemoAction {
+  kNone,             // the pointer drifts until it leaves the window
+  kClick,            // "0001", "2000"
+  kUnaimedClick,     // "T...": clicked where the pointer was last aimed
+  kDoubleClick,      // "0002"
+  kRightClick,       // "0003"
+  kRightPopup,       // "3...", "4...": right click, then the popup's items
+  kLeftPopup,        // "5..."
+  kPress,            // "9..." except "9999"
+  kKey,              // "6..."
+  kRubberBand,       // "004..."
+  kDrag,             // "005..."
+  kTyping,           // "002..."
+  kHandleDrag,       // "800..."
+  kMenuBar,          // "7000"
+  kFinal,            // "9999"
+};
+DemoAction ClassifyDemoStep(std::string_view code);
 
 // The digits of a numeric step code v.
 struct StepCodeDigits {
@@ -100,10 +160,18 @@ class StepRecord {
   std::string StepCode() const { return Field(8, 4); }
   int16_t StepCodeValue() const { return Int(8, 4); }  // 0 when it begins with a letter
   StepCodeFamily CodeFamily() const { return ClassifyStepCode(StepCode()); }
+  // 9-11 of a list step ("L" + three digits): the step-text line of the entries.
+  int16_t ListTextLine() const { return Int(9, 3); }
+  // 9 and 10-11 of a location step ("K" + shown entry + two-digit expected entry).
+  int16_t LocationShown() const { return Int(9, 1); }
+  int16_t LocationExpected() const { return Int(10, 2); }
+  // 11: the shift state a rubber-band or drag step (004S, 005S) asks for.
+  int16_t DragShift() const { return Int(11, 1); }
 
   // 12-17: "888888" keeps the picture shown.
   std::string BackgroundId() const { return Field(12, 6); }
   bool KeepsBackground() const { return BackgroundId() == kKeepPicture; }
+  bool IsFinal() const { return CodeFamily() == StepCodeFamily::kFinal; }
 
   // Overlays Image1 to Image5, k = 1 to 5: x, y (5 each) and picture id (6) at 18, 34, 50,
   // 135 and 151. Ten "0" at x and y hide the overlay; "888888" keeps its picture.
@@ -123,6 +191,8 @@ class StepRecord {
 
   // 86-105: text box when the twenty characters read as a non-zero number.
   bool HasTextBox() const { return Value(86, 20) != 0; }
+  // The demonstration hides its answer box only on twenty "0".
+  bool TextBoxZeros() const { return Field(86, 20) == std::string(20, '0'); }
   int16_t TextBoxX() const { return Int(86, 5); }
   int16_t TextBoxY() const { return Int(91, 5); }
   int16_t TextBoxWidth() const { return Int(96, 5); }
@@ -160,6 +230,7 @@ class StepRecord {
   // 125-134: the parameter field. Whatever the step uses it for, a non-zero reading of the
   // ten characters makes the title regions of the menu bar active.
   std::string Parameter() const { return Field(125, 10); }
+  bool PopupAtPointer() const { return Field(130, 5) == kAtPointer; }
   bool MenuBarActive() const { return Value(125, 10) != 0; }
 
   // Text format (steps with a text box). Empty optionals keep what the box had.
@@ -173,15 +244,24 @@ class StepRecord {
   // Menu bar: target M II SS at 125-129; the yellow frame marks the menu bar when it is
   // positive and not "11111" and 130-134 are "00000".
   int32_t MenuTarget() const { return Long(125, 5); }
+  int16_t MenuTargetMenu() const { return Int(125, 1); }
+  int16_t MenuTargetItem() const { return Int(126, 2); }
+  int16_t MenuTargetSubitem() const { return Int(128, 2); }
+  bool MenuTargetHasSubitem() const { return Field(128, 2) != "00"; }
   bool MarksMenuBar() const;
 
   // Popup position: x at 125-129, y at 130-134 (design twips); y = 0 opens at the pointer.
   int32_t PopupX() const { return Long(125, 5); }
   int32_t PopupY() const { return Long(130, 5); }
+  // The same read as written, without the 32-bit rounding.
+  double PopupXValue() const { return Value(125, 5); }
+  double PopupYValue() const { return Value(130, 5); }
 
   // Tab step: "X" at 130, layout letter at 131, tab shown at 132, tab to select at 133
   // ("1"-"9", "A"-"D" for 10-13, anything else 0), overlay slot of the pages at 134.
   bool IsTabStep() const { return Field(130, 1) == "X"; }
+  // A tab step showing another tab than the one to select (compared as written).
+  bool TabChoicePending() const { return IsTabStep() && Field(132, 1) != Field(133, 1); }
   std::string TabLayout() const { return Field(131, 1); }
   int16_t TabShown() const { return TabNumber(Field(132, 1)); }
   int16_t TabToSelect() const { return TabNumber(Field(133, 1)); }
@@ -191,6 +271,7 @@ class StepRecord {
   // Back region: "Q" at 125, steps to go back at 129 (0 counts as 1), placed at the point
   // 167/172 read as written, without the 16-bit rounding.
   bool HasBackRegion() const { return Field(125, 1) == "Q"; }
+  std::string BackRegionCode() const { return Field(125, 5); }
   int16_t BackSteps() const;
   double BackRegionX() const { return Value(167, 5); }
   double BackRegionY() const { return Value(172, 5); }

@@ -96,7 +96,7 @@ std::optional<TabRequest> TabStrip::LoadStep(const StepRecord& record, const Ima
     request = target;
   }
   if (record.HasBackRegion()) {
-    back_code_ = record.Field(125, 5);
+    back_code_ = record.BackRegionCode();
     // Read as written: a point beyond 32 bits leaves the region where it was.
     platform::Try([&] {
       labels_[kBackRegion] = DesignRect{platform::CLng(record.BackRegionX()), platform::CLng(record.BackRegionY()), 1095, 285};

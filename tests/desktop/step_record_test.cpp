@@ -378,6 +378,58 @@ TEST(StepCode, EveryFamilyOfTheTable) {
   for (const auto& c : cases) EXPECT_EQ(ClassifyStepCode(c.code), c.family) << c.code;
 }
 
+// The checks that read the step code as a number (or the right-button alternative's code in
+// its place) reach the same family as the text of the code.
+TEST(StepCode, NumericCodesReachTheFamilyOfTheirText) {
+  using F = StepCodeFamily;
+  struct Case {
+    int value;
+    F family;
+  } cases[] = {
+      {1, F::kClick},          {2, F::kDoubleClick}, {3, F::kRightPress},       {26, F::kTypeThenClick},
+      {28, F::kTypeInCell},    {2000, F::kDemonstrationOnly}, {7000, F::kMenuBar}, {8888, F::kAutomatic},
+      {9999, F::kFinal},       {9998, F::kPress},    {9000, F::kPress},         {3215, F::kPopupMenu},
+      {8003, F::kHandleDrag},  {0, F::kNone},        {-1, F::kNone},            {10000, F::kNone},
+      {-9001, F::kNone},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ClassifyStepCode(c.value), c.family) << c.value;
+}
+
+// The demonstration goes by the leading characters: it acts on codes no check completes,
+// and the final code is never played as a press.
+TEST(StepCode, DemonstrationReadsTheLeadingCharacters) {
+  using A = DemoAction;
+  struct Case {
+    const char* code;
+    A action;
+  } cases[] = {
+      {"0001", A::kClick},      {"2000", A::kClick},       {"T123", A::kUnaimedClick}, {"0002", A::kDoubleClick},
+      {"0003", A::kRightClick}, {"3215", A::kRightPopup},  {"4A", A::kRightPopup},     {"5111", A::kLeftPopup},
+      {"9102", A::kPress},      {"9ABC", A::kPress},       {"9999", A::kFinal},        {"6013", A::kKey},
+      {"0043", A::kRubberBand}, {"0050", A::kDrag},        {"0029", A::kTyping},       {"8004", A::kHandleDrag},
+      {"8888", A::kNone},       {"7000", A::kMenuBar},     {"7001", A::kNone},         {"0030", A::kNone},
+      {"", A::kNone},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ClassifyDemoStep(c.code), c.action) << c.code;
+}
+
+TEST(StepCode, HandleDragDirections) {
+  EXPECT_FALSE(HandleDragOf(8005));
+  EXPECT_FALSE(HandleDragOf(8888));
+  const auto across = HandleDragOf(8002), both = HandleDragOf(8008);
+  ASSERT_TRUE(across && both);
+  EXPECT_TRUE(across->across && across->right && !across->left && !across->up_down);
+  EXPECT_TRUE(both->left && both->up && !both->across && !both->up_down);
+}
+
+// A record that ends inside the tab fields never reads as a pending tab choice.
+TEST(StepRecord, TabChoiceOnAShortRecord) {
+  EXPECT_TRUE(StepRecord(Record({{130, "X112"}})).TabChoicePending());
+  EXPECT_FALSE(StepRecord(Record({{130, "X122"}})).TabChoicePending());
+  EXPECT_FALSE(StepRecord(std::string(129, '0') + "X").TabChoicePending());
+  EXPECT_FALSE(StepRecord(std::string(129, '0') + "X1").TabChoicePending());
+}
+
 TEST(StepCode, ValueAndDigits) {
   struct Case {
     const char* code;
