@@ -43,7 +43,6 @@ class RecordCrash : public DesktopTest {
   }
   ~RecordCrash() override {
     platform::SetAtomicWriteHook(nullptr);
-    xpexam::testing::ResetModuleState();
   }
 
   Files Snapshot() {
