@@ -330,7 +330,9 @@ TEST(WaysOut, TheKeyThatAnswersTheSignInsQuestionTypesNothing) {
     EXPECT_FALSE(screen.Loaded("MsgBox")) << screen.Text();
     EXPECT_EQ(screen.Loaded("FrmLogon"), !c.signed_out);
     EXPECT_EQ(screen.Shown("FrmFengmian"), c.signed_out);
-    if (!c.signed_out) EXPECT_EQ(screen.Field("FrmLogon.TxtZwh", "text"), "18");
+    if (!c.signed_out) {
+      EXPECT_EQ(screen.Field("FrmLogon.TxtZwh", "text"), "18");
+    }
   }
 }
 
