@@ -44,7 +44,8 @@ std::string ModuleBase() { return platform::ServerUrl() + "/up/tolqa/" + platfor
 
 // Limits by kind: a server that trickles or sends too much never holds the program for long.
 constexpr platform::DownloadLimits kListLimits{15, 30, 60, 1LL << 20};
-constexpr platform::DownloadLimits kBannerLimits{15, 15, 30, 4LL << 20};
+// The banner is fetched while the window loads, where no event may run: kept short instead.
+constexpr platform::DownloadLimits kBannerLimits{5, 5, 10, 4LL << 20, false};
 constexpr platform::DownloadLimits kFileLimits{15, 30, 600, 256LL << 20};
 
 void Download(const std::string& url, const std::string& path) {

@@ -56,8 +56,7 @@ void NormaliseUnitProgress() {
   });
   Counts count;
   const std::vector<std::string> pairs = platform::Groups(count_line, 2);
-  // Pairs past the table fail alike; one of them is enough to report it.
-  for (size_t j = 0; j < pairs.size() && j <= 26; ++j)
+  for (size_t j = 0; j < pairs.size(); ++j)
     TryReport(kTag, [&] { count[static_cast<long>(j)] = platform::ValInt(pairs[j]); });
 
   ProgressLines progress;

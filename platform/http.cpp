@@ -162,10 +162,10 @@ struct Transfer {
 
 // Drives the one transfer attached to multi until it ends or the deadline passes, running the
 // event pump between slices so that windows are drawn and timers fire meanwhile.
-Transfer RunTransfer(CURLM* multi, CURL* easy, std::chrono::steady_clock::time_point deadline) {
+Transfer RunTransfer(CURLM* multi, CURL* easy, std::chrono::steady_clock::time_point deadline, bool pump_events = true) {
   using Clock = std::chrono::steady_clock;
   // A copy, so that a pump that replaces itself does not pull the ground from under us.
-  const EventPump pump = Pump();
+  const EventPump pump = pump_events ? Pump() : EventPump();
   for (;;) {
     int running = 0;
     curl_multi_perform(multi, &running);
@@ -298,7 +298,7 @@ DownloadResult DownloadToFile(const std::string& url, const std::string& path, D
           CURLE_OK &&
       curl_multi_add_handle(owner.get(), easy.get()) == CURLM_OK) {
     Attached attached{owner.get(), easy.get()};
-    t = RunTransfer(owner.get(), easy.get(), deadline);
+    t = RunTransfer(owner.get(), easy.get(), deadline, limits.pump_events);
     curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &result.status);
   }
 

@@ -54,6 +54,8 @@ struct DownloadLimits {
   int total_seconds = 300;
   // ... and when the reply grows past this many bytes.
   long long max_bytes = 64LL << 20;
+  // Whether the event pump runs while it waits; off where a window is still being loaded.
+  bool pump_events = true;
 };
 
 struct DownloadResult {

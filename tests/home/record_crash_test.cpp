@@ -9,11 +9,11 @@
 #include <map>
 
 #include "frame/frm_qomsgbox.h"
+#include "frame/module_state.h"
 #include "home/frm_fengmian.h"
 #include "platform/textfile.h"
 #include "session/save_and_exit.h"
 #include "tests/desktop/desktop_fixture.h"
-#include "tests/support/installation.h"
 
 namespace xpexam::home {
 namespace {

@@ -30,7 +30,7 @@ namespace {
 
 std::string g_root;
 
-void Put(const std::string& name, std::string_view bytes) {
+[[maybe_unused]] void Put(const std::string& name, std::string_view bytes) {
   const std::string path = g_root + "/" + name;
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   platform::WriteFileAtomic(path, bytes);
