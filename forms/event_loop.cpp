@@ -108,6 +108,7 @@ bool RunUntil(const std::function<bool()>& done, OnExhausted on_exhausted) {
       if (S().handlers == 0) CollectGraveyard();
       if (FireDueTimer()) continue;
       PresentIfChanged();
+      platform::PollFiredRequests();
       InputEvent e;
       switch (S().backend->WaitEvent(NextTimerDue(), e)) {
         case Backend::Wait::kEvent:
@@ -168,6 +169,7 @@ bool PumpUntil(const std::function<bool()>& done, int64_t timeout_ms, int slice_
       if (S().ended || detail::Now() >= end) return false;
       if (detail::FireDueTimer()) continue;
       PresentIfChanged();
+      platform::PollFiredRequests();
       int64_t deadline = std::min({detail::Now() + std::max(slice_ms, 0), end, detail::NextTimerDue()});
       InputEvent e;
       switch (S().backend->WaitEvent(deadline, e)) {
@@ -194,6 +196,7 @@ void PumpEvents(int max_wait_ms) {
     const int64_t deadline = std::min(detail::Now() + std::max(max_wait_ms, 0), detail::NextTimerDue());
     bool busy = false;
     while (detail::FireDueTimer()) busy = true;
+    platform::PollFiredRequests();
     InputEvent e;
     switch (S().backend->WaitEvent(busy ? detail::Now() : deadline, e)) {
       case Backend::Wait::kEvent:

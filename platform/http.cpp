@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <memory>
 #include <mutex>
@@ -137,22 +136,15 @@ std::string ErrorText(CURLcode code, const char* buffer) {
 
 size_t Discard(char*, size_t size, size_t count, void*) { return size * count; }
 
-// Fired requests in flight. Never destroyed: a request may still run while the program exits.
+// Requests sent without waiting for them. They share one multi handle that the event loop
+// advances between events (PollFiredRequests), so they run on the program's one thread.
 struct Fired {
-  std::mutex mutex;
-  std::condition_variable ended;
+  CURLM* multi = nullptr;
   int in_flight = 0;
 };
 Fired& FiredRequests() {
-  static Fired* fired = new Fired;
-  return *fired;
-}
-
-void FiredEnded() {
-  Fired& f = FiredRequests();
-  std::lock_guard lock(f.mutex);
-  --f.in_flight;
-  f.ended.notify_all();
+  static Fired fired;
+  return fired;
 }
 
 struct Transfer {
@@ -240,32 +232,44 @@ HttpReply HttpGet(const std::string& url, int timeout_seconds) {
 
 void HttpFireAndForget(const std::string& url, int timeout_seconds) {
   GlobalInit();
-  {
-    Fired& f = FiredRequests();
-    std::lock_guard lock(f.mutex);
-    ++f.in_flight;
+  Fired& f = FiredRequests();
+  if (!f.multi) f.multi = curl_multi_init();
+  Easy easy(curl_easy_init());
+  if (!f.multi || !easy || !SetCommonOptions(easy.get(), url, nullptr) ||
+      curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, Discard) != CURLE_OK ||
+      curl_easy_setopt(easy.get(), CURLOPT_TIMEOUT_MS, std::max(timeout_seconds, 1) * 1000L) != CURLE_OK ||
+      curl_multi_add_handle(f.multi, easy.get()) != CURLM_OK)
+    return;  // the request is dropped
+  easy.release();
+  ++f.in_flight;
+  PollFiredRequests();
+}
+
+bool PollFiredRequests() {
+  Fired& f = FiredRequests();
+  if (f.in_flight == 0) return false;
+  int running = 0;
+  curl_multi_perform(f.multi, &running);
+  int queued = 0;
+  while (CURLMsg* msg = curl_multi_info_read(f.multi, &queued)) {
+    if (msg->msg != CURLMSG_DONE) continue;
+    CURL* done = msg->easy_handle;
+    curl_multi_remove_handle(f.multi, done);
+    curl_easy_cleanup(done);
+    --f.in_flight;
   }
-  const long timeout_ms = std::max(timeout_seconds, 1) * 1000L;
-  try {
-    std::thread([url, timeout_ms] {
-      char error_buffer[CURL_ERROR_SIZE] = {};
-      Easy easy(curl_easy_init());
-      if (easy && SetCommonOptions(easy.get(), url, error_buffer) &&
-          curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, Discard) == CURLE_OK &&
-          curl_easy_setopt(easy.get(), CURLOPT_TIMEOUT_MS, timeout_ms) == CURLE_OK)
-        curl_easy_perform(easy.get());
-      easy.reset();
-      FiredEnded();
-    }).detach();
-  } catch (const std::system_error&) {
-    FiredEnded();  // no thread to spare: the request is dropped
-  }
+  return f.in_flight > 0;
 }
 
 bool WaitForFiredRequests(int timeout_ms) {
-  Fired& f = FiredRequests();
-  std::unique_lock lock(f.mutex);
-  return f.ended.wait_for(lock, std::chrono::milliseconds(std::max(timeout_ms, 0)), [&] { return f.in_flight == 0; });
+  using Clock = std::chrono::steady_clock;
+  const auto end = Clock::now() + std::chrono::milliseconds(std::max(timeout_ms, 0));
+  while (PollFiredRequests()) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now()).count();
+    if (left <= 0) return false;
+    curl_multi_poll(FiredRequests().multi, nullptr, 0, static_cast<int>(std::min<long>(left, kSliceMs)), nullptr);
+  }
+  return true;
 }
 
 DownloadResult DownloadToFile(const std::string& url, const std::string& path, DownloadLimits limits) {

@@ -39,9 +39,12 @@ struct HttpReply {
 // the nested one ends before this one goes on waiting.
 HttpReply HttpGet(const std::string& url, int timeout_seconds);
 
-// Sends a GET of url and returns at once; the reply is ignored. The request runs beside the
-// program, abandoned after timeout_seconds, so nobody waits for it.
+// Sends a GET of url and returns at once; the reply is ignored. The request goes on while the
+// event loop runs (PollFiredRequests) and is abandoned after timeout_seconds, so nobody waits.
 void HttpFireAndForget(const std::string& url, int timeout_seconds);
+// Advances the requests sent by HttpFireAndForget without blocking; true while any is left.
+// The event loop calls it between events.
+bool PollFiredRequests();
 // Waits until every request sent by HttpFireAndForget has ended, at most timeout_ms; true
 // when none is left. For tests and orderly exits.
 bool WaitForFiredRequests(int timeout_ms);
