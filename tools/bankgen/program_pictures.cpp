@@ -15,7 +15,6 @@ constexpr Rgb kBrand = Hex(0x1F5FB8);
 constexpr Rgb kBrandDark = Hex(0x123F86);
 constexpr Rgb kBrandLight = Hex(0xDCE9FA);
 constexpr Rgb kOrange = Hex(0xF08A1C);
-constexpr Rgb kGreen = Hex(0x2E9A45);
 
 struct Style {
   Rgb top, bottom, text;
