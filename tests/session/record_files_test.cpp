@@ -74,7 +74,9 @@ TEST(RecordCodesTest, WalksOverADamagedMegabyteLineStayLinear) {
   EXPECT_EQ(AppendCodes(list, {"0101"}).size(), list.size() + 4);
   EXPECT_EQ(platform::Groups("0101中文x", 4), (std::vector<std::string>{"0101", "中文x"}));
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-  EXPECT_LT(ms, 3000);
+  // Linear takes well under a second here (a few under the sanitizers); a rescanning walk takes
+  // many minutes, so the bound is loose enough for a loaded machine.
+  EXPECT_LT(ms, 30000);
 }
 
 TEST(RecordCodesTest, ReviewFlagWalks) {
