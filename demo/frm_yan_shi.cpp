@@ -5,6 +5,7 @@
 
 #include "demo/hooks.h"
 #include "desktop/frm_main.h"
+#include "desktop/menu_bar.h"
 #include "forms/app.h"
 #include "forms/pictures.h"
 #include "frame/module_state.h"
@@ -256,12 +257,10 @@ void FrmYanShi::Form_Load() {
     });
   }
   ScaleDesignSizes();
-  static constexpr std::array<std::string_view, 10> kGroups{"", "5421", "24521", "3411", "643", "42", "11", "411", "3", "211"};
-  static constexpr std::array<std::string_view, 10> kSubs{
-      "", "720000", "760000840000", "550000", "920000B20000", "240000350000431000", "", "220000542000610000", "", ""};
+  // The desktop's menu tables: the demonstration opens the same menus.
   for (size_t m = 1; m <= 9; ++m) {
-    mMenuGroups[m] = kGroups[m];
-    mMenuSubs[m] = kSubs[m];
+    mMenuGroups[m] = desktop::kMenuGroups[m - 1];
+    mMenuSubs[m] = desktop::kMenuSubs[m - 1];
   }
   mDemoStep = 1;
   CSH();
