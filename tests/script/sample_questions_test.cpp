@@ -24,6 +24,7 @@
 #include "frame/settings.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
+#include "tests/support/dump.h"
 #include "tests/support/script_run.h"
 #include "tests/support/temp_dir.h"
 
@@ -57,15 +58,12 @@ struct Shown {
 class Dump {
  public:
   explicit Dump(std::string text) : text_(std::move(text)) {
-    std::istringstream in(text_);
-    std::string window;
-    for (std::string line; std::getline(in, line);) {
-      const bool top = line.rfind("Window ", 0) == 0;
-      if (!top && line.rfind("  ", 0) != 0) continue;  // the runner's own messages
-      std::string name;
-      Shown shown = Parse(line, name);
-      if (top) window = name;
-      items_[top ? name : window + "." + name] = shown;
+    for (auto& [name, fields] : testing::ParseDump(text_)) {
+      Shown& shown = items_[name];
+      shown.fields = std::move(fields);
+      shown.visible = shown.Field("visible") == "1";
+      shown.box = {platform::ValInt(shown.Field("x")), platform::ValInt(shown.Field("y")),
+                   platform::ValInt(shown.Field("w")), platform::ValInt(shown.Field("h"))};
     }
   }
   const Shown& operator[](const std::string& name) const {
@@ -78,45 +76,6 @@ class Dump {
   const std::string& Text() const { return text_; }
 
  private:
-  // "  Label LblBiao visible=1 enabled=1 x=614 y=448 w=148 h=14 caption="...""
-  static Shown Parse(const std::string& line, std::string& name) {
-    Shown s;
-    size_t i = line.find_first_not_of(' ');
-    auto word = [&] {
-      size_t end = line.find(' ', i);
-      std::string w = line.substr(i, end - i);
-      i = end == std::string::npos ? line.size() : end + 1;
-      return w;
-    };
-    word();  // the type
-    name = word();
-    while (i < line.size()) {
-      const size_t eq = line.find('=', i);
-      if (eq == std::string::npos) break;
-      const std::string key = line.substr(i, eq - i);
-      std::string value;
-      i = eq + 1;
-      if (i < line.size() && line[i] == '"') {
-        for (++i; i < line.size() && line[i] != '"'; ++i) {
-          if (line[i] != '\\' || i + 1 == line.size()) {
-            value += line[i];
-            continue;
-          }
-          const char c = line[++i];
-          value += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
-        }
-        i += 2;  // the quote and the blank after it
-      } else {
-        value = word();
-      }
-      s.fields[key] = value;
-    }
-    s.visible = s.Field("visible") == "1";
-    s.box = {platform::ValInt(s.Field("x")), platform::ValInt(s.Field("y")), platform::ValInt(s.Field("w")),
-             platform::ValInt(s.Field("h"))};
-    return s;
-  }
-
   std::string text_;
   std::map<std::string, Shown> items_;
 };

@@ -15,6 +15,7 @@
 #include "platform/codepage.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
+#include "tests/support/dump.h"
 #include "tests/support/script_run.h"
 #include "tests/support/temp_dir.h"
 
@@ -27,19 +28,7 @@ namespace fs = std::filesystem;
 // The last dump of a run: "FrmTm" for a window, "FrmTm.FrmSelect" for one of its controls.
 class Screen {
  public:
-  explicit Screen(const std::string& out) : out_(out) {
-    std::istringstream in(out);
-    std::string window;
-    for (std::string line; std::getline(in, line);) {
-      const bool top = line.rfind("Window ", 0) == 0;
-      if (!top && line.rfind("  ", 0) != 0) continue;  // the runner's own messages
-      std::istringstream words(line);
-      std::string type, name;
-      words >> type >> name;
-      if (top) window = name;
-      Parse(line, items_[top ? name : window + "." + name]);
-    }
-  }
+  explicit Screen(const std::string& out) : out_(out), items_(testing::ParseDump(out)) {}
   bool Loaded(const std::string& name) const { return items_.count(name) != 0; }
   bool Shown(const std::string& name) const { return Field(name, "visible") == "1"; }
   std::string Field(const std::string& name, const std::string& key) const {
@@ -52,37 +41,8 @@ class Screen {
   const std::string& Text() const { return out_; }
 
  private:
-  // key=value and key="quoted \"value\"" after the type and the name.
-  static void Parse(const std::string& line, std::map<std::string, std::string>& fields) {
-    size_t i = line.find_first_not_of(' ');
-    for (int skip = 0; skip < 2 && i != std::string::npos; ++skip) i = line.find(' ', i) + 1;
-    while (i != std::string::npos && i < line.size()) {
-      const size_t eq = line.find('=', i);
-      if (eq == std::string::npos) break;
-      const std::string key = line.substr(i, eq - i);
-      std::string value;
-      i = eq + 1;
-      if (i < line.size() && line[i] == '"') {
-        for (++i; i < line.size() && line[i] != '"'; ++i) {
-          if (line[i] == '\\' && i + 1 < line.size()) {
-            const char c = line[++i];
-            value += c == 'r' ? '\r' : c == 'n' ? '\n' : c;
-          } else {
-            value += line[i];
-          }
-        }
-        i = i + 2 <= line.size() ? i + 2 : line.size();
-      } else {
-        const size_t end = line.find(' ', i);
-        value = line.substr(i, end == std::string::npos ? std::string::npos : end - i);
-        i = end == std::string::npos ? line.size() : end + 1;
-      }
-      fields[key] = value;
-    }
-  }
-
   std::string out_;
-  std::map<std::string, std::map<std::string, std::string>> items_;
+  std::map<std::string, testing::DumpFields> items_;
 };
 
 // A fresh program folder over the sample installation, with the records of a learner who used
