@@ -151,7 +151,11 @@ std::string_view GuardedBytes(std::string_view bytes, std::string_view format, s
   const Bytes d{bytes};
   bool ok = true;
   if (format == "bmp") {
-    ok = BitmapHeaderPlausible(d, 14, false);
+    // The decoder sets aside the declared header and the declared offset of the pixels before
+    // it checks either: a few damaged bytes would ask for gigabytes.
+    constexpr uint32_t kLargestInfoHeader = 124;
+    ok = BitmapHeaderPlausible(d, 14, false) && (!d.Has(10, 4) || d.Le32(10) <= bytes.size()) &&
+         (!d.Has(14, 4) || d.Le32(14) <= kLargestInfoHeader);
   } else if (format == "jpeg") {
     ok = JpegPlausible(d);
   } else if (format == "ico") {

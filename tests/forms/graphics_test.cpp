@@ -232,6 +232,10 @@ std::string IconOf(int type, const std::string& image) {
   Put16(file, 1), Put16(file, 32), Put32(file, image.size()), Put32(file, 6 + 16);
   return file + image;
 }
+std::string WithLe32At(std::string bytes, size_t at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = char(v >> (8 * i) & 255);
+  return bytes;
+}
 std::string PngHeader(uint32_t w, uint32_t h) {
   return std::string("\x89PNG\r\n\x1a\n\x00\x00\x00\x0dIHDR", 16) + Be32(w) + Be32(h) +
          std::string("\x08\x06\x00\x00\x00\x00\x00\x00\x00", 9);
@@ -249,6 +253,9 @@ TEST_F(GraphicsFiles, PicturesDeclaringMoreThanAnyScreenAreInvalidPictures) {
       {"top-down bmp 1 x -100000", BmpHeader(1, -100000), false},
       {"bmp 16384 x 1", xpexam::testing::SolidBmp(16384, 1, kRed), true},
       {"core bmp 65535 x 65535", CoreBmpHeader(65535, 65535), false},
+      // The decoder would set aside what these declare before looking further.
+      {"bmp whose pixels start 3 GB in", WithLe32At(xpexam::testing::SolidBmp(2, 2, kRed), 10, 0xC0000000u), false},
+      {"bmp with a 3 GB info header", WithLe32At(xpexam::testing::SolidBmp(2, 2, kRed), 14, 0xC0000000u), false},
       {"jpeg 65535 x 65535", JpegHeader(65535, 65535), false},
       {"gif screen 65535 x 65535", GifOf(65535, 65535, 2, 2), false},
       {"gif image 65535 x 65535 in a 2 x 2 screen", GifOf(2, 2, 65535, 65535), false},
