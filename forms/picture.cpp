@@ -60,13 +60,19 @@ struct Bytes {
   int32_t SLe32(size_t at) const { return static_cast<int32_t>(Le32(at)); }
 };
 
-// A BITMAPINFOHEADER (or the older core header) at `at`; `halve` for an icon's image, whose
-// height counts the mask too.
-bool BitmapHeaderPlausible(const Bytes& d, size_t at, bool halve) {
+// A BITMAPINFOHEADER (or the older core header) at `at`. An icon's image header is read as
+// the 40-byte kind whatever its size says, and its height counts the mask too.
+bool BitmapHeaderPlausible(const Bytes& d, size_t at, bool in_icon) {
   if (!d.Has(at, 4)) return true;
+  if (in_icon) {
+    // The icon decoder sets aside four bytes per declared palette colour before it looks at
+    // the depth; no palette holds more than 256.
+    if (d.Has(at, 36) && d.Le32(at + 32) > 256) return false;
+    return !d.Has(at, 12) || Plausible(d.SLe32(at + 4), int64_t{d.SLe32(at + 8)} / 2);
+  }
   const uint32_t size = d.Le32(at);
-  if (size == 12 && d.Has(at, 12)) return Plausible(d.Le16(at + 4), d.Le16(at + 6) / (halve ? 2 : 1));
-  if (size >= 16 && d.Has(at, 12)) return Plausible(d.SLe32(at + 4), int64_t{d.SLe32(at + 8)} / (halve ? 2 : 1));
+  if (size == 12 && d.Has(at, 12)) return Plausible(d.Le16(at + 4), d.Le16(at + 6));
+  if (size >= 16 && d.Has(at, 12)) return Plausible(d.SLe32(at + 4), d.SLe32(at + 8));
   return true;
 }
 
@@ -136,6 +142,8 @@ bool IconPlausible(const Bytes& d) {
   for (uint32_t i = 0; i < count && d.Has(6 + 16 * size_t{i}, 16); ++i) {
     const size_t entry = 6 + 16 * size_t{i};
     const size_t at = d.Le32(entry + 12);
+    // The decoder sets aside everything up to an image before reading it.
+    if (at > d.b.size()) return false;
     if (d.Has(at, 24) && d.b.substr(at, 8) == "\x89PNG\r\n\x1a\n") {
       if (!Plausible(d.Be32(at + 16) & 0x7FFFFFFF, d.Be32(at + 20) & 0x7FFFFFFF)) return false;
     } else if (!BitmapHeaderPlausible(d, at, true)) {

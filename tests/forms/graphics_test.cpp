@@ -262,6 +262,8 @@ TEST_F(GraphicsFiles, PicturesDeclaringMoreThanAnyScreenAreInvalidPictures) {
       {"gif 2 x 2", GifOf(2, 2, 2, 2), true},
       {"icon of a 40000 x 40000 bitmap", IconOf(1, InfoHeader(40000, 80000, 32, 0, 0) + std::string(64, '\0')), false},
       {"cursor of a 100000 x 100000 png", IconOf(2, PngHeader(100000, 100000)), false},
+      {"icon whose image starts 1 GB in", WithLe32At(IconOf(1, InfoHeader(2, 4, 32, 0, 0) + std::string(64, '\0')), 18, 1u << 30), false},
+      {"icon declaring a palette of 2^30 colours", WithLe32At(IconOf(1, InfoHeader(2, 4, 32, 0, 0) + std::string(64, '\0')), 22 + 32, 1u << 30), false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
