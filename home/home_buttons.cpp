@@ -1,5 +1,5 @@
-// The home screen's image buttons: their faces and places, the dispatcher, the tabs and the
-// unit panel.
+// The home screen's image buttons: their faces and places, the dispatcher and the tabs (the
+// unit panel is in unit_panel.cpp).
 #include <string>
 
 #include "forms/app.h"
@@ -11,7 +11,6 @@
 #include "home/frm_fengmian.h"
 #include "home/home_buttons.h"
 #include "home/session_files.h"
-#include "home/unit_practice.h"
 #include "platform/failure.h"
 #include "platform/shell.h"
 #include "platform/strings.h"
@@ -30,35 +29,7 @@ constexpr std::string_view kClickTag = "clickbotn";
 
 std::string Face(int index) { return "l200" + platform::ZeroPad(index, 2); }
 
-// Columns of a character in the system code page: 2 for a double-byte character.
-int Columns(unsigned char lead) { return lead < 0x80 ? 1 : 2; }
-
-// Number of UTF-8 bytes of the character starting with lead.
-size_t CharBytes(unsigned char lead) {
-  if (lead < 0x80) return 1;
-  if (lead >= 0xF0) return 4;
-  if (lead >= 0xE0) return 3;
-  return 2;
-}
-
 }  // namespace
-
-std::string UnitButtonCaption(int unit, const std::string& title) {
-  // Exactly 25 columns: filled with blanks, cut without splitting a double-byte character.
-  const std::string text = std::to_string(unit + 1) + "." + title + std::string(71, ' ');
-  std::string caption;
-  int width = 0;
-  size_t at = 0;
-  while (at < text.size() && width < 24) {
-    const size_t n = CharBytes(static_cast<unsigned char>(text[at]));
-    width += Columns(static_cast<unsigned char>(text[at]));
-    caption += text.substr(at, n);
-    at += n;
-  }
-  if (width == 24 && at < text.size())
-    caption += Columns(static_cast<unsigned char>(text[at])) == 1 ? text.substr(at, 1) : " ";
-  return caption;
-}
 
 void FrmFengmian::LayOutButtons() {
   for (int i = 0; i <= 99; ++i) {
@@ -115,127 +86,6 @@ void FrmFengmian::LayOutButtons() {
                          Place{24, 8880, 2310, 1800, 600}, Place{25, 6240, 3300, 1200, 375}})
     TryReport(kBuildTag, [&] { ClickBotn[p.index].Move(ScaleX(p.left), ScaleY(p.top), ScaleX(p.width), ScaleY(p.height)); });
   for (int i : {0, 1, 44, 45, 46}) TryReport(kBuildTag, [&] { ClickBotn[i].SetVisible(false); });
-}
-
-void FrmFengmian::LayOutUnitPanel() {
-  TryReport(kBuildTag, [&] { PicUnitLeft.Move(0, PicTiKu.Height() - PicUnitLeft.Height() - ScaleY(30)); });
-  TryReport(kBuildTag, [&] { PicUnitLeft.SetPicture(DataPicture("l20054")); });
-  for (int i = 50; i <= 69; ++i) {
-    const int u = i - 50;
-    frame::vemoButton& button = ClickBotn[i];
-    TryReport(kBuildTag, [&] { button.Move(ScaleX(15), ScaleY(870 + 525 * (u % 10)), ScaleX(2700), ScaleY(525)); });
-    TryReport(kBuildTag, [&] { button.SetFontSize(ScaleX(9)); });
-    TryReport(kBuildTag, [&] { button.SetForeColor(0); });
-    TryReport(kBuildTag, [&] { button.SetCaption(UnitButtonCaption(u, gUnitTable(u, 1))); });
-    TryReport(kBuildTag, [&] { button.SetPicture(DataPicture("l20045")); });
-    if (i >= 60) TryReport(kBuildTag, [&] { button.SetVisible(false); });
-  }
-  TryReport(kBuildTag, [&] { ClickBotn[49].Move(ScaleX(15), 0, ScaleX(2700), ScaleY(870)); });
-  TryReport(kBuildTag, [&] { ClickBotn[49].SetPicture(DataPicture("l20044")); });
-  mCurUnit = -1;
-  TryReport(kBuildTag, [&] { ClickBotn[47].Move(ScaleX(150), ScaleY(6270), ScaleX(1185), ScaleY(555)); });
-  TryReport(kBuildTag, [&] { ClickBotn[47].SetCaption("1-10单元"); });
-  TryReport(kBuildTag, [&] { ClickBotn[47].SetPicture(DataPicture("l20086")); });
-  TryReport(kBuildTag, [&] { ClickBotn[48].Move(ScaleX(1365), ScaleY(6270), ScaleX(1185), ScaleY(555)); });
-  TryReport(kBuildTag, [&] { ClickBotn[48].SetCaption("11-" + std::to_string(frame::gUnitCount) + "单元"); });
-  TryReport(kBuildTag, [&] { ClickBotn[48].SetPicture(DataPicture("l20046")); });
-  for (int i : {47, 48}) {
-    TryReport(kBuildTag, [&] { ClickBotn[i].SetForeColor(0xFFFFFF); });
-    TryReport(kBuildTag, [&] { ClickBotn[i].SetFontSize(ScaleX(9)); });
-  }
-  if (frame::gUnitCount <= 10) {
-    TryReport(kBuildTag, [&] { ClickBotn[48].SetEnabled(false); });
-    TryReport(kBuildTag, [&] { ClickBotn[48].SetCaption(""); });
-    TryReport(kBuildTag, [&] { ClickBotn[47].SetCaption("1-" + std::to_string(frame::gUnitCount) + "单元"); });
-  }
-  TryReport(kBuildTag, [&] { ImgUnitGezi.Move(ScaleX(2730), ScaleY(1680)); });
-  TryReport(kBuildTag, [&] { ImgUnitGezi.SetPicture(DataPicture("l20055")); });
-  TryReport(kBuildTag, [&] { ImgUnitD.Move(ScaleX(5910), ImgUnitD.Top(), ScaleX(900)); });
-  TryReport(kBuildTag, [&] { ImgUnitC.Move(ImgUnitD.Left() + ScaleX(1500), ImgUnitC.Top(), ScaleX(900)); });
-  mUnitFilter = 0;
-  for (int k = 0; k <= 2; ++k)
-    TryReport(kBuildTag, [&] { ClickBotn[37 + k].Move(ScaleX(4485 + 1500 * k), ScaleY(5700), ScaleX(900), ScaleY(375)); });
-  TryReport(kBuildTag, [&] { ClickBotn[37].SetPicture(DataPicture("l20087")); });
-  TryReport(kBuildTag, [&] { imgPicIII.Move(ScaleX(3150), ScaleY(420)); });
-  TryReport(kBuildTag, [&] { imgPicIII.SetPicture(DataPicture("l20064")); });
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[1].SetFontSize(ScaleX(12)); });
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[1].Move(ScaleX(4245), ScaleY(630)); });
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[0].SetFontSize(ScaleX(10)); });
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[0].Move(LblUnitDQCAP[1].Left(), ScaleY(975)); });
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[2].Move(ScaleX(4590), ScaleY(1740)); });
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[3].Move(ImgUnitD.Left() + ScaleX(240), LblUnitDQCAP[3].Top()); });
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[4].Move(ImgUnitC.Left() + ScaleX(240), LblUnitDQCAP[4].Top()); });
-  ClickBotn_Click(49);
-}
-
-void FrmFengmian::ShowUnitProgress(int unit) {
-  long total = 0, open = 0;
-  TryReport(kClickTag, [&] {
-    if (unit < 0) {
-      LblUnitDQCAP[1].SetCaption("所有题库中题目");
-      for (int u = 0; u <= 40; ++u) {
-        total += platform::CLng(platform::Val(gUnitTable(u, 2)));
-        open += platform::CLng(platform::Val(gUnitTable(u, 3)));
-      }
-    } else {
-      LblUnitDQCAP[1].SetCaption("第" + std::to_string(unit + 1) + "单元 " + gUnitTable(unit, 1));
-      total = platform::CLng(platform::Val(gUnitTable(unit, 2)));
-      open = platform::CLng(platform::Val(gUnitTable(unit, 3)));
-    }
-  });
-  TryReport(kClickTag, [&] { LblUnitDQCAP[2].SetCaption(std::to_string(total) + "题"); });
-  TryReport(kClickTag, [&] { LblUnitDQCAP[3].SetCaption(std::to_string(total - open) + "题"); });
-  TryReport(kClickTag, [&] { LblUnitDQCAP[4].SetCaption(std::to_string(open) + "题"); });
-  // A choice without questions keeps the bars' heights (division by zero).
-  TryReport(kClickTag, [&] {
-    if (total == 0) platform::Fail(11, "Division by zero");
-    ImgUnitC.SetHeight(ScaleY(static_cast<double>(open) / total * 3570));
-  });
-  TryReport(kClickTag, [&] {
-    if (total == 0) platform::Fail(11, "Division by zero");
-    ImgUnitD.SetHeight(ScaleY(static_cast<double>(total - open) / total * 3570));
-  });
-  TryReport(kClickTag, [&] { ImgUnitC.SetTop(ScaleY(5550) - ImgUnitC.Height()); });
-  TryReport(kClickTag, [&] { ImgUnitD.SetTop(ScaleY(5550) - ImgUnitD.Height()); });
-  TryReport(kClickTag, [&] { LblUnitDQCAP[3].SetTop(ImgUnitD.Top() - ScaleY(240)); });
-  TryReport(kClickTag, [&] { LblUnitDQCAP[4].SetTop(ImgUnitC.Top() - ScaleY(240)); });
-}
-
-void FrmFengmian::ShowUnitPage(int page) {
-  TryReport(kClickTag, [&] { ClickBotn[47].SetPicture(DataPicture(page == 1 ? "l20086" : "l20046")); });
-  TryReport(kClickTag, [&] { ClickBotn[48].SetPicture(DataPicture(page == 2 ? "l20086" : "l20046")); });
-  for (int i = 50; i <= 69; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetVisible((i < 60) == (page == 1)); });
-  for (int i = 50 + frame::gUnitCount; i <= 69; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetVisible(false); });
-}
-
-void FrmFengmian::ChooseUnit(int index) {
-  mCurUnit = index - button::kUnits.first;
-  ShowUnitPage(index < button::kUnits.first + 10 ? 1 : 2);
-  ShowUnitProgress(mCurUnit);
-  for (int i = button::kAllUnits; i <= button::kUnits.last; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetEnabled(true); });
-  TryReport(kClickTag, [&] { ClickBotn[index].SetEnabled(false); });
-}
-
-void FrmFengmian::ChooseFilter(int index) {
-  mUnitFilter = index - button::kUnitFilters.first;
-  for (int i = button::kUnitFilters.first; i <= button::kUnitFilters.last; ++i)
-    TryReport(kClickTag, [&] { ClickBotn[i].SetPicture(DataPicture(Face(i == index ? i + 50 : i))); });
-}
-
-void FrmFengmian::StartUnitPracticeClick() {
-  TryReport(kClickTag, [&] { PicAd.SetVisible(true); });
-  auto message = [](const std::string& title, const std::string& prompt) {
-    frame::AskInMessageBox(kClickTag, title, frame::kNoticeIcon, prompt);
-  };
-  if (mCurUnit == -1) {
-    message("单元练习", "\r\n本模块共有" + std::to_string(frame::gUnitCount) +
-                            "单元\r\n\r\n请先点击左边单元名称选择您要学习的单元，再点开始学习！");
-    return;
-  }
-  std::string progress;
-  TryReport(kClickTag, [&] { progress = gUnitTable(mCurUnit, 4); });
-  if (!StartUnitSession(mCurUnit, mUnitFilter, progress))
-    message("章节练习", std::string("\r\n\r\n\r\n") + (mUnitFilter == 1 ? "您本部分没有已学题！" : "您本部分没有未学题！"));
 }
 
 void FrmFengmian::ShowTab(int index) {
