@@ -35,6 +35,11 @@ FrmAbout::FrmAbout() {
   lblMove.MouseDown = [this](int button, int shift, double x, double y) { lblMove_MouseDown(button, shift, x, y); };
 }
 
+void FrmAbout::ShowWithVersion(const std::string& version_line) {
+  Label1[0].SetCaption(version_line);
+  ShowModal();
+}
+
 void FrmAbout::Form_Load() {
   Try([&] { SetIcon(DataPicture("l62011")); });
   Try([&] { SetCaption(DialogCaption()); });

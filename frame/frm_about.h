@@ -30,6 +30,8 @@ class FrmAbout : public forms::FormOf<FrmAbout> {
   FrmAbout();
   // Leaving the program closes the box, as its close buttons do.
   void CloseRequested() override { Unload(); }
+  // Shows the box modally with the bank version line as the caller shows it.
+  void ShowWithVersion(const std::string& version_line);
 
  protected:
   void Form_Load() override;

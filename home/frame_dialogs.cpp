@@ -7,10 +7,8 @@
 namespace xpexam::home {
 
 void ShowAboutBox(const std::string& version_caption) {
-  frame::FrmAbout& about = frame::FrmAbout::Get();
   // The footer's line as the home screen shows it, spaces and all.
-  about.Label1[0].SetCaption(version_caption);
-  about.ShowModal();
+  frame::FrmAbout::Get().ShowWithVersion(version_caption);
 }
 
 void ShowUpdateWindow() {

@@ -217,12 +217,7 @@ void FrmFengmian::NewRandomPaper() {
   long total = 0;
   for (int u = 0; u < frame::gUnitCount && u <= 40; ++u) total += platform::CLng(platform::Val(frame::gUnitTable(u, 2)));
   if (frame::gUnitCount <= 0 || total < 40) {
-    frame::gMsgResult = 0;
-    frame::FrmQOMSGBOX& box = frame::FrmQOMSGBOX::Get();
-    TryReport(kClickTag, [&] { box.LblTitle.SetCaption("随机试卷"); });
-    TryReport(kClickTag, [&] { box.Image1.SetPicture(DataPicture("l20072")); });
-    TryReport(kClickTag, [&] { box.LblPrompt.SetCaption("\r\n\r\n本题库的题目不足40道，\r\n不能生成随机试卷。"); });
-    TryReport(kClickTag, [&] { box.ShowModal(); });
+    frame::AskInMessageBox(kClickTag, "随机试卷", frame::kNoticeIcon, "\r\n\r\n本题库的题目不足40道，\r\n不能生成随机试卷。");
     return;
   }
   platform::Randomize(static_cast<uint64_t>(platform::TickCount()));

@@ -66,9 +66,7 @@ void startLianXi() {
     TryReport(kTag, [] { session::FrmLogon::Get().Show(); });
     return;
   }
-  TryReport(kTag, [] { session::FrmTm::Get().TimerREDO.SetEnabled(true); });
-  TryReport(kTag, [] { session::FrmTm::Get().TimKsModel.SetEnabled(true); });
-  TryReport(kTag, [] { session::FrmTm::Get().Show(); });
+  TryReport(kTag, [] { session::FrmTm::Get().BeginPractice(); });
   TryReport(kTag, [] { desktop::FrmMain::Get().Show(); });
 }
 

@@ -111,6 +111,9 @@ class FrmTm : public forms::FormOf<FrmTm> {
   // The bar back at its design size docked at the restored desktop, the mini bar hidden (the
   // mini bar's restore button).
   void RestoreBar();
+  // A practice started from the home screen: the bar reads the first question at its next tick,
+  // watches the session kind and shows itself.
+  void BeginPractice();
 
  protected:
   void Form_Load() override;

@@ -19,4 +19,10 @@ void FrmTm::ResumeAfterDemo() {
 
 void FrmTm::RestoreBar() { Command2_Click(); }
 
+void FrmTm::BeginPractice() {
+  TimerREDO.SetEnabled(true);
+  TimKsModel.SetEnabled(true);
+  Show();
+}
+
 }  // namespace xpexam::session
