@@ -16,7 +16,6 @@ using frame::gCurQuestion;
 using frame::gQuestionStatus;
 using frame::gScaleX;
 using frame::gScaleY;
-using frame::gStepLine;
 using frame::kStatusCompleted;
 using platform::Try;
 
@@ -44,7 +43,7 @@ void TakeAnswerBoxPlace(Box& box, forms::TextBox& from) {
 
 bool FrmMain::SetUpStepCode(uint64_t load) {
   using F = StepCodeFamily;
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   const F family = rec.CodeFamily();
   Try([&] { mStepCode = rec.StepCodeValue(); });
   if (ClassifyStepCode(mStepCode) == F::kMenuBar) {
@@ -131,7 +130,7 @@ void FrmMain::SetUpTypingPrompt(StepCodeFamily family) {
 }
 
 bool FrmMain::SetUpList(uint64_t load) {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   Try([&] { LstLA.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height()); });
   Try([&] { Text1.SetVisible(false); });
   std::string items;
@@ -149,7 +148,7 @@ bool FrmMain::SetUpList(uint64_t load) {
 }
 
 bool FrmMain::SetUpLocationList(uint64_t load) {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   Try([&] { PicList.SetLeft(Text1.Left()); });
   Try([&] { PicList.SetTop(Text1.Top()); });
   // Choosing the initial entry runs the location check.
@@ -160,7 +159,7 @@ bool FrmMain::SetUpLocationList(uint64_t load) {
 }
 
 void FrmMain::SetUpMenuBarFrame() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   if (auto frame = MenuBarFrame(rec)) {
     Try([&] { Shape2.Move(frame->left * gScaleX, frame->top * gScaleY, frame->width * gScaleX, frame->height * gScaleY); });
   } else {
@@ -169,7 +168,7 @@ void FrmMain::SetUpMenuBarFrame() {
 }
 
 void FrmMain::CheckTargetFrame() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   // A tab step showing another tab than the one to select frames that tab.
   if (rec.IsTabStep() && rec.TabShown() != rec.TabToSelect()) return;
   if (Label1.Height() <= 10 || Label1.Width() <= 10 || !Label1.Visible()) {
@@ -186,7 +185,7 @@ void FrmMain::CompleteQuestion() {
 }
 
 void FrmMain::doNext() {
-  if (StepRecord(gStepLine).IsFinal()) {
+  if (Step().IsFinal()) {
     AddCompletedBit();
   } else {
     // A next record that cannot be read leaves the question on its step: nothing completes.

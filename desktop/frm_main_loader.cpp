@@ -71,7 +71,12 @@ void FrmMain::setData() {
   SetUpLabel4Box();
   if (!SetUpStepCode(load)) return;
   SetUpPointerAndTooltip();
-  ShowHintWidgets();
+  SetHintsVisible(frame::gRunMode == 1);
+}
+
+const StepRecord& FrmMain::Step() {
+  if (step_.Line() != gStepLine) step_ = StepRecord(gStepLine);
+  return step_;
 }
 
 void FrmMain::ForgetStep() {
@@ -110,7 +115,7 @@ void FrmMain::ParkTabLabels() {
 }
 
 void FrmMain::LoadPictures() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   const int16_t q = gCurQuestion;
   if (!rec.KeepsBackground()) {
     const std::string id = rec.BackgroundId();
@@ -139,7 +144,7 @@ void FrmMain::LoadPictures() {
 }
 
 void FrmMain::SetUpHintLabel() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   if (!rec.HasHintPosition()) return;
   Try([&] { LHelp.SetLeft(rec.HintX() * gScaleX); });
   Try([&] { LHelp.SetTop(rec.HintY() * gScaleY); });
@@ -156,7 +161,7 @@ void FrmMain::SetUpHintLabel() {
 }
 
 void FrmMain::SetUpTargetBox() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   mTargetUnplaced = false;
   if (!rec.HasTargetBox()) {
     Try([&] { Label1.SetVisible(false); });
@@ -192,13 +197,13 @@ void FrmMain::ParkTargetBox() {
 
 // The tab strip's load has read the back region of a "Q" record (it replaces a layout's own).
 void FrmMain::SetUpBackRegion() {
-  if (!StepRecord(gStepLine).HasBackRegion()) return;
+  if (!Step().HasBackRegion()) return;
   ShowTabLabel(TabStrip::kBackRegion);
   Try([&] { LblXXK[0].SetCaption(""); });
 }
 
 void FrmMain::SetUpLabel4Box() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   if (rec.HasLabel4Box()) {
     Try([&] { Label4.SetVisible(true); });
     Try([&] { Label4.SetLeft(rec.Label4X() * gScaleX); });
@@ -214,7 +219,7 @@ void FrmMain::SetUpLabel4Box() {
 }
 
 void FrmMain::SetUpPointerAndTooltip() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   Try([&] { Label1.SetMousePointer(0); });
   Try([&] {
     const TargetPointer pointer = PointerOverTarget(rec, frame::gAppPath + "\\");
@@ -233,10 +238,11 @@ void FrmMain::SetUpPointerAndTooltip() {
   });
 }
 
-void FrmMain::ShowHintWidgets() {
-  const bool shown = frame::gRunMode == 1;
+// The hint line and the target frames: shown with each step in practice with hints, otherwise
+// only when the learner asks.
+void FrmMain::SetHintsVisible(bool shown) {
   for (forms::Control* c : std::initializer_list<forms::Control*>{&LHelp, &Shape1, &Shape2, &Shape4})
-    Try([&] { c->SetVisible(shown); });
+    c->SetVisible(shown);
 }
 
 }  // namespace xpexam::desktop

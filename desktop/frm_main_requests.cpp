@@ -10,10 +10,7 @@ namespace xpexam::desktop {
 
 using platform::Try;
 
-void FrmMain::ShowHints() {
-  for (forms::Control* c : std::initializer_list<forms::Control*>{&LHelp, &Shape1, &Shape4, &Shape2})
-    Try([&] { c->SetVisible(true); });
-}
+void FrmMain::ShowHints() { SetHintsVisible(true); }
 
 void FrmMain::ShowQuestionPictures(long k) {
   // An id never shown is empty: it names no picture, and what is shown stays.
