@@ -35,8 +35,8 @@ void TakeAnswerBoxPlace(Box& box, forms::TextBox& from) {
   Try([&] { box.SetTop(from.Top()); });
   Try([&] { box.SetHeight(from.Height()); });
   Try([&] { box.SetWidth(from.Width()); });
-  Try([&] { box.SetVisible(true); });
-  Try([&] { from.SetVisible(false); });
+  box.SetVisible(true);
+  from.SetVisible(false);
 }
 
 }  // namespace
@@ -58,14 +58,14 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
     if (load != load_count_) return false;
     TakeAnswerBoxPlace(Text2, Text1);
   } else {
-    Try([&] { Text2.SetVisible(false); });
+    Text2.SetVisible(false);
   }
   if (family == F::kTypeMultiLine) {
     Try([&] { Text3.SetText(Text1.Text()); });
     if (load != load_count_) return false;
     TakeAnswerBoxPlace(Text3, Text1);
   } else {
-    Try([&] { Text3.SetVisible(false); });
+    Text3.SetVisible(false);
   }
   Try([&] { Text3.SetFontName(Text1.FontName()); });
   Try([&] { Text3.SetFontSize(Text1.FontSize()); });
@@ -104,7 +104,7 @@ void FrmMain::SetUpTypingPrompt(StepCodeFamily family) {
   using F = StepCodeFamily;
   const std::string hint = LHelp.Caption();
   const std::string shown = PromptPart(hint);
-  auto prompt = [&](const std::string& text) { Try([&] { LHelp.SetCaption(text); }); };
+  auto prompt = [&](const std::string& text) { LHelp.SetCaption(text); };
   auto unselect = [&] { Try([&] { Text1.SetSelLength(0); }); };
   if (PromptsToType(family)) {
     prompt("输入 " + shown);
@@ -124,15 +124,15 @@ void FrmMain::SetUpTypingPrompt(StepCodeFamily family) {
     Try([&] { Text4.SetWidth(8865 * gScaleX); });
     Try([&] { Text4.SetHeight(255 * gScaleY); });
     Try([&] { Text4.SetFontSize(11 * gScaleX); });
-    Try([&] { Text4.SetVisible(true); });
+    Text4.SetVisible(true);
   }
-  if (family != F::kTypeInCell) Try([&] { Text4.SetVisible(false); });
+  if (family != F::kTypeInCell) Text4.SetVisible(false);
 }
 
 bool FrmMain::SetUpList(uint64_t load) {
   const StepRecord rec = Step();
   Try([&] { LstLA.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height()); });
-  Try([&] { Text1.SetVisible(false); });
+  Text1.SetVisible(false);
   std::string items;
   Try([&] { items = StepTextOrLast(frame::gTextFile, rec.ListTextLine()).value_or(""); });
   // The initial selection runs the list's own check; the list box then shows it (its change
@@ -180,7 +180,7 @@ void FrmMain::CheckTargetFrame() {
 
 void FrmMain::CompleteQuestion() {
   AddCompletedBit();
-  if (frame::gRunMode != 3) Try([&] { LblSuccess.SetVisible(true); });
+  if (frame::gRunMode != 3) LblSuccess.SetVisible(true);
   Try([] { gDesktopHooks.refreshProgress(); });
 }
 

@@ -75,7 +75,7 @@ void FrmMain::Label4_MouseDown(int button, int shift, double x, double y) {
   if (shift != step.shift) return;
   if (step.band()) {
     Try([&] { Shape6.Move(Shape6.Left(), Shape6.Top(), kBandStart, kBandStart); });
-    Try([&] { Shape6.SetVisible(true); });
+    Shape6.SetVisible(true);
     Try([&] { mBandX = platform::CLng(Label4.Left() + x); });
     Try([&] { mBandY = platform::CLng(Label4.Top() + y); });
   }
@@ -109,7 +109,7 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y) {
   if (step.band()) {
     Try([&] { Shape6.Move(Shape6.Left(), Shape6.Top(), kBandStart, kBandStart); });
     if (Shape6.Visible() && ReleasedInTargetBox(Label4, Label1, x, y)) doNext();
-    Try([&] { Shape6.SetVisible(false); });
+    Shape6.SetVisible(false);
   }
   if (step.any()) {
     mDragging = false;

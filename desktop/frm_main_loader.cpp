@@ -35,7 +35,7 @@ std::optional<std::string> ReadQuestionStep(long question, long step) {
 
 void FrmMain::setData() {
   const uint64_t load = ++load_count_;
-  Try([&] { LblSuccess.SetVisible(false); });
+  LblSuccess.SetVisible(false);
   KeepBarOnTop();
   Try([&] { frame::gStepFile = frame::SessionStepFile(); });
   Try([&] { frame::gIndexFile = frame::SessionIndexFile(); });
@@ -125,7 +125,7 @@ void FrmMain::LoadPictures() {
   for (long k = 1; k <= 5; ++k) {
     forms::Image& img = Overlay(k);
     if (rec.OverlayHidden(k)) {
-      Try([&] { img.SetVisible(false); });
+      img.SetVisible(false);
       continue;
     }
     Try([&] { img.SetLeft(rec.OverlayX(k) * gScaleX); });
@@ -137,7 +137,7 @@ void FrmMain::LoadPictures() {
       Try([&] { img.SetPicture(forms::LoadPicture(frame::gDataPath + id + ".mxy")); });
       Try([&] { frame::gPictureIds(q, k) = id; });
     }
-    Try([&] { img.SetVisible(true); });
+    img.SetVisible(true);
   }
   Try([&] { mDragTargetX = rec.PointX(); });
   Try([&] { mDragTargetY = rec.PointY(); });
@@ -150,7 +150,7 @@ void FrmMain::SetUpHintLabel() {
   Try([&] { LHelp.SetTop(rec.HintY() * gScaleY); });
   const TextLineRef hint = rec.HintLine();
   if (hint.IsNone()) {
-    Try([&] { LHelp.SetCaption("  "); });
+    LHelp.SetCaption("  ");
     return;
   }
   Try([&] {
@@ -164,9 +164,9 @@ void FrmMain::SetUpTargetBox() {
   const StepRecord rec = Step();
   mTargetUnplaced = false;
   if (!rec.HasTargetBox()) {
-    Try([&] { Label1.SetVisible(false); });
+    Label1.SetVisible(false);
   } else {
-    Try([&] { Label1.SetVisible(true); });
+    Label1.SetVisible(true);
     // A number that does not fit the format skips its assignment and would leave part of
     // another step's box live: such a box takes no action.
     bool placed = Try([&] { Label1.SetLeft(rec.TargetX() * gScaleX); });
@@ -191,7 +191,7 @@ void FrmMain::SetUpTargetBox() {
 }
 
 void FrmMain::ParkTargetBox() {
-  Try([&] { Label1.SetVisible(false); });
+  Label1.SetVisible(false);
   Try([&] { Label1.Move(-2, Label1.Top(), 1, 1); });
 }
 
@@ -205,7 +205,7 @@ void FrmMain::SetUpBackRegion() {
 void FrmMain::SetUpLabel4Box() {
   const StepRecord rec = Step();
   if (rec.HasLabel4Box()) {
-    Try([&] { Label4.SetVisible(true); });
+    Label4.SetVisible(true);
     Try([&] { Label4.SetLeft(rec.Label4X() * gScaleX); });
     Try([&] { Label4.SetTop(rec.Label4Y() * gScaleY); });
     Try([&] { Label4.SetWidth(rec.Label4Width() * gScaleX); });

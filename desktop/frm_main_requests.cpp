@@ -25,7 +25,7 @@ void FrmMain::ShowQuestionPictures(long k) {
     Try([&] {
       if (auto picture = shown(c)) Overlay(c).SetPicture(picture);
     });
-  Try([&] { Timer2.SetEnabled(true); });
+  Timer2.SetEnabled(true);
 }
 
 void FrmMain::FocusAnswerBox() { Text1.SetFocus(); }

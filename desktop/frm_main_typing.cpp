@@ -51,11 +51,11 @@ void FrmMain::SetUpTextBox() {
   const uint64_t load = load_count_;
   const StepRecord rec = Step();
   if (!rec.HasTextBox()) {
-    Try([&] { Text1.SetVisible(false); });
-    Try([&] { Text2.SetVisible(false); });
+    Text1.SetVisible(false);
+    Text2.SetVisible(false);
     return;
   }
-  Try([&] { Text1.SetVisible(true); });
+  Text1.SetVisible(true);
   Try([&] { Text1.SetLeft(rec.TextBoxX() * gScaleX); });
   Try([&] { Text1.SetTop(rec.TextBoxY() * gScaleY); });
   Try([&] { Text1.SetWidth(rec.TextBoxWidth() * gScaleX); });
