@@ -35,7 +35,7 @@ void FrmYanShi::TabClick() {
     forms::Image& slot = ImageSlot(mTabImageSlot);
     slot.SetPicture(forms::LoadPicture(frame::gDataPath + id + ".mxy"));
   });
-  Try([&] { Label1.SetVisible(true); });
+  Label1.SetVisible(true);
   Try([&] { LHelp.SetCaption(mHintText); });
   Try([&] { Label1.Move(Label1.Left(), Label1.Top(), mTargetBoxWidth * gScaleX, mTargetBoxHeight * gScaleY); });
   Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
@@ -122,7 +122,7 @@ void FrmYanShi::Timer2_Timer() {
     for (int i = 0; i <= 5; ++i) Try([&] { LPoinB[i].SetEnds(-100, LPoinB[i].Y1(), -100, LPoinB[i].Y2()); });
     for (int i = 0; i <= 7; ++i) Try([&] { LPoint[i].SetEnds(-100, LPoint[i].Y1(), -100, LPoint[i].Y2()); });
   } else {
-    Try([&] { ImgICO.SetVisible(false); });
+    ImgICO.SetVisible(false);
     Try([&] { pointMove(); });
   }
   if (!PointerArrived()) return;
@@ -145,7 +145,7 @@ void FrmYanShi::Timer2_Timer() {
     case A::kLeftPopup: doNext(); return;
     default: break;
   }
-  Try([&] { Shape6.SetVisible(band); });
+  Shape6.SetVisible(band);
   switch (action) {
     case A::kRubberBand:
     case A::kDrag:

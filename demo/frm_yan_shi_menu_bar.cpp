@@ -88,7 +88,7 @@ void FrmYanShi::ShowSubRow() {
 }
 
 void FrmYanShi::OpenSubmenu(int item) {
-  Try([&] { ImgSubSel.SetVisible(false); });
+  ImgSubSel.SetVisible(false);
   int n = 0;
   const std::string& subs = mMenuSubs.at(static_cast<size_t>(mMenuNo));
   for (size_t at = 0, ordinal = 1; at < subs.size(); at += 6, ++ordinal) {
