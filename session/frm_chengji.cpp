@@ -73,7 +73,7 @@ void FrmChengji::Form_Load() {
   if (desktop::FrmMain::IsLoaded()) Try([] { desktop::FrmMain::Get().Unload(); });
   if (FrmTm::IsLoaded()) Try([] { FrmTm::Get().Unload(); });
   Try([&] { SetIcon(DataPicture("l62011")); });
-  Try([&] { SetCaption(DialogCaption()); });
+  SetCaption(DialogCaption());
   Command3.SetVisible(true);
   Try([&] { Picture1.SetPicture(DataPicture("9l0058")); });
   LayOut();
@@ -82,13 +82,13 @@ void FrmChengji::Form_Load() {
 }
 
 void FrmChengji::LayOut() {
-  Try([&] { Command3.Move(ScaleX(3480), ScaleY(4080), ScaleX(1920), ScaleY(450)); });
-  Try([&] { Command1.Move(Command3.Left() + Command3.Width() + ScaleX(120), ScaleY(4080), ScaleX(1920), ScaleY(450)); });
-  Try([&] { Command2.Move(Command1.Left() + Command1.Width() + ScaleX(120), ScaleY(4080), ScaleX(870), ScaleY(450)); });
+  Command3.Move(ScaleX(3480), ScaleY(4080), ScaleX(1920), ScaleY(450));
+  Command1.Move(Command3.Left() + Command3.Width() + ScaleX(120), ScaleY(4080), ScaleX(1920), ScaleY(450));
+  Command2.Move(Command1.Left() + Command1.Width() + ScaleX(120), ScaleY(4080), ScaleX(870), ScaleY(450));
   Try([&] { Command1.SetPicture(DataPicture("l01035")); });
   Try([&] { Command3.SetPicture(DataPicture("l01036")); });
   Try([&] { Command2.SetPicture(DataPicture("l01037")); });
-  Try([&] { Label1.Move(ScaleX(5010), ScaleY(5040)); });
+  Label1.Move(ScaleX(5010), ScaleY(5040));
 }
 
 void FrmChengji::ScorePaper() {
@@ -109,7 +109,7 @@ void FrmChengji::ScorePaper() {
   int completed = 0;
   for (int i = 1; i <= 40; ++i) {
     auto& b = CmTNO[i];
-    Try([&] { b.SetCaption(std::to_string(i)); });
+    b.SetCaption(std::to_string(i));
     Try([&] {
       b.Move(ScaleX(((i - 1) % 10) * 480.0), ScaleY(((i - 1) / 10) * 480.0), ScaleX(450), ScaleY(450));
     });
@@ -134,7 +134,7 @@ void FrmChengji::ScorePaper() {
     auto& last = CmTNO[40];
     Frame1.Move(Frame1.Left(), Frame1.Top(), last.Left() + last.Width(), last.Top() + last.Height());
   });
-  Try([&] { Frame1.Move((Picture1.Width() - Frame1.Width()) / 2, ScaleY(5520)); });
+  Frame1.Move((Picture1.Width() - Frame1.Width()) / 2, ScaleY(5520));
   Try([&] {
     LblTiMuYQ.Move((Picture1.Width() - ScaleX(9855)) / 2, Frame1.Top() + Frame1.Height() + ScaleY(360), ScaleX(9855),
                    ScaleY(855));
@@ -143,9 +143,9 @@ void FrmChengji::ScorePaper() {
 
   const std::string score = ScoreText(completed);
   if (gSessionKind == 8)
-    Try([&] { Label1.SetCaption("随机题得分：" + score + "分"); });
+    Label1.SetCaption("随机题得分：" + score + "分");
   else
-    Try([&] { Label1.SetCaption("第" + std::to_string(gSlotOffset + 1) + "套得分：" + score + "分"); });
+    Label1.SetCaption("第" + std::to_string(gSlotOffset + 1) + "套得分：" + score + "分");
 
   Try([&] {
     if (gListIndex < 0 || gListIndex >= kPaperRecords) return;

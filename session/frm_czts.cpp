@@ -48,12 +48,12 @@ FrmCZTS::FrmCZTS() {
 
 void FrmCZTS::Form_Load() {
   Try([&] { SetIcon(DataPicture("l62011")); });
-  Try([&] { SetCaption(frame::DialogCaption()); });
-  Try([&] { SetTopMost(true); });
+  SetCaption(frame::DialogCaption());
+  SetTopMost(true);
   // The buttons lie near the bottom of the design: the title bar comes on top of it.
   Try([&] { SetHeight(5130 + Height() - ScaleHeight()); });
-  Try([&] { Command1.Move(Command1.Left(), Command1.Top(), ScaleX(1920), ScaleY(450)); });
-  Try([&] { Command2.Move(Command2.Left(), Command2.Top(), ScaleX(1920), ScaleY(450)); });
+  Command1.Move(Command1.Left(), Command1.Top(), ScaleX(1920), ScaleY(450));
+  Command2.Move(Command2.Left(), Command2.Top(), ScaleX(1920), ScaleY(450));
   Try([&] { Command1.SetPicture(DataPicture("l01038")); });
   Try([&] { Command2.SetPicture(DataPicture("l01039")); });
 }

@@ -36,7 +36,7 @@ void HandInConfirmation::LoadLayout() {
   // Missing pictures leave a plain window and plain buttons that still work.
   Try([&] { form_.SetIcon(DataPicture("l62011")); });
   // Above the topmost bar and whatever else is open when the clock runs out.
-  Try([&] { form_.SetTopMost(true); });
+  form_.SetTopMost(true);
   // The window, its frame and the buttons' places keep their design twips, as the prompt's
   // frame does; only the buttons' size follows the scale. The buttons lie near the bottom of
   // the design: the title bar comes on top of it.

@@ -74,10 +74,10 @@ FrmLogon::FrmLogon() {
 
 void FrmLogon::Form_Load() {
   Try([&] { SetIcon(DataPicture("l62011")); });
-  Try([&] { TxtZwh.Move(5070 * gScaleX, 4440 * gScaleY); });
-  Try([&] { TxtSFZ.Move(TxtZwh.Left(), 4905 * gScaleY); });
-  Try([&] { CmdLog.Move(4275 * gScaleX, 5640 * gScaleY); });
-  Try([&] { CmdExit.Move(6660 * gScaleX, 5640 * gScaleY); });
+  TxtZwh.Move(5070 * gScaleX, 4440 * gScaleY);
+  TxtSFZ.Move(TxtZwh.Left(), 4905 * gScaleY);
+  CmdLog.Move(4275 * gScaleX, 5640 * gScaleY);
+  CmdExit.Move(6660 * gScaleX, 5640 * gScaleY);
   Try([&] { CmdLog.SetMouseIcon(frame::LinkCursor()); });
   Try([&] { CmdExit.SetMouseIcon(frame::LinkCursor()); });
   struct Place {
@@ -87,8 +87,8 @@ void FrmLogon::Form_Load() {
   const Place places[] = {{&LblName, 4080, 2610}, {&LblZwh, 4080, 2940}, {&LblCC, 4080, 3300},
                           {&LblKm, 2505, 4215},   {&LblSfz, 2505, 4590}, {&LblDah, 2505, 4950},
                           {&LblDate, 2505, 5250}};
-  for (const Place& p : places) Try([&] { p.label->Move(p.left * gScaleX, p.top * gScaleY); });
-  Try([&] { P2.Move(1110 * gScaleX, 7980 * gScaleY, 10335 * gScaleX); });
+  for (const Place& p : places) p.label->Move(p.left * gScaleX, p.top * gScaleY);
+  P2.Move(1110 * gScaleX, 7980 * gScaleY, 10335 * gScaleX);
   Try([&] { Picture1.SetPicture(DataPicture("9l0056")); });
   Try([&] { Picture2.SetPicture(DataPicture("9l0057")); });
   Try([] { gTextFile = gDataPath + "288890.mxy"; });

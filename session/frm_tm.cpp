@@ -113,10 +113,10 @@ void FrmTm::Form_Load() {
   Try([&] { SetWidth(kDesignWidth * gScaleX); });
   Try([&] { SetHeight(kDesignHeight * gScaleY); });
   Try([&] { SetPicture(DataPicture("l01046")); });
-  Try([&] { ImgLogo1.Move(60 * gScaleX, 30 * gScaleY); });
+  ImgLogo1.Move(60 * gScaleX, 30 * gScaleY);
   Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
   for (long i = 1; i <= 500; ++i) frame::gQuestionStep[i] = 1;
-  Try([&] { SetTopMost(true); });
+  SetTopMost(true);
   // Out of the way until the desktop docks the bar at its lower right.
   Try([&] { Move(15360 * gScaleX - Width(), 9000 * gScaleY - Height()); });
   LayOut();
@@ -132,11 +132,11 @@ void FrmTm::Form_Load() {
 void FrmTm::LayOutPanels() {
   const double w = Width();
   for (forms::PictureBox* panel : {&FrmSelect, &FrmKSXX})
-    Try([&] { panel->Move(0, 450 * gScaleY, w, 4035 * gScaleY); });
+    panel->Move(0, 450 * gScaleY, w, 4035 * gScaleY);
   for (int i = 1; i <= 40; ++i) {
     auto& b = CmTNO[i];
-    Try([&] { Scaled(b, 60 + ((i - 1) % 10) * 480, 150 + ((i - 1) / 10) * 480, 450, 450); });
-    Try([&] { b.SetCaption(std::to_string(i)); });
+    Scaled(b, 60 + ((i - 1) % 10) * 480, 150 + ((i - 1) / 10) * 480, 450, 450);
+    b.SetCaption(std::to_string(i));
     b.SetForeColor(0);
     Try([&] { b.SetPicture(DataPicture("l01030")); });
   }
@@ -154,25 +154,25 @@ void FrmTm::LayOutPanels() {
   Try([&] { CmdSelLast.SetPicture(DataPicture("l01047")); });
   Try([&] { CmdSelNext.SetPicture(DataPicture("l01048")); });
 
-  Try([&] { Scaled(Image1, 120, 120, 1455, 1740); });
+  Scaled(Image1, 120, 120, 1455, 1740);
   forms::Label* values[] = {&KsName1, &KsZWH1, &KsCC1, &KsDAH1, &KsKM1, &KsSFZ1};
   for (int k = 0; k <= 5; ++k) {
-    Try([&] { Label1[k].Move(1680 * gScaleX, (120 + 315 * k) * gScaleY); });
-    Try([&] { values[k]->Move(2640 * gScaleX, (120 + 315 * k) * gScaleY); });
+    Label1[k].Move(1680 * gScaleX, (120 + 315 * k) * gScaleY);
+    values[k]->Move(2640 * gScaleX, (120 + 315 * k) * gScaleY);
     Try([&] { Label1[k].SetFontSize(9 * gScaleX); });
     Try([&] { values[k]->SetFontSize(9 * gScaleX); });
   }
-  Try([&] { KsName1.SetCaption(frame::gCandidateName); });
-  Try([&] { KsZWH1.SetCaption(frame::gSeatNo); });
-  Try([&] { KsCC1.SetCaption(frame::gSittingNo); });
-  Try([&] { KsDAH1.SetCaption(frame::gArchiveNo); });
-  Try([&] { KsKM1.SetCaption(frame::gModuleName); });
-  Try([&] { KsSFZ1.SetCaption(frame::gIdCardNo); });
+  KsName1.SetCaption(frame::gCandidateName);
+  KsZWH1.SetCaption(frame::gSeatNo);
+  KsCC1.SetCaption(frame::gSittingNo);
+  KsDAH1.SetCaption(frame::gArchiveNo);
+  KsKM1.SetCaption(frame::gModuleName);
+  KsSFZ1.SetCaption(frame::gIdCardNo);
 
   frame::gMinutesLeft = 50;
-  Try([&] { LblTime.SetCaption("剩余" + std::to_string(frame::gMinutesLeft) + "分钟"); });
+  LblTime.SetCaption("剩余" + std::to_string(frame::gMinutesLeft) + "分钟");
   Try([&] { LblTimeJD.SetWidth((50 - frame::gMinutesLeft) * PTime.Width() / 50); });
-  Try([&] { LblName.SetCaption(frame::gCandidateName); });
+  LblName.SetCaption(frame::gCandidateName);
 
   mCurPage = 0;
   const long n = frame::gQuestionCount;
@@ -201,14 +201,14 @@ void FrmTm::LoadFaces() {
 
 void FrmTm::LayOut() {
   const double w = Width();
-  Try([&] { lblMove.Move(0, 0, w, 450 * gScaleY); });
-  Try([&] { LblBiao.Move(510 * gScaleX, 90 * gScaleY); });
+  lblMove.Move(0, 0, w, 450 * gScaleY);
+  LblBiao.Move(510 * gScaleX, 90 * gScaleY);
   Try([&] { LblBiao.SetFontSize(10 * gScaleX); });
-  Try([&] { LblZXH.Move(w - 795 * gScaleX, 30 * gScaleY, 330 * gScaleX, 330 * gScaleY); });
-  Try([&] { LblClose.Move(w - 390 * gScaleX, 30 * gScaleY, 330 * gScaleX, 330 * gScaleY); });
-  Try([&] { FrmZhuYa.Move(0, 450 * gScaleY, w, (kDesignHeight - 450) * gScaleY); });
+  LblZXH.Move(w - 795 * gScaleX, 30 * gScaleY, 330 * gScaleX, 330 * gScaleY);
+  LblClose.Move(w - 390 * gScaleX, 30 * gScaleY, 330 * gScaleX, 330 * gScaleY);
+  FrmZhuYa.Move(0, 450 * gScaleY, w, (kDesignHeight - 450) * gScaleY);
   // The mini bar keeps its design size; its restore label follows the scale, centred.
-  Try([&] { Command2.Move((FrmZXH.Width() - 645 * gScaleX) / 2, 270 * gScaleY, 645 * gScaleX, 540 * gScaleY); });
+  Command2.Move((FrmZXH.Width() - 645 * gScaleX) / 2, 270 * gScaleY, 645 * gScaleX, 540 * gScaleY);
 
   struct Place {
     int index;
@@ -218,18 +218,18 @@ void FrmTm::LayOut() {
                                        {3, 3030, 15, 870},   {11, 3030, 15, 870},  {4, 4110, 15, 720},
                                        {5, 90, 2355, 870},   {8, 90, 2355, 870},   {6, 2010, 2355, 870},
                                        {9, 2010, 2355, 870}, {7, 3930, 2355, 870}, {10, 3930, 2355, 870}};
-  for (const Place& p : kButtons) Try([&] { Scaled(CmdGN[p.index], p.left, p.top, p.width, 330); });
-  Try([&] { Scaled(RtbTM, 90, 450, 4770, 1815); });
+  for (const Place& p : kButtons) Scaled(CmdGN[p.index], p.left, p.top, p.width, 330);
+  Scaled(RtbTM, 90, 450, 4770, 1815);
   Try([&] { RtbTM.SetFontSize(11 * gScaleX); });
-  Try([&] { Scaled(Image2, 3720, 1800, 870, 330); });
+  Scaled(Image2, 3720, 1800, 870, 330);
   Try([&] { Image2.SetFontSize(9 * gScaleX); });
-  Try([&] { Scaled(LblTime, 90, 2760, 1215, 285); });
-  Try([&] { Scaled(PTime, 1365, 2760, 2055, 285); });
-  Try([&] { LblTimeJD.Move(0, 0, 0, PTime.Height()); });
-  Try([&] { Scaled(LblName, 3450, 2760, 735, 285); });
-  Try([&] { Scaled(LblIME, 4230, 2760, 615, 285); });
-  Try([&] { Scaled(CmdEn, 4230 + 615 - 240, 2760, 240, 270); });
-  Try([&] { Scaled(PicUnit, 90, 2760, 4080, 285); });
+  Scaled(LblTime, 90, 2760, 1215, 285);
+  Scaled(PTime, 1365, 2760, 2055, 285);
+  LblTimeJD.Move(0, 0, 0, PTime.Height());
+  Scaled(LblName, 3450, 2760, 735, 285);
+  Scaled(LblIME, 4230, 2760, 615, 285);
+  Scaled(CmdEn, 4230 + 615 - 240, 2760, 240, 270);
+  Scaled(PicUnit, 90, 2760, 4080, 285);
   for (forms::TextControl* c : std::initializer_list<forms::TextControl*>{&LblTime, &LblName, &LblIME, &LblUnit})
     Try([&] { c->SetFontSize(9 * gScaleX); });
 }
@@ -257,7 +257,7 @@ void FrmTm::LblZXH_Click() {
   });
   FrmZXH.SetVisible(true);
   // An open number page or candidate panel lies over the mini bar's restore label otherwise.
-  Try([&] { FrmZXH.ZOrder(0); });
+  FrmZXH.ZOrder(0);
 }
 
 void FrmTm::Command2_Click() {
@@ -275,13 +275,13 @@ void FrmTm::lblMove_MouseDown(int button) {
 
 void FrmTm::Label2_MouseDown(int button) {
   if (button == forms::kLeftButton) Try([&] { DragWindow(); });
-  Try([&] { Command2.SetBorderStyle(0); });
+  Command2.SetBorderStyle(0);
   Try([] { RestoreDesktop(); });
 }
 
 void FrmTm::FrmZXH_MouseDown(int button) {
   if (button == forms::kLeftButton) Try([&] { DragWindow(); });
-  Try([&] { Command2.SetBorderStyle(0); });
+  Command2.SetBorderStyle(0);
 }
 
 void FrmTm::CmdEn_Click() {

@@ -20,7 +20,7 @@ using platform::Try;
 void FrmTm::HandIn() {
   Try([&] { SetLeft(0); });
   Try([&] { SetTop(0); });
-  Try([&] { SetVisible(false); });
+  SetVisible(false);
   Try([] { FrmEnd1::Get().ShowModal(); });
 }
 
@@ -35,7 +35,7 @@ void FrmTm::TimeKS_Timer() {
     TimeKS.SetEnabled(false);
     return;
   }
-  Try([&] { LblTime.SetCaption("剩余" + std::to_string(gMinutesLeft) + "分钟"); });
+  LblTime.SetCaption("剩余" + std::to_string(gMinutesLeft) + "分钟");
   Try([&] { LblTimeJD.SetWidth((50 - gMinutesLeft) * PTime.Width() / 50); });
   Try([&] { gMinutesLeft = platform::CInt(gMinutesLeft - 1.0); });
   if (gMinutesLeft != 0) return;

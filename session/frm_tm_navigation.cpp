@@ -41,8 +41,8 @@ void FrmTm::CmdGN_Click(int index) {
       Try([] {
         if (!Bookmarked(gQuestionStatus[gCurQuestion])) gQuestionStatus[gCurQuestion] += frame::kStatusBookmarked;
       });
-      Try([&] { CmdGN[11].SetVisible(true); });
-      Try([&] { CmdGN[3].SetVisible(false); });
+      CmdGN[11].SetVisible(true);
+      CmdGN[3].SetVisible(false);
       break;
     case 4:
       Try([&] { dqYeMian(); });
@@ -72,8 +72,8 @@ void FrmTm::CmdGN_Click(int index) {
       Try([] {
         if (Bookmarked(gQuestionStatus[gCurQuestion])) gQuestionStatus[gCurQuestion] -= frame::kStatusBookmarked;
       });
-      Try([&] { CmdGN[3].SetVisible(true); });
-      Try([&] { CmdGN[11].SetVisible(false); });
+      CmdGN[3].SetVisible(true);
+      CmdGN[11].SetVisible(false);
       break;
     default:
       break;
@@ -149,7 +149,7 @@ void FrmTm::TimStartYS_Timer() {
   mDemoTicks = 0;
   TimStartYS.SetEnabled(false);
   Try([] { desktop::FrmMain::Get().SetVisible(false); });
-  Try([&] { SetVisible(false); });
+  SetVisible(false);
   Try([] { gSessionHooks.showDemo(); });
   frame::gDemoRunning = true;
 }

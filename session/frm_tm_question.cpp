@@ -60,8 +60,8 @@ std::string FrmTm::Title() const {
 
 void FrmTm::DqExam() {
   const int16_t k = gCurQuestion;
-  Try([&] { CmdGN[0].SetEnabled(k > 1); });
-  Try([&] { CmdGN[1].SetEnabled(k < gQuestionCount); });
+  CmdGN[0].SetEnabled(k > 1);
+  CmdGN[1].SetEnabled(k < gQuestionCount);
   Try([&] {
     platform::LineReader index(frame::gIndexFile);
     std::string line;
@@ -74,7 +74,7 @@ void FrmTm::DqExam() {
   if (platform::Left(q, 7) == "picture") {
     // Shown only when the learner asks for it.
     Try([&] { frame::FrmPicture::Get().Image1.SetPicture(frame::DataPicture(platform::Mid(q, 8, 6))); });
-    Try([&] { Image2.SetCaption(kShowPicture); });
+    Image2.SetCaption(kShowPicture);
     Try([&] { RtbTM.SetText(platform::Mid(q, 14)); });
     Image2.SetVisible(true);
   }
@@ -89,7 +89,7 @@ void FrmTm::DqExam() {
   Try([&] { frame::gCurStep = frame::gQuestionStep[k]; });
   if (gRunMode != 3) gRunMode = 2;
   Try([&] { CmdGN[3].SetVisible(!Bookmarked(gQuestionStatus[k])); });
-  Try([&] { CmdGN[11].SetVisible(!CmdGN[3].Visible()); });
+  CmdGN[11].SetVisible(!CmdGN[3].Visible());
   if (frame::gSessionKind == 0 && gRunMode == 2) TimKsModel.SetEnabled(true);
   Try([] { RestoreDesktop(); });
 }
