@@ -140,15 +140,13 @@ void FrmTm::LayOutPanels() {
     b.SetForeColor(0);
     Try([&] { b.SetPicture(DataPicture("l01030")); });
   }
-  Try([&] {
-    const double top = CmTNO[35].Top() + CmTNO[35].Height() + 540 * gScaleY;
-    const double bw = 825 * gScaleX;
-    const double left = (w - bw) / 2;
-    CmdSelFH.Move(left, top, bw, 330 * gScaleY);
-    CmdSelLast.Move(left - 1.5 * bw, top, bw, 330 * gScaleY);
-    CmdSelNext.Move(left + 1.5 * bw, top, bw, 330 * gScaleY);
-    CmdKSFH.Move(left, top, bw, 330 * gScaleY);
-  });
+  const double top = CmTNO[35].Top() + CmTNO[35].Height() + 540 * gScaleY;
+  const double bw = 825 * gScaleX;
+  const double left = (w - bw) / 2;
+  CmdSelFH.Move(left, top, bw, 330 * gScaleY);
+  CmdSelLast.Move(left - 1.5 * bw, top, bw, 330 * gScaleY);
+  CmdSelNext.Move(left + 1.5 * bw, top, bw, 330 * gScaleY);
+  CmdKSFH.Move(left, top, bw, 330 * gScaleY);
   Try([&] { CmdSelFH.SetPicture(DataPicture("l01045")); });
   Try([&] { CmdKSFH.SetPicture(DataPicture("l01045")); });
   Try([&] { CmdSelLast.SetPicture(DataPicture("l01047")); });
@@ -322,7 +320,7 @@ void FrmTm::LblIME_Click() {
 void FrmTm::ChooseLayout(uint32_t layout) {
   frame::gImeHkl = static_cast<int32_t>(layout);
   auto& desk = desktop::FrmMain::Get();
-  Try([&] { desk.SetWindowState(0); });
+  desk.SetWindowState(0);
   Try([&] { desk.Show(); });
   Try([&] { desk.FocusAnswerBox(); });
 }

@@ -26,11 +26,11 @@ bool Bookmarked(int16_t status) { return status == 2 || status == 3 || status ==
 void FrmTm::CmdGN_Click(int index) {
   switch (index) {
     case 0:
-      Try([] { if (--gCurQuestion < 1) gCurQuestion = 1; });
+      if (--gCurQuestion < 1) gCurQuestion = 1;
       Try([&] { DqExam(); });
       break;
     case 1:
-      Try([] { if (++gCurQuestion > gQuestionCount) gCurQuestion = gQuestionCount; });
+      if (++gCurQuestion > gQuestionCount) gCurQuestion = gQuestionCount;
       Try([&] { DqExam(); });
       break;
     case 2:
@@ -104,7 +104,7 @@ void FrmTm::dqYeMian() {
 }
 
 void FrmTm::CmTNO_Click(int index) {
-  Try([&] { gCurQuestion = static_cast<int16_t>(40 * mCurPage + index); });
+  gCurQuestion = static_cast<int16_t>(40 * mCurPage + index);
   FrmSelect.SetVisible(false);
   Try([&] { DqExam(); });
 }

@@ -9,7 +9,7 @@ using platform::Try;
 
 void FrmTm::RefreshProgress() {
   Try([&] { LblUnit.SetCaption(UnfinishedQuestionsCaption()); });
-  Try([&] { LblBiao.SetCaption(platform::Replace(LblBiao.Caption(), "(未完成)", "(已完成)")); });
+  LblBiao.SetCaption(platform::Replace(LblBiao.Caption(), "(未完成)", "(已完成)"));
 }
 
 void FrmTm::ResumeAfterDemo() {
