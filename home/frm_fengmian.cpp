@@ -107,19 +107,19 @@ void FrmFengmian::Form_Load() {
   TryReport(kLoadTag, [this] { SetHeight(ScaleY(9000)); });
   TryReport(kLoadTag, [this] { SetIcon(forms::LoadPicture(gDataPath + "l62011" + ".mxy")); });
   TryReport(kLoadTag, [this] { SetPicture(forms::LoadPicture(gDataPath + "l20060" + ".mxy")); });
-  TryReport(kLoadTag, [this] { picShouYe.Move(0, 0); });
+  picShouYe.Move(0, 0);
   TryReport(kLoadTag, [this] { picShouYe.SetPicture(frame::DataPicture("l20051")); });
-  TryReport(kLoadTag, [this] { PicTOP.Move(0, 0); });
+  PicTOP.Move(0, 0);
   TryReport(kLoadTag, [this] { PicTOP.SetPicture(frame::DataPicture("l20052")); });
-  TryReport(kLoadTag, [this] { PicTOP.SetVisible(false); });
-  TryReport(kLoadTag, [this] { lblMove.Move(0, 0, ScaleX(10455), ScaleY(675)); });
-  TryReport(kLoadTag, [this] { PicTiKu.Move(0, ScaleY(1650), ScaleX(12000), ScaleY(6900)); });
+  PicTOP.SetVisible(false);
+  lblMove.Move(0, 0, ScaleX(10455), ScaleY(675));
+  PicTiKu.Move(0, ScaleY(1650), ScaleX(12000), ScaleY(6900));
   TryReport(kLoadTag, [this] { PicTiKu.SetPicture(frame::DataPicture("l20053")); });
-  TryReport(kLoadTag, [this] { PicTiKu.SetVisible(false); });
+  PicTiKu.SetVisible(false);
   for (forms::PictureBox* panel : {&PicKaCH, &PicBiaoZhi, &PicCuoTi, &PicHelp}) {
-    TryReport(kLoadTag, [&] { panel->Move(PicTiKu.Left(), PicTiKu.Top(), PicTiKu.Width(), PicTiKu.Height()); });
+    panel->Move(PicTiKu.Left(), PicTiKu.Top(), PicTiKu.Width(), PicTiKu.Height());
     TryReport(kLoadTag, [&] { panel->SetPicture(PicTiKu.Picture()); });
-    TryReport(kLoadTag, [&] { panel->SetVisible(false); });
+    panel->SetVisible(false);
   }
   LoadBanner();
   FengMainCsh();
@@ -138,15 +138,15 @@ void FrmFengmian::LoadBanner() {
   reader.Close();
   mBannerLink = lines[2];
 
-  TryReport(kLoadTag, [this] { PicAd.Move(ScaleX(3000), ScaleY(8100)); });
-  TryReport(kLoadTag, [this] { LblAD.Move(0, 0); });
+  PicAd.Move(ScaleX(3000), ScaleY(8100));
+  LblAD.Move(0, 0);
   TryReport(kLoadTag, [this] { LblAD.SetMousePointer(forms::kCustomPointer); });
   TryReport(kLoadTag, [this] { LblAD.SetMouseIcon(forms::LoadPicture(gDataPath + "9l0015" + ".mxy")); });
   TryReport(kLoadTag, [this] { LblAD.SetFontSize(ScaleX(10)); });
   TryReport(kLoadTag, [&] { LblAD.SetCaption(platform::Replace(platform::Trim(lines[0]), "◎", "\r\n")); });
   TryReport(kLoadTag, [&] { LblAD.SetForeColor(BannerColor(lines[1])); });
-  TryReport(kLoadTag, [this] { PicAd.Move(PicAd.Left(), PicAd.Top(), LblAD.Width(), LblAD.Height()); });
-  TryReport(kLoadTag, [this] { PicAd.SetVisible(false); });
+  PicAd.Move(PicAd.Left(), PicAd.Top(), LblAD.Width(), LblAD.Height());
+  PicAd.SetVisible(false);
 }
 
 void FrmFengmian::TimFH_Timer() {

@@ -20,10 +20,10 @@ const char* const kTopicTitles[] = {"软件介绍", "备考指南", "考试大�
 }  // namespace
 
 void FrmFengmian::LayOutHelp() {
-  TryReport(kBuildTag, [&] { PicHelpLeft.Move(PicUnitLeft.Left(), PicUnitLeft.Top()); });
+  PicHelpLeft.Move(PicUnitLeft.Left(), PicUnitLeft.Top());
   TryReport(kBuildTag, [&] { PicHelpLeft.SetPicture(PicUnitLeft.Picture()); });
   for (int i = 32; i <= 36; ++i)
-    TryReport(kBuildTag, [&] { ClickBotn[i].Move(ScaleX(15), ScaleY(15 + (i - 32) * 750), ScaleX(2700), ScaleY(750)); });
+    ClickBotn[i].Move(ScaleX(15), ScaleY(15 + (i - 32) * 750), ScaleX(2700), ScaleY(750));
   TryReport(kBuildTag, [&] { WebHelpCON.Move(ScaleX(2880), ScaleY(870), ScaleX(9090), ScaleY(5880)); });
   TryReport(kBuildTag, [&] {
     LlbHelpCAP.SetCaption("");
@@ -38,10 +38,10 @@ void FrmFengmian::LayOutHelp() {
 }
 
 void FrmFengmian::ShowHelpTopic(int index) {
-  for (int i = 32; i <= 36; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetEnabled(true); });
+  for (int i = 32; i <= 36; ++i) ClickBotn[i].SetEnabled(true);
   const std::string page = frame::gDataPath + "l3818" + std::to_string(index - 32) + ".mxy";
   TryReport(kClickTag, [&] { LlbHelpCAP.SetCaption(kTopicTitles[index - 32]); });
-  TryReport(kClickTag, [&] { ClickBotn[index].SetEnabled(false); });
+  ClickBotn[index].SetEnabled(false);
   // A missing page shows an empty page.
   TryReport(kClickTag, [&] { WebHelpCON.Navigate(page); });
 }

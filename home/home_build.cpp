@@ -28,22 +28,22 @@ void FrmFengmian::FengMainCsh() {
   TryReport(kTag, [&] { other_module = platform::Val(module_line) != frame::gProductNo; });
   if (other_module) forms::End();
 
-  TryReport(kTag, [this] { LblInfo[1].SetCaption("官方网站：" + frame::gSettings[16]); });
-  TryReport(kTag, [this] { LblInfo[2].SetCaption("客服电话：" + frame::gSettings[10]); });
-  TryReport(kTag, [this] { LblInfo[3].SetCaption("客服QQ：" + frame::gSettings[11]); });
+  LblInfo[1].SetCaption("官方网站：" + frame::gSettings[16]);
+  LblInfo[2].SetCaption("客服电话：" + frame::gSettings[10]);
+  LblInfo[3].SetCaption("客服QQ：" + frame::gSettings[11]);
 
   std::string ime_line;
   TryReport(kTag, [&] { ime_line = FirstLine(frame::gAppPath + "\\ksdata\\288890.mxy"); });
   TryReport(kTag, [&] { frame::gUseIme = platform::Val(ime_line) != 0; });
 
-  TryReport(kTag, [this] { SetCaption("Tavrelo"); });
-  TryReport(kTag, [this] { LblCaption.Move(frame::ScaleX(240), frame::ScaleY(120)); });
+  SetCaption("Tavrelo");
+  LblCaption.Move(frame::ScaleX(240), frame::ScaleY(120));
   TryReport(kTag, [this] { LblCaption.SetFontSize(frame::ScaleX(10)); });
-  TryReport(kTag, [&] { LblInfo[0].SetCaption("题库版本：V" + version_line); });
-  TryReport(kTag, [this] { LblCaption.SetCaption(frame::gModuleTitle); });
+  LblInfo[0].SetCaption("题库版本：V" + version_line);
+  LblCaption.SetCaption(frame::gModuleTitle);
 
   for (int k = 0; k <= 3; ++k) {
-    TryReport(kTag, [&] { LblInfo[k].SetTop(frame::ScaleY(8670)); });
+    LblInfo[k].SetTop(frame::ScaleY(8670));
     TryReport(kTag, [&] { LblInfo[k].SetFontSize(frame::ScaleX(9)); });
     TryReport(kTag, [&] { LblInfo[k].SetForeColor(static_cast<forms::Color>(platform::CLng(platform::Val(frame::gSettings[29])))); });
     TryReport(kTag, [&] { LblInfo[k].SetLeft(frame::ScaleX(platform::Val(frame::gSettings[30 + k]))); });

@@ -36,13 +36,13 @@ void FrmFengmian::LayOutButtons() {
     TryReport(kBuildTag, [&] { ClickBotn[i].SetMousePointer(forms::kCustomPointer); });
     TryReport(kBuildTag, [&] { ClickBotn[i].SetMouseIcon(DataPicture("9l0015")); });
   }
-  for (int i : {0, 1, 9, 10}) TryReport(kBuildTag, [&] { ClickBotn[i].SetVisible(false); });
-  TryReport(kBuildTag, [&] { ClickBotn[8].SetVisible(true); });
+  for (int i : {0, 1, 9, 10}) ClickBotn[i].SetVisible(false);
+  ClickBotn[8].SetVisible(true);
   for (int i = 0; i <= 48; ++i) TryReport(kBuildTag, [&] { ClickBotn[i].SetPicture(DataPicture(Face(i))); });
 
   // Window buttons, and their twins on the tab bar over them.
-  TryReport(kBuildTag, [&] { ClickBotn[2].Move(Width() - ScaleX(825), ScaleY(90), ScaleX(330), ScaleY(330)); });
-  TryReport(kBuildTag, [&] { ClickBotn[3].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330)); });
+  ClickBotn[2].Move(Width() - ScaleX(825), ScaleY(90), ScaleX(330), ScaleY(330));
+  ClickBotn[3].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330));
   for (int i : {13, 14}) {
     const int twin = i - 11;
     TryReport(kBuildTag, [&] {
@@ -58,46 +58,46 @@ void FrmFengmian::LayOutButtons() {
       TryReport(kBuildTag, [&] {
         ClickBotn[i].Move(ScaleX(i == 4 ? 2400 : 6900), ScaleY(3000), ScaleX(2250), ScaleY(2250));
       });
-    for (int i : {6, 7}) TryReport(kBuildTag, [&] { ClickBotn[i].SetVisible(false); });
+    for (int i : {6, 7}) ClickBotn[i].SetVisible(false);
     for (int i = 17; i <= 21; ++i)
       TryReport(kBuildTag, [&] {
         LblInfo[i].SetCaption("");
         LblInfo[i].Move(ScaleX(i % 2 == 1 ? 1440 : 3030), ScaleY(6840 + 600 * ((i - 17) / 2)), ScaleX(1380), ScaleY(300));
       });
-    TryReport(kBuildTag, [&] { LblInfo[21].Move(ScaleX(480), ScaleY(6570), ScaleX(2820)); });
+    LblInfo[21].Move(ScaleX(480), ScaleY(6570), ScaleX(2820));
   } else {
     for (int i = 4; i <= 7; ++i)
-      TryReport(kBuildTag, [&] { ClickBotn[i].Move(ScaleX(750 + 2700 * (i - 4)), ScaleY(3840), ScaleX(2250), ScaleY(2400)); });
-    for (int i = 17; i <= 21; ++i) TryReport(kBuildTag, [&] { LblInfo[i].SetVisible(false); });
+      ClickBotn[i].Move(ScaleX(750 + 2700 * (i - 4)), ScaleY(3840), ScaleX(2250), ScaleY(2400));
+    for (int i = 17; i <= 21; ++i) LblInfo[i].SetVisible(false);
   }
 
   const int bottom_left[] = {7800, 9720, 10680};
   int k = 0;
   for (int i : {8, 11, 12}) {
     const int left = bottom_left[k++];
-    TryReport(kBuildTag, [&] { ClickBotn[i].Move(ScaleX(left), ScaleY(7320), ScaleX(540), ScaleY(825)); });
+    ClickBotn[i].Move(ScaleX(left), ScaleY(7320), ScaleX(540), ScaleY(825));
   }
   for (int i = 15; i <= 19; ++i)
-    TryReport(kBuildTag, [&] { ClickBotn[i].Move(ScaleX(225 + 1305 * (i - 15)), ScaleY(435), ScaleX(1230), ScaleY(1200)); });
+    ClickBotn[i].Move(ScaleX(225 + 1305 * (i - 15)), ScaleY(435), ScaleX(1230), ScaleY(1200));
 
   struct Place { int index, left, top, width, height; };
   for (const Place& p : {Place{20, 9000, 5880, 1800, 600}, Place{21, 9750, 5850, 1800, 600},
                          Place{22, 8880, 2310, 1800, 600}, Place{23, 6240, 3300, 1200, 375},
                          Place{24, 8880, 2310, 1800, 600}, Place{25, 6240, 3300, 1200, 375}})
-    TryReport(kBuildTag, [&] { ClickBotn[p.index].Move(ScaleX(p.left), ScaleY(p.top), ScaleX(p.width), ScaleY(p.height)); });
-  for (int i : {0, 1, 44, 45, 46}) TryReport(kBuildTag, [&] { ClickBotn[i].SetVisible(false); });
+    ClickBotn[p.index].Move(ScaleX(p.left), ScaleY(p.top), ScaleX(p.width), ScaleY(p.height));
+  for (int i : {0, 1, 44, 45, 46}) ClickBotn[i].SetVisible(false);
 }
 
 void FrmFengmian::ShowTab(int index) {
   const int tab = index <= 7 ? index + 12 : index;  // the tab bar's button of the tab
   forms::PictureBox* panels[] = {&PicTiKu, &PicKaCH, &PicBiaoZhi, &PicCuoTi};
-  TryReport(kClickTag, [&] { PicTOP.SetVisible(true); });
+  PicTOP.SetVisible(true);
   TryReport(kClickTag, [&] { panels[tab - 16]->SetVisible(true); });
   for (int k = 0; k < 4; ++k)
     if (k != tab - 16) TryReport(kClickTag, [&] { panels[k]->SetVisible(false); });
-  TryReport(kClickTag, [&] { PicHelp.SetVisible(false); });
-  for (int i = 15; i <= 19; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetEnabled(true); });
-  TryReport(kClickTag, [&] { ClickBotn[tab].SetEnabled(false); });
+  PicHelp.SetVisible(false);
+  for (int i = 15; i <= 19; ++i) ClickBotn[i].SetEnabled(true);
+  ClickBotn[tab].SetEnabled(false);
   if (tab == 17) ChoosePaperView();
   if (tab == 16) {
     // The first unit with more than a fifth left to do, else the last unit.
@@ -111,14 +111,14 @@ void FrmFengmian::ShowTab(int index) {
     if (u > frame::gUnitCount - 1) u = frame::gUnitCount - 1;
     ClickBotn_Click(50 + u);
   }
-  TryReport(kClickTag, [&] { PicAd.SetVisible(true); });
+  PicAd.SetVisible(true);
 }
 
 void FrmFengmian::ShowHomeView() {
   for (forms::PictureBox* p : {&PicTOP, &PicTiKu, &PicKaCH, &PicBiaoZhi, &PicCuoTi, &PicHelp})
-    TryReport(kClickTag, [&] { p->SetVisible(false); });
-  for (int i = 15; i <= 19; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetEnabled(true); });
-  TryReport(kClickTag, [&] { PicAd.SetVisible(false); });
+    p->SetVisible(false);
+  for (int i = 15; i <= 19; ++i) ClickBotn[i].SetEnabled(true);
+  PicAd.SetVisible(false);
 }
 
 void FrmFengmian::ConfirmExit() {
@@ -137,11 +137,11 @@ void FrmFengmian::ClickBotn_Click(int index) {
   } else if (index == kUpdate) {
     TryReport(kClickTag, [] { ShowUpdateWindow(); });
   } else if (index == kHelp) {
-    TryReport(kClickTag, [&] { PicTOP.SetVisible(true); });
-    TryReport(kClickTag, [&] { PicHelp.SetVisible(true); });
+    PicTOP.SetVisible(true);
+    PicHelp.SetVisible(true);
     for (forms::PictureBox* p : {&PicTiKu, &PicKaCH, &PicBiaoZhi, &PicCuoTi})
-      TryReport(kClickTag, [&] { p->SetVisible(false); });
-    TryReport(kClickTag, [&] { PicAd.SetVisible(true); });
+      p->SetVisible(false);
+    PicAd.SetVisible(true);
   } else if (index == kWebsite) {
     platform::Try([] { platform::ShellOpen(frame::gSettings[2]); });
   } else if (index == kHomeTab) {
@@ -172,8 +172,8 @@ void FrmFengmian::ClickBotn_Click(int index) {
   } else if (index == kAllUnits) {
     mCurUnit = -1;
     ShowUnitProgress(-1);
-    for (int i = kAllUnits; i <= kUnits.last; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetEnabled(true); });
-    TryReport(kClickTag, [&] { ClickBotn[kAllUnits].SetEnabled(false); });
+    for (int i = kAllUnits; i <= kUnits.last; ++i) ClickBotn[i].SetEnabled(true);
+    ClickBotn[kAllUnits].SetEnabled(false);
   } else if (kUnits.Holds(index)) {
     ChooseUnit(index);
   }

@@ -52,10 +52,10 @@ void FrmFengmian::CountRandomPapers() {
 }
 
 void FrmFengmian::LayOutPaperPanel() {
-  TryReport(kBuildTag, [&] { PicKaCHLeft.Move(PicUnitLeft.Left(), PicUnitLeft.Top()); });
+  PicKaCHLeft.Move(PicUnitLeft.Left(), PicUnitLeft.Top());
   TryReport(kBuildTag, [&] { PicKaCHLeft.SetPicture(PicUnitLeft.Picture()); });
   for (int i = 28; i <= 31; ++i)
-    TryReport(kBuildTag, [&] { ClickBotn[i].Move(ScaleX(15), ScaleY(15 + (i - 28) * 750), ScaleX(2700), ScaleY(750)); });
+    ClickBotn[i].Move(ScaleX(15), ScaleY(15 + (i - 28) * 750), ScaleX(2700), ScaleY(750));
   mLastSprintPaper = SprintRule(frame::gPaperCount);
   // Each group starts again at the top row: only one group shows at a time.
   for (int i = 0; i <= 29; ++i) {
@@ -69,11 +69,11 @@ void FrmFengmian::LayOutPaperPanel() {
     } else {
       title = "随机试卷" + Numeral(i - 19), place = i - 20;
     }
-    TryReport(kBuildTag, [&] { LblShiJuanBiao[i].SetCaption(title); });
-    TryReport(kBuildTag, [&] { LblShiJuanBiao[i].SetForeColor(colour); });
-    TryReport(kBuildTag, [&] { ImgShiJuan[i].SetVisible(i <= mLastSprintPaper); });
-    TryReport(kBuildTag, [&] { LblShiJuanDel[i].SetCaption(i >= 20 ? "删除试卷" : ""); });
-    TryReport(kBuildTag, [&] { ImgShiJuan[i].SetTop(ScaleY(120 + (place / 2) * 1350)); });
+    LblShiJuanBiao[i].SetCaption(title);
+    LblShiJuanBiao[i].SetForeColor(colour);
+    ImgShiJuan[i].SetVisible(i <= mLastSprintPaper);
+    LblShiJuanDel[i].SetCaption(i >= 20 ? "删除试卷" : "");
+    ImgShiJuan[i].SetTop(ScaleY(120 + (place / 2) * 1350));
   }
   for (int e = 0; e < 100; ++e) mPaperHistory[e] = e % 3 == 0 ? "您还未考试！" : e % 3 == 1 ? "0" : "E";
   TryReport(kBuildTag, [&] {
@@ -82,7 +82,7 @@ void FrmFengmian::LayOutPaperPanel() {
   });
   for (int i = 0; i <= 29; ++i) {
     forms::Image& row = ImgShiJuan[i];
-    TryReport(kBuildTag, [&] { row.Move(ScaleX(2880 + (i % 2) * 4560), row.Top(), ScaleX(4410), ScaleY(1200)); });
+    row.Move(ScaleX(2880 + (i % 2) * 4560), row.Top(), ScaleX(4410), ScaleY(1200));
     TryReport(kBuildTag, [&] { row.SetPicture(DataPicture("l20065")); });
     struct Place { forms::Label& label; int left, top; };
     for (const Place& p : {Place{LblShiJuanBiao[i], 120, 210}, Place{LblShiJuanTime[i], 120, 555},
@@ -120,10 +120,10 @@ void FrmFengmian::LayOutPaperPanel() {
     TryReport(kBuildTag, [&] { LblShiJuanTime[i].SetCaption("最后考试时间：" + platform::Left(mPaperHistory[3 * i], 16)); });
     TryReport(kBuildTag, [&] { LblShiJuanScore[i].SetCaption(mPaperHistory[3 * i + 1]); });
   }
-  TryReport(kBuildTag, [&] { ImgSuiJi.Move(ScaleX(2730), ScaleY(90)); });
+  ImgSuiJi.Move(ScaleX(2730), ScaleY(90));
   TryReport(kBuildTag, [&] { ImgSuiJi.SetPicture(DataPicture("l20066")); });
-  TryReport(kBuildTag, [&] { ImgSuiJi.SetVisible(false); });
-  TryReport(kBuildTag, [&] { ClickBotn[21].SetVisible(ImgSuiJi.Visible()); });
+  ImgSuiJi.SetVisible(false);
+  ClickBotn[21].SetVisible(ImgSuiJi.Visible());
   TryReport(kBuildTag, [&] {
     LblNoHis.SetCaption("您还没有练习过随机试卷！");
     LblNoHis.SetBackStyle(0);
@@ -137,9 +137,9 @@ void FrmFengmian::LayOutPaperPanel() {
 }
 
 void FrmFengmian::ShowPaperView(int index) {
-  TryReport(kClickTag, [&] { LblNoHis.SetVisible(false); });
-  for (int i = 28; i <= 31; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetEnabled(true); });
-  TryReport(kClickTag, [&] { ClickBotn[index].SetEnabled(false); });
+  LblNoHis.SetVisible(false);
+  for (int i = 28; i <= 31; ++i) ClickBotn[i].SetEnabled(true);
+  ClickBotn[index].SetEnabled(false);
   int first = 0, last = -1;  // rows shown
   const char* face = nullptr;
   // A bank with fewer fixed papers than sprint rows shows only the papers it holds.
@@ -148,12 +148,12 @@ void FrmFengmian::ShowPaperView(int index) {
   if (index == 31) first = 20, last = 19 + mRandomPaperCount, face = "l20048";
   for (int i = 0; i <= 29; ++i) {
     const bool shown = i >= first && i <= last;
-    TryReport(kClickTag, [&] { ImgShiJuan[i].SetVisible(shown); });
+    ImgShiJuan[i].SetVisible(shown);
     if (shown) TryReport(kClickTag, [&] { ClickBotn[70 + i].SetPicture(DataPicture(face)); });
   }
-  TryReport(kClickTag, [&] { ImgSuiJi.SetVisible(index == 30); });
-  if (index == 31 && mRandomPaperCount == 0) TryReport(kClickTag, [&] { LblNoHis.SetVisible(true); });
-  TryReport(kClickTag, [&] { ClickBotn[21].SetVisible(ImgSuiJi.Visible()); });
+  ImgSuiJi.SetVisible(index == 30);
+  if (index == 31 && mRandomPaperCount == 0) LblNoHis.SetVisible(true);
+  ClickBotn[21].SetVisible(ImgSuiJi.Visible());
   for (int i = 0; i <= 29; ++i)
     TryReport(kClickTag, [&] {
       const bool shown = ImgShiJuan[i].Visible();
@@ -211,7 +211,7 @@ void FrmFengmian::StartPaper(int index) {
 }
 
 void FrmFengmian::NewRandomPaper() {
-  TryReport(kClickTag, [&] { PicAd.SetVisible(true); });
+  PicAd.SetVisible(true);
   // A bank with fewer than 40 questions could never complete a paper: nothing is drawn, and the
   // learner is told why.
   long total = 0;

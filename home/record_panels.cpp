@@ -69,7 +69,7 @@ FrmFengmian::RecordPanel FrmFengmian::Panel(int index) {
 void FrmFengmian::LayOutRecordPanels() {
   for (int index : {40, 42}) {
     RecordPanel p = Panel(index);
-    TryReport(kBuildTag, [&] { p.back.Move(0, 0); });
+    p.back.Move(0, 0);
     TryReport(kBuildTag, [&] { p.back.SetPicture(DataPicture(p.background)); });
     int k = 0;
     for (forms::Label* counter : {&p.not_reviewed, &p.reviewed}) {
@@ -85,8 +85,8 @@ void FrmFengmian::LayOutRecordPanels() {
         counter->Move(ScaleX(7140), ScaleY(top));
       });
     }
-    TryReport(kBuildTag, [&] { ClickBotn[index].Move(ScaleX(5775), ScaleY(2235), ScaleX(1200), ScaleY(450)); });
-    TryReport(kBuildTag, [&] { ClickBotn[index + 1].Move(ScaleX(5775), ScaleY(2685), ScaleX(1200), ScaleY(450)); });
+    ClickBotn[index].Move(ScaleX(5775), ScaleY(2235), ScaleX(1200), ScaleY(450));
+    ClickBotn[index + 1].Move(ScaleX(5775), ScaleY(2685), ScaleX(1200), ScaleY(450));
     p.filter = 1;
     TryReport(kBuildTag, [&] { ClickBotn[index].SetPicture(DataPicture("l200" + std::to_string(index + 50))); });
     TryReport(kBuildTag, [&] { ClickBotn[index + 1].SetPicture(DataPicture("l200" + std::to_string(index + 1))); });
@@ -94,8 +94,8 @@ void FrmFengmian::LayOutRecordPanels() {
     long reviewed = 0;
     for (char c : flags) reviewed += c == 'T';
     const long not_reviewed = platform::Len(flags) - reviewed;
-    TryReport(kBuildTag, [&] { p.not_reviewed.SetCaption(std::to_string(not_reviewed)); });
-    TryReport(kBuildTag, [&] { p.reviewed.SetCaption(std::to_string(reviewed)); });
+    p.not_reviewed.SetCaption(std::to_string(not_reviewed));
+    p.reviewed.SetCaption(std::to_string(reviewed));
   }
 }
 
@@ -163,14 +163,14 @@ void FrmFengmian::ClearRecords(int index) {
   if (filter == 1) {
     new_list = platform::Trim(split.reviewed);
     new_flags = std::string(platform::CInt(platform::Len(new_list) / 4.0), 'T');
-    TryReport(kClickTag, [&] { p.not_reviewed.SetCaption("0"); });
+    p.not_reviewed.SetCaption("0");
   } else if (filter == 2) {
     new_list = platform::Trim(split.not_reviewed);
     new_flags = std::string(platform::CInt(platform::Len(new_list) / 4.0), 'F');
-    TryReport(kClickTag, [&] { p.reviewed.SetCaption("0"); });
+    p.reviewed.SetCaption("0");
   } else {
-    TryReport(kClickTag, [&] { p.not_reviewed.SetCaption("0"); });
-    TryReport(kClickTag, [&] { p.reviewed.SetCaption("0"); });
+    p.not_reviewed.SetCaption("0");
+    p.reviewed.SetCaption("0");
   }
   TryReport(kClickTag, [&] {
     if (!session::WriteRecordLine(p.list_file, new_list)) platform::Fail(platform::kErrPathNotFound, "Path not found");

@@ -56,53 +56,53 @@ std::string UnitButtonCaption(int unit, const std::string& title) {
 }
 
 void FrmFengmian::LayOutUnitPanel() {
-  TryReport(kBuildTag, [&] { PicUnitLeft.Move(0, PicTiKu.Height() - PicUnitLeft.Height() - ScaleY(30)); });
+  PicUnitLeft.Move(0, PicTiKu.Height() - PicUnitLeft.Height() - ScaleY(30));
   TryReport(kBuildTag, [&] { PicUnitLeft.SetPicture(DataPicture("l20054")); });
   for (int i = 50; i <= 69; ++i) {
     const int u = i - 50;
     frame::vemoButton& button = ClickBotn[i];
-    TryReport(kBuildTag, [&] { button.Move(ScaleX(15), ScaleY(870 + 525 * (u % 10)), ScaleX(2700), ScaleY(525)); });
+    button.Move(ScaleX(15), ScaleY(870 + 525 * (u % 10)), ScaleX(2700), ScaleY(525));
     TryReport(kBuildTag, [&] { button.SetFontSize(ScaleX(9)); });
-    TryReport(kBuildTag, [&] { button.SetForeColor(0); });
+    button.SetForeColor(0);
     TryReport(kBuildTag, [&] { button.SetCaption(UnitButtonCaption(u, gUnitTable(u, 1))); });
     TryReport(kBuildTag, [&] { button.SetPicture(DataPicture("l20045")); });
-    if (i >= 60) TryReport(kBuildTag, [&] { button.SetVisible(false); });
+    if (i >= 60) button.SetVisible(false);
   }
-  TryReport(kBuildTag, [&] { ClickBotn[49].Move(ScaleX(15), 0, ScaleX(2700), ScaleY(870)); });
+  ClickBotn[49].Move(ScaleX(15), 0, ScaleX(2700), ScaleY(870));
   TryReport(kBuildTag, [&] { ClickBotn[49].SetPicture(DataPicture("l20044")); });
   mCurUnit = -1;
-  TryReport(kBuildTag, [&] { ClickBotn[47].Move(ScaleX(150), ScaleY(6270), ScaleX(1185), ScaleY(555)); });
-  TryReport(kBuildTag, [&] { ClickBotn[47].SetCaption("1-10单元"); });
+  ClickBotn[47].Move(ScaleX(150), ScaleY(6270), ScaleX(1185), ScaleY(555));
+  ClickBotn[47].SetCaption("1-10单元");
   TryReport(kBuildTag, [&] { ClickBotn[47].SetPicture(DataPicture("l20086")); });
-  TryReport(kBuildTag, [&] { ClickBotn[48].Move(ScaleX(1365), ScaleY(6270), ScaleX(1185), ScaleY(555)); });
-  TryReport(kBuildTag, [&] { ClickBotn[48].SetCaption("11-" + std::to_string(frame::gUnitCount) + "单元"); });
+  ClickBotn[48].Move(ScaleX(1365), ScaleY(6270), ScaleX(1185), ScaleY(555));
+  ClickBotn[48].SetCaption("11-" + std::to_string(frame::gUnitCount) + "单元");
   TryReport(kBuildTag, [&] { ClickBotn[48].SetPicture(DataPicture("l20046")); });
   for (int i : {47, 48}) {
-    TryReport(kBuildTag, [&] { ClickBotn[i].SetForeColor(0xFFFFFF); });
+    ClickBotn[i].SetForeColor(0xFFFFFF);
     TryReport(kBuildTag, [&] { ClickBotn[i].SetFontSize(ScaleX(9)); });
   }
   if (frame::gUnitCount <= 10) {
-    TryReport(kBuildTag, [&] { ClickBotn[48].SetEnabled(false); });
-    TryReport(kBuildTag, [&] { ClickBotn[48].SetCaption(""); });
-    TryReport(kBuildTag, [&] { ClickBotn[47].SetCaption("1-" + std::to_string(frame::gUnitCount) + "单元"); });
+    ClickBotn[48].SetEnabled(false);
+    ClickBotn[48].SetCaption("");
+    ClickBotn[47].SetCaption("1-" + std::to_string(frame::gUnitCount) + "单元");
   }
-  TryReport(kBuildTag, [&] { ImgUnitGezi.Move(ScaleX(2730), ScaleY(1680)); });
+  ImgUnitGezi.Move(ScaleX(2730), ScaleY(1680));
   TryReport(kBuildTag, [&] { ImgUnitGezi.SetPicture(DataPicture("l20055")); });
-  TryReport(kBuildTag, [&] { ImgUnitD.Move(ScaleX(5910), ImgUnitD.Top(), ScaleX(900)); });
-  TryReport(kBuildTag, [&] { ImgUnitC.Move(ImgUnitD.Left() + ScaleX(1500), ImgUnitC.Top(), ScaleX(900)); });
+  ImgUnitD.Move(ScaleX(5910), ImgUnitD.Top(), ScaleX(900));
+  ImgUnitC.Move(ImgUnitD.Left() + ScaleX(1500), ImgUnitC.Top(), ScaleX(900));
   mUnitFilter = 0;
   for (int k = 0; k <= 2; ++k)
-    TryReport(kBuildTag, [&] { ClickBotn[37 + k].Move(ScaleX(4485 + 1500 * k), ScaleY(5700), ScaleX(900), ScaleY(375)); });
+    ClickBotn[37 + k].Move(ScaleX(4485 + 1500 * k), ScaleY(5700), ScaleX(900), ScaleY(375));
   TryReport(kBuildTag, [&] { ClickBotn[37].SetPicture(DataPicture("l20087")); });
-  TryReport(kBuildTag, [&] { imgPicIII.Move(ScaleX(3150), ScaleY(420)); });
+  imgPicIII.Move(ScaleX(3150), ScaleY(420));
   TryReport(kBuildTag, [&] { imgPicIII.SetPicture(DataPicture("l20064")); });
   TryReport(kBuildTag, [&] { LblUnitDQCAP[1].SetFontSize(ScaleX(12)); });
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[1].Move(ScaleX(4245), ScaleY(630)); });
+  LblUnitDQCAP[1].Move(ScaleX(4245), ScaleY(630));
   TryReport(kBuildTag, [&] { LblUnitDQCAP[0].SetFontSize(ScaleX(10)); });
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[0].Move(LblUnitDQCAP[1].Left(), ScaleY(975)); });
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[2].Move(ScaleX(4590), ScaleY(1740)); });
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[3].Move(ImgUnitD.Left() + ScaleX(240), LblUnitDQCAP[3].Top()); });
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[4].Move(ImgUnitC.Left() + ScaleX(240), LblUnitDQCAP[4].Top()); });
+  LblUnitDQCAP[0].Move(LblUnitDQCAP[1].Left(), ScaleY(975));
+  LblUnitDQCAP[2].Move(ScaleX(4590), ScaleY(1740));
+  LblUnitDQCAP[3].Move(ImgUnitD.Left() + ScaleX(240), LblUnitDQCAP[3].Top());
+  LblUnitDQCAP[4].Move(ImgUnitC.Left() + ScaleX(240), LblUnitDQCAP[4].Top());
   ClickBotn_Click(49);
 }
 
@@ -121,9 +121,9 @@ void FrmFengmian::ShowUnitProgress(int unit) {
       open = platform::CLng(platform::Val(gUnitTable(unit, 3)));
     }
   });
-  TryReport(kClickTag, [&] { LblUnitDQCAP[2].SetCaption(std::to_string(total) + "题"); });
-  TryReport(kClickTag, [&] { LblUnitDQCAP[3].SetCaption(std::to_string(total - open) + "题"); });
-  TryReport(kClickTag, [&] { LblUnitDQCAP[4].SetCaption(std::to_string(open) + "题"); });
+  LblUnitDQCAP[2].SetCaption(std::to_string(total) + "题");
+  LblUnitDQCAP[3].SetCaption(std::to_string(total - open) + "题");
+  LblUnitDQCAP[4].SetCaption(std::to_string(open) + "题");
   // A choice without questions keeps the bars' heights (division by zero).
   TryReport(kClickTag, [&] {
     if (total == 0) platform::Fail(11, "Division by zero");
@@ -133,16 +133,16 @@ void FrmFengmian::ShowUnitProgress(int unit) {
     if (total == 0) platform::Fail(11, "Division by zero");
     ImgUnitD.SetHeight(ScaleY(static_cast<double>(total - open) / total * 3570));
   });
-  TryReport(kClickTag, [&] { ImgUnitC.SetTop(ScaleY(5550) - ImgUnitC.Height()); });
-  TryReport(kClickTag, [&] { ImgUnitD.SetTop(ScaleY(5550) - ImgUnitD.Height()); });
-  TryReport(kClickTag, [&] { LblUnitDQCAP[3].SetTop(ImgUnitD.Top() - ScaleY(240)); });
-  TryReport(kClickTag, [&] { LblUnitDQCAP[4].SetTop(ImgUnitC.Top() - ScaleY(240)); });
+  ImgUnitC.SetTop(ScaleY(5550) - ImgUnitC.Height());
+  ImgUnitD.SetTop(ScaleY(5550) - ImgUnitD.Height());
+  LblUnitDQCAP[3].SetTop(ImgUnitD.Top() - ScaleY(240));
+  LblUnitDQCAP[4].SetTop(ImgUnitC.Top() - ScaleY(240));
 }
 
 void FrmFengmian::ShowUnitPage(int page) {
   TryReport(kClickTag, [&] { ClickBotn[47].SetPicture(DataPicture(page == 1 ? "l20086" : "l20046")); });
   TryReport(kClickTag, [&] { ClickBotn[48].SetPicture(DataPicture(page == 2 ? "l20086" : "l20046")); });
-  for (int i = 50; i <= 69; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetVisible((i < 60) == (page == 1)); });
+  for (int i = 50; i <= 69; ++i) ClickBotn[i].SetVisible((i < 60) == (page == 1));
   for (int i = 50 + frame::gUnitCount; i <= 69; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetVisible(false); });
 }
 
@@ -150,8 +150,8 @@ void FrmFengmian::ChooseUnit(int index) {
   mCurUnit = index - button::kUnits.first;
   ShowUnitPage(index < button::kUnits.first + 10 ? 1 : 2);
   ShowUnitProgress(mCurUnit);
-  for (int i = button::kAllUnits; i <= button::kUnits.last; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetEnabled(true); });
-  TryReport(kClickTag, [&] { ClickBotn[index].SetEnabled(false); });
+  for (int i = button::kAllUnits; i <= button::kUnits.last; ++i) ClickBotn[i].SetEnabled(true);
+  ClickBotn[index].SetEnabled(false);
 }
 
 void FrmFengmian::ChooseFilter(int index) {
@@ -161,7 +161,7 @@ void FrmFengmian::ChooseFilter(int index) {
 }
 
 void FrmFengmian::StartUnitPracticeClick() {
-  TryReport(kClickTag, [&] { PicAd.SetVisible(true); });
+  PicAd.SetVisible(true);
   auto message = [](const std::string& title, const std::string& prompt) {
     frame::AskInMessageBox(kClickTag, title, frame::kNoticeIcon, prompt);
   };
