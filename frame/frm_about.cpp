@@ -42,36 +42,36 @@ void FrmAbout::ShowWithVersion(const std::string& version_line) {
 
 void FrmAbout::Form_Load() {
   Try([&] { SetIcon(DataPicture("l62011")); });
-  Try([&] { SetCaption(DialogCaption()); });
+  SetCaption(DialogCaption());
   Try([&] { Move(Left(), Top(), ScaleX(6300), ScaleY(4200)); });
   Try([&] { SetPicture(DataPicture("l20070")); });
-  Try([&] { SetTopMost(true); });
-  Try([&] { ImgLogo1.Move(ScaleX(120), ScaleY(90)); });
+  SetTopMost(true);
+  ImgLogo1.Move(ScaleX(120), ScaleY(90));
   Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
-  Try([&] { Label1[1].SetCaption(gSettings[0] + gSettings[9]); });
-  Try([&] { Label1[2].SetCaption(Label1[1].Caption()); });
-  Try([&] { lblMove.Move(0, 0, ScaleX(5580), ScaleY(540)); });
-  Try([&] { LblClick[0].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330)); });
-  Try([&] { LblClick[1].Move(ScaleX(4680), ScaleY(3480), ScaleX(1350), ScaleY(450)); });
+  Label1[1].SetCaption(gSettings[0] + gSettings[9]);
+  Label1[2].SetCaption(Label1[1].Caption());
+  lblMove.Move(0, 0, ScaleX(5580), ScaleY(540));
+  LblClick[0].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330));
+  LblClick[1].Move(ScaleX(4680), ScaleY(3480), ScaleX(1350), ScaleY(450));
   Try([&] { LblClick[0].SetPicture(DataPicture("l20003")); });
   Try([&] { LblClick[1].SetPicture(DataPicture("l20001")); });
-  Try([&] { Label1[2].Move(ScaleX(600), ScaleY(180)); });
+  Label1[2].Move(ScaleX(600), ScaleY(180));
   Try([&] { Label1[2].SetFontSize(10 * gScaleX); });
-  Try([&] { Label1[1].Move(ScaleX(480), ScaleY(720)); });
+  Label1[1].Move(ScaleX(480), ScaleY(720));
   Try([&] { Label1[1].SetFontSize(10 * gScaleX); });
 
-  Try([&] { Label1[4].Move(Label1[1].Left(), ScaleY(1080)); });
+  Label1[4].Move(Label1[1].Left(), ScaleY(1080));
   Try([&] { Label1[4].SetFontSize(12 * gScaleX); });
-  Try([&] { Label1[4].SetCaption("── " + gModuleTitle); });
-  Try([&] { Label1[0].Move(Label1[1].Left(), ScaleY(1500)); });
+  Label1[4].SetCaption("── " + gModuleTitle);
+  Label1[0].Move(Label1[1].Left(), ScaleY(1500));
   Try([&] { Label1[0].SetFontSize(10 * gScaleX); });
-  Try([&] { Label1[0].SetCaption(BankVersionLine()); });
-  Try([&] { Label1[3].Move(Label1[1].Left(), ScaleY(1800), ScaleX(5490), ScaleY(540)); });
+  Label1[0].SetCaption(BankVersionLine());
+  Label1[3].Move(Label1[1].Left(), ScaleY(1800), ScaleX(5490), ScaleY(540));
   Try([&] { Label1[3].SetFontSize(10 * gScaleX); });
-  Try([&] { Label1[3].SetCaption("系统工作目录: " + gAppPath); });
-  Try([&] { Label1[6].Move(Label1[1].Left(), ScaleY(3600)); });
+  Label1[3].SetCaption("系统工作目录: " + gAppPath);
+  Label1[6].Move(Label1[1].Left(), ScaleY(3600));
   Try([&] { Label1[6].SetFontSize(10 * gScaleX); });
-  Try([&] { Label1[6].SetCaption(gSettings[7]); });
+  Label1[6].SetCaption(gSettings[7]);
 
   Try([&] { Line1[4].SetEnds(ScaleX(360), ScaleY(2385), ScaleX(5760), ScaleY(2385)); });
   Try([&] {
