@@ -19,6 +19,7 @@ using frame::DataPicture;
 using frame::gScaleX;
 using frame::gScaleY;
 using platform::Try;
+using platform::TryEach;
 using namespace frame;
 
 namespace {
@@ -78,8 +79,8 @@ void FrmLogon::Form_Load() {
   TxtSFZ.Move(TxtZwh.Left(), 4905 * gScaleY);
   CmdLog.Move(4275 * gScaleX, 5640 * gScaleY);
   CmdExit.Move(6660 * gScaleX, 5640 * gScaleY);
-  Try([&] { CmdLog.SetMouseIcon(frame::LinkCursor()); });
-  Try([&] { CmdExit.SetMouseIcon(frame::LinkCursor()); });
+  TryEach([&] { CmdLog.SetMouseIcon(frame::LinkCursor()); },
+          [&] { CmdExit.SetMouseIcon(frame::LinkCursor()); });
   struct Place {
     forms::Label* label;
     double left, top;

@@ -17,6 +17,7 @@ using frame::DataPicture;
 using frame::gScaleX;
 using frame::gScaleY;
 using platform::Try;
+using platform::TryEach;
 
 namespace {
 
@@ -109,10 +110,10 @@ FrmTm::FrmTm() {
 void FrmTm::Form_Load() {
   // Every session starts guarded, whatever the end of the last one left.
   frame::gAllowBarUnload = false;
-  Try([&] { SetIcon(DataPicture("l62011")); });
-  Try([&] { SetWidth(kDesignWidth * gScaleX); });
-  Try([&] { SetHeight(kDesignHeight * gScaleY); });
-  Try([&] { SetPicture(DataPicture("l01046")); });
+  TryEach([&] { SetIcon(DataPicture("l62011")); },
+          [&] { SetWidth(kDesignWidth * gScaleX); },
+          [&] { SetHeight(kDesignHeight * gScaleY); },
+          [&] { SetPicture(DataPicture("l01046")); });
   ImgLogo1.Move(60 * gScaleX, 30 * gScaleY);
   Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
   for (long i = 1; i <= 500; ++i) frame::gQuestionStep[i] = 1;
@@ -147,10 +148,10 @@ void FrmTm::LayOutPanels() {
   CmdSelLast.Move(left - 1.5 * bw, top, bw, 330 * gScaleY);
   CmdSelNext.Move(left + 1.5 * bw, top, bw, 330 * gScaleY);
   CmdKSFH.Move(left, top, bw, 330 * gScaleY);
-  Try([&] { CmdSelFH.SetPicture(DataPicture("l01045")); });
-  Try([&] { CmdKSFH.SetPicture(DataPicture("l01045")); });
-  Try([&] { CmdSelLast.SetPicture(DataPicture("l01047")); });
-  Try([&] { CmdSelNext.SetPicture(DataPicture("l01048")); });
+  TryEach([&] { CmdSelFH.SetPicture(DataPicture("l01045")); },
+          [&] { CmdKSFH.SetPicture(DataPicture("l01045")); },
+          [&] { CmdSelLast.SetPicture(DataPicture("l01047")); },
+          [&] { CmdSelNext.SetPicture(DataPicture("l01048")); });
 
   Scaled(Image1, 120, 120, 1455, 1740);
   forms::Label* values[] = {&KsName1, &KsZWH1, &KsCC1, &KsDAH1, &KsKM1, &KsSFZ1};
@@ -188,13 +189,13 @@ void FrmTm::LoadFaces() {
   for (int i = 0; i <= 11; ++i)
     Try([&] { CmdGN[i].SetPicture(DataPicture("l010" + platform::Right("0" + std::to_string(i), 2))); });
   if (frame::gRunMode == 3) {
-    Try([&] { CmdGN[3].SetPicture(DataPicture("l01053")); });
-    Try([&] { CmdGN[11].SetPicture(DataPicture("l01054")); });
+    TryEach([&] { CmdGN[3].SetPicture(DataPicture("l01053")); },
+            [&] { CmdGN[11].SetPicture(DataPicture("l01054")); });
   }
-  Try([&] { Image2.SetPicture(DataPicture("l01044")); });
-  Try([&] { CmdEn.SetPicture(DataPicture("l01043")); });
-  Try([&] { LblZXH.SetPicture(DataPicture("l20002")); });
-  Try([&] { LblClose.SetPicture(DataPicture("l20003")); });
+  TryEach([&] { Image2.SetPicture(DataPicture("l01044")); },
+          [&] { CmdEn.SetPicture(DataPicture("l01043")); },
+          [&] { LblZXH.SetPicture(DataPicture("l20002")); },
+          [&] { LblClose.SetPicture(DataPicture("l20003")); });
 }
 
 void FrmTm::LayOut() {
@@ -246,9 +247,9 @@ void FrmTm::CloseRequested() {
 }
 
 void FrmTm::LblZXH_Click() {
-  Try([&] { SetWidth(FrmZXH.Width()); });
-  Try([&] { SetHeight(FrmZXH.Height()); });
-  Try([&] { SetLeft(desktop::FrmMain::Get().Left()); });
+  TryEach([&] { SetWidth(FrmZXH.Width()); },
+          [&] { SetHeight(FrmZXH.Height()); },
+          [&] { SetLeft(desktop::FrmMain::Get().Left()); });
   Try([&] {
     auto& desk = desktop::FrmMain::Get();
     SetTop(desk.Top() + desk.Height() - Height());
@@ -260,8 +261,8 @@ void FrmTm::LblZXH_Click() {
 
 void FrmTm::Command2_Click() {
   Try([] { RestoreDesktop(); });
-  Try([&] { SetWidth(kDesignWidth * gScaleX); });
-  Try([&] { SetHeight(kDesignHeight * gScaleY); });
+  TryEach([&] { SetWidth(kDesignWidth * gScaleX); },
+          [&] { SetHeight(kDesignHeight * gScaleY); });
   DockBar();
   FrmZXH.SetVisible(false);
 }
