@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <string>
 
+#include "desktop/tab_strip.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/image.h"
@@ -132,12 +133,7 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   std::string mHintText;
   int16_t mTargetBoxWidth = 0;
   int16_t mTargetBoxHeight = 0;
-  std::string mTabTable;
-  int16_t mTabOriginX = 0;
-  int16_t mTabOriginY = 0;
-  int16_t mTabImageSlot = 0;
-  int16_t mTabToSelect = 0;
-  int16_t mTabCount = 0;
+  desktop::TabStrip tab_strip_;
 
   // Step engine, menus.
   std::string mTypeText;
@@ -194,6 +190,8 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   void LoadAnswerBox();
   void LoadTargetBox();
   void LoadTabStep();
+  void ShowTabLabels();
+  void ApplyTabRequest(const desktop::TabRequest& request);
   void ApplyTypingHint();
   // Stages of the engine.
   void TabClick();

@@ -1,5 +1,6 @@
 // setData: lays out step mDemoStep of the current question on the demonstration's copy of the
 // desktop. Every statement that fails is skipped; the next one runs.
+#include <optional>
 #include <string>
 
 #include "demo/demo_files.h"
@@ -104,52 +105,46 @@ void FrmYanShi::LoadTargetBox() {
 
 void FrmYanShi::LoadTabStep() {
   const StepRecord rec(frame::gStepLine);
-  const int16_t shown = rec.TabShown();
-  Try([&] { mTabToSelect = rec.TabToSelect(); });
-  Try([&] { mTabImageSlot = rec.TabImageSlot(); });
-  Try([&] { LHelp.SetCaption("请选择第" + platform::Str(mTabToSelect) + "个选项卡"); });
-  Try([&] {
-    if (auto table = desktop::TabLayoutTable(rec.TabLayout())) mTabTable = std::string(*table);
-  });
-  Try([&] {
-    const std::string page = platform::Mid(mTabTable, 10 * shown, 6);
-    forms::Image& slot = ImageSlot(mTabImageSlot);
-    mTabOriginX = platform::CInt(slot.Left());
-    mTabOriginY = platform::CInt(slot.Top());
-    if (shown != mTabToSelect) Try([&] { slot.SetPicture(DataPicture(page)); });
-  });
-  Try([&] { mTabCount = static_cast<int16_t>(desktop::TabTableValue(mTabTable, 2, 1)); });
-  for (int i = 0; i <= mTabCount; ++i) {
-    Try([&] {
-      LblXXK[i].Move(-1 * gScaleX, desktop::TabTableValue(mTabTable, 3, 4) * gScaleY + mTabOriginY, 1,
-                     desktop::TabTableValue(mTabTable, 7, 3) * gScaleY);
-      LblXXK[i].SetCaption("");
-    });
+  desktop::ImageSlots slots;
+  for (long k = 1; k <= 5; ++k) {
+    const auto at = static_cast<size_t>(k - 1);
+    slots.left[at] = platform::CLng(ImageSlot(k).Left() / gScaleX);
+    slots.top[at] = platform::CLng(ImageSlot(k).Top() / gScaleY);
+    // The right tab brings back the record's own page, also for a slot that kept its picture.
+    slots.picture_id[at] = rec.OverlayId(k);
   }
-  for (int i = 1; i <= mTabCount; ++i) {
-    Try([&] {
-      const int32_t left = desktop::TabTableValue(mTabTable, 10 * i + 6, 4);
-      const int32_t next = desktop::TabTableValue(mTabTable, 10 * i + 16, 4);
-      const double width = next - left < 0 ? 990 * gScaleX : (next - left) * gScaleX;
-      LblXXK[i].Move(left * gScaleX + mTabOriginX, LblXXK[i].Top(), width);
-    });
+  const std::optional<desktop::TabRequest> request = tab_strip_.LoadStep(rec, slots, mHintText);
+  ShowTabLabels();
+  if (request) ApplyTabRequest(*request);
+}
+
+void FrmYanShi::ShowTabLabels() {
+  for (int i = 0; i <= desktop::TabStrip::kLastTab; ++i) {
+    forms::Label& label = LblXXK[i];
+    if (const std::optional<desktop::DesignRect> r = tab_strip_.Label(i))
+      label.Move(r->left * gScaleX, r->top * gScaleY, r->width * gScaleX, r->height * gScaleY);
+    else
+      label.Move(-1 * gScaleX, -1 * gScaleY, 1, 1);
   }
-  Try([&] {
-    LblXXK[0].Move(desktop::TabTableValue(mTabTable, 140, 4) * gScaleX + mTabOriginX,
-                   desktop::TabTableValue(mTabTable, 144, 4) * gScaleY + mTabOriginY,
-                   desktop::TabTableValue(mTabTable, 148, 4) * gScaleX,
-                   desktop::TabTableValue(mTabTable, 152, 4) * gScaleY);
-  });
-  if (shown == mTabToSelect) {
+}
+
+void FrmYanShi::ApplyTabRequest(const desktop::TabRequest& request) {
+  // A page that cannot be read leaves the slot as it was.
+  if (request.slot >= 1 && request.slot <= 5 && request.page && !request.page->empty())
+    Try([&] { ImageSlot(request.slot).SetPicture(DataPicture(*request.page)); });
+  if (request.show_target_box) Label1.SetVisible(true);
+  LHelp.SetCaption(request.hint);
+  if (request.target_live) {
     Try([&] { Label1.Move(Label1.Left(), Label1.Top(), mTargetBoxWidth * gScaleX, mTargetBoxHeight * gScaleY); });
-    Try([&] { LHelp.SetCaption(mHintText); });
-    Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
-  } else {
-    Try([&] { Label1.Move(Label1.Left(), Label1.Top(), 1, 1); });
-    Try([&] {
-      const forms::Label& tab = LblXXK[mTabToSelect];
-      Shape1.Move(tab.Left(), tab.Top(), tab.Width(), tab.Height());
-    });
+    Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
+    return;
+  }
+  Label1.Move(Label1.Left(), Label1.Top(), 1, 1);
+  // The red frame surrounds the tab to select, parked or not; a target beyond the strip leaves it.
+  const int target = tab_strip_.TabTarget();
+  if (target >= 0 && target <= desktop::TabStrip::kLastTab) {
+    const forms::Label& tab = LblXXK[target];
+    Shape1.Move(tab.Left(), tab.Top(), tab.Width(), tab.Height());
   }
 }
 
