@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "desktop/tab_strip.h"
 #include "forms/control_array.h"
@@ -122,8 +123,6 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   int16_t mMenuPitch = 870;
   int16_t mMenuNo = 1;
   std::string mExamDataPath;
-  std::array<std::string, 10> mMenuGroups{};  // indexes 1 to 9
-  std::array<std::string, 10> mMenuSubs{};    // indexes 1 to 9
 
   // Step loader.
   int16_t mTypedCount = 0;
@@ -206,7 +205,7 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
 };
 
 // The drop-down rows of a menu-bar step: 20 row tops from the drop-down's top, 330 apart, 45
-// lower after each group of the group digits. Rounded as the window rounds them.
-std::array<int16_t, 21> DropDownRowTops(double dropdown_top, const std::string& groups, double scale_y);
+// lower after each of the menu's item groups. Rounded as the window rounds them.
+std::array<int16_t, 21> DropDownRowTops(double dropdown_top, const std::vector<int>& groups, double scale_y);
 
 }  // namespace xpexam::demo
