@@ -220,7 +220,7 @@ void FrmYanShi::Form_Load() {
   Try([&] { pointMove(); });
   Try([&] { gRunMode = 1; });
   Try([&] { mTicks = 0; });
-  Try([&] { Label1.SetCaption(""); });
+  Label1.SetCaption("");
   Try([&] { SetWindowState(0); });
   Try([&] { Move(Left(), Top(), kDesignWidth * gScaleX, kDesignHeight * gScaleY); });
   Try([&] {
@@ -247,7 +247,7 @@ void FrmYanShi::Form_Load() {
   mMenuNo = 1;
   ClearMenuPictures();
   LayOutTitleRegions();
-  Try([&] { ImgMenuSys.SetVisible(false); });
+  ImgMenuSys.SetVisible(false);
   for (int i = 1; i <= 20; ++i) {
     Try([&] {
       LblShuMenu[i].SetCaption("");
@@ -286,7 +286,7 @@ void FrmYanShi::EndRun() {
   mTicks = 0;
   mDemoStep = 1;
   gDemoRunning = false;
-  Try([&] { TimEnd.SetEnabled(false); });
+  TimEnd.SetEnabled(false);
   Try([&] { Unload(); });
   Try([&] { desktop::FrmMain::Get().Show(); });
   Try([&] { gDemoHooks.resumeBar(); });

@@ -79,8 +79,8 @@ void FrmYanShi::CSH() {
 void FrmYanShi::RightKeyMenu() {
   if (!gDemoRunning) return;
   const StepRecord rec(frame::gStepLine);
-  Try([&] { LRightMMenu.SetVisible(true); });
-  Try([&] { ShapeRMain.SetVisible(true); });
+  LRightMMenu.SetVisible(true);
+  ShapeRMain.SetVisible(true);
   const bool at_pointer = rec.PopupAtPointer();
   Try([&] {
     if (at_pointer)

@@ -115,7 +115,7 @@ void FrmYanShi::Timer2_Timer() {
     for (int i = 0; i <= 5; ++i) Try([&] { LPoinB[i].SetEnds(-100, LPoinB[i].Y1(), -100, LPoinB[i].Y2()); });
     for (int i = 0; i <= 7; ++i) Try([&] { LPoint[i].SetEnds(-100, LPoint[i].Y1(), -100, LPoint[i].Y2()); });
   } else {
-    Try([&] { ImgICO.SetVisible(false); });
+    ImgICO.SetVisible(false);
     Try([&] { pointMove(); });
   }
   if (!PointerArrived()) return;
@@ -138,7 +138,7 @@ void FrmYanShi::Timer2_Timer() {
     case A::kLeftPopup: doNext(); return;
     default: break;
   }
-  Try([&] { Shape6.SetVisible(band); });
+  Shape6.SetVisible(band);
   switch (action) {
     case A::kRubberBand:
     case A::kDrag:

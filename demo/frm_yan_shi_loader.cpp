@@ -45,8 +45,8 @@ void FrmYanShi::LoadOverlays() {
 void FrmYanShi::LoadAnswerBox() {
   const StepRecord rec(frame::gStepLine);
   if (rec.TextBoxZeros()) {
-    Try([&] { Text1.SetVisible(false); });
-    Try([&] { Text2.SetVisible(false); });
+    Text1.SetVisible(false);
+    Text2.SetVisible(false);
     return;
   }
   Try([&] {
@@ -83,7 +83,7 @@ void FrmYanShi::LoadTargetBox() {
   const StepRecord rec(frame::gStepLine);
   if (rec.HasTargetBox()) {
     // One statement each: a number that does not fit the format skips only its own.
-    Try([&] { Label1.SetVisible(true); });
+    Label1.SetVisible(true);
     Try([&] { Label1.SetLeft(rec.TargetX() * gScaleX); });
     Try([&] { Label1.SetTop(rec.TargetY() * gScaleY); });
     Try([&] { mTargetBoxWidth = rec.TargetWidth(); });
@@ -93,12 +93,12 @@ void FrmYanShi::LoadTargetBox() {
       if (mTargetBoxHeight != 0) Label1.SetHeight(rec.TargetHeight() * gScaleY);
     });
   } else {
-    Try([&] { Label1.SetVisible(false); });
-    Try([&] { Shape1.SetVisible(false); });
+    Label1.SetVisible(false);
+    Shape1.SetVisible(false);
   }
   if (mTargetBoxHeight == 0) {
     Try([&] { Label1.Move(Label1.Left(), Label1.Top(), 1, 1); });
-    Try([&] { Shape1.SetVisible(false); });
+    Shape1.SetVisible(false);
   }
   Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
 }
@@ -155,16 +155,16 @@ void FrmYanShi::ApplyTypingHint() {
     case F::kTypeAnswer:
     case F::kTypePassword:
     case F::kTypeExactCase:
-      Try([&] { Shape1.SetVisible(false); });
+      Shape1.SetVisible(false);
       Try([&] { LHelp.SetCaption("输入 " + desktop::PromptPart(caption)); });
       break;
     case F::kTypeAndEnterPrompted:
-      Try([&] { Shape1.SetVisible(false); });
+      Shape1.SetVisible(false);
       Try([&] { LHelp.SetCaption("输入 " + caption + " 并按回车键"); });
       break;
     case F::kSelectHintText:
       Try([&] { Text1.SetSelLength(0); });
-      Try([&] { Shape1.SetVisible(false); });
+      Shape1.SetVisible(false);
       Try([&] { LHelp.SetCaption("请选中 " + caption); });
       break;
     default: break;
@@ -247,9 +247,9 @@ void FrmYanShi::setData() {
   Try([&] { Timer3.SetEnabled(desktop::ClassifyStepCode(mStepCode) == F::kAutomatic); });
   const F family = rec.CodeFamily();
   if (family == F::kFinal || past_end) {
-    if (family == F::kFinal && !past_end) Try([&] { LHelp.SetCaption("操作成功！"); });
-    Try([&] { Shape1.SetVisible(false); });
-    Try([&] { TimEnd.SetEnabled(true); });
+    if (family == F::kFinal && !past_end) LHelp.SetCaption("操作成功！");
+    Shape1.SetVisible(false);
+    TimEnd.SetEnabled(true);
     return;
   }
   Try([&] { Shape1.SetVisible(LHelp.Visible()); });
@@ -261,7 +261,7 @@ void FrmYanShi::setData() {
       Text1.SetVisible(false);
     });
   } else {
-    Try([&] { Text2.SetVisible(false); });
+    Text2.SetVisible(false);
   }
   ApplyTypingHint();
   Try([&] {

@@ -88,7 +88,7 @@ void FrmYanShi::ShowSubRow() {
 }
 
 void FrmYanShi::OpenSubmenu(int item) {
-  Try([&] { ImgSubSel.SetVisible(false); });
+  ImgSubSel.SetVisible(false);
   int n = 0;
   for (const desktop::SubmenuLayout& sub : desktop::MenuLayoutOf(mMenuNo).submenus) {
     if (sub.item != item) continue;

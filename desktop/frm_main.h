@@ -14,6 +14,7 @@
 
 #include "desktop/list_widgets.h"
 #include "desktop/menu_bar.h"
+#include "desktop/step_record.h"
 #include "desktop/tab_strip.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
@@ -111,7 +112,11 @@ class FrmMain : public forms::FormOf<FrmMain> {
   platform::BoundedArray<std::string, 1, 9> mMenuGroups;
   platform::BoundedArray<std::string, 1, 9> mMenuSubs;
 
-  // Form variables of the step and its checks.
+  // The current record. The demonstration lays its own records into the same global line, so
+  // the desktop's copy follows the line whenever they part.
+  const StepRecord& Step();
+  // Form variables of the step and its checks. The code in force: the record's own, or its
+  // right-button alternative once that button went down on the target.
   int16_t mStepCode = 0;
   const int32_t& mStepArg = menu_bar_.StepArg();
   const int32_t& mPopupY = menu_bar_.PopupY();
@@ -160,7 +165,7 @@ class FrmMain : public forms::FormOf<FrmMain> {
   // The typed-answer box takes the focus.
   void FocusAnswerBox();
 
-  // Checks of the learner's actions; each compares the action with gStepLine and mStepCode.
+  // Checks of the learner's actions; each compares the action with Step() and mStepCode.
   void Label1_MouseDown(int button, int shift, double x, double y);
   void Label1_MouseUp(int button, int shift, double x, double y);
   void Label1_DblClick();
@@ -250,7 +255,7 @@ class FrmMain : public forms::FormOf<FrmMain> {
   void ApplyTabRequest(const TabRequest& request, bool on_load);
   void ShowListStep();
   void ShowLocationList();
-  void ShowHintWidgets();
+  void SetHintsVisible(bool shown);
   // The final record: the question is completed.
   void CompleteQuestion();
   // The question bar topmost, the desktop above every other window.
@@ -261,6 +266,7 @@ class FrmMain : public forms::FormOf<FrmMain> {
   // Counts the loads, so that a load can tell that a check inside it has loaded the next
   // record.
   uint64_t load_count_ = 0;
+  StepRecord step_;
   // The record doNext has just read for the next step, with the step file it came from, so
   // that setData does not read it again.
   std::optional<std::pair<std::string, std::string>> next_record_;

@@ -16,7 +16,6 @@ using frame::gCurQuestion;
 using frame::gQuestionStatus;
 using frame::gScaleX;
 using frame::gScaleY;
-using frame::gStepLine;
 using frame::kStatusCompleted;
 using platform::Try;
 
@@ -36,15 +35,15 @@ void TakeAnswerBoxPlace(Box& box, forms::TextBox& from) {
   Try([&] { box.SetTop(from.Top()); });
   Try([&] { box.SetHeight(from.Height()); });
   Try([&] { box.SetWidth(from.Width()); });
-  Try([&] { box.SetVisible(true); });
-  Try([&] { from.SetVisible(false); });
+  box.SetVisible(true);
+  from.SetVisible(false);
 }
 
 }  // namespace
 
 bool FrmMain::SetUpStepCode(uint64_t load) {
   using F = StepCodeFamily;
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   const F family = rec.CodeFamily();
   Try([&] { mStepCode = rec.StepCodeValue(); });
   if (ClassifyStepCode(mStepCode) == F::kMenuBar) {
@@ -59,14 +58,14 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
     if (load != load_count_) return false;
     TakeAnswerBoxPlace(Text2, Text1);
   } else {
-    Try([&] { Text2.SetVisible(false); });
+    Text2.SetVisible(false);
   }
   if (family == F::kTypeMultiLine) {
     Try([&] { Text3.SetText(Text1.Text()); });
     if (load != load_count_) return false;
     TakeAnswerBoxPlace(Text3, Text1);
   } else {
-    Try([&] { Text3.SetVisible(false); });
+    Text3.SetVisible(false);
   }
   Try([&] { Text3.SetFontName(Text1.FontName()); });
   Try([&] { Text3.SetFontSize(Text1.FontSize()); });
@@ -105,7 +104,7 @@ void FrmMain::SetUpTypingPrompt(StepCodeFamily family) {
   using F = StepCodeFamily;
   const std::string hint = LHelp.Caption();
   const std::string shown = PromptPart(hint);
-  auto prompt = [&](const std::string& text) { Try([&] { LHelp.SetCaption(text); }); };
+  auto prompt = [&](const std::string& text) { LHelp.SetCaption(text); };
   auto unselect = [&] { Try([&] { Text1.SetSelLength(0); }); };
   if (PromptsToType(family)) {
     prompt("输入 " + shown);
@@ -125,15 +124,15 @@ void FrmMain::SetUpTypingPrompt(StepCodeFamily family) {
     Try([&] { Text4.SetWidth(8865 * gScaleX); });
     Try([&] { Text4.SetHeight(255 * gScaleY); });
     Try([&] { Text4.SetFontSize(11 * gScaleX); });
-    Try([&] { Text4.SetVisible(true); });
+    Text4.SetVisible(true);
   }
-  if (family != F::kTypeInCell) Try([&] { Text4.SetVisible(false); });
+  if (family != F::kTypeInCell) Text4.SetVisible(false);
 }
 
 bool FrmMain::SetUpList(uint64_t load) {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   Try([&] { LstLA.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height()); });
-  Try([&] { Text1.SetVisible(false); });
+  Text1.SetVisible(false);
   std::string items;
   Try([&] { items = StepTextOrLast(frame::gTextFile, rec.ListTextLine()).value_or(""); });
   // The initial selection runs the list's own check; the list box then shows it (its change
@@ -149,7 +148,7 @@ bool FrmMain::SetUpList(uint64_t load) {
 }
 
 bool FrmMain::SetUpLocationList(uint64_t load) {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   Try([&] { PicList.SetLeft(Text1.Left()); });
   Try([&] { PicList.SetTop(Text1.Top()); });
   // Choosing the initial entry runs the location check.
@@ -160,7 +159,7 @@ bool FrmMain::SetUpLocationList(uint64_t load) {
 }
 
 void FrmMain::SetUpMenuBarFrame() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   if (auto frame = MenuBarFrame(rec)) {
     Try([&] { Shape2.Move(frame->left * gScaleX, frame->top * gScaleY, frame->width * gScaleX, frame->height * gScaleY); });
   } else {
@@ -169,7 +168,7 @@ void FrmMain::SetUpMenuBarFrame() {
 }
 
 void FrmMain::CheckTargetFrame() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   // A tab step showing another tab than the one to select frames that tab.
   if (rec.IsTabStep() && rec.TabShown() != rec.TabToSelect()) return;
   if (Label1.Height() <= 10 || Label1.Width() <= 10 || !Label1.Visible()) {
@@ -181,12 +180,12 @@ void FrmMain::CheckTargetFrame() {
 
 void FrmMain::CompleteQuestion() {
   AddCompletedBit();
-  if (frame::gRunMode != 3) Try([&] { LblSuccess.SetVisible(true); });
+  if (frame::gRunMode != 3) LblSuccess.SetVisible(true);
   Try([] { gDesktopHooks.refreshProgress(); });
 }
 
 void FrmMain::doNext() {
-  if (StepRecord(gStepLine).IsFinal()) {
+  if (Step().IsFinal()) {
     AddCompletedBit();
   } else {
     // A next record that cannot be read leaves the question on its step: nothing completes.

@@ -16,7 +16,6 @@ namespace xpexam::desktop {
 
 using frame::gScaleX;
 using frame::gScaleY;
-using frame::gStepLine;
 using platform::Try;
 
 namespace {
@@ -32,8 +31,7 @@ struct DragStep {
   bool any() const { return band() || family == StepCodeFamily::kDrag; }
 };
 
-DragStep CurrentDragStep() {
-  const StepRecord rec(gStepLine);
+DragStep DragStepOf(const StepRecord& rec) {
   return {rec.CodeFamily(), rec.DragShift()};
 }
 
@@ -71,13 +69,13 @@ bool ReleasedInTargetBox(const forms::Label& from, const forms::Label& target, d
 void FrmMain::Label4_MouseDown(int button, int shift, double x, double y) {
   // Moves of an earlier gesture never count for this one.
   mDragMoved = false;
-  if (StepRecord(gStepLine).Label4PressCompletes() && button == kLeftButton) doNext();
+  if (Step().Label4PressCompletes() && button == kLeftButton) doNext();
   // After an advance the press may start the next step's rubber band or drag.
-  const DragStep step = CurrentDragStep();
+  const DragStep step = DragStepOf(Step());
   if (shift != step.shift) return;
   if (step.band()) {
     Try([&] { Shape6.Move(Shape6.Left(), Shape6.Top(), kBandStart, kBandStart); });
-    Try([&] { Shape6.SetVisible(true); });
+    Shape6.SetVisible(true);
     Try([&] { mBandX = platform::CLng(Label4.Left() + x); });
     Try([&] { mBandY = platform::CLng(Label4.Top() + y); });
   }
@@ -85,7 +83,7 @@ void FrmMain::Label4_MouseDown(int button, int shift, double x, double y) {
 }
 
 void FrmMain::Label4_MouseMove(int button, int shift, double x, double y) {
-  const DragStep step = CurrentDragStep();
+  const DragStep step = DragStepOf(Step());
   if (shift != step.shift) return;
   if (step.band()) {
     if (!Shape6.Visible()) return;
@@ -97,7 +95,7 @@ void FrmMain::Label4_MouseMove(int button, int shift, double x, double y) {
     });
   }
   if (step.any() && mDragging) {
-    ShowDragPointer(Label4, StepRecord(gStepLine));
+    ShowDragPointer(Label4, Step());
     if (button != 0) mDragMoved = true;
   }
 }
@@ -105,13 +103,13 @@ void FrmMain::Label4_MouseMove(int button, int shift, double x, double y) {
 void FrmMain::Label4_MouseUp(int, int shift, double x, double y) {
   // Read once: a band that completes its step still runs the drag test below, against the
   // target box of the step loaded by then.
-  const StepRecord rec(gStepLine);
-  const DragStep step = CurrentDragStep();
+  const StepRecord rec = Step();
+  const DragStep step = DragStepOf(Step());
   if (shift != step.shift) return;
   if (step.band()) {
     Try([&] { Shape6.Move(Shape6.Left(), Shape6.Top(), kBandStart, kBandStart); });
     if (Shape6.Visible() && ReleasedInTargetBox(Label4, Label1, x, y)) doNext();
-    Try([&] { Shape6.SetVisible(false); });
+    Shape6.SetVisible(false);
   }
   if (step.any()) {
     mDragging = false;
@@ -163,7 +161,7 @@ void FrmMain::Image5_MouseUp(int, int, double, double) {
       continue;
     }
     // Back to the start, from where the learner can try again.
-    const StepRecord rec(gStepLine);
+    const StepRecord rec = Step();
     if (!across) Try([&] { Image5.SetTop(rec.OverlayY(5) * gScaleY); });
     if (!up_down) Try([&] { Image5.SetLeft(rec.OverlayX(5) * gScaleX); });
     Try([&] { mHandleX = platform::CLng(Image5.Left()); });

@@ -234,7 +234,7 @@ void FrmMain::Form_Load() {
     });
   }
   gDesktopHooks.dockBar();
-  Try([&] { Label1.SetCaption(""); });
+  Label1.SetCaption("");
   Try([&] { ImgLogo.Move(10200 * gScaleX, 8235 * gScaleY, 1740 * gScaleX, 345 * gScaleY); });
   Try([&] { ImgLogo.SetPicture(forms::LoadPicture(data + "l62009.mxy")); });
 
@@ -286,12 +286,12 @@ void FrmMain::Form_Load() {
   Try([&] { ImgSelAD.SetTop(45 * gScaleY); });
   Try([&] { LblADDmyXZ.Move(0, 0, 3900 * gScaleX, 330 * gScaleY); });
   Try([&] { PicList.SetHeight(330 * gScaleY); });
-  Try([&] { PicList.SetVisible(false); });
+  PicList.SetVisible(false);
   Try([&] { lblMove.Move(1440 * gScaleX, 0, 9495 * gScaleX, 375 * gScaleY); });
   Try([&] { LblSuccess.SetFontSize(72 * gScaleX); });
   Try([&] { LblSuccess.SetLeft(2640 * gScaleX); });
   Try([&] { LblSuccess.SetTop(3840 * gScaleY); });
-  Try([&] { LblSuccess.SetVisible(false); });
+  LblSuccess.SetVisible(false);
 }
 
 void FrmMain::lblMove_MouseDown(int button, int, double, double) {

@@ -35,7 +35,7 @@ std::optional<std::string> ReadQuestionStep(long question, long step) {
 
 void FrmMain::setData() {
   const uint64_t load = ++load_count_;
-  Try([&] { LblSuccess.SetVisible(false); });
+  LblSuccess.SetVisible(false);
   KeepBarOnTop();
   Try([&] { frame::gStepFile = frame::SessionStepFile(); });
   Try([&] { frame::gIndexFile = frame::SessionIndexFile(); });
@@ -71,7 +71,12 @@ void FrmMain::setData() {
   SetUpLabel4Box();
   if (!SetUpStepCode(load)) return;
   SetUpPointerAndTooltip();
-  ShowHintWidgets();
+  SetHintsVisible(frame::gRunMode == 1);
+}
+
+const StepRecord& FrmMain::Step() {
+  if (step_.Line() != gStepLine) step_ = StepRecord(gStepLine);
+  return step_;
 }
 
 void FrmMain::ForgetStep() {
@@ -110,7 +115,7 @@ void FrmMain::ParkTabLabels() {
 }
 
 void FrmMain::LoadPictures() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   const int16_t q = gCurQuestion;
   if (!rec.KeepsBackground()) {
     const std::string id = rec.BackgroundId();
@@ -120,7 +125,7 @@ void FrmMain::LoadPictures() {
   for (long k = 1; k <= 5; ++k) {
     forms::Image& img = Overlay(k);
     if (rec.OverlayHidden(k)) {
-      Try([&] { img.SetVisible(false); });
+      img.SetVisible(false);
       continue;
     }
     Try([&] { img.SetLeft(rec.OverlayX(k) * gScaleX); });
@@ -132,20 +137,20 @@ void FrmMain::LoadPictures() {
       Try([&] { img.SetPicture(forms::LoadPicture(frame::gDataPath + id + ".mxy")); });
       Try([&] { frame::gPictureIds(q, k) = id; });
     }
-    Try([&] { img.SetVisible(true); });
+    img.SetVisible(true);
   }
   Try([&] { mDragTargetX = rec.PointX(); });
   Try([&] { mDragTargetY = rec.PointY(); });
 }
 
 void FrmMain::SetUpHintLabel() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   if (!rec.HasHintPosition()) return;
   Try([&] { LHelp.SetLeft(rec.HintX() * gScaleX); });
   Try([&] { LHelp.SetTop(rec.HintY() * gScaleY); });
   const TextLineRef hint = rec.HintLine();
   if (hint.IsNone()) {
-    Try([&] { LHelp.SetCaption("  "); });
+    LHelp.SetCaption("  ");
     return;
   }
   Try([&] {
@@ -156,12 +161,12 @@ void FrmMain::SetUpHintLabel() {
 }
 
 void FrmMain::SetUpTargetBox() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   mTargetUnplaced = false;
   if (!rec.HasTargetBox()) {
-    Try([&] { Label1.SetVisible(false); });
+    Label1.SetVisible(false);
   } else {
-    Try([&] { Label1.SetVisible(true); });
+    Label1.SetVisible(true);
     // A number that does not fit the format skips its assignment and would leave part of
     // another step's box live: such a box takes no action.
     bool placed = Try([&] { Label1.SetLeft(rec.TargetX() * gScaleX); });
@@ -186,21 +191,21 @@ void FrmMain::SetUpTargetBox() {
 }
 
 void FrmMain::ParkTargetBox() {
-  Try([&] { Label1.SetVisible(false); });
+  Label1.SetVisible(false);
   Try([&] { Label1.Move(-2, Label1.Top(), 1, 1); });
 }
 
 // The tab strip's load has read the back region of a "Q" record (it replaces a layout's own).
 void FrmMain::SetUpBackRegion() {
-  if (!StepRecord(gStepLine).HasBackRegion()) return;
+  if (!Step().HasBackRegion()) return;
   ShowTabLabel(TabStrip::kBackRegion);
   Try([&] { LblXXK[0].SetCaption(""); });
 }
 
 void FrmMain::SetUpLabel4Box() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   if (rec.HasLabel4Box()) {
-    Try([&] { Label4.SetVisible(true); });
+    Label4.SetVisible(true);
     Try([&] { Label4.SetLeft(rec.Label4X() * gScaleX); });
     Try([&] { Label4.SetTop(rec.Label4Y() * gScaleY); });
     Try([&] { Label4.SetWidth(rec.Label4Width() * gScaleX); });
@@ -214,7 +219,7 @@ void FrmMain::SetUpLabel4Box() {
 }
 
 void FrmMain::SetUpPointerAndTooltip() {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   Try([&] { Label1.SetMousePointer(0); });
   Try([&] {
     const TargetPointer pointer = PointerOverTarget(rec, frame::gAppPath + "\\");
@@ -233,10 +238,11 @@ void FrmMain::SetUpPointerAndTooltip() {
   });
 }
 
-void FrmMain::ShowHintWidgets() {
-  const bool shown = frame::gRunMode == 1;
+// The hint line and the target frames: shown with each step in practice with hints, otherwise
+// only when the learner asks.
+void FrmMain::SetHintsVisible(bool shown) {
   for (forms::Control* c : std::initializer_list<forms::Control*>{&LHelp, &Shape1, &Shape2, &Shape4})
-    Try([&] { c->SetVisible(shown); });
+    c->SetVisible(shown);
 }
 
 }  // namespace xpexam::desktop

@@ -27,7 +27,7 @@ void PlaceRegion(forms::Label& region, const std::optional<DesignRect>& r) {
 }  // namespace
 
 void FrmMain::SetUpMenuBar() {
-  menu_bar_.LoadStep(StepRecord(frame::gStepLine));
+  menu_bar_.LoadStep(Step());
   ShowMenuBar();
 }
 

@@ -15,7 +15,6 @@ namespace xpexam::desktop {
 
 using frame::gScaleX;
 using frame::gScaleY;
-using frame::gStepLine;
 using platform::Try;
 
 namespace {
@@ -50,7 +49,7 @@ void FrmMain::Label1_MouseDown(int button, int shift, double, double) {
       doNext();
       return;
     }
-    const StepRecord rec(gStepLine);
+    const StepRecord rec = Step();
     // The right-button alternative: the popup's item check then expects the replacement code.
     if (rec.HasRightAlternative()) Try([&] { mStepCode = rec.RightAlternativeValue(); });
   }
@@ -67,7 +66,7 @@ void FrmMain::Label1_MouseDown(int button, int shift, double, double) {
 
 void FrmMain::Label1_MouseUp(int button, int shift, double, double) {
   using F = StepCodeFamily;
-  const bool location_step = StepRecord(gStepLine).CodeFamily() == F::kLocationList;
+  const bool location_step = Step().CodeFamily() == F::kLocationList;
   // "2000" has no check of its own: the desktop takes it as the click the demonstration shows.
   const bool click_step = ClassifyStepCode(mStepCode) == F::kClick || ClassifyStepCode(mStepCode) == F::kDemonstrationOnly;
   if (location_step || (button == kLeftButton && shift == 0 && click_step)) doNext();
@@ -80,12 +79,12 @@ void FrmMain::Label1_DblClick() {
 }
 
 void FrmMain::Label1_MouseMove(int, int, double, double) {
-  if (StepRecord(gStepLine).CodeFamily() == StepCodeFamily::kHover) doNext();
-  ShowTargetPointer(Label1, StepRecord(gStepLine));
+  if (Step().CodeFamily() == StepCodeFamily::kHover) doNext();
+  ShowTargetPointer(Label1, Step());
 }
 
 void FrmMain::Form_KeyUp(int& key_code, int shift) {
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   Try([&] { mStepCode = rec.StepCodeValue(); });
   if (KeyReleaseCompletes(rec, key_code, shift)) doNext();
 }

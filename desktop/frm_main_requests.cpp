@@ -10,10 +10,7 @@ namespace xpexam::desktop {
 
 using platform::Try;
 
-void FrmMain::ShowHints() {
-  for (forms::Control* c : std::initializer_list<forms::Control*>{&LHelp, &Shape1, &Shape4, &Shape2})
-    Try([&] { c->SetVisible(true); });
-}
+void FrmMain::ShowHints() { SetHintsVisible(true); }
 
 void FrmMain::ShowQuestionPictures(long k) {
   // An id never shown is empty: it names no picture, and what is shown stays.
@@ -28,7 +25,7 @@ void FrmMain::ShowQuestionPictures(long k) {
     Try([&] {
       if (auto picture = shown(c)) Overlay(c).SetPicture(picture);
     });
-  Try([&] { Timer2.SetEnabled(true); });
+  Timer2.SetEnabled(true);
 }
 
 void FrmMain::FocusAnswerBox() { Text1.SetFocus(); }

@@ -21,7 +21,7 @@ void FrmMain::SetUpTabStep() {
     Try([&] { slots.top[at] = platform::CLng(Overlay(k).Top() / gScaleY); });
     Try([&] { slots.picture_id[at] = frame::gPictureIds(frame::gCurQuestion, k); });
   }
-  const std::optional<TabRequest> request = tab_strip_.LoadStep(StepRecord(frame::gStepLine), slots, mHintText);
+  const std::optional<TabRequest> request = tab_strip_.LoadStep(Step(), slots, mHintText);
   for (int i = 0; i <= TabStrip::kLastTab; ++i) ShowTabLabel(i);
   if (request) {
     ApplyTabRequest(*request, true);

@@ -14,7 +14,6 @@ namespace xpexam::desktop {
 
 using frame::gScaleX;
 using frame::gScaleY;
-using frame::gStepLine;
 using platform::Try;
 
 namespace {
@@ -23,23 +22,21 @@ constexpr int kEnter = 13;
 
 using F = StepCodeFamily;
 
-F Family() { return StepRecord(gStepLine).CodeFamily(); }
-
 // The answer text; nothing when the record names a line that gives no text (an empty line, an
 // empty or missing file): only "000" asks for the empty answer, so an empty box never
 // answers a step whose text is missing.
-std::optional<std::string> AnswerText() {
+std::optional<std::string> AnswerText(const StepRecord& step) {
   std::optional<std::string> text;
   Try([&] {
-    const TextLineRef line = StepRecord(gStepLine).AnswerLine();
+    const TextLineRef line = step.AnswerLine();
     text = StepTextOf(line, frame::gTextFile);
     if (!line.IsNone() && platform::Trim(*text).empty()) text.reset();
   });
   return text;
 }
 
-std::optional<TypingAnswers> Answers() {
-  const auto text = AnswerText();
+std::optional<TypingAnswers> Answers(const StepRecord& step) {
+  const auto text = AnswerText(step);
   if (!text) return std::nullopt;
   return TypingAlternatives(*text);
 }
@@ -52,13 +49,13 @@ bool Relaxed(const std::string& typed, const std::optional<TypingAnswers>& answe
 
 void FrmMain::SetUpTextBox() {
   const uint64_t load = load_count_;
-  const StepRecord rec(gStepLine);
+  const StepRecord rec = Step();
   if (!rec.HasTextBox()) {
-    Try([&] { Text1.SetVisible(false); });
-    Try([&] { Text2.SetVisible(false); });
+    Text1.SetVisible(false);
+    Text2.SetVisible(false);
     return;
   }
-  Try([&] { Text1.SetVisible(true); });
+  Text1.SetVisible(true);
   Try([&] { Text1.SetLeft(rec.TextBoxX() * gScaleX); });
   Try([&] { Text1.SetTop(rec.TextBoxY() * gScaleY); });
   Try([&] { Text1.SetWidth(rec.TextBoxWidth() * gScaleX); });
@@ -89,34 +86,34 @@ void FrmMain::SetUpTextBox() {
 }
 
 void FrmMain::Text1_Change() {
-  Try([&] { mStepCode = StepRecord(gStepLine).StepCodeValue(); });
+  Try([&] { mStepCode = Step().StepCodeValue(); });
   // The cell and the edit bar mirror each other; the same text assigned back is no change,
   // so one keystroke bounces once.
-  if (Family() == F::kTypeInCell) Try([&] { Text4.SetText(Text1.Text()); });
-  const auto answers = Answers();
-  const F family = Family();
+  if (Step().CodeFamily() == F::kTypeInCell) Try([&] { Text4.SetText(Text1.Text()); });
+  const auto answers = Answers(Step());
+  const F family = Step().CodeFamily();
   if (family == F::kTypeAnswer && Relaxed(Text1.Text(), answers)) doNext();
   if (family == F::kTypeExactCase && answers && MatchesExact(Text1.Text(), *answers)) doNext();
 }
 
 void FrmMain::Text2_Change() {
-  const auto answer = AnswerText();
+  const auto answer = AnswerText(Step());
   if (answer && MatchesWhole(Text2.Text(), *answer)) doNext();
 }
 
 void FrmMain::Text3_Change() {
-  if (Relaxed(Text3.Text(), Answers())) doNext();
+  if (Relaxed(Text3.Text(), Answers(Step()))) doNext();
 }
 
 void FrmMain::Text4_Change() {
-  if (Family() == F::kTypeInCell) Try([&] { Text1.SetText(Text4.Text()); });
+  if (Step().CodeFamily() == F::kTypeInCell) Try([&] { Text1.SetText(Text4.Text()); });
 }
 
 void FrmMain::Text1_KeyUp(int& key_code, int) {
-  const F family = Family();
+  const F family = Step().CodeFamily();
   const bool on_enter = family == F::kTypeAndEnter || family == F::kTypeAndEnterPrompted || family == F::kTypeInCell;
   if (key_code != kEnter || !on_enter) return;
-  const auto answers = Answers();
+  const auto answers = Answers(Step());
   if (answers && MatchesOnEnter(Text1.Text(), *answers)) {
     doNext();
     return;
@@ -125,13 +122,13 @@ void FrmMain::Text1_KeyUp(int& key_code, int) {
 }
 
 void FrmMain::Text4_KeyUp(int& key_code, int shift) {
-  if (Family() == F::kTypeInCell && key_code == kEnter) Text1_KeyUp(key_code, shift);
+  if (Step().CodeFamily() == F::kTypeInCell && key_code == kEnter) Text1_KeyUp(key_code, shift);
 }
 
 void FrmMain::Text1_MouseUp(int, int, double, double) {
-  if (Family() != F::kSelectHintText) return;
+  if (Step().CodeFamily() != F::kSelectHintText) return;
   std::string hint;
-  Try([&] { hint = StepTextOf(StepRecord(gStepLine).HintLine(), frame::gTextFile); });
+  Try([&] { hint = StepTextOf(Step().HintLine(), frame::gTextFile); });
   if (SelectionMatches(Text1.SelText(), hint)) doNext();
 }
 
@@ -140,7 +137,7 @@ void FrmMain::Text1_GotFocus() {
 }
 
 void FrmMain::CheckTypedAnswerOnClick() {
-  if (Relaxed(Text1.Text(), Answers())) doNext();
+  if (Relaxed(Text1.Text(), Answers(Step()))) doNext();
 }
 
 }  // namespace xpexam::desktop

@@ -72,7 +72,13 @@ bool BitmapHeaderPlausible(const Bytes& d, size_t at, bool in_icon) {
   }
   const uint32_t size = d.Le32(at);
   if (size == 12 && d.Has(at, 12)) return Plausible(d.Le16(at + 4), d.Le16(at + 6));
-  if (size >= 16 && d.Has(at, 12)) return Plausible(d.SLe32(at + 4), d.SLe32(at + 8));
+  if (size >= 16 && d.Has(at, 12) && !Plausible(d.SLe32(at + 4), d.SLe32(at + 8))) return false;
+  // A palette count past 2^31 reads as negative to the decoder, passes its check and is then
+  // set aside four bytes a colour.
+  if (size >= 40 && d.Has(at, 36)) {
+    const uint32_t depth = d.Le16(at + 14);
+    if (depth <= 8 && d.Le32(at + 32) > (1u << depth)) return false;
+  }
   return true;
 }
 

@@ -74,7 +74,7 @@ void FrmChengji::Form_Load() {
   if (FrmTm::IsLoaded()) Try([] { FrmTm::Get().Unload(); });
   Try([&] { SetIcon(DataPicture("l62011")); });
   Try([&] { SetCaption(DialogCaption()); });
-  Try([&] { Command3.SetVisible(true); });
+  Command3.SetVisible(true);
   Try([&] { Picture1.SetPicture(DataPicture("9l0058")); });
   LayOut();
   ScorePaper();
@@ -114,7 +114,7 @@ void FrmChengji::ScorePaper() {
       b.Move(ScaleX(((i - 1) % 10) * 480.0), ScaleY(((i - 1) / 10) * 480.0), ScaleX(450), ScaleY(450));
     });
     Try([&] { b.SetFontBold(true); });
-    Try([&] { b.SetForeColor(0); });
+    b.SetForeColor(0);
     if (gQuestionStatus[i] >= kStatusCompleted) {
       Try([&] { b.SetPicture(DataPicture("l01033")); });
       ++completed;
@@ -139,7 +139,7 @@ void FrmChengji::ScorePaper() {
     LblTiMuYQ.Move((Picture1.Width() - ScaleX(9855)) / 2, Frame1.Top() + Frame1.Height() + ScaleY(360), ScaleX(9855),
                    ScaleY(855));
   });
-  Try([&] { Frame1.SetVisible(true); });
+  Frame1.SetVisible(true);
 
   const std::string score = ScoreText(completed);
   if (gSessionKind == 8)

@@ -137,7 +137,7 @@ void FrmTm::LayOutPanels() {
     auto& b = CmTNO[i];
     Try([&] { Scaled(b, 60 + ((i - 1) % 10) * 480, 150 + ((i - 1) / 10) * 480, 450, 450); });
     Try([&] { b.SetCaption(std::to_string(i)); });
-    Try([&] { b.SetForeColor(0); });
+    b.SetForeColor(0);
     Try([&] { b.SetPicture(DataPicture("l01030")); });
   }
   Try([&] {
@@ -182,8 +182,8 @@ void FrmTm::LayOutPanels() {
     for (long i = n + 1; i <= 40; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
   });
   mLastPage = static_cast<int16_t>(n / 40 - (n % 40 == 0 ? 1 : 0));
-  Try([&] { FrmSelect.SetVisible(false); });
-  Try([&] { FrmKSXX.SetVisible(false); });
+  FrmSelect.SetVisible(false);
+  FrmKSXX.SetVisible(false);
 }
 
 void FrmTm::LoadFaces() {
@@ -255,7 +255,7 @@ void FrmTm::LblZXH_Click() {
     auto& desk = desktop::FrmMain::Get();
     SetTop(desk.Top() + desk.Height() - Height());
   });
-  Try([&] { FrmZXH.SetVisible(true); });
+  FrmZXH.SetVisible(true);
   // An open number page or candidate panel lies over the mini bar's restore label otherwise.
   Try([&] { FrmZXH.ZOrder(0); });
 }
@@ -265,7 +265,7 @@ void FrmTm::Command2_Click() {
   Try([&] { SetWidth(kDesignWidth * gScaleX); });
   Try([&] { SetHeight(kDesignHeight * gScaleY); });
   DockBar();
-  Try([&] { FrmZXH.SetVisible(false); });
+  FrmZXH.SetVisible(false);
 }
 
 void FrmTm::lblMove_MouseDown(int button) {

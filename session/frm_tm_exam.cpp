@@ -26,7 +26,7 @@ void FrmTm::HandIn() {
 
 void FrmTm::SeeAnswerNow() {
   Try([] { frame::FrmPicture::Get().SetVisible(false); });
-  Try([&] { Image2.SetCaption("显示图片"); });
+  Image2.SetCaption("显示图片");
   Try([] { FrmCZTS::Get().ShowModal(); });
 }
 
@@ -40,25 +40,25 @@ void FrmTm::TimeKS_Timer() {
   Try([&] { gMinutesLeft = platform::CInt(gMinutesLeft - 1.0); });
   if (gMinutesLeft != 0) return;
   Try([] { forms::MsgBox("时间已到，自动交卷！", forms::kOkOnly, frame::gModuleName); });
-  Try([&] { TimeKS.SetEnabled(false); });
+  TimeKS.SetEnabled(false);
   // A confirmation already on its way leads to the hand-in by itself.
   if (FrmEnd1::IsLoaded() || FrmEnd2::IsLoaded()) return;
   // The modal windows the clock may have run out in make way for the confirmations.
   if (FrmCZTS::IsLoaded()) Try([] { FrmCZTS::Get().Unload(); });
   // So does a demonstration, playing or about to start: the desktop and the bar come back.
   if (TimStartYS.Enabled()) {
-    Try([&] { TimStartYS.SetEnabled(false); });
+    TimStartYS.SetEnabled(false);
     mDemoTicks = 0;
     frame::gDemoRunning = false;
-    Try([&] { TimerREDO.SetEnabled(true); });
+    TimerREDO.SetEnabled(true);
   }
   Try([] { gSessionHooks.endDemo(); });
   if (frame::FrmIME::IsLoaded()) Try([] { frame::FrmIME::Get().Unload(); });
   // The question reloads once the confirmations are gone: a reload raises the bar above them.
   const bool reload = TimerREDO.Enabled();
-  Try([&] { TimerREDO.SetEnabled(false); });
+  TimerREDO.SetEnabled(false);
   Try([] { FrmEnd1::Get().ShowModal(); });
-  if (reload && FrmTm::IsLoaded() && &FrmTm::Get() == this) Try([&] { TimerREDO.SetEnabled(true); });
+  if (reload && FrmTm::IsLoaded() && &FrmTm::Get() == this) TimerREDO.SetEnabled(true);
 }
 
 }  // namespace xpexam::session

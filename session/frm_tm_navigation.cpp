@@ -63,7 +63,7 @@ void FrmTm::CmdGN_Click(int index) {
       HandIn();
       break;
     case 9:
-      Try([&] { FrmKSXX.SetVisible(true); });
+      FrmKSXX.SetVisible(true);
       break;
     case 10:
       SeeAnswerNow();
@@ -105,7 +105,7 @@ void FrmTm::dqYeMian() {
 
 void FrmTm::CmTNO_Click(int index) {
   Try([&] { gCurQuestion = static_cast<int16_t>(40 * mCurPage + index); });
-  Try([&] { FrmSelect.SetVisible(false); });
+  FrmSelect.SetVisible(false);
   Try([&] { DqExam(); });
 }
 
@@ -125,7 +125,7 @@ void FrmTm::CmdKSFH_Click() { FrmKSXX.SetVisible(false); }
 
 void FrmTm::StartDemo() {
   Try([] { frame::FrmPicture::Get().SetVisible(false); });
-  Try([&] { Image2.SetCaption("显示图片"); });
+  Image2.SetCaption("显示图片");
   frame::gDemoRunning = true;
   Try([] {
     platform::LineReader index(frame::gIndexFile);
@@ -134,20 +134,20 @@ void FrmTm::StartDemo() {
   });
   const std::string q = platform::Mid(frame::gLineBuf, 7);
   Try([&] { RtbTM.SetText(q); });
-  Try([&] { Image2.SetVisible(false); });
+  Image2.SetVisible(false);
   if (platform::Left(q, 7) == "picture") {
     Try([&] { frame::FrmPicture::Get().Image1.SetPicture(frame::DataPicture(platform::Mid(q, 8, 6))); });
     Try([&] { RtbTM.SetText(platform::Mid(q, 14)); });
-    Try([&] { Image2.SetVisible(true); });
+    Image2.SetVisible(true);
   }
-  Try([&] { TimStartYS.SetEnabled(true); });
+  TimStartYS.SetEnabled(true);
 }
 
 void FrmTm::TimStartYS_Timer() {
   ++mDemoTicks;
   if (mDemoTicks < 2) return;
   mDemoTicks = 0;
-  Try([&] { TimStartYS.SetEnabled(false); });
+  TimStartYS.SetEnabled(false);
   Try([] { desktop::FrmMain::Get().SetVisible(false); });
   Try([&] { SetVisible(false); });
   Try([] { gSessionHooks.showDemo(); });

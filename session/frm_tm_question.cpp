@@ -70,13 +70,13 @@ void FrmTm::DqExam() {
   const std::string q = platform::Mid(frame::gLineBuf, 7);
   Try([&] { RtbTM.SetText(platform::Replace(q, "|", "\r\n")); });
   Try([] { frame::FrmPicture::Get().SetVisible(false); });
-  Try([&] { Image2.SetVisible(false); });
+  Image2.SetVisible(false);
   if (platform::Left(q, 7) == "picture") {
     // Shown only when the learner asks for it.
     Try([&] { frame::FrmPicture::Get().Image1.SetPicture(frame::DataPicture(platform::Mid(q, 8, 6))); });
     Try([&] { Image2.SetCaption(kShowPicture); });
     Try([&] { RtbTM.SetText(platform::Mid(q, 14)); });
-    Try([&] { Image2.SetVisible(true); });
+    Image2.SetVisible(true);
   }
 
   desktop::FrmMain::Get().ShowQuestionPictures(k);
@@ -90,7 +90,7 @@ void FrmTm::DqExam() {
   if (gRunMode != 3) gRunMode = 2;
   Try([&] { CmdGN[3].SetVisible(!Bookmarked(gQuestionStatus[k])); });
   Try([&] { CmdGN[11].SetVisible(!CmdGN[3].Visible()); });
-  if (frame::gSessionKind == 0 && gRunMode == 2) Try([&] { TimKsModel.SetEnabled(true); });
+  if (frame::gSessionKind == 0 && gRunMode == 2) TimKsModel.SetEnabled(true);
   Try([] { RestoreDesktop(); });
 }
 

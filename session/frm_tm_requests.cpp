@@ -13,7 +13,7 @@ void FrmTm::RefreshProgress() {
 }
 
 void FrmTm::ResumeAfterDemo() {
-  Try([&] { TimerREDO.SetEnabled(true); });
+  TimerREDO.SetEnabled(true);
   Try([&] { Show(); });
 }
 

@@ -117,13 +117,13 @@ void SaveSessionRecords() {
 void FrmTm::SaveAndExit() {
   const int16_t kind = frame::gSessionKind;
   Try([] { frame::FrmPicture::Get().SetVisible(false); });
-  Try([&] { Image2.SetCaption("显示图片"); });
+  Image2.SetCaption("显示图片");
   LblZXH_Click();
   SaveSessionRecords();
 
-  Try([&] { TimeKS.SetEnabled(false); });
-  Try([&] { TimStartYS.SetEnabled(false); });
-  Try([&] { TimerREDO.SetEnabled(false); });
+  TimeKS.SetEnabled(false);
+  TimStartYS.SetEnabled(false);
+  TimerREDO.SetEnabled(false);
   frame::gAllowBarUnload = true;
   Try([] { desktop::FrmMain::Get().Unload(); });
   Try([&] { Unload(); });

@@ -255,6 +255,7 @@ TEST_F(GraphicsFiles, PicturesDeclaringMoreThanAnyScreenAreInvalidPictures) {
       {"core bmp 65535 x 65535", CoreBmpHeader(65535, 65535), false},
       // The decoder would set aside what these declare before looking further.
       {"bmp whose pixels start 3 GB in", WithLe32At(xpexam::testing::SolidBmp(2, 2, kRed), 10, 0xC0000000u), false},
+      {"8-bit bmp declaring 2^31 + 1 colours", WithLe32At(Rle8Bmp(), 46, 0x80000001u), false},
       {"bmp with a 3 GB info header", WithLe32At(xpexam::testing::SolidBmp(2, 2, kRed), 14, 0xC0000000u), false},
       {"jpeg 65535 x 65535", JpegHeader(65535, 65535), false},
       {"gif screen 65535 x 65535", GifOf(65535, 65535, 2, 2), false},
