@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/step_record.h"
 #include "desktop/tab_strip.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
@@ -184,14 +185,26 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   void LayOutTitleRegions();
   void ScaleDesignSizes();
   void ClearMenuPictures();
-  // Stages of setData.
-  void LoadOverlays();
-  void LoadAnswerBox();
-  void LoadTargetBox();
-  void LoadTabStep();
+  // Stages of setData, in the order it runs them.
+  void ResetStep();
+  bool ReadStep();  // false: past the end of the step file, or it cannot be read
+  void ParkTabLabels();
+  void LoadPictures(const desktop::StepRecord& rec);
+  void LoadOverlays(const desktop::StepRecord& rec);
+  void LoadAnswerBox(const desktop::StepRecord& rec);
+  void LoadTargetBox(const desktop::StepRecord& rec);
+  void LoadTabStep(const desktop::StepRecord& rec);
   void ShowTabLabels();
   void ApplyTabRequest(const desktop::TabRequest& request);
-  void ApplyTypingHint();
+  void LoadHintLabel(const desktop::StepRecord& rec);
+  void SetHintsVisible(bool visible);
+  void LoadMenuTitles(const desktop::StepRecord& rec);
+  void LoadLabel4Box(const desktop::StepRecord& rec);
+  void LoadStepCode(const desktop::StepRecord& rec);
+  void EndAtLastStep(bool final_record);
+  void LoadPasswordBox(const desktop::StepRecord& rec);
+  void ApplyTypingHint(const desktop::StepRecord& rec);
+  void PlaceFrames(const desktop::StepRecord& rec);
   // Stages of the engine.
   void TabClick();
   void PickUp();
