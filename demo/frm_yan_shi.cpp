@@ -257,11 +257,6 @@ void FrmYanShi::Form_Load() {
     });
   }
   ScaleDesignSizes();
-  // The desktop's menu tables: the demonstration opens the same menus.
-  for (size_t m = 1; m <= 9; ++m) {
-    mMenuGroups[m] = desktop::kMenuGroups[m - 1];
-    mMenuSubs[m] = desktop::kMenuSubs[m - 1];
-  }
   mDemoStep = 1;
   CSH();
   setData();

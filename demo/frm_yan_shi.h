@@ -13,7 +13,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "desktop/step_record.h"
+#include "desktop/tab_strip.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/image.h"
@@ -121,8 +124,6 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   int16_t mMenuPitch = 870;
   int16_t mMenuNo = 1;
   std::string mExamDataPath;
-  std::array<std::string, 10> mMenuGroups{};  // indexes 1 to 9
-  std::array<std::string, 10> mMenuSubs{};    // indexes 1 to 9
 
   // Step loader.
   int16_t mTypedCount = 0;
@@ -132,12 +133,7 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   std::string mHintText;
   int16_t mTargetBoxWidth = 0;
   int16_t mTargetBoxHeight = 0;
-  std::string mTabTable;
-  int16_t mTabOriginX = 0;
-  int16_t mTabOriginY = 0;
-  int16_t mTabImageSlot = 0;
-  int16_t mTabToSelect = 0;
-  int16_t mTabCount = 0;
+  desktop::TabStrip tab_strip_;
 
   // Step engine, menus.
   std::string mTypeText;
@@ -189,12 +185,26 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   void LayOutTitleRegions();
   void ScaleDesignSizes();
   void ClearMenuPictures();
-  // Stages of setData.
-  void LoadOverlays();
-  void LoadAnswerBox();
-  void LoadTargetBox();
-  void LoadTabStep();
-  void ApplyTypingHint();
+  // Stages of setData, in the order it runs them.
+  void ResetStep();
+  bool ReadStep();  // false: past the end of the step file, or it cannot be read
+  void ParkTabLabels();
+  void LoadPictures(const desktop::StepRecord& rec);
+  void LoadOverlays(const desktop::StepRecord& rec);
+  void LoadAnswerBox(const desktop::StepRecord& rec);
+  void LoadTargetBox(const desktop::StepRecord& rec);
+  void LoadTabStep(const desktop::StepRecord& rec);
+  void ShowTabLabels();
+  void ApplyTabRequest(const desktop::TabRequest& request);
+  void LoadHintLabel(const desktop::StepRecord& rec);
+  void SetHintsVisible(bool visible);
+  void LoadMenuTitles(const desktop::StepRecord& rec);
+  void LoadLabel4Box(const desktop::StepRecord& rec);
+  void LoadStepCode(const desktop::StepRecord& rec);
+  void EndAtLastStep(bool final_record);
+  void LoadPasswordBox(const desktop::StepRecord& rec);
+  void ApplyTypingHint(const desktop::StepRecord& rec);
+  void PlaceFrames(const desktop::StepRecord& rec);
   // Stages of the engine.
   void TabClick();
   void PickUp();
@@ -208,7 +218,7 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
 };
 
 // The drop-down rows of a menu-bar step: 20 row tops from the drop-down's top, 330 apart, 45
-// lower after each group of the group digits. Rounded as the window rounds them.
-std::array<int16_t, 21> DropDownRowTops(double dropdown_top, const std::string& groups, double scale_y);
+// lower after each of the menu's item groups. Rounded as the window rounds them.
+std::array<int16_t, 21> DropDownRowTops(double dropdown_top, const std::vector<int>& groups, double scale_y);
 
 }  // namespace xpexam::demo

@@ -29,16 +29,9 @@ constexpr int kMostDriftTicks = 30;  // three seconds of the 100 ms engine tick
 }  // namespace
 
 void FrmYanShi::TabClick() {
-  const StepRecord rec(frame::gStepLine);
-  Try([&] {
-    const std::string id = rec.OverlayId(mTabImageSlot);
-    forms::Image& slot = ImageSlot(mTabImageSlot);
-    slot.SetPicture(forms::LoadPicture(frame::gDataPath + id + ".mxy"));
-  });
-  Label1.SetVisible(true);
-  Try([&] { LHelp.SetCaption(mHintText); });
-  Try([&] { Label1.Move(Label1.Left(), Label1.Top(), mTargetBoxWidth * gScaleX, mTargetBoxHeight * gScaleY); });
-  Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
+  const desktop::TabRequest request = tab_strip_.ChooseTarget();
+  ShowTabLabels();
+  ApplyTabRequest(request);
   Try([&] {
     mTargetX = CentreOf(Label1.Left(), Label1.Width());
     mTargetY = CentreOf(Label1.Top(), Label1.Height());

@@ -1,5 +1,6 @@
 // setData: lays out step mDemoStep of the current question on the demonstration's copy of the
 // desktop. Every statement that fails is skipped; the next one runs.
+#include <optional>
 #include <string>
 
 #include "demo/demo_files.h"
@@ -25,8 +26,7 @@ forms::PicturePtr DataPicture(const std::string& id) { return forms::LoadPicture
 
 }  // namespace
 
-void FrmYanShi::LoadOverlays() {
-  const StepRecord rec(frame::gStepLine);
+void FrmYanShi::LoadOverlays(const StepRecord& rec) {
   for (long k = 1; k <= 5; ++k) {
     Try([&] {
       forms::Image& img = ImageSlot(k);
@@ -41,8 +41,7 @@ void FrmYanShi::LoadOverlays() {
   }
 }
 
-void FrmYanShi::LoadAnswerBox() {
-  const StepRecord rec(frame::gStepLine);
+void FrmYanShi::LoadAnswerBox(const StepRecord& rec) {
   if (rec.TextBoxZeros()) {
     Text1.SetVisible(false);
     Text2.SetVisible(false);
@@ -78,8 +77,7 @@ void FrmYanShi::LoadAnswerBox() {
   });
 }
 
-void FrmYanShi::LoadTargetBox() {
-  const StepRecord rec(frame::gStepLine);
+void FrmYanShi::LoadTargetBox(const StepRecord& rec) {
   if (rec.HasTargetBox()) {
     // One statement each: a number that does not fit the format skips only its own.
     Label1.SetVisible(true);
@@ -102,61 +100,54 @@ void FrmYanShi::LoadTargetBox() {
   Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
 }
 
-void FrmYanShi::LoadTabStep() {
-  const StepRecord rec(frame::gStepLine);
-  const int16_t shown = rec.TabShown();
-  Try([&] { mTabToSelect = rec.TabToSelect(); });
-  Try([&] { mTabImageSlot = rec.TabImageSlot(); });
-  Try([&] { LHelp.SetCaption("请选择第" + platform::Str(mTabToSelect) + "个选项卡"); });
-  Try([&] {
-    if (auto table = desktop::TabLayoutTable(rec.TabLayout())) mTabTable = std::string(*table);
-  });
-  Try([&] {
-    const std::string page = platform::Mid(mTabTable, 10 * shown, 6);
-    forms::Image& slot = ImageSlot(mTabImageSlot);
-    mTabOriginX = platform::CInt(slot.Left());
-    mTabOriginY = platform::CInt(slot.Top());
-    if (shown != mTabToSelect) Try([&] { slot.SetPicture(DataPicture(page)); });
-  });
-  Try([&] { mTabCount = static_cast<int16_t>(desktop::TabTableValue(mTabTable, 2, 1)); });
-  for (int i = 0; i <= mTabCount; ++i) {
-    Try([&] {
-      LblXXK[i].Move(-1 * gScaleX, desktop::TabTableValue(mTabTable, 3, 4) * gScaleY + mTabOriginY, 1,
-                     desktop::TabTableValue(mTabTable, 7, 3) * gScaleY);
-      LblXXK[i].SetCaption("");
-    });
+void FrmYanShi::LoadTabStep(const StepRecord& rec) {
+  desktop::ImageSlots slots;
+  for (long k = 1; k <= 5; ++k) {
+    const auto at = static_cast<size_t>(k - 1);
+    slots.left[at] = platform::CLng(ImageSlot(k).Left() / gScaleX);
+    slots.top[at] = platform::CLng(ImageSlot(k).Top() / gScaleY);
+    // The right tab brings back the record's own page, also for a slot that kept its picture.
+    slots.picture_id[at] = rec.OverlayId(k);
   }
-  for (int i = 1; i <= mTabCount; ++i) {
-    Try([&] {
-      const int32_t left = desktop::TabTableValue(mTabTable, 10 * i + 6, 4);
-      const int32_t next = desktop::TabTableValue(mTabTable, 10 * i + 16, 4);
-      const double width = next - left < 0 ? 990 * gScaleX : (next - left) * gScaleX;
-      LblXXK[i].Move(left * gScaleX + mTabOriginX, LblXXK[i].Top(), width);
-    });
-  }
-  Try([&] {
-    LblXXK[0].Move(desktop::TabTableValue(mTabTable, 140, 4) * gScaleX + mTabOriginX,
-                   desktop::TabTableValue(mTabTable, 144, 4) * gScaleY + mTabOriginY,
-                   desktop::TabTableValue(mTabTable, 148, 4) * gScaleX,
-                   desktop::TabTableValue(mTabTable, 152, 4) * gScaleY);
-  });
-  if (shown == mTabToSelect) {
-    Try([&] { Label1.Move(Label1.Left(), Label1.Top(), mTargetBoxWidth * gScaleX, mTargetBoxHeight * gScaleY); });
-    Try([&] { LHelp.SetCaption(mHintText); });
-    Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
-  } else {
-    Try([&] { Label1.Move(Label1.Left(), Label1.Top(), 1, 1); });
-    Try([&] {
-      const forms::Label& tab = LblXXK[mTabToSelect];
-      Shape1.Move(tab.Left(), tab.Top(), tab.Width(), tab.Height());
-    });
+  const std::optional<desktop::TabRequest> request = tab_strip_.LoadStep(rec, slots, mHintText);
+  ShowTabLabels();
+  if (request) ApplyTabRequest(*request);
+}
+
+void FrmYanShi::ShowTabLabels() {
+  for (int i = 0; i <= desktop::TabStrip::kLastTab; ++i) {
+    forms::Label& label = LblXXK[i];
+    if (const std::optional<desktop::DesignRect> r = tab_strip_.Label(i))
+      label.Move(r->left * gScaleX, r->top * gScaleY, r->width * gScaleX, r->height * gScaleY);
+    else
+      label.Move(-1 * gScaleX, -1 * gScaleY, 1, 1);
   }
 }
 
-void FrmYanShi::ApplyTypingHint() {
+void FrmYanShi::ApplyTabRequest(const desktop::TabRequest& request) {
+  // A page that cannot be read leaves the slot as it was.
+  if (request.slot >= 1 && request.slot <= 5 && request.page && !request.page->empty())
+    Try([&] { ImageSlot(request.slot).SetPicture(DataPicture(*request.page)); });
+  if (request.show_target_box) Label1.SetVisible(true);
+  LHelp.SetCaption(request.hint);
+  if (request.target_live) {
+    Try([&] { Label1.Move(Label1.Left(), Label1.Top(), mTargetBoxWidth * gScaleX, mTargetBoxHeight * gScaleY); });
+    Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
+    return;
+  }
+  Label1.Move(Label1.Left(), Label1.Top(), 1, 1);
+  // The red frame surrounds the tab to select, parked or not; a target beyond the strip leaves it.
+  const int target = tab_strip_.TabTarget();
+  if (target >= 0 && target <= desktop::TabStrip::kLastTab) {
+    const forms::Label& tab = LblXXK[target];
+    Shape1.Move(tab.Left(), tab.Top(), tab.Width(), tab.Height());
+  }
+}
+
+void FrmYanShi::ApplyTypingHint(const StepRecord& rec) {
   using F = desktop::StepCodeFamily;
   const std::string caption = LHelp.Caption();
-  switch (StepRecord(frame::gStepLine).CodeFamily()) {
+  switch (rec.CodeFamily()) {
     case F::kTypeAnswer:
     case F::kTypePassword:
     case F::kTypeExactCase:
@@ -176,8 +167,7 @@ void FrmYanShi::ApplyTypingHint() {
   }
 }
 
-void FrmYanShi::setData() {
-  using namespace frame;
+void FrmYanShi::ResetStep() {
   Try([&] { Shape5.SetBorderColor(0xFF); });
   CSH();
   mTypedCount = 0;
@@ -189,6 +179,10 @@ void FrmYanShi::setData() {
   ClearMenuPictures();
   LayOutTitleRegions();
   Try([&] { ImgMenuSys.SetVisible(LMainMenu[1].Visible()); });
+}
+
+bool FrmYanShi::ReadStep() {
+  using namespace frame;
   // Past the end of a step file without its final record the last record would be replayed
   // for ever (a step without travel loads the next one at once): the run ends there instead,
   // as it does when the step file cannot be read at all.
@@ -200,42 +194,55 @@ void FrmYanShi::setData() {
     else
       past_end = true;
   });
+  return !past_end;
+}
+
+void FrmYanShi::ParkTabLabels() {
   for (int i = 0; i <= 13; ++i) {
     Try([&] {
       LblXXK[i].Move(-1 * gScaleX, -1 * gScaleY, 1, 1);
       LblXXK[i].SetCaption("");
     });
   }
-  const StepRecord rec(gStepLine);
+}
+
+void FrmYanShi::LoadPictures(const StepRecord& rec) {
   if (!rec.KeepsBackground()) Try([&] { SetPicture(DataPicture(rec.BackgroundId())); });
-  LoadOverlays();
+  LoadOverlays(rec);
   Try([&] { mExtraPointX = rec.PointX(); });
   Try([&] { mExtraPointY = rec.PointY(); });
-  LoadAnswerBox();
-  if (rec.HasHintPosition()) {
-    Try([&] {
-      LHelp.SetVisible(true);
-      LHelp.Move(rec.HintX() * gScaleX, rec.HintY() * gScaleY);
-    });
-    Try([&] {
-      if (rec.HintLine().IsNone()) {
-        LHelp.SetCaption("  ");
-      } else {
-        mHintText = DemoStepText(rec.HintLine().Digits());
-        LHelp.SetCaption(mHintText);
-      }
-    });
-  }
-  const bool hints = gRunMode == 1;
+}
+
+void FrmYanShi::LoadHintLabel(const StepRecord& rec) {
+  if (!rec.HasHintPosition()) return;
+  Try([&] {
+    LHelp.SetVisible(true);
+    LHelp.Move(rec.HintX() * gScaleX, rec.HintY() * gScaleY);
+  });
+  Try([&] {
+    if (rec.HintLine().IsNone()) {
+      LHelp.SetCaption("  ");
+    } else {
+      mHintText = DemoStepText(rec.HintLine().Digits());
+      LHelp.SetCaption(mHintText);
+    }
+  });
+}
+
+void FrmYanShi::SetHintsVisible(bool visible) {
   for (forms::Control* c : std::initializer_list<forms::Control*>{&LHelp, &Shape1, &Shape4})
-    Try([&] { c->SetVisible(hints); });
+    Try([&] { c->SetVisible(visible); });
+}
+
+void FrmYanShi::LoadMenuTitles(const StepRecord& rec) {
   Try([&] {
     const bool live = rec.MenuBarActive();
     for (int i = 1; i <= 9; ++i) LMainMenu[i].SetVisible(live);
     ImgMenuSys.SetVisible(LMainMenu[1].Visible());
   });
-  LoadTargetBox();
-  if (rec.IsTabStep()) LoadTabStep();
+}
+
+void FrmYanShi::LoadLabel4Box(const StepRecord& rec) {
   if (rec.HasLabel4Box()) {
     Try([&] {
       Label4.SetVisible(true);
@@ -246,19 +253,23 @@ void FrmYanShi::setData() {
     Try([&] { Label4.Move(-1, Label4.Top(), 1, 1); });
   }
   Try([&] { Shape4.Move(Label4.Left(), Label4.Top(), Label4.Width(), Label4.Height()); });
+}
+
+void FrmYanShi::LoadStepCode(const StepRecord& rec) {
   using F = desktop::StepCodeFamily;
   Try([&] { mStepCode = rec.StepCodeValue(); });
   if (desktop::ClassifyStepCode(mStepCode) == F::kMenuBar) Try([&] { Label1.Move(Label1.Left(), Label1.Top(), 1, 1); });
   Try([&] { Timer3.SetEnabled(desktop::ClassifyStepCode(mStepCode) == F::kAutomatic); });
-  const F family = rec.CodeFamily();
-  if (family == F::kFinal || past_end) {
-    if (family == F::kFinal && !past_end) LHelp.SetCaption("操作成功！");
-    Shape1.SetVisible(false);
-    TimEnd.SetEnabled(true);
-    return;
-  }
-  Try([&] { Shape1.SetVisible(LHelp.Visible()); });
-  if (family == F::kTypePassword) {
+}
+
+void FrmYanShi::EndAtLastStep(bool final_record) {
+  if (final_record) LHelp.SetCaption("操作成功！");
+  Shape1.SetVisible(false);
+  TimEnd.SetEnabled(true);
+}
+
+void FrmYanShi::LoadPasswordBox(const StepRecord& rec) {
+  if (rec.CodeFamily() == desktop::StepCodeFamily::kTypePassword) {
     Try([&] {
       Text2.SetText(Text1.Text());
       Text2.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height());
@@ -268,7 +279,9 @@ void FrmYanShi::setData() {
   } else {
     Text2.SetVisible(false);
   }
-  ApplyTypingHint();
+}
+
+void FrmYanShi::PlaceFrames(const StepRecord& rec) {
   Try([&] {
     if (rec.MarksMenuBar())
       Shape2.Move(0, 405 * gScaleY, 9000 * gScaleX, 315 * gScaleY);
@@ -281,6 +294,31 @@ void FrmYanShi::setData() {
       Shape1.Move(-2, Shape1.Top(), 1, 1);
     }
   });
+}
+
+void FrmYanShi::setData() {
+  ResetStep();
+  const bool read = ReadStep();
+  const StepRecord rec(frame::gStepLine);
+  ParkTabLabels();
+  LoadPictures(rec);
+  LoadAnswerBox(rec);
+  LoadHintLabel(rec);
+  SetHintsVisible(frame::gRunMode == 1);
+  LoadMenuTitles(rec);
+  LoadTargetBox(rec);
+  if (rec.IsTabStep()) LoadTabStep(rec);
+  LoadLabel4Box(rec);
+  LoadStepCode(rec);
+  const bool final_record = rec.CodeFamily() == desktop::StepCodeFamily::kFinal;
+  if (final_record || !read) {
+    EndAtLastStep(final_record && read);
+    return;
+  }
+  Try([&] { Shape1.SetVisible(LHelp.Visible()); });
+  LoadPasswordBox(rec);
+  ApplyTypingHint(rec);
+  PlaceFrames(rec);
   Try([&] { gDemoHooks.keepBarOnTop(); });
   Try([&] { ZOrder(0); });
   Try([&] { Shape2.SetVisible(LHelp.Visible()); });

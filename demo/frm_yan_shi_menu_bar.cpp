@@ -21,13 +21,13 @@ using frame::gScaleY;
 using platform::CInt;
 using platform::Try;
 
-std::array<int16_t, 21> DropDownRowTops(double dropdown_top, const std::string& groups, double scale_y) {
+std::array<int16_t, 21> DropDownRowTops(double dropdown_top, const std::vector<int>& groups, double scale_y) {
   std::array<int16_t, 21> row{};
   row[1] = CInt(dropdown_top + 30 * scale_y);
   for (int i = 2; i <= 20; ++i) row[static_cast<size_t>(i)] = CInt(row[static_cast<size_t>(i) - 1] + 330 * scale_y);
   int n = 0;
-  for (char d : groups) {
-    n += d >= '0' && d <= '9' ? d - '0' : 0;
+  for (int size : groups) {
+    n += size;
     for (int i = n + 1; i <= 20; ++i) row[static_cast<size_t>(i)] = CInt(row[static_cast<size_t>(i)] + 45 * scale_y);
   }
   return row;
@@ -44,10 +44,10 @@ void FrmYanShi::OpenDropDown() {
     ImgMenuSel.Move(title.Left(), title.Top() + title.Height());
   });
   Try([&] {
-    const std::string& groups = mMenuGroups.at(static_cast<size_t>(mMenuNo));
-    const auto row = DropDownRowTops(ImgMenuSel.Top(), groups, gScaleY);
-    int count = 0;
-    for (char d : groups) count += d >= '0' && d <= '9' ? d - '0' : 0;
+    // The desktop's menu tables: the demonstration opens the same menus.
+    const desktop::MenuLayout& menu = desktop::MenuLayoutOf(mMenuNo);
+    const auto row = DropDownRowTops(ImgMenuSel.Top(), menu.groups, gScaleY);
+    const int count = menu.ItemCount();
     for (int i = 1; i <= 20; ++i) {
       forms::Label& item = LblShuMenu[i];
       if (i <= count) {
@@ -90,13 +90,10 @@ void FrmYanShi::ShowSubRow() {
 void FrmYanShi::OpenSubmenu(int item) {
   ImgSubSel.SetVisible(false);
   int n = 0;
-  const std::string& subs = mMenuSubs.at(static_cast<size_t>(mMenuNo));
-  for (size_t at = 0, ordinal = 1; at < subs.size(); at += 6, ++ordinal) {
-    if (desktop::SubmenuKey(subs[at]) != item) continue;
-    Try([&] {
-      ImgSubSel.SetVisible(true);
-      n = static_cast<int>(ordinal);
-    });
+  for (const desktop::SubmenuLayout& sub : desktop::MenuLayoutOf(mMenuNo).submenus) {
+    if (sub.item != item) continue;
+    ImgSubSel.SetVisible(true);
+    n = sub.number;
     Try([&] {
       ImgSubMenu.SetPicture(forms::LoadPicture(mExamDataPath + desktop::SubmenuPicture(mMenuNo, n)));
     });
@@ -108,22 +105,18 @@ void FrmYanShi::OpenSubmenu(int item) {
     row[1] = ImgSubMenu.Top() + 30 * gScaleY;
     for (size_t k = 2; k <= 20; ++k) row[k] = row[k - 1] + 330 * gScaleY;
     int count = 0;
-    for (size_t g = 1; g <= 5 && at + g < subs.size(); ++g) {
-      const int v = desktop::SubmenuKey(subs[at + g]);
-      if (v <= 0) continue;
-      count += v;
+    for (int size : sub.groups) {
+      count += size;
       for (int k = count + 1; k <= 20; ++k) row[static_cast<size_t>(k)] += 45 * gScaleY;
     }
     for (int k = 1; k <= 20; ++k) {
-      Try([&] {
-        forms::Label& label = LblSubSel[k];
-        if (k <= count) {
-          label.Move(ImgSubMenu.Left() + 30 * gScaleX, row[static_cast<size_t>(k)]);
-          label.SetVisible(true);
-        } else {
-          label.SetVisible(false);
-        }
-      });
+      forms::Label& label = LblSubSel[k];
+      if (k <= count) {
+        label.Move(ImgSubMenu.Left() + 30 * gScaleX, row[static_cast<size_t>(k)]);
+        label.SetVisible(true);
+      } else {
+        label.SetVisible(false);
+      }
     }
   }
   Try([&] { ImgSubSel.SetPicture(nullptr); });

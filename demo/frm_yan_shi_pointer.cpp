@@ -77,7 +77,7 @@ void FrmYanShi::MuBiaoWei() {
     });
   };
   if (rec.TabChoicePending()) {
-    Try([&] { aim_centre(LblXXK[mTabToSelect]); });
+    Try([&] { aim_centre(LblXXK[tab_strip_.TabTarget()]); });
   } else {
     switch (action) {
       case A::kClick:

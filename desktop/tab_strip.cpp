@@ -136,6 +136,17 @@ std::optional<TabRequest> TabStrip::TabClick(int tab) {
   return r;
 }
 
+TabRequest TabStrip::ChooseTarget() {
+  if (std::optional<TabRequest> r = TabClick(mTabTarget)) return *r;
+  TabRequest r = TargetRequest(true);
+  if (mTabImageSlot >= 1 && mTabImageSlot <= 5) {
+    r.slot = mTabImageSlot;
+    r.page = own_page_;
+  }
+  r.show_target_box = true;
+  return r;
+}
+
 void TabStrip::ApplyRows() {
   TabStripGeometry g = LayOutTabStrip(mTabPictures, mTabOriginX, mTabOriginY, mTabRow);
   for (int i = 1; i <= g.count; ++i) labels_[static_cast<size_t>(i)] = g.labels[static_cast<size_t>(i)];

@@ -79,6 +79,9 @@ class TabStrip {
 
   // LblXXK_Click(1 to 13) on a live tab.
   std::optional<TabRequest> TabClick(int tab);
+  // The target tab chosen, as TabClick(TabTarget()) does, also for a target that is not on the
+  // strip: a replay always completes the choice and goes on to the record's own target.
+  TabRequest ChooseTarget();
 
   // LblXXK_Click(0): the step to load, from the current step; never below 1.
   int16_t BackStep(int16_t current_step) const;

@@ -151,6 +151,19 @@ TEST(TabStrip, TabNumbersAndLayoutLetters) {
   EXPECT_EQ(strip.LoadStep(TabStep("A022"), Slots(), kHint)->page, std::nullopt);
 }
 
+// A replay always completes the choice: a target off the strip still brings back the record's
+// own page, hint and target box, so the replay goes on to the target instead of stalling.
+TEST(TabStrip, ChooseTargetCompletesTheChoice) {
+  TabStrip strip;
+  strip.LoadStep(TabStep("A322"), Slots(), kHint);
+  EXPECT_EQ(strip.ChooseTarget(), strip.TabClick(2));
+
+  strip.LoadStep(TabStep("A1B2"), Slots(), kHint);
+  ASSERT_FALSE(strip.TabClick(11));
+  TabRequest restored{.slot = 2, .page = "120099", .target_live = true, .frame = std::nullopt, .show_target_box = true, .hint = kHint};
+  EXPECT_EQ(strip.ChooseTarget(), restored);
+}
+
 TEST(TabStrip, InvalidImageSlotShowsNothing) {
   for (const char* tabs : {"A320", "A327"}) {
     TabStrip strip;
