@@ -10,6 +10,7 @@
 
 #include "forms/pointer_shapes.h"
 #include "forms/runtime.h"
+#include "forms/x_errors.h"
 
 namespace xpexam::forms {
 
@@ -53,6 +54,8 @@ constexpr int kMinHeight = 480;
 }  // namespace
 
 SdlBackend::SdlBackend(const SdlOptions& options) {
+  // Before SDL starts: SDL chains to the handler it finds, and puts it back when it quits.
+  TolerateLateXEvents();
   // The program ends only by its own End; a terminal's Ctrl+C still kills it outright.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
