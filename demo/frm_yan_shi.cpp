@@ -184,18 +184,16 @@ forms::Image& FrmYanShi::ImageSlot(long k) {
 
 void FrmYanShi::LayOutTitleRegions() {
   for (int i = 1; i <= 9; ++i) {
-    Try([&] {
-      forms::Label& t = LMainMenu[i];
-      t.Move(((i - 1) * mMenuPitch + mMenuLeft) * gScaleX, mMenuTop * gScaleY, 870 * gScaleX, 270 * gScaleY);
-      t.SetCaption("");
-      t.SetVisible(false);
-    });
+    forms::Label& t = LMainMenu[i];
+    t.Move(((i - 1) * mMenuPitch + mMenuLeft) * gScaleX, mMenuTop * gScaleY, 870 * gScaleX, 270 * gScaleY);
+    t.SetCaption("");
+    t.SetVisible(false);
   }
 }
 
 void FrmYanShi::ClearMenuPictures() {
   for (forms::Image* img : {&ImgMenuSys, &ImgMenuSel, &ImgShuMenu, &ImgSubMenu, &ImgSubSel})
-    Try([&] { img->SetPicture(nullptr); });
+    img->SetPicture(nullptr);
 }
 
 // Design sizes in twips at 96 dpi; every run scales them, so the rows the pointer aims at, the
@@ -204,10 +202,10 @@ void FrmYanShi::ScaleDesignSizes() {
   using frame::gScaleX;
   using frame::gScaleY;
   for (int i = 1; i <= 20; ++i) {
-    Try([&] { LblShuMenu[i].Move(LblShuMenu[i].Left(), LblShuMenu[i].Top(), kMenuRowWidth * gScaleX, kMenuRowHeight * gScaleY); });
-    Try([&] { LblSubSel[i].Move(LblSubSel[i].Left(), LblSubSel[i].Top(), kSubRowWidth * gScaleX, kMenuRowHeight * gScaleY); });
+    LblShuMenu[i].Move(LblShuMenu[i].Left(), LblShuMenu[i].Top(), kMenuRowWidth * gScaleX, kMenuRowHeight * gScaleY);
+    LblSubSel[i].Move(LblSubSel[i].Left(), LblSubSel[i].Top(), kSubRowWidth * gScaleX, kMenuRowHeight * gScaleY);
   }
-  Try([&] { Shape5.Move(Shape5.Left(), Shape5.Top(), kFlashSize * gScaleX, kFlashSize * gScaleY); });
+  Shape5.Move(Shape5.Left(), Shape5.Top(), kFlashSize * gScaleX, kFlashSize * gScaleY);
   Try([&] { LHelp.SetFontSize(kHintPoints * gScaleX); });
 }
 
@@ -217,9 +215,9 @@ void FrmYanShi::Form_Load() {
   Try([&] { mPointerX = platform::CLng(7680 * gScaleX); });
   Try([&] { mPointerY = platform::CLng(5760 * gScaleY); });
   // The arrow's design place is the start point, so that a run without travel shows it there.
-  Try([&] { pointMove(); });
-  Try([&] { gRunMode = 1; });
-  Try([&] { mTicks = 0; });
+  pointMove();
+  gRunMode = 1;
+  mTicks = 0;
   Label1.SetCaption("");
   Try([&] { SetWindowState(0); });
   Try([&] { Move(Left(), Top(), kDesignWidth * gScaleX, kDesignHeight * gScaleY); });
@@ -234,13 +232,13 @@ void FrmYanShi::Form_Load() {
     ImgLogo.SetHeight((chars / 14 + 1) * 180 * gScaleY + 15 * gScaleY);
     ImgLogo.SetForeColor(0x80000012);
   });
-  Try([&] { SetTopMost(true); });
+  SetTopMost(true);
   Try([&] { Move((forms::ScreenWidth() - Width()) / 2, (forms::ScreenHeight() - Height()) / 2); });
   Try([&] {
     desktop::FrmMain& desk = desktop::FrmMain::Get();
     if (desk.WindowState() == 0) Move(desk.Left(), desk.Top());
   });
-  Try([&] { mExamDataPath = gAppPath + "\\examdata\\"; });
+  mExamDataPath = gAppPath + "\\examdata\\";
   mMenuLeft = 435;
   mMenuTop = 420;
   mMenuPitch = 870;
@@ -249,12 +247,10 @@ void FrmYanShi::Form_Load() {
   LayOutTitleRegions();
   ImgMenuSys.SetVisible(false);
   for (int i = 1; i <= 20; ++i) {
-    Try([&] {
-      LblShuMenu[i].SetCaption("");
-      LblShuMenu[i].SetVisible(false);
-      LblSubSel[i].SetCaption("");
-      LblSubSel[i].SetVisible(false);
-    });
+    LblShuMenu[i].SetCaption("");
+    LblShuMenu[i].SetVisible(false);
+    LblSubSel[i].SetCaption("");
+    LblSubSel[i].SetVisible(false);
   }
   ScaleDesignSizes();
   mDemoStep = 1;
@@ -274,15 +270,15 @@ void FrmYanShi::doNext() {
 }
 
 void FrmYanShi::TimEnd_Timer() {
-  Try([&] { Shape5.Move(-500, -500); });
-  Try([&] { ++mTicks; });
+  Shape5.Move(-500, -500);
+  ++mTicks;
   if (mTicks < 4) return;
   EndRun();
 }
 
 void FrmYanShi::EndRun() {
   for (forms::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9})
-    Try([&] { t->SetEnabled(false); });
+    t->SetEnabled(false);
   mTicks = 0;
   mDemoStep = 1;
   gDemoRunning = false;

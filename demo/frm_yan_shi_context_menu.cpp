@@ -82,19 +82,17 @@ void FrmYanShi::RightKeyMenu() {
   LRightMMenu.SetVisible(true);
   ShapeRMain.SetVisible(true);
   const bool at_pointer = rec.PopupAtPointer();
-  Try([&] {
-    if (at_pointer)
-      LRightMMenu.Move(mPointerX, mPointerY);
-    else
-      LRightMMenu.Move(rec.PopupXValue() * gScaleX, rec.PopupYValue() * gScaleY);
-    ShapeRMain.Move(LRightMMenu.Left(), LRightMMenu.Top());
-  });
+  if (at_pointer)
+    LRightMMenu.Move(mPointerX, mPointerY);
+  else
+    LRightMMenu.Move(rec.PopupXValue() * gScaleX, rec.PopupYValue() * gScaleY);
+  ShapeRMain.Move(LRightMMenu.Left(), LRightMMenu.Top());
   const double left = LRightMMenu.Left(), top = LRightMMenu.Top();
   int16_t row_top = 0;
   Try([&] { row_top = CInt(top + 90); });
   int16_t widest = 0;
   int separators = 0;
-  Try([&] { mPopupMenuNo = static_cast<int16_t>(mStepCode / 100 % 10); });
+  mPopupMenuNo = static_cast<int16_t>(mStepCode / 100 % 10);
   const desktop::PopupBlock block = ReadBlock(mStepCode, mPopupMenuNo);
   struct Group {
     int digit;
@@ -107,13 +105,11 @@ void FrmYanShi::RightKeyMenu() {
     const std::string& line = block[g.line - 1];
     if (line == "0") continue;
     if (!g.plain) {
-      Try([&] {
-        LRMJL[g.digit].SetCaption(line);
-        LRMJL[g.digit].Move(left + 300, row_top);
-        LRMJL[g.digit].SetVisible(true);
-        ImgJLSanjiao[g.digit].SetTop(row_top + 30);
-        ImgJLSanjiao[g.digit].SetVisible(true);
-      });
+      LRMJL[g.digit].SetCaption(line);
+      LRMJL[g.digit].Move(left + 300, row_top);
+      LRMJL[g.digit].SetVisible(true);
+      ImgJLSanjiao[g.digit].SetTop(row_top + 30);
+      ImgJLSanjiao[g.digit].SetVisible(true);
       row_top = static_cast<int16_t>(row_top + 270);
       continue;
     }
@@ -142,24 +138,22 @@ void FrmYanShi::RightKeyMenu() {
   const double width = widest + 690, height = row_top - top;
   Try([&] { LRightMMenu.Move(left, top, width, height); });
   Try([&] { ShapeRMain.Move(left, top, width, height); });
-  for (int g : ImgJLSanjiao.Indexes()) Try([&] { ImgJLSanjiao[g].SetLeft(left + width - 180); });
-  for (int i = 0; i <= 9; ++i) Try([&] { LRFGX[i].SetX2(LRFGX[i].X1() + width - 120); });
+  for (int g : ImgJLSanjiao.Indexes()) ImgJLSanjiao[g].SetLeft(left + width - 180);
+  for (int i = 0; i <= 9; ++i) LRFGX[i].SetX2(LRFGX[i].X1() + width - 120);
 
   if (at_pointer) {
     auto shift_all = [&](double dx, double dy) {
       for (forms::Control* c : std::initializer_list<forms::Control*>{&LRightMMenu, &ShapeRMain})
-        Try([&] { c->Move(c->Left() + dx, c->Top() + dy); });
+        c->Move(c->Left() + dx, c->Top() + dy);
       for (auto* group : {&LRM2, &LRM4, &LRM6, &LRM9})
-        for (int i = 0; i <= 9; ++i) Try([&] { (*group)[i].Move((*group)[i].Left() + dx, (*group)[i].Top() + dy); });
+        for (int i = 0; i <= 9; ++i) (*group)[i].Move((*group)[i].Left() + dx, (*group)[i].Top() + dy);
       for (int i = 0; i <= 9; ++i) {
-        Try([&] {
-          forms::Line& l = LRFGX[i];
-          l.SetEnds(l.X1() + dx, l.Y1() + dy, l.X2() + dx, l.Y2() + dy);
-        });
+        forms::Line& l = LRFGX[i];
+        l.SetEnds(l.X1() + dx, l.Y1() + dy, l.X2() + dx, l.Y2() + dy);
       }
       for (int g : LRMJL.Indexes()) {
-        Try([&] { LRMJL[g].Move(LRMJL[g].Left() + dx, LRMJL[g].Top() + dy); });
-        Try([&] { ImgJLSanjiao[g].Move(ImgJLSanjiao[g].Left() + dx, ImgJLSanjiao[g].Top() + dy); });
+        LRMJL[g].Move(LRMJL[g].Left() + dx, LRMJL[g].Top() + dy);
+        ImgJLSanjiao[g].Move(ImgJLSanjiao[g].Left() + dx, ImgJLSanjiao[g].Top() + dy);
       }
     };
     if (LRightMMenu.Left() + width >= kDesignWidth * gScaleX - width) shift_all(-width, 0);
@@ -184,7 +178,7 @@ void FrmYanShi::RightKeyMenu() {
     mTargetX = x;
     mTargetY = y;
   });
-  Try([&] { Shape1.Move(LRightMMenu.Left(), mTargetY - 135, LRightMMenu.Width(), 270); });
+  Shape1.Move(LRightMMenu.Left(), mTargetY - 135, LRightMMenu.Width(), 270);
   Try([&] { ReAim(); });
   TimerRM.SetEnabled(true);
 }
@@ -193,14 +187,12 @@ void FrmYanShi::RightKeySub() {
   if (!gDemoRunning) return;
   const std::string code = StepRecord(frame::gStepLine).StepCode();
   const int g = GroupDigit(code);
-  Try([&] { mPopupMenuNo = static_cast<int16_t>(mStepCode / 100 % 10); });
-  Try([&] {
-    LRightSub.SetVisible(true);
-    ShapeRSUB.SetVisible(true);
-  });
-  Try([&] { LRightSub.SetLeft(LRightMMenu.Left() + LRightMMenu.Width() - 60); });
+  mPopupMenuNo = static_cast<int16_t>(mStepCode / 100 % 10);
+  LRightSub.SetVisible(true);
+  ShapeRSUB.SetVisible(true);
+  LRightSub.SetLeft(LRightMMenu.Left() + LRightMMenu.Width() - 60);
   Try([&] { LRightSub.SetTop(LRMJL[g].Top()); });
-  Try([&] { ShapeRSUB.Move(LRightSub.Left(), LRightSub.Top()); });
+  ShapeRSUB.Move(LRightSub.Left(), LRightSub.Top());
   const desktop::PopupBlock block = ReadBlock(mStepCode, mPopupMenuNo);
   int16_t y = 0;
   Try([&] { y = CInt(LRightSub.Top() + 135); });
@@ -241,7 +233,7 @@ void FrmYanShi::RightKeySub() {
     LRightSub.Move(sub_left, LRightSub.Top(), widest + 690, y - LRightSub.Top());
     ShapeRSUB.Move(LRightSub.Left(), LRightSub.Top(), LRightSub.Width(), LRightSub.Height());
   });
-  for (int i = 0; i <= 5; ++i) Try([&] { LRSFgx[i].SetX2(LRSFgx[i].X1() + LRightSub.Width() - 120); });
+  for (int i = 0; i <= 5; ++i) LRSFgx[i].SetX2(LRSFgx[i].X1() + LRightSub.Width() - 120);
   Try([&] {
     const forms::Label& target = LRS[code.at(3) - '0'];
     const int32_t x = CentreOf(target.Left(), target.Width()), ty = CentreOf(target.Top(), target.Height());
@@ -259,7 +251,7 @@ void FrmYanShi::TimerRM_Timer() {
   if (!PointerArrived()) return;
   const int g = GroupDigit(StepRecord(frame::gStepLine).StepCode());
   if (g == 2 || g == 4 || g == 6 || g == 9) {
-    Try([&] { FlashAtPointer(); });
+    FlashAtPointer();
     TimerRM.SetEnabled(false);
     doNext();
   } else {
@@ -272,7 +264,7 @@ void FrmYanShi::TimerRS_Timer() {
   if (!gDemoRunning) return;
   TravelTick();
   if (!PointerArrived()) return;
-  Try([&] { FlashAtPointer(); });
+  FlashAtPointer();
   TimerRS.SetEnabled(false);
   doNext();
 }

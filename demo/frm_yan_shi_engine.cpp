@@ -37,7 +37,7 @@ void FrmYanShi::TabClick() {
     mTargetY = CentreOf(Label1.Top(), Label1.Height());
     ReAim();
   });
-  Try([&] { Shape4.SetLeft(kLegMarker); });
+  Shape4.SetLeft(kLegMarker);
 }
 
 void FrmYanShi::PickUp() {
@@ -47,8 +47,8 @@ void FrmYanShi::PickUp() {
     mBandOn = true;
     ReAim();
   });
-  Try([&] { Shape6.Move(Shape4.Left(), Shape4.Top(), 1, 1); });
-  Try([&] { Shape4.Move(kLegMarker, Shape4.Top(), 15); });
+  Shape6.Move(Shape4.Left(), Shape4.Top(), 1, 1);
+  Shape4.Move(kLegMarker, Shape4.Top(), 15);
 }
 
 void FrmYanShi::PrepareTypeText() {
@@ -68,14 +68,12 @@ void FrmYanShi::Timer2_Timer() {
   using A = desktop::DemoAction;
   const A action = desktop::ClassifyDemoStep(rec.StepCode());
   const bool band = action == A::kRubberBand, drag = action == A::kDrag;
-  Try([&] {
-    if (action == A::kDoubleClick)
-      Shape5.SetBorderColor(0xFF00);
-    else if (action == A::kRightClick || action == A::kRightPopup)
-      Shape5.SetBorderColor(0xFFFF);
-    else
-      Shape5.SetBorderColor(0xFF);
-  });
+  if (action == A::kDoubleClick)
+    Shape5.SetBorderColor(0xFF00);
+  else if (action == A::kRightClick || action == A::kRightPopup)
+    Shape5.SetBorderColor(0xFFFF);
+  else
+    Shape5.SetBorderColor(0xFF);
   if (!gDemoRunning) {
     Timer2.SetEnabled(false);
     return;
@@ -92,7 +90,7 @@ void FrmYanShi::Timer2_Timer() {
     doNext();
     return;
   }
-  Try([&] { Shape6.Move(Shape6.Left(), Shape6.Top(), 1, 1); });
+  Shape6.Move(Shape6.Left(), Shape6.Top(), 1, 1);
   mPointerX += mDeltaX;
   mPointerY += mDeltaY;
   const bool leg_marker = Shape4.Left() == kLegMarker;
@@ -108,15 +106,13 @@ void FrmYanShi::Timer2_Timer() {
       const std::string file = code.substr(0, 1) == "S" ? "ico00.CUR" : "ico" + platform::Right(code, 2) + ".CUR";
       ImgICO.SetPicture(forms::LoadPicture(frame::gAppPath + "\\" + file));
     });
-    Try([&] {
-      ImgICO.Move(mPointerX, mPointerY);
-      ImgICO.SetVisible(true);
-    });
-    for (int i = 0; i <= 5; ++i) Try([&] { LPoinB[i].SetEnds(-100, LPoinB[i].Y1(), -100, LPoinB[i].Y2()); });
-    for (int i = 0; i <= 7; ++i) Try([&] { LPoint[i].SetEnds(-100, LPoint[i].Y1(), -100, LPoint[i].Y2()); });
+    ImgICO.Move(mPointerX, mPointerY);
+    ImgICO.SetVisible(true);
+    for (int i = 0; i <= 5; ++i) LPoinB[i].SetEnds(-100, LPoinB[i].Y1(), -100, LPoinB[i].Y2());
+    for (int i = 0; i <= 7; ++i) LPoint[i].SetEnds(-100, LPoint[i].Y1(), -100, LPoint[i].Y2());
   } else {
     ImgICO.SetVisible(false);
-    Try([&] { pointMove(); });
+    pointMove();
   }
   if (!PointerArrived()) return;
   FlashAtPointer();

@@ -1,5 +1,6 @@
 // setData: lays out step mDemoStep of the current question on the demonstration's copy of the
-// desktop. Every statement that fails is skipped; the next one runs.
+// desktop. A statement that can fail (a record number that does not fit, a missing picture)
+// is skipped on failure; the next one runs.
 #include <optional>
 #include <string>
 
@@ -19,6 +20,7 @@ using desktop::StepRecord;
 using frame::gScaleX;
 using frame::gScaleY;
 using platform::Try;
+using platform::TryEach;
 
 namespace {
 
@@ -28,16 +30,14 @@ forms::PicturePtr DataPicture(const std::string& id) { return forms::LoadPicture
 
 void FrmYanShi::LoadOverlays(const StepRecord& rec) {
   for (long k = 1; k <= 5; ++k) {
-    Try([&] {
-      forms::Image& img = ImageSlot(k);
-      if (rec.OverlayHidden(k)) {
-        img.SetVisible(false);
-        return;
-      }
-      Try([&] { img.Move(rec.OverlayX(k) * gScaleX, rec.OverlayY(k) * gScaleY); });
-      if (!rec.OverlayKeepsPicture(k)) Try([&] { img.SetPicture(DataPicture(rec.OverlayId(k))); });
-      img.SetVisible(true);
-    });
+    forms::Image& img = ImageSlot(k);
+    if (rec.OverlayHidden(k)) {
+      img.SetVisible(false);
+      continue;
+    }
+    Try([&] { img.Move(rec.OverlayX(k) * gScaleX, rec.OverlayY(k) * gScaleY); });
+    if (!rec.OverlayKeepsPicture(k)) Try([&] { img.SetPicture(DataPicture(rec.OverlayId(k))); });
+    img.SetVisible(true);
   }
 }
 
@@ -81,23 +81,23 @@ void FrmYanShi::LoadTargetBox(const StepRecord& rec) {
   if (rec.HasTargetBox()) {
     // One statement each: a number that does not fit the format skips only its own.
     Label1.SetVisible(true);
-    Try([&] { Label1.SetLeft(rec.TargetX() * gScaleX); });
-    Try([&] { Label1.SetTop(rec.TargetY() * gScaleY); });
-    Try([&] { mTargetBoxWidth = rec.TargetWidth(); });
-    Try([&] { Label1.SetWidth(rec.TargetWidth() * gScaleX); });
-    Try([&] { mTargetBoxHeight = rec.TargetHeight(); });
-    Try([&] {
-      if (mTargetBoxHeight != 0) Label1.SetHeight(rec.TargetHeight() * gScaleY);
-    });
+    TryEach([&] { Label1.SetLeft(rec.TargetX() * gScaleX); },
+            [&] { Label1.SetTop(rec.TargetY() * gScaleY); },
+            [&] { mTargetBoxWidth = rec.TargetWidth(); },
+            [&] { Label1.SetWidth(rec.TargetWidth() * gScaleX); },
+            [&] { mTargetBoxHeight = rec.TargetHeight(); },
+            [&] {
+              if (mTargetBoxHeight != 0) Label1.SetHeight(rec.TargetHeight() * gScaleY);
+            });
   } else {
     Label1.SetVisible(false);
     Shape1.SetVisible(false);
   }
   if (mTargetBoxHeight == 0) {
-    Try([&] { Label1.Move(Label1.Left(), Label1.Top(), 1, 1); });
+    Label1.Move(Label1.Left(), Label1.Top(), 1, 1);
     Shape1.SetVisible(false);
   }
-  Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
+  Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
 }
 
 void FrmYanShi::LoadTabStep(const StepRecord& rec) {
@@ -152,33 +152,33 @@ void FrmYanShi::ApplyTypingHint(const StepRecord& rec) {
     case F::kTypePassword:
     case F::kTypeExactCase:
       Shape1.SetVisible(false);
-      Try([&] { LHelp.SetCaption("输入 " + desktop::PromptPart(caption)); });
+      LHelp.SetCaption("输入 " + desktop::PromptPart(caption));
       break;
     case F::kTypeAndEnterPrompted:
       Shape1.SetVisible(false);
-      Try([&] { LHelp.SetCaption("输入 " + caption + " 并按回车键"); });
+      LHelp.SetCaption("输入 " + caption + " 并按回车键");
       break;
     case F::kSelectHintText:
       Try([&] { Text1.SetSelLength(0); });
       Shape1.SetVisible(false);
-      Try([&] { LHelp.SetCaption("请选中 " + caption); });
+      LHelp.SetCaption("请选中 " + caption);
       break;
     default: break;
   }
 }
 
 void FrmYanShi::ResetStep() {
-  Try([&] { Shape5.SetBorderColor(0xFF); });
+  Shape5.SetBorderColor(0xFF);
   CSH();
   mTypedCount = 0;
   Try([&] { Text1.SetFontSize(9 * gScaleX); });
   Try([&] { Text2.SetFontSize(9 * gScaleX); });
   mTicks = 0;
-  Try([&] { Shape6.Move(Shape6.Left(), Shape6.Top(), 10, 10); });
+  Shape6.Move(Shape6.Left(), Shape6.Top(), 10, 10);
   mBandOn = false;
   ClearMenuPictures();
   LayOutTitleRegions();
-  Try([&] { ImgMenuSys.SetVisible(LMainMenu[1].Visible()); });
+  ImgMenuSys.SetVisible(LMainMenu[1].Visible());
 }
 
 bool FrmYanShi::ReadStep() {
@@ -199,18 +199,15 @@ bool FrmYanShi::ReadStep() {
 
 void FrmYanShi::ParkTabLabels() {
   for (int i = 0; i <= 13; ++i) {
-    Try([&] {
-      LblXXK[i].Move(-1 * gScaleX, -1 * gScaleY, 1, 1);
-      LblXXK[i].SetCaption("");
-    });
+    LblXXK[i].Move(-1 * gScaleX, -1 * gScaleY, 1, 1);
+    LblXXK[i].SetCaption("");
   }
 }
 
 void FrmYanShi::LoadPictures(const StepRecord& rec) {
   if (!rec.KeepsBackground()) Try([&] { SetPicture(DataPicture(rec.BackgroundId())); });
   LoadOverlays(rec);
-  Try([&] { mExtraPointX = rec.PointX(); });
-  Try([&] { mExtraPointY = rec.PointY(); });
+  TryEach([&] { mExtraPointX = rec.PointX(); }, [&] { mExtraPointY = rec.PointY(); });
 }
 
 void FrmYanShi::LoadHintLabel(const StepRecord& rec) {
@@ -231,15 +228,13 @@ void FrmYanShi::LoadHintLabel(const StepRecord& rec) {
 
 void FrmYanShi::SetHintsVisible(bool visible) {
   for (forms::Control* c : std::initializer_list<forms::Control*>{&LHelp, &Shape1, &Shape4})
-    Try([&] { c->SetVisible(visible); });
+    c->SetVisible(visible);
 }
 
 void FrmYanShi::LoadMenuTitles(const StepRecord& rec) {
-  Try([&] {
-    const bool live = rec.MenuBarActive();
-    for (int i = 1; i <= 9; ++i) LMainMenu[i].SetVisible(live);
-    ImgMenuSys.SetVisible(LMainMenu[1].Visible());
-  });
+  const bool live = rec.MenuBarActive();
+  for (int i = 1; i <= 9; ++i) LMainMenu[i].SetVisible(live);
+  ImgMenuSys.SetVisible(LMainMenu[1].Visible());
 }
 
 void FrmYanShi::LoadLabel4Box(const StepRecord& rec) {
@@ -250,16 +245,16 @@ void FrmYanShi::LoadLabel4Box(const StepRecord& rec) {
                   rec.Label4Height() * gScaleY);
     });
   } else {
-    Try([&] { Label4.Move(-1, Label4.Top(), 1, 1); });
+    Label4.Move(-1, Label4.Top(), 1, 1);
   }
-  Try([&] { Shape4.Move(Label4.Left(), Label4.Top(), Label4.Width(), Label4.Height()); });
+  Shape4.Move(Label4.Left(), Label4.Top(), Label4.Width(), Label4.Height());
 }
 
 void FrmYanShi::LoadStepCode(const StepRecord& rec) {
   using F = desktop::StepCodeFamily;
   Try([&] { mStepCode = rec.StepCodeValue(); });
-  if (desktop::ClassifyStepCode(mStepCode) == F::kMenuBar) Try([&] { Label1.Move(Label1.Left(), Label1.Top(), 1, 1); });
-  Try([&] { Timer3.SetEnabled(desktop::ClassifyStepCode(mStepCode) == F::kAutomatic); });
+  if (desktop::ClassifyStepCode(mStepCode) == F::kMenuBar) Label1.Move(Label1.Left(), Label1.Top(), 1, 1);
+  Timer3.SetEnabled(desktop::ClassifyStepCode(mStepCode) == F::kAutomatic);
 }
 
 void FrmYanShi::EndAtLastStep(bool final_record) {
@@ -270,30 +265,24 @@ void FrmYanShi::EndAtLastStep(bool final_record) {
 
 void FrmYanShi::LoadPasswordBox(const StepRecord& rec) {
   if (rec.CodeFamily() == desktop::StepCodeFamily::kTypePassword) {
-    Try([&] {
-      Text2.SetText(Text1.Text());
-      Text2.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height());
-      Text2.SetVisible(true);
-      Text1.SetVisible(false);
-    });
+    Text2.SetText(Text1.Text());
+    Text2.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height());
+    Text2.SetVisible(true);
+    Text1.SetVisible(false);
   } else {
     Text2.SetVisible(false);
   }
 }
 
 void FrmYanShi::PlaceFrames(const StepRecord& rec) {
-  Try([&] {
-    if (rec.MarksMenuBar())
-      Shape2.Move(0, 405 * gScaleY, 9000 * gScaleX, 315 * gScaleY);
-    else
-      Shape2.Move(-2, 1, 1, 1);
-  });
-  Try([&] {
-    if (Label1.Height() <= 10 || Label1.Width() <= 10 || !Label1.Visible()) {
-      Shape1.SetVisible(false);
-      Shape1.Move(-2, Shape1.Top(), 1, 1);
-    }
-  });
+  if (rec.MarksMenuBar())
+    Shape2.Move(0, 405 * gScaleY, 9000 * gScaleX, 315 * gScaleY);
+  else
+    Shape2.Move(-2, 1, 1, 1);
+  if (Label1.Height() <= 10 || Label1.Width() <= 10 || !Label1.Visible()) {
+    Shape1.SetVisible(false);
+    Shape1.Move(-2, Shape1.Top(), 1, 1);
+  }
 }
 
 void FrmYanShi::setData() {
@@ -315,13 +304,13 @@ void FrmYanShi::setData() {
     EndAtLastStep(final_record && read);
     return;
   }
-  Try([&] { Shape1.SetVisible(LHelp.Visible()); });
+  Shape1.SetVisible(LHelp.Visible());
   LoadPasswordBox(rec);
   ApplyTypingHint(rec);
   PlaceFrames(rec);
   Try([&] { gDemoHooks.keepBarOnTop(); });
-  Try([&] { ZOrder(0); });
-  Try([&] { Shape2.SetVisible(LHelp.Visible()); });
+  ZOrder(0);
+  Shape2.SetVisible(LHelp.Visible());
   CSH();
   MuBiaoWei();
 }

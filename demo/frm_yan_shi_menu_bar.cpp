@@ -35,7 +35,7 @@ std::array<int16_t, 21> DropDownRowTops(double dropdown_top, const std::vector<i
 
 void FrmYanShi::OpenDropDown() {
   const StepRecord rec(frame::gStepLine);
-  Try([&] { mMenuNo = rec.MenuTargetMenu(); });
+  mMenuNo = rec.MenuTargetMenu();
   Try([&] {
     const forms::Label& title = LMainMenu[mMenuNo];
     Try([&] { ImgMenuSys.SetPicture(forms::LoadPicture(mExamDataPath + desktop::PressedTitlePicture(mMenuNo))); });
@@ -119,7 +119,7 @@ void FrmYanShi::OpenSubmenu(int item) {
       }
     }
   }
-  Try([&] { ImgSubSel.SetPicture(nullptr); });
+  ImgSubSel.SetPicture(nullptr);
   mSubMenuCode = mMenuNo * 1000 + n * 100 + item;
   Try([&] {
     const forms::Label& target = LblSubSel[StepRecord(frame::gStepLine).MenuTargetSubitem()];
@@ -133,7 +133,7 @@ void FrmYanShi::OpenSubmenu(int item) {
 void FrmYanShi::TravelTick() {
   mPointerX += mDeltaX;
   mPointerY += mDeltaY;
-  Try([&] { pointMove(); });
+  pointMove();
 }
 
 void FrmYanShi::Timer6_Timer() {
@@ -141,7 +141,7 @@ void FrmYanShi::Timer6_Timer() {
   TravelTick();
   if (!PointerArrived()) return;
   ShowMenuRow();
-  Try([&] { FlashAtPointer(); });
+  FlashAtPointer();
   Timer6.SetEnabled(false);
   Timer7.SetEnabled(true);
 }
@@ -168,7 +168,7 @@ void FrmYanShi::Timer8_Timer() {
   TravelTick();
   if (!PointerArrived()) return;
   ShowSubRow();
-  Try([&] { FlashAtPointer(); });
+  FlashAtPointer();
   Timer8.SetEnabled(false);
   Timer9.SetEnabled(true);
 }
