@@ -242,7 +242,6 @@ class FrmMain : public forms::FormOf<FrmMain> {
   // The step-code set-up; false when a check completed the step inside it and the load of
   // the next record has taken over.
   bool SetUpStepCode(uint64_t load);
-  void SetUpTypingPrompt(StepCodeFamily family);
   bool SetUpList(uint64_t load);
   bool SetUpLocationList(uint64_t load);
   void SetUpMenuBarFrame();

@@ -1,5 +1,8 @@
 // What each kind of step needs once its record is laid out, the completion of a question on
 // its final record, and the advance to the next record.
+#include <string>
+#include <string_view>
+
 #include "desktop/frm_main.h"
 
 #include "desktop/hooks.h"
@@ -51,82 +54,100 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
     Try([&] { Label1.SetHeight(1); });
   }
   Try([&] { Timer3.SetEnabled(ClassifyStepCode(mStepCode) == F::kAutomatic); });
-  if (family == F::kFinal) CompleteQuestion();
 
-  if (family == F::kTypePassword) {
-    Try([&] { Text2.SetText(Text1.Text()); });
-    if (load != load_count_) return false;
-    TakeAnswerBoxPlace(Text2, Text1);
-  } else {
-    Text2.SetVisible(false);
+  // The controls one family shows are hidden for every other one.
+  if (family != F::kTypePassword) Text2.SetVisible(false);
+  if (family != F::kTypeMultiLine) Text3.SetVisible(false);
+  if (family != F::kTypeInCell) Text4.SetVisible(false);
+  if (family != F::kList) {
+    list_step_.Hide();
+    ShowListStep();
   }
-  if (family == F::kTypeMultiLine) {
-    Try([&] { Text3.SetText(Text1.Text()); });
-    if (load != load_count_) return false;
-    TakeAnswerBoxPlace(Text3, Text1);
-  } else {
-    Text3.SetVisible(false);
+  if (family != F::kLocationList) {
+    location_list_.Hide();
+    ShowLocationList();
   }
   Try([&] { Text3.SetFontName(Text1.FontName()); });
   Try([&] { Text3.SetFontSize(Text1.FontSize()); });
   Try([&] { Text3.SetFontBold(Text1.FontBold()); });
   Try([&] { Text3.SetFontItalic(Text1.FontItalic()); });
   Try([&] { Text3.SetFontUnderline(Text1.FontUnderline()); });
-  Try([&] { Text3.SetForeColor(Text1.ForeColor()); });
-  Try([&] { Text3.SetBackColor(Text1.BackColor()); });
+  Text3.SetForeColor(Text1.ForeColor());
+  Text3.SetBackColor(Text1.BackColor());
 
-  SetUpTypingPrompt(family);
-  if (family == F::kHandleDrag) {
-    for (forms::Label* box : {&Label1, &Label4}) {
-      Try([&] { box->SetWidth(1); });
-      Try([&] { box->SetHeight(1); });
-    }
-  }
-  if (family == F::kList) {
-    if (!SetUpList(load)) return false;
-  } else {
-    list_step_.Hide();
-    ShowListStep();
-  }
-  if (family == F::kLocationList) {
-    if (!SetUpLocationList(load)) return false;
-  } else {
-    location_list_.Hide();
-    ShowLocationList();
+  // The typing prompts replace the hint line; the shown part is read once the answer box's
+  // own check has run.
+  auto prompt = [&](std::string_view before, std::string_view after) {
+    LHelp.SetCaption(std::string(before) + PromptPart(LHelp.Caption()) + std::string(after));
+  };
+  auto unselect = [&] { Try([&] { Text1.SetSelLength(0); }); };
+  // The substitute answer box takes the typed text (its own check runs at once) and then
+  // Text1's place; false when that check has loaded the next record.
+  auto substitute = [&](forms::TextBox& box) {
+    Try([&] { box.SetText(Text1.Text()); });
+    if (load != load_count_) return false;
+    TakeAnswerBoxPlace(box, Text1);
+    return true;
+  };
+
+  // One row per family: what its step needs once the record is laid out.
+  switch (family) {
+    case F::kFinal:
+      CompleteQuestion();
+      break;
+    case F::kTypeAnswer:
+    case F::kTypeExactCase:
+      prompt("输入 ", "");
+      break;
+    case F::kTypePassword:
+      if (!substitute(Text2)) return false;
+      prompt("输入 ", "");
+      break;
+    case F::kTypeMultiLine:
+      if (!substitute(Text3)) return false;
+      prompt("输入 ", "");
+      break;
+    case F::kTypeAndEnterPrompted:
+      prompt("输入 ", " 并按回车键");
+      break;
+    case F::kSelectHintText:
+      unselect();
+      prompt("请选中 ", "");
+      break;
+    case F::kTypeThenClick:
+      unselect();
+      prompt("输入 ", " 并点击红色方框处");
+      break;
+    case F::kTypeInCell:
+      unselect();
+      // The whole hint, not only its shown part.
+      LHelp.SetCaption("在单元格或编辑栏中输入 " + LHelp.Caption() + " 并按回车键或点红色方框处");
+      Try([&] { Text4.SetLeft(2835 * gScaleX); });
+      Try([&] { Text4.SetTop(1560 * gScaleY); });
+      Try([&] { Text4.SetWidth(8865 * gScaleX); });
+      Try([&] { Text4.SetHeight(255 * gScaleY); });
+      Try([&] { Text4.SetFontSize(11 * gScaleX); });
+      Text4.SetVisible(true);
+      break;
+    case F::kHandleDrag:
+      for (forms::Label* box : {&Label1, &Label4}) {
+        Try([&] { box->SetWidth(1); });
+        Try([&] { box->SetHeight(1); });
+      }
+      break;
+    case F::kList:
+      if (!SetUpList(load)) return false;
+      break;
+    case F::kLocationList:
+      if (!SetUpLocationList(load)) return false;
+      break;
+    default:
+      break;
   }
   SetUpMenuBarFrame();
   CheckTargetFrame();
   KeepBarOnTop();
   return true;
-}
-
-void FrmMain::SetUpTypingPrompt(StepCodeFamily family) {
-  using F = StepCodeFamily;
-  const std::string hint = LHelp.Caption();
-  const std::string shown = PromptPart(hint);
-  auto prompt = [&](const std::string& text) { LHelp.SetCaption(text); };
-  auto unselect = [&] { Try([&] { Text1.SetSelLength(0); }); };
-  if (PromptsToType(family)) {
-    prompt("输入 " + shown);
-  } else if (family == F::kTypeAndEnterPrompted) {
-    prompt("输入 " + shown + " 并按回车键");
-  } else if (family == F::kSelectHintText) {
-    unselect();
-    prompt("请选中 " + shown);
-  } else if (family == F::kTypeThenClick) {
-    unselect();
-    prompt("输入 " + shown + " 并点击红色方框处");
-  } else if (family == F::kTypeInCell) {
-    unselect();
-    prompt("在单元格或编辑栏中输入 " + hint + " 并按回车键或点红色方框处");
-    Try([&] { Text4.SetLeft(2835 * gScaleX); });
-    Try([&] { Text4.SetTop(1560 * gScaleY); });
-    Try([&] { Text4.SetWidth(8865 * gScaleX); });
-    Try([&] { Text4.SetHeight(255 * gScaleY); });
-    Try([&] { Text4.SetFontSize(11 * gScaleX); });
-    Text4.SetVisible(true);
-  }
-  if (family != F::kTypeInCell) Text4.SetVisible(false);
 }
 
 bool FrmMain::SetUpList(uint64_t load) {

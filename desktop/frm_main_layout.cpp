@@ -2,6 +2,7 @@
 // handlers of the bare surface and the overlay pictures.
 #include "desktop/frm_main.h"
 
+#include "desktop/completing_event.h"
 #include "desktop/hooks.h"
 #include "desktop/location_list_pictures.h"
 #include "forms/app.h"
@@ -208,7 +209,7 @@ void FrmMain::WireHandlers() {
     Timer2.SetEnabled(false);
   };
   Timer3.Tick = [this] {
-    if (ClassifyStepCode(mStepCode) == StepCodeFamily::kAutomatic) doNext();
+    if (CompletesOn(ClassifyStepCode(mStepCode), CompletingEvent::kAutomatic)) doNext();
   };
 }
 

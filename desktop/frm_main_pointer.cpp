@@ -2,6 +2,7 @@
 // with buttons and modifiers, double-clicks, hovering, context menus and key combinations.
 #include "desktop/frm_main.h"
 
+#include "desktop/completing_event.h"
 #include "desktop/key_map.h"
 #include "desktop/pointer_code.h"
 #include "desktop/popup_menu_file.h"
@@ -37,15 +38,15 @@ void ShowTargetPointer(forms::Label& box, const StepRecord& rec) {
 }  // namespace
 
 void FrmMain::Label1_MouseDown(int button, int shift, double, double) {
-  using F = StepCodeFamily;
-  const F family = ClassifyStepCode(mStepCode);
+  using E = CompletingEvent;
+  const StepCodeFamily family = ClassifyStepCode(mStepCode);
   const StepCodeDigits digits = DecomposeStepCode(mStepCode);
-  if (family == F::kPress && button == digits.button_or_key && shift == digits.menu_or_shift) {
+  if (CompletesOn(family, E::kCodedPress) && button == digits.button_or_key && shift == digits.menu_or_shift) {
     doNext();
     return;
   }
   if (button == kRightButton) {
-    if (family == F::kRightPress) {
+    if (CompletesOn(family, E::kRightPress)) {
       doNext();
       return;
     }
@@ -65,21 +66,21 @@ void FrmMain::Label1_MouseDown(int button, int shift, double, double) {
 }
 
 void FrmMain::Label1_MouseUp(int button, int shift, double, double) {
-  using F = StepCodeFamily;
-  const bool location_step = Step().CodeFamily() == F::kLocationList;
-  // "2000" has no check of its own: the desktop takes it as the click the demonstration shows.
-  const bool click_step = ClassifyStepCode(mStepCode) == F::kClick || ClassifyStepCode(mStepCode) == F::kDemonstrationOnly;
-  if (location_step || (button == kLeftButton && shift == 0 && click_step)) doNext();
-  const F typed = ClassifyStepCode(mStepCode);
-  if (typed == F::kTypeThenClick || typed == F::kTypeInCell) CheckTypedAnswerOnClick();
+  using E = CompletingEvent;
+  // The record's own family for the location step; the code in force for the others.
+  const bool any_release = CompletesOn(Step().CodeFamily(), E::kAnyRelease);
+  const StepCodeFamily family = ClassifyStepCode(mStepCode);
+  const bool left_click = button == kLeftButton && shift == 0 && CompletesOn(family, E::kLeftClick);
+  if (any_release || left_click) doNext();
+  if (CompletesOn(ClassifyStepCode(mStepCode), E::kTypedThenRelease)) CheckTypedAnswerOnClick();
 }
 
 void FrmMain::Label1_DblClick() {
-  if (ClassifyStepCode(mStepCode) == StepCodeFamily::kDoubleClick) doNext();
+  if (CompletesOn(ClassifyStepCode(mStepCode), CompletingEvent::kDoubleClick)) doNext();
 }
 
 void FrmMain::Label1_MouseMove(int, int, double, double) {
-  if (Step().CodeFamily() == StepCodeFamily::kHover) doNext();
+  if (CompletesOn(Step().CodeFamily(), CompletingEvent::kHover)) doNext();
   ShowTargetPointer(Label1, Step());
 }
 

@@ -3,6 +3,7 @@
 // runs; a change handler that completes the step loads the next one inside the assignment.
 #include "desktop/frm_main.h"
 
+#include "desktop/completing_event.h"
 #include "desktop/step_record.h"
 #include "desktop/typed_answer.h"
 #include "frame/module_state.h"
@@ -21,6 +22,7 @@ namespace {
 constexpr int kEnter = 13;
 
 using F = StepCodeFamily;
+using E = CompletingEvent;
 
 // The answer text; nothing when the record names a line that gives no text (an empty line, an
 // empty or missing file): only "000" asks for the empty answer, so an empty box never
@@ -92,8 +94,8 @@ void FrmMain::Text1_Change() {
   if (Step().CodeFamily() == F::kTypeInCell) Try([&] { Text4.SetText(Text1.Text()); });
   const auto answers = Answers(Step());
   const F family = Step().CodeFamily();
-  if (family == F::kTypeAnswer && Relaxed(Text1.Text(), answers)) doNext();
-  if (family == F::kTypeExactCase && answers && MatchesExact(Text1.Text(), *answers)) doNext();
+  if (CompletesOn(family, E::kTypedRelaxed) && Relaxed(Text1.Text(), answers)) doNext();
+  if (CompletesOn(family, E::kTypedExactCase) && answers && MatchesExact(Text1.Text(), *answers)) doNext();
 }
 
 void FrmMain::Text2_Change() {
@@ -110,9 +112,7 @@ void FrmMain::Text4_Change() {
 }
 
 void FrmMain::Text1_KeyUp(int& key_code, int) {
-  const F family = Step().CodeFamily();
-  const bool on_enter = family == F::kTypeAndEnter || family == F::kTypeAndEnterPrompted || family == F::kTypeInCell;
-  if (key_code != kEnter || !on_enter) return;
+  if (key_code != kEnter || !CompletesOn(Step().CodeFamily(), E::kTypedOnEnter)) return;
   const auto answers = Answers(Step());
   if (answers && MatchesOnEnter(Text1.Text(), *answers)) {
     doNext();
@@ -126,7 +126,7 @@ void FrmMain::Text4_KeyUp(int& key_code, int shift) {
 }
 
 void FrmMain::Text1_MouseUp(int, int, double, double) {
-  if (Step().CodeFamily() != F::kSelectHintText) return;
+  if (!CompletesOn(Step().CodeFamily(), E::kSelection)) return;
   std::string hint;
   Try([&] { hint = StepTextOf(Step().HintLine(), frame::gTextFile); });
   if (SelectionMatches(Text1.SelText(), hint)) doNext();
