@@ -13,6 +13,7 @@
 
 #include "forms/graphics.h"
 #include "forms/graphics_internal.h"
+#include "forms/pictures.h"
 #include "platform/failure.h"
 #include "platform/line_index.h"
 #include "platform/textfile.h"
@@ -361,20 +362,14 @@ PictureCache& Cache() {
   return cache;
 }
 
-// "dir\.mxy": the name of a picture that a record left empty.
-bool EmptyName(const std::string& path) {
-  const size_t slash = path.find_last_of("/\\");
-  const std::string_view name = std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
-  return name.empty() || name.front() == '.';
-}
-
 }  // namespace
 
 std::shared_ptr<const Picture> Picture::Load(const std::string& path) {
   // Records leave picture names empty all the time; such a name never names a picture, and
   // looking for it would scan the folder.
-  if (EmptyName(path)) Fail(platform::kErrFileNotFound, "File not found");
-  std::string resolved;
+  if (IsEmptyPictureName(path)) Fail(platform::kErrFileNotFound, "File not found");
+  // Kept between loads, so that a picture shown again costs no allocation.
+  thread_local std::string resolved;
   const auto stamp = platform::ResolveAndStamp(path, resolved);
   if (!stamp) Fail(platform::kErrFileNotFound, "File not found");
   if (const CachedPicture* hit = Cache().Find(path, resolved, *stamp)) {

@@ -15,10 +15,11 @@ std::map<const Picture*, Named>& Names() {
 }
 }  // namespace
 
-PicturePtr LoadPicture(const std::string& path) {
+PicturePtr LoadNamedPicture(const std::string& path) {
   PicturePtr picture = Picture::Load(path);
-  std::string id = path.substr(path.find_last_of("/\\") + 1);
-  if (auto dot = id.rfind('.'); dot != std::string::npos && dot > 0) id.resize(dot);
+  std::string_view id = path;
+  id.remove_prefix(FileNameStart(id));
+  if (auto dot = id.rfind('.'); dot != std::string_view::npos && dot > 0) id = id.substr(0, dot);
   auto& names = Names();
   // Pictures are shown again and again: forgetting the names of the ones gone is done only
   // once the table has doubled, so a load stays cheap.
@@ -28,7 +29,8 @@ PicturePtr LoadPicture(const std::string& path) {
     sweep_at = std::max<size_t>(64, names.size() * 2);
   }
   Named& named = names[picture.get()];
-  if (named.picture.lock() != picture || named.id != id) named = Named{picture, id};
+  // A live entry at this address is this picture: no other can share the address meanwhile.
+  if (named.picture.expired() || named.id != id) named = Named{picture, std::string(id)};
   return picture;
 }
 

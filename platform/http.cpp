@@ -1,6 +1,5 @@
 #include "platform/http.h"
 
-#include <curl/curl.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,10 +9,10 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
-#include <mutex>
 #include <system_error>
 #include <thread>
 
+#include "platform/curl_api.h"
 #include "platform/textfile.h"
 
 #ifndef XPEXAM_SERVER_URL
@@ -39,18 +38,15 @@ EventPump& Pump() {
   return pump;
 }
 
-void GlobalInit() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
+constexpr const char* kNoLibrary = "the HTTP library cannot be loaded";
 
 struct EasyDeleter {
-  void operator()(CURL* h) const { curl_easy_cleanup(h); }
+  void operator()(CURL* h) const { Curl()->easy_cleanup(h); }
 };
 using Easy = std::unique_ptr<CURL, EasyDeleter>;
 
 struct MultiDeleter {
-  void operator()(CURLM* m) const { curl_multi_cleanup(m); }
+  void operator()(CURLM* m) const { Curl()->multi_cleanup(m); }
 };
 using Multi = std::unique_ptr<CURLM, MultiDeleter>;
 
@@ -58,7 +54,7 @@ using Multi = std::unique_ptr<CURLM, MultiDeleter>;
 struct Attached {
   CURLM* multi;
   CURL* easy;
-  ~Attached() { curl_multi_remove_handle(multi, easy); }
+  ~Attached() { Curl()->multi_remove_handle(multi, easy); }
 };
 
 void AppendPercent(std::string& out, unsigned char c) {
@@ -118,20 +114,20 @@ size_t WriteToSink(char* data, size_t size, size_t count, void* user) {
 }
 
 // Options shared by every request; false when the handle cannot take them.
-bool SetCommonOptions(CURL* h, const std::string& url, char* error_buffer) {
+bool SetCommonOptions(const CurlApi& curl, CURL* h, const std::string& url, char* error_buffer) {
   std::string escaped = EscapeUnsafe(url);
-  return curl_easy_setopt(h, CURLOPT_ERRORBUFFER, error_buffer) == CURLE_OK &&
-         curl_easy_setopt(h, CURLOPT_URL, escaped.c_str()) == CURLE_OK &&
-         curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L) == CURLE_OK &&
-         curl_easy_setopt(h, CURLOPT_NOPROXY, kNoProxy) == CURLE_OK &&
-         curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, kWebProtocols) == CURLE_OK &&
-         curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, kWebProtocols) == CURLE_OK &&
-         curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L) == CURLE_OK &&
-         curl_easy_setopt(h, CURLOPT_MAXREDIRS, 5L) == CURLE_OK;
+  return curl.easy_setopt(h, CURLOPT_ERRORBUFFER, error_buffer) == CURLE_OK &&
+         curl.easy_setopt(h, CURLOPT_URL, escaped.c_str()) == CURLE_OK &&
+         curl.easy_setopt(h, CURLOPT_NOSIGNAL, 1L) == CURLE_OK &&
+         curl.easy_setopt(h, CURLOPT_NOPROXY, kNoProxy) == CURLE_OK &&
+         curl.easy_setopt(h, CURLOPT_PROTOCOLS_STR, kWebProtocols) == CURLE_OK &&
+         curl.easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, kWebProtocols) == CURLE_OK &&
+         curl.easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L) == CURLE_OK &&
+         curl.easy_setopt(h, CURLOPT_MAXREDIRS, 5L) == CURLE_OK;
 }
 
-std::string ErrorText(CURLcode code, const char* buffer) {
-  return buffer[0] ? std::string(buffer) : std::string(curl_easy_strerror(code));
+std::string ErrorText(const CurlApi& curl, CURLcode code, const char* buffer) {
+  return buffer[0] ? std::string(buffer) : std::string(curl.easy_strerror(code));
 }
 
 size_t Discard(char*, size_t size, size_t count, void*) { return size * count; }
@@ -154,26 +150,27 @@ struct Transfer {
 
 // Drives the one transfer attached to multi until it ends or the deadline passes, running the
 // event pump between slices so that windows are drawn and timers fire meanwhile.
-Transfer RunTransfer(CURLM* multi, CURL* easy, std::chrono::steady_clock::time_point deadline, bool pump_events = true) {
+Transfer RunTransfer(const CurlApi& curl, CURLM* multi, CURL* easy, std::chrono::steady_clock::time_point deadline,
+                     bool pump_events = true) {
   using Clock = std::chrono::steady_clock;
   // A copy, so that a pump that replaces itself does not pull the ground from under us.
   const EventPump pump = pump_events ? Pump() : EventPump();
   for (;;) {
     int running = 0;
-    curl_multi_perform(multi, &running);
+    curl.multi_perform(multi, &running);
     int queued = 0;
-    if (CURLMsg* msg = curl_multi_info_read(multi, &queued); msg && msg->msg == CURLMSG_DONE && msg->easy_handle == easy)
+    if (CURLMsg* msg = curl.multi_info_read(multi, &queued); msg && msg->msg == CURLMSG_DONE && msg->easy_handle == easy)
       return {false, msg->data.result};
     auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     if (remaining <= 0) return {true, CURLE_OPERATION_TIMEDOUT};
     long curl_wants = -1;
-    curl_multi_timeout(multi, &curl_wants);
+    curl.multi_timeout(multi, &curl_wants);
     long wait = std::min<long>(kSliceMs, remaining);
     if (curl_wants >= 0) wait = std::min(wait, curl_wants);
     if (pump)
       pump(static_cast<int>(wait));
     else
-      curl_multi_poll(multi, nullptr, 0, static_cast<int>(wait), nullptr);
+      curl.multi_poll(multi, nullptr, 0, static_cast<int>(wait), nullptr);
   }
 }
 
@@ -200,45 +197,52 @@ void PumpEvents(int max_wait_ms) {
 HttpReply HttpGet(const std::string& url, int timeout_seconds) {
   using Clock = std::chrono::steady_clock;
   const auto deadline = Clock::now() + std::chrono::seconds(std::max(timeout_seconds, 0));
-  GlobalInit();
   HttpReply reply;
+  const CurlApi* api = Curl();
+  if (!api) {
+    reply.error = kNoLibrary;
+    return reply;
+  }
+  const CurlApi& curl = *api;
   char error_buffer[CURL_ERROR_SIZE] = {};
 
-  Easy easy(curl_easy_init());
-  Multi owner(curl_multi_init());
+  Easy easy(curl.easy_init());
+  Multi owner(curl.multi_init());
   CURLM* multi = owner.get();
-  if (!easy || !multi || !SetCommonOptions(easy.get(), url, error_buffer) ||
-      curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, AppendToString) != CURLE_OK ||
-      curl_easy_setopt(easy.get(), CURLOPT_WRITEDATA, &reply.body) != CURLE_OK ||
-      curl_multi_add_handle(multi, easy.get()) != CURLM_OK) {
+  if (!easy || !multi || !SetCommonOptions(curl, easy.get(), url, error_buffer) ||
+      curl.easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, AppendToString) != CURLE_OK ||
+      curl.easy_setopt(easy.get(), CURLOPT_WRITEDATA, &reply.body) != CURLE_OK ||
+      curl.multi_add_handle(multi, easy.get()) != CURLM_OK) {
     reply.error = "cannot create the request";
     return reply;
   }
   Attached attached{multi, easy.get()};
 
-  const Transfer t = RunTransfer(multi, easy.get(), deadline);
+  const Transfer t = RunTransfer(curl, multi, easy.get(), deadline);
   if (t.timed_out) {
     reply.outcome = HttpOutcome::kTimedOut;
     reply.body.clear();
   } else if (t.code == CURLE_OK) {
     reply.outcome = HttpOutcome::kComplete;
-    curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &reply.status);
+    curl.easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &reply.status);
   } else {
-    reply.error = ErrorText(t.code, error_buffer);
+    reply.error = ErrorText(curl, t.code, error_buffer);
     reply.body.clear();
   }
   return reply;
 }
 
 void HttpFireAndForget(const std::string& url, int timeout_seconds) {
-  GlobalInit();
+  const CurlApi* api = Curl();
+  if (!api) return;  // dropped, as an unreachable server would
+  const CurlApi& curl = *api;
   Fired& f = FiredRequests();
-  if (!f.multi) f.multi = curl_multi_init();
-  Easy easy(curl_easy_init());
-  if (!f.multi || !easy || !SetCommonOptions(easy.get(), url, nullptr) ||
-      curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, Discard) != CURLE_OK ||
-      curl_easy_setopt(easy.get(), CURLOPT_TIMEOUT_MS, std::max(timeout_seconds, 1) * 1000L) != CURLE_OK ||
-      curl_multi_add_handle(f.multi, easy.get()) != CURLM_OK)
+  if (!f.multi) f.multi = curl.multi_init();
+  Easy easy(curl.easy_init());
+  if (!f.multi || !easy || !SetCommonOptions(curl, easy.get(), url, nullptr) ||
+      curl.easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, Discard) != CURLE_OK ||
+      curl.easy_setopt(easy.get(), CURLOPT_TIMEOUT_MS, std::max(timeout_seconds, 1) * 1000L) != CURLE_OK ||
+      curl.multi_add_handle(f.multi, easy.get()) != CURLM_OK)
     return;  // the request is dropped
   easy.release();
   ++f.in_flight;
@@ -248,14 +252,15 @@ void HttpFireAndForget(const std::string& url, int timeout_seconds) {
 bool PollFiredRequests() {
   Fired& f = FiredRequests();
   if (f.in_flight == 0) return false;
+  const CurlApi& curl = *Curl();
   int running = 0;
-  curl_multi_perform(f.multi, &running);
+  curl.multi_perform(f.multi, &running);
   int queued = 0;
-  while (CURLMsg* msg = curl_multi_info_read(f.multi, &queued)) {
+  while (CURLMsg* msg = curl.multi_info_read(f.multi, &queued)) {
     if (msg->msg != CURLMSG_DONE) continue;
     CURL* done = msg->easy_handle;
-    curl_multi_remove_handle(f.multi, done);
-    curl_easy_cleanup(done);
+    curl.multi_remove_handle(f.multi, done);
+    curl.easy_cleanup(done);
     --f.in_flight;
   }
   return f.in_flight > 0;
@@ -267,14 +272,19 @@ bool WaitForFiredRequests(int timeout_ms) {
   while (PollFiredRequests()) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now()).count();
     if (left <= 0) return false;
-    curl_multi_poll(FiredRequests().multi, nullptr, 0, static_cast<int>(std::min<long>(left, kSliceMs)), nullptr);
+    Curl()->multi_poll(FiredRequests().multi, nullptr, 0, static_cast<int>(std::min<long>(left, kSliceMs)), nullptr);
   }
   return true;
 }
 
 DownloadResult DownloadToFile(const std::string& url, const std::string& path, DownloadLimits limits) {
-  GlobalInit();
   DownloadResult result;
+  const CurlApi* api = Curl();
+  if (!api) {
+    result.error = kNoLibrary;
+    return result;
+  }
+  const CurlApi& curl = *api;
   const std::string target = ResolvePath(path);
   std::string temp = target + ".partXXXXXX";
   FileSink sink;
@@ -288,22 +298,22 @@ DownloadResult DownloadToFile(const std::string& url, const std::string& path, D
 
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(std::max(limits.total_seconds, 0));
   char error_buffer[CURL_ERROR_SIZE] = {};
-  Easy easy(curl_easy_init());
-  Multi owner(curl_multi_init());
+  Easy easy(curl.easy_init());
+  Multi owner(curl.multi_init());
   Transfer t{false, CURLE_FAILED_INIT};
-  if (easy && owner && SetCommonOptions(easy.get(), url, error_buffer) &&
-      curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, WriteToSink) == CURLE_OK &&
-      curl_easy_setopt(easy.get(), CURLOPT_WRITEDATA, &sink) == CURLE_OK &&
-      curl_easy_setopt(easy.get(), CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sink.max_bytes)) == CURLE_OK &&
-      curl_easy_setopt(easy.get(), CURLOPT_CONNECTTIMEOUT, static_cast<long>(limits.connect_timeout_seconds)) ==
+  if (easy && owner && SetCommonOptions(curl, easy.get(), url, error_buffer) &&
+      curl.easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, WriteToSink) == CURLE_OK &&
+      curl.easy_setopt(easy.get(), CURLOPT_WRITEDATA, &sink) == CURLE_OK &&
+      curl.easy_setopt(easy.get(), CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(sink.max_bytes)) == CURLE_OK &&
+      curl.easy_setopt(easy.get(), CURLOPT_CONNECTTIMEOUT, static_cast<long>(limits.connect_timeout_seconds)) ==
           CURLE_OK &&
-      curl_easy_setopt(easy.get(), CURLOPT_LOW_SPEED_LIMIT, 100L) == CURLE_OK &&
-      curl_easy_setopt(easy.get(), CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.low_speed_seconds)) ==
+      curl.easy_setopt(easy.get(), CURLOPT_LOW_SPEED_LIMIT, 100L) == CURLE_OK &&
+      curl.easy_setopt(easy.get(), CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.low_speed_seconds)) ==
           CURLE_OK &&
-      curl_multi_add_handle(owner.get(), easy.get()) == CURLM_OK) {
+      curl.multi_add_handle(owner.get(), easy.get()) == CURLM_OK) {
     Attached attached{owner.get(), easy.get()};
-    t = RunTransfer(owner.get(), easy.get(), deadline, limits.pump_events);
-    curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &result.status);
+    t = RunTransfer(curl, owner.get(), easy.get(), deadline, limits.pump_events);
+    curl.easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &result.status);
   }
 
   bool ok = !t.timed_out && t.code == CURLE_OK && result.status >= 200 && result.status < 300;
@@ -312,7 +322,7 @@ DownloadResult DownloadToFile(const std::string& url, const std::string& path, D
   else if (sink.too_big || t.code == CURLE_FILESIZE_EXCEEDED)
     result.error = "larger than " + std::to_string(sink.max_bytes) + " bytes";
   else if (t.code != CURLE_OK)
-    result.error = ErrorText(t.code, error_buffer);
+    result.error = ErrorText(curl, t.code, error_buffer);
   else if (!ok)
     result.error = "HTTP status " + std::to_string(result.status);
   if (ok && ::fsync(sink.fd) != 0) {

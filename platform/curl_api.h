@@ -1,0 +1,30 @@
+#pragma once
+// libcurl, opened on the first request rather than linked. Most starts send nothing, and the
+// library with its TLS, directory and protocol dependencies costs every start a few
+// milliseconds and several megabytes of resident memory.
+#include <curl/curl.h>
+
+namespace xpexam::platform {
+
+struct CurlApi {
+  decltype(&::curl_global_init) global_init;
+  decltype(&::curl_easy_init) easy_init;
+  decltype(&::curl_easy_setopt) easy_setopt;
+  decltype(&::curl_easy_getinfo) easy_getinfo;
+  decltype(&::curl_easy_strerror) easy_strerror;
+  decltype(&::curl_easy_cleanup) easy_cleanup;
+  decltype(&::curl_multi_init) multi_init;
+  decltype(&::curl_multi_add_handle) multi_add_handle;
+  decltype(&::curl_multi_remove_handle) multi_remove_handle;
+  decltype(&::curl_multi_perform) multi_perform;
+  decltype(&::curl_multi_info_read) multi_info_read;
+  decltype(&::curl_multi_timeout) multi_timeout;
+  decltype(&::curl_multi_poll) multi_poll;
+  decltype(&::curl_multi_cleanup) multi_cleanup;
+};
+
+// The library, opened and initialised once; nullptr when it cannot be opened, in which case
+// every request fails as an unreachable server does.
+const CurlApi* Curl();
+
+}  // namespace xpexam::platform
