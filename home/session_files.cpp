@@ -1,5 +1,6 @@
 #include "home/session_files.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -20,6 +21,10 @@ constexpr std::string_view kTag = "initshiti";
 struct RawFile {
   std::string bytes;
   std::vector<std::string_view> lines;
+  // For an index file: where each question's records begin (1-based) and how many it has,
+  // worked out once; empty until asked for, or when a line's count could not be read.
+  std::vector<long> firsts, counts;
+  bool counted = false;
 };
 
 // Fills file from path; false when it cannot be read. The lines view file.bytes, so the file
@@ -43,7 +48,7 @@ bool ReadRawFile(const std::string& path, RawFile& file) {
 // A session draws many questions from the same unit: each unit file is read once per assembly.
 class UnitFiles {
  public:
-  const std::optional<RawFile>& Get(const std::string& path) {
+  std::optional<RawFile>& Get(const std::string& path) {
     auto [it, added] = files_.try_emplace(path);
     if (added) {
       it->second.emplace();
@@ -60,6 +65,25 @@ std::string DataFile(long number) { return frame::gDataPath + std::to_string(num
 
 // The record count of an index line: characters 5-6 as a number.
 long RecordCount(const std::string& line) { return platform::CLng(platform::Val(platform::Mid(line, 5, 2))); }
+
+// Fills index.firsts and index.counts once. A line whose count fails leaves them empty, and the
+// walk below then reports it at every question as it always has.
+void CountRecords(RawFile& index) {
+  if (index.counted) return;
+  index.counted = true;
+  try {
+    long first = 1;
+    for (std::string_view line : index.lines) {
+      const long count = RecordCount(std::string(line));
+      index.firsts.push_back(first);
+      index.counts.push_back(count);
+      first += count;
+    }
+  } catch (const platform::Failure&) {
+    index.firsts.clear();
+    index.counts.clear();
+  }
+}
 
 }  // namespace
 
@@ -79,8 +103,8 @@ void AssembleSessionFiles(const std::string& btShuJu, int nBTTS) {
         }))
       continue;
     const long unit = code / 100, question = code % 100;
-    const std::optional<RawFile>* unit_index = nullptr;
-    const std::optional<RawFile>* unit_steps = nullptr;
+    std::optional<RawFile>* unit_index = nullptr;
+    std::optional<RawFile>* unit_steps = nullptr;
     TryReport(kTag, [&] {
       unit_index = &units.Get(DataFile(288870 + unit));
       if (!*unit_index) platform::Fail(platform::kErrFileNotFound, "File not found");
@@ -90,20 +114,29 @@ void AssembleSessionFiles(const std::string& btShuJu, int nBTTS) {
       if (!*unit_steps) platform::Fail(platform::kErrFileNotFound, "File not found");
     });
     if (!unit_index || !*unit_index || !unit_steps || !*unit_steps || (*unit_index)->lines.empty()) continue;
-    const auto& index_lines = (*unit_index)->lines;
+    RawFile& unit_file = **unit_index;
+    const auto& index_lines = unit_file.lines;
     const auto& step_lines = (*unit_steps)->lines;
     // Line q of the unit's index, or its last line when it has fewer; records begin after
     // those of the questions before it.
+    const size_t last = index_lines.size();
+    const size_t j = question < 1 ? 1 : std::min(static_cast<size_t>(question), last);
     long first = 1, count = 0;
-    std::string line;
-    for (long j = 1; j <= static_cast<long>(index_lines.size()); ++j) {
-      line = index_lines[static_cast<size_t>(j - 1)];
-      count = 0;
-      TryReport(kTag, [&] { count = RecordCount(line); });
-      if (j >= question || j == static_cast<long>(index_lines.size())) break;
-      first += count;
+    CountRecords(unit_file);
+    if (!unit_file.counts.empty()) {
+      first = unit_file.firsts[j - 1];
+      count = unit_file.counts[j - 1];
+    } else {
+      std::string line;
+      for (size_t k = 1; k <= j; ++k) {
+        line = index_lines[k - 1];
+        count = 0;
+        TryReport(kTag, [&] { count = RecordCount(line); });
+        if (k < j) first += count;
+      }
     }
-    index += line + "\r\n";
+    const std::string_view line = index_lines[j - 1];
+    index.append(line).append("\r\n");
     for (long k = first; k < first + count && k <= static_cast<long>(step_lines.size()); ++k) {
       steps += step_lines[static_cast<size_t>(k - 1)];
       steps += "\r\n";

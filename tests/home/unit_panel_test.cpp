@@ -233,6 +233,9 @@ TEST_F(HomeScreenTest, AnEmptyListGivesEmptyFilesAndAMissingUnitIsLeftOut) {
   EXPECT_EQ(Bytes("data/288869.mxy"), "");
   AssembleSessionFiles("07010301", 19);
   EXPECT_EQ(Bytes("data/288869.mxy"), GbkFile({"030101第一题"}));
+  // Question 00 of a unit is its first question.
+  AssembleSessionFiles("0300", 19);
+  EXPECT_EQ(Bytes("data/288869.mxy"), GbkFile({"030101第一题"}));
 }
 
 TEST_F(HomeScreenTest, RecordCountersCountTheFirstFlagLine) {
