@@ -4,6 +4,7 @@
 #include "frame/data_picture.h"
 #include "frame/module_state.h"
 #include "home/frm_fengmian.h"
+#include "home/home_buttons.h"
 
 namespace xpexam::home {
 namespace {
@@ -11,9 +12,6 @@ namespace {
 using frame::ScaleX;
 using frame::ScaleY;
 using platform::TryReport;
-
-constexpr std::string_view kBuildTag = "fengmaincsh";
-constexpr std::string_view kClickTag = "clickbotn";
 
 const char* const kTopicTitles[] = {"软件介绍", "备考指南", "考试大纲", "答题技巧", "常见问题"};
 

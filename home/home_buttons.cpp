@@ -24,11 +24,6 @@ using frame::ScaleX;
 using frame::ScaleY;
 using platform::TryReport;
 
-constexpr std::string_view kBuildTag = "fengmaincsh";
-constexpr std::string_view kClickTag = "clickbotn";
-
-std::string Face(int index) { return "l200" + platform::ZeroPad(index, 2); }
-
 }  // namespace
 
 void FrmFengmian::LayOutButtons() {
@@ -38,7 +33,7 @@ void FrmFengmian::LayOutButtons() {
   }
   for (int i : {0, 1, 9, 10}) ClickBotn[i].SetVisible(false);
   ClickBotn[8].SetVisible(true);
-  for (int i = 0; i <= 48; ++i) TryReport(kBuildTag, [&] { ClickBotn[i].SetPicture(DataPicture(Face(i))); });
+  for (int i = 0; i <= 48; ++i) TryReport(kBuildTag, [&] { ClickBotn[i].SetPicture(DataPicture(ButtonFace(i))); });
 
   // Window buttons, and their twins on the tab bar over them.
   ClickBotn[2].Move(Width() - ScaleX(825), ScaleY(90), ScaleX(330), ScaleY(330));

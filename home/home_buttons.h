@@ -1,6 +1,22 @@
 #pragma once
 // The home screen's image buttons 0 to 99 (ClickBotn) by what they do. The panel a button lies
 // on follows from its range; the numbers never shown are 0, 1, 9, 10, 26, 27 and 44 to 46.
+#include <string>
+#include <string_view>
+
+#include "platform/strings.h"
+
+namespace xpexam::home {
+
+// Error-report tags of the home screen's build and of its buttons' clicks.
+inline constexpr std::string_view kBuildTag = "fengmaincsh";
+inline constexpr std::string_view kClickTag = "clickbotn";
+
+// The picture of image button index in the data folder.
+inline std::string ButtonFace(int index) { return "l200" + platform::ZeroPad(index, 2); }
+
+}  // namespace xpexam::home
+
 namespace xpexam::home::button {
 
 // A run of button numbers, both ends included.

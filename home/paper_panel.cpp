@@ -8,6 +8,7 @@
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "home/frm_fengmian.h"
+#include "home/home_buttons.h"
 #include "home/head_lines.h"
 #include "home/session_launcher.h"
 #include "platform/clock.h"
@@ -23,9 +24,6 @@ using frame::DataPicture;
 using frame::ScaleX;
 using frame::ScaleY;
 using platform::TryReport;
-
-constexpr std::string_view kBuildTag = "fengmaincsh";
-constexpr std::string_view kClickTag = "clickbotn";
 
 // The k-th of the numerals one to ten; "" past ten.
 std::string Numeral(int k) {

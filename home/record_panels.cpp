@@ -6,6 +6,7 @@
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "home/frm_fengmian.h"
+#include "home/home_buttons.h"
 #include "home/session_files.h"
 #include "home/session_launcher.h"
 #include "platform/failure.h"
@@ -34,9 +35,6 @@ using frame::DataPicture;
 using frame::ScaleX;
 using frame::ScaleY;
 using platform::TryReport;
-
-constexpr std::string_view kBuildTag = "fengmaincsh";
-constexpr std::string_view kClickTag = "clickbotn";
 
 // Line 1 of a record file, trimmed; "" when the file is missing or empty.
 std::string RecordLine(const std::string& path) { return session::ReadRecordLine(path); }

@@ -20,11 +20,6 @@ using frame::ScaleX;
 using frame::ScaleY;
 using platform::TryReport;
 
-constexpr std::string_view kBuildTag = "fengmaincsh";
-constexpr std::string_view kClickTag = "clickbotn";
-
-std::string Face(int index) { return "l200" + platform::ZeroPad(index, 2); }
-
 // Columns of a character in the system code page: 2 for a double-byte character.
 int Columns(unsigned char lead) { return lead < 0x80 ? 1 : 2; }
 
@@ -157,7 +152,7 @@ void FrmFengmian::ChooseUnit(int index) {
 void FrmFengmian::ChooseFilter(int index) {
   mUnitFilter = index - button::kUnitFilters.first;
   for (int i = button::kUnitFilters.first; i <= button::kUnitFilters.last; ++i)
-    TryReport(kClickTag, [&] { ClickBotn[i].SetPicture(DataPicture(Face(i == index ? i + 50 : i))); });
+    TryReport(kClickTag, [&] { ClickBotn[i].SetPicture(DataPicture(ButtonFace(i == index ? i + 50 : i))); });
 }
 
 void FrmFengmian::StartUnitPracticeClick() {
