@@ -1,7 +1,7 @@
 // Start to the home screen, as a learner starts the program: a new process each time.
-// Headless: the scenario runner with an empty script, against a bare cairo + pango program
-// drawing one line. With an unreachable server (it accepts and never answers) and the branding
-// pictures missing, against a healthy start.
+// Headless: the scenario runner until the home screen has loaded, against a bare cairo + pango
+// program drawing one line. With an unreachable server (it accepts and never answers) and the
+// branding pictures missing, against a healthy start.
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <spawn.h>
@@ -45,7 +45,8 @@ bool Run(const std::vector<std::string>& argv) {
 struct Installation {
   xpexam::testing::TempDir dir;
   std::string program = dir / "program";
-  std::string script = dir.Write("empty.txt", "");
+  // The start window waits 100 ms before the home screen; the virtual clock runs past it.
+  std::string script = dir.Write("to_home.txt", "wait 500\n");
   explicit Installation(bool branding) {
     fs::copy(XPEXAM_SAMPLE_DIR, program, fs::copy_options::recursive);
     if (branding) return;
