@@ -1,7 +1,7 @@
 #pragma once
-// libcurl, opened on the first request rather than linked. Most starts send nothing, and the
-// library with its TLS, directory and protocol dependencies costs every start a few
-// milliseconds and several megabytes of resident memory.
+// libcurl, opened on the first request rather than linked. A start sends nothing unless it has
+// an error to report, and the library with its TLS, directory and protocol dependencies costs a
+// few milliseconds and several megabytes of resident memory.
 #include <curl/curl.h>
 
 namespace xpexam::platform {
