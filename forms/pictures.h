@@ -23,6 +23,7 @@ inline bool IsEmptyPictureName(std::string_view path) {
   return start == path.size() || path[start] == '.';
 }
 
+// LoadPicture once the name is known not to be empty.
 PicturePtr LoadNamedPicture(const std::string& path);
 
 // Picture::Load, remembering the file's base name without its extension as the picture's id.
