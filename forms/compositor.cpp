@@ -66,6 +66,8 @@ class Compositor {
       changed.swap(unpresented_);
       b.PresentChanged(*canvas_, changed);
     }
+    // What this frame did not draw is not on screen: its pixels can wait until it is.
+    SetAsideUndrawnPictures();
     auto [shape, icon] = Wm().PointerShape();
     if (!pointer_known_ || shape != shape_ || icon != icon_) {
       pointer_known_ = true;

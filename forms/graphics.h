@@ -28,6 +28,9 @@ struct Rect {
 };
 
 // A decoded picture (BMP, JPEG, GIF, ICO or CUR, recognised by content). Immutable and shared.
+// A file is decoded whole when it loads, so a damaged one fails there; a large picture that is
+// not drawn before the next frame is presented (a hidden panel, a button's other states) then
+// sets its pixels aside and keeps only its file's bytes, decoding them again when it is drawn.
 class Picture {
  public:
   ~Picture();
@@ -51,18 +54,26 @@ class Picture {
   int Height() const { return height_; }
   // Hot spot of a cursor file; nullopt for other pictures.
   std::optional<std::pair<int, int>> HotSpot() const { return hot_spot_; }
-  // ARGB32 (premultiplied) surface for drawing.
-  cairo_surface_t* Surface() const { return surface_; }
+  // ARGB32 (premultiplied) surface for drawing; a picture asked for it keeps its pixels.
+  cairo_surface_t* Surface() const;
   // Colour at a pixel as &H00BBGGRR (alpha ignored); 0 outside.
   Color PixelAt(int x, int y) const;
 
  private:
+  friend void SetAsideUndrawnPictures();
   Picture() = default;
-  cairo_surface_t* surface_ = nullptr;
+  mutable cairo_surface_t* surface_ = nullptr;
+  // The file's bytes while the pixels may still be set aside or have been; empty once drawn.
+  mutable std::string encoded_;
+  const char* format_ = nullptr;
   int width_ = 0, height_ = 0;
   std::optional<std::pair<int, int>> hot_spot_;
 };
 using PicturePtr = std::shared_ptr<const Picture>;
+
+// Called once a frame has been presented: pictures decoded since the last call and not drawn
+// in that frame set their pixels aside.
+void SetAsideUndrawnPictures();
 
 // Picture::Load keeps what it decoded (and what failed to decode) for reuse while the file keeps
 // its identity (inode, size, times), up to a memory budget (64 MiB unless set), the least

@@ -1,5 +1,6 @@
 // Pictures: decoded by gdk-pixbuf, recognised by content, kept as premultiplied ARGB32.
 #include <gdk-pixbuf/gdk-pixbuf.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -294,7 +295,7 @@ Picture::~Picture() {
   if (surface_) cairo_surface_destroy(surface_);
 }
 
-Color Picture::PixelAt(int x, int y) const { return internal::SurfacePixel(surface_, x, y); }
+Color Picture::PixelAt(int x, int y) const { return internal::SurfacePixel(Surface(), x, y); }
 
 namespace {
 
@@ -395,14 +396,16 @@ std::shared_ptr<const Picture> Picture::Load(const std::string& path) {
 void SetPictureCacheBudget(size_t bytes) { Cache().SetBudget(bytes); }
 void ClearPictureCache() { Cache().Clear(); }
 
-std::shared_ptr<const Picture> Picture::Decode(std::string_view bytes) {
-  // An empty buffer trips a GLib assertion inside the loader, so it never gets that far.
-  if (bytes.empty()) Fail(platform::kErrFileNotFound, "File not found");
-  CheckLoaders();
-  const char* format = SniffFormat(bytes);
-  if (!format) FailInvalid();
-  std::string cut;
-  const std::string_view data = GuardedBytes(bytes, format, cut);
+namespace {
+
+struct Decoded {
+  cairo_surface_t* surface = nullptr;
+  int width = 0, height = 0;
+  std::optional<std::pair<int, int>> hot_spot;
+};
+
+// `data` has passed the guards for its format.
+Decoded DecodeGuarded(std::string_view data, const char* format) {
   LoaderHolder holder{gdk_pixbuf_loader_new_with_type(format, nullptr)};
   if (!holder.loader) FailInvalid();
   bool ok = gdk_pixbuf_loader_write(holder.loader, reinterpret_cast<const guchar*>(data.data()), data.size(),
@@ -412,11 +415,69 @@ std::shared_ptr<const Picture> Picture::Decode(std::string_view bytes) {
   // Animated GIFs give their first frame here.
   GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(holder.loader);
   if (!ok || !pixbuf) FailInvalid();
+  return {SurfaceFromPixbuf(pixbuf), gdk_pixbuf_get_width(pixbuf), gdk_pixbuf_get_height(pixbuf),
+          CursorHotSpot(pixbuf)};
+}
+
+// Pictures smaller than this keep their pixels: setting them aside would save little.
+constexpr size_t kSetAsideFrom = 64 * 1024;
+
+// Pictures decoded since the last frame that may set their pixels aside.
+std::vector<std::weak_ptr<const Picture>>& Undrawn() {
+  static std::vector<std::weak_ptr<const Picture>> undrawn;
+  return undrawn;
+}
+
+}  // namespace
+
+cairo_surface_t* Picture::Surface() const {
+  if (encoded_.empty()) return surface_;
+  if (!surface_) {
+    // The bytes decoded once already; only a lack of memory can stop them now.
+    try {
+      surface_ = DecodeGuarded(encoded_, format_).surface;
+    } catch (const platform::Failure&) {
+      surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width_, height_);
+    }
+  }
+  std::string().swap(encoded_);
+  return surface_;
+}
+
+void SetAsideUndrawnPictures() {
+  size_t freed = 0;
+  for (const auto& weak : Undrawn())
+    if (PicturePtr pic = weak.lock(); pic && !pic->encoded_.empty() && pic->surface_) {
+      cairo_surface_destroy(pic->surface_);
+      pic->surface_ = nullptr;
+      freed += static_cast<size_t>(pic->width_) * pic->height_ * 4;
+    }
+  Undrawn().clear();
+  if (freed > 0) malloc_trim(0);
+}
+
+std::shared_ptr<const Picture> Picture::Decode(std::string_view bytes) {
+  // An empty buffer trips a GLib assertion inside the loader, so it never gets that far.
+  if (bytes.empty()) Fail(platform::kErrFileNotFound, "File not found");
+  CheckLoaders();
+  const char* format = SniffFormat(bytes);
+  if (!format) FailInvalid();
+  std::string cut;
+  const std::string_view data = GuardedBytes(bytes, format, cut);
+  Decoded decoded = DecodeGuarded(data, format);
   std::shared_ptr<Picture> pic(new Picture());
-  pic->surface_ = SurfaceFromPixbuf(pixbuf);
-  pic->width_ = gdk_pixbuf_get_width(pixbuf);
-  pic->height_ = gdk_pixbuf_get_height(pixbuf);
-  pic->hot_spot_ = CursorHotSpot(pixbuf);
+  pic->surface_ = decoded.surface;
+  pic->width_ = decoded.width;
+  pic->height_ = decoded.height;
+  pic->hot_spot_ = decoded.hot_spot;
+  if (static_cast<size_t>(pic->width_) * pic->height_ * 4 >= kSetAsideFrom) {
+    pic->format_ = format;
+    pic->encoded_ = cut.empty() ? std::string(data) : std::move(cut);
+    auto& undrawn = Undrawn();
+    // Nothing may present for a while (a long load): forget the pictures already gone.
+    if (undrawn.size() >= 1024) std::erase_if(undrawn, [](const auto& w) { return w.expired(); });
+    undrawn.push_back(pic);
+  }
   return pic;
 }
 

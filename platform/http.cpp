@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -41,20 +42,23 @@ EventPump& Pump() {
 constexpr const char* kNoLibrary = "the HTTP library cannot be loaded";
 
 struct EasyDeleter {
-  void operator()(CURL* h) const { Curl()->easy_cleanup(h); }
+  const CurlApi* curl;
+  void operator()(CURL* h) const { curl->easy_cleanup(h); }
 };
 using Easy = std::unique_ptr<CURL, EasyDeleter>;
 
 struct MultiDeleter {
-  void operator()(CURLM* m) const { Curl()->multi_cleanup(m); }
+  const CurlApi* curl;
+  void operator()(CURLM* m) const { curl->multi_cleanup(m); }
 };
 using Multi = std::unique_ptr<CURLM, MultiDeleter>;
 
 // Detaches the transfer even when the pump throws.
 struct Attached {
+  const CurlApi& curl;
   CURLM* multi;
   CURL* easy;
-  ~Attached() { Curl()->multi_remove_handle(multi, easy); }
+  ~Attached() { curl.multi_remove_handle(multi, easy); }
 };
 
 void AppendPercent(std::string& out, unsigned char c) {
@@ -134,13 +138,22 @@ size_t Discard(char*, size_t size, size_t count, void*) { return size * count; }
 
 // Requests sent without waiting for them. They share one multi handle that the event loop
 // advances between events (PollFiredRequests), so they run on the program's one thread.
+// The library stays open while any of them is in flight.
 struct Fired {
+  std::optional<CurlLease> lease;
   CURLM* multi = nullptr;
   int in_flight = 0;
 };
 Fired& FiredRequests() {
-  static Fired fired;
-  return fired;
+  // Never destroyed: closing the library is no work for the program's exit.
+  static Fired* fired = new Fired;
+  return *fired;
+}
+
+void CloseFiredRequests(Fired& f) {
+  if (f.multi) f.lease->get()->multi_cleanup(f.multi);
+  f.multi = nullptr;
+  f.lease.reset();
 }
 
 struct Transfer {
@@ -198,7 +211,9 @@ HttpReply HttpGet(const std::string& url, int timeout_seconds) {
   using Clock = std::chrono::steady_clock;
   const auto deadline = Clock::now() + std::chrono::seconds(std::max(timeout_seconds, 0));
   HttpReply reply;
-  const CurlApi* api = Curl();
+  // Declared first: the handles below are cleaned up before the library may close.
+  const CurlLease lease;
+  const CurlApi* api = lease.get();
   if (!api) {
     reply.error = kNoLibrary;
     return reply;
@@ -206,8 +221,8 @@ HttpReply HttpGet(const std::string& url, int timeout_seconds) {
   const CurlApi& curl = *api;
   char error_buffer[CURL_ERROR_SIZE] = {};
 
-  Easy easy(curl.easy_init());
-  Multi owner(curl.multi_init());
+  Easy easy(curl.easy_init(), EasyDeleter{&curl});
+  Multi owner(curl.multi_init(), MultiDeleter{&curl});
   CURLM* multi = owner.get();
   if (!easy || !multi || !SetCommonOptions(curl, easy.get(), url, error_buffer) ||
       curl.easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, AppendToString) != CURLE_OK ||
@@ -216,7 +231,7 @@ HttpReply HttpGet(const std::string& url, int timeout_seconds) {
     reply.error = "cannot create the request";
     return reply;
   }
-  Attached attached{multi, easy.get()};
+  Attached attached{curl, multi, easy.get()};
 
   const Transfer t = RunTransfer(curl, multi, easy.get(), deadline);
   if (t.timed_out) {
@@ -233,17 +248,24 @@ HttpReply HttpGet(const std::string& url, int timeout_seconds) {
 }
 
 void HttpFireAndForget(const std::string& url, int timeout_seconds) {
-  const CurlApi* api = Curl();
-  if (!api) return;  // dropped, as an unreachable server would
-  const CurlApi& curl = *api;
   Fired& f = FiredRequests();
+  if (!f.lease) f.lease.emplace();
+  const CurlApi* api = f.lease->get();
+  if (!api) {
+    f.lease.reset();
+    return;  // dropped, as an unreachable server would
+  }
+  const CurlApi& curl = *api;
   if (!f.multi) f.multi = curl.multi_init();
-  Easy easy(curl.easy_init());
+  Easy easy(curl.easy_init(), EasyDeleter{&curl});
   if (!f.multi || !easy || !SetCommonOptions(curl, easy.get(), url, nullptr) ||
       curl.easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, Discard) != CURLE_OK ||
       curl.easy_setopt(easy.get(), CURLOPT_TIMEOUT_MS, std::max(timeout_seconds, 1) * 1000L) != CURLE_OK ||
-      curl.multi_add_handle(f.multi, easy.get()) != CURLM_OK)
+      curl.multi_add_handle(f.multi, easy.get()) != CURLM_OK) {
+    easy.reset();
+    if (f.in_flight == 0) CloseFiredRequests(f);
     return;  // the request is dropped
+  }
   easy.release();
   ++f.in_flight;
   PollFiredRequests();
@@ -252,7 +274,7 @@ void HttpFireAndForget(const std::string& url, int timeout_seconds) {
 bool PollFiredRequests() {
   Fired& f = FiredRequests();
   if (f.in_flight == 0) return false;
-  const CurlApi& curl = *Curl();
+  const CurlApi& curl = *f.lease->get();
   int running = 0;
   curl.multi_perform(f.multi, &running);
   int queued = 0;
@@ -263,7 +285,9 @@ bool PollFiredRequests() {
     curl.easy_cleanup(done);
     --f.in_flight;
   }
-  return f.in_flight > 0;
+  if (f.in_flight > 0) return true;
+  CloseFiredRequests(f);
+  return false;
 }
 
 bool WaitForFiredRequests(int timeout_ms) {
@@ -272,14 +296,16 @@ bool WaitForFiredRequests(int timeout_ms) {
   while (PollFiredRequests()) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now()).count();
     if (left <= 0) return false;
-    Curl()->multi_poll(FiredRequests().multi, nullptr, 0, static_cast<int>(std::min<long>(left, kSliceMs)), nullptr);
+    Fired& f = FiredRequests();
+    f.lease->get()->multi_poll(f.multi, nullptr, 0, static_cast<int>(std::min<long>(left, kSliceMs)), nullptr);
   }
   return true;
 }
 
 DownloadResult DownloadToFile(const std::string& url, const std::string& path, DownloadLimits limits) {
   DownloadResult result;
-  const CurlApi* api = Curl();
+  const CurlLease lease;
+  const CurlApi* api = lease.get();
   if (!api) {
     result.error = kNoLibrary;
     return result;
@@ -298,8 +324,8 @@ DownloadResult DownloadToFile(const std::string& url, const std::string& path, D
 
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(std::max(limits.total_seconds, 0));
   char error_buffer[CURL_ERROR_SIZE] = {};
-  Easy easy(curl.easy_init());
-  Multi owner(curl.multi_init());
+  Easy easy(curl.easy_init(), EasyDeleter{&curl});
+  Multi owner(curl.multi_init(), MultiDeleter{&curl});
   Transfer t{false, CURLE_FAILED_INIT};
   if (easy && owner && SetCommonOptions(curl, easy.get(), url, error_buffer) &&
       curl.easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, WriteToSink) == CURLE_OK &&
@@ -311,7 +337,7 @@ DownloadResult DownloadToFile(const std::string& url, const std::string& path, D
       curl.easy_setopt(easy.get(), CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.low_speed_seconds)) ==
           CURLE_OK &&
       curl.multi_add_handle(owner.get(), easy.get()) == CURLM_OK) {
-    Attached attached{owner.get(), easy.get()};
+    Attached attached{curl, owner.get(), easy.get()};
     t = RunTransfer(curl, owner.get(), easy.get(), deadline, limits.pump_events);
     curl.easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &result.status);
   }

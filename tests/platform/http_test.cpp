@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/curl_api.h"
 #include "platform/textfile.h"
 #include "tests/support/loopback_server.h"
 
@@ -146,6 +147,32 @@ TEST_F(Http, AGetStartedFromThePumpRunsToItsEndInsideTheOuterWait) {
   EXPECT_LT(MsSince(start), 1500);
   EXPECT_EQ(inner.outcome, HttpOutcome::kComplete);
   EXPECT_EQ(inner.status, 200);
+}
+
+// The library is open only while something needs it: sent reports in flight, or a request
+// that waits (and whatever the event pump starts meanwhile); each new request opens it again.
+TEST_F(Http, TheLibraryClosesWhenTheLastRequestHasEnded) {
+  ASSERT_FALSE(CurlIsOpen());
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    HttpFireAndForget(server_.url() + "/ok?a", 2);
+    HttpFireAndForget(server_.url() + "/ok?b", 2);
+    EXPECT_TRUE(CurlIsOpen());
+    // A wait while reports are in flight: the reports end inside it and the wait's own
+    // handles are still in use.
+    bool open_inside = false;
+    SetEventPump([&](int max_wait_ms) {
+      PollFiredRequests();
+      open_inside = open_inside || CurlIsOpen();
+      std::this_thread::sleep_for(std::chrono::milliseconds(max_wait_ms));
+    });
+    EXPECT_EQ(HttpGet(server_.url() + "/ok", 2).status, 200);
+    SetEventPump(nullptr);
+    EXPECT_TRUE(open_inside);
+    EXPECT_TRUE(WaitForFiredRequests(5000));
+    EXPECT_FALSE(CurlIsOpen());
+  }
+  EXPECT_EQ(server_.targets().size(), 6u);
 }
 
 TEST(HttpFailure, ClosedPortAndBadAddressesFailAtOnce) {
