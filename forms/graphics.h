@@ -58,6 +58,8 @@ class Picture {
   cairo_surface_t* Surface() const;
   // Colour at a pixel as &H00BBGGRR (alpha ignored); 0 outside.
   Color PixelAt(int x, int y) const;
+  // Whether the decoded pixels are in memory now.
+  bool HasPixels() const { return surface_ != nullptr; }
 
  private:
   friend void SetAsideUndrawnPictures();

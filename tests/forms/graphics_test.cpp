@@ -360,6 +360,31 @@ TEST_F(GraphicsFiles, ThePictureCacheKeepsToItsBudget) {
   SetPictureCacheBudget(size_t{64} << 20);
 }
 
+// A large picture that no frame drew sets its pixels aside and shows the same pixels when it
+// is drawn later; a drawn picture and a small one keep theirs.
+TEST(PictureDecode, UndrawnLargePicturesSetTheirPixelsAsideUntilDrawn) {
+  const std::string bands = xpexam::testing::BandsBmp({kRed, kGreen, kBlue, Rgb(255, 255, 255)}, 50, 120);
+  const PicturePtr drawn = Picture::Decode(bands);
+  const PicturePtr hidden = Picture::Decode(bands);
+  const PicturePtr small = Picture::Decode(xpexam::testing::SolidBmp(8, 8, kRed));
+  Canvas canvas(200, 120);
+  {
+    Painter p(canvas);
+    p.DrawPicture(*drawn, 0, 0);
+  }
+  SetAsideUndrawnPictures();
+  EXPECT_TRUE(drawn->HasPixels());
+  EXPECT_FALSE(hidden->HasPixels());
+  EXPECT_TRUE(small->HasPixels());
+  for (int band = 0; band < 4; ++band) {
+    EXPECT_EQ(hidden->PixelAt(band * 50 + 25, 60), canvas.PixelAt(band * 50 + 25, 60)) << band;
+    EXPECT_EQ(hidden->PixelAt(band * 50 + 49, 119), canvas.PixelAt(band * 50 + 49, 119)) << band;
+  }
+  EXPECT_TRUE(hidden->HasPixels());
+  SetAsideUndrawnPictures();
+  EXPECT_TRUE(hidden->HasPixels());
+}
+
 // Premultiplied exactly as c * a / 255 rounded down, for every alpha.
 TEST(PictureDecode, PremultipliesEveryAlphaExactly) {
   std::string dib = InfoHeader(256, 2, 32, 0, 0);
