@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 #include <system_error>
+#include <utility>
+#include <vector>
 #include <thread>
 
 #include "platform/curl_api.h"
@@ -136,10 +138,12 @@ std::string ErrorText(const CurlApi& curl, CURLcode code, const char* buffer) {
 
 size_t Discard(char*, size_t size, size_t count, void*) { return size * count; }
 
-// Requests sent without waiting for them. They share one multi handle that the event loop
-// advances between events (PollFiredRequests), so they run on the program's one thread.
-// The library stays open while any of them is in flight.
+// Requests sent without waiting for them. They wait for the event loop (PollFiredRequests),
+// which starts them once the frame of the moment is on screen, so that a report at start never
+// delays the home screen; they then share one multi handle advanced between events, on the
+// program's one thread. The library stays open while any of them is queued or in flight.
 struct Fired {
+  std::vector<std::pair<std::string, int>> queued;  // url, time-out in seconds
   std::optional<CurlLease> lease;
   CURLM* multi = nullptr;
   int in_flight = 0;
@@ -248,32 +252,41 @@ HttpReply HttpGet(const std::string& url, int timeout_seconds) {
 }
 
 void HttpFireAndForget(const std::string& url, int timeout_seconds) {
-  Fired& f = FiredRequests();
+  FiredRequests().queued.emplace_back(url, timeout_seconds);
+}
+
+namespace {
+
+// Hands the queued requests to the library, opening it; those it cannot take are dropped, as
+// an unreachable server would drop them.
+void StartQueued(Fired& f) {
   if (!f.lease) f.lease.emplace();
   const CurlApi* api = f.lease->get();
-  if (!api) {
-    f.lease.reset();
-    return;  // dropped, as an unreachable server would
+  if (api && !f.multi) f.multi = api->multi_init();
+  for (const auto& [url, timeout_seconds] : f.queued) {
+    if (!api || !f.multi) break;
+    const CurlApi& curl = *api;
+    Easy easy(curl.easy_init(), EasyDeleter{&curl});
+    if (!easy || !SetCommonOptions(curl, easy.get(), url, nullptr) ||
+        curl.easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, Discard) != CURLE_OK ||
+        curl.easy_setopt(easy.get(), CURLOPT_TIMEOUT_MS, std::max(timeout_seconds, 1) * 1000L) != CURLE_OK ||
+        curl.multi_add_handle(f.multi, easy.get()) != CURLM_OK)
+      continue;
+    easy.release();
+    ++f.in_flight;
   }
-  const CurlApi& curl = *api;
-  if (!f.multi) f.multi = curl.multi_init();
-  Easy easy(curl.easy_init(), EasyDeleter{&curl});
-  if (!f.multi || !easy || !SetCommonOptions(curl, easy.get(), url, nullptr) ||
-      curl.easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, Discard) != CURLE_OK ||
-      curl.easy_setopt(easy.get(), CURLOPT_TIMEOUT_MS, std::max(timeout_seconds, 1) * 1000L) != CURLE_OK ||
-      curl.multi_add_handle(f.multi, easy.get()) != CURLM_OK) {
-    easy.reset();
-    if (f.in_flight == 0) CloseFiredRequests(f);
-    return;  // the request is dropped
-  }
-  easy.release();
-  ++f.in_flight;
-  PollFiredRequests();
+  f.queued.clear();
 }
+
+}  // namespace
 
 bool PollFiredRequests() {
   Fired& f = FiredRequests();
-  if (f.in_flight == 0) return false;
+  if (!f.queued.empty()) StartQueued(f);
+  if (f.in_flight == 0) {
+    if (f.lease) CloseFiredRequests(f);
+    return false;
+  }
   const CurlApi& curl = *f.lease->get();
   int running = 0;
   curl.multi_perform(f.multi, &running);

@@ -39,11 +39,12 @@ struct HttpReply {
 // the nested one ends before this one goes on waiting.
 HttpReply HttpGet(const std::string& url, int timeout_seconds);
 
-// Sends a GET of url and returns at once; the reply is ignored. The request goes on while the
-// event loop runs (PollFiredRequests) and is abandoned after timeout_seconds, so nobody waits.
+// Sends a GET of url and returns at once; the reply is ignored. The request is sent and goes on
+// while the event loop runs (PollFiredRequests) and is abandoned timeout_seconds after it was
+// sent, so nobody waits.
 void HttpFireAndForget(const std::string& url, int timeout_seconds);
-// Advances the requests sent by HttpFireAndForget without blocking; true while any is left.
-// The event loop calls it between events.
+// Sends the requests queued by HttpFireAndForget and advances those sent, without blocking;
+// true while any is left. The event loop calls it between events, after presenting a frame.
 bool PollFiredRequests();
 // Waits until every request sent by HttpFireAndForget has ended, at most timeout_ms; true
 // when none is left. For tests and orderly exits.
