@@ -5,7 +5,9 @@
 //   xpexam_x_probe start N RX RY RW RH SETTLE_MS COMMAND [ARGS...]
 //     Starts the command N + 1 times. The first run, left alone for SETTLE_MS, shows what the
 //     region looks like when it has started; each later run is timed from the start until the
-//     region looks like that, and its resident memory is read SETTLE_MS later.
+//     region first changes (its first frame) and until it looks like that, and its resident
+//     memory, in all and anonymous (what the process itself allocated, as opposed to files and
+//     shared memory mapped), is read SETTLE_MS later.
 // Prints one line per figure: "<name> min <v> median <v>" with every sample after it.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -90,11 +92,12 @@ int Latency(Display* d, int n, const Area& r, const std::vector<std::pair<int, i
   return ms.size() == static_cast<size_t>(n) ? 0 : 1;
 }
 
-long ResidentKb(pid_t pid) {
+// A field of /proc/PID/status in kB ("VmRSS:", "RssAnon:"); -1 when missing.
+long StatusKb(pid_t pid, const std::string& field) {
   std::ifstream status("/proc/" + std::to_string(pid) + "/status");
   std::string line;
   while (std::getline(status, line))
-    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+    if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + field.size());
   return -1;
 }
 
@@ -118,25 +121,34 @@ int Start(Display* d, int n, const Area& r, int settle_ms, char** argv) {
   const std::vector<uint32_t> started = Grab(d, r);
   Stop(pid);
   SleepMs(300);
-  std::vector<double> ms, rss;
+  std::vector<double> ms, first, rss, anon;
   for (int i = 0; i < n; ++i) {
+    const std::vector<uint32_t> empty = Grab(d, r);
     const Clock::time_point t0 = Clock::now();
     pid = Launch(argv);
-    bool seen = false;
+    bool seen = false, drawn = false;
     while (MsSince(t0) < 20000) {
-      if (Grab(d, r) == started) {
+      const std::vector<uint32_t> now = Grab(d, r);
+      if (!drawn && now != empty) {
+        drawn = true;
+        first.push_back(MsSince(t0));
+      }
+      if (now == started) {
         seen = true;
         break;
       }
     }
     if (seen) ms.push_back(MsSince(t0));
     SleepMs(settle_ms);
-    rss.push_back(ResidentKb(pid) / 1024.0);
+    rss.push_back(StatusKb(pid, "VmRSS:") / 1024.0);
+    anon.push_back(StatusKb(pid, "RssAnon:") / 1024.0);
     Stop(pid);
     SleepMs(300);
   }
   Report("start_ms", ms, "ms");
+  Report("first_frame_ms", first, "ms");
   Report("resident_mb", rss, "MB");
+  Report("anonymous_mb", anon, "MB");
   return ms.size() == static_cast<size_t>(n) ? 0 : 1;
 }
 

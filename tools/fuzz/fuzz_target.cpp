@@ -106,7 +106,12 @@ void Fuzz(std::string_view input) {
   });
 #elif XPEXAM_FUZZ_TARGET_pictures
   Put("xpdata/l20001.mxy", input);
-  Run([&] { forms::LoadPicture(data + "l20001.mxy"); });
+  Run([&] {
+    const forms::PicturePtr pic = forms::LoadPicture(data + "l20001.mxy");
+    // As a hidden control's picture: pixels set aside after a frame, decoded again when shown.
+    forms::SetAsideUndrawnPictures();
+    if (pic) pic->PixelAt(pic->Width() / 2, pic->Height() / 2);
+  });
 #else
 #error "XPEXAM_FUZZ_TARGET_<name> names no target"
 #endif
