@@ -1,6 +1,7 @@
 // Pictures: decoded by gdk-pixbuf, recognised by content, kept as premultiplied ARGB32.
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <malloc.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -419,6 +420,27 @@ Decoded DecodeGuarded(std::string_view data, const char* format) {
           CursorHotSpot(pixbuf)};
 }
 
+// The fastest level: bitmaps of window art shrink to a few percent even so.
+std::optional<std::string> Deflate(std::string_view bytes) {
+  uLongf size = compressBound(bytes.size());
+  std::string out(size, '\0');
+  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(bytes.data()),
+                bytes.size(), Z_BEST_SPEED) != Z_OK || size >= bytes.size())
+    return std::nullopt;
+  out.resize(size);
+  out.shrink_to_fit();
+  return out;
+}
+
+std::string Inflate(std::string_view packed, size_t size) {
+  std::string out(size, '\0');
+  uLongf got = size;
+  if (uncompress(reinterpret_cast<Bytef*>(out.data()), &got, reinterpret_cast<const Bytef*>(packed.data()),
+                 packed.size()) != Z_OK || got != size)
+    Fail(7, "Out of memory");
+  return out;
+}
+
 // Pictures smaller than this keep their pixels: setting them aside would save little.
 constexpr size_t kSetAsideFrom = 64 * 1024;
 
@@ -435,12 +457,14 @@ cairo_surface_t* Picture::Surface() const {
   if (!surface_) {
     // The bytes decoded once already; only a lack of memory can stop them now.
     try {
+      if (packed_size_ > 0) encoded_ = Inflate(encoded_, packed_size_);
       surface_ = DecodeGuarded(encoded_, format_).surface;
     } catch (const platform::Failure&) {
       surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width_, height_);
     }
   }
   std::string().swap(encoded_);
+  packed_size_ = 0;
   return surface_;
 }
 
@@ -451,8 +475,14 @@ void SetAsideUndrawnPictures() {
       cairo_surface_destroy(pic->surface_);
       pic->surface_ = nullptr;
       freed += static_cast<size_t>(pic->width_) * pic->height_ * 4;
+      if (pic->packed_size_ == 0 && (std::strcmp(pic->format_, "bmp") == 0 || std::strcmp(pic->format_, "ico") == 0))
+        if (std::optional<std::string> packed = Deflate(pic->encoded_)) {
+          pic->packed_size_ = pic->encoded_.size();
+          pic->encoded_ = std::move(*packed);
+        }
     }
   Undrawn().clear();
+  // Large blocks freed in the middle of the heap stay resident until trimmed.
   if (freed > 0) malloc_trim(0);
 }
 
