@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the program and the tests need, when any is missing.
 set -e
 PKGS="build-essential cmake pkg-config libsdl2-dev libcairo2-dev libpango1.0-dev libgdk-pixbuf-2.0-dev
-libcurl4-openssl-dev liblitehtml-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev fontconfig fonts-dejavu-core fonts-arphic-uming
+libcurl4-openssl-dev liblitehtml-dev libzstd-dev libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev fontconfig fonts-dejavu-core fonts-arphic-uming
 fonts-arphic-ukai fonts-wqy-zenhei xvfb xauth xdotool x11-apps x11-utils openbox imagemagick"
 missing=""
 for p in $PKGS; do
