@@ -66,7 +66,7 @@ class Picture {
   Picture() = default;
   mutable cairo_surface_t* surface_ = nullptr;
   // The file's bytes while the pixels may still be set aside or have been; empty once drawn.
-  // Bitmaps, stored uncompressed, are deflated while set aside (packed_size_ is then their size).
+  // Bitmaps, stored uncompressed, are packed while set aside (packed_size_ is then their size).
   mutable std::string encoded_;
   mutable size_t packed_size_ = 0;
   const char* format_ = nullptr;

@@ -422,7 +422,7 @@ Decoded DecodeGuarded(std::string_view data, const char* format) {
 
 // A fast level: bitmaps of window art shrink to a few percent even so, in about a millisecond
 // a megabyte.
-std::optional<std::string> Deflate(std::string_view bytes) {
+std::optional<std::string> Pack(std::string_view bytes) {
   std::string out(ZSTD_compressBound(bytes.size()), '\0');
   const size_t size = ZSTD_compress(out.data(), out.size(), bytes.data(), bytes.size(), 1);
   if (ZSTD_isError(size) || size >= bytes.size()) return std::nullopt;
@@ -431,7 +431,7 @@ std::optional<std::string> Deflate(std::string_view bytes) {
   return out;
 }
 
-std::string Inflate(std::string_view packed, size_t size) {
+std::string Unpack(std::string_view packed, size_t size) {
   std::string out(size, '\0');
   if (ZSTD_decompress(out.data(), size, packed.data(), packed.size()) != size) Fail(7, "Out of memory");
   return out;
@@ -453,7 +453,7 @@ cairo_surface_t* Picture::Surface() const {
   if (!surface_) {
     // The bytes decoded once already; only a lack of memory can stop them now.
     try {
-      if (packed_size_ > 0) encoded_ = Inflate(encoded_, packed_size_);
+      if (packed_size_ > 0) encoded_ = Unpack(encoded_, packed_size_);
       surface_ = DecodeGuarded(encoded_, format_).surface;
     } catch (const platform::Failure&) {
       surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width_, height_);
@@ -472,7 +472,7 @@ void SetAsideUndrawnPictures() {
       pic->surface_ = nullptr;
       freed += static_cast<size_t>(pic->width_) * pic->height_ * 4;
       if (pic->packed_size_ == 0 && (std::strcmp(pic->format_, "bmp") == 0 || std::strcmp(pic->format_, "ico") == 0))
-        if (std::optional<std::string> packed = Deflate(pic->encoded_)) {
+        if (std::optional<std::string> packed = Pack(pic->encoded_)) {
           pic->packed_size_ = pic->encoded_.size();
           pic->encoded_ = std::move(*packed);
         }
