@@ -11,9 +11,9 @@
 #include <memory>
 #include <optional>
 #include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
-#include <thread>
 
 #include "platform/curl_api.h"
 #include "platform/textfile.h"
