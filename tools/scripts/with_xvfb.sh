@@ -27,7 +27,9 @@ no_display() {
 
 command -v Xvfb >/dev/null || no_display "Xvfb is not installed"
 : >"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+# -noreset: without it the server resets when its last client leaves (the readiness check
+# below), and a client that connects during the reset is turned away.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
 xpid=$!
 n=0
 until [ -n "$(cat "$tmp/display")" ]; do
