@@ -4,20 +4,20 @@
 
 #include <climits>
 
-#include "demo/frm_yan_shi.h"
+#include "demo/demonstration.h"
 #include "demo/hooks.h"
-#include "desktop/frm_main.h"
+#include "desktop/desktop_window.h"
 #include "desktop/hooks.h"
 #include "forms/app.h"
 #include "forms/program.h"
 #include "frame/error_report.h"
-#include "frame/frm_picture.h"
-#include "frame/frm_start.h"
+#include "frame/picture_window.h"
+#include "frame/start_window.h"
 #include "frame/hooks.h"
 #include "frame/settings.h"
-#include "home/frm_fengmian.h"
+#include "home/home_screen.h"
 #include "platform/http.h"
-#include "session/frm_tm.h"
+#include "session/question_bar.h"
 #include "session/hooks.h"
 
 namespace xpexam::app {

@@ -11,7 +11,7 @@
 #include <map>
 
 #include "benchmarks/pairs.h"
-#include "desktop/frm_main.h"
+#include "desktop/desktop_window.h"
 #include "forms/app.h"
 #include "forms/form.h"
 #include "forms/headless.h"

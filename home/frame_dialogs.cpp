@@ -1,7 +1,7 @@
 #include "home/frame_dialogs.h"
 
-#include "frame/frm_about.h"
-#include "frame/frm_updata.h"
+#include "frame/about_window.h"
+#include "frame/update_window.h"
 #include "frame/module_state.h"
 
 namespace xpexam::home {

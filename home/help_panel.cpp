@@ -3,7 +3,7 @@
 
 #include "frame/data_picture.h"
 #include "frame/module_state.h"
-#include "home/frm_fengmian.h"
+#include "home/home_screen.h"
 #include "home/home_buttons.h"
 
 namespace xpexam::home {

@@ -4,11 +4,11 @@
 
 #include "forms/app.h"
 #include "frame/data_picture.h"
-#include "frame/frm_qomsgbox.h"
+#include "frame/message_box.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "home/frame_dialogs.h"
-#include "home/frm_fengmian.h"
+#include "home/home_screen.h"
 #include "home/home_buttons.h"
 #include "home/session_files.h"
 #include "platform/failure.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "forms/control.h"
-#include "frame/vemo_button.h"
+#include "frame/picture_button.h"
 
 namespace xpexam::home {
 

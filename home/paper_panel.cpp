@@ -4,10 +4,10 @@
 #include <string>
 
 #include "frame/data_picture.h"
-#include "frame/frm_qomsgbox.h"
+#include "frame/message_box.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
-#include "home/frm_fengmian.h"
+#include "home/home_screen.h"
 #include "home/home_buttons.h"
 #include "home/head_lines.h"
 #include "home/session_launcher.h"

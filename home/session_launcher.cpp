@@ -2,16 +2,16 @@
 
 #include <string>
 
-#include "desktop/frm_main.h"
+#include "desktop/desktop_window.h"
 #include "desktop/step_record.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
-#include "home/frm_fengmian.h"
+#include "home/home_screen.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
-#include "session/frm_logon.h"
-#include "session/frm_tm.h"
+#include "session/sign_in.h"
+#include "session/question_bar.h"
 
 namespace xpexam::home {
 

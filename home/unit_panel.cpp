@@ -3,9 +3,9 @@
 #include <string>
 
 #include "frame/data_picture.h"
-#include "frame/frm_qomsgbox.h"
+#include "frame/message_box.h"
 #include "frame/module_state.h"
-#include "home/frm_fengmian.h"
+#include "home/home_screen.h"
 #include "home/home_buttons.h"
 #include "home/unit_practice.h"
 #include "platform/failure.h"

@@ -2,13 +2,13 @@
 // files, then the desktop and the bar close and the home screen comes back.
 #include <algorithm>
 
-#include "desktop/frm_main.h"
+#include "desktop/desktop_window.h"
 #include "forms/msgbox.h"
-#include "frame/frm_picture.h"
+#include "frame/picture_window.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
-#include "session/frm_tm.h"
+#include "session/question_bar.h"
 #include "session/record_files.h"
 #include "session/save_and_exit.h"
 #include "session/hooks.h"

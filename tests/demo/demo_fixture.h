@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "demo/frm_yan_shi.h"
+#include "demo/demonstration.h"
 #include "forms/pictures.h"
 #include "tests/desktop/desktop_fixture.h"
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "desktop/frm_main.h"
+#include "desktop/desktop_window.h"
 #include "forms/headless.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "platform/textfile.h"
-#include "session/frm_tm.h"
+#include "session/question_bar.h"
 #include "tests/support/bmp.h"
 #include "tests/support/step_line.h"
 #include "tests/support/temp_dir.h"

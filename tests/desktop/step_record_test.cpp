@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "desktop/frm_main.h"
+#include "desktop/desktop_window.h"
 #include "desktop/typed_answer.h"
 #include "frame/module_state.h"
 #include "platform/codepage.h"

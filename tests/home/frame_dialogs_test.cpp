@@ -2,9 +2,9 @@
 // labels, modally, and the update window from the update button.
 #include <gtest/gtest.h>
 
-#include "frame/frm_about.h"
-#include "frame/frm_updata.h"
-#include "home/frm_fengmian.h"
+#include "frame/about_window.h"
+#include "frame/update_window.h"
+#include "home/home_screen.h"
 #include "platform/http.h"
 #include "tests/frame/common_windows_fixture.h"
 #include "tests/support/loopback_server.h"

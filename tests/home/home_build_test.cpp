@@ -10,7 +10,7 @@
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "home/bank_layout.h"
-#include "home/frm_fengmian.h"
+#include "home/home_screen.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"

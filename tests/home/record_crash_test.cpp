@@ -8,9 +8,9 @@
 #include <functional>
 #include <map>
 
-#include "frame/frm_qomsgbox.h"
+#include "frame/message_box.h"
 #include "frame/module_state.h"
-#include "home/frm_fengmian.h"
+#include "home/home_screen.h"
 #include "platform/textfile.h"
 #include "session/save_and_exit.h"
 #include "tests/desktop/desktop_fixture.h"

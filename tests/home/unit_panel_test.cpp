@@ -6,9 +6,9 @@
 #include <set>
 
 #include "forms/pictures.h"
-#include "frame/frm_qomsgbox.h"
-#include "session/frm_logon.h"
-#include "home/frm_fengmian.h"
+#include "frame/message_box.h"
+#include "session/sign_in.h"
+#include "home/home_screen.h"
 #include "home/session_files.h"
 #include "platform/codepage.h"
 #include "platform/strings.h"

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "demo/frm_yan_shi.h"
-#include "desktop/frm_main.h"
+#include "demo/demonstration.h"
+#include "desktop/desktop_window.h"
 #include "desktop/key_map.h"
 #include "desktop/popup_menu_file.h"
 #include "desktop/step_record.h"
@@ -28,7 +28,7 @@
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
-#include "session/frm_tm.h"
+#include "session/question_bar.h"
 #include "tests/desktop/desktop_fixture.h"
 #include "tests/support/installation.h"
 #include "tests/support/script_run.h"

@@ -4,11 +4,11 @@
 
 #include "forms/backend.h"
 #include "forms/clipboard.h"
-#include "home/frm_fengmian.h"
-#include "session/frm_chengji.h"
-#include "session/frm_czts.h"
-#include "session/frm_end.h"
-#include "session/frm_logon.h"
+#include "home/home_screen.h"
+#include "session/score_report.h"
+#include "session/answer_prompt.h"
+#include "session/hand_in.h"
+#include "session/sign_in.h"
 #include "tests/session/exam_fixture.h"
 
 namespace xpexam::session {

@@ -8,7 +8,7 @@
 
 #include "forms/app.h"
 #include "forms/form.h"
-#include "home/frm_fengmian.h"
+#include "home/home_screen.h"
 #include "session/hooks.h"
 #include "tests/desktop/desktop_fixture.h"
 

@@ -11,8 +11,8 @@
 #include <sstream>
 #include <string>
 
-#include "demo/frm_yan_shi.h"
-#include "desktop/frm_main.h"
+#include "demo/demonstration.h"
+#include "desktop/desktop_window.h"
 #include "forms/app.h"
 #include "forms/headless.h"
 #include "forms/program.h"
@@ -25,7 +25,7 @@
 #include "platform/failure.h"
 #include "platform/http.h"
 #include "platform/strings.h"
-#include "session/frm_tm.h"
+#include "session/question_bar.h"
 
 namespace {
 

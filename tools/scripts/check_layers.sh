@@ -47,9 +47,9 @@ if [ "${1:-}" = "--self-test" ]; then
   trap 'rm -rf "$tmp"' EXIT
   mkdir -p "$tmp/frame" "$tmp/home" "$tmp/demo"
   printf '#include "platform/strings.h"\n#include <string>\n' >"$tmp/frame/ok.cpp"
-  printf '#include "session/frm_tm.h"\n' >"$tmp/home/ok.cpp"
+  printf '#include "session/question_bar.h"\n' >"$tmp/home/ok.cpp"
   check "$tmp" || { echo "self-test: a sound tree was refused" >&2; exit 1; }
-  for bad in 'frame/bad.cpp:#include "home/frm_fengmian.h"' 'demo/bad.h:  #  include "session/frm_tm.h"'; do
+  for bad in 'frame/bad.cpp:#include "home/home_screen.h"' 'demo/bad.h:  #  include "session/question_bar.h"'; do
     name=${bad%%:*}
     printf '%s\n' "${bad#*:}" >"$tmp/$name"
     if check "$tmp" 2>/dev/null; then echo "self-test: $name was let through" >&2; exit 1; fi

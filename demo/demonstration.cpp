@@ -1,0 +1,297 @@
+// The demonstration window: its design, its load, the step advance and the end of a run.
+#include "demo/demonstration.h"
+
+#include <string_view>
+
+#include "demo/hooks.h"
+#include "desktop/desktop_window.h"
+#include "desktop/menu_bar.h"
+#include "forms/app.h"
+#include "forms/pictures.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+
+namespace xpexam::demo {
+
+using frame::gDemoRunning;
+using frame::gScaleX;
+using frame::gScaleY;
+using platform::Try;
+
+namespace {
+
+// The submenu arrow of a cascade item: 4 x 7 pixels, a black triangle pointing right on white.
+forms::PicturePtr CascadeArrow() {
+  constexpr int kW = 4, kH = 7, kRow = 12;  // 24-bit rows padded to 4 bytes
+  std::string bmp(54 + kRow * kH, '\0');
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  bmp[0] = 'B';
+  bmp[1] = 'M';
+  put32(2, static_cast<uint32_t>(bmp.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, kW);
+  put32(22, kH);
+  bmp[26] = 1;
+  bmp[28] = 24;
+  for (int y = 0; y < kH; ++y) {        // y counts from the top
+    const int reach = y <= 3 ? y : 6 - y;  // columns 0..reach are black
+    for (int x = 0; x < kW; ++x) {
+      const char v = x <= reach ? '\0' : '\xFF';
+      const size_t at = 54 + static_cast<size_t>((kH - 1 - y) * kRow + x * 3);
+      bmp[at] = bmp[at + 1] = bmp[at + 2] = v;
+    }
+  }
+  return forms::Picture::Decode(bmp);
+}
+
+void Transparent(forms::Label& l) {
+  l.SetBackStyle(0);
+  l.SetCaption("");
+}
+
+void MenuCaption(forms::Label& l) {
+  l.SetBackStyle(0);
+  l.SetAutoSize(true);
+  l.SetVisible(false);
+}
+
+void Frame(forms::Shape& s, forms::Color c, int width) {
+  s.SetBorderColor(c);
+  s.SetBorderWidth(width);
+}
+
+}  // namespace
+
+FrmYanShi::FrmYanShi() {
+  SetBorderStyle(0);
+  SetBackColor(0xFFFFFF);
+  SetStartUpPosition(0);
+
+  for (forms::Image* img : {&Image1, &Image2, &Image3, &Image4, &Image5}) {
+    img->SetVisible(false);
+    img->DblClick = [this] { TimEnd.SetEnabled(true); };
+  }
+  Transparent(Label1);
+  Label1.SetBackColor(0xFF);
+  Transparent(Label4);
+  for (int i : LblXXK.Indexes()) {
+    forms::Label& tab = LblXXK[i];
+    tab.SetBackStyle(0);
+    tab.Move(0, 0, 1335, 375);
+    tab.SetCaption("选项卡");
+  }
+
+  for (int i : LMainMenu.Indexes()) Transparent(LMainMenu[i]);
+  for (int i : LblShuMenu.Indexes()) {
+    Transparent(LblShuMenu[i]);
+    LblShuMenu[i].Move(0, 0, kMenuRowWidth, kMenuRowHeight);
+  }
+  for (int i : LblSubSel.Indexes()) {
+    Transparent(LblSubSel[i]);
+    LblSubSel[i].Move(0, 0, kSubRowWidth, kMenuRowHeight);
+  }
+
+  LRightMMenu.SetBackColor(0xFFFFFF);
+  LRightMMenu.SetCaption("");
+  LRightMMenu.SetVisible(false);
+  Frame(ShapeRMain, 0xC0C0C0, 1);
+  ShapeRMain.SetVisible(false);
+  for (auto* group : {&LRM2, &LRM4, &LRM6, &LRM9})
+    for (int i : group->Indexes()) MenuCaption((*group)[i]);
+  const forms::PicturePtr arrow = CascadeArrow();
+  for (int i : LRMJL.Indexes()) {
+    MenuCaption(LRMJL[i]);
+    ImgJLSanjiao[i].SetPicture(arrow);
+    ImgJLSanjiao[i].SetVisible(false);
+  }
+  for (int i : LRFGX.Indexes()) {
+    LRFGX[i].SetBorderColor(0xC0C0C0);
+    LRFGX[i].SetVisible(false);
+  }
+  LRightSub.SetBackColor(0xFFFFFF);
+  LRightSub.SetCaption("");
+  LRightSub.SetVisible(false);
+  Frame(ShapeRSUB, 0xC0C0C0, 1);
+  ShapeRSUB.SetVisible(false);
+  for (int i : LRS.Indexes()) MenuCaption(LRS[i]);
+  for (int i : LRSFgx.Indexes()) {
+    LRSFgx[i].SetBorderColor(0xC0C0C0);
+    LRSFgx[i].SetVisible(false);
+  }
+
+  LHelp.SetForeColor(0xFF);
+  LHelp.SetBackColor(0xC0FFFF);
+  LHelp.SetFontName("宋体");
+  LHelp.SetFontSize(kHintPoints);
+  LHelp.SetFontBold(true);
+  LHelp.SetAutoSize(true);
+  LHelp.SetCaption("");
+  ImgLogo.SetWordWrap(true);
+  Frame(Shape1, 0xFF, 2);
+  Frame(Shape2, 0xFFFF, 2);
+  Frame(Shape4, 0xFF00, 2);
+  Shape6.SetBorderStyle(3);
+  Shape6.SetVisible(false);
+
+  ImgICO.Move(0, 0, 480, 480);
+  ImgICO.SetVisible(false);
+  for (int i : LPoinB.Indexes()) {
+    LPoinB[i].SetBorderColor(0xFFFFFF);
+    LPoinB[i].SetBorderWidth(2);
+  }
+  for (int i : LPoint.Indexes()) LPoint[i].SetBorderColor(forms::kSysWindowText);
+  Shape5.SetShape(3);
+  Frame(Shape5, 0xFF, 2);
+  Shape5.Move(-500, -500, kFlashSize, kFlashSize);
+  Shape5.SetVisible(false);
+
+  for (forms::TextBox* t : {&Text1, &Text2}) {
+    t->SetBorderStyle(0);
+    t->SetVisible(false);
+    // The answer boxes hold the focus: the end keys must reach the window through them.
+    t->KeyUp = [this](int& key_code, int shift) { Form_KeyUp(key_code, shift); };
+  }
+  Text2.SetText("新建文件夹");
+
+  Timer1.Tick = [this] { Timer1_Timer(); };
+  Timer2.Tick = [this] { Timer2_Timer(); };
+  Timer3.Tick = [this] { Timer3_Timer(); };
+  Timer5.Tick = [this] { Timer5_Timer(); };
+  Timer6.Tick = [this] { Timer6_Timer(); };
+  Timer7.Tick = [this] { Timer7_Timer(); };
+  Timer8.Tick = [this] { Timer8_Timer(); };
+  Timer9.Tick = [this] { Timer9_Timer(); };
+  TimerRM.Tick = [this] { TimerRM_Timer(); };
+  TimerRS.Tick = [this] { TimerRS_Timer(); };
+  TimEnd.Tick = [this] { TimEnd_Timer(); };
+}
+
+forms::Image& FrmYanShi::ImageSlot(long k) {
+  switch (k) {
+    case 1: return Image1;
+    case 2: return Image2;
+    case 3: return Image3;
+    case 4: return Image4;
+    case 5: return Image5;
+    default: platform::Fail(platform::kErrSubscript, "Subscript out of range");
+  }
+}
+
+void FrmYanShi::LayOutTitleRegions() {
+  for (int i = 1; i <= 9; ++i) {
+    forms::Label& t = LMainMenu[i];
+    t.Move(((i - 1) * mMenuPitch + mMenuLeft) * gScaleX, mMenuTop * gScaleY, 870 * gScaleX, 270 * gScaleY);
+    t.SetCaption("");
+    t.SetVisible(false);
+  }
+}
+
+void FrmYanShi::ClearMenuPictures() {
+  for (forms::Image* img : {&ImgMenuSys, &ImgMenuSel, &ImgShuMenu, &ImgSubMenu, &ImgSubSel})
+    img->SetPicture(nullptr);
+}
+
+// Design sizes in twips at 96 dpi; every run scales them, so the rows the pointer aims at, the
+// flash ring and the hint keep their pixel size at any dpi.
+void FrmYanShi::ScaleDesignSizes() {
+  using frame::gScaleX;
+  using frame::gScaleY;
+  for (int i = 1; i <= 20; ++i) {
+    LblShuMenu[i].Move(LblShuMenu[i].Left(), LblShuMenu[i].Top(), kMenuRowWidth * gScaleX, kMenuRowHeight * gScaleY);
+    LblSubSel[i].Move(LblSubSel[i].Left(), LblSubSel[i].Top(), kSubRowWidth * gScaleX, kMenuRowHeight * gScaleY);
+  }
+  Shape5.Move(Shape5.Left(), Shape5.Top(), kFlashSize * gScaleX, kFlashSize * gScaleY);
+  Try([&] { LHelp.SetFontSize(kHintPoints * gScaleX); });
+}
+
+void FrmYanShi::Form_Load() {
+  using namespace frame;
+  Try([&] { SetIcon(forms::LoadPicture(gDataPath + "l62011" + ".mxy")); });
+  Try([&] { mPointerX = platform::CLng(7680 * gScaleX); });
+  Try([&] { mPointerY = platform::CLng(5760 * gScaleY); });
+  // The arrow's design place is the start point, so that a run without travel shows it there.
+  pointMove();
+  gRunMode = 1;
+  mTicks = 0;
+  Label1.SetCaption("");
+  Try([&] { SetWindowState(0); });
+  Try([&] { Move(Left(), Top(), kDesignWidth * gScaleX, kDesignHeight * gScaleY); });
+  Try([&] {
+    const std::string text = platform::Trim(gDemoHooks.barQuestionText());
+    ImgLogo.Move(9420 * gScaleX, 7620 * gScaleY, 2535 * gScaleX);
+    ImgLogo.SetBackStyle(1);
+    ImgLogo.SetBackColor(0xC0FFFF);
+    ImgLogo.SetFontSize(9 * gScaleX);
+    ImgLogo.SetCaption(text);
+    const long chars = platform::Len(text);
+    ImgLogo.SetHeight((chars / 14 + 1) * 180 * gScaleY + 15 * gScaleY);
+    ImgLogo.SetForeColor(0x80000012);
+  });
+  SetTopMost(true);
+  Try([&] { Move((forms::ScreenWidth() - Width()) / 2, (forms::ScreenHeight() - Height()) / 2); });
+  Try([&] {
+    desktop::FrmMain& desk = desktop::FrmMain::Get();
+    if (desk.WindowState() == 0) Move(desk.Left(), desk.Top());
+  });
+  mExamDataPath = gAppPath + "\\examdata\\";
+  mMenuLeft = 435;
+  mMenuTop = 420;
+  mMenuPitch = 870;
+  mMenuNo = 1;
+  ClearMenuPictures();
+  LayOutTitleRegions();
+  ImgMenuSys.SetVisible(false);
+  for (int i = 1; i <= 20; ++i) {
+    LblShuMenu[i].SetCaption("");
+    LblShuMenu[i].SetVisible(false);
+    LblSubSel[i].SetCaption("");
+    LblSubSel[i].SetVisible(false);
+  }
+  ScaleDesignSizes();
+  mDemoStep = 1;
+  CSH();
+  setData();
+}
+
+void FrmYanShi::doNext() {
+  if (!gDemoRunning) return;
+  if (desktop::StepRecord(frame::gStepLine).IsFinal()) {
+    Shape5.Move(-500, -500);
+    TimEnd.SetEnabled(true);
+    return;
+  }
+  ++mDemoStep;
+  setData();
+}
+
+void FrmYanShi::TimEnd_Timer() {
+  Shape5.Move(-500, -500);
+  ++mTicks;
+  if (mTicks < 4) return;
+  EndRun();
+}
+
+void FrmYanShi::EndRun() {
+  for (forms::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9})
+    t->SetEnabled(false);
+  mTicks = 0;
+  mDemoStep = 1;
+  gDemoRunning = false;
+  TimEnd.SetEnabled(false);
+  Try([&] { Unload(); });
+  Try([&] { desktop::FrmMain::Get().Show(); });
+  Try([&] { gDemoHooks.resumeBar(); });
+}
+
+void FrmYanShi::Form_DblClick() { TimEnd.SetEnabled(true); }
+
+void FrmYanShi::Form_KeyUp(int& key_code, int /*shift*/) {
+  if (key_code == 13 || key_code == 32 || key_code == 27) TimEnd.SetEnabled(true);
+}
+
+}  // namespace xpexam::demo

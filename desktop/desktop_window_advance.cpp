@@ -1,0 +1,223 @@
+// What each kind of step needs once its record is laid out, the completion of a question on
+// its final record, and the advance to the next record.
+#include <string>
+#include <string_view>
+
+#include "desktop/desktop_window.h"
+
+#include "desktop/hooks.h"
+#include "desktop/menu_bar.h"
+#include "desktop/step_record.h"
+#include "desktop/typed_answer.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+
+namespace xpexam::desktop {
+
+using frame::gCurQuestion;
+using frame::gQuestionStatus;
+using frame::gScaleX;
+using frame::gScaleY;
+using frame::kStatusCompleted;
+using platform::Try;
+
+namespace {
+
+void AddCompletedBit() {
+  Try([] {
+    if (gQuestionStatus[gCurQuestion] < kStatusCompleted) gQuestionStatus[gCurQuestion] += kStatusCompleted;
+  });
+}
+
+// The substitute box takes the answer box's text, place and size; the text assignment runs the
+// substitute's own check at once.
+template <class Box>
+void TakeAnswerBoxPlace(Box& box, forms::TextBox& from) {
+  Try([&] { box.SetLeft(from.Left()); });
+  Try([&] { box.SetTop(from.Top()); });
+  Try([&] { box.SetHeight(from.Height()); });
+  Try([&] { box.SetWidth(from.Width()); });
+  box.SetVisible(true);
+  from.SetVisible(false);
+}
+
+}  // namespace
+
+bool FrmMain::SetUpStepCode(uint64_t load) {
+  using F = StepCodeFamily;
+  const StepRecord rec = Step();
+  const F family = rec.CodeFamily();
+  Try([&] { mStepCode = rec.StepCodeValue(); });
+  if (ClassifyStepCode(mStepCode) == F::kMenuBar) {
+    Try([&] { Label1.SetWidth(1); });
+    Try([&] { Label1.SetHeight(1); });
+  }
+  Try([&] { Timer3.SetEnabled(ClassifyStepCode(mStepCode) == F::kAutomatic); });
+
+  // The controls one family shows are hidden for every other one.
+  if (family != F::kTypePassword) Text2.SetVisible(false);
+  if (family != F::kTypeMultiLine) Text3.SetVisible(false);
+  if (family != F::kTypeInCell) Text4.SetVisible(false);
+  if (family != F::kList) {
+    list_step_.Hide();
+    ShowListStep();
+  }
+  if (family != F::kLocationList) {
+    location_list_.Hide();
+    ShowLocationList();
+  }
+  Try([&] { Text3.SetFontName(Text1.FontName()); });
+  Try([&] { Text3.SetFontSize(Text1.FontSize()); });
+  Try([&] { Text3.SetFontBold(Text1.FontBold()); });
+  Try([&] { Text3.SetFontItalic(Text1.FontItalic()); });
+  Try([&] { Text3.SetFontUnderline(Text1.FontUnderline()); });
+  Text3.SetForeColor(Text1.ForeColor());
+  Text3.SetBackColor(Text1.BackColor());
+
+  // The typing prompts replace the hint line; the shown part is read once the answer box's
+  // own check has run.
+  auto prompt = [&](std::string_view before, std::string_view after) {
+    LHelp.SetCaption(std::string(before) + PromptPart(LHelp.Caption()) + std::string(after));
+  };
+  auto unselect = [&] { Try([&] { Text1.SetSelLength(0); }); };
+  // The substitute answer box takes the typed text (its own check runs at once) and then
+  // Text1's place; false when that check has loaded the next record.
+  auto substitute = [&](forms::TextBox& box) {
+    Try([&] { box.SetText(Text1.Text()); });
+    if (load != load_count_) return false;
+    TakeAnswerBoxPlace(box, Text1);
+    return true;
+  };
+
+  // One row per family: what its step needs once the record is laid out.
+  switch (family) {
+    case F::kFinal:
+      CompleteQuestion();
+      break;
+    case F::kTypeAnswer:
+    case F::kTypeExactCase:
+      prompt("输入 ", "");
+      break;
+    case F::kTypePassword:
+      if (!substitute(Text2)) return false;
+      prompt("输入 ", "");
+      break;
+    case F::kTypeMultiLine:
+      if (!substitute(Text3)) return false;
+      prompt("输入 ", "");
+      break;
+    case F::kTypeAndEnterPrompted:
+      prompt("输入 ", " 并按回车键");
+      break;
+    case F::kSelectHintText:
+      unselect();
+      prompt("请选中 ", "");
+      break;
+    case F::kTypeThenClick:
+      unselect();
+      prompt("输入 ", " 并点击红色方框处");
+      break;
+    case F::kTypeInCell:
+      unselect();
+      // The whole hint, not only its shown part.
+      LHelp.SetCaption("在单元格或编辑栏中输入 " + LHelp.Caption() + " 并按回车键或点红色方框处");
+      Try([&] { Text4.SetLeft(2835 * gScaleX); });
+      Try([&] { Text4.SetTop(1560 * gScaleY); });
+      Try([&] { Text4.SetWidth(8865 * gScaleX); });
+      Try([&] { Text4.SetHeight(255 * gScaleY); });
+      Try([&] { Text4.SetFontSize(11 * gScaleX); });
+      Text4.SetVisible(true);
+      break;
+    case F::kHandleDrag:
+      for (forms::Label* box : {&Label1, &Label4}) {
+        Try([&] { box->SetWidth(1); });
+        Try([&] { box->SetHeight(1); });
+      }
+      break;
+    case F::kList:
+      if (!SetUpList(load)) return false;
+      break;
+    case F::kLocationList:
+      if (!SetUpLocationList(load)) return false;
+      break;
+    default:
+      break;
+  }
+  SetUpMenuBarFrame();
+  CheckTargetFrame();
+  KeepBarOnTop();
+  return true;
+}
+
+bool FrmMain::SetUpList(uint64_t load) {
+  const StepRecord rec = Step();
+  Try([&] { LstLA.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height()); });
+  Text1.SetVisible(false);
+  std::string items;
+  Try([&] { items = StepTextOrLast(frame::gTextFile, rec.ListTextLine()).value_or(""); });
+  // The initial selection runs the list's own check; the list box then shows it (its change
+  // event finds the choice already made).
+  const bool answered = list_step_.SetUp(rec, items);
+  Try([&] { LstLA.Clear(); });
+  for (const std::string& item : list_step_.Entries()) Try([&] { LstLA.AddItem(item); });
+  Try([&] { LstLA.SetListIndex(list_step_.ListIndex()); });
+  ShowListStep();
+  Try([&] { LblXXK[0].SetWidth(LstLA.Width()); });
+  if (answered) doNext();
+  return load == load_count_;
+}
+
+bool FrmMain::SetUpLocationList(uint64_t load) {
+  const StepRecord rec = Step();
+  Try([&] { PicList.SetLeft(Text1.Left()); });
+  Try([&] { PicList.SetTop(Text1.Top()); });
+  // Choosing the initial entry runs the location check.
+  const bool answered = location_list_.SetUp(rec);
+  ShowLocationList();
+  if (answered) doNext();
+  return load == load_count_;
+}
+
+void FrmMain::SetUpMenuBarFrame() {
+  const StepRecord rec = Step();
+  if (auto frame = MenuBarFrame(rec)) {
+    Try([&] { Shape2.Move(frame->left * gScaleX, frame->top * gScaleY, frame->width * gScaleX, frame->height * gScaleY); });
+  } else {
+    Try([&] { Shape2.Move(-2, 1, 1, 1); });
+  }
+}
+
+void FrmMain::CheckTargetFrame() {
+  const StepRecord rec = Step();
+  // A tab step showing another tab than the one to select frames that tab.
+  if (rec.IsTabStep() && rec.TabShown() != rec.TabToSelect()) return;
+  if (Label1.Height() <= 10 || Label1.Width() <= 10 || !Label1.Visible()) {
+    Try([&] { Shape1.SetWidth(1); });
+    Try([&] { Shape1.SetHeight(1); });
+    Try([&] { Shape1.SetLeft(-2); });
+  }
+}
+
+void FrmMain::CompleteQuestion() {
+  AddCompletedBit();
+  if (frame::gRunMode != 3) LblSuccess.SetVisible(true);
+  Try([] { gDesktopHooks.refreshProgress(); });
+}
+
+void FrmMain::doNext() {
+  if (Step().IsFinal()) {
+    AddCompletedBit();
+  } else {
+    // A next record that cannot be read leaves the question on its step: nothing completes.
+    std::optional<std::string> next;
+    Try([&] { next = ReadQuestionStep(gCurQuestion, frame::gCurStep + 1L); });
+    if (next && Try([] { frame::gCurStep = platform::CInt(frame::gCurStep + 1.0); })) {
+      next_record_.emplace(frame::gStepFile, std::move(*next));
+      setData();
+    }
+  }
+  KeepBarOnTop();
+}
+
+}  // namespace xpexam::desktop

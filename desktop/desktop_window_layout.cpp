@@ -1,0 +1,326 @@
+// The desktop window itself: its design, its load, the size rule, the title-strip drag and the
+// handlers of the bare surface and the overlay pictures.
+#include "desktop/desktop_window.h"
+
+#include "desktop/completing_event.h"
+#include "desktop/hooks.h"
+#include "desktop/location_list_pictures.h"
+#include "forms/app.h"
+#include "forms/color.h"
+#include "forms/pictures.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "platform/failure.h"
+
+namespace xpexam::desktop {
+
+using frame::gScaleX;
+using frame::gScaleY;
+using platform::Try;
+
+namespace {
+
+constexpr forms::Color kWhite = 0xFFFFFF;
+constexpr forms::Color kRed = 0x0000FF;
+constexpr forms::Color kYellow = 0x00FFFF;
+constexpr forms::Color kGreen = 0x00FF00;
+constexpr forms::Color kHintBack = 0x80FFFF;
+
+// Step-driven controls wait at design right of and below the 12000 x 9000 area.
+constexpr double kParkLeft = 12120;
+constexpr double kParkTop = 9480;
+
+void Transparent(forms::Label& label) { label.SetBackStyle(0); }
+
+void HintFrame(forms::Shape& shape, forms::Color color, double left) {
+  shape.SetBorderColor(color);
+  shape.SetBorderWidth(2);
+  shape.Move(left, kParkTop, 1215, 495);
+}
+
+// The window is too short for the 800 x 600 desktop: it stays maximised.
+bool ShortScreen() { return 650 * gScaleY >= forms::ScreenHeight() / 15; }
+
+}  // namespace
+
+FrmMain::FrmMain() {
+  SetBorderStyle(0);
+  SetBackColor(kWhite);
+  Move(0, 0, 18015, 11325);
+  SetWindowState(2);
+
+  ImgLogo.SetStretch(true);
+  ImgLogo.Move(10200, 8235, 1740, 345);
+  for (long k = 1; k <= 5; ++k) Overlay(k).Move(kParkLeft, 120 + 1200 * (k - 1));
+  ImgMenuSel.Move(390, 690);
+  ImgSubMenu.Move(2790, 690);
+  ImgShuMenu.Move(kParkLeft, 6120);
+  ImgSubSel.Move(kParkLeft, 6720);
+  ImgMenuSys.Move(kParkLeft, 7320);
+
+  LblSuccess.SetCaption("操作成功！");
+  LblSuccess.SetForeColor(kRed);
+  LblSuccess.SetFont({"宋体", 72});
+  LblSuccess.SetAutoSize(true);
+  Transparent(LblSuccess);
+  LblSuccess.Move(2640, kParkTop);
+
+  Transparent(lblMove);
+  lblMove.Move(1440, 0, 9495, 375);
+
+  LHelp.SetFont({"宋体", 10.5, true});
+  LHelp.SetForeColor(kRed);
+  LHelp.SetBackColor(kHintBack);
+  LHelp.SetAutoSize(true);
+  LHelp.Move(120, kParkTop);
+
+  HintFrame(Shape1, kRed, 1560);
+  HintFrame(Shape2, kYellow, 3000);
+  HintFrame(Shape4, kGreen, 4440);
+  Shape6.SetBorderStyle(3);
+  Shape6.Move(5880, kParkTop, 1215, 495);
+  Shape6.SetVisible(false);
+
+  Transparent(Label4);
+  Label4.Move(7320, kParkTop, 1215, 495);
+  for (int i = 0; i <= 13; ++i) {
+    Transparent(LblXXK[i]);
+    LblXXK[i].Move(kParkLeft + 2520, 120 + 300 * i, 1095, 285);
+  }
+  for (int i = 1; i <= 9; ++i) {
+    Transparent(LMainMenu[i]);
+    LMainMenu[i].Move(kParkLeft + 3720, 120 + 300 * (i - 1), 870, 270);
+  }
+  for (int i = 1; i <= 20; ++i) {
+    Transparent(LblShuMenu[i]);
+    LblShuMenu[i].Move(390, kParkTop + 60 * (i - 1), 2415, 330);
+    Transparent(LblSubSel[i]);
+    LblSubSel[i].Move(2880, kParkTop + 60 * (i - 1), 2055, 330);
+  }
+  Transparent(Label1);
+  Label1.Move(8760, kParkTop, 1215, 495);
+
+  for (forms::TextBox* box : {&Text1, &Text2, &Text3, &Text4}) box->SetBorderStyle(0);
+  Text1.Move(kParkLeft, 7800, 2415, 270);
+  Text2.SetPasswordChar("*");
+  Text2.SetText("新建文件夹");
+  Text2.Move(kParkLeft, 8160, 2415, 270);
+  Text3.SetMultiLine(true);
+  Text3.Move(kParkLeft, 8520, 2415, 495);
+  Text4.Move(kParkLeft, 9120, 2415, 270);
+  Text4.SetVisible(false);
+  LstLA.Move(kParkLeft + 2520, 4440, 2415, 600);
+
+  PicList.SetBorderStyle(0);
+  PicList.Move(10200, kParkTop, 3915, 3720);
+  ImgFuGai.Move(0, 0, 75, 330);
+  ImgSelAD.Move(-120, 45);
+  for (int i = 0; i <= 13; ++i) {
+    ImgLiN[i].Move(0, 240 * i + 345);
+    Transparent(LblADD[i]);
+    LblADD[i].Move(0, 240 * i + 345, 3900, 240);
+  }
+  Transparent(LblADDmyXZ);
+  LblADDmyXZ.Move(0, 0, 3900, 330);
+  const LocationListPictures& drawn = DesignLocationListPictures();
+  PicList.SetPicture(drawn.list);
+  ImgFuGai.SetPicture(drawn.left_edge);
+  for (int i = 0; i <= 13; ++i) ImgLiN[i].SetPicture(drawn.rows[static_cast<size_t>(i)]);
+  ImgSelAD.SetPicture(drawn.rows[2]);
+  // The strip hides what the chosen entry's indent pushes past the closed box's left edge.
+  ImgFuGai.ZOrder(0);
+  LblADDmyXZ.ZOrder(0);
+
+  wm100.SetVisible(false);
+  WireHandlers();
+}
+
+forms::Image& FrmMain::Overlay(long k) {
+  switch (k) {
+    case 1: return Image1;
+    case 2: return Image2;
+    case 3: return Image3;
+    case 4: return Image4;
+    case 5: return Image5;
+  }
+  platform::Fail(platform::kErrSubscript, "Subscript out of range");
+}
+
+void FrmMain::WireHandlers() {
+  Label1.Click = [this] { Label1_Click(); };
+  Label1.DblClick = [this] { Label1_DblClick(); };
+  Label1.MouseDown = [this](int b, int s, double x, double y) { Label1_MouseDown(b, s, x, y); };
+  Label1.MouseMove = [this](int b, int s, double x, double y) { Label1_MouseMove(b, s, x, y); };
+  Label1.MouseUp = [this](int b, int s, double x, double y) { Label1_MouseUp(b, s, x, y); };
+  Image1.Click = [this] { Image1_Click(); };
+  Image1.MouseMove = [this](int, int, double, double) { Image1_MouseMove(); };
+  Image1.MouseUp = [this](int, int, double, double) { Image1_MouseUp(); };
+  Image2.Click = [this] { Image2_Click(); };
+  Image2.MouseMove = [this](int, int, double, double) { Image2_MouseMove(); };
+  Image2.MouseUp = [this](int, int, double, double) { Image2_MouseUp(); };
+  Image3.Click = [this] { Image3_Click(); };
+  Image3.MouseMove = [this](int, int, double, double) { Image3_MouseMove(); };
+  Image4.Click = [this] { Image4_Click(); };
+  Image4.MouseMove = [this](int, int, double, double) { Image4_MouseMove(); };
+  Image5.MouseMove = [this](int b, int s, double x, double y) { Image5_MouseMove(b, s, x, y); };
+  Image5.MouseUp = [this](int b, int s, double x, double y) { Image5_MouseUp(b, s, x, y); };
+  lblMove.MouseDown = [this](int b, int s, double x, double y) { lblMove_MouseDown(b, s, x, y); };
+
+  Text1.Change = [this] { Text1_Change(); };
+  Text1.KeyUp = [this](int& k, int s) { Text1_KeyUp(k, s); };
+  Text1.MouseUp = [this](int b, int s, double x, double y) { Text1_MouseUp(b, s, x, y); };
+  Text1.GotFocus = [this] { Text1_GotFocus(); };
+  Text2.Change = [this] { Text2_Change(); };
+  Text3.Change = [this] { Text3_Change(); };
+  Text4.Change = [this] { Text4_Change(); };
+  Text4.KeyUp = [this](int& k, int s) { Text4_KeyUp(k, s); };
+
+  Label4.MouseDown = [this](int b, int s, double x, double y) { Label4_MouseDown(b, s, x, y); };
+  Label4.MouseMove = [this](int b, int s, double x, double y) { Label4_MouseMove(b, s, x, y); };
+  Label4.MouseUp = [this](int b, int s, double x, double y) { Label4_MouseUp(b, s, x, y); };
+
+  LMainMenu.MouseMove = [this](int i, int b, int s, double x, double y) { LMainMenu_MouseMove(i, b, s, x, y); };
+  LMainMenu.MouseUp = [this](int i, int b, int s, double x, double y) { LMainMenu_MouseUp(i, b, s, x, y); };
+  ImgMenuSys.Click = [this] { ImgMenuSys_Click(); };
+  LblShuMenu.MouseMove = [this](int i, int b, int s, double x, double y) { LblShuMenu_MouseMove(i, b, s, x, y); };
+  LblShuMenu.MouseUp = [this](int i, int b, int s, double x, double y) { LblShuMenu_MouseUp(i, b, s, x, y); };
+  LblSubSel.MouseMove = [this](int i, int b, int s, double x, double y) { LblSubSel_MouseMove(i, b, s, x, y); };
+  LblSubSel.MouseUp = [this](int i, int b, int s, double x, double y) { LblSubSel_MouseUp(i, b, s, x, y); };
+
+  sVemoSub1.Click = [this](int i) { sVemoSub_Click(1, i); };
+  sVemoSub2.Click = [this](int i) { sVemoSub_Click(2, i); };
+  sVemoSub3.Click = [this](int i) { sVemoSub_Click(3, i); };
+  sVemoSub4.Click = [this](int i) { sVemoSub_Click(4, i); };
+  sVemoSub5.Click = [this](int i) { sVemoSub_Click(5, i); };
+  sVemoInde1.Click = [this](int i) { sVemoInde_Click(1, i); };
+  sVemoInde2.Click = [this](int i) { sVemoInde_Click(2, i); };
+  sVemoInde3.Click = [this](int i) { sVemoInde_Click(3, i); };
+  sVemoInde4.Click = [this](int i) { sVemoInde_Click(4, i); };
+
+  LblXXK.Click = [this](int i) { LblXXK_Click(i); };
+  LstLA.Click = [this] { LstLA_Click(); };
+  ImgLiN.Click = [this](int i) { ImgLiN_Click(i); };
+  LblADD.Click = [this](int i) { LblADD_Click(i); };
+  LblADD.MouseMove = [this](int i, int b, int s, double x, double y) { LblADD_MouseMove(i, b, s, x, y); };
+  LblADDmyXZ.Click = [this] { LblADDmyXZ_Click(); };
+
+  Timer2.Tick = [this] {
+    setData();
+    Timer2.SetEnabled(false);
+  };
+  Timer3.Tick = [this] {
+    if (CompletesOn(ClassifyStepCode(mStepCode), CompletingEvent::kAutomatic)) doNext();
+  };
+}
+
+void FrmMain::Form_Load() {
+  const std::string data = frame::gDataPath;
+  Try([&] { SetIcon(forms::LoadPicture(data + "l62011.mxy")); });
+  Try([&] { SetWindowState(2); });
+  Try([&] { SetLeft(0); });
+  Try([&] { SetTop(0); });
+  const double screen_w = forms::ScreenWidth(), screen_h = forms::ScreenHeight();
+  if (!ShortScreen()) {
+    Try([&] { SetWindowState(0); });
+    Try([&] { SetWidth(kScreenWidth * gScaleX); });
+    Try([&] { SetHeight(kScreenHeight * gScaleY); });
+    Try([&] { SetLeft((screen_w - Width()) / 2); });
+    Try([&] { SetTop((screen_h - Height()) / 2); });
+  } else {
+    // Restored from the maximised state, the window keeps covering the whole screen.
+    Try([&] {
+      SetWindowState(0);
+      Move(0, 0, screen_w, screen_h);
+      SetWindowState(2);
+    });
+  }
+  gDesktopHooks.dockBar();
+  Label1.SetCaption("");
+  Try([&] { ImgLogo.Move(10200 * gScaleX, 8235 * gScaleY, 1740 * gScaleX, 345 * gScaleY); });
+  Try([&] { ImgLogo.SetPicture(forms::LoadPicture(data + "l62009.mxy")); });
+
+  Try([&] { mExamDataPath = frame::gAppPath + "\\examdata\\"; });
+  mMenuLeft = 390;
+  mMenuTop = 420;
+  mMenuWidth = 870;
+  for (forms::Image* img : {&ImgMenuSys, &ImgMenuSel, &ImgShuMenu, &ImgSubMenu, &ImgSubSel})
+    Try([&] { img->SetPicture(nullptr); });
+  for (int i = 1; i <= 9; ++i) {
+    Try([&] {
+      LMainMenu[i].Move((mMenuLeft + (i - 1) * mMenuWidth) * gScaleX, mMenuTop * gScaleY, 870 * gScaleX,
+                        270 * gScaleY);
+    });
+    Try([&] { LMainMenu[i].SetCaption(""); });
+    Try([&] { LMainMenu[i].SetVisible(false); });
+  }
+  for (long i = 1; i <= 40; ++i) frame::gQuestionStep[i] = 1;
+  Try([&] { ImgMenuSys.SetVisible(LMainMenu[1].Visible()); });
+  for (int i = 1; i <= 20; ++i) {
+    Try([&] { LblShuMenu[i].SetCaption(""); });
+    Try([&] { LblShuMenu[i].SetVisible(false); });
+    Try([&] { LblSubSel[i].SetCaption(""); });
+    Try([&] { LblSubSel[i].SetVisible(false); });
+  }
+
+  for (long m = 1; m <= 9; ++m) {
+    mMenuGroups[m] = std::string(kMenuGroups[m - 1]);
+    mMenuSubs[m] = std::string(kMenuSubs[m - 1]);
+  }
+
+  for (int i = 1; i <= 10; ++i) {
+    for (auto* items : {&sVemoInde1, &sVemoInde2, &sVemoInde3, &sVemoInde4, &sVemoSub1, &sVemoSub2, &sVemoSub3,
+                        &sVemoSub4, &sVemoSub5})
+      Try([&] { items->Load(i); });
+  }
+
+  for (int i = 0; i <= 13; ++i) {
+    Try([&] { LblADD[i].SetTop((240 * i + 345) * gScaleY); });
+    Try([&] { LblADD[i].SetLeft(0); });
+    Try([&] { LblADD[i].SetWidth(3900 * gScaleX); });
+    Try([&] { LblADD[i].SetHeight(240 * gScaleY); });
+    Try([&] { LblADD[i].SetCaption(""); });
+    Try([&] { ImgLiN[i].SetVisible(false); });
+    Try([&] { ImgLiN[i].SetLeft(0); });
+    Try([&] { ImgLiN[i].SetTop(LblADD[i].Top()); });
+  }
+  Try([&] { ImgSelAD.SetLeft(-120 * gScaleX); });
+  Try([&] { ImgSelAD.SetTop(45 * gScaleY); });
+  Try([&] { LblADDmyXZ.Move(0, 0, 3900 * gScaleX, 330 * gScaleY); });
+  Try([&] { PicList.SetHeight(330 * gScaleY); });
+  PicList.SetVisible(false);
+  Try([&] { lblMove.Move(1440 * gScaleX, 0, 9495 * gScaleX, 375 * gScaleY); });
+  Try([&] { LblSuccess.SetFontSize(72 * gScaleX); });
+  Try([&] { LblSuccess.SetLeft(2640 * gScaleX); });
+  Try([&] { LblSuccess.SetTop(3840 * gScaleY); });
+  LblSuccess.SetVisible(false);
+}
+
+void FrmMain::lblMove_MouseDown(int button, int, double, double) {
+  if (650 * gScaleY > forms::ScreenHeight() / 15) return;
+  if (button == forms::kLeftButton) DragWindow();
+  gDesktopHooks.dockBar();
+}
+
+void FrmMain::ShowTargetBox() { Label1.SetVisible(true); }
+
+void FrmMain::Form_Click() {
+  Try([&] { CollapseLocationList(); });
+}
+
+void FrmMain::Form_MouseUp(int, int, double, double) { CollapseLocationList(); }
+
+void FrmMain::Form_MouseMove(int, int, double, double) {
+  CloseMenus();
+  ShowTargetBox();
+}
+
+void FrmMain::Image1_MouseMove() {
+  CloseMenus();
+  ShowTargetBox();
+}
+
+void FrmMain::Label1_Click() {
+  Try([&] { CollapseLocationList(); });
+}
+
+}  // namespace xpexam::desktop

@@ -1,0 +1,248 @@
+// The step loader: one step record turned into what the learner sees and can act on.
+// Every statement runs on its own: one that fails is skipped and the load goes on.
+#include "desktop/desktop_window.h"
+
+#include "desktop/hooks.h"
+#include "desktop/pointer_code.h"
+#include "desktop/step_record.h"
+#include "desktop/typed_answer.h"
+#include "forms/pictures.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+
+namespace xpexam::desktop {
+
+using frame::gCurQuestion;
+using frame::gCurStep;
+using frame::gScaleX;
+using frame::gScaleY;
+using frame::gStepLine;
+using platform::Try;
+
+std::optional<std::string> ReadQuestionStep(long question, long step) {
+  if (step < 1) return std::nullopt;
+  const int32_t record = StepRecordNumber(question, step);
+  // The next question's first line, when the session launcher has laid it down, ends this
+  // question: a step past it belongs to another question.
+  if (question < 500) {
+    const int32_t next_first = frame::gFirstLine[question + 1];
+    if (next_first > frame::gFirstLine[question] && record >= next_first) return std::nullopt;
+  }
+  return ReadStepRecord(frame::gStepFile, record);
+}
+
+void FrmMain::setData() {
+  const uint64_t load = ++load_count_;
+  LblSuccess.SetVisible(false);
+  KeepBarOnTop();
+  Try([&] { frame::gStepFile = frame::SessionStepFile(); });
+  Try([&] { frame::gIndexFile = frame::SessionIndexFile(); });
+  Try([&] { Text1.SetFontSize(9 * gScaleX); });
+  Try([&] { Text2.SetFontSize(9 * gScaleX); });
+  ResetMenuBar();
+
+  std::optional<std::string> record;
+  auto next = std::exchange(next_record_, std::nullopt);
+  if (next && next->first == frame::gStepFile)
+    record = std::move(next->second);
+  else
+    Try([&] { record = ReadQuestionStep(gCurQuestion, gCurStep); });
+  if (!record) {
+    ForgetStep();
+    return;
+  }
+  gStepLine = std::move(*record);
+
+  ParkTabLabels();
+  if (gCurStep == 1)
+    for (long k = 1; k <= 5; ++k) Try([&] { Overlay(k).SetPicture(nullptr); });
+  Try([&] { frame::gQuestionStep[gCurQuestion] = gCurStep; });
+  LoadPictures();
+
+  SetUpTextBox();
+  if (load != load_count_) return;
+  SetUpHintLabel();
+  SetUpMenuBar();
+  SetUpTargetBox();
+  SetUpTabStep();
+  SetUpBackRegion();
+  SetUpLabel4Box();
+  if (!SetUpStepCode(load)) return;
+  SetUpPointerAndTooltip();
+  SetHintsVisible(frame::gRunMode == 1);
+}
+
+const StepRecord& FrmMain::Step() {
+  if (step_.Line() != gStepLine) step_ = StepRecord(gStepLine);
+  return step_;
+}
+
+void FrmMain::ForgetStep() {
+  gStepLine.clear();
+  mStepCode = 0;
+  Timer3.SetEnabled(false);
+}
+
+void FrmMain::KeepBarOnTop() {
+  Try([] { gDesktopHooks.keepBarOnTop(); });
+  Try([&] { ZOrder(0); });
+}
+
+void FrmMain::ResetMenuBar() {
+  for (int i = 1; i <= 9; ++i) {
+    Try([&] {
+      LMainMenu[i].Move((mMenuLeft + (i - 1) * mMenuWidth) * gScaleX, mMenuTop * gScaleY, 870 * gScaleX,
+                        270 * gScaleY);
+    });
+    Try([&] { LMainMenu[i].SetCaption(""); });
+  }
+  // Pictures cleared and titles hidden until the record says otherwise; an open menu closes
+  // with its step, so that none of its regions answers the next one.
+  menu_bar_.LoadStep(StepRecord());
+  ShowMenuBar();
+}
+
+void FrmMain::ParkTabLabels() {
+  for (int i = 0; i <= 13; ++i) {
+    Try([&] { LblXXK[i].SetHeight(1); });
+    Try([&] { LblXXK[i].SetWidth(1); });
+    Try([&] { LblXXK[i].SetLeft(-1 * gScaleX); });
+    Try([&] { LblXXK[i].SetTop(-1 * gScaleY); });
+    Try([&] { LblXXK[i].SetCaption(""); });
+  }
+}
+
+void FrmMain::LoadPictures() {
+  const StepRecord rec = Step();
+  const int16_t q = gCurQuestion;
+  if (!rec.KeepsBackground()) {
+    const std::string id = rec.BackgroundId();
+    Try([&] { SetPicture(forms::LoadPicture(frame::gDataPath + id + ".mxy")); });
+    Try([&] { frame::gPictureIds(q, 0) = id; });
+  }
+  for (long k = 1; k <= 5; ++k) {
+    forms::Image& img = Overlay(k);
+    if (rec.OverlayHidden(k)) {
+      img.SetVisible(false);
+      continue;
+    }
+    Try([&] { img.SetLeft(rec.OverlayX(k) * gScaleX); });
+    if (k == 5) Try([&] { mHandleX = platform::CLng(img.Left()); });
+    Try([&] { img.SetTop(rec.OverlayY(k) * gScaleY); });
+    if (k == 5) Try([&] { mHandleY = platform::CInt(img.Top()); });
+    const std::string id = rec.OverlayId(k);
+    if (id != StepRecord::kKeepPicture) {
+      Try([&] { img.SetPicture(forms::LoadPicture(frame::gDataPath + id + ".mxy")); });
+      Try([&] { frame::gPictureIds(q, k) = id; });
+    }
+    img.SetVisible(true);
+  }
+  Try([&] { mDragTargetX = rec.PointX(); });
+  Try([&] { mDragTargetY = rec.PointY(); });
+}
+
+void FrmMain::SetUpHintLabel() {
+  const StepRecord rec = Step();
+  if (!rec.HasHintPosition()) return;
+  Try([&] { LHelp.SetLeft(rec.HintX() * gScaleX); });
+  Try([&] { LHelp.SetTop(rec.HintY() * gScaleY); });
+  const TextLineRef hint = rec.HintLine();
+  if (hint.IsNone()) {
+    LHelp.SetCaption("  ");
+    return;
+  }
+  Try([&] {
+    std::string text = StepTextOrLast(frame::gTextFile, hint.Number()).value_or("");
+    LHelp.SetCaption(text);
+    mHintText = std::move(text);
+  });
+}
+
+void FrmMain::SetUpTargetBox() {
+  const StepRecord rec = Step();
+  mTargetUnplaced = false;
+  if (!rec.HasTargetBox()) {
+    Label1.SetVisible(false);
+  } else {
+    Label1.SetVisible(true);
+    // A number that does not fit the format skips its assignment and would leave part of
+    // another step's box live: such a box takes no action.
+    bool placed = Try([&] { Label1.SetLeft(rec.TargetX() * gScaleX); });
+    placed &= Try([&] { Label1.SetTop(rec.TargetY() * gScaleY); });
+    Try([&] { mTargetWidth = rec.TargetWidth(); });
+    placed &= Try([&] { Label1.SetWidth(rec.TargetWidth() * gScaleX); });
+    placed &= Try([&] { mTargetHeight = rec.TargetHeight(); });
+    if (mTargetHeight != 0) {
+      Try([&] { Label1.SetAutoSize(false); });
+      placed &= Try([&] { Label1.SetHeight(rec.TargetHeight() * gScaleY); });
+    } else {
+      Try([&] { Label1.SetAutoSize(true); });
+    }
+    mTargetUnplaced = !placed;
+    if (!placed) ParkTargetBox();
+  }
+  if (mTargetHeight == 0) {
+    Try([&] { Label1.SetHeight(1); });
+    Try([&] { Label1.SetWidth(1); });
+  }
+  Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
+}
+
+void FrmMain::ParkTargetBox() {
+  Label1.SetVisible(false);
+  Try([&] { Label1.Move(-2, Label1.Top(), 1, 1); });
+}
+
+// The tab strip's load has read the back region of a "Q" record (it replaces a layout's own).
+void FrmMain::SetUpBackRegion() {
+  if (!Step().HasBackRegion()) return;
+  ShowTabLabel(TabStrip::kBackRegion);
+  Try([&] { LblXXK[0].SetCaption(""); });
+}
+
+void FrmMain::SetUpLabel4Box() {
+  const StepRecord rec = Step();
+  if (rec.HasLabel4Box()) {
+    Label4.SetVisible(true);
+    Try([&] { Label4.SetLeft(rec.Label4X() * gScaleX); });
+    Try([&] { Label4.SetTop(rec.Label4Y() * gScaleY); });
+    Try([&] { Label4.SetWidth(rec.Label4Width() * gScaleX); });
+    Try([&] { Label4.SetHeight(rec.Label4Height() * gScaleY); });
+  } else {
+    Try([&] { Label4.SetWidth(1); });
+    Try([&] { Label4.SetHeight(1); });
+    Try([&] { Label4.SetLeft(-1); });
+  }
+  Try([&] { Shape4.Move(Label4.Left(), Label4.Top(), Label4.Width(), Label4.Height()); });
+}
+
+void FrmMain::SetUpPointerAndTooltip() {
+  const StepRecord rec = Step();
+  Try([&] { Label1.SetMousePointer(0); });
+  Try([&] {
+    const TargetPointer pointer = PointerOverTarget(rec, frame::gAppPath + "\\");
+    if (!pointer.cursor_file.empty()) {
+      // A cursor that cannot be loaded leaves the icon as it was and the default pointer.
+      forms::PicturePtr cursor = forms::LoadPicture(pointer.cursor_file);
+      Label1.SetMouseIcon(std::move(cursor));
+      Label1.SetMousePointer(forms::kCustomPointer);
+    } else {
+      Label1.SetMousePointer(static_cast<int>(pointer.shape));
+    }
+  });
+  Try([&] {
+    const int16_t n = rec.TooltipLine().Number();
+    Label1.SetToolTipText(n < 1 ? "" : StepTextOrLast(frame::gTextFile, n).value_or(""));
+  });
+}
+
+// The hint line and the target frames: shown with each step in practice with hints, otherwise
+// only when the learner asks.
+void FrmMain::SetHintsVisible(bool shown) {
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&LHelp, &Shape1, &Shape2, &Shape4})
+    c->SetVisible(shown);
+}
+
+}  // namespace xpexam::desktop

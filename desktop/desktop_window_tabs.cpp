@@ -1,0 +1,93 @@
+// The tab strip of property-sheet steps and the back region. The tab strip model decides; the
+// handlers pass it the clicks and show its labels, pages, hint and red frame.
+#include "desktop/desktop_window.h"
+
+#include "forms/pictures.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+
+namespace xpexam::desktop {
+
+using frame::gScaleX;
+using frame::gScaleY;
+using platform::Try;
+
+void FrmMain::SetUpTabStep() {
+  ImageSlots slots;
+  for (long k = 1; k <= 5; ++k) {
+    const size_t at = static_cast<size_t>(k - 1);
+    Try([&] { slots.left[at] = platform::CLng(Overlay(k).Left() / gScaleX); });
+    Try([&] { slots.top[at] = platform::CLng(Overlay(k).Top() / gScaleY); });
+    Try([&] { slots.picture_id[at] = frame::gPictureIds(frame::gCurQuestion, k); });
+  }
+  const std::optional<TabRequest> request = tab_strip_.LoadStep(Step(), slots, mHintText);
+  for (int i = 0; i <= TabStrip::kLastTab; ++i) ShowTabLabel(i);
+  if (request) {
+    ApplyTabRequest(*request, true);
+  } else {
+    Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
+  }
+}
+
+void FrmMain::ShowTabLabel(int index) {
+  forms::Label& label = LblXXK[index];
+  if (const std::optional<DesignRect> r = tab_strip_.Label(index)) {
+    label.Move(r->left * gScaleX, r->top * gScaleY, r->width * gScaleX, r->height * gScaleY);
+  } else {
+    label.Move(-1 * gScaleX, -1 * gScaleY, 1, 1);
+  }
+}
+
+// The tab strip model lays out both rows; the labels follow it.
+void FrmMain::DoubleXXK() {
+  for (int i = 1; i <= TabStrip::kLastTab; ++i) ShowTabLabel(i);
+}
+
+void FrmMain::ApplyTabRequest(const TabRequest& request, bool on_load) {
+  if (request.slot >= 1 && request.slot <= 5 && request.page) {
+    forms::Image& slot = Overlay(request.slot);
+    const std::string path = frame::gDataPath + *request.page + ".mxy";
+    if (request.page->empty()) {
+      slot.SetPicture(nullptr);
+    } else if (on_load) {
+      // As every statement of the load: a page that cannot be read leaves the slot as it was.
+      Try([&] { slot.SetPicture(forms::LoadPicture(path)); });
+    } else {
+      // A missing page shows an empty slot; the strip goes on working.
+      forms::PicturePtr page;
+      Try([&] { page = forms::LoadPicture(path); });
+      slot.SetPicture(std::move(page));
+    }
+  }
+  if (request.show_target_box && !mTargetUnplaced) Label1.SetVisible(true);
+  LHelp.SetCaption(request.hint);
+  if (request.target_live && !mTargetUnplaced) {
+    Try([&] { Label1.SetHeight(mTargetHeight * gScaleY); });
+    Try([&] { Label1.SetWidth(mTargetWidth * gScaleX); });
+    Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
+    return;
+  }
+  // The target box takes no click until the right tab is in front; the red frame marks that tab.
+  Label1.SetHeight(1);
+  Label1.SetWidth(1);
+  if (const std::optional<DesignRect>& r = request.frame) {
+    Shape1.Move(r->left * gScaleX, r->top * gScaleY, r->width * gScaleX, r->height * gScaleY);
+  } else {
+    Shape1.Move(-2, Shape1.Top(), 1, 1);
+  }
+}
+
+void FrmMain::LblXXK_Click(int index) {
+  if (index == TabStrip::kBackRegion) {
+    frame::gCurStep = tab_strip_.BackStep(frame::gCurStep);
+    setData();
+    return;
+  }
+  if (const std::optional<TabRequest> request = tab_strip_.TabClick(index)) {
+    DoubleXXK();
+    ApplyTabRequest(*request, false);
+  }
+}
+
+}  // namespace xpexam::desktop

@@ -1,0 +1,143 @@
+// The answer boxes: the set-up of Text1 from the record, and the checks of what is typed or
+// selected in Text1 to Text4. Every check reads the record and the step text file when it
+// runs; a change handler that completes the step loads the next one inside the assignment.
+#include "desktop/desktop_window.h"
+
+#include "desktop/completing_event.h"
+#include "desktop/step_record.h"
+#include "desktop/typed_answer.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "platform/keyboard.h"
+#include "platform/strings.h"
+
+namespace xpexam::desktop {
+
+using frame::gScaleX;
+using frame::gScaleY;
+using platform::Try;
+
+namespace {
+
+constexpr int kEnter = 13;
+
+using F = StepCodeFamily;
+using E = CompletingEvent;
+
+// The answer text; nothing when the record names a line that gives no text (an empty line, an
+// empty or missing file): only "000" asks for the empty answer, so an empty box never
+// answers a step whose text is missing.
+std::optional<std::string> AnswerText(const StepRecord& step) {
+  std::optional<std::string> text;
+  Try([&] {
+    const TextLineRef line = step.AnswerLine();
+    text = StepTextOf(line, frame::gTextFile);
+    if (!line.IsNone() && platform::Trim(*text).empty()) text.reset();
+  });
+  return text;
+}
+
+std::optional<TypingAnswers> Answers(const StepRecord& step) {
+  const auto text = AnswerText(step);
+  if (!text) return std::nullopt;
+  return TypingAlternatives(*text);
+}
+
+bool Relaxed(const std::string& typed, const std::optional<TypingAnswers>& answers) {
+  return answers && MatchesRelaxed(typed, *answers);
+}
+
+}  // namespace
+
+void FrmMain::SetUpTextBox() {
+  const uint64_t load = load_count_;
+  const StepRecord rec = Step();
+  if (!rec.HasTextBox()) {
+    Text1.SetVisible(false);
+    Text2.SetVisible(false);
+    return;
+  }
+  Text1.SetVisible(true);
+  Try([&] { Text1.SetLeft(rec.TextBoxX() * gScaleX); });
+  Try([&] { Text1.SetTop(rec.TextBoxY() * gScaleY); });
+  Try([&] { Text1.SetWidth(rec.TextBoxWidth() * gScaleX); });
+  Try([&] { Text1.SetHeight(rec.TextBoxHeight() * gScaleY); });
+  // An initial text that already answers the step completes it here.
+  Try([&] { Text1.SetText(StepTextOf(rec.InitialTextLine(), frame::gTextFile)); });
+  if (load != load_count_) return;
+
+  // Typing replaces the initial text.
+  Try([&] { Text1.SetFocus(); });
+  Try([&] { Text1.SetSelStart(0); });
+  Try([&] { Text1.SetSelLength(static_cast<int>(platform::Len(Text1.Text()))); });
+
+  Try([&] { Text1.SetAlignment(0); });
+  if (rec.Alignment() == TextAlignment::kRight) Try([&] { Text1.SetAlignment(1); });
+  if (rec.Alignment() == TextAlignment::kCentre) Try([&] { Text1.SetAlignment(2); });
+  Try([&] { Text3.SetAlignment(Text1.Alignment()); });
+
+  Try([&] { Text1.SetFontSize(rec.FontSizePoints() * gScaleX); });
+  if (auto style = rec.Style()) {
+    Try([&] { Text1.SetFontBold(style->bold); });
+    Try([&] { Text1.SetFontItalic(style->italic); });
+    Try([&] { Text1.SetFontUnderline(style->underline); });
+  }
+  if (auto font = rec.FontName()) Try([&] { Text1.SetFontName(*font); });
+  if (auto colour = rec.TextColour()) Try([&] { Text1.SetForeColor(*colour); });
+  if (auto colour = rec.BackColour()) Try([&] { Text1.SetBackColor(*colour); });
+}
+
+void FrmMain::Text1_Change() {
+  Try([&] { mStepCode = Step().StepCodeValue(); });
+  // The cell and the edit bar mirror each other; the same text assigned back is no change,
+  // so one keystroke bounces once.
+  if (Step().CodeFamily() == F::kTypeInCell) Try([&] { Text4.SetText(Text1.Text()); });
+  const auto answers = Answers(Step());
+  const F family = Step().CodeFamily();
+  if (CompletesOn(family, E::kTypedRelaxed) && Relaxed(Text1.Text(), answers)) doNext();
+  if (CompletesOn(family, E::kTypedExactCase) && answers && MatchesExact(Text1.Text(), *answers)) doNext();
+}
+
+void FrmMain::Text2_Change() {
+  const auto answer = AnswerText(Step());
+  if (answer && MatchesWhole(Text2.Text(), *answer)) doNext();
+}
+
+void FrmMain::Text3_Change() {
+  if (Relaxed(Text3.Text(), Answers(Step()))) doNext();
+}
+
+void FrmMain::Text4_Change() {
+  if (Step().CodeFamily() == F::kTypeInCell) Try([&] { Text1.SetText(Text4.Text()); });
+}
+
+void FrmMain::Text1_KeyUp(int& key_code, int) {
+  if (key_code != kEnter || !CompletesOn(Step().CodeFamily(), E::kTypedOnEnter)) return;
+  const auto answers = Answers(Step());
+  if (answers && MatchesOnEnter(Text1.Text(), *answers)) {
+    doNext();
+    return;
+  }
+  Try([&] { Text1.SetText(""); });
+}
+
+void FrmMain::Text4_KeyUp(int& key_code, int shift) {
+  if (Step().CodeFamily() == F::kTypeInCell && key_code == kEnter) Text1_KeyUp(key_code, shift);
+}
+
+void FrmMain::Text1_MouseUp(int, int, double, double) {
+  if (!CompletesOn(Step().CodeFamily(), E::kSelection)) return;
+  std::string hint;
+  Try([&] { hint = StepTextOf(Step().HintLine(), frame::gTextFile); });
+  if (SelectionMatches(Text1.SelText(), hint)) doNext();
+}
+
+void FrmMain::Text1_GotFocus() {
+  if (frame::gUseIme) platform::ActivateKeyboardLayout(static_cast<uint32_t>(frame::gImeHkl));
+}
+
+void FrmMain::CheckTypedAnswerOnClick() {
+  if (Relaxed(Text1.Text(), Answers(Step()))) doNext();
+}
+
+}  // namespace xpexam::desktop

@@ -1,0 +1,93 @@
+#include "frame/ime_window.h"
+
+#include "frame/data_picture.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "frame/hooks.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+
+namespace xpexam::frame {
+
+using platform::Try;
+using platform::TryEach;
+
+namespace {
+constexpr const char* kHelpText =
+    "如果输入文字时出现Vexorin***.exe遇到问题需要关闭时，说明您另外安装的输入法和本软件不兼容，"
+    "您可以取消调用输入法，在您需要输入汉字时，可以按Ctrl+Shift键切换，或者点击电脑右下角的输入法按钮。";
+}  // namespace
+
+std::string ImeSwitchFile() { return gAppPath + "\\ksdata\\288890" + ".mxy"; }
+
+FrmIME::FrmIME() {
+  SetBorderStyle(0);
+  SetStartUpPosition(2);
+  Label1[2].SetCaption("输入法调用提示");
+  Label1[2].SetForeColor(0x00FFFFFF);
+  Label1[2].SetBackStyle(0);
+  Label1[2].SetAutoSize(true);
+  Label1[0].SetCaption(kHelpText);
+  Label1[0].SetBackStyle(0);
+  Label1[0].SetWordWrap(true);
+  Check1.SetCaption("调用输入法");
+  Check1.SetForeColor(0x000000FF);
+  Check1.SetBackColor(0x00E1FFFF);
+  lblMove.SetBackStyle(0);
+  Check1.Click = [this] { Check1_Click(); };
+  lblClick.Click = [this](int) { Unload(); };
+  lblMove.MouseDown = [this](int button, int shift, double x, double y) { lblMove_MouseDown(button, shift, x, y); };
+}
+
+void FrmIME::Form_Load() {
+  // Only the pictures, the window's own size and the font sizes (at a zero scale) can fail;
+  // the window works without them.
+  Try([&] { SetIcon(DataPicture("l62011")); });
+  SetCaption(DialogCaption());
+  TryEach([&] { Move(Left(), Top(), ScaleX(6300), ScaleY(4200)); }, [&] { SetPicture(DataPicture("l20070")); });
+  ImgLogo1.Move(ScaleX(120), ScaleY(90));
+  Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
+  lblMove.Move(0, 0, ScaleX(5580), ScaleY(540));
+  lblClick[0].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330));
+  Try([&] { lblClick[0].SetPicture(DataPicture("l20003")); });
+  lblClick[1].Move(ScaleX(4620), ScaleY(3480), ScaleX(1350), ScaleY(450));
+  Try([&] { lblClick[1].SetPicture(DataPicture("l20001")); });
+  Label1[0].Move(ScaleX(720), ScaleY(1440), ScaleX(4695), ScaleY(1215));
+  Try([&] { Label1[0].SetFontSize(9 * gScaleX); });
+  Check1.Move(ScaleX(2400), ScaleY(2520), ScaleX(1455), ScaleY(255));
+  Try([&] { Check1.SetFontSize(9 * gScaleX); });
+  Label1[2].Move(ScaleX(600), ScaleY(180));
+  Try([&] { Label1[2].SetFontSize(10 * gScaleX); });
+
+  // Only a first line of exactly "1" checks the box; checking it stores the switch again.
+  std::string line;
+  Try([&] {
+    platform::LineReader reader;
+    if (!reader.Open(ImeSwitchFile())) platform::Fail(platform::kErrFileNotFound, "File not found");
+    if (!reader.Next(line)) line.clear();
+  });
+  Try([&] { Check1.SetValue(line == "1" ? 1 : 0); });
+}
+
+void FrmIME::Check1_Click() {
+  const std::string text = platform::Str(Check1.Value());
+  // A file that cannot be written (no ksdata folder, no write access) leaves the stored switch
+  // as it was; the switch still holds for this run, as the box shows.
+  Try([&] {
+    if (!platform::WriteTextLines(ImeSwitchFile(), {text})) platform::Fail(platform::kErrFileIo, "Path/File access error");
+  });
+  gUseIme = Check1.Value() != 0;
+}
+
+void FrmIME::Form_Unload(int&) {
+  Try([] {
+    gFrameHooks.restoreDesktopAndBar();
+  });
+}
+
+void FrmIME::lblMove_MouseDown(int button, int, double, double) {
+  if (button == forms::kLeftButton) DragWindow();
+}
+
+}  // namespace xpexam::frame

@@ -1,0 +1,83 @@
+#include "frame/message_box.h"
+
+#include "forms/color.h"
+#include "frame/data_picture.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+
+namespace xpexam::frame {
+
+using platform::Try;
+using platform::TryEach;
+
+FrmQOMSGBOX::FrmQOMSGBOX() {
+  SetBorderStyle(0);
+  SetStartUpPosition(2);
+  LblTitle.SetBackStyle(0);
+  LblTitle.SetAutoSize(true);
+  LblTitle.SetForeColor(0x00FFFFFF);
+  LblTitle.SetFont(forms::Font{"宋体", 10});
+  LblTitle.SetCaption("");
+  LblPrompt.SetBackStyle(0);
+  LblPrompt.SetWordWrap(true);
+  LblPrompt.SetForeColor(forms::kSysButtonText);
+  LblPrompt.SetFont(forms::Font{"宋体", 10});
+  lblMove.SetBackStyle(0);
+  LblClick[2].SetVisible(false);
+  LblClick.Click = [this](int index) { LblClick_Click(index); };
+  LblClick.KeyDown = [this](int, int& key, int shift) { CancelOnEscape(key, shift); };
+  lblMove.MouseDown = [this](int button, int shift, double x, double y) { lblMove_MouseDown(button, shift, x, y); };
+}
+
+void FrmQOMSGBOX::Form_Load() {
+  // Only the pictures, the box's own size and the font sizes (at a zero scale) can fail; a
+  // missing picture leaves its place empty and the box still works.
+  Try([&] { SetIcon(DataPicture("l62011")); });
+  SetCaption(DialogCaption());
+  TryEach([&] { Move(Left(), Top(), ScaleX(5550), ScaleY(3750)); }, [&] { SetPicture(DataPicture("l20069")); });
+  ImgLogo1.Move(ScaleX(120), ScaleY(90));
+  Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
+  SetTopMost(true);
+  LblTitle.Move(ScaleX(600), ScaleY(180));
+  Try([&] { LblTitle.SetFontSize(10 * gScaleX); });
+  LblPrompt.Move(ScaleX(1200), ScaleY(720), ScaleX(4080), ScaleY(1920));
+  Try([&] { LblPrompt.SetFontSize(10 * gScaleX); });
+  Image1.Move(ScaleX(240), ScaleY(690));
+  lblMove.Move(0, 0, ScaleX(4500), ScaleY(540));
+  LblClick[0].Move(ScaleX(3960), ScaleY(2880), ScaleX(1350), ScaleY(450));
+  LblClick[1].Move(ScaleX(2460), ScaleY(2880), ScaleX(1350), ScaleY(450));
+  LblClick[3].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330));
+  LblClick[2].Move(ScaleX(4560), ScaleY(120), ScaleX(330), ScaleY(330));
+  LblClick[2].SetVisible(false);
+  for (int i = 0; i <= 3; ++i) Try([&] { LblClick[i].SetPicture(DataPicture("l2000" + platform::Str(i))); });
+}
+
+bool AskInMessageBox(std::string_view tag, const std::string& title, const char* icon, const std::string& prompt) {
+  using platform::TryReport;
+  gMsgResult = 0;
+  FrmQOMSGBOX& box = FrmQOMSGBOX::Get();
+  TryReport(tag, [&] { box.LblTitle.SetCaption(title); });
+  TryReport(tag, [&] { box.Image1.SetPicture(DataPicture(icon)); });
+  TryReport(tag, [&] { box.LblPrompt.SetCaption(prompt); });
+  TryReport(tag, [&] { box.ShowModal(); });
+  return gMsgResult == 1;
+}
+
+void FrmQOMSGBOX::LblClick_Click(int index) {
+  if (index == 1) gMsgResult = 1;
+  Unload();
+}
+
+void FrmQOMSGBOX::Form_KeyDown(int& key, int shift) { CancelOnEscape(key, shift); }
+
+// As in the system's own boxes, Esc answers like the cancelling button.
+void FrmQOMSGBOX::CancelOnEscape(int key, int shift) {
+  if (key == forms::kKeyEscape && shift == 0) LblClick_Click(0);
+}
+
+void FrmQOMSGBOX::lblMove_MouseDown(int button, int, double, double) {
+  if (button == forms::kLeftButton) DragWindow();
+}
+
+}  // namespace xpexam::frame

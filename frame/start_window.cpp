@@ -1,0 +1,121 @@
+#include "frame/start_window.h"
+
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "forms/app.h"
+#include "forms/graphics.h"
+#include "forms/msgbox.h"
+#include "forms/pictures.h"
+#include "frame/hooks.h"
+#include "frame/module_state.h"
+#include "frame/settings.h"
+#include "platform/clock.h"
+#include "platform/failure.h"
+#include "platform/instance.h"
+#include "platform/osversion.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+
+namespace xpexam::frame {
+namespace {
+
+using platform::TryReport;
+
+constexpr std::string_view kTag = "startload";
+
+// Held from the start-up to the end of the program; the system drops it however the process ends.
+std::unique_ptr<platform::InstanceLock>& InstanceSlot() {
+  static std::unique_ptr<platform::InstanceLock> lock;
+  return lock;
+}
+
+// True when another copy of this installation runs; otherwise this copy now holds the lock.
+bool PrevInstance() {
+  auto& lock = InstanceSlot();
+  if (!lock) lock = std::make_unique<platform::InstanceLock>(gAppPath);
+  return lock->PrevInstance();
+}
+
+// The records folder: every save of the learner's records goes there.
+void MakeRecordsFolder() {
+  std::error_code ec;
+  const std::string folder = platform::ResolvePath(gAppPath + "\\ksdata");
+  std::filesystem::create_directories(folder, ec);
+  if (ec || !std::filesystem::is_directory(folder)) platform::Fail(platform::kErrPathNotFound, "Path not found");
+}
+
+}  // namespace
+
+void ReleaseInstanceLock() { InstanceSlot().reset(); }
+
+FrmStart::FrmStart() {
+  SetBorderStyle(0);
+  SetStartUpPosition(2);
+  Move(0, 0, 6075, 3075);
+  Label1.SetBackStyle(0);
+  Label1.SetForeColor(forms::Rgb(255, 255, 255));
+  Label1.SetAutoSize(true);
+  Label1.Move(1800, 2040);
+  Timer1.Tick = [this] { Timer1_Timer(); };
+}
+
+std::string FrmStart::GetOSVersionOF() { return platform::OsVersion(); }
+
+void FrmStart::Form_Load() {
+  bool running = false;
+  TryReport(kTag, [&] { running = PrevInstance(); });
+  if (running) {
+    TryReport(kTag, [] { forms::MsgBox(kAlreadyRunningText, forms::kOkOnly | forms::kInformation, kAlreadyRunningTitle); });
+    forms::End();
+    return;
+  }
+  TryReport(kTag, [] { MakeRecordsFolder(); });
+
+  TryReport(kTag, [] { readInfo(); });
+  // Only this copy runs now: a temporary file left here is a crashed write's remains.
+  TryReport(kTag, [] {
+    for (const std::string& folder : {gAppPath + "\\ksdata", gDataPath, gAppPath}) platform::RemoveStaleTempFiles(folder);
+  });
+
+  TryReport(kTag, [] { gScaleX = forms::TwipsPerPixel() / 15; });
+  TryReport(kTag, [] { gScaleY = forms::TwipsPerPixel() / 15; });
+  TryReport(kTag, [this] { SetWidth(ScaleX(6000)); });
+  TryReport(kTag, [this] { SetHeight(ScaleY(3000)); });
+  TryReport(kTag, [this] { SetPicture(forms::LoadPicture(gDataPath + "l20059" + ".mxy")); });
+  TryReport(kTag, [this] { Label1.SetTop(ScaleY(2160)); });
+  TryReport(kTag, [this] { Label1.SetCaption("正在启动" + gModuleTitle + "，请稍候..."); });
+  TryReport(kTag, [this] { Label1.SetFontSize(ScaleX(11)); });
+  // The label has sized itself to the line, so this centres it.
+  TryReport(kTag, [this] { Label1.SetLeft((Width() - Label1.Width()) / 2); });
+
+  TryReport(kTag, [] { gSlotOffset = 0; });
+  TryReport(kTag, [] { gDemoRunning = false; });
+  TryReport(kTag, [] { gCandidateName = gSettings[8]; });
+  TryReport(kTag, [this] { SetIcon(forms::LoadPicture(gDataPath + "l62011" + ".mxy")); });
+  // The real window carries the program's name and icon from here on.
+  TryReport(kTag, [this] { forms::SetHostWindow(gModuleTitle, Icon()); });
+  TryReport(kTag, [this] { SetCaption("Tavrelo"); });
+  TryReport(kTag, [] { gOsVersion = GetOSVersionOF(); });
+  TryReport(kTag, [this] { mStartPending = true; });
+  TryReport(kTag, [this] { Timer1.SetEnabled(true); });
+}
+
+void FrmStart::Timer1_Timer() {
+  if (!mStartPending) return;
+  mStartPending = false;
+  Timer1.SetEnabled(false);
+  UpdataExe();
+}
+
+void FrmStart::UpdataExe() {
+  using platform::Try;
+  // Showing the home screen loads and builds it; its build may end the program here.
+  Try([] { gFrameHooks.showHome(); });
+  Try([] { gLogFile = gAppPath + "\\ksdata\\" + platform::FormatCompact(platform::Now()) + ".txt"; });
+  Try([] { gUpdateVisible = 0; });
+  Try([this] { Unload(); });
+}
+
+}  // namespace xpexam::frame

@@ -1,0 +1,51 @@
+#pragma once
+// The question-bank update window. Its load shows the installed bank version and fetches the
+// home screen's banner; one tick later TKUP checks the update list of the module and, when it
+// is newer and the learner agrees, fetches every listed file that is older here, installs the
+// new list, tells the learner how many files came and ends the program (handing over to the
+// external updater when a new program file came).
+#include <string>
+#include <string_view>
+
+#include "forms/form.h"
+#include "forms/image.h"
+#include "forms/label.h"
+#include "forms/timer.h"
+#include "frame/picture_button.h"
+
+namespace xpexam::frame {
+
+class FrmUpdata : public forms::FormOf<FrmUpdata> {
+ public:
+  forms::Image ImgLogo1{*this, "ImgLogo1"};
+  forms::Label Label4{*this, "Label4"};
+  forms::Label Label3{*this, "Label3"};
+  forms::Label LblVer{*this, "LblVer"};
+  forms::Label Label1{*this, "Label1"};
+  forms::Label Label2{*this, "Label2"};
+  forms::Label lblMove{*this, "lblMove"};
+  vemoButton Command1{*this, "Command1"};
+  forms::Timer Timer1{*this, "Timer1", 100, false};
+
+  FrmUpdata();
+  // Leaving the program closes the window, as its close button does.
+  void CloseRequested() override { Unload(); }
+
+  // The update run.
+  void TKUP();
+
+  // Shown when the update list cannot be fetched, in place of "已是最新版本，无需升级。".
+  static constexpr std::string_view kRetryText = "网络状况不好，请重试！";
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void Timer1_Timer();
+  // The check could not reach the server: the learner is asked to try again.
+  void ShowRetry();
+  void Command1_Click();
+  void lblMove_MouseDown(int button, int shift, double x, double y);
+};
+
+}  // namespace xpexam::frame

@@ -1,0 +1,83 @@
+// The answer prompt.
+#include "session/answer_prompt.h"
+
+#include "desktop/desktop_window.h"
+#include "forms/msgbox.h"
+#include "frame/data_picture.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "session/question_bar.h"
+
+namespace xpexam::session {
+
+using frame::DataPicture;
+using frame::ScaleX;
+using frame::ScaleY;
+using platform::Try;
+
+FrmCZTS::FrmCZTS() {
+  SetBorderStyle(3);
+  SetStartUpPosition(2);
+  Move(0, 0, 4815, 5130);
+  Shape1.Move(60, 60, 4695, 5010);
+  Shape1.SetBorderColor(0x00808080);
+  Shape2.Move(75, 75, 4695, 5010);
+  Shape2.SetBorderColor(0x00FFFFFF);
+  Label3.Move(240, 360);
+  Label3.SetAutoSize(true);
+  Label3.SetBackStyle(0);
+  Label3.SetForeColor(0x00FF0000);
+  Label3.SetFontSize(12);
+  Label3.SetCaption("请注意!!!");
+  Label2.Move(240, 840, 4380, 3540);
+  Label2.SetBackStyle(0);
+  Label2.SetWordWrap(true);
+  Label2.SetForeColor(0x000000FF);
+  Label2.SetFontSize(12);
+  Label2.SetCaption(
+      "1.正式考试时不能看答案。\r\n\r\n"
+      "2.如果有不会做的题目，在结束考试后，可以点“本次错题复习”或者“本次考题复习”，这时，所有试题都可以查看答案（手把手教和操作演示都可以）。\r\n\r\n"
+      "3.如果你实在等不及了，可以点“我想立即看答案”。");
+  Command1.Move(360, 4440);
+  Command2.Move(2520, 4440);
+  Command1.Click = [this] { Unload(); };
+  Label2.Click = [this] { Unload(); };
+  Label3.Click = [this] { Unload(); };
+  Command2.Click = [this] { Command2_Click(); };
+}
+
+void FrmCZTS::Form_Load() {
+  Try([&] { SetIcon(DataPicture("l62011")); });
+  SetCaption(frame::DialogCaption());
+  SetTopMost(true);
+  // The buttons lie near the bottom of the design: the title bar comes on top of it.
+  Try([&] { SetHeight(5130 + Height() - ScaleHeight()); });
+  Command1.Move(Command1.Left(), Command1.Top(), ScaleX(1920), ScaleY(450));
+  Command2.Move(Command2.Left(), Command2.Top(), ScaleX(1920), ScaleY(450));
+  Try([&] { Command1.SetPicture(DataPicture("l01038")); });
+  Try([&] { Command2.SetPicture(DataPicture("l01039")); });
+}
+
+void FrmCZTS::Command2_Click() {
+  const int answer = forms::MsgBox(
+      "立即看答案将不能测试您的实际水平，如果你坚持现在看答案，成绩将不记入本次练习记录！\r\n您现在就要看答案吗？",
+      forms::kYesNo, "不建议您立即看答案");
+  if (answer != forms::kYes) return;
+  frame::gRunMode = 2;
+  auto& bar = FrmTm::Get();
+  // A missing face leaves the button as it was; the switch to practice goes on.
+  Try([&] { bar.CmdGN[3].SetPicture(DataPicture("l01003")); });
+  Try([&] { bar.CmdGN[11].SetPicture(DataPicture("l01011")); });
+  bar.PicUnit.SetVisible(true);
+  for (int i = 5; i <= 10; ++i) bar.CmdGN[i].SetVisible(bar.PicUnit.Visible());
+  for (int i = 8; i <= 10; ++i) bar.CmdGN[i].SetVisible(!bar.PicUnit.Visible());
+  frame::gAllowBarUnload = false;
+  frame::gExamStartTime = "-1";
+  Unload();
+  desktop::FrmMain::Get().Show();
+  frame::gDemoRunning = true;
+  bar.TimStartYS.SetEnabled(true);
+  bar.TimKsModel.SetEnabled(true);
+}
+
+}  // namespace xpexam::session

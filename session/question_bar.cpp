@@ -1,0 +1,348 @@
+// The question bar as a window: its layout, the closing guard, collapse to the mini bar and
+// restore, the drags, and the docking at the desktop's lower right.
+#include "session/question_bar.h"
+
+#include "desktop/desktop_window.h"
+#include "frame/data_picture.h"
+#include "frame/design_pictures.h"
+#include "frame/ime_window.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "platform/keyboard.h"
+#include "platform/strings.h"
+
+namespace xpexam::session {
+
+using frame::DataPicture;
+using frame::gScaleX;
+using frame::gScaleY;
+using platform::Try;
+using platform::TryEach;
+
+namespace {
+
+constexpr forms::Color kWhite = 0xFFFFFF;
+constexpr forms::Color kBlue = 0xFF0000;
+
+void Scaled(forms::Control& c, double left, double top, double width, double height) {
+  c.Move(left * gScaleX, top * gScaleY, width * gScaleX, height * gScaleY);
+}
+
+}  // namespace
+
+FrmTm::FrmTm() {
+  SetBorderStyle(0);
+  Move(0, 0, kDesignWidth, kDesignHeight);
+  for (forms::Label* l : {&lblMove, &LblBiao, &LblUnit, &Label2, &Command2}) l->SetBackStyle(0);
+  LblBiao.SetFont({"宋体", 10, true});
+  LblBiao.SetForeColor(kWhite);
+  LblBiao.SetAutoSize(true);
+  FrmZhuYa.SetBorderStyle(0);
+  RtbTM.SetMultiLine(true);
+  RtbTM.SetLocked(true);
+  RtbTM.SetScrollBars(2);
+  RtbTM.SetFontSize(11);
+  Image2.SetCaption("显示图片");
+  Image2.SetForeColor(0);
+  for (forms::Label* l : {&LblTime, &LblName, &LblIME}) {
+    l->SetBorderStyle(1);
+    l->SetFontSize(9);
+  }
+  LblIME.SetCaption("EN");
+  LblIME.SetForeColor(kWhite);
+  LblIME.SetBackColor(kBlue);
+  PTime.SetBorderStyle(0);
+  LblTimeJD.SetBackColor(kBlue);
+  PicUnit.SetBorderStyle(0);
+  LblUnit.SetFontSize(9);
+  LblUnit.SetAutoSize(true);
+  FrmZXH.SetBorderStyle(0);
+  FrmZXH.Move(0, 0, 810, 870);
+  FrmZXH.SetPicture(frame::MiniBarPicture());
+  FrmZXH.SetVisible(false);
+  Label2.Move(0, 0, 810, 270);
+  Command2.Move((810 - 645) / 2.0, 270, 645, 540);
+  mIme.SetCaption("输入法");
+  mIme.SetVisible(false);
+  mEng.SetCaption("英语（美国）");
+  mEng.Click = [this] { ChooseLayout(ime_layouts_[0]); };
+  for (int k = 1; k <= 10; ++k) {
+    mCn.push_back(std::make_unique<forms::MenuItem>(mIme, "mCn" + std::to_string(k)));
+    mCn.back()->SetCaption("中文" + std::to_string(k));
+    mCn.back()->Click = [this, k] { ChooseLayout(ime_layouts_[k]); };
+  }
+
+  CmdGN.Click = [this](int i) { CmdGN_Click(i); };
+  Image2.Click = [this] { Image2_Click(); };
+  LblZXH.Click = [this] { LblZXH_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  Command2.MouseMove = [this](int, int, double, double) { Command2.SetBorderStyle(1); };
+  FrmZXH.MouseMove = [this](int, int, double, double) { Command2.SetBorderStyle(0); };
+  FrmZXH.MouseDown = [this](int b, int, double, double) { FrmZXH_MouseDown(b); };
+  Label2.MouseDown = [this](int b, int, double, double) { Label2_MouseDown(b); };
+  lblMove.MouseDown = [this](int b, int, double, double) { lblMove_MouseDown(b); };
+  RtbTM.Click = [] { RestoreDesktop(); };
+  RtbTM.KeyUp = [](int&, int) { RestoreDesktop(); };
+  PicUnit.KeyUp = [](int&, int) { Try([] { RestoreDesktop(); }); };
+  CmdEn.Click = [this] { CmdEn_Click(); };
+  LblIME.Click = [this] { LblIME_Click(); };
+  LblUnit.Click = [this] { LblUnit_Click(); };
+  LblUnit.MouseMove = [this](int, int, double, double) { LblUnit_Click(); };
+  CmTNO.Click = [this](int i) { CmTNO_Click(i); };
+  CmdSelLast.Click = [this] { CmdSelLast_Click(); };
+  CmdSelNext.Click = [this] { CmdSelNext_Click(); };
+  CmdSelFH.Click = [this] { CmdSelFH_Click(); };
+  CmdKSFH.Click = [this] { CmdKSFH_Click(); };
+  FrmSelect.SetBorderStyle(0);
+  FrmKSXX.SetBorderStyle(0);
+  static constexpr const char* kCandidateLabels[] = {"姓    名：", "座 位 号：", "场    次：",
+                                                     "档 案 号：", "报考科目：", "身份证号："};
+  for (int k = 0; k <= 5; ++k) Label1[k].SetCaption(kCandidateLabels[k]);
+  for (forms::Label* l : {&KsName1, &KsZWH1, &KsCC1, &KsDAH1, &KsKM1, &KsSFZ1}) l->SetAutoSize(true);
+  Image1.SetStretch(true);
+  Image1.SetPicture(frame::CandidatePhoto());
+  TimStartYS.Tick = [this] { TimStartYS_Timer(); };
+  TimeKS.Tick = [this] { TimeKS_Timer(); };
+  TimerREDO.Tick = [this] { TimerREDO_Timer(); };
+  TimKsModel.Tick = [this] { TimKsModel_Timer(); };
+}
+
+void FrmTm::Form_Load() {
+  // Every session starts guarded, whatever the end of the last one left.
+  frame::gAllowBarUnload = false;
+  TryEach([&] { SetIcon(DataPicture("l62011")); },
+          [&] { SetWidth(kDesignWidth * gScaleX); },
+          [&] { SetHeight(kDesignHeight * gScaleY); },
+          [&] { SetPicture(DataPicture("l01046")); });
+  ImgLogo1.Move(60 * gScaleX, 30 * gScaleY);
+  Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
+  for (long i = 1; i <= 500; ++i) frame::gQuestionStep[i] = 1;
+  SetTopMost(true);
+  // Out of the way until the desktop docks the bar at its lower right.
+  Try([&] { Move(15360 * gScaleX - Width(), 9000 * gScaleY - Height()); });
+  LayOut();
+  LoadFaces();
+  LayOutPanels();
+  // Question 1, whichever question the session shows first.
+  Try([] {
+    if (frame::gQuestionStatus[1] % 2 == 0) frame::gQuestionStatus[1] += frame::kStatusOpened;
+  });
+  BuildImeMenu();
+}
+
+void FrmTm::LayOutPanels() {
+  const double w = Width();
+  for (forms::PictureBox* panel : {&FrmSelect, &FrmKSXX})
+    panel->Move(0, 450 * gScaleY, w, 4035 * gScaleY);
+  for (int i = 1; i <= 40; ++i) {
+    auto& b = CmTNO[i];
+    Scaled(b, 60 + ((i - 1) % 10) * 480, 150 + ((i - 1) / 10) * 480, 450, 450);
+    b.SetCaption(std::to_string(i));
+    b.SetForeColor(0);
+    Try([&] { b.SetPicture(DataPicture("l01030")); });
+  }
+  const double top = CmTNO[35].Top() + CmTNO[35].Height() + 540 * gScaleY;
+  const double bw = 825 * gScaleX;
+  const double left = (w - bw) / 2;
+  CmdSelFH.Move(left, top, bw, 330 * gScaleY);
+  CmdSelLast.Move(left - 1.5 * bw, top, bw, 330 * gScaleY);
+  CmdSelNext.Move(left + 1.5 * bw, top, bw, 330 * gScaleY);
+  CmdKSFH.Move(left, top, bw, 330 * gScaleY);
+  TryEach([&] { CmdSelFH.SetPicture(DataPicture("l01045")); },
+          [&] { CmdKSFH.SetPicture(DataPicture("l01045")); },
+          [&] { CmdSelLast.SetPicture(DataPicture("l01047")); },
+          [&] { CmdSelNext.SetPicture(DataPicture("l01048")); });
+
+  Scaled(Image1, 120, 120, 1455, 1740);
+  forms::Label* values[] = {&KsName1, &KsZWH1, &KsCC1, &KsDAH1, &KsKM1, &KsSFZ1};
+  for (int k = 0; k <= 5; ++k) {
+    Label1[k].Move(1680 * gScaleX, (120 + 315 * k) * gScaleY);
+    values[k]->Move(2640 * gScaleX, (120 + 315 * k) * gScaleY);
+    Try([&] { Label1[k].SetFontSize(9 * gScaleX); });
+    Try([&] { values[k]->SetFontSize(9 * gScaleX); });
+  }
+  KsName1.SetCaption(frame::gCandidateName);
+  KsZWH1.SetCaption(frame::gSeatNo);
+  KsCC1.SetCaption(frame::gSittingNo);
+  KsDAH1.SetCaption(frame::gArchiveNo);
+  KsKM1.SetCaption(frame::gModuleName);
+  KsSFZ1.SetCaption(frame::gIdCardNo);
+
+  frame::gMinutesLeft = 50;
+  LblTime.SetCaption("剩余" + std::to_string(frame::gMinutesLeft) + "分钟");
+  Try([&] { LblTimeJD.SetWidth((50 - frame::gMinutesLeft) * PTime.Width() / 50); });
+  LblName.SetCaption(frame::gCandidateName);
+
+  mCurPage = 0;
+  const long n = frame::gQuestionCount;
+  Try([&] {
+    CmdSelLast.SetVisible(n > 40);
+    CmdSelNext.SetVisible(n > 40);
+    for (long i = n + 1; i <= 40; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
+  });
+  mLastPage = static_cast<int16_t>(n / 40 - (n % 40 == 0 ? 1 : 0));
+  FrmSelect.SetVisible(false);
+  FrmKSXX.SetVisible(false);
+}
+
+void FrmTm::LoadFaces() {
+  for (int i = 0; i <= 11; ++i)
+    Try([&] { CmdGN[i].SetPicture(DataPicture("l010" + platform::Right("0" + std::to_string(i), 2))); });
+  if (frame::gRunMode == 3) {
+    TryEach([&] { CmdGN[3].SetPicture(DataPicture("l01053")); },
+            [&] { CmdGN[11].SetPicture(DataPicture("l01054")); });
+  }
+  TryEach([&] { Image2.SetPicture(DataPicture("l01044")); },
+          [&] { CmdEn.SetPicture(DataPicture("l01043")); },
+          [&] { LblZXH.SetPicture(DataPicture("l20002")); },
+          [&] { LblClose.SetPicture(DataPicture("l20003")); });
+}
+
+void FrmTm::LayOut() {
+  const double w = Width();
+  lblMove.Move(0, 0, w, 450 * gScaleY);
+  LblBiao.Move(510 * gScaleX, 90 * gScaleY);
+  Try([&] { LblBiao.SetFontSize(10 * gScaleX); });
+  LblZXH.Move(w - 795 * gScaleX, 30 * gScaleY, 330 * gScaleX, 330 * gScaleY);
+  LblClose.Move(w - 390 * gScaleX, 30 * gScaleY, 330 * gScaleX, 330 * gScaleY);
+  FrmZhuYa.Move(0, 450 * gScaleY, w, (kDesignHeight - 450) * gScaleY);
+  // The mini bar keeps its design size; its restore label follows the scale, centred.
+  Command2.Move((FrmZXH.Width() - 645 * gScaleX) / 2, 270 * gScaleY, 645 * gScaleX, 540 * gScaleY);
+
+  struct Place {
+    int index;
+    double left, top, width;
+  };
+  static constexpr Place kButtons[] = {{0, 90, 15, 720},     {1, 1020, 15, 720},   {2, 1950, 15, 870},
+                                       {3, 3030, 15, 870},   {11, 3030, 15, 870},  {4, 4110, 15, 720},
+                                       {5, 90, 2355, 870},   {8, 90, 2355, 870},   {6, 2010, 2355, 870},
+                                       {9, 2010, 2355, 870}, {7, 3930, 2355, 870}, {10, 3930, 2355, 870}};
+  for (const Place& p : kButtons) Scaled(CmdGN[p.index], p.left, p.top, p.width, 330);
+  Scaled(RtbTM, 90, 450, 4770, 1815);
+  Try([&] { RtbTM.SetFontSize(11 * gScaleX); });
+  Scaled(Image2, 3720, 1800, 870, 330);
+  Try([&] { Image2.SetFontSize(9 * gScaleX); });
+  Scaled(LblTime, 90, 2760, 1215, 285);
+  Scaled(PTime, 1365, 2760, 2055, 285);
+  LblTimeJD.Move(0, 0, 0, PTime.Height());
+  Scaled(LblName, 3450, 2760, 735, 285);
+  Scaled(LblIME, 4230, 2760, 615, 285);
+  Scaled(CmdEn, 4230 + 615 - 240, 2760, 240, 270);
+  Scaled(PicUnit, 90, 2760, 4080, 285);
+  for (forms::TextControl* c : std::initializer_list<forms::TextControl*>{&LblTime, &LblName, &LblIME, &LblUnit})
+    Try([&] { c->SetFontSize(9 * gScaleX); });
+}
+
+void FrmTm::Form_Unload(int& cancel) {
+  if (!frame::gAllowBarUnload) cancel = 1;
+}
+
+void FrmTm::Form_KeyUp(int&, int) { RestoreDesktop(); }
+
+void FrmTm::CloseRequested() {
+  if (frame::gRunMode == 3)
+    HandIn();
+  else
+    SaveAndExit();
+}
+
+void FrmTm::LblZXH_Click() {
+  TryEach([&] { SetWidth(FrmZXH.Width()); },
+          [&] { SetHeight(FrmZXH.Height()); },
+          [&] { SetLeft(desktop::FrmMain::Get().Left()); });
+  Try([&] {
+    auto& desk = desktop::FrmMain::Get();
+    SetTop(desk.Top() + desk.Height() - Height());
+  });
+  FrmZXH.SetVisible(true);
+  // An open number page or candidate panel lies over the mini bar's restore label otherwise.
+  FrmZXH.ZOrder(0);
+}
+
+void FrmTm::Command2_Click() {
+  Try([] { RestoreDesktop(); });
+  TryEach([&] { SetWidth(kDesignWidth * gScaleX); },
+          [&] { SetHeight(kDesignHeight * gScaleY); });
+  DockBar();
+  FrmZXH.SetVisible(false);
+}
+
+void FrmTm::lblMove_MouseDown(int button) {
+  if (button == forms::kLeftButton) Try([&] { DragWindow(); });
+  Try([] { RestoreDesktop(); });
+}
+
+void FrmTm::Label2_MouseDown(int button) {
+  if (button == forms::kLeftButton) Try([&] { DragWindow(); });
+  Command2.SetBorderStyle(0);
+  Try([] { RestoreDesktop(); });
+}
+
+void FrmTm::FrmZXH_MouseDown(int button) {
+  if (button == forms::kLeftButton) Try([&] { DragWindow(); });
+  Command2.SetBorderStyle(0);
+}
+
+void FrmTm::CmdEn_Click() {
+  LblZXH_Click();
+  frame::FrmIME::Get().ShowModal();
+}
+
+void FrmTm::BuildImeMenu() {
+  mNextImeItem = 1;
+  std::vector<uint32_t> listed;
+  Try([&] { listed = platform::GetKeyboardLayoutList(16); });
+  for (size_t i = 0; i < listed.size() && i < 16; ++i) mLayouts[i + 1] = listed[i];
+  bool english_found = false;
+  ime_layouts_[0] = mLayouts[1];
+  for (size_t i = 1; i <= listed.size() && i <= 16; ++i) {
+    std::string description;
+    Try([&] { description = platform::ImmGetDescription(mLayouts[i]); });
+    if (platform::Trim(description).empty()) {
+      mEng.SetCaption("英语（美国）");
+      if (!english_found) ime_layouts_[0] = mLayouts[i];
+      english_found = true;
+      continue;
+    }
+    if (mNextImeItem >= 1 && mNextImeItem <= 10) {
+      mCn[static_cast<size_t>(mNextImeItem - 1)]->SetCaption(description);
+      ime_layouts_[static_cast<size_t>(mNextImeItem)] = mLayouts[i];
+    }
+    ++mNextImeItem;
+  }
+  for (int k = 1; k <= 10; ++k) mCn[static_cast<size_t>(k - 1)]->SetVisible(k < mNextImeItem);
+}
+
+void FrmTm::LblIME_Click() {
+  if (!frame::gUseIme) return;
+  PopupMenu(mIme, 8, LblIME.Left(), LblIME.Top() + FrmZhuYa.Top() - 300.0 * mNextImeItem);
+}
+
+void FrmTm::ChooseLayout(uint32_t layout) {
+  frame::gImeHkl = static_cast<int32_t>(layout);
+  auto& desk = desktop::FrmMain::Get();
+  desk.SetWindowState(0);
+  Try([&] { desk.Show(); });
+  Try([&] { desk.FocusAnswerBox(); });
+}
+
+void DockBar() {
+  Try([] {
+    auto& bar = FrmTm::Get();
+    auto& desk = desktop::FrmMain::Get();
+    bar.SetLeft(desk.Left() + desk.Width() - bar.Width());
+  });
+  Try([] {
+    auto& bar = FrmTm::Get();
+    auto& desk = desktop::FrmMain::Get();
+    bar.SetTop(desk.Top() + desk.Height() - bar.Height());
+  });
+}
+
+void RestoreDesktop() {
+  auto& desk = desktop::FrmMain::Get();
+  desk.SetWindowState(0);
+  desk.Show();
+}
+
+}  // namespace xpexam::session

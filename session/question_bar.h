@@ -1,0 +1,166 @@
+#pragma once
+// The question bar: the small caption-less window, always on top, docked at the simulated
+// desktop's lower right during a session. It shows the current question, lists the questions
+// not yet completed, and hands each question to the desktop (DqExam).
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/control_array.h"
+#include "forms/form.h"
+#include "forms/image.h"
+#include "forms/label.h"
+#include "forms/menu.h"
+#include "forms/picture_box.h"
+#include "forms/text_box.h"
+#include "forms/timer.h"
+#include "frame/picture_button.h"
+
+namespace xpexam::session {
+
+class FrmTm : public forms::FormOf<FrmTm> {
+ public:
+  static constexpr double kDesignWidth = 4980;
+  static constexpr double kDesignHeight = 3630;
+
+  // Title strip.
+  forms::Label lblMove{*this, "lblMove"};
+  forms::Image ImgLogo1{*this, "ImgLogo1"};
+  forms::Label LblBiao{*this, "LblBiao"};
+  frame::vemoButton LblZXH{*this, "LblZXH"};
+  frame::vemoButton LblClose{*this, "LblClose"};
+
+  // Main panel.
+  forms::PictureBox FrmZhuYa{*this, "FrmZhuYa"};
+  forms::ControlArray<frame::vemoButton> CmdGN{FrmZhuYa, "CmdGN", 0, 11};
+  forms::TextBox RtbTM{FrmZhuYa, "RtbTM"};
+  frame::vemoButton Image2{FrmZhuYa, "Image2"};
+  forms::Label LblTime{FrmZhuYa, "LblTime"};
+  forms::PictureBox PTime{FrmZhuYa, "PTime"};
+  forms::Label LblTimeJD{PTime, "LblTimeJD"};
+  forms::Label LblName{FrmZhuYa, "LblName"};
+  forms::Label LblIME{FrmZhuYa, "LblIME"};
+  frame::vemoButton CmdEn{FrmZhuYa, "CmdEn"};
+  forms::PictureBox PicUnit{FrmZhuYa, "PicUnit"};
+  forms::Label LblUnit{PicUnit, "LblUnit"};
+
+  // Mini bar, shown while the bar is collapsed.
+  forms::PictureBox FrmZXH{*this, "FrmZXH"};
+  forms::Label Label2{FrmZXH, "Label2"};
+  forms::Label Command2{FrmZXH, "Command2"};
+
+  // Number page over the main panel: 40 question numbers and the paging buttons.
+  forms::PictureBox FrmSelect{*this, "FrmSelect"};
+  forms::ControlArray<frame::vemoButton> CmTNO{FrmSelect, "CmTNO", 1, 40};
+  frame::vemoButton CmdSelFH{FrmSelect, "CmdSelFH"};
+  frame::vemoButton CmdSelLast{FrmSelect, "CmdSelLast"};
+  frame::vemoButton CmdSelNext{FrmSelect, "CmdSelNext"};
+
+  // Candidate panel over the main panel (exams).
+  forms::PictureBox FrmKSXX{*this, "FrmKSXX"};
+  forms::Image Image1{FrmKSXX, "Image1"};
+  forms::ControlArray<forms::Label> Label1{FrmKSXX, "Label1", 0, 5};
+  forms::Label KsName1{FrmKSXX, "KsName1"};
+  forms::Label KsZWH1{FrmKSXX, "KsZWH1"};
+  forms::Label KsCC1{FrmKSXX, "KsCC1"};
+  forms::Label KsDAH1{FrmKSXX, "KsDAH1"};
+  forms::Label KsKM1{FrmKSXX, "KsKM1"};
+  forms::Label KsSFZ1{FrmKSXX, "KsSFZ1"};
+  frame::vemoButton CmdKSFH{FrmKSXX, "CmdKSFH"};
+
+  forms::Timer TimerREDO{*this, "TimerREDO", 100, false};
+  forms::Timer TimKsModel{*this, "TimKsModel", 500, true};
+  forms::Timer TimStartYS{*this, "TimStartYS", 100, false};
+  // The exam clock; its tick belongs to the exam windows (question_bar_exam.cpp).
+  forms::Timer TimeKS{*this, "TimeKS", 60000, true};
+
+  int16_t mCurPage = 0;
+  int16_t mLastPage = 0;
+  int16_t mDemoTicks = 0;
+
+  // The keyboard-layout menu: "英语（美国）", then one item per input method (mCn1 to mCn10).
+  forms::MenuItem mIme{*this, "mIme"};
+  forms::MenuItem mEng{mIme, "mEng"};
+  std::vector<std::unique_ptr<forms::MenuItem>> mCn;  // mCn[k - 1] is mCnk
+  std::array<uint32_t, 17> mLayouts{};                // positions 1 to 16
+  int16_t mNextImeItem = 1;
+
+  FrmTm();
+  // Leaving the program: the end of session in practice, the hand-in in an exam.
+  void CloseRequested() override;
+
+  // Shows question gCurQuestion in the bar and hands it to the desktop.
+  void DqExam();
+  // The function buttons' dispatcher (0 to 11).
+  void CmdGN_Click(int index);
+  // Shows page mCurPage of the number page.
+  void dqYeMian();
+  // Arms TimStartYS; the demonstration comes up on its second tick.
+  void StartDemo();
+  // The end of a session from the bar: saves the records, closes the desktop and the bar and
+  // shows the home screen.
+  void SaveAndExit();
+
+  // What other windows ask of the bar (question_bar_requests.cpp).
+  // The current question was completed: the unfinished count and the title follow.
+  void RefreshProgress();
+  // The demonstration ended: the bar re-reads the question and shows itself.
+  void ResumeAfterDemo();
+  // The bar back at its design size docked at the restored desktop, the mini bar hidden (the
+  // mini bar's restore button).
+  void RestoreBar();
+  // A practice started from the home screen: the bar reads the first question at its next tick,
+  // watches the session kind and shows itself.
+  void BeginPractice();
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload(int& cancel) override;
+  void Form_KeyUp(int& key_code, int shift) override;
+
+ private:
+  void LayOut();
+  // The button faces of the data folder.
+  void LoadFaces();
+  std::string Title() const;
+  // The layout each item of mIme stands for: 0 for mEng, K for mCnK.
+  std::array<uint32_t, 11> ime_layouts_{};
+  void Image2_Click();
+  void CmTNO_Click(int index);
+  void CmdSelLast_Click();
+  void CmdSelNext_Click();
+  void CmdSelFH_Click();
+  void CmdKSFH_Click();
+  void TimStartYS_Timer();
+  void LayOutPanels();
+  // Exam parts (question_bar_exam.cpp).
+  void HandIn();
+  void SeeAnswerNow();
+  void TimeKS_Timer();
+  void LblZXH_Click();
+  void Command2_Click();
+  void lblMove_MouseDown(int button);
+  void Label2_MouseDown(int button);
+  void FrmZXH_MouseDown(int button);
+  void CmdEn_Click();
+  void BuildImeMenu();
+  void LblIME_Click();
+  void ChooseLayout(uint32_t layout);
+  void LblUnit_Click();
+  void TimerREDO_Timer();
+  void TimKsModel_Timer();
+};
+
+// "未完成的题目" followed by " " and i for every session question i, in ascending order,
+// whose status is below 4.
+std::string UnfinishedQuestionsCaption();
+
+// The bar docked at the desktop's lower right with its current size.
+void DockBar();
+
+// The desktop back in the normal state and shown (the bar stays above it).
+void RestoreDesktop();
+
+}  // namespace xpexam::session

@@ -1,0 +1,64 @@
+// The question bar in a mock exam: the 50-minute clock, the hand-in button and the button
+// that shows the answer at once.
+#include "desktop/desktop_window.h"
+#include "forms/msgbox.h"
+#include "frame/ime_window.h"
+#include "frame/picture_window.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "session/answer_prompt.h"
+#include "session/hand_in.h"
+#include "session/question_bar.h"
+#include "session/hooks.h"
+
+namespace xpexam::session {
+
+using frame::gMinutesLeft;
+using platform::Try;
+
+void FrmTm::HandIn() {
+  Try([&] { SetLeft(0); });
+  Try([&] { SetTop(0); });
+  SetVisible(false);
+  Try([] { FrmEnd1::Get().ShowModal(); });
+}
+
+void FrmTm::SeeAnswerNow() {
+  Try([] { frame::FrmPicture::Get().SetVisible(false); });
+  Image2.SetCaption("显示图片");
+  Try([] { FrmCZTS::Get().ShowModal(); });
+}
+
+void FrmTm::TimeKS_Timer() {
+  if (frame::gSessionKind != 0 && frame::gSessionKind != 8) {
+    TimeKS.SetEnabled(false);
+    return;
+  }
+  LblTime.SetCaption("剩余" + std::to_string(gMinutesLeft) + "分钟");
+  Try([&] { LblTimeJD.SetWidth((50 - gMinutesLeft) * PTime.Width() / 50); });
+  Try([&] { gMinutesLeft = platform::CInt(gMinutesLeft - 1.0); });
+  if (gMinutesLeft != 0) return;
+  Try([] { forms::MsgBox("时间已到，自动交卷！", forms::kOkOnly, frame::gModuleName); });
+  TimeKS.SetEnabled(false);
+  // A confirmation already on its way leads to the hand-in by itself.
+  if (FrmEnd1::IsLoaded() || FrmEnd2::IsLoaded()) return;
+  // The modal windows the clock may have run out in make way for the confirmations.
+  if (FrmCZTS::IsLoaded()) Try([] { FrmCZTS::Get().Unload(); });
+  // So does a demonstration, playing or about to start: the desktop and the bar come back.
+  if (TimStartYS.Enabled()) {
+    TimStartYS.SetEnabled(false);
+    mDemoTicks = 0;
+    frame::gDemoRunning = false;
+    TimerREDO.SetEnabled(true);
+  }
+  Try([] { gSessionHooks.endDemo(); });
+  if (frame::FrmIME::IsLoaded()) Try([] { frame::FrmIME::Get().Unload(); });
+  // The question reloads once the confirmations are gone: a reload raises the bar above them.
+  const bool reload = TimerREDO.Enabled();
+  TimerREDO.SetEnabled(false);
+  Try([] { FrmEnd1::Get().ShowModal(); });
+  if (reload && FrmTm::IsLoaded() && &FrmTm::Get() == this) TimerREDO.SetEnabled(true);
+}
+
+}  // namespace xpexam::session

@@ -1,0 +1,157 @@
+// The question bar's function buttons: moving between questions, the number page, bookmarks,
+// the candidate panel and the demonstration start.
+#include "desktop/desktop_window.h"
+#include "frame/data_picture.h"
+#include "frame/picture_window.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+#include "session/question_bar.h"
+#include "session/hooks.h"
+
+namespace xpexam::session {
+
+using frame::gCurQuestion;
+using frame::gQuestionCount;
+using frame::gQuestionStatus;
+using platform::Try;
+
+namespace {
+
+bool Bookmarked(int16_t status) { return status == 2 || status == 3 || status == 6 || status == 7; }
+
+}  // namespace
+
+void FrmTm::CmdGN_Click(int index) {
+  switch (index) {
+    case 0:
+      if (--gCurQuestion < 1) gCurQuestion = 1;
+      Try([&] { DqExam(); });
+      break;
+    case 1:
+      if (++gCurQuestion > gQuestionCount) gCurQuestion = gQuestionCount;
+      Try([&] { DqExam(); });
+      break;
+    case 2:
+      Try([] { frame::gQuestionStep[gCurQuestion] = 1; });
+      Try([&] { DqExam(); });
+      break;
+    case 3:
+      Try([] {
+        if (!Bookmarked(gQuestionStatus[gCurQuestion])) gQuestionStatus[gCurQuestion] += frame::kStatusBookmarked;
+      });
+      CmdGN[11].SetVisible(true);
+      CmdGN[3].SetVisible(false);
+      break;
+    case 4:
+      Try([&] { dqYeMian(); });
+      break;
+    case 5:
+      SaveAndExit();
+      break;
+    case 6: {
+      frame::gRunMode = 1;
+      desktop::FrmMain::Get().ShowHints();
+      Try([] { RestoreDesktop(); });
+      break;
+    }
+    case 7:
+      StartDemo();
+      break;
+    case 8:
+      HandIn();
+      break;
+    case 9:
+      FrmKSXX.SetVisible(true);
+      break;
+    case 10:
+      SeeAnswerNow();
+      break;
+    case 11:
+      Try([] {
+        if (Bookmarked(gQuestionStatus[gCurQuestion])) gQuestionStatus[gCurQuestion] -= frame::kStatusBookmarked;
+      });
+      CmdGN[3].SetVisible(true);
+      CmdGN[11].SetVisible(false);
+      break;
+    default:
+      break;
+  }
+}
+
+void FrmTm::dqYeMian() {
+  const long n = gQuestionCount;
+  const bool one_page = n <= 40;
+  CmdSelLast.SetVisible(!one_page);
+  CmdSelNext.SetVisible(!one_page);
+  mLastPage = static_cast<int16_t>(n / 40 - (n % 40 == 0 ? 1 : 0));
+  long count = 40;
+  if (n < 40L * mCurPage + 40) count = n % 40;
+  for (long i = 1; i <= count; ++i) {
+    const long q = 40L * mCurPage + i;
+    auto& button = CmTNO[static_cast<int>(i)];
+    button.SetCaption(std::to_string(q));
+    // A missing face leaves the number readable on the old one.
+    const int16_t status = gQuestionStatus[q];
+    std::string face = (status % 2 == 1) ? "l01031" : "l01030";
+    if (Bookmarked(status)) face = "l01032";
+    Try([&] { button.SetPicture(frame::DataPicture(face)); });
+    FrmSelect.SetVisible(true);
+    button.SetVisible(true);
+  }
+  for (long i = count + 1; i <= 40; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
+}
+
+void FrmTm::CmTNO_Click(int index) {
+  gCurQuestion = static_cast<int16_t>(40 * mCurPage + index);
+  FrmSelect.SetVisible(false);
+  Try([&] { DqExam(); });
+}
+
+void FrmTm::CmdSelLast_Click() {
+  if (--mCurPage < 0) mCurPage = 0;
+  dqYeMian();
+}
+
+void FrmTm::CmdSelNext_Click() {
+  if (++mCurPage > mLastPage) mCurPage = mLastPage;
+  dqYeMian();
+}
+
+void FrmTm::CmdSelFH_Click() { FrmSelect.SetVisible(false); }
+
+void FrmTm::CmdKSFH_Click() { FrmKSXX.SetVisible(false); }
+
+void FrmTm::StartDemo() {
+  Try([] { frame::FrmPicture::Get().SetVisible(false); });
+  Image2.SetCaption("显示图片");
+  frame::gDemoRunning = true;
+  Try([] {
+    platform::LineReader index(frame::gIndexFile);
+    std::string line;
+    for (long count = 0; count < gCurQuestion && index.Next(line); ++count) frame::gLineBuf = line;
+  });
+  const std::string q = platform::Mid(frame::gLineBuf, 7);
+  Try([&] { RtbTM.SetText(q); });
+  Image2.SetVisible(false);
+  if (platform::Left(q, 7) == "picture") {
+    Try([&] { frame::FrmPicture::Get().Image1.SetPicture(frame::DataPicture(platform::Mid(q, 8, 6))); });
+    Try([&] { RtbTM.SetText(platform::Mid(q, 14)); });
+    Image2.SetVisible(true);
+  }
+  TimStartYS.SetEnabled(true);
+}
+
+void FrmTm::TimStartYS_Timer() {
+  ++mDemoTicks;
+  if (mDemoTicks < 2) return;
+  mDemoTicks = 0;
+  TimStartYS.SetEnabled(false);
+  Try([] { desktop::FrmMain::Get().SetVisible(false); });
+  SetVisible(false);
+  Try([] { gSessionHooks.showDemo(); });
+  frame::gDemoRunning = true;
+}
+
+}  // namespace xpexam::session

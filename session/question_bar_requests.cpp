@@ -1,0 +1,28 @@
+// What other windows ask of the question bar.
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "session/question_bar.h"
+
+namespace xpexam::session {
+
+using platform::Try;
+
+void FrmTm::RefreshProgress() {
+  Try([&] { LblUnit.SetCaption(UnfinishedQuestionsCaption()); });
+  LblBiao.SetCaption(platform::Replace(LblBiao.Caption(), "(未完成)", "(已完成)"));
+}
+
+void FrmTm::ResumeAfterDemo() {
+  TimerREDO.SetEnabled(true);
+  Try([&] { Show(); });
+}
+
+void FrmTm::RestoreBar() { Command2_Click(); }
+
+void FrmTm::BeginPractice() {
+  TimerREDO.SetEnabled(true);
+  TimKsModel.SetEnabled(true);
+  Show();
+}
+
+}  // namespace xpexam::session

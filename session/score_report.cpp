@@ -1,0 +1,226 @@
+// The score report: scoring, the records of the handed-in paper, and its three ways on.
+#include "session/score_report.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "desktop/desktop_window.h"
+#include "frame/data_picture.h"
+#include "frame/module_state.h"
+#include "platform/clock.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+#include "session/question_bar.h"
+#include "session/record_files.h"
+#include "session/hooks.h"
+
+namespace xpexam::session {
+
+using frame::DataPicture;
+using frame::ScaleX;
+using frame::ScaleY;
+using platform::Try;
+using namespace frame;
+
+namespace {
+
+// The 40 codes of the handed-in paper as stored where the paper came from; the file's last
+// line when it is shorter, "" when it cannot be read.
+std::string PaperCodes() {
+  std::string path;
+  long wanted = 0;
+  if (gSessionKind == 8) {
+    path = RandomPaperListFile();
+    wanted = gListIndex - 19;
+  } else {
+    path = gDataPath + "288891.mxy";
+    wanted = gSlotOffset + 3;
+  }
+  platform::LineReader reader(path);
+  std::string line, last;
+  for (long n = 1; n <= wanted && reader.Next(line); ++n) last = line;
+  return last;
+}
+
+}  // namespace
+
+std::string ScoreText(int completed) {
+  const long tenths = 25L * completed;
+  if (tenths % 10 == 0) return platform::Str(tenths / 10);
+  return platform::Str(tenths / 10) + "." + platform::Str(tenths % 10);
+}
+
+FrmChengji::FrmChengji() {
+  SetWindowState(2);
+  SetBackColor(0x00FEF9F6);
+  Picture1.SetBorderStyle(0);
+  Picture1.Move(0, 0, 12000, 9000);
+  Label1.SetBackStyle(0);
+  Label1.SetFont({"宋体", 12, true});
+  Label1.SetAutoSize(true);
+  Frame1.SetVisible(false);
+  LblTiMuYQ.SetBackStyle(0);
+  LblTiMuYQ.SetWordWrap(true);
+  Timer1.Tick = [this] { Timer1_Timer(); };
+  CmTNO.Click = [this](int i) { CmTNO_Click(i); };
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  Command3.Click = [this] { Command3_Click(); };
+}
+
+void FrmChengji::Form_Load() {
+  if (desktop::FrmMain::IsLoaded()) Try([] { desktop::FrmMain::Get().Unload(); });
+  if (FrmTm::IsLoaded()) Try([] { FrmTm::Get().Unload(); });
+  Try([&] { SetIcon(DataPicture("l62011")); });
+  SetCaption(DialogCaption());
+  Command3.SetVisible(true);
+  Try([&] { Picture1.SetPicture(DataPicture("9l0058")); });
+  LayOut();
+  ScorePaper();
+  ReadQuestionTexts();
+}
+
+void FrmChengji::LayOut() {
+  Command3.Move(ScaleX(3480), ScaleY(4080), ScaleX(1920), ScaleY(450));
+  Command1.Move(Command3.Left() + Command3.Width() + ScaleX(120), ScaleY(4080), ScaleX(1920), ScaleY(450));
+  Command2.Move(Command1.Left() + Command1.Width() + ScaleX(120), ScaleY(4080), ScaleX(870), ScaleY(450));
+  Try([&] { Command1.SetPicture(DataPicture("l01035")); });
+  Try([&] { Command3.SetPicture(DataPicture("l01036")); });
+  Try([&] { Command2.SetPicture(DataPicture("l01037")); });
+  Label1.Move(ScaleX(5010), ScaleY(5040));
+}
+
+void FrmChengji::ScorePaper() {
+  // Bookmarks of the exam join the bookmark list; nothing leaves it.
+  Try([] {
+    std::vector<std::string> marked;
+    for (long i = 1; i <= gQuestionCount; ++i) {
+      const int16_t s = gQuestionStatus[i];
+      if (s == 2 || s == 3 || s == 6 || s == 7) marked.push_back(CodeText(gQuestionCode[i]));
+    }
+    AppendToList(BookmarkListFile(), BookmarkFlagFile(), marked);
+  });
+
+  std::string paper;
+  Try([&] { paper = PaperCodes(); });
+  std::string paper_wrong;
+  std::vector<std::string> wrong;
+  int completed = 0;
+  for (int i = 1; i <= 40; ++i) {
+    auto& b = CmTNO[i];
+    b.SetCaption(std::to_string(i));
+    Try([&] {
+      b.Move(ScaleX(((i - 1) % 10) * 480.0), ScaleY(((i - 1) / 10) * 480.0), ScaleX(450), ScaleY(450));
+    });
+    Try([&] { b.SetFontBold(true); });
+    b.SetForeColor(0);
+    if (gQuestionStatus[i] >= kStatusCompleted) {
+      Try([&] { b.SetPicture(DataPicture("l01033")); });
+      ++completed;
+    } else {
+      Try([&] { b.SetPicture(DataPicture("l01034")); });
+      // Only a whole four-digit code: a short or malformed paper line must not break the lists.
+      std::string code = CodeAt(paper, i);
+      if (code.size() != 4 || code.find_first_not_of("0123456789") != std::string::npos) code.clear();
+      paper_wrong += code;
+      if (!code.empty()) wrong.push_back(code);
+    }
+  }
+  Try([&] { WriteRecordLine(PaperWrongFile(gListIndex), paper_wrong); });
+  Try([&] { AppendToList(WrongListFile(), WrongFlagFile(), wrong); });
+
+  Try([&] {
+    auto& last = CmTNO[40];
+    Frame1.Move(Frame1.Left(), Frame1.Top(), last.Left() + last.Width(), last.Top() + last.Height());
+  });
+  Frame1.Move((Picture1.Width() - Frame1.Width()) / 2, ScaleY(5520));
+  Try([&] {
+    LblTiMuYQ.Move((Picture1.Width() - ScaleX(9855)) / 2, Frame1.Top() + Frame1.Height() + ScaleY(360), ScaleX(9855),
+                   ScaleY(855));
+  });
+  Frame1.SetVisible(true);
+
+  const std::string score = ScoreText(completed);
+  if (gSessionKind == 8)
+    Label1.SetCaption("随机题得分：" + score + "分");
+  else
+    Label1.SetCaption("第" + std::to_string(gSlotOffset + 1) + "套得分：" + score + "分");
+
+  Try([&] {
+    if (gListIndex < 0 || gListIndex >= kPaperRecords) return;
+    std::vector<std::string> table = ReadPaperHistory();
+    const size_t p = 3 * static_cast<size_t>(gListIndex);
+    table[p] = gExamStartTime;
+    if (gExamStartTime != "-1") {
+      if (2.5 * completed > platform::Val(table[p + 1])) table[p + 1] = score;
+    } else {
+      table[p] = platform::FormatDateTime(platform::Now());
+    }
+    WritePaperHistory(table);
+  });
+  gExamStartTime = "-1";
+}
+
+void FrmChengji::ReadQuestionTexts() {
+  Try([&] {
+    platform::LineReader reader(gIndexFile);
+    std::string line;
+    for (long i = 1; i <= 40 && reader.Next(line); ++i) {
+      std::string text = platform::Mid(line, 7);
+      if (platform::Left(text, 7) == "picture") text = platform::Mid(line, 20);
+      mQuestionText[i] = text;
+    }
+  });
+}
+
+void FrmChengji::Timer1_Timer() {
+  // Centred, but never pushed past the window's top or left edge: where the window is smaller
+  // than the panel (an 800 x 600 screen) its header stays in sight and the plain bottom gives way.
+  Try([&] {
+    Picture1.Move(std::max(0.0, (ScaleWidth() - Picture1.Width()) / 2), std::max(0.0, (ScaleHeight() - Picture1.Height()) / 2));
+  });
+  Timer1.SetEnabled(false);
+}
+
+void FrmChengji::CmTNO_Click(int index) {
+  LblTiMuYQ.SetCaption("第" + std::to_string(index) + "题： " + mQuestionText[index]);
+}
+
+void FrmChengji::Command1_Click() {
+  gRunMode = 2;
+  gAllowBarUnload = false;
+  for (long i = 1; i <= 40; ++i) gDoneMark[i] = "F";
+  Unload();
+  auto& bar = FrmTm::Get();
+  bar.TimKsModel.SetEnabled(true);
+  desktop::FrmMain::Get().Show();
+  bar.Show();
+  bar.LblUnit.SetCaption("");
+  gCurQuestion = 1;
+  bar.TimerREDO.SetEnabled(true);
+  DockBar();
+  bar.TimeKS.SetEnabled(false);
+}
+
+void FrmChengji::Form_QueryUnload(int& cancel, int unload_mode) {
+  // The close box goes back to the paper list: closed alone, the report would leave no window.
+  if (unload_mode != forms::kUnloadFromControlMenu) return;
+  cancel = 1;
+  Command2_Click();
+}
+
+void FrmChengji::Command2_Click() {
+  if (desktop::FrmMain::IsLoaded()) desktop::FrmMain::Get().Unload();
+  Unload();
+  gReturnButton = 17;
+  gSessionHooks.enableHomeReturn();
+  gSessionHooks.showHome();
+}
+
+void FrmChengji::Command3_Click() {
+  gRunMode = 2;
+  InitShiTi();
+}
+
+}  // namespace xpexam::session

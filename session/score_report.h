@@ -1,0 +1,55 @@
+#pragma once
+// The score report of a mock exam: scores the handed-in paper, writes the learner's records
+// (bookmarks, the paper's wrong answers, the wrong-answer list, the paper's history) and offers
+// a review of the paper, the way back to the paper list and a redo of the wrong questions.
+#include <string>
+
+#include "forms/control_array.h"
+#include "forms/form.h"
+#include "forms/frame.h"
+#include "forms/label.h"
+#include "forms/picture_box.h"
+#include "forms/timer.h"
+#include "frame/picture_button.h"
+#include "platform/bounded.h"
+
+namespace xpexam::session {
+
+// The score of `completed` questions at 2.5 points each, in its shortest decimal form.
+std::string ScoreText(int completed);
+
+class FrmChengji : public forms::FormOf<FrmChengji> {
+ public:
+  forms::PictureBox Picture1{*this, "Picture1"};
+  frame::vemoButton Command1{Picture1, "Command1"};  // review this paper
+  frame::vemoButton Command2{Picture1, "Command2"};  // back to the paper list
+  frame::vemoButton Command3{Picture1, "Command3"};  // redo the wrong questions
+  forms::Label Label1{Picture1, "Label1"};
+  forms::Frame Frame1{Picture1, "Frame1"};
+  forms::ControlArray<frame::vemoButton> CmTNO{Frame1, "CmTNO", 1, 40};
+  forms::Label LblTiMuYQ{Picture1, "LblTiMuYQ"};
+  forms::Timer Timer1{*this, "Timer1", 100, true};
+
+  platform::BoundedArray<std::string, 1, 40> mQuestionText;
+
+  FrmChengji();
+
+  // Assembles the paper's wrong questions into slot 19 and starts their practice.
+  void InitShiTi();
+
+ protected:
+  void Form_Load() override;
+  void Form_QueryUnload(int& cancel, int unload_mode) override;
+
+ private:
+  void LayOut();
+  void ScorePaper();
+  void ReadQuestionTexts();
+  void Timer1_Timer();
+  void CmTNO_Click(int index);
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+};
+
+}  // namespace xpexam::session

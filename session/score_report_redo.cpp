@@ -1,0 +1,134 @@
+// The redo of a handed-in paper's wrong questions: they are copied from the bank's unit files
+// into session slot 19 and practised as a review of the paper's wrong answers.
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "desktop/desktop_window.h"
+#include "frame/module_state.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+#include "session/score_report.h"
+#include "session/question_bar.h"
+#include "session/record_files.h"
+
+namespace xpexam::session {
+
+using namespace frame;
+using platform::Mid;
+using platform::ValInt;
+
+namespace {
+
+// Step records of a question: its index line, and the records of the unit's step file that
+// belong to it.
+struct UnitQuestion {
+  std::string index_line;
+  std::vector<std::string> records;
+};
+
+// The decoded lines of a unit's index and step files, read once however many of its questions
+// the paper got wrong; a missing file reads as empty.
+struct UnitLines {
+  std::vector<std::string> index, steps;
+};
+using UnitCache = std::map<int, UnitLines>;
+
+const UnitLines& ReadUnit(UnitCache& cache, int u) {
+  auto [it, added] = cache.try_emplace(u);
+  if (added) {
+    it->second.index = platform::ReadTextLines(gDataPath + "2888" + platform::Str(70 + u) + ".mxy").value_or(
+        std::vector<std::string>{});
+    it->second.steps = platform::ReadTextLines(gDataPath + "2888" + platform::Str(20 + u) + ".mxy").value_or(
+        std::vector<std::string>{});
+  }
+  return it->second;
+}
+
+// Question q of unit u, read from the data folder's unit files. A short file yields what it has:
+// the index line read last, and the records up to the end of the step file.
+UnitQuestion ReadUnitQuestion(UnitCache& cache, int u, int q) {
+  const UnitLines& unit = ReadUnit(cache, u);
+  UnitQuestion out;
+  long sum = 0, count = 0;
+  for (long n = 1; n <= q && n <= static_cast<long>(unit.index.size()); ++n) {
+    out.index_line = unit.index[static_cast<size_t>(n - 1)];
+    count = ValInt(Mid(out.index_line, 5, 2));
+    sum += count;
+  }
+  const long first = sum - count + 1;
+  for (long n = std::max(first, 1L); n <= sum && n <= static_cast<long>(unit.steps.size()); ++n)
+    out.records.push_back(unit.steps[static_cast<size_t>(n - 1)]);
+  return out;
+}
+
+}  // namespace
+
+void FrmChengji::InitShiTi() {
+  const std::string wrong = ReadRecordLine(PaperWrongFile(gListIndex));
+  // The session state changes only once both files are written: a bank that cannot be read
+  // leaves the paper's own session as it was, for its review.
+  const int16_t count = platform::CInt(platform::Len(wrong) / 4.0);
+  if (count > 500) platform::Fail(platform::kErrSubscript, "Subscript out of range");
+  std::vector<int16_t> codes;
+  std::vector<std::string> index_lines, step_lines;
+  UnitCache units;
+  for (long i = 1; i <= count; ++i) {
+    const int16_t code = ValInt(Mid(wrong, 4 * i - 3, 4));
+    codes.push_back(code);
+    UnitQuestion q = ReadUnitQuestion(units, code / 100, code % 100);
+    index_lines.push_back(q.index_line);
+    step_lines.insert(step_lines.end(), q.records.begin(), q.records.end());
+  }
+  const std::string step_file = gDataPath + "288819.mxy";
+  const std::string index_file = gDataPath + "288869.mxy";
+  if (!platform::WriteTextLines(step_file, step_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
+  if (!platform::WriteTextLines(index_file, index_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
+  gQuestionCount = count;
+  for (long i = 1; i <= count; ++i) gQuestionCode[i] = codes[static_cast<size_t>(i - 1)];
+
+  gSessionKind = 20;
+  gRunMode = 2;
+  gSlotOffset = -1;
+  gTextFile = gDataPath + "288890.mxy";
+  gStepFile = SessionStepFile();
+  gIndexFile = SessionIndexFile();
+  gCurQuestion = 1;
+  gCurStep = 1;
+  gMinutesLeft = 50;
+
+  gFirstLine[1] = 1;
+  {
+    platform::LineReader reader(gIndexFile);
+    std::string line;
+    for (long i = 1; reader.Next(line) && !platform::Trim(line).empty(); ++i) {
+      gLineBuf = line;
+      gFirstLine[i + 1] = platform::CLng(gFirstLine[i] + ValInt(Mid(line, 5, 2)));
+    }
+  }
+  for (long i = 1; i <= gQuestionCount; ++i) gDoneMark[i] = "F";
+
+  auto& bar = FrmTm::Get();
+  for (long i = gQuestionCount + 1; i <= 40; ++i) bar.CmTNO[static_cast<int>(i)].SetVisible(false);
+  bar.TimKsModel.SetEnabled(true);
+  bar.LblUnit.SetCaption("");
+  gCurQuestion = 1;
+  bar.TimerREDO.SetEnabled(true);
+  Unload();
+  desktop::FrmMain::Get().Show();
+  FrmTm::Get().Show();
+  DockBar();
+  FrmTm::Get().TimeKS.SetEnabled(false);
+
+  gSessionKind = 2;
+  gSlotOffset = 17;
+  const std::string keyed = KeyedCopy(ReadRecordLine(BookmarkListFile()));
+  for (long i = 1; i <= gQuestionCount; ++i) {
+    gQuestionStatus[i] = 0;
+    if (FindInKeyed(keyed, CodeText(gQuestionCode[i])) > 0) gQuestionStatus[i] = kStatusBookmarked;
+  }
+}
+
+}  // namespace xpexam::session

@@ -1,0 +1,154 @@
+// The simulated sign-in.
+#include "session/sign_in.h"
+
+#include "desktop/desktop_window.h"
+#include "forms/backend.h"
+#include "forms/msgbox.h"
+#include "frame/data_picture.h"
+#include "frame/link_cursor.h"
+#include "frame/module_state.h"
+#include "platform/clock.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "session/question_bar.h"
+#include "session/hooks.h"
+
+namespace xpexam::session {
+
+using frame::DataPicture;
+using frame::gScaleX;
+using frame::gScaleY;
+using platform::Try;
+using platform::TryEach;
+using namespace frame;
+
+namespace {
+
+constexpr forms::Color kPageColor = 0x00FEF9F6;
+
+}  // namespace
+
+std::string SeatNumber(const std::string& typed) { return platform::Right("00" + platform::Trim(typed), 2); }
+
+std::string IdCardNumber(const std::string& typed) {
+  return platform::Right(std::string(kSampleIdCard) + platform::Trim(typed), 18);
+}
+
+FrmLogon::FrmLogon() {
+  SetBorderStyle(0);
+  SetWindowState(2);
+  SetBackColor(0x00808040);
+  for (forms::PictureBox* page : {&Picture1, &Picture2}) {
+    page->SetBorderStyle(0);
+    page->SetBackColor(kPageColor);
+    page->Move(0, 0, 12000, 9000);
+  }
+  const forms::Font font{"宋体", 12, true};
+  TxtZwh.SetFont(font);
+  TxtZwh.SetMaxLength(3);
+  TxtZwh.SetText("18");
+  TxtZwh.Move(0, 0, 1200, 360);
+  TxtSFZ.SetFont(font);
+  TxtSFZ.SetMaxLength(18);
+  TxtSFZ.SetText(kSampleIdCard);
+  TxtSFZ.Move(0, 0, 2880, 360);
+  for (forms::Label* area : {&CmdLog, &CmdExit}) {
+    area->SetBackStyle(0);
+    area->Move(0, 0, 1335, 495);
+    area->SetMousePointer(forms::kCustomPointer);
+  }
+  for (forms::Label* l : {&LblName, &LblZwh, &LblCC, &LblKm, &LblSfz, &LblDah, &LblDate}) {
+    l->SetBackStyle(0);
+    l->SetAutoSize(true);
+    l->SetFont(font);
+  }
+  P2.SetBorderStyle(0);
+  P2.Move(0, 0, 10335, 180);
+  LJD.SetBackColor(0x00FF0000);
+  LJD.Move(0, 0, 255, 375);
+  TxtSFZ.KeyPress = [this](int& k) { TxtSFZ_KeyPress(k); };
+  CmdLog.Click = [this] { CmdLog_Click(); };
+  CmdExit.Click = [this] { CmdExit_Click(); };
+  Timer1.Tick = [this] { Timer1_Timer(); };
+  Timer2.Tick = [this] { Timer2_Timer(); };
+}
+
+void FrmLogon::Form_Load() {
+  Try([&] { SetIcon(DataPicture("l62011")); });
+  TxtZwh.Move(5070 * gScaleX, 4440 * gScaleY);
+  TxtSFZ.Move(TxtZwh.Left(), 4905 * gScaleY);
+  CmdLog.Move(4275 * gScaleX, 5640 * gScaleY);
+  CmdExit.Move(6660 * gScaleX, 5640 * gScaleY);
+  TryEach([&] { CmdLog.SetMouseIcon(frame::LinkCursor()); },
+          [&] { CmdExit.SetMouseIcon(frame::LinkCursor()); });
+  struct Place {
+    forms::Label* label;
+    double left, top;
+  };
+  const Place places[] = {{&LblName, 4080, 2610}, {&LblZwh, 4080, 2940}, {&LblCC, 4080, 3300},
+                          {&LblKm, 2505, 4215},   {&LblSfz, 2505, 4590}, {&LblDah, 2505, 4950},
+                          {&LblDate, 2505, 5250}};
+  for (const Place& p : places) p.label->Move(p.left * gScaleX, p.top * gScaleY);
+  P2.Move(1110 * gScaleX, 7980 * gScaleY, 10335 * gScaleX);
+  Try([&] { Picture1.SetPicture(DataPicture("9l0056")); });
+  Try([&] { Picture2.SetPicture(DataPicture("9l0057")); });
+  Try([] { gTextFile = gDataPath + "288890.mxy"; });
+  Try([] { gStepFile = SessionStepFile(); });
+  Try([] { gIndexFile = SessionIndexFile(); });
+}
+
+void FrmLogon::Timer1_Timer() {
+  Picture1.Move(0, 0);
+  Picture2.Move(0, 0);
+  Picture1.SetVisible(true);
+  Picture2.SetVisible(false);
+  Timer1.SetEnabled(false);
+}
+
+void FrmLogon::TxtSFZ_KeyPress(int& key_ascii) {
+  const bool digit = key_ascii >= '0' && key_ascii <= '9';
+  const bool check_letter = (key_ascii == 'X' || key_ascii == 'x') && platform::Len(TxtSFZ.Text()) >= 17;
+  if (!digit && !check_letter && key_ascii != forms::kKeyBack) key_ascii = 0;
+}
+
+void FrmLogon::CmdLog_Click() {
+  gAllowBarUnload = false;
+  gSeatNo = SeatNumber(TxtZwh.Text());
+  gSittingNo = "18";
+  gIdCardNo = IdCardNumber(TxtSFZ.Text());
+  gArchiveNo = "888888";
+  LblName.SetCaption(gCandidateName);
+  LblZwh.SetCaption(gSeatNo);
+  LblCC.SetCaption(gSittingNo);
+  LblKm.SetCaption(gModuleName);
+  LblSfz.SetCaption(gIdCardNo);
+  LblDah.SetCaption(gArchiveNo);
+  LblDate.SetCaption(platform::FormatChineseDate(platform::Now()));
+  Picture1.SetVisible(false);
+  Picture2.SetVisible(true);
+  Timer2.SetEnabled(true);
+}
+
+void FrmLogon::Timer2_Timer() {
+  LJD.SetWidth(LJD.Width() + 1500 * gScaleX);
+  if (LJD.Width() <= P2.Width()) return;
+  Unload();
+  gExamStartTime = platform::FormatDateTime(platform::Now());
+  gCurQuestion = 1;
+  FrmTm::Get().TimerREDO.SetEnabled(true);
+  desktop::FrmMain::Get().Show();
+  FrmTm::Get().Show();
+}
+
+void FrmLogon::CloseRequested() {
+  if (Picture1.Visible() && !Picture2.Visible()) CmdExit_Click();
+}
+
+void FrmLogon::CmdExit_Click() {
+  const int answer = forms::MsgBox("确实要退出考试系统吗？", forms::kYesNo + forms::kQuestion + forms::kDefaultButton2, gSettings[0] + "Quellix");
+  if (answer != forms::kYes) return;
+  Unload();
+  gSessionHooks.showHome();
+}
+
+}  // namespace xpexam::session

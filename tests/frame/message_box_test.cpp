@@ -1,0 +1,149 @@
+// The message box: the gMsgResult protocol, its layout at two scales and the drag strip.
+#include "frame/message_box.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "forms/pictures.h"
+#include "frame/data_picture.h"
+#include "tests/frame/common_windows_fixture.h"
+
+namespace xpexam::frame {
+namespace {
+
+using forms::HeadlessBackend;
+
+class MessageBox : public testing::CommonWindowsTest {
+ protected:
+  // The callers' protocol in one call, with a stale answer from an earlier box left behind.
+  int Ask(const std::function<void(HeadlessBackend&, FrmQOMSGBOX&)>& learner) {
+    gMsgResult = 1;
+    // The learner acts once the box is on the screen, centred.
+    in_.Call([&] {
+      EXPECT_EQ(FrmQOMSGBOX::Get().LblTitle.Caption(), "退出系统");
+      EXPECT_EQ(FrmQOMSGBOX::Get().LblPrompt.Caption(), "\r\n\r\n\r\n您确定要退出系统吗？");
+      learner(in_, FrmQOMSGBOX::Get());
+    });
+    const bool confirmed = AskInMessageBox("test", "退出系统", kQuestionIcon, "\r\n\r\n\r\n您确定要退出系统吗？");
+    EXPECT_EQ(confirmed, gMsgResult == 1);
+    return gMsgResult;
+  }
+};
+
+TEST_F(MessageBox, AnswerProtocol) {
+  using Learner = std::function<void(HeadlessBackend&, FrmQOMSGBOX&)>;
+  struct Case {
+    const char* name;
+    Learner learner;
+    int result;
+  };
+  auto click = [](int index, int button = forms::kLeftButton) {
+    return [=](HeadlessBackend& in, FrmQOMSGBOX& box) {
+      forms::Point p = Centre(box.LblClick[index]);
+      in.Click(p.x, p.y, button);
+    };
+  };
+  const Case cases[] = {
+      {"confirming button", click(1), 1},
+      {"confirming button, right click", click(1, forms::kRightButton), 1},
+      {"confirming button pressed, released outside",
+       [](HeadlessBackend& in, FrmQOMSGBOX& box) {
+         forms::Point p = Centre(box.LblClick[1]);
+         in.Press(p.x, p.y);
+         in.Release(5, 5);
+       },
+       1},
+      {"cancelling button", click(0), 0},
+      {"close button", click(3), 0},
+      {"Esc", [](HeadlessBackend& in, FrmQOMSGBOX&) { in.Key(forms::kKeyEscape); }, 0},
+      {"Esc with a button focused",
+       [](HeadlessBackend& in, FrmQOMSGBOX& box) {
+         in.Call([&] { box.LblClick[1].SetFocus(); });
+         in.Key(forms::kKeyEscape);
+       },
+       0},
+      {"where the hidden button lies, then cancel",
+       [&](HeadlessBackend& in, FrmQOMSGBOX& box) {
+         forms::Rect r = box.LblClick[2].ScreenRect();
+         in.Click(r.x + r.w / 2, r.y + r.h / 2);
+         in.Call([] { EXPECT_TRUE(FrmQOMSGBOX::IsLoaded()); });
+         click(0)(in, box);
+       },
+       0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Ask(c.learner), c.result) << c.name;
+    EXPECT_FALSE(FrmQOMSGBOX::IsLoaded()) << c.name;
+    EXPECT_FALSE(forms::Ended()) << c.name;
+  }
+}
+
+TEST_F(MessageBox, EachUseLoadsTheBoxAfresh) {
+  Ask([](HeadlessBackend& in, FrmQOMSGBOX& box) {
+    box.LblPrompt.Move(0, 0);
+    forms::Point p = Centre(box.LblClick[1]);
+    in.Click(p.x, p.y);
+  });
+  EXPECT_EQ(FrmQOMSGBOX::Get().LblPrompt.Left(), 1200);
+  EXPECT_EQ(FrmQOMSGBOX::Get().LblTitle.Caption(), "");
+  EXPECT_EQ(forms::PictureId(FrmQOMSGBOX::Get().Image1.Picture()), "");
+}
+
+TEST_F(MessageBox, DragsOnlyByTheTitleStripWithTheLeftButton) {
+  struct Case {
+    const char* name;
+    int x, y, button;
+    bool moves;
+  };
+  FrmQOMSGBOX& box = FrmQOMSGBOX::Get();
+  box.Show();
+  const forms::Rect r = box.ClientScreenRect();
+  const Case cases[] = {
+      {"title strip, left", r.x + 100, r.y + 10, forms::kLeftButton, true},
+      {"title strip, right", r.x + 100, r.y + 10, forms::kRightButton, false},
+      {"prompt, left", r.x + 150, r.y + 100, forms::kLeftButton, false},
+  };
+  for (const Case& c : cases) {
+    const double left = box.Left(), top = box.Top();
+    in_.Press(c.x, c.y, c.button);
+    in_.Move(c.x + 30, c.y + 20);
+    in_.Release(c.x + 30, c.y + 20, c.button);
+    forms::Pump();
+    EXPECT_EQ(box.Left() - left, c.moves ? 450 : 0) << c.name;
+    EXPECT_EQ(box.Top() - top, c.moves ? 300 : 0) << c.name;
+  }
+}
+
+class MessageBoxLayout : public testing::CommonWindowsTest, public ::testing::WithParamInterface<double> {
+ protected:
+  MessageBoxLayout() : CommonWindowsTest(GetParam()) {}
+};
+
+TEST_P(MessageBoxLayout, ScalesAndCentres) {
+  const double s = GetParam() / 15;
+  FrmQOMSGBOX& box = FrmQOMSGBOX::Get();
+  box.Show();
+  EXPECT_EQ(box.Width(), 5550 * s);
+  EXPECT_EQ(box.Height(), 3750 * s);
+  EXPECT_EQ(box.Left(), (forms::ScreenWidth() - 5550 * s) / 2);
+  EXPECT_EQ(box.Top(), (forms::ScreenHeight() - 3750 * s) / 2);
+  EXPECT_TRUE(box.TopMost());
+  EXPECT_EQ(box.Caption(), "BrivantTavrelo——WindowsXP模块");
+  EXPECT_EQ(forms::PictureId(box.Picture()), "l20069");
+  EXPECT_EQ(box.LblClick[3].Left(), box.Width() - 420 * s);
+  EXPECT_EQ(box.LblClick[3].Width(), 330 * s);
+  EXPECT_EQ(box.LblClick[1].Left(), 2460 * s);
+  EXPECT_EQ(box.LblClick[1].Top(), 2880 * s);
+  EXPECT_EQ(box.LblPrompt.Width(), 4080 * s);
+  EXPECT_EQ(box.LblPrompt.Height(), 1920 * s);
+  EXPECT_EQ(box.LblTitle.FontSize(), 10 * s);
+  EXPECT_EQ(box.lblMove.Width(), 4500 * s);
+  EXPECT_FALSE(box.LblClick[2].Visible());
+  for (int i = 0; i <= 3; ++i) EXPECT_EQ(forms::PictureId(box.LblClick[i].Picture()), "l2000" + std::to_string(i));
+}
+
+INSTANTIATE_TEST_SUITE_P(TwipsPerPixel, MessageBoxLayout, ::testing::Values(15.0, 12.0));
+
+}  // namespace
+}  // namespace xpexam::frame

@@ -1,0 +1,246 @@
+// The bar's function buttons on the headless screen: moving between questions keeps each
+// question's step and pictures, the number page, bookmarks and the demonstration start.
+#include <gtest/gtest.h>
+
+#include "forms/pictures.h"
+#include "frame/picture_window.h"
+#include "platform/strings.h"
+#include "session/hooks.h"
+#include "tests/desktop/desktop_fixture.h"
+
+namespace xpexam::session {
+namespace {
+
+using desktop::testing::DesktopTest;
+
+class BarButtons : public DesktopTest {
+ protected:
+  BarButtons() {
+    Write("data/288870.mxy", {"010103Open the folder|then rename it", "010202picture300001See the picture|here",
+                              "010301Last"});
+    dir_.Write("data/300001.mxy", xpexam::testing::SolidBmp(8, 8, 0xFF));
+    for (const char* face : {"l01030", "l01031", "l01032"}) Picture(face);
+    Questions({3, 3, 3});
+    Desk().Show();
+    Bar().Show();
+    DockBar();
+    in_.Wait(500);  // the practice button set
+    forms::Pump();
+  }
+  ~BarButtons() override {
+    gSessionHooks.showDemo = nullptr;
+  }
+  void ClickOn(const forms::Control& c) {
+    const forms::Rect r = c.ScreenRect();
+    in_.Click(r.x + r.w / 2, r.y + r.h / 2);
+    forms::Pump();
+  }
+};
+
+TEST_F(BarButtons, MovingBetweenQuestionsKeepsEachQuestionsStepAndPictures) {
+  auto& bar = Bar();
+  frame::gPictureIds(1, 0) = "400001";
+  frame::gPictureIds(2, 0) = "400002";
+  Picture("400001", 0x0000FF);
+  Picture("400002", 0x00FF00);
+  bar.DqExam();
+  frame::gQuestionStep[1] = 2;  // the learner got to step 2 of question 1
+
+  struct Move { int button; int16_t question; const char* background; bool previous_enabled, next_enabled; };
+  const Move moves[] = {
+      {1, 2, "400002", true, true},
+      {1, 3, "", true, false},
+      {1, 3, "", true, false},  // next on the last question: disabled, nothing moves
+      {0, 2, "400002", true, true},
+      {0, 1, "400001", false, true},
+  };
+  for (const Move& m : moves) {
+    ClickOn(bar.CmdGN[m.button]);
+    EXPECT_EQ(frame::gCurQuestion, m.question);
+    EXPECT_EQ(bar.CmdGN[0].Enabled(), m.previous_enabled);
+    EXPECT_EQ(bar.CmdGN[1].Enabled(), m.next_enabled);
+    if (*m.background) {
+      EXPECT_EQ(forms::PictureId(Desk().Picture()), m.background) << m.question;
+    }
+  }
+  EXPECT_EQ(frame::gCurStep, 2);  // back on question 1 at its step
+  // Redo: step 1 again; a completed question stays completed.
+  frame::gQuestionStatus[1] = 5;
+  ClickOn(bar.CmdGN[2]);
+  EXPECT_EQ(frame::gQuestionStep[1], 1);
+  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(frame::gQuestionStatus[1], 5);
+}
+
+TEST_F(BarButtons, BookmarkTogglesTheStatusAndTheButtonPair) {
+  auto& bar = Bar();
+  struct Case { int button; int16_t before, after; };
+  const Case cases[] = {{3, 1, 3}, {11, 3, 1}, {3, 5, 7}, {3, 3, 3}, {11, 1, 1}};
+  for (const Case& c : cases) {
+    frame::gQuestionStatus[1] = c.before;
+    bar.CmdGN_Click(c.button);
+    EXPECT_EQ(frame::gQuestionStatus[1], c.after) << c.button << " on " << c.before;
+    EXPECT_EQ(bar.CmdGN[11].Visible(), c.button == 3);
+    EXPECT_EQ(bar.CmdGN[3].Visible(), c.button == 11);
+  }
+  // The title keeps the question's state; a completed bookmarked question reads as done.
+  frame::gDoneMark[1] = "T";
+  ClickOn(bar.CmdGN[3]);
+  bar.DqExam();
+  EXPECT_EQ(bar.LblBiao.Caption(), "XP 1单元1/3题(已完成)");
+  EXPECT_TRUE(bar.CmdGN[11].Visible());
+}
+
+struct PageCase {
+  int16_t count;
+  std::vector<int> next_presses;  // CmdSelNext presses (negative: CmdSelLast)
+  int16_t page, last_page;
+  const char* first_caption;
+  int visible_numbers;
+  bool paging;
+  friend void PrintTo(const PageCase& c, std::ostream* os) {
+    *os << c.count << " questions, " << c.next_presses.size() << " page presses";
+  }
+};
+
+class NumberPage : public BarButtons, public ::testing::WithParamInterface<PageCase> {};
+
+TEST_P(NumberPage, ShowsThePageOfNumbers) {
+  const PageCase c = GetParam();
+  frame::gQuestionCount = c.count;
+  auto& bar = Bar();
+  bar.CmdGN_Click(4);
+  for (int press : c.next_presses) press > 0 ? ClickOn(bar.CmdSelNext) : ClickOn(bar.CmdSelLast);
+  EXPECT_TRUE(bar.FrmSelect.Visible());
+  EXPECT_EQ(bar.mCurPage, c.page);
+  EXPECT_EQ(bar.mLastPage, c.last_page);
+  EXPECT_EQ(bar.CmTNO[1].Caption(), c.first_caption);
+  int visible = 0;
+  for (int i = 1; i <= 40; ++i) visible += bar.CmTNO[i].Visible() ? 1 : 0;
+  EXPECT_EQ(visible, c.visible_numbers);
+  EXPECT_EQ(bar.CmdSelNext.Visible(), c.paging);
+  EXPECT_EQ(bar.CmdSelLast.Visible(), c.paging);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, NumberPage,
+                         ::testing::Values(PageCase{3, {}, 0, 0, "1", 3, false},
+                                           PageCase{40, {}, 0, 0, "1", 40, false},
+                                           PageCase{41, {1}, 1, 1, "41", 1, true},
+                                           PageCase{41, {1, 1}, 1, 1, "41", 1, true},
+                                           PageCase{80, {1}, 1, 1, "41", 40, true},
+                                           PageCase{80, {-1}, 0, 1, "1", 40, true}));
+
+TEST_F(BarButtons, ANumberGoesToItsQuestionAndFacesShowTheStatus) {
+  auto& bar = Bar();
+  frame::gQuestionCount = 80;
+  frame::gQuestionStatus[41] = 0;
+  frame::gQuestionStatus[42] = 5;  // completed, opened: the opened face
+  frame::gQuestionStatus[43] = 3;  // opened and bookmarked
+  frame::gQuestionStatus[44] = 4;  // completed in an earlier run, never opened
+  bar.CmdGN_Click(4);
+  ClickOn(bar.CmdSelNext);
+  const char* faces[] = {"l01030", "l01031", "l01032", "l01030"};
+  for (int i = 1; i <= 4; ++i) EXPECT_EQ(forms::PictureId(bar.CmTNO[i].Picture()), faces[i - 1]) << i;
+  ClickOn(bar.CmTNO[7]);
+  EXPECT_EQ(frame::gCurQuestion, 47);
+  EXPECT_FALSE(bar.FrmSelect.Visible());
+  // Back keeps the question; the page reopens where it was.
+  bar.CmdGN_Click(4);
+  EXPECT_EQ(bar.CmTNO[1].Caption(), "41");
+  ClickOn(bar.CmdSelFH);
+  EXPECT_FALSE(bar.FrmSelect.Visible());
+  EXPECT_EQ(frame::gCurQuestion, 47);
+}
+
+TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
+  auto& bar = Bar();
+  int shown = 0;
+  gSessionHooks.showDemo = [&] { ++shown; };
+  frame::gCurQuestion = 2;
+  bar.DqExam();
+  ClickOn(bar.Image2);
+  ASSERT_TRUE(frame::FrmPicture::Get().Visible());
+  bar.CmdGN_Click(7);
+  EXPECT_FALSE(frame::FrmPicture::Get().Visible());
+  EXPECT_EQ(bar.Image2.Caption(), "显示图片");
+  EXPECT_TRUE(frame::gDemoRunning);
+  EXPECT_EQ(bar.RtbTM.Text(), "See the picture|here");  // as stored, for the demonstration
+  in_.Wait(100);
+  forms::Pump();
+  EXPECT_EQ(shown, 0);
+  EXPECT_TRUE(bar.Visible());
+  in_.Wait(100);
+  forms::Pump();
+  EXPECT_EQ(shown, 1);
+  EXPECT_FALSE(bar.Visible());
+  EXPECT_FALSE(Desk().Visible());
+  EXPECT_FALSE(bar.TimStartYS.Enabled());
+  EXPECT_EQ(bar.mDemoTicks, 0);
+}
+
+}  // namespace
+}  // namespace xpexam::session
+
+namespace xpexam::session {
+namespace {
+
+class BarSetUp : public desktop::testing::DesktopTest {};
+
+TEST_F(BarSetUp, LaysOutTheNumberPageForTheSessionAndResetsTheClockStrip) {
+  struct Case { int16_t count; int16_t last_page; int visible_numbers; bool paging; };
+  const Case cases[] = {{3, 0, 3, false}, {40, 0, 40, false}, {41, 1, 40, true}, {80, 1, 40, true}, {500, 12, 40, true}};
+  for (const Case& c : cases) {
+    frame::gQuestionCount = c.count;
+    frame::gMinutesLeft = 7;
+    frame::gCandidateName = "张三";
+    auto& bar = Bar();
+    EXPECT_EQ(bar.mLastPage, c.last_page) << c.count;
+    EXPECT_EQ(bar.mCurPage, 0);
+    int visible = 0;
+    for (int i = 1; i <= 40; ++i) visible += bar.CmTNO[i].Visible() ? 1 : 0;
+    EXPECT_EQ(visible, c.visible_numbers) << c.count;
+    EXPECT_EQ(bar.CmdSelNext.Visible(), c.paging);
+    EXPECT_FALSE(bar.FrmSelect.Visible());
+    EXPECT_FALSE(bar.FrmKSXX.Visible());
+    EXPECT_EQ(frame::gMinutesLeft, 50);
+    EXPECT_EQ(bar.LblTime.Caption(), "剩余50分钟");
+    EXPECT_EQ(bar.LblTimeJD.Width(), 0);
+    EXPECT_EQ(bar.KsName1.Caption(), "张三");
+    frame::gAllowBarUnload = true;
+    bar.Unload();
+  }
+}
+
+TEST_F(BarSetUp, At120DpiTheBarKeepsItsPixelSizeAndTheMiniBarItsDesign) {
+  frame::gScaleX = frame::gScaleY = 0.8;
+  auto& bar = Bar();
+  EXPECT_DOUBLE_EQ(bar.Width(), 3984);
+  EXPECT_DOUBLE_EQ(bar.Height(), 2904);
+  EXPECT_DOUBLE_EQ(bar.FrmZXH.Width(), 810);
+  EXPECT_DOUBLE_EQ(bar.Command2.Width(), 516);
+  EXPECT_DOUBLE_EQ(bar.Command2.Left(), (810 - 516) / 2.0);
+  EXPECT_DOUBLE_EQ(bar.Command2.Top(), 216);
+  frame::gAllowBarUnload = true;
+  bar.Unload();
+  frame::gScaleX = frame::gScaleY = 1;
+}
+
+TEST_F(BarSetUp, TheExamButtonsPutTheBarAsideBeforeTheirWindowsTakeOver) {
+  auto& bar = Bar();
+  bar.Show();
+  bar.Image2.SetCaption("隐藏图片");
+  bar.CmdGN_Click(10);
+  EXPECT_EQ(bar.Image2.Caption(), "显示图片");
+  bar.CmdGN_Click(9);
+  EXPECT_TRUE(bar.FrmKSXX.Visible());
+  bar.CmdKSFH.Click();
+  EXPECT_FALSE(bar.FrmKSXX.Visible());
+  bar.CmdGN_Click(8);
+  EXPECT_FALSE(bar.Visible());
+  EXPECT_EQ(bar.Left(), 0);
+  EXPECT_EQ(bar.Top(), 0);
+  bar.CmdGN_Click(12);  // no such button
+}
+
+}  // namespace
+}  // namespace xpexam::session

@@ -1,0 +1,301 @@
+// The question bar as the desktop uses it: showing a question, its title and list of
+// unfinished questions, its image buttons (hint, picture, input-method help), collapse and
+// restore, and the closing guard.
+#include <gtest/gtest.h>
+
+#include "forms/pictures.h"
+#include "frame/ime_window.h"
+#include "frame/picture_window.h"
+#include "frame/hooks.h"
+#include "platform/keyboard.h"
+#include "platform/strings.h"
+#include "tests/desktop/desktop_fixture.h"
+
+namespace xpexam::session {
+namespace {
+
+using desktop::testing::DesktopTest;
+
+class FrmTmTest : public DesktopTest {
+ protected:
+  FrmTmTest() {
+    Write("data/288870.mxy", {"010103Open the folder|then rename it", "010202picture300001See the picture|here", "010301Last"});
+    dir_.Write("data/300001.mxy", xpexam::testing::SolidBmp(8, 8, 0xFF));
+    frame::gQuestionCount = 3;
+  }
+};
+
+TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
+  auto& bar = Bar();  // the loads of the bar and the desktop start questions at step 1
+  Desk();
+  frame::gCurQuestion = 2;
+  frame::gQuestionStatus[1] = 4;
+  frame::gQuestionStatus[2] = 2;
+  frame::gQuestionStep[2] = 3;
+  frame::gRunMode = 1;
+  frame::gDoneMark[2] = "F";
+  bar.DqExam();
+  EXPECT_EQ(frame::gQuestionStatus[2], 3);
+  EXPECT_EQ(frame::gCurStep, 3);
+  EXPECT_EQ(frame::gRunMode, 2);
+  EXPECT_EQ(bar.LblUnit.Caption(), "未完成的题目 2 3");
+  EXPECT_EQ(bar.LblBiao.Caption(), "XP 1单元2/3题(未完成)");
+  EXPECT_TRUE(bar.CmdGN[0].Enabled());
+  EXPECT_TRUE(bar.CmdGN[1].Enabled());
+  // Bookmarked: the remove-bookmark button shows.
+  EXPECT_FALSE(bar.CmdGN[3].Visible());
+  EXPECT_TRUE(bar.CmdGN[11].Visible());
+  // A picture question: its text from character 20 as stored, and the picture button.
+  EXPECT_EQ(bar.RtbTM.Text(), "See the picture|here");
+  EXPECT_TRUE(bar.Image2.Visible());
+  EXPECT_EQ(bar.Image2.Caption(), "显示图片");
+  auto& desk = Desk();
+  EXPECT_TRUE(desk.Timer2.Enabled());
+  EXPECT_TRUE(desk.Visible());
+  EXPECT_EQ(desk.WindowState(), 0);
+
+  // Shown again, the opened bit is not added twice; a text question shows its line breaks.
+  frame::gCurQuestion = 1;
+  bar.DqExam();
+  bar.DqExam();
+  EXPECT_EQ(frame::gQuestionStatus[1], 5);
+  EXPECT_EQ(bar.RtbTM.Text(), "Open the folder\r\nthen rename it");
+  EXPECT_FALSE(bar.Image2.Visible());
+  EXPECT_FALSE(bar.CmdGN[0].Enabled());
+  EXPECT_TRUE(bar.CmdGN[3].Visible());
+}
+
+TEST_F(FrmTmTest, AnExamStaysAnExam) {
+  frame::gRunMode = 3;
+  Bar().DqExam();
+  EXPECT_EQ(frame::gRunMode, 3);
+}
+
+struct TitleCase {
+  int kind, offset, list_index;
+  const char* title;
+  friend void PrintTo(const TitleCase& c, std::ostream* os) { *os << "kind " << c.kind; }
+};
+
+class TitleTest : public FrmTmTest, public ::testing::WithParamInterface<TitleCase> {};
+
+TEST_P(TitleTest, TheTitleNamesTheSessionAndTheQuestion) {
+  const TitleCase c = GetParam();
+  frame::gSessionKind = static_cast<int16_t>(c.kind);
+  frame::gSlotOffset = static_cast<int16_t>(c.offset);
+  frame::gListIndex = static_cast<int16_t>(c.list_index);
+  frame::gCurQuestion = 2;
+  frame::gQuestionCode[2] = 105;
+  frame::gDoneMark[2] = "T";
+  Bar().LblBiao.SetCaption("before");
+  Bar().DqExam();
+  EXPECT_EQ(Bar().LblBiao.Caption(), c.title);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, TitleTest,
+                         ::testing::Values(TitleCase{0, 0, 0, "XP 1套第2题(0205)"},
+                                           TitleCase{2, 17, 4, "XP 错5-2/3(0205)(已完成)"},
+                                           TitleCase{5, 14, 1, "XP 已2/3(0205)(已完成)"},
+                                           TitleCase{6, 13, 1, "XP 未2/3(0205)(已完成)"},
+                                           TitleCase{8, 11, 22, "XP 随3-2(0205)"},
+                                           TitleCase{10, 9, 0, "XP 藏2/3(0205)(已完成)"},
+                                           TitleCase{14, 5, 0, "XP 复2/3(0205)(已完成)"},
+                                           TitleCase{20, 2, 0, "XP 3单元2/3题(已完成)"},
+                                           TitleCase{7, 0, 0, "before"}));
+
+TEST_F(FrmTmTest, CollapsedToTheMiniBarAndRestoredDocked) {
+  auto& desk = Desk();
+  desk.Show();
+  auto& bar = Bar();
+  bar.Show();
+  bar.LblZXH.Click();
+  EXPECT_DOUBLE_EQ(bar.Width(), 810);
+  EXPECT_DOUBLE_EQ(bar.Height(), 870);
+  EXPECT_DOUBLE_EQ(bar.Left(), desk.Left());
+  EXPECT_DOUBLE_EQ(bar.Top(), desk.Top() + desk.Height() - 870);
+  EXPECT_TRUE(bar.FrmZXH.Visible());
+  bar.Move(3000, 3000);
+  bar.Command2.Click();
+  EXPECT_DOUBLE_EQ(bar.Width(), 4980);
+  EXPECT_DOUBLE_EQ(bar.Left() + bar.Width(), desk.Left() + desk.Width());
+  EXPECT_DOUBLE_EQ(bar.Top() + bar.Height(), desk.Top() + desk.Height());
+  EXPECT_FALSE(bar.FrmZXH.Visible());
+}
+
+TEST_F(FrmTmTest, TheBarClosesOnlyWhenAllowed) {
+  auto& bar = Bar();
+  EXPECT_FALSE(bar.Unload());
+  EXPECT_TRUE(FrmTm::IsLoaded());
+  frame::gAllowBarUnload = true;
+  EXPECT_TRUE(bar.Unload());
+  EXPECT_FALSE(FrmTm::IsLoaded());
+}
+
+TEST_F(FrmTmTest, ThePictureButtonToggles) {
+  auto& bar = Bar();
+  bar.Image2.Click();
+  EXPECT_EQ(bar.Image2.Caption(), "隐藏图片");
+  bar.Image2.Click();
+  EXPECT_EQ(bar.Image2.Caption(), "显示图片");
+}
+
+// The bar and the desktop on the screen, the bar docked at the desktop's lower right.
+class BarOnScreen : public FrmTmTest {
+ protected:
+  BarOnScreen() {
+    Desk().Show();
+    Bar().Show();
+    DockBar();
+  }
+  ~BarOnScreen() override { frame::gFrameHooks.restoreDesktopAndBar = nullptr; }
+  void ClickOn(const forms::Control& c) {
+    const forms::Rect r = c.ScreenRect();
+    in_.Click(r.x + r.w / 2, r.y + r.h / 2);
+  }
+};
+
+TEST_F(BarOnScreen, TheHintButtonShowsTheFourHintFrames) {
+  auto& desk = Desk();
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&desk.LHelp, &desk.Shape1, &desk.Shape4, &desk.Shape2})
+    c->SetVisible(false);
+  desk.SetWindowState(1);
+  // The practice button set comes with the bar's first half second.
+  in_.Wait(500);
+  ClickOn(Bar().CmdGN[6]);
+  forms::Pump();
+  EXPECT_EQ(frame::gRunMode, 1);
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&desk.LHelp, &desk.Shape1, &desk.Shape4, &desk.Shape2})
+    EXPECT_TRUE(c->Visible()) << c->Name();
+  EXPECT_EQ(desk.WindowState(), 0);
+}
+
+TEST_F(BarOnScreen, ThePictureButtonShowsAndHidesTheQuestionPicture) {
+  auto& bar = Bar();
+  frame::gCurQuestion = 2;
+  bar.DqExam();
+  auto& picture = frame::FrmPicture::Get();
+  // The picture is in place; the window waits for the learner.
+  EXPECT_EQ(forms::PictureId(picture.Image1.Picture()), "300001");
+  EXPECT_FALSE(picture.Visible());
+  ASSERT_TRUE(bar.Image2.Visible());
+
+  ClickOn(bar.Image2);
+  in_.Wait(100);
+  forms::Pump();
+  EXPECT_TRUE(picture.Visible());
+  EXPECT_EQ(bar.Image2.Caption(), "隐藏图片");
+  // Fitted to the 8-pixel picture with its red margin, centred on the 1024 x 768 screen.
+  EXPECT_DOUBLE_EQ(picture.Width(), 8 * 15 + 120);
+  EXPECT_DOUBLE_EQ(picture.Left(), (1024 * 15 - 240) / 2.0);
+
+  ClickOn(bar.Image2);
+  forms::Pump();
+  EXPECT_FALSE(picture.Visible());
+  EXPECT_EQ(bar.Image2.Caption(), "显示图片");
+
+  // Shown again, then another question: the window closes and the button goes.
+  ClickOn(bar.Image2);
+  forms::Pump();
+  ASSERT_TRUE(picture.Visible());
+  frame::gCurQuestion = 1;
+  bar.DqExam();
+  EXPECT_FALSE(picture.Visible());
+  EXPECT_FALSE(bar.Image2.Visible());
+
+  // A picture question whose picture is missing keeps the picture before it, and the button.
+  Write("data/288870.mxy", {"010103Open", "010202picture300001See", "010301picture399999Missing"});
+  frame::gCurQuestion = 3;
+  bar.DqExam();
+  EXPECT_EQ(forms::PictureId(picture.Image1.Picture()), "300001");
+  EXPECT_TRUE(bar.Image2.Visible());
+  EXPECT_EQ(bar.RtbTM.Text(), "Missing");
+}
+
+TEST_F(BarOnScreen, TheInputMethodHelpOpensOverTheMiniBarAndItsCloseRestoresTheBar) {
+  auto& bar = Bar();
+  auto& desk = Desk();
+  bool inside = false, returned = false;
+  in_.Call([&] {
+    bar.CmdEn.Click();
+    returned = true;
+  });
+  in_.Call([&] {
+    // The help window is modal over the collapsed bar.
+    inside = frame::FrmIME::IsLoaded() && frame::FrmIME::Get().Visible() && !returned;
+    EXPECT_DOUBLE_EQ(bar.Width(), 810);
+    EXPECT_TRUE(bar.FrmZXH.Visible());
+    desk.SetWindowState(1);
+    ClickOn(frame::FrmIME::Get().lblClick[1]);
+  });
+  forms::Pump();
+  EXPECT_TRUE(inside);
+  EXPECT_TRUE(returned);
+  EXPECT_FALSE(frame::FrmIME::IsLoaded());
+  EXPECT_EQ(desk.WindowState(), 0);
+  EXPECT_DOUBLE_EQ(bar.Width(), 4980);
+  EXPECT_DOUBLE_EQ(bar.Height(), 3630);
+  EXPECT_DOUBLE_EQ(bar.Left() + bar.Width(), desk.Left() + desk.Width());
+  EXPECT_DOUBLE_EQ(bar.Top() + bar.Height(), desk.Top() + desk.Height());
+  EXPECT_FALSE(bar.FrmZXH.Visible());
+
+  // Once the bar has gone, the help window's close brings nothing back.
+  frame::gAllowBarUnload = true;
+  ASSERT_TRUE(bar.Unload());
+  frame::gFrameHooks.restoreDesktopAndBar();
+  EXPECT_FALSE(FrmTm::IsLoaded());
+}
+
+TEST_F(FrmTmTest, TheButtonsWearTheirFaces) {
+  for (int i = 0; i <= 11; ++i) Picture("l010" + platform::Right("0" + std::to_string(i), 2));
+  for (const char* id : {"l01043", "l01044", "l01053", "l01054", "l20002", "l20003"}) Picture(id);
+  struct Case {
+    int16_t run_mode;
+    const char* bookmark;
+    const char* remove_bookmark;
+  };
+  for (const Case& c : {Case{2, "l01003", "l01011"}, Case{3, "l01053", "l01054"}}) {
+    frame::gRunMode = c.run_mode;
+    auto& bar = Bar();
+    EXPECT_EQ(forms::PictureId(bar.CmdGN[3].Picture()), c.bookmark);
+    EXPECT_EQ(forms::PictureId(bar.CmdGN[11].Picture()), c.remove_bookmark);
+    EXPECT_EQ(forms::PictureId(bar.CmdGN[0].Picture()), "l01000");
+    EXPECT_EQ(forms::PictureId(bar.CmdGN[10].Picture()), "l01010");
+    EXPECT_EQ(forms::PictureId(bar.Image2.Picture()), "l01044");
+    EXPECT_EQ(forms::PictureId(bar.CmdEn.Picture()), "l01043");
+    EXPECT_EQ(forms::PictureId(bar.LblZXH.Picture()), "l20002");
+    EXPECT_EQ(forms::PictureId(bar.LblClose.Picture()), "l20003");
+    // The pictures of the window's own design need no installation.
+    ASSERT_TRUE(bar.FrmZXH.Picture());
+    EXPECT_EQ(bar.FrmZXH.Picture()->Width(), 54);
+    EXPECT_TRUE(bar.Image1.Picture());
+    frame::gAllowBarUnload = true;
+    bar.Unload();
+    frame::gAllowBarUnload = false;
+  }
+}
+
+TEST_F(FrmTmTest, TheInputMethodMenuOffersEveryInputMethodAndThePlainLayout) {
+  const auto installed = platform::KeyboardLayouts();
+  platform::SetKeyboardLayouts({{0x111, "A", "输入法甲"}, {0x222, "plain", ""}, {0x333, "B", "输入法乙"}});
+  auto& bar = Bar();
+  EXPECT_EQ(bar.mNextImeItem, 3);
+  EXPECT_EQ(bar.mCn[0]->Caption(), "输入法甲");
+  EXPECT_EQ(bar.mCn[1]->Caption(), "输入法乙");
+  EXPECT_TRUE(bar.mCn[1]->Visible());
+  EXPECT_FALSE(bar.mCn[2]->Visible());
+  EXPECT_TRUE(bar.mEng.Visible());
+  bar.mCn[1]->Click();
+  EXPECT_EQ(frame::gImeHkl, 0x333);
+  bar.mEng.Click();
+  EXPECT_EQ(frame::gImeHkl, 0x222);
+  EXPECT_TRUE(Desk().Visible());
+  // With the switch off, "EN" opens nothing.
+  bar.Show();
+  bar.LblIME.Click();
+  EXPECT_FALSE(forms::Ended());
+  platform::SetKeyboardLayouts(installed);
+  frame::gImeHkl = 0;
+}
+
+}  // namespace
+}  // namespace xpexam::session
