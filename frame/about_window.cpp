@@ -43,7 +43,7 @@ void FrmAbout::ShowWithVersion(const std::string& version_line) {
 void FrmAbout::Form_Load() {
   Try([&] { SetIcon(DataPicture("l62011")); });
   SetCaption(DialogCaption());
-  Try([&] { Move(Left(), Top(), ScaleX(6300), ScaleY(4200)); });
+  Move(Left(), Top(), ScaleX(6300), ScaleY(4200));
   Try([&] { SetPicture(DataPicture("l20070")); });
   SetTopMost(true);
   ImgLogo1.Move(ScaleX(120), ScaleY(90));
@@ -56,28 +56,26 @@ void FrmAbout::Form_Load() {
   Try([&] { LblClick[0].SetPicture(DataPicture("l20003")); });
   Try([&] { LblClick[1].SetPicture(DataPicture("l20001")); });
   Label1[2].Move(ScaleX(600), ScaleY(180));
-  Try([&] { Label1[2].SetFontSize(10 * gScaleX); });
+  Label1[2].SetFontSize(10 * gScaleX);
   Label1[1].Move(ScaleX(480), ScaleY(720));
-  Try([&] { Label1[1].SetFontSize(10 * gScaleX); });
+  Label1[1].SetFontSize(10 * gScaleX);
 
   Label1[4].Move(Label1[1].Left(), ScaleY(1080));
-  Try([&] { Label1[4].SetFontSize(12 * gScaleX); });
+  Label1[4].SetFontSize(12 * gScaleX);
   Label1[4].SetCaption("── " + gModuleTitle);
   Label1[0].Move(Label1[1].Left(), ScaleY(1500));
-  Try([&] { Label1[0].SetFontSize(10 * gScaleX); });
+  Label1[0].SetFontSize(10 * gScaleX);
   Label1[0].SetCaption(BankVersionLine());
   Label1[3].Move(Label1[1].Left(), ScaleY(1800), ScaleX(5490), ScaleY(540));
-  Try([&] { Label1[3].SetFontSize(10 * gScaleX); });
+  Label1[3].SetFontSize(10 * gScaleX);
   Label1[3].SetCaption("系统工作目录: " + gAppPath);
   Label1[6].Move(Label1[1].Left(), ScaleY(3600));
-  Try([&] { Label1[6].SetFontSize(10 * gScaleX); });
+  Label1[6].SetFontSize(10 * gScaleX);
   Label1[6].SetCaption(gSettings[7]);
 
-  Try([&] { Line1[4].SetEnds(ScaleX(360), ScaleY(2385), ScaleX(5760), ScaleY(2385)); });
-  Try([&] {
-    Line1[3].SetEnds(Line1[4].X1() + ScaleX(15), Line1[4].Y1() + ScaleY(15), Line1[4].X2() + ScaleX(15),
-                     Line1[4].Y1() + ScaleY(15));
-  });
+  Line1[4].SetEnds(ScaleX(360), ScaleY(2385), ScaleX(5760), ScaleY(2385));
+  Line1[3].SetEnds(Line1[4].X1() + ScaleX(15), Line1[4].Y1() + ScaleY(15), Line1[4].X2() + ScaleX(15),
+                   Line1[4].Y1() + ScaleY(15));
 }
 
 void FrmAbout::Label1_Click(int index) {

@@ -54,11 +54,11 @@ void FrmIME::Form_Load() {
   lblClick[1].Move(ScaleX(4620), ScaleY(3480), ScaleX(1350), ScaleY(450));
   Try([&] { lblClick[1].SetPicture(DataPicture("l20001")); });
   Label1[0].Move(ScaleX(720), ScaleY(1440), ScaleX(4695), ScaleY(1215));
-  Try([&] { Label1[0].SetFontSize(9 * gScaleX); });
+  Label1[0].SetFontSize(9 * gScaleX);
   Check1.Move(ScaleX(2400), ScaleY(2520), ScaleX(1455), ScaleY(255));
-  Try([&] { Check1.SetFontSize(9 * gScaleX); });
+  Check1.SetFontSize(9 * gScaleX);
   Label1[2].Move(ScaleX(600), ScaleY(180));
-  Try([&] { Label1[2].SetFontSize(10 * gScaleX); });
+  Label1[2].SetFontSize(10 * gScaleX);
 
   // Only a first line of exactly "1" checks the box; checking it stores the switch again.
   std::string line;

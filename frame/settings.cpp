@@ -178,10 +178,10 @@ void readInfo() {
   ReadCodedFile(gAppPath + "\\ver.txt", 1);
 
   TryReport(kTag, [] { gProductNo = platform::ValInt(gSettings[4]); });
-  TryReport(kTag, [] { gModuleName = Trim(gSettings[1]); });
-  TryReport(kTag, [] { gModuleTitle = Trim(gSettings[2]); });
-  TryReport(kTag, [] { gDataPath = gAppPath + "\\" + Trim(gSettings[3]) + "\\"; });
-  for (long u = 0; u <= 20; ++u) TryReport(kTag, [u] { gUnitTable(u, 1) = Trim(gSettings[u + 5]); });
+  gModuleName = Trim(gSettings[1]);
+  gModuleTitle = Trim(gSettings[2]);
+  gDataPath = gAppPath + "\\" + Trim(gSettings[3]) + "\\";
+  for (long u = 0; u <= 20; ++u) gUnitTable(u, 1) = Trim(gSettings[u + 5]);
 
   ReadCodedFile(gDataPath + "288901.mxy", 0);
 

@@ -79,27 +79,27 @@ void FrmStart::Form_Load() {
     for (const std::string& folder : {gAppPath + "\\ksdata", gDataPath, gAppPath}) platform::RemoveStaleTempFiles(folder);
   });
 
-  TryReport(kTag, [] { gScaleX = forms::TwipsPerPixel() / 15; });
-  TryReport(kTag, [] { gScaleY = forms::TwipsPerPixel() / 15; });
-  TryReport(kTag, [this] { SetWidth(ScaleX(6000)); });
-  TryReport(kTag, [this] { SetHeight(ScaleY(3000)); });
+  gScaleX = forms::TwipsPerPixel() / 15;
+  gScaleY = forms::TwipsPerPixel() / 15;
+  SetWidth(ScaleX(6000));
+  SetHeight(ScaleY(3000));
   TryReport(kTag, [this] { SetPicture(forms::LoadPicture(gDataPath + "l20059" + ".mxy")); });
-  TryReport(kTag, [this] { Label1.SetTop(ScaleY(2160)); });
-  TryReport(kTag, [this] { Label1.SetCaption("正在启动" + gModuleTitle + "，请稍候..."); });
-  TryReport(kTag, [this] { Label1.SetFontSize(ScaleX(11)); });
+  Label1.SetTop(ScaleY(2160));
+  Label1.SetCaption("正在启动" + gModuleTitle + "，请稍候...");
+  Label1.SetFontSize(ScaleX(11));
   // The label has sized itself to the line, so this centres it.
-  TryReport(kTag, [this] { Label1.SetLeft((Width() - Label1.Width()) / 2); });
+  Label1.SetLeft((Width() - Label1.Width()) / 2);
 
-  TryReport(kTag, [] { gSlotOffset = 0; });
-  TryReport(kTag, [] { gDemoRunning = false; });
-  TryReport(kTag, [] { gCandidateName = gSettings[8]; });
+  gSlotOffset = 0;
+  gDemoRunning = false;
+  gCandidateName = gSettings[8];
   TryReport(kTag, [this] { SetIcon(forms::LoadPicture(gDataPath + "l62011" + ".mxy")); });
   // The real window carries the program's name and icon from here on.
-  TryReport(kTag, [this] { forms::SetHostWindow(gModuleTitle, Icon()); });
-  TryReport(kTag, [this] { SetCaption("Tavrelo"); });
-  TryReport(kTag, [] { gOsVersion = GetOSVersionOF(); });
-  TryReport(kTag, [this] { mStartPending = true; });
-  TryReport(kTag, [this] { Timer1.SetEnabled(true); });
+  forms::SetHostWindow(gModuleTitle, Icon());
+  SetCaption("Tavrelo");
+  gOsVersion = GetOSVersionOF();
+  mStartPending = true;
+  Timer1.SetEnabled(true);
 }
 
 void FrmStart::Timer1_Timer() {
@@ -110,12 +110,11 @@ void FrmStart::Timer1_Timer() {
 }
 
 void FrmStart::UpdataExe() {
-  using platform::Try;
   // Showing the home screen loads and builds it; its build may end the program here.
-  Try([] { gFrameHooks.showHome(); });
-  Try([] { gLogFile = gAppPath + "\\ksdata\\" + platform::FormatCompact(platform::Now()) + ".txt"; });
-  Try([] { gUpdateVisible = 0; });
-  Try([this] { Unload(); });
+  platform::Try([] { gFrameHooks.showHome(); });
+  gLogFile = gAppPath + "\\ksdata\\" + platform::FormatCompact(platform::Now()) + ".txt";
+  gUpdateVisible = 0;
+  platform::Try([this] { Unload(); });
 }
 
 }  // namespace xpexam::frame

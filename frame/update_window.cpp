@@ -68,39 +68,38 @@ FrmUpdata::FrmUpdata() {
 }
 
 void FrmUpdata::Form_Load() {
-  auto step = [](auto&& statement) { TryReport(kLoadTag, statement); };
-  step([&] { SetTopMost(true); });
-  step([&] { Move(Left(), Top(), ScaleX(5550), ScaleY(3750)); });
-  step([&] { SetIcon(DataPicture("l62011")); });
-  step([&] { SetCaption("Tavrelo"); });
-  step([&] { SetPicture(DataPicture("l20069")); });
-  step([&] { ImgLogo1.Move(ScaleX(120), ScaleY(90)); });
-  step([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
-  step([&] { lblMove.Move(0, 0, ScaleX(5580), ScaleY(540)); });
-  step([&] { Label3.Move(ScaleX(360), ScaleY(960)); });
-  step([&] { Label3.SetFontSize(9 * gScaleX); });
-  step([&] { Label1.Move(ScaleX(360), ScaleY(1440)); });
-  step([&] { Label1.SetFontSize(9 * gScaleX); });
+  SetTopMost(true);
+  Move(Left(), Top(), ScaleX(5550), ScaleY(3750));
+  TryReport(kLoadTag, [&] { SetIcon(DataPicture("l62011")); });
+  SetCaption("Tavrelo");
+  TryReport(kLoadTag, [&] { SetPicture(DataPicture("l20069")); });
+  ImgLogo1.Move(ScaleX(120), ScaleY(90));
+  TryReport(kLoadTag, [&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
+  lblMove.Move(0, 0, ScaleX(5580), ScaleY(540));
+  Label3.Move(ScaleX(360), ScaleY(960));
+  Label3.SetFontSize(9 * gScaleX);
+  Label1.Move(ScaleX(360), ScaleY(1440));
+  Label1.SetFontSize(9 * gScaleX);
   // The version's box keeps its design size at every scale.
-  step([&] { LblVer.Move(ScaleX(1800), ScaleY(960), 1935, 255); });
-  step([&] { LblVer.SetFontSize(9 * gScaleX); });
-  step([&] { Label2.Move(ScaleX(360), ScaleY(1920)); });
-  step([&] { Label2.SetFontSize(14 * gScaleX); });
-  step([&] { Label4.Move(ScaleX(600), ScaleY(150)); });
-  step([&] { Label4.SetFontSize(10 * gScaleX); });
-  step([&] { Label4.SetCaption("新版本检测——" + gModuleTitle); });
-  step([&] { Command1.Move(ScaleX(3480), ScaleY(2880), ScaleX(1350), ScaleY(450)); });
-  step([&] { Command1.SetPicture(DataPicture("l20001")); });
+  LblVer.Move(ScaleX(1800), ScaleY(960), 1935, 255);
+  LblVer.SetFontSize(9 * gScaleX);
+  Label2.Move(ScaleX(360), ScaleY(1920));
+  Label2.SetFontSize(14 * gScaleX);
+  Label4.Move(ScaleX(600), ScaleY(150));
+  Label4.SetFontSize(10 * gScaleX);
+  Label4.SetCaption("新版本检测——" + gModuleTitle);
+  Command1.Move(ScaleX(3480), ScaleY(2880), ScaleX(1350), ScaleY(450));
+  TryReport(kLoadTag, [&] { Command1.SetPicture(DataPicture("l20001")); });
 
-  step([&] { Label3.SetCaption("当前题库版本是："); });
-  step([&] { LblVer.SetCaption(gBankVersion); });
-  step([&] { Label1.SetCaption("最新题库版本是：" + gBankVersion); });
-  step([&] { Label2.SetCaption("已是最新版本，无需升级。"); });
+  Label3.SetCaption("当前题库版本是：");
+  LblVer.SetCaption(gBankVersion);
+  Label1.SetCaption("最新题库版本是：" + gBankVersion);
+  Label2.SetCaption("已是最新版本，无需升级。");
 
-  step([&] { SetVisible(false); });
-  step([&] { Timer1.SetEnabled(true); });
+  SetVisible(false);
+  Timer1.SetEnabled(true);
   // The banner for the home screen's next load; whether it came is not examined.
-  step([&] {
+  TryReport(kLoadTag, [&] {
     platform::DownloadToFile(platform::ServerUrl() + "/up/ad/" + platform::UrlEncode(gSettings[12]) + "/170100.rar",
                              gAppPath + "\\ksdata\\170100" + ".mxy", kBannerLimits);
   });
