@@ -107,9 +107,9 @@ void FrmFengmian::Form_Load() {
   TryReport(kLoadTag, [this] { SetHeight(ScaleY(9000)); });
   TryReport(kLoadTag, [this] { SetIcon(forms::LoadPicture(gDataPath + "l62011" + ".mxy")); });
   TryReport(kLoadTag, [this] { SetPicture(forms::LoadPicture(gDataPath + "l20060" + ".mxy")); });
-  picShouYe.Move(0, 0);
+  picShouYe.Move(0, 0, ScaleX(12000), ScaleY(3000));
   TryReport(kLoadTag, [this] { picShouYe.SetPicture(frame::DataPicture("l20051")); });
-  PicTOP.Move(0, 0);
+  PicTOP.Move(0, 0, ScaleX(12000), ScaleY(1650));
   TryReport(kLoadTag, [this] { PicTOP.SetPicture(frame::DataPicture("l20052")); });
   PicTOP.SetVisible(false);
   lblMove.Move(0, 0, ScaleX(10455), ScaleY(675));

@@ -51,7 +51,9 @@ std::string UnitButtonCaption(int unit, const std::string& title) {
 }
 
 void FrmFengmian::LayOutUnitPanel() {
-  PicUnitLeft.Move(0, PicTiKu.Height() - PicUnitLeft.Height() - ScaleY(30));
+  // Stands on the panel's foot by its design height (6870), scaled as the panel is; its own
+  // height is unscaled before the picture and the picture's after it, on a rebuild.
+  PicUnitLeft.Move(0, PicTiKu.Height() - ScaleY(6870) - ScaleY(30));
   TryReport(kBuildTag, [&] { PicUnitLeft.SetPicture(DataPicture("l20054")); });
   for (int i = 50; i <= 69; ++i) {
     const int u = i - 50;

@@ -16,12 +16,13 @@ namespace xpexam::testing {
 
 #ifdef XPEXAM_SCRIPT_BIN
 // Runs the scenario runner on an installation, in `work` and with its settings there;
-// stdout and stderr together.
-inline std::string RunScript(const TempDir& work, const std::string& program_dir, const std::string& script) {
+// stdout and stderr together. `options` go to the runner as they are ("--screen 1280x1024").
+inline std::string RunScript(const TempDir& work, const std::string& program_dir, const std::string& script,
+                             const std::string& options = "") {
   const std::string script_file = work.Write("scenario.txt", script);
   const std::string command = "cd '" + work.path() + "' && XDG_CONFIG_HOME='" + work.path() + "/config' '" +
                               XPEXAM_SCRIPT_BIN + "' --program-dir '" + program_dir + "' --script '" + script_file +
-                              "' --server http://127.0.0.1:9 2>&1";
+                              "' --server http://127.0.0.1:9 " + options + " 2>&1";
   std::string out;
   if (FILE* p = ::popen(command.c_str(), "r")) {
     char buf[4096];
