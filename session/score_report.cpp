@@ -82,6 +82,8 @@ void FrmChengji::Form_Load() {
 }
 
 void FrmChengji::LayOut() {
+  // As large as its picture at every scale: the grid and the question text are centred on it.
+  Picture1.Move(0, 0, ScaleX(12000), ScaleY(9000));
   Command3.Move(ScaleX(3480), ScaleY(4080), ScaleX(1920), ScaleY(450));
   Command1.Move(Command3.Left() + Command3.Width() + ScaleX(120), ScaleY(4080), ScaleX(1920), ScaleY(450));
   Command2.Move(Command1.Left() + Command1.Width() + ScaleX(120), ScaleY(4080), ScaleX(870), ScaleY(450));

@@ -75,10 +75,16 @@ FrmLogon::FrmLogon() {
 
 void FrmLogon::Form_Load() {
   Try([&] { SetIcon(DataPicture("l62011")); });
-  TxtZwh.Move(5070 * gScaleX, 4440 * gScaleY);
-  TxtSFZ.Move(TxtZwh.Left(), 4905 * gScaleY);
-  CmdLog.Move(4275 * gScaleX, 5640 * gScaleY);
-  CmdExit.Move(6660 * gScaleX, 5640 * gScaleY);
+  // Sizes and fonts scale with the places, so the boxes and lines keep their 96 dpi spacing.
+  auto scaled = [](forms::Control& c, double left, double top) {
+    c.Move(left * gScaleX, top * gScaleY, c.Width() * gScaleX, c.Height() * gScaleY);
+  };
+  scaled(TxtZwh, 5070, 4440);
+  scaled(TxtSFZ, 5070, 4905);
+  scaled(CmdLog, 4275, 5640);
+  scaled(CmdExit, 6660, 5640);
+  forms::TextControl* const texts[] = {&TxtZwh, &TxtSFZ, &LblName, &LblZwh, &LblCC, &LblKm, &LblSfz, &LblDah, &LblDate};
+  for (forms::TextControl* t : texts) t->SetFontSize(12 * gScaleX);
   TryEach([&] { CmdLog.SetMouseIcon(frame::LinkCursor()); },
           [&] { CmdExit.SetMouseIcon(frame::LinkCursor()); });
   struct Place {
@@ -89,7 +95,8 @@ void FrmLogon::Form_Load() {
                           {&LblKm, 2505, 4215},   {&LblSfz, 2505, 4590}, {&LblDah, 2505, 4950},
                           {&LblDate, 2505, 5250}};
   for (const Place& p : places) p.label->Move(p.left * gScaleX, p.top * gScaleY);
-  P2.Move(1110 * gScaleX, 7980 * gScaleY, 10335 * gScaleX);
+  scaled(P2, 1110, 7980);
+  scaled(LJD, 0, 0);
   Try([&] { Picture1.SetPicture(DataPicture("9l0056")); });
   Try([&] { Picture2.SetPicture(DataPicture("9l0057")); });
   Try([] { gTextFile = gDataPath + "288890.mxy"; });

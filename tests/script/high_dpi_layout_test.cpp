@@ -78,6 +78,25 @@ class HighDpiLayout : public ::testing::TestWithParam<Dpi> {
   std::string HomeAt(int x, int y) const {
     return std::to_string(GetParam().Left(800) + x) + " " + std::to_string(GetParam().Top(600) + y);
   }
+  static std::string Centre(const Rect& r) {
+    return std::to_string(r.x + r.w / 2) + " " + std::to_string(r.y + r.h / 2);
+  }
+  // The sign-in page of the first sprint paper, opened from the home screen's papers tile.
+  std::string SignIn() const {
+    return "wait 300\nclick " + HomeAt(534, 276) + "\nwait 300\nclick " + HomeAt(436, 177) + "\nwait 300\n";
+  }
+  // Signed in, the exam's clock run out and every hand-in confirmation answered with its first
+  // button, wherever the confirmation lies: the score report is up.
+  std::string ScoreReport() {
+    std::string script = SignIn() + "click 329 392\nwait 2000\nwait 3000000\nkey Enter\nwait 300\n";
+    for (int i = 0; i < 4; ++i) {
+      const Screen screen = Run(script + "dump\n");
+      const std::string box = screen.Shown("FrmEnd1") ? "FrmEnd1" : screen.Shown("FrmEnd2") ? "FrmEnd2" : "";
+      if (box.empty()) break;
+      script += "click " + Centre(screen.At(box + ".Command1")) + "\nwait 300\n";
+    }
+    return script + "wait 2000\n";
+  }
 
   testing::TempDir dir_, work_;
   std::string program_ = dir_ / "sample";
@@ -104,6 +123,60 @@ TEST_P(HighDpiLayout, LeftStripsStandOnThePanelsFoot) {
     SCOPED_TRACE(strip);
     EXPECT_EQ(papers.At(strip), (Rect{left + 2, top + 112, 184, 458}));
   }
+}
+
+// The seat and ID boxes are one above the other as drawn in the page picture, and the
+// confirmation page's lines keep their 96 dpi places and heights, apart from each other.
+TEST_P(HighDpiLayout, SignInBoxesAndConfirmationLinesKeepTheirPlaces) {
+  const Screen page = Run(SignIn() + "dump\n");
+  ASSERT_TRUE(page.Shown("FrmLogon.Picture1")) << page.Text();
+  EXPECT_EQ(page.At("FrmLogon.TxtZwh"), (Rect{338, 296, 80, 24}));
+  EXPECT_EQ(page.At("FrmLogon.TxtSFZ"), (Rect{338, 327, 192, 24}));
+  EXPECT_EQ(page.At("FrmLogon.CmdLog"), (Rect{285, 376, 89, 33}));
+
+  const Screen confirm = Run(SignIn() + "click 329 392\nwait 250\ndump\n");
+  ASSERT_TRUE(confirm.Shown("FrmLogon.Picture2")) << confirm.Text();
+  struct Line {
+    const char* label;
+    int x, y;
+  };
+  const Line columns[][4] = {{{"LblName", 272, 174}, {"LblZwh", 272, 196}, {"LblCC", 272, 220}},
+                             {{"LblKm", 167, 281}, {"LblSfz", 167, 306}, {"LblDah", 167, 330}, {"LblDate", 167, 350}}};
+  for (const auto& column : columns) {
+    int above = 0;
+    for (const Line& line : column) {
+      if (!line.label) break;
+      SCOPED_TRACE(line.label);
+      const Rect r = confirm.At(std::string("FrmLogon.") + line.label);
+      EXPECT_EQ(r.x, line.x);
+      EXPECT_EQ(r.y, line.y);
+      EXPECT_EQ(r.h, 18);
+      EXPECT_GT(r.w, 0);
+      EXPECT_LT(above, r.y);
+      above = r.Bottom();
+    }
+  }
+  EXPECT_EQ(confirm.At("FrmLogon.P2").h, 12);
+}
+
+// The report's panel is as large as its picture and centred across the screen; the number grid
+// and the question text are centred on it, and a number's question text shows inside it.
+TEST_P(HighDpiLayout, ScoreReportGridAndTextCentredOnItsPicture) {
+  const std::string report = ScoreReport();
+  const Screen screen = Run(report + "dump\n");
+  ASSERT_TRUE(screen.Shown("FrmChengji")) << screen.Text();
+  const Rect panel = screen.At("FrmChengji.Picture1");
+  EXPECT_EQ(panel.x, GetParam().Left(800));
+  EXPECT_EQ(panel.w, 800);
+  EXPECT_EQ(panel.h, 600);
+  const Rect grid = screen.At("FrmChengji.Frame1");
+  const Rect text = screen.At("FrmChengji.LblTiMuYQ");
+  EXPECT_EQ(grid, (Rect{panel.x + 241, panel.y + 368, 318, 126}));
+  EXPECT_EQ(text, (Rect{panel.x + 72, panel.y + 518, 657, 57}));
+
+  const Screen clicked = Run(report + "click " + Centre(screen.At("FrmChengji.CmTNO(7)")) + "\nwait 100\ndump\n");
+  EXPECT_EQ(clicked.Field("FrmChengji.LblTiMuYQ", "caption").rfind("第7题： ", 0), 0u)
+      << clicked.Field("FrmChengji.LblTiMuYQ", "caption");
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, HighDpiLayout, ::testing::ValuesIn(kDpis),
