@@ -23,10 +23,10 @@ int main(int /*argc*/, char** argv) {
   using namespace xpexam;
   const std::string exe = ExecutablePath(argv[0]);
   const size_t slash = exe.rfind('/');
-  frame::gAppPath = slash == std::string::npos ? "." : slash == 0 ? "/" : exe.substr(0, slash);
+  frame::editInstallation().SetAppPath(slash == std::string::npos ? "." : slash == 0 ? "/" : exe.substr(0, slash));
   std::string name = slash == std::string::npos ? exe : exe.substr(slash + 1);
   if (size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.erase(dot);
-  frame::gAppExeName = name;
+  frame::editInstallation().SetAppExeName(name);
 
   return forms::RunWithSdl(app::StartProgram);
 }

@@ -28,7 +28,7 @@ namespace {
 // would depend on how fast the network answers.
 const forms::ProgramRegistration kEntry{[] {
   char cwd[PATH_MAX];
-  if (::getcwd(cwd, sizeof cwd)) frame::gAppPath = cwd;
+  if (::getcwd(cwd, sizeof cwd)) frame::editInstallation().SetAppPath(cwd);
   platform::SetEventPump(nullptr);
   StartProgram();
 }};

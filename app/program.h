@@ -1,6 +1,6 @@
 #pragma once
 // The program's entry: what app/main.cpp and the scenario runner call once the program folder
-// (gAppPath) is set and a backend is installed, and the wiring of the layers' hooks.
+// (appPath) is set and a backend is installed, and the wiring of the layers' hooks.
 namespace xpexam::app {
 
 // Loads the start-up window, which shows itself unless it ended the program. The caller then

@@ -45,7 +45,7 @@ std::string Codes(int n) {
 
 void ProgramAssembly(benchmark::State& state, int questions) {
   UnitBank bank;
-  frame::gDataPath = bank.data;
+  frame::editInstallation().SetDataPath(bank.data);
   const std::string codes = Codes(questions);
   for (auto _ : state) home::AssembleSessionFiles(codes, 19);
 }

@@ -81,9 +81,9 @@ struct Bank {
 void ProgramAdvance(benchmark::State& state, const char* format, int first) {
   Bank bank(format, first);
   forms::HeadlessSession screen(1024, 768);
-  frame::gScaleX = frame::gScaleY = 1;
-  frame::gAppPath = bank.dir.path();
-  frame::gDataPath = bank.data;
+  frame::editInstallation().SetScale(1, 1);
+  frame::editInstallation().SetAppPath(bank.dir.path());
+  frame::editInstallation().SetDataPath(bank.data);
   frame::gTextFile = bank.data + "288890.mxy";
   frame::gSessionKind = 20;
   frame::gSlotOffset = 0;

@@ -16,8 +16,6 @@
 namespace xpexam::demo {
 
 using frame::gDemoRunning;
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::Try;
 
 namespace {
@@ -185,7 +183,7 @@ forms::Image& FrmYanShi::ImageSlot(long k) {
 void FrmYanShi::LayOutTitleRegions() {
   for (int i = 1; i <= 9; ++i) {
     forms::Label& t = LMainMenu[i];
-    t.Move(((i - 1) * mMenuPitch + mMenuLeft) * gScaleX, mMenuTop * gScaleY, 870 * gScaleX, 270 * gScaleY);
+    t.Move(((i - 1) * mMenuPitch + mMenuLeft) * frame::installation().scaleX(), mMenuTop * frame::installation().scaleY(), 870 * frame::installation().scaleX(), 270 * frame::installation().scaleY());
     t.SetCaption("");
     t.SetVisible(false);
   }
@@ -199,37 +197,35 @@ void FrmYanShi::ClearMenuPictures() {
 // Design sizes in twips at 96 dpi; every run scales them, so the rows the pointer aims at, the
 // flash ring and the hint keep their pixel size at any dpi.
 void FrmYanShi::ScaleDesignSizes() {
-  using frame::gScaleX;
-  using frame::gScaleY;
   for (int i = 1; i <= 20; ++i) {
-    LblShuMenu[i].Move(LblShuMenu[i].Left(), LblShuMenu[i].Top(), kMenuRowWidth * gScaleX, kMenuRowHeight * gScaleY);
-    LblSubSel[i].Move(LblSubSel[i].Left(), LblSubSel[i].Top(), kSubRowWidth * gScaleX, kMenuRowHeight * gScaleY);
+    LblShuMenu[i].Move(LblShuMenu[i].Left(), LblShuMenu[i].Top(), kMenuRowWidth * frame::installation().scaleX(), kMenuRowHeight * frame::installation().scaleY());
+    LblSubSel[i].Move(LblSubSel[i].Left(), LblSubSel[i].Top(), kSubRowWidth * frame::installation().scaleX(), kMenuRowHeight * frame::installation().scaleY());
   }
-  Shape5.Move(Shape5.Left(), Shape5.Top(), kFlashSize * gScaleX, kFlashSize * gScaleY);
-  Try([&] { LHelp.SetFontSize(kHintPoints * gScaleX); });
+  Shape5.Move(Shape5.Left(), Shape5.Top(), kFlashSize * frame::installation().scaleX(), kFlashSize * frame::installation().scaleY());
+  Try([&] { LHelp.SetFontSize(kHintPoints * frame::installation().scaleX()); });
 }
 
 void FrmYanShi::Form_Load() {
   using namespace frame;
-  Try([&] { SetIcon(forms::LoadPicture(gDataPath + "l62011" + ".mxy")); });
-  Try([&] { mPointerX = platform::CLng(7680 * gScaleX); });
-  Try([&] { mPointerY = platform::CLng(5760 * gScaleY); });
+  Try([&] { SetIcon(forms::LoadPicture(frame::installation().dataPath() + "l62011" + ".mxy")); });
+  Try([&] { mPointerX = platform::CLng(7680 * frame::installation().scaleX()); });
+  Try([&] { mPointerY = platform::CLng(5760 * frame::installation().scaleY()); });
   // The arrow's design place is the start point, so that a run without travel shows it there.
   pointMove();
   gRunMode = 1;
   mTicks = 0;
   Label1.SetCaption("");
   Try([&] { SetWindowState(0); });
-  Try([&] { Move(Left(), Top(), kDesignWidth * gScaleX, kDesignHeight * gScaleY); });
+  Try([&] { Move(Left(), Top(), kDesignWidth * frame::installation().scaleX(), kDesignHeight * frame::installation().scaleY()); });
   Try([&] {
     const std::string text = platform::Trim(gDemoHooks.barQuestionText());
-    ImgLogo.Move(9420 * gScaleX, 7620 * gScaleY, 2535 * gScaleX);
+    ImgLogo.Move(9420 * frame::installation().scaleX(), 7620 * frame::installation().scaleY(), 2535 * frame::installation().scaleX());
     ImgLogo.SetBackStyle(1);
     ImgLogo.SetBackColor(0xC0FFFF);
-    ImgLogo.SetFontSize(9 * gScaleX);
+    ImgLogo.SetFontSize(9 * frame::installation().scaleX());
     ImgLogo.SetCaption(text);
     const long chars = platform::Len(text);
-    ImgLogo.SetHeight((chars / 14 + 1) * 180 * gScaleY + 15 * gScaleY);
+    ImgLogo.SetHeight((chars / 14 + 1) * 180 * frame::installation().scaleY() + 15 * frame::installation().scaleY());
     ImgLogo.SetForeColor(0x80000012);
   });
   SetTopMost(true);
@@ -238,7 +234,7 @@ void FrmYanShi::Form_Load() {
     desktop::FrmMain& desk = desktop::FrmMain::Get();
     if (desk.WindowState() == 0) Move(desk.Left(), desk.Top());
   });
-  mExamDataPath = gAppPath + "\\examdata\\";
+  mExamDataPath = frame::installation().appPath() + "\\examdata\\";
   mMenuLeft = 435;
   mMenuTop = 420;
   mMenuPitch = 870;

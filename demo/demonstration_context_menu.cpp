@@ -17,8 +17,6 @@ namespace xpexam::demo {
 
 using desktop::StepRecord;
 using frame::gDemoRunning;
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::CInt;
 using platform::Try;
 
@@ -27,7 +25,7 @@ namespace {
 // Block lines of the popup menu of the step code; empty lines when the file cannot be read.
 desktop::PopupBlock ReadBlock(int16_t step_code, int menu) {
   const int type = step_code / 1000 == 3 ? 1 : 2;
-  auto block = desktop::ReadPopupBlock(frame::gAppPath + "\\" + desktop::kPopupMenuFileName, type, menu);
+  auto block = desktop::ReadPopupBlock(frame::installation().appPath() + "\\" + desktop::kPopupMenuFileName, type, menu);
   return block ? *block : desktop::PopupBlock{};
 }
 
@@ -85,7 +83,7 @@ void FrmYanShi::RightKeyMenu() {
   if (at_pointer)
     LRightMMenu.Move(mPointerX, mPointerY);
   else
-    LRightMMenu.Move(rec.PopupXValue() * gScaleX, rec.PopupYValue() * gScaleY);
+    LRightMMenu.Move(rec.PopupXValue() * frame::installation().scaleX(), rec.PopupYValue() * frame::installation().scaleY());
   ShapeRMain.Move(LRightMMenu.Left(), LRightMMenu.Top());
   const double left = LRightMMenu.Left(), top = LRightMMenu.Top();
   int16_t row_top = 0;
@@ -156,8 +154,8 @@ void FrmYanShi::RightKeyMenu() {
         ImgJLSanjiao[g].Move(ImgJLSanjiao[g].Left() + dx, ImgJLSanjiao[g].Top() + dy);
       }
     };
-    if (LRightMMenu.Left() + width >= kDesignWidth * gScaleX - width) shift_all(-width, 0);
-    if (LRightMMenu.Top() + height >= kDesignHeight * gScaleY - 300) shift_all(0, -height);
+    if (LRightMMenu.Left() + width >= kDesignWidth * frame::installation().scaleX() - width) shift_all(-width, 0);
+    if (LRightMMenu.Top() + height >= kDesignHeight * frame::installation().scaleY() - 300) shift_all(0, -height);
   }
 
   const std::string code = rec.StepCode();

@@ -16,8 +16,6 @@ namespace xpexam::demo {
 
 using desktop::StepRecord;
 using frame::gDemoRunning;
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::Try;
 
 namespace {
@@ -97,14 +95,14 @@ void FrmYanShi::Timer2_Timer() {
   if (band || (drag && leg_marker)) {
     if (band && mBandOn) {
       Try([&] {
-        Shape6.Move(Shape6.Left(), Shape6.Top(), mPointerX - Shape6.Left() + 120 * gScaleX,
-                    mPointerY - Shape6.Top() + 120 * gScaleY);
+        Shape6.Move(Shape6.Left(), Shape6.Top(), mPointerX - Shape6.Left() + 120 * frame::installation().scaleX(),
+                    mPointerY - Shape6.Top() + 120 * frame::installation().scaleY());
       });
     }
     Try([&] {
       const std::string code = rec.PointerCode();
       const std::string file = code.substr(0, 1) == "S" ? "ico00.CUR" : "ico" + platform::Right(code, 2) + ".CUR";
-      ImgICO.SetPicture(forms::LoadPicture(frame::gAppPath + "\\" + file));
+      ImgICO.SetPicture(forms::LoadPicture(frame::installation().appPath() + "\\" + file));
     });
     ImgICO.Move(mPointerX, mPointerY);
     ImgICO.SetVisible(true);

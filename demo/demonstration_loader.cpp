@@ -17,14 +17,12 @@
 namespace xpexam::demo {
 
 using desktop::StepRecord;
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::Try;
 using platform::TryEach;
 
 namespace {
 
-forms::PicturePtr DataPicture(const std::string& id) { return forms::LoadPicture(frame::gDataPath + id + ".mxy"); }
+forms::PicturePtr DataPicture(const std::string& id) { return forms::LoadPicture(frame::installation().dataPath() + id + ".mxy"); }
 
 }  // namespace
 
@@ -35,7 +33,7 @@ void FrmYanShi::LoadOverlays(const StepRecord& rec) {
       img.SetVisible(false);
       continue;
     }
-    Try([&] { img.Move(rec.OverlayX(k) * gScaleX, rec.OverlayY(k) * gScaleY); });
+    Try([&] { img.Move(rec.OverlayX(k) * frame::installation().scaleX(), rec.OverlayY(k) * frame::installation().scaleY()); });
     if (!rec.OverlayKeepsPicture(k)) Try([&] { img.SetPicture(DataPicture(rec.OverlayId(k))); });
     img.SetVisible(true);
   }
@@ -49,8 +47,8 @@ void FrmYanShi::LoadAnswerBox(const StepRecord& rec) {
   }
   Try([&] {
     Text1.SetVisible(true);
-    Text1.Move(rec.TextBoxX() * gScaleX, rec.TextBoxY() * gScaleY, rec.TextBoxWidth() * gScaleX,
-               rec.TextBoxHeight() * gScaleY);
+    Text1.Move(rec.TextBoxX() * frame::installation().scaleX(), rec.TextBoxY() * frame::installation().scaleY(), rec.TextBoxWidth() * frame::installation().scaleX(),
+               rec.TextBoxHeight() * frame::installation().scaleY());
   });
   Try([&] { Text1.SetText(DemoStepText(rec.InitialTextLine().Digits())); });
   Try([&] { Text1.SetFocus(); });
@@ -58,7 +56,7 @@ void FrmYanShi::LoadAnswerBox(const StepRecord& rec) {
     Text1.SetSelStart(0);
     Text1.SetSelLength(platform::Len(Text1.Text()));
   });
-  Try([&] { Text1.SetFontSize(rec.FontSizePoints() * gScaleX); });
+  Try([&] { Text1.SetFontSize(rec.FontSizePoints() * frame::installation().scaleX()); });
   Try([&] {
     if (auto style = rec.Style()) {
       Text1.SetFontBold(style->bold);
@@ -81,13 +79,13 @@ void FrmYanShi::LoadTargetBox(const StepRecord& rec) {
   if (rec.HasTargetBox()) {
     // One statement each: a number that does not fit the format skips only its own.
     Label1.SetVisible(true);
-    TryEach([&] { Label1.SetLeft(rec.TargetX() * gScaleX); },
-            [&] { Label1.SetTop(rec.TargetY() * gScaleY); },
+    TryEach([&] { Label1.SetLeft(rec.TargetX() * frame::installation().scaleX()); },
+            [&] { Label1.SetTop(rec.TargetY() * frame::installation().scaleY()); },
             [&] { mTargetBoxWidth = rec.TargetWidth(); },
-            [&] { Label1.SetWidth(rec.TargetWidth() * gScaleX); },
+            [&] { Label1.SetWidth(rec.TargetWidth() * frame::installation().scaleX()); },
             [&] { mTargetBoxHeight = rec.TargetHeight(); },
             [&] {
-              if (mTargetBoxHeight != 0) Label1.SetHeight(rec.TargetHeight() * gScaleY);
+              if (mTargetBoxHeight != 0) Label1.SetHeight(rec.TargetHeight() * frame::installation().scaleY());
             });
   } else {
     Label1.SetVisible(false);
@@ -104,8 +102,8 @@ void FrmYanShi::LoadTabStep(const StepRecord& rec) {
   desktop::ImageSlots slots;
   for (long k = 1; k <= 5; ++k) {
     const auto at = static_cast<size_t>(k - 1);
-    slots.left[at] = platform::CLng(ImageSlot(k).Left() / gScaleX);
-    slots.top[at] = platform::CLng(ImageSlot(k).Top() / gScaleY);
+    slots.left[at] = platform::CLng(ImageSlot(k).Left() / frame::installation().scaleX());
+    slots.top[at] = platform::CLng(ImageSlot(k).Top() / frame::installation().scaleY());
     // The right tab brings back the record's own page, also for a slot that kept its picture.
     slots.picture_id[at] = rec.OverlayId(k);
   }
@@ -118,9 +116,9 @@ void FrmYanShi::ShowTabLabels() {
   for (int i = 0; i <= desktop::TabStrip::kLastTab; ++i) {
     forms::Label& label = LblXXK[i];
     if (const std::optional<desktop::DesignRect> r = tab_strip_.Label(i))
-      label.Move(r->left * gScaleX, r->top * gScaleY, r->width * gScaleX, r->height * gScaleY);
+      label.Move(r->left * frame::installation().scaleX(), r->top * frame::installation().scaleY(), r->width * frame::installation().scaleX(), r->height * frame::installation().scaleY());
     else
-      label.Move(-1 * gScaleX, -1 * gScaleY, 1, 1);
+      label.Move(-1 * frame::installation().scaleX(), -1 * frame::installation().scaleY(), 1, 1);
   }
 }
 
@@ -131,7 +129,7 @@ void FrmYanShi::ApplyTabRequest(const desktop::TabRequest& request) {
   if (request.show_target_box) Label1.SetVisible(true);
   LHelp.SetCaption(request.hint);
   if (request.target_live) {
-    Try([&] { Label1.Move(Label1.Left(), Label1.Top(), mTargetBoxWidth * gScaleX, mTargetBoxHeight * gScaleY); });
+    Try([&] { Label1.Move(Label1.Left(), Label1.Top(), mTargetBoxWidth * frame::installation().scaleX(), mTargetBoxHeight * frame::installation().scaleY()); });
     Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
     return;
   }
@@ -171,8 +169,8 @@ void FrmYanShi::ResetStep() {
   Shape5.SetBorderColor(0xFF);
   CSH();
   mTypedCount = 0;
-  Try([&] { Text1.SetFontSize(9 * gScaleX); });
-  Try([&] { Text2.SetFontSize(9 * gScaleX); });
+  Try([&] { Text1.SetFontSize(9 * frame::installation().scaleX()); });
+  Try([&] { Text2.SetFontSize(9 * frame::installation().scaleX()); });
   mTicks = 0;
   Shape6.Move(Shape6.Left(), Shape6.Top(), 10, 10);
   mBandOn = false;
@@ -199,7 +197,7 @@ bool FrmYanShi::ReadStep() {
 
 void FrmYanShi::ParkTabLabels() {
   for (int i = 0; i <= 13; ++i) {
-    LblXXK[i].Move(-1 * gScaleX, -1 * gScaleY, 1, 1);
+    LblXXK[i].Move(-1 * frame::installation().scaleX(), -1 * frame::installation().scaleY(), 1, 1);
     LblXXK[i].SetCaption("");
   }
 }
@@ -214,7 +212,7 @@ void FrmYanShi::LoadHintLabel(const StepRecord& rec) {
   if (!rec.HasHintPosition()) return;
   Try([&] {
     LHelp.SetVisible(true);
-    LHelp.Move(rec.HintX() * gScaleX, rec.HintY() * gScaleY);
+    LHelp.Move(rec.HintX() * frame::installation().scaleX(), rec.HintY() * frame::installation().scaleY());
   });
   Try([&] {
     if (rec.HintLine().IsNone()) {
@@ -241,8 +239,8 @@ void FrmYanShi::LoadLabel4Box(const StepRecord& rec) {
   if (rec.HasLabel4Box()) {
     Try([&] {
       Label4.SetVisible(true);
-      Label4.Move(rec.Label4X() * gScaleX, rec.Label4Y() * gScaleY, rec.Label4Width() * gScaleX,
-                  rec.Label4Height() * gScaleY);
+      Label4.Move(rec.Label4X() * frame::installation().scaleX(), rec.Label4Y() * frame::installation().scaleY(), rec.Label4Width() * frame::installation().scaleX(),
+                  rec.Label4Height() * frame::installation().scaleY());
     });
   } else {
     Label4.Move(-1, Label4.Top(), 1, 1);
@@ -276,7 +274,7 @@ void FrmYanShi::LoadPasswordBox(const StepRecord& rec) {
 
 void FrmYanShi::PlaceFrames(const StepRecord& rec) {
   if (rec.MarksMenuBar())
-    Shape2.Move(0, 405 * gScaleY, 9000 * gScaleX, 315 * gScaleY);
+    Shape2.Move(0, 405 * frame::installation().scaleY(), 9000 * frame::installation().scaleX(), 315 * frame::installation().scaleY());
   else
     Shape2.Move(-2, 1, 1, 1);
   if (Label1.Height() <= 10 || Label1.Width() <= 10 || !Label1.Visible()) {

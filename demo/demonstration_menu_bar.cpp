@@ -16,8 +16,6 @@ namespace xpexam::demo {
 
 using desktop::StepRecord;
 using frame::gDemoRunning;
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::CInt;
 using platform::Try;
 
@@ -46,12 +44,12 @@ void FrmYanShi::OpenDropDown() {
   Try([&] {
     // The desktop's menu tables: the demonstration opens the same menus.
     const desktop::MenuLayout& menu = desktop::MenuLayoutOf(mMenuNo);
-    const auto row = DropDownRowTops(ImgMenuSel.Top(), menu.groups, gScaleY);
+    const auto row = DropDownRowTops(ImgMenuSel.Top(), menu.groups, frame::installation().scaleY());
     const int count = menu.ItemCount();
     for (int i = 1; i <= 20; ++i) {
       forms::Label& item = LblShuMenu[i];
       if (i <= count) {
-        item.Move(ImgMenuSel.Left() + 30 * gScaleX, row[static_cast<size_t>(i)]);
+        item.Move(ImgMenuSel.Left() + 30 * frame::installation().scaleX(), row[static_cast<size_t>(i)]);
         item.SetVisible(true);
       } else {
         item.SetVisible(false);
@@ -98,21 +96,21 @@ void FrmYanShi::OpenSubmenu(int item) {
       ImgSubMenu.SetPicture(forms::LoadPicture(mExamDataPath + desktop::SubmenuPicture(mMenuNo, n)));
     });
     Try([&] {
-      ImgSubMenu.Move(ImgMenuSel.Left() + ImgMenuSel.Width() - 15 * gScaleX, LblShuMenu[item].Top());
+      ImgSubMenu.Move(ImgMenuSel.Left() + ImgMenuSel.Width() - 15 * frame::installation().scaleX(), LblShuMenu[item].Top());
       ImgSubMenu.SetVisible(true);
     });
     std::array<double, 21> row{};
-    row[1] = ImgSubMenu.Top() + 30 * gScaleY;
-    for (size_t k = 2; k <= 20; ++k) row[k] = row[k - 1] + 330 * gScaleY;
+    row[1] = ImgSubMenu.Top() + 30 * frame::installation().scaleY();
+    for (size_t k = 2; k <= 20; ++k) row[k] = row[k - 1] + 330 * frame::installation().scaleY();
     int count = 0;
     for (int size : sub.groups) {
       count += size;
-      for (int k = count + 1; k <= 20; ++k) row[static_cast<size_t>(k)] += 45 * gScaleY;
+      for (int k = count + 1; k <= 20; ++k) row[static_cast<size_t>(k)] += 45 * frame::installation().scaleY();
     }
     for (int k = 1; k <= 20; ++k) {
       forms::Label& label = LblSubSel[k];
       if (k <= count) {
-        label.Move(ImgSubMenu.Left() + 30 * gScaleX, row[static_cast<size_t>(k)]);
+        label.Move(ImgSubMenu.Left() + 30 * frame::installation().scaleX(), row[static_cast<size_t>(k)]);
         label.SetVisible(true);
       } else {
         label.SetVisible(false);

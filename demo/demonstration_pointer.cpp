@@ -11,8 +11,6 @@
 namespace xpexam::demo {
 
 using frame::gDemoRunning;
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::Try;
 
 namespace {
@@ -39,8 +37,8 @@ constexpr std::array<Segment, 6> kFill{{{75, 15, 75, 210},
 
 void FrmYanShi::pointMove() {
   auto place = [&](forms::Line& line, const Segment& s) {
-    line.SetEnds(mPointerX + s.x1 * gScaleX, mPointerY + s.y1 * gScaleY, mPointerX + s.x2 * gScaleX,
-                 mPointerY + s.y2 * gScaleY);
+    line.SetEnds(mPointerX + s.x1 * frame::installation().scaleX(), mPointerY + s.y1 * frame::installation().scaleY(), mPointerX + s.x2 * frame::installation().scaleX(),
+                 mPointerY + s.y2 * frame::installation().scaleY());
   };
   for (int i = 0; i < 7; ++i) place(LPoint[i], kOutline[static_cast<size_t>(i)]);
   LPoint[7].SetEnds(LPoint[2].X2(), LPoint[2].Y2(), LPoint[6].X1(), LPoint[6].Y1());
@@ -56,7 +54,7 @@ void FrmYanShi::ReAim() {
 }
 
 bool FrmYanShi::PointerArrived() const {
-  return Arrived(mPointerX, mPointerY, mTargetX, mTargetY, mStepLength, gScaleX);
+  return Arrived(mPointerX, mPointerY, mTargetX, mTargetY, mStepLength, frame::installation().scaleX());
 }
 
 void FrmYanShi::FlashAtPointer() {

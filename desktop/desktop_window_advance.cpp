@@ -17,8 +17,6 @@ namespace xpexam::desktop {
 
 using frame::gCurQuestion;
 using frame::gQuestionStatus;
-using frame::gScaleX;
-using frame::gScaleY;
 using frame::kStatusCompleted;
 using platform::Try;
 
@@ -122,11 +120,11 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
       unselect();
       // The whole hint, not only its shown part.
       LHelp.SetCaption("在单元格或编辑栏中输入 " + LHelp.Caption() + " 并按回车键或点红色方框处");
-      Try([&] { Text4.SetLeft(2835 * gScaleX); });
-      Try([&] { Text4.SetTop(1560 * gScaleY); });
-      Try([&] { Text4.SetWidth(8865 * gScaleX); });
-      Try([&] { Text4.SetHeight(255 * gScaleY); });
-      Try([&] { Text4.SetFontSize(11 * gScaleX); });
+      Try([&] { Text4.SetLeft(2835 * frame::installation().scaleX()); });
+      Try([&] { Text4.SetTop(1560 * frame::installation().scaleY()); });
+      Try([&] { Text4.SetWidth(8865 * frame::installation().scaleX()); });
+      Try([&] { Text4.SetHeight(255 * frame::installation().scaleY()); });
+      Try([&] { Text4.SetFontSize(11 * frame::installation().scaleX()); });
       Text4.SetVisible(true);
       break;
     case F::kHandleDrag:
@@ -182,7 +180,7 @@ bool FrmMain::SetUpLocationList(uint64_t load) {
 void FrmMain::SetUpMenuBarFrame() {
   const StepRecord rec = Step();
   if (auto frame = MenuBarFrame(rec)) {
-    Try([&] { Shape2.Move(frame->left * gScaleX, frame->top * gScaleY, frame->width * gScaleX, frame->height * gScaleY); });
+    Try([&] { Shape2.Move(frame->left * frame::installation().scaleX(), frame->top * frame::installation().scaleY(), frame->width * frame::installation().scaleX(), frame->height * frame::installation().scaleY()); });
   } else {
     Try([&] { Shape2.Move(-2, 1, 1, 1); });
   }

@@ -14,8 +14,6 @@
 
 namespace xpexam::desktop {
 
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::Try;
 
 namespace {
@@ -43,7 +41,7 @@ void ShowDragPointer(forms::Label& box, const StepRecord& rec) {
     if (!Try([&] { box.SetMousePointer(rec.PointerNumber()); })) Try([&] { box.SetMousePointer(0); });
     return;
   }
-  if (!Try([&] { box.SetMouseIcon(forms::LoadPicture(frame::gAppPath + "\\" + rec.PointerFile())); })) {
+  if (!Try([&] { box.SetMouseIcon(forms::LoadPicture(frame::installation().appPath() + "\\" + rec.PointerFile())); })) {
     Try([&] { box.SetMousePointer(0); });
     return;
   }
@@ -150,7 +148,7 @@ void FrmMain::Image5_MouseUp(int, int, double, double) {
     if (!drag || code <= last) break;
     last = code;
     const HandleDrag& d = *drag;
-    const double tx = mDragTargetX * gScaleX, ty = mDragTargetY * gScaleY;
+    const double tx = mDragTargetX * frame::installation().scaleX(), ty = mDragTargetY * frame::installation().scaleY();
     const bool across = d.across, up_down = d.up_down;
     const bool reached = (!d.left || mHandleX <= tx) && (!d.right || mHandleX >= tx) && (!d.up || mHandleY <= ty) &&
                          (!d.down || mHandleY >= ty);
@@ -162,8 +160,8 @@ void FrmMain::Image5_MouseUp(int, int, double, double) {
     }
     // Back to the start, from where the learner can try again.
     const StepRecord rec = Step();
-    if (!across) Try([&] { Image5.SetTop(rec.OverlayY(5) * gScaleY); });
-    if (!up_down) Try([&] { Image5.SetLeft(rec.OverlayX(5) * gScaleX); });
+    if (!across) Try([&] { Image5.SetTop(rec.OverlayY(5) * frame::installation().scaleY()); });
+    if (!up_down) Try([&] { Image5.SetLeft(rec.OverlayX(5) * frame::installation().scaleX()); });
     Try([&] { mHandleX = platform::CLng(Image5.Left()); });
     Try([&] { mHandleY = platform::CInt(Image5.Top()); });
   }

@@ -14,8 +14,6 @@
 
 namespace xpexam::desktop {
 
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::Try;
 
 namespace {
@@ -39,7 +37,7 @@ void HintFrame(forms::Shape& shape, forms::Color color, double left) {
 }
 
 // The window is too short for the 800 x 600 desktop: it stays maximised.
-bool ShortScreen() { return 650 * gScaleY >= forms::ScreenHeight() / 15; }
+bool ShortScreen() { return 650 * frame::installation().scaleY() >= forms::ScreenHeight() / 15; }
 
 }  // namespace
 
@@ -214,7 +212,7 @@ void FrmMain::WireHandlers() {
 }
 
 void FrmMain::Form_Load() {
-  const std::string data = frame::gDataPath;
+  const std::string data = frame::installation().dataPath();
   Try([&] { SetIcon(forms::LoadPicture(data + "l62011.mxy")); });
   Try([&] { SetWindowState(2); });
   Try([&] { SetLeft(0); });
@@ -222,8 +220,8 @@ void FrmMain::Form_Load() {
   const double screen_w = forms::ScreenWidth(), screen_h = forms::ScreenHeight();
   if (!ShortScreen()) {
     Try([&] { SetWindowState(0); });
-    Try([&] { SetWidth(kScreenWidth * gScaleX); });
-    Try([&] { SetHeight(kScreenHeight * gScaleY); });
+    Try([&] { SetWidth(kScreenWidth * frame::installation().scaleX()); });
+    Try([&] { SetHeight(kScreenHeight * frame::installation().scaleY()); });
     Try([&] { SetLeft((screen_w - Width()) / 2); });
     Try([&] { SetTop((screen_h - Height()) / 2); });
   } else {
@@ -236,10 +234,10 @@ void FrmMain::Form_Load() {
   }
   gDesktopHooks.dockBar();
   Label1.SetCaption("");
-  Try([&] { ImgLogo.Move(10200 * gScaleX, 8235 * gScaleY, 1740 * gScaleX, 345 * gScaleY); });
+  Try([&] { ImgLogo.Move(10200 * frame::installation().scaleX(), 8235 * frame::installation().scaleY(), 1740 * frame::installation().scaleX(), 345 * frame::installation().scaleY()); });
   Try([&] { ImgLogo.SetPicture(forms::LoadPicture(data + "l62009.mxy")); });
 
-  Try([&] { mExamDataPath = frame::gAppPath + "\\examdata\\"; });
+  Try([&] { mExamDataPath = frame::installation().appPath() + "\\examdata\\"; });
   mMenuLeft = 390;
   mMenuTop = 420;
   mMenuWidth = 870;
@@ -247,8 +245,8 @@ void FrmMain::Form_Load() {
     Try([&] { img->SetPicture(nullptr); });
   for (int i = 1; i <= 9; ++i) {
     Try([&] {
-      LMainMenu[i].Move((mMenuLeft + (i - 1) * mMenuWidth) * gScaleX, mMenuTop * gScaleY, 870 * gScaleX,
-                        270 * gScaleY);
+      LMainMenu[i].Move((mMenuLeft + (i - 1) * mMenuWidth) * frame::installation().scaleX(), mMenuTop * frame::installation().scaleY(), 870 * frame::installation().scaleX(),
+                        270 * frame::installation().scaleY());
     });
     Try([&] { LMainMenu[i].SetCaption(""); });
     Try([&] { LMainMenu[i].SetVisible(false); });
@@ -274,29 +272,29 @@ void FrmMain::Form_Load() {
   }
 
   for (int i = 0; i <= 13; ++i) {
-    Try([&] { LblADD[i].SetTop((240 * i + 345) * gScaleY); });
+    Try([&] { LblADD[i].SetTop((240 * i + 345) * frame::installation().scaleY()); });
     Try([&] { LblADD[i].SetLeft(0); });
-    Try([&] { LblADD[i].SetWidth(3900 * gScaleX); });
-    Try([&] { LblADD[i].SetHeight(240 * gScaleY); });
+    Try([&] { LblADD[i].SetWidth(3900 * frame::installation().scaleX()); });
+    Try([&] { LblADD[i].SetHeight(240 * frame::installation().scaleY()); });
     Try([&] { LblADD[i].SetCaption(""); });
     Try([&] { ImgLiN[i].SetVisible(false); });
     Try([&] { ImgLiN[i].SetLeft(0); });
     Try([&] { ImgLiN[i].SetTop(LblADD[i].Top()); });
   }
-  Try([&] { ImgSelAD.SetLeft(-120 * gScaleX); });
-  Try([&] { ImgSelAD.SetTop(45 * gScaleY); });
-  Try([&] { LblADDmyXZ.Move(0, 0, 3900 * gScaleX, 330 * gScaleY); });
-  Try([&] { PicList.SetHeight(330 * gScaleY); });
+  Try([&] { ImgSelAD.SetLeft(-120 * frame::installation().scaleX()); });
+  Try([&] { ImgSelAD.SetTop(45 * frame::installation().scaleY()); });
+  Try([&] { LblADDmyXZ.Move(0, 0, 3900 * frame::installation().scaleX(), 330 * frame::installation().scaleY()); });
+  Try([&] { PicList.SetHeight(330 * frame::installation().scaleY()); });
   PicList.SetVisible(false);
-  Try([&] { lblMove.Move(1440 * gScaleX, 0, 9495 * gScaleX, 375 * gScaleY); });
-  Try([&] { LblSuccess.SetFontSize(72 * gScaleX); });
-  Try([&] { LblSuccess.SetLeft(2640 * gScaleX); });
-  Try([&] { LblSuccess.SetTop(3840 * gScaleY); });
+  Try([&] { lblMove.Move(1440 * frame::installation().scaleX(), 0, 9495 * frame::installation().scaleX(), 375 * frame::installation().scaleY()); });
+  Try([&] { LblSuccess.SetFontSize(72 * frame::installation().scaleX()); });
+  Try([&] { LblSuccess.SetLeft(2640 * frame::installation().scaleX()); });
+  Try([&] { LblSuccess.SetTop(3840 * frame::installation().scaleY()); });
   LblSuccess.SetVisible(false);
 }
 
 void FrmMain::lblMove_MouseDown(int button, int, double, double) {
-  if (650 * gScaleY > forms::ScreenHeight() / 15) return;
+  if (650 * frame::installation().scaleY() > forms::ScreenHeight() / 15) return;
   if (button == forms::kLeftButton) DragWindow();
   gDesktopHooks.dockBar();
 }

@@ -7,8 +7,6 @@
 
 namespace xpexam::desktop {
 
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::Try;
 
 void FrmMain::ShowListStep() {
@@ -24,9 +22,9 @@ void FrmMain::LstLA_Click() {
 
 void FrmMain::ShowLocationList() {
   PicList.SetVisible(location_list_.Visible());
-  PicList.SetHeight(location_list_.Height() * gScaleY);
+  PicList.SetHeight(location_list_.Height() * frame::installation().scaleY());
   const int chosen = location_list_.Chosen();
-  ImgSelAD.SetLeft(location_list_.ChosenLeft() * gScaleX);
+  ImgSelAD.SetLeft(location_list_.ChosenLeft() * frame::installation().scaleX());
   ImgSelAD.SetPicture(ImgLiN[chosen].Picture());
   for (int i = 0; i < kLocationEntryCount; ++i) ImgLiN[i].SetVisible(i == location_list_.Highlighted());
 }

@@ -16,8 +16,6 @@ namespace xpexam::desktop {
 
 using frame::gCurQuestion;
 using frame::gCurStep;
-using frame::gScaleX;
-using frame::gScaleY;
 using frame::gStepLine;
 using platform::Try;
 
@@ -39,8 +37,8 @@ void FrmMain::setData() {
   KeepBarOnTop();
   Try([&] { frame::gStepFile = frame::SessionStepFile(); });
   Try([&] { frame::gIndexFile = frame::SessionIndexFile(); });
-  Try([&] { Text1.SetFontSize(9 * gScaleX); });
-  Try([&] { Text2.SetFontSize(9 * gScaleX); });
+  Try([&] { Text1.SetFontSize(9 * frame::installation().scaleX()); });
+  Try([&] { Text2.SetFontSize(9 * frame::installation().scaleX()); });
   ResetMenuBar();
 
   std::optional<std::string> record;
@@ -93,8 +91,8 @@ void FrmMain::KeepBarOnTop() {
 void FrmMain::ResetMenuBar() {
   for (int i = 1; i <= 9; ++i) {
     Try([&] {
-      LMainMenu[i].Move((mMenuLeft + (i - 1) * mMenuWidth) * gScaleX, mMenuTop * gScaleY, 870 * gScaleX,
-                        270 * gScaleY);
+      LMainMenu[i].Move((mMenuLeft + (i - 1) * mMenuWidth) * frame::installation().scaleX(), mMenuTop * frame::installation().scaleY(), 870 * frame::installation().scaleX(),
+                        270 * frame::installation().scaleY());
     });
     Try([&] { LMainMenu[i].SetCaption(""); });
   }
@@ -108,8 +106,8 @@ void FrmMain::ParkTabLabels() {
   for (int i = 0; i <= 13; ++i) {
     Try([&] { LblXXK[i].SetHeight(1); });
     Try([&] { LblXXK[i].SetWidth(1); });
-    Try([&] { LblXXK[i].SetLeft(-1 * gScaleX); });
-    Try([&] { LblXXK[i].SetTop(-1 * gScaleY); });
+    Try([&] { LblXXK[i].SetLeft(-1 * frame::installation().scaleX()); });
+    Try([&] { LblXXK[i].SetTop(-1 * frame::installation().scaleY()); });
     Try([&] { LblXXK[i].SetCaption(""); });
   }
 }
@@ -119,7 +117,7 @@ void FrmMain::LoadPictures() {
   const int16_t q = gCurQuestion;
   if (!rec.KeepsBackground()) {
     const std::string id = rec.BackgroundId();
-    Try([&] { SetPicture(forms::LoadPicture(frame::gDataPath + id + ".mxy")); });
+    Try([&] { SetPicture(forms::LoadPicture(frame::installation().dataPath() + id + ".mxy")); });
     Try([&] { frame::gPictureIds(q, 0) = id; });
   }
   for (long k = 1; k <= 5; ++k) {
@@ -128,13 +126,13 @@ void FrmMain::LoadPictures() {
       img.SetVisible(false);
       continue;
     }
-    Try([&] { img.SetLeft(rec.OverlayX(k) * gScaleX); });
+    Try([&] { img.SetLeft(rec.OverlayX(k) * frame::installation().scaleX()); });
     if (k == 5) Try([&] { mHandleX = platform::CLng(img.Left()); });
-    Try([&] { img.SetTop(rec.OverlayY(k) * gScaleY); });
+    Try([&] { img.SetTop(rec.OverlayY(k) * frame::installation().scaleY()); });
     if (k == 5) Try([&] { mHandleY = platform::CInt(img.Top()); });
     const std::string id = rec.OverlayId(k);
     if (id != StepRecord::kKeepPicture) {
-      Try([&] { img.SetPicture(forms::LoadPicture(frame::gDataPath + id + ".mxy")); });
+      Try([&] { img.SetPicture(forms::LoadPicture(frame::installation().dataPath() + id + ".mxy")); });
       Try([&] { frame::gPictureIds(q, k) = id; });
     }
     img.SetVisible(true);
@@ -146,8 +144,8 @@ void FrmMain::LoadPictures() {
 void FrmMain::SetUpHintLabel() {
   const StepRecord rec = Step();
   if (!rec.HasHintPosition()) return;
-  Try([&] { LHelp.SetLeft(rec.HintX() * gScaleX); });
-  Try([&] { LHelp.SetTop(rec.HintY() * gScaleY); });
+  Try([&] { LHelp.SetLeft(rec.HintX() * frame::installation().scaleX()); });
+  Try([&] { LHelp.SetTop(rec.HintY() * frame::installation().scaleY()); });
   const TextLineRef hint = rec.HintLine();
   if (hint.IsNone()) {
     LHelp.SetCaption("  ");
@@ -169,14 +167,14 @@ void FrmMain::SetUpTargetBox() {
     Label1.SetVisible(true);
     // A number that does not fit the format skips its assignment and would leave part of
     // another step's box live: such a box takes no action.
-    bool placed = Try([&] { Label1.SetLeft(rec.TargetX() * gScaleX); });
-    placed &= Try([&] { Label1.SetTop(rec.TargetY() * gScaleY); });
+    bool placed = Try([&] { Label1.SetLeft(rec.TargetX() * frame::installation().scaleX()); });
+    placed &= Try([&] { Label1.SetTop(rec.TargetY() * frame::installation().scaleY()); });
     Try([&] { mTargetWidth = rec.TargetWidth(); });
-    placed &= Try([&] { Label1.SetWidth(rec.TargetWidth() * gScaleX); });
+    placed &= Try([&] { Label1.SetWidth(rec.TargetWidth() * frame::installation().scaleX()); });
     placed &= Try([&] { mTargetHeight = rec.TargetHeight(); });
     if (mTargetHeight != 0) {
       Try([&] { Label1.SetAutoSize(false); });
-      placed &= Try([&] { Label1.SetHeight(rec.TargetHeight() * gScaleY); });
+      placed &= Try([&] { Label1.SetHeight(rec.TargetHeight() * frame::installation().scaleY()); });
     } else {
       Try([&] { Label1.SetAutoSize(true); });
     }
@@ -206,10 +204,10 @@ void FrmMain::SetUpLabel4Box() {
   const StepRecord rec = Step();
   if (rec.HasLabel4Box()) {
     Label4.SetVisible(true);
-    Try([&] { Label4.SetLeft(rec.Label4X() * gScaleX); });
-    Try([&] { Label4.SetTop(rec.Label4Y() * gScaleY); });
-    Try([&] { Label4.SetWidth(rec.Label4Width() * gScaleX); });
-    Try([&] { Label4.SetHeight(rec.Label4Height() * gScaleY); });
+    Try([&] { Label4.SetLeft(rec.Label4X() * frame::installation().scaleX()); });
+    Try([&] { Label4.SetTop(rec.Label4Y() * frame::installation().scaleY()); });
+    Try([&] { Label4.SetWidth(rec.Label4Width() * frame::installation().scaleX()); });
+    Try([&] { Label4.SetHeight(rec.Label4Height() * frame::installation().scaleY()); });
   } else {
     Try([&] { Label4.SetWidth(1); });
     Try([&] { Label4.SetHeight(1); });
@@ -222,7 +220,7 @@ void FrmMain::SetUpPointerAndTooltip() {
   const StepRecord rec = Step();
   Try([&] { Label1.SetMousePointer(0); });
   Try([&] {
-    const TargetPointer pointer = PointerOverTarget(rec, frame::gAppPath + "\\");
+    const TargetPointer pointer = PointerOverTarget(rec, frame::installation().appPath() + "\\");
     if (!pointer.cursor_file.empty()) {
       // A cursor that cannot be loaded leaves the icon as it was and the default pointer.
       forms::PicturePtr cursor = forms::LoadPicture(pointer.cursor_file);

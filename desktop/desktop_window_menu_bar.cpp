@@ -9,8 +9,6 @@
 
 namespace xpexam::desktop {
 
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::Try;
 
 namespace {
@@ -20,7 +18,7 @@ void PlaceRegion(forms::Label& region, const std::optional<DesignRect>& r) {
     region.SetVisible(false);
     return;
   }
-  region.Move(r->left * gScaleX, r->top * gScaleY, r->width * gScaleX, r->height * gScaleY);
+  region.Move(r->left * frame::installation().scaleX(), r->top * frame::installation().scaleY(), r->width * frame::installation().scaleX(), r->height * frame::installation().scaleY());
   region.SetVisible(true);
 }
 
@@ -51,7 +49,7 @@ void FrmMain::ShowMenuBar() {
       image.SetPicture(std::move(picture));
     }
     menu_files_[k] = shown.file;
-    if (!shown.file.empty()) image.Move(shown.left * gScaleX, shown.top * gScaleY);
+    if (!shown.file.empty()) image.Move(shown.left * frame::installation().scaleX(), shown.top * frame::installation().scaleY());
     // A picture control with nothing to show must not take the pointer from the surface
     // behind it, where moves and clicks close menus and bring the target box back.
     if (&image != &ImgMenuSys) image.SetVisible(shown.visible && image.Picture() != nullptr);
@@ -91,7 +89,7 @@ void FrmMain::LblShuMenu_MouseMove(int index, int, int, double, double) { AfterM
 void FrmMain::LblShuMenu_MouseUp(int index, int button, int shift, double, double) {
   // A submenu opens against the right edge of the drop-down picture as shown.
   int32_t width = 0;
-  Try([&] { width = platform::CLng(ImgMenuSel.Width() / gScaleX); });
+  Try([&] { width = platform::CLng(ImgMenuSel.Width() / frame::installation().scaleX()); });
   AfterMenuEvent(menu_bar_.ItemRelease(index, button, shift, width));
 }
 

@@ -14,8 +14,6 @@
 
 namespace xpexam::desktop {
 
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::Try;
 
 namespace {
@@ -23,7 +21,7 @@ namespace {
 // The pointer the record asks for over the target box. A cursor file that cannot be loaded
 // leaves the default pointer, so the box keeps working.
 void ShowTargetPointer(forms::Label& box, const StepRecord& rec) {
-  const TargetPointer pointer = PointerOverTarget(rec, frame::gAppPath + "\\");
+  const TargetPointer pointer = PointerOverTarget(rec, frame::installation().appPath() + "\\");
   if (pointer.cursor_file.empty()) {
     Try([&] { box.SetMousePointer(static_cast<int>(pointer.shape)); });
     return;
@@ -61,7 +59,7 @@ void FrmMain::Label1_MouseDown(int button, int shift, double, double) {
   if (opening->at_pointer) {
     PopupMenu(wm100);
   } else {
-    PopupMenu(wm100, 0, opening->x * gScaleX, opening->y * gScaleY);
+    PopupMenu(wm100, 0, opening->x * frame::installation().scaleX(), opening->y * frame::installation().scaleY());
   }
 }
 

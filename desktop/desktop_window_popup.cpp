@@ -37,7 +37,7 @@ void FrmMain::systemMenu() {
 
   // Without the popup menu file every entry stays hidden, and an empty popup does not open.
   const std::optional<desktop::PopupMenu> popup =
-      LoadPopupMenu(frame::gAppPath + "\\" + kPopupMenuFileName, mStepCode, mPopupMenuNo);
+      LoadPopupMenu(frame::installation().appPath() + "\\" + kPopupMenuFileName, mStepCode, mPopupMenuNo);
   if (!popup) return;
   for (const PopupGroup& group : popup->groups) {
     for (size_t k = 0; k < std::size(kCascadeDigits); ++k) {

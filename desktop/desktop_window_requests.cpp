@@ -16,7 +16,7 @@ void FrmMain::ShowQuestionPictures(long k) {
   // An id never shown is empty: it names no picture, and what is shown stays.
   auto shown = [&](long c) -> forms::PicturePtr {
     const std::string id = frame::gPictureIds(k, c);
-    return id.empty() ? nullptr : forms::LoadPicture(frame::gDataPath + id + ".mxy");
+    return id.empty() ? nullptr : forms::LoadPicture(frame::installation().dataPath() + id + ".mxy");
   };
   Try([&] {
     if (auto picture = shown(0)) SetPicture(picture);

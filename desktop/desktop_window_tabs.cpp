@@ -9,16 +9,14 @@
 
 namespace xpexam::desktop {
 
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::Try;
 
 void FrmMain::SetUpTabStep() {
   ImageSlots slots;
   for (long k = 1; k <= 5; ++k) {
     const size_t at = static_cast<size_t>(k - 1);
-    Try([&] { slots.left[at] = platform::CLng(Overlay(k).Left() / gScaleX); });
-    Try([&] { slots.top[at] = platform::CLng(Overlay(k).Top() / gScaleY); });
+    Try([&] { slots.left[at] = platform::CLng(Overlay(k).Left() / frame::installation().scaleX()); });
+    Try([&] { slots.top[at] = platform::CLng(Overlay(k).Top() / frame::installation().scaleY()); });
     Try([&] { slots.picture_id[at] = frame::gPictureIds(frame::gCurQuestion, k); });
   }
   const std::optional<TabRequest> request = tab_strip_.LoadStep(Step(), slots, mHintText);
@@ -33,9 +31,9 @@ void FrmMain::SetUpTabStep() {
 void FrmMain::ShowTabLabel(int index) {
   forms::Label& label = LblXXK[index];
   if (const std::optional<DesignRect> r = tab_strip_.Label(index)) {
-    label.Move(r->left * gScaleX, r->top * gScaleY, r->width * gScaleX, r->height * gScaleY);
+    label.Move(r->left * frame::installation().scaleX(), r->top * frame::installation().scaleY(), r->width * frame::installation().scaleX(), r->height * frame::installation().scaleY());
   } else {
-    label.Move(-1 * gScaleX, -1 * gScaleY, 1, 1);
+    label.Move(-1 * frame::installation().scaleX(), -1 * frame::installation().scaleY(), 1, 1);
   }
 }
 
@@ -47,7 +45,7 @@ void FrmMain::DoubleXXK() {
 void FrmMain::ApplyTabRequest(const TabRequest& request, bool on_load) {
   if (request.slot >= 1 && request.slot <= 5 && request.page) {
     forms::Image& slot = Overlay(request.slot);
-    const std::string path = frame::gDataPath + *request.page + ".mxy";
+    const std::string path = frame::installation().dataPath() + *request.page + ".mxy";
     if (request.page->empty()) {
       slot.SetPicture(nullptr);
     } else if (on_load) {
@@ -63,8 +61,8 @@ void FrmMain::ApplyTabRequest(const TabRequest& request, bool on_load) {
   if (request.show_target_box && !mTargetUnplaced) Label1.SetVisible(true);
   LHelp.SetCaption(request.hint);
   if (request.target_live && !mTargetUnplaced) {
-    Try([&] { Label1.SetHeight(mTargetHeight * gScaleY); });
-    Try([&] { Label1.SetWidth(mTargetWidth * gScaleX); });
+    Try([&] { Label1.SetHeight(mTargetHeight * frame::installation().scaleY()); });
+    Try([&] { Label1.SetWidth(mTargetWidth * frame::installation().scaleX()); });
     Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
     return;
   }
@@ -72,7 +70,7 @@ void FrmMain::ApplyTabRequest(const TabRequest& request, bool on_load) {
   Label1.SetHeight(1);
   Label1.SetWidth(1);
   if (const std::optional<DesignRect>& r = request.frame) {
-    Shape1.Move(r->left * gScaleX, r->top * gScaleY, r->width * gScaleX, r->height * gScaleY);
+    Shape1.Move(r->left * frame::installation().scaleX(), r->top * frame::installation().scaleY(), r->width * frame::installation().scaleX(), r->height * frame::installation().scaleY());
   } else {
     Shape1.Move(-2, Shape1.Top(), 1, 1);
   }

@@ -13,8 +13,6 @@
 
 namespace xpexam::desktop {
 
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::Try;
 
 namespace {
@@ -58,10 +56,10 @@ void FrmMain::SetUpTextBox() {
     return;
   }
   Text1.SetVisible(true);
-  Try([&] { Text1.SetLeft(rec.TextBoxX() * gScaleX); });
-  Try([&] { Text1.SetTop(rec.TextBoxY() * gScaleY); });
-  Try([&] { Text1.SetWidth(rec.TextBoxWidth() * gScaleX); });
-  Try([&] { Text1.SetHeight(rec.TextBoxHeight() * gScaleY); });
+  Try([&] { Text1.SetLeft(rec.TextBoxX() * frame::installation().scaleX()); });
+  Try([&] { Text1.SetTop(rec.TextBoxY() * frame::installation().scaleY()); });
+  Try([&] { Text1.SetWidth(rec.TextBoxWidth() * frame::installation().scaleX()); });
+  Try([&] { Text1.SetHeight(rec.TextBoxHeight() * frame::installation().scaleY()); });
   // An initial text that already answers the step completes it here.
   Try([&] { Text1.SetText(StepTextOf(rec.InitialTextLine(), frame::gTextFile)); });
   if (load != load_count_) return;
@@ -76,7 +74,7 @@ void FrmMain::SetUpTextBox() {
   if (rec.Alignment() == TextAlignment::kCentre) Try([&] { Text1.SetAlignment(2); });
   Try([&] { Text3.SetAlignment(Text1.Alignment()); });
 
-  Try([&] { Text1.SetFontSize(rec.FontSizePoints() * gScaleX); });
+  Try([&] { Text1.SetFontSize(rec.FontSizePoints() * frame::installation().scaleX()); });
   if (auto style = rec.Style()) {
     Try([&] { Text1.SetFontBold(style->bold); });
     Try([&] { Text1.SetFontItalic(style->italic); });

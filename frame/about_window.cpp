@@ -11,7 +11,7 @@ namespace xpexam::frame {
 
 using platform::Try;
 
-std::string BankVersionLine() { return "题库版本：V" + gBankVersion; }
+std::string BankVersionLine() { return "题库版本：V" + installation().bankVersion(); }
 
 FrmAbout::FrmAbout() {
   SetBorderStyle(0);
@@ -48,7 +48,7 @@ void FrmAbout::Form_Load() {
   SetTopMost(true);
   ImgLogo1.Move(ScaleX(120), ScaleY(90));
   Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
-  Label1[1].SetCaption(gSettings[0] + gSettings[9]);
+  Label1[1].SetCaption(installation().settings(0) + installation().settings(9));
   Label1[2].SetCaption(Label1[1].Caption());
   lblMove.Move(0, 0, ScaleX(5580), ScaleY(540));
   LblClick[0].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330));
@@ -56,22 +56,22 @@ void FrmAbout::Form_Load() {
   Try([&] { LblClick[0].SetPicture(DataPicture("l20003")); });
   Try([&] { LblClick[1].SetPicture(DataPicture("l20001")); });
   Label1[2].Move(ScaleX(600), ScaleY(180));
-  Label1[2].SetFontSize(10 * gScaleX);
+  Label1[2].SetFontSize(10 * installation().scaleX());
   Label1[1].Move(ScaleX(480), ScaleY(720));
-  Label1[1].SetFontSize(10 * gScaleX);
+  Label1[1].SetFontSize(10 * installation().scaleX());
 
   Label1[4].Move(Label1[1].Left(), ScaleY(1080));
-  Label1[4].SetFontSize(12 * gScaleX);
-  Label1[4].SetCaption("── " + gModuleTitle);
+  Label1[4].SetFontSize(12 * installation().scaleX());
+  Label1[4].SetCaption("── " + installation().moduleTitle());
   Label1[0].Move(Label1[1].Left(), ScaleY(1500));
-  Label1[0].SetFontSize(10 * gScaleX);
+  Label1[0].SetFontSize(10 * installation().scaleX());
   Label1[0].SetCaption(BankVersionLine());
   Label1[3].Move(Label1[1].Left(), ScaleY(1800), ScaleX(5490), ScaleY(540));
-  Label1[3].SetFontSize(10 * gScaleX);
-  Label1[3].SetCaption("系统工作目录: " + gAppPath);
+  Label1[3].SetFontSize(10 * installation().scaleX());
+  Label1[3].SetCaption("系统工作目录: " + installation().appPath());
   Label1[6].Move(Label1[1].Left(), ScaleY(3600));
-  Label1[6].SetFontSize(10 * gScaleX);
-  Label1[6].SetCaption(gSettings[7]);
+  Label1[6].SetFontSize(10 * installation().scaleX());
+  Label1[6].SetCaption(installation().settings(7));
 
   Line1[4].SetEnds(ScaleX(360), ScaleY(2385), ScaleX(5760), ScaleY(2385));
   Line1[3].SetEnds(Line1[4].X1() + ScaleX(15), Line1[4].Y1() + ScaleY(15), Line1[4].X2() + ScaleX(15),
@@ -80,7 +80,7 @@ void FrmAbout::Form_Load() {
 
 void FrmAbout::Label1_Click(int index) {
   // The box stays open whether or not the folder opens.
-  if (index == 3) platform::ShellOpen(gAppPath);
+  if (index == 3) platform::ShellOpen(installation().appPath());
 }
 
 void FrmAbout::lblMove_MouseDown(int button, int, double, double) {

@@ -12,7 +12,7 @@
 
 namespace xpexam::frame {
 
-// The home screen's footer line: "题库版本：V" + gBankVersion.
+// The home screen's footer line: "题库版本：V" + bankVersion.
 std::string BankVersionLine();
 
 class FrmAbout : public forms::FormOf<FrmAbout> {

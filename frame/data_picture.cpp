@@ -8,7 +8,7 @@
 namespace xpexam::frame {
 
 forms::PicturePtr DataPicture(std::string_view name) {
-  return forms::LoadPicture(gDataPath + std::string(name) + ".mxy");
+  return forms::LoadPicture(installation().dataPath() + std::string(name) + ".mxy");
 }
 
 }  // namespace xpexam::frame

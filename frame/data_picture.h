@@ -1,5 +1,5 @@
 #pragma once
-// Pictures of the installed data folder: gDataPath + name + ".mxy".
+// Pictures of the installed data folder: dataPath + name + ".mxy".
 #include <string_view>
 
 #include "forms/graphics.h"

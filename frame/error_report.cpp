@@ -65,8 +65,8 @@ std::string ErrorReportUrl(std::string_view tag, int32_t number, std::string_vie
                            std::string_view extra) {
   using platform::UrlEncode;
   // Values are encoded: a "&", "#" or "%" in a description must not cut the request short.
-  return platform::ServerUrl() + "/up/error/submit.asp?pronm=" + UrlEncode(gModuleName) +
-         "&pver=" + UrlEncode(gBankVersion) + "&osver=" + UrlEncode(gOsVersion) + "&errsub=" + UrlEncode(tag) +
+  return platform::ServerUrl() + "/up/error/submit.asp?pronm=" + UrlEncode(installation().moduleName()) +
+         "&pver=" + UrlEncode(installation().bankVersion()) + "&osver=" + UrlEncode(installation().osVersion()) + "&errsub=" + UrlEncode(tag) +
          "&errno=" + platform::Str(number) + "&errdescript=" + UrlEncode(std::string(description) + std::string(extra));
 }
 
@@ -83,8 +83,8 @@ void ReportError(std::string_view tag, int32_t number, std::string_view descript
     platform::Try([&] { platform::HttpFireAndForget(url, kReportTimeoutSeconds); });
   std::string text;
   if (platform::Try([&] {
-        text = "软件运行提示:" + std::string(tag) + std::string(description) + "\r\n" + "系统版本:" + gOsVersion +
-               ",软件版本:" + gBankVersion + "," + platform::Str(number) + "\r\n";
+        text = "软件运行提示:" + std::string(tag) + std::string(description) + "\r\n" + "系统版本:" + installation().osVersion() +
+               ",软件版本:" + installation().bankVersion() + "," + platform::Str(number) + "\r\n";
       }))
     platform::Try([&] { AppendLog(gLogFile, text); });
 }

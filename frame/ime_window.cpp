@@ -19,7 +19,7 @@ constexpr const char* kHelpText =
     "您可以取消调用输入法，在您需要输入汉字时，可以按Ctrl+Shift键切换，或者点击电脑右下角的输入法按钮。";
 }  // namespace
 
-std::string ImeSwitchFile() { return gAppPath + "\\ksdata\\288890" + ".mxy"; }
+std::string ImeSwitchFile() { return installation().appPath() + "\\ksdata\\288890" + ".mxy"; }
 
 FrmIME::FrmIME() {
   SetBorderStyle(0);
@@ -54,11 +54,11 @@ void FrmIME::Form_Load() {
   lblClick[1].Move(ScaleX(4620), ScaleY(3480), ScaleX(1350), ScaleY(450));
   Try([&] { lblClick[1].SetPicture(DataPicture("l20001")); });
   Label1[0].Move(ScaleX(720), ScaleY(1440), ScaleX(4695), ScaleY(1215));
-  Label1[0].SetFontSize(9 * gScaleX);
+  Label1[0].SetFontSize(9 * installation().scaleX());
   Check1.Move(ScaleX(2400), ScaleY(2520), ScaleX(1455), ScaleY(255));
-  Check1.SetFontSize(9 * gScaleX);
+  Check1.SetFontSize(9 * installation().scaleX());
   Label1[2].Move(ScaleX(600), ScaleY(180));
-  Label1[2].SetFontSize(10 * gScaleX);
+  Label1[2].SetFontSize(10 * installation().scaleX());
 
   // Only a first line of exactly "1" checks the box; checking it stores the switch again.
   std::string line;

@@ -40,9 +40,9 @@ void FrmQOMSGBOX::Form_Load() {
   Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
   SetTopMost(true);
   LblTitle.Move(ScaleX(600), ScaleY(180));
-  LblTitle.SetFontSize(10 * gScaleX);
+  LblTitle.SetFontSize(10 * installation().scaleX());
   LblPrompt.Move(ScaleX(1200), ScaleY(720), ScaleX(4080), ScaleY(1920));
-  LblPrompt.SetFontSize(10 * gScaleX);
+  LblPrompt.SetFontSize(10 * installation().scaleX());
   Image1.Move(ScaleX(240), ScaleY(690));
   lblMove.Move(0, 0, ScaleX(4500), ScaleY(540));
   LblClick[0].Move(ScaleX(3960), ScaleY(2880), ScaleX(1350), ScaleY(450));

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "forms/msgbox.h"
 #include "platform/strings.h"
 
 namespace xpexam::frame {
@@ -14,17 +13,14 @@ int16_t SlotNumber() { return platform::CInt(static_cast<double>(gSessionKind) +
 void ModuleState::Reset() {
   // The fresh copy is large (the per-question tables); keep it off the stack.
   *this = std::move(*std::make_unique<ModuleState>());
-  forms::SetAppTitle("");
 }
 
 std::string SessionSlot() { return platform::ZeroPad(SlotNumber(), 2); }
 
 std::string IndexSlot() { return platform::ZeroPad(platform::CInt(SlotNumber() + 50.0), 2); }
 
-std::string SessionStepFile() { return gDataPath + "2888" + SessionSlot() + ".mxy"; }
+std::string SessionStepFile() { return installation().dataPath() + "2888" + SessionSlot() + ".mxy"; }
 
-std::string SessionIndexFile() { return gDataPath + "2888" + IndexSlot() + ".mxy"; }
-
-std::string DialogCaption() { return gSettings[0] + gSettings[9] + "——" + gModuleName + "模块"; }
+std::string SessionIndexFile() { return installation().dataPath() + "2888" + IndexSlot() + ".mxy"; }
 
 }  // namespace xpexam::frame

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "frame/installation.h"
 #include "platform/bounded.h"
 
 namespace xpexam::frame {
@@ -13,24 +14,7 @@ using platform::BoundedArray;
 using platform::BoundedArray2;
 
 struct ModuleState {
-  // The program folder (no trailing separator) and the program file's name without extension.
-  // The start-up sets them; tests point the folder at a scratch installation.
-  std::string appPath;
-  std::string appExeName = "xpexam";
-
-  // Layout: screen twips per pixel divided by 15 (1.0 at 96 dpi).
-  double scaleX = 0;  // Left, Width, font sizes
-  double scaleY = 0;  // Top, Height
-
-  // Settings and paths.
-  BoundedArray<std::string, 0, 40> settings;  // the settings table, trimmed entries
-  std::string moduleName;                     // settings entry 1 of ver.txt
-  std::string moduleTitle;                    // settings entry 2 of ver.txt
-  int16_t productNo = 0;                      // settings entry 4 of ver.txt
-  std::string dataPath;                       // data folder, ends in "\"
-  std::string bankVersion;                    // "YYYYMMDDHHMM"
-  std::string logFile;                        // this run's session log; empty until named
-  std::string osVersion;                      // "major.minor" or "Unknown"
+  std::string logFile;  // this run's session log; empty until named
 
   // Session state.
   int16_t sessionKind = 0;    // 0, 2, 5, 6, 8, 9-14, 20
@@ -42,9 +26,9 @@ struct ModuleState {
   int16_t questionCount = 0;  // 40 for papers, the list length otherwise
   int16_t minutesLeft = 0;    // exam minutes left
   std::string examStartTime;  // "yyyy-mm-dd hh:mm:ss"; "-1": this run is not recorded
-  std::string stepFile;       // gDataPath + "2888" + NN + ".mxy"
-  std::string indexFile;      // gDataPath + "2888" + (NN + 50) + ".mxy"
-  std::string textFile;       // gDataPath + "288890.mxy"
+  std::string stepFile;       // dataPath + "2888" + NN + ".mxy"
+  std::string indexFile;      // dataPath + "2888" + (NN + 50) + ".mxy"
+  std::string textFile;       // dataPath + "288890.mxy"
   std::string stepLine;       // the current step record
   std::string lineBuf;        // one line of the question index file
   std::string candidateName;  // settings entry 8
@@ -61,10 +45,6 @@ struct ModuleState {
   BoundedArray<int16_t, 1, 500> questionStep;    // step at which each question resumes
   BoundedArray2<std::string, 1, 500, 0, 6> pictureIds;  // 0 background, 1-5 overlays
 
-  // Home-screen tables.
-  BoundedArray2<std::string, 0, 40, 1, 4> unitTable;  // title, count, not done, "T"/"F" progress
-  int16_t unitCount = 0;
-  int16_t paperCount = 0;
 
   // The last trapped error.
   std::string errProc;
@@ -80,25 +60,13 @@ struct ModuleState {
   bool useIme = false;         // answer boxes switch to gImeHkl
   int32_t imeHkl = 0;          // chosen keyboard layout
 
-  // Everything back to its start value, the process-wide title included (it is derived from
-  // the settings).
+  // Everything back to its start value.
   void Reset();
 };
 
 inline ModuleState gState;
 
-inline auto& gAppPath = gState.appPath;
-inline auto& gAppExeName = gState.appExeName;
-inline auto& gScaleX = gState.scaleX;
-inline auto& gScaleY = gState.scaleY;
-inline auto& gSettings = gState.settings;
-inline auto& gModuleName = gState.moduleName;
-inline auto& gModuleTitle = gState.moduleTitle;
-inline auto& gProductNo = gState.productNo;
-inline auto& gDataPath = gState.dataPath;
-inline auto& gBankVersion = gState.bankVersion;
 inline auto& gLogFile = gState.logFile;
-inline auto& gOsVersion = gState.osVersion;
 inline auto& gSessionKind = gState.sessionKind;
 inline auto& gSlotOffset = gState.slotOffset;
 inline auto& gListIndex = gState.listIndex;
@@ -124,9 +92,6 @@ inline auto& gDoneMark = gState.doneMark;
 inline auto& gFirstLine = gState.firstLine;
 inline auto& gQuestionStep = gState.questionStep;
 inline auto& gPictureIds = gState.pictureIds;
-inline auto& gUnitTable = gState.unitTable;
-inline auto& gUnitCount = gState.unitCount;
-inline auto& gPaperCount = gState.paperCount;
 inline auto& gErrProc = gState.errProc;
 inline auto& gErrNumber = gState.errNumber;
 inline auto& gErrDesc = gState.errDesc;
@@ -148,17 +113,9 @@ inline constexpr int16_t kStatusCompleted = 4;
 std::string SessionSlot();
 // The slot of the question index file: NN + 50, as two digits.
 std::string IndexSlot();
-// gDataPath + "2888" + NN + ".mxy".
+// dataPath + "2888" + NN + ".mxy".
 std::string SessionStepFile();
-// gDataPath + "2888" + (NN + 50) + ".mxy".
+// dataPath + "2888" + (NN + 50) + ".mxy".
 std::string SessionIndexFile();
-
-// Caption of the dialog windows and the application title:
-// gSettings(0) + gSettings(9) + "——" + gModuleName + "模块".
-std::string DialogCaption();
-
-// Design twips to window twips.
-inline double ScaleX(double design) { return design * gScaleX; }
-inline double ScaleY(double design) { return design * gScaleY; }
 
 }  // namespace xpexam::frame

@@ -96,8 +96,8 @@ void vemoButton::CentreCaption() {
 }
 
 void vemoButton::PressCaption() {
-  LblCaption.Move(SnapTwips((Width() - LblCaption.Width()) / 2) + 15 * gScaleX,
-                  SnapTwips((Height() - LblCaption.Height()) / 2) + 15 * gScaleY);
+  LblCaption.Move(SnapTwips((Width() - LblCaption.Width()) / 2) + 15 * installation().scaleX(),
+                  SnapTwips((Height() - LblCaption.Height()) / 2) + 15 * installation().scaleY());
 }
 
 std::string vemoButton::DumpFields() const {

@@ -80,7 +80,7 @@ void AppendCode(std::string& out, int32_t n) {
   out += platform::GbkToUtf8(bytes);
 }
 
-// Reads a coded file line by line into gSettings from first_entry on. A file that cannot be
+// Reads a coded file line by line into settings from first_entry on. A file that cannot be
 // opened is reported once; a line past entry 40 is reported and ignored.
 void ReadCodedFile(const std::string& path, long first_entry) {
   platform::LineReader reader;
@@ -90,7 +90,7 @@ void ReadCodedFile(const std::string& path, long first_entry) {
     return;
   std::string line;
   for (long entry = first_entry; reader.Next(line); ++entry)
-    TryReport(kTag, [&] { gSettings[entry] = DecodeSettingsLine(line); });
+    TryReport(kTag, [&] { editInstallation().SetSetting(entry, DecodeSettingsLine(line)); });
 }
 
 // Type mismatch unless the text is a number as the numeric conversions read one.
@@ -173,23 +173,23 @@ int32_t RegWrite(int32_t root, std::string_view key, std::string_view name, int 
 
 void readInfo() {
   using platform::Trim;
-  for (long i = 0; i <= 38; ++i) gSettings[i] = std::string(kDefaults[static_cast<size_t>(i)]);
+  for (long i = 0; i <= 38; ++i) editInstallation().SetSetting(i, std::string(kDefaults[static_cast<size_t>(i)]));
 
-  ReadCodedFile(gAppPath + "\\ver.txt", 1);
+  ReadCodedFile(installation().appPath() + "\\ver.txt", 1);
 
-  TryReport(kTag, [] { gProductNo = platform::ValInt(gSettings[4]); });
-  gModuleName = Trim(gSettings[1]);
-  gModuleTitle = Trim(gSettings[2]);
-  gDataPath = gAppPath + "\\" + Trim(gSettings[3]) + "\\";
-  for (long u = 0; u <= 20; ++u) gUnitTable(u, 1) = Trim(gSettings[u + 5]);
+  TryReport(kTag, [] { editInstallation().SetProductNo(platform::ValInt(installation().settings(4))); });
+  editInstallation().SetModuleName(Trim(installation().settings(1)));
+  editInstallation().SetModuleTitle(Trim(installation().settings(2)));
+  editInstallation().SetDataPath(installation().appPath() + "\\" + Trim(installation().settings(3)) + "\\");
+  for (long u = 0; u <= 20; ++u) editInstallation().SetUnitTable(u, 1, Trim(installation().settings(u + 5)));
 
-  ReadCodedFile(gDataPath + "288901.mxy", 0);
+  ReadCodedFile(installation().dataPath() + "288901.mxy", 0);
 
-  for (long i = 0; i <= 40; ++i) gSettings[i] = Trim(gSettings[i]);
+  for (long i = 0; i <= 40; ++i) editInstallation().SetSetting(i, Trim(installation().settings(i)));
 
   SetAppTitle(DialogCaption());
 
-  const std::string marker_path = gDataPath + "288892.mxy";
+  const std::string marker_path = installation().dataPath() + "288892.mxy";
   std::string marker;
   bool has_line = false;
   TryReport(kTag, [&] {
@@ -200,12 +200,12 @@ void readInfo() {
   if (!has_line || marker != "0") return;
 
   // The installation's record for other software of the maker; a failed write is ignored.
-  const std::string key = "Software\\" + gSettings[15];
-  const std::string nn = platform::Right("0" + platform::Str(gProductNo), 2);
+  const std::string key = "Software\\" + installation().settings(15);
+  const std::string nn = platform::Right("0" + platform::Str(installation().productNo()), 2);
   int32_t size = 0;
-  RegData path = gAppPath + std::string(72, '*');
+  RegData path = installation().appPath() + std::string(72, '*');
   TryReport(kTag, [&] { RegWrite(kHkeyCurrentUser, key, "ProPath" + nn, kRegSz, path, size); });
-  RegData exe = gAppExeName + std::string(36, '*');
+  RegData exe = installation().appExeName() + std::string(36, '*');
   TryReport(kTag, [&] { RegWrite(kHkeyCurrentUser, key, "ProName" + nn, kRegSz, exe, size); });
   TryReport(kTag, [&] {
     if (!platform::WriteTextLines(marker_path, {"1"})) Fail(platform::kErrFileIo, "Path/File access error");

@@ -14,7 +14,7 @@ namespace xpexam::frame {
 const std::string& AppTitle();
 void SetAppTitle(std::string title);
 
-// Fills gSettings, gProductNo, gModuleName, gModuleTitle, gDataPath, gUnitTable column 1 and
+// Fills settings, productNo, moduleName, moduleTitle, dataPath, unitTable column 1 and
 // the application title; writes the first-run record once per installation. Every failing
 // statement is reported under "readInfo" and skipped.
 void readInfo();

@@ -34,14 +34,14 @@ std::unique_ptr<platform::InstanceLock>& InstanceSlot() {
 // True when another copy of this installation runs; otherwise this copy now holds the lock.
 bool PrevInstance() {
   auto& lock = InstanceSlot();
-  if (!lock) lock = std::make_unique<platform::InstanceLock>(gAppPath);
+  if (!lock) lock = std::make_unique<platform::InstanceLock>(installation().appPath());
   return lock->PrevInstance();
 }
 
 // The records folder: every save of the learner's records goes there.
 void MakeRecordsFolder() {
   std::error_code ec;
-  const std::string folder = platform::ResolvePath(gAppPath + "\\ksdata");
+  const std::string folder = platform::ResolvePath(installation().appPath() + "\\ksdata");
   std::filesystem::create_directories(folder, ec);
   if (ec || !std::filesystem::is_directory(folder)) platform::Fail(platform::kErrPathNotFound, "Path not found");
 }
@@ -76,28 +76,28 @@ void FrmStart::Form_Load() {
   TryReport(kTag, [] { readInfo(); });
   // Only this copy runs now: a temporary file left here is a crashed write's remains.
   TryReport(kTag, [] {
-    for (const std::string& folder : {gAppPath + "\\ksdata", gDataPath, gAppPath}) platform::RemoveStaleTempFiles(folder);
+    for (const std::string& folder : {installation().appPath() + "\\ksdata", installation().dataPath(), installation().appPath()}) platform::RemoveStaleTempFiles(folder);
   });
 
-  gScaleX = forms::TwipsPerPixel() / 15;
-  gScaleY = forms::TwipsPerPixel() / 15;
+  editInstallation().SetScaleX(forms::TwipsPerPixel() / 15);
+  editInstallation().SetScaleY(forms::TwipsPerPixel() / 15);
   SetWidth(ScaleX(6000));
   SetHeight(ScaleY(3000));
-  TryReport(kTag, [this] { SetPicture(forms::LoadPicture(gDataPath + "l20059" + ".mxy")); });
+  TryReport(kTag, [this] { SetPicture(forms::LoadPicture(installation().dataPath() + "l20059" + ".mxy")); });
   Label1.SetTop(ScaleY(2160));
-  Label1.SetCaption("正在启动" + gModuleTitle + "，请稍候...");
+  Label1.SetCaption("正在启动" + installation().moduleTitle() + "，请稍候...");
   Label1.SetFontSize(ScaleX(11));
   // The label has sized itself to the line, so this centres it.
   Label1.SetLeft((Width() - Label1.Width()) / 2);
 
   gSlotOffset = 0;
   gDemoRunning = false;
-  gCandidateName = gSettings[8];
-  TryReport(kTag, [this] { SetIcon(forms::LoadPicture(gDataPath + "l62011" + ".mxy")); });
+  gCandidateName = installation().settings(8);
+  TryReport(kTag, [this] { SetIcon(forms::LoadPicture(installation().dataPath() + "l62011" + ".mxy")); });
   // The real window carries the program's name and icon from here on.
-  forms::SetHostWindow(gModuleTitle, Icon());
+  forms::SetHostWindow(installation().moduleTitle(), Icon());
   SetCaption("Tavrelo");
-  gOsVersion = GetOSVersionOF();
+  editInstallation().SetOsVersion(GetOSVersionOF());
   mStartPending = true;
   Timer1.SetEnabled(true);
 }
@@ -112,7 +112,7 @@ void FrmStart::Timer1_Timer() {
 void FrmStart::UpdataExe() {
   // Showing the home screen loads and builds it; its build may end the program here.
   platform::Try([] { gFrameHooks.showHome(); });
-  gLogFile = gAppPath + "\\ksdata\\" + platform::FormatCompact(platform::Now()) + ".txt";
+  gLogFile = installation().appPath() + "\\ksdata\\" + platform::FormatCompact(platform::Now()) + ".txt";
   gUpdateVisible = 0;
   platform::Try([this] { Unload(); });
 }

@@ -34,13 +34,13 @@ struct RunMark {
   RunMark& operator=(const RunMark&) = delete;
 };
 
-// The data folder's own name: gDataPath without the program folder and the separators.
+// The data folder's own name: dataPath without the program folder and the separators.
 std::string DataFolderName() {
-  return platform::Replace(platform::Replace(gDataPath, gAppPath, ""), "\\", "");
+  return platform::Replace(platform::Replace(installation().dataPath(), installation().appPath(), ""), "\\", "");
 }
 
 // Names from the installation are encoded: a "#", "?" or "%" in them must not cut the request.
-std::string ModuleBase() { return platform::ServerUrl() + "/up/tolqa/" + platform::UrlEncode(gModuleName) + "/"; }
+std::string ModuleBase() { return platform::ServerUrl() + "/up/tolqa/" + platform::UrlEncode(installation().moduleName()) + "/"; }
 
 // Limits by kind: a server that trickles or sends too much never holds the program for long.
 constexpr platform::DownloadLimits kListLimits{15, 30, 60, 1LL << 20};
@@ -77,31 +77,31 @@ void FrmUpdata::Form_Load() {
   TryReport(kLoadTag, [&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
   lblMove.Move(0, 0, ScaleX(5580), ScaleY(540));
   Label3.Move(ScaleX(360), ScaleY(960));
-  Label3.SetFontSize(9 * gScaleX);
+  Label3.SetFontSize(9 * installation().scaleX());
   Label1.Move(ScaleX(360), ScaleY(1440));
-  Label1.SetFontSize(9 * gScaleX);
+  Label1.SetFontSize(9 * installation().scaleX());
   // The version's box keeps its design size at every scale.
   LblVer.Move(ScaleX(1800), ScaleY(960), 1935, 255);
-  LblVer.SetFontSize(9 * gScaleX);
+  LblVer.SetFontSize(9 * installation().scaleX());
   Label2.Move(ScaleX(360), ScaleY(1920));
-  Label2.SetFontSize(14 * gScaleX);
+  Label2.SetFontSize(14 * installation().scaleX());
   Label4.Move(ScaleX(600), ScaleY(150));
-  Label4.SetFontSize(10 * gScaleX);
-  Label4.SetCaption("新版本检测——" + gModuleTitle);
+  Label4.SetFontSize(10 * installation().scaleX());
+  Label4.SetCaption("新版本检测——" + installation().moduleTitle());
   Command1.Move(ScaleX(3480), ScaleY(2880), ScaleX(1350), ScaleY(450));
   TryReport(kLoadTag, [&] { Command1.SetPicture(DataPicture("l20001")); });
 
   Label3.SetCaption("当前题库版本是：");
-  LblVer.SetCaption(gBankVersion);
-  Label1.SetCaption("最新题库版本是：" + gBankVersion);
+  LblVer.SetCaption(installation().bankVersion());
+  Label1.SetCaption("最新题库版本是：" + installation().bankVersion());
   Label2.SetCaption("已是最新版本，无需升级。");
 
   SetVisible(false);
   Timer1.SetEnabled(true);
   // The banner for the home screen's next load; whether it came is not examined.
   TryReport(kLoadTag, [&] {
-    platform::DownloadToFile(platform::ServerUrl() + "/up/ad/" + platform::UrlEncode(gSettings[12]) + "/170100.rar",
-                             gAppPath + "\\ksdata\\170100" + ".mxy", kBannerLimits);
+    platform::DownloadToFile(platform::ServerUrl() + "/up/ad/" + platform::UrlEncode(installation().settings(12)) + "/170100.rar",
+                             installation().appPath() + "\\ksdata\\170100" + ".mxy", kBannerLimits);
   });
 }
 
@@ -134,9 +134,9 @@ void FrmUpdata::TKUP() {
   }
   if (!reply.starts_with("20")) return;
   const std::string list_version = platform::Left(platform::Trim(reply), 12);
-  if (list_version <= gBankVersion) return;
+  if (list_version <= installation().bankVersion()) return;
 
-  const std::string downloaded_list = gAppPath + "\\ksdata\\288895" + ".mxy";
+  const std::string downloaded_list = installation().appPath() + "\\ksdata\\288895" + ".mxy";
   if (!step([&] { Download(list_url, downloaded_list); })) {
     step([&] { ShowRetry(); });
     return;
@@ -155,7 +155,7 @@ void FrmUpdata::TKUP() {
     if (!lines) Fail(platform::kErrFileNotFound, "File not found");
     entries = ParseUpdateList(*lines, data_folder);
   });
-  const std::string own_file = platform::LCase(gAppExeName + ".exe");
+  const std::string own_file = platform::LCase(installation().appExeName() + ".exe");
   for (const UpdateEntry& e : entries) {
     step([&] {
       // A name that would leave its folder is never used, on the server or here.
@@ -163,7 +163,7 @@ void FrmUpdata::TKUP() {
         ++attempted;
         return;
       }
-      std::string local_path = gAppPath + "\\" + e.folder + e.local_name;
+      std::string local_path = installation().appPath() + "\\" + e.folder + e.local_name;
       const std::string local_stamp = LocalStamp(local_path);
       const bool own = platform::LCase(e.local_name) == own_file;
       // A new program file waits beside the running one for the external updater.
@@ -174,7 +174,7 @@ void FrmUpdata::TKUP() {
       if (!platform::DownloadToFile(url, local_path, kFileLimits).ok) return;
       ++fetched;
       if (own) {
-        if (!platform::WriteTextLines(gAppPath + "\\uprun.dll", {platform::ResolvePath(local_path)}))
+        if (!platform::WriteTextLines(installation().appPath() + "\\uprun.dll", {platform::ResolvePath(local_path)}))
           Fail(platform::kErrFileIo, "Path/File access error");
         self_update = true;
       }
@@ -185,7 +185,7 @@ void FrmUpdata::TKUP() {
   if (fetched == attempted) {
     step([&] {
       auto bytes = platform::ReadFileBytes(downloaded_list);
-      if (!bytes || !platform::WriteFileAtomic(gDataPath + "288895.mxy", *bytes))
+      if (!bytes || !platform::WriteFileAtomic(installation().dataPath() + "288895.mxy", *bytes))
         Fail(platform::kErrFileIo, "Path/File access error");
     });
   }
@@ -193,7 +193,7 @@ void FrmUpdata::TKUP() {
     forms::MsgBox("已更新" + platform::Str(fetched) + "/" + platform::Str(attempted) + "文件。请重新打开软件！",
                   forms::kOkOnly, AppTitle());
   });
-  if (self_update) step([&] { platform::StartExecutable(gAppPath + "\\qoitpk.rar"); });
+  if (self_update) step([&] { platform::StartExecutable(installation().appPath() + "\\qoitpk.rar"); });
   forms::End();
 }
 

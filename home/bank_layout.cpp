@@ -14,7 +14,6 @@
 namespace xpexam::home {
 namespace {
 
-using frame::gUnitTable;
 using platform::TryReport;
 
 constexpr std::string_view kTag = "fengmaincsh";
@@ -26,9 +25,9 @@ using ProgressLines = platform::BoundedArray<std::string, 0, 25>;
 
 }  // namespace
 
-std::string BankLayoutFile() { return frame::gDataPath + "288891.mxy"; }
+std::string BankLayoutFile() { return frame::installation().dataPath() + "288891.mxy"; }
 
-std::string UnitProgressFile() { return frame::gAppPath + "\\ksdata\\288893.mxy"; }
+std::string UnitProgressFile() { return frame::installation().appPath() + "\\ksdata\\288893.mxy"; }
 
 std::string FitProgressLine(const std::string& line, long count) {
   const long n = std::max<long>(count, 0);
@@ -40,8 +39,8 @@ void ReadBankLayout() {
   std::string line;
   TryReport(kTag, [&] { line = FirstLine(BankLayoutFile()); });
   TryReport(kTag, [&] { line = platform::Trim(line); });
-  TryReport(kTag, [&] { frame::gPaperCount = platform::ValInt(Mid(line, 1, 2)); });
-  TryReport(kTag, [&] { frame::gUnitCount = platform::ValInt(Mid(line, 3, 2)); });
+  TryReport(kTag, [&] { frame::editInstallation().SetPaperCount(platform::ValInt(Mid(line, 1, 2))); });
+  TryReport(kTag, [&] { frame::editInstallation().SetUnitCount(platform::ValInt(Mid(line, 3, 2))); });
 }
 
 void NormaliseUnitProgress() {
@@ -78,14 +77,14 @@ void NormaliseUnitProgress() {
     });
 
   // Rows past the bank's units are empty, also when a changed bank has fewer units than before.
-  for (long u = std::max<long>(frame::gUnitCount, 0); u <= 40; ++u)
-    for (long column = 2; column <= 4; ++column) gUnitTable(u, column).clear();
-  for (long u = 0; u < frame::gUnitCount; ++u) {
-    TryReport(kTag, [&] { gUnitTable(u, 2) = platform::Str(platform::Len(platform::Trim(progress[u]))); });
-    TryReport(kTag, [&] { gUnitTable(u, 4) = platform::Trim(progress[u]); });
+  for (long u = std::max<long>(frame::installation().unitCount(), 0); u <= 40; ++u)
+    for (long column = 2; column <= 4; ++column) frame::editInstallation().SetUnitTable(u, column, {});
+  for (long u = 0; u < frame::installation().unitCount(); ++u) {
+    TryReport(kTag, [&] { frame::editInstallation().SetUnitTable(u, 2, platform::Str(platform::Len(platform::Trim(progress[u])))); });
+    TryReport(kTag, [&] { frame::editInstallation().SetUnitTable(u, 4, platform::Trim(progress[u])); });
     TryReport(kTag, [&] {
       const std::string& line = progress[u];
-      gUnitTable(u, 3) = platform::Str(static_cast<long>(std::count(line.begin(), line.end(), 'F')));
+      frame::editInstallation().SetUnitTable(u, 3, platform::Str(static_cast<long>(std::count(line.begin(), line.end(), 'F'))));
     });
   }
 }

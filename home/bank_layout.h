@@ -10,7 +10,7 @@ std::string BankLayoutFile();
 // The records folder's unit progress file.
 std::string UnitProgressFile();
 
-// gPaperCount and gUnitCount from line 1 (AABB: papers, units). Failures are reported under
+// paperCount and unitCount from line 1 (AABB: papers, units). Failures are reported under
 // "fengmaincsh" and skipped; a missing file gives 0 and 0.
 void ReadBankLayout();
 
@@ -20,7 +20,7 @@ std::string FitProgressLine(const std::string& line, long count);
 
 // Cuts or pads every unit's progress line to the unit's question count (FitProgressLine),
 // rewrites the progress file as 25 unit lines and an empty line, and fills
-// gUnitTable columns 2 to 4 of the units below gUnitCount. When the bank layout gives no
+// unitTable columns 2 to 4 of the units below unitCount. When the bank layout gives no
 // counts at all the progress file is left alone, so the learner's records survive a damaged
 // bank. Failures are reported under "fengmaincsh" and skipped.
 void NormaliseUnitProgress();

@@ -31,13 +31,13 @@ void FrmFengmian::LayOutHelp() {
     LlbHelpCAP.SetFontBold(true);
     LlbHelpCAP.SetForeColor(0x00E97F0C);
     LlbHelpCAP.Move(ScaleX(6960), ScaleY(240));
-    LlbHelpCAP.SetFontSize(20 * frame::gScaleX);
+    LlbHelpCAP.SetFontSize(20 * frame::installation().scaleX());
   });
 }
 
 void FrmFengmian::ShowHelpTopic(int index) {
   for (int i = 32; i <= 36; ++i) ClickBotn[i].SetEnabled(true);
-  const std::string page = frame::gDataPath + "l3818" + std::to_string(index - 32) + ".mxy";
+  const std::string page = frame::installation().dataPath() + "l3818" + std::to_string(index - 32) + ".mxy";
   TryReport(kClickTag, [&] { LlbHelpCAP.SetCaption(kTopicTitles[index - 32]); });
   ClickBotn[index].SetEnabled(false);
   // A missing page shows an empty page.

@@ -19,7 +19,6 @@ namespace xpexam::home {
 namespace {
 
 using frame::DataPicture;
-using frame::gUnitTable;
 using frame::ScaleX;
 using frame::ScaleY;
 using platform::TryReport;
@@ -47,7 +46,7 @@ void FrmFengmian::LayOutButtons() {
 
   // Home tiles and the link labels under them.
   std::string layout;
-  TryReport(kBuildTag, [&] { layout = platform::Trim(frame::gSettings[34]); });
+  TryReport(kBuildTag, [&] { layout = platform::Trim(frame::installation().settings(34)); });
   if (layout == "2") {
     for (int i : {4, 5})
       TryReport(kBuildTag, [&] {
@@ -99,11 +98,11 @@ void FrmFengmian::ShowTab(int index) {
     int u = 0;
     TryReport(kClickTag, [&] {
       for (;; ++u) {
-        const double n = platform::Val(gUnitTable(u, 2)), f = platform::Val(gUnitTable(u, 3));
+        const double n = platform::Val(frame::installation().unitTable(u, 2)), f = platform::Val(frame::installation().unitTable(u, 3));
         if (n == 0 || f / n > 0.2) break;
       }
     });
-    if (u > frame::gUnitCount - 1) u = frame::gUnitCount - 1;
+    if (u > frame::installation().unitCount() - 1) u = frame::installation().unitCount() - 1;
     ClickBotn_Click(50 + u);
   }
   PicAd.SetVisible(true);
@@ -138,7 +137,7 @@ void FrmFengmian::ClickBotn_Click(int index) {
       p->SetVisible(false);
     PicAd.SetVisible(true);
   } else if (index == kWebsite) {
-    platform::Try([] { platform::ShellOpen(frame::gSettings[2]); });
+    platform::Try([] { platform::ShellOpen(frame::installation().settings(2)); });
   } else if (index == kHomeTab) {
     ShowHomeView();
   } else if (index == kStartUnitPractice) {

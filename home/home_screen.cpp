@@ -17,7 +17,6 @@
 namespace xpexam::home {
 namespace {
 
-using frame::gDataPath;
 using frame::ScaleX;
 using frame::ScaleY;
 using platform::TryReport;
@@ -101,12 +100,12 @@ forms::Container& FrmFengmian::ButtonContainer(int index) {
 }
 
 void FrmFengmian::Form_Load() {
-  TryReport(kLoadTag, [] { frame::gScaleX = forms::TwipsPerPixel() / 15; });
-  TryReport(kLoadTag, [] { frame::gScaleY = forms::TwipsPerPixel() / 15; });
+  TryReport(kLoadTag, [] { frame::editInstallation().SetScaleX(forms::TwipsPerPixel() / 15); });
+  TryReport(kLoadTag, [] { frame::editInstallation().SetScaleY(forms::TwipsPerPixel() / 15); });
   TryReport(kLoadTag, [this] { SetWidth(ScaleX(12000)); });
   TryReport(kLoadTag, [this] { SetHeight(ScaleY(9000)); });
-  TryReport(kLoadTag, [this] { SetIcon(forms::LoadPicture(gDataPath + "l62011" + ".mxy")); });
-  TryReport(kLoadTag, [this] { SetPicture(forms::LoadPicture(gDataPath + "l20060" + ".mxy")); });
+  TryReport(kLoadTag, [this] { SetIcon(forms::LoadPicture(frame::installation().dataPath() + "l62011" + ".mxy")); });
+  TryReport(kLoadTag, [this] { SetPicture(forms::LoadPicture(frame::installation().dataPath() + "l20060" + ".mxy")); });
   picShouYe.Move(0, 0, ScaleX(12000), ScaleY(3000));
   TryReport(kLoadTag, [this] { picShouYe.SetPicture(frame::DataPicture("l20051")); });
   PicTOP.Move(0, 0, ScaleX(12000), ScaleY(1650));
@@ -130,7 +129,7 @@ void FrmFengmian::LoadBanner() {
   std::string lines[3];
   platform::LineReader reader;
   if (TryReport(kLoadTag, [&] {
-        if (!reader.Open(frame::gAppPath + "\\ksdata\\170100.mxy"))
+        if (!reader.Open(frame::installation().appPath() + "\\ksdata\\170100.mxy"))
           platform::Fail(platform::kErrFileNotFound, "File not found");
       }))
     for (std::string& line : lines)
@@ -141,7 +140,7 @@ void FrmFengmian::LoadBanner() {
   PicAd.Move(ScaleX(3000), ScaleY(8100));
   LblAD.Move(0, 0);
   TryReport(kLoadTag, [this] { LblAD.SetMousePointer(forms::kCustomPointer); });
-  TryReport(kLoadTag, [this] { LblAD.SetMouseIcon(forms::LoadPicture(gDataPath + "9l0015" + ".mxy")); });
+  TryReport(kLoadTag, [this] { LblAD.SetMouseIcon(forms::LoadPicture(frame::installation().dataPath() + "9l0015" + ".mxy")); });
   TryReport(kLoadTag, [this] { LblAD.SetFontSize(ScaleX(10)); });
   TryReport(kLoadTag, [&] { LblAD.SetCaption(platform::Replace(platform::Trim(lines[0]), "◎", "\r\n")); });
   TryReport(kLoadTag, [&] { LblAD.SetForeColor(BannerColor(lines[1])); });
@@ -170,8 +169,8 @@ std::string InfoLink(int index) {
   if (index == 3 || index == 20) kind = 3;
   if (index == 19) kind = 4;
   if (kind == 0) return "";
-  if (platform::Left(platform::Trim(frame::gSettings[26]), 4) == "2099") return kBuiltIn[kind - 1];
-  return frame::gSettings[kind];
+  if (platform::Left(platform::Trim(frame::installation().settings(26)), 4) == "2099") return kBuiltIn[kind - 1];
+  return frame::installation().settings(kind);
 }
 
 void FrmFengmian::LblInfo_Click(int index) {

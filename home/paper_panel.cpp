@@ -54,7 +54,7 @@ void FrmFengmian::LayOutPaperPanel() {
   TryReport(kBuildTag, [&] { PicKaCHLeft.SetPicture(PicUnitLeft.Picture()); });
   for (int i = 28; i <= 31; ++i)
     ClickBotn[i].Move(ScaleX(15), ScaleY(15 + (i - 28) * 750), ScaleX(2700), ScaleY(750));
-  mLastSprintPaper = SprintRule(frame::gPaperCount);
+  mLastSprintPaper = SprintRule(frame::installation().paperCount());
   // Each group starts again at the top row: only one group shows at a time.
   for (int i = 0; i <= 29; ++i) {
     std::string title;
@@ -141,8 +141,8 @@ void FrmFengmian::ShowPaperView(int index) {
   int first = 0, last = -1;  // rows shown
   const char* face = nullptr;
   // A bank with fewer fixed papers than sprint rows shows only the papers it holds.
-  if (index == 28) first = 0, last = std::min(mLastSprintPaper, frame::gPaperCount - 1), face = "l20047";
-  if (index == 29) first = mLastSprintPaper + 1, last = frame::gPaperCount - 1, face = "l20048";
+  if (index == 28) first = 0, last = std::min(mLastSprintPaper, frame::installation().paperCount() - 1), face = "l20047";
+  if (index == 29) first = mLastSprintPaper + 1, last = frame::installation().paperCount() - 1, face = "l20048";
   if (index == 31) first = 20, last = 19 + mRandomPaperCount, face = "l20048";
   for (int i = 0; i <= 29; ++i) {
     const bool shown = i >= first && i <= last;
@@ -178,12 +178,12 @@ void FrmFengmian::ChoosePaperView() {
 void FrmFengmian::StartPaper(int index) {
   const int p = index - 70;
   // Only a paper the bank or the random paper list holds: any other line is no paper.
-  if (p < 20 ? p >= frame::gPaperCount : p > 19 + mRandomPaperCount) return;
+  if (p < 20 ? p >= frame::installation().paperCount() : p > 19 + mRandomPaperCount) return;
   frame::gListIndex = static_cast<int16_t>(p);
   std::string path;
   int n = p;
   if (p < 20) {
-    path = frame::gDataPath + "288891.mxy";
+    path = frame::installation().dataPath() + "288891.mxy";
     frame::gSlotOffset = static_cast<int16_t>(p);
     frame::gSessionKind = 0;
   } else {
@@ -213,8 +213,8 @@ void FrmFengmian::NewRandomPaper() {
   // A bank with fewer than 40 questions could never complete a paper: nothing is drawn, and the
   // learner is told why.
   long total = 0;
-  for (int u = 0; u < frame::gUnitCount && u <= 40; ++u) total += platform::CLng(platform::Val(frame::gUnitTable(u, 2)));
-  if (frame::gUnitCount <= 0 || total < 40) {
+  for (int u = 0; u < frame::installation().unitCount() && u <= 40; ++u) total += platform::CLng(platform::Val(frame::installation().unitTable(u, 2)));
+  if (frame::installation().unitCount() <= 0 || total < 40) {
     frame::AskInMessageBox(kClickTag, "随机试卷", frame::kNoticeIcon, "\r\n\r\n本题库的题目不足40道，\r\n不能生成随机试卷。");
     return;
   }
@@ -222,8 +222,8 @@ void FrmFengmian::NewRandomPaper() {
   std::string list;
   while (platform::Len(list) < 160) {
     // Only units the table holds, as counted above.
-    const long u = static_cast<long>(platform::Rnd() * 1000) % std::min<long>(frame::gUnitCount, 41);
-    const long count = platform::CLng(platform::Val(frame::gUnitTable(u, 2)));
+    const long u = static_cast<long>(platform::Rnd() * 1000) % std::min<long>(frame::installation().unitCount(), 41);
+    const long count = platform::CLng(platform::Val(frame::installation().unitTable(u, 2)));
     if (count <= 0) continue;  // a unit without questions is drawn again
     const long q = static_cast<long>(platform::Rnd() * 1000) % count + 1;
     const std::string code = platform::ZeroPad(u, 2) + platform::ZeroPad(q, 2);

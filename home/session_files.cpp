@@ -61,7 +61,7 @@ class UnitFiles {
   std::map<std::string, std::optional<RawFile>> files_;
 };
 
-std::string DataFile(long number) { return frame::gDataPath + std::to_string(number) + ".mxy"; }
+std::string DataFile(long number) { return frame::installation().dataPath() + std::to_string(number) + ".mxy"; }
 
 // The record count of an index line: characters 5-6 as a number.
 long RecordCount(const std::string& line) { return platform::CLng(platform::Val(platform::Mid(line, 5, 2))); }

@@ -26,7 +26,7 @@ constexpr const char* kTag = "startlianxi";
 // neighbours.
 std::string KeyedBookmarks() {
   std::string list;
-  platform::LineReader reader(gAppPath + "\\ksdata\\288862.mxy");
+  platform::LineReader reader(installation().appPath() + "\\ksdata\\288862.mxy");
   if (!reader.Next(list)) return "";
   list = platform::Trim(list);
   std::string keyed;
@@ -38,7 +38,7 @@ std::string KeyedBookmarks() {
 }  // namespace
 
 void startLianXi() {
-  TryReport(kTag, [] { gTextFile = gDataPath + "288890.mxy"; });
+  TryReport(kTag, [] { gTextFile = installation().dataPath() + "288890.mxy"; });
   TryReport(kTag, [] { gStepFile = SessionStepFile(); });
   TryReport(kTag, [] { gIndexFile = SessionIndexFile(); });
   gCurQuestion = 1;

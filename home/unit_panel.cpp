@@ -15,7 +15,6 @@ namespace xpexam::home {
 namespace {
 
 using frame::DataPicture;
-using frame::gUnitTable;
 using frame::ScaleX;
 using frame::ScaleY;
 using platform::TryReport;
@@ -61,7 +60,7 @@ void FrmFengmian::LayOutUnitPanel() {
     button.Move(ScaleX(15), ScaleY(870 + 525 * (u % 10)), ScaleX(2700), ScaleY(525));
     TryReport(kBuildTag, [&] { button.SetFontSize(ScaleX(9)); });
     button.SetForeColor(0);
-    TryReport(kBuildTag, [&] { button.SetCaption(UnitButtonCaption(u, gUnitTable(u, 1))); });
+    TryReport(kBuildTag, [&] { button.SetCaption(UnitButtonCaption(u, frame::installation().unitTable(u, 1))); });
     TryReport(kBuildTag, [&] { button.SetPicture(DataPicture("l20045")); });
     if (i >= 60) button.SetVisible(false);
   }
@@ -72,16 +71,16 @@ void FrmFengmian::LayOutUnitPanel() {
   ClickBotn[47].SetCaption("1-10单元");
   TryReport(kBuildTag, [&] { ClickBotn[47].SetPicture(DataPicture("l20086")); });
   ClickBotn[48].Move(ScaleX(1365), ScaleY(6270), ScaleX(1185), ScaleY(555));
-  ClickBotn[48].SetCaption("11-" + std::to_string(frame::gUnitCount) + "单元");
+  ClickBotn[48].SetCaption("11-" + std::to_string(frame::installation().unitCount()) + "单元");
   TryReport(kBuildTag, [&] { ClickBotn[48].SetPicture(DataPicture("l20046")); });
   for (int i : {47, 48}) {
     ClickBotn[i].SetForeColor(0xFFFFFF);
     TryReport(kBuildTag, [&] { ClickBotn[i].SetFontSize(ScaleX(9)); });
   }
-  if (frame::gUnitCount <= 10) {
+  if (frame::installation().unitCount() <= 10) {
     ClickBotn[48].SetEnabled(false);
     ClickBotn[48].SetCaption("");
-    ClickBotn[47].SetCaption("1-" + std::to_string(frame::gUnitCount) + "单元");
+    ClickBotn[47].SetCaption("1-" + std::to_string(frame::installation().unitCount()) + "单元");
   }
   ImgUnitGezi.Move(ScaleX(2730), ScaleY(1680));
   TryReport(kBuildTag, [&] { ImgUnitGezi.SetPicture(DataPicture("l20055")); });
@@ -109,13 +108,13 @@ void FrmFengmian::ShowUnitProgress(int unit) {
     if (unit < 0) {
       LblUnitDQCAP[1].SetCaption("所有题库中题目");
       for (int u = 0; u <= 40; ++u) {
-        total += platform::CLng(platform::Val(gUnitTable(u, 2)));
-        open += platform::CLng(platform::Val(gUnitTable(u, 3)));
+        total += platform::CLng(platform::Val(frame::installation().unitTable(u, 2)));
+        open += platform::CLng(platform::Val(frame::installation().unitTable(u, 3)));
       }
     } else {
-      LblUnitDQCAP[1].SetCaption("第" + std::to_string(unit + 1) + "单元 " + gUnitTable(unit, 1));
-      total = platform::CLng(platform::Val(gUnitTable(unit, 2)));
-      open = platform::CLng(platform::Val(gUnitTable(unit, 3)));
+      LblUnitDQCAP[1].SetCaption("第" + std::to_string(unit + 1) + "单元 " + frame::installation().unitTable(unit, 1));
+      total = platform::CLng(platform::Val(frame::installation().unitTable(unit, 2)));
+      open = platform::CLng(platform::Val(frame::installation().unitTable(unit, 3)));
     }
   });
   LblUnitDQCAP[2].SetCaption(std::to_string(total) + "题");
@@ -140,7 +139,7 @@ void FrmFengmian::ShowUnitPage(int page) {
   TryReport(kClickTag, [&] { ClickBotn[47].SetPicture(DataPicture(page == 1 ? "l20086" : "l20046")); });
   TryReport(kClickTag, [&] { ClickBotn[48].SetPicture(DataPicture(page == 2 ? "l20086" : "l20046")); });
   for (int i = 50; i <= 69; ++i) ClickBotn[i].SetVisible((i < 60) == (page == 1));
-  for (int i = 50 + frame::gUnitCount; i <= 69; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetVisible(false); });
+  for (int i = 50 + frame::installation().unitCount(); i <= 69; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetVisible(false); });
 }
 
 void FrmFengmian::ChooseUnit(int index) {
@@ -163,12 +162,12 @@ void FrmFengmian::StartUnitPracticeClick() {
     frame::AskInMessageBox(kClickTag, title, frame::kNoticeIcon, prompt);
   };
   if (mCurUnit == -1) {
-    message("单元练习", "\r\n本模块共有" + std::to_string(frame::gUnitCount) +
+    message("单元练习", "\r\n本模块共有" + std::to_string(frame::installation().unitCount()) +
                             "单元\r\n\r\n请先点击左边单元名称选择您要学习的单元，再点开始学习！");
     return;
   }
   std::string progress;
-  TryReport(kClickTag, [&] { progress = gUnitTable(mCurUnit, 4); });
+  TryReport(kClickTag, [&] { progress = frame::installation().unitTable(mCurUnit, 4); });
   if (!StartUnitSession(mCurUnit, mUnitFilter, progress))
     message("章节练习", std::string("\r\n\r\n\r\n") + (mUnitFilter == 1 ? "您本部分没有已学题！" : "您本部分没有未学题！"));
 }

@@ -32,10 +32,10 @@ std::string LineOrLast(const std::string& path, long n) {
 
 std::string UnitProgressLine(int unit) {
   // Line 2 of the bank layout holds two digits per unit (line 1 when the file has one line).
-  const std::string counts = LineOrLast(gDataPath + "288891.mxy", 2);
+  const std::string counts = LineOrLast(installation().dataPath() + "288891.mxy", 2);
   const long count = platform::CLng(platform::Val(platform::Mid(counts, 2L * unit + 1, 2)));
   std::string progress;
-  const auto lines = platform::ReadTextLines(gAppPath + "\\ksdata\\288893.mxy");
+  const auto lines = platform::ReadTextLines(installation().appPath() + "\\ksdata\\288893.mxy");
   if (lines && unit >= 0 && static_cast<size_t>(unit) < lines->size()) progress = (*lines)[unit];
   return platform::Trim(FitProgressLine(progress, count));
 }

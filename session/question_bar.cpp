@@ -14,8 +14,6 @@
 namespace xpexam::session {
 
 using frame::DataPicture;
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::Try;
 using platform::TryEach;
 
@@ -25,7 +23,7 @@ constexpr forms::Color kWhite = 0xFFFFFF;
 constexpr forms::Color kBlue = 0xFF0000;
 
 void Scaled(forms::Control& c, double left, double top, double width, double height) {
-  c.Move(left * gScaleX, top * gScaleY, width * gScaleX, height * gScaleY);
+  c.Move(left * frame::installation().scaleX(), top * frame::installation().scaleY(), width * frame::installation().scaleX(), height * frame::installation().scaleY());
 }
 
 }  // namespace
@@ -111,15 +109,15 @@ void FrmTm::Form_Load() {
   // Every session starts guarded, whatever the end of the last one left.
   frame::gAllowBarUnload = false;
   TryEach([&] { SetIcon(DataPicture("l62011")); },
-          [&] { SetWidth(kDesignWidth * gScaleX); },
-          [&] { SetHeight(kDesignHeight * gScaleY); },
+          [&] { SetWidth(kDesignWidth * frame::installation().scaleX()); },
+          [&] { SetHeight(kDesignHeight * frame::installation().scaleY()); },
           [&] { SetPicture(DataPicture("l01046")); });
-  ImgLogo1.Move(60 * gScaleX, 30 * gScaleY);
+  ImgLogo1.Move(60 * frame::installation().scaleX(), 30 * frame::installation().scaleY());
   Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
   for (long i = 1; i <= 500; ++i) frame::gQuestionStep[i] = 1;
   SetTopMost(true);
   // Out of the way until the desktop docks the bar at its lower right.
-  Try([&] { Move(15360 * gScaleX - Width(), 9000 * gScaleY - Height()); });
+  Try([&] { Move(15360 * frame::installation().scaleX() - Width(), 9000 * frame::installation().scaleY() - Height()); });
   LayOut();
   LoadFaces();
   LayOutPanels();
@@ -133,7 +131,7 @@ void FrmTm::Form_Load() {
 void FrmTm::LayOutPanels() {
   const double w = Width();
   for (forms::PictureBox* panel : {&FrmSelect, &FrmKSXX})
-    panel->Move(0, 450 * gScaleY, w, 4035 * gScaleY);
+    panel->Move(0, 450 * frame::installation().scaleY(), w, 4035 * frame::installation().scaleY());
   for (int i = 1; i <= 40; ++i) {
     auto& b = CmTNO[i];
     Scaled(b, 60 + ((i - 1) % 10) * 480, 150 + ((i - 1) / 10) * 480, 450, 450);
@@ -141,13 +139,13 @@ void FrmTm::LayOutPanels() {
     b.SetForeColor(0);
     Try([&] { b.SetPicture(DataPicture("l01030")); });
   }
-  const double top = CmTNO[35].Top() + CmTNO[35].Height() + 540 * gScaleY;
-  const double bw = 825 * gScaleX;
+  const double top = CmTNO[35].Top() + CmTNO[35].Height() + 540 * frame::installation().scaleY();
+  const double bw = 825 * frame::installation().scaleX();
   const double left = (w - bw) / 2;
-  CmdSelFH.Move(left, top, bw, 330 * gScaleY);
-  CmdSelLast.Move(left - 1.5 * bw, top, bw, 330 * gScaleY);
-  CmdSelNext.Move(left + 1.5 * bw, top, bw, 330 * gScaleY);
-  CmdKSFH.Move(left, top, bw, 330 * gScaleY);
+  CmdSelFH.Move(left, top, bw, 330 * frame::installation().scaleY());
+  CmdSelLast.Move(left - 1.5 * bw, top, bw, 330 * frame::installation().scaleY());
+  CmdSelNext.Move(left + 1.5 * bw, top, bw, 330 * frame::installation().scaleY());
+  CmdKSFH.Move(left, top, bw, 330 * frame::installation().scaleY());
   TryEach([&] { CmdSelFH.SetPicture(DataPicture("l01045")); },
           [&] { CmdKSFH.SetPicture(DataPicture("l01045")); },
           [&] { CmdSelLast.SetPicture(DataPicture("l01047")); },
@@ -156,16 +154,16 @@ void FrmTm::LayOutPanels() {
   Scaled(Image1, 120, 120, 1455, 1740);
   forms::Label* values[] = {&KsName1, &KsZWH1, &KsCC1, &KsDAH1, &KsKM1, &KsSFZ1};
   for (int k = 0; k <= 5; ++k) {
-    Label1[k].Move(1680 * gScaleX, (120 + 315 * k) * gScaleY);
-    values[k]->Move(2640 * gScaleX, (120 + 315 * k) * gScaleY);
-    Try([&] { Label1[k].SetFontSize(9 * gScaleX); });
-    Try([&] { values[k]->SetFontSize(9 * gScaleX); });
+    Label1[k].Move(1680 * frame::installation().scaleX(), (120 + 315 * k) * frame::installation().scaleY());
+    values[k]->Move(2640 * frame::installation().scaleX(), (120 + 315 * k) * frame::installation().scaleY());
+    Try([&] { Label1[k].SetFontSize(9 * frame::installation().scaleX()); });
+    Try([&] { values[k]->SetFontSize(9 * frame::installation().scaleX()); });
   }
   KsName1.SetCaption(frame::gCandidateName);
   KsZWH1.SetCaption(frame::gSeatNo);
   KsCC1.SetCaption(frame::gSittingNo);
   KsDAH1.SetCaption(frame::gArchiveNo);
-  KsKM1.SetCaption(frame::gModuleName);
+  KsKM1.SetCaption(frame::installation().moduleName());
   KsSFZ1.SetCaption(frame::gIdCardNo);
 
   frame::gMinutesLeft = 50;
@@ -200,14 +198,14 @@ void FrmTm::LoadFaces() {
 
 void FrmTm::LayOut() {
   const double w = Width();
-  lblMove.Move(0, 0, w, 450 * gScaleY);
-  LblBiao.Move(510 * gScaleX, 90 * gScaleY);
-  Try([&] { LblBiao.SetFontSize(10 * gScaleX); });
-  LblZXH.Move(w - 795 * gScaleX, 30 * gScaleY, 330 * gScaleX, 330 * gScaleY);
-  LblClose.Move(w - 390 * gScaleX, 30 * gScaleY, 330 * gScaleX, 330 * gScaleY);
-  FrmZhuYa.Move(0, 450 * gScaleY, w, (kDesignHeight - 450) * gScaleY);
+  lblMove.Move(0, 0, w, 450 * frame::installation().scaleY());
+  LblBiao.Move(510 * frame::installation().scaleX(), 90 * frame::installation().scaleY());
+  Try([&] { LblBiao.SetFontSize(10 * frame::installation().scaleX()); });
+  LblZXH.Move(w - 795 * frame::installation().scaleX(), 30 * frame::installation().scaleY(), 330 * frame::installation().scaleX(), 330 * frame::installation().scaleY());
+  LblClose.Move(w - 390 * frame::installation().scaleX(), 30 * frame::installation().scaleY(), 330 * frame::installation().scaleX(), 330 * frame::installation().scaleY());
+  FrmZhuYa.Move(0, 450 * frame::installation().scaleY(), w, (kDesignHeight - 450) * frame::installation().scaleY());
   // The mini bar keeps its design size; its restore label follows the scale, centred.
-  Command2.Move((FrmZXH.Width() - 645 * gScaleX) / 2, 270 * gScaleY, 645 * gScaleX, 540 * gScaleY);
+  Command2.Move((FrmZXH.Width() - 645 * frame::installation().scaleX()) / 2, 270 * frame::installation().scaleY(), 645 * frame::installation().scaleX(), 540 * frame::installation().scaleY());
 
   struct Place {
     int index;
@@ -219,9 +217,9 @@ void FrmTm::LayOut() {
                                        {9, 2010, 2355, 870}, {7, 3930, 2355, 870}, {10, 3930, 2355, 870}};
   for (const Place& p : kButtons) Scaled(CmdGN[p.index], p.left, p.top, p.width, 330);
   Scaled(RtbTM, 90, 450, 4770, 1815);
-  Try([&] { RtbTM.SetFontSize(11 * gScaleX); });
+  Try([&] { RtbTM.SetFontSize(11 * frame::installation().scaleX()); });
   Scaled(Image2, 3720, 1800, 870, 330);
-  Try([&] { Image2.SetFontSize(9 * gScaleX); });
+  Try([&] { Image2.SetFontSize(9 * frame::installation().scaleX()); });
   Scaled(LblTime, 90, 2760, 1215, 285);
   Scaled(PTime, 1365, 2760, 2055, 285);
   LblTimeJD.Move(0, 0, 0, PTime.Height());
@@ -230,7 +228,7 @@ void FrmTm::LayOut() {
   Scaled(CmdEn, 4230 + 615 - 240, 2760, 240, 270);
   Scaled(PicUnit, 90, 2760, 4080, 285);
   for (forms::TextControl* c : std::initializer_list<forms::TextControl*>{&LblTime, &LblName, &LblIME, &LblUnit})
-    Try([&] { c->SetFontSize(9 * gScaleX); });
+    Try([&] { c->SetFontSize(9 * frame::installation().scaleX()); });
 }
 
 void FrmTm::Form_Unload(int& cancel) {
@@ -261,8 +259,8 @@ void FrmTm::LblZXH_Click() {
 
 void FrmTm::Command2_Click() {
   Try([] { RestoreDesktop(); });
-  TryEach([&] { SetWidth(kDesignWidth * gScaleX); },
-          [&] { SetHeight(kDesignHeight * gScaleY); });
+  TryEach([&] { SetWidth(kDesignWidth * frame::installation().scaleX()); },
+          [&] { SetHeight(kDesignHeight * frame::installation().scaleY()); });
   DockBar();
   FrmZXH.SetVisible(false);
 }

@@ -39,7 +39,7 @@ void FrmTm::TimeKS_Timer() {
   Try([&] { LblTimeJD.SetWidth((50 - gMinutesLeft) * PTime.Width() / 50); });
   Try([&] { gMinutesLeft = platform::CInt(gMinutesLeft - 1.0); });
   if (gMinutesLeft != 0) return;
-  Try([] { forms::MsgBox("时间已到，自动交卷！", forms::kOkOnly, frame::gModuleName); });
+  Try([] { forms::MsgBox("时间已到，自动交卷！", forms::kOkOnly, frame::installation().moduleName()); });
   TimeKS.SetEnabled(false);
   // A confirmation already on its way leads to the hand-in by itself.
   if (FrmEnd1::IsLoaded() || FrmEnd2::IsLoaded()) return;

@@ -40,7 +40,7 @@ std::string UnfinishedQuestionsCaption() {
 
 std::string FrmTm::Title() const {
   const long k = gCurQuestion, n = gQuestionCount;
-  const std::string m = platform::Left(frame::gModuleName, 2);
+  const std::string m = platform::Left(frame::installation().moduleName(), 2);
   const std::string code = platform::Right("0000" + Num(frame::gQuestionCode[k] + 100L), 4);
   const std::string done = frame::gDoneMark[k] == "F" ? "(未完成)" : "(已完成)";
   const std::string of = Num(k) + "/" + Num(n) + "(" + code + ")" + done;

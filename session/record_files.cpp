@@ -14,7 +14,7 @@ using platform::Len;
 using platform::Mid;
 
 std::string RecordPath(std::string_view file_name) {
-  return frame::gAppPath + "\\ksdata\\" + std::string(file_name);
+  return frame::installation().appPath() + "\\ksdata\\" + std::string(file_name);
 }
 std::string UnitProgressFile() { return RecordPath("288893.mxy"); }
 std::string BookmarkListFile() { return RecordPath("288862.mxy"); }

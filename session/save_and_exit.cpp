@@ -32,7 +32,7 @@ std::vector<bool> CompletedList() {
 }
 
 void WriteUnitProgress(std::vector<std::string> table) {
-  table.resize(static_cast<size_t>(std::max<int>(frame::gUnitCount, 0)));
+  table.resize(static_cast<size_t>(std::max<int>(frame::installation().unitCount(), 0)));
   WriteRecordLines(UnitProgressFile(), table);
 }
 

@@ -34,7 +34,7 @@ std::string PaperCodes() {
     path = RandomPaperListFile();
     wanted = gListIndex - 19;
   } else {
-    path = gDataPath + "288891.mxy";
+    path = installation().dataPath() + "288891.mxy";
     wanted = gSlotOffset + 3;
   }
   platform::LineReader reader(path);

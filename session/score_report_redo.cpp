@@ -39,9 +39,9 @@ using UnitCache = std::map<int, UnitLines>;
 const UnitLines& ReadUnit(UnitCache& cache, int u) {
   auto [it, added] = cache.try_emplace(u);
   if (added) {
-    it->second.index = platform::ReadTextLines(gDataPath + "2888" + platform::Str(70 + u) + ".mxy").value_or(
+    it->second.index = platform::ReadTextLines(installation().dataPath() + "2888" + platform::Str(70 + u) + ".mxy").value_or(
         std::vector<std::string>{});
-    it->second.steps = platform::ReadTextLines(gDataPath + "2888" + platform::Str(20 + u) + ".mxy").value_or(
+    it->second.steps = platform::ReadTextLines(installation().dataPath() + "2888" + platform::Str(20 + u) + ".mxy").value_or(
         std::vector<std::string>{});
   }
   return it->second;
@@ -82,8 +82,8 @@ void FrmChengji::InitShiTi() {
     index_lines.push_back(q.index_line);
     step_lines.insert(step_lines.end(), q.records.begin(), q.records.end());
   }
-  const std::string step_file = gDataPath + "288819.mxy";
-  const std::string index_file = gDataPath + "288869.mxy";
+  const std::string step_file = installation().dataPath() + "288819.mxy";
+  const std::string index_file = installation().dataPath() + "288869.mxy";
   if (!platform::WriteTextLines(step_file, step_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
   if (!platform::WriteTextLines(index_file, index_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
   gQuestionCount = count;
@@ -92,7 +92,7 @@ void FrmChengji::InitShiTi() {
   gSessionKind = 20;
   gRunMode = 2;
   gSlotOffset = -1;
-  gTextFile = gDataPath + "288890.mxy";
+  gTextFile = installation().dataPath() + "288890.mxy";
   gStepFile = SessionStepFile();
   gIndexFile = SessionIndexFile();
   gCurQuestion = 1;

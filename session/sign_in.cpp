@@ -16,8 +16,6 @@
 namespace xpexam::session {
 
 using frame::DataPicture;
-using frame::gScaleX;
-using frame::gScaleY;
 using platform::Try;
 using platform::TryEach;
 using namespace frame;
@@ -77,14 +75,14 @@ void FrmLogon::Form_Load() {
   Try([&] { SetIcon(DataPicture("l62011")); });
   // Sizes and fonts scale with the places, so the boxes and lines keep their 96 dpi spacing.
   auto scaled = [](forms::Control& c, double left, double top) {
-    c.Move(left * gScaleX, top * gScaleY, c.Width() * gScaleX, c.Height() * gScaleY);
+    c.Move(left * installation().scaleX(), top * installation().scaleY(), c.Width() * installation().scaleX(), c.Height() * installation().scaleY());
   };
   scaled(TxtZwh, 5070, 4440);
   scaled(TxtSFZ, 5070, 4905);
   scaled(CmdLog, 4275, 5640);
   scaled(CmdExit, 6660, 5640);
   forms::TextControl* const texts[] = {&TxtZwh, &TxtSFZ, &LblName, &LblZwh, &LblCC, &LblKm, &LblSfz, &LblDah, &LblDate};
-  for (forms::TextControl* t : texts) t->SetFontSize(12 * gScaleX);
+  for (forms::TextControl* t : texts) t->SetFontSize(12 * installation().scaleX());
   TryEach([&] { CmdLog.SetMouseIcon(frame::LinkCursor()); },
           [&] { CmdExit.SetMouseIcon(frame::LinkCursor()); });
   struct Place {
@@ -94,12 +92,12 @@ void FrmLogon::Form_Load() {
   const Place places[] = {{&LblName, 4080, 2610}, {&LblZwh, 4080, 2940}, {&LblCC, 4080, 3300},
                           {&LblKm, 2505, 4215},   {&LblSfz, 2505, 4590}, {&LblDah, 2505, 4950},
                           {&LblDate, 2505, 5250}};
-  for (const Place& p : places) p.label->Move(p.left * gScaleX, p.top * gScaleY);
+  for (const Place& p : places) p.label->Move(p.left * installation().scaleX(), p.top * installation().scaleY());
   scaled(P2, 1110, 7980);
   scaled(LJD, 0, 0);
   Try([&] { Picture1.SetPicture(DataPicture("9l0056")); });
   Try([&] { Picture2.SetPicture(DataPicture("9l0057")); });
-  Try([] { gTextFile = gDataPath + "288890.mxy"; });
+  Try([] { gTextFile = installation().dataPath() + "288890.mxy"; });
   Try([] { gStepFile = SessionStepFile(); });
   Try([] { gIndexFile = SessionIndexFile(); });
 }
@@ -127,7 +125,7 @@ void FrmLogon::CmdLog_Click() {
   LblName.SetCaption(gCandidateName);
   LblZwh.SetCaption(gSeatNo);
   LblCC.SetCaption(gSittingNo);
-  LblKm.SetCaption(gModuleName);
+  LblKm.SetCaption(installation().moduleName());
   LblSfz.SetCaption(gIdCardNo);
   LblDah.SetCaption(gArchiveNo);
   LblDate.SetCaption(platform::FormatChineseDate(platform::Now()));
@@ -137,7 +135,7 @@ void FrmLogon::CmdLog_Click() {
 }
 
 void FrmLogon::Timer2_Timer() {
-  LJD.SetWidth(LJD.Width() + 1500 * gScaleX);
+  LJD.SetWidth(LJD.Width() + 1500 * installation().scaleX());
   if (LJD.Width() <= P2.Width()) return;
   Unload();
   gExamStartTime = platform::FormatDateTime(platform::Now());
@@ -152,7 +150,7 @@ void FrmLogon::CloseRequested() {
 }
 
 void FrmLogon::CmdExit_Click() {
-  const int answer = forms::MsgBox("确实要退出考试系统吗？", forms::kYesNo + forms::kQuestion + forms::kDefaultButton2, gSettings[0] + "Quellix");
+  const int answer = forms::MsgBox("确实要退出考试系统吗？", forms::kYesNo + forms::kQuestion + forms::kDefaultButton2, installation().settings(0) + "Quellix");
   if (answer != forms::kYes) return;
   Unload();
   gSessionHooks.showHome();

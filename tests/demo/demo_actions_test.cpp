@@ -99,7 +99,7 @@ TEST_F(DemoTest, At120DpiAMenuBarStepAimsAtTheSameRowsAsAt96Dpi) {
   };
   auto run = [&](double twips_per_pixel) {
     forms::SetTwipsPerPixel(twips_per_pixel);
-    frame::gScaleX = frame::gScaleY = twips_per_pixel / 15;
+    frame::editInstallation().SetScale(twips_per_pixel / 15, twips_per_pixel / 15);
     auto px = [&](double twips) { return static_cast<int>(std::lround(twips / twips_per_pixel)); };
     Seen s;
     FrmYanShi& d = Start();
@@ -117,7 +117,7 @@ TEST_F(DemoTest, At120DpiAMenuBarStepAimsAtTheSameRowsAsAt96Dpi) {
   };
   const Seen at96 = run(15), at120 = run(12);
   forms::SetTwipsPerPixel(15);
-  frame::gScaleX = frame::gScaleY = 1;
+  frame::editInstallation().SetScale(1, 1);
   EXPECT_EQ(at96.row_width, 161);
   EXPECT_EQ(at96.row_height, 22);
   EXPECT_EQ(at96.ring, 25);

@@ -25,22 +25,22 @@ using xpexam::testing::StepLine;
 inline void ResetSessionState() {
   using namespace frame;
   gState.Reset();
-  gScaleX = gScaleY = 1;
+  frame::editInstallation().SetScale(1, 1);
   gSessionKind = 20;
   gRunMode = 2;
   gCurQuestion = 1;
   gCurStep = 1;
   gQuestionCount = 1;
-  gModuleName = "XP模块";
+  frame::editInstallation().SetModuleName("XP模块");
 }
 
 class DesktopTest : public ::testing::Test {
  protected:
   explicit DesktopTest(int width = 1024, int height = 768) : screen_(width, height) {
     ResetSessionState();
-    frame::gAppPath = dir_.path();
-    frame::gDataPath = dir_.path() + "/data/";
-    frame::gTextFile = frame::gDataPath + "288890.mxy";
+    frame::editInstallation().SetAppPath(dir_.path());
+    frame::editInstallation().SetDataPath(dir_.path() + "/data/");
+    frame::gTextFile = frame::installation().dataPath() + "288890.mxy";
     frame::gStepFile = frame::SessionStepFile();
     frame::gIndexFile = frame::SessionIndexFile();
     frame::gFirstLine[1] = 1;

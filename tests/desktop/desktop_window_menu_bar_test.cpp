@@ -201,9 +201,9 @@ TEST(MenuBarScaledTest, RegionsAndPicturesFollowTheScale) {
   forms::HeadlessSession screen(1280, 1024, 12);  // 120 dpi
   testing::ResetSessionState();
   xpexam::testing::TempDir dir;
-  frame::gScaleX = frame::gScaleY = 0.8;
-  frame::gAppPath = dir.path();
-  frame::gDataPath = dir.path() + "/data/";
+  frame::editInstallation().SetScale(0.8, 0.8);
+  frame::editInstallation().SetAppPath(dir.path());
+  frame::editInstallation().SetDataPath(dir.path() + "/data/");
   frame::gStepFile = frame::SessionStepFile();
   frame::gFirstLine[1] = 1;
   dir.Write("data/288820.mxy", "");

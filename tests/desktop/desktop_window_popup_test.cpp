@@ -55,7 +55,7 @@ class PopupWindowTest : public DesktopTest {
         if (opening->at_pointer) {
           d.PopupMenu(d.wm100);
         } else {
-          d.PopupMenu(d.wm100, 0, opening->x * frame::gScaleX, opening->y * frame::gScaleY);
+          d.PopupMenu(d.wm100, 0, opening->x * frame::installation().scaleX(), opening->y * frame::installation().scaleY());
         }
       }
     };

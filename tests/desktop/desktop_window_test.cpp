@@ -66,7 +66,7 @@ TEST_F(DesktopTest, TheLoadLaysOutTheMenuBarTheListsAndTheTables) {
   auto& d = Desk();
   EXPECT_EQ(frame::gQuestionStep[40], 1);
   EXPECT_EQ(frame::gQuestionStep[41], 7);
-  EXPECT_EQ(d.mExamDataPath, frame::gAppPath + "\\examdata\\");
+  EXPECT_EQ(d.mExamDataPath, frame::installation().appPath() + "\\examdata\\");
   EXPECT_EQ(d.mMenuNo, 1);
   EXPECT_FALSE(d.mMenuOpen);
   EXPECT_EQ(d.mMenuGroups[2], "24521");
@@ -105,7 +105,7 @@ TEST_F(DesktopTest, TheLoadLaysOutTheMenuBarTheListsAndTheTables) {
 TEST(DesktopScaleTest, TheLoadScalesToTheScreen) {
   forms::HeadlessSession screen(1280, 1024, 12);  // 120 dpi
   testing::ResetSessionState();
-  frame::gScaleX = frame::gScaleY = 0.8;
+  frame::editInstallation().SetScale(0.8, 0.8);
   auto& d = FrmMain::Get();
   EXPECT_DOUBLE_EQ(d.Width(), 9600);  // still 800 pixels
   EXPECT_DOUBLE_EQ(d.LMainMenu[2].Left(), (390 + 870) * 0.8);

@@ -30,8 +30,8 @@ TEST_F(StepLoaderTest, StepOneClearsTheOverlaysAndLaterStepsKeepOrMoveThem) {
       StepLine({{12, "888888"}, {18, "0060000600888888"}, {34, "0000000000100007"}, {50, "0150001500888888"}}),
   });
   auto& d = Desk();
-  d.Image4.SetPicture(forms::LoadPicture(frame::gDataPath + "100006.mxy"));
-  d.Image3.SetPicture(forms::LoadPicture(frame::gDataPath + "100005.mxy"));
+  d.Image4.SetPicture(forms::LoadPicture(frame::installation().dataPath() + "100006.mxy"));
+  d.Image3.SetPicture(forms::LoadPicture(frame::installation().dataPath() + "100005.mxy"));
   Load(1);
   EXPECT_EQ(Id(d.Picture()), "100001");
   EXPECT_EQ(Id(d.Image1.Picture()), "100002");
@@ -51,7 +51,7 @@ TEST_F(StepLoaderTest, StepOneClearsTheOverlaysAndLaterStepsKeepOrMoveThem) {
   EXPECT_EQ(frame::gPictureIds(1, 3), "");
   EXPECT_EQ(frame::gQuestionStep[1], 1);
 
-  d.Image3.SetPicture(forms::LoadPicture(frame::gDataPath + "100005.mxy"));
+  d.Image3.SetPicture(forms::LoadPicture(frame::installation().dataPath() + "100005.mxy"));
   Load(2);
   EXPECT_EQ(Id(d.Picture()), "100001");
   EXPECT_EQ(Id(d.Image1.Picture()), "100002");

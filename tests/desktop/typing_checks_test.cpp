@@ -358,7 +358,7 @@ TEST_F(TypingTest, TheTextFormatFromTheRecord) {
 }
 
 TEST_F(TypingTest, TheFormatFollowsTheScale) {
-  frame::gScaleX = 1.25;
+  frame::editInstallation().SetScaleX(1.25);
   Question("0020", "Abc", "", "", "0105000000");
   EXPECT_DOUBLE_EQ(Desk().Text1.FontSize(), 10.5 * 1.25);
 }

@@ -17,7 +17,7 @@ namespace {
 
 class AboutBox : public testing::CommonWindowsTest, public ::testing::WithParamInterface<double> {
  protected:
-  AboutBox() : CommonWindowsTest(GetParam()) { gBankVersion = "201503011200"; }
+  AboutBox() : CommonWindowsTest(GetParam()) { editInstallation().SetBankVersion("201503011200"); }
   double s_ = GetParam() / 15;
 };
 

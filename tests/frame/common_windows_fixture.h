@@ -36,23 +36,23 @@ class CommonWindowsTest : public ::testing::Test {
   // The program folder is the scratch folder itself or a folder inside it.
   explicit CommonWindowsTest(double twips_per_pixel = 15, std::string program_folder = "")
       : session_(800, 600, twips_per_pixel), prog_(program_folder.empty() ? "" : program_folder + "/") {
-    gScaleX = gScaleY = twips_per_pixel / 15;
-    gAppPath = dir_ / program_folder;
-    if (program_folder.empty()) gAppPath = dir_.path();
-    gDataPath = gAppPath + "\\tkdata\\";
-    std::filesystem::create_directories(gAppPath + "/tkdata");
-    std::filesystem::create_directories(gAppPath + "/ksdata");
+    editInstallation().SetScale(twips_per_pixel / 15, twips_per_pixel / 15);
+    editInstallation().SetAppPath(dir_ / program_folder);
+    if (program_folder.empty()) editInstallation().SetAppPath(dir_.path());
+    editInstallation().SetDataPath(installation().appPath() + "\\tkdata\\");
+    std::filesystem::create_directories(installation().appPath() + "/tkdata");
+    std::filesystem::create_directories(installation().appPath() + "/ksdata");
     for (const PictureSpec& p : kPictures) {
       std::vector<uint32_t> bands;
       for (int i = 0; i < p.frames; ++i) bands.push_back(0x00101010u * static_cast<uint32_t>(i + 1));
       dir_.Write(prog_ + "tkdata/" + p.name + ".mxy", BandsBmp(bands, p.frame_width, p.height));
     }
-    gSettings[0] = "Brivant";
-    gSettings[7] = "Corvane出版";
-    gSettings[9] = "Tavrelo";
-    gSettings[12] = "vemo";
-    gModuleName = "WindowsXP";
-    gModuleTitle = "Windows XP操作系统";
+    editInstallation().SetSetting(0, "Brivant");
+    editInstallation().SetSetting(7, "Corvane出版");
+    editInstallation().SetSetting(9, "Tavrelo");
+    editInstallation().SetSetting(12, "vemo");
+    editInstallation().SetModuleName("WindowsXP");
+    editInstallation().SetModuleTitle("Windows XP操作系统");
   }
   // Screen pixel at the centre of a control.
   static forms::Point Centre(const forms::Control& c) {

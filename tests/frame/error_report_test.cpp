@@ -47,9 +47,9 @@ class ErrorReport : public ::testing::Test {
     platform::SetServerUrl(server_.url());
     platform::SetClockSource({nullptr, [] { return platform::DateTime{2015, 3, 4, 5, 6, 7}; }});
     InitErrorReport();
-    gModuleName = "Windows XP";
-    gBankVersion = "201503011200";
-    gOsVersion = "6.1";
+    editInstallation().SetModuleName("Windows XP");
+    editInstallation().SetBankVersion("201503011200");
+    editInstallation().SetOsVersion("6.1");
     gLogFile = dir_.path() + "\\ksdata\\20150304050607.txt";
     std::filesystem::create_directory(dir_ / "ksdata");
   }
@@ -99,7 +99,7 @@ TEST_F(ErrorReport, RequestCarriesTheKeysInOrderWithEncodedValues) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    gModuleName = c.module;
+    editInstallation().SetModuleName(c.module);
     size_t before = Received().size();
     ReportError(c.tag, c.number, c.description, c.extra);
     ASSERT_EQ(Received().size(), before + 1);

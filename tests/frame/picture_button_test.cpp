@@ -51,7 +51,7 @@ class FrmCover : public forms::FormOf<FrmCover> {
 class ImageButton : public ::testing::Test {
  protected:
   explicit ImageButton(double twips_per_pixel = 15) : session_(800, 600, twips_per_pixel) {
-    gScaleX = gScaleY = twips_per_pixel / 15;
+    editInstallation().SetScale(twips_per_pixel / 15, twips_per_pixel / 15);
     FrmButtons::Get().Show();
   }
 
@@ -136,7 +136,7 @@ TEST_F(ImageButton, EventSequences) {
     forms::Pump();
     vemoButton& b = FrmButtons::Get().Btn;
     EXPECT_EQ(Frame(), c.frame) << c.name;
-    const double dx = c.pressed_caption ? 15 * gScaleX : 0, dy = c.pressed_caption ? 15 * gScaleY : 0;
+    const double dx = c.pressed_caption ? 15 * installation().scaleX() : 0, dy = c.pressed_caption ? 15 * installation().scaleY() : 0;
     EXPECT_EQ(b.LblCaption.Left(), CentredLeft() + dx) << c.name;
     EXPECT_EQ(b.LblCaption.Top(), CentredTop() + dy) << c.name;
     EXPECT_EQ(FrmButtons::Get().clicks, c.clicks) << c.name;

@@ -40,8 +40,8 @@ class Settings : public ::testing::Test {
       reports_.push_back({std::string(tag), number});
     });
     platform::SetRegistryFolder(dir_ / "config");
-    gAppPath = dir_.path();
-    gAppExeName = "xpexam";
+    editInstallation().SetAppPath(dir_.path());
+    editInstallation().SetAppExeName("xpexam");
   }
   void TearDown() override {
     platform::SetFailureReporter(nullptr);
@@ -105,24 +105,24 @@ TEST_F(Settings, DefaultsThenVerTxtThenBrandingFile) {
   readInfo();
 
   EXPECT_TRUE(reports_.empty());
-  EXPECT_EQ(gSettings[0], "Acme");          // branding line 1
-  EXPECT_EQ(gSettings[1], "Brand module");  // branding line 2 over ver.txt line 1
-  EXPECT_EQ(gSettings[2], "");              // an empty coded line empties the entry
-  EXPECT_EQ(gSettings[3], "data");          // ver.txt, trimmed
-  EXPECT_EQ(gSettings[4], "5");
-  EXPECT_EQ(gSettings[9], "Tavrelo");  // defaults where no file has a line
-  EXPECT_EQ(gSettings[23], "全国");
-  EXPECT_EQ(gSettings[29], "&H666666");
-  EXPECT_EQ(gSettings[39], "");
+  EXPECT_EQ(installation().settings(0), "Acme");          // branding line 1
+  EXPECT_EQ(installation().settings(1), "Brand module");  // branding line 2 over ver.txt line 1
+  EXPECT_EQ(installation().settings(2), "");              // an empty coded line empties the entry
+  EXPECT_EQ(installation().settings(3), "data");          // ver.txt, trimmed
+  EXPECT_EQ(installation().settings(4), "5");
+  EXPECT_EQ(installation().settings(9), "Tavrelo");  // defaults where no file has a line
+  EXPECT_EQ(installation().settings(23), "全国");
+  EXPECT_EQ(installation().settings(29), "&H666666");
+  EXPECT_EQ(installation().settings(39), "");
 
   // Derived after ver.txt, before the branding file.
-  EXPECT_EQ(gModuleName, "Windows XP");
-  EXPECT_EQ(gModuleTitle, "中文操作系统");
-  EXPECT_EQ(gProductNo, 5);
-  EXPECT_EQ(gDataPath, dir_.path() + "\\data\\");
-  EXPECT_EQ(gUnitTable(0, 1), "http://www.example.invalid/help.html");  // default of entry 5
-  EXPECT_EQ(gUnitTable(2, 1), "Corvane");
-  EXPECT_EQ(gUnitTable(18, 1), "全国");
+  EXPECT_EQ(installation().moduleName(), "Windows XP");
+  EXPECT_EQ(installation().moduleTitle(), "中文操作系统");
+  EXPECT_EQ(installation().productNo(), 5);
+  EXPECT_EQ(installation().dataPath(), dir_.path() + "\\data\\");
+  EXPECT_EQ(installation().unitTable(0, 1), "http://www.example.invalid/help.html");  // default of entry 5
+  EXPECT_EQ(installation().unitTable(2, 1), "Corvane");
+  EXPECT_EQ(installation().unitTable(18, 1), "全国");
   EXPECT_EQ(AppTitle(), "AcmeTavrelo——Windows XP模块");
   EXPECT_EQ(AppTitle(), DialogCaption());
 }
@@ -137,11 +137,11 @@ TEST_F(Settings, UnitTitlesComeFromVerTxtBeforeTheBrandingFileOverwritesThem) {
   Install(ver, branding, "1");
   readInfo();
 
-  EXPECT_EQ(gUnitTable(0, 1), "单元0");
-  EXPECT_EQ(gUnitTable(20, 1), "单元20");
-  EXPECT_EQ(gSettings[5], "b5");
-  EXPECT_EQ(gSettings[40], "b40");
-  EXPECT_EQ(gModuleName, "Windows XP");
+  EXPECT_EQ(installation().unitTable(0, 1), "单元0");
+  EXPECT_EQ(installation().unitTable(20, 1), "单元20");
+  EXPECT_EQ(installation().settings(5), "b5");
+  EXPECT_EQ(installation().settings(40), "b40");
+  EXPECT_EQ(installation().moduleName(), "Windows XP");
   // ver.txt lines 41, 42 and branding lines 42, 43: subscript out of range.
   EXPECT_EQ(reports_, (std::vector<Report>(4, {"readInfo", platform::kErrSubscript})));
 }
@@ -149,7 +149,7 @@ TEST_F(Settings, UnitTitlesComeFromVerTxtBeforeTheBrandingFileOverwritesThem) {
 TEST_F(Settings, MissingFilesLeaveTheDefaultsAndAreReportedOnce) {
   readInfo();
   EXPECT_EQ(reports_, (std::vector<Report>(3, {"readInfo", platform::kErrFileNotFound})));  // ver, branding, marker
-  for (long i = 0; i <= 38; ++i) EXPECT_EQ(gSettings[i], platform::Trim(SettingDefault(i))) << i;
+  for (long i = 0; i <= 38; ++i) EXPECT_EQ(installation().settings(i), platform::Trim(SettingDefault(i))) << i;
   EXPECT_EQ(AppTitle(), "BrivantTavrelo——http://www.example.invalid模块");
 
   // Only the branding file missing: the ver.txt values stay.
@@ -157,14 +157,14 @@ TEST_F(Settings, MissingFilesLeaveTheDefaultsAndAreReportedOnce) {
   dir_.Write("ver.txt", Lines(StandardVer()));
   readInfo();
   EXPECT_EQ(reports_, (std::vector<Report>(2, {"readInfo", platform::kErrFileNotFound})));
-  EXPECT_EQ(gSettings[1], "Windows XP");
-  EXPECT_EQ(gSettings[0], "Brivant");
+  EXPECT_EQ(installation().settings(1), "Windows XP");
+  EXPECT_EQ(installation().settings(0), "Brivant");
 }
 
 TEST_F(Settings, ProductNumberThatDoesNotFitIsReportedAndStaysZero) {
   Install({Code("m"), Code("t"), Code("data"), Code("70000")}, {}, "1");
   readInfo();
-  EXPECT_EQ(gProductNo, 0);
+  EXPECT_EQ(installation().productNo(), 0);
   EXPECT_EQ(reports_, (std::vector<Report>{{"readInfo", platform::kErrOverflow}}));
 }
 
@@ -223,7 +223,7 @@ TEST_F(Settings, FirstRunValueNamesAndTheCharacterCountCut) {
   }
 
   // Each double-byte character costs one trailing "*": the size counts characters.
-  gAppExeName = "练习";
+  editInstallation().SetAppExeName("练习");
   int32_t size = 0;
   RegData value = std::string("练习") + std::string(36, '*');
   EXPECT_EQ(RegWrite(kHkeyCurrentUser, "Software\\vemo", "ProName", kRegSz, value, size), kRegOk);

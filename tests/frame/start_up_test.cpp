@@ -36,7 +36,7 @@ class StartUp : public ::testing::Test {
   void SetUp() override {
     platform::SetServerUrl(server_.url());
     platform::SetRegistryFolder(dir_ / "config");
-    gAppPath = dir_.path();
+    editInstallation().SetAppPath(dir_.path());
   }
   void TearDown() override {
     ReleaseInstanceLock();
@@ -91,7 +91,7 @@ TEST_F(StartUp, SplashKeepsItsPixelSizeAtEveryResolution) {
     Screen(c.twips_per_pixel);
     app::StartProgram();
     FrmStart& start = FrmStart::Get();
-    EXPECT_DOUBLE_EQ(gScaleX, c.twips_per_pixel / 15);
+    EXPECT_DOUBLE_EQ(installation().scaleX(), c.twips_per_pixel / 15);
     EXPECT_DOUBLE_EQ(start.Width(), c.width);
     EXPECT_DOUBLE_EQ(start.Height(), c.height);
     EXPECT_TRUE(start.Visible());
@@ -109,7 +109,7 @@ TEST_F(StartUp, SplashKeepsItsPixelSizeAtEveryResolution) {
     EXPECT_EQ(start.BorderStyle(), 0);
     EXPECT_TRUE(start.Timer1.Enabled());
     EXPECT_EQ(gCandidateName, "Brivo1");
-    EXPECT_FALSE(gOsVersion.empty());
+    EXPECT_FALSE(installation().osVersion().empty());
     EXPECT_EQ(Reports("startload"), 0);
     ReleaseInstanceLock();
   }
@@ -194,7 +194,7 @@ TEST_F(StartUp, ModuleNumberMismatchEndsTheProgramUnderTheSplash) {
   EXPECT_TRUE(FrmStart::Get().Visible());
   EXPECT_FALSE(FrmFengmian::Get().Visible());
   EXPECT_EQ(gLogFile, "");
-  EXPECT_EQ(gBankVersion, "202401011200");
+  EXPECT_EQ(installation().bankVersion(), "202401011200");
   EXPECT_TRUE(RecordFiles().empty());
 }
 
@@ -218,7 +218,7 @@ TEST_F(StartUp, SecondCopyShowsTheMessageAndEndsWithoutTouchingTheInstallation) 
   EXPECT_TRUE(forms::Ended());
   EXPECT_FALSE(FrmStart::Get().Visible());
   EXPECT_FALSE(fs::exists(dir_ / "ksdata"));
-  EXPECT_EQ(gModuleName, "");
+  EXPECT_EQ(installation().moduleName(), "");
   EXPECT_TRUE(server_.targets().empty());
   // The first copy still holds its lock.
   EXPECT_TRUE(platform::InstanceLock(dir_.path()).PrevInstance());

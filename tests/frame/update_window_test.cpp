@@ -49,7 +49,7 @@ class Update : public testing::CommonWindowsTest {
     // Replies are awaited without pumping window events (the queue of a test runs out), except
     // where a test installs a pump of its own.
     platform::SetEventPump(nullptr);
-    gBankVersion = "201501010000";
+    editInstallation().SetBankVersion("201501010000");
     gUpdateVisible = 1;
     SetAppTitle("BrivantTavrelo——WindowsXP模块");
     Put("/up/ad/vemo/170100.rar", platform::Utf8ToGbk("新题库上线◎欢迎使用\r\n255\r\nhttp://www.example.invalid/\r\n"));

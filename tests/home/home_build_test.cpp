@@ -20,7 +20,6 @@
 namespace xpexam::home {
 namespace {
 
-using frame::gUnitTable;
 using testing::GbkLines;
 
 struct Report {
@@ -35,9 +34,9 @@ class HomeBuild : public ::testing::Test {
     platform::SetFailureReporter([this](std::string_view tag, long number, std::string_view) {
       reports_.push_back({std::string(tag), number});
     });
-    frame::gAppPath = dir_.path();
-    frame::gDataPath = dir_.path() + "\\data\\";
-    frame::gProductNo = 5;
+    frame::editInstallation().SetAppPath(dir_.path());
+    frame::editInstallation().SetDataPath(dir_.path() + "\\data\\");
+    frame::editInstallation().SetProductNo(5);
     // A complete installation of module 5: each test takes away or changes what it looks at.
     dir_.Write("data/288895.mxy", "202401011200\r\n");
     dir_.Write("data/288899.mxy", "5\r\n");
@@ -79,13 +78,13 @@ class HomeBuild : public ::testing::Test {
 TEST_F(HomeBuild, BankVersionLineShownAsStoredAndTrimmedForReports) {
   dir_.Write("data/288895.mxy", " 202401011200 \r\nrest\r\n");
   FrmFengmian& home = Load();
-  EXPECT_EQ(frame::gBankVersion, "202401011200");
+  EXPECT_EQ(frame::installation().bankVersion(), "202401011200");
   EXPECT_EQ(home.LblInfo[0].Caption(), "题库版本：V 202401011200 ");
   EXPECT_EQ(home.Caption(), "Tavrelo");
 
   std::filesystem::remove(dir_ / "data/288895.mxy");
   FrmFengmian& again = Load();
-  EXPECT_EQ(frame::gBankVersion, "");
+  EXPECT_EQ(frame::installation().bankVersion(), "");
   EXPECT_EQ(again.LblInfo[0].Caption(), "题库版本：V");
   EXPECT_EQ(reports_, (std::vector<Report>{{"fengmaincsh", platform::kErrFileNotFound}}));
 }
@@ -168,7 +167,7 @@ TEST_F(HomeBuild, BankLayoutGivesPaperAndUnitCounts) {
   struct Case {
     std::string layout;
     int papers, units;
-    std::vector<std::string> counts;  // gUnitTable column 2 of the units
+    std::vector<std::string> counts;  // unitTable column 2 of the units
   } cases[] = {
       {"1220\r\n3025\r\n", 12, 20, {"30", "25", "0"}},
       {" 0408 \r\n0102\r\n", 4, 8, {"1", "2", "0"}},
@@ -179,12 +178,12 @@ TEST_F(HomeBuild, BankLayoutGivesPaperAndUnitCounts) {
     SCOPED_TRACE(c.layout);
     dir_.Write("data/288891.mxy", c.layout);
     Load();
-    EXPECT_EQ(frame::gPaperCount, c.papers);
-    EXPECT_EQ(frame::gUnitCount, c.units);
-    for (size_t u = 0; u < c.counts.size(); ++u) EXPECT_EQ(gUnitTable(static_cast<long>(u), 2), c.counts[u]) << u;
+    EXPECT_EQ(frame::installation().paperCount(), c.papers);
+    EXPECT_EQ(frame::installation().unitCount(), c.units);
+    for (size_t u = 0; u < c.counts.size(); ++u) EXPECT_EQ(frame::installation().unitTable(static_cast<long>(u), 2), c.counts[u]) << u;
     // Units of the case before that this bank does not have are gone.
     for (long u = c.units; u <= 40; ++u)
-      for (long column = 2; column <= 4; ++column) EXPECT_EQ(gUnitTable(u, column), "") << u << " " << column;
+      for (long column = 2; column <= 4; ++column) EXPECT_EQ(frame::installation().unitTable(u, column), "") << u << " " << column;
   }
 }
 
@@ -209,26 +208,26 @@ TEST_F(HomeBuild, ProgressLinesAreCutOrPaddedToTheUnitCounts) {
   std::vector<std::string> expected_file;
   for (long u = 0; u < 6; ++u) {
     SCOPED_TRACE(u);
-    EXPECT_EQ(gUnitTable(u, 2), rows[u].count);
-    EXPECT_EQ(gUnitTable(u, 3), rows[u].not_done);
-    EXPECT_EQ(gUnitTable(u, 4), rows[u].progress);
+    EXPECT_EQ(frame::installation().unitTable(u, 2), rows[u].count);
+    EXPECT_EQ(frame::installation().unitTable(u, 3), rows[u].not_done);
+    EXPECT_EQ(frame::installation().unitTable(u, 4), rows[u].progress);
     expected_file.push_back(rows[u].progress);
   }
-  EXPECT_EQ(gUnitTable(6, 2), "");
+  EXPECT_EQ(frame::installation().unitTable(6, 2), "");
   expected_file.resize(26);  // units 6 to 24 have no questions, then one empty line
   EXPECT_EQ(ProgressFile(), expected_file);
   EXPECT_TRUE(reports_.empty());
 
   // The next build leaves the counts as they are.
   Load();
-  EXPECT_EQ(gUnitTable(2, 4), std::string(50, 'F'));
+  EXPECT_EQ(frame::installation().unitTable(2, 4), std::string(50, 'F'));
   EXPECT_EQ(ProgressFile(), expected_file);
 }
 
 TEST_F(HomeBuild, MissingProgressFileStartsFromNothing) {
   Load();
-  EXPECT_EQ(gUnitTable(0, 4), "FFF");
-  EXPECT_EQ(gUnitTable(1, 4), "FF");
+  EXPECT_EQ(frame::installation().unitTable(0, 4), "FFF");
+  EXPECT_EQ(frame::installation().unitTable(1, 4), "FF");
   EXPECT_EQ(ProgressFile().size(), 26u);
   EXPECT_EQ(reports_, (std::vector<Report>{{"fengmaincsh", platform::kErrFileNotFound}}));
 }
@@ -241,7 +240,7 @@ TEST_F(HomeBuild, WithoutBankCountsTheLearnersProgressIsKept) {
     std::filesystem::remove(dir_ / "data/288891.mxy");
     if (empty_file) dir_.Write("data/288891.mxy", "");
     Load();
-    EXPECT_EQ(frame::gUnitCount, 0);
+    EXPECT_EQ(frame::installation().unitCount(), 0);
     EXPECT_EQ(platform::ReadFileBytes(dir_ / "ksdata/288893.mxy"), progress);
   }
 }
@@ -252,7 +251,7 @@ TEST_F(HomeBuild, CountsBeyondTwentySixUnitsAreReportedAndDropped) {
   dir_.Write("data/288891.mxy", "0420\r\n" + counts + "\r\n");
   Load();
   EXPECT_EQ(ReportsOf("fengmaincsh", platform::kErrSubscript), 2);
-  EXPECT_EQ(gUnitTable(19, 4), "FF");
+  EXPECT_EQ(frame::installation().unitTable(19, 4), "FF");
   EXPECT_EQ(ProgressFile()[24], "FF");
 }
 

@@ -24,7 +24,7 @@ using Files = std::map<std::string, std::string>;  // ksdata name -> bytes
 class RecordCrash : public DesktopTest {
  protected:
   RecordCrash() {
-    frame::gProductNo = 5;
+    frame::editInstallation().SetProductNo(5);
     Write("data/288899.mxy", {"5"});
     // Four units of 20 questions and eight fixed papers: a random paper can be drawn.
     std::vector<std::string> layout = {"0804", "20202020"};
@@ -110,7 +110,7 @@ TEST_F(RecordCrash, SessionEnd) {
   // A whole-unit practice of unit 1 that completes one question and bookmarks another.
   frame::gSessionKind = 20;
   frame::gSlotOffset = 1;
-  frame::gUnitCount = 4;
+  frame::editInstallation().SetUnitCount(4);
   frame::gQuestionCount = 2;
   frame::gQuestionCode[1] = 101;
   frame::gQuestionStatus[1] = 4;

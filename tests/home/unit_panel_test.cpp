@@ -21,17 +21,16 @@ namespace {
 
 using desktop::testing::DesktopTest;
 using desktop::testing::StepLine;
-using frame::gUnitTable;
 
 class HomeScreenTest : public DesktopTest {
  protected:
   HomeScreenTest() {
-    frame::gProductNo = 5;
+    frame::editInstallation().SetProductNo(5);
     Write("data/288899.mxy", {"5"});
     // Four units of 2, 2, 2 and 5 questions.
     Write("data/288891.mxy", {"0104", "02020205"});
     Write("ksdata/288893.mxy", {"TT", "FF", "TF", "TTFTF"});
-    for (int u = 0; u < 4; ++u) gUnitTable(u, 1) = "单元" + std::to_string(u);
+    for (int u = 0; u < 4; ++u) frame::editInstallation().SetUnitTable(u, 1, "单元" + std::to_string(u));
     // Unit 3's own files: questions of 1, 2, 1, 1 and 2 records.
     Write("data/288823.mxy", {StepLine({{8, "9999"}, {12, "q1"}}), StepLine({{8, "0001"}, {12, "q2"}}),
                               StepLine({{8, "9999"}, {12, "q2"}}), StepLine({{8, "9999"}, {12, "q3"}}),
@@ -196,7 +195,7 @@ TEST_F(HomeScreenTest, StartingOpensTheSessionOfTheFilter) {
       }
     }
     EXPECT_EQ(frame::gListIndex, c.filter == 0 ? 0 : 3);
-    EXPECT_EQ(frame::gStepFile, frame::gDataPath + (c.filter == 0 ? "288823.mxy" : "288819.mxy"));
+    EXPECT_EQ(frame::gStepFile, frame::installation().dataPath() + (c.filter == 0 ? "288823.mxy" : "288819.mxy"));
     EXPECT_TRUE(Bar().Visible());
     EXPECT_FALSE(FrmFengmian::IsLoaded());
     Bar().Hide();
@@ -387,14 +386,14 @@ TEST_F(HomeScreenTest, HelpTopicsOneDisabledAtATime) {
                                  "<p>a &amp; b</p><ul><li>一</li><li>二</li></ul>x<br>y</body></html>"));
   FrmFengmian& home = Home();
   EXPECT_EQ(home.LlbHelpCAP.Caption(), "软件介绍");
-  EXPECT_EQ(home.WebHelpCON.LocationURL(), frame::gDataPath + "l38180.mxy");
+  EXPECT_EQ(home.WebHelpCON.LocationURL(), frame::installation().dataPath() + "l38180.mxy");
   EXPECT_FALSE(home.ClickBotn[32].Enabled());
   home.ClickBotn_Click(35);
-  EXPECT_EQ(home.WebHelpCON.LocationURL(), frame::gDataPath + "l38183.mxy");
+  EXPECT_EQ(home.WebHelpCON.LocationURL(), frame::installation().dataPath() + "l38183.mxy");
   EXPECT_EQ(home.WebHelpCON.Text(), "标题a & b一二xy");
   home.ClickBotn_Click(33);
   EXPECT_EQ(home.LlbHelpCAP.Caption(), "备考指南");
-  EXPECT_EQ(home.WebHelpCON.LocationURL(), frame::gDataPath + "l38181.mxy");
+  EXPECT_EQ(home.WebHelpCON.LocationURL(), frame::installation().dataPath() + "l38181.mxy");
   EXPECT_EQ(home.WebHelpCON.Text(), "");
   EXPECT_FALSE(home.ClickBotn[33].Enabled());
   EXPECT_TRUE(home.ClickBotn[35].Enabled());
@@ -480,7 +479,7 @@ TEST_F(PaperPanelTest, StartingAFixedPaperAssemblesItsSlot) {
   EXPECT_EQ(frame::gRunMode, 3);
   EXPECT_EQ(frame::gQuestionCount, 40);
   EXPECT_EQ(frame::gQuestionCode[4], 304);
-  EXPECT_EQ(frame::gStepFile, frame::gDataPath + "288805.mxy");
+  EXPECT_EQ(frame::gStepFile, frame::installation().dataPath() + "288805.mxy");
   EXPECT_EQ(Bytes("data/288855.mxy"), GbkFile({"030101第一题", "030202第二题|两行", "030301第三题", "030401第四题"}));
   EXPECT_FALSE(FrmFengmian::IsLoaded());
   EXPECT_FALSE(Bar().Visible());  // the exam goes through the sign-in
@@ -610,7 +609,7 @@ TEST_F(PaperLinkTest, ReviewPractisesThePapersWrongAnswersInSlot19) {
     EXPECT_EQ(frame::gQuestionStatus[i], i == 1 ? frame::kStatusOpened : 0);  // the bar opens question 1
     EXPECT_EQ(frame::gDoneMark[i], "F");
   }
-  EXPECT_EQ(frame::gStepFile, frame::gDataPath + "288819.mxy");
+  EXPECT_EQ(frame::gStepFile, frame::installation().dataPath() + "288819.mxy");
   EXPECT_EQ(Bytes("data/288869.mxy"), GbkFile({"030502第五题", "030202第二题|两行"}));
   EXPECT_FALSE(FrmFengmian::IsLoaded());
   EXPECT_TRUE(Bar().Visible());
@@ -708,12 +707,12 @@ TEST_F(PaperLinkTest, HistoryIsRewrittenAsThirtyRecordsWhateverItHeld) {
 }
 
 TEST_F(HomeScreenTest, InfoLabelsOpenTheirLinkKind) {
-  for (int k = 1; k <= 4; ++k) frame::gSettings[k] = "link" + std::to_string(k);
-  frame::gSettings[26] = "2015";
+  for (int k = 1; k <= 4; ++k) frame::editInstallation().SetSetting(k, "link" + std::to_string(k));
+  frame::editInstallation().SetSetting(26, "2015");
   const std::pair<int, std::string> cases[] = {{1, "link1"}, {17, "link1"}, {18, "link2"}, {3, "link3"},
                                                {20, "link3"}, {19, "link4"}, {2, ""}, {0, ""}};
   for (const auto& [index, link] : cases) EXPECT_EQ(InfoLink(index), link) << index;
-  frame::gSettings[26] = " 20991231";
+  frame::editInstallation().SetSetting(26, " 20991231");
   EXPECT_NE(InfoLink(1), "link1");
   EXPECT_FALSE(InfoLink(1).empty());
   EXPECT_NE(InfoLink(1), InfoLink(18));

@@ -66,9 +66,9 @@ TEST_F(UnitPracticeTest, StartsTheWholeUnitAndShowsItsFirstQuestion) {
   EXPECT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened + frame::kStatusCompleted);  // done, opened by the bar
   EXPECT_EQ(frame::gQuestionStatus[2], 2);  // not done, bookmarked
   EXPECT_EQ(frame::gFirstLine[2], 3);
-  EXPECT_EQ(frame::gStepFile, frame::gDataPath + "288821.mxy");
-  EXPECT_EQ(frame::gIndexFile, frame::gDataPath + "288871.mxy");
-  EXPECT_EQ(frame::gTextFile, frame::gDataPath + "288890.mxy");
+  EXPECT_EQ(frame::gStepFile, frame::installation().dataPath() + "288821.mxy");
+  EXPECT_EQ(frame::gIndexFile, frame::installation().dataPath() + "288871.mxy");
+  EXPECT_EQ(frame::gTextFile, frame::installation().dataPath() + "288890.mxy");
   EXPECT_EQ(frame::gCurQuestion, 1);
   EXPECT_TRUE(Bar().Visible());
   EXPECT_TRUE(Desk().Visible());

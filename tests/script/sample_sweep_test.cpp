@@ -126,8 +126,8 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
   SampleSweep() : screen_(1024, 768) {
     copy_->Restore();
     desktop::testing::ResetSessionState();
-    frame::gAppPath = copy_->Program();
-    frame::gScaleX = frame::gScaleY = 1;
+    frame::editInstallation().SetAppPath(copy_->Program());
+    frame::editInstallation().SetScale(1, 1);
     frame::readInfo();
     app::ConnectWindows();
     platform::SetFailureReporter([this](std::string_view tag, long number, std::string_view description) {

@@ -67,7 +67,7 @@ TEST_F(SignInTest, SigningInShowsTheCandidateThenOpensTheExamAtQuestionOne) {
   auto& logon = Logon();
   EXPECT_TRUE(logon.Picture1.Visible());
   EXPECT_FALSE(logon.Picture2.Visible());
-  EXPECT_EQ(frame::gIndexFile, frame::gDataPath + "288850.mxy");
+  EXPECT_EQ(frame::gIndexFile, frame::installation().dataPath() + "288850.mxy");
   logon.TxtZwh.SetText("7");
   logon.TxtSFZ.SetText("1234");
   logon.CmdLog.Click();
@@ -100,7 +100,7 @@ TEST_F(SignInTest, SigningInShowsTheCandidateThenOpensTheExamAtQuestionOne) {
 }
 
 TEST_F(SignInTest, ExitAnsweredNoKeepsThePage) {
-  frame::gSettings[0] = "XP";
+  frame::editInstallation().SetSetting(0, "XP");
   auto& logon = Logon();
   logon.TxtZwh.SetText("12");
   AnswerBox("Button2");
@@ -222,11 +222,11 @@ TEST_F(ClockTest, AtAnyScaleTheConfirmationsHoldTheirPromptFrame) {
     window.Unload();
   };
   for (double scale : {1.0, 0.8}) {
-    frame::gScaleX = frame::gScaleY = scale;
+    frame::editInstallation().SetScale(scale, scale);
     check(FrmEnd1::Get(), scale);
     check(FrmEnd2::Get(), scale);
   }
-  frame::gScaleX = frame::gScaleY = 1;
+  frame::editInstallation().SetScale(1, 1);
 }
 
 TEST_F(ClockTest, TheFinalHandInClosesTheExamAndOpensTheReport) {

@@ -212,7 +212,7 @@ TEST_F(BarSetUp, LaysOutTheNumberPageForTheSessionAndResetsTheClockStrip) {
 }
 
 TEST_F(BarSetUp, At120DpiTheBarKeepsItsPixelSizeAndTheMiniBarItsDesign) {
-  frame::gScaleX = frame::gScaleY = 0.8;
+  frame::editInstallation().SetScale(0.8, 0.8);
   auto& bar = Bar();
   EXPECT_DOUBLE_EQ(bar.Width(), 3984);
   EXPECT_DOUBLE_EQ(bar.Height(), 2904);
@@ -222,7 +222,7 @@ TEST_F(BarSetUp, At120DpiTheBarKeepsItsPixelSizeAndTheMiniBarItsDesign) {
   EXPECT_DOUBLE_EQ(bar.Command2.Top(), 216);
   frame::gAllowBarUnload = true;
   bar.Unload();
-  frame::gScaleX = frame::gScaleY = 1;
+  frame::editInstallation().SetScale(1, 1);
 }
 
 TEST_F(BarSetUp, TheExamButtonsPutTheBarAsideBeforeTheirWindowsTakeOver) {

@@ -91,7 +91,7 @@ TEST(RecordCodesTest, ReviewFlagWalks) {
 
 class RecordFilesTest : public ::testing::Test {
  protected:
-  RecordFilesTest() { frame::gAppPath = dir_.path(); }
+  RecordFilesTest() { frame::editInstallation().SetAppPath(dir_.path()); }
   std::string Bytes(std::string_view name) {
     return platform::ReadFileBytes(dir_ / ("ksdata/" + std::string(name))).value_or("<missing>");
   }

@@ -38,7 +38,7 @@ class SaveRecords : public DesktopTest, public ::testing::WithParamInterface<Sav
     frame::gSessionKind = c.kind;
     frame::gSlotOffset = c.slot_offset;
     frame::gListIndex = c.list_index;
-    frame::gUnitCount = c.unit_count;
+    frame::editInstallation().SetUnitCount(c.unit_count);
     frame::gQuestionCount = static_cast<int16_t>(c.codes.size());
     for (size_t i = 0; i < c.codes.size(); ++i) {
       frame::gQuestionCode[static_cast<long>(i) + 1] = c.codes[i];

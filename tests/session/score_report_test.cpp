@@ -39,7 +39,7 @@ class ScoreReportTest : public ExamTest {
     for (int i = 1; i <= 40; ++i) index.push_back("010101Text " + std::to_string(i));
     index[6] = "010101picture300001Picture text";
     Write("data/288850.mxy", index);
-    frame::gIndexFile = frame::gDataPath + "288850.mxy";
+    frame::gIndexFile = frame::installation().dataPath() + "288850.mxy";
     for (long i = 1; i <= 40; ++i) {
       frame::gQuestionCode[i] = static_cast<int16_t>(100 + i);
       frame::gQuestionStatus[i] = 5;
@@ -195,8 +195,8 @@ TEST_F(RedoTest, TheWrongQuestionsAreAssembledIntoSlot19) {
   EXPECT_EQ(frame::gSessionKind, 2);
   EXPECT_EQ(frame::gSlotOffset, 17);
   EXPECT_EQ(frame::gRunMode, 2);
-  EXPECT_EQ(frame::gStepFile, frame::gDataPath + "288819.mxy");
-  EXPECT_EQ(frame::gIndexFile, frame::gDataPath + "288869.mxy");
+  EXPECT_EQ(frame::gStepFile, frame::installation().dataPath() + "288819.mxy");
+  EXPECT_EQ(frame::gIndexFile, frame::installation().dataPath() + "288869.mxy");
   EXPECT_EQ(frame::gQuestionStatus[1], 0);
   EXPECT_EQ(frame::gQuestionStatus[2], 2);
   EXPECT_EQ(frame::gQuestionStatus[3], 0);

@@ -15,6 +15,7 @@ using namespace xpexam;
 
 void Fresh() {
   frame::gState.Reset();
+  frame::editInstallation().Reset();
   frame::gFrameHooks = {};
   desktop::gDesktopHooks = {};
   session::gSessionHooks = {};

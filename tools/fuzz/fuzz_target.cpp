@@ -126,15 +126,15 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   std::filesystem::create_directories(g_root + "/ksdata");
   std::filesystem::create_directories(g_root + "/xpdata");
   platform::SetRegistryFolder(g_root + "/registry");
-  frame::gAppPath = g_root;
-  frame::gDataPath = g_root + "/xpdata/";
-  frame::gUnitCount = 12;
+  frame::editInstallation().SetAppPath(g_root);
+  frame::editInstallation().SetDataPath(g_root + "/xpdata/");
+  frame::editInstallation().SetUnitCount(12);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Fuzz(std::string_view(reinterpret_cast<const char*>(data), size));
-  frame::gAppPath = g_root;
-  frame::gDataPath = g_root + "/xpdata/";
+  frame::editInstallation().SetAppPath(g_root);
+  frame::editInstallation().SetDataPath(g_root + "/xpdata/");
   return 0;
 }

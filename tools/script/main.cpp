@@ -39,9 +39,9 @@ struct UnitCommand {
 };
 
 void StartUnit(int unit, const std::string& program_dir) {
-  if (frame::gAppPath.empty()) {
-    frame::gAppPath = program_dir;
-    frame::gScaleX = frame::gScaleY = forms::TwipsPerPixel() / 15;
+  if (frame::installation().appPath().empty()) {
+    frame::editInstallation().SetAppPath(program_dir);
+    frame::editInstallation().SetScale(forms::TwipsPerPixel() / 15, forms::TwipsPerPixel() / 15);
     frame::readInfo();
   }
   app::ConnectWindows();
