@@ -38,7 +38,7 @@ void ReadBankLayout() {
   using platform::Mid;
   std::string line;
   TryReport(kTag, [&] { line = FirstLine(BankLayoutFile()); });
-  TryReport(kTag, [&] { line = platform::Trim(line); });
+  line = platform::Trim(line);
   TryReport(kTag, [&] { frame::editInstallation().SetPaperCount(platform::ValInt(Mid(line, 1, 2))); });
   TryReport(kTag, [&] { frame::editInstallation().SetUnitCount(platform::ValInt(Mid(line, 3, 2))); });
 }
@@ -66,15 +66,13 @@ void NormaliseUnitProgress() {
 
   std::vector<std::string> out;
   for (long u = 0; u < kProgressUnits; ++u) {
-    TryReport(kTag, [&] { progress[u] = FitProgressLine(progress[u], count[u]); });
+    progress[u] = FitProgressLine(progress[u], count[u]);
     out.push_back(progress[u]);
   }
   out.emplace_back();
   // Without counts every line would be emptied and the learner's progress lost.
-  if (counts_read)
-    TryReport(kTag, [&] {
-      if (!platform::WriteTextLines(UnitProgressFile(), out)) platform::Fail(platform::kErrFileIo, "Path/File access error");
-    });
+  if (counts_read && !platform::WriteTextLines(UnitProgressFile(), out))
+    platform::ReportFailure(kTag, platform::kErrFileIo, "Path/File access error");
 
   // Rows past the bank's units are empty, also when a changed bank has fewer units than before.
   for (long u = std::max<long>(frame::installation().unitCount(), 0); u <= 40; ++u)

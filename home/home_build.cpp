@@ -18,13 +18,13 @@ void FrmFengmian::FengMainCsh() {
   // Bank version: the update list's line 1; footer label 0 shows it as stored.
   std::string version_line;
   TryReport(kTag, [&] { version_line = FirstLine(frame::installation().dataPath() + "288895.mxy"); });
-  TryReport(kTag, [&] { frame::editInstallation().SetBankVersion(platform::Trim(version_line)); });
+  frame::editInstallation().SetBankVersion(platform::Trim(version_line));
 
   // A bank of another module: the program ends here, saving nothing.
   std::string module_line;
   TryReport(kTag, [&] { module_line = FirstLine(frame::installation().dataPath() + "288899.mxy"); });
   bool other_module = false;
-  TryReport(kTag, [&] { other_module = platform::Val(module_line) != frame::installation().productNo(); });
+  other_module = platform::Val(module_line) != frame::installation().productNo();
   if (other_module) forms::End();
 
   LblInfo[1].SetCaption("官方网站：" + frame::installation().settings(16));
@@ -33,19 +33,19 @@ void FrmFengmian::FengMainCsh() {
 
   std::string ime_line;
   TryReport(kTag, [&] { ime_line = FirstLine(frame::installation().appPath() + "\\ksdata\\288890.mxy"); });
-  TryReport(kTag, [&] { frame::gUseIme = platform::Val(ime_line) != 0; });
+  frame::gUseIme = platform::Val(ime_line) != 0;
 
   SetCaption("Tavrelo");
   LblCaption.Move(frame::ScaleX(240), frame::ScaleY(120));
-  TryReport(kTag, [this] { LblCaption.SetFontSize(frame::ScaleX(10)); });
+  LblCaption.SetFontSize(frame::ScaleX(10));
   LblInfo[0].SetCaption("题库版本：V" + version_line);
   LblCaption.SetCaption(frame::installation().moduleTitle());
 
   for (int k = 0; k <= 3; ++k) {
     LblInfo[k].SetTop(frame::ScaleY(8670));
-    TryReport(kTag, [&] { LblInfo[k].SetFontSize(frame::ScaleX(9)); });
+    LblInfo[k].SetFontSize(frame::ScaleX(9));
     TryReport(kTag, [&] { LblInfo[k].SetForeColor(static_cast<forms::Color>(platform::CLng(platform::Val(frame::installation().settings(29))))); });
-    TryReport(kTag, [&] { LblInfo[k].SetLeft(frame::ScaleX(platform::Val(frame::installation().settings(30 + k)))); });
+    LblInfo[k].SetLeft(frame::ScaleX(platform::Val(frame::installation().settings(30 + k))));
   }
 
   ReadBankLayout();

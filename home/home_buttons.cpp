@@ -27,7 +27,7 @@ using platform::TryReport;
 
 void FrmFengmian::LayOutButtons() {
   for (int i = 0; i <= 99; ++i) {
-    TryReport(kBuildTag, [&] { ClickBotn[i].SetMousePointer(forms::kCustomPointer); });
+    ClickBotn[i].SetMousePointer(forms::kCustomPointer);
     TryReport(kBuildTag, [&] { ClickBotn[i].SetMouseIcon(DataPicture("9l0015")); });
   }
   for (int i : {0, 1, 9, 10}) ClickBotn[i].SetVisible(false);
@@ -39,25 +39,19 @@ void FrmFengmian::LayOutButtons() {
   ClickBotn[3].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330));
   for (int i : {13, 14}) {
     const int twin = i - 11;
-    TryReport(kBuildTag, [&] {
-      ClickBotn[i].Move(ClickBotn[twin].Left(), ClickBotn[2].Top(), ClickBotn[2].Width(), ClickBotn[2].Height());
-    });
+    ClickBotn[i].Move(ClickBotn[twin].Left(), ClickBotn[2].Top(), ClickBotn[2].Width(), ClickBotn[2].Height());
   }
 
   // Home tiles and the link labels under them.
-  std::string layout;
-  TryReport(kBuildTag, [&] { layout = platform::Trim(frame::installation().settings(34)); });
+  const std::string layout = platform::Trim(frame::installation().settings(34));
   if (layout == "2") {
     for (int i : {4, 5})
-      TryReport(kBuildTag, [&] {
-        ClickBotn[i].Move(ScaleX(i == 4 ? 2400 : 6900), ScaleY(3000), ScaleX(2250), ScaleY(2250));
-      });
+      ClickBotn[i].Move(ScaleX(i == 4 ? 2400 : 6900), ScaleY(3000), ScaleX(2250), ScaleY(2250));
     for (int i : {6, 7}) ClickBotn[i].SetVisible(false);
-    for (int i = 17; i <= 21; ++i)
-      TryReport(kBuildTag, [&] {
-        LblInfo[i].SetCaption("");
-        LblInfo[i].Move(ScaleX(i % 2 == 1 ? 1440 : 3030), ScaleY(6840 + 600 * ((i - 17) / 2)), ScaleX(1380), ScaleY(300));
-      });
+    for (int i = 17; i <= 21; ++i) {
+      LblInfo[i].SetCaption("");
+      LblInfo[i].Move(ScaleX(i % 2 == 1 ? 1440 : 3030), ScaleY(6840 + 600 * ((i - 17) / 2)), ScaleX(1380), ScaleY(300));
+    }
     LblInfo[21].Move(ScaleX(480), ScaleY(6570), ScaleX(2820));
   } else {
     for (int i = 4; i <= 7; ++i)
@@ -86,9 +80,9 @@ void FrmFengmian::ShowTab(int index) {
   const int tab = index <= 7 ? index + 12 : index;  // the tab bar's button of the tab
   forms::PictureBox* panels[] = {&PicTiKu, &PicKaCH, &PicBiaoZhi, &PicCuoTi};
   PicTOP.SetVisible(true);
-  TryReport(kClickTag, [&] { panels[tab - 16]->SetVisible(true); });
+  panels[tab - 16]->SetVisible(true);
   for (int k = 0; k < 4; ++k)
-    if (k != tab - 16) TryReport(kClickTag, [&] { panels[k]->SetVisible(false); });
+    if (k != tab - 16) panels[k]->SetVisible(false);
   PicHelp.SetVisible(false);
   for (int i = 15; i <= 19; ++i) ClickBotn[i].SetEnabled(true);
   ClickBotn[tab].SetEnabled(false);
@@ -173,6 +167,6 @@ void FrmFengmian::ClickBotn_Click(int index) {
   }
 }
 
-void FrmFengmian::InitShiTi(const std::string& btShuJu, int nBTTS) { AssembleSessionFiles(btShuJu, nBTTS); }
+void FrmFengmian::InitShiTi(const std::string& codes, int slot) { AssembleSessionFiles(codes, slot); }
 
 }  // namespace xpexam::home

@@ -100,10 +100,10 @@ forms::Container& FrmFengmian::ButtonContainer(int index) {
 }
 
 void FrmFengmian::Form_Load() {
-  TryReport(kLoadTag, [] { frame::editInstallation().SetScaleX(forms::TwipsPerPixel() / 15); });
-  TryReport(kLoadTag, [] { frame::editInstallation().SetScaleY(forms::TwipsPerPixel() / 15); });
-  TryReport(kLoadTag, [this] { SetWidth(ScaleX(12000)); });
-  TryReport(kLoadTag, [this] { SetHeight(ScaleY(9000)); });
+  frame::editInstallation().SetScaleX(forms::TwipsPerPixel() / 15);
+  frame::editInstallation().SetScaleY(forms::TwipsPerPixel() / 15);
+  SetWidth(ScaleX(12000));
+  SetHeight(ScaleY(9000));
   TryReport(kLoadTag, [this] { SetIcon(forms::LoadPicture(frame::installation().dataPath() + "l62011" + ".mxy")); });
   TryReport(kLoadTag, [this] { SetPicture(forms::LoadPicture(frame::installation().dataPath() + "l20060" + ".mxy")); });
   picShouYe.Move(0, 0, ScaleX(12000), ScaleY(3000));
@@ -117,7 +117,7 @@ void FrmFengmian::Form_Load() {
   PicTiKu.SetVisible(false);
   for (forms::PictureBox* panel : {&PicKaCH, &PicBiaoZhi, &PicCuoTi, &PicHelp}) {
     panel->Move(PicTiKu.Left(), PicTiKu.Top(), PicTiKu.Width(), PicTiKu.Height());
-    TryReport(kLoadTag, [&] { panel->SetPicture(PicTiKu.Picture()); });
+    panel->SetPicture(PicTiKu.Picture());
     panel->SetVisible(false);
   }
   LoadBanner();
@@ -139,10 +139,10 @@ void FrmFengmian::LoadBanner() {
 
   PicAd.Move(ScaleX(3000), ScaleY(8100));
   LblAD.Move(0, 0);
-  TryReport(kLoadTag, [this] { LblAD.SetMousePointer(forms::kCustomPointer); });
+  LblAD.SetMousePointer(forms::kCustomPointer);
   TryReport(kLoadTag, [this] { LblAD.SetMouseIcon(forms::LoadPicture(frame::installation().dataPath() + "9l0015" + ".mxy")); });
-  TryReport(kLoadTag, [this] { LblAD.SetFontSize(ScaleX(10)); });
-  TryReport(kLoadTag, [&] { LblAD.SetCaption(platform::Replace(platform::Trim(lines[0]), "◎", "\r\n")); });
+  LblAD.SetFontSize(ScaleX(10));
+  LblAD.SetCaption(platform::Replace(platform::Trim(lines[0]), "◎", "\r\n"));
   TryReport(kLoadTag, [&] { LblAD.SetForeColor(BannerColor(lines[1])); });
   PicAd.Move(PicAd.Left(), PicAd.Top(), LblAD.Width(), LblAD.Height());
   PicAd.SetVisible(false);

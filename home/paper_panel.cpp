@@ -51,7 +51,7 @@ void FrmFengmian::CountRandomPapers() {
 
 void FrmFengmian::LayOutPaperPanel() {
   PicKaCHLeft.Move(PicUnitLeft.Left(), PicUnitLeft.Top());
-  TryReport(kBuildTag, [&] { PicKaCHLeft.SetPicture(PicUnitLeft.Picture()); });
+  PicKaCHLeft.SetPicture(PicUnitLeft.Picture());
   for (int i = 28; i <= 31; ++i)
     ClickBotn[i].Move(ScaleX(15), ScaleY(15 + (i - 28) * 750), ScaleX(2700), ScaleY(750));
   mLastSprintPaper = SprintRule(frame::installation().paperCount());
@@ -86,51 +86,44 @@ void FrmFengmian::LayOutPaperPanel() {
     for (const Place& p : {Place{LblShiJuanBiao[i], 120, 210}, Place{LblShiJuanTime[i], 120, 555},
                            Place{LblShiJuanSSSS[i], 120, 870}, Place{LblShiJuanScore[i], 1140, 870},
                            Place{LblShiJuanCCC[i], 1800, 870}, Place{LblShiJuanCuoTi[i], 2520, 870},
-                           Place{LblShiJuanDel[i], 1800, 225}})
-      TryReport(kBuildTag, [&] {
-        p.label.SetBackStyle(0);
-        p.label.SetAutoSize(true);
-        p.label.SetFontSize(ScaleX(p.left == 120 && p.top == 210 ? 10 : 9));
-        p.label.Move(row.Left() + ScaleX(p.left), row.Top() + ScaleY(p.top));
-      });
-    TryReport(kBuildTag, [&] {
-      LblShiJuanBiao[i].SetFontBold(true);
-      for (forms::Label* l : {&LblShiJuanTime[i], &LblShiJuanSSSS[i], &LblShiJuanCuoTi[i]}) l->SetForeColor(0x666666);
-      LblShiJuanSSSS[i].SetCaption("最好成绩：    分");
-      LblShiJuanScore[i].SetFontBold(true);
-      LblShiJuanScore[i].SetForeColor(0xE97F0C);
-      LblShiJuanScore[i].SetAlignment(2);
-      LblShiJuanScore[i].SetCaption("");
-      LblShiJuanCCC[i].SetCaption("错题复习");
-      LblShiJuanCCC[i].SetForeColor(0xE0);
-      LblShiJuanDel[i].SetForeColor(0xE97F0C);
-    });
+                           Place{LblShiJuanDel[i], 1800, 225}}) {
+      p.label.SetBackStyle(0);
+      p.label.SetAutoSize(true);
+      p.label.SetFontSize(ScaleX(p.left == 120 && p.top == 210 ? 10 : 9));
+      p.label.Move(row.Left() + ScaleX(p.left), row.Top() + ScaleY(p.top));
+    }
+    LblShiJuanBiao[i].SetFontBold(true);
+    for (forms::Label* l : {&LblShiJuanTime[i], &LblShiJuanSSSS[i], &LblShiJuanCuoTi[i]}) l->SetForeColor(0x666666);
+    LblShiJuanSSSS[i].SetCaption("最好成绩：    分");
+    LblShiJuanScore[i].SetFontBold(true);
+    LblShiJuanScore[i].SetForeColor(0xE97F0C);
+    LblShiJuanScore[i].SetAlignment(2);
+    LblShiJuanScore[i].SetCaption("");
+    LblShiJuanCCC[i].SetCaption("错题复习");
+    LblShiJuanCCC[i].SetForeColor(0xE0);
+    LblShiJuanDel[i].SetForeColor(0xE97F0C);
     for (forms::Label* l : {&LblShiJuanCCC[i], &LblShiJuanDel[i]})
       TryReport(kBuildTag, [&] {
         l->SetMousePointer(forms::kCustomPointer);
         l->SetMouseIcon(DataPicture("9l0015"));
       });
-    TryReport(kBuildTag, [&] {
-      ClickBotn[70 + i].Move(row.Left() + ScaleX(3000), row.Top() + ScaleY(630), ScaleX(1275), ScaleY(450));
-    });
+    ClickBotn[70 + i].Move(row.Left() + ScaleX(3000), row.Top() + ScaleY(630), ScaleX(1275), ScaleY(450));
     const std::string wrong = session::ReadRecordLine(session::PaperWrongFile(i));
-    TryReport(kBuildTag, [&] { LblShiJuanCuoTi[i].SetCaption("(" + std::to_string(platform::Len(wrong) / 4) + ")"); });
-    TryReport(kBuildTag, [&] { LblShiJuanTime[i].SetCaption("最后考试时间：" + platform::Left(mPaperHistory[3 * i], 16)); });
-    TryReport(kBuildTag, [&] { LblShiJuanScore[i].SetCaption(mPaperHistory[3 * i + 1]); });
+    LblShiJuanCuoTi[i].SetCaption("(" + std::to_string(platform::Len(wrong) / 4) + ")");
+    LblShiJuanTime[i].SetCaption("最后考试时间：" + platform::Left(mPaperHistory[3 * i], 16));
+    LblShiJuanScore[i].SetCaption(mPaperHistory[3 * i + 1]);
   }
   ImgSuiJi.Move(ScaleX(2730), ScaleY(90));
   TryReport(kBuildTag, [&] { ImgSuiJi.SetPicture(DataPicture("l20066")); });
   ImgSuiJi.SetVisible(false);
   ClickBotn[21].SetVisible(ImgSuiJi.Visible());
-  TryReport(kBuildTag, [&] {
-    LblNoHis.SetCaption("您还没有练习过随机试卷！");
-    LblNoHis.SetBackStyle(0);
-    LblNoHis.SetAutoSize(true);
-    LblNoHis.SetForeColor(0x404040);
-    LblNoHis.Move(ScaleX(4680), ScaleY(2160));
-    LblNoHis.SetFontSize(ScaleX(20));
-    LblNoHis.SetVisible(false);
-  });
+  LblNoHis.SetCaption("您还没有练习过随机试卷！");
+  LblNoHis.SetBackStyle(0);
+  LblNoHis.SetAutoSize(true);
+  LblNoHis.SetForeColor(0x404040);
+  LblNoHis.Move(ScaleX(4680), ScaleY(2160));
+  LblNoHis.SetFontSize(ScaleX(20));
+  LblNoHis.SetVisible(false);
   ClickBotn_Click(28);
 }
 
@@ -152,14 +145,13 @@ void FrmFengmian::ShowPaperView(int index) {
   ImgSuiJi.SetVisible(index == 30);
   if (index == 31 && mRandomPaperCount == 0) LblNoHis.SetVisible(true);
   ClickBotn[21].SetVisible(ImgSuiJi.Visible());
-  for (int i = 0; i <= 29; ++i)
-    TryReport(kClickTag, [&] {
-      const bool shown = ImgShiJuan[i].Visible();
-      for (forms::Label* l : {&LblShiJuanBiao[i], &LblShiJuanTime[i], &LblShiJuanSSSS[i], &LblShiJuanScore[i],
-                              &LblShiJuanCCC[i], &LblShiJuanCuoTi[i], &LblShiJuanDel[i]})
-        l->SetVisible(shown);
-      ClickBotn[70 + i].SetVisible(shown);
-    });
+  for (int i = 0; i <= 29; ++i) {
+    const bool shown = ImgShiJuan[i].Visible();
+    for (forms::Label* l : {&LblShiJuanBiao[i], &LblShiJuanTime[i], &LblShiJuanSSSS[i], &LblShiJuanScore[i],
+                            &LblShiJuanCCC[i], &LblShiJuanCuoTi[i], &LblShiJuanDel[i]})
+      l->SetVisible(shown);
+    ClickBotn[70 + i].SetVisible(shown);
+  }
 }
 
 void FrmFengmian::ChoosePaperView() {
@@ -252,23 +244,19 @@ void FrmFengmian::NewRandomPaper() {
     const std::vector<std::string> lines = HeadLines(session::PaperHistoryFile(), 100);
     for (size_t e = 0; e < lines.size(); ++e) mPaperHistory[e] = lines[e];
   });
-  TryReport(kClickTag, [&] {
-    std::vector<std::string> history(mPaperHistory.begin(), mPaperHistory.begin() + 60);
-    history.push_back(platform::FormatDateTime(platform::Now()));
-    history.push_back("0");
-    history.push_back("E");
-    history.insert(history.end(), mPaperHistory.begin() + 60, mPaperHistory.begin() + 87);
-    if (!session::WriteRecordLines(session::PaperHistoryFile(), history)) platform::Fail(platform::kErrPathNotFound, "Path not found");
-  });
+  std::vector<std::string> history(mPaperHistory.begin(), mPaperHistory.begin() + 60);
+  history.push_back(platform::FormatDateTime(platform::Now()));
+  history.push_back("0");
+  history.push_back("E");
+  history.insert(history.end(), mPaperHistory.begin() + 60, mPaperHistory.begin() + 87);
+  if (!session::WriteRecordLines(session::PaperHistoryFile(), history))
+    platform::ReportFailure(kClickTag, platform::kErrPathNotFound, "Path not found");
+  // Never truncated in place: a crash leaves the old or the new content.
   for (int i = std::min(mRandomPaperCount, 9); i >= 1; --i)
-    TryReport(kClickTag, [&] {
-      // Never truncated in place: a crash leaves the old or the new content.
-      if (!platform::CopyFileAtomic(session::PaperWrongFile(19 + i), session::PaperWrongFile(20 + i)))
-        platform::Fail(platform::kErrFileNotFound, "File not found");
-    });
-  TryReport(kClickTag, [&] {
-    if (!session::WriteRecordLine(session::PaperWrongFile(20), "")) platform::Fail(platform::kErrPathNotFound, "Path not found");
-  });
+    if (!platform::CopyFileAtomic(session::PaperWrongFile(19 + i), session::PaperWrongFile(20 + i)))
+      platform::ReportFailure(kClickTag, platform::kErrFileNotFound, "File not found");
+  if (!session::WriteRecordLine(session::PaperWrongFile(20), ""))
+    platform::ReportFailure(kClickTag, platform::kErrPathNotFound, "Path not found");
   startLianXi();
 }
 

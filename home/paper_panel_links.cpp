@@ -67,23 +67,21 @@ void FrmFengmian::LblShiJuanDel_Click(int index) {
     lines.resize(static_cast<size_t>(n));
     lines.erase(lines.begin() + (index - 20));
     if (!session::WriteRecordLines(session::RandomPaperListFile(), lines))
-      platform::Fail(platform::kErrPathNotFound, "Path not found");
+      platform::ReportFailure(kDeleteTag, platform::kErrPathNotFound, "Path not found");
   });
 
   // Wrong-answer files follow their papers.
+  // Never truncated in place: a crash leaves the old or the new content.
   for (int j = index; j <= n + 18; ++j)
-    TryReport(kDeleteTag, [&] {
-      // Never truncated in place: a crash leaves the old or the new content.
-      if (!platform::CopyFileAtomic(session::PaperWrongFile(j + 1), session::PaperWrongFile(j)))
-        platform::Fail(platform::kErrFileNotFound, "File not found");
-    });
+    if (!platform::CopyFileAtomic(session::PaperWrongFile(j + 1), session::PaperWrongFile(j)))
+      platform::ReportFailure(kDeleteTag, platform::kErrFileNotFound, "File not found");
 
   // History records follow their papers too; the file always holds 30 records.
   TryReport(kDeleteTag, [&] {
     std::vector<std::string> table = session::ReadPaperHistory();
     for (int k = index; k <= n + 18; ++k)
       for (int line = 0; line < 3; ++line) table[3 * k + line] = table[3 * k + 3 + line];
-    if (!session::WritePaperHistory(table)) platform::Fail(platform::kErrPathNotFound, "Path not found");
+    if (!session::WritePaperHistory(table)) platform::ReportFailure(kDeleteTag, platform::kErrPathNotFound, "Path not found");
   });
 
   FengMainCsh();

@@ -170,12 +170,10 @@ void FrmFengmian::ClearRecords(int index) {
     p.not_reviewed.SetCaption("0");
     p.reviewed.SetCaption("0");
   }
-  TryReport(kClickTag, [&] {
-    if (!session::WriteRecordLine(p.list_file, new_list)) platform::Fail(platform::kErrPathNotFound, "Path not found");
-  });
-  TryReport(kClickTag, [&] {
-    if (!session::WriteRecordLine(p.flag_file, new_flags)) platform::Fail(platform::kErrPathNotFound, "Path not found");
-  });
+  if (!session::WriteRecordLine(p.list_file, new_list))
+    platform::ReportFailure(kClickTag, platform::kErrPathNotFound, "Path not found");
+  if (!session::WriteRecordLine(p.flag_file, new_flags))
+    platform::ReportFailure(kClickTag, platform::kErrPathNotFound, "Path not found");
 }
 
 }  // namespace xpexam::home

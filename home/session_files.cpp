@@ -14,6 +14,7 @@
 namespace xpexam::home {
 namespace {
 
+using platform::ReportFailure;
 using platform::TryReport;
 constexpr std::string_view kTag = "initshiti";
 
@@ -87,36 +88,30 @@ void CountRecords(RawFile& index) {
 
 }  // namespace
 
-void AssembleSessionFiles(const std::string& btShuJu, int nBTTS) {
+void AssembleSessionFiles(const std::string& codes, int slot) {
   std::string steps, index;
   UnitFiles units;
   frame::gQuestionCount = 0;
   TryReport(kTag, [&] {
-    frame::gQuestionCount = platform::CInt(static_cast<double>(platform::Len(btShuJu)) / 4.0);
+    frame::gQuestionCount = platform::CInt(static_cast<double>(platform::Len(codes)) / 4.0);
   });
-  const std::vector<std::string> codes = platform::Groups(btShuJu, 4);
+  const std::vector<std::string> groups = platform::Groups(codes, 4);
   for (long i = 1; i <= frame::gQuestionCount; ++i) {
     long code = 0;
     if (!TryReport(kTag, [&] {
-          code = platform::CLng(platform::Val(i <= static_cast<long>(codes.size()) ? codes[static_cast<size_t>(i - 1)] : ""));
+          code = platform::CLng(platform::Val(i <= static_cast<long>(groups.size()) ? groups[static_cast<size_t>(i - 1)] : ""));
           frame::gQuestionCode[i] = platform::CInt(static_cast<double>(code));
         }))
       continue;
     const long unit = code / 100, question = code % 100;
-    std::optional<RawFile>* unit_index = nullptr;
-    std::optional<RawFile>* unit_steps = nullptr;
-    TryReport(kTag, [&] {
-      unit_index = &units.Get(DataFile(288870 + unit));
-      if (!*unit_index) platform::Fail(platform::kErrFileNotFound, "File not found");
-    });
-    TryReport(kTag, [&] {
-      unit_steps = &units.Get(DataFile(288820 + unit));
-      if (!*unit_steps) platform::Fail(platform::kErrFileNotFound, "File not found");
-    });
-    if (!unit_index || !*unit_index || !unit_steps || !*unit_steps || (*unit_index)->lines.empty()) continue;
-    RawFile& unit_file = **unit_index;
+    std::optional<RawFile>& unit_index = units.Get(DataFile(288870 + unit));
+    if (!unit_index) ReportFailure(kTag, platform::kErrFileNotFound, "File not found");
+    std::optional<RawFile>& unit_steps = units.Get(DataFile(288820 + unit));
+    if (!unit_steps) ReportFailure(kTag, platform::kErrFileNotFound, "File not found");
+    if (!unit_index || !unit_steps || unit_index->lines.empty()) continue;
+    RawFile& unit_file = *unit_index;
     const auto& index_lines = unit_file.lines;
-    const auto& step_lines = (*unit_steps)->lines;
+    const auto& step_lines = unit_steps->lines;
     // Line q of the unit's index, or its last line when it has fewer; records begin after
     // those of the questions before it.
     const size_t last = index_lines.size();
@@ -142,14 +137,10 @@ void AssembleSessionFiles(const std::string& btShuJu, int nBTTS) {
       steps += "\r\n";
     }
   }
-  TryReport(kTag, [&] {
-    if (!platform::WriteFileAtomic(DataFile(288800 + nBTTS), steps))
-      platform::Fail(platform::kErrPathNotFound, "Path not found");
-  });
-  TryReport(kTag, [&] {
-    if (!platform::WriteFileAtomic(DataFile(288850 + nBTTS), index))
-      platform::Fail(platform::kErrPathNotFound, "Path not found");
-  });
+  if (!platform::WriteFileAtomic(DataFile(288800 + slot), steps))
+    ReportFailure(kTag, platform::kErrPathNotFound, "Path not found");
+  if (!platform::WriteFileAtomic(DataFile(288850 + slot), index))
+    ReportFailure(kTag, platform::kErrPathNotFound, "Path not found");
 }
 
 }  // namespace xpexam::home

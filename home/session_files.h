@@ -4,11 +4,11 @@
 
 namespace xpexam::home {
 
-// Rewrites slot nBTTS's files (data folder 2888NN.mxy and 2888(NN+50).mxy) with the question
-// index line and the step records of every code of btShuJu (4-character codes UUQQ, in order)
+// Rewrites the slot's files (data folder 2888NN.mxy and 2888(NN+50).mxy) with the question
+// index line and the step records of every one of codes (4-character codes UUQQ, in order)
 // and sets gQuestionCount and gQuestionCode. Lines are copied byte for byte. A failing file
 // operation is reported under "initshiti"; a code whose unit files cannot be read is left out
 // of both files, so their counts stay consistent.
-void AssembleSessionFiles(const std::string& btShuJu, int nBTTS);
+void AssembleSessionFiles(const std::string& codes, int slot);
 
 }  // namespace xpexam::home

@@ -58,9 +58,9 @@ void FrmFengmian::LayOutUnitPanel() {
     const int u = i - 50;
     frame::vemoButton& button = ClickBotn[i];
     button.Move(ScaleX(15), ScaleY(870 + 525 * (u % 10)), ScaleX(2700), ScaleY(525));
-    TryReport(kBuildTag, [&] { button.SetFontSize(ScaleX(9)); });
+    button.SetFontSize(ScaleX(9));
     button.SetForeColor(0);
-    TryReport(kBuildTag, [&] { button.SetCaption(UnitButtonCaption(u, frame::installation().unitTable(u, 1))); });
+    button.SetCaption(UnitButtonCaption(u, frame::installation().unitTable(u, 1)));
     TryReport(kBuildTag, [&] { button.SetPicture(DataPicture("l20045")); });
     if (i >= 60) button.SetVisible(false);
   }
@@ -75,7 +75,7 @@ void FrmFengmian::LayOutUnitPanel() {
   TryReport(kBuildTag, [&] { ClickBotn[48].SetPicture(DataPicture("l20046")); });
   for (int i : {47, 48}) {
     ClickBotn[i].SetForeColor(0xFFFFFF);
-    TryReport(kBuildTag, [&] { ClickBotn[i].SetFontSize(ScaleX(9)); });
+    ClickBotn[i].SetFontSize(ScaleX(9));
   }
   if (frame::installation().unitCount() <= 10) {
     ClickBotn[48].SetEnabled(false);
@@ -92,9 +92,9 @@ void FrmFengmian::LayOutUnitPanel() {
   TryReport(kBuildTag, [&] { ClickBotn[37].SetPicture(DataPicture("l20087")); });
   imgPicIII.Move(ScaleX(3150), ScaleY(420));
   TryReport(kBuildTag, [&] { imgPicIII.SetPicture(DataPicture("l20064")); });
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[1].SetFontSize(ScaleX(12)); });
+  LblUnitDQCAP[1].SetFontSize(ScaleX(12));
   LblUnitDQCAP[1].Move(ScaleX(4245), ScaleY(630));
-  TryReport(kBuildTag, [&] { LblUnitDQCAP[0].SetFontSize(ScaleX(10)); });
+  LblUnitDQCAP[0].SetFontSize(ScaleX(10));
   LblUnitDQCAP[0].Move(LblUnitDQCAP[1].Left(), ScaleY(975));
   LblUnitDQCAP[2].Move(ScaleX(4590), ScaleY(1740));
   LblUnitDQCAP[3].Move(ImgUnitD.Left() + ScaleX(240), LblUnitDQCAP[3].Top());

@@ -51,7 +51,7 @@ void FrmCZTS::Form_Load() {
   SetCaption(frame::DialogCaption());
   SetTopMost(true);
   // The buttons lie near the bottom of the design: the title bar comes on top of it.
-  Try([&] { SetHeight(5130 + Height() - ScaleHeight()); });
+  SetHeight(5130 + Height() - ScaleHeight());
   Command1.Move(Command1.Left(), Command1.Top(), ScaleX(1920), ScaleY(450));
   Command2.Move(Command2.Left(), Command2.Top(), ScaleX(1920), ScaleY(450));
   Try([&] { Command1.SetPicture(DataPicture("l01038")); });

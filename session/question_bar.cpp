@@ -117,14 +117,12 @@ void FrmTm::Form_Load() {
   for (long i = 1; i <= 500; ++i) frame::gQuestionStep[i] = 1;
   SetTopMost(true);
   // Out of the way until the desktop docks the bar at its lower right.
-  Try([&] { Move(15360 * frame::installation().scaleX() - Width(), 9000 * frame::installation().scaleY() - Height()); });
+  Move(15360 * frame::installation().scaleX() - Width(), 9000 * frame::installation().scaleY() - Height());
   LayOut();
   LoadFaces();
   LayOutPanels();
   // Question 1, whichever question the session shows first.
-  Try([] {
-    if (frame::gQuestionStatus[1] % 2 == 0) frame::gQuestionStatus[1] += frame::kStatusOpened;
-  });
+  if (frame::gQuestionStatus[1] % 2 == 0) frame::gQuestionStatus[1] += frame::kStatusOpened;
   BuildImeMenu();
 }
 
@@ -156,8 +154,8 @@ void FrmTm::LayOutPanels() {
   for (int k = 0; k <= 5; ++k) {
     Label1[k].Move(1680 * frame::installation().scaleX(), (120 + 315 * k) * frame::installation().scaleY());
     values[k]->Move(2640 * frame::installation().scaleX(), (120 + 315 * k) * frame::installation().scaleY());
-    Try([&] { Label1[k].SetFontSize(9 * frame::installation().scaleX()); });
-    Try([&] { values[k]->SetFontSize(9 * frame::installation().scaleX()); });
+    Label1[k].SetFontSize(9 * frame::installation().scaleX());
+    values[k]->SetFontSize(9 * frame::installation().scaleX());
   }
   KsName1.SetCaption(frame::gCandidateName);
   KsZWH1.SetCaption(frame::gSeatNo);
@@ -168,14 +166,15 @@ void FrmTm::LayOutPanels() {
 
   frame::gMinutesLeft = 50;
   LblTime.SetCaption("剩余" + std::to_string(frame::gMinutesLeft) + "分钟");
-  Try([&] { LblTimeJD.SetWidth((50 - frame::gMinutesLeft) * PTime.Width() / 50); });
+  LblTimeJD.SetWidth((50 - frame::gMinutesLeft) * PTime.Width() / 50);
   LblName.SetCaption(frame::gCandidateName);
 
   mCurPage = 0;
   const long n = frame::gQuestionCount;
+  CmdSelLast.SetVisible(n > 40);
+  CmdSelNext.SetVisible(n > 40);
+  // The count comes from a record file: a broken one may not name a button.
   Try([&] {
-    CmdSelLast.SetVisible(n > 40);
-    CmdSelNext.SetVisible(n > 40);
     for (long i = n + 1; i <= 40; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
   });
   mLastPage = static_cast<int16_t>(n / 40 - (n % 40 == 0 ? 1 : 0));
@@ -200,7 +199,7 @@ void FrmTm::LayOut() {
   const double w = Width();
   lblMove.Move(0, 0, w, 450 * frame::installation().scaleY());
   LblBiao.Move(510 * frame::installation().scaleX(), 90 * frame::installation().scaleY());
-  Try([&] { LblBiao.SetFontSize(10 * frame::installation().scaleX()); });
+  LblBiao.SetFontSize(10 * frame::installation().scaleX());
   LblZXH.Move(w - 795 * frame::installation().scaleX(), 30 * frame::installation().scaleY(), 330 * frame::installation().scaleX(), 330 * frame::installation().scaleY());
   LblClose.Move(w - 390 * frame::installation().scaleX(), 30 * frame::installation().scaleY(), 330 * frame::installation().scaleX(), 330 * frame::installation().scaleY());
   FrmZhuYa.Move(0, 450 * frame::installation().scaleY(), w, (kDesignHeight - 450) * frame::installation().scaleY());
@@ -217,9 +216,9 @@ void FrmTm::LayOut() {
                                        {9, 2010, 2355, 870}, {7, 3930, 2355, 870}, {10, 3930, 2355, 870}};
   for (const Place& p : kButtons) Scaled(CmdGN[p.index], p.left, p.top, p.width, 330);
   Scaled(RtbTM, 90, 450, 4770, 1815);
-  Try([&] { RtbTM.SetFontSize(11 * frame::installation().scaleX()); });
+  RtbTM.SetFontSize(11 * frame::installation().scaleX());
   Scaled(Image2, 3720, 1800, 870, 330);
-  Try([&] { Image2.SetFontSize(9 * frame::installation().scaleX()); });
+  Image2.SetFontSize(9 * frame::installation().scaleX());
   Scaled(LblTime, 90, 2760, 1215, 285);
   Scaled(PTime, 1365, 2760, 2055, 285);
   LblTimeJD.Move(0, 0, 0, PTime.Height());
@@ -228,7 +227,7 @@ void FrmTm::LayOut() {
   Scaled(CmdEn, 4230 + 615 - 240, 2760, 240, 270);
   Scaled(PicUnit, 90, 2760, 4080, 285);
   for (forms::TextControl* c : std::initializer_list<forms::TextControl*>{&LblTime, &LblName, &LblIME, &LblUnit})
-    Try([&] { c->SetFontSize(9 * frame::installation().scaleX()); });
+    c->SetFontSize(9 * frame::installation().scaleX());
 }
 
 void FrmTm::Form_Unload(int& cancel) {
@@ -289,13 +288,13 @@ void FrmTm::CmdEn_Click() {
 void FrmTm::BuildImeMenu() {
   mNextImeItem = 1;
   std::vector<uint32_t> listed;
-  Try([&] { listed = platform::GetKeyboardLayoutList(16); });
+  listed = platform::GetKeyboardLayoutList(16);
   for (size_t i = 0; i < listed.size() && i < 16; ++i) mLayouts[i + 1] = listed[i];
   bool english_found = false;
   ime_layouts_[0] = mLayouts[1];
   for (size_t i = 1; i <= listed.size() && i <= 16; ++i) {
     std::string description;
-    Try([&] { description = platform::ImmGetDescription(mLayouts[i]); });
+    description = platform::ImmGetDescription(mLayouts[i]);
     if (platform::Trim(description).empty()) {
       mEng.SetCaption("英语（美国）");
       if (!english_found) ime_layouts_[0] = mLayouts[i];

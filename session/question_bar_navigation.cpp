@@ -133,11 +133,11 @@ void FrmTm::StartDemo() {
     for (long count = 0; count < gCurQuestion && index.Next(line); ++count) frame::gLineBuf = line;
   });
   const std::string q = platform::Mid(frame::gLineBuf, 7);
-  Try([&] { RtbTM.SetText(q); });
+  RtbTM.SetText(q);
   Image2.SetVisible(false);
   if (platform::Left(q, 7) == "picture") {
     Try([&] { frame::FrmPicture::Get().Image1.SetPicture(frame::DataPicture(platform::Mid(q, 8, 6))); });
-    Try([&] { RtbTM.SetText(platform::Mid(q, 14)); });
+    RtbTM.SetText(platform::Mid(q, 14));
     Image2.SetVisible(true);
   }
   TimStartYS.SetEnabled(true);

@@ -68,14 +68,14 @@ void FrmTm::DqExam() {
     for (long count = 0; count < k && index.Next(line); ++count) frame::gLineBuf = line;
   });
   const std::string q = platform::Mid(frame::gLineBuf, 7);
-  Try([&] { RtbTM.SetText(platform::Replace(q, "|", "\r\n")); });
+  RtbTM.SetText(platform::Replace(q, "|", "\r\n"));
   Try([] { frame::FrmPicture::Get().SetVisible(false); });
   Image2.SetVisible(false);
   if (platform::Left(q, 7) == "picture") {
     // Shown only when the learner asks for it.
     Try([&] { frame::FrmPicture::Get().Image1.SetPicture(frame::DataPicture(platform::Mid(q, 8, 6))); });
     Image2.SetCaption(kShowPicture);
-    Try([&] { RtbTM.SetText(platform::Mid(q, 14)); });
+    RtbTM.SetText(platform::Mid(q, 14));
     Image2.SetVisible(true);
   }
 

@@ -112,10 +112,8 @@ void FrmChengji::ScorePaper() {
   for (int i = 1; i <= 40; ++i) {
     auto& b = CmTNO[i];
     b.SetCaption(std::to_string(i));
-    Try([&] {
-      b.Move(ScaleX(((i - 1) % 10) * 480.0), ScaleY(((i - 1) / 10) * 480.0), ScaleX(450), ScaleY(450));
-    });
-    Try([&] { b.SetFontBold(true); });
+    b.Move(ScaleX(((i - 1) % 10) * 480.0), ScaleY(((i - 1) / 10) * 480.0), ScaleX(450), ScaleY(450));
+    b.SetFontBold(true);
     b.SetForeColor(0);
     if (gQuestionStatus[i] >= kStatusCompleted) {
       Try([&] { b.SetPicture(DataPicture("l01033")); });
@@ -137,10 +135,8 @@ void FrmChengji::ScorePaper() {
     Frame1.Move(Frame1.Left(), Frame1.Top(), last.Left() + last.Width(), last.Top() + last.Height());
   });
   Frame1.Move((Picture1.Width() - Frame1.Width()) / 2, ScaleY(5520));
-  Try([&] {
-    LblTiMuYQ.Move((Picture1.Width() - ScaleX(9855)) / 2, Frame1.Top() + Frame1.Height() + ScaleY(360), ScaleX(9855),
-                   ScaleY(855));
-  });
+  LblTiMuYQ.Move((Picture1.Width() - ScaleX(9855)) / 2, Frame1.Top() + Frame1.Height() + ScaleY(360), ScaleX(9855),
+                 ScaleY(855));
   Frame1.SetVisible(true);
 
   const std::string score = ScoreText(completed);
@@ -179,9 +175,7 @@ void FrmChengji::ReadQuestionTexts() {
 void FrmChengji::Timer1_Timer() {
   // Centred, but never pushed past the window's top or left edge: where the window is smaller
   // than the panel (an 800 x 600 screen) its header stays in sight and the plain bottom gives way.
-  Try([&] {
-    Picture1.Move(std::max(0.0, (ScaleWidth() - Picture1.Width()) / 2), std::max(0.0, (ScaleHeight() - Picture1.Height()) / 2));
-  });
+  Picture1.Move(std::max(0.0, (ScaleWidth() - Picture1.Width()) / 2), std::max(0.0, (ScaleHeight() - Picture1.Height()) / 2));
   Timer1.SetEnabled(false);
 }
 

@@ -97,7 +97,7 @@ void FrmLogon::Form_Load() {
   scaled(LJD, 0, 0);
   Try([&] { Picture1.SetPicture(DataPicture("9l0056")); });
   Try([&] { Picture2.SetPicture(DataPicture("9l0057")); });
-  Try([] { gTextFile = installation().dataPath() + "288890.mxy"; });
+  gTextFile = installation().dataPath() + "288890.mxy";
   Try([] { gStepFile = SessionStepFile(); });
   Try([] { gIndexFile = SessionIndexFile(); });
 }
