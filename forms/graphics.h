@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/failure.h"
+
 typedef struct _cairo_surface cairo_surface_t;
 typedef struct _cairo cairo_t;
 
@@ -27,11 +29,13 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-// A decoded picture (BMP, JPEG, GIF, ICO or CUR, recognised by content). Immutable and shared.
-// A file is decoded whole when it loads, so a damaged one fails there; a large picture that is
-// not drawn before the next frame is presented (a hidden panel, a button's other states) then
-// sets its pixels aside and keeps only its file's bytes, decoding them again when it is drawn.
-class Picture {
+// A picture (BMP, JPEG, GIF, ICO or CUR, recognised by content). Immutable and shared.
+// Loading one reads only what its size needs (the header of a bitmap or a JPEG; icons, cursors
+// and GIFs, small and rare, are decoded whole); its pixels are decoded when it is first drawn or
+// a pixel of it is read, so a hidden panel or a button face never shown costs nothing. A large
+// picture decoded for a pixel read and not drawn before the next frame is presented sets its
+// pixels aside again, keeping only its file's bytes.
+class Picture : public std::enable_shared_from_this<Picture> {
  public:
   ~Picture();
   Picture(const Picture&) = delete;
@@ -39,9 +43,11 @@ class Picture {
 
   // Loads a file; the path is resolved case-insensitively. Throws platform::Failure:
   // 53 "File not found" when the file is missing or empty, 481 "Invalid picture" when its
-  // content is not one of the accepted formats or does not decode.
+  // content is not one of the accepted formats or its header does not read. A body that turns
+  // out not to decode when the picture is first drawn shows nothing; that failure goes once
+  // where a failure of the loading statement would have gone (platform::FailureRoute).
   static std::shared_ptr<const Picture> Load(const std::string& path);
-  // Decodes bytes already in memory (same rules).
+  // The same from bytes already in memory.
   static std::shared_ptr<const Picture> Decode(std::string_view bytes);
   // A picture of the given size filled with one colour (for tests and generated faces).
   static std::shared_ptr<const Picture> Solid(int width, int height, Color color);
@@ -54,7 +60,8 @@ class Picture {
   int Height() const { return height_; }
   // Hot spot of a cursor file; nullopt for other pictures.
   std::optional<std::pair<int, int>> HotSpot() const { return hot_spot_; }
-  // ARGB32 (premultiplied) surface for drawing; a picture asked for it keeps its pixels.
+  // ARGB32 (premultiplied) surface for drawing, decoded now if need be; a picture asked for it
+  // keeps its pixels.
   cairo_surface_t* Surface() const;
   // Colour at a pixel as &H00BBGGRR (alpha ignored); 0 outside.
   Color PixelAt(int x, int y) const;
@@ -63,15 +70,22 @@ class Picture {
 
  private:
   friend void SetAsideUndrawnPictures();
+  friend struct PictureMaker;
   Picture() = default;
+  cairo_surface_t* Pixels(bool drawing) const;
   mutable cairo_surface_t* surface_ = nullptr;
-  // The file's bytes while the pixels may still be set aside or have been; empty once drawn.
-  // Bitmaps, stored uncompressed, are packed while set aside (packed_size_ is then their size).
+  // The bytes to decode: those given to Decode, or those of a picture whose pixels were read
+  // without drawing it, kept so that they can be set aside; empty once drawn. Bitmaps, stored
+  // uncompressed, are packed while set aside (packed_size_ is then their size).
   mutable std::string encoded_;
   mutable size_t packed_size_ = 0;
+  // The file of a loaded picture, read again when it is first decoded.
+  std::string path_;
   const char* format_ = nullptr;
   int width_ = 0, height_ = 0;
   std::optional<std::pair<int, int>> hot_spot_;
+  // Where a failure to decode goes; taken when the picture was loaded.
+  platform::FailureRoute route_;
 };
 using PicturePtr = std::shared_ptr<const Picture>;
 

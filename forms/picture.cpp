@@ -1,21 +1,28 @@
 // Pictures: decoded by gdk-pixbuf, recognised by content, kept as premultiplied ARGB32.
+#include <fcntl.h>
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <malloc.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <zstd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <limits>
 #include <list>
-#include <optional>
-#include <unordered_map>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "forms/graphics.h"
 #include "forms/graphics_internal.h"
 #include "forms/pictures.h"
+#include "forms/runtime.h"
 #include "platform/failure.h"
 #include "platform/line_index.h"
 #include "platform/textfile.h"
@@ -162,17 +169,23 @@ bool IconPlausible(const Bytes& d) {
   return true;
 }
 
+// The decoder sets aside a bitmap's declared header and the declared offset of its pixels
+// before it checks either: a few damaged bytes would ask for gigabytes. `head` is the start of
+// a file of file_size bytes.
+bool BitmapPlausible(std::string_view head, size_t file_size) {
+  const Bytes d{head};
+  constexpr uint32_t kLargestInfoHeader = 124;
+  return BitmapHeaderPlausible(d, 14, false) && (!d.Has(10, 4) || d.Le32(10) <= file_size) &&
+         (!d.Has(14, 4) || d.Le32(14) <= kLargestInfoHeader);
+}
+
 // The bytes to hand to the decoder: the whole file, or a GIF cut after its first image.
 // Failure "Invalid picture" when a declared size is beyond any screen.
 std::string_view GuardedBytes(std::string_view bytes, std::string_view format, std::string& cut) {
   const Bytes d{bytes};
   bool ok = true;
   if (format == "bmp") {
-    // The decoder sets aside the declared header and the declared offset of the pixels before
-    // it checks either: a few damaged bytes would ask for gigabytes.
-    constexpr uint32_t kLargestInfoHeader = 124;
-    ok = BitmapHeaderPlausible(d, 14, false) && (!d.Has(10, 4) || d.Le32(10) <= bytes.size()) &&
-         (!d.Has(14, 4) || d.Le32(14) <= kLargestInfoHeader);
+    ok = BitmapPlausible(bytes, bytes.size());
   } else if (format == "jpeg") {
     ok = JpegPlausible(d);
   } else if (format == "ico") {
@@ -229,12 +242,15 @@ std::optional<std::pair<int, int>> CursorHotSpot(GdkPixbuf* pixbuf) {
   return std::make_pair(std::atoi(x), std::atoi(y));
 }
 
-cairo_surface_t* SurfaceFromPixbuf(GdkPixbuf* pixbuf) {
-  const int w = gdk_pixbuf_get_width(pixbuf), h = gdk_pixbuf_get_height(pixbuf);
+// The pixels as a surface of width x height: the size the picture's header gave when it was
+// loaded. A file that changed since then shows what fits of its new pixels.
+cairo_surface_t* SurfaceFromPixbuf(GdkPixbuf* pixbuf, int width, int height) {
+  const int w = std::min(width, gdk_pixbuf_get_width(pixbuf)), h = std::min(height, gdk_pixbuf_get_height(pixbuf));
   const int channels = gdk_pixbuf_get_n_channels(pixbuf);
   const bool alpha = gdk_pixbuf_get_has_alpha(pixbuf);
   if (gdk_pixbuf_get_bits_per_sample(pixbuf) != 8 || (channels != 3 && channels != 4)) FailInvalid();
-  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+  // Created clear: what the pixels do not cover stays transparent.
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
   if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
     cairo_surface_destroy(s);
     Fail(7, "Out of memory");
@@ -296,7 +312,12 @@ Picture::~Picture() {
   if (surface_) cairo_surface_destroy(surface_);
 }
 
-Color Picture::PixelAt(int x, int y) const { return internal::SurfacePixel(Surface(), x, y); }
+cairo_surface_t* Picture::Surface() const {
+  if (surface_ && encoded_.empty()) return surface_;
+  return Pixels(true);
+}
+
+Color Picture::PixelAt(int x, int y) const { return internal::SurfacePixel(Pixels(false), x, y); }
 
 namespace {
 
@@ -333,6 +354,24 @@ class PictureCache {
     Trim();
   }
 
+  // A picture whose body did not decode: a later load of its file fails at once when the
+  // failure is the file's content, and looks at the file again otherwise.
+  void Failed(const Picture* picture, const platform::Failure& failure) {
+    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+      if (it->picture.get() != picture) continue;
+      if (failure.number() != platform::kErrInvalidPicture) {
+        Erase(it);
+        return;
+      }
+      used_ -= it->cost;
+      it->cost = 256;
+      used_ += it->cost;
+      it->picture.reset();
+      it->failure = failure;
+      return;
+    }
+  }
+
   void SetBudget(size_t bytes) {
     budget_ = bytes;
     Trim();
@@ -364,40 +403,90 @@ PictureCache& Cache() {
   return cache;
 }
 
-}  // namespace
+// The start of a picture's bytes: read from its file only as far as asked, or all in memory.
+class Head {
+ public:
+  explicit Head(std::string_view bytes) : memory_(bytes), size_(bytes.size()) {}
+  explicit Head(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    struct stat st;
+    if (fd_ >= 0 && ::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode)) {
+      size_ = static_cast<size_t>(st.st_size);
+    } else if (fd_ >= 0) {
+      ::close(fd_);
+      fd_ = -1;
+    }
+  }
+  ~Head() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Head(const Head&) = delete;
+  Head& operator=(const Head&) = delete;
 
-std::shared_ptr<const Picture> Picture::Load(const std::string& path) {
-  // Records leave picture names empty all the time; such a name never names a picture, and
-  // looking for it would scan the folder.
-  if (IsEmptyPictureName(path)) Fail(platform::kErrFileNotFound, "File not found");
-  // Kept between loads, so that a picture shown again costs no allocation.
-  thread_local std::string resolved;
-  const auto stamp = platform::ResolveAndStamp(path, resolved);
-  if (!stamp) Fail(platform::kErrFileNotFound, "File not found");
-  if (const CachedPicture* hit = Cache().Find(path, resolved, *stamp)) {
-    if (hit->failure) throw *hit->failure;
-    return hit->picture;
+  bool Readable() const { return memory_.data() || fd_ >= 0; }
+  size_t Size() const { return size_; }
+  bool InMemory() const { return memory_.data() != nullptr; }
+
+  // The first n bytes, fewer at the end of the file.
+  std::string_view First(size_t n) {
+    if (InMemory()) return memory_.substr(0, n);
+    while (fd_ >= 0 && read_.size() < n) {
+      const size_t have = read_.size();
+      // The rest of the file in one read when it is all wanted; past its stated size, in steps.
+      const size_t step = std::min(n - have, std::max<size_t>(size_ > have ? size_ - have : 0, 65536));
+      read_.resize(have + step);
+      const ssize_t got = ::read(fd_, read_.data() + have, step);
+      read_.resize(have + static_cast<size_t>(std::max<ssize_t>(got, 0)));
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) break;
+    }
+    return std::string_view(read_).substr(0, n);
   }
-  auto bytes = platform::ReadFileBytes(resolved);
-  if (!bytes) Fail(platform::kErrFileNotFound, "File not found");
-  CachedPicture entry{path, resolved, *stamp, nullptr, std::nullopt, 0};
-  try {
-    entry.picture = Decode(*bytes);
-  } catch (const platform::Failure& f) {
-    // An empty file is "File not found" and may be filled later; only a decode is remembered.
-    if (f.number() != platform::kErrInvalidPicture) throw;
-    entry.failure = f;
-    Cache().Add(std::move(entry));
-    throw;
+  std::string_view All() { return First(std::numeric_limits<size_t>::max()); }
+  // What was read, handed over.
+  std::string Take() {
+    if (InMemory()) return std::string(memory_);
+    return std::move(read_);
   }
-  Cache().Add(entry);
-  return entry.picture;
+
+ private:
+  std::string_view memory_;
+  int fd_ = -1;
+  size_t size_ = 0;
+  std::string read_;
+};
+
+// What the decoder makes of the header: the size the picture will have.
+struct HeaderSize {
+  int width = 0, height = 0;
+  bool read = false;
+};
+
+void OnSizePrepared(GdkPixbufLoader* loader, gint width, gint height, gpointer data) {
+  auto* size = static_cast<HeaderSize*>(data);
+  *size = {width, height, true};
+  // Asking for no pixels at all stops the decoder before it allocates or decodes any.
+  gdk_pixbuf_loader_set_size(loader, 0, 0);
 }
 
-void SetPictureCacheBudget(size_t bytes) { Cache().SetBudget(bytes); }
-void ClearPictureCache() { Cache().Clear(); }
-
-namespace {
+// Feeds the decoder the first bytes of the picture until it has read its size: the header
+// (a bitmap's first hundred bytes; a JPEG's markers up to its first scan).
+std::optional<HeaderSize> ReadHeaderSize(Head& head, const char* format) {
+  LoaderHolder holder{gdk_pixbuf_loader_new_with_type(format, nullptr)};
+  if (!holder.loader) return std::nullopt;
+  HeaderSize size;
+  g_signal_connect(holder.loader, "size-prepared", G_CALLBACK(OnSizePrepared), &size);
+  size_t fed = 0;
+  for (size_t want = 512; !size.read; want *= 8) {
+    const std::string_view bytes = head.First(want);
+    if (bytes.size() <= fed) break;
+    const bool ok = gdk_pixbuf_loader_write(holder.loader, reinterpret_cast<const guchar*>(bytes.data()) + fed,
+                                            bytes.size() - fed, nullptr);
+    fed = bytes.size();
+    if (!ok) break;
+  }
+  if (!size.read) return std::nullopt;
+  return size;
+}
 
 struct Decoded {
   cairo_surface_t* surface = nullptr;
@@ -405,8 +494,9 @@ struct Decoded {
   std::optional<std::pair<int, int>> hot_spot;
 };
 
-// `data` has passed the guards for its format.
-Decoded DecodeGuarded(std::string_view data, const char* format) {
+// `data` has passed the guards for its format. The pixels come out at width x height, or at
+// the decoded size when either is 0.
+Decoded DecodeGuarded(std::string_view data, const char* format, int width = 0, int height = 0) {
   LoaderHolder holder{gdk_pixbuf_loader_new_with_type(format, nullptr)};
   if (!holder.loader) FailInvalid();
   bool ok = gdk_pixbuf_loader_write(holder.loader, reinterpret_cast<const guchar*>(data.data()), data.size(),
@@ -416,8 +506,8 @@ Decoded DecodeGuarded(std::string_view data, const char* format) {
   // Animated GIFs give their first frame here.
   GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(holder.loader);
   if (!ok || !pixbuf) FailInvalid();
-  return {SurfaceFromPixbuf(pixbuf), gdk_pixbuf_get_width(pixbuf), gdk_pixbuf_get_height(pixbuf),
-          CursorHotSpot(pixbuf)};
+  if (width <= 0 || height <= 0) width = gdk_pixbuf_get_width(pixbuf), height = gdk_pixbuf_get_height(pixbuf);
+  return {SurfaceFromPixbuf(pixbuf, width, height), width, height, CursorHotSpot(pixbuf)};
 }
 
 // A fast level: bitmaps of window art shrink to a few percent even so, in about a millisecond
@@ -446,23 +536,146 @@ std::vector<std::weak_ptr<const Picture>>& Undrawn() {
   return undrawn;
 }
 
+void AddUndrawn(std::weak_ptr<const Picture> picture) {
+  auto& undrawn = Undrawn();
+  // Nothing may present for a while (a long load): forget the pictures already gone.
+  if (undrawn.size() >= 1024) std::erase_if(undrawn, [](const auto& w) { return w.expired(); });
+  undrawn.push_back(std::move(picture));
+}
+
+// Icons and cursors are small, and the decoder alone knows which of their images it shows
+// and where a cursor's hot spot is; GIFs are rare, and a truncated one fails only when decoded.
+bool DecodedWhenLoaded(const char* format) { return std::strcmp(format, "ico") == 0 || std::strcmp(format, "gif") == 0; }
+
 }  // namespace
 
-cairo_surface_t* Picture::Surface() const {
-  if (encoded_.empty()) return surface_;
+struct PictureMaker {
+  // A picture from its first bytes (the rest read only for the formats decoded at once);
+  // `path` names the file to decode later, empty when the bytes are all in memory.
+  static PicturePtr Make(Head& head, std::string path) {
+    // An empty buffer trips a GLib assertion inside the loader, so it never gets that far.
+    const std::string_view first = head.First(512);
+    if (first.empty()) Fail(platform::kErrFileNotFound, "File not found");
+    CheckLoaders();
+    const char* format = SniffFormat(first);
+    if (!format) FailInvalid();
+    std::shared_ptr<Picture> pic(new Picture());
+    pic->format_ = format;
+    if (DecodedWhenLoaded(format)) {
+      std::string cut;
+      const std::string_view data = GuardedBytes(head.All(), format, cut);
+      Decoded decoded = DecodeGuarded(data, format);
+      pic->surface_ = decoded.surface;
+      pic->width_ = decoded.width;
+      pic->height_ = decoded.height;
+      pic->hot_spot_ = decoded.hot_spot;
+      if (static_cast<size_t>(pic->width_) * pic->height_ * 4 >= kSetAsideFrom) {
+        pic->encoded_ = cut.empty() ? std::string(data) : std::move(cut);
+        AddUndrawn(pic);
+      }
+      return pic;
+    }
+    if (std::strcmp(format, "bmp") == 0 && !BitmapPlausible(first, head.Size())) FailInvalid();
+    const std::optional<HeaderSize> size = ReadHeaderSize(head, format);
+    if (!size || size->width <= 0 || size->height <= 0 || !Plausible(size->width, size->height)) FailInvalid();
+    pic->width_ = size->width;
+    pic->height_ = size->height;
+    pic->route_ = platform::CurrentFailureRoute();
+    if (head.InMemory())
+      pic->encoded_ = head.Take();
+    else
+      pic->path_ = std::move(path);
+    return pic;
+  }
+
+  // A body that does not decode shows nothing; its failure goes once where the loading
+  // statement's would have gone.
+  static void Undecodable(const Picture& pic, const platform::Failure& failure) {
+    switch (pic.route_.kind) {
+      case platform::FailureRoute::kSilent:
+        break;
+      case platform::FailureRoute::kReported:
+        platform::ReportFailure(pic.route_.tag, failure.number(), failure.what());
+        break;
+      case platform::FailureRoute::kUnguarded:
+      case platform::FailureRoute::kUnhandled:
+        detail::ReportUnhandled(std::to_string(failure.number()) + " " + failure.what());
+        break;
+    }
+    Cache().Failed(&pic, failure);
+  }
+};
+
+cairo_surface_t* Picture::Pixels(bool drawing) const {
   if (!surface_) {
-    // The bytes decoded once already; only a lack of memory can stop them now.
     try {
-      if (packed_size_ > 0) encoded_ = Unpack(encoded_, packed_size_);
-      surface_ = DecodeGuarded(encoded_, format_).surface;
-    } catch (const platform::Failure&) {
+      if (packed_size_ > 0) {
+        encoded_ = Unpack(encoded_, packed_size_);
+        packed_size_ = 0;
+      }
+      if (encoded_.empty()) {
+        auto bytes = platform::ReadFileBytes(path_);
+        if (!bytes || bytes->empty()) Fail(platform::kErrFileNotFound, "File not found");
+        encoded_ = std::move(*bytes);
+      }
+      std::string cut;
+      const std::string_view data = GuardedBytes(encoded_, format_, cut);
+      surface_ = DecodeGuarded(data, format_, width_, height_).surface;
+      // Read for a pixel, not drawn: the pixels may be set aside after the next frame.
+      if (!drawing && static_cast<size_t>(width_) * height_ * 4 >= kSetAsideFrom)
+        AddUndrawn(weak_from_this());
+      else
+        std::string().swap(encoded_);
+    } catch (const platform::Failure& failure) {
       surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width_, height_);
+      std::string().swap(encoded_);
+      PictureMaker::Undecodable(*this, failure);
+    } catch (const std::bad_alloc&) {
+      surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width_, height_);
+      std::string().swap(encoded_);
+      PictureMaker::Undecodable(*this, platform::Failure(7, "Out of memory"));
     }
   }
-  std::string().swap(encoded_);
-  packed_size_ = 0;
+  if (drawing) {
+    std::string().swap(encoded_);
+    packed_size_ = 0;
+  }
   return surface_;
 }
+
+std::shared_ptr<const Picture> Picture::Load(const std::string& path) {
+  // Records leave picture names empty all the time; such a name never names a picture, and
+  // looking for it would scan the folder.
+  if (IsEmptyPictureName(path)) Fail(platform::kErrFileNotFound, "File not found");
+  // Kept between loads, so that a picture shown again costs no allocation.
+  thread_local std::string resolved;
+  const auto stamp = platform::ResolveAndStamp(path, resolved);
+  if (!stamp) Fail(platform::kErrFileNotFound, "File not found");
+  if (const CachedPicture* hit = Cache().Find(path, resolved, *stamp)) {
+    if (hit->failure) throw *hit->failure;
+    return hit->picture;
+  }
+  Head head(resolved);
+  if (!head.Readable()) Fail(platform::kErrFileNotFound, "File not found");
+  CachedPicture entry{path, resolved, *stamp, nullptr, std::nullopt, 0};
+  try {
+    // The pixels are read later from the same file, whatever the working folder is then.
+    std::string absolute = resolved;
+    if (absolute.empty() || absolute[0] != '/') absolute = std::filesystem::absolute(resolved).string();
+    entry.picture = PictureMaker::Make(head, std::move(absolute));
+  } catch (const platform::Failure& f) {
+    // An empty file is "File not found" and may be filled later; only a decode is remembered.
+    if (f.number() != platform::kErrInvalidPicture) throw;
+    entry.failure = f;
+    Cache().Add(std::move(entry));
+    throw;
+  }
+  Cache().Add(entry);
+  return entry.picture;
+}
+
+void SetPictureCacheBudget(size_t bytes) { Cache().SetBudget(bytes); }
+void ClearPictureCache() { Cache().Clear(); }
 
 void SetAsideUndrawnPictures() {
   size_t freed = 0;
@@ -483,28 +696,8 @@ void SetAsideUndrawnPictures() {
 }
 
 std::shared_ptr<const Picture> Picture::Decode(std::string_view bytes) {
-  // An empty buffer trips a GLib assertion inside the loader, so it never gets that far.
-  if (bytes.empty()) Fail(platform::kErrFileNotFound, "File not found");
-  CheckLoaders();
-  const char* format = SniffFormat(bytes);
-  if (!format) FailInvalid();
-  std::string cut;
-  const std::string_view data = GuardedBytes(bytes, format, cut);
-  Decoded decoded = DecodeGuarded(data, format);
-  std::shared_ptr<Picture> pic(new Picture());
-  pic->surface_ = decoded.surface;
-  pic->width_ = decoded.width;
-  pic->height_ = decoded.height;
-  pic->hot_spot_ = decoded.hot_spot;
-  if (static_cast<size_t>(pic->width_) * pic->height_ * 4 >= kSetAsideFrom) {
-    pic->format_ = format;
-    pic->encoded_ = cut.empty() ? std::string(data) : std::move(cut);
-    auto& undrawn = Undrawn();
-    // Nothing may present for a while (a long load): forget the pictures already gone.
-    if (undrawn.size() >= 1024) std::erase_if(undrawn, [](const auto& w) { return w.expired(); });
-    undrawn.push_back(pic);
-  }
-  return pic;
+  Head head(bytes);
+  return PictureMaker::Make(head, {});
 }
 
 std::shared_ptr<const Picture> Picture::Solid(int width, int height, Color color) {

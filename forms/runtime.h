@@ -46,6 +46,7 @@ void Invoke(F&& f) {
   if (Ended()) return;
   Scope scope(true);
   try {
+    const platform::detail::RouteScope route(platform::FailureRoute::kUnhandled, {});
     f();
   } catch (const ProgramEnded&) {
     if (!scope.Outermost()) throw;

@@ -12,6 +12,12 @@ bool g_reporting = false;
 
 void Fail(long number, const std::string& description) { throw Failure(number, description); }
 
+FailureRoute CurrentFailureRoute() {
+  const detail::RouteScope* scope = detail::RouteScope::innermost;
+  if (!scope) return {};
+  return {scope->kind, scope->kind == FailureRoute::kReported ? std::string(scope->tag) : std::string()};
+}
+
 void SetFailureReporter(FailureReporter reporter) { Reporter() = std::move(reporter); }
 
 void ReportFailure(std::string_view tag, long number, std::string_view description) {

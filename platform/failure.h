@@ -2,6 +2,7 @@
 // The failure convention: a failing statement never stops the procedure that runs it.
 // A statement that fails throws Failure; the procedure runs each statement through Try
 // (skip it silently) or TryReport (report it under the procedure's tag, then go on).
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -40,6 +41,33 @@ void SetFailureReporter(FailureReporter reporter);
 // Reports a failure caught by TryReport; does nothing when no reporter is installed.
 void ReportFailure(std::string_view tag, long number, std::string_view description);
 
+// Where a failure of the statement running now goes: Try drops it, TryReport reports it under
+// its tag, the forms runtime reports a failure that leaves a handler as unhandled. Taken while a
+// statement runs, it lets a failure found later on the statement's behalf (a picture whose body
+// turns out damaged only when it is first drawn) go where the statement's own would have gone.
+struct FailureRoute {
+  enum Kind : uint8_t { kUnguarded, kSilent, kReported, kUnhandled };
+  Kind kind = kUnguarded;
+  std::string tag;  // for kReported
+};
+FailureRoute CurrentFailureRoute();
+
+namespace detail {
+// One guard on the dynamic chain of guards of the running statements, innermost last.
+struct RouteScope {
+  RouteScope(FailureRoute::Kind kind, std::string_view tag) : kind(kind), tag(tag), outer(innermost) {
+    innermost = this;
+  }
+  ~RouteScope() { innermost = outer; }
+  RouteScope(const RouteScope&) = delete;
+  RouteScope& operator=(const RouteScope&) = delete;
+  FailureRoute::Kind kind;
+  std::string_view tag;
+  RouteScope* outer;
+  static inline thread_local RouteScope* innermost = nullptr;
+};
+}  // namespace detail
+
 // Runs one statement; a Failure (or any standard exception) skips it. True when it completed.
 // Anything else (the forms runtime's program end) passes through to the caller.
 //
@@ -54,6 +82,7 @@ void ReportFailure(std::string_view tag, long number, std::string_view descripti
 template <class F>
 bool Try(F&& statement) {
   try {
+    const detail::RouteScope route(FailureRoute::kSilent, {});
     std::forward<F>(statement)();
     return true;
   } catch (const Failure&) {
@@ -75,6 +104,7 @@ bool TryEach(F&&... statements) {
 template <class F>
 bool TryReport(std::string_view tag, F&& statement) {
   try {
+    const detail::RouteScope route(FailureRoute::kReported, tag);
     std::forward<F>(statement)();
     return true;
   } catch (const Failure& f) {

@@ -298,6 +298,63 @@ TEST_F(GraphicsFiles, AGifShowsItsFirstImageWhateverFollowsIt) {
   }
 }
 
+// A JPEG whose header reads but whose scan uses Huffman tables it never defines: it loads,
+// and fails only when its pixels are decoded.
+std::string JpegWithUndefinedTables() {
+  std::string jpeg = Saved("jpeg", 32, 16, false);
+  const size_t scan = jpeg.find("\xff\xda");
+  const int components = static_cast<unsigned char>(jpeg.at(scan + 4));
+  for (int k = 0; k < components; ++k) jpeg.at(scan + 6 + 2 * k) = '\x33';
+  return jpeg;
+}
+
+// A picture whose body turns out not to decode when first drawn shows nothing; its failure goes
+// once where the failure of the statement that loaded it would have gone, and a later load of
+// the same file fails at once, as a damaged header does.
+TEST_F(GraphicsFiles, ABodyThatDoesNotDecodeShowsNothingAndIsReportedOnce) {
+  std::vector<std::string> reports;
+  platform::SetFailureReporter([&](std::string_view tag, long number, std::string_view description) {
+    reports.push_back(std::string(tag) + " " + std::to_string(number) + " " + std::string(description));
+  });
+  const std::string path = Write("photo.mxy", JpegWithUndefinedTables());
+  const struct {
+    const char* guard;
+    std::function<bool(const std::function<void()>&)> run;
+    std::vector<std::string> reported;
+  } cases[] = {
+      {"report and resume", [](const auto& s) { return platform::TryReport("fmload", s); }, {"fmload 481 Invalid picture"}},
+      {"skip silently", [](const auto& s) { return platform::Try(s); }, {}},
+      {"report, skipping inside", [](const auto& s) { return platform::TryReport("fmload", [&] { platform::Try(s); }); }, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.guard);
+    ClearPictureCache();
+    reports.clear();
+    PicturePtr pic;
+    ASSERT_TRUE(c.run([&] { pic = Picture::Load(path); }));
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->Width(), 32);
+    EXPECT_EQ(pic->Height(), 16);
+    EXPECT_TRUE(reports.empty());
+    Canvas canvas(40, 20);
+    for (int i = 0; i < 2; ++i) {
+      Painter p(canvas);
+      p.FillRect({0, 0, 40, 20}, kGreen);
+      p.DrawPicture(*pic, 0, 0);
+      EXPECT_EQ(canvas.PixelAt(4, 8), kGreen);
+      EXPECT_EQ(pic->PixelAt(4, 8), 0u);
+    }
+    EXPECT_EQ(reports, c.reported);
+    try {
+      Picture::Load(path);
+      ADD_FAILURE() << "loaded again";
+    } catch (const Failure& f) {
+      EXPECT_EQ(f.number(), 481);
+    }
+  }
+  platform::SetFailureReporter(nullptr);
+}
+
 TEST_F(GraphicsFiles, APictureIsDecodedOnceUntilItsFileChanges) {
   const std::string path = Write("desk.mxy", xpexam::testing::SolidBmp(8, 8, kRed));
   PicturePtr shown = Picture::Load(path);
@@ -360,29 +417,42 @@ TEST_F(GraphicsFiles, ThePictureCacheKeepsToItsBudget) {
   SetPictureCacheBudget(size_t{64} << 20);
 }
 
-// A large picture that no frame drew sets its pixels aside and shows the same pixels when it
-// is drawn later; a drawn picture and a small one keep theirs.
-TEST(PictureDecode, UndrawnLargePicturesSetTheirPixelsAsideUntilDrawn) {
+// A picture holds its size only until it is drawn or a pixel of it is read. A large picture
+// whose pixels were read but which no frame drew sets them aside, and shows the same pixels
+// when drawn later; a drawn picture and a small one keep theirs.
+TEST(PictureDecode, PicturesDecodeWhenFirstDrawnOrReadAndUndrawnOnesSetTheirPixelsAside) {
   const std::string bands = xpexam::testing::BandsBmp({kRed, kGreen, kBlue, Rgb(255, 255, 255)}, 50, 120);
   const PicturePtr drawn = Picture::Decode(bands);
   const PicturePtr hidden = Picture::Decode(bands);
+  const PicturePtr read = Picture::Decode(bands);
   const PicturePtr small = Picture::Decode(xpexam::testing::SolidBmp(8, 8, kRed));
+  for (const PicturePtr& pic : {drawn, hidden, read, small}) EXPECT_FALSE(pic->HasPixels());
+  EXPECT_EQ(hidden->Width(), 200);
+  EXPECT_EQ(hidden->Height(), 120);
   Canvas canvas(200, 120);
   {
     Painter p(canvas);
     p.DrawPicture(*drawn, 0, 0);
   }
+  EXPECT_EQ(read->PixelAt(25, 60), kRed);
+  EXPECT_EQ(small->PixelAt(7, 7), kRed);
   SetAsideUndrawnPictures();
   EXPECT_TRUE(drawn->HasPixels());
   EXPECT_FALSE(hidden->HasPixels());
+  EXPECT_FALSE(read->HasPixels());
   EXPECT_TRUE(small->HasPixels());
-  for (int band = 0; band < 4; ++band) {
-    EXPECT_EQ(hidden->PixelAt(band * 50 + 25, 60), canvas.PixelAt(band * 50 + 25, 60)) << band;
-    EXPECT_EQ(hidden->PixelAt(band * 50 + 49, 119), canvas.PixelAt(band * 50 + 49, 119)) << band;
+  Canvas again(200, 120);
+  {
+    Painter p(again);
+    p.DrawPicture(*read, 0, 0);
   }
-  EXPECT_TRUE(hidden->HasPixels());
+  for (int band = 0; band < 4; ++band) {
+    EXPECT_EQ(again.PixelAt(band * 50 + 25, 60), canvas.PixelAt(band * 50 + 25, 60)) << band;
+    EXPECT_EQ(again.PixelAt(band * 50 + 49, 119), canvas.PixelAt(band * 50 + 49, 119)) << band;
+  }
   SetAsideUndrawnPictures();
-  EXPECT_TRUE(hidden->HasPixels());
+  EXPECT_TRUE(read->HasPixels());
+  EXPECT_FALSE(hidden->HasPixels());
 }
 
 // Premultiplied exactly as c * a / 255 rounded down, for every alpha.
