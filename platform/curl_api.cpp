@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <cstdio>
+
 namespace xpexam::platform {
 namespace {
 
@@ -12,9 +14,8 @@ bool Bind(void* library, const char* name, F& slot) {
 }
 
 struct Library {
-  void* handle = nullptr;
-  CurlApi api{};
-  int leases = 0;
+  bool tried = false;
+  const CurlApi* api = nullptr;
 };
 
 Library& Lib() {
@@ -22,48 +23,46 @@ Library& Lib() {
   return lib;
 }
 
-bool Open(Library& lib) {
-  lib.handle = ::dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
-  if (!lib.handle) return false;
-  CurlApi& api = lib.api;
-  const bool bound = Bind(lib.handle, "curl_global_init", api.global_init) &&
-                     Bind(lib.handle, "curl_global_cleanup", api.global_cleanup) &&
-                     Bind(lib.handle, "curl_easy_init", api.easy_init) &&
-                     Bind(lib.handle, "curl_easy_setopt", api.easy_setopt) &&
-                     Bind(lib.handle, "curl_easy_getinfo", api.easy_getinfo) &&
-                     Bind(lib.handle, "curl_easy_strerror", api.easy_strerror) &&
-                     Bind(lib.handle, "curl_easy_cleanup", api.easy_cleanup) &&
-                     Bind(lib.handle, "curl_multi_init", api.multi_init) &&
-                     Bind(lib.handle, "curl_multi_add_handle", api.multi_add_handle) &&
-                     Bind(lib.handle, "curl_multi_remove_handle", api.multi_remove_handle) &&
-                     Bind(lib.handle, "curl_multi_perform", api.multi_perform) &&
-                     Bind(lib.handle, "curl_multi_info_read", api.multi_info_read) &&
-                     Bind(lib.handle, "curl_multi_timeout", api.multi_timeout) &&
-                     Bind(lib.handle, "curl_multi_poll", api.multi_poll) &&
-                     Bind(lib.handle, "curl_multi_cleanup", api.multi_cleanup);
-  if (bound && api.global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK) return true;
-  ::dlclose(lib.handle);
-  lib.handle = nullptr;
-  return false;
+// Never closed: the handle and the global initialisation last until the process ends.
+const CurlApi* Open() {
+  void* handle = ::dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
+  if (!handle) {
+    std::fprintf(stderr, "xpexam: the HTTP library cannot be loaded (%s); no request will reach a server\n",
+                 ::dlerror());
+    return nullptr;
+  }
+  static CurlApi api{};
+  decltype(&::curl_global_init) global_init = nullptr;
+  const bool bound = Bind(handle, "curl_global_init", global_init) &&
+                     Bind(handle, "curl_easy_init", api.easy_init) &&
+                     Bind(handle, "curl_easy_setopt", api.easy_setopt) &&
+                     Bind(handle, "curl_easy_getinfo", api.easy_getinfo) &&
+                     Bind(handle, "curl_easy_strerror", api.easy_strerror) &&
+                     Bind(handle, "curl_easy_cleanup", api.easy_cleanup) &&
+                     Bind(handle, "curl_multi_init", api.multi_init) &&
+                     Bind(handle, "curl_multi_add_handle", api.multi_add_handle) &&
+                     Bind(handle, "curl_multi_remove_handle", api.multi_remove_handle) &&
+                     Bind(handle, "curl_multi_perform", api.multi_perform) &&
+                     Bind(handle, "curl_multi_info_read", api.multi_info_read) &&
+                     Bind(handle, "curl_multi_timeout", api.multi_timeout) &&
+                     Bind(handle, "curl_multi_poll", api.multi_poll) &&
+                     Bind(handle, "curl_multi_cleanup", api.multi_cleanup);
+  if (bound && global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK) return &api;
+  std::fprintf(stderr, "xpexam: the HTTP library cannot be set up; no request will reach a server\n");
+  return nullptr;
 }
 
 }  // namespace
 
-CurlLease::CurlLease() {
+const CurlApi* Curl() {
   Library& lib = Lib();
-  api_ = lib.handle || Open(lib) ? &lib.api : nullptr;
-  if (api_) ++lib.leases;
+  if (!lib.tried) {
+    lib.tried = true;
+    lib.api = Open();
+  }
+  return lib.api;
 }
 
-CurlLease::~CurlLease() {
-  if (!api_) return;
-  Library& lib = Lib();
-  if (--lib.leases > 0) return;
-  lib.api.global_cleanup();
-  ::dlclose(lib.handle);
-  lib.handle = nullptr;
-}
-
-bool CurlIsOpen() { return Lib().handle != nullptr; }
+bool CurlIsOpen() { return Lib().api != nullptr; }
 
 }  // namespace xpexam::platform

@@ -1,16 +1,13 @@
 #pragma once
-// libcurl, opened while requests need it rather than linked. A start sends nothing unless it
-// has an error to report, and the library with its TLS, directory and protocol dependencies
-// costs a few milliseconds and several megabytes of resident memory; once the last request has
-// ended the library is closed again, so a run that reported an error at start does not carry
-// it for hours.
+// libcurl, opened at the first request rather than linked: a start sends nothing unless it has
+// an error to report, and the library with its TLS, directory and protocol dependencies costs
+// several milliseconds and megabytes. Once opened it stays for the rest of the run; the library
+// asks for one global initialisation per process, so it is never closed and initialised again.
 #include <curl/curl.h>
 
 namespace xpexam::platform {
 
 struct CurlApi {
-  decltype(&::curl_global_init) global_init;
-  decltype(&::curl_global_cleanup) global_cleanup;
   decltype(&::curl_easy_init) easy_init;
   decltype(&::curl_easy_setopt) easy_setopt;
   decltype(&::curl_easy_getinfo) easy_getinfo;
@@ -26,23 +23,11 @@ struct CurlApi {
   decltype(&::curl_multi_cleanup) multi_cleanup;
 };
 
-// Keeps the library open while it lives; every handle must be cleaned up before its lease
-// ends. get() is nullptr when the library cannot be opened, in which case every request fails
-// as an unreachable server does.
-class CurlLease {
- public:
-  CurlLease();
-  ~CurlLease();
-  CurlLease(const CurlLease&) = delete;
-  CurlLease& operator=(const CurlLease&) = delete;
+// The library, opened and initialised on the first call. nullptr when it cannot be opened: that
+// is said once on stderr, and every request then fails as an unreachable server makes it fail.
+const CurlApi* Curl();
 
-  const CurlApi* get() const { return api_; }
-
- private:
-  const CurlApi* api_;
-};
-
-// Whether the library is open now (for tests).
+// Whether the library has been opened in this run (for tests).
 bool CurlIsOpen();
 
 }  // namespace xpexam::platform

@@ -9,7 +9,6 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
-#include <optional>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -141,23 +140,16 @@ size_t Discard(char*, size_t size, size_t count, void*) { return size * count; }
 // Requests sent without waiting for them. They wait for the event loop (PollFiredRequests),
 // which starts them once the frame of the moment is on screen, so that a report at start never
 // delays the home screen; they then share one multi handle advanced between events, on the
-// program's one thread. The library stays open while any of them is queued or in flight.
+// program's one thread. The multi handle, made with the first of them, lasts for the run.
 struct Fired {
   std::vector<std::pair<std::string, int>> queued;  // url, time-out in seconds
-  std::optional<CurlLease> lease;
   CURLM* multi = nullptr;
   int in_flight = 0;
 };
 Fired& FiredRequests() {
-  // Never destroyed: closing the library is no work for the program's exit.
+  // Never destroyed: cleaning up the library is no work for the program's exit.
   static Fired* fired = new Fired;
   return *fired;
-}
-
-void CloseFiredRequests(Fired& f) {
-  if (f.multi) f.lease->get()->multi_cleanup(f.multi);
-  f.multi = nullptr;
-  f.lease.reset();
 }
 
 struct Transfer {
@@ -215,9 +207,7 @@ HttpReply HttpGet(const std::string& url, int timeout_seconds) {
   using Clock = std::chrono::steady_clock;
   const auto deadline = Clock::now() + std::chrono::seconds(std::max(timeout_seconds, 0));
   HttpReply reply;
-  // Declared first: the handles below are cleaned up before the library may close.
-  const CurlLease lease;
-  const CurlApi* api = lease.get();
+  const CurlApi* api = Curl();
   if (!api) {
     reply.error = kNoLibrary;
     return reply;
@@ -260,8 +250,7 @@ namespace {
 // Hands the queued requests to the library, opening it; those it cannot take are dropped, as
 // an unreachable server would drop them.
 void StartQueued(Fired& f) {
-  if (!f.lease) f.lease.emplace();
-  const CurlApi* api = f.lease->get();
+  const CurlApi* api = Curl();
   if (api && !f.multi) f.multi = api->multi_init();
   for (const auto& [url, timeout_seconds] : f.queued) {
     if (!api || !f.multi) break;
@@ -283,11 +272,8 @@ void StartQueued(Fired& f) {
 bool PollFiredRequests() {
   Fired& f = FiredRequests();
   if (!f.queued.empty()) StartQueued(f);
-  if (f.in_flight == 0) {
-    if (f.lease) CloseFiredRequests(f);
-    return false;
-  }
-  const CurlApi& curl = *f.lease->get();
+  if (f.in_flight == 0) return false;
+  const CurlApi& curl = *Curl();
   int running = 0;
   curl.multi_perform(f.multi, &running);
   int queued = 0;
@@ -298,9 +284,7 @@ bool PollFiredRequests() {
     curl.easy_cleanup(done);
     --f.in_flight;
   }
-  if (f.in_flight > 0) return true;
-  CloseFiredRequests(f);
-  return false;
+  return f.in_flight > 0;
 }
 
 bool WaitForFiredRequests(int timeout_ms) {
@@ -310,15 +294,14 @@ bool WaitForFiredRequests(int timeout_ms) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now()).count();
     if (left <= 0) return false;
     Fired& f = FiredRequests();
-    f.lease->get()->multi_poll(f.multi, nullptr, 0, static_cast<int>(std::min<long>(left, kSliceMs)), nullptr);
+    Curl()->multi_poll(f.multi, nullptr, 0, static_cast<int>(std::min<long>(left, kSliceMs)), nullptr);
   }
   return true;
 }
 
 DownloadResult DownloadToFile(const std::string& url, const std::string& path, DownloadLimits limits) {
   DownloadResult result;
-  const CurlLease lease;
-  const CurlApi* api = lease.get();
+  const CurlApi* api = Curl();
   if (!api) {
     result.error = kNoLibrary;
     return result;

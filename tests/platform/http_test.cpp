@@ -126,6 +126,8 @@ TEST_F(Http, DefaultWaitTimesOutWithoutAPump) {
 }
 
 TEST_F(Http, ZeroTimeOutGivesUpAfterTheFirstLook) {
+  // Opening the library, once a run, is no part of the wait (and takes long on a busy machine).
+  ASSERT_NE(Curl(), nullptr);
   auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(HttpGet(server_.url() + "/stall", 0).outcome, HttpOutcome::kTimedOut);
   EXPECT_LT(MsSince(start), 200);
@@ -149,29 +151,26 @@ TEST_F(Http, AGetStartedFromThePumpRunsToItsEndInsideTheOuterWait) {
   EXPECT_EQ(inner.status, 200);
 }
 
-// Reports fired wait for the event loop to send them. The library is open only while
-// something needs it: reports in flight, or a request that waits (and whatever the event
-// pump sends meanwhile); each new request opens it again.
-TEST_F(Http, TheLibraryClosesWhenTheLastRequestHasEnded) {
-  ASSERT_FALSE(CurlIsOpen());
+// Reports fired wait for the event loop to send them. The library opens with the first request
+// that goes out and stays open for the run, through later rounds of reports and waits.
+TEST_F(Http, TheLibraryOpensWithTheFirstRequestSentAndStaysOpen) {
+  const bool open_before = CurlIsOpen();
   for (int round = 0; round < 2; ++round) {
     SCOPED_TRACE(round);
     HttpFireAndForget(server_.url() + "/ok?a", 2);
     HttpFireAndForget(server_.url() + "/ok?b", 2);
-    EXPECT_FALSE(CurlIsOpen());
+    // Queued only: nothing is sent, nothing opened, before the event loop's turn.
+    EXPECT_EQ(CurlIsOpen(), open_before || round > 0);
     // A wait whose pump sends the reports: they end inside it while the wait's own handles
     // are still in use.
-    bool open_inside = false;
     SetEventPump([&](int max_wait_ms) {
       PollFiredRequests();
-      open_inside = open_inside || CurlIsOpen();
       std::this_thread::sleep_for(std::chrono::milliseconds(max_wait_ms));
     });
     EXPECT_EQ(HttpGet(server_.url() + "/ok", 2).status, 200);
     SetEventPump(nullptr);
-    EXPECT_TRUE(open_inside);
     EXPECT_TRUE(WaitForFiredRequests(5000));
-    EXPECT_FALSE(CurlIsOpen());
+    EXPECT_TRUE(CurlIsOpen());
   }
   EXPECT_EQ(server_.targets().size(), 6u);
 }
