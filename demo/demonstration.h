@@ -59,6 +59,9 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   forms::ControlArray<forms::Label> LblShuMenu{*this, "LblShuMenu", 1, 20};
   forms::ControlArray<forms::Label> LblSubSel{*this, "LblSubSel", 1, 20};
 
+  // The hint, under the drawn menus: a menu popped up over it hides it, as on the desktop.
+  forms::Label LHelp{*this, "LHelp"};
+
   // Drawn context menu.
   forms::Label LRightMMenu{*this, "LRightMMenu"};
   forms::Shape ShapeRMain{*this, "ShapeRMain"};
@@ -76,8 +79,7 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   forms::ControlArray<forms::Label> LRS{*this, "LRS", 0, 9};
   forms::ControlArray<forms::Line> LRSFgx{*this, "LRSFgx", 0, 5};
 
-  // Hint, question text, frames.
-  forms::Label LHelp{*this, "LHelp"};
+  // Question text, frames.
   forms::Label ImgLogo{*this, "ImgLogo"};
   forms::Shape Shape2{*this, "Shape2"};
   forms::Shape Shape4{*this, "Shape4"};
