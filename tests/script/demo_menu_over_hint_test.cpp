@@ -57,7 +57,15 @@ Rect RectOf(const testing::DumpFields& f) {
   return {n("x"), n("y"), n("w"), n("h")};
 }
 
-TEST(DemoMenuOverHint, TheDrawnContextMenuHidesTheHintWhereTheyMeet) {
+// The runner's screen at 96, 120 and 144 dpi.
+struct Screen {
+  const char* name;
+  const char* options;
+};
+
+class DemoMenuOverHint : public ::testing::TestWithParam<Screen> {};
+
+TEST_P(DemoMenuOverHint, TheDrawnContextMenuHidesTheHintWhereTheyMeet) {
   testing::TempDir dir, work;
   const std::string program = dir / "sample";
   fs::copy(XPEXAM_SAMPLE_DIR, program, fs::copy_options::recursive);
@@ -66,7 +74,8 @@ TEST(DemoMenuOverHint, TheDrawnContextMenuHidesTheHintWhereTheyMeet) {
   // Unit 7's first question: its right click on the desktop opens the menu across the hint.
   const std::string png = work / "menu.png";
   const std::string out =
-      testing::RunScript(work, program, "wait 300\nunit 7\nwait 300\ndemo\nwait 1000\nshot " + png + "\ndump\n");
+      testing::RunScript(work, program, "wait 300\nunit 7\nwait 300\ndemo\nwait 1000\nshot " + png + "\ndump\n",
+                         GetParam().options);
   const auto items = testing::ParseDump(out);
   ASSERT_TRUE(items.count("FrmYanShi.LRightMMenu") && items.count("FrmYanShi.LHelp")) << out;
   ASSERT_EQ(items.at("FrmYanShi.LRightMMenu").at("visible"), "1") << out;
@@ -91,6 +100,12 @@ TEST(DemoMenuOverHint, TheDrawnContextMenuHidesTheHintWhereTheyMeet) {
   EXPECT_GT(face_pixels, (right - left) * (bottom - top) / 2);
   EXPECT_GT(inside_strip, 0) << "the hint's strip beside the menu stays as it is";
 }
+
+INSTANTIATE_TEST_SUITE_P(Dpi, DemoMenuOverHint,
+                         ::testing::Values(Screen{"96dpi", ""},
+                                           Screen{"120dpi", "--screen 1280x1024 --twips-per-pixel 12"},
+                                           Screen{"144dpi", "--screen 1600x1200 --twips-per-pixel 10"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace xpexam::demo
