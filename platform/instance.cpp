@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -36,22 +37,40 @@ std::string InstanceLockPath(const std::string& program_folder) {
   return dir + name;
 }
 
-InstanceLock::InstanceLock(const std::string& program_folder) {
-  // Close-on-exec: a browser started by the program must not keep the lock after it ends.
-  fd_ = ::open(InstanceLockPath(program_folder).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-  if (fd_ < 0) return;
-  int rc;
-  do {
-    rc = ::flock(fd_, LOCK_EX | LOCK_NB);
-  } while (rc != 0 && errno == EINTR);
-  if (rc == 0) return;
-  prev_instance_ = errno == EWOULDBLOCK;
-  ::close(fd_);
-  fd_ = -1;
+InstanceLock::InstanceLock(const std::string& program_folder)
+    : path_(InstanceLockPath(program_folder)), owner_(::getpid()) {
+  // A copy that is ending removes the file while it still holds it. A copy that opened the file
+  // just before may then get the lock of a file no longer there, while a third one makes a new
+  // file and locks that: after locking, the path must still name the file held, else again.
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    // Close-on-exec: a browser started by the program must not keep the lock after it ends.
+    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd_ < 0) return;
+    int rc;
+    do {
+      rc = ::flock(fd_, LOCK_EX | LOCK_NB);
+    } while (rc != 0 && errno == EINTR);
+    if (rc != 0) {
+      prev_instance_ = errno == EWOULDBLOCK;
+      ::close(fd_);
+      fd_ = -1;
+      return;
+    }
+    struct stat held, named;
+    if (::fstat(fd_, &held) == 0 && ::stat(path_.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+        held.st_ino == named.st_ino)
+      return;
+    ::close(fd_);
+    fd_ = -1;
+  }
 }
 
 InstanceLock::~InstanceLock() {
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ < 0) return;
+  // Removed while still held, at the end of the process that took it (not in a child that
+  // inherited the object), so that no file stays behind per installation ever started.
+  if (::getpid() == owner_) ::unlink(path_.c_str());
+  ::close(fd_);
 }
 
 }  // namespace xpexam::platform

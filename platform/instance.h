@@ -1,6 +1,7 @@
 #pragma once
-// The previous-instance test: one lock per installation, held while the program runs.
-// The system drops the lock when the process ends, however it ends.
+// The previous-instance test: one lock per installation, held while the program runs. The lock
+// is the system's (flock): it is dropped when the process ends, however it ends, so a crash never
+// blocks the next start. The lock file is removed when the lock is released.
 #include <string>
 
 namespace xpexam::platform {
@@ -18,6 +19,8 @@ class InstanceLock {
   bool PrevInstance() const { return prev_instance_; }
 
  private:
+  std::string path_;
+  int owner_ = 0;  // the process that took the lock
   int fd_ = -1;
   bool prev_instance_ = false;
 };
