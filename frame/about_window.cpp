@@ -47,14 +47,14 @@ void FrmAbout::Form_Load() {
   Try([&] { SetPicture(DataPicture("l20070")); });
   SetTopMost(true);
   ImgLogo1.Move(ScaleX(120), ScaleY(90));
-  Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
+  if (auto picture = DataPictureOrNone("l20067")) ImgLogo1.SetPicture(picture);
   Label1[1].SetCaption(installation().settings(0) + installation().settings(9));
   Label1[2].SetCaption(Label1[1].Caption());
   lblMove.Move(0, 0, ScaleX(5580), ScaleY(540));
   LblClick[0].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330));
   LblClick[1].Move(ScaleX(4680), ScaleY(3480), ScaleX(1350), ScaleY(450));
-  Try([&] { LblClick[0].SetPicture(DataPicture("l20003")); });
-  Try([&] { LblClick[1].SetPicture(DataPicture("l20001")); });
+  if (auto picture = DataPictureOrNone("l20003")) LblClick[0].SetPicture(picture);
+  if (auto picture = DataPictureOrNone("l20001")) LblClick[1].SetPicture(picture);
   Label1[2].Move(ScaleX(600), ScaleY(180));
   Label1[2].SetFontSize(10 * installation().scaleX());
   Label1[1].Move(ScaleX(480), ScaleY(720));

@@ -47,12 +47,12 @@ void FrmIME::Form_Load() {
   SetCaption(DialogCaption());
   TryEach([&] { Move(Left(), Top(), ScaleX(6300), ScaleY(4200)); }, [&] { SetPicture(DataPicture("l20070")); });
   ImgLogo1.Move(ScaleX(120), ScaleY(90));
-  Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
+  if (auto picture = DataPictureOrNone("l20067")) ImgLogo1.SetPicture(picture);
   lblMove.Move(0, 0, ScaleX(5580), ScaleY(540));
   lblClick[0].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330));
-  Try([&] { lblClick[0].SetPicture(DataPicture("l20003")); });
+  if (auto picture = DataPictureOrNone("l20003")) lblClick[0].SetPicture(picture);
   lblClick[1].Move(ScaleX(4620), ScaleY(3480), ScaleX(1350), ScaleY(450));
-  Try([&] { lblClick[1].SetPicture(DataPicture("l20001")); });
+  if (auto picture = DataPictureOrNone("l20001")) lblClick[1].SetPicture(picture);
   Label1[0].Move(ScaleX(720), ScaleY(1440), ScaleX(4695), ScaleY(1215));
   Label1[0].SetFontSize(9 * installation().scaleX());
   Check1.Move(ScaleX(2400), ScaleY(2520), ScaleX(1455), ScaleY(255));
@@ -62,11 +62,7 @@ void FrmIME::Form_Load() {
 
   // Only a first line of exactly "1" checks the box; checking it stores the switch again.
   std::string line;
-  Try([&] {
-    platform::LineReader reader;
-    if (!reader.Open(ImeSwitchFile())) platform::Fail(platform::kErrFileNotFound, "File not found");
-    if (!reader.Next(line)) line.clear();
-  });
+  if (platform::LineReader reader; !reader.Open(ImeSwitchFile()) || !reader.Next(line)) line.clear();
   Try([&] { Check1.SetValue(line == "1" ? 1 : 0); });
 }
 
@@ -74,9 +70,7 @@ void FrmIME::Check1_Click() {
   const std::string text = platform::Str(Check1.Value());
   // A file that cannot be written (no ksdata folder, no write access) leaves the stored switch
   // as it was; the switch still holds for this run, as the box shows.
-  Try([&] {
-    if (!platform::WriteTextLines(ImeSwitchFile(), {text})) platform::Fail(platform::kErrFileIo, "Path/File access error");
-  });
+  platform::WriteTextLines(ImeSwitchFile(), {text});
   gUseIme = Check1.Value() != 0;
 }
 

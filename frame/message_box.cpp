@@ -37,7 +37,7 @@ void FrmQOMSGBOX::Form_Load() {
   SetCaption(DialogCaption());
   TryEach([&] { Move(Left(), Top(), ScaleX(5550), ScaleY(3750)); }, [&] { SetPicture(DataPicture("l20069")); });
   ImgLogo1.Move(ScaleX(120), ScaleY(90));
-  Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
+  if (auto picture = DataPictureOrNone("l20067")) ImgLogo1.SetPicture(picture);
   SetTopMost(true);
   LblTitle.Move(ScaleX(600), ScaleY(180));
   LblTitle.SetFontSize(10 * installation().scaleX());
@@ -50,7 +50,8 @@ void FrmQOMSGBOX::Form_Load() {
   LblClick[3].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330));
   LblClick[2].Move(ScaleX(4560), ScaleY(120), ScaleX(330), ScaleY(330));
   LblClick[2].SetVisible(false);
-  for (int i = 0; i <= 3; ++i) Try([&] { LblClick[i].SetPicture(DataPicture("l2000" + platform::Str(i))); });
+  for (int i = 0; i <= 3; ++i)
+    if (auto picture = DataPictureOrNone("l2000" + platform::Str(i))) LblClick[i].SetPicture(picture);
 }
 
 bool AskInMessageBox(std::string_view tag, const std::string& title, const char* icon, const std::string& prompt) {
@@ -58,7 +59,7 @@ bool AskInMessageBox(std::string_view tag, const std::string& title, const char*
   gMsgResult = 0;
   FrmQOMSGBOX& box = FrmQOMSGBOX::Get();
   box.LblTitle.SetCaption(title);
-  TryReport(tag, [&] { box.Image1.SetPicture(DataPicture(icon)); });
+  if (auto picture = DataPictureOrNone(icon, tag)) box.Image1.SetPicture(picture);
   box.LblPrompt.SetCaption(prompt);
   TryReport(tag, [&] { box.ShowModal(); });
   return gMsgResult == 1;

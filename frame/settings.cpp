@@ -84,10 +84,10 @@ void AppendCode(std::string& out, int32_t n) {
 // opened is reported once; a line past entry 40 is reported and ignored.
 void ReadCodedFile(const std::string& path, long first_entry) {
   platform::LineReader reader;
-  if (!TryReport(kTag, [&] {
-        if (!reader.Open(path)) Fail(platform::kErrFileNotFound, "File not found");
-      }))
+  if (!reader.Open(path)) {
+    platform::ReportFailure(kTag, platform::kErrFileNotFound, "File not found");
     return;
+  }
   std::string line;
   for (long entry = first_entry; reader.Next(line); ++entry)
     TryReport(kTag, [&] { editInstallation().SetSetting(entry, DecodeSettingsLine(line)); });
@@ -192,11 +192,10 @@ void readInfo() {
   const std::string marker_path = installation().dataPath() + "288892.mxy";
   std::string marker;
   bool has_line = false;
-  TryReport(kTag, [&] {
-    platform::LineReader reader;
-    if (!reader.Open(marker_path)) Fail(platform::kErrFileNotFound, "File not found");
+  if (platform::LineReader reader; reader.Open(marker_path))
     has_line = reader.Next(marker);
-  });
+  else
+    platform::ReportFailure(kTag, platform::kErrFileNotFound, "File not found");
   if (!has_line || marker != "0") return;
 
   // The installation's record for other software of the maker; a failed write is ignored.
@@ -207,9 +206,8 @@ void readInfo() {
   TryReport(kTag, [&] { RegWrite(kHkeyCurrentUser, key, "ProPath" + nn, kRegSz, path, size); });
   RegData exe = installation().appExeName() + std::string(36, '*');
   TryReport(kTag, [&] { RegWrite(kHkeyCurrentUser, key, "ProName" + nn, kRegSz, exe, size); });
-  TryReport(kTag, [&] {
-    if (!platform::WriteTextLines(marker_path, {"1"})) Fail(platform::kErrFileIo, "Path/File access error");
-  });
+  if (!platform::WriteTextLines(marker_path, {"1"}))
+    platform::ReportFailure(kTag, platform::kErrFileIo, "Path/File access error");
 }
 
 }  // namespace xpexam::frame

@@ -38,12 +38,12 @@ bool PrevInstance() {
   return lock->PrevInstance();
 }
 
-// The records folder: every save of the learner's records goes there.
-void MakeRecordsFolder() {
+// The records folder: every save of the learner's records goes there. False when it is missing.
+bool MakeRecordsFolder() {
   std::error_code ec;
   const std::string folder = platform::ResolvePath(installation().appPath() + "\\ksdata");
   std::filesystem::create_directories(folder, ec);
-  if (ec || !std::filesystem::is_directory(folder)) platform::Fail(platform::kErrPathNotFound, "Path not found");
+  return !ec && std::filesystem::is_directory(folder, ec);
 }
 
 }  // namespace
@@ -71,7 +71,7 @@ void FrmStart::Form_Load() {
     forms::End();
     return;
   }
-  TryReport(kTag, [] { MakeRecordsFolder(); });
+  if (!MakeRecordsFolder()) platform::ReportFailure(kTag, platform::kErrPathNotFound, "Path not found");
 
   TryReport(kTag, [] { readInfo(); });
   // Only this copy runs now: a temporary file left here is a crashed write's remains.

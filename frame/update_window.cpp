@@ -74,7 +74,7 @@ void FrmUpdata::Form_Load() {
   SetCaption("Tavrelo");
   TryReport(kLoadTag, [&] { SetPicture(DataPicture("l20069")); });
   ImgLogo1.Move(ScaleX(120), ScaleY(90));
-  TryReport(kLoadTag, [&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
+  if (auto picture = DataPictureOrNone("l20067", kLoadTag)) ImgLogo1.SetPicture(picture);
   lblMove.Move(0, 0, ScaleX(5580), ScaleY(540));
   Label3.Move(ScaleX(360), ScaleY(960));
   Label3.SetFontSize(9 * installation().scaleX());
@@ -89,7 +89,7 @@ void FrmUpdata::Form_Load() {
   Label4.SetFontSize(10 * installation().scaleX());
   Label4.SetCaption("新版本检测——" + installation().moduleTitle());
   Command1.Move(ScaleX(3480), ScaleY(2880), ScaleX(1350), ScaleY(450));
-  TryReport(kLoadTag, [&] { Command1.SetPicture(DataPicture("l20001")); });
+  if (auto picture = DataPictureOrNone("l20001", kLoadTag)) Command1.SetPicture(picture);
 
   Label3.SetCaption("当前题库版本是：");
   LblVer.SetCaption(installation().bankVersion());
@@ -142,7 +142,7 @@ void FrmUpdata::TKUP() {
     return;
   }
 
-  step([&] { SetVisible(false); });
+  SetVisible(false);
   int answer = 0;
   step([&] { answer = forms::MsgBox("题库有新文件，是否要进行升级？", forms::kYesNo + forms::kQuestion, "升级软件"); });
   if (answer != forms::kYes || !Loaded()) return;
@@ -183,11 +183,9 @@ void FrmUpdata::TKUP() {
 
   // The new list is installed only when every file came, so that a later check fetches the rest.
   if (fetched == attempted) {
-    step([&] {
-      auto bytes = platform::ReadFileBytes(downloaded_list);
-      if (!bytes || !platform::WriteFileAtomic(installation().dataPath() + "288895.mxy", *bytes))
-        Fail(platform::kErrFileIo, "Path/File access error");
-    });
+    const auto bytes = platform::ReadFileBytes(downloaded_list);
+    if (!bytes || !platform::WriteFileAtomic(installation().dataPath() + "288895.mxy", *bytes))
+      platform::ReportFailure(kRunTag, platform::kErrFileIo, "Path/File access error");
   }
   step([&] {
     forms::MsgBox("已更新" + platform::Str(fetched) + "/" + platform::Str(attempted) + "文件。请重新打开软件！",

@@ -19,26 +19,24 @@ const char* const kTopicTitles[] = {"软件介绍", "备考指南", "考试大�
 
 void FrmFengmian::LayOutHelp() {
   PicHelpLeft.Move(PicUnitLeft.Left(), PicUnitLeft.Top());
-  TryReport(kBuildTag, [&] { PicHelpLeft.SetPicture(PicUnitLeft.Picture()); });
+  PicHelpLeft.SetPicture(PicUnitLeft.Picture());
   for (int i = 32; i <= 36; ++i)
     ClickBotn[i].Move(ScaleX(15), ScaleY(15 + (i - 32) * 750), ScaleX(2700), ScaleY(750));
-  TryReport(kBuildTag, [&] { WebHelpCON.Move(ScaleX(2880), ScaleY(870), ScaleX(9090), ScaleY(5880)); });
-  TryReport(kBuildTag, [&] {
-    LlbHelpCAP.SetCaption("");
-    LlbHelpCAP.SetBackStyle(0);
-    LlbHelpCAP.SetAutoSize(true);
-    LlbHelpCAP.SetAlignment(2);
-    LlbHelpCAP.SetFontBold(true);
-    LlbHelpCAP.SetForeColor(0x00E97F0C);
-    LlbHelpCAP.Move(ScaleX(6960), ScaleY(240));
-    LlbHelpCAP.SetFontSize(20 * frame::installation().scaleX());
-  });
+  WebHelpCON.Move(ScaleX(2880), ScaleY(870), ScaleX(9090), ScaleY(5880));
+  LlbHelpCAP.SetCaption("");
+  LlbHelpCAP.SetBackStyle(0);
+  LlbHelpCAP.SetAutoSize(true);
+  LlbHelpCAP.SetAlignment(2);
+  LlbHelpCAP.SetFontBold(true);
+  LlbHelpCAP.SetForeColor(0x00E97F0C);
+  LlbHelpCAP.Move(ScaleX(6960), ScaleY(240));
+  LlbHelpCAP.SetFontSize(20 * frame::installation().scaleX());
 }
 
 void FrmFengmian::ShowHelpTopic(int index) {
   for (int i = 32; i <= 36; ++i) ClickBotn[i].SetEnabled(true);
   const std::string page = frame::installation().dataPath() + "l3818" + std::to_string(index - 32) + ".mxy";
-  TryReport(kClickTag, [&] { LlbHelpCAP.SetCaption(kTopicTitles[index - 32]); });
+  LlbHelpCAP.SetCaption(kTopicTitles[index - 32]);
   ClickBotn[index].SetEnabled(false);
   // A missing page shows an empty page.
   TryReport(kClickTag, [&] { WebHelpCON.Navigate(page); });

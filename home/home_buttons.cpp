@@ -18,7 +18,7 @@
 namespace xpexam::home {
 namespace {
 
-using frame::DataPicture;
+using frame::DataPictureOrNone;
 using frame::ScaleX;
 using frame::ScaleY;
 using platform::TryReport;
@@ -28,11 +28,12 @@ using platform::TryReport;
 void FrmFengmian::LayOutButtons() {
   for (int i = 0; i <= 99; ++i) {
     ClickBotn[i].SetMousePointer(forms::kCustomPointer);
-    TryReport(kBuildTag, [&] { ClickBotn[i].SetMouseIcon(DataPicture("9l0015")); });
+    if (auto picture = DataPictureOrNone("9l0015", kBuildTag)) ClickBotn[i].SetMouseIcon(picture);
   }
   for (int i : {0, 1, 9, 10}) ClickBotn[i].SetVisible(false);
   ClickBotn[8].SetVisible(true);
-  for (int i = 0; i <= 48; ++i) TryReport(kBuildTag, [&] { ClickBotn[i].SetPicture(DataPicture(ButtonFace(i))); });
+  for (int i = 0; i <= 48; ++i)
+    if (auto picture = DataPictureOrNone(ButtonFace(i), kBuildTag)) ClickBotn[i].SetPicture(picture);
 
   // Window buttons, and their twins on the tab bar over them.
   ClickBotn[2].Move(Width() - ScaleX(825), ScaleY(90), ScaleX(330), ScaleY(330));

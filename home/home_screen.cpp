@@ -107,13 +107,13 @@ void FrmFengmian::Form_Load() {
   TryReport(kLoadTag, [this] { SetIcon(forms::LoadPicture(frame::installation().dataPath() + "l62011" + ".mxy")); });
   TryReport(kLoadTag, [this] { SetPicture(forms::LoadPicture(frame::installation().dataPath() + "l20060" + ".mxy")); });
   picShouYe.Move(0, 0, ScaleX(12000), ScaleY(3000));
-  TryReport(kLoadTag, [this] { picShouYe.SetPicture(frame::DataPicture("l20051")); });
+  if (auto picture = frame::DataPictureOrNone("l20051", kLoadTag)) picShouYe.SetPicture(picture);
   PicTOP.Move(0, 0, ScaleX(12000), ScaleY(1650));
-  TryReport(kLoadTag, [this] { PicTOP.SetPicture(frame::DataPicture("l20052")); });
+  if (auto picture = frame::DataPictureOrNone("l20052", kLoadTag)) PicTOP.SetPicture(picture);
   PicTOP.SetVisible(false);
   lblMove.Move(0, 0, ScaleX(10455), ScaleY(675));
   PicTiKu.Move(0, ScaleY(1650), ScaleX(12000), ScaleY(6900));
-  TryReport(kLoadTag, [this] { PicTiKu.SetPicture(frame::DataPicture("l20053")); });
+  if (auto picture = frame::DataPictureOrNone("l20053", kLoadTag)) PicTiKu.SetPicture(picture);
   PicTiKu.SetVisible(false);
   for (forms::PictureBox* panel : {&PicKaCH, &PicBiaoZhi, &PicCuoTi, &PicHelp}) {
     panel->Move(PicTiKu.Left(), PicTiKu.Top(), PicTiKu.Width(), PicTiKu.Height());
@@ -128,19 +128,19 @@ void FrmFengmian::LoadBanner() {
   // Lines 1 to 3 of ksdata\170100.mxy: text, colour, link; each optional.
   std::string lines[3];
   platform::LineReader reader;
-  if (TryReport(kLoadTag, [&] {
-        if (!reader.Open(frame::installation().appPath() + "\\ksdata\\170100.mxy"))
-          platform::Fail(platform::kErrFileNotFound, "File not found");
-      }))
+  if (reader.Open(frame::installation().appPath() + "\\ksdata\\170100.mxy")) {
     for (std::string& line : lines)
       if (!reader.Next(line)) break;
+  } else {
+    platform::ReportFailure(kLoadTag, platform::kErrFileNotFound, "File not found");
+  }
   reader.Close();
   mBannerLink = lines[2];
 
   PicAd.Move(ScaleX(3000), ScaleY(8100));
   LblAD.Move(0, 0);
   LblAD.SetMousePointer(forms::kCustomPointer);
-  TryReport(kLoadTag, [this] { LblAD.SetMouseIcon(forms::LoadPicture(frame::installation().dataPath() + "9l0015" + ".mxy")); });
+  if (auto picture = frame::DataPictureOrNone("9l0015", kLoadTag)) LblAD.SetMouseIcon(picture);
   LblAD.SetFontSize(ScaleX(10));
   LblAD.SetCaption(platform::Replace(platform::Trim(lines[0]), "◎", "\r\n"));
   TryReport(kLoadTag, [&] { LblAD.SetForeColor(BannerColor(lines[1])); });

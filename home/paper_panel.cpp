@@ -21,6 +21,7 @@ namespace xpexam::home {
 namespace {
 
 using frame::DataPicture;
+using frame::DataPictureOrNone;
 using frame::ScaleX;
 using frame::ScaleY;
 using platform::TryReport;
@@ -81,7 +82,7 @@ void FrmFengmian::LayOutPaperPanel() {
   for (int i = 0; i <= 29; ++i) {
     forms::Image& row = ImgShiJuan[i];
     row.Move(ScaleX(2880 + (i % 2) * 4560), row.Top(), ScaleX(4410), ScaleY(1200));
-    TryReport(kBuildTag, [&] { row.SetPicture(DataPicture("l20065")); });
+    if (auto picture = DataPictureOrNone("l20065", kBuildTag)) row.SetPicture(picture);
     struct Place { forms::Label& label; int left, top; };
     for (const Place& p : {Place{LblShiJuanBiao[i], 120, 210}, Place{LblShiJuanTime[i], 120, 555},
                            Place{LblShiJuanSSSS[i], 120, 870}, Place{LblShiJuanScore[i], 1140, 870},
@@ -114,7 +115,7 @@ void FrmFengmian::LayOutPaperPanel() {
     LblShiJuanScore[i].SetCaption(mPaperHistory[3 * i + 1]);
   }
   ImgSuiJi.Move(ScaleX(2730), ScaleY(90));
-  TryReport(kBuildTag, [&] { ImgSuiJi.SetPicture(DataPicture("l20066")); });
+  if (auto picture = DataPictureOrNone("l20066", kBuildTag)) ImgSuiJi.SetPicture(picture);
   ImgSuiJi.SetVisible(false);
   ClickBotn[21].SetVisible(ImgSuiJi.Visible());
   LblNoHis.SetCaption("您还没有练习过随机试卷！");

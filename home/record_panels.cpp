@@ -31,7 +31,7 @@ struct FrmFengmian::RecordPanel {
 
 namespace {
 
-using frame::DataPicture;
+using frame::DataPictureOrNone;
 using frame::ScaleX;
 using frame::ScaleY;
 using platform::TryReport;
@@ -68,26 +68,24 @@ void FrmFengmian::LayOutRecordPanels() {
   for (int index : {40, 42}) {
     RecordPanel p = Panel(index);
     p.back.Move(0, 0);
-    TryReport(kBuildTag, [&] { p.back.SetPicture(DataPicture(p.background)); });
+    if (auto picture = DataPictureOrNone(p.background, kBuildTag)) p.back.SetPicture(picture);
     int k = 0;
     for (forms::Label* counter : {&p.not_reviewed, &p.reviewed}) {
       const int top = k++ == 0 ? 2385 : 2835;
-      TryReport(kBuildTag, [&] {
-        counter->SetBackStyle(0);
-        counter->SetAutoSize(true);
-        counter->SetFontBold(true);
-        counter->SetForeColor(0x000000FF);
-        counter->SetCaption("00");
-        counter->SetAlignment(2);
-        counter->SetFontSize(ScaleX(10));
-        counter->Move(ScaleX(7140), ScaleY(top));
-      });
+      counter->SetBackStyle(0);
+      counter->SetAutoSize(true);
+      counter->SetFontBold(true);
+      counter->SetForeColor(0x000000FF);
+      counter->SetCaption("00");
+      counter->SetAlignment(2);
+      counter->SetFontSize(ScaleX(10));
+      counter->Move(ScaleX(7140), ScaleY(top));
     }
     ClickBotn[index].Move(ScaleX(5775), ScaleY(2235), ScaleX(1200), ScaleY(450));
     ClickBotn[index + 1].Move(ScaleX(5775), ScaleY(2685), ScaleX(1200), ScaleY(450));
     p.filter = 1;
-    TryReport(kBuildTag, [&] { ClickBotn[index].SetPicture(DataPicture("l200" + std::to_string(index + 50))); });
-    TryReport(kBuildTag, [&] { ClickBotn[index + 1].SetPicture(DataPicture("l200" + std::to_string(index + 1))); });
+    if (auto picture = DataPictureOrNone("l200" + std::to_string(index + 50), kBuildTag)) ClickBotn[index].SetPicture(picture);
+    if (auto picture = DataPictureOrNone("l200" + std::to_string(index + 1), kBuildTag)) ClickBotn[index + 1].SetPicture(picture);
     const std::string flags = RecordLine(p.flag_file);
     long reviewed = 0;
     for (char c : flags) reviewed += c == 'T';
@@ -102,7 +100,7 @@ void FrmFengmian::ToggleReviewFilter(int index) {
   const int bit = index == p.filter_button ? 1 : 2;
   const bool on = (p.filter & bit) == 0;
   p.filter = static_cast<int16_t>(on ? p.filter + bit : p.filter - bit);
-  TryReport(kClickTag, [&] { ClickBotn[index].SetPicture(DataPicture("l200" + std::to_string(on ? index + 50 : index))); });
+  if (auto picture = DataPictureOrNone("l200" + std::to_string(on ? index + 50 : index), kClickTag)) ClickBotn[index].SetPicture(picture);
 }
 
 void FrmFengmian::StartRecordPractice(int index) {

@@ -38,18 +38,17 @@ std::string KeyedBookmarks() {
 }  // namespace
 
 void startLianXi() {
-  TryReport(kTag, [] { gTextFile = installation().dataPath() + "288890.mxy"; });
+  gTextFile = installation().dataPath() + "288890.mxy";
   TryReport(kTag, [] { gStepFile = SessionStepFile(); });
   TryReport(kTag, [] { gIndexFile = SessionIndexFile(); });
   gCurQuestion = 1;
   gCurStep = 1;
   gMinutesLeft = 50;
   gFirstLine[1] = 1;
-  TryReport(kTag, [] {
-    auto lines = platform::ReadTextLines(gIndexFile);
-    if (!lines) platform::Fail(platform::kErrFileNotFound, "File not found");
+  if (const auto lines = platform::ReadTextLines(gIndexFile))
     desktop::FillFirstLines(*lines, kTag);
-  });
+  else
+    platform::ReportFailure(kTag, platform::kErrFileNotFound, "File not found");
   TryReport(kTag, [] {
     const std::string keyed = KeyedBookmarks();
     if (keyed.empty()) return;

@@ -14,7 +14,7 @@
 namespace xpexam::home {
 namespace {
 
-using frame::DataPicture;
+using frame::DataPictureOrNone;
 using frame::ScaleX;
 using frame::ScaleY;
 using platform::TryReport;
@@ -53,7 +53,7 @@ void FrmFengmian::LayOutUnitPanel() {
   // Stands on the panel's foot by its design height (6870), scaled as the panel is; its own
   // height is unscaled before the picture and the picture's after it, on a rebuild.
   PicUnitLeft.Move(0, PicTiKu.Height() - ScaleY(6870) - ScaleY(30));
-  TryReport(kBuildTag, [&] { PicUnitLeft.SetPicture(DataPicture("l20054")); });
+  if (auto picture = DataPictureOrNone("l20054", kBuildTag)) PicUnitLeft.SetPicture(picture);
   for (int i = 50; i <= 69; ++i) {
     const int u = i - 50;
     frame::vemoButton& button = ClickBotn[i];
@@ -61,18 +61,18 @@ void FrmFengmian::LayOutUnitPanel() {
     button.SetFontSize(ScaleX(9));
     button.SetForeColor(0);
     button.SetCaption(UnitButtonCaption(u, frame::installation().unitTable(u, 1)));
-    TryReport(kBuildTag, [&] { button.SetPicture(DataPicture("l20045")); });
+    if (auto picture = DataPictureOrNone("l20045", kBuildTag)) button.SetPicture(picture);
     if (i >= 60) button.SetVisible(false);
   }
   ClickBotn[49].Move(ScaleX(15), 0, ScaleX(2700), ScaleY(870));
-  TryReport(kBuildTag, [&] { ClickBotn[49].SetPicture(DataPicture("l20044")); });
+  if (auto picture = DataPictureOrNone("l20044", kBuildTag)) ClickBotn[49].SetPicture(picture);
   mCurUnit = -1;
   ClickBotn[47].Move(ScaleX(150), ScaleY(6270), ScaleX(1185), ScaleY(555));
   ClickBotn[47].SetCaption("1-10单元");
-  TryReport(kBuildTag, [&] { ClickBotn[47].SetPicture(DataPicture("l20086")); });
+  if (auto picture = DataPictureOrNone("l20086", kBuildTag)) ClickBotn[47].SetPicture(picture);
   ClickBotn[48].Move(ScaleX(1365), ScaleY(6270), ScaleX(1185), ScaleY(555));
   ClickBotn[48].SetCaption("11-" + std::to_string(frame::installation().unitCount()) + "单元");
-  TryReport(kBuildTag, [&] { ClickBotn[48].SetPicture(DataPicture("l20046")); });
+  if (auto picture = DataPictureOrNone("l20046", kBuildTag)) ClickBotn[48].SetPicture(picture);
   for (int i : {47, 48}) {
     ClickBotn[i].SetForeColor(0xFFFFFF);
     ClickBotn[i].SetFontSize(ScaleX(9));
@@ -83,15 +83,15 @@ void FrmFengmian::LayOutUnitPanel() {
     ClickBotn[47].SetCaption("1-" + std::to_string(frame::installation().unitCount()) + "单元");
   }
   ImgUnitGezi.Move(ScaleX(2730), ScaleY(1680));
-  TryReport(kBuildTag, [&] { ImgUnitGezi.SetPicture(DataPicture("l20055")); });
+  if (auto picture = DataPictureOrNone("l20055", kBuildTag)) ImgUnitGezi.SetPicture(picture);
   ImgUnitD.Move(ScaleX(5910), ImgUnitD.Top(), ScaleX(900));
   ImgUnitC.Move(ImgUnitD.Left() + ScaleX(1500), ImgUnitC.Top(), ScaleX(900));
   mUnitFilter = 0;
   for (int k = 0; k <= 2; ++k)
     ClickBotn[37 + k].Move(ScaleX(4485 + 1500 * k), ScaleY(5700), ScaleX(900), ScaleY(375));
-  TryReport(kBuildTag, [&] { ClickBotn[37].SetPicture(DataPicture("l20087")); });
+  if (auto picture = DataPictureOrNone("l20087", kBuildTag)) ClickBotn[37].SetPicture(picture);
   imgPicIII.Move(ScaleX(3150), ScaleY(420));
-  TryReport(kBuildTag, [&] { imgPicIII.SetPicture(DataPicture("l20064")); });
+  if (auto picture = DataPictureOrNone("l20064", kBuildTag)) imgPicIII.SetPicture(picture);
   LblUnitDQCAP[1].SetFontSize(ScaleX(12));
   LblUnitDQCAP[1].Move(ScaleX(4245), ScaleY(630));
   LblUnitDQCAP[0].SetFontSize(ScaleX(10));
@@ -136,8 +136,8 @@ void FrmFengmian::ShowUnitProgress(int unit) {
 }
 
 void FrmFengmian::ShowUnitPage(int page) {
-  TryReport(kClickTag, [&] { ClickBotn[47].SetPicture(DataPicture(page == 1 ? "l20086" : "l20046")); });
-  TryReport(kClickTag, [&] { ClickBotn[48].SetPicture(DataPicture(page == 2 ? "l20086" : "l20046")); });
+  if (auto picture = DataPictureOrNone(page == 1 ? "l20086" : "l20046", kClickTag)) ClickBotn[47].SetPicture(picture);
+  if (auto picture = DataPictureOrNone(page == 2 ? "l20086" : "l20046", kClickTag)) ClickBotn[48].SetPicture(picture);
   for (int i = 50; i <= 69; ++i) ClickBotn[i].SetVisible((i < 60) == (page == 1));
   for (int i = 50 + frame::installation().unitCount(); i <= 69; ++i) TryReport(kClickTag, [&] { ClickBotn[i].SetVisible(false); });
 }
@@ -153,7 +153,7 @@ void FrmFengmian::ChooseUnit(int index) {
 void FrmFengmian::ChooseFilter(int index) {
   mUnitFilter = index - button::kUnitFilters.first;
   for (int i = button::kUnitFilters.first; i <= button::kUnitFilters.last; ++i)
-    TryReport(kClickTag, [&] { ClickBotn[i].SetPicture(DataPicture(ButtonFace(i == index ? i + 50 : i))); });
+    if (auto picture = DataPictureOrNone(ButtonFace(i == index ? i + 50 : i), kClickTag)) ClickBotn[i].SetPicture(picture);
 }
 
 void FrmFengmian::StartUnitPracticeClick() {

@@ -11,6 +11,7 @@
 namespace xpexam::session {
 
 using frame::DataPicture;
+using frame::DataPictureOrNone;
 using frame::ScaleX;
 using frame::ScaleY;
 using platform::Try;
@@ -54,8 +55,8 @@ void FrmCZTS::Form_Load() {
   SetHeight(5130 + Height() - ScaleHeight());
   Command1.Move(Command1.Left(), Command1.Top(), ScaleX(1920), ScaleY(450));
   Command2.Move(Command2.Left(), Command2.Top(), ScaleX(1920), ScaleY(450));
-  Try([&] { Command1.SetPicture(DataPicture("l01038")); });
-  Try([&] { Command2.SetPicture(DataPicture("l01039")); });
+  if (auto picture = DataPictureOrNone("l01038")) Command1.SetPicture(picture);
+  if (auto picture = DataPictureOrNone("l01039")) Command2.SetPicture(picture);
 }
 
 void FrmCZTS::Command2_Click() {
@@ -66,8 +67,8 @@ void FrmCZTS::Command2_Click() {
   frame::gRunMode = 2;
   auto& bar = FrmTm::Get();
   // A missing face leaves the button as it was; the switch to practice goes on.
-  Try([&] { bar.CmdGN[3].SetPicture(DataPicture("l01003")); });
-  Try([&] { bar.CmdGN[11].SetPicture(DataPicture("l01011")); });
+  if (auto picture = DataPictureOrNone("l01003")) bar.CmdGN[3].SetPicture(picture);
+  if (auto picture = DataPictureOrNone("l01011")) bar.CmdGN[11].SetPicture(picture);
   bar.PicUnit.SetVisible(true);
   for (int i = 5; i <= 10; ++i) bar.CmdGN[i].SetVisible(bar.PicUnit.Visible());
   for (int i = 8; i <= 10; ++i) bar.CmdGN[i].SetVisible(!bar.PicUnit.Visible());

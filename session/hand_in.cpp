@@ -10,7 +10,7 @@
 
 namespace xpexam::session {
 
-using frame::DataPicture;
+using frame::DataPictureOrNone;
 using frame::ScaleX;
 using frame::ScaleY;
 using platform::Try;
@@ -34,7 +34,7 @@ HandInConfirmation::HandInConfirmation(forms::Form& form)
 
 void HandInConfirmation::LoadLayout() {
   // Missing pictures leave a plain window and plain buttons that still work.
-  Try([&] { form_.SetIcon(DataPicture("l62011")); });
+  if (auto picture = DataPictureOrNone("l62011")) form_.SetIcon(picture);
   // Above the topmost bar and whatever else is open when the clock runs out.
   form_.SetTopMost(true);
   // The window, its frame and the buttons' places keep their design twips, as the prompt's
@@ -43,8 +43,8 @@ void HandInConfirmation::LoadLayout() {
   form_.Move(form_.Left(), form_.Top(), 4410, 2670 + form_.Height() - form_.ScaleHeight());
   Command1.Move(600, 2160, ScaleX(1320), ScaleY(420));
   Command2.Move(2400, 2160, ScaleX(1320), ScaleY(420));
-  Try([&] { Command1.SetPicture(DataPicture("l01041")); });
-  Try([&] { Command2.SetPicture(DataPicture("l01042")); });
+  if (auto picture = DataPictureOrNone("l01041")) Command1.SetPicture(picture);
+  if (auto picture = DataPictureOrNone("l01042")) Command2.SetPicture(picture);
 }
 
 void HandInConfirmation::Back() {

@@ -14,6 +14,7 @@
 namespace xpexam::session {
 
 using frame::DataPicture;
+using frame::DataPictureOrNone;
 using platform::Try;
 using platform::TryEach;
 
@@ -113,7 +114,7 @@ void FrmTm::Form_Load() {
           [&] { SetHeight(kDesignHeight * frame::installation().scaleY()); },
           [&] { SetPicture(DataPicture("l01046")); });
   ImgLogo1.Move(60 * frame::installation().scaleX(), 30 * frame::installation().scaleY());
-  Try([&] { ImgLogo1.SetPicture(DataPicture("l20067")); });
+  if (auto picture = DataPictureOrNone("l20067")) ImgLogo1.SetPicture(picture);
   for (long i = 1; i <= 500; ++i) frame::gQuestionStep[i] = 1;
   SetTopMost(true);
   // Out of the way until the desktop docks the bar at its lower right.
@@ -135,7 +136,7 @@ void FrmTm::LayOutPanels() {
     Scaled(b, 60 + ((i - 1) % 10) * 480, 150 + ((i - 1) / 10) * 480, 450, 450);
     b.SetCaption(std::to_string(i));
     b.SetForeColor(0);
-    Try([&] { b.SetPicture(DataPicture("l01030")); });
+    if (auto picture = DataPictureOrNone("l01030")) b.SetPicture(picture);
   }
   const double top = CmTNO[35].Top() + CmTNO[35].Height() + 540 * frame::installation().scaleY();
   const double bw = 825 * frame::installation().scaleX();
@@ -184,7 +185,7 @@ void FrmTm::LayOutPanels() {
 
 void FrmTm::LoadFaces() {
   for (int i = 0; i <= 11; ++i)
-    Try([&] { CmdGN[i].SetPicture(DataPicture("l010" + platform::Right("0" + std::to_string(i), 2))); });
+    if (auto picture = DataPictureOrNone("l010" + platform::Right("0" + std::to_string(i), 2))) CmdGN[i].SetPicture(picture);
   if (frame::gRunMode == 3) {
     TryEach([&] { CmdGN[3].SetPicture(DataPicture("l01053")); },
             [&] { CmdGN[11].SetPicture(DataPicture("l01054")); });

@@ -18,8 +18,7 @@ using frame::gMinutesLeft;
 using platform::Try;
 
 void FrmTm::HandIn() {
-  Try([&] { SetLeft(0); });
-  Try([&] { SetTop(0); });
+  platform::TryEach([&] { SetLeft(0); }, [&] { SetTop(0); });
   SetVisible(false);
   Try([] { FrmEnd1::Get().ShowModal(); });
 }

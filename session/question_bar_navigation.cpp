@@ -96,7 +96,7 @@ void FrmTm::dqYeMian() {
     const int16_t status = gQuestionStatus[q];
     std::string face = (status % 2 == 1) ? "l01031" : "l01030";
     if (Bookmarked(status)) face = "l01032";
-    Try([&] { button.SetPicture(frame::DataPicture(face)); });
+    if (auto picture = frame::DataPictureOrNone(face)) button.SetPicture(picture);
     FrmSelect.SetVisible(true);
     button.SetVisible(true);
   }

@@ -18,6 +18,7 @@
 namespace xpexam::session {
 
 using frame::DataPicture;
+using frame::DataPictureOrNone;
 using frame::ScaleX;
 using frame::ScaleY;
 using platform::Try;
@@ -75,7 +76,7 @@ void FrmChengji::Form_Load() {
   Try([&] { SetIcon(DataPicture("l62011")); });
   SetCaption(DialogCaption());
   Command3.SetVisible(true);
-  Try([&] { Picture1.SetPicture(DataPicture("9l0058")); });
+  if (auto picture = DataPictureOrNone("9l0058")) Picture1.SetPicture(picture);
   LayOut();
   ScorePaper();
   ReadQuestionTexts();
@@ -87,9 +88,9 @@ void FrmChengji::LayOut() {
   Command3.Move(ScaleX(3480), ScaleY(4080), ScaleX(1920), ScaleY(450));
   Command1.Move(Command3.Left() + Command3.Width() + ScaleX(120), ScaleY(4080), ScaleX(1920), ScaleY(450));
   Command2.Move(Command1.Left() + Command1.Width() + ScaleX(120), ScaleY(4080), ScaleX(870), ScaleY(450));
-  Try([&] { Command1.SetPicture(DataPicture("l01035")); });
-  Try([&] { Command3.SetPicture(DataPicture("l01036")); });
-  Try([&] { Command2.SetPicture(DataPicture("l01037")); });
+  if (auto picture = DataPictureOrNone("l01035")) Command1.SetPicture(picture);
+  if (auto picture = DataPictureOrNone("l01036")) Command3.SetPicture(picture);
+  if (auto picture = DataPictureOrNone("l01037")) Command2.SetPicture(picture);
   Label1.Move(ScaleX(5010), ScaleY(5040));
 }
 
@@ -116,10 +117,10 @@ void FrmChengji::ScorePaper() {
     b.SetFontBold(true);
     b.SetForeColor(0);
     if (gQuestionStatus[i] >= kStatusCompleted) {
-      Try([&] { b.SetPicture(DataPicture("l01033")); });
+      if (auto picture = DataPictureOrNone("l01033")) b.SetPicture(picture);
       ++completed;
     } else {
-      Try([&] { b.SetPicture(DataPicture("l01034")); });
+      if (auto picture = DataPictureOrNone("l01034")) b.SetPicture(picture);
       // Only a whole four-digit code: a short or malformed paper line must not break the lists.
       std::string code = CodeAt(paper, i);
       if (code.size() != 4 || code.find_first_not_of("0123456789") != std::string::npos) code.clear();

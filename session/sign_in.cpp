@@ -16,6 +16,7 @@
 namespace xpexam::session {
 
 using frame::DataPicture;
+using frame::DataPictureOrNone;
 using platform::Try;
 using platform::TryEach;
 using namespace frame;
@@ -95,8 +96,8 @@ void FrmLogon::Form_Load() {
   for (const Place& p : places) p.label->Move(p.left * installation().scaleX(), p.top * installation().scaleY());
   scaled(P2, 1110, 7980);
   scaled(LJD, 0, 0);
-  Try([&] { Picture1.SetPicture(DataPicture("9l0056")); });
-  Try([&] { Picture2.SetPicture(DataPicture("9l0057")); });
+  if (auto picture = DataPictureOrNone("9l0056")) Picture1.SetPicture(picture);
+  if (auto picture = DataPictureOrNone("9l0057")) Picture2.SetPicture(picture);
   gTextFile = installation().dataPath() + "288890.mxy";
   Try([] { gStepFile = SessionStepFile(); });
   Try([] { gIndexFile = SessionIndexFile(); });
