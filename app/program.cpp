@@ -11,7 +11,7 @@
 #include "forms/app.h"
 #include "forms/program.h"
 #include "frame/error_report.h"
-#include "frame/picture_window.h"
+#include "session/picture_window.h"
 #include "frame/start_window.h"
 #include "frame/hooks.h"
 #include "frame/settings.h"
@@ -41,7 +41,7 @@ void ConnectCloseRequest() {
   forms::SetCloseRequestHook([] {
     forms::Form* top = forms::TopWindow();
     if (!top) return;
-    const bool session_window = dynamic_cast<desktop::FrmMain*>(top) || dynamic_cast<frame::FrmPicture*>(top);
+    const bool session_window = dynamic_cast<desktop::FrmMain*>(top) || dynamic_cast<session::FrmPicture*>(top);
     if (session_window && session::FrmTm::IsLoaded()) top = &session::FrmTm::Get();
     top->CloseRequested();
   });
@@ -52,10 +52,8 @@ void ConnectCloseRequest() {
 void ConnectWindows() {
   using session::FrmTm;
 
-  frame::gFrameHooks.showHome = ShowHome;
-  frame::gFrameHooks.restoreDesktopAndBar = [] {
-    if (FrmTm::IsLoaded()) FrmTm::Get().RestoreBar();
-  };
+  // The start-up hands over to the home screen: showing it loads and builds it.
+  frame::gFrameHooks.onStartUpFinished = ShowHome;
 
   desktop::gDesktopHooks.dockBar = session::DockBar;
   desktop::gDesktopHooks.keepBarOnTop = [] { FrmTm::Get().SetTopMost(true); };

@@ -110,8 +110,8 @@ void FrmStart::Timer1_Timer() {
 }
 
 void FrmStart::UpdataExe() {
-  // Showing the home screen loads and builds it; its build may end the program here.
-  platform::Try([] { gFrameHooks.showHome(); });
+  // What follows the start-up (the home screen) may end the program here.
+  platform::Try([] { gFrameHooks.onStartUpFinished(); });
   gLogFile = installation().appPath() + "\\ksdata\\" + platform::FormatCompact(platform::Now()) + ".txt";
   gUpdateVisible = 0;
   platform::Try([this] { Unload(); });

@@ -1,20 +1,20 @@
 #include "home/frame_dialogs.h"
 
-#include "frame/about_window.h"
-#include "frame/update_window.h"
+#include "home/about_window.h"
+#include "home/update_window.h"
 #include "frame/module_state.h"
 
 namespace xpexam::home {
 
 void ShowAboutBox(const std::string& version_caption) {
   // The footer's line as the home screen shows it, spaces and all.
-  frame::FrmAbout::Get().ShowWithVersion(version_caption);
+  FrmAbout::Get().ShowWithVersion(version_caption);
 }
 
 void ShowUpdateWindow() {
   // The update window shows itself at its first tick only when the learner opened it.
   frame::gUpdateVisible = 1;
-  frame::FrmUpdata::Get().Show();
+  FrmUpdata::Get().Show();
 }
 
 }  // namespace xpexam::home

@@ -5,7 +5,7 @@
 #include "desktop/desktop_window.h"
 #include "frame/data_picture.h"
 #include "frame/design_pictures.h"
-#include "frame/ime_window.h"
+#include "session/ime_window.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/keyboard.h"
@@ -283,7 +283,7 @@ void FrmTm::FrmZXH_MouseDown(int button) {
 
 void FrmTm::CmdEn_Click() {
   LblZXH_Click();
-  frame::FrmIME::Get().ShowModal();
+  FrmIME::Get().ShowModal();
 }
 
 void FrmTm::BuildImeMenu() {

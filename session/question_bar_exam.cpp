@@ -2,8 +2,8 @@
 // that shows the answer at once.
 #include "desktop/desktop_window.h"
 #include "forms/msgbox.h"
-#include "frame/ime_window.h"
-#include "frame/picture_window.h"
+#include "session/ime_window.h"
+#include "session/picture_window.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -24,7 +24,7 @@ void FrmTm::HandIn() {
 }
 
 void FrmTm::SeeAnswerNow() {
-  Try([] { frame::FrmPicture::Get().SetVisible(false); });
+  Try([] { FrmPicture::Get().SetVisible(false); });
   Image2.SetCaption("显示图片");
   Try([] { FrmCZTS::Get().ShowModal(); });
 }
@@ -52,7 +52,7 @@ void FrmTm::TimeKS_Timer() {
     TimerREDO.SetEnabled(true);
   }
   Try([] { gSessionHooks.endDemo(); });
-  if (frame::FrmIME::IsLoaded()) Try([] { frame::FrmIME::Get().Unload(); });
+  if (FrmIME::IsLoaded()) Try([] { FrmIME::Get().Unload(); });
   // The question reloads once the confirmations are gone: a reload raises the bar above them.
   const bool reload = TimerREDO.Enabled();
   TimerREDO.SetEnabled(false);

@@ -2,7 +2,7 @@
 // the candidate panel and the demonstration start.
 #include "desktop/desktop_window.h"
 #include "frame/data_picture.h"
-#include "frame/picture_window.h"
+#include "session/picture_window.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -124,7 +124,7 @@ void FrmTm::CmdSelFH_Click() { FrmSelect.SetVisible(false); }
 void FrmTm::CmdKSFH_Click() { FrmKSXX.SetVisible(false); }
 
 void FrmTm::StartDemo() {
-  Try([] { frame::FrmPicture::Get().SetVisible(false); });
+  Try([] { FrmPicture::Get().SetVisible(false); });
   Image2.SetCaption("显示图片");
   frame::gDemoRunning = true;
   Try([] {
@@ -136,7 +136,7 @@ void FrmTm::StartDemo() {
   RtbTM.SetText(q);
   Image2.SetVisible(false);
   if (platform::Left(q, 7) == "picture") {
-    Try([&] { frame::FrmPicture::Get().Image1.SetPicture(frame::DataPicture(platform::Mid(q, 8, 6))); });
+    Try([&] { FrmPicture::Get().Image1.SetPicture(frame::DataPicture(platform::Mid(q, 8, 6))); });
     RtbTM.SetText(platform::Mid(q, 14));
     Image2.SetVisible(true);
   }

@@ -5,7 +5,7 @@
 #include "desktop/desktop_window.h"
 #include "forms/pictures.h"
 #include "frame/data_picture.h"
-#include "frame/picture_window.h"
+#include "session/picture_window.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -69,11 +69,11 @@ void FrmTm::DqExam() {
   });
   const std::string q = platform::Mid(frame::gLineBuf, 7);
   RtbTM.SetText(platform::Replace(q, "|", "\r\n"));
-  Try([] { frame::FrmPicture::Get().SetVisible(false); });
+  Try([] { FrmPicture::Get().SetVisible(false); });
   Image2.SetVisible(false);
   if (platform::Left(q, 7) == "picture") {
     // Shown only when the learner asks for it.
-    Try([&] { frame::FrmPicture::Get().Image1.SetPicture(frame::DataPicture(platform::Mid(q, 8, 6))); });
+    Try([&] { FrmPicture::Get().Image1.SetPicture(frame::DataPicture(platform::Mid(q, 8, 6))); });
     Image2.SetCaption(kShowPicture);
     RtbTM.SetText(platform::Mid(q, 14));
     Image2.SetVisible(true);
@@ -108,7 +108,7 @@ void FrmTm::TimKsModel_Timer() {
 void FrmTm::LblUnit_Click() { LblUnit.SetToolTipText(LblUnit.Caption()); }
 
 void FrmTm::Image2_Click() {
-  auto& picture = frame::FrmPicture::Get();
+  auto& picture = FrmPicture::Get();
   if (Image2.Caption() != kShowPicture) {
     picture.SetVisible(false);
     Image2.SetCaption(kShowPicture);

@@ -4,7 +4,7 @@
 
 #include "desktop/desktop_window.h"
 #include "forms/msgbox.h"
-#include "frame/picture_window.h"
+#include "session/picture_window.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -116,7 +116,7 @@ void SaveSessionRecords() {
 
 void FrmTm::SaveAndExit() {
   const int16_t kind = frame::gSessionKind;
-  Try([] { frame::FrmPicture::Get().SetVisible(false); });
+  Try([] { FrmPicture::Get().SetVisible(false); });
   Image2.SetCaption("显示图片");
   LblZXH_Click();
   SaveSessionRecords();

@@ -2,8 +2,8 @@
 // labels, modally, and the update window from the update button.
 #include <gtest/gtest.h>
 
-#include "frame/about_window.h"
-#include "frame/update_window.h"
+#include "home/about_window.h"
+#include "home/update_window.h"
 #include "home/home_screen.h"
 #include "platform/http.h"
 #include "tests/frame/common_windows_fixture.h"
@@ -12,8 +12,8 @@
 namespace xpexam::home {
 namespace {
 
-using frame::FrmAbout;
-using frame::FrmUpdata;
+using home::FrmAbout;
+using home::FrmUpdata;
 
 class HomeDialogs : public frame::testing::CommonWindowsTest {
  protected:

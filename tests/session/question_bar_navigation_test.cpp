@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/pictures.h"
-#include "frame/picture_window.h"
+#include "session/picture_window.h"
 #include "platform/strings.h"
 #include "session/hooks.h"
 #include "tests/desktop/desktop_fixture.h"
@@ -159,9 +159,9 @@ TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
   frame::gCurQuestion = 2;
   bar.DqExam();
   ClickOn(bar.Image2);
-  ASSERT_TRUE(frame::FrmPicture::Get().Visible());
+  ASSERT_TRUE(session::FrmPicture::Get().Visible());
   bar.CmdGN_Click(7);
-  EXPECT_FALSE(frame::FrmPicture::Get().Visible());
+  EXPECT_FALSE(session::FrmPicture::Get().Visible());
   EXPECT_EQ(bar.Image2.Caption(), "显示图片");
   EXPECT_TRUE(frame::gDemoRunning);
   EXPECT_EQ(bar.RtbTM.Text(), "See the picture|here");  // as stored, for the demonstration

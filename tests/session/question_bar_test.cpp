@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "forms/pictures.h"
-#include "frame/ime_window.h"
-#include "frame/picture_window.h"
-#include "frame/hooks.h"
+#include "session/ime_window.h"
+#include "session/picture_window.h"
 #include "platform/keyboard.h"
 #include "platform/strings.h"
 #include "tests/desktop/desktop_fixture.h"
@@ -147,7 +146,6 @@ class BarOnScreen : public FrmTmTest {
     Bar().Show();
     DockBar();
   }
-  ~BarOnScreen() override { frame::gFrameHooks.restoreDesktopAndBar = nullptr; }
   void ClickOn(const forms::Control& c) {
     const forms::Rect r = c.ScreenRect();
     in_.Click(r.x + r.w / 2, r.y + r.h / 2);
@@ -173,7 +171,7 @@ TEST_F(BarOnScreen, ThePictureButtonShowsAndHidesTheQuestionPicture) {
   auto& bar = Bar();
   frame::gCurQuestion = 2;
   bar.DqExam();
-  auto& picture = frame::FrmPicture::Get();
+  auto& picture = session::FrmPicture::Get();
   // The picture is in place; the window waits for the learner.
   EXPECT_EQ(forms::PictureId(picture.Image1.Picture()), "300001");
   EXPECT_FALSE(picture.Visible());
@@ -221,16 +219,16 @@ TEST_F(BarOnScreen, TheInputMethodHelpOpensOverTheMiniBarAndItsCloseRestoresTheB
   });
   in_.Call([&] {
     // The help window is modal over the collapsed bar.
-    inside = frame::FrmIME::IsLoaded() && frame::FrmIME::Get().Visible() && !returned;
+    inside = session::FrmIME::IsLoaded() && session::FrmIME::Get().Visible() && !returned;
     EXPECT_DOUBLE_EQ(bar.Width(), 810);
     EXPECT_TRUE(bar.FrmZXH.Visible());
     desk.SetWindowState(1);
-    ClickOn(frame::FrmIME::Get().lblClick[1]);
+    ClickOn(session::FrmIME::Get().lblClick[1]);
   });
   forms::Pump();
   EXPECT_TRUE(inside);
   EXPECT_TRUE(returned);
-  EXPECT_FALSE(frame::FrmIME::IsLoaded());
+  EXPECT_FALSE(session::FrmIME::IsLoaded());
   EXPECT_EQ(desk.WindowState(), 0);
   EXPECT_DOUBLE_EQ(bar.Width(), 4980);
   EXPECT_DOUBLE_EQ(bar.Height(), 3630);
@@ -241,7 +239,7 @@ TEST_F(BarOnScreen, TheInputMethodHelpOpensOverTheMiniBarAndItsCloseRestoresTheB
   // Once the bar has gone, the help window's close brings nothing back.
   frame::gAllowBarUnload = true;
   ASSERT_TRUE(bar.Unload());
-  frame::gFrameHooks.restoreDesktopAndBar();
+  session::FrmIME::Get().Unload();
   EXPECT_FALSE(FrmTm::IsLoaded());
 }
 

@@ -1,14 +1,16 @@
-#include "frame/ime_window.h"
+#include "session/ime_window.h"
 
 #include "frame/data_picture.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
-#include "frame/hooks.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
+#include "session/question_bar.h"
 
-namespace xpexam::frame {
+namespace xpexam::session {
+
+using namespace frame;  // the installation, its pictures and captions
 
 using platform::Try;
 using platform::TryEach;
@@ -74,14 +76,13 @@ void FrmIME::Check1_Click() {
   gUseIme = Check1.Value() != 0;
 }
 
+// The desktop and the bar come back as the bar's own restore from the mini bar brings them.
 void FrmIME::Form_Unload(int&) {
-  Try([] {
-    gFrameHooks.restoreDesktopAndBar();
-  });
+  if (FrmTm::IsLoaded()) Try([] { FrmTm::Get().RestoreBar(); });
 }
 
 void FrmIME::lblMove_MouseDown(int button, int, double, double) {
   if (button == forms::kLeftButton) DragWindow();
 }
 
-}  // namespace xpexam::frame
+}  // namespace xpexam::session

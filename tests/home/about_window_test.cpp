@@ -1,5 +1,5 @@
 // The About box: its lines at two scales, the folder link and the close buttons.
-#include "frame/about_window.h"
+#include "home/about_window.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -12,8 +12,11 @@
 #include "platform/textfile.h"
 #include "tests/frame/common_windows_fixture.h"
 
-namespace xpexam::frame {
+namespace xpexam::home {
 namespace {
+
+using namespace frame;
+namespace testing = frame::testing;
 
 class AboutBox : public testing::CommonWindowsTest, public ::testing::WithParamInterface<double> {
  protected:
@@ -115,4 +118,4 @@ TEST_F(AboutBoxLink, OnlyTheFolderLineOpensTheFolderAndEitherButtonCloses) {
 }
 
 }  // namespace
-}  // namespace xpexam::frame
+}  // namespace xpexam::home

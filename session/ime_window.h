@@ -11,7 +11,7 @@
 #include "forms/label.h"
 #include "frame/picture_button.h"
 
-namespace xpexam::frame {
+namespace xpexam::session {
 
 // The input-method switch file.
 std::string ImeSwitchFile();
@@ -24,7 +24,7 @@ class FrmIME : public forms::FormOf<FrmIME> {
   forms::CheckBox Check1{*this, "Check1"};
   forms::Label lblMove{*this, "lblMove"};
   // 0 the title strip's close button, 1 the lower one.
-  forms::ControlArray<vemoButton> lblClick{*this, "lblClick", {0, 1}};
+  forms::ControlArray<frame::vemoButton> lblClick{*this, "lblClick", {0, 1}};
 
   FrmIME();
   // Leaving the program closes the window, as its close buttons do.
@@ -39,4 +39,4 @@ class FrmIME : public forms::FormOf<FrmIME> {
   void lblMove_MouseDown(int button, int shift, double x, double y);
 };
 
-}  // namespace xpexam::frame
+}  // namespace xpexam::session

@@ -1,4 +1,4 @@
-#include "frame/update_window.h"
+#include "home/update_window.h"
 
 #include "forms/app.h"
 #include "forms/msgbox.h"
@@ -13,7 +13,9 @@
 #include "platform/strings.h"
 #include "platform/textfile.h"
 
-namespace xpexam::frame {
+namespace xpexam::home {
+
+using namespace frame;  // the installation, its pictures and captions
 
 using platform::Fail;
 using platform::TryReport;
@@ -208,4 +210,4 @@ void FrmUpdata::lblMove_MouseDown(int button, int, double, double) {
   if (button == forms::kLeftButton) DragWindow();
 }
 
-}  // namespace xpexam::frame
+}  // namespace xpexam::home

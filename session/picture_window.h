@@ -6,7 +6,7 @@
 #include "forms/image.h"
 #include "forms/timer.h"
 
-namespace xpexam::frame {
+namespace xpexam::session {
 
 class FrmPicture : public forms::FormOf<FrmPicture> {
  public:
@@ -23,4 +23,4 @@ class FrmPicture : public forms::FormOf<FrmPicture> {
   void Timer1_Timer();
 };
 
-}  // namespace xpexam::frame
+}  // namespace xpexam::session

@@ -1,4 +1,4 @@
-#include "frame/about_window.h"
+#include "home/about_window.h"
 
 #include "frame/data_picture.h"
 #include "frame/link_cursor.h"
@@ -7,7 +7,9 @@
 #include "platform/failure.h"
 #include "platform/shell.h"
 
-namespace xpexam::frame {
+namespace xpexam::home {
+
+using namespace frame;  // the installation, its pictures and captions
 
 using platform::Try;
 
@@ -87,4 +89,4 @@ void FrmAbout::lblMove_MouseDown(int button, int, double, double) {
   if (button == forms::kLeftButton) DragWindow();
 }
 
-}  // namespace xpexam::frame
+}  // namespace xpexam::home

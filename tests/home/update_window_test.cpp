@@ -1,7 +1,7 @@
 // The question-bank update against a loopback server: the checks that stop, the learner's No,
 // the downloads into the four folders, a missing file, names that would leave their folder,
 // the self-update hand-off, the installed list and the final message.
-#include "frame/update_window.h"
+#include "home/update_window.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -21,8 +21,11 @@
 #include "tests/frame/common_windows_fixture.h"
 #include "tests/support/loopback_server.h"
 
-namespace xpexam::frame {
+namespace xpexam::home {
 namespace {
+
+using namespace frame;
+namespace testing = frame::testing;
 
 namespace fs = std::filesystem;
 using xpexam::testing::LoopbackServer;
@@ -365,4 +368,4 @@ TEST_F(Update, ClosingDuringTheWaitEndsTheRunAndRunsNeverOverlap) {
 }
 
 }  // namespace
-}  // namespace xpexam::frame
+}  // namespace xpexam::home

@@ -10,7 +10,7 @@
 #include "forms/line.h"
 #include "frame/picture_button.h"
 
-namespace xpexam::frame {
+namespace xpexam::home {
 
 // The home screen's footer line: "题库版本：V" + bankVersion.
 std::string BankVersionLine();
@@ -25,7 +25,7 @@ class FrmAbout : public forms::FormOf<FrmAbout> {
   forms::ControlArray<forms::Line> Line1{*this, "Line1", {3, 4}};
   forms::Label lblMove{*this, "lblMove"};
   // 0 the title strip's close button, 1 the lower one.
-  forms::ControlArray<vemoButton> LblClick{*this, "LblClick", {0, 1}};
+  forms::ControlArray<frame::vemoButton> LblClick{*this, "LblClick", {0, 1}};
 
   FrmAbout();
   // Leaving the program closes the box, as its close buttons do.
@@ -41,4 +41,4 @@ class FrmAbout : public forms::FormOf<FrmAbout> {
   void lblMove_MouseDown(int button, int shift, double x, double y);
 };
 
-}  // namespace xpexam::frame
+}  // namespace xpexam::home

@@ -1,9 +1,11 @@
-#include "frame/picture_window.h"
+#include "session/picture_window.h"
 
 #include "forms/app.h"
 #include "frame/module_state.h"
 
-namespace xpexam::frame {
+namespace xpexam::session {
+
+using namespace frame;  // the installation, its pictures and captions
 
 FrmPicture::FrmPicture() {
   SetBorderStyle(0);
@@ -32,4 +34,4 @@ void FrmPicture::Form_MouseDown(int button, int, double, double) {
   if (button == forms::kLeftButton) DragWindow();
 }
 
-}  // namespace xpexam::frame
+}  // namespace xpexam::session

@@ -1,13 +1,16 @@
 // The question picture window: fitted to its picture with a scaled margin, centred, topmost,
 // draggable by the picture and by the margin.
-#include "frame/picture_window.h"
+#include "session/picture_window.h"
 
 #include <gtest/gtest.h>
 
 #include "tests/frame/common_windows_fixture.h"
 
-namespace xpexam::frame {
+namespace xpexam::session {
 namespace {
+
+using namespace frame;
+namespace testing = frame::testing;
 
 forms::PicturePtr Pic(int w, int h) { return forms::Picture::Decode(testing::SolidBmp(w, h, 0x00FFFFFF)); }
 
@@ -97,4 +100,4 @@ TEST_P(PictureWindow, APictureLargerThanTheScreenStaysCentred) {
 INSTANTIATE_TEST_SUITE_P(TwipsPerPixel, PictureWindow, ::testing::Values(15.0, 12.0));
 
 }  // namespace
-}  // namespace xpexam::frame
+}  // namespace xpexam::session

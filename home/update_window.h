@@ -13,7 +13,7 @@
 #include "forms/timer.h"
 #include "frame/picture_button.h"
 
-namespace xpexam::frame {
+namespace xpexam::home {
 
 class FrmUpdata : public forms::FormOf<FrmUpdata> {
  public:
@@ -24,7 +24,7 @@ class FrmUpdata : public forms::FormOf<FrmUpdata> {
   forms::Label Label1{*this, "Label1"};
   forms::Label Label2{*this, "Label2"};
   forms::Label lblMove{*this, "lblMove"};
-  vemoButton Command1{*this, "Command1"};
+  frame::vemoButton Command1{*this, "Command1"};
   forms::Timer Timer1{*this, "Timer1", 100, false};
 
   FrmUpdata();
@@ -48,4 +48,4 @@ class FrmUpdata : public forms::FormOf<FrmUpdata> {
   void lblMove_MouseDown(int button, int shift, double x, double y);
 };
 
-}  // namespace xpexam::frame
+}  // namespace xpexam::home
