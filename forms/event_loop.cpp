@@ -1,4 +1,5 @@
 // The event loop shared by every loop of the runtime, program end, and the backend in use.
+#include <algorithm>
 #include <chrono>
 #include <iostream>
 #include <thread>
@@ -8,10 +9,6 @@
 #include "platform/http.h"
 
 namespace xpexam::forms {
-
-void ResetForms();  // form.cpp
-void ResetCompositor();  // compositor.cpp
-void PresentIfChanged();  // compositor.cpp
 
 namespace {
 
@@ -70,6 +67,37 @@ void DispatchEvent(InputEvent& e) {
   }
 }
 
+// Waits for one input event until the deadline and dispatches it. What the wait gave is the
+// caller's to act on: running out of input ends the program in some loops and not in others.
+Backend::Wait WaitAndDispatch(int64_t deadline_ms) {
+  InputEvent e;
+  const Backend::Wait got = S().backend->WaitEvent(deadline_ms, e);
+  if (got == Backend::Wait::kEvent) DispatchEvent(e);
+  return got;
+}
+
+// One turn of a waiting loop: a due timer fires; otherwise the screen is brought up to date,
+// finished network requests report, and one input event is waited for until `limit` or the
+// next timer.
+Backend::Wait Step(int64_t limit_ms) {
+  if (detail::FireDueTimer()) return Backend::Wait::kEvent;
+  PresentIfChanged();
+  platform::PollFiredRequests();
+  return WaitAndDispatch(std::min(limit_ms, detail::NextTimerDue()));
+}
+
+// Runs one loop level: End() inside unwinds to the outermost level, where the loop gives false.
+template <class Body>
+bool LoopLevel(Body&& body) {
+  detail::Scope scope(false);
+  try {
+    return body();
+  } catch (const ProgramEnded&) {
+    if (!scope.Outermost()) throw;
+    return false;
+  }
+}
+
 }  // namespace
 
 namespace detail {
@@ -100,32 +128,16 @@ void CollectGraveyard() {
 }
 
 bool RunUntil(const std::function<bool()>& done, OnExhausted on_exhausted) {
-  Scope scope(false);
-  try {
+  return LoopLevel([&] {
     while (true) {
       if (S().ended) return false;
       if (done()) return true;
       if (S().handlers == 0) CollectGraveyard();
-      if (FireDueTimer()) continue;
-      PresentIfChanged();
-      platform::PollFiredRequests();
-      InputEvent e;
-      switch (S().backend->WaitEvent(NextTimerDue(), e)) {
-        case Backend::Wait::kEvent:
-          DispatchEvent(e);
-          break;
-        case Backend::Wait::kTimeout:
-          break;
-        case Backend::Wait::kExhausted:
-          if (on_exhausted == OnExhausted::kReturn) return true;
-          End();
-          break;
-      }
+      if (Step(Backend::kNoDeadline) != Backend::Wait::kExhausted) continue;
+      if (on_exhausted == OnExhausted::kReturn) return true;
+      End();
     }
-  } catch (const ProgramEnded&) {
-    if (!scope.Outermost()) throw;
-    return false;
-  }
+  });
 }
 
 }  // namespace detail
@@ -146,75 +158,46 @@ void Run() {
 }
 
 void DoEvents() {
-  detail::Scope scope(false);
-  try {
+  LoopLevel([] {
     while (!S().ended) {
       if (detail::FireDueTimer()) continue;
-      InputEvent e;
-      if (S().backend->WaitEvent(detail::Now(), e) != Backend::Wait::kEvent) break;
-      DispatchEvent(e);
+      if (WaitAndDispatch(detail::Now()) != Backend::Wait::kEvent) break;
     }
     PresentIfChanged();
-  } catch (const ProgramEnded&) {
-    if (!scope.Outermost()) throw;
-  }
+    return true;
+  });
 }
 
 bool PumpUntil(const std::function<bool()>& done, int64_t timeout_ms, int slice_ms) {
-  detail::Scope scope(false);
   const int64_t end = detail::Now() + timeout_ms;
-  try {
+  return LoopLevel([&] {
     while (true) {
       if (done()) return true;
       if (S().ended || detail::Now() >= end) return false;
-      if (detail::FireDueTimer()) continue;
-      PresentIfChanged();
-      platform::PollFiredRequests();
-      int64_t deadline = std::min({detail::Now() + std::max(slice_ms, 0), end, detail::NextTimerDue()});
-      InputEvent e;
-      switch (S().backend->WaitEvent(deadline, e)) {
-        case Backend::Wait::kEvent:
-          DispatchEvent(e);
-          break;
-        case Backend::Wait::kTimeout:
-          break;
-        case Backend::Wait::kExhausted:
-          End();
-          break;
-      }
+      if (Step(std::min(detail::Now() + std::max(slice_ms, 0), end)) == Backend::Wait::kExhausted) End();
     }
-  } catch (const ProgramEnded&) {
-    if (!scope.Outermost()) throw;
-    return false;
-  }
+  });
 }
 
 void PumpEvents(int max_wait_ms) {
-  detail::Scope scope(false);
-  try {
-    if (S().ended) return;
+  LoopLevel([&] {
+    if (S().ended) return false;
     const int64_t deadline = std::min(detail::Now() + std::max(max_wait_ms, 0), detail::NextTimerDue());
     bool busy = false;
     while (detail::FireDueTimer()) busy = true;
     platform::PollFiredRequests();
-    InputEvent e;
-    switch (S().backend->WaitEvent(busy ? detail::Now() : deadline, e)) {
-      case Backend::Wait::kEvent:
-        DispatchEvent(e);
-        while (S().backend->WaitEvent(detail::Now(), e) == Backend::Wait::kEvent) DispatchEvent(e);
-        break;
-      case Backend::Wait::kTimeout:
-        break;
-      case Backend::Wait::kExhausted:
-        End();
-        break;
+    const Backend::Wait got = WaitAndDispatch(busy ? detail::Now() : deadline);
+    if (got == Backend::Wait::kEvent) {
+      while (WaitAndDispatch(detail::Now()) == Backend::Wait::kEvent) {
+      }
+    } else if (got == Backend::Wait::kExhausted) {
+      End();
     }
     while (detail::FireDueTimer()) {
     }
     PresentIfChanged();
-  } catch (const ProgramEnded&) {
-    if (!scope.Outermost()) throw;
-  }
+    return true;
+  });
 }
 
 void End() {

@@ -100,6 +100,13 @@ void CollectGraveyard();
 
 }  // namespace detail
 
+// ---- Parts the loop drives and ResetRuntime clears ---------------------------------------------
+// Composes and presents the screen when anything changed since the last frame (compositor.cpp).
+void PresentIfChanged();
+void ResetCompositor();
+// Forgets every loaded window without running handlers (form.cpp).
+void ResetForms();
+
 // Takes every input event while active (popup menus, window drags).
 class InputGrab {
  public:

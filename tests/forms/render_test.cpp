@@ -11,12 +11,11 @@
 #include "forms/label.h"
 #include "forms/line.h"
 #include "forms/picture_box.h"
+#include "forms/runtime.h"
 #include "forms/shape.h"
 #include "tests/forms/forms_test_util.h"
 
 namespace xpexam::forms {
-void ResetCompositor();  // compositor.cpp
-
 namespace {
 
 constexpr Color kBlue = Rgb(0, 0, 255), kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 0), kYellow = Rgb(255, 255, 0);
