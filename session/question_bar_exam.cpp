@@ -24,7 +24,7 @@ void FrmTm::HandIn() {
 }
 
 void FrmTm::SeeAnswerNow() {
-  Try([] { FrmPicture::Get().SetVisible(false); });
+  FrmPicture::Get().SetVisible(false);
   Image2.SetCaption("显示图片");
   Try([] { FrmCZTS::Get().ShowModal(); });
 }

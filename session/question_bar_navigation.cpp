@@ -124,7 +124,7 @@ void FrmTm::CmdSelFH_Click() { FrmSelect.SetVisible(false); }
 void FrmTm::CmdKSFH_Click() { FrmKSXX.SetVisible(false); }
 
 void FrmTm::StartDemo() {
-  Try([] { FrmPicture::Get().SetVisible(false); });
+  FrmPicture::Get().SetVisible(false);
   Image2.SetCaption("显示图片");
   frame::gDemoRunning = true;
   Try([] {
@@ -136,7 +136,7 @@ void FrmTm::StartDemo() {
   RtbTM.SetText(q);
   Image2.SetVisible(false);
   if (platform::Left(q, 7) == "picture") {
-    Try([&] { FrmPicture::Get().Image1.SetPicture(frame::DataPicture(platform::Mid(q, 8, 6))); });
+    if (auto picture = frame::DataPictureOrNone(platform::Mid(q, 8, 6))) FrmPicture::Get().Image1.SetPicture(picture);
     RtbTM.SetText(platform::Mid(q, 14));
     Image2.SetVisible(true);
   }

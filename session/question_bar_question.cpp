@@ -69,11 +69,11 @@ void FrmTm::DqExam() {
   });
   const std::string q = platform::Mid(frame::gLineBuf, 7);
   RtbTM.SetText(platform::Replace(q, "|", "\r\n"));
-  Try([] { FrmPicture::Get().SetVisible(false); });
+  FrmPicture::Get().SetVisible(false);
   Image2.SetVisible(false);
   if (platform::Left(q, 7) == "picture") {
     // Shown only when the learner asks for it.
-    Try([&] { FrmPicture::Get().Image1.SetPicture(frame::DataPicture(platform::Mid(q, 8, 6))); });
+    if (auto picture = frame::DataPictureOrNone(platform::Mid(q, 8, 6))) FrmPicture::Get().Image1.SetPicture(picture);
     Image2.SetCaption(kShowPicture);
     RtbTM.SetText(platform::Mid(q, 14));
     Image2.SetVisible(true);

@@ -116,7 +116,7 @@ void SaveSessionRecords() {
 
 void FrmTm::SaveAndExit() {
   const int16_t kind = frame::gSessionKind;
-  Try([] { FrmPicture::Get().SetVisible(false); });
+  FrmPicture::Get().SetVisible(false);
   Image2.SetCaption("显示图片");
   LblZXH_Click();
   SaveSessionRecords();

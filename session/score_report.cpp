@@ -128,13 +128,11 @@ void FrmChengji::ScorePaper() {
       if (!code.empty()) wrong.push_back(code);
     }
   }
-  Try([&] { WriteRecordLine(PaperWrongFile(gListIndex), paper_wrong); });
+  WriteRecordLine(PaperWrongFile(gListIndex), paper_wrong);
   Try([&] { AppendToList(WrongListFile(), WrongFlagFile(), wrong); });
 
-  Try([&] {
-    auto& last = CmTNO[40];
-    Frame1.Move(Frame1.Left(), Frame1.Top(), last.Left() + last.Width(), last.Top() + last.Height());
-  });
+  auto& last = CmTNO[40];
+  Frame1.Move(Frame1.Left(), Frame1.Top(), last.Left() + last.Width(), last.Top() + last.Height());
   Frame1.Move((Picture1.Width() - Frame1.Width()) / 2, ScaleY(5520));
   LblTiMuYQ.Move((Picture1.Width() - ScaleX(9855)) / 2, Frame1.Top() + Frame1.Height() + ScaleY(360), ScaleX(9855),
                  ScaleY(855));
