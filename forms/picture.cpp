@@ -536,6 +536,12 @@ std::vector<std::weak_ptr<const Picture>>& Undrawn() {
   return undrawn;
 }
 
+// Bytes of pixels decoded since the last frame: their decoder's buffers were freed meanwhile.
+size_t& DecodedSinceFrame() {
+  static size_t bytes = 0;
+  return bytes;
+}
+
 void AddUndrawn(std::weak_ptr<const Picture> picture) {
   auto& undrawn = Undrawn();
   // Nothing may present for a while (a long load): forget the pictures already gone.
@@ -621,6 +627,7 @@ cairo_surface_t* Picture::Pixels(bool drawing) const {
       std::string cut;
       const std::string_view data = GuardedBytes(encoded_, format_, cut);
       surface_ = DecodeGuarded(data, format_, width_, height_).surface;
+      DecodedSinceFrame() += static_cast<size_t>(width_) * height_ * 4;
       // Read for a pixel, not drawn: the pixels may be set aside after the next frame.
       if (!drawing && static_cast<size_t>(width_) * height_ * 4 >= kSetAsideFrom)
         AddUndrawn(weak_from_this());
@@ -691,8 +698,11 @@ void SetAsideUndrawnPictures() {
         }
     }
   Undrawn().clear();
-  // Large blocks freed in the middle of the heap stay resident until trimmed.
-  if (freed > 0) malloc_trim(0);
+  // Large blocks freed in the middle of the heap (pixels set aside, the decoder's buffers of
+  // the pictures just decoded) stay resident until trimmed.
+  constexpr size_t kWorthTrimming = 1 << 20;
+  if (freed > 0 || DecodedSinceFrame() >= kWorthTrimming) malloc_trim(0);
+  DecodedSinceFrame() = 0;
 }
 
 std::shared_ptr<const Picture> Picture::Decode(std::string_view bytes) {

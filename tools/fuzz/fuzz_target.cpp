@@ -107,10 +107,14 @@ void Fuzz(std::string_view input) {
 #elif XPEXAM_FUZZ_TARGET_pictures
   Put("xpdata/l20001.mxy", input);
   Run([&] {
+    // Loading reads the header only; a pixel read decodes the body, the next frame sets the
+    // pixels aside again, and drawing decodes them once more.
     const forms::PicturePtr pic = forms::LoadPicture(data + "l20001.mxy");
-    // As a hidden control's picture: pixels set aside after a frame, decoded again when shown.
+    if (!pic) return;
+    pic->PixelAt(pic->Width() / 2, pic->Height() / 2);
     forms::SetAsideUndrawnPictures();
-    if (pic) pic->PixelAt(pic->Width() / 2, pic->Height() / 2);
+    pic->Surface();
+    pic->PixelAt(pic->Width() - 1, pic->Height() - 1);
   });
 #else
 #error "XPEXAM_FUZZ_TARGET_<name> names no target"
