@@ -43,6 +43,8 @@ bool ShortScreen() { return 650 * frame::installation().scaleY() >= forms::Scree
 
 FrmMain::FrmMain() {
   SetBorderStyle(0);
+  // Every key belongs to the simulated screen and its checks, Tab included.
+  SetDialogKeys(false);
   SetBackColor(kWhite);
   Move(0, 0, 18015, 11325);
   SetWindowState(2);

@@ -57,6 +57,7 @@ void CheckBox::Paint(Painter& p, const Rect& r) {
   }
   TextStyle s = Style();
   s.access_keys = true;
+  s.access_underline = Parent().KeyboardCues();
   TextSize size = MeasureText(caption_, s);
   p.DrawText(caption_, s, {17, (r.h - size.height) / 2, std::max(0, r.w - 17), size.height});
 }

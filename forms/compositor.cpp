@@ -148,13 +148,12 @@ class Compositor {
   void PaintTip(Painter& p, const WindowManager::Tip& tip) {
     TextStyle style;
     style.color = ResolveColor(kSysInfoText);
-    TextSize size = MeasureText(tip.text, style);
-    Rect box{tip.at.x, tip.at.y + 21, size.width + 8, size.height + 4};
-    box.x = std::max(0, std::min(box.x, canvas_->Width() - box.w));
-    if (box.y + box.h > canvas_->Height()) box.y = tip.at.y - box.h - 2;
+    style.word_wrap = tip.wrap >= 0;
+    const Rect& box = tip.box;
     p.FillRect(box, ResolveColor(kSysInfoBackground));
     p.StrokeRect(box, Rgb(0, 0, 0), 1);
-    p.DrawText(tip.text, style, {box.x + 4, box.y + 2, size.width + 1, size.height});
+    const int text_w = style.word_wrap ? tip.wrap : box.w - 7;
+    p.DrawText(tip.text, style, {box.x + 4, box.y + 2, text_w, box.h - 4});
   }
 
   static constexpr size_t kMaxRects = 16;

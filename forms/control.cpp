@@ -63,7 +63,11 @@ void Control::SetEnabled(bool v) {
   if (!v) Wm().ControlGone(this, false);
 }
 
-void Control::SetToolTipText(std::string text) { tool_tip_ = std::move(text); }
+void Control::SetToolTipText(std::string text) {
+  if (text == tool_tip_) return;
+  tool_tip_ = std::move(text);
+  Wm().ToolTipChanged(this);
+}
 
 void Control::SetMousePointer(int shape) {
   if (shape < 0 || (shape > 15 && shape != kCustomPointer)) platform::Fail(380, "Invalid property value");

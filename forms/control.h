@@ -138,6 +138,9 @@ class Control {
   // The wheel turned over the control: notches, positive away from the user.
   virtual void OnMouseWheel(int /*notches*/) {}
   virtual void OnKeyDown(int /*key_code*/, int /*shift*/) {}
+  virtual void OnKeyUp(int /*key_code*/, int /*shift*/) {}
+  // The focus came with Tab or Shift+Tab.
+  virtual void OnTabbedTo() {}
   virtual void OnChar(int /*code_point*/) {}
   virtual void OnFocus(bool /*got*/) {}
   virtual void OnResized() {}

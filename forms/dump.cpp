@@ -54,6 +54,9 @@ void DumpScreen(std::ostream& out) {
       out << "  Timer " << (t->Index() >= 0 ? t->Name() + "(" + std::to_string(t->Index()) + ")" : t->Name())
           << " enabled=" << (t->Enabled() ? 1 : 0) << " interval=" << t->Interval() << "\n";
   }
+  if (auto tip = Wm().Tooltip())
+    out << "Tooltip x=" << tip->box.x << " y=" << tip->box.y << " w=" << tip->box.w << " h=" << tip->box.h
+        << " text=" << DumpQuote(tip->text) << "\n";
 }
 
 }  // namespace xpexam::forms

@@ -196,6 +196,7 @@ void Form::Show() {
     shown_once_ = true;
     ApplyStartUpPosition();
   }
+  if (!visible_) keyboard_cues_ = Wm().KeyboardInputLast();
   visible_ = true;
   detail::Invalidate();
   Wm().Shown(this);

@@ -105,6 +105,15 @@ class Form : public Container {
   bool Unload(int unload_mode = kUnloadFromCode);
   bool Loaded() const { return loaded_; }
 
+  // Tab and Shift+Tab move the focus through the window's tab stops (focusable, visible, enabled
+  // controls with TabStop) in creation order. A window that reads every key itself turns this
+  // off and gets Tab like any other key.
+  bool DialogKeys() const { return dialog_keys_; }
+  void SetDialogKeys(bool v) { dialog_keys_ = v; }
+  // Focus rectangles and access-key underlines. A window shown after a mouse press starts
+  // without them, one shown after a key press with them; Tab, an arrow key or Alt shows them.
+  bool KeyboardCues() const { return keyboard_cues_; }
+
   // The control that has (or gets when the window is activated) the keyboard focus.
   Control* ActiveControl() const { return focus_; }
   // Shows a popup menu: at the pointer, or with its corner at (x, y) twips of the client area.
@@ -181,6 +190,8 @@ class Form : public Container {
   bool shown_once_ = false;
   bool load_started_ = false;
   bool moved_by_code_ = false;
+  bool dialog_keys_ = true;
+  bool keyboard_cues_ = false;
   Control* focus_ = nullptr;
   std::vector<Control*> all_controls_;
   std::vector<Timer*> timers_;

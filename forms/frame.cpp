@@ -1,6 +1,7 @@
 #include "forms/frame.h"
 
 #include "forms/dump.h"
+#include "forms/form.h"
 
 namespace xpexam::forms {
 
@@ -23,6 +24,7 @@ void Frame::Paint(Painter& p, const Rect& r) {
   if (!border_style_) return;
   TextStyle s = Style();
   s.access_keys = true;
+  s.access_underline = Parent().KeyboardCues();
   TextSize size = MeasureText(caption_, s);
   const int top = size.height / 2;
   const Color shadow = ResolveColor(kSysButtonShadow), light = ResolveColor(kSysButtonHighlight);

@@ -117,6 +117,7 @@ struct TextStyle {
   Align align = Align::kLeft;
   bool word_wrap = false;     // wrap at the box width
   bool access_keys = false;   // "&x" underlines x, "&&" is "&"
+  bool access_underline = true;  // with access_keys: false shows "&x" as x without its line
   bool single_line = false;   // no line breaks (text boxes that are not multi-line)
 };
 

@@ -1,6 +1,7 @@
 #include "forms/label.h"
 
 #include "forms/dump.h"
+#include "forms/form.h"
 #include "platform/failure.h"
 
 namespace xpexam::forms {
@@ -53,6 +54,7 @@ TextStyle Label::LabelStyle() const {
   TextStyle s = Style();
   s.align = alignment_ == 1 ? Align::kRight : alignment_ == 2 ? Align::kCenter : Align::kLeft;
   s.access_keys = use_mnemonic_;
+  s.access_underline = Parent().KeyboardCues();
   return s;
 }
 

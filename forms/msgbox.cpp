@@ -33,17 +33,19 @@ class PushButton : public Control {
  protected:
   void Paint(Painter& p, const Rect& r) override {
     p.FillRect(r, ResolveColor(kSysButtonFace));
-    const bool down = pressed_ && inside_;
+    const bool down = (pressed_ && inside_) || space_down_;
     DrawRaisedEdge(p, r, down);
     if (focused_) p.StrokeRect(r, Rgb(0, 0, 0), 1);
+    const bool cues = Parent().KeyboardCues();
     TextStyle s;
     s.color = ResolveColor(kSysButtonText);
     s.access_keys = true;
+    s.access_underline = cues;
     s.single_line = true;
     TextSize size = MeasureText(caption_, s);
     const int shift = down ? 1 : 0;
     p.DrawText(caption_, s, {(r.w - size.width) / 2 + shift, (r.h - size.height) / 2 + shift, size.width + 1, size.height});
-    if (focused_) p.StrokeRect({4, 4, r.w - 8, r.h - 8}, Rgb(0, 0, 0), 1, LineStyle::kDot);
+    if (focused_ && cues) p.StrokeRect({4, 4, r.w - 8, r.h - 8}, Rgb(0, 0, 0), 1, LineStyle::kDot);
   }
   void OnMouseDown(int button, int, int, int) override {
     if (button != kLeftButton) return;
@@ -61,11 +63,23 @@ class PushButton : public Control {
     pressed_ = false;
     Invalidate();
   }
+  // Space presses the button while it is held and clicks it when released.
   void OnKeyDown(int key, int shift) override {
+    if (key == kKeySpace) {
+      if (shift == 0 && !space_down_) space_down_ = true, Invalidate();
+      return;
+    }
     if (shift == 0) on_key_(key);
+  }
+  void OnKeyUp(int key, int) override {
+    if (key != kKeySpace || !space_down_) return;
+    space_down_ = false;
+    Invalidate();
+    detail::Raise(Click);
   }
   void OnFocus(bool got) override {
     focused_ = got;
+    if (!got) space_down_ = false;
     Invalidate();
   }
   std::string DumpFields() const override { return "caption=" + DumpQuote(caption_); }
@@ -73,7 +87,7 @@ class PushButton : public Control {
  private:
   std::string caption_;
   std::function<void(int)> on_key_;
-  bool pressed_ = false, inside_ = false, focused_ = false;
+  bool pressed_ = false, inside_ = false, focused_ = false, space_down_ = false;
 };
 
 class MessageBoxForm : public Form {
@@ -185,13 +199,11 @@ class MessageBoxForm : public Form {
     const int n = static_cast<int>(buttons_.size());
     switch (key) {
       case kKeyReturn:
-      case kKeySpace:
         Finish(results_[at]);
         break;
       case kKeyEscape:
         if (cancel_) Finish(cancel_);
         break;
-      case kKeyTab:
       case kKeyRight:
       case kKeyLeft:
         platform::Try([&] { buttons_[(at + (key == kKeyLeft ? n - 1 : 1)) % n]->SetFocus(); });

@@ -25,8 +25,8 @@ constexpr int kNo = 7;
 void SetAppTitle(std::string title);
 const std::string& AppTitle();
 
-// Shows the box modally; timers keep firing meanwhile. Enter chooses the focused button, Esc
-// and the close box cancel (OK for a box with OK only; a Yes/No box has no cancel).
+// Shows the box modally; timers keep firing meanwhile. Enter chooses the focused button, Space
+// presses it (the choice comes with the key's release), Esc and the close box cancel (OK for a box with OK only; a Yes/No box has no cancel).
 int MsgBox(const std::string& prompt, int buttons = kOkOnly, const std::string& title = "");
 
 }  // namespace xpexam::forms

@@ -142,6 +142,10 @@ class WindowManager {
   bool InputAllowed(const Form* f) const;
 
   void SetFocus(Control* c);
+  // Whether the last press was a key rather than a mouse button.
+  bool KeyboardInputLast() const { return keyboard_last_; }
+  // A control's tooltip text changed.
+  void ToolTipChanged(Control* c);
   // A control hidden, disabled or destroyed: it loses focus, capture and hover.
   void ControlGone(Control* c, bool destroyed);
   void FormGone(Form* f);
@@ -167,6 +171,10 @@ class WindowManager {
   struct Tip {
     std::string text;
     Point at;
+    // On the screen: below and right of the pointer, moved left or up to stay on it.
+    Rect box;
+    // Width the text wraps at, or -1 for one line.
+    int wrap = -1;
   };
   std::optional<Tip> Tooltip() const;
   void Reset();
@@ -180,7 +188,10 @@ class WindowManager {
   void Text(const InputEvent& e);
   void DeliverMouse(const Target& t, int kind, int button, int shift);
   void UpdateHover(const Target& t);
+  void ArmTip(int delay_ms);
   void HideTip();
+  // The next tab stop of f after (or before) from.
+  Control* NextTabStop(const Form& f, const Control* from, bool back) const;
   Target KeyTarget() const;
   // A point of a window's border or title bar.
   bool NonClient(const Target& t) const;
@@ -212,7 +223,11 @@ class WindowManager {
   detail::TimerSlot tip_timer_;
   bool tip_registered_ = false;
   bool tip_shown_ = false;
+  // The tip of the control under the pointer came and went (or a press took it away): it does
+  // not come back until the pointer enters another control.
+  bool tip_spent_ = false;
   Point tip_at_;
+  bool keyboard_last_ = false;
 };
 WindowManager& Wm();
 

@@ -114,7 +114,7 @@ ShownText Shown(std::string_view in, const TextStyle& style) {
         continue;
       }
       size_t n = std::min(Utf8Length(static_cast<unsigned char>(in[i + 1])), in.size() - i - 1);
-      if (in[i + 1] != '\r' && in[i + 1] != '\n')
+      if (style.access_underline && in[i + 1] != '\r' && in[i + 1] != '\n')
         out.underlined.emplace_back(static_cast<int>(out.text.size()), static_cast<int>(out.text.size() + n));
       ++i;
     } else {
@@ -180,7 +180,7 @@ const LaidOutText& LayoutFor(std::string_view text, const TextStyle& style, int 
   const Font& f = style.font;
   std::string key = FontKey(f);
   key += f.underline ? 'u' : '-';
-  key += style.access_keys ? '&' : '-';
+  key += style.access_keys ? (style.access_underline ? '&' : '_') : '-';
   key += style.single_line ? 's' : '-';
   key += static_cast<char>('0' + static_cast<int>(style.align));
   key += std::to_string(wrap_width);

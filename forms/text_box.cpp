@@ -476,6 +476,11 @@ void TextBox::OnChar(int cp) {
   ReplaceSelection(Utf8(cp), true);
 }
 
+void TextBox::OnTabbedTo() {
+  SetSelStart(0);
+  SetSelLength(static_cast<int>(chars_.size()));
+}
+
 void TextBox::OnFocus(bool got) {
   focused_ = got;
   selecting_ = false;

@@ -70,6 +70,7 @@ class TextBox : public TextControl {
   void OnKeyDown(int key_code, int shift) override;
   void OnChar(int code_point) override;
   void OnFocus(bool got) override;
+  void OnTabbedTo() override;
   void OnResized() override { lines_valid_ = false; }
   void OnFontChanged() override;
   std::string DumpFields() const override;

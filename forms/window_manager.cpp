@@ -18,6 +18,10 @@ constexpr int kDoubleClickSlop = 2;  // pixels either way
 constexpr int kTipDelayMs = 500;
 constexpr int kTipShowMs = 5000;
 constexpr int kTipReshowMs = 100;
+// The tip's box: its text inset and its place under the pointer.
+constexpr int kTipPadX = 8;
+constexpr int kTipPadY = 4;
+constexpr int kTipBelowPointer = 21;
 
 // x within c's ancestry (c itself included).
 bool Within(const Control* x, const Control* c) {
@@ -298,25 +302,30 @@ std::pair<int, PicturePtr> WindowManager::PointerShape() const {
 
 std::optional<WindowManager::Tip> WindowManager::Tooltip() const {
   if (!tip_shown_ || !hover_ || hover_->ToolTipText().empty()) return std::nullopt;
-  return Tip{hover_->ToolTipText(), tip_at_};
+  Tip tip{hover_->ToolTipText(), tip_at_};
+  const int screen_w = CurrentBackend().ScreenWidth(), screen_h = CurrentBackend().ScreenHeight();
+  // A tip wider than the screen wraps at the screen's width.
+  TextSize size = MeasureText(tip.text, TextStyle{});
+  if (size.width + kTipPadX > screen_w) {
+    tip.wrap = std::max(1, screen_w - kTipPadX);
+    size = MeasureText(tip.text, TextStyle{}, tip.wrap);
+  }
+  Rect& box = tip.box;
+  box = {tip_at_.x, tip_at_.y + kTipBelowPointer, size.width + kTipPadX, size.height + kTipPadY};
+  box.x = std::max(0, std::min(box.x, screen_w - box.w));
+  if (box.y + box.h > screen_h) box.y = tip_at_.y - box.h - 2;
+  box.y = std::max(0, box.y);
+  return tip;
 }
 
 void WindowManager::HideTip() {
   if (tip_shown_) detail::Invalidate();
   tip_shown_ = false;
+  tip_spent_ = true;
   tip_timer_.enabled = false;
 }
 
-void WindowManager::UpdateHover(const Target& t) {
-  if (t.control == hover_) {
-    // The delay counts from the last move: the tip waits for the pointer to rest.
-    if (hover_ && !tip_shown_ && tip_timer_.enabled) detail::ArmTimer(tip_timer_);
-    return;
-  }
-  const bool was_shown = tip_shown_;
-  HideTip();
-  hover_ = t.control;
-  if (!hover_ || hover_->ToolTipText().empty()) return;
+void WindowManager::ArmTip(int delay_ms) {
   if (!tip_registered_) {
     detail::RegisterTimer(&tip_timer_);
     tip_registered_ = true;
@@ -326,16 +335,43 @@ void WindowManager::UpdateHover(const Target& t) {
       HideTip();
       return;
     }
+    // No text yet: one set later shows after the next rest.
+    tip_timer_.enabled = false;
     if (!hover_ || hover_->ToolTipText().empty()) return;
     tip_shown_ = true;
     tip_at_ = pointer_;
     detail::Invalidate();
     tip_timer_.interval = kTipShowMs;
+    tip_timer_.enabled = true;
     detail::ArmTimer(tip_timer_);
   };
-  tip_timer_.interval = was_shown ? kTipReshowMs : kTipDelayMs;
+  tip_timer_.interval = delay_ms;
   tip_timer_.enabled = true;
   detail::ArmTimer(tip_timer_);
+}
+
+void WindowManager::UpdateHover(const Target& t) {
+  if (t.control == hover_) {
+    // The delay counts from the last move: the tip waits for the pointer to rest.
+    if (hover_ && !tip_shown_ && !tip_spent_) ArmTip(tip_timer_.interval);
+    return;
+  }
+  const bool was_shown = tip_shown_;
+  HideTip();
+  hover_ = t.control;
+  tip_spent_ = false;
+  // Armed whatever the text: a handler of this very move may be the one that sets it.
+  if (hover_) ArmTip(was_shown ? kTipReshowMs : kTipDelayMs);
+}
+
+void WindowManager::ToolTipChanged(Control* c) {
+  if (c != hover_) return;
+  if (tip_shown_) {
+    if (c->ToolTipText().empty()) HideTip();
+    detail::Invalidate();
+  } else if (!tip_spent_ && !tip_timer_.enabled) {
+    ArmTip(kTipDelayMs);
+  }
 }
 
 // ---- Input routing ------------------------------------------------------------------------------
@@ -347,9 +383,10 @@ void WindowManager::Dispatch(const InputEvent& e) {
     // Only a menu or drag in progress may draw where the pointer is.
     if (pointer_ != Point{e.x, e.y} && !grabs_.empty()) detail::Invalidate();
     pointer_ = {e.x, e.y};
-    if (e.type == EventType::kMouseDown) buttons_ |= e.button;
+    if (e.type == EventType::kMouseDown) buttons_ |= e.button, keyboard_last_ = false;
     if (e.type == EventType::kMouseUp) buttons_ &= ~e.button;
   }
+  if (e.type == EventType::kKeyDown) keyboard_last_ = true;
   if (!grabs_.empty()) {
     grabs_.back()->Handle(e);
     return;
@@ -510,6 +547,19 @@ void WindowManager::MouseUp(const InputEvent& e) {
   }
 }
 
+Control* WindowManager::NextTabStop(const Form& f, const Control* from, bool back) const {
+  const auto& all = f.AllControls();
+  const int n = static_cast<int>(all.size());
+  const auto at_it = std::find(all.begin(), all.end(), from);
+  const int at = at_it == all.end() ? -1 : static_cast<int>(at_it - all.begin());
+  for (int step = 1; step <= n; ++step) {
+    const int i = at < 0 ? (back ? n - step : step - 1) : ((at + (back ? -step : step)) % n + n) % n;
+    Control* x = all[i];
+    if (x->CanFocus() && x->TabStop() && Usable(x)) return x;
+  }
+  return nullptr;
+}
+
 bool WindowManager::NonClient(const Target& t) const {
   return !t.control && !t.form->ClientScreenRect().Contains(pointer_.x, pointer_.y);
 }
@@ -539,15 +589,31 @@ void WindowManager::Key(const InputEvent& e) {
   int code = e.key;
   Control* c = t.control;
   if (e.type == EventType::kKeyUp) {
-    if (c)
+    if (c) {
       detail::Raise(c->KeyUp, code, e.shift);
-    else
+      if (code != 0) detail::Invoke([&] { c->OnKeyUp(code, e.shift); });
+    } else {
       detail::Invoke([&] { t.form->Form_KeyUp(code, e.shift); });
+    }
     return;
   }
   pressed_key_ = e.key;
   key_taker_ = t.form;
   key_taker_gone_ = false;
+  const bool navigation = e.key == kKeyTab || (e.key >= kKeyLeft && e.key <= kKeyDown);
+  if ((navigation || e.key == kKeyMenu || (e.shift & kAltMask)) && !t.form->keyboard_cues_) {
+    t.form->keyboard_cues_ = true;
+    detail::Invalidate();
+  }
+  if (e.key == kKeyTab && (e.shift & (kCtrlMask | kAltMask)) == 0 && t.form->DialogKeys()) {
+    if (Control* next = NextTabStop(*t.form, c, (e.shift & kShiftMask) != 0)) {
+      // The window's own key: neither the control it leaves nor the one it enters sees it.
+      consumed_key_ = e.key;
+      SetFocus(next);
+      if (active_ == t.form && t.form->focus_ == next) detail::Invoke([next] { next->OnTabbedTo(); });
+      return;
+    }
+  }
   if (c) {
     detail::Raise(c->KeyDown, code, e.shift);
     if (code != 0) detail::Invoke([&] { c->OnKeyDown(code, e.shift); });
@@ -615,7 +681,8 @@ void WindowManager::Reset() {
   dbl_release_ = false;
   last_press_time_ = -1000000;
   hover_ = nullptr;
-  tip_shown_ = false;
+  tip_shown_ = tip_spent_ = false;
+  keyboard_last_ = false;
   key_taker_ = nullptr;
   key_taker_gone_ = false;
   pressed_key_ = consumed_key_ = 0;
