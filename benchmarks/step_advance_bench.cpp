@@ -12,6 +12,7 @@
 
 #include "benchmarks/pairs.h"
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "forms/app.h"
 #include "forms/form.h"
 #include "forms/headless.h"
@@ -84,27 +85,27 @@ void ProgramAdvance(benchmark::State& state, const char* format, int first) {
   frame::editInstallation().SetScale(1, 1);
   frame::editInstallation().SetAppPath(bank.dir.path());
   frame::editInstallation().SetDataPath(bank.data);
-  frame::gTextFile = bank.data + "288890.mxy";
-  frame::gSessionKind = 20;
-  frame::gSlotOffset = 0;
-  frame::gRunMode = 2;
-  frame::gCurQuestion = 1;
-  frame::gFirstLine[1] = first;
-  frame::gFirstLine[2] = 0;
+  desktop::editPlan().SetTextFile(bank.data + "288890.mxy");
+  desktop::editPlan().SetKind(desktop::SessionKind::kUnitAll);
+  desktop::editPlan().SetSlotOffset(0);
+  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  desktop::editCursor().GoToQuestion(1);
+  desktop::editPlan().SetFirstLine(1, first);
+  desktop::editPlan().SetFirstLine(2, 0);
 
   auto& desk = desktop::FrmMain::Get();
   desk.Show();
   // Each picture's first decode belongs to the run, not to an advance (the reference decodes
   // them before it starts too).
-  frame::gCurStep = 2;
+  desktop::editCursor().GoToStep(2);
   desk.setData();
-  frame::gCurStep = 1;
+  desktop::editCursor().GoToStep(1);
   desk.setData();
   forms::ComposeScreen();
   for (auto _ : state) {
-    if (frame::gCurStep >= kSteps) {
+    if (desktop::cursor().step() >= kSteps) {
       state.PauseTiming();
-      frame::gCurStep = 1;
+      desktop::editCursor().GoToStep(1);
       desk.setData();
       forms::ComposeScreen();
       state.ResumeTiming();

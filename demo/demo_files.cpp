@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "desktop/session_plan.h"
 #include "frame/module_state.h"
 #include "platform/codepage.h"
 #include "platform/line_index.h"
@@ -23,7 +24,7 @@ std::optional<std::string> ReadLineOrLast(const std::string& path, long n, bool*
 
 std::string DemoStepText(const std::string& digits) {
   if (digits == "000") return "";
-  const auto line = ReadLineOrLast(frame::gTextFile, platform::Val(digits) >= 1 ? static_cast<long>(platform::Val(digits)) : 1);
+  const auto line = ReadLineOrLast(desktop::plan().textFile(), platform::Val(digits) >= 1 ? static_cast<long>(platform::Val(digits)) : 1);
   return line ? platform::Mid(*line, 4) : std::string();
 }
 

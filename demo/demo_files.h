@@ -11,7 +11,7 @@ namespace xpexam::demo {
 // past_end is set when the file has fewer than n lines.
 std::optional<std::string> ReadLineOrLast(const std::string& path, long n, bool* past_end = nullptr);
 
-// Step text line `digits` (three digits, "000" = none) of gTextFile from its fourth
+// Step text line `digits` (three digits, "000" = none) of textFile from its fourth
 // character; empty for "000" or an unreadable file.
 std::string DemoStepText(const std::string& digits);
 

@@ -6,6 +6,7 @@
 #include "demo/hooks.h"
 #include "desktop/desktop_window.h"
 #include "desktop/menu_bar.h"
+#include "desktop/session_plan.h"
 #include "forms/app.h"
 #include "forms/pictures.h"
 #include "frame/module_state.h"
@@ -212,7 +213,7 @@ void FrmYanShi::Form_Load() {
   Try([&] { mPointerY = platform::CLng(5760 * frame::installation().scaleY()); });
   // The arrow's design place is the start point, so that a run without travel shows it there.
   pointMove();
-  gRunMode = 1;
+  desktop::editPlan().SetRunMode(desktop::RunMode::kPracticeWithHints);
   mTicks = 0;
   Label1.SetCaption("");
   Try([&] { SetWindowState(0); });

@@ -7,6 +7,7 @@
 #include "demo/demo_files.h"
 #include "demo/demonstration.h"
 #include "demo/hooks.h"
+#include "desktop/session_plan.h"
 #include "desktop/step_record.h"
 #include "desktop/tab_strip.h"
 #include "forms/pictures.h"
@@ -186,8 +187,8 @@ bool FrmYanShi::ReadStep() {
   // as it does when the step file cannot be read at all.
   bool past_end = false;
   Try([&] {
-    const long line = static_cast<long>(gFirstLine[gCurQuestion]) + mDemoStep - 1;
-    if (auto rec = ReadLineOrLast(gStepFile, line, &past_end))
+    const long line = static_cast<long>(desktop::plan().question(desktop::cursor().question()).firstLine) + mDemoStep - 1;
+    if (auto rec = ReadLineOrLast(desktop::plan().stepFile(), line, &past_end))
       gStepLine = *rec;
     else
       past_end = true;
@@ -291,7 +292,7 @@ void FrmYanShi::setData() {
   LoadPictures(rec);
   LoadAnswerBox(rec);
   LoadHintLabel(rec);
-  SetHintsVisible(frame::gRunMode == 1);
+  SetHintsVisible(desktop::plan().runMode() == desktop::RunMode::kPracticeWithHints);
   LoadMenuTitles(rec);
   LoadTargetBox(rec);
   if (rec.IsTabStep()) LoadTabStep(rec);

@@ -4,7 +4,7 @@
 // pictures, the invisible click regions (the target box Label1 and the Label4 box), the hint
 // frames, the answer boxes, the simulated menu bar, the tab strip and the two lists.
 //
-// setData loads step gCurStep of question gCurQuestion and lays the window out for it; every
+// setData loads step step of question question and lays the window out for it; every
 // handler compares the learner's action with the record and calls doNext on a match.
 #include <array>
 #include <utility>
@@ -145,7 +145,7 @@ class FrmMain : public forms::FormOf<FrmMain> {
 
   FrmMain();
 
-  // Loads step gCurStep of question gCurQuestion and lays the window out for it.
+  // Loads step step of question question and lays the window out for it.
   void setData();
   // The learner's action matched the step: the next record, or the final one confirmed.
   void doNext();
@@ -160,7 +160,7 @@ class FrmMain : public forms::FormOf<FrmMain> {
   // What other windows ask of the desktop (desktop_window_requests.cpp).
   // The learner asked for hints: the hint line and the target frames shown.
   void ShowHints();
-  // Question k's background and overlay pictures (gPictureIds), the step loader armed.
+  // Question k's background and overlay pictures (pictureIds), the step loader armed.
   void ShowQuestionPictures(long k);
   // The typed-answer box takes the focus.
   void FocusAnswerBox();
@@ -274,7 +274,7 @@ class FrmMain : public forms::FormOf<FrmMain> {
   std::array<std::string, 5> menu_files_;
 };
 
-// Step `step` of question `question` from the session's step file (gStepFile); nullopt when
+// Step `step` of question `question` from the session's step file (stepFile); nullopt when
 // it cannot be read or lies beyond the question's own records.
 std::optional<std::string> ReadQuestionStep(long question, long step);
 

@@ -7,6 +7,7 @@
 
 #include "desktop/hooks.h"
 #include "desktop/menu_bar.h"
+#include "desktop/session_plan.h"
 #include "desktop/step_record.h"
 #include "desktop/typed_answer.h"
 #include "frame/module_state.h"
@@ -15,16 +16,13 @@
 
 namespace xpexam::desktop {
 
-using frame::gCurQuestion;
-using frame::gQuestionStatus;
-using frame::kStatusCompleted;
 using platform::Try;
 
 namespace {
 
 void AddCompletedBit() {
   Try([] {
-    if (gQuestionStatus[gCurQuestion] < kStatusCompleted) gQuestionStatus[gCurQuestion] += kStatusCompleted;
+    editPlan().MarkCompleted(cursor().question());
   });
 }
 
@@ -153,7 +151,7 @@ bool FrmMain::SetUpList(uint64_t load) {
   Try([&] { LstLA.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height()); });
   Text1.SetVisible(false);
   std::string items;
-  Try([&] { items = StepTextOrLast(frame::gTextFile, rec.ListTextLine()).value_or(""); });
+  Try([&] { items = StepTextOrLast(desktop::plan().textFile(), rec.ListTextLine()).value_or(""); });
   // The initial selection runs the list's own check; the list box then shows it (its change
   // event finds the choice already made).
   const bool answered = list_step_.SetUp(rec, items);
@@ -199,7 +197,7 @@ void FrmMain::CheckTargetFrame() {
 
 void FrmMain::CompleteQuestion() {
   AddCompletedBit();
-  if (frame::gRunMode != 3) LblSuccess.SetVisible(true);
+  if (desktop::plan().runMode() != desktop::RunMode::kTimedExam) LblSuccess.SetVisible(true);
   Try([] { gDesktopHooks.refreshProgress(); });
 }
 
@@ -209,9 +207,9 @@ void FrmMain::doNext() {
   } else {
     // A next record that cannot be read leaves the question on its step: nothing completes.
     std::optional<std::string> next;
-    Try([&] { next = ReadQuestionStep(gCurQuestion, frame::gCurStep + 1L); });
-    if (next && Try([] { frame::gCurStep = platform::CInt(frame::gCurStep + 1.0); })) {
-      next_record_.emplace(frame::gStepFile, std::move(*next));
+    Try([&] { next = ReadQuestionStep(cursor().question(), desktop::cursor().step() + 1L); });
+    if (next && Try([] { desktop::editCursor().GoToStep(platform::CInt(desktop::cursor().step() + 1.0)); })) {
+      next_record_.emplace(desktop::plan().stepFile(), std::move(*next));
       setData();
     }
   }

@@ -5,6 +5,7 @@
 #include "desktop/completing_event.h"
 #include "desktop/hooks.h"
 #include "desktop/location_list_pictures.h"
+#include "desktop/session_plan.h"
 #include "forms/app.h"
 #include "forms/color.h"
 #include "forms/pictures.h"
@@ -253,7 +254,7 @@ void FrmMain::Form_Load() {
     Try([&] { LMainMenu[i].SetCaption(""); });
     Try([&] { LMainMenu[i].SetVisible(false); });
   }
-  for (long i = 1; i <= 40; ++i) frame::gQuestionStep[i] = 1;
+  for (long i = 1; i <= 40; ++i) desktop::editPlan().SetResumeStep(i, 1);
   Try([&] { ImgMenuSys.SetVisible(LMainMenu[1].Visible()); });
   for (int i = 1; i <= 20; ++i) {
     Try([&] { LblShuMenu[i].SetCaption(""); });

@@ -4,6 +4,7 @@
 
 #include "desktop/hooks.h"
 #include "desktop/pointer_code.h"
+#include "desktop/session_plan.h"
 #include "desktop/step_record.h"
 #include "desktop/typed_answer.h"
 #include "forms/pictures.h"
@@ -14,8 +15,6 @@
 
 namespace xpexam::desktop {
 
-using frame::gCurQuestion;
-using frame::gCurStep;
 using frame::gStepLine;
 using platform::Try;
 
@@ -25,28 +24,28 @@ std::optional<std::string> ReadQuestionStep(long question, long step) {
   // The next question's first line, when the session launcher has laid it down, ends this
   // question: a step past it belongs to another question.
   if (question < 500) {
-    const int32_t next_first = frame::gFirstLine[question + 1];
-    if (next_first > frame::gFirstLine[question] && record >= next_first) return std::nullopt;
+    const int32_t next_first = desktop::plan().question(question + 1).firstLine;
+    if (next_first > desktop::plan().question(question).firstLine && record >= next_first) return std::nullopt;
   }
-  return ReadStepRecord(frame::gStepFile, record);
+  return ReadStepRecord(desktop::plan().stepFile(), record);
 }
 
 void FrmMain::setData() {
   const uint64_t load = ++load_count_;
   LblSuccess.SetVisible(false);
   KeepBarOnTop();
-  Try([&] { frame::gStepFile = frame::SessionStepFile(); });
-  Try([&] { frame::gIndexFile = frame::SessionIndexFile(); });
+  Try([&] { desktop::editPlan().SetStepFile(desktop::SessionStepFile()); });
+  Try([&] { desktop::editPlan().SetIndexFile(desktop::SessionIndexFile()); });
   Try([&] { Text1.SetFontSize(9 * frame::installation().scaleX()); });
   Try([&] { Text2.SetFontSize(9 * frame::installation().scaleX()); });
   ResetMenuBar();
 
   std::optional<std::string> record;
   auto next = std::exchange(next_record_, std::nullopt);
-  if (next && next->first == frame::gStepFile)
+  if (next && next->first == desktop::plan().stepFile())
     record = std::move(next->second);
   else
-    Try([&] { record = ReadQuestionStep(gCurQuestion, gCurStep); });
+    Try([&] { record = ReadQuestionStep(cursor().question(), cursor().step()); });
   if (!record) {
     ForgetStep();
     return;
@@ -54,9 +53,9 @@ void FrmMain::setData() {
   gStepLine = std::move(*record);
 
   ParkTabLabels();
-  if (gCurStep == 1)
+  if (cursor().step() == 1)
     for (long k = 1; k <= 5; ++k) Try([&] { Overlay(k).SetPicture(nullptr); });
-  Try([&] { frame::gQuestionStep[gCurQuestion] = gCurStep; });
+  Try([&] { desktop::editPlan().SetResumeStep(cursor().question(), cursor().step()); });
   LoadPictures();
 
   SetUpTextBox();
@@ -69,7 +68,7 @@ void FrmMain::setData() {
   SetUpLabel4Box();
   if (!SetUpStepCode(load)) return;
   SetUpPointerAndTooltip();
-  SetHintsVisible(frame::gRunMode == 1);
+  SetHintsVisible(desktop::plan().runMode() == desktop::RunMode::kPracticeWithHints);
 }
 
 const StepRecord& FrmMain::Step() {
@@ -114,11 +113,11 @@ void FrmMain::ParkTabLabels() {
 
 void FrmMain::LoadPictures() {
   const StepRecord rec = Step();
-  const int16_t q = gCurQuestion;
+  const int16_t q = cursor().question();
   if (!rec.KeepsBackground()) {
     const std::string id = rec.BackgroundId();
     Try([&] { SetPicture(forms::LoadPicture(frame::installation().dataPath() + id + ".mxy")); });
-    Try([&] { frame::gPictureIds(q, 0) = id; });
+    Try([&] { desktop::editPlan().SetPictureId(q, 0, id); });
   }
   for (long k = 1; k <= 5; ++k) {
     forms::Image& img = Overlay(k);
@@ -133,7 +132,7 @@ void FrmMain::LoadPictures() {
     const std::string id = rec.OverlayId(k);
     if (id != StepRecord::kKeepPicture) {
       Try([&] { img.SetPicture(forms::LoadPicture(frame::installation().dataPath() + id + ".mxy")); });
-      Try([&] { frame::gPictureIds(q, k) = id; });
+      Try([&] { desktop::editPlan().SetPictureId(q, k, id); });
     }
     img.SetVisible(true);
   }
@@ -152,7 +151,7 @@ void FrmMain::SetUpHintLabel() {
     return;
   }
   Try([&] {
-    std::string text = StepTextOrLast(frame::gTextFile, hint.Number()).value_or("");
+    std::string text = StepTextOrLast(desktop::plan().textFile(), hint.Number()).value_or("");
     LHelp.SetCaption(text);
     mHintText = std::move(text);
   });
@@ -232,7 +231,7 @@ void FrmMain::SetUpPointerAndTooltip() {
   });
   Try([&] {
     const int16_t n = rec.TooltipLine().Number();
-    Label1.SetToolTipText(n < 1 ? "" : StepTextOrLast(frame::gTextFile, n).value_or(""));
+    Label1.SetToolTipText(n < 1 ? "" : StepTextOrLast(desktop::plan().textFile(), n).value_or(""));
   });
 }
 

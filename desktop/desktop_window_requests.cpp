@@ -2,6 +2,7 @@
 #include <initializer_list>
 
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "forms/pictures.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
@@ -15,7 +16,7 @@ void FrmMain::ShowHints() { SetHintsVisible(true); }
 void FrmMain::ShowQuestionPictures(long k) {
   // An id never shown is empty: it names no picture, and what is shown stays.
   auto shown = [&](long c) -> forms::PicturePtr {
-    const std::string id = frame::gPictureIds(k, c);
+    const std::string id = desktop::plan().question(k).pictureIds[c];
     return id.empty() ? nullptr : forms::LoadPicture(frame::installation().dataPath() + id + ".mxy");
   };
   Try([&] {

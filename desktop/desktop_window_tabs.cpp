@@ -2,6 +2,7 @@
 // handlers pass it the clicks and show its labels, pages, hint and red frame.
 #include "desktop/desktop_window.h"
 
+#include "desktop/session_plan.h"
 #include "forms/pictures.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
@@ -17,7 +18,7 @@ void FrmMain::SetUpTabStep() {
     const size_t at = static_cast<size_t>(k - 1);
     Try([&] { slots.left[at] = platform::CLng(Overlay(k).Left() / frame::installation().scaleX()); });
     Try([&] { slots.top[at] = platform::CLng(Overlay(k).Top() / frame::installation().scaleY()); });
-    Try([&] { slots.picture_id[at] = frame::gPictureIds(frame::gCurQuestion, k); });
+    Try([&] { slots.picture_id[at] = desktop::plan().question(desktop::cursor().question()).pictureIds[k]; });
   }
   const std::optional<TabRequest> request = tab_strip_.LoadStep(Step(), slots, mHintText);
   for (int i = 0; i <= TabStrip::kLastTab; ++i) ShowTabLabel(i);
@@ -78,7 +79,7 @@ void FrmMain::ApplyTabRequest(const TabRequest& request, bool on_load) {
 
 void FrmMain::LblXXK_Click(int index) {
   if (index == TabStrip::kBackRegion) {
-    frame::gCurStep = tab_strip_.BackStep(frame::gCurStep);
+    desktop::editCursor().GoToStep(tab_strip_.BackStep(desktop::cursor().step()));
     setData();
     return;
   }

@@ -4,6 +4,7 @@
 #include "desktop/desktop_window.h"
 
 #include "desktop/completing_event.h"
+#include "desktop/session_plan.h"
 #include "desktop/step_record.h"
 #include "desktop/typed_answer.h"
 #include "frame/module_state.h"
@@ -29,7 +30,7 @@ std::optional<std::string> AnswerText(const StepRecord& step) {
   std::optional<std::string> text;
   Try([&] {
     const TextLineRef line = step.AnswerLine();
-    text = StepTextOf(line, frame::gTextFile);
+    text = StepTextOf(line, desktop::plan().textFile());
     if (!line.IsNone() && platform::Trim(*text).empty()) text.reset();
   });
   return text;
@@ -61,7 +62,7 @@ void FrmMain::SetUpTextBox() {
   Try([&] { Text1.SetWidth(rec.TextBoxWidth() * frame::installation().scaleX()); });
   Try([&] { Text1.SetHeight(rec.TextBoxHeight() * frame::installation().scaleY()); });
   // An initial text that already answers the step completes it here.
-  Try([&] { Text1.SetText(StepTextOf(rec.InitialTextLine(), frame::gTextFile)); });
+  Try([&] { Text1.SetText(StepTextOf(rec.InitialTextLine(), desktop::plan().textFile())); });
   if (load != load_count_) return;
 
   // Typing replaces the initial text.
@@ -126,7 +127,7 @@ void FrmMain::Text4_KeyUp(int& key_code, int shift) {
 void FrmMain::Text1_MouseUp(int, int, double, double) {
   if (!CompletesOn(Step().CodeFamily(), E::kSelection)) return;
   std::string hint;
-  Try([&] { hint = StepTextOf(Step().HintLine(), frame::gTextFile); });
+  Try([&] { hint = StepTextOf(Step().HintLine(), desktop::plan().textFile()); });
   if (SelectionMatches(Text1.SelText(), hint)) doNext();
 }
 

@@ -1,5 +1,6 @@
 #include "desktop/step_record.h"
 
+#include "desktop/session_plan.h"
 #include "frame/module_state.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"
@@ -231,17 +232,17 @@ void FillFirstLines(const std::vector<std::string>& index_lines, std::string_vie
     else
       platform::TryReport(tag, statement);
   };
-  run([] { frame::gFirstLine[1] = 1; });
+  run([] { desktop::editPlan().SetFirstLine(1, 1); });
   long i = 0;
   for (const auto& line : index_lines) {
     ++i;
     if (platform::Trim(line).empty()) break;
-    run([&] { frame::gFirstLine[i + 1] = CLng(frame::gFirstLine[i] + Val(Mid(line, 5, 2))); });
+    run([&] { desktop::editPlan().SetFirstLine(i + 1, CLng(desktop::plan().question(i).firstLine + Val(Mid(line, 5, 2)))); });
   }
 }
 
 int32_t StepRecordNumber(long question, long step) {
-  return CLng(static_cast<double>(frame::gFirstLine[question]) + step - 1);
+  return CLng(static_cast<double>(desktop::plan().question(question).firstLine) + step - 1);
 }
 
 }  // namespace xpexam::desktop

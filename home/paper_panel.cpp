@@ -4,6 +4,7 @@
 #include <string>
 
 #include "frame/data_picture.h"
+#include "desktop/session_plan.h"
 #include "frame/message_box.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
@@ -172,17 +173,17 @@ void FrmFengmian::StartPaper(int index) {
   const int p = index - 70;
   // Only a paper the bank or the random paper list holds: any other line is no paper.
   if (p < 20 ? p >= frame::installation().paperCount() : p > 19 + mRandomPaperCount) return;
-  frame::gListIndex = static_cast<int16_t>(p);
+  desktop::editPlan().SetListIndex(static_cast<int16_t>(p));
   std::string path;
   int n = p;
   if (p < 20) {
     path = frame::installation().dataPath() + "288891.mxy";
-    frame::gSlotOffset = static_cast<int16_t>(p);
-    frame::gSessionKind = 0;
+    desktop::editPlan().SetSlotOffset(static_cast<int16_t>(p));
+    desktop::editPlan().SetKind(desktop::SessionKind::kFixedPaper);
   } else {
     path = session::RandomPaperListFile();
-    frame::gSlotOffset = 11;
-    frame::gSessionKind = 8;
+    desktop::editPlan().SetSlotOffset(11);
+    desktop::editPlan().SetKind(desktop::SessionKind::kRandomPaper);
     n = p - 22;
   }
   std::string line;
@@ -190,13 +191,13 @@ void FrmFengmian::StartPaper(int index) {
     const std::vector<std::string> lines = HeadLines(path, static_cast<size_t>(n + 3));
     if (!lines.empty()) line = lines.back();
   });
-  InitShiTi(line, frame::gSlotOffset + frame::gSessionKind);
-  frame::gQuestionCount = 40;
-  frame::gRunMode = 3;
-  frame::gCurQuestion = 1;
+  InitShiTi(line, desktop::plan().slot());
+  desktop::editPlan().SetQuestionCount(40);
+  desktop::editPlan().SetRunMode(desktop::RunMode::kTimedExam);
+  desktop::editCursor().GoToQuestion(1);
   for (long i = 1; i <= 40; ++i) {
-    frame::gDoneMark[i] = "F";
-    frame::gQuestionStatus[i] = 0;
+    desktop::editPlan().SetDoneMark(i, "F");
+    desktop::editPlan().SetStatus(i, 0);
   }
   startLianXi();
 }
@@ -223,15 +224,15 @@ void FrmFengmian::NewRandomPaper() {
     if (session::FindInKeyed(session::KeyedCopy(list), code) == 0) list += code;
   }
   InitShiTi(list, 19);
-  frame::gListIndex = 20;
-  frame::gQuestionCount = 40;
-  frame::gRunMode = 3;
-  frame::gCurQuestion = 1;
-  frame::gSlotOffset = 11;
-  frame::gSessionKind = 8;
+  desktop::editPlan().SetListIndex(20);
+  desktop::editPlan().SetQuestionCount(40);
+  desktop::editPlan().SetRunMode(desktop::RunMode::kTimedExam);
+  desktop::editCursor().GoToQuestion(1);
+  desktop::editPlan().SetSlotOffset(11);
+  desktop::editPlan().SetKind(desktop::SessionKind::kRandomPaper);
   for (long i = 1; i <= 40; ++i) {
-    frame::gDoneMark[i] = "F";
-    frame::gQuestionStatus[i] = 0;
+    desktop::editPlan().SetDoneMark(i, "F");
+    desktop::editPlan().SetStatus(i, 0);
   }
   TryReport(kClickTag, [&] {
     std::vector<std::string> old;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "frame/data_picture.h"
+#include "desktop/session_plan.h"
 #include "frame/message_box.h"
 #include "frame/module_state.h"
 #include "home/home_screen.h"
@@ -36,15 +37,15 @@ void FrmFengmian::LblShiJuanCCC_Click(int index) {
     return;
   }
   InitShiTi(list, 19);
-  frame::gQuestionCount = static_cast<int16_t>(platform::Len(list) / 4);
-  frame::gListIndex = static_cast<int16_t>(index);
-  frame::gRunMode = 2;
-  frame::gCurQuestion = 1;
-  frame::gSessionKind = 2;
-  frame::gSlotOffset = 17;
-  for (long i = 1; i <= frame::gQuestionCount; ++i) {
-    TryReport(kReviewTag, [&] { frame::gQuestionStatus[i] = 0; });
-    TryReport(kReviewTag, [&] { frame::gDoneMark[i].assign(1, 'F'); });  // not = "F": a GCC 12 -Wrestrict false alarm
+  desktop::editPlan().SetQuestionCount(static_cast<int16_t>(platform::Len(list) / 4));
+  desktop::editPlan().SetListIndex(static_cast<int16_t>(index));
+  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  desktop::editCursor().GoToQuestion(1);
+  desktop::editPlan().SetKind(desktop::SessionKind::kPaperWrong);
+  desktop::editPlan().SetSlotOffset(17);
+  for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
+    TryReport(kReviewTag, [&] { desktop::editPlan().SetStatus(i, 0); });
+    TryReport(kReviewTag, [&] { desktop::editPlan().SetDoneMark(i, "F"); });  // not = "F": a GCC 12 -Wrestrict false alarm
   }
   startLianXi();
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "desktop/session_plan.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -91,16 +92,16 @@ void CountRecords(RawFile& index) {
 void AssembleSessionFiles(const std::string& codes, int slot) {
   std::string steps, index;
   UnitFiles units;
-  frame::gQuestionCount = 0;
+  desktop::editPlan().SetQuestionCount(0);
   TryReport(kTag, [&] {
-    frame::gQuestionCount = platform::CInt(static_cast<double>(platform::Len(codes)) / 4.0);
+    desktop::editPlan().SetQuestionCount(platform::CInt(static_cast<double>(platform::Len(codes)) / 4.0));
   });
   const std::vector<std::string> groups = platform::Groups(codes, 4);
-  for (long i = 1; i <= frame::gQuestionCount; ++i) {
+  for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
     long code = 0;
     if (!TryReport(kTag, [&] {
           code = platform::CLng(platform::Val(i <= static_cast<long>(groups.size()) ? groups[static_cast<size_t>(i - 1)] : ""));
-          frame::gQuestionCode[i] = platform::CInt(static_cast<double>(code));
+          desktop::editPlan().SetCode(i, platform::CInt(static_cast<double>(code)));
         }))
       continue;
     const long unit = code / 100, question = code % 100;

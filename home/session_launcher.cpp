@@ -3,6 +3,7 @@
 #include <string>
 
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "desktop/step_record.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
@@ -38,14 +39,14 @@ std::string KeyedBookmarks() {
 }  // namespace
 
 void startLianXi() {
-  gTextFile = installation().dataPath() + "288890.mxy";
-  TryReport(kTag, [] { gStepFile = SessionStepFile(); });
-  TryReport(kTag, [] { gIndexFile = SessionIndexFile(); });
-  gCurQuestion = 1;
-  gCurStep = 1;
-  gMinutesLeft = 50;
-  gFirstLine[1] = 1;
-  if (const auto lines = platform::ReadTextLines(gIndexFile))
+  desktop::editPlan().SetTextFile(installation().dataPath() + "288890.mxy");
+  TryReport(kTag, [] { desktop::editPlan().SetStepFile(desktop::SessionStepFile()); });
+  TryReport(kTag, [] { desktop::editPlan().SetIndexFile(desktop::SessionIndexFile()); });
+  desktop::editCursor().GoToQuestion(1);
+  desktop::editCursor().GoToStep(1);
+  desktop::editPlan().SetMinutesLeft(50);
+  desktop::editPlan().SetFirstLine(1, 1);
+  if (const auto lines = platform::ReadTextLines(desktop::plan().indexFile()))
     desktop::FillFirstLines(*lines, kTag);
   else
     platform::ReportFailure(kTag, platform::kErrFileNotFound, "File not found");
@@ -53,15 +54,15 @@ void startLianXi() {
     const std::string keyed = KeyedBookmarks();
     if (keyed.empty()) return;
     for (long i = 1; i <= 500; ++i) {
-      const std::string code = platform::Right("0000" + std::to_string(gQuestionCode[i]), 4);
-      if (platform::InStr(keyed, "_" + code) > 0) gQuestionStatus[i] = platform::CInt(gQuestionStatus[i] + 2.0);
+      const std::string code = platform::Right("0000" + std::to_string(desktop::plan().question(i).code), 4);
+      if (platform::InStr(keyed, "_" + code) > 0) desktop::editPlan().SetStatus(i, platform::CInt(desktop::plan().question(i).status + 2.0));
     }
   });
   TryReport(kTag, [] {
     if (FrmFengmian::IsLoaded()) FrmFengmian::Get().Unload();
   });
   // The paper exams go through the simulated sign-in, which shows the bar and the desktop.
-  if (gSessionKind == 0 || gSessionKind == 8) {
+  if (desktop::plan().kind() == desktop::SessionKind::kFixedPaper || desktop::plan().kind() == desktop::SessionKind::kRandomPaper) {
     TryReport(kTag, [] { session::FrmLogon::Get().Show(); });
     return;
   }

@@ -1,7 +1,7 @@
 #pragma once
-// Opening a session that the home screen has prepared in the session state (gSessionKind,
-// gSlotOffset, gQuestionCount, gQuestionCode, gQuestionStatus, gDoneMark, gRunMode,
-// gListIndex).
+// Opening a session that the home screen has prepared in the session state (kind,
+// slotOffset, questionCount, code, status, doneMark, runMode,
+// listIndex).
 namespace xpexam::home {
 
 // Sets the session's file paths, its position (question 1, step 1), the first step-file line

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "desktop/session_plan.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
 #include "home/bank_layout.h"
@@ -41,17 +42,17 @@ std::string UnitProgressLine(int unit) {
 }
 
 bool StartUnitSession(int unit, int filter, const std::string& progress) {
-  gRunMode = 2;
-  gCurQuestion = 1;
-  TryReport(kTag, [&] { gSlotOffset = platform::CInt(unit); });
+  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  desktop::editCursor().GoToQuestion(1);
+  TryReport(kTag, [&] { desktop::editPlan().SetSlotOffset(platform::CInt(unit)); });
   if (filter == 0) {
-    gSessionKind = 20;
-    TryReport(kTag, [&] { gQuestionCount = platform::CInt(static_cast<double>(platform::Len(progress))); });
+    desktop::editPlan().SetKind(desktop::SessionKind::kUnitAll);
+    TryReport(kTag, [&] { desktop::editPlan().SetQuestionCount(platform::CInt(static_cast<double>(platform::Len(progress)))); });
     const std::vector<std::string> marks = platform::Chars(progress);
-    for (long i = 1; i <= gQuestionCount; ++i) {
-      TryReport(kTag, [&] { gDoneMark[i] = i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : ""; });
-      TryReport(kTag, [&] { gQuestionStatus[i] = gDoneMark[i] == "T" ? kStatusCompleted : 0; });
-      TryReport(kTag, [&] { gQuestionCode[i] = platform::CInt(unit * 100.0 + i); });
+    for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
+      TryReport(kTag, [&] { desktop::editPlan().SetDoneMark(i, i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : ""); });
+      TryReport(kTag, [&] { desktop::editPlan().SetStatus(i, desktop::plan().question(i).doneMark == "T" ? desktop::kStatusCompleted : 0); });
+      TryReport(kTag, [&] { desktop::editPlan().SetCode(i, platform::CInt(unit * 100.0 + i)); });
     }
     startLianXi();
     return true;
@@ -63,12 +64,12 @@ bool StartUnitSession(int unit, int filter, const std::string& progress) {
     if (marks[i] == mark) list += platform::ZeroPad(unit, 2) + platform::ZeroPad(static_cast<long>(i) + 1, 2);
   if (list.empty()) return false;
   AssembleSessionFiles(list, 19);
-  gSessionKind = filter == 1 ? 5 : 6;
-  gListIndex = static_cast<int16_t>(unit);
-  gSlotOffset = filter == 1 ? 14 : 13;
-  for (long i = 1; i <= gQuestionCount; ++i) {
-    TryReport(kTag, [&] { gDoneMark[i] = mark; });
-    TryReport(kTag, [&] { gQuestionStatus[i] = filter == 1 ? kStatusCompleted : 0; });
+  desktop::editPlan().SetKind(filter == 1 ? desktop::SessionKind::kUnitDone : desktop::SessionKind::kUnitNotDone);
+  desktop::editPlan().SetListIndex(static_cast<int16_t>(unit));
+  desktop::editPlan().SetSlotOffset(filter == 1 ? 14 : 13);
+  for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
+    TryReport(kTag, [&] { desktop::editPlan().SetDoneMark(i, mark); });
+    TryReport(kTag, [&] { desktop::editPlan().SetStatus(i, filter == 1 ? desktop::kStatusCompleted : 0); });
   }
   startLianXi();
   return true;

@@ -2,6 +2,7 @@
 #include "session/answer_prompt.h"
 
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "forms/msgbox.h"
 #include "frame/data_picture.h"
 #include "frame/module_state.h"
@@ -64,7 +65,7 @@ void FrmCZTS::Command2_Click() {
       "立即看答案将不能测试您的实际水平，如果你坚持现在看答案，成绩将不记入本次练习记录！\r\n您现在就要看答案吗？",
       forms::kYesNo, "不建议您立即看答案");
   if (answer != forms::kYes) return;
-  frame::gRunMode = 2;
+  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
   auto& bar = FrmTm::Get();
   // A missing face leaves the button as it was; the switch to practice goes on.
   if (auto picture = DataPictureOrNone("l01003")) bar.CmdGN[3].SetPicture(picture);
@@ -73,7 +74,7 @@ void FrmCZTS::Command2_Click() {
   for (int i = 5; i <= 10; ++i) bar.CmdGN[i].SetVisible(bar.PicUnit.Visible());
   for (int i = 8; i <= 10; ++i) bar.CmdGN[i].SetVisible(!bar.PicUnit.Visible());
   frame::gAllowBarUnload = false;
-  frame::gExamStartTime = "-1";
+  desktop::editPlan().SetExamStartTime("-1");
   Unload();
   desktop::FrmMain::Get().Show();
   frame::gDemoRunning = true;

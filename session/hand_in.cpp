@@ -2,6 +2,7 @@
 #include "session/hand_in.h"
 
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "frame/data_picture.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
@@ -62,7 +63,7 @@ void HandInConfirmation::BackInstead(int& cancel, int unload_mode) {
 
 bool HasOpenOrMarkedQuestions() {
   for (long i = 1; i <= 40; ++i) {
-    const int16_t status = frame::gQuestionStatus[i];
+    const int16_t status = desktop::plan().question(i).status;
     if (status % 2 == 0 || status == 3 || status == 7) return true;
   }
   return false;
@@ -95,7 +96,7 @@ void FrmEnd2::Form_Load() { LoadLayout(); }
 void FrmEnd2::Form_QueryUnload(int& cancel, int unload_mode) { BackInstead(cancel, unload_mode); }
 
 void FrmEnd2::HandIn() {
-  frame::gMinutesLeft = 50;
+  desktop::editPlan().SetMinutesLeft(50);
   Unload();
   frame::gAllowBarUnload = true;
   if (FrmTm::IsLoaded()) FrmTm::Get().Unload();

@@ -3,6 +3,7 @@
 #include "session/question_bar.h"
 
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "frame/data_picture.h"
 #include "frame/design_pictures.h"
 #include "session/ime_window.h"
@@ -115,7 +116,7 @@ void FrmTm::Form_Load() {
           [&] { SetPicture(DataPicture("l01046")); });
   ImgLogo1.Move(60 * frame::installation().scaleX(), 30 * frame::installation().scaleY());
   if (auto picture = DataPictureOrNone("l20067")) ImgLogo1.SetPicture(picture);
-  for (long i = 1; i <= 500; ++i) frame::gQuestionStep[i] = 1;
+  for (long i = 1; i <= 500; ++i) desktop::editPlan().SetResumeStep(i, 1);
   SetTopMost(true);
   // Out of the way until the desktop docks the bar at its lower right.
   Move(15360 * frame::installation().scaleX() - Width(), 9000 * frame::installation().scaleY() - Height());
@@ -123,7 +124,7 @@ void FrmTm::Form_Load() {
   LoadFaces();
   LayOutPanels();
   // Question 1, whichever question the session shows first.
-  if (frame::gQuestionStatus[1] % 2 == 0) frame::gQuestionStatus[1] += frame::kStatusOpened;
+  desktop::editPlan().MarkOpened(1);
   BuildImeMenu();
 }
 
@@ -165,13 +166,13 @@ void FrmTm::LayOutPanels() {
   KsKM1.SetCaption(frame::installation().moduleName());
   KsSFZ1.SetCaption(frame::gIdCardNo);
 
-  frame::gMinutesLeft = 50;
-  LblTime.SetCaption("剩余" + std::to_string(frame::gMinutesLeft) + "分钟");
-  LblTimeJD.SetWidth((50 - frame::gMinutesLeft) * PTime.Width() / 50);
+  desktop::editPlan().SetMinutesLeft(50);
+  LblTime.SetCaption("剩余" + std::to_string(desktop::plan().minutesLeft()) + "分钟");
+  LblTimeJD.SetWidth((50 - desktop::plan().minutesLeft()) * PTime.Width() / 50);
   LblName.SetCaption(frame::gCandidateName);
 
   mCurPage = 0;
-  const long n = frame::gQuestionCount;
+  const long n = desktop::plan().questionCount();
   CmdSelLast.SetVisible(n > 40);
   CmdSelNext.SetVisible(n > 40);
   // The count comes from a record file: a broken one may not name a button.
@@ -186,7 +187,7 @@ void FrmTm::LayOutPanels() {
 void FrmTm::LoadFaces() {
   for (int i = 0; i <= 11; ++i)
     if (auto picture = DataPictureOrNone("l010" + platform::Right("0" + std::to_string(i), 2))) CmdGN[i].SetPicture(picture);
-  if (frame::gRunMode == 3) {
+  if (desktop::plan().runMode() == desktop::RunMode::kTimedExam) {
     TryEach([&] { CmdGN[3].SetPicture(DataPicture("l01053")); },
             [&] { CmdGN[11].SetPicture(DataPicture("l01054")); });
   }
@@ -238,7 +239,7 @@ void FrmTm::Form_Unload(int& cancel) {
 void FrmTm::Form_KeyUp(int&, int) { RestoreDesktop(); }
 
 void FrmTm::CloseRequested() {
-  if (frame::gRunMode == 3)
+  if (desktop::plan().runMode() == desktop::RunMode::kTimedExam)
     HandIn();
   else
     SaveAndExit();

@@ -91,7 +91,7 @@ class FrmTm : public forms::FormOf<FrmTm> {
   // Leaving the program: the end of session in practice, the hand-in in an exam.
   void CloseRequested() override;
 
-  // Shows question gCurQuestion in the bar and hands it to the desktop.
+  // Shows question question in the bar and hands it to the desktop.
   void DqExam();
   // The function buttons' dispatcher (0 to 11).
   void CmdGN_Click(int index);

@@ -1,6 +1,7 @@
 // The question bar in a mock exam: the 50-minute clock, the hand-in button and the button
 // that shows the answer at once.
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "forms/msgbox.h"
 #include "session/ime_window.h"
 #include "session/picture_window.h"
@@ -14,7 +15,6 @@
 
 namespace xpexam::session {
 
-using frame::gMinutesLeft;
 using platform::Try;
 
 void FrmTm::HandIn() {
@@ -30,14 +30,14 @@ void FrmTm::SeeAnswerNow() {
 }
 
 void FrmTm::TimeKS_Timer() {
-  if (frame::gSessionKind != 0 && frame::gSessionKind != 8) {
+  if (desktop::plan().kind() != desktop::SessionKind::kFixedPaper && desktop::plan().kind() != desktop::SessionKind::kRandomPaper) {
     TimeKS.SetEnabled(false);
     return;
   }
-  LblTime.SetCaption("剩余" + std::to_string(gMinutesLeft) + "分钟");
-  Try([&] { LblTimeJD.SetWidth((50 - gMinutesLeft) * PTime.Width() / 50); });
-  Try([&] { gMinutesLeft = platform::CInt(gMinutesLeft - 1.0); });
-  if (gMinutesLeft != 0) return;
+  LblTime.SetCaption("剩余" + std::to_string(desktop::plan().minutesLeft()) + "分钟");
+  Try([&] { LblTimeJD.SetWidth((50 - desktop::plan().minutesLeft()) * PTime.Width() / 50); });
+  Try([&] { desktop::editPlan().SetMinutesLeft(platform::CInt(desktop::plan().minutesLeft() - 1.0)); });
+  if (desktop::plan().minutesLeft() != 0) return;
   Try([] { forms::MsgBox("时间已到，自动交卷！", forms::kOkOnly, frame::installation().moduleName()); });
   TimeKS.SetEnabled(false);
   // A confirmation already on its way leads to the hand-in by itself.

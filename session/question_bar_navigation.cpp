@@ -1,6 +1,7 @@
 // The question bar's function buttons: moving between questions, the number page, bookmarks,
 // the candidate panel and the demonstration start.
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "frame/data_picture.h"
 #include "session/picture_window.h"
 #include "frame/module_state.h"
@@ -12,34 +13,30 @@
 
 namespace xpexam::session {
 
-using frame::gCurQuestion;
-using frame::gQuestionCount;
-using frame::gQuestionStatus;
 using platform::Try;
 
 namespace {
 
-bool Bookmarked(int16_t status) { return status == 2 || status == 3 || status == 6 || status == 7; }
 
 }  // namespace
 
 void FrmTm::CmdGN_Click(int index) {
   switch (index) {
     case 0:
-      if (--gCurQuestion < 1) gCurQuestion = 1;
+      desktop::editCursor().GoToQuestion(static_cast<int16_t>(std::max(desktop::cursor().question() - 1, 1)));
       Try([&] { DqExam(); });
       break;
     case 1:
-      if (++gCurQuestion > gQuestionCount) gCurQuestion = gQuestionCount;
+      desktop::editCursor().GoToQuestion(static_cast<int16_t>(std::min(desktop::cursor().question() + 1, static_cast<int>(desktop::plan().questionCount()))));
       Try([&] { DqExam(); });
       break;
     case 2:
-      Try([] { frame::gQuestionStep[gCurQuestion] = 1; });
+      Try([] { desktop::editPlan().SetResumeStep(desktop::cursor().question(), 1); });
       Try([&] { DqExam(); });
       break;
     case 3:
       Try([] {
-        if (!Bookmarked(gQuestionStatus[gCurQuestion])) gQuestionStatus[gCurQuestion] += frame::kStatusBookmarked;
+        desktop::editPlan().MarkBookmarked(desktop::cursor().question());
       });
       CmdGN[11].SetVisible(true);
       CmdGN[3].SetVisible(false);
@@ -51,7 +48,7 @@ void FrmTm::CmdGN_Click(int index) {
       SaveAndExit();
       break;
     case 6: {
-      frame::gRunMode = 1;
+      desktop::editPlan().SetRunMode(desktop::RunMode::kPracticeWithHints);
       desktop::FrmMain::Get().ShowHints();
       Try([] { RestoreDesktop(); });
       break;
@@ -70,7 +67,7 @@ void FrmTm::CmdGN_Click(int index) {
       break;
     case 11:
       Try([] {
-        if (Bookmarked(gQuestionStatus[gCurQuestion])) gQuestionStatus[gCurQuestion] -= frame::kStatusBookmarked;
+        desktop::editPlan().ClearBookmark(desktop::cursor().question());
       });
       CmdGN[3].SetVisible(true);
       CmdGN[11].SetVisible(false);
@@ -81,7 +78,7 @@ void FrmTm::CmdGN_Click(int index) {
 }
 
 void FrmTm::dqYeMian() {
-  const long n = gQuestionCount;
+  const long n = desktop::plan().questionCount();
   const bool one_page = n <= 40;
   CmdSelLast.SetVisible(!one_page);
   CmdSelNext.SetVisible(!one_page);
@@ -93,9 +90,9 @@ void FrmTm::dqYeMian() {
     auto& button = CmTNO[static_cast<int>(i)];
     button.SetCaption(std::to_string(q));
     // A missing face leaves the number readable on the old one.
-    const int16_t status = gQuestionStatus[q];
-    std::string face = (status % 2 == 1) ? "l01031" : "l01030";
-    if (Bookmarked(status)) face = "l01032";
+    const desktop::Question& question = desktop::plan().question(q);
+    std::string face = question.Opened() ? "l01031" : "l01030";
+    if (question.Bookmarked()) face = "l01032";
     if (auto picture = frame::DataPictureOrNone(face)) button.SetPicture(picture);
     FrmSelect.SetVisible(true);
     button.SetVisible(true);
@@ -104,7 +101,7 @@ void FrmTm::dqYeMian() {
 }
 
 void FrmTm::CmTNO_Click(int index) {
-  gCurQuestion = static_cast<int16_t>(40 * mCurPage + index);
+  desktop::editCursor().GoToQuestion(static_cast<int16_t>(40 * mCurPage + index));
   FrmSelect.SetVisible(false);
   Try([&] { DqExam(); });
 }
@@ -128,9 +125,9 @@ void FrmTm::StartDemo() {
   Image2.SetCaption("显示图片");
   frame::gDemoRunning = true;
   Try([] {
-    platform::LineReader index(frame::gIndexFile);
+    platform::LineReader index(desktop::plan().indexFile());
     std::string line;
-    for (long count = 0; count < gCurQuestion && index.Next(line); ++count) frame::gLineBuf = line;
+    for (long count = 0; count < desktop::cursor().question() && index.Next(line); ++count) frame::gLineBuf = line;
   });
   const std::string q = platform::Mid(frame::gLineBuf, 7);
   RtbTM.SetText(q);

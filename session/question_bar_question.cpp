@@ -3,6 +3,7 @@
 #include <string>
 
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "forms/pictures.h"
 #include "frame/data_picture.h"
 #include "session/picture_window.h"
@@ -14,10 +15,6 @@
 
 namespace xpexam::session {
 
-using frame::gCurQuestion;
-using frame::gQuestionCount;
-using frame::gQuestionStatus;
-using frame::gRunMode;
 using platform::Try;
 
 namespace {
@@ -25,7 +22,6 @@ namespace {
 constexpr const char* kShowPicture = "显示图片";
 constexpr const char* kHidePicture = "隐藏图片";
 
-bool Bookmarked(int16_t status) { return status == 2 || status == 3 || status == 6 || status == 7; }
 
 std::string Num(long v) { return std::to_string(v); }
 
@@ -33,37 +29,37 @@ std::string Num(long v) { return std::to_string(v); }
 
 std::string UnfinishedQuestionsCaption() {
   std::string caption = "未完成的题目";
-  for (long i = 1; i <= gQuestionCount; ++i)
-    if (gQuestionStatus[i] < frame::kStatusCompleted) caption += " " + Num(i);
+  for (long i = 1; i <= desktop::plan().questionCount(); ++i)
+    if (!desktop::plan().question(i).Completed()) caption += " " + Num(i);
   return caption;
 }
 
 std::string FrmTm::Title() const {
-  const long k = gCurQuestion, n = gQuestionCount;
+  const long k = desktop::cursor().question(), n = desktop::plan().questionCount();
   const std::string m = platform::Left(frame::installation().moduleName(), 2);
-  const std::string code = platform::Right("0000" + Num(frame::gQuestionCode[k] + 100L), 4);
-  const std::string done = frame::gDoneMark[k] == "F" ? "(未完成)" : "(已完成)";
+  const std::string code = platform::Right("0000" + Num(desktop::plan().question(k).code + 100L), 4);
+  const std::string done = desktop::plan().question(k).doneMark == "F" ? "(未完成)" : "(已完成)";
   const std::string of = Num(k) + "/" + Num(n) + "(" + code + ")" + done;
-  switch (frame::gSessionKind) {
-    case 0: return m + " " + Num(frame::gSlotOffset + 1L) + "套第" + Num(k) + "题(" + code + ")";
-    case 2: return m + " 错" + Num(frame::gListIndex + 1L) + "-" + of;
-    case 5: return m + " 已" + of;
-    case 6: return m + " 未" + of;
+  switch (desktop::plan().kind()) {
+    case desktop::SessionKind::kFixedPaper: return m + " " + Num(desktop::plan().slotOffset() + 1L) + "套第" + Num(k) + "题(" + code + ")";
+    case desktop::SessionKind::kPaperWrong: return m + " 错" + Num(desktop::plan().listIndex() + 1L) + "-" + of;
+    case desktop::SessionKind::kUnitDone: return m + " 已" + of;
+    case desktop::SessionKind::kUnitNotDone: return m + " 未" + of;
     // Random papers are numbered as the home screen lists them, from 1.
-    case 8: return m + " 随" + Num(frame::gListIndex - 19L) + "-" + Num(k) + "(" + code + ")";
-    case 9: case 10: case 11: return m + " 藏" + of;
-    case 12: case 13: case 14: return m + " 复" + of;
-    case 20: return m + " " + Num(frame::gSlotOffset + 1L) + "单元" + Num(k) + "/" + Num(n) + "题" + done;
+    case desktop::SessionKind::kRandomPaper: return m + " 随" + Num(desktop::plan().listIndex() - 19L) + "-" + Num(k) + "(" + code + ")";
+    case desktop::SessionKind::kBookmarksAll: case desktop::SessionKind::kBookmarksNotReviewed: case desktop::SessionKind::kBookmarksReviewed: return m + " 藏" + of;
+    case desktop::SessionKind::kWrongAll: case desktop::SessionKind::kWrongNotReviewed: case desktop::SessionKind::kWrongReviewed: return m + " 复" + of;
+    case desktop::SessionKind::kUnitAll: return m + " " + Num(desktop::plan().slotOffset() + 1L) + "单元" + Num(k) + "/" + Num(n) + "题" + done;
   }
   return LblBiao.Caption();
 }
 
 void FrmTm::DqExam() {
-  const int16_t k = gCurQuestion;
+  const int16_t k = desktop::cursor().question();
   CmdGN[0].SetEnabled(k > 1);
-  CmdGN[1].SetEnabled(k < gQuestionCount);
+  CmdGN[1].SetEnabled(k < desktop::plan().questionCount());
   Try([&] {
-    platform::LineReader index(frame::gIndexFile);
+    platform::LineReader index(desktop::plan().indexFile());
     std::string line;
     for (long count = 0; count < k && index.Next(line); ++count) frame::gLineBuf = line;
   });
@@ -84,13 +80,13 @@ void FrmTm::DqExam() {
   Try([&] { LblBiao.SetCaption(Title()); });
   Try([&] { LblUnit.SetCaption(UnfinishedQuestionsCaption()); });
   Try([&] {
-    if (gQuestionStatus[k] % 2 == 0) gQuestionStatus[k] += frame::kStatusOpened;
+    desktop::editPlan().MarkOpened(k);
   });
-  Try([&] { frame::gCurStep = frame::gQuestionStep[k]; });
-  if (gRunMode != 3) gRunMode = 2;
-  Try([&] { CmdGN[3].SetVisible(!Bookmarked(gQuestionStatus[k])); });
+  Try([&] { desktop::editCursor().GoToStep(desktop::plan().question(k).resumeStep); });
+  if (desktop::plan().runMode() != desktop::RunMode::kTimedExam) desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  Try([&] { CmdGN[3].SetVisible(!desktop::plan().question(k).Bookmarked()); });
   CmdGN[11].SetVisible(!CmdGN[3].Visible());
-  if (frame::gSessionKind == 0 && gRunMode == 2) TimKsModel.SetEnabled(true);
+  if (desktop::plan().kind() == desktop::SessionKind::kFixedPaper && desktop::plan().runMode() == desktop::RunMode::kPractice) TimKsModel.SetEnabled(true);
   Try([] { RestoreDesktop(); });
 }
 
@@ -100,7 +96,7 @@ void FrmTm::TimerREDO_Timer() {
 }
 
 void FrmTm::TimKsModel_Timer() {
-  PicUnit.SetVisible(gRunMode != 3);
+  PicUnit.SetVisible(desktop::plan().runMode() != desktop::RunMode::kTimedExam);
   for (int i = 5; i <= 10; ++i) CmdGN[i].SetVisible(i <= 7 ? PicUnit.Visible() : !PicUnit.Visible());
   TimKsModel.SetEnabled(false);
 }

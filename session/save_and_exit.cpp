@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "forms/msgbox.h"
 #include "session/picture_window.h"
 #include "frame/module_state.h"
@@ -15,19 +16,15 @@
 
 namespace xpexam::session {
 
-using frame::gQuestionCode;
-using frame::gQuestionStatus;
 using platform::Try;
 
 namespace {
 
-bool Completed(int16_t status) { return status >= 4; }
-bool Bookmarked(int16_t status) { return status == 2 || status == 3 || status == 6 || status == 7; }
 
-// Completion of session questions 1 to gQuestionCount, in order.
+// Completion of session questions 1 to questionCount, in order.
 std::vector<bool> CompletedList() {
   std::vector<bool> done;
-  for (long i = 1; i <= frame::gQuestionCount; ++i) done.push_back(Completed(gQuestionStatus[i]));
+  for (long i = 1; i <= desktop::plan().questionCount(); ++i) done.push_back(desktop::plan().question(i).Completed());
   return done;
 }
 
@@ -36,11 +33,11 @@ void WriteUnitProgress(std::vector<std::string> table) {
   WriteRecordLines(UnitProgressFile(), table);
 }
 
-int16_t ReturnButtonFor(int16_t kind) {
+int16_t ReturnButtonFor(desktop::SessionKind kind) {
   switch (kind) {
-    case 20: case 6: case 5: return 16;
-    case 9: case 10: case 11: return 18;
-    case 12: case 13: case 14: return 19;
+    case desktop::SessionKind::kUnitAll: case desktop::SessionKind::kUnitNotDone: case desktop::SessionKind::kUnitDone: return 16;
+    case desktop::SessionKind::kBookmarksAll: case desktop::SessionKind::kBookmarksNotReviewed: case desktop::SessionKind::kBookmarksReviewed: return 18;
+    case desktop::SessionKind::kWrongAll: case desktop::SessionKind::kWrongNotReviewed: case desktop::SessionKind::kWrongReviewed: return 19;
     default: return 0;
   }
 }
@@ -48,51 +45,51 @@ int16_t ReturnButtonFor(int16_t kind) {
 }  // namespace
 
 void SaveSessionRecords() {
-  const int16_t kind = frame::gSessionKind;
+  const desktop::SessionKind kind = desktop::plan().kind();
   std::vector<bool> done;
   Try([&] { done = CompletedList(); });
   const bool has_results = std::find(done.begin(), done.end(), true) != done.end();
 
-  if (kind == 20 && has_results) {
+  if (kind == desktop::SessionKind::kUnitAll && has_results) {
     Try([&] {
       auto table = ReadRecordLines(UnitProgressFile(), 26);
       std::string line;
       for (bool d : done) line += d ? "T" : "F";
-      table.at(static_cast<size_t>(frame::gSlotOffset)) = line;
+      table.at(static_cast<size_t>(desktop::plan().slotOffset())) = line;
       WriteUnitProgress(table);
     });
   }
-  if (kind == 6 && has_results) {
+  if (kind == desktop::SessionKind::kUnitNotDone && has_results) {
     Try([&] {
       auto table = ReadRecordLines(UnitProgressFile(), 26);
-      std::string& line = table.at(static_cast<size_t>(frame::gListIndex));
-      for (long i = 1; i <= frame::gQuestionCount; ++i) {
+      std::string& line = table.at(static_cast<size_t>(desktop::plan().listIndex()));
+      for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
         if (!done[static_cast<size_t>(i - 1)]) continue;
-        const long qq = gQuestionCode[i] % 100;
+        const long qq = desktop::plan().question(i).code % 100;
         // A position past the line's end has no character to set.
         if (qq >= 1 && qq <= platform::Len(line)) line = platform::Left(line, qq - 1) + "T" + platform::Mid(line, qq + 1);
       }
       WriteUnitProgress(table);
     });
   }
-  if ((kind == 9 || kind == 12) && has_results) {
-    const std::string file = kind == 9 ? BookmarkFlagFile() : WrongFlagFile();
+  if ((kind == desktop::SessionKind::kBookmarksAll || kind == desktop::SessionKind::kWrongAll) && has_results) {
+    const std::string file = kind == desktop::SessionKind::kBookmarksAll ? BookmarkFlagFile() : WrongFlagFile();
     Try([&] { WriteRecordLine(file, MarkFlagsWhole(ReadRecordLine(file), done)); });
   }
-  if ((kind == 10 || kind == 13) && has_results) {
-    const std::string file = kind == 10 ? BookmarkFlagFile() : WrongFlagFile();
+  if ((kind == desktop::SessionKind::kBookmarksNotReviewed || kind == desktop::SessionKind::kWrongNotReviewed) && has_results) {
+    const std::string file = kind == desktop::SessionKind::kBookmarksNotReviewed ? BookmarkFlagFile() : WrongFlagFile();
     Try([&] { WriteRecordLine(file, MarkFlagsUnreviewed(ReadRecordLine(file), done)); });
   }
 
   std::vector<std::string> bookmarked, unbookmarked;
   Try([&] {
-    for (long i = 1; i <= frame::gQuestionCount; ++i)
-      (Bookmarked(gQuestionStatus[i]) ? bookmarked : unbookmarked).push_back(CodeText(gQuestionCode[i]));
+    for (long i = 1; i <= desktop::plan().questionCount(); ++i)
+      (desktop::plan().question(i).Bookmarked() ? bookmarked : unbookmarked).push_back(CodeText(desktop::plan().question(i).code));
   });
-  if (kind < 9 || kind > 11) Try([&] { AppendToList(BookmarkListFile(), BookmarkFlagFile(), bookmarked); });
+  if (kind < desktop::SessionKind::kBookmarksAll || kind > desktop::SessionKind::kBookmarksReviewed) Try([&] { AppendToList(BookmarkListFile(), BookmarkFlagFile(), bookmarked); });
   Try([&] { RemoveFromList(BookmarkListFile(), BookmarkFlagFile(), unbookmarked); });
 
-  if (kind == 2 && has_results) {
+  if (kind == desktop::SessionKind::kPaperWrong && has_results) {
     const std::string prompt =
         "本次答对的题目要从“错题复习”中去掉吗？\r\n"
         "如果你认为掌握的还不太好，建议你点“否”，把它们保留在错题记录中。";
@@ -100,7 +97,7 @@ void SaveSessionRecords() {
     Try([&] { answer = forms::MsgBox(prompt, forms::kYesNo + forms::kQuestion + forms::kDefaultButton2); });
     if (answer == forms::kYes) {
       Try([&] {
-        const std::string file = PaperWrongFile(frame::gListIndex);
+        const std::string file = PaperWrongFile(desktop::plan().listIndex());
         const std::string list = ReadRecordLine(file);
         std::string kept;
         const std::vector<std::string> codes = platform::Groups(list, 4);
@@ -115,7 +112,7 @@ void SaveSessionRecords() {
 }
 
 void FrmTm::SaveAndExit() {
-  const int16_t kind = frame::gSessionKind;
+  const desktop::SessionKind kind = desktop::plan().kind();
   FrmPicture::Get().SetVisible(false);
   Image2.SetCaption("显示图片");
   LblZXH_Click();

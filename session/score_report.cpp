@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "frame/data_picture.h"
 #include "frame/module_state.h"
 #include "platform/clock.h"
@@ -31,12 +32,12 @@ namespace {
 std::string PaperCodes() {
   std::string path;
   long wanted = 0;
-  if (gSessionKind == 8) {
+  if (desktop::plan().kind() == desktop::SessionKind::kRandomPaper) {
     path = RandomPaperListFile();
-    wanted = gListIndex - 19;
+    wanted = desktop::plan().listIndex() - 19;
   } else {
     path = installation().dataPath() + "288891.mxy";
-    wanted = gSlotOffset + 3;
+    wanted = desktop::plan().slotOffset() + 3;
   }
   platform::LineReader reader(path);
   std::string line, last;
@@ -98,9 +99,9 @@ void FrmChengji::ScorePaper() {
   // Bookmarks of the exam join the bookmark list; nothing leaves it.
   Try([] {
     std::vector<std::string> marked;
-    for (long i = 1; i <= gQuestionCount; ++i) {
-      const int16_t s = gQuestionStatus[i];
-      if (s == 2 || s == 3 || s == 6 || s == 7) marked.push_back(CodeText(gQuestionCode[i]));
+    for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
+      const int16_t s = desktop::plan().question(i).status;
+      if (s == 2 || s == 3 || s == 6 || s == 7) marked.push_back(CodeText(desktop::plan().question(i).code));
     }
     AppendToList(BookmarkListFile(), BookmarkFlagFile(), marked);
   });
@@ -116,7 +117,7 @@ void FrmChengji::ScorePaper() {
     b.Move(ScaleX(((i - 1) % 10) * 480.0), ScaleY(((i - 1) / 10) * 480.0), ScaleX(450), ScaleY(450));
     b.SetFontBold(true);
     b.SetForeColor(0);
-    if (gQuestionStatus[i] >= kStatusCompleted) {
+    if (desktop::plan().question(i).Completed()) {
       if (auto picture = DataPictureOrNone("l01033")) b.SetPicture(picture);
       ++completed;
     } else {
@@ -128,7 +129,7 @@ void FrmChengji::ScorePaper() {
       if (!code.empty()) wrong.push_back(code);
     }
   }
-  WriteRecordLine(PaperWrongFile(gListIndex), paper_wrong);
+  WriteRecordLine(PaperWrongFile(desktop::plan().listIndex()), paper_wrong);
   Try([&] { AppendToList(WrongListFile(), WrongFlagFile(), wrong); });
 
   auto& last = CmTNO[40];
@@ -139,29 +140,29 @@ void FrmChengji::ScorePaper() {
   Frame1.SetVisible(true);
 
   const std::string score = ScoreText(completed);
-  if (gSessionKind == 8)
+  if (desktop::plan().kind() == desktop::SessionKind::kRandomPaper)
     Label1.SetCaption("随机题得分：" + score + "分");
   else
-    Label1.SetCaption("第" + std::to_string(gSlotOffset + 1) + "套得分：" + score + "分");
+    Label1.SetCaption("第" + std::to_string(desktop::plan().slotOffset() + 1) + "套得分：" + score + "分");
 
   Try([&] {
-    if (gListIndex < 0 || gListIndex >= kPaperRecords) return;
+    if (desktop::plan().listIndex() < 0 || desktop::plan().listIndex() >= kPaperRecords) return;
     std::vector<std::string> table = ReadPaperHistory();
-    const size_t p = 3 * static_cast<size_t>(gListIndex);
-    table[p] = gExamStartTime;
-    if (gExamStartTime != "-1") {
+    const size_t p = 3 * static_cast<size_t>(desktop::plan().listIndex());
+    table[p] = desktop::plan().examStartTime();
+    if (desktop::plan().examStartTime() != "-1") {
       if (2.5 * completed > platform::Val(table[p + 1])) table[p + 1] = score;
     } else {
       table[p] = platform::FormatDateTime(platform::Now());
     }
     WritePaperHistory(table);
   });
-  gExamStartTime = "-1";
+  desktop::editPlan().SetExamStartTime("-1");
 }
 
 void FrmChengji::ReadQuestionTexts() {
   Try([&] {
-    platform::LineReader reader(gIndexFile);
+    platform::LineReader reader(desktop::plan().indexFile());
     std::string line;
     for (long i = 1; i <= 40 && reader.Next(line); ++i) {
       std::string text = platform::Mid(line, 7);
@@ -183,16 +184,16 @@ void FrmChengji::CmTNO_Click(int index) {
 }
 
 void FrmChengji::Command1_Click() {
-  gRunMode = 2;
+  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
   gAllowBarUnload = false;
-  for (long i = 1; i <= 40; ++i) gDoneMark[i] = "F";
+  for (long i = 1; i <= 40; ++i) desktop::editPlan().SetDoneMark(i, "F");
   Unload();
   auto& bar = FrmTm::Get();
   bar.TimKsModel.SetEnabled(true);
   desktop::FrmMain::Get().Show();
   bar.Show();
   bar.LblUnit.SetCaption("");
-  gCurQuestion = 1;
+  desktop::editCursor().GoToQuestion(1);
   bar.TimerREDO.SetEnabled(true);
   DockBar();
   bar.TimeKS.SetEnabled(false);
@@ -214,7 +215,7 @@ void FrmChengji::Command2_Click() {
 }
 
 void FrmChengji::Command3_Click() {
-  gRunMode = 2;
+  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
   InitShiTi();
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -67,7 +68,7 @@ UnitQuestion ReadUnitQuestion(UnitCache& cache, int u, int q) {
 }  // namespace
 
 void FrmChengji::InitShiTi() {
-  const std::string wrong = ReadRecordLine(PaperWrongFile(gListIndex));
+  const std::string wrong = ReadRecordLine(PaperWrongFile(desktop::plan().listIndex()));
   // The session state changes only once both files are written: a bank that cannot be read
   // leaves the paper's own session as it was, for its review.
   const int16_t count = platform::CInt(platform::Len(wrong) / 4.0);
@@ -86,35 +87,35 @@ void FrmChengji::InitShiTi() {
   const std::string index_file = installation().dataPath() + "288869.mxy";
   if (!platform::WriteTextLines(step_file, step_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
   if (!platform::WriteTextLines(index_file, index_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
-  gQuestionCount = count;
-  for (long i = 1; i <= count; ++i) gQuestionCode[i] = codes[static_cast<size_t>(i - 1)];
+  desktop::editPlan().SetQuestionCount(count);
+  for (long i = 1; i <= count; ++i) desktop::editPlan().SetCode(i, codes[static_cast<size_t>(i - 1)]);
 
-  gSessionKind = 20;
-  gRunMode = 2;
-  gSlotOffset = -1;
-  gTextFile = installation().dataPath() + "288890.mxy";
-  gStepFile = SessionStepFile();
-  gIndexFile = SessionIndexFile();
-  gCurQuestion = 1;
-  gCurStep = 1;
-  gMinutesLeft = 50;
+  desktop::editPlan().SetKind(desktop::SessionKind::kUnitAll);
+  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  desktop::editPlan().SetSlotOffset(-1);
+  desktop::editPlan().SetTextFile(installation().dataPath() + "288890.mxy");
+  desktop::editPlan().SetStepFile(desktop::SessionStepFile());
+  desktop::editPlan().SetIndexFile(desktop::SessionIndexFile());
+  desktop::editCursor().GoToQuestion(1);
+  desktop::editCursor().GoToStep(1);
+  desktop::editPlan().SetMinutesLeft(50);
 
-  gFirstLine[1] = 1;
+  desktop::editPlan().SetFirstLine(1, 1);
   {
-    platform::LineReader reader(gIndexFile);
+    platform::LineReader reader(desktop::plan().indexFile());
     std::string line;
     for (long i = 1; reader.Next(line) && !platform::Trim(line).empty(); ++i) {
       gLineBuf = line;
-      gFirstLine[i + 1] = platform::CLng(gFirstLine[i] + ValInt(Mid(line, 5, 2)));
+      desktop::editPlan().SetFirstLine(i + 1, platform::CLng(desktop::plan().question(i).firstLine + ValInt(Mid(line, 5, 2))));
     }
   }
-  for (long i = 1; i <= gQuestionCount; ++i) gDoneMark[i] = "F";
+  for (long i = 1; i <= desktop::plan().questionCount(); ++i) desktop::editPlan().SetDoneMark(i, "F");
 
   auto& bar = FrmTm::Get();
-  for (long i = gQuestionCount + 1; i <= 40; ++i) bar.CmTNO[static_cast<int>(i)].SetVisible(false);
+  for (long i = desktop::plan().questionCount() + 1; i <= 40; ++i) bar.CmTNO[static_cast<int>(i)].SetVisible(false);
   bar.TimKsModel.SetEnabled(true);
   bar.LblUnit.SetCaption("");
-  gCurQuestion = 1;
+  desktop::editCursor().GoToQuestion(1);
   bar.TimerREDO.SetEnabled(true);
   Unload();
   desktop::FrmMain::Get().Show();
@@ -122,12 +123,12 @@ void FrmChengji::InitShiTi() {
   DockBar();
   FrmTm::Get().TimeKS.SetEnabled(false);
 
-  gSessionKind = 2;
-  gSlotOffset = 17;
+  desktop::editPlan().SetKind(desktop::SessionKind::kPaperWrong);
+  desktop::editPlan().SetSlotOffset(17);
   const std::string keyed = KeyedCopy(ReadRecordLine(BookmarkListFile()));
-  for (long i = 1; i <= gQuestionCount; ++i) {
-    gQuestionStatus[i] = 0;
-    if (FindInKeyed(keyed, CodeText(gQuestionCode[i])) > 0) gQuestionStatus[i] = kStatusBookmarked;
+  for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
+    desktop::editPlan().SetStatus(i, 0);
+    if (FindInKeyed(keyed, CodeText(desktop::plan().question(i).code)) > 0) desktop::editPlan().SetStatus(i, desktop::kStatusBookmarked);
   }
 }
 

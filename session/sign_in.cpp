@@ -2,6 +2,7 @@
 #include "session/sign_in.h"
 
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "forms/backend.h"
 #include "forms/msgbox.h"
 #include "frame/data_picture.h"
@@ -98,9 +99,9 @@ void FrmLogon::Form_Load() {
   scaled(LJD, 0, 0);
   if (auto picture = DataPictureOrNone("9l0056")) Picture1.SetPicture(picture);
   if (auto picture = DataPictureOrNone("9l0057")) Picture2.SetPicture(picture);
-  gTextFile = installation().dataPath() + "288890.mxy";
-  Try([] { gStepFile = SessionStepFile(); });
-  Try([] { gIndexFile = SessionIndexFile(); });
+  desktop::editPlan().SetTextFile(installation().dataPath() + "288890.mxy");
+  Try([] { desktop::editPlan().SetStepFile(desktop::SessionStepFile()); });
+  Try([] { desktop::editPlan().SetIndexFile(desktop::SessionIndexFile()); });
 }
 
 void FrmLogon::Timer1_Timer() {
@@ -139,8 +140,8 @@ void FrmLogon::Timer2_Timer() {
   LJD.SetWidth(LJD.Width() + 1500 * installation().scaleX());
   if (LJD.Width() <= P2.Width()) return;
   Unload();
-  gExamStartTime = platform::FormatDateTime(platform::Now());
-  gCurQuestion = 1;
+  desktop::editPlan().SetExamStartTime(platform::FormatDateTime(platform::Now()));
+  desktop::editCursor().GoToQuestion(1);
   FrmTm::Get().TimerREDO.SetEnabled(true);
   desktop::FrmMain::Get().Show();
   FrmTm::Get().Show();

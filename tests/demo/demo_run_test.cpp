@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/demo/demo_fixture.h"
+#include "desktop/session_plan.h"
 
 namespace xpexam::demo {
 namespace {
@@ -19,15 +20,15 @@ class ClickQuestionTest : public DemoTest {
     Steps({StepLine({{8, "0001"}, {12, "100001"}, {66, "10380056100060000300"}}),
            StepLine({{8, "9999"}, {12, "100009"}})});
     Questions({2});
-    frame::gDoneMark[1] = "F";
-    frame::gQuestionStatus[1] = frame::kStatusOpened;
-    frame::gQuestionStep[1] = 1;
+    desktop::editPlan().SetDoneMark(1, "F");
+    desktop::editPlan().SetStatus(1, desktop::kStatusOpened);
+    desktop::editPlan().SetResumeStep(1, 1);
   }
 };
 
 TEST_F(ClickQuestionTest, ReplayedToItsEndAndHandedBackToTheBar) {
   FrmYanShi& d = Start();
-  EXPECT_EQ(frame::gRunMode, 1);
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPracticeWithHints);
   EXPECT_EQ(d.mDemoStep, 1);
   EXPECT_EQ(forms::PictureId(d.Picture()), "100001");
   EXPECT_TRUE(d.Timer2.Enabled());
@@ -72,10 +73,10 @@ TEST_F(ClickQuestionTest, ReplayedToItsEndAndHandedBackToTheBar) {
   in_.Wait(100);
   forms::Pump();
   EXPECT_FALSE(Bar().TimerREDO.Enabled());
-  EXPECT_EQ(frame::gCurStep, 1);
-  EXPECT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened);
-  EXPECT_EQ(frame::gDoneMark[1], "F");
-  EXPECT_EQ(frame::gRunMode, 2);
+  EXPECT_EQ(desktop::cursor().step(), 1);
+  EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened);
+  EXPECT_EQ(desktop::plan().question(1).doneMark, "F");
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
 }
 
 TEST_F(ClickQuestionTest, StoppedRunIdlesAndStillEndsOnEsc) {
@@ -103,7 +104,7 @@ TEST_F(ClickQuestionTest, StoppedRunIdlesAndStillEndsOnEsc) {
   forms::Pump();
   EXPECT_FALSE(FrmYanShi::IsLoaded());
   EXPECT_TRUE(Bar().Visible());
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
 }
 
 TEST_F(DemoTest, QuestionTextLabelAndPlacementOverTheDesktop) {

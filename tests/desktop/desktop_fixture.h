@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "forms/headless.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
@@ -26,11 +27,11 @@ inline void ResetSessionState() {
   using namespace frame;
   gState.Reset();
   frame::editInstallation().SetScale(1, 1);
-  gSessionKind = 20;
-  gRunMode = 2;
-  gCurQuestion = 1;
-  gCurStep = 1;
-  gQuestionCount = 1;
+  editPlan().SetKind(SessionKind::kUnitAll);
+  editPlan().SetRunMode(RunMode::kPractice);
+  editCursor().GoToQuestion(1);
+  editCursor().GoToStep(1);
+  editPlan().SetQuestionCount(1);
   frame::editInstallation().SetModuleName("XP模块");
 }
 
@@ -40,10 +41,10 @@ class DesktopTest : public ::testing::Test {
     ResetSessionState();
     frame::editInstallation().SetAppPath(dir_.path());
     frame::editInstallation().SetDataPath(dir_.path() + "/data/");
-    frame::gTextFile = frame::installation().dataPath() + "288890.mxy";
-    frame::gStepFile = frame::SessionStepFile();
-    frame::gIndexFile = frame::SessionIndexFile();
-    frame::gFirstLine[1] = 1;
+    desktop::editPlan().SetTextFile(frame::installation().dataPath() + "288890.mxy");
+    desktop::editPlan().SetStepFile(desktop::SessionStepFile());
+    desktop::editPlan().SetIndexFile(desktop::SessionIndexFile());
+    desktop::editPlan().SetFirstLine(1, 1);
   }
 
   // The session's step file, one record per line.
@@ -64,17 +65,17 @@ class DesktopTest : public ::testing::Test {
   }
   // Questions of the given record counts, laid one after the other from line 1.
   void Questions(const std::vector<int>& counts) {
-    frame::gQuestionCount = static_cast<int16_t>(counts.size());
-    frame::gFirstLine[1] = 1;
+    desktop::editPlan().SetQuestionCount(static_cast<int16_t>(counts.size()));
+    desktop::editPlan().SetFirstLine(1, 1);
     for (size_t i = 0; i < counts.size(); ++i)
-      frame::gFirstLine[static_cast<long>(i) + 2] = static_cast<int16_t>(frame::gFirstLine[static_cast<long>(i) + 1] + counts[i]);
+      desktop::editPlan().SetFirstLine(static_cast<long>(i) + 2, static_cast<int16_t>(desktop::plan().question(static_cast<long>(i) + 1).firstLine + counts[i]));
   }
 
   FrmMain& Desk() { return FrmMain::Get(); }
   session::FrmTm& Bar() { return session::FrmTm::Get(); }
   // Loads step `step` of the current question at once.
   void Load(int16_t step) {
-    frame::gCurStep = step;
+    desktop::editCursor().GoToStep(step);
     Desk().setData();
   }
   // Screen pixel of a design point of the centred desktop.

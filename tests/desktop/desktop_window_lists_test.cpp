@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/desktop/desktop_fixture.h"
+#include "desktop/session_plan.h"
 
 namespace xpexam::desktop {
 namespace {
@@ -42,11 +43,11 @@ TEST_F(ListWindowTest, AListStepAnsweredAfterAWrongChoiceByTheArrowKeys) {
   EXPECT_EQ(d.LstLA.ListIndex(), 0);
   EXPECT_EQ(d.LblXXK[0].Caption(), "甲");
   EXPECT_TRUE(d.LstLA.Visible());
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
   in_.Key(forms::kKeyDown);
   in_.Key(forms::kKeyDown);
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_FALSE(d.LstLA.Visible());
   EXPECT_EQ(d.LblXXK[0].Caption(), "");
   EXPECT_EQ(d.LHelp.Caption(), "下一步");
@@ -62,7 +63,7 @@ TEST_F(ListWindowTest, AListLinePastTheEndTakesItsEntriesFromTheLastLine) {
   in_.Key(forms::kKeyDown);
   in_.Key(forms::kKeyDown);
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
 TEST_F(ListWindowTest, AnInitialSelectionOutsideTheListSelectsNothing) {
@@ -70,7 +71,7 @@ TEST_F(ListWindowTest, AnInitialSelectionOutsideTheListSelectsNothing) {
   auto& d = Desk();
   EXPECT_EQ(d.LstLA.ListIndex(), -1);
   EXPECT_EQ(d.LblXXK[0].Caption(), "");
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
 }
 
 // K305: starts on 我的电脑 and is answered by 本地磁盘 (C:). Rows of the open list lie 240
@@ -94,7 +95,7 @@ TEST_F(ListWindowTest, ALocationStepAnsweredAfterAWrongEntry) {
   EXPECT_FALSE(d.ImgLiN[3].Visible());
 
   ClickAt(2500, row_y(6));  // 本地磁盘 (D:): wrong, shown in the closed box
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
   EXPECT_DOUBLE_EQ(d.PicList.Height(), 330);
   EXPECT_EQ(d.ImgSelAD.Picture(), d.ImgLiN[6].Picture());
   EXPECT_DOUBLE_EQ(d.ImgSelAD.Left(), -270);
@@ -106,7 +107,7 @@ TEST_F(ListWindowTest, ALocationStepAnsweredAfterAWrongEntry) {
   EXPECT_DOUBLE_EQ(d.PicList.Height(), 330);
   ClickAt(2500, 2150);
   ClickAt(2500, row_y(5));
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_FALSE(d.PicList.Visible());
 }
 

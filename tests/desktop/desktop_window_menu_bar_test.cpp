@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/pictures.h"
+#include "desktop/session_plan.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::desktop {
@@ -77,7 +78,7 @@ TEST_F(MenuBarWindowTest, AQuestionWalkedByThePointerToASubItem) {
   EXPECT_DOUBLE_EQ(d.ImgShuMenu.Top(), kItem3Top);
 
   ClickAt(1000, kItem7Top + 100);  // item 7 opens its submenu and is not the target
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
   EXPECT_EQ(d.mMenuItemCode, 1107);
   EXPECT_EQ(Shown(d.ImgSubMenu), "711000");
   EXPECT_DOUBLE_EQ(d.ImgSubMenu.Left(), 1875);
@@ -86,13 +87,13 @@ TEST_F(MenuBarWindowTest, AQuestionWalkedByThePointerToASubItem) {
   EXPECT_FALSE(d.LblSubSel[3].Visible());
 
   ClickAt(kSubLeft + 600, kSub1Top + 100);  // sub-item 1: wrong, everything stays open
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
   EXPECT_TRUE(d.mMenuOpen);
   MoveTo(kSubLeft + 600, kSub2Top + 100);
   EXPECT_EQ(Shown(d.ImgSubSel), "711002");
   EXPECT_DOUBLE_EQ(d.ImgSubSel.Top(), kSub2Top);
   ClickAt(kSubLeft + 600, kSub2Top + 100);
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_FALSE(d.mMenuOpen);
   for (forms::Image* image : {&d.ImgMenuSys, &d.ImgMenuSel, &d.ImgShuMenu, &d.ImgSubMenu, &d.ImgSubSel})
     EXPECT_EQ(image->Picture(), nullptr) << image->Name();
@@ -106,7 +107,7 @@ TEST_F(MenuBarWindowTest, ATargetItemWithASubmenuAnswersAtOnce) {
   auto& d = Desk();
   ClickAt(390 + 400, 500);
   ClickAt(1000, kItem7Top + 100);
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_EQ(d.ImgSubMenu.Picture(), nullptr);
   EXPECT_FALSE(d.LblSubSel[1].Visible());
 }
@@ -120,9 +121,9 @@ TEST_F(MenuBarWindowTest, OnlyALeftReleaseWithoutModifiersOpensOrChooses) {
   ClickAt(390 + 400, 500);
   ClickAt(1000, kItem5Top + 100, forms::kLeftButton, forms::kShiftMask);
   ClickAt(1000, kItem5Top + 100, forms::kRightButton);
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
   ClickAt(1000, kItem5Top + 100);
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
 TEST_F(MenuBarWindowTest, MissingMenuPicturesShowNothingAndTheMenusStillWork) {
@@ -137,7 +138,7 @@ TEST_F(MenuBarWindowTest, MissingMenuPicturesShowNothingAndTheMenusStillWork) {
   ClickAt(1000, kItem7Top + 100);  // a submenu without its picture opens its regions
   EXPECT_TRUE(d.LblSubSel[2].Visible());
   ClickAt(1000, kItem5Top + 100);
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
 // Without the close at the load, sub-item 1 of item 7 would still answer step 2's 10701.
@@ -157,7 +158,7 @@ TEST_F(MenuBarWindowTest, AStepLoadClosesTheMenusSoNoRegionOfTheOldOneAnswers) {
   EXPECT_FALSE(d.LblSubSel[1].Visible());
   EXPECT_EQ(d.ImgSubMenu.Picture(), nullptr);
   ClickAt(kSubLeft + 600, kSub1Top + 100);
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
 // Hovering a title hides the target box; the bare surface shows it again, also where the
@@ -180,7 +181,7 @@ TEST_F(MenuBarWindowTest, AClosedDropDownLeavesTheSurfaceBehindItLive) {
   MoveTo(700, 1300);
   EXPECT_TRUE(d.Label1.Visible());
   ClickAt(900, 1350);
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
 TEST_F(MenuBarWindowTest, TheParameterFieldOfOtherStepsShowsTheBarAndFeedsThePopupPosition) {
@@ -204,10 +205,10 @@ TEST(MenuBarScaledTest, RegionsAndPicturesFollowTheScale) {
   frame::editInstallation().SetScale(0.8, 0.8);
   frame::editInstallation().SetAppPath(dir.path());
   frame::editInstallation().SetDataPath(dir.path() + "/data/");
-  frame::gStepFile = frame::SessionStepFile();
-  frame::gFirstLine[1] = 1;
+  desktop::editPlan().SetStepFile(desktop::SessionStepFile());
+  desktop::editPlan().SetFirstLine(1, 1);
   dir.Write("data/288820.mxy", "");
-  ASSERT_TRUE(platform::WriteTextLines(frame::gStepFile, {StepLine({{8, "7000"}, {125, "1050000000"}})}));
+  ASSERT_TRUE(platform::WriteTextLines(desktop::plan().stepFile(), {StepLine({{8, "7000"}, {125, "1050000000"}})}));
   dir.Write("examdata/710000.mxy", xpexam::testing::SolidBmp(100, 300, 0xC0C0C0));
   auto& d = FrmMain::Get();
   d.setData();

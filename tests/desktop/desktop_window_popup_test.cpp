@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "desktop/popup_menu_file.h"
+#include "desktop/session_plan.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::desktop {
@@ -92,7 +93,7 @@ TEST_F(PopupWindowTest, ACascadeItemChosenWrongThenRight) {
   // Into the cascade, past the separator, to 修改时间 (item 4).
   Keys({forms::kKeyDown, forms::kKeyRight, forms::kKeyDown, forms::kKeyDown, forms::kKeyDown, forms::kKeyReturn});
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
   EXPECT_EQ(d.mPopupMenuNo, 2);
 
   // A plain item chosen with the pointer: 粘贴, the second row.
@@ -100,13 +101,13 @@ TEST_F(PopupWindowTest, ACascadeItemChosenWrongThenRight) {
   in_.Move(PxX(2100) + 30, PxY(1800) + 3 + RowHeight() + RowHeight() / 2);
   in_.Click(PxX(2100) + 30, PxY(1800) + 3 + RowHeight() + RowHeight() / 2);
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
 
   OpenAtTarget();
   Keys({forms::kKeyDown, forms::kKeyRight, forms::kKeyDown, forms::kKeyDown, forms::kKeyDown, forms::kKeyDown,
         forms::kKeyReturn});
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_EQ(chosen, (std::vector<std::string>{"sVemoSub1 4", "sVemoInde2 0", "sVemoSub1 5"}));
 }
 
@@ -128,7 +129,7 @@ TEST_F(PopupWindowTest, EveryOpeningRebuildsThePopupFromItsOwnBlock) {
   OpenAtTarget();
   Keys({forms::kKeyDown, forms::kKeyReturn});
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
 TEST_F(PopupWindowTest, AFixedPositionOpensOnALeftPress) {
@@ -136,11 +137,11 @@ TEST_F(PopupWindowTest, AFixedPositionOpensOnALeftPress) {
   OpenAtTarget(forms::kRightButton);
   Keys({forms::kKeyDown, forms::kKeyReturn});  // no popup: the keys go to the desktop
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
   OpenAtTarget(forms::kLeftButton);
   Keys({forms::kKeyDown, forms::kKeyReturn});
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
 TEST_F(PopupWindowTest, WithoutThePopupMenuFileNoPopupOpensAndTheStepStays) {
@@ -155,7 +156,7 @@ TEST_F(PopupWindowTest, WithoutThePopupMenuFileNoPopupOpensAndTheStepStays) {
   Keys({forms::kKeyDown, forms::kKeyReturn});  // with a popup, this would choose 打开
   forms::Pump();
   EXPECT_TRUE(ShownEntries(d.wm100).empty());
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
 }
 
 }  // namespace

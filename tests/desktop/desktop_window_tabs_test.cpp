@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "forms/pictures.h"
+#include "desktop/session_plan.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::desktop {
@@ -64,7 +65,7 @@ TEST_F(TabWindowTest, TheRightTabNeverShowsATargetBoxThatDoesNotFitTheFormat) {
   ClickTab3();
   EXPECT_FALSE(Desk().Label1.Visible());
   ClickAt(300, 2150);
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
 }
 
 TEST_F(TabWindowTest, AWrongTabThenTheRightOne) {
@@ -88,7 +89,7 @@ TEST_F(TabWindowTest, AWrongTabThenTheRightOne) {
   EXPECT_DOUBLE_EQ(d.Label1.Height(), 300);
   ClickTab3();  // again: the same, and never an advance
   ExpectTargetLive();
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
 }
 
 TEST_F(TabWindowTest, LoadedWithTheRightTabInFront) {
@@ -159,14 +160,14 @@ TEST_P(BackRegionTest, StepsBackNeverBelowTheFirstStep) {
   }
   Steps(records);
   Questions({1, 5});
-  frame::gCurQuestion = 2;
+  desktop::editCursor().GoToQuestion(2);
   Desk().Show();
   Load(c.at_step);
   in_.Click(PxX(c.click_x), PxY(c.click_y));
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, c.to_step);
+  EXPECT_EQ(desktop::cursor().step(), c.to_step);
   EXPECT_EQ(Desk().LHelp.Caption(), "第" + std::to_string(c.to_step) + "步");
-  EXPECT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened);  // opened by the bar, not completed
+  EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened);  // opened by the bar, not completed
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/app.h"
+#include "desktop/session_plan.h"
 #include "forms/pictures.h"
 #include "tests/desktop/desktop_fixture.h"
 
@@ -61,11 +62,11 @@ TEST(DesktopShortScreenTest, RestoredTheWindowStillCoversTheScreen) {
 
 TEST_F(DesktopTest, TheLoadLaysOutTheMenuBarTheListsAndTheTables) {
   Bar();  // the bar's own load starts every question at step 1
-  frame::gQuestionStep[41] = 7;
-  frame::gQuestionStep[40] = 7;
+  desktop::editPlan().SetResumeStep(41, 7);
+  desktop::editPlan().SetResumeStep(40, 7);
   auto& d = Desk();
-  EXPECT_EQ(frame::gQuestionStep[40], 1);
-  EXPECT_EQ(frame::gQuestionStep[41], 7);
+  EXPECT_EQ(desktop::plan().question(40).resumeStep, 1);
+  EXPECT_EQ(desktop::plan().question(41).resumeStep, 7);
   EXPECT_EQ(d.mExamDataPath, frame::installation().appPath() + "\\examdata\\");
   EXPECT_EQ(d.mMenuNo, 1);
   EXPECT_FALSE(d.mMenuOpen);

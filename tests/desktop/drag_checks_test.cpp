@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "tests/desktop/desktop_fixture.h"
+#include "desktop/session_plan.h"
 
 namespace xpexam::desktop {
 namespace {
@@ -78,7 +79,7 @@ TEST_P(DragGestureTest, TheReleaseInTheTargetBoxCountsWhenThePointerMoved) {
   Question({c.record});
   c.gesture(in_);
   Run();
-  EXPECT_EQ(frame::gCurStep, c.step);
+  EXPECT_EQ(desktop::cursor().step(), c.step);
   auto& d = Desk();
   EXPECT_FALSE(d.Shape6.Visible());
   EXPECT_EQ(d.mDragging, !c.release_ends_drag);
@@ -114,11 +115,11 @@ TEST_F(DragTest, APressAndAReleaseWithoutAMoveIsNoDrag) {
   // As the window delivers them when the two boxes overlap at the pointer.
   d.Label4_MouseDown(kLeft, kNone, 750, 300);
   d.Label4_MouseUp(kLeft, kNone, 5250, 300);
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
   d.Label4_MouseDown(kLeft, kNone, 750, 300);
   d.Label4_MouseMove(kLeft, kNone, 5250, 300);
   d.Label4_MouseUp(kLeft, kNone, 5250, 300);
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
 TEST_F(DragTest, AMoveOfAnEarlierDragDoesNotCountForTheNextPress) {
@@ -131,7 +132,7 @@ TEST_F(DragTest, AMoveOfAnEarlierDragDoesNotCountForTheNextPress) {
   // (as where the two boxes overlap).
   Desk().Label4_MouseDown(kLeft, kNone, 750, 300);
   Desk().Label4_MouseUp(kLeft, kCtrl, 5250, 300);
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
 }
 
 TEST_F(DragTest, TheDragPointerShowsWhileTheButtonIsHeld) {
@@ -173,7 +174,7 @@ TEST_F(DragTest, TheBandLiesBetweenThePressPointAndThePointer) {
   EXPECT_DOUBLE_EQ(width, 1500);
   EXPECT_DOUBLE_EQ(height, 990);
   EXPECT_FALSE(d.Shape6.Visible());
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
 }
 
 struct PressCase {
@@ -192,7 +193,7 @@ TEST_P(Label4PressTest, ALeftPressOnTheBoxAdvancesUnlessTheRecordSaysEE) {
   in_.Press(kLabel4X, kY, c.button);
   in_.Release(kLabel4X, kY, c.button);
   Run();
-  EXPECT_EQ(frame::gCurStep, c.step);
+  EXPECT_EQ(desktop::cursor().step(), c.step);
 }
 
 INSTANTIATE_TEST_SUITE_P(Presses, Label4PressTest,
@@ -204,7 +205,7 @@ TEST_F(DragTest, OnePressCompletesAPressStepAndStartsTheNextStepsBand) {
   Question({StepLine({{8, "0000"}, {177, kLabel4}}), DragRecord("0040")});
   DragGesture{}(in_);
   Run();
-  EXPECT_EQ(frame::gCurStep, 3);
+  EXPECT_EQ(desktop::cursor().step(), 3);
 }
 
 TEST_F(DragTest, ABandThatCompletesItsStepAlsoRunsTheDragTestOfTheNextStep) {
@@ -225,7 +226,7 @@ TEST_F(DragTest, ABandThatCompletesItsStepAlsoRunsTheDragTestOfTheNextStep) {
     Question({c.band, c.next});
     DragGesture{}(in_);
     Run();
-    EXPECT_EQ(frame::gCurStep, c.step);
+    EXPECT_EQ(desktop::cursor().step(), c.step);
   }
 }
 
@@ -267,7 +268,7 @@ TEST_P(HandleReleaseTest, ReachingThePointSnapsToItOtherwiseTheHandleGoesBack) {
   Run();
   const int code = std::stoi(c.code);
   const bool across = code != 8003 && code != 8004, up_down = code != 8001 && code != 8002;
-  EXPECT_EQ(frame::gCurStep, c.reaches ? 2 : 1);
+  EXPECT_EQ(desktop::cursor().step(), c.reaches ? 2 : 1);
   const double back_x = across ? kStart : c.x, back_y = up_down ? kStart : c.y;
   const double snap_x = across ? 3000 : c.x, snap_y = up_down ? 3000 : c.y;
   EXPECT_DOUBLE_EQ(d.Image5.Left(), c.reaches ? snap_x : back_x);
@@ -307,7 +308,7 @@ TEST_F(HandleTest, Code8005HasNoHandleCheck) {
   d.mHandleX = d.mHandleY = 3105;
   in_.Click(HandleX(3105), HandleY(3105), kRight);
   Run();
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
   EXPECT_DOUBLE_EQ(d.Image5.Left(), 3105);
 }
 
@@ -320,7 +321,7 @@ TEST_F(HandleTest, TheHandleFollowsHalfWayAndAShortDragStartsAgainFromTheStart) 
   in_.Call([&] { EXPECT_DOUBLE_EQ(d.Image5.Left(), kStart + 180); });
   in_.Release(HandleX(kStart) + 20, HandleY(kStart) + 20);
   Run();
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
   EXPECT_DOUBLE_EQ(d.Image5.Left(), kStart);
   EXPECT_DOUBLE_EQ(d.Image5.Top(), kStart);
   EXPECT_EQ(d.mHandleX, kStart);
@@ -330,7 +331,7 @@ TEST_F(HandleTest, TheHandleFollowsHalfWayAndAShortDragStartsAgainFromTheStart) 
   for (int i = 1; i <= 12; ++i) in_.Move(HandleX(kStart) + 100 + i, HandleY(kStart));
   in_.Release(HandleX(kStart) + 112, HandleY(kStart));
   Run();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_DOUBLE_EQ(d.Image5.Left(), 3000);
 }
 
@@ -341,7 +342,7 @@ TEST_F(HandleTest, ADiagonalHandleFollowsBothWays) {
   for (int i = 1; i <= 12; ++i) in_.Move(HandleX(kStart) + 60 + i, HandleY(kStart) + 60 + i);
   in_.Release(HandleX(kStart) + 72, HandleY(kStart) + 72);
   Run();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_DOUBLE_EQ(d.Image5.Left(), 2400);
   EXPECT_DOUBLE_EQ(d.Image5.Top(), 2400);
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "desktop/key_map.h"
+#include "desktop/session_plan.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::desktop {
@@ -99,7 +100,7 @@ TEST_P(MouseGestureTest, OnlyTheAskedActionAdvances) {
   Question(c.codes);
   c.gesture(in_);
   Run();
-  EXPECT_EQ(frame::gCurStep, c.step);
+  EXPECT_EQ(desktop::cursor().step(), c.step);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -159,9 +160,9 @@ TEST_F(PointerCheckTest, ATargetBoxThatDoesNotFitTheFormatTakesNoActionAnywhere)
              StepLine({{8, "9999"}})});
       Questions({2, 2});
       Desk().Show();
-      frame::gCurQuestion = 1;
+      desktop::editCursor().GoToQuestion(1);
       Load(1);
-      frame::gCurQuestion = 2;
+      desktop::editCursor().GoToQuestion(2);
       Load(1);
       EXPECT_FALSE(Desk().Label1.Visible());
       if (std::string(code) == "0001") {
@@ -173,7 +174,7 @@ TEST_F(PointerCheckTest, ATargetBoxThatDoesNotFitTheFormatTakesNoActionAnywhere)
         in_.Release(kX, kY);
       }
       Run();
-      EXPECT_EQ(frame::gCurStep, 1);
+      EXPECT_EQ(desktop::cursor().step(), 1);
     }
 }
 
@@ -181,8 +182,8 @@ TEST_F(PointerCheckTest, TheFinalRecordNeverAdvancesFromAPress) {
   Question({"9999"});
   for (int button : {kLeft, kRight, kMiddle}) Click(button)(in_);
   Run();
-  EXPECT_EQ(frame::gCurStep, 1);
-  EXPECT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened + frame::kStatusCompleted);
+  EXPECT_EQ(desktop::cursor().step(), 1);
+  EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened + desktop::kStatusCompleted);
 }
 
 TEST_F(PointerCheckTest, EveryKeyNumberIsReleasedAsItsKeyCode) {
@@ -199,10 +200,10 @@ TEST_F(PointerCheckTest, EveryKeyNumberIsReleasedAsItsKeyCode) {
     if (kk != key && kk != 0) in_.KeyUp(kk);
     in_.KeyUp(key, kShift);
     forms::Pump();
-    EXPECT_EQ(frame::gCurStep, 1);
+    EXPECT_EQ(desktop::cursor().step(), 1);
     in_.KeyUp(key);
     forms::Pump();
-    EXPECT_EQ(frame::gCurStep, 2);
+    EXPECT_EQ(desktop::cursor().step(), 2);
   }
 }
 
@@ -224,7 +225,7 @@ TEST_P(KeyReleaseTest, TheModifiersHeldAtTheReleaseCount) {
   Load(1);
   c.keys(in_);
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, c.step);
+  EXPECT_EQ(desktop::cursor().step(), c.step);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -277,13 +278,13 @@ TEST_F(PointerCheckTest, TheRightButtonAlternativeReplacesTheStepCodeUntilAKeyRe
   EXPECT_EQ(d.mPopupMenuNo, 2);
   Click(kLeft)(in_);
   Run();
-  EXPECT_EQ(frame::gCurStep, 1);  // the left click no longer completes the click step
+  EXPECT_EQ(desktop::cursor().step(), 1);  // the left click no longer completes the click step
   in_.KeyUp('X');
   forms::Pump();
   EXPECT_EQ(d.mStepCode, 1);
   Click(kLeft)(in_);
   Run();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
 struct PopupCase {
@@ -306,7 +307,7 @@ TEST_P(PopupPressTest, TheButtonThatOpensTheMenuDependsOnAFixedPosition) {
   in_.KeyDown(kEsc);  // closes the popup when one opened
   Run();
   EXPECT_EQ(d.mPopupMenuNo, c.menu);
-  EXPECT_EQ(frame::gCurStep, 1);  // only the menu's item completes the step
+  EXPECT_EQ(desktop::cursor().step(), 1);  // only the menu's item completes the step
 }
 
 INSTANTIATE_TEST_SUITE_P(Presses, PopupPressTest,
@@ -342,7 +343,7 @@ TEST_P(TargetPointerTest, EveryMoveShowsTheRecordsPointer) {
   // The box still takes its click.
   Click(kLeft)(in_);
   Run();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, TargetPointerTest,
@@ -360,7 +361,7 @@ TEST_F(PointerCheckTest, AHoverAppliesTheNextStepsPointerAtOnce) {
   Load(1);
   in_.Move(kX, kY);
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_EQ(in_.PointerShapeShown(), 2);
 }
 

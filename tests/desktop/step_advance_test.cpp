@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "desktop/step_record.h"
+#include "desktop/session_plan.h"
 #include "forms/pictures.h"
 #include "tests/desktop/desktop_fixture.h"
 
@@ -21,7 +22,7 @@ class StepAdvanceTest : public DesktopTest {
       if (button == forms::kLeftButton && shift == 0 && Desk().mStepCode == 1) Desk().doNext();
     };
   }
-  // Starts question gCurQuestion as the question bar does: the deferred load a tick later.
+  // Starts question question as the question bar does: the deferred load a tick later.
   void ShowQuestion() {
     Bar().DqExam();
     in_.Wait(100);
@@ -36,12 +37,12 @@ TEST_F(StepAdvanceTest, AClickQuestionWalkedToItsFinalRecord) {
          StepLine({{8, "9999"}, {12, "100003"}}),
          StepLine({{8, "0001"}, {12, "100001"}, {66, "01500015000120000600"}})});
   Questions({3, 1});
-  frame::gDoneMark[1] = "F";
+  desktop::editPlan().SetDoneMark(1, "F");
   Desk().Show();
   InstallClickCheck();
   ShowQuestion();
   auto& d = Desk();
-  ASSERT_EQ(frame::gCurStep, 1);
+  ASSERT_EQ(desktop::cursor().step(), 1);
   EXPECT_EQ(Bar().LblBiao.Caption(), "XP 1单元1/2题(未完成)");
   EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 1 2");
 
@@ -53,12 +54,12 @@ TEST_F(StepAdvanceTest, AClickQuestionWalkedToItsFinalRecord) {
   in_.Click(PxX(1600), PxY(1600), forms::kLeftButton, forms::kShiftMask);
   in_.Wait(600);
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
 
   in_.Click(PxX(1600), PxY(1600));
   in_.Wait(600);
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_EQ(forms::PictureId(d.Picture()), "100001");
   EXPECT_DOUBLE_EQ(d.Label1.Left(), 4500);
   EXPECT_FALSE(d.LblSuccess.Visible());
@@ -66,11 +67,11 @@ TEST_F(StepAdvanceTest, AClickQuestionWalkedToItsFinalRecord) {
   in_.Click(PxX(4600), PxY(3100));
   in_.Wait(600);
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 3);
+  EXPECT_EQ(desktop::cursor().step(), 3);
   EXPECT_EQ(frame::gStepLine.substr(7, 4), "9999");
   EXPECT_EQ(forms::PictureId(d.Picture()), "100003");
   EXPECT_TRUE(d.LblSuccess.Visible());
-  EXPECT_EQ(frame::gQuestionStatus[1], 5);  // opened and completed
+  EXPECT_EQ(desktop::plan().question(1).status, 5);  // opened and completed
   EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 2");
   EXPECT_EQ(Bar().LblBiao.Caption(), "XP 1单元1/2题(已完成)");
   EXPECT_FALSE(d.Label1.Visible());
@@ -78,9 +79,9 @@ TEST_F(StepAdvanceTest, AClickQuestionWalkedToItsFinalRecord) {
   // The final record confirmed or loaded again adds nothing more and stays where it is.
   d.doNext();
   Load(3);
-  EXPECT_EQ(frame::gCurStep, 3);
-  EXPECT_EQ(frame::gQuestionStatus[1], 5);
-  EXPECT_EQ(frame::gQuestionStep[1], 3);
+  EXPECT_EQ(desktop::cursor().step(), 3);
+  EXPECT_EQ(desktop::plan().question(1).status, 5);
+  EXPECT_EQ(desktop::plan().question(1).resumeStep, 3);
 }
 
 TEST_F(StepAdvanceTest, AQuestionShownAgainResumesAtItsStepWithItsPictures) {
@@ -94,16 +95,16 @@ TEST_F(StepAdvanceTest, AQuestionShownAgainResumesAtItsStepWithItsPictures) {
   auto& d = Desk();
   ShowQuestion();
   d.doNext();
-  ASSERT_EQ(frame::gQuestionStep[1], 2);
+  ASSERT_EQ(desktop::plan().question(1).resumeStep, 2);
 
-  frame::gCurQuestion = 2;
+  desktop::editCursor().GoToQuestion(2);
   ShowQuestion();
   EXPECT_EQ(forms::PictureId(d.Picture()), "200001");
   EXPECT_EQ(d.Image1.Picture(), nullptr);  // step 1 starts without overlays
 
-  frame::gCurQuestion = 1;
+  desktop::editCursor().GoToQuestion(1);
   ShowQuestion();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_EQ(forms::PictureId(d.Picture()), "100001");
   EXPECT_EQ(forms::PictureId(d.Image1.Picture()), "100002");
   EXPECT_DOUBLE_EQ(d.Image1.Left(), 600);
@@ -118,14 +119,14 @@ TEST_F(StepAdvanceTest, TheHintButtonShowsTheHintUntilTheNextQuestion) {
   ShowQuestion();
   ASSERT_FALSE(d.Shape1.Visible());
   Bar().CmdGN[6].Click();
-  EXPECT_EQ(frame::gRunMode, 1);
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPracticeWithHints);
   for (forms::Control* c : std::initializer_list<forms::Control*>{&d.LHelp, &d.Shape1, &d.Shape2, &d.Shape4})
     EXPECT_TRUE(c->Visible()) << c->Name();
   d.doNext();
   EXPECT_TRUE(d.Shape1.Visible());
-  frame::gCurQuestion = 2;
+  desktop::editCursor().GoToQuestion(2);
   ShowQuestion();
-  EXPECT_EQ(frame::gRunMode, 2);
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
   EXPECT_FALSE(d.Shape1.Visible());
   EXPECT_FALSE(d.LHelp.Visible());
 }
@@ -133,12 +134,12 @@ TEST_F(StepAdvanceTest, TheHintButtonShowsTheHintUntilTheNextQuestion) {
 TEST_F(StepAdvanceTest, InAnExamTheFinalRecordCompletesSilently) {
   Steps({StepLine({{8, "9999"}})});
   Questions({1, 1, 1});
-  frame::gRunMode = 3;
-  frame::gQuestionStatus[3] = 6;  // bookmarked and completed earlier
+  desktop::editPlan().SetRunMode(desktop::RunMode::kTimedExam);
+  desktop::editPlan().SetStatus(3, 6);  // bookmarked and completed earlier
   Bar().LblBiao.SetCaption("XP 1套第1题(0101)");
   Load(1);
   EXPECT_FALSE(Desk().LblSuccess.Visible());
-  EXPECT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened + frame::kStatusCompleted);
+  EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened + desktop::kStatusCompleted);
   EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 2");
   EXPECT_EQ(Bar().LblBiao.Caption(), "XP 1套第1题(0101)");
 }
@@ -146,7 +147,7 @@ TEST_F(StepAdvanceTest, InAnExamTheFinalRecordCompletesSilently) {
 TEST_F(StepAdvanceTest, WithEveryQuestionCompletedTheListIsItsPrefixAlone) {
   Steps({StepLine({{8, "9999"}})});
   Questions({1, 1});
-  frame::gQuestionStatus[2] = 7;
+  desktop::editPlan().SetStatus(2, 7);
   Load(1);
   EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目");
 }
@@ -158,17 +159,17 @@ TEST_F(StepAdvanceTest, AutomaticStepsAdvanceOnePerSecond) {
   EXPECT_TRUE(Desk().Timer3.Enabled());
   in_.Wait(999);
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
   in_.Wait(1);
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
   in_.Wait(1000);
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 3);
+  EXPECT_EQ(desktop::cursor().step(), 3);
   EXPECT_FALSE(Desk().Timer3.Enabled());
   in_.Wait(5000);
   forms::Pump();
-  EXPECT_EQ(frame::gCurStep, 3);
+  EXPECT_EQ(desktop::cursor().step(), 3);
 }
 
 TEST_F(StepAdvanceTest, AnAutomaticStepBeforeTheFinalRecordCompletesTheQuestionByItself) {
@@ -176,7 +177,7 @@ TEST_F(StepAdvanceTest, AnAutomaticStepBeforeTheFinalRecordCompletesTheQuestionB
   Load(1);
   in_.Wait(1000);
   forms::Pump();
-  EXPECT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened + frame::kStatusCompleted);
+  EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened + desktop::kStatusCompleted);
   EXPECT_FALSE(Desk().Timer3.Enabled());
 }
 
@@ -198,9 +199,9 @@ TEST_P(UnreadableNextTest, TheQuestionNeitherAdvancesNorCompletes) {
   Load(static_cast<int16_t>(c.records));
   const std::string line = frame::gStepLine;
   Desk().doNext();
-  EXPECT_EQ(frame::gCurStep, c.records);
+  EXPECT_EQ(desktop::cursor().step(), c.records);
   EXPECT_EQ(frame::gStepLine, line);
-  EXPECT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened);
+  EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened);
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, UnreadableNextTest,
@@ -214,9 +215,9 @@ INSTANTIATE_TEST_SUITE_P(Records, UnreadableNextTest,
 TEST_F(StepAdvanceTest, AMissingStepFileMakesTheAdvanceDoNothing) {
   Steps({StepLine({{8, "0001"}})});
   Load(1);
-  std::filesystem::remove(frame::gStepFile);
+  std::filesystem::remove(desktop::plan().stepFile());
   Desk().doNext();
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
 }
 
 // The checks that run inside a load: the list's own, and the password check as the typing checks have it.
@@ -239,7 +240,7 @@ TEST_P(ReentrantTest, ACompletionInsideTheLoadLeavesTheNextStepAsItsOwnLoadMadeI
   d.Text1.SetText("abc");
   d.Text1.SetVisible(true);
   Load(1);
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_EQ(d.mStepCode, 1);
   EXPECT_EQ(d.LHelp.Caption(), "next step");
   // What the interrupted load would have done after the check stays undone.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/pictures.h"
+#include "desktop/session_plan.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::desktop {
@@ -46,10 +47,10 @@ TEST_F(StepLoaderTest, StepOneClearsTheOverlaysAndLaterStepsKeepOrMoveThem) {
   EXPECT_FALSE(d.Image3.Visible());
   EXPECT_EQ(d.Image3.Picture(), nullptr);
   EXPECT_EQ(d.Image4.Picture(), nullptr);
-  EXPECT_EQ(frame::gPictureIds(1, 0), "100001");
-  EXPECT_EQ(frame::gPictureIds(1, 1), "100002");
-  EXPECT_EQ(frame::gPictureIds(1, 3), "");
-  EXPECT_EQ(frame::gQuestionStep[1], 1);
+  EXPECT_EQ(desktop::plan().question(1).pictureIds[0], "100001");
+  EXPECT_EQ(desktop::plan().question(1).pictureIds[1], "100002");
+  EXPECT_EQ(desktop::plan().question(1).pictureIds[3], "");
+  EXPECT_EQ(desktop::plan().question(1).resumeStep, 1);
 
   d.Image3.SetPicture(forms::LoadPicture(frame::installation().dataPath() + "100005.mxy"));
   Load(2);
@@ -60,9 +61,9 @@ TEST_F(StepLoaderTest, StepOneClearsTheOverlaysAndLaterStepsKeepOrMoveThem) {
   EXPECT_EQ(Id(d.Image2.Picture()), "100003");
   EXPECT_TRUE(d.Image3.Visible());
   EXPECT_EQ(Id(d.Image3.Picture()), "100005");
-  EXPECT_EQ(frame::gPictureIds(1, 0), "100001");
-  EXPECT_EQ(frame::gPictureIds(1, 2), "100003");
-  EXPECT_EQ(frame::gQuestionStep[1], 2);
+  EXPECT_EQ(desktop::plan().question(1).pictureIds[0], "100001");
+  EXPECT_EQ(desktop::plan().question(1).pictureIds[2], "100003");
+  EXPECT_EQ(desktop::plan().question(1).resumeStep, 2);
 }
 
 TEST_F(StepLoaderTest, APictureThatCannotBeLoadedLeavesTheShownOneAndIsStillRecorded) {
@@ -73,8 +74,8 @@ TEST_F(StepLoaderTest, APictureThatCannotBeLoadedLeavesTheShownOneAndIsStillReco
   auto& d = Desk();
   EXPECT_EQ(Id(d.Picture()), "100001");
   EXPECT_EQ(Id(d.Image1.Picture()), "100002");
-  EXPECT_EQ(frame::gPictureIds(1, 0), "999999");
-  EXPECT_EQ(frame::gPictureIds(1, 1), "999998");
+  EXPECT_EQ(desktop::plan().question(1).pictureIds[0], "999999");
+  EXPECT_EQ(desktop::plan().question(1).pictureIds[1], "999998");
   // The drag handle's place is kept for the drags.
   EXPECT_EQ(d.mHandleX, 1200);
   EXPECT_EQ(d.mHandleY, 1200);
@@ -231,7 +232,7 @@ TEST_F(StepLoaderTest, HintModeShowsTheFourHintWidgetsAfterEveryLoadAndOtherMode
   auto& d = Desk();
   d.Show();
   const std::vector<forms::Control*> hints{&d.LHelp, &d.Shape1, &d.Shape2, &d.Shape4};
-  frame::gRunMode = 1;
+  desktop::editPlan().SetRunMode(desktop::RunMode::kPracticeWithHints);
   Load(1);
   for (auto* c : hints) EXPECT_TRUE(c->Visible()) << c->Name();
   // The menu-bar frame and the green frame show; the target box of a menu-bar step takes no
@@ -242,10 +243,10 @@ TEST_F(StepLoaderTest, HintModeShowsTheFourHintWidgetsAfterEveryLoadAndOtherMode
   EXPECT_DOUBLE_EQ(d.Shape1.Left(), -2);
   Load(2);
   for (auto* c : hints) EXPECT_TRUE(c->Visible()) << c->Name();
-  frame::gRunMode = 2;
+  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
   Load(1);
   for (auto* c : hints) EXPECT_FALSE(c->Visible()) << c->Name();
-  frame::gRunMode = 3;
+  desktop::editPlan().SetRunMode(desktop::RunMode::kTimedExam);
   Load(1);
   for (auto* c : hints) EXPECT_FALSE(c->Visible()) << c->Name();
 }
@@ -267,21 +268,21 @@ TEST_F(StepLoaderTest, TheMenuBarIsResetAtEveryLoad) {
 
 TEST_F(StepLoaderTest, AStepFileThatCannotBeReadLaysNothingOutAndLeavesNoStepToAct) {
   Steps({StepLine({{8, "9999"}, {12, "100001"}})});
-  frame::gQuestionCount = 2;
+  desktop::editPlan().SetQuestionCount(2);
   Load(1);
-  ASSERT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened + frame::kStatusCompleted);
+  ASSERT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened + desktop::kStatusCompleted);
   // Question 2 lies past the end of the file.
-  frame::gCurQuestion = 2;
-  frame::gFirstLine[2] = 2;
-  frame::gQuestionStep[2] = 5;
+  desktop::editCursor().GoToQuestion(2);
+  desktop::editPlan().SetFirstLine(2, 2);
+  desktop::editPlan().SetResumeStep(2, 5);
   Load(1);
-  EXPECT_EQ(frame::gQuestionStatus[2], 0);
+  EXPECT_EQ(desktop::plan().question(2).status, 0);
   EXPECT_EQ(frame::gStepLine, "");
-  EXPECT_EQ(frame::gQuestionStep[2], 5);
+  EXPECT_EQ(desktop::plan().question(2).resumeStep, 5);
   EXPECT_EQ(Id(Desk().Picture()), "100001");
   // The step file gone altogether.
-  std::filesystem::remove(frame::gStepFile);
-  frame::gCurQuestion = 1;
+  std::filesystem::remove(desktop::plan().stepFile());
+  desktop::editCursor().GoToQuestion(1);
   Load(1);
   EXPECT_EQ(frame::gStepLine, "");
 }

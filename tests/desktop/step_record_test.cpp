@@ -5,6 +5,7 @@
 #include <map>
 
 #include "desktop/desktop_window.h"
+#include "desktop/session_plan.h"
 #include "desktop/typed_answer.h"
 #include "frame/module_state.h"
 #include "platform/codepage.h"
@@ -570,10 +571,10 @@ class FirstLines : public ::testing::Test {
 
 TEST_F(FirstLines, StepOneOfQuestionThree) {
   FillFirstLines({IndexLine("04"), IndexLine("06"), IndexLine("03")}, "startlianxi");
-  EXPECT_EQ(frame::gFirstLine[1], 1);
-  EXPECT_EQ(frame::gFirstLine[2], 5);
-  EXPECT_EQ(frame::gFirstLine[3], 11);
-  EXPECT_EQ(frame::gFirstLine[4], 14);
+  EXPECT_EQ(desktop::plan().question(1).firstLine, 1);
+  EXPECT_EQ(desktop::plan().question(2).firstLine, 5);
+  EXPECT_EQ(desktop::plan().question(3).firstLine, 11);
+  EXPECT_EQ(desktop::plan().question(4).firstLine, 14);
   EXPECT_EQ(StepRecordNumber(3, 1), 11);
   EXPECT_EQ(StepRecordNumber(2, 6), 10);
   EXPECT_TRUE(reports_.empty());
@@ -582,16 +583,16 @@ TEST_F(FirstLines, StepOneOfQuestionThree) {
 
 TEST_F(FirstLines, WalkStopsAtTheFirstBlankLine) {
   FillFirstLines({IndexLine("05"), IndexLine(" 3"), IndexLine("07"), "   ", IndexLine("09")}, "startlianxi");
-  EXPECT_EQ(frame::gFirstLine[2], 6);
-  EXPECT_EQ(frame::gFirstLine[3], 9);
-  EXPECT_EQ(frame::gFirstLine[4], 16);
-  EXPECT_EQ(frame::gFirstLine[5], 0);
+  EXPECT_EQ(desktop::plan().question(2).firstLine, 6);
+  EXPECT_EQ(desktop::plan().question(3).firstLine, 9);
+  EXPECT_EQ(desktop::plan().question(4).firstLine, 16);
+  EXPECT_EQ(desktop::plan().question(5).firstLine, 0);
 }
 
 TEST_F(FirstLines, NoPosition501) {
   std::vector<std::string> lines(500, IndexLine("01"));
   FillFirstLines(lines, "startlianxi");
-  EXPECT_EQ(frame::gFirstLine[500], 500);
+  EXPECT_EQ(desktop::plan().question(500).firstLine, 500);
   EXPECT_EQ(reports_, std::vector<std::string>{"startlianxi 9"});
   reports_.clear();
   FillFirstLines(lines, "");
@@ -604,17 +605,17 @@ TEST_F(FirstLines, EveryQuestionOfAFullSessionOpensPastRecord32767) {
   testing::TempDir dir;
   std::string steps;
   for (long r = 1; r <= 500 * 70; ++r) steps += "R" + std::to_string(r) + "\r\n";
-  const std::string saved_step_file = frame::gStepFile;
-  frame::gStepFile = dir.Write("288820.mxy", steps);
+  const std::string saved_step_file = desktop::plan().stepFile();
+  desktop::editPlan().SetStepFile(dir.Write("288820.mxy", steps));
   FillFirstLines(std::vector<std::string>(499, IndexLine("70")), "startlianxi");
   EXPECT_TRUE(reports_.empty()) << reports_.front();
-  EXPECT_EQ(frame::gFirstLine[469], 1 + 468 * 70);
-  EXPECT_EQ(frame::gFirstLine[500], 1 + 499 * 70);
+  EXPECT_EQ(desktop::plan().question(469).firstLine, 1 + 468 * 70);
+  EXPECT_EQ(desktop::plan().question(500).firstLine, 1 + 499 * 70);
   const std::pair<long, long> cases[] = {{1, 1}, {468, 70}, {469, 1}, {500, 1}, {500, 70}};
   for (const auto& [question, step] : cases)
     EXPECT_EQ(ReadQuestionStep(question, step), "R" + std::to_string((question - 1) * 70 + step))
         << question << "/" << step;
-  frame::gStepFile = saved_step_file;
+  desktop::editPlan().SetStepFile(saved_step_file);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "platform/keyboard.h"
+#include "desktop/session_plan.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::desktop {
@@ -73,7 +74,7 @@ TEST_P(TypedAnswerTest, TheAnswerComparedInTheStepsForm) {
   in_.Type(c.typed);
   if (c.enter) in_.Key(kEnter);
   Run();
-  EXPECT_EQ(frame::gCurStep, c.step);
+  EXPECT_EQ(desktop::cursor().step(), c.step);
   if (c.step == 1) {
     forms::TextBox& box = code == "0021" ? d.Text2 : code == "0027" ? d.Text3 : d.Text1;
     EXPECT_EQ(box.Text(), c.left);
@@ -139,7 +140,7 @@ TEST_F(TypingTest, AnAnswerLinePastTheEndIsTheLastLineAndAnEmptyBoxAnswersNoMiss
     if (c.texts) {
       Texts(*c.texts);
     } else {
-      std::filesystem::remove(frame::gTextFile);
+      std::filesystem::remove(desktop::plan().textFile());
     }
     Steps({StepLine({{8, "0024"}, {66, kTarget}, {86, kBox}, {106, "000"}, {109, c.line}, {112, "0100001000"}}),
            StepLine({{8, "9999"}})});
@@ -149,7 +150,7 @@ TEST_F(TypingTest, AnAnswerLinePastTheEndIsTheLastLineAndAnEmptyBoxAnswersNoMiss
     in_.Type(c.typed);
     in_.Key(kEnter);
     Run();
-    EXPECT_EQ(frame::gCurStep, c.step);
+    EXPECT_EQ(desktop::cursor().step(), c.step);
   }
 }
 
@@ -160,7 +161,7 @@ TEST_F(TypingTest, AWrongEnterLetsTheLearnerTypeAgain) {
   in_.Type("abc");
   in_.Key(kEnter);
   Run();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
 struct InitialCase {
@@ -174,7 +175,7 @@ class InitialTextTest : public TypingTest, public ::testing::WithParamInterface<
 
 TEST_P(InitialTextTest, AnInitialTextThatAnswersCompletesTheStepOnLoad) {
   Question(GetParam().code, "Abc", GetParam().initial);
-  EXPECT_EQ(frame::gCurStep, GetParam().step);
+  EXPECT_EQ(desktop::cursor().step(), GetParam().step);
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, InitialTextTest,
@@ -191,7 +192,7 @@ TEST_F(TypingTest, TheInitialTextIsSelectedSoTypingReplacesIt) {
   EXPECT_EQ(d.ActiveControl(), &d.Text1);
   in_.Type("Abc");
   Run();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
 struct SelectionCase {
@@ -211,7 +212,7 @@ TEST_P(SelectionTest, TheHintTextSelectedWithTheMouse) {
   EXPECT_EQ(Desk().Text1.SelLength(), 0);
   c.gesture(in_);
   Run();
-  EXPECT_EQ(frame::gCurStep, c.step);
+  EXPECT_EQ(desktop::cursor().step(), c.step);
 }
 
 void DblClickFirstWord(forms::HeadlessBackend& in) { in.DblClick(kBoxLeftX + 3, kBoxY); }
@@ -253,7 +254,7 @@ TEST_P(CellTest, TheCellAndTheEditBarMirrorEachOther) {
   auto& d = Desk();
   GetParam().gesture(in_);
   Run();
-  EXPECT_EQ(frame::gCurStep, GetParam().step);
+  EXPECT_EQ(desktop::cursor().step(), GetParam().step);
   if (GetParam().step == 1) {
     EXPECT_EQ(d.Text1.Text(), GetParam().left);
     EXPECT_EQ(d.Text4.Text(), GetParam().left);
@@ -312,7 +313,7 @@ TEST_F(TypingTest, TypingInEitherBoxShowsInTheOther) {
   in_.Type("x");
   forms::Pump();
   EXPECT_EQ(d.Text1.Text(), "Sux");
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
 }
 
 TEST_F(TypingTest, TypedAnswerConfirmedWithTheTargetBox) {
@@ -320,13 +321,13 @@ TEST_F(TypingTest, TypedAnswerConfirmedWithTheTargetBox) {
   in_.Type("xz");
   in_.Click(kTargetX, kTargetY);
   Run();
-  EXPECT_EQ(frame::gCurStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
   in_.Click(kBoxX, kBoxY);
   in_.KeyDown(8);
   in_.Type("y ");
   in_.Click(kTargetX, kTargetY);
   Run();
-  EXPECT_EQ(frame::gCurStep, 2);
+  EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
 TEST_F(TypingTest, TheTextFormatFromTheRecord) {

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "frame/message_box.h"
+#include "desktop/session_plan.h"
 #include "frame/module_state.h"
 #include "home/home_screen.h"
 #include "platform/textfile.h"
@@ -108,14 +109,14 @@ TEST_F(RecordCrash, DeletingARandomPaper) {
 
 TEST_F(RecordCrash, SessionEnd) {
   // A whole-unit practice of unit 1 that completes one question and bookmarks another.
-  frame::gSessionKind = 20;
-  frame::gSlotOffset = 1;
+  desktop::editPlan().SetKind(desktop::SessionKind::kUnitAll);
+  desktop::editPlan().SetSlotOffset(1);
   frame::editInstallation().SetUnitCount(4);
-  frame::gQuestionCount = 2;
-  frame::gQuestionCode[1] = 101;
-  frame::gQuestionStatus[1] = 4;
-  frame::gQuestionCode[2] = 102;
-  frame::gQuestionStatus[2] = 1;
+  desktop::editPlan().SetQuestionCount(2);
+  desktop::editPlan().SetCode(1, 101);
+  desktop::editPlan().SetStatus(1, 4);
+  desktop::editPlan().SetCode(2, 102);
+  desktop::editPlan().SetStatus(2, 1);
   CheckEveryStep([] { session::SaveSessionRecords(); });
 }
 

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "forms/pictures.h"
+#include "desktop/session_plan.h"
 #include "frame/message_box.h"
 #include "session/sign_in.h"
 #include "home/home_screen.h"
@@ -176,26 +177,26 @@ TEST_F(HomeScreenTest, StartingOpensTheSessionOfTheFilter) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.filter);
     EndBarSession();
-    frame::gListIndex = 0;
+    desktop::editPlan().SetListIndex(0);
     FrmFengmian& home = Home();
     home.ClickBotn_Click(53);
     home.ClickBotn_Click(37 + c.filter);
     EXPECT_EQ(Start(), "");
-    EXPECT_EQ(frame::gSessionKind, c.kind);
-    EXPECT_EQ(frame::gSlotOffset, c.offset);
-    EXPECT_EQ(frame::gRunMode, 2);
-    EXPECT_EQ(frame::gCurQuestion, 1);
-    ASSERT_EQ(frame::gQuestionCount, c.count);
+    EXPECT_EQ(static_cast<int>(desktop::plan().kind()), c.kind);
+    EXPECT_EQ(desktop::plan().slotOffset(), c.offset);
+    EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
+    EXPECT_EQ(desktop::cursor().question(), 1);
+    ASSERT_EQ(desktop::plan().questionCount(), c.count);
     for (int i = 1; i <= c.count; ++i) {
-      EXPECT_EQ(frame::gQuestionCode[i], c.codes[i - 1]);
+      EXPECT_EQ(desktop::plan().question(i).code, c.codes[i - 1]);
       // The bar's load marks question 1 opened.
-      EXPECT_EQ(frame::gQuestionStatus[i], i == 1 ? (c.statuses[0] | frame::kStatusOpened) : c.statuses[i - 1]);
+      EXPECT_EQ(desktop::plan().question(i).status, i == 1 ? (c.statuses[0] | desktop::kStatusOpened) : c.statuses[i - 1]);
       if (c.mark) {
-        EXPECT_EQ(frame::gDoneMark[i], c.mark);
+        EXPECT_EQ(desktop::plan().question(i).doneMark, c.mark);
       }
     }
-    EXPECT_EQ(frame::gListIndex, c.filter == 0 ? 0 : 3);
-    EXPECT_EQ(frame::gStepFile, frame::installation().dataPath() + (c.filter == 0 ? "288823.mxy" : "288819.mxy"));
+    EXPECT_EQ(desktop::plan().listIndex(), c.filter == 0 ? 0 : 3);
+    EXPECT_EQ(desktop::plan().stepFile(), frame::installation().dataPath() + (c.filter == 0 ? "288823.mxy" : "288819.mxy"));
     EXPECT_TRUE(Bar().Visible());
     EXPECT_FALSE(FrmFengmian::IsLoaded());
     Bar().Hide();
@@ -217,8 +218,8 @@ TEST_F(HomeScreenTest, AssembledFilesCopyTheQuestionsByteForByte) {
   Write("data/288870.mxy", {"000101甲"});
   // Question 9 of unit 3 is beyond its last line: its last question is taken.
   AssembleSessionFiles("030503020001" "0309", 19);
-  EXPECT_EQ(frame::gQuestionCount, 4);
-  EXPECT_EQ(frame::gQuestionCode[3], 1);
+  EXPECT_EQ(desktop::plan().questionCount(), 4);
+  EXPECT_EQ(desktop::plan().question(3).code, 1);
   EXPECT_EQ(Bytes("data/288869.mxy"), GbkFile({"030502第五题", "030202第二题|两行", "000101甲", "030502第五题"}));
   const std::string q5 = StepLine({{8, "0001"}, {12, "q5"}}) + "\r\n" + StepLine({{8, "9999"}, {12, "q5"}}) + "\r\n";
   const std::string q2 = StepLine({{8, "0001"}, {12, "q2"}}) + "\r\n" + StepLine({{8, "9999"}, {12, "q2"}}) + "\r\n";
@@ -227,7 +228,7 @@ TEST_F(HomeScreenTest, AssembledFilesCopyTheQuestionsByteForByte) {
 
 TEST_F(HomeScreenTest, AnEmptyListGivesEmptyFilesAndAMissingUnitIsLeftOut) {
   AssembleSessionFiles("", 19);
-  EXPECT_EQ(frame::gQuestionCount, 0);
+  EXPECT_EQ(desktop::plan().questionCount(), 0);
   EXPECT_EQ(Bytes("data/288819.mxy"), "");
   EXPECT_EQ(Bytes("data/288869.mxy"), "");
   AssembleSessionFiles("07010301", 19);
@@ -300,15 +301,15 @@ TEST_F(HomeScreenTest, RecordPracticeBySessionKind) {
     FrmFengmian& home = Home();
     for (int t : c.toggles) home.ClickBotn_Click(t);
     EXPECT_EQ(Press(c.panel_start), "");
-    EXPECT_EQ(frame::gSessionKind, c.kind);
-    EXPECT_EQ(frame::gSessionKind + frame::gSlotOffset, 19);
-    EXPECT_EQ(frame::gRunMode, 2);
-    ASSERT_EQ(frame::gQuestionCount, c.count);
+    EXPECT_EQ(static_cast<int>(desktop::plan().kind()), c.kind);
+    EXPECT_EQ(desktop::plan().slot(), 19);
+    EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
+    ASSERT_EQ(desktop::plan().questionCount(), c.count);
     for (int i = 1; i <= c.count; ++i) {
-      EXPECT_EQ(frame::gQuestionCode[i], c.codes[i - 1]);
+      EXPECT_EQ(desktop::plan().question(i).code, c.codes[i - 1]);
       // The bar's load marks question 1 opened.
-      EXPECT_EQ(frame::gQuestionStatus[i], i == 1 ? (c.statuses[0] | frame::kStatusOpened) : c.statuses[i - 1]);
-      EXPECT_EQ(frame::gDoneMark[i], c.marks[i - 1]);
+      EXPECT_EQ(desktop::plan().question(i).status, i == 1 ? (c.statuses[0] | desktop::kStatusOpened) : c.statuses[i - 1]);
+      EXPECT_EQ(desktop::plan().question(i).doneMark, c.marks[i - 1]);
     }
     EXPECT_TRUE(Bar().Visible());
     EXPECT_FALSE(FrmFengmian::IsLoaded());
@@ -473,13 +474,13 @@ TEST_F(PaperPanelTest, StartingAFixedPaperAssemblesItsSlot) {
   FrmFengmian& home = Home();
   home.ClickBotn_Click(29);
   home.ClickBotn_Click(75);
-  EXPECT_EQ(frame::gSessionKind, 0);
-  EXPECT_EQ(frame::gSlotOffset, 5);
-  EXPECT_EQ(frame::gListIndex, 5);
-  EXPECT_EQ(frame::gRunMode, 3);
-  EXPECT_EQ(frame::gQuestionCount, 40);
-  EXPECT_EQ(frame::gQuestionCode[4], 304);
-  EXPECT_EQ(frame::gStepFile, frame::installation().dataPath() + "288805.mxy");
+  EXPECT_EQ(desktop::plan().kind(), desktop::SessionKind::kFixedPaper);
+  EXPECT_EQ(desktop::plan().slotOffset(), 5);
+  EXPECT_EQ(desktop::plan().listIndex(), 5);
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kTimedExam);
+  EXPECT_EQ(desktop::plan().questionCount(), 40);
+  EXPECT_EQ(desktop::plan().question(4).code, 304);
+  EXPECT_EQ(desktop::plan().stepFile(), frame::installation().dataPath() + "288805.mxy");
   EXPECT_EQ(Bytes("data/288855.mxy"), GbkFile({"030101第一题", "030202第二题|两行", "030301第三题", "030401第四题"}));
   EXPECT_FALSE(FrmFengmian::IsLoaded());
   EXPECT_FALSE(Bar().Visible());  // the exam goes through the sign-in
@@ -496,9 +497,9 @@ TEST_F(PaperPanelTest, NewRandomPaperGoesToTheHeadOfTheList) {
   ASSERT_EQ(home.RandomPaperCount(), 3);
   home.ClickBotn_Click(30);
   home.ClickBotn_Click(21);
-  EXPECT_EQ(frame::gSessionKind + frame::gSlotOffset, 19);
-  EXPECT_EQ(frame::gListIndex, 20);
-  EXPECT_EQ(frame::gRunMode, 3);
+  EXPECT_EQ(desktop::plan().slot(), 19);
+  EXPECT_EQ(desktop::plan().listIndex(), 20);
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kTimedExam);
   const auto list = platform::ReadTextLines(dir_ / "ksdata/288891.mxy");
   ASSERT_TRUE(list);
   ASSERT_EQ(list->size(), 10u);
@@ -578,13 +579,13 @@ TEST_F(PaperLinkTest, ReviewWithoutWrongAnswersOnlyExplains) {
     SCOPED_TRACE(content);
     std::filesystem::remove(dir_ / "ksdata/182402.mxy");
     if (std::string(content) != "<none>") dir_.Write("ksdata/182402.mxy", content);
-    frame::gSessionKind = 20;
+    desktop::editPlan().SetKind(desktop::SessionKind::kUnitAll);
     FrmFengmian& home = Home();
     const Box box = Click(home.LblShiJuanCCC[2]);
     EXPECT_EQ(box.title, "没有生成错题");
     EXPECT_EQ(box.picture, "l20071");
     EXPECT_EQ(box.prompt, kPrompt);
-    EXPECT_EQ(frame::gSessionKind, 20);
+    EXPECT_EQ(desktop::plan().kind(), desktop::SessionKind::kUnitAll);
     EXPECT_FALSE(platform::FileExists(dir_ / "data/288819.mxy"));
     EXPECT_TRUE(FrmFengmian::IsLoaded());
     EXPECT_FALSE(Bar().Visible());
@@ -593,23 +594,23 @@ TEST_F(PaperLinkTest, ReviewWithoutWrongAnswersOnlyExplains) {
 
 TEST_F(PaperLinkTest, ReviewPractisesThePapersWrongAnswersInSlot19) {
   Write("ksdata/182425.mxy", {" 03050302 "});
-  frame::gQuestionStatus[1] = 4;
-  frame::gDoneMark[2] = "T";
+  desktop::editPlan().SetStatus(1, 4);
+  desktop::editPlan().SetDoneMark(2, "T");
   FrmFengmian& home = Home();
   EXPECT_EQ(Click(home.LblShiJuanCCC[25]).title, "");
-  EXPECT_EQ(frame::gSessionKind, 2);
-  EXPECT_EQ(frame::gSlotOffset, 17);
-  EXPECT_EQ(frame::gListIndex, 25);
-  EXPECT_EQ(frame::gRunMode, 2);
-  EXPECT_EQ(frame::gCurQuestion, 1);
-  ASSERT_EQ(frame::gQuestionCount, 2);
-  EXPECT_EQ(frame::gQuestionCode[1], 305);
-  EXPECT_EQ(frame::gQuestionCode[2], 302);
+  EXPECT_EQ(desktop::plan().kind(), desktop::SessionKind::kPaperWrong);
+  EXPECT_EQ(desktop::plan().slotOffset(), 17);
+  EXPECT_EQ(desktop::plan().listIndex(), 25);
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
+  EXPECT_EQ(desktop::cursor().question(), 1);
+  ASSERT_EQ(desktop::plan().questionCount(), 2);
+  EXPECT_EQ(desktop::plan().question(1).code, 305);
+  EXPECT_EQ(desktop::plan().question(2).code, 302);
   for (long i = 1; i <= 2; ++i) {
-    EXPECT_EQ(frame::gQuestionStatus[i], i == 1 ? frame::kStatusOpened : 0);  // the bar opens question 1
-    EXPECT_EQ(frame::gDoneMark[i], "F");
+    EXPECT_EQ(desktop::plan().question(i).status, i == 1 ? desktop::kStatusOpened : 0);  // the bar opens question 1
+    EXPECT_EQ(desktop::plan().question(i).doneMark, "F");
   }
-  EXPECT_EQ(frame::gStepFile, frame::installation().dataPath() + "288819.mxy");
+  EXPECT_EQ(desktop::plan().stepFile(), frame::installation().dataPath() + "288819.mxy");
   EXPECT_EQ(Bytes("data/288869.mxy"), GbkFile({"030502第五题", "030202第二题|两行"}));
   EXPECT_FALSE(FrmFengmian::IsLoaded());
   EXPECT_TRUE(Bar().Visible());

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "desktop/session_plan.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::home {
@@ -54,22 +55,22 @@ TEST_F(UnitPracticeTest, WithoutRecordsEveryQuestionIsNotDone) {
 TEST_F(UnitPracticeTest, StartsTheWholeUnitAndShowsItsFirstQuestion) {
   Write("ksdata/288893.mxy", {"TFT", "TF"});
   Write("ksdata/288862.mxy", {"01020003"});
-  frame::gSessionKind = 9;
-  frame::gCurQuestion = 7;
+  desktop::editPlan().SetKind(desktop::SessionKind::kBookmarksAll);
+  desktop::editCursor().GoToQuestion(7);
   StartUnitPractice(1);
-  EXPECT_EQ(frame::gSessionKind, 20);
-  EXPECT_EQ(frame::gSlotOffset, 1);
-  EXPECT_EQ(frame::gRunMode, 2);
-  EXPECT_EQ(frame::gQuestionCount, 2);
-  EXPECT_EQ(frame::gQuestionCode[2], 102);
-  EXPECT_EQ(frame::gDoneMark[1], "T");
-  EXPECT_EQ(frame::gQuestionStatus[1], frame::kStatusOpened + frame::kStatusCompleted);  // done, opened by the bar
-  EXPECT_EQ(frame::gQuestionStatus[2], 2);  // not done, bookmarked
-  EXPECT_EQ(frame::gFirstLine[2], 3);
-  EXPECT_EQ(frame::gStepFile, frame::installation().dataPath() + "288821.mxy");
-  EXPECT_EQ(frame::gIndexFile, frame::installation().dataPath() + "288871.mxy");
-  EXPECT_EQ(frame::gTextFile, frame::installation().dataPath() + "288890.mxy");
-  EXPECT_EQ(frame::gCurQuestion, 1);
+  EXPECT_EQ(desktop::plan().kind(), desktop::SessionKind::kUnitAll);
+  EXPECT_EQ(desktop::plan().slotOffset(), 1);
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
+  EXPECT_EQ(desktop::plan().questionCount(), 2);
+  EXPECT_EQ(desktop::plan().question(2).code, 102);
+  EXPECT_EQ(desktop::plan().question(1).doneMark, "T");
+  EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened + desktop::kStatusCompleted);  // done, opened by the bar
+  EXPECT_EQ(desktop::plan().question(2).status, 2);  // not done, bookmarked
+  EXPECT_EQ(desktop::plan().question(2).firstLine, 3);
+  EXPECT_EQ(desktop::plan().stepFile(), frame::installation().dataPath() + "288821.mxy");
+  EXPECT_EQ(desktop::plan().indexFile(), frame::installation().dataPath() + "288871.mxy");
+  EXPECT_EQ(desktop::plan().textFile(), frame::installation().dataPath() + "288890.mxy");
+  EXPECT_EQ(desktop::cursor().question(), 1);
   EXPECT_TRUE(Bar().Visible());
   EXPECT_TRUE(Desk().Visible());
 
@@ -78,7 +79,7 @@ TEST_F(UnitPracticeTest, StartsTheWholeUnitAndShowsItsFirstQuestion) {
   EXPECT_EQ(Bar().LblBiao.Caption(), "XP 2单元1/2题(已完成)");
   EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 2");
   EXPECT_EQ(Bar().RtbTM.Text(), "First question");
-  EXPECT_EQ(frame::gQuestionStatus[1], 5);
+  EXPECT_EQ(desktop::plan().question(1).status, 5);
   in_.Wait(100);
   forms::Pump();
   EXPECT_EQ(frame::gStepLine, StepLine({{8, "0001"}, {12, "100001"}}));
@@ -89,9 +90,9 @@ TEST_F(UnitPracticeTest, StartsTheWholeUnitAndShowsItsFirstQuestion) {
 
 TEST_F(UnitPracticeTest, WithoutItsIndexFileTheSessionStillStartsAtTheFirstLine) {
   std::filesystem::remove(dir_ / "data/288871.mxy");
-  frame::gFirstLine[1] = 9;  // what an earlier session left
+  desktop::editPlan().SetFirstLine(1, 9);  // what an earlier session left
   StartUnitPractice(1);
-  EXPECT_EQ(frame::gFirstLine[1], 1);
+  EXPECT_EQ(desktop::plan().question(1).firstLine, 1);
 }
 
 }  // namespace

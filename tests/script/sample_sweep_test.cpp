@@ -18,6 +18,7 @@
 #include "desktop/desktop_window.h"
 #include "desktop/key_map.h"
 #include "desktop/popup_menu_file.h"
+#include "desktop/session_plan.h"
 #include "desktop/step_record.h"
 #include "forms/headless.h"
 #include "forms/list_box.h"
@@ -136,7 +137,7 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
     home::StartUnitPractice(q_.unit);
     Wait(300);
     // The bar's number page, as a click on the question's number does it.
-    frame::gCurQuestion = static_cast<int16_t>(q_.number);
+    desktop::editCursor().GoToQuestion(static_cast<int16_t>(q_.number));
     Bar().DqExam();
     Wait(300);
   }
@@ -154,13 +155,13 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
     forms::Pump();
   }
   StepRecord Record(int step) const {
-    const long n = frame::gFirstLine[q_.number] + step - 1;
-    return StepRecord(ReadStepRecord(frame::gStepFile, n).value_or(""));
+    const long n = desktop::plan().question(q_.number).firstLine + step - 1;
+    return StepRecord(ReadStepRecord(desktop::plan().stepFile(), n).value_or(""));
   }
-  std::string Text(const TextLineRef& ref) const { return ReadStepText(frame::gTextFile, ref.Number()).value_or(""); }
-  bool Completed() const { return (frame::gQuestionStatus[q_.number] & frame::kStatusCompleted) != 0; }
+  std::string Text(const TextLineRef& ref) const { return ReadStepText(desktop::plan().textFile(), ref.Number()).value_or(""); }
+  bool Completed() const { return (desktop::plan().question(q_.number).status & desktop::kStatusCompleted) != 0; }
   std::string Where() const {
-    return "question " + q_.code + " step " + std::to_string(frame::gCurStep) + " code " + Record(frame::gCurStep).StepCode() +
+    return "question " + q_.code + " step " + std::to_string(desktop::cursor().step()) + " code " + Record(desktop::cursor().step()).StepCode() +
            "; Text1 \"" + Desk().Text1.Text() + "\" selected \"" + Desk().Text1.SelText() + "\"" +
            (reports_.empty() ? "" : "\nreports:\n" + reports_);
   }
@@ -345,7 +346,7 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
         if (!Desk().LblShuMenu.Exists(item)) return "no menu item " + std::to_string(item);
         const Px row = Centre(Desk().LblShuMenu[item]);
         Click(row);
-        if (sub != 0 && !Completed() && frame::gCurStep == current_) {
+        if (sub != 0 && !Completed() && desktop::cursor().step() == current_) {
           const forms::Rect rr = Desk().LblShuMenu[item].ScreenRect();
           in_.Move(rr.x + rr.w + 10, row.y);
           Click(Centre(Desk().LblSubSel[sub]));
@@ -410,7 +411,7 @@ SampleCopy* SampleSweep::copy_ = nullptr;
 std::optional<std::string> SampleSweep::old_config_;
 
 TEST_P(SampleSweep, DemonstrationPlaysToTheEnd) {
-  ASSERT_EQ(frame::gCurQuestion, q_.number);
+  ASSERT_EQ(desktop::cursor().question(), q_.number);
   ASSERT_EQ(Record(q_.records).StepCode(), "9999") << q_.code;
   Bar().StartDemo();
   bool started = false, ended_at_final = false;
@@ -436,15 +437,15 @@ TEST_P(SampleSweep, DemonstrationPlaysToTheEnd) {
 }
 
 TEST_P(SampleSweep, CompletedOnTheDesktop) {
-  ASSERT_EQ(frame::gCurQuestion, q_.number);
+  ASSERT_EQ(desktop::cursor().question(), q_.number);
   ASSERT_FALSE(Completed());
   for (int guard = 0; guard < q_.records + 2 && !Completed(); ++guard) {
-    current_ = frame::gCurStep;
+    current_ = desktop::cursor().step();
     const StepRecord r = Record(current_);
     const std::string why = Answer(r);
     if (!why.empty()) GTEST_SKIP() << why << " (" << Where() << ")";
     if (Completed()) break;
-    ASSERT_GT(frame::gCurStep, current_) << "the step was not answered: " << Where();
+    ASSERT_GT(desktop::cursor().step(), current_) << "the step was not answered: " << Where();
   }
   EXPECT_TRUE(Completed()) << Where();
   EXPECT_EQ(reports_, "") << q_.code;

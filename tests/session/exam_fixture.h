@@ -3,6 +3,7 @@
 // system message boxes answered from the input queue.
 #include <string>
 
+#include "desktop/session_plan.h"
 #include "forms/form.h"
 #include "forms/label.h"
 #include "tests/desktop/desktop_fixture.h"
@@ -12,12 +13,12 @@ namespace xpexam::session::testing {
 class ExamTest : public desktop::testing::DesktopTest {
  protected:
   explicit ExamTest(int width = 1024, int height = 768) : DesktopTest(width, height) {
-    frame::gSessionKind = 0;
-    frame::gSlotOffset = 0;
-    frame::gRunMode = 3;
-    frame::gQuestionCount = 40;
-    frame::gMinutesLeft = 50;
-    frame::gExamStartTime = "-1";
+    desktop::editPlan().SetKind(desktop::SessionKind::kFixedPaper);
+    desktop::editPlan().SetSlotOffset(0);
+    desktop::editPlan().SetRunMode(desktop::RunMode::kTimedExam);
+    desktop::editPlan().SetQuestionCount(40);
+    desktop::editPlan().SetMinutesLeft(50);
+    desktop::editPlan().SetExamStartTime("-1");
     dir_.Write("ksdata/.keep", "");
   }
 

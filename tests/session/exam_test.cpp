@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/backend.h"
+#include "desktop/session_plan.h"
 #include "forms/clipboard.h"
 #include "home/home_screen.h"
 #include "session/score_report.h"
@@ -62,12 +63,12 @@ TEST_F(SignInTest, TheIdBoxTakesDigitsAndACheckLetterLast) {
 
 TEST_F(SignInTest, SigningInShowsTheCandidateThenOpensTheExamAtQuestionOne) {
   frame::gCandidateName = "张三";
-  frame::gCurQuestion = 7;
+  desktop::editCursor().GoToQuestion(7);
   frame::gAllowBarUnload = true;
   auto& logon = Logon();
   EXPECT_TRUE(logon.Picture1.Visible());
   EXPECT_FALSE(logon.Picture2.Visible());
-  EXPECT_EQ(frame::gIndexFile, frame::installation().dataPath() + "288850.mxy");
+  EXPECT_EQ(desktop::plan().indexFile(), frame::installation().dataPath() + "288850.mxy");
   logon.TxtZwh.SetText("7");
   logon.TxtSFZ.SetText("1234");
   logon.CmdLog.Click();
@@ -88,12 +89,12 @@ TEST_F(SignInTest, SigningInShowsTheCandidateThenOpensTheExamAtQuestionOne) {
   in_.Wait(600);
   forms::Pump();
   EXPECT_TRUE(FrmLogon::IsLoaded());
-  EXPECT_EQ(frame::gExamStartTime, "-1");
+  EXPECT_EQ(desktop::plan().examStartTime(), "-1");
   in_.Wait(100);
   forms::Pump();
   EXPECT_FALSE(FrmLogon::IsLoaded());
-  EXPECT_EQ(frame::gExamStartTime, "2026-01-01 09:00:00");
-  EXPECT_EQ(frame::gCurQuestion, 1);
+  EXPECT_EQ(desktop::plan().examStartTime(), "2026-01-01 09:00:00");
+  EXPECT_EQ(desktop::cursor().question(), 1);
   EXPECT_TRUE(Bar().Visible());
   EXPECT_TRUE(Desk().Visible());
   EXPECT_TRUE(Bar().TimerREDO.Enabled());
@@ -119,7 +120,7 @@ TEST_F(SignInTest, ExitAnsweredYesGoesBackToTheHomeWindow) {
   EXPECT_FALSE(FrmLogon::IsLoaded());
   EXPECT_TRUE(home::FrmFengmian::IsLoaded());
   EXPECT_FALSE(FrmTm::IsLoaded());
-  EXPECT_EQ(frame::gExamStartTime, "-1");
+  EXPECT_EQ(desktop::plan().examStartTime(), "-1");
 }
 
 class ClockTest : public ExamTest {
@@ -127,7 +128,7 @@ class ClockTest : public ExamTest {
   ClockTest() {
     Desk().Show();
     Bar().Show();
-    for (long i = 1; i <= 40; ++i) frame::gQuestionStatus[i] = 5;
+    for (long i = 1; i <= 40; ++i) desktop::editPlan().SetStatus(i, 5);
   }
   void Minutes(int n) {
     in_.Wait(60000LL * n);
@@ -136,24 +137,24 @@ class ClockTest : public ExamTest {
 };
 
 TEST_F(ClockTest, ThePracticeClockStopsAtItsFirstTick) {
-  frame::gSessionKind = 20;
+  desktop::editPlan().SetKind(desktop::SessionKind::kUnitAll);
   Bar().LblTime.SetCaption("");
   Minutes(1);
   EXPECT_FALSE(Bar().TimeKS.Enabled());
   EXPECT_EQ(Bar().LblTime.Caption(), "");
-  EXPECT_EQ(frame::gMinutesLeft, 50);
+  EXPECT_EQ(desktop::plan().minutesLeft(), 50);
 }
 
 TEST_F(ClockTest, TheStripShowsTheCountBeforeTheTick) {
-  frame::gSessionKind = 8;
+  desktop::editPlan().SetKind(desktop::SessionKind::kRandomPaper);
   Minutes(3);
   EXPECT_EQ(Bar().LblTime.Caption(), "剩余48分钟");
   EXPECT_DOUBLE_EQ(Bar().LblTimeJD.Width(), 2 * Bar().PTime.Width() / 50);
-  EXPECT_EQ(frame::gMinutesLeft, 47);
+  EXPECT_EQ(desktop::plan().minutesLeft(), 47);
 }
 
 TEST_F(ClockTest, TimeOutAsksForTheHandInAndBackRunsOnWithoutTheClock) {
-  frame::gMinutesLeft = 2;
+  desktop::editPlan().SetMinutesLeft(2);
   in_.Wait(120000);
   AnswerBox("Button1");
   in_.Call([] {
@@ -170,7 +171,7 @@ TEST_F(ClockTest, TimeOutAsksForTheHandInAndBackRunsOnWithoutTheClock) {
   EXPECT_EQ(Bar().LblTime.Caption(), "剩余1分钟");
   EXPECT_DOUBLE_EQ(Bar().LblTimeJD.Width(), 49 * Bar().PTime.Width() / 50);
   Minutes(5);
-  EXPECT_EQ(frame::gMinutesLeft, 0);
+  EXPECT_EQ(desktop::plan().minutesLeft(), 0);
   EXPECT_TRUE(Bar().Visible());
 }
 
@@ -204,8 +205,8 @@ TEST_F(ClockTest, TheFirstConfirmationWarnsOfOpenOrBookmarkedQuestions) {
     bool warns;
   } cases[] = {{1, false}, {5, false}, {0, true}, {2, true}, {3, true}, {7, true}, {4, true}, {6, true}};
   for (const Case& c : cases) {
-    for (long i = 1; i <= 40; ++i) frame::gQuestionStatus[i] = 1;
-    frame::gQuestionStatus[40] = c.status;
+    for (long i = 1; i <= 40; ++i) desktop::editPlan().SetStatus(i, 1);
+    desktop::editPlan().SetStatus(40, c.status);
     auto& end1 = FrmEnd1::Get();
     EXPECT_EQ(end1.Label1.Caption(), c.warns ? "您还有题目未做或仍处于标识状态！\r\n\r\n您是否确定交卷?" : "\r\n您是否确定交卷?")
         << c.status;
@@ -230,7 +231,7 @@ TEST_F(ClockTest, AtAnyScaleTheConfirmationsHoldTheirPromptFrame) {
 }
 
 TEST_F(ClockTest, TheFinalHandInClosesTheExamAndOpensTheReport) {
-  frame::gMinutesLeft = 30;
+  desktop::editPlan().SetMinutesLeft(30);
   in_.Call([] { FrmEnd1::Get().Command1.Click(); });
   in_.Call([] {
     EXPECT_EQ(FrmEnd2::Get().Label1.Caption(), "按“交卷”后您将退出本场考试，并且不能重新登录!\r\n\r\n是否确定交卷?");
@@ -238,7 +239,7 @@ TEST_F(ClockTest, TheFinalHandInClosesTheExamAndOpensTheReport) {
   });
   Bar().CmdGN[8].Click();
   forms::Pump();
-  EXPECT_EQ(frame::gMinutesLeft, 50);
+  EXPECT_EQ(desktop::plan().minutesLeft(), 50);
   EXPECT_TRUE(frame::gAllowBarUnload);
   EXPECT_FALSE(FrmTm::IsLoaded());
   EXPECT_FALSE(desktop::FrmMain::IsLoaded());
@@ -248,7 +249,7 @@ TEST_F(ClockTest, TheFinalHandInClosesTheExamAndOpensTheReport) {
 }
 
 TEST_F(ClockTest, TimeOutInTheAnswerPromptHandsInOnce) {
-  frame::gMinutesLeft = 1;
+  desktop::editPlan().SetMinutesLeft(1);
   in_.Call([this] {
     in_.Wait(60000);
     AnswerBox("Button1");
@@ -265,7 +266,7 @@ TEST_F(ClockTest, TimeOutInTheAnswerPromptHandsInOnce) {
 }
 
 TEST_F(ClockTest, TimeOutDuringTheFirstConfirmationOnlySaysSo) {
-  frame::gMinutesLeft = 1;
+  desktop::editPlan().SetMinutesLeft(1);
   in_.Call([this] {
     in_.Wait(60000);
     AnswerBox("Button1");
@@ -284,7 +285,7 @@ TEST_F(ClockTest, TimeOutDuringTheFirstConfirmationOnlySaysSo) {
 class AnswerPromptTest : public ClockTest {};
 
 TEST_F(AnswerPromptTest, NoKeepsThePromptAndBackLeavesTheExam) {
-  frame::gExamStartTime = "2026-01-01 08:00:00";
+  desktop::editPlan().SetExamStartTime("2026-01-01 08:00:00");
   in_.Call([this] {
     AnswerBox("Button2");
     in_.Call([] {
@@ -297,12 +298,12 @@ TEST_F(AnswerPromptTest, NoKeepsThePromptAndBackLeavesTheExam) {
   forms::Pump();
   EXPECT_EQ(box_title_, "不建议您立即看答案");
   EXPECT_FALSE(FrmCZTS::IsLoaded());
-  EXPECT_EQ(frame::gRunMode, 3);
-  EXPECT_EQ(frame::gExamStartTime, "2026-01-01 08:00:00");
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kTimedExam);
+  EXPECT_EQ(desktop::plan().examStartTime(), "2026-01-01 08:00:00");
 }
 
 TEST_F(AnswerPromptTest, YesTurnsTheExamIntoPractice) {
-  frame::gExamStartTime = "2026-01-01 08:00:00";
+  desktop::editPlan().SetExamStartTime("2026-01-01 08:00:00");
   frame::gAllowBarUnload = true;
   Bar().Image2.SetCaption("隐藏图片");
   in_.Call([this] {
@@ -313,8 +314,8 @@ TEST_F(AnswerPromptTest, YesTurnsTheExamIntoPractice) {
   forms::Pump();
   EXPECT_FALSE(FrmCZTS::IsLoaded());
   EXPECT_EQ(Bar().Image2.Caption(), "显示图片");
-  EXPECT_EQ(frame::gRunMode, 2);
-  EXPECT_EQ(frame::gExamStartTime, "-1");
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
+  EXPECT_EQ(desktop::plan().examStartTime(), "-1");
   EXPECT_FALSE(frame::gAllowBarUnload);
   EXPECT_TRUE(frame::gDemoRunning);
   EXPECT_TRUE(Bar().TimStartYS.Enabled());

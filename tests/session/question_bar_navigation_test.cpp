@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/pictures.h"
+#include "desktop/session_plan.h"
 #include "session/picture_window.h"
 #include "platform/strings.h"
 #include "session/hooks.h"
@@ -39,12 +40,12 @@ class BarButtons : public DesktopTest {
 
 TEST_F(BarButtons, MovingBetweenQuestionsKeepsEachQuestionsStepAndPictures) {
   auto& bar = Bar();
-  frame::gPictureIds(1, 0) = "400001";
-  frame::gPictureIds(2, 0) = "400002";
+  desktop::editPlan().SetPictureId(1, 0, "400001");
+  desktop::editPlan().SetPictureId(2, 0, "400002");
   Picture("400001", 0x0000FF);
   Picture("400002", 0x00FF00);
   bar.DqExam();
-  frame::gQuestionStep[1] = 2;  // the learner got to step 2 of question 1
+  desktop::editPlan().SetResumeStep(1, 2);  // the learner got to step 2 of question 1
 
   struct Move { int button; int16_t question; const char* background; bool previous_enabled, next_enabled; };
   const Move moves[] = {
@@ -56,20 +57,20 @@ TEST_F(BarButtons, MovingBetweenQuestionsKeepsEachQuestionsStepAndPictures) {
   };
   for (const Move& m : moves) {
     ClickOn(bar.CmdGN[m.button]);
-    EXPECT_EQ(frame::gCurQuestion, m.question);
+    EXPECT_EQ(desktop::cursor().question(), m.question);
     EXPECT_EQ(bar.CmdGN[0].Enabled(), m.previous_enabled);
     EXPECT_EQ(bar.CmdGN[1].Enabled(), m.next_enabled);
     if (*m.background) {
       EXPECT_EQ(forms::PictureId(Desk().Picture()), m.background) << m.question;
     }
   }
-  EXPECT_EQ(frame::gCurStep, 2);  // back on question 1 at its step
+  EXPECT_EQ(desktop::cursor().step(), 2);  // back on question 1 at its step
   // Redo: step 1 again; a completed question stays completed.
-  frame::gQuestionStatus[1] = 5;
+  desktop::editPlan().SetStatus(1, 5);
   ClickOn(bar.CmdGN[2]);
-  EXPECT_EQ(frame::gQuestionStep[1], 1);
-  EXPECT_EQ(frame::gCurStep, 1);
-  EXPECT_EQ(frame::gQuestionStatus[1], 5);
+  EXPECT_EQ(desktop::plan().question(1).resumeStep, 1);
+  EXPECT_EQ(desktop::cursor().step(), 1);
+  EXPECT_EQ(desktop::plan().question(1).status, 5);
 }
 
 TEST_F(BarButtons, BookmarkTogglesTheStatusAndTheButtonPair) {
@@ -77,14 +78,14 @@ TEST_F(BarButtons, BookmarkTogglesTheStatusAndTheButtonPair) {
   struct Case { int button; int16_t before, after; };
   const Case cases[] = {{3, 1, 3}, {11, 3, 1}, {3, 5, 7}, {3, 3, 3}, {11, 1, 1}};
   for (const Case& c : cases) {
-    frame::gQuestionStatus[1] = c.before;
+    desktop::editPlan().SetStatus(1, c.before);
     bar.CmdGN_Click(c.button);
-    EXPECT_EQ(frame::gQuestionStatus[1], c.after) << c.button << " on " << c.before;
+    EXPECT_EQ(desktop::plan().question(1).status, c.after) << c.button << " on " << c.before;
     EXPECT_EQ(bar.CmdGN[11].Visible(), c.button == 3);
     EXPECT_EQ(bar.CmdGN[3].Visible(), c.button == 11);
   }
   // The title keeps the question's state; a completed bookmarked question reads as done.
-  frame::gDoneMark[1] = "T";
+  desktop::editPlan().SetDoneMark(1, "T");
   ClickOn(bar.CmdGN[3]);
   bar.DqExam();
   EXPECT_EQ(bar.LblBiao.Caption(), "XP 1单元1/3题(已完成)");
@@ -107,7 +108,7 @@ class NumberPage : public BarButtons, public ::testing::WithParamInterface<PageC
 
 TEST_P(NumberPage, ShowsThePageOfNumbers) {
   const PageCase c = GetParam();
-  frame::gQuestionCount = c.count;
+  desktop::editPlan().SetQuestionCount(c.count);
   auto& bar = Bar();
   bar.CmdGN_Click(4);
   for (int press : c.next_presses) press > 0 ? ClickOn(bar.CmdSelNext) : ClickOn(bar.CmdSelLast);
@@ -132,31 +133,31 @@ INSTANTIATE_TEST_SUITE_P(Counts, NumberPage,
 
 TEST_F(BarButtons, ANumberGoesToItsQuestionAndFacesShowTheStatus) {
   auto& bar = Bar();
-  frame::gQuestionCount = 80;
-  frame::gQuestionStatus[41] = 0;
-  frame::gQuestionStatus[42] = 5;  // completed, opened: the opened face
-  frame::gQuestionStatus[43] = 3;  // opened and bookmarked
-  frame::gQuestionStatus[44] = 4;  // completed in an earlier run, never opened
+  desktop::editPlan().SetQuestionCount(80);
+  desktop::editPlan().SetStatus(41, 0);
+  desktop::editPlan().SetStatus(42, 5);  // completed, opened: the opened face
+  desktop::editPlan().SetStatus(43, 3);  // opened and bookmarked
+  desktop::editPlan().SetStatus(44, 4);  // completed in an earlier run, never opened
   bar.CmdGN_Click(4);
   ClickOn(bar.CmdSelNext);
   const char* faces[] = {"l01030", "l01031", "l01032", "l01030"};
   for (int i = 1; i <= 4; ++i) EXPECT_EQ(forms::PictureId(bar.CmTNO[i].Picture()), faces[i - 1]) << i;
   ClickOn(bar.CmTNO[7]);
-  EXPECT_EQ(frame::gCurQuestion, 47);
+  EXPECT_EQ(desktop::cursor().question(), 47);
   EXPECT_FALSE(bar.FrmSelect.Visible());
   // Back keeps the question; the page reopens where it was.
   bar.CmdGN_Click(4);
   EXPECT_EQ(bar.CmTNO[1].Caption(), "41");
   ClickOn(bar.CmdSelFH);
   EXPECT_FALSE(bar.FrmSelect.Visible());
-  EXPECT_EQ(frame::gCurQuestion, 47);
+  EXPECT_EQ(desktop::cursor().question(), 47);
 }
 
 TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
   auto& bar = Bar();
   int shown = 0;
   gSessionHooks.showDemo = [&] { ++shown; };
-  frame::gCurQuestion = 2;
+  desktop::editCursor().GoToQuestion(2);
   bar.DqExam();
   ClickOn(bar.Image2);
   ASSERT_TRUE(session::FrmPicture::Get().Visible());
@@ -190,8 +191,8 @@ TEST_F(BarSetUp, LaysOutTheNumberPageForTheSessionAndResetsTheClockStrip) {
   struct Case { int16_t count; int16_t last_page; int visible_numbers; bool paging; };
   const Case cases[] = {{3, 0, 3, false}, {40, 0, 40, false}, {41, 1, 40, true}, {80, 1, 40, true}, {500, 12, 40, true}};
   for (const Case& c : cases) {
-    frame::gQuestionCount = c.count;
-    frame::gMinutesLeft = 7;
+    desktop::editPlan().SetQuestionCount(c.count);
+    desktop::editPlan().SetMinutesLeft(7);
     frame::gCandidateName = "张三";
     auto& bar = Bar();
     EXPECT_EQ(bar.mLastPage, c.last_page) << c.count;
@@ -202,7 +203,7 @@ TEST_F(BarSetUp, LaysOutTheNumberPageForTheSessionAndResetsTheClockStrip) {
     EXPECT_EQ(bar.CmdSelNext.Visible(), c.paging);
     EXPECT_FALSE(bar.FrmSelect.Visible());
     EXPECT_FALSE(bar.FrmKSXX.Visible());
-    EXPECT_EQ(frame::gMinutesLeft, 50);
+    EXPECT_EQ(desktop::plan().minutesLeft(), 50);
     EXPECT_EQ(bar.LblTime.Caption(), "剩余50分钟");
     EXPECT_EQ(bar.LblTimeJD.Width(), 0);
     EXPECT_EQ(bar.KsName1.Caption(), "张三");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/pictures.h"
+#include "desktop/session_plan.h"
 #include "session/ime_window.h"
 #include "session/picture_window.h"
 #include "platform/keyboard.h"
@@ -20,23 +21,23 @@ class FrmTmTest : public DesktopTest {
   FrmTmTest() {
     Write("data/288870.mxy", {"010103Open the folder|then rename it", "010202picture300001See the picture|here", "010301Last"});
     dir_.Write("data/300001.mxy", xpexam::testing::SolidBmp(8, 8, 0xFF));
-    frame::gQuestionCount = 3;
+    desktop::editPlan().SetQuestionCount(3);
   }
 };
 
 TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
   auto& bar = Bar();  // the loads of the bar and the desktop start questions at step 1
   Desk();
-  frame::gCurQuestion = 2;
-  frame::gQuestionStatus[1] = 4;
-  frame::gQuestionStatus[2] = 2;
-  frame::gQuestionStep[2] = 3;
-  frame::gRunMode = 1;
-  frame::gDoneMark[2] = "F";
+  desktop::editCursor().GoToQuestion(2);
+  desktop::editPlan().SetStatus(1, 4);
+  desktop::editPlan().SetStatus(2, 2);
+  desktop::editPlan().SetResumeStep(2, 3);
+  desktop::editPlan().SetRunMode(desktop::RunMode::kPracticeWithHints);
+  desktop::editPlan().SetDoneMark(2, "F");
   bar.DqExam();
-  EXPECT_EQ(frame::gQuestionStatus[2], 3);
-  EXPECT_EQ(frame::gCurStep, 3);
-  EXPECT_EQ(frame::gRunMode, 2);
+  EXPECT_EQ(desktop::plan().question(2).status, 3);
+  EXPECT_EQ(desktop::cursor().step(), 3);
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
   EXPECT_EQ(bar.LblUnit.Caption(), "未完成的题目 2 3");
   EXPECT_EQ(bar.LblBiao.Caption(), "XP 1单元2/3题(未完成)");
   EXPECT_TRUE(bar.CmdGN[0].Enabled());
@@ -54,10 +55,10 @@ TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
   EXPECT_EQ(desk.WindowState(), 0);
 
   // Shown again, the opened bit is not added twice; a text question shows its line breaks.
-  frame::gCurQuestion = 1;
+  desktop::editCursor().GoToQuestion(1);
   bar.DqExam();
   bar.DqExam();
-  EXPECT_EQ(frame::gQuestionStatus[1], 5);
+  EXPECT_EQ(desktop::plan().question(1).status, 5);
   EXPECT_EQ(bar.RtbTM.Text(), "Open the folder\r\nthen rename it");
   EXPECT_FALSE(bar.Image2.Visible());
   EXPECT_FALSE(bar.CmdGN[0].Enabled());
@@ -65,9 +66,9 @@ TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
 }
 
 TEST_F(FrmTmTest, AnExamStaysAnExam) {
-  frame::gRunMode = 3;
+  desktop::editPlan().SetRunMode(desktop::RunMode::kTimedExam);
   Bar().DqExam();
-  EXPECT_EQ(frame::gRunMode, 3);
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kTimedExam);
 }
 
 struct TitleCase {
@@ -80,12 +81,12 @@ class TitleTest : public FrmTmTest, public ::testing::WithParamInterface<TitleCa
 
 TEST_P(TitleTest, TheTitleNamesTheSessionAndTheQuestion) {
   const TitleCase c = GetParam();
-  frame::gSessionKind = static_cast<int16_t>(c.kind);
-  frame::gSlotOffset = static_cast<int16_t>(c.offset);
-  frame::gListIndex = static_cast<int16_t>(c.list_index);
-  frame::gCurQuestion = 2;
-  frame::gQuestionCode[2] = 105;
-  frame::gDoneMark[2] = "T";
+  desktop::editPlan().SetKind(static_cast<desktop::SessionKind>(c.kind));
+  desktop::editPlan().SetSlotOffset(static_cast<int16_t>(c.offset));
+  desktop::editPlan().SetListIndex(static_cast<int16_t>(c.list_index));
+  desktop::editCursor().GoToQuestion(2);
+  desktop::editPlan().SetCode(2, 105);
+  desktop::editPlan().SetDoneMark(2, "T");
   Bar().LblBiao.SetCaption("before");
   Bar().DqExam();
   EXPECT_EQ(Bar().LblBiao.Caption(), c.title);
@@ -161,7 +162,7 @@ TEST_F(BarOnScreen, TheHintButtonShowsTheFourHintFrames) {
   in_.Wait(500);
   ClickOn(Bar().CmdGN[6]);
   forms::Pump();
-  EXPECT_EQ(frame::gRunMode, 1);
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPracticeWithHints);
   for (forms::Control* c : std::initializer_list<forms::Control*>{&desk.LHelp, &desk.Shape1, &desk.Shape4, &desk.Shape2})
     EXPECT_TRUE(c->Visible()) << c->Name();
   EXPECT_EQ(desk.WindowState(), 0);
@@ -169,7 +170,7 @@ TEST_F(BarOnScreen, TheHintButtonShowsTheFourHintFrames) {
 
 TEST_F(BarOnScreen, ThePictureButtonShowsAndHidesTheQuestionPicture) {
   auto& bar = Bar();
-  frame::gCurQuestion = 2;
+  desktop::editCursor().GoToQuestion(2);
   bar.DqExam();
   auto& picture = session::FrmPicture::Get();
   // The picture is in place; the window waits for the learner.
@@ -195,14 +196,14 @@ TEST_F(BarOnScreen, ThePictureButtonShowsAndHidesTheQuestionPicture) {
   ClickOn(bar.Image2);
   forms::Pump();
   ASSERT_TRUE(picture.Visible());
-  frame::gCurQuestion = 1;
+  desktop::editCursor().GoToQuestion(1);
   bar.DqExam();
   EXPECT_FALSE(picture.Visible());
   EXPECT_FALSE(bar.Image2.Visible());
 
   // A picture question whose picture is missing keeps the picture before it, and the button.
   Write("data/288870.mxy", {"010103Open", "010202picture300001See", "010301picture399999Missing"});
-  frame::gCurQuestion = 3;
+  desktop::editCursor().GoToQuestion(3);
   bar.DqExam();
   EXPECT_EQ(forms::PictureId(picture.Image1.Picture()), "300001");
   EXPECT_TRUE(bar.Image2.Visible());
@@ -252,7 +253,7 @@ TEST_F(FrmTmTest, TheButtonsWearTheirFaces) {
     const char* remove_bookmark;
   };
   for (const Case& c : {Case{2, "l01003", "l01011"}, Case{3, "l01053", "l01054"}}) {
-    frame::gRunMode = c.run_mode;
+    desktop::editPlan().SetRunMode(static_cast<desktop::RunMode>(c.run_mode));
     auto& bar = Bar();
     EXPECT_EQ(forms::PictureId(bar.CmdGN[3].Picture()), c.bookmark);
     EXPECT_EQ(forms::PictureId(bar.CmdGN[11].Picture()), c.remove_bookmark);

@@ -6,6 +6,7 @@
 
 #include <map>
 
+#include "desktop/session_plan.h"
 #include "forms/app.h"
 #include "forms/form.h"
 #include "home/home_screen.h"
@@ -35,14 +36,14 @@ class SaveRecords : public DesktopTest, public ::testing::WithParamInterface<Sav
     std::filesystem::create_directories(dir_ / "ksdata");
     for (const auto& [name, bytes] : c.before)
       if (!bytes.empty()) dir_.Write("ksdata/" + name, bytes);
-    frame::gSessionKind = c.kind;
-    frame::gSlotOffset = c.slot_offset;
-    frame::gListIndex = c.list_index;
+    desktop::editPlan().SetKind(static_cast<desktop::SessionKind>(c.kind));
+    desktop::editPlan().SetSlotOffset(c.slot_offset);
+    desktop::editPlan().SetListIndex(c.list_index);
     frame::editInstallation().SetUnitCount(c.unit_count);
-    frame::gQuestionCount = static_cast<int16_t>(c.codes.size());
+    desktop::editPlan().SetQuestionCount(static_cast<int16_t>(c.codes.size()));
     for (size_t i = 0; i < c.codes.size(); ++i) {
-      frame::gQuestionCode[static_cast<long>(i) + 1] = c.codes[i];
-      frame::gQuestionStatus[static_cast<long>(i) + 1] = c.statuses[i];
+      desktop::editPlan().SetCode(static_cast<long>(i) + 1, c.codes[i]);
+      desktop::editPlan().SetStatus(static_cast<long>(i) + 1, c.statuses[i]);
     }
   }
 };
@@ -116,7 +117,8 @@ TEST_F(PaperReview, NoLeavesTheFileAndNothingCompletedAsksNothing) {
   SaveSessionRecords();
   EXPECT_EQ(Bytes("182403.mxy"), "010102020303\r\n");
 
-  frame::gQuestionStatus[1] = frame::gQuestionStatus[3] = 1;
+  desktop::editPlan().SetStatus(1, 1);
+  desktop::editPlan().SetStatus(3, 1);
   Answer("Button1");  // would say Yes if a box came up
   SaveSessionRecords();
   forms::Pump();

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/strings.h"
+#include "desktop/session_plan.h"
 #include "session/score_report.h"
 #include "session/hooks.h"
 #include "tests/session/exam_fixture.h"
@@ -32,17 +33,17 @@ std::string PaperLine() {
 class ScoreReportTest : public ExamTest {
  protected:
   explicit ScoreReportTest(int width = 1024, int height = 768) : ExamTest(width, height) {
-    frame::gSlotOffset = 2;
-    frame::gListIndex = 2;
+    desktop::editPlan().SetSlotOffset(2);
+    desktop::editPlan().SetListIndex(2);
     Write("data/288891.mxy", {"layout", "1", "2", "3", PaperLine(), "6"});
     std::vector<std::string> index;
     for (int i = 1; i <= 40; ++i) index.push_back("010101Text " + std::to_string(i));
     index[6] = "010101picture300001Picture text";
     Write("data/288850.mxy", index);
-    frame::gIndexFile = frame::installation().dataPath() + "288850.mxy";
+    desktop::editPlan().SetIndexFile(frame::installation().dataPath() + "288850.mxy");
     for (long i = 1; i <= 40; ++i) {
-      frame::gQuestionCode[i] = static_cast<int16_t>(100 + i);
-      frame::gQuestionStatus[i] = 5;
+      desktop::editPlan().SetCode(i, static_cast<int16_t>(100 + i));
+      desktop::editPlan().SetStatus(i, 5);
     }
     Write("ksdata/288863.mxy", {"0107"});
     Write("ksdata/288873.mxy", {"T"});
@@ -60,9 +61,9 @@ class ScoreReportTest : public ExamTest {
 };
 
 TEST_F(ScoreReportTest, WrongQuestionsGoToThePaperAndTheWrongAnswerList) {
-  frame::gQuestionStatus[3] = 1;  // opened, not completed
-  frame::gQuestionStatus[7] = 2;  // bookmarked, already in the wrong-answer list
-  frame::gExamStartTime = "2026-01-01 08:00:00";
+  desktop::editPlan().SetStatus(3, 1);  // opened, not completed
+  desktop::editPlan().SetStatus(7, 2);  // bookmarked, already in the wrong-answer list
+  desktop::editPlan().SetExamStartTime("2026-01-01 08:00:00");
   auto& report = FrmChengji::Get();
   EXPECT_EQ(report.Label1.Caption(), "第3套得分：95分");
   EXPECT_EQ(File("ksdata/182402.mxy"), "01030107\r\n");
@@ -76,7 +77,7 @@ TEST_F(ScoreReportTest, WrongQuestionsGoToThePaperAndTheWrongAnswerList) {
   EXPECT_EQ(history[7], "95");
   EXPECT_EQ(history[8], "E");
   EXPECT_EQ(history[90], "");
-  EXPECT_EQ(frame::gExamStartTime, "-1");
+  EXPECT_EQ(desktop::plan().examStartTime(), "-1");
   EXPECT_TRUE(report.Frame1.Visible());
   EXPECT_EQ(report.CmTNO[40].Caption(), "40");
 
@@ -101,8 +102,8 @@ class HistoryTest : public ScoreReportTest, public ::testing::WithParamInterface
 TEST_P(HistoryTest, TheTimeAndTheBestScore) {
   const HistoryCase c = GetParam();
   History("2025-12-01 10:00:00", c.old_best);
-  for (long i = c.completed + 1; i <= 40; ++i) frame::gQuestionStatus[i] = 1;
-  frame::gExamStartTime = c.start;
+  for (long i = c.completed + 1; i <= 40; ++i) desktop::editPlan().SetStatus(i, 1);
+  desktop::editPlan().SetExamStartTime(c.start);
   EXPECT_EQ(FrmChengji::Get().Label1.Caption(), c.label);
   const auto history = Lines("ksdata/288892.mxy");
   ASSERT_EQ(history.size(), 91u);
@@ -127,12 +128,12 @@ TEST_F(ScoreReportTest, AllCompletedLeavesTheListsAndEmptiesThePaperFile) {
 }
 
 TEST_F(ScoreReportTest, ARandomPaperComesFromTheRandomListAndItsOwnRecord) {
-  frame::gSessionKind = 8;
-  frame::gSlotOffset = 11;
-  frame::gListIndex = 22;
+  desktop::editPlan().SetKind(desktop::SessionKind::kRandomPaper);
+  desktop::editPlan().SetSlotOffset(11);
+  desktop::editPlan().SetListIndex(22);
   Write("ksdata/288891.mxy", {"x", "y", "0301" + PaperLine().substr(4)});
-  frame::gQuestionStatus[1] = 0;
-  frame::gExamStartTime = "2026-01-01 08:00:00";
+  desktop::editPlan().SetStatus(1, 0);
+  desktop::editPlan().SetExamStartTime("2026-01-01 08:00:00");
   EXPECT_EQ(FrmChengji::Get().Label1.Caption(), "随机题得分：97.5分");
   EXPECT_EQ(File("ksdata/182422.mxy"), "0301\r\n");
   const auto history = Lines("ksdata/288892.mxy");
@@ -153,14 +154,14 @@ TEST_F(ScoreReportTest, BackOpensTheHomeScreenOnThePapersTab) {
 }
 
 TEST_F(ScoreReportTest, ReviewReopensThePaperInPractice) {
-  frame::gQuestionStatus[4] = 3;
+  desktop::editPlan().SetStatus(4, 3);
   FrmChengji::Get().Command1.Click();
   EXPECT_FALSE(FrmChengji::IsLoaded());
-  EXPECT_EQ(frame::gRunMode, 2);
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
   EXPECT_FALSE(frame::gAllowBarUnload);
-  EXPECT_EQ(frame::gDoneMark[40], "F");
-  EXPECT_EQ(frame::gQuestionStatus[4], 3);
-  EXPECT_EQ(frame::gSessionKind, 0);
+  EXPECT_EQ(desktop::plan().question(40).doneMark, "F");
+  EXPECT_EQ(desktop::plan().question(4).status, 3);
+  EXPECT_EQ(desktop::plan().kind(), desktop::SessionKind::kFixedPaper);
   EXPECT_TRUE(Bar().Visible());
   EXPECT_TRUE(Desk().Visible());
   EXPECT_FALSE(Bar().TimeKS.Enabled());
@@ -184,23 +185,23 @@ TEST_F(RedoTest, TheWrongQuestionsAreAssembledIntoSlot19) {
   // The report has written the paper's file with no wrong answers.
   Write("ksdata/182402.mxy", {"030501010102"});
   report.Command3.Click();
-  EXPECT_EQ(frame::gQuestionCount, 3);
-  EXPECT_EQ(frame::gQuestionCode[1], 305);
+  EXPECT_EQ(desktop::plan().questionCount(), 3);
+  EXPECT_EQ(desktop::plan().question(1).code, 305);
   EXPECT_EQ(Lines("data/288869.mxy"), (std::vector<std::string>{"030504Five", "010102One", "010206Two"}));
   EXPECT_EQ(Lines("data/288819.mxy"), (std::vector<std::string>{"u3r5", "u3r6", "u3r7", "u3r8", "u1r1", "u1r2", "u1r3",
                                                                 "u1r4", "u1r5", "u1r6", "u1r7", "u1r8"}));
-  EXPECT_EQ(frame::gFirstLine[2], 5);
-  EXPECT_EQ(frame::gFirstLine[3], 7);
-  EXPECT_EQ(frame::gFirstLine[4], 13);
-  EXPECT_EQ(frame::gSessionKind, 2);
-  EXPECT_EQ(frame::gSlotOffset, 17);
-  EXPECT_EQ(frame::gRunMode, 2);
-  EXPECT_EQ(frame::gStepFile, frame::installation().dataPath() + "288819.mxy");
-  EXPECT_EQ(frame::gIndexFile, frame::installation().dataPath() + "288869.mxy");
-  EXPECT_EQ(frame::gQuestionStatus[1], 0);
-  EXPECT_EQ(frame::gQuestionStatus[2], 2);
-  EXPECT_EQ(frame::gQuestionStatus[3], 0);
-  EXPECT_EQ(frame::gDoneMark[3], "F");
+  EXPECT_EQ(desktop::plan().question(2).firstLine, 5);
+  EXPECT_EQ(desktop::plan().question(3).firstLine, 7);
+  EXPECT_EQ(desktop::plan().question(4).firstLine, 13);
+  EXPECT_EQ(desktop::plan().kind(), desktop::SessionKind::kPaperWrong);
+  EXPECT_EQ(desktop::plan().slotOffset(), 17);
+  EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
+  EXPECT_EQ(desktop::plan().stepFile(), frame::installation().dataPath() + "288819.mxy");
+  EXPECT_EQ(desktop::plan().indexFile(), frame::installation().dataPath() + "288869.mxy");
+  EXPECT_EQ(desktop::plan().question(1).status, 0);
+  EXPECT_EQ(desktop::plan().question(2).status, 2);
+  EXPECT_EQ(desktop::plan().question(3).status, 0);
+  EXPECT_EQ(desktop::plan().question(3).doneMark, "F");
   EXPECT_FALSE(FrmChengji::IsLoaded());
   EXPECT_TRUE(Bar().Visible());
   EXPECT_FALSE(Bar().TimeKS.Enabled());
@@ -210,22 +211,22 @@ TEST_F(RedoTest, TheWrongQuestionsAreAssembledIntoSlot19) {
 
 TEST_F(RedoTest, FilesThatCannotBeWrittenLeaveThePapersSessionForItsReview) {
   auto& report = FrmChengji::Get();
-  const int16_t count = frame::gQuestionCount;
-  const int16_t first = frame::gQuestionCode[1];
-  const int16_t offset = frame::gSlotOffset;
+  const int16_t count = desktop::plan().questionCount();
+  const int16_t first = desktop::plan().question(1).code;
+  const int16_t offset = desktop::plan().slotOffset();
   Write("ksdata/182402.mxy", {"0301"});
   std::filesystem::create_directories(dir_ / "data/288869.mxy");  // the index file cannot be written
   EXPECT_THROW(report.Command3.Click(), platform::Failure);  // reported by the runtime
-  EXPECT_EQ(frame::gQuestionCount, count);
-  EXPECT_EQ(frame::gQuestionCode[1], first);
-  EXPECT_EQ(frame::gSlotOffset, offset);
+  EXPECT_EQ(desktop::plan().questionCount(), count);
+  EXPECT_EQ(desktop::plan().question(1).code, first);
+  EXPECT_EQ(desktop::plan().slotOffset(), offset);
   EXPECT_TRUE(FrmChengji::IsLoaded());
 }
 
 TEST_F(RedoTest, NoWrongQuestionsLeaveBothFilesEmpty) {
   auto& report = FrmChengji::Get();
   report.Command3.Click();
-  EXPECT_EQ(frame::gQuestionCount, 0);
+  EXPECT_EQ(desktop::plan().questionCount(), 0);
   EXPECT_EQ(File("data/288819.mxy"), "");
   EXPECT_EQ(File("data/288869.mxy"), "");
   for (int i = 1; i <= 40; ++i) EXPECT_FALSE(Bar().CmTNO[i].Visible()) << i;

@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "demo/hooks.h"
 #include "desktop/hooks.h"
+#include "desktop/session_plan.h"
 #include "frame/hooks.h"
 #include "frame/module_state.h"
 #include "session/hooks.h"
@@ -16,6 +17,8 @@ using namespace xpexam;
 void Fresh() {
   frame::gState.Reset();
   frame::editInstallation().Reset();
+  desktop::ResetPlan();
+  desktop::ResetCursor();
   frame::gFrameHooks = {};
   desktop::gDesktopHooks = {};
   session::gSessionHooks = {};

@@ -1,0 +1,163 @@
+#pragma once
+// The running session's plan: what kind of session it is, how it runs, its list of questions
+// with what the learner has done to each, and the files it reads.
+//
+// The home screen and the session fill it in when a session starts; the question bar keeps it
+// up to date. It lives with the desktop, the lowest layer that writes it: the desktop records
+// the step each question resumes at and the pictures it last showed, and marks a question
+// completed when its final step loads; it reads the step and text files and the run mode, as
+// the demonstration does. Everyone reads it through plan(); a change goes through editPlan()
+// and a call that names it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/bounded.h"
+
+namespace xpexam::desktop {
+
+// The numbers are the ones the session slot adds up and the record files are named by.
+enum class SessionKind : int16_t {
+  kFixedPaper = 0,              // timed exam over a fixed paper
+  kPaperWrong = 2,              // the wrong answers of one paper
+  kUnitDone = 5,                // questions of a unit already done
+  kUnitNotDone = 6,             // questions of a unit not yet done
+  kRandomPaper = 8,             // timed exam over a random paper
+  kBookmarksAll = 9,            // bookmarked questions: all, not yet reviewed, reviewed
+  kBookmarksNotReviewed = 10,
+  kBookmarksReviewed = 11,
+  kWrongAll = 12,               // wrong answers: all, not yet reviewed, reviewed
+  kWrongNotReviewed = 13,
+  kWrongReviewed = 14,
+  kUnitAll = 20,                // every question of a unit
+};
+
+// True for the two kinds that go through the sign-in and the exam clock.
+inline bool IsExam(SessionKind kind) { return kind == SessionKind::kFixedPaper || kind == SessionKind::kRandomPaper; }
+
+enum class RunMode : int16_t {
+  kNone = 0,               // no session has started
+  kPracticeWithHints = 1,  // practice with the operation hint and the target frames shown
+  kPractice = 2,
+  kTimedExam = 3,
+};
+
+// Status bits of a question.
+inline constexpr int16_t kStatusOpened = 1;
+inline constexpr int16_t kStatusBookmarked = 2;
+inline constexpr int16_t kStatusCompleted = 4;
+
+struct Question {
+  int16_t code = 0;        // unit * 100 + question number (1 to 99)
+  int16_t status = 0;      // the status bits above
+  std::string doneMark;    // "T" or "F" from the learner's records; "F" titles it unfinished
+  int32_t firstLine = 0;   // its first line in the step file
+  int16_t resumeStep = 0;  // the step at which it resumes
+  platform::BoundedArray<std::string, 0, 6> pictureIds;  // 0 background, 1-5 overlays, 6 unused
+
+  bool Opened() const { return (status & kStatusOpened) != 0; }
+  bool Bookmarked() const { return (status & kStatusBookmarked) != 0; }
+  bool Completed() const { return (status & kStatusCompleted) != 0; }
+};
+
+class SessionPlan {
+ public:
+  // Positions 1 to 500; a position outside is a failure of the statement that uses it. Entries
+  // past questionCount keep what an earlier session left there.
+  static constexpr long kMaxQuestions = 500;
+
+  SessionPlan() : questions_(kMaxQuestions) {}
+
+  SessionKind kind() const { return kind_; }
+  // Added to the kind it gives the session slot: the paper number for a fixed paper, the unit
+  // for kUnitAll, 19 - kind otherwise.
+  int16_t slotOffset() const { return slotOffset_; }
+  // The session slot: kind + slotOffset.
+  int slot() const { return static_cast<int>(kind_) + slotOffset_; }
+  int16_t listIndex() const { return listIndex_; }  // the paper (0-29), or the unit of kinds 5 and 6
+  RunMode runMode() const { return runMode_; }
+  int16_t questionCount() const { return questionCount_; }  // 40 for papers, the list length otherwise
+  int16_t minutesLeft() const { return minutesLeft_; }
+  // "yyyy-mm-dd hh:mm:ss"; "-1": this run is not recorded.
+  const std::string& examStartTime() const { return examStartTime_; }
+  const std::string& stepFile() const { return stepFile_; }    // dataPath + "2888" + NN + ".mxy"
+  const std::string& indexFile() const { return indexFile_; }  // dataPath + "2888" + (NN + 50) + ".mxy"
+  const std::string& textFile() const { return textFile_; }    // dataPath + "288890.mxy"
+  const Question& question(long position) const { return questions_[Slot(position)]; }
+
+  void SetKind(SessionKind kind) { kind_ = kind; }
+  void SetSlotOffset(int16_t offset) { slotOffset_ = offset; }
+  void SetListIndex(int16_t index) { listIndex_ = index; }
+  void SetRunMode(RunMode mode) { runMode_ = mode; }
+  void SetQuestionCount(int16_t count) { questionCount_ = count; }
+  void SetMinutesLeft(int16_t minutes) { minutesLeft_ = minutes; }
+  void SetExamStartTime(std::string time) { examStartTime_ = std::move(time); }
+  void SetStepFile(std::string path) { stepFile_ = std::move(path); }
+  void SetIndexFile(std::string path) { indexFile_ = std::move(path); }
+  void SetTextFile(std::string path) { textFile_ = std::move(path); }
+
+  void SetCode(long position, int16_t code) { At(position).code = code; }
+  void SetStatus(long position, int16_t status) { At(position).status = status; }
+  void SetDoneMark(long position, std::string mark) { At(position).doneMark = std::move(mark); }
+  void SetFirstLine(long position, int32_t line) { At(position).firstLine = line; }
+  void SetResumeStep(long position, int16_t step) { At(position).resumeStep = step; }
+  void SetPictureId(long position, long layer, std::string id) { At(position).pictureIds[layer] = std::move(id); }
+  // Each adds its bit when it is clear, so a question is counted once.
+  void MarkOpened(long position);
+  void MarkBookmarked(long position);
+  void MarkCompleted(long position);
+  void ClearBookmark(long position);
+
+ private:
+  static size_t Slot(long position);
+  Question& At(long position) { return questions_[Slot(position)]; }
+
+  SessionKind kind_ = SessionKind::kFixedPaper;
+  int16_t slotOffset_ = 0;
+  int16_t listIndex_ = 0;
+  RunMode runMode_ = RunMode::kNone;
+  int16_t questionCount_ = 0;
+  int16_t minutesLeft_ = 0;
+  std::string examStartTime_;
+  std::string stepFile_;
+  std::string indexFile_;
+  std::string textFile_;
+  std::vector<Question> questions_;
+};
+
+const SessionPlan& plan();
+SessionPlan& editPlan();
+// A fresh plan, as at program start.
+void ResetPlan();
+
+// The session slot NN: kind + slotOffset as two digits ("05"). A sum outside 16 bits is an
+// overflow failure.
+std::string SessionSlot();
+// The slot of the question index file: NN + 50, as two digits.
+std::string IndexSlot();
+// dataPath + "2888" + NN + ".mxy".
+std::string SessionStepFile();
+// dataPath + "2888" + (NN + 50) + ".mxy".
+std::string SessionIndexFile();
+
+// Where the learner is: the current question (1-based position in the plan) and its current
+// step. The desktop advances the step; the session moves between questions and sets the step a
+// question resumes at.
+class StepCursor {
+ public:
+  int16_t question() const { return question_; }
+  int16_t step() const { return step_; }
+
+  void GoToQuestion(int16_t position) { question_ = position; }
+  void GoToStep(int16_t step) { step_ = step; }
+
+ private:
+  int16_t question_ = 0;
+  int16_t step_ = 0;
+};
+
+const StepCursor& cursor();
+StepCursor& editCursor();
+void ResetCursor();
+
+}  // namespace xpexam::desktop
