@@ -45,16 +45,8 @@ void CheckBox::OnKeyDown(int key_code, int shift) {
 
 void CheckBox::Paint(Painter& p, const Rect& r) {
   p.FillRect(r, ResolveColor(back_color_));
-  Rect box{0, (r.h - 13) / 2, 13, 13};
-  p.FillRect(box, pressed_ || value_ == 2 ? ResolveColor(kSysButtonFace) : Rgb(255, 255, 255));
-  DrawSunkenEdge(p, box);
-  if (value_ != 0) {
-    const Color mark = value_ == 2 ? ResolveColor(kSysGrayText) : Rgb(0, 0, 0);
-    for (int i = 0; i < 3; ++i) {
-      p.DrawLine(box.x + 3, box.y + 5 + i, box.x + 5, box.y + 7 + i, mark, 1);
-      p.DrawLine(box.x + 5, box.y + 7 + i, box.x + 9, box.y + 3 + i, mark, 1);
-    }
-  }
+  const ButtonFace face = pressed_ ? ButtonFace::kPressed : Wm().Hovered() == this ? ButtonFace::kHot : ButtonFace::kNormal;
+  DrawCheckBox(p, {0, (r.h - 13) / 2, 13, 13}, value_, face);
   TextStyle s = Style();
   s.access_keys = true;
   s.access_underline = Parent().KeyboardCues();

@@ -19,6 +19,7 @@ class CheckBox : public TextControl {
 
   bool Windowed() const override { return true; }
   bool CanFocus() const override { return true; }
+  bool DrawsHover() const override { return true; }
   void CopyFrom(const Control& other) override;
 
  protected:

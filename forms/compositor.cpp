@@ -134,7 +134,8 @@ class Compositor {
     if (r.Empty()) return;
     p.Push(r);
     Form::Edges nc = f.NonClient();
-    if (f.BorderStyle() != 0) DrawWindowFrame(p, r.w, r.h, nc.top, f.Caption(), &f == Wm().Active());
+    if (f.BorderStyle() != 0)
+      DrawWindowFrame(p, r.w, r.h, nc.top, f.Caption(), {&f == Wm().Active(), f.WindowState() == 2, Wm().CloseBoxFace(&f)});
     Rect client{nc.left, nc.top, std::max(0, r.w - nc.left - nc.right), std::max(0, r.h - nc.top - nc.bottom)};
     p.Push(client);
     p.FillRect({0, 0, client.w, client.h}, ResolveColor(f.BackColor()));

@@ -123,6 +123,8 @@ class Control {
   virtual bool RaisesStandardEvents() const { return true; }
   // Children area in the control's own pixels (containers only).
   virtual Rect ClientRect() const { return {0, 0, PixelRect().w, PixelRect().h}; }
+  // Looks different under the pointer: repainted as the pointer comes and goes.
+  virtual bool DrawsHover() const { return false; }
   // Pointer shape shown over the control while its MousePointer is 0.
   virtual int DefaultPointerShape() const { return 0; }
 

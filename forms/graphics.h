@@ -119,6 +119,7 @@ struct TextStyle {
   bool access_keys = false;   // "&x" underlines x, "&&" is "&"
   bool access_underline = true;  // with access_keys: false shows "&x" as x without its line
   bool single_line = false;   // no line breaks (text boxes that are not multi-line)
+  bool join_dashes = false;   // "——" drawn as one unbroken line, as the system's Song face has it
 };
 
 // Text services keep caches shared by measuring and drawing: use them from the UI thread only.

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "forms/color.h"
+#include "forms/draw.h"
 #include "forms/runtime.h"
 
 namespace xpexam::forms {
@@ -107,6 +108,7 @@ class PopupSession : public InputGrab {
     style.access_keys = true;
     style.single_line = true;
     for (const Level& level : levels_) {
+      DrawDropShadow(p, level.box);
       p.FillRect(level.box, ResolveColor(kSysMenu));
       p.StrokeRect(level.box, ResolveColor(kSysButtonShadow), 1);
       for (size_t i = 0; i < level.items.size(); ++i) {

@@ -13,6 +13,7 @@
 #include "forms/app.h"
 #include "forms/backend.h"
 #include "forms/control.h"
+#include "forms/draw.h"
 #include "forms/form.h"
 #include "platform/failure.h"
 
@@ -167,6 +168,10 @@ class WindowManager {
   WindowHandle WindowAt(Point p) const;
   // The pointer shape to show now (number and custom picture).
   std::pair<int, PicturePtr> PointerShape() const;
+  // How a bordered window's close box looks now: under the pointer, held down, or neither.
+  ButtonFace CloseBoxFace(const Form* f) const;
+  // The control under the pointer while no button is held.
+  const Control* Hovered() const { return hover_; }
   // The tooltip to draw, if one is up.
   struct Tip {
     std::string text;
@@ -195,6 +200,10 @@ class WindowManager {
   Target KeyTarget() const;
   // A point of a window's border or title bar.
   bool NonClient(const Target& t) const;
+  // The window whose close box is under the pointer and takes input, if any.
+  Form* CloseBoxUnderPointer() const;
+  // Repaints the close boxes whose face the last mouse event changed.
+  void TrackCloseBoxFace();
   Form* NextActive(Form* except) const;
   // The window that took the key being pressed is hidden or gone.
   void KeyTakerGone(const Form* f);
@@ -214,6 +223,11 @@ class WindowManager {
   Target last_press_target_;
   Control* hover_ = nullptr;
   int64_t hover_since_ = 0;
+  // The window whose close box the left button went down on; it closes on a release there.
+  Form* close_pressed_ = nullptr;
+  // The close box last drawn under the pointer or held down (screen pixels), and its face.
+  Rect close_face_at_;
+  ButtonFace close_face_ = ButtonFace::kNormal;
   // The window that took the key now being pressed; once it goes, the rest of that keystroke
   // (its characters and its release) goes nowhere.
   const Form* key_taker_ = nullptr;

@@ -204,6 +204,7 @@ void WindowManager::FormGone(Form* f) {
   clear(capture_);
   clear(pressed_);
   clear(last_press_target_);
+  if (close_pressed_ == f) close_pressed_ = nullptr;
   if (hover_ && &hover_->Parent() == f) {
     HideTip();
     hover_ = nullptr;
@@ -358,6 +359,8 @@ void WindowManager::UpdateHover(const Target& t) {
   }
   const bool was_shown = tip_shown_;
   HideTip();
+  for (const Control* c : {hover_, t.control})
+    if (c && c->DrawsHover()) c->Invalidate();
   hover_ = t.control;
   tip_spent_ = false;
   // Armed whatever the text: a handler of this very move may be the one that sets it.
@@ -389,6 +392,7 @@ void WindowManager::Dispatch(const InputEvent& e) {
   if (e.type == EventType::kKeyDown) keyboard_last_ = true;
   if (!grabs_.empty()) {
     grabs_.back()->Handle(e);
+    if (mouse) TrackCloseBoxFace();
     return;
   }
   switch (e.type) {
@@ -414,6 +418,38 @@ void WindowManager::Dispatch(const InputEvent& e) {
     default:
       break;
   }
+  if (mouse) TrackCloseBoxFace();
+}
+
+Form* WindowManager::CloseBoxUnderPointer() const {
+  Form* f = FormAt(pointer_);
+  if (!f || f->BorderStyle() == 0 || !InputAllowed(f)) return nullptr;
+  const Rect r = f->ScreenRectPx();
+  return CloseBoxRect(r.w).Contains(pointer_.x - r.x, pointer_.y - r.y) ? f : nullptr;
+}
+
+ButtonFace WindowManager::CloseBoxFace(const Form* f) const {
+  if (!grabs_.empty()) return ButtonFace::kNormal;
+  const Form* under = CloseBoxUnderPointer();
+  // Held down it looks pressed while the pointer is on it, as it was before leaving it.
+  if (close_pressed_) return close_pressed_ == f && under == f ? ButtonFace::kPressed : ButtonFace::kNormal;
+  return under == f && buttons_ == 0 ? ButtonFace::kHot : ButtonFace::kNormal;
+}
+
+void WindowManager::TrackCloseBoxFace() {
+  Form* f = close_pressed_ ? close_pressed_ : CloseBoxUnderPointer();
+  Rect at;
+  ButtonFace face = ButtonFace::kNormal;
+  if (f && f->Loaded() && (face = CloseBoxFace(f)) != ButtonFace::kNormal) {
+    const Rect r = f->ScreenRectPx();
+    const Rect box = CloseBoxRect(r.w);
+    at = {r.x + box.x, r.y + box.y, box.w, box.h};
+  }
+  if (at == close_face_at_ && face == close_face_) return;
+  detail::Invalidate(close_face_at_);
+  detail::Invalidate(at);
+  close_face_at_ = at;
+  close_face_ = face;
 }
 
 void WindowManager::DeliverMouse(const Target& t, int kind, int button, int shift) {
@@ -477,9 +513,9 @@ void WindowManager::MouseDown(const InputEvent& e) {
     const Rect r = t.form->ScreenRectPx();
     const int x = pointer_.x - r.x, y = pointer_.y - r.y;
     if (e.button == kLeftButton && CloseBoxRect(r.w).Contains(x, y)) {
+      // It closes on the release over it, as a button does.
       swallowed_ |= e.button;
-      Form* f = t.form;
-      detail::Invoke([f] { f->CloseBoxClicked(); });
+      close_pressed_ = t.form;
     } else if (e.button == kLeftButton && y < t.form->NonClient().top) {
       t.form->DragWindow();
     } else {
@@ -525,6 +561,13 @@ void WindowManager::MouseWheel(const InputEvent& e) {
 }
 
 void WindowManager::MouseUp(const InputEvent& e) {
+  if (close_pressed_ && e.button == kLeftButton) {
+    Form* f = close_pressed_;
+    close_pressed_ = nullptr;
+    swallowed_ &= ~e.button;
+    if (CloseBoxUnderPointer() == f) detail::Invoke([f] { f->CloseBoxClicked(); });
+    return;
+  }
   if (swallowed_ & e.button) {
     swallowed_ &= ~e.button;
     return;
@@ -681,6 +724,9 @@ void WindowManager::Reset() {
   dbl_release_ = false;
   last_press_time_ = -1000000;
   hover_ = nullptr;
+  close_pressed_ = nullptr;
+  close_face_at_ = {};
+  close_face_ = ButtonFace::kNormal;
   tip_shown_ = tip_spent_ = false;
   keyboard_last_ = false;
   key_taker_ = nullptr;
