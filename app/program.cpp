@@ -55,9 +55,9 @@ void ConnectWindows() {
   // The start-up hands over to the home screen: showing it loads and builds it.
   frame::gFrameHooks.onStartUpFinished = ShowHome;
 
-  desktop::gDesktopHooks.dockBar = session::DockBar;
-  desktop::gDesktopHooks.keepBarOnTop = [] { FrmTm::Get().SetTopMost(true); };
-  desktop::gDesktopHooks.refreshProgress = [] { FrmTm::Get().RefreshProgress(); };
+  desktop::gDesktopHooks.onLaidOut = session::DockBar;
+  desktop::gDesktopHooks.onStepLoaded = [] { FrmTm::Get().SetTopMost(true); };
+  desktop::gDesktopHooks.onQuestionCompleted = [](int16_t question) { FrmTm::Get().QuestionCompleted(question); };
 
   session::gSessionHooks.showDemo = [] { demo::FrmYanShi::Get().SetVisible(true); };
   // The end of a session arms the home screen's return timer; arming it loads the window.

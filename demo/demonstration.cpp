@@ -257,7 +257,7 @@ void FrmYanShi::Form_Load() {
 
 void FrmYanShi::doNext() {
   if (!gDemoRunning) return;
-  if (desktop::StepRecord(frame::gStepLine).IsFinal()) {
+  if (step_.IsFinal()) {
     Shape5.Move(-500, -500);
     TimEnd.SetEnabled(true);
     return;

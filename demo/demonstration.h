@@ -171,6 +171,9 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   void TimerRM_Timer();
   void TimerRS_Timer();
 
+  // The record of the step being played; empty until one is read.
+  const desktop::StepRecord& Step() const { return step_; }
+
   // Image1 to Image5 by number; Failure 9 outside 1 to 5.
   forms::Image& ImageSlot(long k);
 
@@ -180,6 +183,8 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   void Form_KeyUp(int& key_code, int shift) override;
 
  private:
+  desktop::StepRecord step_;
+
   // Sets mStepLength and the deltas towards (mTargetX, mTargetY).
   void ReAim();
   bool PointerArrived() const;

@@ -76,7 +76,7 @@ void FrmYanShi::CSH() {
 
 void FrmYanShi::RightKeyMenu() {
   if (!gDemoRunning) return;
-  const StepRecord rec(frame::gStepLine);
+  const StepRecord rec = step_;
   LRightMMenu.SetVisible(true);
   ShapeRMain.SetVisible(true);
   const bool at_pointer = rec.PopupAtPointer();
@@ -183,7 +183,7 @@ void FrmYanShi::RightKeyMenu() {
 
 void FrmYanShi::RightKeySub() {
   if (!gDemoRunning) return;
-  const std::string code = StepRecord(frame::gStepLine).StepCode();
+  const std::string code = step_.StepCode();
   const int g = GroupDigit(code);
   mPopupMenuNo = static_cast<int16_t>(mStepCode / 100 % 10);
   LRightSub.SetVisible(true);
@@ -247,7 +247,7 @@ void FrmYanShi::TimerRM_Timer() {
   if (!gDemoRunning) return;
   TravelTick();
   if (!PointerArrived()) return;
-  const int g = GroupDigit(StepRecord(frame::gStepLine).StepCode());
+  const int g = GroupDigit(step_.StepCode());
   if (g == 2 || g == 4 || g == 6 || g == 9) {
     FlashAtPointer();
     TimerRM.SetEnabled(false);

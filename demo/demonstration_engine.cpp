@@ -51,7 +51,7 @@ void FrmYanShi::PickUp() {
 
 void FrmYanShi::PrepareTypeText() {
   std::string text;
-  Try([&] { text = DemoStepText(StepRecord(frame::gStepLine).AnswerLine().Digits()); });
+  Try([&] { text = DemoStepText(step_.AnswerLine().Digits()); });
   mTypeText = desktop::PromptPart(text);
 }
 
@@ -62,7 +62,7 @@ void FrmYanShi::DragStart() {
 }
 
 void FrmYanShi::Timer2_Timer() {
-  const StepRecord rec(frame::gStepLine);
+  const StepRecord rec = step_;
   using A = desktop::DemoAction;
   const A action = desktop::ClassifyDemoStep(rec.StepCode());
   const bool band = action == A::kRubberBand, drag = action == A::kDrag;
@@ -181,7 +181,7 @@ void FrmYanShi::Timer1_Timer() {
     return;
   }
   ++mTypedCount;
-  const desktop::StepCodeFamily family = StepRecord(frame::gStepLine).CodeFamily();
+  const desktop::StepCodeFamily family = step_.CodeFamily();
   if (family == desktop::StepCodeFamily::kSelectHintText) {
     mTypedCount = 300;
   } else {

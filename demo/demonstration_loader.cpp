@@ -189,7 +189,7 @@ bool FrmYanShi::ReadStep() {
   Try([&] {
     const long line = static_cast<long>(desktop::plan().question(desktop::cursor().question()).firstLine) + mDemoStep - 1;
     if (auto rec = ReadLineOrLast(desktop::plan().stepFile(), line, &past_end))
-      gStepLine = *rec;
+      step_ = desktop::StepRecord(*rec);
     else
       past_end = true;
   });
@@ -287,7 +287,7 @@ void FrmYanShi::PlaceFrames(const StepRecord& rec) {
 void FrmYanShi::setData() {
   ResetStep();
   const bool read = ReadStep();
-  const StepRecord rec(frame::gStepLine);
+  const StepRecord rec = step_;
   ParkTabLabels();
   LoadPictures(rec);
   LoadAnswerBox(rec);

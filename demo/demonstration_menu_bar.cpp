@@ -32,7 +32,7 @@ std::array<int16_t, 21> DropDownRowTops(double dropdown_top, const std::vector<i
 }
 
 void FrmYanShi::OpenDropDown() {
-  const StepRecord rec(frame::gStepLine);
+  const StepRecord rec = step_;
   mMenuNo = rec.MenuTargetMenu();
   Try([&] {
     const forms::Label& title = LMainMenu[mMenuNo];
@@ -66,7 +66,7 @@ void FrmYanShi::OpenDropDown() {
 }
 
 void FrmYanShi::ShowMenuRow() {
-  const int item = StepRecord(frame::gStepLine).MenuTargetItem();
+  const int item = step_.MenuTargetItem();
   Try([&] { ImgShuMenu.SetPicture(forms::LoadPicture(mExamDataPath + desktop::DropDownRowPicture(mMenuNo, item))); });
   Try([&] {
     const forms::Label& row = LblShuMenu[item];
@@ -76,7 +76,7 @@ void FrmYanShi::ShowMenuRow() {
 }
 
 void FrmYanShi::ShowSubRow() {
-  const int sub = StepRecord(frame::gStepLine).MenuTargetSubitem();
+  const int sub = step_.MenuTargetSubitem();
   Try([&] { ImgSubSel.SetPicture(forms::LoadPicture(mExamDataPath + desktop::SubmenuRowPicture(mSubMenuCode, sub))); });
   Try([&] {
     const forms::Label& row = LblSubSel[sub];
@@ -120,7 +120,7 @@ void FrmYanShi::OpenSubmenu(int item) {
   ImgSubSel.SetPicture(nullptr);
   mSubMenuCode = mMenuNo * 1000 + n * 100 + item;
   Try([&] {
-    const forms::Label& target = LblSubSel[StepRecord(frame::gStepLine).MenuTargetSubitem()];
+    const forms::Label& target = LblSubSel[step_.MenuTargetSubitem()];
     const int32_t x = CentreOf(target.Left(), target.Width()), y = CentreOf(target.Top(), target.Height());
     mTargetX = x;
     mTargetY = y;
@@ -150,7 +150,7 @@ void FrmYanShi::Timer7_Timer() {
   ShowMenuRow();
   if (mTicks < 3) return;
   mTicks = 0;
-  const StepRecord rec(frame::gStepLine);
+  const StepRecord rec = step_;
   if (!rec.MenuTargetHasSubitem()) {
     Timer7.SetEnabled(false);
     doNext();

@@ -64,7 +64,7 @@ void FrmYanShi::FlashAtPointer() {
 
 void FrmYanShi::MuBiaoWei() {
   if (!gDemoRunning) return;
-  const desktop::StepRecord rec(frame::gStepLine);
+  const desktop::StepRecord rec = step_;
   using A = desktop::DemoAction;
   const A action = desktop::ClassifyDemoStep(rec.StepCode());
   auto aim_centre = [&](const forms::Control& c) {

@@ -112,9 +112,8 @@ class FrmMain : public forms::FormOf<FrmMain> {
   platform::BoundedArray<std::string, 1, 9> mMenuGroups;
   platform::BoundedArray<std::string, 1, 9> mMenuSubs;
 
-  // The current record. The demonstration lays its own records into the same global line, so
-  // the desktop's copy follows the line whenever they part.
-  const StepRecord& Step();
+  // The current record; empty when the step could not be read.
+  const StepRecord& Step() const { return step_; }
   // Form variables of the step and its checks. The code in force: the record's own, or its
   // right-button alternative once that button went down on the target.
   int16_t mStepCode = 0;
@@ -257,8 +256,8 @@ class FrmMain : public forms::FormOf<FrmMain> {
   void SetHintsVisible(bool shown);
   // The final record: the question is completed.
   void CompleteQuestion();
-  // The question bar topmost, the desktop above every other window.
-  void KeepBarOnTop();
+  // Tells of the step and comes above every other window.
+  void ComeToFront();
   // A record that cannot be read: nothing of it is laid out and no check acts on the old one.
   void ForgetStep();
 

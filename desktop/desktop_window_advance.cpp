@@ -20,12 +20,6 @@ using platform::Try;
 
 namespace {
 
-void AddCompletedBit() {
-  Try([] {
-    editPlan().MarkCompleted(cursor().question());
-  });
-}
-
 // The substitute box takes the answer box's text, place and size; the text assignment runs the
 // substitute's own check at once.
 template <class Box>
@@ -142,7 +136,7 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
   }
   SetUpMenuBarFrame();
   CheckTargetFrame();
-  KeepBarOnTop();
+  ComeToFront();
   return true;
 }
 
@@ -196,14 +190,13 @@ void FrmMain::CheckTargetFrame() {
 }
 
 void FrmMain::CompleteQuestion() {
-  AddCompletedBit();
   if (desktop::plan().runMode() != desktop::RunMode::kTimedExam) LblSuccess.SetVisible(true);
-  Try([] { gDesktopHooks.refreshProgress(); });
+  Try([] { gDesktopHooks.onQuestionCompleted(cursor().question()); });
 }
 
 void FrmMain::doNext() {
   if (Step().IsFinal()) {
-    AddCompletedBit();
+    Try([] { gDesktopHooks.onQuestionCompleted(cursor().question()); });
   } else {
     // A next record that cannot be read leaves the question on its step: nothing completes.
     std::optional<std::string> next;
@@ -213,7 +206,7 @@ void FrmMain::doNext() {
       setData();
     }
   }
-  KeepBarOnTop();
+  ComeToFront();
 }
 
 }  // namespace xpexam::desktop

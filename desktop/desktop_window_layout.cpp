@@ -235,7 +235,7 @@ void FrmMain::Form_Load() {
       SetWindowState(2);
     });
   }
-  gDesktopHooks.dockBar();
+  gDesktopHooks.onLaidOut();
   Label1.SetCaption("");
   Try([&] { ImgLogo.Move(10200 * frame::installation().scaleX(), 8235 * frame::installation().scaleY(), 1740 * frame::installation().scaleX(), 345 * frame::installation().scaleY()); });
   Try([&] { ImgLogo.SetPicture(forms::LoadPicture(data + "l62009.mxy")); });
@@ -299,7 +299,7 @@ void FrmMain::Form_Load() {
 void FrmMain::lblMove_MouseDown(int button, int, double, double) {
   if (650 * frame::installation().scaleY() > forms::ScreenHeight() / 15) return;
   if (button == forms::kLeftButton) DragWindow();
-  gDesktopHooks.dockBar();
+  gDesktopHooks.onLaidOut();
 }
 
 void FrmMain::ShowTargetBox() { Label1.SetVisible(true); }

@@ -15,7 +15,6 @@
 
 namespace xpexam::desktop {
 
-using frame::gStepLine;
 using platform::Try;
 
 std::optional<std::string> ReadQuestionStep(long question, long step) {
@@ -33,7 +32,7 @@ std::optional<std::string> ReadQuestionStep(long question, long step) {
 void FrmMain::setData() {
   const uint64_t load = ++load_count_;
   LblSuccess.SetVisible(false);
-  KeepBarOnTop();
+  ComeToFront();
   Try([&] { desktop::editPlan().SetStepFile(desktop::SessionStepFile()); });
   Try([&] { desktop::editPlan().SetIndexFile(desktop::SessionIndexFile()); });
   Try([&] { Text1.SetFontSize(9 * frame::installation().scaleX()); });
@@ -50,7 +49,7 @@ void FrmMain::setData() {
     ForgetStep();
     return;
   }
-  gStepLine = std::move(*record);
+  step_ = StepRecord(std::move(*record));
 
   ParkTabLabels();
   if (cursor().step() == 1)
@@ -71,19 +70,14 @@ void FrmMain::setData() {
   SetHintsVisible(desktop::plan().runMode() == desktop::RunMode::kPracticeWithHints);
 }
 
-const StepRecord& FrmMain::Step() {
-  if (step_.Line() != gStepLine) step_ = StepRecord(gStepLine);
-  return step_;
-}
-
 void FrmMain::ForgetStep() {
-  gStepLine.clear();
+  step_ = StepRecord();
   mStepCode = 0;
   Timer3.SetEnabled(false);
 }
 
-void FrmMain::KeepBarOnTop() {
-  Try([] { gDesktopHooks.keepBarOnTop(); });
+void FrmMain::ComeToFront() {
+  Try([] { gDesktopHooks.onStepLoaded(); });
   Try([&] { ZOrder(0); });
 }
 

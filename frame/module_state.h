@@ -13,7 +13,6 @@ struct ModuleState {
   std::string logFile;  // this run's session log; empty until named
 
   // Session state.
-  std::string stepLine;       // the current step record
   std::string lineBuf;        // one line of the question index file
   std::string candidateName;  // settings entry 8
   std::string seatNo;
@@ -42,7 +41,6 @@ struct ModuleState {
 inline ModuleState gState;
 
 inline auto& gLogFile = gState.logFile;
-inline auto& gStepLine = gState.stepLine;
 inline auto& gLineBuf = gState.lineBuf;
 inline auto& gCandidateName = gState.candidateName;
 inline auto& gSeatNo = gState.seatNo;

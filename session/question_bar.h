@@ -104,8 +104,9 @@ class FrmTm : public forms::FormOf<FrmTm> {
   void SaveAndExit();
 
   // What other windows ask of the bar (question_bar_requests.cpp).
-  // The current question was completed: the unfinished count and the title follow.
-  void RefreshProgress();
+  // Question `question` was completed on the desktop: its status takes the completed bit, and
+  // the unfinished count and the title follow.
+  void QuestionCompleted(int16_t question);
   // The demonstration ended: the bar re-reads the question and shows itself.
   void ResumeAfterDemo();
   // The bar back at its design size docked at the restored desktop, the mini bar hidden (the
@@ -121,6 +122,8 @@ class FrmTm : public forms::FormOf<FrmTm> {
   void Form_KeyUp(int& key_code, int shift) override;
 
  private:
+  // The unfinished count and the title as the statuses stand.
+  void RefreshProgress();
   void LayOut();
   // The button faces of the data folder.
   void LoadFaces();

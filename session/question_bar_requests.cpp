@@ -1,4 +1,5 @@
 // What other windows ask of the question bar.
+#include "desktop/session_plan.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "session/question_bar.h"
@@ -6,6 +7,12 @@
 namespace xpexam::session {
 
 using platform::Try;
+
+void FrmTm::QuestionCompleted(int16_t question) {
+  // The number comes from the session's own list; one outside the plan marks nothing.
+  Try([&] { desktop::editPlan().MarkCompleted(question); });
+  RefreshProgress();
+}
 
 void FrmTm::RefreshProgress() {
   Try([&] { LblUnit.SetCaption(UnfinishedQuestionsCaption()); });

@@ -68,7 +68,7 @@ TEST_F(StepAdvanceTest, AClickQuestionWalkedToItsFinalRecord) {
   in_.Wait(600);
   forms::Pump();
   EXPECT_EQ(desktop::cursor().step(), 3);
-  EXPECT_EQ(frame::gStepLine.substr(7, 4), "9999");
+  EXPECT_EQ(d.Step().StepCode(), "9999");
   EXPECT_EQ(forms::PictureId(d.Picture()), "100003");
   EXPECT_TRUE(d.LblSuccess.Visible());
   EXPECT_EQ(desktop::plan().question(1).status, 5);  // opened and completed
@@ -197,10 +197,10 @@ TEST_P(UnreadableNextTest, TheQuestionNeitherAdvancesNorCompletes) {
   Steps(lines);
   if (!c.counts.empty()) Questions(c.counts);
   Load(static_cast<int16_t>(c.records));
-  const std::string line = frame::gStepLine;
+  const std::string line = Desk().Step().Line();
   Desk().doNext();
   EXPECT_EQ(desktop::cursor().step(), c.records);
-  EXPECT_EQ(frame::gStepLine, line);
+  EXPECT_EQ(Desk().Step().Line(), line);
   EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened);
 }
 

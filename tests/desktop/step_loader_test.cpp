@@ -277,14 +277,14 @@ TEST_F(StepLoaderTest, AStepFileThatCannotBeReadLaysNothingOutAndLeavesNoStepToA
   desktop::editPlan().SetResumeStep(2, 5);
   Load(1);
   EXPECT_EQ(desktop::plan().question(2).status, 0);
-  EXPECT_EQ(frame::gStepLine, "");
+  EXPECT_EQ(Desk().Step().Line(), "");
   EXPECT_EQ(desktop::plan().question(2).resumeStep, 5);
   EXPECT_EQ(Id(Desk().Picture()), "100001");
   // The step file gone altogether.
   std::filesystem::remove(desktop::plan().stepFile());
   desktop::editCursor().GoToQuestion(1);
   Load(1);
-  EXPECT_EQ(frame::gStepLine, "");
+  EXPECT_EQ(Desk().Step().Line(), "");
 }
 
 }  // namespace

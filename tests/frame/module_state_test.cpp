@@ -7,14 +7,12 @@ namespace xpexam::frame {
 namespace {
 
 TEST(ModuleState, ResetPutsEveryVariableBackThroughItsFamiliarName) {
-  gStepLine = "line";
   gErrNumber = 53;
   gDemoRunning = true;
   gImeHkl = 0x0804;
 
   gState.Reset();
 
-  EXPECT_EQ(gStepLine, "");
   EXPECT_EQ(gErrNumber, 0);
   EXPECT_FALSE(gDemoRunning);
   EXPECT_EQ(gImeHkl, 0);

@@ -82,7 +82,7 @@ TEST_F(UnitPracticeTest, StartsTheWholeUnitAndShowsItsFirstQuestion) {
   EXPECT_EQ(desktop::plan().question(1).status, 5);
   in_.Wait(100);
   forms::Pump();
-  EXPECT_EQ(frame::gStepLine, StepLine({{8, "0001"}, {12, "100001"}}));
+  EXPECT_EQ(desktop::FrmMain::Get().Step().Line(), StepLine({{8, "0001"}, {12, "100001"}}));
   // The bar sits docked at the desktop's lower right, above it.
   EXPECT_DOUBLE_EQ(Bar().Left() + Bar().Width(), Desk().Left() + Desk().Width());
   EXPECT_TRUE(Bar().TopMost());
