@@ -3,9 +3,9 @@
 #include <unistd.h>
 
 #include <climits>
+#include <utility>
 
 #include "demo/demonstration.h"
-#include "demo/hooks.h"
 #include "desktop/desktop_window.h"
 #include "desktop/hooks.h"
 #include "forms/app.h"
@@ -59,7 +59,9 @@ void ConnectWindows() {
   desktop::gDesktopHooks.onStepLoaded = [] { FrmTm::Get().SetTopMost(true); };
   desktop::gDesktopHooks.onQuestionCompleted = [](int16_t question) { FrmTm::Get().QuestionCompleted(question); };
 
-  session::gSessionHooks.showDemo = [] { demo::FrmYanShi::Get().SetVisible(true); };
+  session::gSessionHooks.startDemo = [](desktop::DemonstrationRequest request) {
+    demo::FrmYanShi::Start(std::move(request));
+  };
   // The end of a session arms the home screen's return timer; arming it loads the window.
   session::gSessionHooks.enableHomeReturn = [] { home::FrmFengmian::Get().TimFH.SetEnabled(true); };
   session::gSessionHooks.showHome = ShowHome;
@@ -67,11 +69,6 @@ void ConnectWindows() {
     if (demo::FrmYanShi::IsLoaded()) demo::FrmYanShi::Get().EndRun();
   };
 
-  demo::gDemoHooks.barQuestionText = [] { return FrmTm::Get().RtbTM.Text(); };
-  demo::gDemoHooks.keepBarOnTop = [] {
-    if (FrmTm::IsLoaded()) FrmTm::Get().SetTopMost(true);
-  };
-  demo::gDemoHooks.resumeBar = [] { FrmTm::Get().ResumeAfterDemo(); };
 
   ConnectCloseRequest();
 }

@@ -2,8 +2,8 @@
 #include "demo/demonstration.h"
 
 #include <string_view>
+#include <utility>
 
-#include "demo/hooks.h"
 #include "desktop/desktop_window.h"
 #include "desktop/menu_bar.h"
 #include "desktop/session_plan.h"
@@ -170,6 +170,14 @@ FrmYanShi::FrmYanShi() {
   TimEnd.Tick = [this] { TimEnd_Timer(); };
 }
 
+void FrmYanShi::Start(desktop::DemonstrationRequest request) {
+  if (IsLoaded())
+    Get().request_ = std::move(request);
+  else
+    pending_request_ = std::move(request);
+  Get().SetVisible(true);
+}
+
 forms::Image& FrmYanShi::ImageSlot(long k) {
   switch (k) {
     case 1: return Image1;
@@ -208,6 +216,7 @@ void FrmYanShi::ScaleDesignSizes() {
 
 void FrmYanShi::Form_Load() {
   using namespace frame;
+  request_ = std::exchange(pending_request_, {});
   Try([&] { SetIcon(forms::LoadPicture(frame::installation().dataPath() + "l62011" + ".mxy")); });
   Try([&] { mPointerX = platform::CLng(7680 * frame::installation().scaleX()); });
   Try([&] { mPointerY = platform::CLng(5760 * frame::installation().scaleY()); });
@@ -219,7 +228,7 @@ void FrmYanShi::Form_Load() {
   Try([&] { SetWindowState(0); });
   Try([&] { Move(Left(), Top(), kDesignWidth * frame::installation().scaleX(), kDesignHeight * frame::installation().scaleY()); });
   Try([&] {
-    const std::string text = platform::Trim(gDemoHooks.barQuestionText());
+    const std::string text = platform::Trim(request_.question_text);
     ImgLogo.Move(9420 * frame::installation().scaleX(), 7620 * frame::installation().scaleY(), 2535 * frame::installation().scaleX());
     ImgLogo.SetBackStyle(1);
     ImgLogo.SetBackColor(0xC0FFFF);
@@ -280,9 +289,10 @@ void FrmYanShi::EndRun() {
   mDemoStep = 1;
   gDemoRunning = false;
   TimEnd.SetEnabled(false);
+  const std::function<void()> on_end = std::move(request_.on_end);
   Try([&] { Unload(); });
   Try([&] { desktop::FrmMain::Get().Show(); });
-  Try([&] { gDemoHooks.resumeBar(); });
+  if (on_end) Try([&] { on_end(); });
 }
 
 void FrmYanShi::Form_DblClick() { TimEnd.SetEnabled(true); }

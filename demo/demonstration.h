@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/demonstration_request.h"
 #include "desktop/step_record.h"
 #include "desktop/tab_strip.h"
 #include "forms/control_array.h"
@@ -143,6 +144,8 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   int16_t mPopupMenuNo = 0;
 
   FrmYanShi();
+  // Loads and shows the window for the request; its load starts the run.
+  static void Start(desktop::DemonstrationRequest request);
   // Leaving the program ends the run first, as Esc does.
   void CloseRequested() override { TimEnd.SetEnabled(true); }
 
@@ -184,6 +187,9 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
 
  private:
   desktop::StepRecord step_;
+  desktop::DemonstrationRequest request_;
+  // The request of a Start whose load has not run yet.
+  inline static desktop::DemonstrationRequest pending_request_;
 
   // Sets mStepLength and the deltas towards (mTargetX, mTargetY).
   void ReAim();
@@ -222,6 +228,18 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   void ShowSubRow();
   void OpenSubmenu(int item);
   void TravelTick();
+  // One pass of the step engine: kNextLeg when a tab choice or a pick-up starts another leg
+  // that the same tick plays on.
+  enum class Leg { kDone, kNextLeg };
+  Leg EngineTick();
+  void SetFlashColour(desktop::DemoAction action);
+  // The pointer's two half-moves of a tick; false when the step ended on the way.
+  bool TravelOrLeave();
+  void DrawPointer(const desktop::StepRecord& rec, desktop::DemoAction action);
+  Leg ActOnArrival(const desktop::StepRecord& rec, desktop::DemoAction action);
+
+  // A two-leg step (tab then target, pick-up then drop) is on its second leg.
+  bool mSecondLeg = false;
 };
 
 // The drop-down rows of a menu-bar step: 20 row tops from the drop-down's top, 330 apart, 45

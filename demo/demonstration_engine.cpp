@@ -15,13 +15,14 @@
 namespace xpexam::demo {
 
 using desktop::StepRecord;
+using A = desktop::DemoAction;
 using frame::gDemoRunning;
 using platform::Try;
 
 namespace {
 
-// The leg marker: the green frame parked at -100 while a two-leg step is on its second leg.
-constexpr double kLegMarker = -100;
+// The green frame leaves the screen while a two-leg step is on its second leg.
+constexpr double kSecondLegLeft = -100;
 constexpr int kMostDriftTicks = 30;  // three seconds of the 100 ms engine tick
 
 }  // namespace
@@ -35,7 +36,8 @@ void FrmYanShi::TabClick() {
     mTargetY = CentreOf(Label1.Top(), Label1.Height());
     ReAim();
   });
-  Shape4.SetLeft(kLegMarker);
+  Shape4.SetLeft(kSecondLegLeft);
+  mSecondLeg = true;
 }
 
 void FrmYanShi::PickUp() {
@@ -46,7 +48,8 @@ void FrmYanShi::PickUp() {
     ReAim();
   });
   Shape6.Move(Shape4.Left(), Shape4.Top(), 1, 1);
-  Shape4.Move(kLegMarker, Shape4.Top(), 15);
+  Shape4.Move(kSecondLegLeft, Shape4.Top(), 15);
+  mSecondLeg = true;
 }
 
 void FrmYanShi::PrepareTypeText() {
@@ -62,83 +65,102 @@ void FrmYanShi::DragStart() {
 }
 
 void FrmYanShi::Timer2_Timer() {
+  // Choosing a tab or picking up a load starts the next leg within the same tick.
+  while (EngineTick() == Leg::kNextLeg) {
+  }
+}
+
+FrmYanShi::Leg FrmYanShi::EngineTick() {
   const StepRecord rec = step_;
-  using A = desktop::DemoAction;
   const A action = desktop::ClassifyDemoStep(rec.StepCode());
-  const bool band = action == A::kRubberBand, drag = action == A::kDrag;
+  SetFlashColour(action);
+  if (!gDemoRunning) {
+    Timer2.SetEnabled(false);
+    return Leg::kDone;
+  }
+  if (!TravelOrLeave()) return Leg::kDone;
+  DrawPointer(rec, action);
+  if (!PointerArrived()) return Leg::kDone;
+  FlashAtPointer();
+  return ActOnArrival(rec, action);
+}
+
+void FrmYanShi::SetFlashColour(A action) {
   if (action == A::kDoubleClick)
     Shape5.SetBorderColor(0xFF00);
   else if (action == A::kRightClick || action == A::kRightPopup)
     Shape5.SetBorderColor(0xFFFF);
   else
     Shape5.SetBorderColor(0xFF);
-  if (!gDemoRunning) {
-    Timer2.SetEnabled(false);
-    return;
-  }
+}
+
+bool FrmYanShi::TravelOrLeave() {
   mPointerX += mDeltaX;
   mPointerY += mDeltaY;
   if (mPointerX < 0 || mPointerY < 0 || mPointerX > 12000 || mPointerY > 9000) {
     doNext();
-    return;
+    return false;
   }
   // A pointer aimed from close by drifts a few twips a tick and would take minutes to leave
   // the window: a drift ends after three seconds at the most.
   if (mDriftTicks >= 0 && ++mDriftTicks > kMostDriftTicks) {
     doNext();
-    return;
+    return false;
   }
   Shape6.Move(Shape6.Left(), Shape6.Top(), 1, 1);
   mPointerX += mDeltaX;
   mPointerY += mDeltaY;
-  const bool leg_marker = Shape4.Left() == kLegMarker;
-  if (band || (drag && leg_marker)) {
-    if (band && mBandOn) {
-      Try([&] {
-        Shape6.Move(Shape6.Left(), Shape6.Top(), mPointerX - Shape6.Left() + 120 * frame::installation().scaleX(),
-                    mPointerY - Shape6.Top() + 120 * frame::installation().scaleY());
-      });
-    }
-    Try([&] {
-      const std::string code = rec.PointerCode();
-      const std::string file = code.substr(0, 1) == "S" ? "ico00.CUR" : "ico" + platform::Right(code, 2) + ".CUR";
-      ImgICO.SetPicture(forms::LoadPicture(frame::installation().appPath() + "\\" + file));
-    });
-    ImgICO.Move(mPointerX, mPointerY);
-    ImgICO.SetVisible(true);
-    for (int i = 0; i <= 5; ++i) LPoinB[i].SetEnds(-100, LPoinB[i].Y1(), -100, LPoinB[i].Y2());
-    for (int i = 0; i <= 7; ++i) LPoint[i].SetEnds(-100, LPoint[i].Y1(), -100, LPoint[i].Y2());
-  } else {
+  return true;
+}
+
+void FrmYanShi::DrawPointer(const StepRecord& rec, A action) {
+  const bool band = action == A::kRubberBand, drag = action == A::kDrag;
+  if (!band && !(drag && mSecondLeg)) {
     ImgICO.SetVisible(false);
     pointMove();
+    return;
   }
-  if (!PointerArrived()) return;
-  FlashAtPointer();
+  // A band or a carried load shows the record's own pointer picture.
+  if (band && mBandOn) {
+    Try([&] {
+      Shape6.Move(Shape6.Left(), Shape6.Top(), mPointerX - Shape6.Left() + 120 * frame::installation().scaleX(),
+                  mPointerY - Shape6.Top() + 120 * frame::installation().scaleY());
+    });
+  }
+  Try([&] {
+    const std::string code = rec.PointerCode();
+    const std::string file = code.substr(0, 1) == "S" ? "ico00.CUR" : "ico" + platform::Right(code, 2) + ".CUR";
+    ImgICO.SetPicture(forms::LoadPicture(frame::installation().appPath() + "\\" + file));
+  });
+  ImgICO.Move(mPointerX, mPointerY);
+  ImgICO.SetVisible(true);
+  for (int i = 0; i <= 5; ++i) LPoinB[i].SetEnds(-100, LPoinB[i].Y1(), -100, LPoinB[i].Y2());
+  for (int i = 0; i <= 7; ++i) LPoint[i].SetEnds(-100, LPoint[i].Y1(), -100, LPoint[i].Y2());
+}
 
-  if (rec.TabChoicePending() && !leg_marker) {
+FrmYanShi::Leg FrmYanShi::ActOnArrival(const StepRecord& rec, A action) {
+  if (rec.TabChoicePending() && !mSecondLeg) {
     TabClick();
-    Timer2_Timer();
-    return;
+    return Leg::kNextLeg;
   }
-  if (leg_marker) {
+  if (mSecondLeg) {
     doNext();
-    return;
+    return Leg::kDone;
   }
   switch (action) {
     case A::kClick:
     case A::kUnaimedClick:
     case A::kDoubleClick:
     case A::kRightClick:
-    case A::kLeftPopup: doNext(); return;
+    case A::kLeftPopup: doNext(); return Leg::kDone;
     default: break;
   }
-  Shape6.SetVisible(band);
+  Shape6.SetVisible(action == A::kRubberBand);
   switch (action) {
     case A::kRubberBand:
     case A::kDrag:
       PickUp();
-      Timer2_Timer();
-      return;
+      return Leg::kNextLeg;
     case A::kPress: doNext(); break;
     case A::kRightPopup:
       RightKeyMenu();
@@ -173,6 +195,7 @@ void FrmYanShi::Timer2_Timer() {
       }
       break;
   }
+  return Leg::kDone;
 }
 
 void FrmYanShi::Timer1_Timer() {

@@ -6,7 +6,6 @@
 
 #include "demo/demo_files.h"
 #include "demo/demonstration.h"
-#include "demo/hooks.h"
 #include "desktop/session_plan.h"
 #include "desktop/step_record.h"
 #include "desktop/tab_strip.h"
@@ -247,6 +246,7 @@ void FrmYanShi::LoadLabel4Box(const StepRecord& rec) {
     Label4.Move(-1, Label4.Top(), 1, 1);
   }
   Shape4.Move(Label4.Left(), Label4.Top(), Label4.Width(), Label4.Height());
+  mSecondLeg = false;
 }
 
 void FrmYanShi::LoadStepCode(const StepRecord& rec) {
@@ -307,7 +307,7 @@ void FrmYanShi::setData() {
   LoadPasswordBox(rec);
   ApplyTypingHint(rec);
   PlaceFrames(rec);
-  Try([&] { gDemoHooks.keepBarOnTop(); });
+  if (request_.on_step_shown) Try([&] { request_.on_step_shown(); });
   ZOrder(0);
   Shape2.SetVisible(LHelp.Visible());
   CSH();

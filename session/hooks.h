@@ -1,12 +1,13 @@
 #pragma once
 // What the session's windows ask of the windows above or beside them. Set by app/ at start-up.
+#include "desktop/demonstration_request.h"
 #include "platform/hook.h"
 
 namespace xpexam::session {
 
 struct SessionHooks {
-  // Shows the demonstration window (loading it starts replaying the current question).
-  platform::Hook<void()> showDemo;
+  // Starts the demonstration of the current question for the request.
+  platform::Hook<void(desktop::DemonstrationRequest request)> startDemo;
   // Enables the home screen's one-shot return timer, which presses gReturnButton.
   platform::Hook<void()> enableHomeReturn;
   // Shows the home screen (loading it builds it).

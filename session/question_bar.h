@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/demonstration_request.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/image.h"
@@ -107,6 +108,9 @@ class FrmTm : public forms::FormOf<FrmTm> {
   // Question `question` was completed on the desktop: its status takes the completed bit, and
   // the unfinished count and the title follow.
   void QuestionCompleted(int16_t question);
+  // The demonstration of the question shown: its text, the bar kept above it, and the bar
+  // back when it ends.
+  desktop::DemonstrationRequest DemonstrationRequestForQuestion();
   // The demonstration ended: the bar re-reads the question and shows itself.
   void ResumeAfterDemo();
   // The bar back at its design size docked at the restored desktop, the mini bar hidden (the

@@ -147,7 +147,7 @@ void FrmTm::TimStartYS_Timer() {
   TimStartYS.SetEnabled(false);
   Try([] { desktop::FrmMain::Get().SetVisible(false); });
   SetVisible(false);
-  Try([] { gSessionHooks.showDemo(); });
+  Try([&] { gSessionHooks.startDemo(DemonstrationRequestForQuestion()); });
   frame::gDemoRunning = true;
 }
 

@@ -19,6 +19,14 @@ void FrmTm::RefreshProgress() {
   LblBiao.SetCaption(platform::Replace(LblBiao.Caption(), "(未完成)", "(已完成)"));
 }
 
+desktop::DemonstrationRequest FrmTm::DemonstrationRequestForQuestion() {
+  return {RtbTM.Text(),
+          [] {
+            if (IsLoaded()) Get().SetTopMost(true);
+          },
+          [] { Get().ResumeAfterDemo(); }};
+}
+
 void FrmTm::ResumeAfterDemo() {
   TimerREDO.SetEnabled(true);
   Try([&] { Show(); });

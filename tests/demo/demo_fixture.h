@@ -27,7 +27,7 @@ class DemoTest : public desktop::testing::DesktopTest {
     frame::gDemoRunning = true;
     Desk().SetVisible(false);
     Bar().SetVisible(false);
-    FrmYanShi::Get().SetVisible(true);
+    FrmYanShi::Start(Bar().DemonstrationRequestForQuestion());
     frame::gDemoRunning = true;
     return FrmYanShi::Get();
   }

@@ -29,7 +29,7 @@ class BarButtons : public DesktopTest {
     forms::Pump();
   }
   ~BarButtons() override {
-    gSessionHooks.showDemo = nullptr;
+    gSessionHooks.startDemo = nullptr;
   }
   void ClickOn(const forms::Control& c) {
     const forms::Rect r = c.ScreenRect();
@@ -156,7 +156,11 @@ TEST_F(BarButtons, ANumberGoesToItsQuestionAndFacesShowTheStatus) {
 TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
   auto& bar = Bar();
   int shown = 0;
-  gSessionHooks.showDemo = [&] { ++shown; };
+  desktop::DemonstrationRequest request;
+  gSessionHooks.startDemo = [&](desktop::DemonstrationRequest r) {
+    ++shown;
+    request = std::move(r);
+  };
   desktop::editCursor().GoToQuestion(2);
   bar.DqExam();
   ClickOn(bar.Image2);
@@ -177,6 +181,12 @@ TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
   EXPECT_FALSE(Desk().Visible());
   EXPECT_FALSE(bar.TimStartYS.Enabled());
   EXPECT_EQ(bar.mDemoTicks, 0);
+  // The request carries the question's text and brings the bar back at the run's end.
+  EXPECT_EQ(request.question_text, "See the picture|here");
+  ASSERT_TRUE(request.on_end);
+  request.on_end();
+  EXPECT_TRUE(bar.Visible());
+  EXPECT_TRUE(bar.TimerREDO.Enabled());
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "demo/hooks.h"
 #include "desktop/hooks.h"
 #include "desktop/session_plan.h"
 #include "frame/hooks.h"
@@ -22,7 +21,6 @@ void Fresh() {
   frame::gFrameHooks = {};
   desktop::gDesktopHooks = {};
   session::gSessionHooks = {};
-  demo::gDemoHooks = {};
 }
 
 class ModuleStateReset : public ::testing::EmptyTestEventListener {
