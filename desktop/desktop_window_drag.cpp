@@ -38,14 +38,14 @@ DragStep DragStepOf(const StepRecord& rec) {
 // be loaded leaves the default pointer.
 void ShowDragPointer(forms::Label& box, const StepRecord& rec) {
   if (rec.PointerCodeKind() == PointerKind::kStandard) {
-    if (!Try([&] { box.SetMousePointer(rec.PointerNumber()); })) Try([&] { box.SetMousePointer(0); });
+    if (!Try([&] { box.SetMousePointer(rec.PointerNumber()); })) box.SetMousePointer(0);
     return;
   }
   if (!Try([&] { box.SetMouseIcon(forms::LoadPicture(frame::installation().appPath() + "\\" + rec.PointerFile())); })) {
-    Try([&] { box.SetMousePointer(0); });
+    box.SetMousePointer(0);
     return;
   }
-  Try([&] { box.SetMousePointer(forms::kCustomPointer); });
+  box.SetMousePointer(forms::kCustomPointer);
 }
 
 // Standard pointer 0 over the Label4 box: the pointer never changes, so no drag shows.
@@ -72,10 +72,10 @@ void FrmMain::Label4_MouseDown(int button, int shift, double x, double y) {
   const DragStep step = DragStepOf(Step());
   if (shift != step.shift) return;
   if (step.band()) {
-    Try([&] { Shape6.Move(Shape6.Left(), Shape6.Top(), kBandStart, kBandStart); });
+    Shape6.Move(Shape6.Left(), Shape6.Top(), kBandStart, kBandStart);
     Shape6.SetVisible(true);
-    Try([&] { mBandX = platform::CLng(Label4.Left() + x); });
-    Try([&] { mBandY = platform::CLng(Label4.Top() + y); });
+    mBandX = platform::CLng(Label4.Left() + x);
+    mBandY = platform::CLng(Label4.Top() + y);
   }
   if (step.any()) mDragging = true;
 }
@@ -86,11 +86,9 @@ void FrmMain::Label4_MouseMove(int button, int shift, double x, double y) {
   if (step.band()) {
     if (!Shape6.Visible()) return;
     // The frame lies between the press point and the pointer, whichever way the pointer went.
-    Try([&] {
-      const double px = Label4.Left() + x, py = Label4.Top() + y;
-      Shape6.Move(std::min<double>(mBandX, px), std::min<double>(mBandY, py), std::abs(px - mBandX),
-                  std::abs(py - mBandY));
-    });
+    const double px = Label4.Left() + x, py = Label4.Top() + y;
+    Shape6.Move(std::min<double>(mBandX, px), std::min<double>(mBandY, py), std::abs(px - mBandX),
+                std::abs(py - mBandY));
   }
   if (step.any() && mDragging) {
     ShowDragPointer(Label4, Step());
@@ -105,7 +103,7 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y) {
   const DragStep step = DragStepOf(Step());
   if (shift != step.shift) return;
   if (step.band()) {
-    Try([&] { Shape6.Move(Shape6.Left(), Shape6.Top(), kBandStart, kBandStart); });
+    Shape6.Move(Shape6.Left(), Shape6.Top(), kBandStart, kBandStart);
     if (Shape6.Visible() && ReleasedInTargetBox(Label4, Label1, x, y)) doNext();
     Shape6.SetVisible(false);
   }
@@ -116,7 +114,7 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y) {
     const bool moved = mDragMoved;
     mDragMoved = false;
     if (moved && !ShowsDefaultDragPointer(rec) && ReleasedInTargetBox(Label4, Label1, x, y)) doNext();
-    Try([&] { Label4.SetMousePointer(0); });
+    Label4.SetMousePointer(0);
   }
 }
 
@@ -126,11 +124,10 @@ void FrmMain::Image5_MouseMove(int button, int, double x, double y) {
   if (!drag) return;
   // Half-way towards the pointer: the handle lags behind it and never passes it.
   if (!drag->up_down) {
-    Try([&] {
-      Image5.SetLeft(mHandleX + x / 2);
-      mHandleX = platform::CLng(Image5.Left());
-    });
+    Image5.SetLeft(mHandleX + x / 2);
+    mHandleX = platform::CLng(Image5.Left());
   }
+  // The top is kept in 16 bits, which a far pull can overflow.
   if (!drag->across) {
     Try([&] {
       Image5.SetTop(mHandleY + y / 2);
@@ -153,8 +150,8 @@ void FrmMain::Image5_MouseUp(int, int, double, double) {
     const bool reached = (!d.left || mHandleX <= tx) && (!d.right || mHandleX >= tx) && (!d.up || mHandleY <= ty) &&
                          (!d.down || mHandleY >= ty);
     if (reached) {
-      if (!across) Try([&] { Image5.SetTop(ty); });
-      if (!up_down) Try([&] { Image5.SetLeft(tx); });
+      if (!across) Image5.SetTop(ty);
+      if (!up_down) Image5.SetLeft(tx);
       doNext();
       continue;
     }
@@ -162,7 +159,7 @@ void FrmMain::Image5_MouseUp(int, int, double, double) {
     const StepRecord rec = Step();
     if (!across) Try([&] { Image5.SetTop(rec.OverlayY(5) * frame::installation().scaleY()); });
     if (!up_down) Try([&] { Image5.SetLeft(rec.OverlayX(5) * frame::installation().scaleX()); });
-    Try([&] { mHandleX = platform::CLng(Image5.Left()); });
+    mHandleX = platform::CLng(Image5.Left());
     Try([&] { mHandleY = platform::CInt(Image5.Top()); });
   }
 }

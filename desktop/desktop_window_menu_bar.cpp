@@ -88,8 +88,7 @@ void FrmMain::LblShuMenu_MouseMove(int index, int, int, double, double) { AfterM
 
 void FrmMain::LblShuMenu_MouseUp(int index, int button, int shift, double, double) {
   // A submenu opens against the right edge of the drop-down picture as shown.
-  int32_t width = 0;
-  Try([&] { width = platform::CLng(ImgMenuSel.Width() / frame::installation().scaleX()); });
+  const int32_t width = platform::CLng(ImgMenuSel.Width() / frame::installation().scaleX());
   AfterMenuEvent(menu_bar_.ItemRelease(index, button, shift, width));
 }
 

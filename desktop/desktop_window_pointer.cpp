@@ -23,14 +23,14 @@ namespace {
 void ShowTargetPointer(forms::Label& box, const StepRecord& rec) {
   const TargetPointer pointer = PointerOverTarget(rec, frame::installation().appPath() + "\\");
   if (pointer.cursor_file.empty()) {
-    Try([&] { box.SetMousePointer(static_cast<int>(pointer.shape)); });
+    box.SetMousePointer(static_cast<int>(pointer.shape));
     return;
   }
   if (!Try([&] { box.SetMouseIcon(forms::LoadPicture(pointer.cursor_file)); })) {
-    Try([&] { box.SetMousePointer(0); });
+    box.SetMousePointer(0);
     return;
   }
-  Try([&] { box.SetMousePointer(forms::kCustomPointer); });
+  box.SetMousePointer(forms::kCustomPointer);
 }
 
 }  // namespace

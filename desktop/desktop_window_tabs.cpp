@@ -16,8 +16,8 @@ void FrmMain::SetUpTabStep() {
   ImageSlots slots;
   for (long k = 1; k <= 5; ++k) {
     const size_t at = static_cast<size_t>(k - 1);
-    Try([&] { slots.left[at] = platform::CLng(Overlay(k).Left() / frame::installation().scaleX()); });
-    Try([&] { slots.top[at] = platform::CLng(Overlay(k).Top() / frame::installation().scaleY()); });
+    slots.left[at] = platform::CLng(Overlay(k).Left() / frame::installation().scaleX());
+    slots.top[at] = platform::CLng(Overlay(k).Top() / frame::installation().scaleY());
     Try([&] { slots.picture_id[at] = desktop::plan().question(desktop::cursor().question()).pictureIds[k]; });
   }
   const std::optional<TabRequest> request = tab_strip_.LoadStep(Step(), slots, mHintText);
@@ -25,7 +25,7 @@ void FrmMain::SetUpTabStep() {
   if (request) {
     ApplyTabRequest(*request, true);
   } else {
-    Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
+    Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
   }
 }
 

@@ -67,30 +67,31 @@ void FrmMain::SetUpTextBox() {
 
   // Typing replaces the initial text.
   Try([&] { Text1.SetFocus(); });
-  Try([&] { Text1.SetSelStart(0); });
-  Try([&] { Text1.SetSelLength(static_cast<int>(platform::Len(Text1.Text()))); });
+  Text1.SetSelStart(0);
+  Text1.SetSelLength(static_cast<int>(platform::Len(Text1.Text())));
 
-  Try([&] { Text1.SetAlignment(0); });
-  if (rec.Alignment() == TextAlignment::kRight) Try([&] { Text1.SetAlignment(1); });
-  if (rec.Alignment() == TextAlignment::kCentre) Try([&] { Text1.SetAlignment(2); });
-  Try([&] { Text3.SetAlignment(Text1.Alignment()); });
+  Text1.SetAlignment(0);
+  if (rec.Alignment() == TextAlignment::kRight) Text1.SetAlignment(1);
+  if (rec.Alignment() == TextAlignment::kCentre) Text1.SetAlignment(2);
+  Text3.SetAlignment(Text1.Alignment());
 
   Try([&] { Text1.SetFontSize(rec.FontSizePoints() * frame::installation().scaleX()); });
   if (auto style = rec.Style()) {
-    Try([&] { Text1.SetFontBold(style->bold); });
-    Try([&] { Text1.SetFontItalic(style->italic); });
-    Try([&] { Text1.SetFontUnderline(style->underline); });
+    Text1.SetFontBold(style->bold);
+    Text1.SetFontItalic(style->italic);
+    Text1.SetFontUnderline(style->underline);
   }
-  if (auto font = rec.FontName()) Try([&] { Text1.SetFontName(*font); });
-  if (auto colour = rec.TextColour()) Try([&] { Text1.SetForeColor(*colour); });
-  if (auto colour = rec.BackColour()) Try([&] { Text1.SetBackColor(*colour); });
+  if (auto font = rec.FontName()) Text1.SetFontName(*font);
+  if (auto colour = rec.TextColour()) Text1.SetForeColor(*colour);
+  if (auto colour = rec.BackColour()) Text1.SetBackColor(*colour);
 }
 
 void FrmMain::Text1_Change() {
   Try([&] { mStepCode = Step().StepCodeValue(); });
   // The cell and the edit bar mirror each other; the same text assigned back is no change,
   // so one keystroke bounces once.
-  if (Step().CodeFamily() == F::kTypeInCell) Try([&] { Text4.SetText(Text1.Text()); });
+  // Text4's own handler guards its one statement, so the mirror runs unguarded.
+  if (Step().CodeFamily() == F::kTypeInCell) Text4.SetText(Text1.Text());
   const auto answers = Answers(Step());
   const F family = Step().CodeFamily();
   if (CompletesOn(family, E::kTypedRelaxed) && Relaxed(Text1.Text(), answers)) doNext();
