@@ -28,17 +28,7 @@ namespace fs = std::filesystem;
 class HomePictures : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Links to the sample's files: the program replaces files through a rename, never in place.
-    const fs::path sample = fs::absolute(XPEXAM_SAMPLE_DIR);
-    for (const auto& entry : fs::recursive_directory_iterator(sample)) {
-      const fs::path to = fs::path(program_) / fs::relative(entry.path(), sample);
-      if (entry.is_directory())
-        fs::create_directories(to);
-      else
-        fs::create_symlink(entry.path(), to);
-    }
-    fs::remove_all(program_ + "/ksdata");
-    testing::SeedRecords(program_);
+    testing::LinkSampleInstallation(program_);
     frame::editInstallation().SetAppPath(program_);
     platform::SetServerUrl("http://127.0.0.1:9");
     platform::SetRegistryFolder(dir_ / "config");

@@ -21,16 +21,7 @@ namespace fs = std::filesystem;
 class SampleCopy {
  public:
   SampleCopy() {
-    const fs::path sample = fs::absolute(XPEXAM_SAMPLE_DIR);
-    for (const auto& entry : fs::recursive_directory_iterator(sample)) {
-      const fs::path to = program_ / fs::relative(entry.path(), sample);
-      if (entry.is_directory())
-        fs::create_directories(to);
-      else
-        fs::create_symlink(entry.path(), to);
-    }
-    fs::remove_all(program_ + "/ksdata");
-    testing::SeedRecords(program_);
+    testing::LinkSampleInstallation(program_);
   }
   ~SampleCopy() {
     std::error_code ec;

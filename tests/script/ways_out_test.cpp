@@ -51,16 +51,7 @@ class Screen {
 class SampleRun {
  public:
   SampleRun() {
-    const fs::path sample = fs::absolute(XPEXAM_SAMPLE_DIR);
-    for (const auto& entry : fs::recursive_directory_iterator(sample)) {
-      const fs::path to = program_ / fs::relative(entry.path(), sample);
-      if (entry.is_directory())
-        fs::create_directories(to);
-      else
-        fs::create_symlink(entry.path(), to);
-    }
-    fs::remove_all(program_ + "/ksdata");
-    testing::SeedRecords(program_);
+    testing::LinkSampleInstallation(program_);
   }
   // The links go before the scratch folder, which would change the modes of what they point to.
   ~SampleRun() {

@@ -44,4 +44,20 @@ inline void SeedRecords(const std::string& program_dir) {
   std::ofstream(ksdata + "170100.mxy", std::ios::binary) << platform::Utf8ToGbk("欢迎") << "\r\n";
 }
 
+// A program folder of links to the sample installation, with the seeded records of a returning
+// learner. Links are enough: the program replaces files through a rename, never in place.
+inline void LinkSampleInstallation(const std::string& program_dir) {
+  namespace fs = std::filesystem;
+  const fs::path sample = fs::absolute(XPEXAM_SAMPLE_DIR);
+  for (const auto& entry : fs::recursive_directory_iterator(sample)) {
+    const fs::path to = fs::path(program_dir) / fs::relative(entry.path(), sample);
+    if (entry.is_directory())
+      fs::create_directories(to);
+    else
+      fs::create_symlink(entry.path(), to);
+  }
+  fs::remove_all(program_dir + "/ksdata");
+  SeedRecords(program_dir);
+}
+
 }  // namespace xpexam::testing
