@@ -218,15 +218,16 @@ void FrmYanShi::Form_Load() {
   using namespace frame;
   request_ = std::exchange(pending_request_, {});
   Try([&] { SetIcon(forms::LoadPicture(frame::installation().dataPath() + "l62011" + ".mxy")); });
-  Try([&] { mPointerX = platform::CLng(7680 * frame::installation().scaleX()); });
-  Try([&] { mPointerY = platform::CLng(5760 * frame::installation().scaleY()); });
+  mPointerX = platform::CLng(7680 * frame::installation().scaleX());
+  mPointerY = platform::CLng(5760 * frame::installation().scaleY());
   // The arrow's design place is the start point, so that a run without travel shows it there.
   pointMove();
   desktop::editPlan().SetRunMode(desktop::RunMode::kPracticeWithHints);
   mTicks = 0;
   Label1.SetCaption("");
-  Try([&] { SetWindowState(0); });
-  Try([&] { Move(Left(), Top(), kDesignWidth * frame::installation().scaleX(), kDesignHeight * frame::installation().scaleY()); });
+  // A normal window can be moved and sized.
+  SetWindowState(0);
+  Move(Left(), Top(), kDesignWidth * frame::installation().scaleX(), kDesignHeight * frame::installation().scaleY());
   Try([&] {
     const std::string text = platform::Trim(request_.question_text);
     ImgLogo.Move(9420 * frame::installation().scaleX(), 7620 * frame::installation().scaleY(), 2535 * frame::installation().scaleX());
@@ -239,7 +240,7 @@ void FrmYanShi::Form_Load() {
     ImgLogo.SetForeColor(0x80000012);
   });
   SetTopMost(true);
-  Try([&] { Move((forms::ScreenWidth() - Width()) / 2, (forms::ScreenHeight() - Height()) / 2); });
+  Move((forms::ScreenWidth() - Width()) / 2, (forms::ScreenHeight() - Height()) / 2);
   Try([&] {
     desktop::FrmMain& desk = desktop::FrmMain::Get();
     if (desk.WindowState() == 0) Move(desk.Left(), desk.Top());

@@ -95,10 +95,9 @@ void FrmYanShi::OpenSubmenu(int item) {
     Try([&] {
       ImgSubMenu.SetPicture(forms::LoadPicture(mExamDataPath + desktop::SubmenuPicture(mMenuNo, n)));
     });
-    Try([&] {
-      ImgSubMenu.Move(ImgMenuSel.Left() + ImgMenuSel.Width() - 15 * frame::installation().scaleX(), LblShuMenu[item].Top());
-      ImgSubMenu.SetVisible(true);
-    });
+    // The item is one of the fixed tables' submenu items, all within the 20 rows.
+    ImgSubMenu.Move(ImgMenuSel.Left() + ImgMenuSel.Width() - 15 * frame::installation().scaleX(), LblShuMenu[item].Top());
+    ImgSubMenu.SetVisible(true);
     std::array<double, 21> row{};
     row[1] = ImgSubMenu.Top() + 30 * frame::installation().scaleY();
     for (size_t k = 2; k <= 20; ++k) row[k] = row[k - 1] + 330 * frame::installation().scaleY();

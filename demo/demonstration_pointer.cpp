@@ -67,12 +67,10 @@ void FrmYanShi::MuBiaoWei() {
   const desktop::StepRecord rec = step_;
   using A = desktop::DemoAction;
   const A action = desktop::ClassifyDemoStep(rec.StepCode());
+  // Places come from 16-bit record numbers times the scale: their centres fit 32 bits.
   auto aim_centre = [&](const forms::Control& c) {
-    Try([&] {
-      const int32_t x = CentreOf(c.Left(), c.Width()), y = CentreOf(c.Top(), c.Height());
-      mTargetX = x;
-      mTargetY = y;
-    });
+    mTargetX = CentreOf(c.Left(), c.Width());
+    mTargetY = CentreOf(c.Top(), c.Height());
   };
   if (rec.TabChoicePending()) {
     Try([&] { aim_centre(LblXXK[tab_strip_.TabTarget()]); });
@@ -88,11 +86,8 @@ void FrmYanShi::MuBiaoWei() {
       case A::kRubberBand:
       case A::kDrag: aim_centre(Label4); break;
       case A::kTyping:
-        Try([&] {
-          const int32_t x = CentreOf(Text1.Left() + 300, 0), y = CentreOf(Text1.Top(), Text1.Height());
-          mTargetX = x;
-          mTargetY = y;
-        });
+        mTargetX = CentreOf(Text1.Left() + 300, 0);
+        mTargetY = CentreOf(Text1.Top(), Text1.Height());
         break;
       case A::kHandleDrag: aim_centre(Image5); break;
       case A::kMenuBar: Try([&] { aim_centre(LMainMenu[rec.MenuTargetMenu()]); }); break;
