@@ -13,7 +13,6 @@ namespace xpexam::session {
 using namespace frame;  // the installation, its pictures and captions
 
 using platform::Try;
-using platform::TryEach;
 
 namespace {
 constexpr const char* kHelpText =
@@ -43,11 +42,11 @@ FrmIME::FrmIME() {
 }
 
 void FrmIME::Form_Load() {
-  // Only the pictures, the window's own size and the font sizes (at a zero scale) can fail;
-  // the window works without them.
+  // A missing picture leaves the window working without it.
   Try([&] { SetIcon(DataPicture("l62011")); });
   SetCaption(DialogCaption());
-  TryEach([&] { Move(Left(), Top(), ScaleX(6300), ScaleY(4200)); }, [&] { SetPicture(DataPicture("l20070")); });
+  Move(Left(), Top(), ScaleX(6300), ScaleY(4200));
+  Try([&] { SetPicture(DataPicture("l20070")); });
   ImgLogo1.Move(ScaleX(120), ScaleY(90));
   if (auto picture = DataPictureOrNone("l20067")) ImgLogo1.SetPicture(picture);
   lblMove.Move(0, 0, ScaleX(5580), ScaleY(540));

@@ -110,10 +110,9 @@ FrmTm::FrmTm() {
 void FrmTm::Form_Load() {
   // Every session starts guarded, whatever the end of the last one left.
   frame::gAllowBarUnload = false;
-  TryEach([&] { SetIcon(DataPicture("l62011")); },
-          [&] { SetWidth(kDesignWidth * frame::installation().scaleX()); },
-          [&] { SetHeight(kDesignHeight * frame::installation().scaleY()); },
-          [&] { SetPicture(DataPicture("l01046")); });
+  SetWidth(kDesignWidth * frame::installation().scaleX());
+  SetHeight(kDesignHeight * frame::installation().scaleY());
+  TryEach([&] { SetIcon(DataPicture("l62011")); }, [&] { SetPicture(DataPicture("l01046")); });
   ImgLogo1.Move(60 * frame::installation().scaleX(), 30 * frame::installation().scaleY());
   if (auto picture = DataPictureOrNone("l20067")) ImgLogo1.SetPicture(picture);
   for (long i = 1; i <= 500; ++i) desktop::editPlan().SetResumeStep(i, 1);
@@ -246,9 +245,10 @@ void FrmTm::CloseRequested() {
 }
 
 void FrmTm::LblZXH_Click() {
-  TryEach([&] { SetWidth(FrmZXH.Width()); },
-          [&] { SetHeight(FrmZXH.Height()); },
-          [&] { SetLeft(desktop::FrmMain::Get().Left()); });
+  // The bar's window state is never changed: it can always be moved and sized.
+  SetWidth(FrmZXH.Width());
+  SetHeight(FrmZXH.Height());
+  Try([&] { SetLeft(desktop::FrmMain::Get().Left()); });
   Try([&] {
     auto& desk = desktop::FrmMain::Get();
     SetTop(desk.Top() + desk.Height() - Height());
@@ -260,25 +260,25 @@ void FrmTm::LblZXH_Click() {
 
 void FrmTm::Command2_Click() {
   Try([] { RestoreDesktop(); });
-  TryEach([&] { SetWidth(kDesignWidth * frame::installation().scaleX()); },
-          [&] { SetHeight(kDesignHeight * frame::installation().scaleY()); });
+  SetWidth(kDesignWidth * frame::installation().scaleX());
+  SetHeight(kDesignHeight * frame::installation().scaleY());
   DockBar();
   FrmZXH.SetVisible(false);
 }
 
 void FrmTm::lblMove_MouseDown(int button) {
-  if (button == forms::kLeftButton) Try([&] { DragWindow(); });
+  if (button == forms::kLeftButton) DragWindow();
   Try([] { RestoreDesktop(); });
 }
 
 void FrmTm::Label2_MouseDown(int button) {
-  if (button == forms::kLeftButton) Try([&] { DragWindow(); });
+  if (button == forms::kLeftButton) DragWindow();
   Command2.SetBorderStyle(0);
   Try([] { RestoreDesktop(); });
 }
 
 void FrmTm::FrmZXH_MouseDown(int button) {
-  if (button == forms::kLeftButton) Try([&] { DragWindow(); });
+  if (button == forms::kLeftButton) DragWindow();
   Command2.SetBorderStyle(0);
 }
 

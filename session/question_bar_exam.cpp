@@ -18,7 +18,8 @@ namespace xpexam::session {
 using platform::Try;
 
 void FrmTm::HandIn() {
-  platform::TryEach([&] { SetLeft(0); }, [&] { SetTop(0); });
+  SetLeft(0);
+  SetTop(0);
   SetVisible(false);
   Try([] { FrmEnd1::Get().ShowModal(); });
 }
@@ -35,7 +36,8 @@ void FrmTm::TimeKS_Timer() {
     return;
   }
   LblTime.SetCaption("剩余" + std::to_string(desktop::plan().minutesLeft()) + "分钟");
-  Try([&] { LblTimeJD.SetWidth((50 - desktop::plan().minutesLeft()) * PTime.Width() / 50); });
+  // The minutes left never exceed the 50 every session starts with.
+  LblTimeJD.SetWidth((50 - desktop::plan().minutesLeft()) * PTime.Width() / 50);
   Try([&] { desktop::editPlan().SetMinutesLeft(platform::CInt(desktop::plan().minutesLeft() - 1.0)); });
   if (desktop::plan().minutesLeft() != 0) return;
   Try([] { forms::MsgBox("时间已到，自动交卷！", forms::kOkOnly, frame::installation().moduleName()); });
