@@ -77,29 +77,24 @@ void ReportError(std::string_view tag, int32_t number, std::string_view descript
   std::set<std::string>& seen = SeenReports();
   if (seen.size() >= kMaxLoggedReports) return;
   if (!seen.insert(std::string(tag) + '\0' + std::string(description) + '\0' + std::string(extra)).second) return;
-  std::string url;
-  // Sent without waiting: the learner never waits for the maker's server.
-  if (seen.size() <= kMaxSentReports && platform::Try([&] { url = ErrorReportUrl(tag, number, description, extra); }))
-    platform::Try([&] { platform::HttpFireAndForget(url, kReportTimeoutSeconds); });
-  std::string text;
-  if (platform::Try([&] {
-        text = "软件运行提示:" + std::string(tag) + std::string(description) + "\r\n" + "系统版本:" + installation().osVersion() +
-               ",软件版本:" + installation().bankVersion() + "," + platform::Str(number) + "\r\n";
-      }))
-    platform::Try([&] { AppendLog(gLogFile, text); });
+  // Sent without waiting: the learner never waits for the maker's server. Queuing cannot fail.
+  if (seen.size() <= kMaxSentReports)
+    platform::HttpFireAndForget(ErrorReportUrl(tag, number, description, extra), kReportTimeoutSeconds);
+  AppendLog(gLogFile, "软件运行提示:" + std::string(tag) + std::string(description) + "\r\n" + "系统版本:" +
+                          installation().osVersion() + ",软件版本:" + installation().bankVersion() + "," +
+                          platform::Str(number) + "\r\n");
 }
 
 void AppendLog(const std::string& path, std::string_view text) {
   if (path.empty()) return;
-  platform::Try([&] {
-    std::string entry = "\r\n" + platform::FormatDateTime(platform::Now()) + "\r\n" + CrLf(platform::Trim(text)) + "\r\n";
-    std::string bytes = platform::Utf8ToGbk(entry);
-    // One write in append mode: earlier entries are never rewritten, so never lost.
-    std::FILE* f = std::fopen(platform::ResolvePath(path).c_str(), "ab");
-    if (!f) return;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-  });
+  const std::string entry = "\r\n" + platform::FormatDateTime(platform::Now()) + "\r\n" + CrLf(platform::Trim(text)) + "\r\n";
+  const std::string bytes = platform::Utf8ToGbk(entry);
+  // One write in append mode: earlier entries are never rewritten, so never lost. A log that
+  // cannot be opened is left out.
+  std::FILE* f = std::fopen(platform::ResolvePath(path).c_str(), "ab");
+  if (!f) return;
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fclose(f);
 }
 
 std::string getHtmlStr(const std::string& url, int16_t timeout_seconds) {

@@ -9,7 +9,6 @@
 namespace xpexam::frame {
 
 using platform::Try;
-using platform::TryEach;
 
 FrmQOMSGBOX::FrmQOMSGBOX() {
   SetBorderStyle(0);
@@ -31,11 +30,11 @@ FrmQOMSGBOX::FrmQOMSGBOX() {
 }
 
 void FrmQOMSGBOX::Form_Load() {
-  // Only the pictures, the box's own size and the font sizes (at a zero scale) can fail; a
-  // missing picture leaves its place empty and the box still works.
+  // A missing picture leaves its place empty and the box still works.
   Try([&] { SetIcon(DataPicture("l62011")); });
   SetCaption(DialogCaption());
-  TryEach([&] { Move(Left(), Top(), ScaleX(5550), ScaleY(3750)); }, [&] { SetPicture(DataPicture("l20069")); });
+  Move(Left(), Top(), ScaleX(5550), ScaleY(3750));
+  Try([&] { SetPicture(DataPicture("l20069")); });
   ImgLogo1.Move(ScaleX(120), ScaleY(90));
   if (auto picture = DataPictureOrNone("l20067")) ImgLogo1.SetPicture(picture);
   SetTopMost(true);
