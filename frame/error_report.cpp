@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <set>
 
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/clock.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"
@@ -33,6 +33,11 @@ constexpr size_t kMaxSentReports = 20;
 constexpr size_t kMaxLoggedReports = 200;
 constexpr int kReportTimeoutSeconds = 10;
 
+ErrorLog& Log() {
+  static ErrorLog the;
+  return the;
+}
+
 std::set<std::string>& SeenReports() {
   static std::set<std::string> seen;
   return seen;
@@ -51,13 +56,15 @@ std::string CrLf(std::string_view text) {
 
 }  // namespace
 
+const ErrorLog& errorLog() { return Log(); }
+ErrorLog& editErrorLog() { return Log(); }
+
 void InitErrorReport() {
   ForgetErrorReports();
   platform::SetFailureReporter([](std::string_view tag, long number, std::string_view description) {
-    gErrProc = std::string(tag);
-    gErrNumber = static_cast<int32_t>(number);
-    gErrDesc = std::string(description);
-    ReportError(gErrProc, gErrNumber, gErrDesc, "");
+    editErrorLog().RecordTrapped({std::string(tag), static_cast<int32_t>(number), std::string(description)});
+    const TrappedError& trapped = errorLog().lastError();
+    ReportError(trapped.proc, trapped.number, trapped.description, "");
   });
 }
 
@@ -80,9 +87,9 @@ void ReportError(std::string_view tag, int32_t number, std::string_view descript
   // Sent without waiting: the learner never waits for the maker's server. Queuing cannot fail.
   if (seen.size() <= kMaxSentReports)
     platform::HttpFireAndForget(ErrorReportUrl(tag, number, description, extra), kReportTimeoutSeconds);
-  AppendLog(gLogFile, "软件运行提示:" + std::string(tag) + std::string(description) + "\r\n" + "系统版本:" +
-                          installation().osVersion() + ",软件版本:" + installation().bankVersion() + "," +
-                          platform::Str(number) + "\r\n");
+  AppendLog(errorLog().logFile(), "软件运行提示:" + std::string(tag) + std::string(description) + "\r\n" + "系统版本:" +
+                                       installation().osVersion() + ",软件版本:" + installation().bankVersion() + "," +
+                                       platform::Str(number) + "\r\n");
 }
 
 void AppendLog(const std::string& path, std::string_view text) {

@@ -8,15 +8,44 @@
 
 namespace xpexam::frame {
 
+// A failure as TryReport trapped it.
+struct TrappedError {
+  std::string proc;  // the tag of the report
+  int32_t number = 0;
+  std::string description;
+};
+
+// This run's session log and the last trapped failure. The start-up names the log; the
+// reporter that InitErrorReport installs records each trapped failure. Everyone reads it
+// through errorLog().
+class ErrorLog {
+ public:
+  // Empty until the start-up names it: reports before that are sent, not logged.
+  const std::string& logFile() const { return logFile_; }
+  const TrappedError& lastError() const { return lastError_; }
+
+  void NameLogFile(std::string path) { logFile_ = std::move(path); }
+  void RecordTrapped(TrappedError error) { lastError_ = std::move(error); }
+  // Everything back to its start value.
+  void Reset() { *this = ErrorLog(); }
+
+ private:
+  std::string logFile_;
+  TrappedError lastError_;
+};
+
+const ErrorLog& errorLog();
+ErrorLog& editErrorLog();
+
 // What getHtmlStr returns when its wait runs out.
 inline constexpr std::string_view kTimeoutText = "error-timeout，网络状况不好，请重试！";
 
 // Makes ReportError the receiver of every reported failure: the failure's tag, number and
-// description go to gErrProc, gErrNumber and gErrDesc, then to ReportError.
+// description become the error log's last trapped failure, then go to ReportError.
 void InitErrorReport();
 
 // Sends the error to the maker's error page without waiting for it and appends it to the
-// session log gLogFile when that is named. A report already made in this run (same tag and
+// session log when that is named. A report already made in this run (same tag and
 // texts) is dropped; after 20 different ones nothing more is sent, after 200 nothing more is
 // logged. Never fails to its caller.
 void ReportError(std::string_view tag, int32_t number, std::string_view description, std::string_view extra);

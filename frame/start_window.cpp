@@ -8,6 +8,7 @@
 #include "forms/graphics.h"
 #include "forms/msgbox.h"
 #include "forms/pictures.h"
+#include "frame/error_report.h"
 #include "frame/hooks.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
@@ -111,7 +112,7 @@ void FrmStart::Timer1_Timer() {
 void FrmStart::UpdataExe() {
   // What follows the start-up (the home screen) may end the program here.
   platform::Try([] { gFrameHooks.onStartUpFinished(); });
-  gLogFile = installation().appPath() + "\\ksdata\\" + platform::FormatCompact(platform::Now()) + ".txt";
+  editErrorLog().NameLogFile(installation().appPath() + "\\ksdata\\" + platform::FormatCompact(platform::Now()) + ".txt");
   gUpdateVisible = 0;
   platform::Try([this] { Unload(); });
 }

@@ -15,6 +15,7 @@
 #include "platform/textfile.h"
 #include "session/question_bar.h"
 #include "tests/support/bmp.h"
+#include "tests/support/shared_state.h"
 #include "tests/support/step_line.h"
 #include "tests/support/temp_dir.h"
 
@@ -25,7 +26,7 @@ using xpexam::testing::StepLine;
 // The module state back to its start value, then a one-question unit practice at 96 dpi.
 inline void ResetSessionState() {
   using namespace frame;
-  gState.Reset();
+  xpexam::testing::ResetSharedState();
   frame::editInstallation().SetScale(1, 1);
   editPlan().SetKind(SessionKind::kUnitAll);
   editPlan().SetRunMode(RunMode::kPractice);

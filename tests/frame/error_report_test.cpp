@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/clock.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"
@@ -50,7 +50,7 @@ class ErrorReport : public ::testing::Test {
     editInstallation().SetModuleName("Windows XP");
     editInstallation().SetBankVersion("201503011200");
     editInstallation().SetOsVersion("6.1");
-    gLogFile = dir_.path() + "\\ksdata\\20150304050607.txt";
+    editErrorLog().NameLogFile(dir_.path() + "\\ksdata\\20150304050607.txt");
     std::filesystem::create_directory(dir_ / "ksdata");
   }
   void TearDown() override {
@@ -115,29 +115,39 @@ TEST_F(ErrorReport, LogEntriesAreFiveGbkLinesAppended) {
 
   // The text is trimmed of spaces only; a bare line feed still ends the line with CRLF.
   std::filesystem::remove(dir_ / "ksdata/20150304050607.txt");
-  AppendLog(gLogFile, "  a\nb \r\n");
+  AppendLog(errorLog().logFile(), "  a\nb \r\n");
   EXPECT_EQ(Log(), std::string("\r\n") + kTime + "\r\na\r\nb \r\n\r\n");
 }
 
 TEST_F(ErrorReport, TrappedFailureIsSentAndLoggedOnlyOnceTheLogIsNamed) {
-  gLogFile.clear();
+  editErrorLog().Reset();
   platform::TryReport("startload", [] { platform::Fail(platform::kErrFileNotFound, "File not found"); });
-  EXPECT_EQ(gErrProc, "startload");
-  EXPECT_EQ(gErrNumber, 53);
-  EXPECT_EQ(gErrDesc, "File not found");
+  EXPECT_EQ(errorLog().lastError().proc, "startload");
+  EXPECT_EQ(errorLog().lastError().number, 53);
+  EXPECT_EQ(errorLog().lastError().description, "File not found");
   ASSERT_EQ(Received().size(), 1u);
   EXPECT_TRUE(std::filesystem::is_empty(dir_ / "ksdata"));
 
   // A missing folder loses the entry silently.
-  gLogFile = dir_.path() + "\\nowhere\\log.txt";
+  editErrorLog().NameLogFile(dir_.path() + "\\nowhere\\log.txt");
   platform::TryReport("startload", [] { platform::Fail(platform::kErrPathNotFound, "Path not found"); });
   EXPECT_EQ(Received().size(), 2u);
   EXPECT_FALSE(std::filesystem::exists(dir_ / "nowhere"));
 
-  gLogFile = dir_.path() + "\\ksdata\\20150304050607.txt";
+  editErrorLog().NameLogFile(dir_.path() + "\\ksdata\\20150304050607.txt");
   platform::TryReport("readInfo", [] { platform::Fail(platform::kErrSubscript, "Subscript out of range"); });
   EXPECT_EQ(Received().size(), 3u);
   EXPECT_EQ(Log(), Entry("readInfoSubscript out of range", "9"));
+}
+
+TEST_F(ErrorReport, ResetForgetsTheLastFailureAndTheLogName) {
+  platform::TryReport("readInfo", [] { platform::Fail(platform::kErrFileNotFound, "File not found"); });
+  ASSERT_EQ(errorLog().lastError().number, 53);
+  editErrorLog().Reset();
+  EXPECT_EQ(errorLog().lastError().proc, "");
+  EXPECT_EQ(errorLog().lastError().number, 0);
+  EXPECT_EQ(errorLog().lastError().description, "");
+  EXPECT_EQ(errorLog().logFile(), "");
 }
 
 TEST_F(ErrorReport, AReportNeverCausesAnotherReport) {
@@ -146,7 +156,7 @@ TEST_F(ErrorReport, AReportNeverCausesAnotherReport) {
   auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(getHtmlStr(platform::ServerUrl() + "/list", 5), kTimeoutText);
   EXPECT_LT(MsSince(start), 1000);
-  EXPECT_EQ(gErrProc, "getHtmlStr");
+  EXPECT_EQ(errorLog().lastError().proc, "getHtmlStr");
   std::string log = Log();
   const std::string head = platform::Utf8ToGbk("软件运行提示:getHtmlStr");
   size_t first = log.find(head);
@@ -155,9 +165,8 @@ TEST_F(ErrorReport, AReportNeverCausesAnotherReport) {
 
   // Called directly, a report whose request fails reports nothing either.
   std::filesystem::remove(dir_ / "ksdata/20150304050607.txt");
-  gErrProc.clear();
   ReportError("fmload", 75, "Path/File access error", "");
-  EXPECT_EQ(gErrProc, "");
+  EXPECT_EQ(errorLog().lastError().proc, "getHtmlStr");
   EXPECT_EQ(Log(), Entry("fmloadPath/File access error", "75"));
 }
 
@@ -213,7 +222,7 @@ TEST_F(ErrorReport, GetHtmlStrRepliesTrimmedDecodedOrTimedOut) {
     }
   }
   EXPECT_EQ(kTimeoutText, "error-timeout，网络状况不好，请重试！");
-  EXPECT_EQ(gErrProc, "");  // a time-out is no failure
+  EXPECT_EQ(errorLog().lastError().proc, "");  // a time-out is no failure
 }
 
 }  // namespace

@@ -7,13 +7,11 @@ namespace xpexam::frame {
 namespace {
 
 TEST(ModuleState, ResetPutsEveryVariableBackThroughItsFamiliarName) {
-  gErrNumber = 53;
   gDemoRunning = true;
   gImeHkl = 0x0804;
 
   gState.Reset();
 
-  EXPECT_EQ(gErrNumber, 0);
   EXPECT_FALSE(gDemoRunning);
   EXPECT_EQ(gImeHkl, 0);
 }

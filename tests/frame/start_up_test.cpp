@@ -11,6 +11,7 @@
 #include "forms/dump.h"
 #include "forms/headless.h"
 #include "forms/pictures.h"
+#include "frame/error_report.h"
 #include "frame/start_window.h"
 #include "frame/module_state.h"
 #include "app/program.h"
@@ -141,7 +142,7 @@ TEST_F(StartUp, HomeScreenReplacesTheSplashAfterOneTick) {
   in.Call([] {
     EXPECT_TRUE(FrmStart::IsLoaded());
     EXPECT_FALSE(FrmFengmian::IsLoaded());
-    EXPECT_EQ(gLogFile, "");
+    EXPECT_EQ(errorLog().logFile(), "");
   });
   in.Wait(1);
   in.Call([this] {
@@ -153,7 +154,7 @@ TEST_F(StartUp, HomeScreenReplacesTheSplashAfterOneTick) {
     EXPECT_DOUBLE_EQ(home.Height(), 9000);
     EXPECT_DOUBLE_EQ(home.Left(), 0);  // a 12000 x 9000 window centred on an 800 x 600 screen
     EXPECT_EQ(home.LblInfo[0].Caption(), "题库版本：V202401011200");
-    EXPECT_EQ(gLogFile, dir_.path() + "\\ksdata\\20260101090001.txt");
+    EXPECT_EQ(errorLog().logFile(), dir_.path() + "\\ksdata\\20260101090001.txt");
     EXPECT_EQ(gUpdateVisible, 0);
   });
   in.Wait(1000);
@@ -193,7 +194,7 @@ TEST_F(StartUp, ModuleNumberMismatchEndsTheProgramUnderTheSplash) {
   EXPECT_TRUE(FrmStart::IsLoaded());
   EXPECT_TRUE(FrmStart::Get().Visible());
   EXPECT_FALSE(FrmFengmian::Get().Visible());
-  EXPECT_EQ(gLogFile, "");
+  EXPECT_EQ(errorLog().logFile(), "");
   EXPECT_EQ(installation().bankVersion(), "202401011200");
   EXPECT_TRUE(RecordFiles().empty());
 }

@@ -8,13 +8,14 @@
 #include "frame/hooks.h"
 #include "frame/module_state.h"
 #include "session/hooks.h"
+#include "tests/support/shared_state.h"
 
 namespace {
 
 using namespace xpexam;
 
 void Fresh() {
-  frame::gState.Reset();
+  xpexam::testing::ResetSharedState();
   frame::editInstallation().Reset();
   desktop::ResetPlan();
   desktop::ResetCursor();

@@ -1,0 +1,13 @@
+#pragma once
+// The shared state's owners back to their start values, as at program start.
+#include "frame/error_report.h"
+#include "frame/module_state.h"
+
+namespace xpexam::testing {
+
+inline void ResetSharedState() {
+  frame::gState.Reset();
+  frame::editErrorLog().Reset();
+}
+
+}  // namespace xpexam::testing
