@@ -39,8 +39,9 @@ void ReadBankLayout() {
   std::string line;
   TryReport(kTag, [&] { line = FirstLine(BankLayoutFile()); });
   line = platform::Trim(line);
-  TryReport(kTag, [&] { frame::editInstallation().SetPaperCount(platform::ValInt(Mid(line, 1, 2))); });
-  TryReport(kTag, [&] { frame::editInstallation().SetUnitCount(platform::ValInt(Mid(line, 3, 2))); });
+  // Two characters read as at most 99: the counts fit 16 bits.
+  frame::editInstallation().SetPaperCount(platform::ValInt(Mid(line, 1, 2)));
+  frame::editInstallation().SetUnitCount(platform::ValInt(Mid(line, 3, 2)));
 }
 
 void NormaliseUnitProgress() {

@@ -118,7 +118,7 @@ void FrmFengmian::ConfirmExit() {
 void FrmFengmian::ClickBotn_Click(int index) {
   using namespace button;
   if (index == kMinimize || index == kTabBarMinimize) {
-    TryReport(kClickTag, [&] { SetWindowState(1); });
+    SetWindowState(1);
   } else if (index == kExit || index == kTabBarExit) {
     ConfirmExit();
   } else if (kHomeTiles.Holds(index) || kPanelTabs.Holds(index)) {
@@ -132,7 +132,7 @@ void FrmFengmian::ClickBotn_Click(int index) {
       p->SetVisible(false);
     PicAd.SetVisible(true);
   } else if (index == kWebsite) {
-    platform::Try([] { platform::ShellOpen(frame::installation().settings(2)); });
+    platform::ShellOpen(frame::installation().settings(2));
   } else if (index == kHomeTab) {
     ShowHomeView();
   } else if (index == kStartUnitPractice) {

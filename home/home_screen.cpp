@@ -156,7 +156,7 @@ void FrmFengmian::TimFH_Timer() {
 void FrmFengmian::LblAD_Click() {
   // The shell's answer is not examined: a banner that opens nothing does nothing. The link
   // comes from the server, so only a web address is opened.
-  if (platform::IsWebLink(mBannerLink)) platform::Try([this] { platform::ShellOpen(mBannerLink); });
+  if (platform::IsWebLink(mBannerLink)) platform::ShellOpen(mBannerLink);
 }
 
 std::string InfoLink(int index) {
@@ -180,7 +180,7 @@ void FrmFengmian::LblInfo_Click(int index) {
   }
   const std::string link = InfoLink(index);
   // The shell's answer is not examined.
-  if (!link.empty()) TryReport("lblinfo", [&] { platform::ShellOpen(link); });
+  if (!link.empty()) platform::ShellOpen(link);
 }
 
 }  // namespace xpexam::home

@@ -159,8 +159,7 @@ void FrmFengmian::ShowPaperView(int index) {
 void FrmFengmian::ChoosePaperView() {
   // The sprint papers until every one has a best score of 75 or more.
   for (int p = 0; p <= mLastSprintPaper; ++p) {
-    double best = 0;
-    TryReport(kClickTag, [&] { best = platform::Val(mPaperHistory.at(3 * p + 1)); });
+    const double best = platform::Val(mPaperHistory[3 * p + 1]);
     if (best < 75) {
       ClickBotn_Click(28);
       return;

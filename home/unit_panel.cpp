@@ -1,6 +1,7 @@
 // The home screen's unit panel: the unit buttons and their pages, the progress bars of the
 // chosen unit, the filters and the start button.
 #include <string>
+#include <utility>
 
 #include "frame/data_picture.h"
 #include "frame/message_box.h"
@@ -103,32 +104,31 @@ void FrmFengmian::LayOutUnitPanel() {
 }
 
 void FrmFengmian::ShowUnitProgress(int unit) {
+  // The unit is a unit button's (0 to 19) or -1 for all; the counts in the table are the bank
+  // layout's own, small and whole, and never more open than in all.
   long total = 0, open = 0;
-  TryReport(kClickTag, [&] {
-    if (unit < 0) {
-      LblUnitDQCAP[1].SetCaption("所有题库中题目");
-      for (int u = 0; u <= 40; ++u) {
-        total += platform::CLng(platform::Val(frame::installation().unitTable(u, 2)));
-        open += platform::CLng(platform::Val(frame::installation().unitTable(u, 3)));
-      }
-    } else {
-      LblUnitDQCAP[1].SetCaption("第" + std::to_string(unit + 1) + "单元 " + frame::installation().unitTable(unit, 1));
-      total = platform::CLng(platform::Val(frame::installation().unitTable(unit, 2)));
-      open = platform::CLng(platform::Val(frame::installation().unitTable(unit, 3)));
+  if (unit < 0) {
+    LblUnitDQCAP[1].SetCaption("所有题库中题目");
+    for (int u = 0; u <= 40; ++u) {
+      total += platform::CLng(platform::Val(frame::installation().unitTable(u, 2)));
+      open += platform::CLng(platform::Val(frame::installation().unitTable(u, 3)));
     }
-  });
+  } else {
+    LblUnitDQCAP[1].SetCaption("第" + std::to_string(unit + 1) + "单元 " + frame::installation().unitTable(unit, 1));
+    total = platform::CLng(platform::Val(frame::installation().unitTable(unit, 2)));
+    open = platform::CLng(platform::Val(frame::installation().unitTable(unit, 3)));
+  }
   LblUnitDQCAP[2].SetCaption(std::to_string(total) + "题");
   LblUnitDQCAP[3].SetCaption(std::to_string(total - open) + "题");
   LblUnitDQCAP[4].SetCaption(std::to_string(open) + "题");
-  // A choice without questions keeps the bars' heights (division by zero).
-  TryReport(kClickTag, [&] {
-    if (total == 0) platform::Fail(11, "Division by zero");
-    ImgUnitC.SetHeight(ScaleY(static_cast<double>(open) / total * 3570));
-  });
-  TryReport(kClickTag, [&] {
-    if (total == 0) platform::Fail(11, "Division by zero");
-    ImgUnitD.SetHeight(ScaleY(static_cast<double>(total - open) / total * 3570));
-  });
+  // A choice without questions keeps the bars' heights: each bar reports the division by zero.
+  const std::pair<forms::Image*, long> bars[] = {{&ImgUnitC, open}, {&ImgUnitD, total - open}};
+  for (const auto& [bar, count] : bars) {
+    if (total == 0)
+      platform::ReportFailure(kClickTag, 11, "Division by zero");
+    else
+      bar->SetHeight(ScaleY(static_cast<double>(count) / total * 3570));
+  }
   ImgUnitC.SetTop(ScaleY(5550) - ImgUnitC.Height());
   ImgUnitD.SetTop(ScaleY(5550) - ImgUnitD.Height());
   LblUnitDQCAP[3].SetTop(ImgUnitD.Top() - ScaleY(240));
@@ -166,8 +166,8 @@ void FrmFengmian::StartUnitPracticeClick() {
                             "单元\r\n\r\n请先点击左边单元名称选择您要学习的单元，再点开始学习！");
     return;
   }
-  std::string progress;
-  TryReport(kClickTag, [&] { progress = frame::installation().unitTable(mCurUnit, 4); });
+  // A unit button's number, 0 to 19: a row of the table.
+  const std::string progress = frame::installation().unitTable(mCurUnit, 4);
   if (!StartUnitSession(mCurUnit, mUnitFilter, progress))
     message("章节练习", std::string("\r\n\r\n\r\n") + (mUnitFilter == 1 ? "您本部分没有已学题！" : "您本部分没有未学题！"));
 }

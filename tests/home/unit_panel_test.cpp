@@ -129,6 +129,24 @@ TEST_F(HomeScreenTest, ChoosingAUnitShowsItsProgress) {
   EXPECT_TRUE(home.ClickBotn[53].Enabled());
 }
 
+TEST_F(HomeScreenTest, AUnitWithoutQuestionsKeepsTheBarsAndReportsEachDivision) {
+  // A fifth unit of no questions.
+  Write("data/288891.mxy", {"0105", "0202020500"});
+  std::vector<std::string> reports;
+  platform::SetFailureReporter([&](std::string_view tag, long number, std::string_view description) {
+    reports.push_back(std::string(tag) + " " + std::to_string(number) + " " + std::string(description));
+  });
+  FrmFengmian& home = Home();
+  const double c_height = home.ImgUnitC.Height(), d_height = home.ImgUnitD.Height();
+  reports.clear();
+  home.ClickBotn_Click(54);
+  platform::SetFailureReporter(nullptr);
+  EXPECT_EQ(home.LblUnitDQCAP[2].Caption(), "0题");
+  EXPECT_DOUBLE_EQ(home.ImgUnitC.Height(), c_height);
+  EXPECT_DOUBLE_EQ(home.ImgUnitD.Height(), d_height);
+  EXPECT_EQ(reports, (std::vector<std::string>(2, "clickbotn 11 Division by zero")));
+}
+
 TEST_F(HomeScreenTest, QuestionBankTabChoosesTheFirstUnitWithMoreThanAFifthLeft) {
   FrmFengmian& home = Home();
   home.ClickBotn_Click(4);
