@@ -53,9 +53,7 @@ void FrmYanShi::PickUp() {
 }
 
 void FrmYanShi::PrepareTypeText() {
-  std::string text;
-  Try([&] { text = DemoStepText(step_.AnswerLine().Digits()); });
-  mTypeText = desktop::PromptPart(text);
+  mTypeText = desktop::PromptPart(DemoStepText(step_.AnswerLine().Digits()));
 }
 
 void FrmYanShi::DragStart() {

@@ -3,11 +3,9 @@
 #include "desktop/desktop_window.h"
 
 #include "frame/module_state.h"
-#include "platform/failure.h"
 
 namespace xpexam::desktop {
 
-using platform::Try;
 
 void FrmMain::ShowListStep() {
   LstLA.SetVisible(list_step_.Visible());

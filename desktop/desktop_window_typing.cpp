@@ -27,12 +27,9 @@ using E = CompletingEvent;
 // empty or missing file): only "000" asks for the empty answer, so an empty box never
 // answers a step whose text is missing.
 std::optional<std::string> AnswerText(const StepRecord& step) {
-  std::optional<std::string> text;
-  Try([&] {
-    const TextLineRef line = step.AnswerLine();
-    text = StepTextOf(line, desktop::plan().textFile());
-    if (!line.IsNone() && platform::Trim(*text).empty()) text.reset();
-  });
+  const TextLineRef line = step.AnswerLine();
+  std::optional<std::string> text = StepTextOf(line, desktop::plan().textFile());
+  if (!line.IsNone() && platform::Trim(*text).empty()) text.reset();
   return text;
 }
 
@@ -127,8 +124,7 @@ void FrmMain::Text4_KeyUp(int& key_code, int shift) {
 
 void FrmMain::Text1_MouseUp(int, int, double, double) {
   if (!CompletesOn(Step().CodeFamily(), E::kSelection)) return;
-  std::string hint;
-  Try([&] { hint = StepTextOf(Step().HintLine(), desktop::plan().textFile()); });
+  const std::string hint = StepTextOf(Step().HintLine(), desktop::plan().textFile());
   if (SelectionMatches(Text1.SelText(), hint)) doNext();
 }
 

@@ -29,8 +29,7 @@ void Ask(std::string_view tag, const std::string& title, const std::string& prom
 }  // namespace
 
 void FrmFengmian::LblShiJuanCCC_Click(int index) {
-  std::string list;
-  TryReport(kReviewTag, [&] { list = session::ReadRecordLine(session::PaperWrongFile(index)); });
+  const std::string list = session::ReadRecordLine(session::PaperWrongFile(index));
   if (list.empty()) {
     Ask(kReviewTag, "没有生成错题",
         "\r\n\r\n\r\n你可能是还没有做本套试题，或者上次得分为0。\r\n请点“开始考试”做本套试题。");

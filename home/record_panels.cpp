@@ -35,7 +35,6 @@ namespace {
 using frame::DataPictureOrNone;
 using frame::ScaleX;
 using frame::ScaleY;
-using platform::TryReport;
 
 // Line 1 of a record file, trimmed; "" when the file is missing or empty.
 std::string RecordLine(const std::string& path) { return session::ReadRecordLine(path); }

@@ -77,7 +77,7 @@ void FrmIME::Check1_Click() {
 
 // The desktop and the bar come back as the bar's own restore from the mini bar brings them.
 void FrmIME::Form_Unload(int&) {
-  if (FrmTm::IsLoaded()) Try([] { FrmTm::Get().RestoreBar(); });
+  if (FrmTm::IsLoaded()) FrmTm::Get().RestoreBar();
 }
 
 void FrmIME::lblMove_MouseDown(int button, int, double, double) {

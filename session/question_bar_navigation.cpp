@@ -124,11 +124,12 @@ void FrmTm::StartDemo() {
   FrmPicture::Get().SetVisible(false);
   Image2.SetCaption("显示图片");
   frame::gDemoRunning = true;
-  Try([] {
+  {
+    // A missing index or line keeps the line read last.
     platform::LineReader index(desktop::plan().indexFile());
     std::string line;
     for (long count = 0; count < desktop::cursor().question() && index.Next(line); ++count) frame::gLineBuf = line;
-  });
+  }
   const std::string q = platform::Mid(frame::gLineBuf, 7);
   RtbTM.SetText(q);
   Image2.SetVisible(false);

@@ -58,11 +58,12 @@ void FrmTm::DqExam() {
   const int16_t k = desktop::cursor().question();
   CmdGN[0].SetEnabled(k > 1);
   CmdGN[1].SetEnabled(k < desktop::plan().questionCount());
-  Try([&] {
+  {
+    // A missing index or line keeps the line read last.
     platform::LineReader index(desktop::plan().indexFile());
     std::string line;
     for (long count = 0; count < k && index.Next(line); ++count) frame::gLineBuf = line;
-  });
+  }
   const std::string q = platform::Mid(frame::gLineBuf, 7);
   RtbTM.SetText(platform::Replace(q, "|", "\r\n"));
   FrmPicture::Get().SetVisible(false);

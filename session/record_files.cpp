@@ -25,25 +25,22 @@ std::string PaperHistoryFile() { return RecordPath("288892.mxy"); }
 std::string RandomPaperListFile() { return RecordPath("288891.mxy"); }
 std::string PaperWrongFile(int paper) { return RecordPath("1824" + platform::ZeroPad(paper, 2) + ".mxy"); }
 
+// A file that cannot be opened reads as no lines: the reader answers that, it never fails.
 std::string ReadRecordLine(const std::string& path) {
   std::string line;
-  platform::Try([&] {
-    platform::LineReader reader(path);
-    if (reader.Next(line)) line = platform::Trim(line);
-  });
+  platform::LineReader reader(path);
+  if (reader.Next(line)) line = platform::Trim(line);
   return line;
 }
 
 std::vector<std::string> ReadRecordLines(const std::string& path, int max_lines) {
   std::vector<std::string> table(static_cast<size_t>(max_lines > 0 ? max_lines : 0));
-  platform::Try([&] {
-    platform::LineReader reader(path);
-    std::string line;
-    for (auto& slot : table) {
-      if (!reader.Next(line)) break;
-      slot = line;
-    }
-  });
+  platform::LineReader reader(path);
+  std::string line;
+  for (auto& slot : table) {
+    if (!reader.Next(line)) break;
+    slot = line;
+  }
   return table;
 }
 
@@ -150,14 +147,12 @@ std::vector<std::string> ReadPaperHistory() {
   std::vector<std::string> table(kHistoryTableLines);
   static const std::string_view kDefaults[] = {kNeverSat, "0", "E"};
   for (int i = 0; i < kHistoryTableLines; ++i) table[static_cast<size_t>(i)] = std::string(kDefaults[i % 3]);
-  platform::Try([&] {
-    platform::LineReader reader(PaperHistoryFile());
-    std::string line;
-    for (auto& slot : table) {
-      if (!reader.Next(line)) break;
-      slot = line;
-    }
-  });
+  platform::LineReader reader(PaperHistoryFile());
+  std::string line;
+  for (auto& slot : table) {
+    if (!reader.Next(line)) break;
+    slot = line;
+  }
   return table;
 }
 

@@ -74,11 +74,11 @@ void SaveSessionRecords() {
   }
   if ((kind == desktop::SessionKind::kBookmarksAll || kind == desktop::SessionKind::kWrongAll) && has_results) {
     const std::string file = kind == desktop::SessionKind::kBookmarksAll ? BookmarkFlagFile() : WrongFlagFile();
-    Try([&] { WriteRecordLine(file, MarkFlagsWhole(ReadRecordLine(file), done)); });
+    WriteRecordLine(file, MarkFlagsWhole(ReadRecordLine(file), done));
   }
   if ((kind == desktop::SessionKind::kBookmarksNotReviewed || kind == desktop::SessionKind::kWrongNotReviewed) && has_results) {
     const std::string file = kind == desktop::SessionKind::kBookmarksNotReviewed ? BookmarkFlagFile() : WrongFlagFile();
-    Try([&] { WriteRecordLine(file, MarkFlagsUnreviewed(ReadRecordLine(file), done)); });
+    WriteRecordLine(file, MarkFlagsUnreviewed(ReadRecordLine(file), done));
   }
 
   std::vector<std::string> bookmarked, unbookmarked;
@@ -86,8 +86,10 @@ void SaveSessionRecords() {
     for (long i = 1; i <= desktop::plan().questionCount(); ++i)
       (desktop::plan().question(i).Bookmarked() ? bookmarked : unbookmarked).push_back(CodeText(desktop::plan().question(i).code));
   });
-  if (kind < desktop::SessionKind::kBookmarksAll || kind > desktop::SessionKind::kBookmarksReviewed) Try([&] { AppendToList(BookmarkListFile(), BookmarkFlagFile(), bookmarked); });
-  Try([&] { RemoveFromList(BookmarkListFile(), BookmarkFlagFile(), unbookmarked); });
+  // The record files' reads and writes answer failure with their results: a list that cannot be
+  // read or written is left as it was.
+  if (kind < desktop::SessionKind::kBookmarksAll || kind > desktop::SessionKind::kBookmarksReviewed) AppendToList(BookmarkListFile(), BookmarkFlagFile(), bookmarked);
+  RemoveFromList(BookmarkListFile(), BookmarkFlagFile(), unbookmarked);
 
   if (kind == desktop::SessionKind::kPaperWrong && has_results) {
     const std::string prompt =
@@ -96,17 +98,15 @@ void SaveSessionRecords() {
     int answer = forms::kNo;
     Try([&] { answer = forms::MsgBox(prompt, forms::kYesNo + forms::kQuestion + forms::kDefaultButton2); });
     if (answer == forms::kYes) {
-      Try([&] {
-        const std::string file = PaperWrongFile(desktop::plan().listIndex());
-        const std::string list = ReadRecordLine(file);
-        std::string kept;
-        const std::vector<std::string> codes = platform::Groups(list, 4);
-        for (size_t i = 0; i < codes.size() && platform::Len(codes[i]) == 4; ++i) {
-          const bool completed = i < done.size() && done[i];
-          if (!completed) kept += codes[i];
-        }
-        WriteRecordLine(file, kept);
-      });
+      const std::string file = PaperWrongFile(desktop::plan().listIndex());
+      const std::string list = ReadRecordLine(file);
+      std::string kept;
+      const std::vector<std::string> codes = platform::Groups(list, 4);
+      for (size_t i = 0; i < codes.size() && platform::Len(codes[i]) == 4; ++i) {
+        const bool completed = i < done.size() && done[i];
+        if (!completed) kept += codes[i];
+      }
+      WriteRecordLine(file, kept);
     }
   }
 }

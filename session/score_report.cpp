@@ -106,8 +106,7 @@ void FrmChengji::ScorePaper() {
     AppendToList(BookmarkListFile(), BookmarkFlagFile(), marked);
   });
 
-  std::string paper;
-  Try([&] { paper = PaperCodes(); });
+  const std::string paper = PaperCodes();
   std::string paper_wrong;
   std::vector<std::string> wrong;
   int completed = 0;
@@ -130,7 +129,7 @@ void FrmChengji::ScorePaper() {
     }
   }
   WriteRecordLine(PaperWrongFile(desktop::plan().listIndex()), paper_wrong);
-  Try([&] { AppendToList(WrongListFile(), WrongFlagFile(), wrong); });
+  AppendToList(WrongListFile(), WrongFlagFile(), wrong);
 
   auto& last = CmTNO[40];
   Frame1.Move(Frame1.Left(), Frame1.Top(), last.Left() + last.Width(), last.Top() + last.Height());
@@ -145,8 +144,7 @@ void FrmChengji::ScorePaper() {
   else
     Label1.SetCaption("第" + std::to_string(desktop::plan().slotOffset() + 1) + "套得分：" + score + "分");
 
-  Try([&] {
-    if (desktop::plan().listIndex() < 0 || desktop::plan().listIndex() >= kPaperRecords) return;
+  if (desktop::plan().listIndex() >= 0 && desktop::plan().listIndex() < kPaperRecords) {
     std::vector<std::string> table = ReadPaperHistory();
     const size_t p = 3 * static_cast<size_t>(desktop::plan().listIndex());
     table[p] = desktop::plan().examStartTime();
@@ -156,20 +154,18 @@ void FrmChengji::ScorePaper() {
       table[p] = platform::FormatDateTime(platform::Now());
     }
     WritePaperHistory(table);
-  });
+  }
   desktop::editPlan().SetExamStartTime("-1");
 }
 
 void FrmChengji::ReadQuestionTexts() {
-  Try([&] {
-    platform::LineReader reader(desktop::plan().indexFile());
-    std::string line;
-    for (long i = 1; i <= 40 && reader.Next(line); ++i) {
-      std::string text = platform::Mid(line, 7);
-      if (platform::Left(text, 7) == "picture") text = platform::Mid(line, 20);
-      mQuestionText[i] = text;
-    }
-  });
+  platform::LineReader reader(desktop::plan().indexFile());
+  std::string line;
+  for (long i = 1; i <= 40 && reader.Next(line); ++i) {
+    std::string text = platform::Mid(line, 7);
+    if (platform::Left(text, 7) == "picture") text = platform::Mid(line, 20);
+    mQuestionText[i] = text;
+  }
 }
 
 void FrmChengji::Timer1_Timer() {
