@@ -203,9 +203,9 @@ void readInfo() {
   const std::string nn = platform::Right("0" + platform::Str(installation().productNo()), 2);
   int32_t size = 0;
   RegData path = installation().appPath() + std::string(72, '*');
-  TryReport(kTag, [&] { RegWrite(kHkeyCurrentUser, key, "ProPath" + nn, kRegSz, path, size); });
+  RegWrite(kHkeyCurrentUser, key, "ProPath" + nn, kRegSz, path, size);
   RegData exe = installation().appExeName() + std::string(36, '*');
-  TryReport(kTag, [&] { RegWrite(kHkeyCurrentUser, key, "ProName" + nn, kRegSz, exe, size); });
+  RegWrite(kHkeyCurrentUser, key, "ProName" + nn, kRegSz, exe, size);
   if (!platform::WriteTextLines(marker_path, {"1"}))
     platform::ReportFailure(kTag, platform::kErrFileIo, "Path/File access error");
 }

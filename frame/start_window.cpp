@@ -65,20 +65,18 @@ FrmStart::FrmStart() {
 std::string FrmStart::GetOSVersionOF() { return platform::OsVersion(); }
 
 void FrmStart::Form_Load() {
-  bool running = false;
-  TryReport(kTag, [&] { running = PrevInstance(); });
-  if (running) {
+  if (PrevInstance()) {
     TryReport(kTag, [] { forms::MsgBox(kAlreadyRunningText, forms::kOkOnly | forms::kInformation, kAlreadyRunningTitle); });
     forms::End();
     return;
   }
   if (!MakeRecordsFolder()) platform::ReportFailure(kTag, platform::kErrPathNotFound, "Path not found");
 
-  TryReport(kTag, [] { readInfo(); });
+  // The settings reader reports what it cannot read itself.
+  readInfo();
   // Only this copy runs now: a temporary file left here is a crashed write's remains.
-  TryReport(kTag, [] {
-    for (const std::string& folder : {installation().appPath() + "\\ksdata", installation().dataPath(), installation().appPath()}) platform::RemoveStaleTempFiles(folder);
-  });
+  for (const std::string& folder : {installation().appPath() + "\\ksdata", installation().dataPath(), installation().appPath()})
+    platform::RemoveStaleTempFiles(folder);
 
   editInstallation().SetScaleX(forms::TwipsPerPixel() / 15);
   editInstallation().SetScaleY(forms::TwipsPerPixel() / 15);
