@@ -76,13 +76,16 @@ void FrmFengmian::LblShiJuanDel_Click(int index) {
     if (!platform::CopyFileAtomic(session::PaperWrongFile(j + 1), session::PaperWrongFile(j)))
       platform::ReportFailure(kDeleteTag, platform::kErrFileNotFound, "File not found");
 
-  // History records follow their papers too; the file always holds 30 records.
-  TryReport(kDeleteTag, [&] {
-    std::vector<std::string> table = session::ReadPaperHistory();
+  // History records follow their papers too; the file always holds 30 records. A damaged list
+  // longer than the history table would move records past its end: nothing moves.
+  std::vector<std::string> table = session::ReadPaperHistory();
+  if (3 * static_cast<size_t>(n + 19) + 2 >= table.size()) {
+    platform::ReportFailure(kDeleteTag, platform::kErrSubscript, "Subscript out of range");
+  } else {
     for (int k = index; k <= n + 18; ++k)
       for (int line = 0; line < 3; ++line) table[3 * k + line] = table[3 * k + 3 + line];
     if (!session::WritePaperHistory(table)) platform::ReportFailure(kDeleteTag, platform::kErrPathNotFound, "Path not found");
-  });
+  }
 
   FengMainCsh();
 }

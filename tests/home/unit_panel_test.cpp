@@ -2,6 +2,7 @@
 // start of unit practice with the session it opens.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -695,6 +696,25 @@ TEST_F(PaperLinkTest, AMissingWrongAnswerFileIsReportedAndItsTargetKept) {
   EXPECT_EQ(tags, (std::vector<std::string>{"lblshijuandel " + std::to_string(platform::kErrFileNotFound)}));
   EXPECT_EQ(Bytes("ksdata/182420.mxy"), GbkFile({"w20"}));
   EXPECT_EQ(Bytes("ksdata/288891.mxy"), Written({"B"}));
+}
+
+TEST_F(PaperLinkTest, ADamagedListLongerThanTheHistoryMovesNoRecord) {
+  // Fourteen listed papers: the last would take record 33, past the history's 100 lines.
+  std::vector<std::string> list;
+  for (char c = 'A'; c < 'A' + 14; ++c) list.push_back(std::string(1, c));
+  list.push_back("");
+  Write("ksdata/288891.mxy", list);
+  Write("ksdata/288892.mxy", History(Records()));
+  const std::string history_before = Bytes("ksdata/288892.mxy");
+  std::vector<std::string> reports;
+  platform::SetFailureReporter([&](std::string_view tag, long number, std::string_view) {
+    if (tag == "lblshijuandel") reports.push_back(std::to_string(number));
+  });
+  ASSERT_EQ(Home().RandomPaperCount(), 14);
+  Click(Home().LblShiJuanDel[20], 1);
+  platform::SetFailureReporter(nullptr);
+  EXPECT_EQ(Bytes("ksdata/288892.mxy"), history_before);
+  EXPECT_NE(std::find(reports.begin(), reports.end(), std::to_string(platform::kErrSubscript)), reports.end());
 }
 
 TEST_F(PaperLinkTest, HistoryIsRewrittenAsThirtyRecordsWhateverItHeld) {
