@@ -24,7 +24,7 @@ struct RawFile {
   std::string bytes;
   std::vector<std::string_view> lines;
   // For an index file: where each question's records begin (1-based) and how many it has,
-  // worked out once; empty until asked for, or when a line's count could not be read.
+  // worked out once; empty until asked for.
   std::vector<long> firsts, counts;
   bool counted = false;
 };
@@ -65,25 +65,19 @@ class UnitFiles {
 
 std::string DataFile(long number) { return frame::installation().dataPath() + std::to_string(number) + ".mxy"; }
 
-// The record count of an index line: characters 5-6 as a number.
+// The record count of an index line: characters 5-6 as a number, at most 99.
 long RecordCount(const std::string& line) { return platform::CLng(platform::Val(platform::Mid(line, 5, 2))); }
 
-// Fills index.firsts and index.counts once. A line whose count fails leaves them empty, and the
-// walk below then reports it at every question as it always has.
+// Fills index.firsts and index.counts once.
 void CountRecords(RawFile& index) {
   if (index.counted) return;
   index.counted = true;
-  try {
-    long first = 1;
-    for (std::string_view line : index.lines) {
-      const long count = RecordCount(std::string(line));
-      index.firsts.push_back(first);
-      index.counts.push_back(count);
-      first += count;
-    }
-  } catch (const platform::Failure&) {
-    index.firsts.clear();
-    index.counts.clear();
+  long first = 1;
+  for (std::string_view line : index.lines) {
+    const long count = RecordCount(std::string(line));
+    index.firsts.push_back(first);
+    index.counts.push_back(count);
+    first += count;
   }
 }
 
@@ -117,20 +111,8 @@ void AssembleSessionFiles(const std::string& codes, int slot) {
     // those of the questions before it.
     const size_t last = index_lines.size();
     const size_t j = question < 1 ? 1 : std::min(static_cast<size_t>(question), last);
-    long first = 1, count = 0;
     CountRecords(unit_file);
-    if (!unit_file.counts.empty()) {
-      first = unit_file.firsts[j - 1];
-      count = unit_file.counts[j - 1];
-    } else {
-      std::string line;
-      for (size_t k = 1; k <= j; ++k) {
-        line = index_lines[k - 1];
-        count = 0;
-        TryReport(kTag, [&] { count = RecordCount(line); });
-        if (k < j) first += count;
-      }
-    }
+    const long first = unit_file.firsts[j - 1], count = unit_file.counts[j - 1];
     const std::string_view line = index_lines[j - 1];
     index.append(line).append("\r\n");
     for (long k = first; k < first + count && k <= static_cast<long>(step_lines.size()); ++k) {
