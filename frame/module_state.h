@@ -10,20 +10,8 @@
 namespace xpexam::frame {
 
 struct ModuleState {
-  std::string logFile;  // this run's session log; empty until named
-
   // Session state.
   std::string lineBuf;        // one line of the question index file
-  std::string candidateName;  // settings entry 8
-  std::string seatNo;
-  std::string sittingNo;
-  std::string archiveNo;
-  std::string idCardNo;
-
-  // The last trapped error.
-  std::string errProc;
-  int32_t errNumber = 0;
-  std::string errDesc;
 
   // Hand-over flags.
   int16_t msgResult = 0;       // 1: the message box's first button
@@ -40,16 +28,7 @@ struct ModuleState {
 
 inline ModuleState gState;
 
-inline auto& gLogFile = gState.logFile;
 inline auto& gLineBuf = gState.lineBuf;
-inline auto& gCandidateName = gState.candidateName;
-inline auto& gSeatNo = gState.seatNo;
-inline auto& gSittingNo = gState.sittingNo;
-inline auto& gArchiveNo = gState.archiveNo;
-inline auto& gIdCardNo = gState.idCardNo;
-inline auto& gErrProc = gState.errProc;
-inline auto& gErrNumber = gState.errNumber;
-inline auto& gErrDesc = gState.errDesc;
 inline auto& gMsgResult = gState.msgResult;
 inline auto& gReturnButton = gState.returnButton;
 inline auto& gUpdateVisible = gState.updateVisible;

@@ -8,6 +8,7 @@
 #include "forms/graphics.h"
 #include "forms/msgbox.h"
 #include "forms/pictures.h"
+#include "frame/candidate.h"
 #include "frame/error_report.h"
 #include "frame/hooks.h"
 #include "frame/module_state.h"
@@ -90,7 +91,7 @@ void FrmStart::Form_Load() {
   Label1.SetLeft((Width() - Label1.Width()) / 2);
 
   gDemoRunning = false;
-  gCandidateName = installation().settings(8);
+  editCandidate().SetName(installation().settings(8));
   TryReport(kTag, [this] { SetIcon(forms::LoadPicture(installation().dataPath() + "l62011" + ".mxy")); });
   // The real window carries the program's name and icon from here on.
   forms::SetHostWindow(installation().moduleTitle(), Icon());

@@ -4,6 +4,7 @@
 
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
+#include "frame/candidate.h"
 #include "frame/data_picture.h"
 #include "frame/design_pictures.h"
 #include "session/ime_window.h"
@@ -128,6 +129,7 @@ void FrmTm::Form_Load() {
 }
 
 void FrmTm::LayOutPanels() {
+  const frame::Candidate& candidate = frame::candidate();
   const double w = Width();
   for (forms::PictureBox* panel : {&FrmSelect, &FrmKSXX})
     panel->Move(0, 450 * frame::installation().scaleY(), w, 4035 * frame::installation().scaleY());
@@ -158,17 +160,17 @@ void FrmTm::LayOutPanels() {
     Label1[k].SetFontSize(9 * frame::installation().scaleX());
     values[k]->SetFontSize(9 * frame::installation().scaleX());
   }
-  KsName1.SetCaption(frame::gCandidateName);
-  KsZWH1.SetCaption(frame::gSeatNo);
-  KsCC1.SetCaption(frame::gSittingNo);
-  KsDAH1.SetCaption(frame::gArchiveNo);
+  KsName1.SetCaption(candidate.name());
+  KsZWH1.SetCaption(candidate.seatNo());
+  KsCC1.SetCaption(candidate.sittingNo());
+  KsDAH1.SetCaption(candidate.archiveNo());
   KsKM1.SetCaption(frame::installation().moduleName());
-  KsSFZ1.SetCaption(frame::gIdCardNo);
+  KsSFZ1.SetCaption(candidate.idCardNo());
 
   desktop::editPlan().SetMinutesLeft(50);
   LblTime.SetCaption("剩余" + std::to_string(desktop::plan().minutesLeft()) + "分钟");
   LblTimeJD.SetWidth((50 - desktop::plan().minutesLeft()) * PTime.Width() / 50);
-  LblName.SetCaption(frame::gCandidateName);
+  LblName.SetCaption(candidate.name());
 
   mCurPage = 0;
   const long n = desktop::plan().questionCount();

@@ -5,6 +5,7 @@
 #include "desktop/session_plan.h"
 #include "forms/backend.h"
 #include "forms/msgbox.h"
+#include "frame/candidate.h"
 #include "frame/data_picture.h"
 #include "frame/link_cursor.h"
 #include "frame/module_state.h"
@@ -119,17 +120,18 @@ void FrmLogon::TxtSFZ_KeyPress(int& key_ascii) {
 }
 
 void FrmLogon::CmdLog_Click() {
+  const frame::Candidate& candidate = frame::candidate();
   gAllowBarUnload = false;
-  gSeatNo = SeatNumber(TxtZwh.Text());
-  gSittingNo = "18";
-  gIdCardNo = IdCardNumber(TxtSFZ.Text());
-  gArchiveNo = "888888";
-  LblName.SetCaption(gCandidateName);
-  LblZwh.SetCaption(gSeatNo);
-  LblCC.SetCaption(gSittingNo);
+  frame::editCandidate().SetSeatNo(SeatNumber(TxtZwh.Text()));
+  frame::editCandidate().SetSittingNo("18");
+  frame::editCandidate().SetIdCardNo(IdCardNumber(TxtSFZ.Text()));
+  frame::editCandidate().SetArchiveNo("888888");
+  LblName.SetCaption(candidate.name());
+  LblZwh.SetCaption(candidate.seatNo());
+  LblCC.SetCaption(candidate.sittingNo());
   LblKm.SetCaption(installation().moduleName());
-  LblSfz.SetCaption(gIdCardNo);
-  LblDah.SetCaption(gArchiveNo);
+  LblSfz.SetCaption(candidate.idCardNo());
+  LblDah.SetCaption(candidate.archiveNo());
   LblDate.SetCaption(platform::FormatChineseDate(platform::Now()));
   Picture1.SetVisible(false);
   Picture2.SetVisible(true);

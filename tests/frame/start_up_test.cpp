@@ -11,6 +11,7 @@
 #include "forms/dump.h"
 #include "forms/headless.h"
 #include "forms/pictures.h"
+#include "frame/candidate.h"
 #include "frame/error_report.h"
 #include "frame/start_window.h"
 #include "frame/module_state.h"
@@ -109,7 +110,7 @@ TEST_F(StartUp, SplashKeepsItsPixelSizeAtEveryResolution) {
     EXPECT_EQ(start.Caption(), "Tavrelo");
     EXPECT_EQ(start.BorderStyle(), 0);
     EXPECT_TRUE(start.Timer1.Enabled());
-    EXPECT_EQ(gCandidateName, "Brivo1");
+    EXPECT_EQ(candidate().name(), "Brivo1");
     EXPECT_FALSE(installation().osVersion().empty());
     EXPECT_EQ(Reports("startload"), 0);
     ReleaseInstanceLock();

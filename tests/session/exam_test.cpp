@@ -5,6 +5,7 @@
 #include "forms/backend.h"
 #include "desktop/session_plan.h"
 #include "forms/clipboard.h"
+#include "frame/candidate.h"
 #include "home/home_screen.h"
 #include "session/score_report.h"
 #include "session/answer_prompt.h"
@@ -62,7 +63,7 @@ TEST_F(SignInTest, TheIdBoxTakesDigitsAndACheckLetterLast) {
 }
 
 TEST_F(SignInTest, SigningInShowsTheCandidateThenOpensTheExamAtQuestionOne) {
-  frame::gCandidateName = "张三";
+  frame::editCandidate().SetName("张三");
   desktop::editCursor().GoToQuestion(7);
   frame::gAllowBarUnload = true;
   auto& logon = Logon();
@@ -73,10 +74,11 @@ TEST_F(SignInTest, SigningInShowsTheCandidateThenOpensTheExamAtQuestionOne) {
   logon.TxtSFZ.SetText("1234");
   logon.CmdLog.Click();
   EXPECT_FALSE(frame::gAllowBarUnload);
-  EXPECT_EQ(frame::gSeatNo, "07");
-  EXPECT_EQ(frame::gSittingNo, "18");
-  EXPECT_EQ(frame::gIdCardNo, "011980010112341234");
-  EXPECT_EQ(frame::gArchiveNo, "888888");
+  const frame::Candidate& candidate = frame::candidate();
+  EXPECT_EQ(candidate.seatNo(), "07");
+  EXPECT_EQ(candidate.sittingNo(), "18");
+  EXPECT_EQ(candidate.idCardNo(), "011980010112341234");
+  EXPECT_EQ(candidate.archiveNo(), "888888");
   EXPECT_EQ(logon.LblName.Caption(), "张三");
   EXPECT_EQ(logon.LblKm.Caption(), "XP模块");
   EXPECT_EQ(logon.LblDah.Caption(), "888888");

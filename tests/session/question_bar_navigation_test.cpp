@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/pictures.h"
+#include "frame/candidate.h"
 #include "desktop/session_plan.h"
 #include "session/picture_window.h"
 #include "platform/strings.h"
@@ -203,7 +204,7 @@ TEST_F(BarSetUp, LaysOutTheNumberPageForTheSessionAndResetsTheClockStrip) {
   for (const Case& c : cases) {
     desktop::editPlan().SetQuestionCount(c.count);
     desktop::editPlan().SetMinutesLeft(7);
-    frame::gCandidateName = "张三";
+    frame::editCandidate().SetName("张三");
     auto& bar = Bar();
     EXPECT_EQ(bar.mLastPage, c.last_page) << c.count;
     EXPECT_EQ(bar.mCurPage, 0);

@@ -1,5 +1,6 @@
 #pragma once
 // The shared state's owners back to their start values, as at program start.
+#include "frame/candidate.h"
 #include "frame/error_report.h"
 #include "frame/module_state.h"
 
@@ -8,6 +9,7 @@ namespace xpexam::testing {
 inline void ResetSharedState() {
   frame::gState.Reset();
   frame::editErrorLog().Reset();
+  frame::editCandidate().Reset();
 }
 
 }  // namespace xpexam::testing
