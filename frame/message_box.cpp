@@ -2,13 +2,19 @@
 
 #include "forms/color.h"
 #include "frame/data_picture.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 
 namespace xpexam::frame {
 
 using platform::Try;
+
+namespace {
+// The answer to the box on the screen: the first button confirms. It outlives the box, which
+// unloads itself before its caller reads the answer.
+bool g_confirmed = false;
+}  // namespace
 
 FrmQOMSGBOX::FrmQOMSGBOX() {
   SetBorderStyle(0);
@@ -55,17 +61,17 @@ void FrmQOMSGBOX::Form_Load() {
 
 bool AskInMessageBox(std::string_view tag, const std::string& title, const char* icon, const std::string& prompt) {
   using platform::TryReport;
-  gMsgResult = 0;
+  g_confirmed = false;
   FrmQOMSGBOX& box = FrmQOMSGBOX::Get();
   box.LblTitle.SetCaption(title);
   if (auto picture = DataPictureOrNone(icon, tag)) box.Image1.SetPicture(picture);
   box.LblPrompt.SetCaption(prompt);
   TryReport(tag, [&] { box.ShowModal(); });
-  return gMsgResult == 1;
+  return g_confirmed;
 }
 
 void FrmQOMSGBOX::LblClick_Click(int index) {
-  if (index == 1) gMsgResult = 1;
+  if (index == 1) g_confirmed = true;
   Unload();
 }
 

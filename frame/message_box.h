@@ -1,8 +1,8 @@
 #pragma once
-// The program's own modal message box. A caller sets gMsgResult to 0, sets LblTitle's caption,
-// Image1's picture ("l20071" a question, "l20072" a notice) and LblPrompt's caption, shows the
-// box modally and reads gMsgResult: 1 when the learner confirmed, 0 otherwise. Every button
-// unloads the box, so each use loads and lays it out afresh.
+// The program's own modal message box. AskInMessageBox sets LblTitle's caption, Image1's picture
+// ("l20071" a question, "l20072" a notice) and LblPrompt's caption, shows the box modally and
+// returns the learner's answer: true when they confirmed. Every button unloads the box, so each
+// use loads and lays it out afresh.
 #include <string>
 #include <string_view>
 
@@ -25,7 +25,7 @@ class FrmQOMSGBOX : public forms::FormOf<FrmQOMSGBOX> {
   forms::ControlArray<vemoButton> LblClick{*this, "LblClick", {0, 1, 2, 3}};
 
   FrmQOMSGBOX();
-  // Leaving the program is the close button: gMsgResult stays 0.
+  // Leaving the program is the close button: the answer stays "not confirmed".
   void CloseRequested() override { LblClick_Click(3); }
 
  protected:
@@ -42,8 +42,8 @@ class FrmQOMSGBOX : public forms::FormOf<FrmQOMSGBOX> {
 inline constexpr const char* kQuestionIcon = "l20071";
 inline constexpr const char* kNoticeIcon = "l20072";
 
-// The whole protocol in one call: gMsgResult to 0, the title, the icon and the prompt set, the
-// box shown modally. True when the learner confirmed. A step that fails is reported under tag
+// The whole protocol in one call: the answer cleared, the title, the icon and the prompt set,
+// the box shown modally. True when the learner confirmed with the first button. A step that fails is reported under tag
 // and skipped, so the box still comes up with what could be set.
 bool AskInMessageBox(std::string_view tag, const std::string& title, const char* icon, const std::string& prompt);
 

@@ -14,7 +14,6 @@ struct ModuleState {
   std::string lineBuf;        // one line of the question index file
 
   // Hand-over flags.
-  int16_t msgResult = 0;       // 1: the message box's first button
   int16_t returnButton = 0;    // home-screen button to press after a session; 0 none
   int16_t updateVisible = 0;   // 1: the learner opened the update window
   bool demoRunning = false;    // the demonstration plays
@@ -29,7 +28,6 @@ struct ModuleState {
 inline ModuleState gState;
 
 inline auto& gLineBuf = gState.lineBuf;
-inline auto& gMsgResult = gState.msgResult;
 inline auto& gReturnButton = gState.returnButton;
 inline auto& gUpdateVisible = gState.updateVisible;
 inline auto& gDemoRunning = gState.demoRunning;

@@ -22,8 +22,8 @@ using platform::TryReport;
 constexpr std::string_view kReviewTag = "lblshijuancc";
 constexpr std::string_view kDeleteTag = "lblshijuandel";
 
-void Ask(std::string_view tag, const std::string& title, const std::string& prompt) {
-  frame::AskInMessageBox(tag, title, frame::kQuestionIcon, prompt);
+bool Ask(std::string_view tag, const std::string& title, const std::string& prompt) {
+  return frame::AskInMessageBox(tag, title, frame::kQuestionIcon, prompt);
 }
 
 }  // namespace
@@ -50,8 +50,7 @@ void FrmFengmian::LblShiJuanCCC_Click(int index) {
 }
 
 void FrmFengmian::LblShiJuanDel_Click(int index) {
-  Ask(kDeleteTag, "删除试卷", "\r\n\r\n\r\n您确实要删除本套随机试题吗？");
-  if (frame::gMsgResult == 0) return;
+  if (!Ask(kDeleteTag, "删除试卷", "\r\n\r\n\r\n您确实要删除本套随机试题吗？")) return;
   const int n = mRandomPaperCount;
   // Only a listed random paper can go: any other index would drop the list's last paper.
   if (index < 20 || index > n + 19) return;

@@ -52,8 +52,8 @@ Split SplitByFlags(const std::string& list, const std::string& flags) {
   return split;
 }
 
-void Message(const std::string& title, const char* icon, const std::string& text) {
-  frame::AskInMessageBox(kClickTag, title, icon, "\r\n\r\n\r\n" + text);
+bool Message(const std::string& title, const char* icon, const std::string& text) {
+  return frame::AskInMessageBox(kClickTag, title, icon, "\r\n\r\n\r\n" + text);
 }
 
 }  // namespace
@@ -148,8 +148,8 @@ void FrmFengmian::ClearRecords(int index) {
   static const char* const kTexts[2][3] = {
       {"您确实要清除未复习的收藏题目吗？", "您确实要清除已复习的收藏题目吗？", "您确实要清除全部收藏题目吗？"},
       {"您确实要清除未学习的我的错题题目吗？", "您确实要清除已学习的我的错题题目吗？", "您确实要清除全部我的错题题目吗？"}};
-  Message(p.bookmarks ? "清除收藏的题目" : "清除我的错题", frame::kQuestionIcon, kTexts[p.bookmarks ? 0 : 1][filter - 1]);
-  if (frame::gMsgResult == 0) return;
+  if (!Message(p.bookmarks ? "清除收藏的题目" : "清除我的错题", frame::kQuestionIcon, kTexts[p.bookmarks ? 0 : 1][filter - 1]))
+    return;
   const std::string list = RecordLine(p.list_file);
   if (list.empty()) return;
   const std::string flags = RecordLine(p.flag_file);

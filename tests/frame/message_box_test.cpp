@@ -1,4 +1,4 @@
-// The message box: the gMsgResult protocol, its layout at two scales and the drag strip.
+// The message box: its answer, its layout at two scales and the drag strip.
 #include "frame/message_box.h"
 
 #include <gtest/gtest.h>
@@ -16,18 +16,17 @@ using forms::HeadlessBackend;
 
 class MessageBox : public testing::CommonWindowsTest {
  protected:
-  // The callers' protocol in one call, with a stale answer from an earlier box left behind.
+  // The callers' protocol in one call, after an earlier box that was confirmed.
   int Ask(const std::function<void(HeadlessBackend&, FrmQOMSGBOX&)>& learner) {
-    gMsgResult = 1;
+    in_.Call([] { FrmQOMSGBOX::Get().LblClick.Click(1); });
+    EXPECT_TRUE(AskInMessageBox("earlier", "", kNoticeIcon, ""));
     // The learner acts once the box is on the screen, centred.
     in_.Call([&] {
       EXPECT_EQ(FrmQOMSGBOX::Get().LblTitle.Caption(), "退出系统");
       EXPECT_EQ(FrmQOMSGBOX::Get().LblPrompt.Caption(), "\r\n\r\n\r\n您确定要退出系统吗？");
       learner(in_, FrmQOMSGBOX::Get());
     });
-    const bool confirmed = AskInMessageBox("test", "退出系统", kQuestionIcon, "\r\n\r\n\r\n您确定要退出系统吗？");
-    EXPECT_EQ(confirmed, gMsgResult == 1);
-    return gMsgResult;
+    return AskInMessageBox("test", "退出系统", kQuestionIcon, "\r\n\r\n\r\n您确定要退出系统吗？") ? 1 : 0;
   }
 };
 

@@ -71,8 +71,7 @@ class RecordCrash : public DesktopTest {
     });
     in_.Call([] {
       if (!frame::FrmQOMSGBOX::IsLoaded()) return;
-      frame::gMsgResult = 1;
-      frame::FrmQOMSGBOX::Get().Unload();
+      frame::FrmQOMSGBOX::Get().LblClick.Click(1);
     });
     operation();
     platform::SetAtomicWriteHook(nullptr);

@@ -54,8 +54,7 @@ class HomeScreenTest : public DesktopTest {
     in_.Call([&] {
       if (!frame::FrmQOMSGBOX::IsLoaded()) return;
       prompt = frame::FrmQOMSGBOX::Get().LblPrompt.Caption();
-      frame::gMsgResult = static_cast<int16_t>(answer);
-      frame::FrmQOMSGBOX::Get().Unload();
+      frame::FrmQOMSGBOX::Get().LblClick.Click(answer);
     });
     Home().ClickBotn_Click(index);
     return prompt;
@@ -565,8 +564,7 @@ class PaperLinkTest : public PaperPanelTest {
       if (!frame::FrmQOMSGBOX::IsLoaded()) return;
       frame::FrmQOMSGBOX& b = frame::FrmQOMSGBOX::Get();
       box = {b.LblTitle.Caption(), forms::PictureId(b.Image1.Picture()), b.LblPrompt.Caption()};
-      frame::gMsgResult = static_cast<int16_t>(answer);
-      b.Unload();
+      b.LblClick.Click(answer);
     });
     link.Click();
     return box;
