@@ -24,10 +24,7 @@ namespace {
 // substitute's own check at once.
 template <class Box>
 void TakeAnswerBoxPlace(Box& box, forms::TextBox& from) {
-  Try([&] { box.SetLeft(from.Left()); });
-  Try([&] { box.SetTop(from.Top()); });
-  Try([&] { box.SetHeight(from.Height()); });
-  Try([&] { box.SetWidth(from.Width()); });
+  box.Move(from.Left(), from.Top(), from.Width(), from.Height());
   box.SetVisible(true);
   from.SetVisible(false);
 }
@@ -36,14 +33,12 @@ void TakeAnswerBoxPlace(Box& box, forms::TextBox& from) {
 
 bool FrmMain::SetUpStepCode(uint64_t load) {
   using F = StepCodeFamily;
+  const frame::Installation& inst = frame::installation();
   const StepRecord rec = Step();
   const F family = rec.CodeFamily();
   Try([&] { mStepCode = rec.StepCodeValue(); });
-  if (ClassifyStepCode(mStepCode) == F::kMenuBar) {
-    Try([&] { Label1.SetWidth(1); });
-    Try([&] { Label1.SetHeight(1); });
-  }
-  Try([&] { Timer3.SetEnabled(ClassifyStepCode(mStepCode) == F::kAutomatic); });
+  if (ClassifyStepCode(mStepCode) == F::kMenuBar) Label1.Move(Label1.Left(), Label1.Top(), 1, 1);
+  Timer3.SetEnabled(ClassifyStepCode(mStepCode) == F::kAutomatic);
 
   // The controls one family shows are hidden for every other one.
   if (family != F::kTypePassword) Text2.SetVisible(false);
@@ -57,11 +52,12 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
     location_list_.Hide();
     ShowLocationList();
   }
-  Try([&] { Text3.SetFontName(Text1.FontName()); });
-  Try([&] { Text3.SetFontSize(Text1.FontSize()); });
-  Try([&] { Text3.SetFontBold(Text1.FontBold()); });
-  Try([&] { Text3.SetFontItalic(Text1.FontItalic()); });
-  Try([&] { Text3.SetFontUnderline(Text1.FontUnderline()); });
+  // One attribute at a time, as the multi-line box scrolls after each; Text1's are all valid.
+  Text3.SetFontName(Text1.FontName());
+  Text3.SetFontSize(Text1.FontSize());
+  Text3.SetFontBold(Text1.FontBold());
+  Text3.SetFontItalic(Text1.FontItalic());
+  Text3.SetFontUnderline(Text1.FontUnderline());
   Text3.SetForeColor(Text1.ForeColor());
   Text3.SetBackColor(Text1.BackColor());
 
@@ -70,7 +66,7 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
   auto prompt = [&](std::string_view before, std::string_view after) {
     LHelp.SetCaption(std::string(before) + PromptPart(LHelp.Caption()) + std::string(after));
   };
-  auto unselect = [&] { Try([&] { Text1.SetSelLength(0); }); };
+  auto unselect = [&] { Text1.SetSelLength(0); };
   // The substitute answer box takes the typed text (its own check runs at once) and then
   // Text1's place; false when that check has loaded the next record.
   auto substitute = [&](forms::TextBox& box) {
@@ -112,18 +108,12 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
       unselect();
       // The whole hint, not only its shown part.
       LHelp.SetCaption("在单元格或编辑栏中输入 " + LHelp.Caption() + " 并按回车键或点红色方框处");
-      Try([&] { Text4.SetLeft(2835 * frame::installation().scaleX()); });
-      Try([&] { Text4.SetTop(1560 * frame::installation().scaleY()); });
-      Try([&] { Text4.SetWidth(8865 * frame::installation().scaleX()); });
-      Try([&] { Text4.SetHeight(255 * frame::installation().scaleY()); });
-      Try([&] { Text4.SetFontSize(11 * frame::installation().scaleX()); });
+      Text4.Move(2835 * inst.scaleX(), 1560 * inst.scaleY(), 8865 * inst.scaleX(), 255 * inst.scaleY());
+      Try([&] { Text4.SetFontSize(11 * inst.scaleX()); });
       Text4.SetVisible(true);
       break;
     case F::kHandleDrag:
-      for (forms::Label* box : {&Label1, &Label4}) {
-        Try([&] { box->SetWidth(1); });
-        Try([&] { box->SetHeight(1); });
-      }
+      for (forms::Label* box : {&Label1, &Label4}) box->Move(box->Left(), box->Top(), 1, 1);
       break;
     case F::kList:
       if (!SetUpList(load)) return false;
@@ -142,26 +132,26 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
 
 bool FrmMain::SetUpList(uint64_t load) {
   const StepRecord rec = Step();
-  Try([&] { LstLA.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height()); });
+  LstLA.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height());
   Text1.SetVisible(false);
   std::string items;
   Try([&] { items = StepTextOrLast(desktop::plan().textFile(), rec.ListTextLine()).value_or(""); });
   // The initial selection runs the list's own check; the list box then shows it (its change
   // event finds the choice already made).
   const bool answered = list_step_.SetUp(rec, items);
-  Try([&] { LstLA.Clear(); });
-  for (const std::string& item : list_step_.Entries()) Try([&] { LstLA.AddItem(item); });
+  LstLA.Clear();
+  for (const std::string& item : list_step_.Entries()) LstLA.AddItem(item);
+  // An initial entry past the list leaves none chosen.
   Try([&] { LstLA.SetListIndex(list_step_.ListIndex()); });
   ShowListStep();
-  Try([&] { LblXXK[0].SetWidth(LstLA.Width()); });
+  LblXXK[0].SetWidth(LstLA.Width());
   if (answered) doNext();
   return load == load_count_;
 }
 
 bool FrmMain::SetUpLocationList(uint64_t load) {
   const StepRecord rec = Step();
-  Try([&] { PicList.SetLeft(Text1.Left()); });
-  Try([&] { PicList.SetTop(Text1.Top()); });
+  PicList.Move(Text1.Left(), Text1.Top());
   // Choosing the initial entry runs the location check.
   const bool answered = location_list_.SetUp(rec);
   ShowLocationList();
@@ -171,10 +161,11 @@ bool FrmMain::SetUpLocationList(uint64_t load) {
 
 void FrmMain::SetUpMenuBarFrame() {
   const StepRecord rec = Step();
+  const frame::Installation& inst = frame::installation();
   if (auto frame = MenuBarFrame(rec)) {
-    Try([&] { Shape2.Move(frame->left * frame::installation().scaleX(), frame->top * frame::installation().scaleY(), frame->width * frame::installation().scaleX(), frame->height * frame::installation().scaleY()); });
+    Shape2.Move(frame->left * inst.scaleX(), frame->top * inst.scaleY(), frame->width * inst.scaleX(), frame->height * inst.scaleY());
   } else {
-    Try([&] { Shape2.Move(-2, 1, 1, 1); });
+    Shape2.Move(-2, 1, 1, 1);
   }
 }
 
@@ -182,11 +173,7 @@ void FrmMain::CheckTargetFrame() {
   const StepRecord rec = Step();
   // A tab step showing another tab than the one to select frames that tab.
   if (rec.IsTabStep() && rec.TabShown() != rec.TabToSelect()) return;
-  if (Label1.Height() <= 10 || Label1.Width() <= 10 || !Label1.Visible()) {
-    Try([&] { Shape1.SetWidth(1); });
-    Try([&] { Shape1.SetHeight(1); });
-    Try([&] { Shape1.SetLeft(-2); });
-  }
+  if (Label1.Height() <= 10 || Label1.Width() <= 10 || !Label1.Visible()) Shape1.Move(-2, Shape1.Top(), 1, 1);
 }
 
 void FrmMain::CompleteQuestion() {

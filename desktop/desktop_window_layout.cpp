@@ -215,52 +215,46 @@ void FrmMain::WireHandlers() {
 }
 
 void FrmMain::Form_Load() {
-  const std::string data = frame::installation().dataPath();
+  const frame::Installation& inst = frame::installation();
+  const double sx = inst.scaleX(), sy = inst.scaleY();
+  const std::string data = inst.dataPath();
   Try([&] { SetIcon(forms::LoadPicture(data + "l62011.mxy")); });
-  Try([&] { SetWindowState(2); });
-  Try([&] { SetLeft(0); });
-  Try([&] { SetTop(0); });
+  SetWindowState(2);
   const double screen_w = forms::ScreenWidth(), screen_h = forms::ScreenHeight();
   if (!ShortScreen()) {
-    Try([&] { SetWindowState(0); });
-    Try([&] { SetWidth(kScreenWidth * frame::installation().scaleX()); });
-    Try([&] { SetHeight(kScreenHeight * frame::installation().scaleY()); });
-    Try([&] { SetLeft((screen_w - Width()) / 2); });
-    Try([&] { SetTop((screen_h - Height()) / 2); });
+    SetWindowState(0);
+    SetWidth(kScreenWidth * sx);
+    SetHeight(kScreenHeight * sy);
+    SetLeft((screen_w - Width()) / 2);
+    SetTop((screen_h - Height()) / 2);
   } else {
     // Restored from the maximised state, the window keeps covering the whole screen.
-    Try([&] {
-      SetWindowState(0);
-      Move(0, 0, screen_w, screen_h);
-      SetWindowState(2);
-    });
+    SetWindowState(0);
+    Move(0, 0, screen_w, screen_h);
+    SetWindowState(2);
   }
   gDesktopHooks.onLaidOut();
   Label1.SetCaption("");
-  Try([&] { ImgLogo.Move(10200 * frame::installation().scaleX(), 8235 * frame::installation().scaleY(), 1740 * frame::installation().scaleX(), 345 * frame::installation().scaleY()); });
+  ImgLogo.Move(10200 * sx, 8235 * sy, 1740 * sx, 345 * sy);
   Try([&] { ImgLogo.SetPicture(forms::LoadPicture(data + "l62009.mxy")); });
 
-  Try([&] { mExamDataPath = frame::installation().appPath() + "\\examdata\\"; });
+  mExamDataPath = inst.appPath() + "\\examdata\\";
   mMenuLeft = 390;
   mMenuTop = 420;
   mMenuWidth = 870;
-  for (forms::Image* img : {&ImgMenuSys, &ImgMenuSel, &ImgShuMenu, &ImgSubMenu, &ImgSubSel})
-    Try([&] { img->SetPicture(nullptr); });
+  for (forms::Image* img : {&ImgMenuSys, &ImgMenuSel, &ImgShuMenu, &ImgSubMenu, &ImgSubSel}) img->SetPicture(nullptr);
   for (int i = 1; i <= 9; ++i) {
-    Try([&] {
-      LMainMenu[i].Move((mMenuLeft + (i - 1) * mMenuWidth) * frame::installation().scaleX(), mMenuTop * frame::installation().scaleY(), 870 * frame::installation().scaleX(),
-                        270 * frame::installation().scaleY());
-    });
-    Try([&] { LMainMenu[i].SetCaption(""); });
-    Try([&] { LMainMenu[i].SetVisible(false); });
+    LMainMenu[i].Move((mMenuLeft + (i - 1) * mMenuWidth) * sx, mMenuTop * sy, 870 * sx, 270 * sy);
+    LMainMenu[i].SetCaption("");
+    LMainMenu[i].SetVisible(false);
   }
   for (long i = 1; i <= 40; ++i) desktop::editPlan().SetResumeStep(i, 1);
-  Try([&] { ImgMenuSys.SetVisible(LMainMenu[1].Visible()); });
+  ImgMenuSys.SetVisible(LMainMenu[1].Visible());
   for (int i = 1; i <= 20; ++i) {
-    Try([&] { LblShuMenu[i].SetCaption(""); });
-    Try([&] { LblShuMenu[i].SetVisible(false); });
-    Try([&] { LblSubSel[i].SetCaption(""); });
-    Try([&] { LblSubSel[i].SetVisible(false); });
+    LblShuMenu[i].SetCaption("");
+    LblShuMenu[i].SetVisible(false);
+    LblSubSel[i].SetCaption("");
+    LblSubSel[i].SetVisible(false);
   }
 
   for (long m = 1; m <= 9; ++m) {
@@ -268,31 +262,27 @@ void FrmMain::Form_Load() {
     mMenuSubs[m] = std::string(kMenuSubs[m - 1]);
   }
 
+  // The context menu's items 1 to 10 beside the design's 0, on a window just built.
   for (int i = 1; i <= 10; ++i) {
     for (auto* items : {&sVemoInde1, &sVemoInde2, &sVemoInde3, &sVemoInde4, &sVemoSub1, &sVemoSub2, &sVemoSub3,
                         &sVemoSub4, &sVemoSub5})
-      Try([&] { items->Load(i); });
+      items->Load(i);
   }
 
   for (int i = 0; i <= 13; ++i) {
-    Try([&] { LblADD[i].SetTop((240 * i + 345) * frame::installation().scaleY()); });
-    Try([&] { LblADD[i].SetLeft(0); });
-    Try([&] { LblADD[i].SetWidth(3900 * frame::installation().scaleX()); });
-    Try([&] { LblADD[i].SetHeight(240 * frame::installation().scaleY()); });
-    Try([&] { LblADD[i].SetCaption(""); });
-    Try([&] { ImgLiN[i].SetVisible(false); });
-    Try([&] { ImgLiN[i].SetLeft(0); });
-    Try([&] { ImgLiN[i].SetTop(LblADD[i].Top()); });
+    LblADD[i].Move(0, (240 * i + 345) * sy, 3900 * sx, 240 * sy);
+    LblADD[i].SetCaption("");
+    ImgLiN[i].SetVisible(false);
+    ImgLiN[i].Move(0, LblADD[i].Top());
   }
-  Try([&] { ImgSelAD.SetLeft(-120 * frame::installation().scaleX()); });
-  Try([&] { ImgSelAD.SetTop(45 * frame::installation().scaleY()); });
-  Try([&] { LblADDmyXZ.Move(0, 0, 3900 * frame::installation().scaleX(), 330 * frame::installation().scaleY()); });
-  Try([&] { PicList.SetHeight(330 * frame::installation().scaleY()); });
+  ImgSelAD.Move(-120 * sx, 45 * sy);
+  LblADDmyXZ.Move(0, 0, 3900 * sx, 330 * sy);
+  PicList.SetHeight(330 * sy);
   PicList.SetVisible(false);
-  Try([&] { lblMove.Move(1440 * frame::installation().scaleX(), 0, 9495 * frame::installation().scaleX(), 375 * frame::installation().scaleY()); });
-  Try([&] { LblSuccess.SetFontSize(72 * frame::installation().scaleX()); });
-  Try([&] { LblSuccess.SetLeft(2640 * frame::installation().scaleX()); });
-  Try([&] { LblSuccess.SetTop(3840 * frame::installation().scaleY()); });
+  lblMove.Move(1440 * sx, 0, 9495 * sx, 375 * sy);
+  // A zero scale makes the font size 0: the label keeps its design size.
+  Try([&] { LblSuccess.SetFontSize(72 * sx); });
+  LblSuccess.Move(2640 * sx, 3840 * sy);
   LblSuccess.SetVisible(false);
 }
 
@@ -304,9 +294,7 @@ void FrmMain::lblMove_MouseDown(int button, int, double, double) {
 
 void FrmMain::ShowTargetBox() { Label1.SetVisible(true); }
 
-void FrmMain::Form_Click() {
-  Try([&] { CollapseLocationList(); });
-}
+void FrmMain::Form_Click() { CollapseLocationList(); }
 
 void FrmMain::Form_MouseUp(int, int, double, double) { CollapseLocationList(); }
 
@@ -320,8 +308,6 @@ void FrmMain::Image1_MouseMove() {
   ShowTargetBox();
 }
 
-void FrmMain::Label1_Click() {
-  Try([&] { CollapseLocationList(); });
-}
+void FrmMain::Label1_Click() { CollapseLocationList(); }
 
 }  // namespace xpexam::desktop

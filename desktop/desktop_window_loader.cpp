@@ -22,21 +22,25 @@ std::optional<std::string> ReadQuestionStep(long question, long step) {
   const int32_t record = StepRecordNumber(question, step);
   // The next question's first line, when the session launcher has laid it down, ends this
   // question: a step past it belongs to another question.
+  const SessionPlan& plan = desktop::plan();
   if (question < 500) {
-    const int32_t next_first = desktop::plan().question(question + 1).firstLine;
-    if (next_first > desktop::plan().question(question).firstLine && record >= next_first) return std::nullopt;
+    const int32_t next_first = plan.question(question + 1).firstLine;
+    if (next_first > plan.question(question).firstLine && record >= next_first) return std::nullopt;
   }
-  return ReadStepRecord(desktop::plan().stepFile(), record);
+  return ReadStepRecord(plan.stepFile(), record);
 }
 
 void FrmMain::setData() {
   const uint64_t load = ++load_count_;
+  const double sx = frame::installation().scaleX();
+  const StepCursor& at = cursor();
   LblSuccess.SetVisible(false);
   ComeToFront();
+  // The session slot is a 16-bit sum: out of range, the files stay as they were.
   Try([&] { desktop::editPlan().SetStepFile(desktop::SessionStepFile()); });
   Try([&] { desktop::editPlan().SetIndexFile(desktop::SessionIndexFile()); });
-  Try([&] { Text1.SetFontSize(9 * frame::installation().scaleX()); });
-  Try([&] { Text2.SetFontSize(9 * frame::installation().scaleX()); });
+  Try([&] { Text1.SetFontSize(9 * sx); });
+  Try([&] { Text2.SetFontSize(9 * sx); });
   ResetMenuBar();
 
   std::optional<std::string> record;
@@ -44,7 +48,7 @@ void FrmMain::setData() {
   if (next && next->first == desktop::plan().stepFile())
     record = std::move(next->second);
   else
-    Try([&] { record = ReadQuestionStep(cursor().question(), cursor().step()); });
+    Try([&] { record = ReadQuestionStep(at.question(), at.step()); });
   if (!record) {
     ForgetStep();
     return;
@@ -52,9 +56,9 @@ void FrmMain::setData() {
   step_ = StepRecord(std::move(*record));
 
   ParkTabLabels();
-  if (cursor().step() == 1)
-    for (long k = 1; k <= 5; ++k) Try([&] { Overlay(k).SetPicture(nullptr); });
-  Try([&] { desktop::editPlan().SetResumeStep(cursor().question(), cursor().step()); });
+  if (at.step() == 1)
+    for (forms::Image* img : {&Image1, &Image2, &Image3, &Image4, &Image5}) img->SetPicture(nullptr);
+  Try([&] { desktop::editPlan().SetResumeStep(at.question(), at.step()); });
   LoadPictures();
 
   SetUpTextBox();
@@ -78,16 +82,15 @@ void FrmMain::ForgetStep() {
 
 void FrmMain::ComeToFront() {
   Try([] { gDesktopHooks.onStepLoaded(); });
-  Try([&] { ZOrder(0); });
+  ZOrder(0);
 }
 
 void FrmMain::ResetMenuBar() {
+  const frame::Installation& inst = frame::installation();
   for (int i = 1; i <= 9; ++i) {
-    Try([&] {
-      LMainMenu[i].Move((mMenuLeft + (i - 1) * mMenuWidth) * frame::installation().scaleX(), mMenuTop * frame::installation().scaleY(), 870 * frame::installation().scaleX(),
-                        270 * frame::installation().scaleY());
-    });
-    Try([&] { LMainMenu[i].SetCaption(""); });
+    LMainMenu[i].Move((mMenuLeft + (i - 1) * mMenuWidth) * inst.scaleX(), mMenuTop * inst.scaleY(), 870 * inst.scaleX(),
+                      270 * inst.scaleY());
+    LMainMenu[i].SetCaption("");
   }
   // Pictures cleared and titles hidden until the record says otherwise; an open menu closes
   // with its step, so that none of its regions answers the next one.
@@ -96,21 +99,21 @@ void FrmMain::ResetMenuBar() {
 }
 
 void FrmMain::ParkTabLabels() {
+  const frame::Installation& inst = frame::installation();
   for (int i = 0; i <= 13; ++i) {
-    Try([&] { LblXXK[i].SetHeight(1); });
-    Try([&] { LblXXK[i].SetWidth(1); });
-    Try([&] { LblXXK[i].SetLeft(-1 * frame::installation().scaleX()); });
-    Try([&] { LblXXK[i].SetTop(-1 * frame::installation().scaleY()); });
-    Try([&] { LblXXK[i].SetCaption(""); });
+    LblXXK[i].Move(-1 * inst.scaleX(), -1 * inst.scaleY(), 1, 1);
+    LblXXK[i].SetCaption("");
   }
 }
 
 void FrmMain::LoadPictures() {
+  const frame::Installation& inst = frame::installation();
   const StepRecord rec = Step();
   const int16_t q = cursor().question();
+  // The question's position is bounded: outside it the pictures show but are not noted.
   if (!rec.KeepsBackground()) {
     const std::string id = rec.BackgroundId();
-    Try([&] { SetPicture(forms::LoadPicture(frame::installation().dataPath() + id + ".mxy")); });
+    Try([&] { SetPicture(forms::LoadPicture(inst.dataPath() + id + ".mxy")); });
     Try([&] { desktop::editPlan().SetPictureId(q, 0, id); });
   }
   for (long k = 1; k <= 5; ++k) {
@@ -119,13 +122,13 @@ void FrmMain::LoadPictures() {
       img.SetVisible(false);
       continue;
     }
-    Try([&] { img.SetLeft(rec.OverlayX(k) * frame::installation().scaleX()); });
-    if (k == 5) Try([&] { mHandleX = platform::CLng(img.Left()); });
-    Try([&] { img.SetTop(rec.OverlayY(k) * frame::installation().scaleY()); });
+    Try([&] { img.SetLeft(rec.OverlayX(k) * inst.scaleX()); });
+    if (k == 5) mHandleX = platform::CLng(img.Left());
+    Try([&] { img.SetTop(rec.OverlayY(k) * inst.scaleY()); });
     if (k == 5) Try([&] { mHandleY = platform::CInt(img.Top()); });
     const std::string id = rec.OverlayId(k);
     if (id != StepRecord::kKeepPicture) {
-      Try([&] { img.SetPicture(forms::LoadPicture(frame::installation().dataPath() + id + ".mxy")); });
+      Try([&] { img.SetPicture(forms::LoadPicture(inst.dataPath() + id + ".mxy")); });
       Try([&] { desktop::editPlan().SetPictureId(q, k, id); });
     }
     img.SetVisible(true);
@@ -135,10 +138,11 @@ void FrmMain::LoadPictures() {
 }
 
 void FrmMain::SetUpHintLabel() {
+  const frame::Installation& inst = frame::installation();
   const StepRecord rec = Step();
   if (!rec.HasHintPosition()) return;
-  Try([&] { LHelp.SetLeft(rec.HintX() * frame::installation().scaleX()); });
-  Try([&] { LHelp.SetTop(rec.HintY() * frame::installation().scaleY()); });
+  Try([&] { LHelp.SetLeft(rec.HintX() * inst.scaleX()); });
+  Try([&] { LHelp.SetTop(rec.HintY() * inst.scaleY()); });
   const TextLineRef hint = rec.HintLine();
   if (hint.IsNone()) {
     LHelp.SetCaption("  ");
@@ -152,6 +156,7 @@ void FrmMain::SetUpHintLabel() {
 }
 
 void FrmMain::SetUpTargetBox() {
+  const frame::Installation& inst = frame::installation();
   const StepRecord rec = Step();
   mTargetUnplaced = false;
   if (!rec.HasTargetBox()) {
@@ -160,58 +165,54 @@ void FrmMain::SetUpTargetBox() {
     Label1.SetVisible(true);
     // A number that does not fit the format skips its assignment and would leave part of
     // another step's box live: such a box takes no action.
-    bool placed = Try([&] { Label1.SetLeft(rec.TargetX() * frame::installation().scaleX()); });
-    placed &= Try([&] { Label1.SetTop(rec.TargetY() * frame::installation().scaleY()); });
+    bool placed = Try([&] { Label1.SetLeft(rec.TargetX() * inst.scaleX()); });
+    placed &= Try([&] { Label1.SetTop(rec.TargetY() * inst.scaleY()); });
     Try([&] { mTargetWidth = rec.TargetWidth(); });
-    placed &= Try([&] { Label1.SetWidth(rec.TargetWidth() * frame::installation().scaleX()); });
+    placed &= Try([&] { Label1.SetWidth(rec.TargetWidth() * inst.scaleX()); });
     placed &= Try([&] { mTargetHeight = rec.TargetHeight(); });
     if (mTargetHeight != 0) {
-      Try([&] { Label1.SetAutoSize(false); });
-      placed &= Try([&] { Label1.SetHeight(rec.TargetHeight() * frame::installation().scaleY()); });
+      Label1.SetAutoSize(false);
+      placed &= Try([&] { Label1.SetHeight(rec.TargetHeight() * inst.scaleY()); });
     } else {
-      Try([&] { Label1.SetAutoSize(true); });
+      Label1.SetAutoSize(true);
     }
     mTargetUnplaced = !placed;
     if (!placed) ParkTargetBox();
   }
-  if (mTargetHeight == 0) {
-    Try([&] { Label1.SetHeight(1); });
-    Try([&] { Label1.SetWidth(1); });
-  }
-  Try([&] { Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height()); });
+  if (mTargetHeight == 0) Label1.Move(Label1.Left(), Label1.Top(), 1, 1);
+  Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
 }
 
 void FrmMain::ParkTargetBox() {
   Label1.SetVisible(false);
-  Try([&] { Label1.Move(-2, Label1.Top(), 1, 1); });
+  Label1.Move(-2, Label1.Top(), 1, 1);
 }
 
 // The tab strip's load has read the back region of a "Q" record (it replaces a layout's own).
 void FrmMain::SetUpBackRegion() {
   if (!Step().HasBackRegion()) return;
   ShowTabLabel(TabStrip::kBackRegion);
-  Try([&] { LblXXK[0].SetCaption(""); });
+  LblXXK[0].SetCaption("");
 }
 
 void FrmMain::SetUpLabel4Box() {
+  const frame::Installation& inst = frame::installation();
   const StepRecord rec = Step();
   if (rec.HasLabel4Box()) {
     Label4.SetVisible(true);
-    Try([&] { Label4.SetLeft(rec.Label4X() * frame::installation().scaleX()); });
-    Try([&] { Label4.SetTop(rec.Label4Y() * frame::installation().scaleY()); });
-    Try([&] { Label4.SetWidth(rec.Label4Width() * frame::installation().scaleX()); });
-    Try([&] { Label4.SetHeight(rec.Label4Height() * frame::installation().scaleY()); });
+    Try([&] { Label4.SetLeft(rec.Label4X() * inst.scaleX()); });
+    Try([&] { Label4.SetTop(rec.Label4Y() * inst.scaleY()); });
+    Try([&] { Label4.SetWidth(rec.Label4Width() * inst.scaleX()); });
+    Try([&] { Label4.SetHeight(rec.Label4Height() * inst.scaleY()); });
   } else {
-    Try([&] { Label4.SetWidth(1); });
-    Try([&] { Label4.SetHeight(1); });
-    Try([&] { Label4.SetLeft(-1); });
+    Label4.Move(-1, Label4.Top(), 1, 1);
   }
-  Try([&] { Shape4.Move(Label4.Left(), Label4.Top(), Label4.Width(), Label4.Height()); });
+  Shape4.Move(Label4.Left(), Label4.Top(), Label4.Width(), Label4.Height());
 }
 
 void FrmMain::SetUpPointerAndTooltip() {
   const StepRecord rec = Step();
-  Try([&] { Label1.SetMousePointer(0); });
+  Label1.SetMousePointer(0);
   Try([&] {
     const TargetPointer pointer = PointerOverTarget(rec, frame::installation().appPath() + "\\");
     if (!pointer.cursor_file.empty()) {
