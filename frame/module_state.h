@@ -14,10 +14,8 @@ struct ModuleState {
   std::string lineBuf;        // one line of the question index file
 
   // Hand-over flags.
-  int16_t returnButton = 0;    // home-screen button to press after a session; 0 none
   int16_t updateVisible = 0;   // 1: the learner opened the update window
   bool demoRunning = false;    // the demonstration plays
-  bool allowBarUnload = false; // the question bar may close
   bool useIme = false;         // answer boxes switch to gImeHkl
   int32_t imeHkl = 0;          // chosen keyboard layout
 
@@ -28,10 +26,8 @@ struct ModuleState {
 inline ModuleState gState;
 
 inline auto& gLineBuf = gState.lineBuf;
-inline auto& gReturnButton = gState.returnButton;
 inline auto& gUpdateVisible = gState.updateVisible;
 inline auto& gDemoRunning = gState.demoRunning;
-inline auto& gAllowBarUnload = gState.allowBarUnload;
 inline auto& gUseIme = gState.useIme;
 inline auto& gImeHkl = gState.imeHkl;
 

@@ -13,6 +13,7 @@
 #include "platform/shell.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
+#include "session/session_exit.h"
 
 namespace xpexam::home {
 namespace {
@@ -149,7 +150,7 @@ void FrmFengmian::LoadBanner() {
 }
 
 void FrmFengmian::TimFH_Timer() {
-  ClickBotn_Click(frame::gReturnButton);
+  ClickBotn_Click(session::sessionExit().returnButton());
   TimFH.SetEnabled(false);
 }
 

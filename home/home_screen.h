@@ -73,7 +73,7 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   forms::Label LblAD{PicAd, "LblAD"};
   // Image buttons 0 to 99, each on the panel it belongs to.
   ImageButtonArray ClickBotn{"ClickBotn"};
-  // Armed by the end of a session before it shows the window: presses gReturnButton once.
+  // Armed by the end of a session before it shows the window: presses the session exit's return button once.
   forms::Timer TimFH{*this, "TimFH", 100, false};
 
   FrmFengmian();

@@ -8,6 +8,7 @@
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "session/question_bar.h"
+#include "session/session_exit.h"
 
 namespace xpexam::session {
 
@@ -73,7 +74,7 @@ void FrmCZTS::Command2_Click() {
   bar.PicUnit.SetVisible(true);
   for (int i = 5; i <= 10; ++i) bar.CmdGN[i].SetVisible(bar.PicUnit.Visible());
   for (int i = 8; i <= 10; ++i) bar.CmdGN[i].SetVisible(!bar.PicUnit.Visible());
-  frame::gAllowBarUnload = false;
+  editSessionExit().KeepBarOpen();
   desktop::editPlan().SetExamStartTime("-1");
   Unload();
   desktop::FrmMain::Get().Show();

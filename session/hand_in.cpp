@@ -8,6 +8,7 @@
 #include "platform/failure.h"
 #include "session/score_report.h"
 #include "session/question_bar.h"
+#include "session/session_exit.h"
 
 namespace xpexam::session {
 
@@ -98,7 +99,7 @@ void FrmEnd2::Form_QueryUnload(int& cancel, int unload_mode) { BackInstead(cance
 void FrmEnd2::HandIn() {
   desktop::editPlan().SetMinutesLeft(50);
   Unload();
-  frame::gAllowBarUnload = true;
+  editSessionExit().AllowBarClose();
   if (FrmTm::IsLoaded()) FrmTm::Get().Unload();
   if (desktop::FrmMain::IsLoaded()) desktop::FrmMain::Get().Unload();
   FrmChengji::Get().Show();

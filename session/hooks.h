@@ -8,7 +8,7 @@ namespace xpexam::session {
 struct SessionHooks {
   // Starts the demonstration of the current question for the request.
   platform::Hook<void(desktop::DemonstrationRequest request)> startDemo;
-  // Enables the home screen's one-shot return timer, which presses gReturnButton.
+  // Enables the home screen's one-shot return timer, which presses the session exit's return button.
   platform::Hook<void()> enableHomeReturn;
   // Shows the home screen (loading it builds it).
   platform::Hook<void()> showHome;

@@ -12,6 +12,7 @@
 #include "platform/failure.h"
 #include "platform/keyboard.h"
 #include "platform/strings.h"
+#include "session/session_exit.h"
 
 namespace xpexam::session {
 
@@ -110,7 +111,7 @@ FrmTm::FrmTm() {
 
 void FrmTm::Form_Load() {
   // Every session starts guarded, whatever the end of the last one left.
-  frame::gAllowBarUnload = false;
+  editSessionExit().KeepBarOpen();
   SetWidth(kDesignWidth * frame::installation().scaleX());
   SetHeight(kDesignHeight * frame::installation().scaleY());
   TryEach([&] { SetIcon(DataPicture("l62011")); }, [&] { SetPicture(DataPicture("l01046")); });
@@ -234,7 +235,7 @@ void FrmTm::LayOut() {
 }
 
 void FrmTm::Form_Unload(int& cancel) {
-  if (!frame::gAllowBarUnload) cancel = 1;
+  if (!sessionExit().barMayClose()) cancel = 1;
 }
 
 void FrmTm::Form_KeyUp(int&, int) { RestoreDesktop(); }

@@ -13,6 +13,7 @@
 #include "session/record_files.h"
 #include "session/save_and_exit.h"
 #include "session/hooks.h"
+#include "session/session_exit.h"
 
 namespace xpexam::session {
 
@@ -121,13 +122,13 @@ void FrmTm::SaveAndExit() {
   TimeKS.SetEnabled(false);
   TimStartYS.SetEnabled(false);
   TimerREDO.SetEnabled(false);
-  frame::gAllowBarUnload = true;
+  editSessionExit().AllowBarClose();
   Try([] { desktop::FrmMain::Get().Unload(); });
   Try([&] { Unload(); });
 
-  // The bar is gone; what follows touches only module state and the home screen.
-  frame::gReturnButton = ReturnButtonFor(kind);
-  if (frame::gReturnButton != 0) Try([] { gSessionHooks.enableHomeReturn(); });
+  // The bar is gone; what follows touches only the session exit and the home screen.
+  editSessionExit().SetReturnButton(ReturnButtonFor(kind));
+  if (sessionExit().returnButton() != 0) Try([] { gSessionHooks.enableHomeReturn(); });
   Try([] { gSessionHooks.showHome(); });
 }
 

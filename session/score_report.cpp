@@ -15,6 +15,7 @@
 #include "session/question_bar.h"
 #include "session/record_files.h"
 #include "session/hooks.h"
+#include "session/session_exit.h"
 
 namespace xpexam::session {
 
@@ -181,7 +182,7 @@ void FrmChengji::CmTNO_Click(int index) {
 
 void FrmChengji::Command1_Click() {
   desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
-  gAllowBarUnload = false;
+  editSessionExit().KeepBarOpen();
   for (long i = 1; i <= 40; ++i) desktop::editPlan().SetDoneMark(i, "F");
   Unload();
   auto& bar = FrmTm::Get();
@@ -205,7 +206,7 @@ void FrmChengji::Form_QueryUnload(int& cancel, int unload_mode) {
 void FrmChengji::Command2_Click() {
   if (desktop::FrmMain::IsLoaded()) desktop::FrmMain::Get().Unload();
   Unload();
-  gReturnButton = 17;
+  editSessionExit().SetReturnButton(17);
   gSessionHooks.enableHomeReturn();
   gSessionHooks.showHome();
 }

@@ -14,6 +14,7 @@
 #include "platform/strings.h"
 #include "session/question_bar.h"
 #include "session/hooks.h"
+#include "session/session_exit.h"
 
 namespace xpexam::session {
 
@@ -121,7 +122,7 @@ void FrmLogon::TxtSFZ_KeyPress(int& key_ascii) {
 
 void FrmLogon::CmdLog_Click() {
   const frame::Candidate& candidate = frame::candidate();
-  gAllowBarUnload = false;
+  editSessionExit().KeepBarOpen();
   frame::editCandidate().SetSeatNo(SeatNumber(TxtZwh.Text()));
   frame::editCandidate().SetSittingNo("18");
   frame::editCandidate().SetIdCardNo(IdCardNumber(TxtSFZ.Text()));

@@ -9,6 +9,7 @@
 #include "forms/pictures.h"
 #include "desktop/session_plan.h"
 #include "frame/message_box.h"
+#include "session/session_exit.h"
 #include "session/sign_in.h"
 #include "home/home_screen.h"
 #include "home/session_files.h"
@@ -63,9 +64,9 @@ class HomeScreenTest : public DesktopTest {
   // Every session ends by unloading the bar, so the next one loads it afresh.
   void EndBarSession() {
     if (!session::FrmTm::IsLoaded()) return;
-    frame::gAllowBarUnload = true;
+    session::editSessionExit().AllowBarClose();
     session::FrmTm::Get().Unload();
-    frame::gAllowBarUnload = false;
+    session::editSessionExit().KeepBarOpen();
   }
 };
 
@@ -161,7 +162,7 @@ TEST_F(HomeScreenTest, QuestionBankTabChoosesTheFirstUnitWithMoreThanAFifthLeft)
 }
 
 TEST_F(HomeScreenTest, ReturnTimerReopensTheTabOnce) {
-  frame::gReturnButton = 16;
+  session::editSessionExit().SetReturnButton(16);
   FrmFengmian& home = Home();
   home.TimFH.SetEnabled(true);
   home.Show();

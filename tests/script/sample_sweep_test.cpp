@@ -30,6 +30,7 @@
 #include "platform/strings.h"
 #include "platform/textfile.h"
 #include "session/question_bar.h"
+#include "session/session_exit.h"
 #include "tests/desktop/desktop_fixture.h"
 #include "tests/support/installation.h"
 #include "tests/support/script_run.h"
@@ -143,7 +144,7 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
   }
   ~SampleSweep() override {
     platform::SetFailureReporter(nullptr);
-    frame::gAllowBarUnload = true;
+    session::editSessionExit().AllowBarClose();
     frame::gDemoRunning = false;
   }
 

@@ -10,6 +10,7 @@
 #include "session/score_report.h"
 #include "session/answer_prompt.h"
 #include "session/hand_in.h"
+#include "session/session_exit.h"
 #include "session/sign_in.h"
 #include "tests/session/exam_fixture.h"
 
@@ -65,7 +66,7 @@ TEST_F(SignInTest, TheIdBoxTakesDigitsAndACheckLetterLast) {
 TEST_F(SignInTest, SigningInShowsTheCandidateThenOpensTheExamAtQuestionOne) {
   frame::editCandidate().SetName("张三");
   desktop::editCursor().GoToQuestion(7);
-  frame::gAllowBarUnload = true;
+  session::editSessionExit().AllowBarClose();
   auto& logon = Logon();
   EXPECT_TRUE(logon.Picture1.Visible());
   EXPECT_FALSE(logon.Picture2.Visible());
@@ -73,7 +74,7 @@ TEST_F(SignInTest, SigningInShowsTheCandidateThenOpensTheExamAtQuestionOne) {
   logon.TxtZwh.SetText("7");
   logon.TxtSFZ.SetText("1234");
   logon.CmdLog.Click();
-  EXPECT_FALSE(frame::gAllowBarUnload);
+  EXPECT_FALSE(session::sessionExit().barMayClose());
   const frame::Candidate& candidate = frame::candidate();
   EXPECT_EQ(candidate.seatNo(), "07");
   EXPECT_EQ(candidate.sittingNo(), "18");
@@ -242,7 +243,7 @@ TEST_F(ClockTest, TheFinalHandInClosesTheExamAndOpensTheReport) {
   Bar().CmdGN[8].Click();
   forms::Pump();
   EXPECT_EQ(desktop::plan().minutesLeft(), 50);
-  EXPECT_TRUE(frame::gAllowBarUnload);
+  EXPECT_TRUE(session::sessionExit().barMayClose());
   EXPECT_FALSE(FrmTm::IsLoaded());
   EXPECT_FALSE(desktop::FrmMain::IsLoaded());
   EXPECT_FALSE(FrmEnd2::IsLoaded());
@@ -306,7 +307,7 @@ TEST_F(AnswerPromptTest, NoKeepsThePromptAndBackLeavesTheExam) {
 
 TEST_F(AnswerPromptTest, YesTurnsTheExamIntoPractice) {
   desktop::editPlan().SetExamStartTime("2026-01-01 08:00:00");
-  frame::gAllowBarUnload = true;
+  session::editSessionExit().AllowBarClose();
   Bar().Image2.SetCaption("隐藏图片");
   in_.Call([this] {
     AnswerBox("Button1");
@@ -318,7 +319,7 @@ TEST_F(AnswerPromptTest, YesTurnsTheExamIntoPractice) {
   EXPECT_EQ(Bar().Image2.Caption(), "显示图片");
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
   EXPECT_EQ(desktop::plan().examStartTime(), "-1");
-  EXPECT_FALSE(frame::gAllowBarUnload);
+  EXPECT_FALSE(session::sessionExit().barMayClose());
   EXPECT_TRUE(frame::gDemoRunning);
   EXPECT_TRUE(Bar().TimStartYS.Enabled());
   frame::gDemoRunning = false;

@@ -8,6 +8,7 @@
 #include "session/picture_window.h"
 #include "platform/strings.h"
 #include "session/hooks.h"
+#include "session/session_exit.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::session {
@@ -218,7 +219,7 @@ TEST_F(BarSetUp, LaysOutTheNumberPageForTheSessionAndResetsTheClockStrip) {
     EXPECT_EQ(bar.LblTime.Caption(), "剩余50分钟");
     EXPECT_EQ(bar.LblTimeJD.Width(), 0);
     EXPECT_EQ(bar.KsName1.Caption(), "张三");
-    frame::gAllowBarUnload = true;
+    session::editSessionExit().AllowBarClose();
     bar.Unload();
   }
 }
@@ -232,7 +233,7 @@ TEST_F(BarSetUp, At120DpiTheBarKeepsItsPixelSizeAndTheMiniBarItsDesign) {
   EXPECT_DOUBLE_EQ(bar.Command2.Width(), 516);
   EXPECT_DOUBLE_EQ(bar.Command2.Left(), (810 - 516) / 2.0);
   EXPECT_DOUBLE_EQ(bar.Command2.Top(), 216);
-  frame::gAllowBarUnload = true;
+  session::editSessionExit().AllowBarClose();
   bar.Unload();
   frame::editInstallation().SetScale(1, 1);
 }

@@ -9,6 +9,7 @@
 #include "session/picture_window.h"
 #include "platform/keyboard.h"
 #include "platform/strings.h"
+#include "session/session_exit.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::session {
@@ -126,7 +127,7 @@ TEST_F(FrmTmTest, TheBarClosesOnlyWhenAllowed) {
   auto& bar = Bar();
   EXPECT_FALSE(bar.Unload());
   EXPECT_TRUE(FrmTm::IsLoaded());
-  frame::gAllowBarUnload = true;
+  session::editSessionExit().AllowBarClose();
   EXPECT_TRUE(bar.Unload());
   EXPECT_FALSE(FrmTm::IsLoaded());
 }
@@ -238,7 +239,7 @@ TEST_F(BarOnScreen, TheInputMethodHelpOpensOverTheMiniBarAndItsCloseRestoresTheB
   EXPECT_FALSE(bar.FrmZXH.Visible());
 
   // Once the bar has gone, the help window's close brings nothing back.
-  frame::gAllowBarUnload = true;
+  session::editSessionExit().AllowBarClose();
   ASSERT_TRUE(bar.Unload());
   session::FrmIME::Get().Unload();
   EXPECT_FALSE(FrmTm::IsLoaded());
@@ -267,9 +268,9 @@ TEST_F(FrmTmTest, TheButtonsWearTheirFaces) {
     ASSERT_TRUE(bar.FrmZXH.Picture());
     EXPECT_EQ(bar.FrmZXH.Picture()->Width(), 54);
     EXPECT_TRUE(bar.Image1.Picture());
-    frame::gAllowBarUnload = true;
+    session::editSessionExit().AllowBarClose();
     bar.Unload();
-    frame::gAllowBarUnload = false;
+    session::editSessionExit().KeepBarOpen();
   }
 }
 

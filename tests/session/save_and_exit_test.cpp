@@ -11,6 +11,7 @@
 #include "forms/form.h"
 #include "home/home_screen.h"
 #include "session/hooks.h"
+#include "session/session_exit.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::session {
@@ -130,15 +131,15 @@ TEST_F(SaveRecords, TheEndButtonClosesTheSessionAndReturnsToTheListItCameFrom) {
   const Case cases[] = {{5, 16}, {11, 18}, {14, 19}, {8, 0}};
   for (const Case& c : cases) {
     Session({"", c.kind, 0, 0, 0, {101}, {1}, {}, {}});
-    frame::gAllowBarUnload = false;
+    session::editSessionExit().KeepBarOpen();
     int armed = 0;
     gSessionHooks.enableHomeReturn = [&] { ++armed; };
     Desk().Show();
     Bar().Show();
     Bar().CmdGN_Click(5);
-    EXPECT_EQ(frame::gReturnButton, c.return_button);
+    EXPECT_EQ(session::sessionExit().returnButton(), c.return_button);
     EXPECT_EQ(armed, c.return_button != 0 ? 1 : 0);
-    EXPECT_TRUE(frame::gAllowBarUnload);
+    EXPECT_TRUE(session::sessionExit().barMayClose());
     EXPECT_FALSE(FrmTm::IsLoaded());
     EXPECT_FALSE(desktop::FrmMain::IsLoaded());
     ASSERT_TRUE(home::FrmFengmian::IsLoaded());

@@ -9,6 +9,7 @@
 #include "desktop/session_plan.h"
 #include "session/score_report.h"
 #include "session/hooks.h"
+#include "session/session_exit.h"
 #include "tests/session/exam_fixture.h"
 
 namespace xpexam::session {
@@ -149,7 +150,7 @@ TEST_F(ScoreReportTest, BackOpensTheHomeScreenOnThePapersTab) {
   FrmChengji::Get().Command2.Click();
   gSessionHooks.enableHomeReturn = nullptr;
   EXPECT_FALSE(FrmChengji::IsLoaded());
-  EXPECT_EQ(frame::gReturnButton, 17);
+  EXPECT_EQ(session::sessionExit().returnButton(), 17);
   EXPECT_EQ(armed, 1);
 }
 
@@ -158,7 +159,7 @@ TEST_F(ScoreReportTest, ReviewReopensThePaperInPractice) {
   FrmChengji::Get().Command1.Click();
   EXPECT_FALSE(FrmChengji::IsLoaded());
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
-  EXPECT_FALSE(frame::gAllowBarUnload);
+  EXPECT_FALSE(session::sessionExit().barMayClose());
   EXPECT_EQ(desktop::plan().question(40).doneMark, "F");
   EXPECT_EQ(desktop::plan().question(4).status, 3);
   EXPECT_EQ(desktop::plan().kind(), desktop::SessionKind::kFixedPaper);

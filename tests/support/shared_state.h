@@ -3,6 +3,7 @@
 #include "frame/candidate.h"
 #include "frame/error_report.h"
 #include "frame/module_state.h"
+#include "session/session_exit.h"
 
 namespace xpexam::testing {
 
@@ -10,6 +11,7 @@ inline void ResetSharedState() {
   frame::gState.Reset();
   frame::editErrorLog().Reset();
   frame::editCandidate().Reset();
+  session::editSessionExit().Reset();
 }
 
 }  // namespace xpexam::testing
