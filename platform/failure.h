@@ -76,9 +76,12 @@ struct RouteScope {
 // file and network I/O; a form's Move or size while minimised or maximised; a negative width or
 // height; a font size of 0 or less (a zero scale); a property value outside its range (mouse
 // pointer, window state, alignment, shape and line styles, check box value, text selection);
-// SetFocus on a hidden or disabled control; whatever the handlers a call raises can fail (Show,
-// Load, Unload, a timer or a check box value). What cannot: captions and texts, colours, back
-// styles, visibility, enabling, top-most and z-order, and a control's Move of non-negative sizes.
+// SetFocus on a hidden or disabled control; the first reference to a window, by what its
+// constructor does (that runs in the referring statement; its Form_Load does not). What cannot:
+// captions and texts, colours, back styles, visibility, enabling (timers too), top-most and
+// z-order, a control's Move of non-negative sizes, and a call that raises handlers (Show,
+// ShowModal, Unload, MsgBox, a window's load, a check box value in range): it fails only by what
+// it does itself, as the runtime reports its handlers' failures and they never reach the caller.
 template <class F>
 bool Try(F&& statement) {
   try {

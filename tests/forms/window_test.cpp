@@ -1,13 +1,17 @@
 // Windows: loading on first reference, modal windows, deferred destruction, unload cancelling,
-// program end, dragging, z-order and the keyboard.
+// program end, failing handlers, dragging, z-order and the keyboard.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "forms/app.h"
+#include "forms/check_box.h"
 #include "forms/form.h"
 #include "forms/label.h"
 #include "forms/picture_box.h"
 #include "forms/timer.h"
 #include "platform/clock.h"
+#include "platform/failure.h"
 #include "tests/forms/forms_test_util.h"
 
 namespace xpexam::forms {
@@ -189,6 +193,76 @@ TEST_F(WindowTest, TheEndOfTheInputInsideANestedLoopEndsTheProgram) {
   Pump();
   EXPECT_TRUE(Ended());
   EXPECT_EQ(log_.lines, (Lines{"main load", "open", "dialog load"}));
+}
+
+// A window whose handler named in fail_in fails, as does its constructor when so named.
+class FrmFaulty : public FormOf<FrmFaulty> {
+ public:
+  static inline std::string fail_in;
+  CheckBox Check1{*this, "Check1"};
+  FrmFaulty() {
+    SetBorderStyle(0);
+    FailIf("constructor");
+    Check1.Click = [] { FailIf("click"); };
+  }
+  static void FailIf(const std::string& where) {
+    if (fail_in == where) platform::Fail(platform::kErrInvalidCall, "Invalid procedure call or argument");
+  }
+
+ protected:
+  void Form_Load() override { FailIf("load"); }
+  void Form_Activate() override { FailIf("activate"); }
+  void Form_QueryUnload(int&, int) override { FailIf("query unload"); }
+};
+
+// A call that raises handlers fails only by what it does itself: the runtime reports a failing
+// handler as unhandled, the caller's guard hears nothing and the caller's next statement runs.
+// A window's constructor runs in the referring statement, so its failure is the caller's.
+TEST_F(WindowTest, AHandlersFailureIsTheRuntimesToReportNotTheCallers) {
+  Lines reports;
+  platform::SetFailureReporter([&](std::string_view tag, long number, std::string_view) {
+    reports.push_back(std::string(tag) + " " + std::to_string(number));
+  });
+  const std::string unhandled = "forms: unhandled failure: 5 Invalid procedure call or argument\n";
+  struct Case {
+    const char* name;
+    const char* fail_in;
+    std::function<void()> call;
+    bool completes;
+    Lines reports;
+    std::string stderr_text;
+  };
+  const Case cases[] = {
+      {"first reference, Form_Load", "load", [] { FrmFaulty::Get(); }, true, {}, unhandled},
+      {"Show, Form_Activate", "activate", [] { FrmFaulty::Get().Show(); }, true, {}, unhandled},
+      {"ShowModal, Form_Activate", "activate",
+       [this] {
+         in_.Call([] { FrmFaulty::Get().Hide(); });
+         FrmFaulty::Get().ShowModal();
+       },
+       true, {}, unhandled},
+      {"Unload, Form_QueryUnload", "query unload", [] { FrmFaulty::Get().Unload(); }, true, {}, unhandled},
+      {"check box value, Click", "click", [] { FrmFaulty::Get().Check1.SetValue(1); }, true, {}, unhandled},
+      {"first reference, constructor", "constructor", [] { FrmFaulty::Get(); }, false, {"caller 5"}, ""},
+  };
+  for (const Case& c : cases) {
+    reports.clear();
+    FrmFaulty::fail_in = c.fail_in;
+    bool next_ran = false;
+    ::testing::internal::CaptureStderr();
+    const bool completed = platform::TryReport("caller", [&] {
+      c.call();
+      next_ran = true;
+    });
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), c.stderr_text) << c.name;
+    EXPECT_EQ(completed, c.completes) << c.name;
+    EXPECT_EQ(next_ran, c.completes) << c.name;
+    EXPECT_EQ(reports, c.reports) << c.name;
+    FrmFaulty::fail_in.clear();
+    if (FrmFaulty::IsLoaded()) FrmFaulty::Get().Unload();
+  }
+  EXPECT_FALSE(Ended());
+  platform::SetFailureReporter(nullptr);
 }
 
 // A window dragged by its title strip: pixels (0, 0)-(200, 20).
