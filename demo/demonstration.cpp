@@ -291,9 +291,9 @@ void FrmYanShi::EndRun() {
   gDemoRunning = false;
   TimEnd.SetEnabled(false);
   const std::function<void()> on_end = std::move(request_.on_end);
-  Try([&] { Unload(); });
-  Try([&] { desktop::FrmMain::Get().Show(); });
-  if (on_end) Try([&] { on_end(); });
+  Unload();
+  desktop::FrmMain::Get().Show();
+  if (on_end) on_end();
 }
 
 void FrmYanShi::Form_DblClick() { TimEnd.SetEnabled(true); }

@@ -60,13 +60,12 @@ void FrmQOMSGBOX::Form_Load() {
 }
 
 bool AskInMessageBox(std::string_view tag, const std::string& title, const char* icon, const std::string& prompt) {
-  using platform::TryReport;
   g_confirmed = false;
   FrmQOMSGBOX& box = FrmQOMSGBOX::Get();
   box.LblTitle.SetCaption(title);
   if (auto picture = DataPictureOrNone(icon, tag)) box.Image1.SetPicture(picture);
   box.LblPrompt.SetCaption(prompt);
-  TryReport(tag, [&] { box.ShowModal(); });
+  box.ShowModal();
   return g_confirmed;
 }
 

@@ -67,7 +67,7 @@ std::string FrmStart::GetOSVersionOF() { return platform::OsVersion(); }
 
 void FrmStart::Form_Load() {
   if (PrevInstance()) {
-    TryReport(kTag, [] { forms::MsgBox(kAlreadyRunningText, forms::kOkOnly | forms::kInformation, kAlreadyRunningTitle); });
+    forms::MsgBox(kAlreadyRunningText, forms::kOkOnly | forms::kInformation, kAlreadyRunningTitle);
     forms::End();
     return;
   }
@@ -110,10 +110,10 @@ void FrmStart::Timer1_Timer() {
 
 void FrmStart::UpdataExe() {
   // What follows the start-up (the home screen) may end the program here.
-  platform::Try([] { gFrameHooks.onStartUpFinished(); });
+  gFrameHooks.onStartUpFinished();
   editErrorLog().NameLogFile(installation().appPath() + "\\ksdata\\" + platform::FormatCompact(platform::Now()) + ".txt");
   gUpdateVisible = 0;
-  platform::Try([this] { Unload(); });
+  Unload();
 }
 
 }  // namespace xpexam::frame

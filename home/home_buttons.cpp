@@ -124,7 +124,7 @@ void FrmFengmian::ClickBotn_Click(int index) {
   } else if (kHomeTiles.Holds(index) || kPanelTabs.Holds(index)) {
     ShowTab(index);
   } else if (index == kUpdate) {
-    TryReport(kClickTag, [] { ShowUpdateWindow(); });
+    ShowUpdateWindow();
   } else if (index == kHelp) {
     PicTOP.SetVisible(true);
     PicHelp.SetVisible(true);

@@ -176,7 +176,7 @@ std::string InfoLink(int index) {
 
 void FrmFengmian::LblInfo_Click(int index) {
   if (index == 0 || index == 21) {
-    TryReport("lblinfo", [this] { ShowAboutBox(LblInfo[0].Caption()); });
+    ShowAboutBox(LblInfo[0].Caption());
     return;
   }
   const std::string link = InfoLink(index);

@@ -58,16 +58,14 @@ void startLianXi() {
       if (platform::InStr(keyed, "_" + code) > 0) desktop::editPlan().SetStatus(i, platform::CInt(desktop::plan().question(i).status + 2.0));
     }
   });
-  TryReport(kTag, [] {
-    if (FrmFengmian::IsLoaded()) FrmFengmian::Get().Unload();
-  });
+  if (FrmFengmian::IsLoaded()) FrmFengmian::Get().Unload();
   // The paper exams go through the simulated sign-in, which shows the bar and the desktop.
   if (desktop::plan().kind() == desktop::SessionKind::kFixedPaper || desktop::plan().kind() == desktop::SessionKind::kRandomPaper) {
-    TryReport(kTag, [] { session::FrmLogon::Get().Show(); });
+    session::FrmLogon::Get().Show();
     return;
   }
-  TryReport(kTag, [] { session::FrmTm::Get().BeginPractice(); });
-  TryReport(kTag, [] { desktop::FrmMain::Get().Show(); });
+  session::FrmTm::Get().BeginPractice();
+  desktop::FrmMain::Get().Show();
 }
 
 }  // namespace xpexam::home

@@ -145,8 +145,7 @@ void FrmUpdata::TKUP() {
   }
 
   SetVisible(false);
-  int answer = 0;
-  step([&] { answer = forms::MsgBox("题库有新文件，是否要进行升级？", forms::kYesNo + forms::kQuestion, "升级软件"); });
+  const int answer = forms::MsgBox("题库有新文件，是否要进行升级？", forms::kYesNo + forms::kQuestion, "升级软件");
   if (answer != forms::kYes || !Loaded()) return;
 
   int attempted = 0, fetched = 0;
@@ -189,10 +188,7 @@ void FrmUpdata::TKUP() {
     if (!bytes || !platform::WriteFileAtomic(installation().dataPath() + "288895.mxy", *bytes))
       platform::ReportFailure(kRunTag, platform::kErrFileIo, "Path/File access error");
   }
-  step([&] {
-    forms::MsgBox("已更新" + platform::Str(fetched) + "/" + platform::Str(attempted) + "文件。请重新打开软件！",
-                  forms::kOkOnly, AppTitle());
-  });
+  forms::MsgBox("已更新" + platform::Str(fetched) + "/" + platform::Str(attempted) + "文件。请重新打开软件！", forms::kOkOnly, AppTitle());
   if (self_update) step([&] { platform::StartExecutable(installation().appPath() + "\\qoitpk.rar"); });
   forms::End();
 }

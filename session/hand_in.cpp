@@ -5,7 +5,6 @@
 #include "desktop/session_plan.h"
 #include "frame/data_picture.h"
 #include "frame/module_state.h"
-#include "platform/failure.h"
 #include "session/score_report.h"
 #include "session/question_bar.h"
 #include "session/session_exit.h"
@@ -15,7 +14,6 @@ namespace xpexam::session {
 using frame::DataPictureOrNone;
 using frame::ScaleX;
 using frame::ScaleY;
-using platform::Try;
 
 HandInConfirmation::HandInConfirmation(forms::Form& form)
     : Frame1(form, "Frame1"), Label1(Frame1, "Label1"), Command1(form, "Command1"), Command2(form, "Command2"), form_(form) {
@@ -53,7 +51,7 @@ void HandInConfirmation::Back() {
   form_.Unload();
   if (!FrmTm::IsLoaded()) return;
   if (desktop::FrmMain::IsLoaded()) DockBar();
-  Try([] { FrmTm::Get().Show(); });
+  FrmTm::Get().Show();
 }
 
 void HandInConfirmation::BackInstead(int& cancel, int unload_mode) {

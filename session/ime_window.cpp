@@ -64,7 +64,7 @@ void FrmIME::Form_Load() {
   // Only a first line of exactly "1" checks the box; checking it stores the switch again.
   std::string line;
   if (platform::LineReader reader; !reader.Open(ImeSwitchFile()) || !reader.Next(line)) line.clear();
-  Try([&] { Check1.SetValue(line == "1" ? 1 : 0); });
+  Check1.SetValue(line == "1" ? 1 : 0);
 }
 
 void FrmIME::Check1_Click() {

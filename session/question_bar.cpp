@@ -85,7 +85,7 @@ FrmTm::FrmTm() {
   lblMove.MouseDown = [this](int b, int, double, double) { lblMove_MouseDown(b); };
   RtbTM.Click = [] { RestoreDesktop(); };
   RtbTM.KeyUp = [](int&, int) { RestoreDesktop(); };
-  PicUnit.KeyUp = [](int&, int) { Try([] { RestoreDesktop(); }); };
+  PicUnit.KeyUp = [](int&, int) { RestoreDesktop(); };
   CmdEn.Click = [this] { CmdEn_Click(); };
   LblIME.Click = [this] { LblIME_Click(); };
   LblUnit.Click = [this] { LblUnit_Click(); };
@@ -262,7 +262,7 @@ void FrmTm::LblZXH_Click() {
 }
 
 void FrmTm::Command2_Click() {
-  Try([] { RestoreDesktop(); });
+  RestoreDesktop();
   SetWidth(kDesignWidth * frame::installation().scaleX());
   SetHeight(kDesignHeight * frame::installation().scaleY());
   DockBar();
@@ -271,13 +271,13 @@ void FrmTm::Command2_Click() {
 
 void FrmTm::lblMove_MouseDown(int button) {
   if (button == forms::kLeftButton) DragWindow();
-  Try([] { RestoreDesktop(); });
+  RestoreDesktop();
 }
 
 void FrmTm::Label2_MouseDown(int button) {
   if (button == forms::kLeftButton) DragWindow();
   Command2.SetBorderStyle(0);
-  Try([] { RestoreDesktop(); });
+  RestoreDesktop();
 }
 
 void FrmTm::FrmZXH_MouseDown(int button) {
@@ -324,7 +324,7 @@ void FrmTm::ChooseLayout(uint32_t layout) {
   frame::gImeHkl = static_cast<int32_t>(layout);
   auto& desk = desktop::FrmMain::Get();
   desk.SetWindowState(0);
-  Try([&] { desk.Show(); });
+  desk.Show();
   Try([&] { desk.FocusAnswerBox(); });
 }
 

@@ -21,13 +21,13 @@ void FrmTm::HandIn() {
   SetLeft(0);
   SetTop(0);
   SetVisible(false);
-  Try([] { FrmEnd1::Get().ShowModal(); });
+  FrmEnd1::Get().ShowModal();
 }
 
 void FrmTm::SeeAnswerNow() {
   FrmPicture::Get().SetVisible(false);
   Image2.SetCaption("显示图片");
-  Try([] { FrmCZTS::Get().ShowModal(); });
+  FrmCZTS::Get().ShowModal();
 }
 
 void FrmTm::TimeKS_Timer() {
@@ -40,12 +40,12 @@ void FrmTm::TimeKS_Timer() {
   LblTimeJD.SetWidth((50 - desktop::plan().minutesLeft()) * PTime.Width() / 50);
   Try([&] { desktop::editPlan().SetMinutesLeft(platform::CInt(desktop::plan().minutesLeft() - 1.0)); });
   if (desktop::plan().minutesLeft() != 0) return;
-  Try([] { forms::MsgBox("时间已到，自动交卷！", forms::kOkOnly, frame::installation().moduleName()); });
+  forms::MsgBox("时间已到，自动交卷！", forms::kOkOnly, frame::installation().moduleName());
   TimeKS.SetEnabled(false);
   // A confirmation already on its way leads to the hand-in by itself.
   if (FrmEnd1::IsLoaded() || FrmEnd2::IsLoaded()) return;
   // The modal windows the clock may have run out in make way for the confirmations.
-  if (FrmCZTS::IsLoaded()) Try([] { FrmCZTS::Get().Unload(); });
+  if (FrmCZTS::IsLoaded()) FrmCZTS::Get().Unload();
   // So does a demonstration, playing or about to start: the desktop and the bar come back.
   if (TimStartYS.Enabled()) {
     TimStartYS.SetEnabled(false);
@@ -53,12 +53,12 @@ void FrmTm::TimeKS_Timer() {
     frame::gDemoRunning = false;
     TimerREDO.SetEnabled(true);
   }
-  Try([] { gSessionHooks.endDemo(); });
-  if (FrmIME::IsLoaded()) Try([] { FrmIME::Get().Unload(); });
+  gSessionHooks.endDemo();
+  if (FrmIME::IsLoaded()) FrmIME::Get().Unload();
   // The question reloads once the confirmations are gone: a reload raises the bar above them.
   const bool reload = TimerREDO.Enabled();
   TimerREDO.SetEnabled(false);
-  Try([] { FrmEnd1::Get().ShowModal(); });
+  FrmEnd1::Get().ShowModal();
   if (reload && FrmTm::IsLoaded() && &FrmTm::Get() == this) TimerREDO.SetEnabled(true);
 }
 

@@ -50,7 +50,7 @@ void FrmTm::CmdGN_Click(int index) {
     case 6: {
       desktop::editPlan().SetRunMode(desktop::RunMode::kPracticeWithHints);
       desktop::FrmMain::Get().ShowHints();
-      Try([] { RestoreDesktop(); });
+      RestoreDesktop();
       break;
     }
     case 7:
@@ -146,9 +146,9 @@ void FrmTm::TimStartYS_Timer() {
   if (mDemoTicks < 2) return;
   mDemoTicks = 0;
   TimStartYS.SetEnabled(false);
-  Try([] { desktop::FrmMain::Get().SetVisible(false); });
+  desktop::FrmMain::Get().SetVisible(false);
   SetVisible(false);
-  Try([&] { gSessionHooks.startDemo(DemonstrationRequestForQuestion()); });
+  gSessionHooks.startDemo(DemonstrationRequestForQuestion());
   frame::gDemoRunning = true;
 }
 

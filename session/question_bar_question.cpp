@@ -88,7 +88,7 @@ void FrmTm::DqExam() {
   Try([&] { CmdGN[3].SetVisible(!desktop::plan().question(k).Bookmarked()); });
   CmdGN[11].SetVisible(!CmdGN[3].Visible());
   if (desktop::plan().kind() == desktop::SessionKind::kFixedPaper && desktop::plan().runMode() == desktop::RunMode::kPractice) TimKsModel.SetEnabled(true);
-  Try([] { RestoreDesktop(); });
+  RestoreDesktop();
 }
 
 void FrmTm::TimerREDO_Timer() {

@@ -29,7 +29,7 @@ desktop::DemonstrationRequest FrmTm::DemonstrationRequestForQuestion() {
 
 void FrmTm::ResumeAfterDemo() {
   TimerREDO.SetEnabled(true);
-  Try([&] { Show(); });
+  Show();
 }
 
 void FrmTm::RestoreBar() { Command2_Click(); }

@@ -96,8 +96,7 @@ void SaveSessionRecords() {
     const std::string prompt =
         "本次答对的题目要从“错题复习”中去掉吗？\r\n"
         "如果你认为掌握的还不太好，建议你点“否”，把它们保留在错题记录中。";
-    int answer = forms::kNo;
-    Try([&] { answer = forms::MsgBox(prompt, forms::kYesNo + forms::kQuestion + forms::kDefaultButton2); });
+    const int answer = forms::MsgBox(prompt, forms::kYesNo + forms::kQuestion + forms::kDefaultButton2);
     if (answer == forms::kYes) {
       const std::string file = PaperWrongFile(desktop::plan().listIndex());
       const std::string list = ReadRecordLine(file);
@@ -123,13 +122,13 @@ void FrmTm::SaveAndExit() {
   TimStartYS.SetEnabled(false);
   TimerREDO.SetEnabled(false);
   editSessionExit().AllowBarClose();
-  Try([] { desktop::FrmMain::Get().Unload(); });
-  Try([&] { Unload(); });
+  desktop::FrmMain::Get().Unload();
+  Unload();
 
   // The bar is gone; what follows touches only the session exit and the home screen.
   editSessionExit().SetReturnButton(ReturnButtonFor(kind));
-  if (sessionExit().returnButton() != 0) Try([] { gSessionHooks.enableHomeReturn(); });
-  Try([] { gSessionHooks.showHome(); });
+  if (sessionExit().returnButton() != 0) gSessionHooks.enableHomeReturn();
+  gSessionHooks.showHome();
 }
 
 }  // namespace xpexam::session

@@ -73,8 +73,8 @@ FrmChengji::FrmChengji() {
 }
 
 void FrmChengji::Form_Load() {
-  if (desktop::FrmMain::IsLoaded()) Try([] { desktop::FrmMain::Get().Unload(); });
-  if (FrmTm::IsLoaded()) Try([] { FrmTm::Get().Unload(); });
+  if (desktop::FrmMain::IsLoaded()) desktop::FrmMain::Get().Unload();
+  if (FrmTm::IsLoaded()) FrmTm::Get().Unload();
   Try([&] { SetIcon(DataPicture("l62011")); });
   SetCaption(DialogCaption());
   Command3.SetVisible(true);
