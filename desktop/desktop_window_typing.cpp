@@ -3,6 +3,7 @@
 // runs; a change handler that completes the step loads the next one inside the assignment.
 #include "desktop/desktop_window.h"
 
+#include "desktop/answer_input_method.h"
 #include "desktop/completing_event.h"
 #include "desktop/session_plan.h"
 #include "desktop/step_record.h"
@@ -129,7 +130,8 @@ void FrmMain::Text1_MouseUp(int, int, double, double) {
 }
 
 void FrmMain::Text1_GotFocus() {
-  if (frame::gUseIme) platform::ActivateKeyboardLayout(static_cast<uint32_t>(frame::gImeHkl));
+  const AnswerInputMethod& ime = answerInputMethod();
+  if (ime.switches()) platform::ActivateKeyboardLayout(ime.layout());
 }
 
 void FrmMain::CheckTypedAnswerOnClick() {

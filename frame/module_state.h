@@ -16,8 +16,6 @@ struct ModuleState {
   // Hand-over flags.
   int16_t updateVisible = 0;   // 1: the learner opened the update window
   bool demoRunning = false;    // the demonstration plays
-  bool useIme = false;         // answer boxes switch to gImeHkl
-  int32_t imeHkl = 0;          // chosen keyboard layout
 
   // Everything back to its start value.
   void Reset();
@@ -28,7 +26,5 @@ inline ModuleState gState;
 inline auto& gLineBuf = gState.lineBuf;
 inline auto& gUpdateVisible = gState.updateVisible;
 inline auto& gDemoRunning = gState.demoRunning;
-inline auto& gUseIme = gState.useIme;
-inline auto& gImeHkl = gState.imeHkl;
 
 }  // namespace xpexam::frame

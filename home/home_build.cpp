@@ -1,4 +1,5 @@
 // The home-screen builder: what it takes from the installed bank and the learner's records.
+#include "desktop/answer_input_method.h"
 #include "forms/app.h"
 #include "forms/color.h"
 #include "frame/module_state.h"
@@ -33,7 +34,7 @@ void FrmFengmian::FengMainCsh() {
 
   std::string ime_line;
   TryReport(kTag, [&] { ime_line = FirstLine(frame::installation().appPath() + "\\ksdata\\288890.mxy"); });
-  frame::gUseIme = platform::Val(ime_line) != 0;
+  desktop::editAnswerInputMethod().SetSwitching(platform::Val(ime_line) != 0);
 
   SetCaption("Tavrelo");
   LblCaption.Move(frame::ScaleX(240), frame::ScaleY(120));

@@ -1,5 +1,6 @@
 #include "session/ime_window.h"
 
+#include "desktop/answer_input_method.h"
 #include "frame/data_picture.h"
 #include "frame/module_state.h"
 #include "frame/settings.h"
@@ -72,7 +73,7 @@ void FrmIME::Check1_Click() {
   // A file that cannot be written (no ksdata folder, no write access) leaves the stored switch
   // as it was; the switch still holds for this run, as the box shows.
   platform::WriteTextLines(ImeSwitchFile(), {text});
-  gUseIme = Check1.Value() != 0;
+  desktop::editAnswerInputMethod().SetSwitching(Check1.Value() != 0);
 }
 
 // The desktop and the bar come back as the bar's own restore from the mini bar brings them.

@@ -1,7 +1,7 @@
 #pragma once
 // The input-method help window: explains why the program may switch input methods and holds
 // the switch "调用输入法", stored in the program folder's ksdata\288890.mxy ("1" on, "0" off)
-// and mirrored in gUseIme. Closing it puts the desktop window and the full question bar back.
+// and mirrored in the answer boxes' input method. Closing it puts the desktop window and the full question bar back.
 #include <string>
 
 #include "forms/check_box.h"

@@ -2,6 +2,7 @@
 // restore, the drags, and the docking at the desktop's lower right.
 #include "session/question_bar.h"
 
+#include "desktop/answer_input_method.h"
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
 #include "frame/candidate.h"
@@ -316,12 +317,12 @@ void FrmTm::BuildImeMenu() {
 }
 
 void FrmTm::LblIME_Click() {
-  if (!frame::gUseIme) return;
+  if (!desktop::answerInputMethod().switches()) return;
   PopupMenu(mIme, 8, LblIME.Left(), LblIME.Top() + FrmZhuYa.Top() - 300.0 * mNextImeItem);
 }
 
 void FrmTm::ChooseLayout(uint32_t layout) {
-  frame::gImeHkl = static_cast<int32_t>(layout);
+  desktop::editAnswerInputMethod().ChooseLayout(layout);
   auto& desk = desktop::FrmMain::Get();
   desk.SetWindowState(0);
   desk.Show();

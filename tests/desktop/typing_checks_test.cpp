@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "desktop/answer_input_method.h"
 #include "platform/keyboard.h"
 #include "desktop/session_plan.h"
 #include "tests/desktop/desktop_fixture.h"
@@ -381,18 +382,23 @@ TEST_F(TypingTest, TheAnswerBoxSwitchesToTheChosenInputMethod) {
   platform::SetKeyboardLayouts(platform::KeyboardLayouts());
   const uint32_t plain = platform::ActiveKeyboardLayout();
   const uint32_t ime = platform::KeyboardLayouts().at(1).handle;
-  frame::gImeHkl = static_cast<int32_t>(ime);
-  frame::gUseIme = false;
+  editAnswerInputMethod().ChooseLayout(ime);
+  editAnswerInputMethod().SetSwitching(false);
   Question("0020", "Abc");
   EXPECT_EQ(platform::ActiveKeyboardLayout(), plain);
   EXPECT_EQ(platform::KeyboardActivationCount(), 0);
 
   Desk().Text1.SetVisible(false);  // the focus leaves the box
-  frame::gUseIme = true;
+  editAnswerInputMethod().SetSwitching(true);
   Load(1);
   EXPECT_EQ(platform::ActiveKeyboardLayout(), ime);
   EXPECT_EQ(platform::KeyboardActivationCount(), 1);
   platform::SetKeyboardLayouts(platform::KeyboardLayouts());
+
+  // As at program start: no switching and no layout chosen.
+  editAnswerInputMethod().Reset();
+  EXPECT_FALSE(answerInputMethod().switches());
+  EXPECT_EQ(answerInputMethod().layout(), 0u);
 }
 
 }  // namespace

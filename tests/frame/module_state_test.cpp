@@ -8,12 +8,10 @@ namespace {
 
 TEST(ModuleState, ResetPutsEveryVariableBackThroughItsFamiliarName) {
   gDemoRunning = true;
-  gImeHkl = 0x0804;
 
   gState.Reset();
 
   EXPECT_FALSE(gDemoRunning);
-  EXPECT_EQ(gImeHkl, 0);
 }
 
 }  // namespace

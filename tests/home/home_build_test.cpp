@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "desktop/answer_input_method.h"
 #include "forms/app.h"
 #include "forms/headless.h"
 #include "frame/module_state.h"
@@ -118,9 +119,9 @@ TEST_F(HomeBuild, InputMethodSwitchIsAnyNonZeroNumber) {
     SCOPED_TRACE(c.file.value_or("<missing>"));
     std::filesystem::remove(dir_ / "ksdata/288890.mxy");
     if (c.file) dir_.Write("ksdata/288890.mxy", *c.file);
-    frame::gUseIme = !c.on;
+    desktop::editAnswerInputMethod().SetSwitching(!c.on);
     Load();
-    EXPECT_EQ(frame::gUseIme, c.on);
+    EXPECT_EQ(desktop::answerInputMethod().switches(), c.on);
   }
 }
 

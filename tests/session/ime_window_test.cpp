@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "desktop/answer_input_method.h"
 #include "forms/pictures.h"
 #include "platform/textfile.h"
 #include "session/question_bar.h"
@@ -47,11 +48,11 @@ TEST_F(ImeWindow, TheSwitchFileOpensTheBox) {
   for (const Case& c : cases) {
     std::filesystem::remove(dir_ / "ksdata/288890.mxy");
     if (c.file) dir_.Write("ksdata/288890.mxy", *c.file);
-    gUseIme = c.ime_before;
+    desktop::editAnswerInputMethod().SetSwitching(c.ime_before);
     FrmIME& w = FrmIME::Get();
     const std::string label = c.file.value_or("<missing>");
     EXPECT_EQ(w.Check1.Value(), c.value) << label;
-    EXPECT_EQ(gUseIme, c.ime_after) << label;
+    EXPECT_EQ(desktop::answerInputMethod().switches(), c.ime_after) << label;
     // Opening with "1" stores "1" again; anything else leaves the file alone.
     EXPECT_EQ(SwitchFile(), c.value == 1 ? std::optional<std::string>("1\r\n") : c.file) << label;
     w.Unload();
@@ -63,12 +64,12 @@ TEST_F(ImeWindow, EachClickStoresTheSwitch) {
   std::vector<bool> ime;
   Open([&](FrmIME& w) {
     ClickOn(w.Check1);
-    in_.Call([&] { files.push_back(SwitchFile()), ime.push_back(gUseIme); });
+    in_.Call([&] { files.push_back(SwitchFile()), ime.push_back(desktop::answerInputMethod().switches()); });
     in_.Wait(1000);  // not a double-click
     ClickOn(w.Check1);
-    in_.Call([&] { files.push_back(SwitchFile()), ime.push_back(gUseIme); });
+    in_.Call([&] { files.push_back(SwitchFile()), ime.push_back(desktop::answerInputMethod().switches()); });
     ClickOn(w.Label1[0]);  // the help text does nothing
-    in_.Call([&] { files.push_back(SwitchFile()), ime.push_back(gUseIme); });
+    in_.Call([&] { files.push_back(SwitchFile()), ime.push_back(desktop::answerInputMethod().switches()); });
     ClickOn(w.lblClick[1]);
   });
   EXPECT_EQ(files, (std::vector<std::optional<std::string>>{"1\r\n", "0\r\n", "0\r\n"}));
@@ -92,7 +93,7 @@ TEST_F(ImeWindow, AnUnwritableSwitchStillHoldsForThisRun) {
     ClickOn(w.Check1);
     ClickOn(w.lblClick[1]);
   });
-  EXPECT_TRUE(gUseIme);
+  EXPECT_TRUE(desktop::answerInputMethod().switches());
   EXPECT_FALSE(std::filesystem::exists(dir_ / "ksdata"));
   EXPECT_FALSE(FrmIME::IsLoaded());
 }

@@ -3,6 +3,7 @@
 // restore, and the closing guard.
 #include <gtest/gtest.h>
 
+#include "desktop/answer_input_method.h"
 #include "forms/pictures.h"
 #include "desktop/session_plan.h"
 #include "session/ime_window.h"
@@ -285,16 +286,15 @@ TEST_F(FrmTmTest, TheInputMethodMenuOffersEveryInputMethodAndThePlainLayout) {
   EXPECT_FALSE(bar.mCn[2]->Visible());
   EXPECT_TRUE(bar.mEng.Visible());
   bar.mCn[1]->Click();
-  EXPECT_EQ(frame::gImeHkl, 0x333);
+  EXPECT_EQ(desktop::answerInputMethod().layout(), 0x333u);
   bar.mEng.Click();
-  EXPECT_EQ(frame::gImeHkl, 0x222);
+  EXPECT_EQ(desktop::answerInputMethod().layout(), 0x222u);
   EXPECT_TRUE(Desk().Visible());
   // With the switch off, "EN" opens nothing.
   bar.Show();
   bar.LblIME.Click();
   EXPECT_FALSE(forms::Ended());
   platform::SetKeyboardLayouts(installed);
-  frame::gImeHkl = 0;
 }
 
 }  // namespace

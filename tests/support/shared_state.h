@@ -1,5 +1,6 @@
 #pragma once
 // The shared state's owners back to their start values, as at program start.
+#include "desktop/answer_input_method.h"
 #include "frame/candidate.h"
 #include "frame/error_report.h"
 #include "frame/module_state.h"
@@ -12,6 +13,7 @@ inline void ResetSharedState() {
   frame::editErrorLog().Reset();
   frame::editCandidate().Reset();
   session::editSessionExit().Reset();
+  desktop::editAnswerInputMethod().Reset();
 }
 
 }  // namespace xpexam::testing
