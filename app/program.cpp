@@ -11,6 +11,7 @@
 #include "forms/app.h"
 #include "forms/program.h"
 #include "frame/error_report.h"
+#include "home/update_window.h"
 #include "session/picture_window.h"
 #include "frame/start_window.h"
 #include "frame/hooks.h"
@@ -76,6 +77,8 @@ void ConnectWindows() {
 void StartProgram() {
   ConnectWindows();
   frame::InitErrorReport();
+  // A run starts with the update window not opened by the learner.
+  home::FrmUpdata::ForgetOpenedByLearner();
   frame::FrmStart& start = frame::FrmStart::Get();
   if (!forms::Ended() && start.Loaded()) start.Show();
 }

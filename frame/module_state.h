@@ -14,7 +14,6 @@ struct ModuleState {
   std::string lineBuf;        // one line of the question index file
 
   // Hand-over flags.
-  int16_t updateVisible = 0;   // 1: the learner opened the update window
   bool demoRunning = false;    // the demonstration plays
 
   // Everything back to its start value.
@@ -24,7 +23,6 @@ struct ModuleState {
 inline ModuleState gState;
 
 inline auto& gLineBuf = gState.lineBuf;
-inline auto& gUpdateVisible = gState.updateVisible;
 inline auto& gDemoRunning = gState.demoRunning;
 
 }  // namespace xpexam::frame

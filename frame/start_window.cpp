@@ -112,7 +112,6 @@ void FrmStart::UpdataExe() {
   // What follows the start-up (the home screen) may end the program here.
   gFrameHooks.onStartUpFinished();
   editErrorLog().NameLogFile(installation().appPath() + "\\ksdata\\" + platform::FormatCompact(platform::Now()) + ".txt");
-  gUpdateVisible = 0;
   Unload();
 }
 

@@ -2,7 +2,6 @@
 
 #include "home/about_window.h"
 #include "home/update_window.h"
-#include "frame/module_state.h"
 
 namespace xpexam::home {
 
@@ -13,7 +12,7 @@ void ShowAboutBox(const std::string& version_caption) {
 
 void ShowUpdateWindow() {
   // The update window shows itself at its first tick only when the learner opened it.
-  frame::gUpdateVisible = 1;
+  FrmUpdata::MarkOpenedByLearner();
   FrmUpdata::Get().Show();
 }
 

@@ -29,6 +29,9 @@ constexpr std::string_view kRunTag = "tkup";
 // run only after that one has ended.
 bool g_run_active = false;
 
+// Outlives the window: it is set before the window loads.
+bool g_opened_by_learner = false;
+
 struct RunMark {
   RunMark() { g_run_active = true; }
   ~RunMark() { g_run_active = false; }
@@ -107,8 +110,12 @@ void FrmUpdata::Form_Load() {
   });
 }
 
+bool FrmUpdata::OpenedByLearner() { return g_opened_by_learner; }
+void FrmUpdata::MarkOpenedByLearner() { g_opened_by_learner = true; }
+void FrmUpdata::ForgetOpenedByLearner() { g_opened_by_learner = false; }
+
 void FrmUpdata::Timer1_Timer() {
-  SetVisible(gUpdateVisible != 0);
+  SetVisible(OpenedByLearner());
   if (g_run_active) return;  // the timer ticks again
   Timer1.SetEnabled(false);
   TKUP();

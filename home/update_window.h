@@ -34,6 +34,12 @@ class FrmUpdata : public forms::FormOf<FrmUpdata> {
   // The update run.
   void TKUP();
 
+  // Whether the learner opened the window in this run: it shows itself at its first tick only
+  // then. A new run starts without it.
+  static bool OpenedByLearner();
+  static void MarkOpenedByLearner();
+  static void ForgetOpenedByLearner();
+
   // Shown when the update list cannot be fetched, in place of "已是最新版本，无需升级。".
   static constexpr std::string_view kRetryText = "网络状况不好，请重试！";
 

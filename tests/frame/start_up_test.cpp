@@ -18,6 +18,7 @@
 #include "app/program.h"
 #include "frame/settings.h"
 #include "home/home_screen.h"
+#include "home/update_window.h"
 #include "platform/failure.h"
 #include "platform/http.h"
 #include "platform/instance.h"
@@ -136,7 +137,7 @@ TEST_F(StartUp, HomeScreenReplacesTheSplashAfterOneTick) {
   // The program starts 950 ms into second 09:00:00, so the tick falls into 09:00:01.
   in.Wait(950);
   forms::Pump();
-  gUpdateVisible = 1;
+  home::FrmUpdata::MarkOpenedByLearner();
   app::StartProgram();
   EXPECT_TRUE(fs::is_directory(dir_ / "ksdata"));
   in.Wait(99);
@@ -156,7 +157,7 @@ TEST_F(StartUp, HomeScreenReplacesTheSplashAfterOneTick) {
     EXPECT_DOUBLE_EQ(home.Left(), 0);  // a 12000 x 9000 window centred on an 800 x 600 screen
     EXPECT_EQ(home.LblInfo[0].Caption(), "题库版本：V202401011200");
     EXPECT_EQ(errorLog().logFile(), dir_.path() + "\\ksdata\\20260101090001.txt");
-    EXPECT_EQ(gUpdateVisible, 0);
+    EXPECT_FALSE(home::FrmUpdata::OpenedByLearner());
   });
   in.Wait(1000);
   forms::Pump();

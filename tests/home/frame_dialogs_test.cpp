@@ -59,9 +59,9 @@ TEST_F(HomeDialogs, TheUpdateButtonShowsTheUpdateWindowAsAskedFor) {
   FrmFengmian& home = FrmFengmian::Get();
   home.ClickBotn_Click(7);
   EXPECT_FALSE(FrmUpdata::IsLoaded());
-  EXPECT_EQ(frame::gUpdateVisible, 0);
+  EXPECT_FALSE(FrmUpdata::OpenedByLearner());
   home.ClickBotn_Click(8);
-  EXPECT_EQ(frame::gUpdateVisible, 1);
+  EXPECT_TRUE(FrmUpdata::OpenedByLearner());
   ASSERT_TRUE(FrmUpdata::IsLoaded());
   EXPECT_TRUE(FrmUpdata::Get().Visible());
   // Modeless: the update run waits for the window's first tick.

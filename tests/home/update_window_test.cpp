@@ -53,7 +53,7 @@ class Update : public testing::CommonWindowsTest {
     // where a test installs a pump of its own.
     platform::SetEventPump(nullptr);
     editInstallation().SetBankVersion("201501010000");
-    gUpdateVisible = 1;
+    FrmUpdata::MarkOpenedByLearner();
     SetAppTitle("BrivantTavrelo——WindowsXP模块");
     Put("/up/ad/vemo/170100.rar", platform::Utf8ToGbk("新题库上线◎欢迎使用\r\n255\r\nhttp://www.example.invalid/\r\n"));
     // The installed bank.

@@ -4,6 +4,7 @@
 #include "frame/candidate.h"
 #include "frame/error_report.h"
 #include "frame/module_state.h"
+#include "home/update_window.h"
 #include "session/session_exit.h"
 
 namespace xpexam::testing {
@@ -14,6 +15,7 @@ inline void ResetSharedState() {
   frame::editCandidate().Reset();
   session::editSessionExit().Reset();
   desktop::editAnswerInputMethod().Reset();
+  home::FrmUpdata::ForgetOpenedByLearner();
 }
 
 }  // namespace xpexam::testing
