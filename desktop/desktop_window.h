@@ -4,8 +4,9 @@
 // pictures, the invisible click regions (the target box Label1 and the Label4 box), the hint
 // frames, the answer boxes, the simulated menu bar, the tab strip and the two lists.
 //
-// setData loads step step of question question and lays the window out for it; every
-// handler compares the learner's action with the record and calls doNext on a match.
+// setData loads step step of question question and lays the window out for it, the parts the
+// demonstration shows too through the step scene; every handler compares the learner's action
+// with the record and calls doNext on a match.
 #include <array>
 #include <utility>
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include "desktop/list_widgets.h"
 #include "desktop/menu_bar.h"
 #include "desktop/step_record.h"
+#include "desktop/step_scene.h"
 #include "desktop/tab_strip.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
@@ -93,9 +95,11 @@ class FrmMain : public forms::FormOf<FrmMain> {
   forms::ControlArray<forms::MenuItem> sVemoSub5{sVemoMain5, "sVemoSub5"};
   forms::ControlArray<forms::MenuItem> sVemoInde4{wm100, "sVemoInde4"};
 
-  // The menu bar, the tab strip and the two lists keep their state in these models; the
-  // controls show it, and the form variables of that state below are read-only views of it.
+  // The menu bar, the tab strip and the two lists keep their state in these models, the step
+  // scene the layout of the record; the controls show it, and the form variables of that state
+  // below are read-only views of it.
  private:
+  StepScene scene_;
   MenuBar menu_bar_;
   TabStrip tab_strip_;
   ListStep list_step_;
@@ -131,12 +135,12 @@ class FrmMain : public forms::FormOf<FrmMain> {
   // The pointer moved with the button held since the drag's press: only then does its
   // release count.
   bool mDragMoved = false;
-  int16_t mTargetWidth = 0;
-  int16_t mTargetHeight = 0;
+  const int16_t& mTargetWidth = scene_.TargetWidth();
+  const int16_t& mTargetHeight = scene_.TargetHeight();
   // The record's target box has a number outside the format: the box stays parked, also
   // when a tab choice would show it.
-  bool mTargetUnplaced = false;
-  std::string mHintText;
+  const bool& mTargetUnplaced = scene_.TargetUnplaced();
+  const std::string& mHintText = scene_.HintText();
   const std::string& mBackCode = tab_strip_.BackCode();
   const int& mTabTarget = tab_strip_.TabTarget();
   const int& mTabCount = tab_strip_.TabCount();
@@ -228,28 +232,20 @@ class FrmMain : public forms::FormOf<FrmMain> {
 
   // Stages of setData, in load order.
   void ResetMenuBar();
-  void ParkTabLabels();
   void LoadPictures();
   void SetUpTextBox();
-  void SetUpHintLabel();
   void SetUpMenuBar();
-  void SetUpTargetBox();
-  void ParkTargetBox();
   void SetUpTabStep();
   void SetUpBackRegion();
-  void SetUpLabel4Box();
   // The step-code set-up; false when a check completed the step inside it and the load of
   // the next record has taken over.
   bool SetUpStepCode(uint64_t load);
   bool SetUpList(uint64_t load);
   bool SetUpLocationList(uint64_t load);
-  void SetUpMenuBarFrame();
-  void CheckTargetFrame();
   void SetUpPointerAndTooltip();
   // The controls of the menu bar, the tab strip and the lists shown as their models stand.
   void ShowMenuBar();
   void AfterMenuEvent(const MenuResponse& response);
-  void ShowTabLabel(int index);
   void ApplyTabRequest(const TabRequest& request, bool on_load);
   void ShowListStep();
   void ShowLocationList();

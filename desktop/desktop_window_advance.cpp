@@ -124,8 +124,7 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
     default:
       break;
   }
-  SetUpMenuBarFrame();
-  CheckTargetFrame();
+  scene_.PlaceFrames(Step());
   ComeToFront();
   return true;
 }
@@ -157,23 +156,6 @@ bool FrmMain::SetUpLocationList(uint64_t load) {
   ShowLocationList();
   if (answered) doNext();
   return load == load_count_;
-}
-
-void FrmMain::SetUpMenuBarFrame() {
-  const StepRecord rec = Step();
-  const frame::Installation& inst = frame::installation();
-  if (auto frame = MenuBarFrame(rec)) {
-    Shape2.Move(frame->left * inst.scaleX(), frame->top * inst.scaleY(), frame->width * inst.scaleX(), frame->height * inst.scaleY());
-  } else {
-    Shape2.Move(-2, 1, 1, 1);
-  }
-}
-
-void FrmMain::CheckTargetFrame() {
-  const StepRecord rec = Step();
-  // A tab step showing another tab than the one to select frames that tab.
-  if (rec.IsTabStep() && rec.TabShown() != rec.TabToSelect()) return;
-  if (Label1.Height() <= 10 || Label1.Width() <= 10 || !Label1.Visible()) Shape1.Move(-2, Shape1.Top(), 1, 1);
 }
 
 void FrmMain::CompleteQuestion() {

@@ -6,6 +6,7 @@
 #include "desktop/hooks.h"
 #include "desktop/location_list_pictures.h"
 #include "desktop/session_plan.h"
+#include "desktop/typed_answer.h"
 #include "forms/app.h"
 #include "forms/color.h"
 #include "forms/pictures.h"
@@ -21,9 +22,6 @@ namespace {
 
 constexpr forms::Color kWhite = 0xFFFFFF;
 constexpr forms::Color kRed = 0x0000FF;
-constexpr forms::Color kYellow = 0x00FFFF;
-constexpr forms::Color kGreen = 0x00FF00;
-constexpr forms::Color kHintBack = 0x80FFFF;
 
 // Step-driven controls wait at design right of and below the 12000 x 9000 area.
 constexpr double kParkLeft = 12120;
@@ -31,10 +29,19 @@ constexpr double kParkTop = 9480;
 
 void Transparent(forms::Label& label) { label.SetBackStyle(0); }
 
-void HintFrame(forms::Shape& shape, forms::Color color, double left) {
-  shape.SetBorderColor(color);
-  shape.SetBorderWidth(2);
-  shape.Move(left, kParkTop, 1215, 495);
+// How the desktop lays a record out where the demonstration does it otherwise.
+SceneStyle DesktopScene() {
+  return {
+      .hint_back = 0x80FFFF,
+      .field_by_field = true,
+      .target_sizes_to_caption = true,
+      .parks_unplaced_target = true,
+      .frame_hides_with_target = false,
+      .frame_marks_pending_tab = true,
+      .answer_box_unless_zeros = false,
+      .aligns_answer = true,
+      .step_text = [](const TextLineRef& line) { return StepTextOf(line, desktop::plan().textFile()); },
+  };
 }
 
 // The window is too short for the 800 x 600 desktop: it stays maximised.
@@ -42,7 +49,12 @@ bool ShortScreen() { return 650 * frame::installation().scaleY() >= forms::Scree
 
 }  // namespace
 
-FrmMain::FrmMain() {
+FrmMain::FrmMain()
+    : scene_({.window = *this, .Image1 = Image1, .Image2 = Image2, .Image3 = Image3, .Image4 = Image4,
+              .Image5 = Image5, .Label1 = Label1, .Shape1 = Shape1, .Shape2 = Shape2, .Label4 = Label4,
+              .Shape4 = Shape4, .Shape6 = Shape6, .LHelp = LHelp, .LblXXK = LblXXK, .Text1 = Text1,
+              .Text2 = Text2},
+             DesktopScene()) {
   SetBorderStyle(0);
   // Every key belongs to the simulated screen and its checks, Tab included.
   SetDialogKeys(false);
@@ -69,25 +81,14 @@ FrmMain::FrmMain() {
   Transparent(lblMove);
   lblMove.Move(1440, 0, 9495, 375);
 
-  LHelp.SetFont({"宋体", 10.5, true});
-  LHelp.SetForeColor(kRed);
-  LHelp.SetBackColor(kHintBack);
-  LHelp.SetAutoSize(true);
+  // The scene has given its controls their look; they wait here.
   LHelp.Move(120, kParkTop);
-
-  HintFrame(Shape1, kRed, 1560);
-  HintFrame(Shape2, kYellow, 3000);
-  HintFrame(Shape4, kGreen, 4440);
-  Shape6.SetBorderStyle(3);
+  Shape1.Move(1560, kParkTop, 1215, 495);
+  Shape2.Move(3000, kParkTop, 1215, 495);
+  Shape4.Move(4440, kParkTop, 1215, 495);
   Shape6.Move(5880, kParkTop, 1215, 495);
-  Shape6.SetVisible(false);
-
-  Transparent(Label4);
   Label4.Move(7320, kParkTop, 1215, 495);
-  for (int i = 0; i <= 13; ++i) {
-    Transparent(LblXXK[i]);
-    LblXXK[i].Move(kParkLeft + 2520, 120 + 300 * i, 1095, 285);
-  }
+  for (int i = 0; i <= 13; ++i) LblXXK[i].Move(kParkLeft + 2520, 120 + 300 * i, 1095, 285);
   for (int i = 1; i <= 9; ++i) {
     Transparent(LMainMenu[i]);
     LMainMenu[i].Move(kParkLeft + 3720, 120 + 300 * (i - 1), 870, 270);
@@ -98,10 +99,9 @@ FrmMain::FrmMain() {
     Transparent(LblSubSel[i]);
     LblSubSel[i].Move(2880, kParkTop + 60 * (i - 1), 2055, 330);
   }
-  Transparent(Label1);
   Label1.Move(8760, kParkTop, 1215, 495);
 
-  for (forms::TextBox* box : {&Text1, &Text2, &Text3, &Text4}) box->SetBorderStyle(0);
+  for (forms::TextBox* box : {&Text3, &Text4}) box->SetBorderStyle(0);
   Text1.Move(kParkLeft, 7800, 2415, 270);
   Text2.SetPasswordChar("*");
   Text2.SetText("新建文件夹");
@@ -136,16 +136,7 @@ FrmMain::FrmMain() {
   WireHandlers();
 }
 
-forms::Image& FrmMain::Overlay(long k) {
-  switch (k) {
-    case 1: return Image1;
-    case 2: return Image2;
-    case 3: return Image3;
-    case 4: return Image4;
-    case 5: return Image5;
-  }
-  platform::Fail(platform::kErrSubscript, "Subscript out of range");
-}
+forms::Image& FrmMain::Overlay(long k) { return scene_.Overlay(k); }
 
 void FrmMain::WireHandlers() {
   Label1.Click = [this] { Label1_Click(); };

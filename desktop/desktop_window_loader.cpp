@@ -32,15 +32,13 @@ std::optional<std::string> ReadQuestionStep(long question, long step) {
 
 void FrmMain::setData() {
   const uint64_t load = ++load_count_;
-  const double sx = frame::installation().scaleX();
   const StepCursor& at = cursor();
   LblSuccess.SetVisible(false);
   ComeToFront();
   // The session slot is a 16-bit sum: out of range, the files stay as they were.
   Try([&] { desktop::editPlan().SetStepFile(desktop::SessionStepFile()); });
   Try([&] { desktop::editPlan().SetIndexFile(desktop::SessionIndexFile()); });
-  Try([&] { Text1.SetFontSize(9 * sx); });
-  Try([&] { Text2.SetFontSize(9 * sx); });
+  scene_.ResetAnswerFonts();
   ResetMenuBar();
 
   std::optional<std::string> record;
@@ -55,7 +53,7 @@ void FrmMain::setData() {
   }
   step_ = StepRecord(std::move(*record));
 
-  ParkTabLabels();
+  scene_.ParkTabs();
   if (at.step() == 1)
     for (forms::Image* img : {&Image1, &Image2, &Image3, &Image4, &Image5}) img->SetPicture(nullptr);
   Try([&] { desktop::editPlan().SetResumeStep(at.question(), at.step()); });
@@ -63,12 +61,12 @@ void FrmMain::setData() {
 
   SetUpTextBox();
   if (load != load_count_) return;
-  SetUpHintLabel();
+  scene_.PlaceHint(Step());
   SetUpMenuBar();
-  SetUpTargetBox();
+  scene_.PlaceTarget(Step());
   SetUpTabStep();
   SetUpBackRegion();
-  SetUpLabel4Box();
+  scene_.PlaceLabel4Box(Step());
   if (!SetUpStepCode(load)) return;
   SetUpPointerAndTooltip();
   SetHintsVisible(desktop::plan().runMode() == desktop::RunMode::kPracticeWithHints);
@@ -98,116 +96,29 @@ void FrmMain::ResetMenuBar() {
   ShowMenuBar();
 }
 
-void FrmMain::ParkTabLabels() {
-  const frame::Installation& inst = frame::installation();
-  for (int i = 0; i <= 13; ++i) {
-    LblXXK[i].Move(-1 * inst.scaleX(), -1 * inst.scaleY(), 1, 1);
-    LblXXK[i].SetCaption("");
-  }
-}
-
 void FrmMain::LoadPictures() {
-  const frame::Installation& inst = frame::installation();
   const StepRecord rec = Step();
-  const int16_t q = cursor().question();
+  scene_.ShowPictures(rec);
   // The question's position is bounded: outside it the pictures show but are not noted.
-  if (!rec.KeepsBackground()) {
-    const std::string id = rec.BackgroundId();
-    Try([&] { SetPicture(forms::LoadPicture(inst.dataPath() + id + ".mxy")); });
-    Try([&] { desktop::editPlan().SetPictureId(q, 0, id); });
-  }
+  const int16_t q = cursor().question();
+  if (!rec.KeepsBackground()) Try([&] { desktop::editPlan().SetPictureId(q, 0, rec.BackgroundId()); });
   for (long k = 1; k <= 5; ++k) {
-    forms::Image& img = Overlay(k);
-    if (rec.OverlayHidden(k)) {
-      img.SetVisible(false);
-      continue;
-    }
-    Try([&] { img.SetLeft(rec.OverlayX(k) * inst.scaleX()); });
-    if (k == 5) mHandleX = platform::CLng(img.Left());
-    Try([&] { img.SetTop(rec.OverlayY(k) * inst.scaleY()); });
-    if (k == 5) Try([&] { mHandleY = platform::CInt(img.Top()); });
-    const std::string id = rec.OverlayId(k);
-    if (id != StepRecord::kKeepPicture) {
-      Try([&] { img.SetPicture(forms::LoadPicture(inst.dataPath() + id + ".mxy")); });
-      Try([&] { desktop::editPlan().SetPictureId(q, k, id); });
-    }
-    img.SetVisible(true);
+    if (!rec.OverlayHidden(k) && !rec.OverlayKeepsPicture(k))
+      Try([&] { desktop::editPlan().SetPictureId(q, k, rec.OverlayId(k)); });
+  }
+  if (!rec.OverlayHidden(5)) {
+    mHandleX = platform::CLng(Image5.Left());
+    Try([&] { mHandleY = platform::CInt(Image5.Top()); });
   }
   Try([&] { mDragTargetX = rec.PointX(); });
   Try([&] { mDragTargetY = rec.PointY(); });
 }
 
-void FrmMain::SetUpHintLabel() {
-  const frame::Installation& inst = frame::installation();
-  const StepRecord rec = Step();
-  if (!rec.HasHintPosition()) return;
-  Try([&] { LHelp.SetLeft(rec.HintX() * inst.scaleX()); });
-  Try([&] { LHelp.SetTop(rec.HintY() * inst.scaleY()); });
-  const TextLineRef hint = rec.HintLine();
-  if (hint.IsNone()) {
-    LHelp.SetCaption("  ");
-    return;
-  }
-  Try([&] {
-    std::string text = StepTextOrLast(desktop::plan().textFile(), hint.Number()).value_or("");
-    LHelp.SetCaption(text);
-    mHintText = std::move(text);
-  });
-}
-
-void FrmMain::SetUpTargetBox() {
-  const frame::Installation& inst = frame::installation();
-  const StepRecord rec = Step();
-  mTargetUnplaced = false;
-  if (!rec.HasTargetBox()) {
-    Label1.SetVisible(false);
-  } else {
-    Label1.SetVisible(true);
-    // A number that does not fit the format skips its assignment and would leave part of
-    // another step's box live: such a box takes no action.
-    bool placed = Try([&] { Label1.SetLeft(rec.TargetX() * inst.scaleX()); });
-    placed &= Try([&] { Label1.SetTop(rec.TargetY() * inst.scaleY()); });
-    Try([&] { mTargetWidth = rec.TargetWidth(); });
-    placed &= Try([&] { Label1.SetWidth(rec.TargetWidth() * inst.scaleX()); });
-    placed &= Try([&] { mTargetHeight = rec.TargetHeight(); });
-    if (mTargetHeight != 0) {
-      Label1.SetAutoSize(false);
-      placed &= Try([&] { Label1.SetHeight(rec.TargetHeight() * inst.scaleY()); });
-    } else {
-      Label1.SetAutoSize(true);
-    }
-    mTargetUnplaced = !placed;
-    if (!placed) ParkTargetBox();
-  }
-  if (mTargetHeight == 0) Label1.Move(Label1.Left(), Label1.Top(), 1, 1);
-  Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
-}
-
-void FrmMain::ParkTargetBox() {
-  Label1.SetVisible(false);
-  Label1.Move(-2, Label1.Top(), 1, 1);
-}
-
 // The tab strip's load has read the back region of a "Q" record (it replaces a layout's own).
 void FrmMain::SetUpBackRegion() {
   if (!Step().HasBackRegion()) return;
-  ShowTabLabel(TabStrip::kBackRegion);
+  scene_.ShowTab(tab_strip_, TabStrip::kBackRegion);
   LblXXK[0].SetCaption("");
-}
-
-void FrmMain::SetUpLabel4Box() {
-  const frame::Installation& inst = frame::installation();
-  const StepRecord rec = Step();
-  if (rec.HasLabel4Box()) {
-    Label4.SetVisible(true);
-    Try([&] { Label4.SetLeft(rec.Label4X() * inst.scaleX()); });
-    Try([&] { Label4.SetTop(rec.Label4Y() * inst.scaleY()); });
-    Try([&] { Label4.SetWidth(rec.Label4Width() * inst.scaleX()); });
-    Try([&] { Label4.SetHeight(rec.Label4Height() * inst.scaleY()); });
-  } else {
-    Label4.Move(-1, Label4.Top(), 1, 1);
-  }
-  Shape4.Move(Label4.Left(), Label4.Top(), Label4.Width(), Label4.Height());
 }
 
 void FrmMain::SetUpPointerAndTooltip() {
@@ -230,11 +141,12 @@ void FrmMain::SetUpPointerAndTooltip() {
   });
 }
 
-// The hint line and the target frames: shown with each step in practice with hints, otherwise
-// only when the learner asks.
+// The hint line and the frames: shown with each step in practice with hints, otherwise only
+// when the learner asks. The yellow frame shows with them at once here; the demonstration shows
+// it once its step is under way.
 void FrmMain::SetHintsVisible(bool shown) {
-  for (forms::Control* c : std::initializer_list<forms::Control*>{&LHelp, &Shape1, &Shape2, &Shape4})
-    c->SetVisible(shown);
+  scene_.ShowHints(shown);
+  Shape2.SetVisible(shown);
 }
 
 }  // namespace xpexam::desktop

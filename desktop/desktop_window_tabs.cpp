@@ -21,7 +21,7 @@ void FrmMain::SetUpTabStep() {
     Try([&] { slots.picture_id[at] = desktop::plan().question(desktop::cursor().question()).pictureIds[k]; });
   }
   const std::optional<TabRequest> request = tab_strip_.LoadStep(Step(), slots, mHintText);
-  for (int i = 0; i <= TabStrip::kLastTab; ++i) ShowTabLabel(i);
+  for (int i = 0; i <= TabStrip::kLastTab; ++i) scene_.ShowTab(tab_strip_, i);
   if (request) {
     ApplyTabRequest(*request, true);
   } else {
@@ -29,18 +29,9 @@ void FrmMain::SetUpTabStep() {
   }
 }
 
-void FrmMain::ShowTabLabel(int index) {
-  forms::Label& label = LblXXK[index];
-  if (const std::optional<DesignRect> r = tab_strip_.Label(index)) {
-    label.Move(r->left * frame::installation().scaleX(), r->top * frame::installation().scaleY(), r->width * frame::installation().scaleX(), r->height * frame::installation().scaleY());
-  } else {
-    label.Move(-1 * frame::installation().scaleX(), -1 * frame::installation().scaleY(), 1, 1);
-  }
-}
-
 // The tab strip model lays out both rows; the labels follow it.
 void FrmMain::DoubleXXK() {
-  for (int i = 1; i <= TabStrip::kLastTab; ++i) ShowTabLabel(i);
+  for (int i = 1; i <= TabStrip::kLastTab; ++i) scene_.ShowTab(tab_strip_, i);
 }
 
 void FrmMain::ApplyTabRequest(const TabRequest& request, bool on_load) {
@@ -62,9 +53,7 @@ void FrmMain::ApplyTabRequest(const TabRequest& request, bool on_load) {
   if (request.show_target_box && !mTargetUnplaced) Label1.SetVisible(true);
   LHelp.SetCaption(request.hint);
   if (request.target_live && !mTargetUnplaced) {
-    Try([&] { Label1.SetHeight(mTargetHeight * frame::installation().scaleY()); });
-    Try([&] { Label1.SetWidth(mTargetWidth * frame::installation().scaleX()); });
-    Shape1.Move(Label1.Left(), Label1.Top(), Label1.Width(), Label1.Height());
+    scene_.RestoreTargetSize();
     return;
   }
   // The target box takes no click until the right tab is in front; the red frame marks that tab.

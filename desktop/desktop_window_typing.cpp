@@ -49,39 +49,10 @@ bool Relaxed(const std::string& typed, const std::optional<TypingAnswers>& answe
 void FrmMain::SetUpTextBox() {
   const uint64_t load = load_count_;
   const StepRecord rec = Step();
-  if (!rec.HasTextBox()) {
-    Text1.SetVisible(false);
-    Text2.SetVisible(false);
-    return;
-  }
-  Text1.SetVisible(true);
-  Try([&] { Text1.SetLeft(rec.TextBoxX() * frame::installation().scaleX()); });
-  Try([&] { Text1.SetTop(rec.TextBoxY() * frame::installation().scaleY()); });
-  Try([&] { Text1.SetWidth(rec.TextBoxWidth() * frame::installation().scaleX()); });
-  Try([&] { Text1.SetHeight(rec.TextBoxHeight() * frame::installation().scaleY()); });
-  // An initial text that already answers the step completes it here.
-  Try([&] { Text1.SetText(StepTextOf(rec.InitialTextLine(), desktop::plan().textFile())); });
-  if (load != load_count_) return;
-
-  // Typing replaces the initial text.
-  Try([&] { Text1.SetFocus(); });
-  Text1.SetSelStart(0);
-  Text1.SetSelLength(static_cast<int>(platform::Len(Text1.Text())));
-
-  Text1.SetAlignment(0);
-  if (rec.Alignment() == TextAlignment::kRight) Text1.SetAlignment(1);
-  if (rec.Alignment() == TextAlignment::kCentre) Text1.SetAlignment(2);
+  // An initial text that already answers the step completes it in there.
+  if (!scene_.ShowAnswerBox(rec) || load != load_count_) return;
+  scene_.FormatAnswerBox(rec);
   Text3.SetAlignment(Text1.Alignment());
-
-  Try([&] { Text1.SetFontSize(rec.FontSizePoints() * frame::installation().scaleX()); });
-  if (auto style = rec.Style()) {
-    Text1.SetFontBold(style->bold);
-    Text1.SetFontItalic(style->italic);
-    Text1.SetFontUnderline(style->underline);
-  }
-  if (auto font = rec.FontName()) Text1.SetFontName(*font);
-  if (auto colour = rec.TextColour()) Text1.SetForeColor(*colour);
-  if (auto colour = rec.BackColour()) Text1.SetBackColor(*colour);
 }
 
 void FrmMain::Text1_Change() {
