@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "demo/demonstration.h"
+#include "desktop/demonstration_state.h"
 #include "desktop/desktop_window.h"
 #include "desktop/hooks.h"
 #include "forms/app.h"
@@ -77,7 +78,8 @@ void ConnectWindows() {
 void StartProgram() {
   ConnectWindows();
   frame::InitErrorReport();
-  // A run starts with the update window not opened by the learner.
+  // A run starts with no demonstration and the update window not opened by the learner.
+  desktop::editDemonstration().MarkStopped();
   home::FrmUpdata::ForgetOpenedByLearner();
   frame::FrmStart& start = frame::FrmStart::Get();
   if (!forms::Ended() && start.Loaded()) start.Show();

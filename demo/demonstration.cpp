@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "desktop/demonstration_state.h"
 #include "desktop/desktop_window.h"
 #include "desktop/menu_bar.h"
 #include "desktop/session_plan.h"
@@ -16,7 +17,6 @@
 
 namespace xpexam::demo {
 
-using frame::gDemoRunning;
 using platform::Try;
 
 namespace {
@@ -266,7 +266,7 @@ void FrmYanShi::Form_Load() {
 }
 
 void FrmYanShi::doNext() {
-  if (!gDemoRunning) return;
+  if (!desktop::demonstration().running()) return;
   if (step_.IsFinal()) {
     Shape5.Move(-500, -500);
     TimEnd.SetEnabled(true);
@@ -288,7 +288,7 @@ void FrmYanShi::EndRun() {
     t->SetEnabled(false);
   mTicks = 0;
   mDemoStep = 1;
-  gDemoRunning = false;
+  desktop::editDemonstration().MarkStopped();
   TimEnd.SetEnabled(false);
   const std::function<void()> on_end = std::move(request_.on_end);
   Unload();

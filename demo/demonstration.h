@@ -8,8 +8,8 @@
 // One step is played by a chain of timers: setData lays the step out, MuBiaoWei aims the
 // pointer and starts Timer2; a timer handing the step on disables itself and enables the next
 // (Timer6 -> 7 -> 8 -> 9 menu bar, TimerRM -> TimerRS context menu, Timer1 typing, Timer3
-// drag, Timer5 flash); doNext loads the next step. All but TimEnd idle while gDemoRunning is
-// false.
+// drag, Timer5 flash); doNext loads the next step. All but TimEnd idle while no demonstration
+// runs (desktop::demonstration()).
 #include <array>
 #include <cstdint>
 #include <string>

@@ -6,6 +6,7 @@
 
 #include "demo/aiming.h"
 #include "demo/demonstration.h"
+#include "desktop/demonstration_state.h"
 #include "desktop/popup_menu_file.h"
 #include "desktop/step_record.h"
 #include "frame/module_state.h"
@@ -16,7 +17,6 @@
 namespace xpexam::demo {
 
 using desktop::StepRecord;
-using frame::gDemoRunning;
 using platform::CInt;
 using platform::Try;
 
@@ -52,7 +52,7 @@ int GroupDigit(const std::string& code) {
 }  // namespace
 
 void FrmYanShi::CSH() {
-  if (!gDemoRunning) return;
+  if (!desktop::demonstration().running()) return;
   for (int i = 0; i <= 9; ++i) {
     for (auto* group : {&LRM2, &LRM4, &LRM6, &LRM9}) {
       (*group)[i].SetVisible(false);
@@ -75,7 +75,7 @@ void FrmYanShi::CSH() {
 }
 
 void FrmYanShi::RightKeyMenu() {
-  if (!gDemoRunning) return;
+  if (!desktop::demonstration().running()) return;
   const StepRecord rec = step_;
   LRightMMenu.SetVisible(true);
   ShapeRMain.SetVisible(true);
@@ -182,7 +182,7 @@ void FrmYanShi::RightKeyMenu() {
 }
 
 void FrmYanShi::RightKeySub() {
-  if (!gDemoRunning) return;
+  if (!desktop::demonstration().running()) return;
   const std::string code = step_.StepCode();
   const int g = GroupDigit(code);
   mPopupMenuNo = static_cast<int16_t>(mStepCode / 100 % 10);
@@ -244,7 +244,7 @@ void FrmYanShi::RightKeySub() {
 }
 
 void FrmYanShi::TimerRM_Timer() {
-  if (!gDemoRunning) return;
+  if (!desktop::demonstration().running()) return;
   TravelTick();
   if (!PointerArrived()) return;
   const int g = GroupDigit(step_.StepCode());
@@ -259,7 +259,7 @@ void FrmYanShi::TimerRM_Timer() {
 }
 
 void FrmYanShi::TimerRS_Timer() {
-  if (!gDemoRunning) return;
+  if (!desktop::demonstration().running()) return;
   TravelTick();
   if (!PointerArrived()) return;
   FlashAtPointer();

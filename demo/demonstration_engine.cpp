@@ -5,6 +5,7 @@
 #include "demo/aiming.h"
 #include "demo/demo_files.h"
 #include "demo/demonstration.h"
+#include "desktop/demonstration_state.h"
 #include "desktop/step_record.h"
 #include "forms/pictures.h"
 #include "frame/module_state.h"
@@ -16,7 +17,6 @@ namespace xpexam::demo {
 
 using desktop::StepRecord;
 using A = desktop::DemoAction;
-using frame::gDemoRunning;
 using platform::Try;
 
 namespace {
@@ -72,7 +72,7 @@ FrmYanShi::Leg FrmYanShi::EngineTick() {
   const StepRecord rec = step_;
   const A action = desktop::ClassifyDemoStep(rec.StepCode());
   SetFlashColour(action);
-  if (!gDemoRunning) {
+  if (!desktop::demonstration().running()) {
     Timer2.SetEnabled(false);
     return Leg::kDone;
   }
@@ -197,7 +197,7 @@ FrmYanShi::Leg FrmYanShi::ActOnArrival(const StepRecord& rec, A action) {
 }
 
 void FrmYanShi::Timer1_Timer() {
-  if (!gDemoRunning) {
+  if (!desktop::demonstration().running()) {
     Timer1.SetEnabled(false);
     return;
   }
@@ -219,7 +219,7 @@ void FrmYanShi::Timer1_Timer() {
 }
 
 void FrmYanShi::Timer3_Timer() {
-  if (!gDemoRunning) return;
+  if (!desktop::demonstration().running()) return;
   mPointerX += mDeltaX;
   mPointerY += mDeltaY;
   pointMove();
@@ -230,7 +230,7 @@ void FrmYanShi::Timer3_Timer() {
 }
 
 void FrmYanShi::Timer5_Timer() {
-  if (!gDemoRunning) return;
+  if (!desktop::demonstration().running()) return;
   Shape5.SetVisible(mTicks % 2 == 0);
   ++mTicks;
   if (mTicks >= 3) {

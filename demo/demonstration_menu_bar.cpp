@@ -5,6 +5,7 @@
 
 #include "demo/aiming.h"
 #include "demo/demonstration.h"
+#include "desktop/demonstration_state.h"
 #include "desktop/menu_bar.h"
 #include "desktop/step_record.h"
 #include "forms/pictures.h"
@@ -15,7 +16,6 @@
 namespace xpexam::demo {
 
 using desktop::StepRecord;
-using frame::gDemoRunning;
 using platform::CInt;
 using platform::Try;
 
@@ -134,7 +134,7 @@ void FrmYanShi::TravelTick() {
 }
 
 void FrmYanShi::Timer6_Timer() {
-  if (!gDemoRunning) return;
+  if (!desktop::demonstration().running()) return;
   TravelTick();
   if (!PointerArrived()) return;
   ShowMenuRow();
@@ -144,7 +144,7 @@ void FrmYanShi::Timer6_Timer() {
 }
 
 void FrmYanShi::Timer7_Timer() {
-  if (!gDemoRunning) return;
+  if (!desktop::demonstration().running()) return;
   ++mTicks;
   ShowMenuRow();
   if (mTicks < 3) return;
@@ -161,7 +161,7 @@ void FrmYanShi::Timer7_Timer() {
 }
 
 void FrmYanShi::Timer8_Timer() {
-  if (!gDemoRunning) return;
+  if (!desktop::demonstration().running()) return;
   TravelTick();
   if (!PointerArrived()) return;
   ShowSubRow();
@@ -171,7 +171,7 @@ void FrmYanShi::Timer8_Timer() {
 }
 
 void FrmYanShi::Timer9_Timer() {
-  if (!gDemoRunning) return;
+  if (!desktop::demonstration().running()) return;
   ++mTicks;
   ShowSubRow();
   if (mTicks >= 3) {

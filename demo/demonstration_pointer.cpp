@@ -3,6 +3,7 @@
 
 #include "demo/aiming.h"
 #include "demo/demonstration.h"
+#include "desktop/demonstration_state.h"
 #include "desktop/step_record.h"
 #include "frame/module_state.h"
 #include "platform/failure.h"
@@ -10,7 +11,6 @@
 
 namespace xpexam::demo {
 
-using frame::gDemoRunning;
 using platform::Try;
 
 namespace {
@@ -63,7 +63,7 @@ void FrmYanShi::FlashAtPointer() {
 }
 
 void FrmYanShi::MuBiaoWei() {
-  if (!gDemoRunning) return;
+  if (!desktop::demonstration().running()) return;
   const desktop::StepRecord rec = step_;
   using A = desktop::DemoAction;
   const A action = desktop::ClassifyDemoStep(rec.StepCode());

@@ -14,7 +14,6 @@ struct ModuleState {
   std::string lineBuf;        // one line of the question index file
 
   // Hand-over flags.
-  bool demoRunning = false;    // the demonstration plays
 
   // Everything back to its start value.
   void Reset();
@@ -23,6 +22,5 @@ struct ModuleState {
 inline ModuleState gState;
 
 inline auto& gLineBuf = gState.lineBuf;
-inline auto& gDemoRunning = gState.demoRunning;
 
 }  // namespace xpexam::frame

@@ -90,7 +90,6 @@ void FrmStart::Form_Load() {
   // The label has sized itself to the line, so this centres it.
   Label1.SetLeft((Width() - Label1.Width()) / 2);
 
-  gDemoRunning = false;
   editCandidate().SetName(installation().settings(8));
   TryReport(kTag, [this] { SetIcon(forms::LoadPicture(installation().dataPath() + "l62011" + ".mxy")); });
   // The real window carries the program's name and icon from here on.

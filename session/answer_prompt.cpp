@@ -1,6 +1,7 @@
 // The answer prompt.
 #include "session/answer_prompt.h"
 
+#include "desktop/demonstration_state.h"
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
 #include "forms/msgbox.h"
@@ -78,7 +79,7 @@ void FrmCZTS::Command2_Click() {
   desktop::editPlan().SetExamStartTime("-1");
   Unload();
   desktop::FrmMain::Get().Show();
-  frame::gDemoRunning = true;
+  desktop::editDemonstration().MarkRunning();
   bar.TimStartYS.SetEnabled(true);
   bar.TimKsModel.SetEnabled(true);
 }

@@ -1,5 +1,6 @@
 // The question bar in a mock exam: the 50-minute clock, the hand-in button and the button
 // that shows the answer at once.
+#include "desktop/demonstration_state.h"
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
 #include "forms/msgbox.h"
@@ -50,7 +51,7 @@ void FrmTm::TimeKS_Timer() {
   if (TimStartYS.Enabled()) {
     TimStartYS.SetEnabled(false);
     mDemoTicks = 0;
-    frame::gDemoRunning = false;
+    desktop::editDemonstration().MarkStopped();
     TimerREDO.SetEnabled(true);
   }
   gSessionHooks.endDemo();

@@ -1,5 +1,6 @@
 // The question bar's function buttons: moving between questions, the number page, bookmarks,
 // the candidate panel and the demonstration start.
+#include "desktop/demonstration_state.h"
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
 #include "frame/data_picture.h"
@@ -123,7 +124,7 @@ void FrmTm::CmdKSFH_Click() { FrmKSXX.SetVisible(false); }
 void FrmTm::StartDemo() {
   FrmPicture::Get().SetVisible(false);
   Image2.SetCaption("显示图片");
-  frame::gDemoRunning = true;
+  desktop::editDemonstration().MarkRunning();
   {
     // A missing index or line keeps the line read last.
     platform::LineReader index(desktop::plan().indexFile());
@@ -149,7 +150,7 @@ void FrmTm::TimStartYS_Timer() {
   desktop::FrmMain::Get().SetVisible(false);
   SetVisible(false);
   gSessionHooks.startDemo(DemonstrationRequestForQuestion());
-  frame::gDemoRunning = true;
+  desktop::editDemonstration().MarkRunning();
 }
 
 }  // namespace xpexam::session

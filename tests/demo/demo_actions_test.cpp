@@ -6,6 +6,7 @@
 
 #include "platform/strings.h"
 
+#include "desktop/demonstration_state.h"
 #include "tests/demo/demo_fixture.h"
 
 namespace xpexam::demo {
@@ -112,7 +113,7 @@ TEST_F(DemoTest, At120DpiAMenuBarStepAimsAtTheSameRowsAsAt96Dpi) {
     s.sub_x = px(d.mTargetX), s.sub_y = px(d.mTargetY);
     s.sub_width = px(d.LblSubSel[3].Width());
     d.Unload();
-    frame::gDemoRunning = false;
+    desktop::editDemonstration().MarkStopped();
     return s;
   };
   const Seen at96 = run(15), at120 = run(12);

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "demo/demonstration.h"
+#include "desktop/demonstration_state.h"
 #include "forms/pictures.h"
 #include "tests/desktop/desktop_fixture.h"
 
@@ -24,11 +25,11 @@ class DemoTest : public desktop::testing::DesktopTest {
   FrmYanShi& Start() {
     Desk().Show();
     Bar();
-    frame::gDemoRunning = true;
+    desktop::editDemonstration().MarkRunning();
     Desk().SetVisible(false);
     Bar().SetVisible(false);
     FrmYanShi::Start(Bar().DemonstrationRequestForQuestion());
-    frame::gDemoRunning = true;
+    desktop::editDemonstration().MarkRunning();
     return FrmYanShi::Get();
   }
   FrmYanShi& Demo() { return FrmYanShi::Get(); }

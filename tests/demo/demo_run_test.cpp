@@ -2,6 +2,7 @@
 // question back to the bar, and the ways of ending a run early.
 #include <gtest/gtest.h>
 
+#include "desktop/demonstration_state.h"
 #include "tests/demo/demo_fixture.h"
 #include "desktop/session_plan.h"
 
@@ -65,7 +66,7 @@ TEST_F(ClickQuestionTest, ReplayedToItsEndAndHandedBackToTheBar) {
   in_.Wait(100);
   forms::Pump();
   EXPECT_FALSE(FrmYanShi::IsLoaded());
-  EXPECT_FALSE(frame::gDemoRunning);
+  EXPECT_FALSE(desktop::demonstration().running());
   EXPECT_TRUE(Desk().Visible());
   EXPECT_TRUE(Bar().Visible());
   EXPECT_TRUE(Bar().TimerREDO.Enabled());
@@ -84,7 +85,7 @@ TEST_F(ClickQuestionTest, StoppedRunIdlesAndStillEndsOnEsc) {
   in_.Wait(200);
   forms::Pump();
   const int32_t x = d.mPointerX;
-  frame::gDemoRunning = false;
+  desktop::editDemonstration().MarkStopped();
   in_.Wait(1000);
   forms::Pump();
   EXPECT_EQ(d.mPointerX, x);
@@ -152,7 +153,7 @@ TEST_F(DemoTest, StepWithoutActionEndsWhenThePointerLeavesOrCannotMove) {
       EXPECT_EQ(ticks, c.ticks) << c.steps[1].substr(7, 4);
     }
     EXPECT_GT(TicksUntil([] { return !FrmYanShi::IsLoaded(); }), 0);
-    frame::gDemoRunning = false;
+    desktop::editDemonstration().MarkStopped();
   }
 }
 

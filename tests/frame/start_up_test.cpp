@@ -7,6 +7,7 @@
 #include <optional>
 #include <sstream>
 
+#include "desktop/demonstration_state.h"
 #include "forms/app.h"
 #include "forms/dump.h"
 #include "forms/headless.h"
@@ -138,6 +139,7 @@ TEST_F(StartUp, HomeScreenReplacesTheSplashAfterOneTick) {
   in.Wait(950);
   forms::Pump();
   home::FrmUpdata::MarkOpenedByLearner();
+  desktop::editDemonstration().MarkRunning();  // left over from an earlier run
   app::StartProgram();
   EXPECT_TRUE(fs::is_directory(dir_ / "ksdata"));
   in.Wait(99);
@@ -158,6 +160,7 @@ TEST_F(StartUp, HomeScreenReplacesTheSplashAfterOneTick) {
     EXPECT_EQ(home.LblInfo[0].Caption(), "题库版本：V202401011200");
     EXPECT_EQ(errorLog().logFile(), dir_.path() + "\\ksdata\\20260101090001.txt");
     EXPECT_FALSE(home::FrmUpdata::OpenedByLearner());
+    EXPECT_FALSE(desktop::demonstration().running());
   });
   in.Wait(1000);
   forms::Pump();

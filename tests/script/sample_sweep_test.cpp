@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "demo/demonstration.h"
+#include "desktop/demonstration_state.h"
 #include "desktop/desktop_window.h"
 #include "desktop/key_map.h"
 #include "desktop/popup_menu_file.h"
@@ -145,7 +146,7 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
   ~SampleSweep() override {
     platform::SetFailureReporter(nullptr);
     session::editSessionExit().AllowBarClose();
-    frame::gDemoRunning = false;
+    desktop::editDemonstration().MarkStopped();
   }
 
   static session::FrmTm& Bar() { return session::FrmTm::Get(); }
@@ -432,7 +433,7 @@ TEST_P(SampleSweep, DemonstrationPlaysToTheEnd) {
   EXPECT_LT(ticks, kLimit) << "the demonstration of " << q_.code << " did not end; at step "
                            << (demo::FrmYanShi::IsLoaded() ? DemoState() : "");
   EXPECT_TRUE(ended_at_final) << q_.code;
-  EXPECT_FALSE(frame::gDemoRunning) << q_.code;
+  EXPECT_FALSE(desktop::demonstration().running()) << q_.code;
   EXPECT_TRUE(Desk().Visible() && Bar().Visible()) << q_.code;
   EXPECT_EQ(reports_, "") << q_.code;
 }

@@ -2,6 +2,7 @@
 // confirmations and the answer prompt.
 #include <gtest/gtest.h>
 
+#include "desktop/demonstration_state.h"
 #include "forms/backend.h"
 #include "desktop/session_plan.h"
 #include "forms/clipboard.h"
@@ -320,9 +321,9 @@ TEST_F(AnswerPromptTest, YesTurnsTheExamIntoPractice) {
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
   EXPECT_EQ(desktop::plan().examStartTime(), "-1");
   EXPECT_FALSE(session::sessionExit().barMayClose());
-  EXPECT_TRUE(frame::gDemoRunning);
+  EXPECT_TRUE(desktop::demonstration().running());
   EXPECT_TRUE(Bar().TimStartYS.Enabled());
-  frame::gDemoRunning = false;
+  desktop::editDemonstration().MarkStopped();
   for (int i = 5; i <= 7; ++i) EXPECT_TRUE(Bar().CmdGN[i].Visible()) << i;
   for (int i = 8; i <= 10; ++i) EXPECT_FALSE(Bar().CmdGN[i].Visible()) << i;
   EXPECT_TRUE(Bar().TimeKS.Enabled());

@@ -2,6 +2,7 @@
 // question's step and pictures, the number page, bookmarks and the demonstration start.
 #include <gtest/gtest.h>
 
+#include "desktop/demonstration_state.h"
 #include "forms/pictures.h"
 #include "frame/candidate.h"
 #include "desktop/session_plan.h"
@@ -170,7 +171,7 @@ TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
   bar.CmdGN_Click(7);
   EXPECT_FALSE(session::FrmPicture::Get().Visible());
   EXPECT_EQ(bar.Image2.Caption(), "显示图片");
-  EXPECT_TRUE(frame::gDemoRunning);
+  EXPECT_TRUE(desktop::demonstration().running());
   EXPECT_EQ(bar.RtbTM.Text(), "See the picture|here");  // as stored, for the demonstration
   in_.Wait(100);
   forms::Pump();

@@ -1,6 +1,7 @@
 #pragma once
 // The shared state's owners back to their start values, as at program start.
 #include "desktop/answer_input_method.h"
+#include "desktop/demonstration_state.h"
 #include "frame/candidate.h"
 #include "frame/error_report.h"
 #include "frame/module_state.h"
@@ -15,6 +16,7 @@ inline void ResetSharedState() {
   frame::editCandidate().Reset();
   session::editSessionExit().Reset();
   desktop::editAnswerInputMethod().Reset();
+  desktop::editDemonstration().MarkStopped();
   home::FrmUpdata::ForgetOpenedByLearner();
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "demo/demonstration.h"
+#include "desktop/demonstration_state.h"
 #include "desktop/desktop_window.h"
 #include "forms/app.h"
 #include "forms/headless.h"
@@ -74,11 +75,11 @@ std::vector<UnitCommand> TakeUnitCommands(std::string& text) {
 // `demo` opens the answer demonstration of the current question as the bar's start timer
 // does on its second tick, for runs without the bar's demonstration button.
 void StartDemo() {
-  frame::gDemoRunning = true;
+  desktop::editDemonstration().MarkRunning();
   platform::Try([] { desktop::FrmMain::Get().SetVisible(false); });
   platform::Try([] { session::FrmTm::Get().SetVisible(false); });
   demo::FrmYanShi::Get().SetVisible(true);
-  frame::gDemoRunning = true;
+  desktop::editDemonstration().MarkRunning();
 }
 
 // Takes the demo commands out of the script (as comments); their line numbers.
