@@ -11,7 +11,6 @@ namespace xpexam::frame {
 
 struct ModuleState {
   // Session state.
-  std::string lineBuf;        // one line of the question index file
 
   // Hand-over flags.
 
@@ -21,6 +20,5 @@ struct ModuleState {
 
 inline ModuleState gState;
 
-inline auto& gLineBuf = gState.lineBuf;
 
 }  // namespace xpexam::frame

@@ -8,9 +8,9 @@
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
-#include "platform/textfile.h"
 #include "session/question_bar.h"
 #include "session/hooks.h"
+#include "session/question_index.h"
 
 namespace xpexam::session {
 
@@ -125,13 +125,8 @@ void FrmTm::StartDemo() {
   FrmPicture::Get().SetVisible(false);
   Image2.SetCaption("显示图片");
   desktop::editDemonstration().MarkRunning();
-  {
-    // A missing index or line keeps the line read last.
-    platform::LineReader index(desktop::plan().indexFile());
-    std::string line;
-    for (long count = 0; count < desktop::cursor().question() && index.Next(line); ++count) frame::gLineBuf = line;
-  }
-  const std::string q = platform::Mid(frame::gLineBuf, 7);
+  // A missing index or line keeps the line read last.
+  const std::string q = platform::Mid(ReadIndexLine(desktop::cursor().question()), 7);
   RtbTM.SetText(q);
   Image2.SetVisible(false);
   if (platform::Left(q, 7) == "picture") {

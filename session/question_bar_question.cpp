@@ -10,8 +10,8 @@
 #include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
-#include "platform/textfile.h"
 #include "session/question_bar.h"
+#include "session/question_index.h"
 
 namespace xpexam::session {
 
@@ -58,13 +58,8 @@ void FrmTm::DqExam() {
   const int16_t k = desktop::cursor().question();
   CmdGN[0].SetEnabled(k > 1);
   CmdGN[1].SetEnabled(k < desktop::plan().questionCount());
-  {
-    // A missing index or line keeps the line read last.
-    platform::LineReader index(desktop::plan().indexFile());
-    std::string line;
-    for (long count = 0; count < k && index.Next(line); ++count) frame::gLineBuf = line;
-  }
-  const std::string q = platform::Mid(frame::gLineBuf, 7);
+  // A missing index or line keeps the line read last.
+  const std::string q = platform::Mid(ReadIndexLine(k), 7);
   RtbTM.SetText(platform::Replace(q, "|", "\r\n"));
   FrmPicture::Get().SetVisible(false);
   Image2.SetVisible(false);

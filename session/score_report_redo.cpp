@@ -11,6 +11,7 @@
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
+#include "session/question_index.h"
 #include "session/score_report.h"
 #include "session/question_bar.h"
 #include "session/record_files.h"
@@ -105,7 +106,7 @@ void FrmChengji::InitShiTi() {
     platform::LineReader reader(desktop::plan().indexFile());
     std::string line;
     for (long i = 1; reader.Next(line) && !platform::Trim(line).empty(); ++i) {
-      gLineBuf = line;
+      KeepIndexLine(line);
       desktop::editPlan().SetFirstLine(i + 1, platform::CLng(desktop::plan().question(i).firstLine + ValInt(Mid(line, 5, 2))));
     }
   }

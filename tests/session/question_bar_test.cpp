@@ -3,6 +3,8 @@
 // restore, and the closing guard.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "desktop/answer_input_method.h"
 #include "forms/pictures.h"
 #include "desktop/session_plan.h"
@@ -65,6 +67,24 @@ TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
   EXPECT_FALSE(bar.Image2.Visible());
   EXPECT_FALSE(bar.CmdGN[0].Enabled());
   EXPECT_TRUE(bar.CmdGN[3].Visible());
+}
+
+TEST_F(FrmTmTest, AnIndexWithoutTheQuestionsLineShowsTheLineReadLast) {
+  Desk();
+  desktop::editCursor().GoToQuestion(3);
+  Bar().DqExam();
+  ASSERT_EQ(Bar().RtbTM.Text(), "Last");
+  // A shorter index gives its last line.
+  Write("data/288870.mxy", {"010103Open the folder|then rename it", "010202Second"});
+  Bar().DqExam();
+  EXPECT_EQ(Bar().RtbTM.Text(), "Second");
+  // A missing index keeps that line, in the next session's bar as well.
+  std::filesystem::remove(dir_ / "data/288870.mxy");
+  session::editSessionExit().AllowBarClose();
+  ASSERT_TRUE(Bar().Unload());
+  desktop::editCursor().GoToQuestion(1);
+  Bar().DqExam();
+  EXPECT_EQ(Bar().RtbTM.Text(), "Second");
 }
 
 TEST_F(FrmTmTest, AnExamStaysAnExam) {

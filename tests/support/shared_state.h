@@ -6,6 +6,7 @@
 #include "frame/error_report.h"
 #include "frame/module_state.h"
 #include "home/update_window.h"
+#include "session/question_index.h"
 #include "session/session_exit.h"
 
 namespace xpexam::testing {
@@ -15,6 +16,7 @@ inline void ResetSharedState() {
   frame::editErrorLog().Reset();
   frame::editCandidate().Reset();
   session::editSessionExit().Reset();
+  session::ForgetIndexLine();
   desktop::editAnswerInputMethod().Reset();
   desktop::editDemonstration().MarkStopped();
   home::FrmUpdata::ForgetOpenedByLearner();
