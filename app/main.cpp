@@ -6,7 +6,7 @@
 
 #include "forms/sdl_backend.h"
 #include "app/program.h"
-#include "frame/settings.h"
+#include "frame/installation.h"
 
 namespace {
 

@@ -16,6 +16,7 @@
 #include "session/picture_window.h"
 #include "frame/start_window.h"
 #include "frame/hooks.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "home/home_screen.h"
 #include "platform/http.h"

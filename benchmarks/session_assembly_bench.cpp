@@ -5,7 +5,7 @@
 #include <random>
 
 #include "benchmarks/pairs.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "home/session_files.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"

@@ -19,7 +19,7 @@
 #include "forms/image.h"
 #include "forms/label.h"
 #include "forms/shape.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "platform/codepage.h"
 #include "platform/strings.h"

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "desktop/session_plan.h"
-#include "frame/module_state.h"
 #include "platform/codepage.h"
 #include "platform/line_index.h"
 #include "platform/strings.h"

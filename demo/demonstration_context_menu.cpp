@@ -9,7 +9,7 @@
 #include "desktop/demonstration_state.h"
 #include "desktop/popup_menu_file.h"
 #include "desktop/step_record.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "platform/failure.h"
 #include "platform/strings.h"

@@ -10,7 +10,7 @@
 #include "desktop/step_record.h"
 #include "desktop/tab_strip.h"
 #include "forms/pictures.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 

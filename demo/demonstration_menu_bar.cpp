@@ -9,7 +9,7 @@
 #include "desktop/menu_bar.h"
 #include "desktop/step_record.h"
 #include "forms/pictures.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 

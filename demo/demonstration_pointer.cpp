@@ -5,7 +5,7 @@
 #include "demo/demonstration.h"
 #include "desktop/demonstration_state.h"
 #include "desktop/step_record.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 

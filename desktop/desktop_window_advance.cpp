@@ -10,7 +10,7 @@
 #include "desktop/session_plan.h"
 #include "desktop/step_record.h"
 #include "desktop/typed_answer.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 

@@ -7,7 +7,7 @@
 #include "desktop/key_map.h"
 #include "desktop/step_record.h"
 #include "forms/pictures.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "platform/failure.h"
 #include "platform/strings.h"

@@ -10,7 +10,7 @@
 #include "forms/app.h"
 #include "forms/color.h"
 #include "forms/pictures.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "platform/failure.h"
 

@@ -2,7 +2,7 @@
 // handlers pass them the learner's choices and show their state.
 #include "desktop/desktop_window.h"
 
-#include "frame/module_state.h"
+#include "frame/installation.h"
 
 namespace xpexam::desktop {
 

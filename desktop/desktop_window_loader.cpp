@@ -8,7 +8,7 @@
 #include "desktop/step_record.h"
 #include "desktop/typed_answer.h"
 #include "forms/pictures.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "platform/failure.h"
 #include "platform/strings.h"

@@ -3,7 +3,7 @@
 #include "desktop/desktop_window.h"
 
 #include "forms/pictures.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 

@@ -3,7 +3,7 @@
 #include "desktop/desktop_window.h"
 
 #include "desktop/popup_menu_file.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 
 namespace xpexam::desktop {

@@ -4,7 +4,7 @@
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
 #include "forms/pictures.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/failure.h"
 
 namespace xpexam::desktop {

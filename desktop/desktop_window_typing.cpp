@@ -8,7 +8,6 @@
 #include "desktop/session_plan.h"
 #include "desktop/step_record.h"
 #include "desktop/typed_answer.h"
-#include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/keyboard.h"
 #include "platform/strings.h"

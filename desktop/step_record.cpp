@@ -1,7 +1,6 @@
 #include "desktop/step_record.h"
 
 #include "desktop/session_plan.h"
-#include "frame/module_state.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"
 #include "platform/line_index.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "forms/pictures.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/failure.h"
 
 namespace xpexam::frame {

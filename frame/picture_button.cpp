@@ -5,7 +5,7 @@
 #include "forms/app.h"
 #include "forms/dump.h"
 #include "forms/pictures.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 
 namespace xpexam::frame {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "forms/msgbox.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"
 #include "platform/registry.h"

@@ -6,7 +6,6 @@
 #include <string_view>
 #include <variant>
 
-#include "frame/module_state.h"
 
 namespace xpexam::frame {
 

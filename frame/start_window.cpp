@@ -11,7 +11,7 @@
 #include "frame/candidate.h"
 #include "frame/error_report.h"
 #include "frame/hooks.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "platform/clock.h"
 #include "platform/failure.h"

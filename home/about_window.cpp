@@ -1,8 +1,8 @@
 #include "home/about_window.h"
 
 #include "frame/data_picture.h"
+#include "frame/installation.h"
 #include "frame/link_cursor.h"
-#include "frame/module_state.h"
 #include "frame/settings.h"
 #include "platform/failure.h"
 #include "platform/shell.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "home/head_lines.h"
 #include "platform/bounded.h"

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "frame/data_picture.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "home/home_screen.h"
 #include "home/home_buttons.h"
 

@@ -2,7 +2,7 @@
 #include "desktop/answer_input_method.h"
 #include "forms/app.h"
 #include "forms/color.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "home/bank_layout.h"
 #include "home/home_screen.h"

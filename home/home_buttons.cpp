@@ -4,8 +4,8 @@
 
 #include "forms/app.h"
 #include "frame/data_picture.h"
+#include "frame/installation.h"
 #include "frame/message_box.h"
-#include "frame/module_state.h"
 #include "frame/settings.h"
 #include "home/frame_dialogs.h"
 #include "home/home_screen.h"

@@ -5,8 +5,8 @@
 
 #include "frame/data_picture.h"
 #include "desktop/session_plan.h"
+#include "frame/installation.h"
 #include "frame/message_box.h"
-#include "frame/module_state.h"
 #include "frame/settings.h"
 #include "home/home_screen.h"
 #include "home/home_buttons.h"

@@ -5,7 +5,6 @@
 #include "frame/data_picture.h"
 #include "desktop/session_plan.h"
 #include "frame/message_box.h"
-#include "frame/module_state.h"
 #include "home/home_screen.h"
 #include "home/head_lines.h"
 #include "home/session_launcher.h"

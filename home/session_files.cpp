@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "desktop/session_plan.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"

@@ -5,7 +5,7 @@
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
 #include "desktop/step_record.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "home/home_screen.h"
 #include "platform/failure.h"

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "frame/data_picture.h"
+#include "frame/installation.h"
 #include "frame/message_box.h"
-#include "frame/module_state.h"
 #include "home/home_screen.h"
 #include "home/home_buttons.h"
 #include "home/unit_practice.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "desktop/session_plan.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "home/bank_layout.h"
 #include "home/session_files.h"

@@ -4,7 +4,7 @@
 #include "forms/msgbox.h"
 #include "frame/data_picture.h"
 #include "frame/error_report.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "frame/update_list.h"
 #include "platform/failure.h"

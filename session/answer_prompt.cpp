@@ -6,7 +6,7 @@
 #include "desktop/session_plan.h"
 #include "forms/msgbox.h"
 #include "frame/data_picture.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/failure.h"
 #include "session/question_bar.h"
 #include "session/session_exit.h"

@@ -4,7 +4,7 @@
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
 #include "frame/data_picture.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "session/score_report.h"
 #include "session/question_bar.h"
 #include "session/session_exit.h"

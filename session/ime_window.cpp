@@ -2,7 +2,7 @@
 
 #include "desktop/answer_input_method.h"
 #include "frame/data_picture.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "platform/failure.h"
 #include "platform/strings.h"

@@ -1,7 +1,7 @@
 #include "session/picture_window.h"
 
 #include "forms/app.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 
 namespace xpexam::session {
 

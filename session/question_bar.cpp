@@ -9,7 +9,7 @@
 #include "frame/data_picture.h"
 #include "frame/design_pictures.h"
 #include "session/ime_window.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/keyboard.h"
 #include "platform/strings.h"

@@ -5,7 +5,6 @@
 #include "desktop/session_plan.h"
 #include "frame/data_picture.h"
 #include "session/picture_window.h"
-#include "frame/module_state.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "session/question_bar.h"

@@ -7,7 +7,7 @@
 #include "forms/pictures.h"
 #include "frame/data_picture.h"
 #include "session/picture_window.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "session/question_bar.h"

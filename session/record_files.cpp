@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "platform/failure.h"
 #include "platform/strings.h"

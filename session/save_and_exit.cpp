@@ -6,7 +6,7 @@
 #include "desktop/session_plan.h"
 #include "forms/msgbox.h"
 #include "session/picture_window.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "session/question_bar.h"

@@ -7,7 +7,7 @@
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
 #include "frame/data_picture.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/clock.h"
 #include "platform/failure.h"
 #include "platform/strings.h"

@@ -10,7 +10,7 @@
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
 #include "forms/headless.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "platform/textfile.h"
 #include "session/question_bar.h"
@@ -23,7 +23,7 @@ namespace xpexam::desktop::testing {
 
 using xpexam::testing::StepLine;
 
-// The module state back to its start value, then a one-question unit practice at 96 dpi.
+// The shared records back to their start values, then a one-question unit practice at 96 dpi.
 inline void ResetSessionState() {
   using namespace frame;
   xpexam::testing::ResetSharedState();

@@ -7,7 +7,6 @@
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
 #include "desktop/typed_answer.h"
-#include "frame/module_state.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"
 #include "platform/strings.h"

@@ -8,7 +8,7 @@
 
 #include "forms/app.h"
 #include "forms/headless.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "tests/support/bmp.h"
 #include "tests/support/temp_dir.h"

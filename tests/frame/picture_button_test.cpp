@@ -12,7 +12,7 @@
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/headless.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "tests/support/bmp.h"
 
 namespace xpexam::frame {

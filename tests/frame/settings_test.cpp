@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"
 #include "platform/registry.h"

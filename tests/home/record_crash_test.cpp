@@ -10,7 +10,7 @@
 
 #include "frame/message_box.h"
 #include "desktop/session_plan.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "home/home_screen.h"
 #include "platform/textfile.h"
 #include "session/save_and_exit.h"

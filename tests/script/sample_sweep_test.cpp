@@ -23,7 +23,7 @@
 #include "desktop/step_record.h"
 #include "forms/headless.h"
 #include "forms/list_box.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "app/program.h"
 #include "frame/settings.h"
 #include "home/unit_practice.h"

@@ -6,7 +6,7 @@
 
 #include <chrono>
 
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "platform/codepage.h"
 #include "platform/strings.h"

@@ -14,7 +14,7 @@
 #include "desktop/popup_menu_file.h"
 #include "desktop/step_record.h"
 #include "forms/pictures.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "frame/settings.h"
 #include "frame/update_list.h"
 #include "home/bank_layout.h"

@@ -18,7 +18,7 @@
 #include "forms/headless.h"
 #include "forms/program.h"
 #include "forms/script.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "app/program.h"
 #include "frame/settings.h"
 #include "home/unit_practice.h"

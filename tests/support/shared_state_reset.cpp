@@ -1,4 +1,4 @@
-// Every test starts with the module state as the program starts with it and the windows wired
+// Every test starts with the shared state as the program starts with it and the windows wired
 // as the program wires them, whatever the test before it left behind; and leaves them so.
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include "desktop/hooks.h"
 #include "desktop/session_plan.h"
 #include "frame/hooks.h"
-#include "frame/module_state.h"
+#include "frame/installation.h"
 #include "session/hooks.h"
 #include "tests/support/shared_state.h"
 
@@ -24,7 +24,7 @@ void Fresh() {
   session::gSessionHooks = {};
 }
 
-class ModuleStateReset : public ::testing::EmptyTestEventListener {
+class SharedStateReset : public ::testing::EmptyTestEventListener {
   void OnTestStart(const ::testing::TestInfo&) override {
     Fresh();
     app::ConnectWindows();
@@ -33,7 +33,7 @@ class ModuleStateReset : public ::testing::EmptyTestEventListener {
 };
 
 const bool kInstalled = [] {
-  ::testing::UnitTest::GetInstance()->listeners().Append(new ModuleStateReset);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new SharedStateReset);
   return true;
 }();
 
