@@ -39,28 +39,30 @@ std::string KeyedBookmarks() {
 }  // namespace
 
 void startLianXi() {
-  desktop::editPlan().SetTextFile(installation().dataPath() + "288890.mxy");
-  TryReport(kTag, [] { desktop::editPlan().SetStepFile(desktop::SessionStepFile()); });
-  TryReport(kTag, [] { desktop::editPlan().SetIndexFile(desktop::SessionIndexFile()); });
+  const desktop::SessionPlan& plan = desktop::plan();
+  desktop::SessionPlan& edit = desktop::editPlan();
+  edit.SetTextFile(installation().dataPath() + "288890.mxy");
+  TryReport(kTag, [&] { edit.SetStepFile(desktop::SessionStepFile()); });
+  TryReport(kTag, [&] { edit.SetIndexFile(desktop::SessionIndexFile()); });
   desktop::editCursor().GoToQuestion(1);
   desktop::editCursor().GoToStep(1);
-  desktop::editPlan().SetMinutesLeft(50);
-  desktop::editPlan().SetFirstLine(1, 1);
-  if (const auto lines = platform::ReadTextLines(desktop::plan().indexFile()))
+  edit.SetMinutesLeft(50);
+  edit.SetFirstLine(1, 1);
+  if (const auto lines = platform::ReadTextLines(plan.indexFile()))
     desktop::FillFirstLines(*lines, kTag);
   else
     platform::ReportFailure(kTag, platform::kErrFileNotFound, "File not found");
-  TryReport(kTag, [] {
+  TryReport(kTag, [&] {
     const std::string keyed = KeyedBookmarks();
     if (keyed.empty()) return;
     for (long i = 1; i <= 500; ++i) {
-      const std::string code = platform::Right("0000" + std::to_string(desktop::plan().question(i).code), 4);
-      if (platform::InStr(keyed, "_" + code) > 0) desktop::editPlan().SetStatus(i, platform::CInt(desktop::plan().question(i).status + 2.0));
+      const std::string code = platform::Right("0000" + std::to_string(plan.question(i).code), 4);
+      if (platform::InStr(keyed, "_" + code) > 0) edit.SetStatus(i, platform::CInt(plan.question(i).status + 2.0));
     }
   });
   if (FrmFengmian::IsLoaded()) FrmFengmian::Get().Unload();
   // The paper exams go through the simulated sign-in, which shows the bar and the desktop.
-  if (desktop::plan().kind() == desktop::SessionKind::kFixedPaper || desktop::plan().kind() == desktop::SessionKind::kRandomPaper) {
+  if (desktop::IsExam(plan.kind())) {
     session::FrmLogon::Get().Show();
     return;
   }

@@ -28,7 +28,8 @@ constexpr forms::Color kWhite = 0xFFFFFF;
 constexpr forms::Color kBlue = 0xFF0000;
 
 void Scaled(forms::Control& c, double left, double top, double width, double height) {
-  c.Move(left * frame::installation().scaleX(), top * frame::installation().scaleY(), width * frame::installation().scaleX(), height * frame::installation().scaleY());
+  const frame::Installation& inst = frame::installation();
+  c.Move(left * inst.scaleX(), top * inst.scaleY(), width * inst.scaleX(), height * inst.scaleY());
 }
 
 }  // namespace
@@ -111,17 +112,18 @@ FrmTm::FrmTm() {
 }
 
 void FrmTm::Form_Load() {
+  const frame::Installation& inst = frame::installation();
   // Every session starts guarded, whatever the end of the last one left.
   editSessionExit().KeepBarOpen();
-  SetWidth(kDesignWidth * frame::installation().scaleX());
-  SetHeight(kDesignHeight * frame::installation().scaleY());
+  SetWidth(kDesignWidth * inst.scaleX());
+  SetHeight(kDesignHeight * inst.scaleY());
   TryEach([&] { SetIcon(DataPicture("l62011")); }, [&] { SetPicture(DataPicture("l01046")); });
-  ImgLogo1.Move(60 * frame::installation().scaleX(), 30 * frame::installation().scaleY());
+  ImgLogo1.Move(60 * inst.scaleX(), 30 * inst.scaleY());
   if (auto picture = DataPictureOrNone("l20067")) ImgLogo1.SetPicture(picture);
   for (long i = 1; i <= 500; ++i) desktop::editPlan().SetResumeStep(i, 1);
   SetTopMost(true);
   // Out of the way until the desktop docks the bar at its lower right.
-  Move(15360 * frame::installation().scaleX() - Width(), 9000 * frame::installation().scaleY() - Height());
+  Move(15360 * inst.scaleX() - Width(), 9000 * inst.scaleY() - Height());
   LayOut();
   LoadFaces();
   LayOutPanels();
@@ -131,10 +133,12 @@ void FrmTm::Form_Load() {
 }
 
 void FrmTm::LayOutPanels() {
+  const frame::Installation& inst = frame::installation();
+  const desktop::SessionPlan& plan = desktop::plan();
   const frame::Candidate& candidate = frame::candidate();
   const double w = Width();
   for (forms::PictureBox* panel : {&FrmSelect, &FrmKSXX})
-    panel->Move(0, 450 * frame::installation().scaleY(), w, 4035 * frame::installation().scaleY());
+    panel->Move(0, 450 * inst.scaleY(), w, 4035 * inst.scaleY());
   for (int i = 1; i <= 40; ++i) {
     auto& b = CmTNO[i];
     Scaled(b, 60 + ((i - 1) % 10) * 480, 150 + ((i - 1) / 10) * 480, 450, 450);
@@ -142,13 +146,13 @@ void FrmTm::LayOutPanels() {
     b.SetForeColor(0);
     if (auto picture = DataPictureOrNone("l01030")) b.SetPicture(picture);
   }
-  const double top = CmTNO[35].Top() + CmTNO[35].Height() + 540 * frame::installation().scaleY();
-  const double bw = 825 * frame::installation().scaleX();
+  const double top = CmTNO[35].Top() + CmTNO[35].Height() + 540 * inst.scaleY();
+  const double bw = 825 * inst.scaleX();
   const double left = (w - bw) / 2;
-  CmdSelFH.Move(left, top, bw, 330 * frame::installation().scaleY());
-  CmdSelLast.Move(left - 1.5 * bw, top, bw, 330 * frame::installation().scaleY());
-  CmdSelNext.Move(left + 1.5 * bw, top, bw, 330 * frame::installation().scaleY());
-  CmdKSFH.Move(left, top, bw, 330 * frame::installation().scaleY());
+  CmdSelFH.Move(left, top, bw, 330 * inst.scaleY());
+  CmdSelLast.Move(left - 1.5 * bw, top, bw, 330 * inst.scaleY());
+  CmdSelNext.Move(left + 1.5 * bw, top, bw, 330 * inst.scaleY());
+  CmdKSFH.Move(left, top, bw, 330 * inst.scaleY());
   TryEach([&] { CmdSelFH.SetPicture(DataPicture("l01045")); },
           [&] { CmdKSFH.SetPicture(DataPicture("l01045")); },
           [&] { CmdSelLast.SetPicture(DataPicture("l01047")); },
@@ -157,25 +161,25 @@ void FrmTm::LayOutPanels() {
   Scaled(Image1, 120, 120, 1455, 1740);
   forms::Label* values[] = {&KsName1, &KsZWH1, &KsCC1, &KsDAH1, &KsKM1, &KsSFZ1};
   for (int k = 0; k <= 5; ++k) {
-    Label1[k].Move(1680 * frame::installation().scaleX(), (120 + 315 * k) * frame::installation().scaleY());
-    values[k]->Move(2640 * frame::installation().scaleX(), (120 + 315 * k) * frame::installation().scaleY());
-    Label1[k].SetFontSize(9 * frame::installation().scaleX());
-    values[k]->SetFontSize(9 * frame::installation().scaleX());
+    Label1[k].Move(1680 * inst.scaleX(), (120 + 315 * k) * inst.scaleY());
+    values[k]->Move(2640 * inst.scaleX(), (120 + 315 * k) * inst.scaleY());
+    Label1[k].SetFontSize(9 * inst.scaleX());
+    values[k]->SetFontSize(9 * inst.scaleX());
   }
   KsName1.SetCaption(candidate.name());
   KsZWH1.SetCaption(candidate.seatNo());
   KsCC1.SetCaption(candidate.sittingNo());
   KsDAH1.SetCaption(candidate.archiveNo());
-  KsKM1.SetCaption(frame::installation().moduleName());
+  KsKM1.SetCaption(inst.moduleName());
   KsSFZ1.SetCaption(candidate.idCardNo());
 
   desktop::editPlan().SetMinutesLeft(50);
-  LblTime.SetCaption("剩余" + std::to_string(desktop::plan().minutesLeft()) + "分钟");
-  LblTimeJD.SetWidth((50 - desktop::plan().minutesLeft()) * PTime.Width() / 50);
+  LblTime.SetCaption("剩余" + std::to_string(plan.minutesLeft()) + "分钟");
+  LblTimeJD.SetWidth((50 - plan.minutesLeft()) * PTime.Width() / 50);
   LblName.SetCaption(candidate.name());
 
   mCurPage = 0;
-  const long n = desktop::plan().questionCount();
+  const long n = plan.questionCount();
   CmdSelLast.SetVisible(n > 40);
   CmdSelNext.SetVisible(n > 40);
   // The count comes from a record file: a broken one may not name a button.
@@ -201,15 +205,16 @@ void FrmTm::LoadFaces() {
 }
 
 void FrmTm::LayOut() {
+  const frame::Installation& inst = frame::installation();
   const double w = Width();
-  lblMove.Move(0, 0, w, 450 * frame::installation().scaleY());
-  LblBiao.Move(510 * frame::installation().scaleX(), 90 * frame::installation().scaleY());
-  LblBiao.SetFontSize(10 * frame::installation().scaleX());
-  LblZXH.Move(w - 795 * frame::installation().scaleX(), 30 * frame::installation().scaleY(), 330 * frame::installation().scaleX(), 330 * frame::installation().scaleY());
-  LblClose.Move(w - 390 * frame::installation().scaleX(), 30 * frame::installation().scaleY(), 330 * frame::installation().scaleX(), 330 * frame::installation().scaleY());
-  FrmZhuYa.Move(0, 450 * frame::installation().scaleY(), w, (kDesignHeight - 450) * frame::installation().scaleY());
+  lblMove.Move(0, 0, w, 450 * inst.scaleY());
+  LblBiao.Move(510 * inst.scaleX(), 90 * inst.scaleY());
+  LblBiao.SetFontSize(10 * inst.scaleX());
+  LblZXH.Move(w - 795 * inst.scaleX(), 30 * inst.scaleY(), 330 * inst.scaleX(), 330 * inst.scaleY());
+  LblClose.Move(w - 390 * inst.scaleX(), 30 * inst.scaleY(), 330 * inst.scaleX(), 330 * inst.scaleY());
+  FrmZhuYa.Move(0, 450 * inst.scaleY(), w, (kDesignHeight - 450) * inst.scaleY());
   // The mini bar keeps its design size; its restore label follows the scale, centred.
-  Command2.Move((FrmZXH.Width() - 645 * frame::installation().scaleX()) / 2, 270 * frame::installation().scaleY(), 645 * frame::installation().scaleX(), 540 * frame::installation().scaleY());
+  Command2.Move((FrmZXH.Width() - 645 * inst.scaleX()) / 2, 270 * inst.scaleY(), 645 * inst.scaleX(), 540 * inst.scaleY());
 
   struct Place {
     int index;
@@ -221,9 +226,9 @@ void FrmTm::LayOut() {
                                        {9, 2010, 2355, 870}, {7, 3930, 2355, 870}, {10, 3930, 2355, 870}};
   for (const Place& p : kButtons) Scaled(CmdGN[p.index], p.left, p.top, p.width, 330);
   Scaled(RtbTM, 90, 450, 4770, 1815);
-  RtbTM.SetFontSize(11 * frame::installation().scaleX());
+  RtbTM.SetFontSize(11 * inst.scaleX());
   Scaled(Image2, 3720, 1800, 870, 330);
-  Image2.SetFontSize(9 * frame::installation().scaleX());
+  Image2.SetFontSize(9 * inst.scaleX());
   Scaled(LblTime, 90, 2760, 1215, 285);
   Scaled(PTime, 1365, 2760, 2055, 285);
   LblTimeJD.Move(0, 0, 0, PTime.Height());
@@ -232,7 +237,7 @@ void FrmTm::LayOut() {
   Scaled(CmdEn, 4230 + 615 - 240, 2760, 240, 270);
   Scaled(PicUnit, 90, 2760, 4080, 285);
   for (forms::TextControl* c : std::initializer_list<forms::TextControl*>{&LblTime, &LblName, &LblIME, &LblUnit})
-    c->SetFontSize(9 * frame::installation().scaleX());
+    c->SetFontSize(9 * inst.scaleX());
 }
 
 void FrmTm::Form_Unload(int& cancel) {

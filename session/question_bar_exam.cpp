@@ -32,15 +32,16 @@ void FrmTm::SeeAnswerNow() {
 }
 
 void FrmTm::TimeKS_Timer() {
-  if (desktop::plan().kind() != desktop::SessionKind::kFixedPaper && desktop::plan().kind() != desktop::SessionKind::kRandomPaper) {
+  const desktop::SessionPlan& plan = desktop::plan();
+  if (!desktop::IsExam(plan.kind())) {
     TimeKS.SetEnabled(false);
     return;
   }
-  LblTime.SetCaption("剩余" + std::to_string(desktop::plan().minutesLeft()) + "分钟");
+  LblTime.SetCaption("剩余" + std::to_string(plan.minutesLeft()) + "分钟");
   // The minutes left never exceed the 50 every session starts with.
-  LblTimeJD.SetWidth((50 - desktop::plan().minutesLeft()) * PTime.Width() / 50);
-  Try([&] { desktop::editPlan().SetMinutesLeft(platform::CInt(desktop::plan().minutesLeft() - 1.0)); });
-  if (desktop::plan().minutesLeft() != 0) return;
+  LblTimeJD.SetWidth((50 - plan.minutesLeft()) * PTime.Width() / 50);
+  Try([&] { desktop::editPlan().SetMinutesLeft(platform::CInt(plan.minutesLeft() - 1.0)); });
+  if (plan.minutesLeft() != 0) return;
   forms::MsgBox("时间已到，自动交卷！", forms::kOkOnly, frame::installation().moduleName());
   TimeKS.SetEnabled(false);
   // A confirmation already on its way leads to the hand-in by itself.

@@ -35,29 +35,31 @@ std::string UnfinishedQuestionsCaption() {
 }
 
 std::string FrmTm::Title() const {
-  const long k = desktop::cursor().question(), n = desktop::plan().questionCount();
+  const desktop::SessionPlan& plan = desktop::plan();
+  const long k = desktop::cursor().question(), n = plan.questionCount();
   const std::string m = platform::Left(frame::installation().moduleName(), 2);
-  const std::string code = platform::Right("0000" + Num(desktop::plan().question(k).code + 100L), 4);
-  const std::string done = desktop::plan().question(k).doneMark == "F" ? "(未完成)" : "(已完成)";
+  const std::string code = platform::Right("0000" + Num(plan.question(k).code + 100L), 4);
+  const std::string done = plan.question(k).doneMark == "F" ? "(未完成)" : "(已完成)";
   const std::string of = Num(k) + "/" + Num(n) + "(" + code + ")" + done;
-  switch (desktop::plan().kind()) {
-    case desktop::SessionKind::kFixedPaper: return m + " " + Num(desktop::plan().slotOffset() + 1L) + "套第" + Num(k) + "题(" + code + ")";
-    case desktop::SessionKind::kPaperWrong: return m + " 错" + Num(desktop::plan().listIndex() + 1L) + "-" + of;
+  switch (plan.kind()) {
+    case desktop::SessionKind::kFixedPaper: return m + " " + Num(plan.slotOffset() + 1L) + "套第" + Num(k) + "题(" + code + ")";
+    case desktop::SessionKind::kPaperWrong: return m + " 错" + Num(plan.listIndex() + 1L) + "-" + of;
     case desktop::SessionKind::kUnitDone: return m + " 已" + of;
     case desktop::SessionKind::kUnitNotDone: return m + " 未" + of;
     // Random papers are numbered as the home screen lists them, from 1.
-    case desktop::SessionKind::kRandomPaper: return m + " 随" + Num(desktop::plan().listIndex() - 19L) + "-" + Num(k) + "(" + code + ")";
+    case desktop::SessionKind::kRandomPaper: return m + " 随" + Num(plan.listIndex() - 19L) + "-" + Num(k) + "(" + code + ")";
     case desktop::SessionKind::kBookmarksAll: case desktop::SessionKind::kBookmarksNotReviewed: case desktop::SessionKind::kBookmarksReviewed: return m + " 藏" + of;
     case desktop::SessionKind::kWrongAll: case desktop::SessionKind::kWrongNotReviewed: case desktop::SessionKind::kWrongReviewed: return m + " 复" + of;
-    case desktop::SessionKind::kUnitAll: return m + " " + Num(desktop::plan().slotOffset() + 1L) + "单元" + Num(k) + "/" + Num(n) + "题" + done;
+    case desktop::SessionKind::kUnitAll: return m + " " + Num(plan.slotOffset() + 1L) + "单元" + Num(k) + "/" + Num(n) + "题" + done;
   }
   return LblBiao.Caption();
 }
 
 void FrmTm::DqExam() {
+  const desktop::SessionPlan& plan = desktop::plan();
   const int16_t k = desktop::cursor().question();
   CmdGN[0].SetEnabled(k > 1);
-  CmdGN[1].SetEnabled(k < desktop::plan().questionCount());
+  CmdGN[1].SetEnabled(k < plan.questionCount());
   // A missing index or line keeps the line read last.
   const std::string q = platform::Mid(ReadIndexLine(k), 7);
   RtbTM.SetText(platform::Replace(q, "|", "\r\n"));
@@ -78,11 +80,11 @@ void FrmTm::DqExam() {
   Try([&] {
     desktop::editPlan().MarkOpened(k);
   });
-  Try([&] { desktop::editCursor().GoToStep(desktop::plan().question(k).resumeStep); });
-  if (desktop::plan().runMode() != desktop::RunMode::kTimedExam) desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
-  Try([&] { CmdGN[3].SetVisible(!desktop::plan().question(k).Bookmarked()); });
+  Try([&] { desktop::editCursor().GoToStep(plan.question(k).resumeStep); });
+  if (plan.runMode() != desktop::RunMode::kTimedExam) desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  Try([&] { CmdGN[3].SetVisible(!plan.question(k).Bookmarked()); });
   CmdGN[11].SetVisible(!CmdGN[3].Visible());
-  if (desktop::plan().kind() == desktop::SessionKind::kFixedPaper && desktop::plan().runMode() == desktop::RunMode::kPractice) TimKsModel.SetEnabled(true);
+  if (plan.kind() == desktop::SessionKind::kFixedPaper && plan.runMode() == desktop::RunMode::kPractice) TimKsModel.SetEnabled(true);
   RestoreDesktop();
 }
 

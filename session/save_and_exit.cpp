@@ -46,7 +46,8 @@ int16_t ReturnButtonFor(desktop::SessionKind kind) {
 }  // namespace
 
 void SaveSessionRecords() {
-  const desktop::SessionKind kind = desktop::plan().kind();
+  const desktop::SessionPlan& plan = desktop::plan();
+  const desktop::SessionKind kind = plan.kind();
   std::vector<bool> done;
   Try([&] { done = CompletedList(); });
   const bool has_results = std::find(done.begin(), done.end(), true) != done.end();
@@ -56,17 +57,17 @@ void SaveSessionRecords() {
       auto table = ReadRecordLines(UnitProgressFile(), 26);
       std::string line;
       for (bool d : done) line += d ? "T" : "F";
-      table.at(static_cast<size_t>(desktop::plan().slotOffset())) = line;
+      table.at(static_cast<size_t>(plan.slotOffset())) = line;
       WriteUnitProgress(table);
     });
   }
   if (kind == desktop::SessionKind::kUnitNotDone && has_results) {
     Try([&] {
       auto table = ReadRecordLines(UnitProgressFile(), 26);
-      std::string& line = table.at(static_cast<size_t>(desktop::plan().listIndex()));
-      for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
+      std::string& line = table.at(static_cast<size_t>(plan.listIndex()));
+      for (long i = 1; i <= plan.questionCount(); ++i) {
         if (!done[static_cast<size_t>(i - 1)]) continue;
-        const long qq = desktop::plan().question(i).code % 100;
+        const long qq = plan.question(i).code % 100;
         // A position past the line's end has no character to set.
         if (qq >= 1 && qq <= platform::Len(line)) line = platform::Left(line, qq - 1) + "T" + platform::Mid(line, qq + 1);
       }
@@ -84,8 +85,8 @@ void SaveSessionRecords() {
 
   std::vector<std::string> bookmarked, unbookmarked;
   Try([&] {
-    for (long i = 1; i <= desktop::plan().questionCount(); ++i)
-      (desktop::plan().question(i).Bookmarked() ? bookmarked : unbookmarked).push_back(CodeText(desktop::plan().question(i).code));
+    for (long i = 1; i <= plan.questionCount(); ++i)
+      (plan.question(i).Bookmarked() ? bookmarked : unbookmarked).push_back(CodeText(plan.question(i).code));
   });
   // The record files' reads and writes answer failure with their results: a list that cannot be
   // read or written is left as it was.
@@ -98,7 +99,7 @@ void SaveSessionRecords() {
         "如果你认为掌握的还不太好，建议你点“否”，把它们保留在错题记录中。";
     const int answer = forms::MsgBox(prompt, forms::kYesNo + forms::kQuestion + forms::kDefaultButton2);
     if (answer == forms::kYes) {
-      const std::string file = PaperWrongFile(desktop::plan().listIndex());
+      const std::string file = PaperWrongFile(plan.listIndex());
       const std::string list = ReadRecordLine(file);
       std::string kept;
       const std::vector<std::string> codes = platform::Groups(list, 4);

@@ -97,12 +97,13 @@ void FrmChengji::LayOut() {
 }
 
 void FrmChengji::ScorePaper() {
+  const desktop::SessionPlan& plan = desktop::plan();
   // Bookmarks of the exam join the bookmark list; nothing leaves it.
-  Try([] {
+  Try([&] {
     std::vector<std::string> marked;
-    for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
-      const int16_t s = desktop::plan().question(i).status;
-      if (s == 2 || s == 3 || s == 6 || s == 7) marked.push_back(CodeText(desktop::plan().question(i).code));
+    for (long i = 1; i <= plan.questionCount(); ++i) {
+      const int16_t s = plan.question(i).status;
+      if (s == 2 || s == 3 || s == 6 || s == 7) marked.push_back(CodeText(plan.question(i).code));
     }
     AppendToList(BookmarkListFile(), BookmarkFlagFile(), marked);
   });
@@ -117,7 +118,7 @@ void FrmChengji::ScorePaper() {
     b.Move(ScaleX(((i - 1) % 10) * 480.0), ScaleY(((i - 1) / 10) * 480.0), ScaleX(450), ScaleY(450));
     b.SetFontBold(true);
     b.SetForeColor(0);
-    if (desktop::plan().question(i).Completed()) {
+    if (plan.question(i).Completed()) {
       if (auto picture = DataPictureOrNone("l01033")) b.SetPicture(picture);
       ++completed;
     } else {
@@ -129,7 +130,7 @@ void FrmChengji::ScorePaper() {
       if (!code.empty()) wrong.push_back(code);
     }
   }
-  WriteRecordLine(PaperWrongFile(desktop::plan().listIndex()), paper_wrong);
+  WriteRecordLine(PaperWrongFile(plan.listIndex()), paper_wrong);
   AppendToList(WrongListFile(), WrongFlagFile(), wrong);
 
   auto& last = CmTNO[40];
@@ -140,16 +141,16 @@ void FrmChengji::ScorePaper() {
   Frame1.SetVisible(true);
 
   const std::string score = ScoreText(completed);
-  if (desktop::plan().kind() == desktop::SessionKind::kRandomPaper)
+  if (plan.kind() == desktop::SessionKind::kRandomPaper)
     Label1.SetCaption("随机题得分：" + score + "分");
   else
-    Label1.SetCaption("第" + std::to_string(desktop::plan().slotOffset() + 1) + "套得分：" + score + "分");
+    Label1.SetCaption("第" + std::to_string(plan.slotOffset() + 1) + "套得分：" + score + "分");
 
-  if (desktop::plan().listIndex() >= 0 && desktop::plan().listIndex() < kPaperRecords) {
+  if (plan.listIndex() >= 0 && plan.listIndex() < kPaperRecords) {
     std::vector<std::string> table = ReadPaperHistory();
-    const size_t p = 3 * static_cast<size_t>(desktop::plan().listIndex());
-    table[p] = desktop::plan().examStartTime();
-    if (desktop::plan().examStartTime() != "-1") {
+    const size_t p = 3 * static_cast<size_t>(plan.listIndex());
+    table[p] = plan.examStartTime();
+    if (plan.examStartTime() != "-1") {
       if (2.5 * completed > platform::Val(table[p + 1])) table[p + 1] = score;
     } else {
       table[p] = platform::FormatDateTime(platform::Now());

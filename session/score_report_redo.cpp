@@ -69,7 +69,10 @@ UnitQuestion ReadUnitQuestion(UnitCache& cache, int u, int q) {
 }  // namespace
 
 void FrmChengji::InitShiTi() {
-  const std::string wrong = ReadRecordLine(PaperWrongFile(desktop::plan().listIndex()));
+  const desktop::SessionPlan& plan = desktop::plan();
+  desktop::SessionPlan& edit = desktop::editPlan();
+  const frame::Installation& inst = frame::installation();
+  const std::string wrong = ReadRecordLine(PaperWrongFile(plan.listIndex()));
   // The session state changes only once both files are written: a bank that cannot be read
   // leaves the paper's own session as it was, for its review.
   const int16_t count = platform::CInt(platform::Len(wrong) / 4.0);
@@ -84,36 +87,36 @@ void FrmChengji::InitShiTi() {
     index_lines.push_back(q.index_line);
     step_lines.insert(step_lines.end(), q.records.begin(), q.records.end());
   }
-  const std::string step_file = installation().dataPath() + "288819.mxy";
-  const std::string index_file = installation().dataPath() + "288869.mxy";
+  const std::string step_file = inst.dataPath() + "288819.mxy";
+  const std::string index_file = inst.dataPath() + "288869.mxy";
   if (!platform::WriteTextLines(step_file, step_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
   if (!platform::WriteTextLines(index_file, index_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
-  desktop::editPlan().SetQuestionCount(count);
-  for (long i = 1; i <= count; ++i) desktop::editPlan().SetCode(i, codes[static_cast<size_t>(i - 1)]);
+  edit.SetQuestionCount(count);
+  for (long i = 1; i <= count; ++i) edit.SetCode(i, codes[static_cast<size_t>(i - 1)]);
 
-  desktop::editPlan().SetKind(desktop::SessionKind::kUnitAll);
-  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
-  desktop::editPlan().SetSlotOffset(-1);
-  desktop::editPlan().SetTextFile(installation().dataPath() + "288890.mxy");
-  desktop::editPlan().SetStepFile(desktop::SessionStepFile());
-  desktop::editPlan().SetIndexFile(desktop::SessionIndexFile());
+  edit.SetKind(desktop::SessionKind::kUnitAll);
+  edit.SetRunMode(desktop::RunMode::kPractice);
+  edit.SetSlotOffset(-1);
+  edit.SetTextFile(inst.dataPath() + "288890.mxy");
+  edit.SetStepFile(desktop::SessionStepFile());
+  edit.SetIndexFile(desktop::SessionIndexFile());
   desktop::editCursor().GoToQuestion(1);
   desktop::editCursor().GoToStep(1);
-  desktop::editPlan().SetMinutesLeft(50);
+  edit.SetMinutesLeft(50);
 
-  desktop::editPlan().SetFirstLine(1, 1);
+  edit.SetFirstLine(1, 1);
   {
-    platform::LineReader reader(desktop::plan().indexFile());
+    platform::LineReader reader(plan.indexFile());
     std::string line;
     for (long i = 1; reader.Next(line) && !platform::Trim(line).empty(); ++i) {
       KeepIndexLine(line);
-      desktop::editPlan().SetFirstLine(i + 1, platform::CLng(desktop::plan().question(i).firstLine + ValInt(Mid(line, 5, 2))));
+      edit.SetFirstLine(i + 1, platform::CLng(plan.question(i).firstLine + ValInt(Mid(line, 5, 2))));
     }
   }
-  for (long i = 1; i <= desktop::plan().questionCount(); ++i) desktop::editPlan().SetDoneMark(i, "F");
+  for (long i = 1; i <= plan.questionCount(); ++i) edit.SetDoneMark(i, "F");
 
   auto& bar = FrmTm::Get();
-  for (long i = desktop::plan().questionCount() + 1; i <= 40; ++i) bar.CmTNO[static_cast<int>(i)].SetVisible(false);
+  for (long i = plan.questionCount() + 1; i <= 40; ++i) bar.CmTNO[static_cast<int>(i)].SetVisible(false);
   bar.TimKsModel.SetEnabled(true);
   bar.LblUnit.SetCaption("");
   desktop::editCursor().GoToQuestion(1);
@@ -124,12 +127,12 @@ void FrmChengji::InitShiTi() {
   DockBar();
   FrmTm::Get().TimeKS.SetEnabled(false);
 
-  desktop::editPlan().SetKind(desktop::SessionKind::kPaperWrong);
-  desktop::editPlan().SetSlotOffset(17);
+  edit.SetKind(desktop::SessionKind::kPaperWrong);
+  edit.SetSlotOffset(17);
   const std::string keyed = KeyedCopy(ReadRecordLine(BookmarkListFile()));
-  for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
-    desktop::editPlan().SetStatus(i, 0);
-    if (FindInKeyed(keyed, CodeText(desktop::plan().question(i).code)) > 0) desktop::editPlan().SetStatus(i, desktop::kStatusBookmarked);
+  for (long i = 1; i <= plan.questionCount(); ++i) {
+    edit.SetStatus(i, 0);
+    if (FindInKeyed(keyed, CodeText(plan.question(i).code)) > 0) edit.SetStatus(i, desktop::kStatusBookmarked);
   }
 }
 

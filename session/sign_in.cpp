@@ -76,17 +76,18 @@ FrmLogon::FrmLogon() {
 }
 
 void FrmLogon::Form_Load() {
+  const frame::Installation& inst = frame::installation();
   Try([&] { SetIcon(DataPicture("l62011")); });
   // Sizes and fonts scale with the places, so the boxes and lines keep their 96 dpi spacing.
-  auto scaled = [](forms::Control& c, double left, double top) {
-    c.Move(left * installation().scaleX(), top * installation().scaleY(), c.Width() * installation().scaleX(), c.Height() * installation().scaleY());
+  auto scaled = [&](forms::Control& c, double left, double top) {
+    c.Move(left * inst.scaleX(), top * inst.scaleY(), c.Width() * inst.scaleX(), c.Height() * inst.scaleY());
   };
   scaled(TxtZwh, 5070, 4440);
   scaled(TxtSFZ, 5070, 4905);
   scaled(CmdLog, 4275, 5640);
   scaled(CmdExit, 6660, 5640);
   forms::TextControl* const texts[] = {&TxtZwh, &TxtSFZ, &LblName, &LblZwh, &LblCC, &LblKm, &LblSfz, &LblDah, &LblDate};
-  for (forms::TextControl* t : texts) t->SetFontSize(12 * installation().scaleX());
+  for (forms::TextControl* t : texts) t->SetFontSize(12 * inst.scaleX());
   TryEach([&] { CmdLog.SetMouseIcon(frame::LinkCursor()); },
           [&] { CmdExit.SetMouseIcon(frame::LinkCursor()); });
   struct Place {
@@ -96,12 +97,12 @@ void FrmLogon::Form_Load() {
   const Place places[] = {{&LblName, 4080, 2610}, {&LblZwh, 4080, 2940}, {&LblCC, 4080, 3300},
                           {&LblKm, 2505, 4215},   {&LblSfz, 2505, 4590}, {&LblDah, 2505, 4950},
                           {&LblDate, 2505, 5250}};
-  for (const Place& p : places) p.label->Move(p.left * installation().scaleX(), p.top * installation().scaleY());
+  for (const Place& p : places) p.label->Move(p.left * inst.scaleX(), p.top * inst.scaleY());
   scaled(P2, 1110, 7980);
   scaled(LJD, 0, 0);
   if (auto picture = DataPictureOrNone("9l0056")) Picture1.SetPicture(picture);
   if (auto picture = DataPictureOrNone("9l0057")) Picture2.SetPicture(picture);
-  desktop::editPlan().SetTextFile(installation().dataPath() + "288890.mxy");
+  desktop::editPlan().SetTextFile(inst.dataPath() + "288890.mxy");
   Try([] { desktop::editPlan().SetStepFile(desktop::SessionStepFile()); });
   Try([] { desktop::editPlan().SetIndexFile(desktop::SessionIndexFile()); });
 }
