@@ -43,6 +43,7 @@ void FrmAbout::ShowWithVersion(const std::string& version_line) {
 }
 
 void FrmAbout::Form_Load() {
+  const frame::Installation& inst = frame::installation();
   Try([&] { SetIcon(DataPicture("l62011")); });
   SetCaption(DialogCaption());
   Move(Left(), Top(), ScaleX(6300), ScaleY(4200));
@@ -50,7 +51,7 @@ void FrmAbout::Form_Load() {
   SetTopMost(true);
   ImgLogo1.Move(ScaleX(120), ScaleY(90));
   if (auto picture = DataPictureOrNone("l20067")) ImgLogo1.SetPicture(picture);
-  Label1[1].SetCaption(installation().settings(0) + installation().settings(9));
+  Label1[1].SetCaption(inst.settings(0) + inst.settings(9));
   Label1[2].SetCaption(Label1[1].Caption());
   lblMove.Move(0, 0, ScaleX(5580), ScaleY(540));
   LblClick[0].Move(Width() - ScaleX(420), ScaleY(90), ScaleX(330), ScaleY(330));
@@ -58,22 +59,22 @@ void FrmAbout::Form_Load() {
   if (auto picture = DataPictureOrNone("l20003")) LblClick[0].SetPicture(picture);
   if (auto picture = DataPictureOrNone("l20001")) LblClick[1].SetPicture(picture);
   Label1[2].Move(ScaleX(600), ScaleY(180));
-  Label1[2].SetFontSize(10 * installation().scaleX());
+  Label1[2].SetFontSize(10 * inst.scaleX());
   Label1[1].Move(ScaleX(480), ScaleY(720));
-  Label1[1].SetFontSize(10 * installation().scaleX());
+  Label1[1].SetFontSize(10 * inst.scaleX());
 
   Label1[4].Move(Label1[1].Left(), ScaleY(1080));
-  Label1[4].SetFontSize(12 * installation().scaleX());
-  Label1[4].SetCaption("── " + installation().moduleTitle());
+  Label1[4].SetFontSize(12 * inst.scaleX());
+  Label1[4].SetCaption("── " + inst.moduleTitle());
   Label1[0].Move(Label1[1].Left(), ScaleY(1500));
-  Label1[0].SetFontSize(10 * installation().scaleX());
+  Label1[0].SetFontSize(10 * inst.scaleX());
   Label1[0].SetCaption(BankVersionLine());
   Label1[3].Move(Label1[1].Left(), ScaleY(1800), ScaleX(5490), ScaleY(540));
-  Label1[3].SetFontSize(10 * installation().scaleX());
-  Label1[3].SetCaption("系统工作目录: " + installation().appPath());
+  Label1[3].SetFontSize(10 * inst.scaleX());
+  Label1[3].SetCaption("系统工作目录: " + inst.appPath());
   Label1[6].Move(Label1[1].Left(), ScaleY(3600));
-  Label1[6].SetFontSize(10 * installation().scaleX());
-  Label1[6].SetCaption(installation().settings(7));
+  Label1[6].SetFontSize(10 * inst.scaleX());
+  Label1[6].SetCaption(inst.settings(7));
 
   Line1[4].SetEnds(ScaleX(360), ScaleY(2385), ScaleX(5760), ScaleY(2385));
   Line1[3].SetEnds(Line1[4].X1() + ScaleX(15), Line1[4].Y1() + ScaleY(15), Line1[4].X2() + ScaleX(15),

@@ -169,20 +169,22 @@ void FrmFengmian::ChoosePaperView() {
 }
 
 void FrmFengmian::StartPaper(int index) {
+  const frame::Installation& inst = frame::installation();
+  desktop::SessionPlan& edit = desktop::editPlan();
   const int p = index - 70;
   // Only a paper the bank or the random paper list holds: any other line is no paper.
-  if (p < 20 ? p >= frame::installation().paperCount() : p > 19 + mRandomPaperCount) return;
-  desktop::editPlan().SetListIndex(static_cast<int16_t>(p));
+  if (p < 20 ? p >= inst.paperCount() : p > 19 + mRandomPaperCount) return;
+  edit.SetListIndex(static_cast<int16_t>(p));
   std::string path;
   int n = p;
   if (p < 20) {
-    path = frame::installation().dataPath() + "288891.mxy";
-    desktop::editPlan().SetSlotOffset(static_cast<int16_t>(p));
-    desktop::editPlan().SetKind(desktop::SessionKind::kFixedPaper);
+    path = inst.dataPath() + "288891.mxy";
+    edit.SetSlotOffset(static_cast<int16_t>(p));
+    edit.SetKind(desktop::SessionKind::kFixedPaper);
   } else {
     path = session::RandomPaperListFile();
-    desktop::editPlan().SetSlotOffset(11);
-    desktop::editPlan().SetKind(desktop::SessionKind::kRandomPaper);
+    edit.SetSlotOffset(11);
+    edit.SetKind(desktop::SessionKind::kRandomPaper);
     n = p - 22;
   }
   std::string line;
@@ -191,23 +193,25 @@ void FrmFengmian::StartPaper(int index) {
     if (!lines.empty()) line = lines.back();
   });
   InitShiTi(line, desktop::plan().slot());
-  desktop::editPlan().SetQuestionCount(40);
-  desktop::editPlan().SetRunMode(desktop::RunMode::kTimedExam);
+  edit.SetQuestionCount(40);
+  edit.SetRunMode(desktop::RunMode::kTimedExam);
   desktop::editCursor().GoToQuestion(1);
   for (long i = 1; i <= 40; ++i) {
-    desktop::editPlan().SetDoneMark(i, "F");
-    desktop::editPlan().SetStatus(i, 0);
+    edit.SetDoneMark(i, "F");
+    edit.SetStatus(i, 0);
   }
   startLianXi();
 }
 
 void FrmFengmian::NewRandomPaper() {
+  const frame::Installation& inst = frame::installation();
+  desktop::SessionPlan& edit = desktop::editPlan();
   PicAd.SetVisible(true);
   // A bank with fewer than 40 questions could never complete a paper: nothing is drawn, and the
   // learner is told why.
   long total = 0;
-  for (int u = 0; u < frame::installation().unitCount() && u <= 40; ++u) total += platform::CLng(platform::Val(frame::installation().unitTable(u, 2)));
-  if (frame::installation().unitCount() <= 0 || total < 40) {
+  for (int u = 0; u < inst.unitCount() && u <= 40; ++u) total += platform::CLng(platform::Val(inst.unitTable(u, 2)));
+  if (inst.unitCount() <= 0 || total < 40) {
     frame::AskInMessageBox(kClickTag, "随机试卷", frame::kNoticeIcon, "\r\n\r\n本题库的题目不足40道，\r\n不能生成随机试卷。");
     return;
   }
@@ -215,23 +219,23 @@ void FrmFengmian::NewRandomPaper() {
   std::string list;
   while (platform::Len(list) < 160) {
     // Only units the table holds, as counted above.
-    const long u = static_cast<long>(platform::Rnd() * 1000) % std::min<long>(frame::installation().unitCount(), 41);
-    const long count = platform::CLng(platform::Val(frame::installation().unitTable(u, 2)));
+    const long u = static_cast<long>(platform::Rnd() * 1000) % std::min<long>(inst.unitCount(), 41);
+    const long count = platform::CLng(platform::Val(inst.unitTable(u, 2)));
     if (count <= 0) continue;  // a unit without questions is drawn again
     const long q = static_cast<long>(platform::Rnd() * 1000) % count + 1;
     const std::string code = platform::ZeroPad(u, 2) + platform::ZeroPad(q, 2);
     if (session::FindInKeyed(session::KeyedCopy(list), code) == 0) list += code;
   }
   InitShiTi(list, 19);
-  desktop::editPlan().SetListIndex(20);
-  desktop::editPlan().SetQuestionCount(40);
-  desktop::editPlan().SetRunMode(desktop::RunMode::kTimedExam);
+  edit.SetListIndex(20);
+  edit.SetQuestionCount(40);
+  edit.SetRunMode(desktop::RunMode::kTimedExam);
   desktop::editCursor().GoToQuestion(1);
-  desktop::editPlan().SetSlotOffset(11);
-  desktop::editPlan().SetKind(desktop::SessionKind::kRandomPaper);
+  edit.SetSlotOffset(11);
+  edit.SetKind(desktop::SessionKind::kRandomPaper);
   for (long i = 1; i <= 40; ++i) {
-    desktop::editPlan().SetDoneMark(i, "F");
-    desktop::editPlan().SetStatus(i, 0);
+    edit.SetDoneMark(i, "F");
+    edit.SetStatus(i, 0);
   }
   TryReport(kClickTag, [&] {
     std::vector<std::string> old;

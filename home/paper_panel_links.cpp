@@ -28,6 +28,7 @@ bool Ask(std::string_view tag, const std::string& title, const std::string& prom
 }  // namespace
 
 void FrmFengmian::LblShiJuanCCC_Click(int index) {
+  desktop::SessionPlan& edit = desktop::editPlan();
   const std::string list = session::ReadRecordLine(session::PaperWrongFile(index));
   if (list.empty()) {
     Ask(kReviewTag, "没有生成错题",
@@ -35,15 +36,15 @@ void FrmFengmian::LblShiJuanCCC_Click(int index) {
     return;
   }
   InitShiTi(list, 19);
-  desktop::editPlan().SetQuestionCount(static_cast<int16_t>(platform::Len(list) / 4));
-  desktop::editPlan().SetListIndex(static_cast<int16_t>(index));
-  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  edit.SetQuestionCount(static_cast<int16_t>(platform::Len(list) / 4));
+  edit.SetListIndex(static_cast<int16_t>(index));
+  edit.SetRunMode(desktop::RunMode::kPractice);
   desktop::editCursor().GoToQuestion(1);
-  desktop::editPlan().SetKind(desktop::SessionKind::kPaperWrong);
-  desktop::editPlan().SetSlotOffset(17);
+  edit.SetKind(desktop::SessionKind::kPaperWrong);
+  edit.SetSlotOffset(17);
   for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
-    TryReport(kReviewTag, [&] { desktop::editPlan().SetStatus(i, 0); });
-    TryReport(kReviewTag, [&] { desktop::editPlan().SetDoneMark(i, "F"); });  // not = "F": a GCC 12 -Wrestrict false alarm
+    TryReport(kReviewTag, [&] { edit.SetStatus(i, 0); });
+    TryReport(kReviewTag, [&] { edit.SetDoneMark(i, "F"); });  // not = "F": a GCC 12 -Wrestrict false alarm
   }
   startLianXi();
 }

@@ -104,6 +104,7 @@ void FrmFengmian::ToggleReviewFilter(int index) {
 }
 
 void FrmFengmian::StartRecordPractice(int index) {
+  desktop::SessionPlan& edit = desktop::editPlan();
   RecordPanel p = Panel(index);
   const int filter = p.filter;
   if (filter == 0) return;
@@ -122,11 +123,11 @@ void FrmFengmian::StartRecordPractice(int index) {
   for (long i = 1; i <= 500; ++i) {
     const std::string mark = filter == 3 ? (i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : "")
                              : filter == 1 ? "F" : "T";
-    desktop::editPlan().SetDoneMark(i, mark);
-    desktop::editPlan().SetStatus(i, mark == "T" ? desktop::kStatusCompleted : 0);
+    edit.SetDoneMark(i, mark);
+    edit.SetStatus(i, mark == "T" ? desktop::kStatusCompleted : 0);
   }
-  desktop::editPlan().SetKind(static_cast<desktop::SessionKind>(kind));
-  desktop::editPlan().SetSlotOffset(static_cast<int16_t>(19 - kind));
+  edit.SetKind(static_cast<desktop::SessionKind>(kind));
+  edit.SetSlotOffset(static_cast<int16_t>(19 - kind));
   session = platform::Trim(filter == 3 ? list : filter == 1 ? split.not_reviewed : split.reviewed);
   if (session.empty()) {
     const char* text = filter == 1 ? (p.bookmarks ? "您没有未复习的收藏题目！" : "您还没有未复习的错题记录！")
@@ -136,8 +137,8 @@ void FrmFengmian::StartRecordPractice(int index) {
   }
   session = platform::Left(session, 2000);
   InitShiTi(session, 19);
-  desktop::editPlan().SetQuestionCount(static_cast<int16_t>(platform::Len(session) / 4));
-  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  edit.SetQuestionCount(static_cast<int16_t>(platform::Len(session) / 4));
+  edit.SetRunMode(desktop::RunMode::kPractice);
   startLianXi();
 }
 

@@ -104,19 +104,20 @@ void FrmFengmian::LayOutUnitPanel() {
 }
 
 void FrmFengmian::ShowUnitProgress(int unit) {
+  const frame::Installation& inst = frame::installation();
   // The unit is a unit button's (0 to 19) or -1 for all; the counts in the table are the bank
   // layout's own, small and whole, and never more open than in all.
   long total = 0, open = 0;
   if (unit < 0) {
     LblUnitDQCAP[1].SetCaption("所有题库中题目");
     for (int u = 0; u <= 40; ++u) {
-      total += platform::CLng(platform::Val(frame::installation().unitTable(u, 2)));
-      open += platform::CLng(platform::Val(frame::installation().unitTable(u, 3)));
+      total += platform::CLng(platform::Val(inst.unitTable(u, 2)));
+      open += platform::CLng(platform::Val(inst.unitTable(u, 3)));
     }
   } else {
-    LblUnitDQCAP[1].SetCaption("第" + std::to_string(unit + 1) + "单元 " + frame::installation().unitTable(unit, 1));
-    total = platform::CLng(platform::Val(frame::installation().unitTable(unit, 2)));
-    open = platform::CLng(platform::Val(frame::installation().unitTable(unit, 3)));
+    LblUnitDQCAP[1].SetCaption("第" + std::to_string(unit + 1) + "单元 " + inst.unitTable(unit, 1));
+    total = platform::CLng(platform::Val(inst.unitTable(unit, 2)));
+    open = platform::CLng(platform::Val(inst.unitTable(unit, 3)));
   }
   LblUnitDQCAP[2].SetCaption(std::to_string(total) + "题");
   LblUnitDQCAP[3].SetCaption(std::to_string(total - open) + "题");

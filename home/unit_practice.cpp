@@ -42,17 +42,19 @@ std::string UnitProgressLine(int unit) {
 }
 
 bool StartUnitSession(int unit, int filter, const std::string& progress) {
-  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  const desktop::SessionPlan& plan = desktop::plan();
+  desktop::SessionPlan& edit = desktop::editPlan();
+  edit.SetRunMode(desktop::RunMode::kPractice);
   desktop::editCursor().GoToQuestion(1);
-  TryReport(kTag, [&] { desktop::editPlan().SetSlotOffset(platform::CInt(unit)); });
+  TryReport(kTag, [&] { edit.SetSlotOffset(platform::CInt(unit)); });
   if (filter == 0) {
-    desktop::editPlan().SetKind(desktop::SessionKind::kUnitAll);
-    TryReport(kTag, [&] { desktop::editPlan().SetQuestionCount(platform::CInt(static_cast<double>(platform::Len(progress)))); });
+    edit.SetKind(desktop::SessionKind::kUnitAll);
+    TryReport(kTag, [&] { edit.SetQuestionCount(platform::CInt(static_cast<double>(platform::Len(progress)))); });
     const std::vector<std::string> marks = platform::Chars(progress);
-    for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
-      TryReport(kTag, [&] { desktop::editPlan().SetDoneMark(i, i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : ""); });
-      TryReport(kTag, [&] { desktop::editPlan().SetStatus(i, desktop::plan().question(i).doneMark == "T" ? desktop::kStatusCompleted : 0); });
-      TryReport(kTag, [&] { desktop::editPlan().SetCode(i, platform::CInt(unit * 100.0 + i)); });
+    for (long i = 1; i <= plan.questionCount(); ++i) {
+      TryReport(kTag, [&] { edit.SetDoneMark(i, i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : ""); });
+      TryReport(kTag, [&] { edit.SetStatus(i, plan.question(i).doneMark == "T" ? desktop::kStatusCompleted : 0); });
+      TryReport(kTag, [&] { edit.SetCode(i, platform::CInt(unit * 100.0 + i)); });
     }
     startLianXi();
     return true;
@@ -64,12 +66,12 @@ bool StartUnitSession(int unit, int filter, const std::string& progress) {
     if (marks[i] == mark) list += platform::ZeroPad(unit, 2) + platform::ZeroPad(static_cast<long>(i) + 1, 2);
   if (list.empty()) return false;
   AssembleSessionFiles(list, 19);
-  desktop::editPlan().SetKind(filter == 1 ? desktop::SessionKind::kUnitDone : desktop::SessionKind::kUnitNotDone);
-  desktop::editPlan().SetListIndex(static_cast<int16_t>(unit));
-  desktop::editPlan().SetSlotOffset(filter == 1 ? 14 : 13);
-  for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
-    TryReport(kTag, [&] { desktop::editPlan().SetDoneMark(i, mark); });
-    TryReport(kTag, [&] { desktop::editPlan().SetStatus(i, filter == 1 ? desktop::kStatusCompleted : 0); });
+  edit.SetKind(filter == 1 ? desktop::SessionKind::kUnitDone : desktop::SessionKind::kUnitNotDone);
+  edit.SetListIndex(static_cast<int16_t>(unit));
+  edit.SetSlotOffset(filter == 1 ? 14 : 13);
+  for (long i = 1; i <= plan.questionCount(); ++i) {
+    TryReport(kTag, [&] { edit.SetDoneMark(i, mark); });
+    TryReport(kTag, [&] { edit.SetStatus(i, filter == 1 ? desktop::kStatusCompleted : 0); });
   }
   startLianXi();
   return true;

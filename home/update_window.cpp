@@ -73,6 +73,7 @@ FrmUpdata::FrmUpdata() {
 }
 
 void FrmUpdata::Form_Load() {
+  const frame::Installation& inst = frame::installation();
   SetTopMost(true);
   Move(Left(), Top(), ScaleX(5550), ScaleY(3750));
   TryReport(kLoadTag, [&] { SetIcon(DataPicture("l62011")); });
@@ -82,31 +83,31 @@ void FrmUpdata::Form_Load() {
   if (auto picture = DataPictureOrNone("l20067", kLoadTag)) ImgLogo1.SetPicture(picture);
   lblMove.Move(0, 0, ScaleX(5580), ScaleY(540));
   Label3.Move(ScaleX(360), ScaleY(960));
-  Label3.SetFontSize(9 * installation().scaleX());
+  Label3.SetFontSize(9 * inst.scaleX());
   Label1.Move(ScaleX(360), ScaleY(1440));
-  Label1.SetFontSize(9 * installation().scaleX());
+  Label1.SetFontSize(9 * inst.scaleX());
   // The version's box keeps its design size at every scale.
   LblVer.Move(ScaleX(1800), ScaleY(960), 1935, 255);
-  LblVer.SetFontSize(9 * installation().scaleX());
+  LblVer.SetFontSize(9 * inst.scaleX());
   Label2.Move(ScaleX(360), ScaleY(1920));
-  Label2.SetFontSize(14 * installation().scaleX());
+  Label2.SetFontSize(14 * inst.scaleX());
   Label4.Move(ScaleX(600), ScaleY(150));
-  Label4.SetFontSize(10 * installation().scaleX());
-  Label4.SetCaption("新版本检测——" + installation().moduleTitle());
+  Label4.SetFontSize(10 * inst.scaleX());
+  Label4.SetCaption("新版本检测——" + inst.moduleTitle());
   Command1.Move(ScaleX(3480), ScaleY(2880), ScaleX(1350), ScaleY(450));
   if (auto picture = DataPictureOrNone("l20001", kLoadTag)) Command1.SetPicture(picture);
 
   Label3.SetCaption("当前题库版本是：");
-  LblVer.SetCaption(installation().bankVersion());
-  Label1.SetCaption("最新题库版本是：" + installation().bankVersion());
+  LblVer.SetCaption(inst.bankVersion());
+  Label1.SetCaption("最新题库版本是：" + inst.bankVersion());
   Label2.SetCaption("已是最新版本，无需升级。");
 
   SetVisible(false);
   Timer1.SetEnabled(true);
   // The banner for the home screen's next load; whether it came is not examined.
   TryReport(kLoadTag, [&] {
-    platform::DownloadToFile(platform::ServerUrl() + "/up/ad/" + platform::UrlEncode(installation().settings(12)) + "/170100.rar",
-                             installation().appPath() + "\\ksdata\\170100" + ".mxy", kBannerLimits);
+    platform::DownloadToFile(platform::ServerUrl() + "/up/ad/" + platform::UrlEncode(inst.settings(12)) + "/170100.rar",
+                             inst.appPath() + "\\ksdata\\170100" + ".mxy", kBannerLimits);
   });
 }
 
@@ -122,6 +123,7 @@ void FrmUpdata::Timer1_Timer() {
 }
 
 void FrmUpdata::TKUP() {
+  const frame::Installation& inst = frame::installation();
   if (g_run_active) return;
   RunMark mark;
   auto step = [](auto&& statement) { return TryReport(kRunTag, statement); };
@@ -143,9 +145,9 @@ void FrmUpdata::TKUP() {
   }
   if (!reply.starts_with("20")) return;
   const std::string list_version = platform::Left(platform::Trim(reply), 12);
-  if (list_version <= installation().bankVersion()) return;
+  if (list_version <= inst.bankVersion()) return;
 
-  const std::string downloaded_list = installation().appPath() + "\\ksdata\\288895" + ".mxy";
+  const std::string downloaded_list = inst.appPath() + "\\ksdata\\288895" + ".mxy";
   if (!step([&] { Download(list_url, downloaded_list); })) {
     step([&] { ShowRetry(); });
     return;
@@ -163,7 +165,7 @@ void FrmUpdata::TKUP() {
     if (!lines) Fail(platform::kErrFileNotFound, "File not found");
     entries = ParseUpdateList(*lines, data_folder);
   });
-  const std::string own_file = platform::LCase(installation().appExeName() + ".exe");
+  const std::string own_file = platform::LCase(inst.appExeName() + ".exe");
   for (const UpdateEntry& e : entries) {
     step([&] {
       // A name that would leave its folder is never used, on the server or here.
@@ -171,7 +173,7 @@ void FrmUpdata::TKUP() {
         ++attempted;
         return;
       }
-      std::string local_path = installation().appPath() + "\\" + e.folder + e.local_name;
+      std::string local_path = inst.appPath() + "\\" + e.folder + e.local_name;
       const std::string local_stamp = LocalStamp(local_path);
       const bool own = platform::LCase(e.local_name) == own_file;
       // A new program file waits beside the running one for the external updater.
@@ -182,7 +184,7 @@ void FrmUpdata::TKUP() {
       if (!platform::DownloadToFile(url, local_path, kFileLimits).ok) return;
       ++fetched;
       if (own) {
-        if (!platform::WriteTextLines(installation().appPath() + "\\uprun.dll", {platform::ResolvePath(local_path)}))
+        if (!platform::WriteTextLines(inst.appPath() + "\\uprun.dll", {platform::ResolvePath(local_path)}))
           Fail(platform::kErrFileIo, "Path/File access error");
         self_update = true;
       }
@@ -192,11 +194,11 @@ void FrmUpdata::TKUP() {
   // The new list is installed only when every file came, so that a later check fetches the rest.
   if (fetched == attempted) {
     const auto bytes = platform::ReadFileBytes(downloaded_list);
-    if (!bytes || !platform::WriteFileAtomic(installation().dataPath() + "288895.mxy", *bytes))
+    if (!bytes || !platform::WriteFileAtomic(inst.dataPath() + "288895.mxy", *bytes))
       platform::ReportFailure(kRunTag, platform::kErrFileIo, "Path/File access error");
   }
   forms::MsgBox("已更新" + platform::Str(fetched) + "/" + platform::Str(attempted) + "文件。请重新打开软件！", forms::kOkOnly, AppTitle());
-  if (self_update) step([&] { platform::StartExecutable(installation().appPath() + "\\qoitpk.rar"); });
+  if (self_update) step([&] { platform::StartExecutable(inst.appPath() + "\\qoitpk.rar"); });
   forms::End();
 }
 
