@@ -190,9 +190,10 @@ forms::Image& FrmYanShi::ImageSlot(long k) {
 }
 
 void FrmYanShi::LayOutTitleRegions() {
+  const frame::Installation& inst = frame::installation();
   for (int i = 1; i <= 9; ++i) {
     forms::Label& t = LMainMenu[i];
-    t.Move(((i - 1) * mMenuPitch + mMenuLeft) * frame::installation().scaleX(), mMenuTop * frame::installation().scaleY(), 870 * frame::installation().scaleX(), 270 * frame::installation().scaleY());
+    t.Move(((i - 1) * mMenuPitch + mMenuLeft) * inst.scaleX(), mMenuTop * inst.scaleY(), 870 * inst.scaleX(), 270 * inst.scaleY());
     t.SetCaption("");
     t.SetVisible(false);
   }
@@ -206,20 +207,22 @@ void FrmYanShi::ClearMenuPictures() {
 // Design sizes in twips at 96 dpi; every run scales them, so the rows the pointer aims at, the
 // flash ring and the hint keep their pixel size at any dpi.
 void FrmYanShi::ScaleDesignSizes() {
+  const frame::Installation& inst = frame::installation();
   for (int i = 1; i <= 20; ++i) {
-    LblShuMenu[i].Move(LblShuMenu[i].Left(), LblShuMenu[i].Top(), kMenuRowWidth * frame::installation().scaleX(), kMenuRowHeight * frame::installation().scaleY());
-    LblSubSel[i].Move(LblSubSel[i].Left(), LblSubSel[i].Top(), kSubRowWidth * frame::installation().scaleX(), kMenuRowHeight * frame::installation().scaleY());
+    LblShuMenu[i].Move(LblShuMenu[i].Left(), LblShuMenu[i].Top(), kMenuRowWidth * inst.scaleX(), kMenuRowHeight * inst.scaleY());
+    LblSubSel[i].Move(LblSubSel[i].Left(), LblSubSel[i].Top(), kSubRowWidth * inst.scaleX(), kMenuRowHeight * inst.scaleY());
   }
-  Shape5.Move(Shape5.Left(), Shape5.Top(), kFlashSize * frame::installation().scaleX(), kFlashSize * frame::installation().scaleY());
-  Try([&] { LHelp.SetFontSize(kHintPoints * frame::installation().scaleX()); });
+  Shape5.Move(Shape5.Left(), Shape5.Top(), kFlashSize * inst.scaleX(), kFlashSize * inst.scaleY());
+  Try([&] { LHelp.SetFontSize(kHintPoints * inst.scaleX()); });
 }
 
 void FrmYanShi::Form_Load() {
   using namespace frame;
+  const frame::Installation& inst = frame::installation();
   request_ = std::exchange(pending_request_, {});
-  Try([&] { SetIcon(forms::LoadPicture(frame::installation().dataPath() + "l62011" + ".mxy")); });
-  mPointerX = platform::CLng(7680 * frame::installation().scaleX());
-  mPointerY = platform::CLng(5760 * frame::installation().scaleY());
+  Try([&] { SetIcon(forms::LoadPicture(inst.dataPath() + "l62011" + ".mxy")); });
+  mPointerX = platform::CLng(7680 * inst.scaleX());
+  mPointerY = platform::CLng(5760 * inst.scaleY());
   // The arrow's design place is the start point, so that a run without travel shows it there.
   pointMove();
   desktop::editPlan().SetRunMode(desktop::RunMode::kPracticeWithHints);
@@ -227,16 +230,16 @@ void FrmYanShi::Form_Load() {
   Label1.SetCaption("");
   // A normal window can be moved and sized.
   SetWindowState(0);
-  Move(Left(), Top(), kDesignWidth * frame::installation().scaleX(), kDesignHeight * frame::installation().scaleY());
+  Move(Left(), Top(), kDesignWidth * inst.scaleX(), kDesignHeight * inst.scaleY());
   Try([&] {
     const std::string text = platform::Trim(request_.question_text);
-    ImgLogo.Move(9420 * frame::installation().scaleX(), 7620 * frame::installation().scaleY(), 2535 * frame::installation().scaleX());
+    ImgLogo.Move(9420 * inst.scaleX(), 7620 * inst.scaleY(), 2535 * inst.scaleX());
     ImgLogo.SetBackStyle(1);
     ImgLogo.SetBackColor(0xC0FFFF);
-    ImgLogo.SetFontSize(9 * frame::installation().scaleX());
+    ImgLogo.SetFontSize(9 * inst.scaleX());
     ImgLogo.SetCaption(text);
     const long chars = platform::Len(text);
-    ImgLogo.SetHeight((chars / 14 + 1) * 180 * frame::installation().scaleY() + 15 * frame::installation().scaleY());
+    ImgLogo.SetHeight((chars / 14 + 1) * 180 * inst.scaleY() + 15 * inst.scaleY());
     ImgLogo.SetForeColor(0x80000012);
   });
   SetTopMost(true);
@@ -245,7 +248,7 @@ void FrmYanShi::Form_Load() {
     desktop::FrmMain& desk = desktop::FrmMain::Get();
     if (desk.WindowState() == 0) Move(desk.Left(), desk.Top());
   });
-  mExamDataPath = frame::installation().appPath() + "\\examdata\\";
+  mExamDataPath = inst.appPath() + "\\examdata\\";
   mMenuLeft = 435;
   mMenuTop = 420;
   mMenuPitch = 870;

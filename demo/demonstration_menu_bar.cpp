@@ -86,6 +86,7 @@ void FrmYanShi::ShowSubRow() {
 }
 
 void FrmYanShi::OpenSubmenu(int item) {
+  const frame::Installation& inst = frame::installation();
   ImgSubSel.SetVisible(false);
   int n = 0;
   for (const desktop::SubmenuLayout& sub : desktop::MenuLayoutOf(mMenuNo).submenus) {
@@ -96,20 +97,20 @@ void FrmYanShi::OpenSubmenu(int item) {
       ImgSubMenu.SetPicture(forms::LoadPicture(mExamDataPath + desktop::SubmenuPicture(mMenuNo, n)));
     });
     // The item is one of the fixed tables' submenu items, all within the 20 rows.
-    ImgSubMenu.Move(ImgMenuSel.Left() + ImgMenuSel.Width() - 15 * frame::installation().scaleX(), LblShuMenu[item].Top());
+    ImgSubMenu.Move(ImgMenuSel.Left() + ImgMenuSel.Width() - 15 * inst.scaleX(), LblShuMenu[item].Top());
     ImgSubMenu.SetVisible(true);
     std::array<double, 21> row{};
-    row[1] = ImgSubMenu.Top() + 30 * frame::installation().scaleY();
-    for (size_t k = 2; k <= 20; ++k) row[k] = row[k - 1] + 330 * frame::installation().scaleY();
+    row[1] = ImgSubMenu.Top() + 30 * inst.scaleY();
+    for (size_t k = 2; k <= 20; ++k) row[k] = row[k - 1] + 330 * inst.scaleY();
     int count = 0;
     for (int size : sub.groups) {
       count += size;
-      for (int k = count + 1; k <= 20; ++k) row[static_cast<size_t>(k)] += 45 * frame::installation().scaleY();
+      for (int k = count + 1; k <= 20; ++k) row[static_cast<size_t>(k)] += 45 * inst.scaleY();
     }
     for (int k = 1; k <= 20; ++k) {
       forms::Label& label = LblSubSel[k];
       if (k <= count) {
-        label.Move(ImgSubMenu.Left() + 30 * frame::installation().scaleX(), row[static_cast<size_t>(k)]);
+        label.Move(ImgSubMenu.Left() + 30 * inst.scaleX(), row[static_cast<size_t>(k)]);
         label.SetVisible(true);
       } else {
         label.SetVisible(false);

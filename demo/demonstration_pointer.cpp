@@ -36,9 +36,10 @@ constexpr std::array<Segment, 6> kFill{{{75, 15, 75, 210},
 }  // namespace
 
 void FrmYanShi::pointMove() {
+  const frame::Installation& inst = frame::installation();
   auto place = [&](forms::Line& line, const Segment& s) {
-    line.SetEnds(mPointerX + s.x1 * frame::installation().scaleX(), mPointerY + s.y1 * frame::installation().scaleY(), mPointerX + s.x2 * frame::installation().scaleX(),
-                 mPointerY + s.y2 * frame::installation().scaleY());
+    line.SetEnds(mPointerX + s.x1 * inst.scaleX(), mPointerY + s.y1 * inst.scaleY(), mPointerX + s.x2 * inst.scaleX(),
+                 mPointerY + s.y2 * inst.scaleY());
   };
   for (int i = 0; i < 7; ++i) place(LPoint[i], kOutline[static_cast<size_t>(i)]);
   LPoint[7].SetEnds(LPoint[2].X2(), LPoint[2].Y2(), LPoint[6].X1(), LPoint[6].Y1());

@@ -70,10 +70,11 @@ void InitErrorReport() {
 
 std::string ErrorReportUrl(std::string_view tag, int32_t number, std::string_view description,
                            std::string_view extra) {
+  const Installation& inst = installation();
   using platform::UrlEncode;
   // Values are encoded: a "&", "#" or "%" in a description must not cut the request short.
-  return platform::ServerUrl() + "/up/error/submit.asp?pronm=" + UrlEncode(installation().moduleName()) +
-         "&pver=" + UrlEncode(installation().bankVersion()) + "&osver=" + UrlEncode(installation().osVersion()) + "&errsub=" + UrlEncode(tag) +
+  return platform::ServerUrl() + "/up/error/submit.asp?pronm=" + UrlEncode(inst.moduleName()) +
+         "&pver=" + UrlEncode(inst.bankVersion()) + "&osver=" + UrlEncode(inst.osVersion()) + "&errsub=" + UrlEncode(tag) +
          "&errno=" + platform::Str(number) + "&errdescript=" + UrlEncode(std::string(description) + std::string(extra));
 }
 

@@ -172,24 +172,26 @@ int32_t RegWrite(int32_t root, std::string_view key, std::string_view name, int 
 }
 
 void readInfo() {
+  const Installation& inst = installation();
+  Installation& edit = editInstallation();
   using platform::Trim;
-  for (long i = 0; i <= 38; ++i) editInstallation().SetSetting(i, std::string(kDefaults[static_cast<size_t>(i)]));
+  for (long i = 0; i <= 38; ++i) edit.SetSetting(i, std::string(kDefaults[static_cast<size_t>(i)]));
 
-  ReadCodedFile(installation().appPath() + "\\ver.txt", 1);
+  ReadCodedFile(inst.appPath() + "\\ver.txt", 1);
 
-  TryReport(kTag, [] { editInstallation().SetProductNo(platform::ValInt(installation().settings(4))); });
-  editInstallation().SetModuleName(Trim(installation().settings(1)));
-  editInstallation().SetModuleTitle(Trim(installation().settings(2)));
-  editInstallation().SetDataPath(installation().appPath() + "\\" + Trim(installation().settings(3)) + "\\");
-  for (long u = 0; u <= 20; ++u) editInstallation().SetUnitTable(u, 1, Trim(installation().settings(u + 5)));
+  TryReport(kTag, [&] { edit.SetProductNo(platform::ValInt(inst.settings(4))); });
+  edit.SetModuleName(Trim(inst.settings(1)));
+  edit.SetModuleTitle(Trim(inst.settings(2)));
+  edit.SetDataPath(inst.appPath() + "\\" + Trim(inst.settings(3)) + "\\");
+  for (long u = 0; u <= 20; ++u) edit.SetUnitTable(u, 1, Trim(inst.settings(u + 5)));
 
-  ReadCodedFile(installation().dataPath() + "288901.mxy", 0);
+  ReadCodedFile(inst.dataPath() + "288901.mxy", 0);
 
-  for (long i = 0; i <= 40; ++i) editInstallation().SetSetting(i, Trim(installation().settings(i)));
+  for (long i = 0; i <= 40; ++i) edit.SetSetting(i, Trim(inst.settings(i)));
 
   SetAppTitle(DialogCaption());
 
-  const std::string marker_path = installation().dataPath() + "288892.mxy";
+  const std::string marker_path = inst.dataPath() + "288892.mxy";
   std::string marker;
   bool has_line = false;
   if (platform::LineReader reader; reader.Open(marker_path))
@@ -199,12 +201,12 @@ void readInfo() {
   if (!has_line || marker != "0") return;
 
   // The installation's record for other software of the maker; a failed write is ignored.
-  const std::string key = "Software\\" + installation().settings(15);
-  const std::string nn = platform::Right("0" + platform::Str(installation().productNo()), 2);
+  const std::string key = "Software\\" + inst.settings(15);
+  const std::string nn = platform::Right("0" + platform::Str(inst.productNo()), 2);
   int32_t size = 0;
-  RegData path = installation().appPath() + std::string(72, '*');
+  RegData path = inst.appPath() + std::string(72, '*');
   RegWrite(kHkeyCurrentUser, key, "ProPath" + nn, kRegSz, path, size);
-  RegData exe = installation().appExeName() + std::string(36, '*');
+  RegData exe = inst.appExeName() + std::string(36, '*');
   RegWrite(kHkeyCurrentUser, key, "ProName" + nn, kRegSz, exe, size);
   if (!platform::WriteTextLines(marker_path, {"1"}))
     platform::ReportFailure(kTag, platform::kErrFileIo, "Path/File access error");

@@ -66,6 +66,7 @@ FrmStart::FrmStart() {
 std::string FrmStart::GetOSVersionOF() { return platform::OsVersion(); }
 
 void FrmStart::Form_Load() {
+  const Installation& inst = installation();
   if (PrevInstance()) {
     forms::MsgBox(kAlreadyRunningText, forms::kOkOnly | forms::kInformation, kAlreadyRunningTitle);
     forms::End();
@@ -76,24 +77,24 @@ void FrmStart::Form_Load() {
   // The settings reader reports what it cannot read itself.
   readInfo();
   // Only this copy runs now: a temporary file left here is a crashed write's remains.
-  for (const std::string& folder : {installation().appPath() + "\\ksdata", installation().dataPath(), installation().appPath()})
+  for (const std::string& folder : {inst.appPath() + "\\ksdata", inst.dataPath(), inst.appPath()})
     platform::RemoveStaleTempFiles(folder);
 
   editInstallation().SetScaleX(forms::TwipsPerPixel() / 15);
   editInstallation().SetScaleY(forms::TwipsPerPixel() / 15);
   SetWidth(ScaleX(6000));
   SetHeight(ScaleY(3000));
-  TryReport(kTag, [this] { SetPicture(forms::LoadPicture(installation().dataPath() + "l20059" + ".mxy")); });
+  TryReport(kTag, [&] { SetPicture(forms::LoadPicture(inst.dataPath() + "l20059" + ".mxy")); });
   Label1.SetTop(ScaleY(2160));
-  Label1.SetCaption("正在启动" + installation().moduleTitle() + "，请稍候...");
+  Label1.SetCaption("正在启动" + inst.moduleTitle() + "，请稍候...");
   Label1.SetFontSize(ScaleX(11));
   // The label has sized itself to the line, so this centres it.
   Label1.SetLeft((Width() - Label1.Width()) / 2);
 
-  editCandidate().SetName(installation().settings(8));
-  TryReport(kTag, [this] { SetIcon(forms::LoadPicture(installation().dataPath() + "l62011" + ".mxy")); });
+  editCandidate().SetName(inst.settings(8));
+  TryReport(kTag, [&] { SetIcon(forms::LoadPicture(inst.dataPath() + "l62011" + ".mxy")); });
   // The real window carries the program's name and icon from here on.
-  forms::SetHostWindow(installation().moduleTitle(), Icon());
+  forms::SetHostWindow(inst.moduleTitle(), Icon());
   SetCaption("Tavrelo");
   editInstallation().SetOsVersion(GetOSVersionOF());
   mStartPending = true;
