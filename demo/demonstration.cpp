@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "demo/demo_files.h"
 #include "desktop/demonstration_state.h"
 #include "desktop/desktop_window.h"
 #include "desktop/menu_bar.h"
@@ -64,9 +65,29 @@ void Frame(forms::Shape& s, forms::Color c, int width) {
   s.SetBorderWidth(width);
 }
 
+// How the demonstration lays a record out where the desktop does it otherwise.
+desktop::SceneStyle DemonstrationScene() {
+  return {
+      .hint_back = 0xC0FFFF,
+      .field_by_field = false,
+      .target_sizes_to_caption = false,
+      .parks_unplaced_target = false,
+      .frame_hides_with_target = true,
+      .frame_marks_pending_tab = false,
+      .answer_box_unless_zeros = true,
+      .aligns_answer = false,
+      .step_text = [](const desktop::TextLineRef& line) { return DemoStepText(line.Digits()); },
+  };
+}
+
 }  // namespace
 
-FrmYanShi::FrmYanShi() {
+FrmYanShi::FrmYanShi()
+    : scene_({.window = *this, .Image1 = Image1, .Image2 = Image2, .Image3 = Image3, .Image4 = Image4,
+              .Image5 = Image5, .Label1 = Label1, .Shape1 = Shape1, .Shape2 = Shape2, .Label4 = Label4,
+              .Shape4 = Shape4, .Shape6 = Shape6, .LHelp = LHelp, .LblXXK = LblXXK, .Text1 = Text1,
+              .Text2 = Text2},
+             DemonstrationScene()) {
   SetBorderStyle(0);
   SetBackColor(0xFFFFFF);
   SetStartUpPosition(0);
@@ -75,12 +96,10 @@ FrmYanShi::FrmYanShi() {
     img->SetVisible(false);
     img->DblClick = [this] { TimEnd.SetEnabled(true); };
   }
-  Transparent(Label1);
+  // The scene has given its controls their look.
   Label1.SetBackColor(0xFF);
-  Transparent(Label4);
   for (int i : LblXXK.Indexes()) {
     forms::Label& tab = LblXXK[i];
-    tab.SetBackStyle(0);
     tab.Move(0, 0, 1335, 375);
     tab.SetCaption("选项卡");
   }
@@ -123,19 +142,7 @@ FrmYanShi::FrmYanShi() {
     LRSFgx[i].SetVisible(false);
   }
 
-  LHelp.SetForeColor(0xFF);
-  LHelp.SetBackColor(0xC0FFFF);
-  LHelp.SetFontName("宋体");
-  LHelp.SetFontSize(kHintPoints);
-  LHelp.SetFontBold(true);
-  LHelp.SetAutoSize(true);
-  LHelp.SetCaption("");
   ImgLogo.SetWordWrap(true);
-  Frame(Shape1, 0xFF, 2);
-  Frame(Shape2, 0xFFFF, 2);
-  Frame(Shape4, 0xFF00, 2);
-  Shape6.SetBorderStyle(3);
-  Shape6.SetVisible(false);
 
   ImgICO.Move(0, 0, 480, 480);
   ImgICO.SetVisible(false);
@@ -150,7 +157,6 @@ FrmYanShi::FrmYanShi() {
   Shape5.SetVisible(false);
 
   for (forms::TextBox* t : {&Text1, &Text2}) {
-    t->SetBorderStyle(0);
     t->SetVisible(false);
     // The answer boxes hold the focus: the end keys must reach the window through them.
     t->KeyUp = [this](int& key_code, int shift) { Form_KeyUp(key_code, shift); };
@@ -176,17 +182,6 @@ void FrmYanShi::Start(desktop::DemonstrationRequest request) {
   else
     pending_request_ = std::move(request);
   Get().SetVisible(true);
-}
-
-forms::Image& FrmYanShi::ImageSlot(long k) {
-  switch (k) {
-    case 1: return Image1;
-    case 2: return Image2;
-    case 3: return Image3;
-    case 4: return Image4;
-    case 5: return Image5;
-    default: platform::Fail(platform::kErrSubscript, "Subscript out of range");
-  }
 }
 
 void FrmYanShi::LayOutTitleRegions() {

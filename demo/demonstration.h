@@ -17,6 +17,7 @@
 
 #include "desktop/demonstration_request.h"
 #include "desktop/step_record.h"
+#include "desktop/step_scene.h"
 #include "desktop/tab_strip.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
@@ -133,9 +134,6 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   bool mBandOn = false;
   int16_t mExtraPointX = 0;
   int16_t mExtraPointY = 0;
-  std::string mHintText;
-  int16_t mTargetBoxWidth = 0;
-  int16_t mTargetBoxHeight = 0;
   desktop::TabStrip tab_strip_;
 
   // Step engine, menus.
@@ -178,7 +176,7 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   const desktop::StepRecord& Step() const { return step_; }
 
   // Image1 to Image5 by number; Failure 9 outside 1 to 5.
-  forms::Image& ImageSlot(long k);
+  forms::Image& ImageSlot(long k) { return scene_.Overlay(k); }
 
  protected:
   void Form_Load() override;
@@ -186,6 +184,8 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   void Form_KeyUp(int& key_code, int shift) override;
 
  private:
+  // The record laid out on the controls above, as the desktop lays it out on its own.
+  desktop::StepScene scene_;
   desktop::StepRecord step_;
   desktop::DemonstrationRequest request_;
   // The request of a Start whose load has not run yet.
@@ -201,23 +201,17 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   // Stages of setData, in the order it runs them.
   void ResetStep();
   bool ReadStep();  // false: past the end of the step file, or it cannot be read
-  void ParkTabLabels();
   void LoadPictures(const desktop::StepRecord& rec);
-  void LoadOverlays(const desktop::StepRecord& rec);
   void LoadAnswerBox(const desktop::StepRecord& rec);
-  void LoadTargetBox(const desktop::StepRecord& rec);
   void LoadTabStep(const desktop::StepRecord& rec);
   void ShowTabLabels();
   void ApplyTabRequest(const desktop::TabRequest& request);
   void LoadHintLabel(const desktop::StepRecord& rec);
-  void SetHintsVisible(bool visible);
   void LoadMenuTitles(const desktop::StepRecord& rec);
-  void LoadLabel4Box(const desktop::StepRecord& rec);
   void LoadStepCode(const desktop::StepRecord& rec);
   void EndAtLastStep(bool final_record);
   void LoadPasswordBox(const desktop::StepRecord& rec);
   void ApplyTypingHint(const desktop::StepRecord& rec);
-  void PlaceFrames(const desktop::StepRecord& rec);
   // Stages of the engine.
   void TabClick();
   void PickUp();

@@ -70,7 +70,7 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
   // The substitute answer box takes the typed text (its own check runs at once) and then
   // Text1's place; false when that check has loaded the next record.
   auto substitute = [&](forms::TextBox& box) {
-    Try([&] { box.SetText(Text1.Text()); });
+    box.SetText(Text1.Text());
     if (load != load_count_) return false;
     TakeAnswerBoxPlace(box, Text1);
     return true;

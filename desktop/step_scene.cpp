@@ -128,7 +128,8 @@ bool StepScene::ShowAnswerBox(const StepRecord& rec) {
   c_.Text1.SetVisible(true);
   PlaceBox(c_.Text1, style_.field_by_field, [&] { return rec.TextBoxX(); }, [&] { return rec.TextBoxY(); },
            [&] { return rec.TextBoxWidth(); }, [&] { return rec.TextBoxHeight(); });
-  // The window's Change handler runs on the text and may fail, or complete the step.
+  // A step text file that cannot be read leaves the text as it was. The window's Change handler
+  // runs on the text and may complete the step.
   Try([&] { c_.Text1.SetText(style_.step_text(rec.InitialTextLine())); });
   return true;
 }
