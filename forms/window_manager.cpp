@@ -303,7 +303,7 @@ std::pair<int, PicturePtr> WindowManager::PointerShape() const {
 
 std::optional<WindowManager::Tip> WindowManager::Tooltip() const {
   if (!tip_shown_ || !hover_ || hover_->ToolTipText().empty()) return std::nullopt;
-  Tip tip{hover_->ToolTipText(), tip_at_};
+  Tip tip{hover_->ToolTipText(), tip_at_, Rect{}, -1};
   const int screen_w = CurrentBackend().ScreenWidth(), screen_h = CurrentBackend().ScreenHeight();
   // A tip wider than the screen wraps at the screen's width.
   TextSize size = MeasureText(tip.text, TextStyle{});
