@@ -31,8 +31,12 @@ void ExpectAt(const forms::Form& form, const std::string& name, const Place& p) 
   ASSERT_NE(c, nullptr) << form.Name() << "." << name;
   EXPECT_DOUBLE_EQ(c->Left(), p.left) << form.Name() << "." << name;
   EXPECT_DOUBLE_EQ(c->Top(), p.top) << form.Name() << "." << name;
-  if (p.width) EXPECT_DOUBLE_EQ(c->Width(), *p.width) << form.Name() << "." << name;
-  if (p.height) EXPECT_DOUBLE_EQ(c->Height(), *p.height) << form.Name() << "." << name;
+  if (p.width) {
+    EXPECT_DOUBLE_EQ(c->Width(), *p.width) << form.Name() << "." << name;
+  }
+  if (p.height) {
+    EXPECT_DOUBLE_EQ(c->Height(), *p.height) << form.Name() << "." << name;
+  }
 }
 
 TEST_F(DemoTest, ANumberThatDoesNotFitSkipsItsFieldOnTheDesktopAndItsBoxOnTheDemonstration) {
@@ -58,9 +62,9 @@ TEST_F(DemoTest, ANumberThatDoesNotFitSkipsItsFieldOnTheDesktopAndItsBoxOnTheDem
     Place desktop, demonstration;
   };
   const Row rows[] = {
-      {"Image1", {1000, 3000}, {1000, 2000}},
+      {"Image1", {1000, 3000, {}, {}}, {1000, 2000, {}, {}}},
       {"Text1", {1000, 2500, 3000, 400}, {1000, 2000, 3000, 400}},
-      {"LHelp", {1000, 2500}, {1000, 2000}},
+      {"LHelp", {1000, 2500, {}, {}}, {1000, 2000, {}, {}}},
       {"Label4", {1500, 2500, 300, 500}, {1000, 2000, 300, 400}},
   };
 
