@@ -1,5 +1,6 @@
 #include "desktop/step_record.h"
 
+#include "desktop/index_line.h"
 #include "desktop/session_plan.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"
@@ -233,10 +234,11 @@ void FillFirstLines(const std::vector<std::string>& index_lines, std::string_vie
   };
   run([] { desktop::editPlan().SetFirstLine(1, 1); });
   long i = 0;
-  for (const auto& line : index_lines) {
+  for (const auto& text : index_lines) {
     ++i;
-    if (platform::Trim(line).empty()) break;
-    run([&] { desktop::editPlan().SetFirstLine(i + 1, CLng(desktop::plan().question(i).firstLine + Val(Mid(line, 5, 2)))); });
+    const IndexLine line(text);
+    if (line.IsBlank()) break;
+    run([&] { desktop::editPlan().SetFirstLine(i + 1, CLng(desktop::plan().question(i).firstLine + line.RecordCountValue())); });
   }
 }
 

@@ -315,10 +315,11 @@ TypingAnswers TypingAlternatives(std::string_view text);
 // A list step takes every part as one entry.
 std::vector<std::string> ListEntries(std::string_view text);
 
-// firstLine(1) = 1 and firstLine(i + 1) = firstLine(i) + the step count of question i
-// (characters 5-6 of question index line i), up to the first line that is blank after trimming. Each store is one statement: a failing
-// one (there is no firstLine(501)) is reported under tag, or skipped silently when the tag
-// is empty, and the walk goes on.
+// firstLine(1) = 1 and firstLine(i + 1) = firstLine(i) + the step count of question i (the
+// record count of question index line i as written, rounded after the addition), up to the
+// first line of nothing but spaces. Each store is one statement: a failing one (there is no
+// firstLine(501)) is reported under tag, or skipped silently when the tag is empty, and the
+// walk goes on.
 void FillFirstLines(const std::vector<std::string>& index_lines, std::string_view tag);
 // Step file line of step `step` of question `question`: firstLine(question) + step - 1.
 int32_t StepRecordNumber(long question, long step);

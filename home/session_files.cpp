@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "desktop/index_line.h"
 #include "desktop/session_plan.h"
 #include "frame/installation.h"
 #include "platform/failure.h"
@@ -65,16 +66,14 @@ class UnitFiles {
 
 std::string DataFile(long number) { return frame::installation().dataPath() + std::to_string(number) + ".mxy"; }
 
-// The record count of an index line: characters 5-6 as a number, at most 99.
-long RecordCount(const std::string& line) { return platform::CLng(platform::Val(platform::Mid(line, 5, 2))); }
-
 // Fills index.firsts and index.counts once.
 void CountRecords(RawFile& index) {
   if (index.counted) return;
   index.counted = true;
   long first = 1;
   for (std::string_view line : index.lines) {
-    const long count = RecordCount(std::string(line));
+    // Read from the stored bytes: the count's digits are the same in either encoding.
+    const long count = desktop::IndexLine(std::string(line)).RecordCount();
     index.firsts.push_back(first);
     index.counts.push_back(count);
     first += count;

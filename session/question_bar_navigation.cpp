@@ -125,12 +125,12 @@ void FrmTm::StartDemo() {
   Image2.SetCaption("显示图片");
   desktop::editDemonstration().MarkRunning();
   // A missing index or line keeps the line read last.
-  const std::string q = platform::Mid(ReadIndexLine(desktop::cursor().question()), 7);
-  RtbTM.SetText(q);
+  const desktop::IndexLine line = ReadIndexLine(desktop::cursor().question());
+  RtbTM.SetText(line.Text());
   Image2.SetVisible(false);
-  if (platform::Left(q, 7) == "picture") {
-    if (auto picture = frame::DataPictureOrNone(platform::Mid(q, 8, 6))) FrmPicture::Get().Image1.SetPicture(picture);
-    RtbTM.SetText(platform::Mid(q, 14));
+  if (line.HasPicture()) {
+    if (auto picture = frame::DataPictureOrNone(line.PictureId())) FrmPicture::Get().Image1.SetPicture(picture);
+    RtbTM.SetText(line.PictureText());
     Image2.SetVisible(true);
   }
   TimStartYS.SetEnabled(true);

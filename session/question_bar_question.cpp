@@ -61,15 +61,15 @@ void FrmTm::DqExam() {
   CmdGN[0].SetEnabled(k > 1);
   CmdGN[1].SetEnabled(k < plan.questionCount());
   // A missing index or line keeps the line read last.
-  const std::string q = platform::Mid(ReadIndexLine(k), 7);
-  RtbTM.SetText(platform::Replace(q, "|", "\r\n"));
+  const desktop::IndexLine line = ReadIndexLine(k);
+  RtbTM.SetText(line.TextWithBreaks());
   FrmPicture::Get().SetVisible(false);
   Image2.SetVisible(false);
-  if (platform::Left(q, 7) == "picture") {
+  if (line.HasPicture()) {
     // Shown only when the learner asks for it.
-    if (auto picture = frame::DataPictureOrNone(platform::Mid(q, 8, 6))) FrmPicture::Get().Image1.SetPicture(picture);
+    if (auto picture = frame::DataPictureOrNone(line.PictureId())) FrmPicture::Get().Image1.SetPicture(picture);
     Image2.SetCaption(kShowPicture);
-    RtbTM.SetText(platform::Mid(q, 14));
+    RtbTM.SetText(line.PictureText());
     Image2.SetVisible(true);
   }
 

@@ -1,25 +1,27 @@
 #include "session/question_index.h"
 
+#include <string>
+
 #include "desktop/session_plan.h"
 #include "platform/textfile.h"
 
 namespace xpexam::session {
 namespace {
-std::string& LastLine() {
-  static std::string the;
+desktop::IndexLine& LastLine() {
+  static desktop::IndexLine the;
   return the;
 }
 }  // namespace
 
-const std::string& ReadIndexLine(long position) {
+const desktop::IndexLine& ReadIndexLine(long position) {
   platform::LineReader index(desktop::plan().indexFile());
   std::string line;
-  for (long count = 0; count < position && index.Next(line); ++count) LastLine() = line;
+  for (long count = 0; count < position && index.Next(line); ++count) LastLine() = desktop::IndexLine(line);
   return LastLine();
 }
 
-void KeepIndexLine(std::string line) { LastLine() = std::move(line); }
+void KeepIndexLine(desktop::IndexLine line) { LastLine() = std::move(line); }
 
-void ForgetIndexLine() { LastLine().clear(); }
+void ForgetIndexLine() { LastLine() = desktop::IndexLine(); }
 
 }  // namespace xpexam::session

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "desktop/desktop_window.h"
+#include "desktop/index_line.h"
 #include "desktop/session_plan.h"
 #include "frame/data_picture.h"
 #include "frame/installation.h"
@@ -164,9 +165,7 @@ void FrmChengji::ReadQuestionTexts() {
   platform::LineReader reader(desktop::plan().indexFile());
   std::string line;
   for (long i = 1; i <= 40 && reader.Next(line); ++i) {
-    std::string text = platform::Mid(line, 7);
-    if (platform::Left(text, 7) == "picture") text = platform::Mid(line, 20);
-    mQuestionText[i] = text;
+    mQuestionText[i] = desktop::IndexLine(line).ShownText();
   }
 }
 

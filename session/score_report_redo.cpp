@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "desktop/desktop_window.h"
+#include "desktop/index_line.h"
 #include "desktop/session_plan.h"
 #include "frame/installation.h"
 #include "platform/failure.h"
@@ -27,7 +28,7 @@ namespace {
 // Step records of a question: its index line, and the records of the unit's step file that
 // belong to it.
 struct UnitQuestion {
-  std::string index_line;
+  desktop::IndexLine index_line;
   std::vector<std::string> records;
 };
 
@@ -56,8 +57,8 @@ UnitQuestion ReadUnitQuestion(UnitCache& cache, int u, int q) {
   UnitQuestion out;
   long sum = 0, count = 0;
   for (long n = 1; n <= q && n <= static_cast<long>(unit.index.size()); ++n) {
-    out.index_line = unit.index[static_cast<size_t>(n - 1)];
-    count = ValInt(Mid(out.index_line, 5, 2));
+    out.index_line = desktop::IndexLine(unit.index[static_cast<size_t>(n - 1)]);
+    count = out.index_line.RecordCount();
     sum += count;
   }
   const long first = sum - count + 1;
@@ -84,7 +85,7 @@ void FrmChengji::InitShiTi() {
     const int16_t code = ValInt(Mid(wrong, 4 * i - 3, 4));
     codes.push_back(code);
     UnitQuestion q = ReadUnitQuestion(units, code / 100, code % 100);
-    index_lines.push_back(q.index_line);
+    index_lines.push_back(q.index_line.Line());
     step_lines.insert(step_lines.end(), q.records.begin(), q.records.end());
   }
   const std::string step_file = inst.dataPath() + "288819.mxy";
@@ -107,10 +108,12 @@ void FrmChengji::InitShiTi() {
   edit.SetFirstLine(1, 1);
   {
     platform::LineReader reader(plan.indexFile());
-    std::string line;
-    for (long i = 1; reader.Next(line) && !platform::Trim(line).empty(); ++i) {
+    std::string text;
+    for (long i = 1; reader.Next(text); ++i) {
+      const desktop::IndexLine line(text);
+      if (line.IsBlank()) break;
       KeepIndexLine(line);
-      edit.SetFirstLine(i + 1, platform::CLng(plan.question(i).firstLine + ValInt(Mid(line, 5, 2))));
+      edit.SetFirstLine(i + 1, platform::CLng(plan.question(i).firstLine + line.RecordCount()));
     }
   }
   for (long i = 1; i <= plan.questionCount(); ++i) edit.SetDoneMark(i, "F");

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "desktop/index_line.h"
 #include "desktop/menu_bar.h"
 #include "desktop/popup_menu_file.h"
+#include "desktop/session_plan.h"
 #include "desktop/step_record.h"
 #include "desktop/tab_strip.h"
 #include "forms/graphics.h"
@@ -36,7 +38,7 @@ int Number(const std::string& text) { return static_cast<int>(platform::Val(text
 
 struct Question {
   std::string code;  // UUQQ
-  std::string text;  // from character 7 of the index line
+  IndexLine index;
   std::vector<StepRecord> records;
 };
 
@@ -65,8 +67,8 @@ const Installation& Sample() {
       size_t next = 0;
       for (size_t n = 0; n < index.size(); ++n) {
         const std::string& line = index[n];
-        Question q{platform::ZeroPad(u, 2) + platform::ZeroPad(static_cast<long>(n + 1), 2), platform::Mid(line, 7), {}};
-        int count = Number(line.substr(4, 2));
+        Question q{platform::ZeroPad(u, 2) + platform::ZeroPad(static_cast<long>(n + 1), 2), IndexLine(line), {}};
+        const int count = q.index.RecordCount();
         for (int i = 0; i < count && next < steps.size(); ++i) q.records.emplace_back(steps[next++]);
         s.questions.push_back(std::move(q));
       }
@@ -137,13 +139,60 @@ TEST(SampleInstallation, EveryQuestionEndsOnItsFinalRecord) {
   }
 }
 
+// Every line the generator writes to a unit's index file reads back field by field: the code
+// of its place, a count that the session start's walk turns into the first line of the
+// question's own records (their heads are "QQ-SS"), and a text or a picture whose id names a
+// file of the data folder.
+TEST(SampleInstallation, EveryIndexLineReadsBack) {
+  const Installation& s = Sample();
+  const int units = Number(s.layout.at(0).substr(2, 2));
+  int pictures = 0, texts = 0;
+  for (int u = 0; u < units; ++u) {
+    SCOPED_TRACE("unit " + std::to_string(u));
+    const auto index = Lines(s.data + "2888" + std::to_string(70 + u) + ".mxy");
+    const auto steps = Lines(s.data + "2888" + std::to_string(20 + u) + ".mxy");
+    desktop::ResetPlan();
+    FillFirstLines(index, "");
+    for (size_t n = 0; n < index.size(); ++n) {
+      const IndexLine line(index[n]);
+      const long q = static_cast<long>(n + 1);
+      SCOPED_TRACE(line.Line());
+      EXPECT_FALSE(line.IsBlank());
+      EXPECT_EQ(line.Code(), platform::ZeroPad(u, 2) + platform::ZeroPad(q, 2));
+      EXPECT_EQ(line.RecordCountValue(), line.RecordCount());
+      EXPECT_EQ(line.Line(), line.Code() + platform::ZeroPad(line.RecordCount(), 2) + line.Text());
+      const long first = plan().question(q).firstLine;
+      ASSERT_GE(first, 1);
+      ASSERT_LE(first + line.RecordCount() - 1, static_cast<long>(steps.size()));
+      EXPECT_EQ(StepRecord(steps[static_cast<size_t>(first - 1)]).Field(1, 5), platform::ZeroPad(q, 2) + "-01");
+      EXPECT_EQ(StepRecord(steps[static_cast<size_t>(first + line.RecordCount() - 2)]).StepCode(), "9999");
+      if (line.HasPicture()) {
+        ++pictures;
+        EXPECT_EQ(line.Text(), IndexLine::kPictureMark + line.PictureId() + line.PictureText());
+        EXPECT_EQ(platform::Len(line.PictureId()), 6);
+        EXPECT_TRUE(Exists(s.data + line.PictureId() + ".mxy"));
+        EXPECT_FALSE(line.PictureText().empty());
+        EXPECT_EQ(line.BarText(), line.PictureText());
+        EXPECT_EQ(line.ShownText(), line.PictureText());
+      } else {
+        ++texts;
+        EXPECT_FALSE(line.Text().empty());
+        EXPECT_EQ(line.ShownText(), line.Text());
+        EXPECT_EQ(line.BarText(), platform::Replace(line.Text(), "|", "\r\n"));
+      }
+    }
+  }
+  EXPECT_GT(pictures, 0);
+  EXPECT_GT(texts, 0);
+}
+
 // Every picture a record shows is a file of the data folder; a kept picture ("888888") was
 // loaded earlier in the same question; every text line a record names is in the step text file.
 TEST(SampleInstallation, EveryPictureAndTextARecordNamesExists) {
   const Installation& s = Sample();
   std::set<std::string> pictures;
   for (const auto& q : s.questions) {
-    if (q.text.rfind("picture", 0) == 0) pictures.insert(q.text.substr(7, 6));
+    if (q.index.HasPicture()) pictures.insert(q.index.PictureId());
     bool background = false;
     std::array<bool, 5> loaded{};
     for (size_t i = 0; i < q.records.size(); ++i) {
@@ -314,8 +363,8 @@ Coverage Cover(bool first_build_only) {
   };
   for (const auto& q : Sample().questions) {
     if (first_build_only && Number(q.code.substr(2)) > kFirstBuildQuestions) continue;
-    mark(q.text.rfind("picture", 0) == 0, "picture question");
-    mark(q.text.find('|') != std::string::npos && q.text.rfind("picture", 0) != 0, "question text with |");
+    mark(q.index.HasPicture(), "picture question");
+    mark(!q.index.HasPicture() && q.index.Text().find('|') != std::string::npos, "question text with |");
     for (size_t i = 0; i < q.records.size(); ++i) {
       const StepRecord& r = q.records[i];
       StepCodeFamily f = r.CodeFamily();

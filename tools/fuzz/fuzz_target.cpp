@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "desktop/index_line.h"
 #include "desktop/popup_menu_file.h"
 #include "desktop/step_record.h"
 #include "forms/pictures.h"
@@ -66,7 +67,13 @@ void Fuzz(std::string_view input) {
 #elif XPEXAM_FUZZ_TARGET_question_index
   Put("xpdata/288870.mxy", input);
   Run([&] {
-    if (auto lines = platform::ReadTextLines(data + "288870.mxy")) desktop::FillFirstLines(*lines, "fuzz");
+    if (auto lines = platform::ReadTextLines(data + "288870.mxy")) {
+      desktop::FillFirstLines(*lines, "fuzz");
+      for (const auto& text : *lines) {
+        const desktop::IndexLine line(text);
+        line.Code(), line.RecordCount(), line.PictureId(), line.BarText(), line.ShownText();
+      }
+    }
   });
 #elif XPEXAM_FUZZ_TARGET_popup_menus
   Put("sMenu.sys", input);
