@@ -19,8 +19,8 @@ namespace xpexam::desktop {
 class IndexLine {
  public:
   IndexLine() = default;
-  // The line as decoded from the file. The session assembly hands in the stored bytes: the
-  // code and count every bank writes are plain digits, which read the same either way.
+  // The line as decoded from the file. The session assembly counts records on the stored
+  // bytes: the same count wherever the first six characters are ASCII, as every bank has them.
   explicit IndexLine(std::string line) : line_(std::move(line)) {}
   const std::string& Line() const { return line_; }
 
@@ -35,7 +35,8 @@ class IndexLine {
 
   // 7 to the end as stored, the "picture" head of a picture question included.
   std::string Text() const;
-  // Text() with CR LF in place of each "|": what the question bar shows of a text question.
+  // Text() with CR LF in place of each "|": what the question bar shows of a text question
+  // (of a picture question it shows PictureText()).
   std::string TextWithBreaks() const;
 
   // 7-13 exactly "picture".
@@ -48,9 +49,6 @@ class IndexLine {
   // The question's text as the learner reads it in a list: the picture text of a picture
   // question, Text() otherwise; "|" is not turned into a line break.
   std::string ShownText() const { return HasPicture() ? PictureText() : Text(); }
-  // What the question bar shows: the picture text of a picture question, TextWithBreaks()
-  // otherwise.
-  std::string BarText() const { return HasPicture() ? PictureText() : TextWithBreaks(); }
 
   // Nothing but spaces: the end of the questions for a first-line walk.
   bool IsBlank() const;

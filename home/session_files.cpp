@@ -72,7 +72,8 @@ void CountRecords(RawFile& index) {
   index.counted = true;
   long first = 1;
   for (std::string_view line : index.lines) {
-    // Read from the stored bytes: the count's digits are the same in either encoding.
+    // Counted on the stored bytes, which give the decoded count where the code and count are
+    // ASCII, as every bank writes them.
     const long count = desktop::IndexLine(std::string(line)).RecordCount();
     index.firsts.push_back(first);
     index.counts.push_back(count);

@@ -172,13 +172,11 @@ TEST(SampleInstallation, EveryIndexLineReadsBack) {
         EXPECT_EQ(platform::Len(line.PictureId()), 6);
         EXPECT_TRUE(Exists(s.data + line.PictureId() + ".mxy"));
         EXPECT_FALSE(line.PictureText().empty());
-        EXPECT_EQ(line.BarText(), line.PictureText());
         EXPECT_EQ(line.ShownText(), line.PictureText());
       } else {
         ++texts;
         EXPECT_FALSE(line.Text().empty());
         EXPECT_EQ(line.ShownText(), line.Text());
-        EXPECT_EQ(line.BarText(), platform::Replace(line.Text(), "|", "\r\n"));
       }
     }
   }

@@ -71,7 +71,7 @@ void Fuzz(std::string_view input) {
       desktop::FillFirstLines(*lines, "fuzz");
       for (const auto& text : *lines) {
         const desktop::IndexLine line(text);
-        line.Code(), line.RecordCount(), line.PictureId(), line.BarText(), line.ShownText();
+        line.Code(), line.RecordCount(), line.PictureId(), line.TextWithBreaks(), line.ShownText();
       }
     }
   });
