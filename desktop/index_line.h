@@ -4,7 +4,7 @@
 //   1-4    question code as written (UUQQ in a unit's own file; no reader uses it)
 //   5-6    number of step records of the question
 //   7-     question text; "|" stands for a line break where the question bar shows it
-//   7-13   "picture" (case as written) makes it a picture question; then
+//   7-13   "picture", in lower case, makes it a picture question; then
 //   14-19  the picture's six-character id (the data folder's id + ".mxy"), and
 //   20-    the text shown with the picture, "|" shown as written
 //
