@@ -1,7 +1,13 @@
 #pragma once
-// Which of the learner's actions completes a step of each family: one row per family, read
-// by every check of the desktop window.
+// What each step family means, one row a family (StepFamily below): the learner's action that
+// completes it on the desktop, the box the learner types into, and the hint line the desktop and
+// the demonstration show while the learner types. The desktop's checks, its set-up of a step and
+// the demonstration's typing read the row. A new family is one more enumerator and one more row;
+// the switches over the family have no default, so the compiler names every other place that
+// has to say what the new family does.
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "desktop/step_record.h"
 
@@ -27,31 +33,122 @@ constexpr CompletingEvent operator|(CompletingEvent a, CompletingEvent b) {
   return static_cast<CompletingEvent>(static_cast<uint32_t>(a) | static_cast<uint32_t>(b));
 }
 
-// The events that complete a step of the family. Families completed by their own models (menu
-// bar, popup menu, tabs, lists, drags, keys) or by a substitute answer box are kNone here.
-constexpr CompletingEvent CompletingEventsOf(StepCodeFamily family) {
+// Where the learner answers. The answer box Text1 is laid out by every record; a family with
+// another box shows that one in Text1's place or beside it, and every other family hides it.
+enum class AnswerBox {
+  kText1,         // Text1 itself, or no typing at all
+  kPassword,      // Text2 takes Text1's text and place
+  kMultiLine,     // Text3 takes Text1's text and place (the desktop only)
+  kCell,          // Text4, the edit bar, beside Text1 (the desktop only)
+  kList,          // the list LstLA in Text1's place
+  kLocationList,  // the location list
+};
+
+// The hint line while the learner types: `before`, the hint (its shown part, before any "|", or
+// all of it), then `after`. Without `before` the hint line stays as the record gives it.
+struct TypingPrompt {
+  std::string_view before;
+  std::string_view after;
+  bool whole_hint = false;
+  bool clears_selection = false;  // Text1's selection is cleared first
+
+  constexpr explicit operator bool() const { return !before.empty(); }
+  std::string Around(std::string_view hint) const {
+    return std::string(before) + (whole_hint ? std::string(hint) : PromptPart(hint)) + std::string(after);
+  }
+};
+
+struct StepFamilyRow {
+  CompletingEvent completes = CompletingEvent::kNone;
+  AnswerBox box = AnswerBox::kText1;
+  TypingPrompt desktop_prompt;
+  TypingPrompt demonstration_prompt;
+};
+
+// The words of the rows below.
+namespace step_family {
+
+inline constexpr bool kShownPart = false, kWholeHint = true;
+inline constexpr bool kClearsSelection = true;
+
+constexpr TypingPrompt Prompt(std::string_view before, std::string_view after = "", bool whole_hint = kShownPart,
+                              bool clears_selection = false) {
+  TypingPrompt p;
+  p.before = before;
+  p.after = after;
+  p.whole_hint = whole_hint;
+  p.clears_selection = clears_selection;
+  return p;
+}
+
+constexpr StepFamilyRow Row(CompletingEvent completes, AnswerBox box = AnswerBox::kText1, TypingPrompt desktop = {},
+                            TypingPrompt demonstration = {}) {
+  StepFamilyRow row;
+  row.completes = completes;
+  row.box = box;
+  row.desktop_prompt = desktop;
+  row.demonstration_prompt = demonstration;
+  return row;
+}
+
+inline constexpr std::string_view kType = "输入 ";
+inline constexpr std::string_view kSelect = "请选中 ";
+inline constexpr std::string_view kThenEnter = " 并按回车键";
+inline constexpr std::string_view kThenClick = " 并点击红色方框处";
+inline constexpr std::string_view kInCell = "在单元格或编辑栏中输入 ";
+inline constexpr std::string_view kInCellThen = " 并按回车键或点红色方框处";
+
+}  // namespace step_family
+
+// The row of a family. Families completed by their own models (menu bar, popup menu, tabs,
+// lists, drags, keys) or by a substitute answer box complete on no event here.
+constexpr StepFamilyRow StepFamily(StepCodeFamily family) {
   using F = StepCodeFamily;
   using E = CompletingEvent;
+  using B = AnswerBox;
+  using namespace step_family;
+  constexpr TypingPrompt none{};
+  constexpr TypingPrompt type = Prompt(kType);
   switch (family) {
-    case F::kClick: return E::kLeftClick;
+    case F::kNone: return Row(E::kNone);
+    case F::kClick: return Row(E::kLeftClick);
     // No check of its own: the desktop takes it as the click the demonstration shows.
-    case F::kDemonstrationOnly: return E::kLeftClick;
-    case F::kDoubleClick: return E::kDoubleClick;
-    case F::kRightPress: return E::kRightPress;
-    case F::kPress: return E::kCodedPress;
-    case F::kHover: return E::kHover;
-    case F::kTypeAnswer: return E::kTypedRelaxed;
-    case F::kTypeExactCase: return E::kTypedExactCase;
-    case F::kTypeAndEnter: return E::kTypedOnEnter;
-    case F::kTypeAndEnterPrompted: return E::kTypedOnEnter;
-    case F::kSelectHintText: return E::kSelection;
-    case F::kTypeThenClick: return E::kTypedThenRelease;
-    case F::kTypeInCell: return E::kTypedOnEnter | E::kTypedThenRelease;
-    case F::kLocationList: return E::kAnyRelease;
-    case F::kAutomatic: return E::kAutomatic;
-    default: return E::kNone;
+    case F::kDemonstrationOnly: return Row(E::kLeftClick);
+    case F::kDoubleClick: return Row(E::kDoubleClick);
+    case F::kRightPress: return Row(E::kRightPress);
+    case F::kPress: return Row(E::kCodedPress);
+    case F::kHover: return Row(E::kHover);
+    case F::kKey: return Row(E::kNone);
+    case F::kPopupMenu: return Row(E::kNone);
+    case F::kTypeAnswer: return Row(E::kTypedRelaxed, B::kText1, type, type);
+    case F::kTypePassword: return Row(E::kNone, B::kPassword, type, type);
+    case F::kTypeAndEnter: return Row(E::kTypedOnEnter);
+    case F::kSelectHintText:
+      return Row(E::kSelection, B::kText1, Prompt(kSelect, "", kShownPart, kClearsSelection),
+                 Prompt(kSelect, "", kWholeHint, kClearsSelection));
+    case F::kTypeAndEnterPrompted:
+      return Row(E::kTypedOnEnter, B::kText1, Prompt(kType, kThenEnter),
+                 Prompt(kType, kThenEnter, kWholeHint));
+    case F::kTypeExactCase: return Row(E::kTypedExactCase, B::kText1, type, type);
+    case F::kTypeThenClick:
+      return Row(E::kTypedThenRelease, B::kText1, Prompt(kType, kThenClick, kShownPart, kClearsSelection), none);
+    case F::kTypeMultiLine: return Row(E::kNone, B::kMultiLine, type, none);
+    case F::kTypeInCell:
+      return Row(E::kTypedOnEnter | E::kTypedThenRelease, B::kCell,
+                 Prompt(kInCell, kInCellThen, kWholeHint, kClearsSelection), none);
+    case F::kRubberBand: return Row(E::kNone);
+    case F::kDrag: return Row(E::kNone);
+    case F::kMenuBar: return Row(E::kNone);
+    case F::kHandleDrag: return Row(E::kNone);
+    case F::kAutomatic: return Row(E::kAutomatic);
+    case F::kFinal: return Row(E::kNone);
+    case F::kList: return Row(E::kNone, B::kList);
+    case F::kLocationList: return Row(E::kAnyRelease, B::kLocationList);
   }
+  return Row(E::kNone);
 }
+
+constexpr CompletingEvent CompletingEventsOf(StepCodeFamily family) { return StepFamily(family).completes; }
 
 constexpr bool CompletesOn(StepCodeFamily family, CompletingEvent event) {
   return (static_cast<uint32_t>(CompletingEventsOf(family)) & static_cast<uint32_t>(event)) != 0;
