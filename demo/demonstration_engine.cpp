@@ -6,6 +6,7 @@
 #include "demo/demo_files.h"
 #include "demo/demonstration.h"
 #include "desktop/demonstration_state.h"
+#include "desktop/step_family.h"
 #include "desktop/step_record.h"
 #include "forms/pictures.h"
 #include "frame/installation.h"
@@ -151,7 +152,16 @@ FrmYanShi::Leg FrmYanShi::ActOnArrival(const StepRecord& rec, A action) {
     case A::kDoubleClick:
     case A::kRightClick:
     case A::kLeftPopup: doNext(); return Leg::kDone;
-    default: break;
+    case A::kRightPopup:
+    case A::kPress:
+    case A::kKey:
+    case A::kRubberBand:
+    case A::kDrag:
+    case A::kTyping:
+    case A::kHandleDrag:
+    case A::kMenuBar:
+    case A::kFinal:
+    case A::kNone: break;
   }
   Shape6.SetVisible(action == A::kRubberBand);
   switch (action) {
@@ -183,7 +193,13 @@ FrmYanShi::Leg FrmYanShi::ActOnArrival(const StepRecord& rec, A action) {
       Timer6.SetEnabled(true);
       Timer2.SetEnabled(false);
       break;
-    default:
+    case A::kClick:
+    case A::kUnaimedClick:
+    case A::kDoubleClick:
+    case A::kRightClick:
+    case A::kLeftPopup: break;  // done on arrival, above
+    case A::kKey:
+    case A::kNone:
       // No action: the step ends when the pointer leaves the window, which a pointer that
       // does not move never does.
       if (mDeltaX == 0 && mDeltaY == 0) {
@@ -206,7 +222,7 @@ void FrmYanShi::Timer1_Timer() {
   if (family == desktop::StepCodeFamily::kSelectHintText) {
     mTypedCount = 300;
   } else {
-    forms::TextBox& box = family == desktop::StepCodeFamily::kTypePassword ? Text2 : Text1;
+    forms::TextBox& box = desktop::StepFamily(family).box == desktop::AnswerBox::kPassword ? Text2 : Text1;
     Try([&] {
       box.SetText(platform::Left(mTypeText, mTypedCount));
       box.SetSelStart(mTypedCount);

@@ -8,6 +8,7 @@
 #include "demo/demo_files.h"
 #include "demo/demonstration.h"
 #include "desktop/session_plan.h"
+#include "desktop/step_family.h"
 #include "desktop/step_record.h"
 #include "desktop/tab_strip.h"
 #include "forms/pictures.h"
@@ -64,26 +65,11 @@ void FrmYanShi::ApplyTabRequest(const desktop::TabRequest& request) {
 }
 
 void FrmYanShi::ApplyTypingHint(const StepRecord& rec) {
-  using F = desktop::StepCodeFamily;
-  const std::string caption = LHelp.Caption();
-  switch (rec.CodeFamily()) {
-    case F::kTypeAnswer:
-    case F::kTypePassword:
-    case F::kTypeExactCase:
-      Shape1.SetVisible(false);
-      LHelp.SetCaption("输入 " + desktop::PromptPart(caption));
-      break;
-    case F::kTypeAndEnterPrompted:
-      Shape1.SetVisible(false);
-      LHelp.SetCaption("输入 " + caption + " 并按回车键");
-      break;
-    case F::kSelectHintText:
-      Text1.SetSelLength(0);
-      Shape1.SetVisible(false);
-      LHelp.SetCaption("请选中 " + caption);
-      break;
-    default: break;
-  }
+  const desktop::TypingPrompt prompt = desktop::StepFamily(rec.CodeFamily()).demonstration_prompt;
+  if (!prompt) return;
+  if (prompt.clears_selection) Text1.SetSelLength(0);
+  Shape1.SetVisible(false);
+  LHelp.SetCaption(prompt.Around(LHelp.Caption()));
 }
 
 void FrmYanShi::ResetStep() {
@@ -146,7 +132,7 @@ void FrmYanShi::EndAtLastStep(bool final_record) {
 }
 
 void FrmYanShi::LoadPasswordBox(const StepRecord& rec) {
-  if (rec.CodeFamily() == desktop::StepCodeFamily::kTypePassword) {
+  if (desktop::StepFamily(rec.CodeFamily()).box == desktop::AnswerBox::kPassword) {
     Text2.SetText(Text1.Text());
     Text2.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height());
     Text2.SetVisible(true);

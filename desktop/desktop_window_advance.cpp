@@ -8,6 +8,7 @@
 #include "desktop/hooks.h"
 #include "desktop/menu_bar.h"
 #include "desktop/session_plan.h"
+#include "desktop/step_family.h"
 #include "desktop/step_record.h"
 #include "desktop/typed_answer.h"
 #include "frame/installation.h"
@@ -40,15 +41,16 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
   if (ClassifyStepCode(mStepCode) == F::kMenuBar) Label1.Move(Label1.Left(), Label1.Top(), 1, 1);
   Timer3.SetEnabled(ClassifyStepCode(mStepCode) == F::kAutomatic);
 
-  // The controls one family shows are hidden for every other one.
-  if (family != F::kTypePassword) Text2.SetVisible(false);
-  if (family != F::kTypeMultiLine) Text3.SetVisible(false);
-  if (family != F::kTypeInCell) Text4.SetVisible(false);
-  if (family != F::kList) {
+  // The box one family shows is hidden for every other one.
+  const StepFamilyRow row = StepFamily(family);
+  if (row.box != AnswerBox::kPassword) Text2.SetVisible(false);
+  if (row.box != AnswerBox::kMultiLine) Text3.SetVisible(false);
+  if (row.box != AnswerBox::kCell) Text4.SetVisible(false);
+  if (row.box != AnswerBox::kList) {
     list_step_.Hide();
     ShowListStep();
   }
-  if (family != F::kLocationList) {
+  if (row.box != AnswerBox::kLocationList) {
     location_list_.Hide();
     ShowLocationList();
   }
@@ -61,53 +63,27 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
   Text3.SetForeColor(Text1.ForeColor());
   Text3.SetBackColor(Text1.BackColor());
 
-  // The typing prompts replace the hint line; the shown part is read once the answer box's
-  // own check has run.
-  auto prompt = [&](std::string_view before, std::string_view after) {
-    LHelp.SetCaption(std::string(before) + PromptPart(LHelp.Caption()) + std::string(after));
-  };
-  auto unselect = [&] { Text1.SetSelLength(0); };
-  // The substitute answer box takes the typed text (its own check runs at once) and then
-  // Text1's place; false when that check has loaded the next record.
+  // The substitute answer box takes the typed text (its own check runs at once, and may load
+  // the next record) and then Text1's place.
   auto substitute = [&](forms::TextBox& box) {
     box.SetText(Text1.Text());
     if (load != load_count_) return false;
     TakeAnswerBoxPlace(box, Text1);
     return true;
   };
+  if (row.box == AnswerBox::kPassword && !substitute(Text2)) return false;
+  if (row.box == AnswerBox::kMultiLine && !substitute(Text3)) return false;
+  // The typing prompt replaces the hint line; the shown part is read once the answer box's own
+  // check has run.
+  if (row.desktop_prompt.clears_selection) Text1.SetSelLength(0);
+  if (row.desktop_prompt) LHelp.SetCaption(row.desktop_prompt.Around(LHelp.Caption()));
 
-  // One row per family: what its step needs once the record is laid out.
+  // What a family needs beyond its box and prompt.
   switch (family) {
     case F::kFinal:
       CompleteQuestion();
       break;
-    case F::kTypeAnswer:
-    case F::kTypeExactCase:
-      prompt("输入 ", "");
-      break;
-    case F::kTypePassword:
-      if (!substitute(Text2)) return false;
-      prompt("输入 ", "");
-      break;
-    case F::kTypeMultiLine:
-      if (!substitute(Text3)) return false;
-      prompt("输入 ", "");
-      break;
-    case F::kTypeAndEnterPrompted:
-      prompt("输入 ", " 并按回车键");
-      break;
-    case F::kSelectHintText:
-      unselect();
-      prompt("请选中 ", "");
-      break;
-    case F::kTypeThenClick:
-      unselect();
-      prompt("输入 ", " 并点击红色方框处");
-      break;
     case F::kTypeInCell:
-      unselect();
-      // The whole hint, not only its shown part.
-      LHelp.SetCaption("在单元格或编辑栏中输入 " + LHelp.Caption() + " 并按回车键或点红色方框处");
       Text4.Move(2835 * inst.scaleX(), 1560 * inst.scaleY(), 8865 * inst.scaleX(), 255 * inst.scaleY());
       Try([&] { Text4.SetFontSize(11 * inst.scaleX()); });
       Text4.SetVisible(true);
@@ -121,7 +97,27 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
     case F::kLocationList:
       if (!SetUpLocationList(load)) return false;
       break;
-    default:
+    case F::kNone:
+    case F::kClick:
+    case F::kDoubleClick:
+    case F::kRightPress:
+    case F::kPress:
+    case F::kHover:
+    case F::kKey:
+    case F::kPopupMenu:
+    case F::kTypeAnswer:
+    case F::kTypePassword:
+    case F::kTypeAndEnter:
+    case F::kSelectHintText:
+    case F::kTypeAndEnterPrompted:
+    case F::kTypeExactCase:
+    case F::kTypeThenClick:
+    case F::kTypeMultiLine:
+    case F::kRubberBand:
+    case F::kDrag:
+    case F::kMenuBar:
+    case F::kAutomatic:
+    case F::kDemonstrationOnly:
       break;
   }
   scene_.PlaceFrames(Step());

@@ -2,7 +2,7 @@
 // handlers of the bare surface and the overlay pictures.
 #include "desktop/desktop_window.h"
 
-#include "desktop/completing_event.h"
+#include "desktop/step_family.h"
 #include "desktop/hooks.h"
 #include "desktop/location_list_pictures.h"
 #include "desktop/session_plan.h"

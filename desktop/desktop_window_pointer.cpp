@@ -2,7 +2,7 @@
 // with buttons and modifiers, double-clicks, hovering, context menus and key combinations.
 #include "desktop/desktop_window.h"
 
-#include "desktop/completing_event.h"
+#include "desktop/step_family.h"
 #include "desktop/key_map.h"
 #include "desktop/pointer_code.h"
 #include "desktop/popup_menu_file.h"

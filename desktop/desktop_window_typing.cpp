@@ -4,7 +4,7 @@
 #include "desktop/desktop_window.h"
 
 #include "desktop/answer_input_method.h"
-#include "desktop/completing_event.h"
+#include "desktop/step_family.h"
 #include "desktop/session_plan.h"
 #include "desktop/step_record.h"
 #include "desktop/typed_answer.h"

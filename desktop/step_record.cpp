@@ -72,12 +72,6 @@ StepCodeFamily ClassifyStepCode(int value) {
   return ClassifyStepCode(platform::ZeroPad(value, 4));
 }
 
-bool PromptsToType(StepCodeFamily family) {
-  using F = StepCodeFamily;
-  return family == F::kTypeAnswer || family == F::kTypePassword || family == F::kTypeExactCase ||
-         family == F::kTypeMultiLine;
-}
-
 std::optional<HandleDrag> HandleDragOf(int value) {
   switch (value) {
     case 8001: return HandleDrag{.across = true, .left = true};

@@ -73,9 +73,6 @@ inline constexpr std::string_view kFinalCode = "9999";
 inline constexpr std::string_view kMenuBarNoTarget = "11111";  // 125-129: the bar without a target
 inline constexpr std::string_view kAtPointer = "00000";        // 130-134: no popup y, no submenu
 
-// The typing steps that prompt for the answer text with "输入".
-bool PromptsToType(StepCodeFamily family);
-
 // The directions a handle drag ("80" + digits) takes the handle: across (8001 left, 8002
 // right), up or down (8003 up, 8004 down) or both (8006 down-left, 8007 down-right, 8008
 // up-left, 8009 up-right). Empty for any other code.

@@ -3,6 +3,9 @@
 // and the question can be completed on the desktop with the input its step records ask for.
 // The default run takes one question of each unit; XPEXAM_FULL_SWEEP=1 takes all of them.
 // A selection step is driven only where its text opens the box's text; any other is skipped.
+// XPEXAM_SWEEP_RECORD=DIR writes the dump and a hash of the screen at every desktop step and
+// every demonstration tick to DIR, one file a question and test, so that two builds can be
+// compared file by file.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -21,6 +24,8 @@
 #include "desktop/popup_menu_file.h"
 #include "desktop/session_plan.h"
 #include "desktop/step_record.h"
+#include "forms/app.h"
+#include "forms/dump.h"
 #include "forms/headless.h"
 #include "forms/list_box.h"
 #include "frame/installation.h"
@@ -400,6 +405,17 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
     return why;
   }
 
+  void Snapshot(const char* test, const std::string& label) {
+    const char* dir = std::getenv("XPEXAM_SWEEP_RECORD");
+    if (!dir || !*dir) return;
+    std::ofstream out(fs::path(dir) / (q_.code + "-" + test + ".txt"), std::ios::binary | std::ios::app);
+    const forms::Canvas& screen = forms::ComposeScreen();
+    const std::string_view pixels(reinterpret_cast<const char*>(screen.Data()),
+                                  static_cast<size_t>(screen.Stride()) * screen.Height());
+    out << "== " << label << " screen " << std::hash<std::string_view>{}(pixels) << "\n";
+    forms::DumpScreen(out);
+  }
+
   const Question q_ = GetParam();
   int16_t current_ = 0;
   std::string reports_;
@@ -421,6 +437,7 @@ TEST_P(SampleSweep, DemonstrationPlaysToTheEnd) {
   const int kLimit = 1800;  // three minutes of virtual time
   for (; ticks < kLimit; ++ticks) {
     Wait(100);
+    Snapshot("demo", "tick " + std::to_string(ticks));
     if (demo::FrmYanShi::IsLoaded()) {
       started = true;
       demo::FrmYanShi& d = demo::FrmYanShi::Get();
@@ -443,12 +460,14 @@ TEST_P(SampleSweep, CompletedOnTheDesktop) {
   ASSERT_FALSE(Completed());
   for (int guard = 0; guard < q_.records + 2 && !Completed(); ++guard) {
     current_ = desktop::cursor().step();
+    Snapshot("desktop", "step " + std::to_string(current_));
     const StepRecord r = Record(current_);
     const std::string why = Answer(r);
     if (!why.empty()) GTEST_SKIP() << why << " (" << Where() << ")";
     if (Completed()) break;
     ASSERT_GT(desktop::cursor().step(), current_) << "the step was not answered: " << Where();
   }
+  Snapshot("desktop", "end");
   EXPECT_TRUE(Completed()) << Where();
   EXPECT_EQ(reports_, "") << q_.code;
 }
