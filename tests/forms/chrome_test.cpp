@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "forms/app.h"
@@ -274,6 +275,32 @@ TEST_F(ChromeTest, CheckBoxHasTheStyledBoxAndLightsUpUnderThePointer) {
   in_.Release(40, 18);
   Settle();
   EXPECT_EQ(FrmChecks::Get().Check1.Value(), 0);
+}
+
+TEST_F(ChromeTest, CheckBoxShowsItsFocusOnceTheKeyboardIsUsedInItsWindow) {
+  struct Case {
+    const char* input;
+    std::function<void(HeadlessBackend&)> keys;
+    bool focus_shown;
+  };
+  const Case cases[] = {
+      {"a click", [](HeadlessBackend& in) { in.Click(40, 18); }, false},
+      {"Tab, then Space", [](HeadlessBackend& in) { in.Key(kKeyTab), in.Key(kKeySpace); }, true},
+      {"a click after Alt", [](HeadlessBackend& in) { in.Key(kKeyMenu), in.Click(40, 18); }, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.input);
+    FrmChecks& f = FrmChecks::Get();
+    f.Show();
+    c.keys(in_);
+    Settle();
+    EXPECT_EQ(f.Check1.Value(), 0) << "toggled";
+    // The dotted frame's left side stands in the gap between the box and the caption.
+    int dots = 0;
+    for (int y = 10; y < 27; ++y) dots += Brightness(At(26, y)) < 100;
+    EXPECT_EQ(dots > 3, c.focus_shown) << dots;
+    f.Unload();
+  }
 }
 
 }  // namespace
