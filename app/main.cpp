@@ -28,5 +28,5 @@ int main(int /*argc*/, char** argv) {
   if (size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.erase(dot);
   frame::editInstallation().SetAppExeName(name);
 
-  return forms::RunWithSdl(app::StartProgram);
+  return forms::RunWithSdl(app::StartProgram, app::HostWindowOptions());
 }

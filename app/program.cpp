@@ -10,6 +10,7 @@
 #include "desktop/desktop_window.h"
 #include "desktop/hooks.h"
 #include "forms/app.h"
+#include "forms/msgbox.h"
 #include "forms/program.h"
 #include "frame/error_report.h"
 #include "home/update_window.h"
@@ -74,6 +75,17 @@ void ConnectWindows() {
 
 
   ConnectCloseRequest();
+}
+
+forms::SdlOptions HostWindowOptions() {
+  forms::SdlOptions options;
+  if (!frame::AnotherCopyRuns()) return options;
+  forms::SetMsgBoxScreenWidth(options.width);
+  const forms::MsgBoxSize box =
+      forms::MeasureMsgBox(frame::kAlreadyRunningText, frame::kAlreadyRunningButtons, options.width);
+  options.width = box.width;
+  options.height = box.height;
+  return options;
 }
 
 void StartProgram() {

@@ -7,6 +7,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "forms/graphics.h"
 #include "forms/graphics_internal.h"
@@ -235,25 +238,91 @@ void Painter::DrawLine(int x1, int y1, int x2, int y2, Color color, int width, L
 
 namespace {
 
+constexpr std::string_view kDash = "\u2014";
+
+// What a lone em dash draws: the columns its stroke fills fully, from the glyph's origin, and the
+// stroke's coverage row by row from its top, which lies top_from_baseline below the baseline.
+struct DashStroke {
+  int solid_left = 0, solid_right = 0;
+  int top_from_baseline = 0;
+  std::vector<uint8_t> rows;
+};
+
+// Measured from pixels, not from the font's ink box: a bitmap size reports its whole cell as ink.
+DashStroke MeasureDash(const TextStyle& style) {
+  DashStroke dash;
+  PangoLayout* layout = pango_layout_new(internal::TextContext());
+  pango_layout_set_font_description(layout, internal::FontDescription(style.font));
+  pango_layout_set_text(layout, kDash.data(), static_cast<int>(kDash.size()));
+  PangoRectangle logical;
+  pango_layout_get_pixel_extents(layout, nullptr, &logical);
+  constexpr int kPad = 4;
+  const int w = logical.width + 2 * kPad, h = logical.height + 2 * kPad;
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+  cairo_t* cr = cairo_create(surface);
+  cairo_move_to(cr, kPad, kPad);
+  pango_cairo_show_layout(cr, layout);
+  cairo_destroy(cr);
+  cairo_surface_flush(surface);
+  const uint8_t* data = cairo_image_surface_get_data(surface);
+  const int stride = cairo_image_surface_get_stride(surface);
+  // The stroke's strongest row gives its solid columns; its middle column gives the rows.
+  int strongest = -1, best = 0;
+  for (int y = 0; y < h; ++y) {
+    int sum = 0;
+    for (int x = 0; x < w; ++x) sum += data[y * stride + x];
+    if (sum > best) best = sum, strongest = y;
+  }
+  if (strongest >= 0) {
+    const uint8_t* row = data + strongest * stride;
+    const uint8_t full = *std::max_element(row, row + w);
+    int left = 0, right = w - 1;
+    while (row[left] != full) ++left;
+    while (row[right] != full) --right;
+    dash.solid_left = left - kPad;
+    dash.solid_right = right + 1 - kPad;
+    const int mid = (left + right) / 2;
+    int top = strongest, bottom = strongest;
+    while (top > 0 && data[(top - 1) * stride + mid]) --top;
+    while (bottom + 1 < h && data[(bottom + 1) * stride + mid]) ++bottom;
+    for (int y = top; y <= bottom; ++y) dash.rows.push_back(data[y * stride + mid]);
+    dash.top_from_baseline = top - kPad - PANGO_PIXELS(pango_layout_get_baseline(layout));
+  }
+  cairo_surface_destroy(surface);
+  g_object_unref(layout);
+  return dash;
+}
+
+const DashStroke& DashOf(const TextStyle& style) {
+  static std::map<std::string, DashStroke> cache;
+  const PangoFontDescription* font = internal::FontDescription(style.font);
+  char* name = pango_font_description_to_string(font);
+  std::string key = name;
+  g_free(name);
+  auto it = cache.find(key);
+  if (it == cache.end()) it = cache.emplace(std::move(key), MeasureDash(style)).first;
+  return it->second;
+}
+
 void JoinDashes(cairo_t* cr, PangoLayout* layout, const TextStyle& style, int x, int y) {
-  // Our Song face leaves a gap at both ends of its em dash: bridge each dash to the next one
-  // at the height of the dash's own stroke.
-  static constexpr std::string_view kDash = "\u2014";
+  // Our Song face draws its em dash short of its cell at some sizes: bridge each dash to the
+  // next one with the dash's own stroke.
   const std::string_view text = pango_layout_get_text(layout);
   if (text.find("\u2014\u2014") == std::string_view::npos) return;
-  // The stroke of a dash alone, from its baseline (a private layout: the shared ones are in use).
-  PangoLayout* dash = pango_layout_new(internal::TextContext());
-  pango_layout_set_font_description(dash, internal::FontDescription(style.font));
-  pango_layout_set_text(dash, kDash.data(), static_cast<int>(kDash.size()));
-  PangoRectangle ink;
-  pango_layout_get_pixel_extents(dash, &ink, nullptr);
-  const int stroke_top = ink.y - PANGO_PIXELS(pango_layout_get_baseline(dash));
-  g_object_unref(dash);
-  if (ink.width <= 0 || ink.height <= 0) return;
+  const DashStroke& dash = DashOf(style);
+  if (dash.rows.empty()) return;
+  const int h = static_cast<int>(dash.rows.size());
+  cairo_surface_t* column = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, h);
+  uint8_t* data = cairo_image_surface_get_data(column);
+  const int stride = cairo_image_surface_get_stride(column);
+  for (int i = 0; i < h; ++i) data[i * stride] = dash.rows[i];
+  cairo_surface_mark_dirty(column);
+  cairo_pattern_t* stroke = cairo_pattern_create_for_surface(column);
+  cairo_pattern_set_extend(stroke, CAIRO_EXTEND_REPEAT);
   PangoLayoutIter* iter = pango_layout_get_iter(layout);
   do {
     const PangoLayoutLine* line = pango_layout_iter_get_line_readonly(iter);
-    const int baseline = y + PANGO_PIXELS(pango_layout_iter_get_baseline(iter));
+    const int top = y + PANGO_PIXELS(pango_layout_iter_get_baseline(iter)) + dash.top_from_baseline;
     const size_t end = static_cast<size_t>(line->start_index + line->length);
     for (size_t at = text.find(kDash, line->start_index); at != std::string_view::npos && at + 2 * kDash.size() <= end;
          at = text.find(kDash, at + kDash.size())) {
@@ -262,13 +331,22 @@ void JoinDashes(cairo_t* cr, PangoLayout* layout, const TextStyle& style, int x,
       PangoRectangle first, second;
       pango_layout_index_to_pos(layout, static_cast<int>(at), &first);
       pango_layout_index_to_pos(layout, static_cast<int>(next), &second);
-      const int from = x + PANGO_PIXELS(first.x) + ink.x + ink.width;
-      const int to = x + PANGO_PIXELS(second.x) + ink.x;
-      if (to > from) cairo_rectangle(cr, from, baseline + stroke_top, to - from, ink.height);
+      const int from = x + PANGO_PIXELS(first.x) + dash.solid_right;
+      const int to = x + PANGO_PIXELS(second.x) + dash.solid_left;
+      if (to <= from) continue;
+      cairo_matrix_t at_gap;
+      cairo_matrix_init_translate(&at_gap, -from, -top);
+      cairo_pattern_set_matrix(stroke, &at_gap);
+      cairo_save(cr);
+      cairo_rectangle(cr, from, top, to - from, h);
+      cairo_clip(cr);
+      cairo_mask(cr, stroke);
+      cairo_restore(cr);
     }
   } while (pango_layout_iter_next_line(iter));
   pango_layout_iter_free(iter);
-  cairo_fill(cr);
+  cairo_pattern_destroy(stroke);
+  cairo_surface_destroy(column);
 }
 
 }  // namespace

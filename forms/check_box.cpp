@@ -43,6 +43,11 @@ void CheckBox::OnKeyDown(int key_code, int shift) {
   if (key_code == kKeySpace && shift == 0) Toggle();
 }
 
+void CheckBox::OnFocus(bool got) {
+  focused_ = got;
+  Invalidate();
+}
+
 void CheckBox::Paint(Painter& p, const Rect& r) {
   p.FillRect(r, ResolveColor(back_color_));
   const ButtonFace face = pressed_ ? ButtonFace::kPressed : Wm().Hovered() == this ? ButtonFace::kHot : ButtonFace::kNormal;
@@ -51,7 +56,12 @@ void CheckBox::Paint(Painter& p, const Rect& r) {
   s.access_keys = true;
   s.access_underline = Parent().KeyboardCues();
   TextSize size = MeasureText(caption_, s);
-  p.DrawText(caption_, s, {17, (r.h - size.height) / 2, std::max(0, r.w - 17), size.height});
+  const Rect text{17, (r.h - size.height) / 2, std::max(0, r.w - 17), size.height};
+  p.DrawText(caption_, s, text);
+  // The focus shows only once the keyboard has been used in the window, as the cues do.
+  if (focused_ && Parent().KeyboardCues() && !caption_.empty())
+    p.StrokeRect({text.x - 1, std::max(0, text.y - 1), std::min(size.width + 2, r.w - text.x + 1), std::min(text.h + 2, r.h)},
+                 Rgb(0, 0, 0), 1, LineStyle::kDot);
 }
 
 std::string CheckBox::DumpFields() const {

@@ -28,6 +28,7 @@ class CheckBox : public TextControl {
   void OnMouseDown(int button, int shift, int x, int y) override;
   void OnMouseUp(int button, int shift, int x, int y) override;
   void OnKeyDown(int key_code, int shift) override;
+  void OnFocus(bool got) override;
   std::string DumpFields() const override;
 
  private:
@@ -36,6 +37,7 @@ class CheckBox : public TextControl {
   std::string caption_;
   int value_ = 0;
   bool pressed_ = false;
+  bool focused_ = false;
 };
 
 }  // namespace xpexam::forms

@@ -151,6 +151,7 @@ class Compositor {
     style.color = ResolveColor(kSysInfoText);
     style.word_wrap = tip.wrap >= 0;
     const Rect& box = tip.box;
+    DrawDropShadow(p, box);
     p.FillRect(box, ResolveColor(kSysInfoBackground));
     p.StrokeRect(box, Rgb(0, 0, 0), 1);
     const int text_w = style.word_wrap ? tip.wrap : box.w - 7;

@@ -81,8 +81,10 @@ Rect Form::ScreenRectPx() const {
   return {TwipsToPixels(left_), TwipsToPixels(top_), TwipsToPixels(width_), TwipsToPixels(height_)};
 }
 
-Form::Edges Form::NonClient() const {
-  if (border_style_ == 0) return {};
+Form::Edges Form::NonClient() const { return NonClientOf(border_style_); }
+
+Form::Edges Form::NonClientOf(int border_style) {
+  if (border_style == 0) return {};
   return {3, 25, 3, 3};
 }
 

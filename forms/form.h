@@ -161,6 +161,7 @@ class Form : public Container {
     int left = 0, top = 0, right = 0, bottom = 0;
   };
   Edges NonClient() const;
+  static Edges NonClientOf(int border_style);
 
  private:
   friend class Control;

@@ -20,6 +20,11 @@ std::string& Title() {
   return title;
 }
 
+int& ScreenWidthShown() {
+  static int pixels = 0;
+  return pixels;
+}
+
 // A push button of the system's look.
 class PushButton : public Control {
  public:
@@ -98,39 +103,20 @@ class MessageBoxForm : public Form {
     SetCaption(title.empty() ? Title() : title);
     SetStartUpPosition(2);
     SetTopMost(true);
-    struct Choice {
-      const char* caption;
-      int result;
-    };
-    std::vector<Choice> choices;
-    switch (buttons & 7) {
-      case kOkCancel: choices = {{"确定", kOk}, {"取消", kCancel}}, cancel_ = kCancel; break;
-      case kYesNo: choices = {{"是(&Y)", kYes}, {"否(&N)", kNo}}, cancel_ = 0; break;
-      default: choices = {{"确定", kOk}}, cancel_ = kOk; break;
-    }
-    // Layout in pixels.
-    TextStyle style;
-    const int max_w = CurrentBackend().ScreenWidth() * 5 / 8;
-    TextSize text = MeasureText(prompt, style, max_w);
-    const int text_x = icon_ ? 11 + 32 + 12 : 18;
-    const int text_y = icon_ && text.height < 32 ? 11 + (32 - text.height) / 2 : (icon_ ? 11 : 18);
-    const int content_bottom = std::max(text_y + text.height, icon_ ? 11 + 32 : 0);
-    const int n = static_cast<int>(choices.size());
-    const int buttons_w = n * 75 + (n - 1) * 6;
-    const int cw = std::max({text_x + text.width + 18, buttons_w + 24, 120});
-    const int by = content_bottom + 16;
-    const int ch = by + 23 + 11;
+    const std::vector<Choice> choices = Choices(buttons);
+    cancel_ = (buttons & 7) == kOkCancel ? kCancel : (buttons & 7) == kYesNo ? 0 : kOk;
+    const Layout l = LayOut(prompt, icon_, static_cast<int>(choices.size()), WrapScreenWidth());
     const Edges nc = NonClient();
-    Move(0, 0, PixelsToTwips(cw + nc.left + nc.right), PixelsToTwips(ch + nc.top + nc.bottom));
+    Move(0, 0, PixelsToTwips(l.cw + nc.left + nc.right), PixelsToTwips(l.ch + nc.top + nc.bottom));
     prompt_.SetBackStyle(0);
     prompt_.SetUseMnemonic(false);
     prompt_.SetCaption(prompt);
-    prompt_.Move(PixelsToTwips(text_x), PixelsToTwips(text_y), PixelsToTwips(text.width + 1), PixelsToTwips(text.height));
-    int x = (cw - buttons_w) / 2;
-    for (int i = 0; i < n; ++i) {
+    prompt_.Move(PixelsToTwips(l.text_x), PixelsToTwips(l.text_y), PixelsToTwips(l.text.width + 1), PixelsToTwips(l.text.height));
+    int x = l.buttons_x;
+    for (int i = 0; i < static_cast<int>(choices.size()); ++i) {
       auto b = std::make_unique<PushButton>(*this, "Button" + std::to_string(i + 1), choices[i].caption,
                                             [this](int key) { Key(key); });
-      b->Move(PixelsToTwips(x), PixelsToTwips(by), PixelsToTwips(75), PixelsToTwips(23));
+      b->Move(PixelsToTwips(x), PixelsToTwips(l.buttons_y), PixelsToTwips(75), PixelsToTwips(23));
       const int result = choices[i].result;
       b->Click = [this, result] { Finish(result); };
       results_.push_back(result);
@@ -140,6 +126,12 @@ class MessageBoxForm : public Form {
   }
 
   int Result() const { return result_; }
+
+  static MsgBoxSize Measure(const std::string& prompt, int buttons, int screen_width) {
+    const Layout l = LayOut(prompt, buttons & 0x70, static_cast<int>(Choices(buttons).size()), screen_width);
+    const Edges nc = NonClientOf(3);
+    return {l.cw + nc.left + nc.right, l.ch + nc.top + nc.bottom};
+  }
 
  protected:
   void CloseBoxClicked() override {
@@ -189,6 +181,37 @@ class MessageBoxForm : public Form {
   }
 
  private:
+  struct Choice {
+    const char* caption;
+    int result;
+  };
+  static std::vector<Choice> Choices(int buttons) {
+    switch (buttons & 7) {
+      case kOkCancel: return {{"确定", kOk}, {"取消", kCancel}};
+      case kYesNo: return {{"是(&Y)", kYes}, {"否(&N)", kNo}};
+      default: return {{"确定", kOk}};
+    }
+  }
+  // Pixels of the client area.
+  struct Layout {
+    TextSize text;
+    int text_x = 0, text_y = 0, buttons_x = 0, buttons_y = 0, cw = 0, ch = 0;
+  };
+  static Layout LayOut(const std::string& prompt, int icon, int n, int screen_width) {
+    Layout l;
+    l.text = MeasureText(prompt, TextStyle{}, screen_width * 5 / 8);
+    l.text_x = icon ? 11 + 32 + 12 : 18;
+    l.text_y = icon && l.text.height < 32 ? 11 + (32 - l.text.height) / 2 : (icon ? 11 : 18);
+    const int content_bottom = std::max(l.text_y + l.text.height, icon ? 11 + 32 : 0);
+    const int buttons_w = n * 75 + (n - 1) * 6;
+    l.cw = std::max({l.text_x + l.text.width + 18, buttons_w + 24, 120});
+    l.buttons_x = (l.cw - buttons_w) / 2;
+    l.buttons_y = content_bottom + 16;
+    l.ch = l.buttons_y + 23 + 11;
+    return l;
+  }
+  static int WrapScreenWidth() { return ScreenWidthShown() > 0 ? ScreenWidthShown() : CurrentBackend().ScreenWidth(); }
+
   void Finish(int result) {
     result_ = result;
     Hide();
@@ -232,6 +255,11 @@ class MessageBoxForm : public Form {
 
 void SetAppTitle(std::string title) { Title() = std::move(title); }
 const std::string& AppTitle() { return Title(); }
+
+MsgBoxSize MeasureMsgBox(const std::string& prompt, int buttons, int screen_width) {
+  return MessageBoxForm::Measure(prompt, buttons, screen_width);
+}
+void SetMsgBoxScreenWidth(int pixels) { ScreenWidthShown() = pixels; }
 
 int MsgBox(const std::string& prompt, int buttons, const std::string& title) {
   auto owned = std::make_unique<MessageBoxForm>(prompt, buttons, title);

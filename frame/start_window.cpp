@@ -33,13 +33,6 @@ std::unique_ptr<platform::InstanceLock>& InstanceSlot() {
   return lock;
 }
 
-// True when another copy of this installation runs; otherwise this copy now holds the lock.
-bool PrevInstance() {
-  auto& lock = InstanceSlot();
-  if (!lock) lock = std::make_unique<platform::InstanceLock>(installation().appPath());
-  return lock->PrevInstance();
-}
-
 // The records folder: every save of the learner's records goes there. False when it is missing.
 bool MakeRecordsFolder() {
   std::error_code ec;
@@ -49,6 +42,12 @@ bool MakeRecordsFolder() {
 }
 
 }  // namespace
+
+bool AnotherCopyRuns() {
+  auto& lock = InstanceSlot();
+  if (!lock) lock = std::make_unique<platform::InstanceLock>(installation().appPath());
+  return lock->PrevInstance();
+}
 
 void ReleaseInstanceLock() { InstanceSlot().reset(); }
 
@@ -67,8 +66,8 @@ std::string FrmStart::GetOSVersionOF() { return platform::OsVersion(); }
 
 void FrmStart::Form_Load() {
   const Installation& inst = installation();
-  if (PrevInstance()) {
-    forms::MsgBox(kAlreadyRunningText, forms::kOkOnly | forms::kInformation, kAlreadyRunningTitle);
+  if (AnotherCopyRuns()) {
+    forms::MsgBox(kAlreadyRunningText, kAlreadyRunningButtons, kAlreadyRunningTitle);
     forms::End();
     return;
   }

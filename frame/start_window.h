@@ -5,6 +5,7 @@
 
 #include "forms/form.h"
 #include "forms/label.h"
+#include "forms/msgbox.h"
 #include "forms/timer.h"
 
 namespace xpexam::frame {
@@ -13,6 +14,7 @@ namespace xpexam::frame {
 inline constexpr const char* kAlreadyRunningText =
     "考试练习系统已在运行。如果你没有找到，请关闭其它窗口和程序，或者注销或重启。";
 inline constexpr const char* kAlreadyRunningTitle = "系统提示";
+inline constexpr int kAlreadyRunningButtons = forms::kOkOnly | forms::kInformation;
 
 class FrmStart : public forms::FormOf<FrmStart> {
  public:
@@ -34,6 +36,10 @@ class FrmStart : public forms::FormOf<FrmStart> {
 
   bool mStartPending = false;
 };
+
+// True when another copy of this installation runs (the start-up then refuses to go on);
+// otherwise this copy now holds the installation's single-instance lock. Needs appPath.
+bool AnotherCopyRuns();
 
 // Gives up the installation's single-instance lock that the start-up took (tests and the
 // scenario runner start the program more than once in one process).

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "forms/app.h"
 #include "forms/check_box.h"
 #include "forms/color.h"
 #include "forms/form.h"
+#include "forms/headless.h"
 #include "forms/menu.h"
 #include "tests/forms/forms_test_util.h"
 
@@ -102,6 +104,32 @@ TEST_F(ChromeTest, CaptionTextHasADarkShadowAndItsDashesJoin) {
   }
   EXPECT_GE(longest, 20) << "the two dashes are one line";
   EXPECT_GT(shadow, 10) << "the caption casts a shadow";
+}
+
+// At every resolution the two dashes of a caption are one line as long as both dashes together.
+TEST(CaptionDashes, JoinAtEveryResolution) {
+  for (double twips_per_pixel : {15.0, 12.0, 10.0}) {
+    SCOPED_TRACE(twips_per_pixel);
+    HeadlessSession screen(400, 200, twips_per_pixel);
+    FrmCaptioned& f = FrmCaptioned::Get();
+    f.SetCaption("学习——模块");
+    f.Move(0, 0, 300 * twips_per_pixel, 100 * twips_per_pixel);
+    f.Show();
+    Pump();
+    TextStyle caption;
+    caption.font.bold = true;
+    const int pair = MeasureText("——", caption).width;
+    int longest = 0;
+    for (int y = 3; y < 25; ++y) {
+      int run = 0;
+      for (int x = 3; x < 200; ++x) {
+        const Color c = At(x, y);
+        run = R(c) > 200 && G(c) > 200 && B(c) > 200 ? run + 1 : 0;
+        longest = std::max(longest, run);
+      }
+    }
+    EXPECT_GE(longest, pair * 7 / 8) << "dashes " << pair << " wide";
+  }
 }
 
 TEST_F(ChromeTest, CloseBoxShowsHoverAndPressedFacesAndClosesOnTheReleaseOverIt) {
@@ -247,6 +275,32 @@ TEST_F(ChromeTest, CheckBoxHasTheStyledBoxAndLightsUpUnderThePointer) {
   in_.Release(40, 18);
   Settle();
   EXPECT_EQ(FrmChecks::Get().Check1.Value(), 0);
+}
+
+TEST_F(ChromeTest, CheckBoxShowsItsFocusOnceTheKeyboardIsUsedInItsWindow) {
+  struct Case {
+    const char* input;
+    std::function<void(HeadlessBackend&)> keys;
+    bool focus_shown;
+  };
+  const Case cases[] = {
+      {"a click", [](HeadlessBackend& in) { in.Click(40, 18); }, false},
+      {"Tab, then Space", [](HeadlessBackend& in) { in.Key(kKeyTab), in.Key(kKeySpace); }, true},
+      {"a click after Alt", [](HeadlessBackend& in) { in.Key(kKeyMenu), in.Click(40, 18); }, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.input);
+    FrmChecks& f = FrmChecks::Get();
+    f.Show();
+    c.keys(in_);
+    Settle();
+    EXPECT_EQ(f.Check1.Value(), 0) << "toggled";
+    // The dotted frame's left side stands in the gap between the box and the caption.
+    int dots = 0;
+    for (int y = 10; y < 27; ++y) dots += Brightness(At(26, y)) < 100;
+    EXPECT_EQ(dots > 3, c.focus_shown) << dots;
+    f.Unload();
+  }
 }
 
 }  // namespace

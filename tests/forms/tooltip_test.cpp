@@ -1,6 +1,7 @@
 // Tooltips: when they come and go, and where they stand.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "forms/app.h"
@@ -115,6 +116,30 @@ TEST_F(TooltipTest, ATipStaysOnTheScreenAndWrapsWhenWiderThanIt) {
     const int one_line = MeasureText("Ag", TextStyle{}).height + 4;
     EXPECT_EQ(b.h > one_line, c.wraps) << b.h;
   }
+}
+
+TEST_F(TooltipTest, ATipCastsTheMenusSoftShadowRightAndBelow) {
+  in_.Move(20, 15);
+  in_.Wait(600);
+  std::optional<WindowManager::Tip> tip;
+  in_.Call([&] { tip = Wm().Tooltip(); });
+  Pump();
+  ASSERT_TRUE(tip);
+  const Rect b = tip->box;
+  auto brightness = [](int x, int y) {
+    const Color c = ComposeScreen().PixelAt(x, y);
+    return (c & 0xFF) + (c >> 8 & 0xFF) + (c >> 16 & 0xFF);
+  };
+  const int ground = brightness(b.x + b.w + 6, b.y + b.h / 2);
+  const int mid_x = b.x + b.w / 2, mid_y = b.y + b.h / 2;
+  // Darkest along the edge, fading outwards, nothing beyond four pixels; the near corners clear.
+  EXPECT_LT(brightness(b.x + b.w, mid_y), ground - 40);
+  EXPECT_LT(brightness(b.x + b.w, mid_y), brightness(b.x + b.w + 2, mid_y));
+  EXPECT_LT(brightness(b.x + b.w + 2, mid_y), ground);
+  EXPECT_LT(brightness(mid_x, b.y + b.h), ground - 40);
+  EXPECT_EQ(brightness(mid_x, b.y + b.h + 5), ground);
+  EXPECT_EQ(brightness(b.x + b.w, b.y), ground);
+  EXPECT_EQ(brightness(b.x, b.y + b.h), ground);
 }
 
 }  // namespace

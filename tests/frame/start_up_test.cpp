@@ -230,5 +230,38 @@ TEST_F(StartUp, SecondCopyShowsTheMessageAndEndsWithoutTouchingTheInstallation) 
   EXPECT_TRUE(platform::InstanceLock(dir_.path()).PrevInstance());
 }
 
+TEST_F(StartUp, SecondCopyOpensItsRealWindowTheSizeOfTheNotice) {
+  install_.WriteSettings();
+  install_.WriteBank();
+  {
+    // A first copy opens the program's usual window.
+    const forms::SdlOptions options = app::HostWindowOptions();
+    EXPECT_EQ(options.width, 1024);
+    EXPECT_EQ(options.height, 768);
+    ReleaseInstanceLock();
+  }
+  platform::InstanceLock first(dir_.path());
+  ASSERT_FALSE(first.PrevInstance());
+  const forms::SdlOptions options = app::HostWindowOptions();
+  ASSERT_LT(options.width, 1024);
+  session_.emplace(options.width, options.height, 15);
+  platform::SetEventPump(nullptr);
+  auto& in = session_->Input();
+  forms::Rect box;
+  in.Call([&] {
+    const forms::Form* top = forms::TopWindow();
+    ASSERT_TRUE(top);
+    box = {forms::TwipsToPixels(top->Left()), forms::TwipsToPixels(top->Top()), forms::TwipsToPixels(top->Width()),
+           forms::TwipsToPixels(top->Height())};
+  });
+  in.Key(forms::kKeyReturn);
+  app::StartProgram();
+  forms::SetMsgBoxScreenWidth(0);
+  EXPECT_TRUE(forms::Ended());
+  // The notice fills its window, wrapped as on the usual window.
+  EXPECT_EQ(box, (forms::Rect{0, 0, options.width, options.height}));
+  EXPECT_EQ(options.width, forms::MeasureMsgBox(kAlreadyRunningText, kAlreadyRunningButtons, 1024).width);
+}
+
 }  // namespace
 }  // namespace xpexam::frame
