@@ -119,14 +119,18 @@ void FrmTm::SaveAndExit() {
   FrmPicture::Get().SetVisible(false);
   Image2.SetCaption("显示图片");
   LblZXH_Click();
-  platform::WriteFailureWatch writes;
-  SaveSessionRecords();
+  // Only the session's own writes: the home screen's build below rewrites records of its own.
+  const int write_error = [] {
+    const platform::WriteFailureWatch writes;
+    SaveSessionRecords();
+    return writes.firstError();
+  }();
 
   TimeKS.SetEnabled(false);
   TimStartYS.SetEnabled(false);
   TimerREDO.SetEnabled(false);
   // Told before the session's windows go, with nothing of the session running meanwhile.
-  TellIfNotSaved(writes.firstError(), {}, kPracticeNotSaved);
+  TellIfNotSaved(write_error, {}, kPracticeNotSaved);
   editSessionExit().AllowBarClose();
   desktop::FrmMain::Get().Unload();
   Unload();
