@@ -17,6 +17,7 @@
 #include "platform/strings.h"
 #include "platform/textfile.h"
 #include "session/record_files.h"
+#include "session/record_save_notice.h"
 
 namespace xpexam::home {
 namespace {
@@ -237,6 +238,7 @@ void FrmFengmian::NewRandomPaper() {
     edit.SetDoneMark(i, "F");
     edit.SetStatus(i, 0);
   }
+  const platform::WriteFailureWatch writes;
   TryReport(kClickTag, [&] {
     std::vector<std::string> old;
     if (platform::FileExists(session::RandomPaperListFile())) old = HeadLines(session::RandomPaperListFile(), 15);
@@ -262,6 +264,8 @@ void FrmFengmian::NewRandomPaper() {
       platform::ReportFailure(kClickTag, platform::kErrFileNotFound, "File not found");
   if (!session::WriteRecordLine(session::PaperWrongFile(20), ""))
     platform::ReportFailure(kClickTag, platform::kErrPathNotFound, "Path not found");
+  // The paper is drawn and starts all the same; only its place in the list is lost.
+  session::TellIfNotSaved(writes.firstError(), kClickTag, session::kChangeNotSaved);
   startLianXi();
 }
 

@@ -12,6 +12,7 @@
 #include "platform/strings.h"
 #include "platform/textfile.h"
 #include "session/record_files.h"
+#include "session/record_save_notice.h"
 
 namespace xpexam::home {
 namespace {
@@ -55,6 +56,7 @@ void FrmFengmian::LblShiJuanDel_Click(int index) {
   // Only a listed random paper can go: any other index would drop the list's last paper.
   if (index < 20 || index > n + 19) return;
 
+  const platform::WriteFailureWatch writes;
   // Random paper list: the later papers move up one line.
   TryReport(kDeleteTag, [&] {
     std::vector<std::string> lines;
@@ -86,7 +88,11 @@ void FrmFengmian::LblShiJuanDel_Click(int index) {
     if (!session::WritePaperHistory(table)) platform::ReportFailure(kDeleteTag, platform::kErrPathNotFound, "Path not found");
   }
 
+  // Told over the rebuilt screen, which shows what the files still hold; the build's own
+  // writes are not this change's.
+  const int write_error = writes.firstError();
   FengMainCsh();
+  session::TellIfNotSaved(write_error, kDeleteTag, session::kChangeNotSaved);
 }
 
 }  // namespace xpexam::home

@@ -14,6 +14,7 @@
 #include "platform/strings.h"
 #include "platform/textfile.h"
 #include "session/record_files.h"
+#include "session/record_save_notice.h"
 
 namespace xpexam::home {
 
@@ -169,10 +170,12 @@ void FrmFengmian::ClearRecords(int index) {
     p.not_reviewed.SetCaption("0");
     p.reviewed.SetCaption("0");
   }
+  const platform::WriteFailureWatch writes;
   if (!session::WriteRecordLine(p.list_file, new_list))
     platform::ReportFailure(kClickTag, platform::kErrPathNotFound, "Path not found");
   if (!session::WriteRecordLine(p.flag_file, new_flags))
     platform::ReportFailure(kClickTag, platform::kErrPathNotFound, "Path not found");
+  session::TellIfNotSaved(writes.firstError(), kClickTag, session::kChangeNotSaved);
 }
 
 }  // namespace xpexam::home

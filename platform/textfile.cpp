@@ -96,36 +96,61 @@ std::function<void(const std::string&, std::string_view)>& AtomicWriteHook() {
   static std::function<void(const std::string&, std::string_view)> hook;
   return hook;
 }
+
+std::function<int(const std::string&)>& WriteFaultHook() {
+  static std::function<int(const std::string&)> hook;
+  return hook;
+}
+
+// The innermost open watch; each holds the one it was opened inside.
+thread_local WriteFailureWatch* innermost_watch = nullptr;
 }  // namespace
 
 void SetAtomicWriteHook(std::function<void(const std::string& target, std::string_view bytes)> hook) { AtomicWriteHook() = std::move(hook); }
+
+void SetWriteFaultHook(std::function<int(const std::string& target)> hook) { WriteFaultHook() = std::move(hook); }
+
+WriteFailureWatch::WriteFailureWatch() : outer_(innermost_watch) { innermost_watch = this; }
+
+WriteFailureWatch::~WriteFailureWatch() { innermost_watch = outer_; }
+
+void WriteFailureWatch::Note(int error) {
+  for (WriteFailureWatch* w = innermost_watch; w; w = w->outer_)
+    if (w->first_error_ == 0) w->first_error_ = error;
+}
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
   std::string target = ResolvePath(path);
   std::string tmpl = target + ".tmpXXXXXX";
   int fd = mkstemp(tmpl.data());
-  if (fd < 0) return false;
+  if (fd < 0) {
+    WriteFailureWatch::Note(errno);
+    return false;
+  }
+  // The error number of the first call that failed; 0 while all went through.
+  int error = WriteFaultHook() ? WriteFaultHook()(target) : 0;
   const char* p = bytes.data();
-  size_t left = bytes.size();
-  bool ok = true;
+  size_t left = error == 0 ? bytes.size() : 0;
   while (left > 0) {
     ssize_t w = ::write(fd, p, left);
     if (w < 0) {
       if (errno == EINTR) continue;
-      ok = false;
+      error = errno;
       break;
     }
     p += w;
     left -= static_cast<size_t>(w);
   }
-  if (ok && ::fsync(fd) != 0) ok = false;
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
   // mkstemp makes the file private; records are ordinary user files.
-  if (ok) ::fchmod(fd, 0644);
-  if (::close(fd) != 0) ok = false;
-  if (ok && AtomicWriteHook()) AtomicWriteHook()(target, bytes);
-  if (ok && std::rename(tmpl.c_str(), target.c_str()) != 0) ok = false;
-  if (!ok) ::unlink(tmpl.c_str());
-  return ok;
+  if (error == 0) ::fchmod(fd, 0644);
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && AtomicWriteHook()) AtomicWriteHook()(target, bytes);
+  if (error == 0 && std::rename(tmpl.c_str(), target.c_str()) != 0) error = errno;
+  if (error == 0) return true;
+  ::unlink(tmpl.c_str());
+  WriteFailureWatch::Note(error);
+  return false;
 }
 
 bool CopyFileAtomic(const std::string& from, const std::string& to) {

@@ -40,12 +40,40 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
 // Writes bytes to a temporary file in the target's folder, flushes it to disk and renames it
-// over the target. On any failure the old file is left whole and false is returned.
+// over the target. On any failure the old file is left whole, the open WriteFailureWatch
+// scopes hear the system's error number, and false is returned.
 bool WriteFileAtomic(const std::string& path, std::string_view bytes);
 
 // Fault injection for crash tests: called with the resolved target and its new bytes once the
 // temporary file is complete, just before the rename. An empty hook removes it.
 void SetAtomicWriteHook(std::function<void(const std::string& target, std::string_view bytes)> hook);
+
+// Fault injection for tests of failing writes: called with the resolved target before its
+// temporary file is written; a non-zero error number makes that write fail with it, as a full
+// disk (ENOSPC) or a folder without write access (EACCES) would. An empty hook removes it.
+void SetWriteFaultHook(std::function<int(const std::string& target)> hook);
+
+// Collects the failures of WriteFileAtomic while it lives, for an action that writes several
+// files and tells the learner once, with the system's reason, when any of them failed. Watches
+// nest: a failed write counts in every watch open at the time.
+class WriteFailureWatch {
+ public:
+  WriteFailureWatch();
+  ~WriteFailureWatch();
+  WriteFailureWatch(const WriteFailureWatch&) = delete;
+  WriteFailureWatch& operator=(const WriteFailureWatch&) = delete;
+
+  // The system's error number (errno) of the first failed write; 0 while every write went through.
+  int firstError() const { return first_error_; }
+
+ private:
+  friend bool WriteFileAtomic(const std::string& path, std::string_view bytes);
+  // Tells every open watch that has not yet heard of a failure.
+  static void Note(int error);
+
+  int first_error_ = 0;
+  WriteFailureWatch* outer_;
+};
 
 // Copies a file's bytes over another through WriteFileAtomic: the target is its old or its new
 // content whatever happens. False when the source cannot be read or the target written.

@@ -9,8 +9,10 @@
 #include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
+#include "platform/textfile.h"
 #include "session/question_bar.h"
 #include "session/record_files.h"
+#include "session/record_save_notice.h"
 #include "session/save_and_exit.h"
 #include "session/hooks.h"
 #include "session/session_exit.h"
@@ -117,11 +119,18 @@ void FrmTm::SaveAndExit() {
   FrmPicture::Get().SetVisible(false);
   Image2.SetCaption("显示图片");
   LblZXH_Click();
-  SaveSessionRecords();
+  // Only the session's own writes: the home screen's build below rewrites records of its own.
+  const int write_error = [] {
+    const platform::WriteFailureWatch writes;
+    SaveSessionRecords();
+    return writes.firstError();
+  }();
 
   TimeKS.SetEnabled(false);
   TimStartYS.SetEnabled(false);
   TimerREDO.SetEnabled(false);
+  // Told before the session's windows go, with nothing of the session running meanwhile.
+  TellIfNotSaved(write_error, {}, kPracticeNotSaved);
   editSessionExit().AllowBarClose();
   desktop::FrmMain::Get().Unload();
   Unload();

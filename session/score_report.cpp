@@ -15,6 +15,7 @@
 #include "platform/textfile.h"
 #include "session/question_bar.h"
 #include "session/record_files.h"
+#include "session/record_save_notice.h"
 #include "session/hooks.h"
 #include "session/session_exit.h"
 
@@ -99,6 +100,7 @@ void FrmChengji::LayOut() {
 
 void FrmChengji::ScorePaper() {
   const desktop::SessionPlan& plan = desktop::plan();
+  const platform::WriteFailureWatch writes;
   // Bookmarks of the exam join the bookmark list; nothing leaves it.
   Try([&] {
     std::vector<std::string> marked;
@@ -159,6 +161,7 @@ void FrmChengji::ScorePaper() {
     WritePaperHistory(table);
   }
   desktop::editPlan().SetExamStartTime("-1");
+  mRecordWriteError = writes.firstError();
 }
 
 void FrmChengji::ReadQuestionTexts() {
@@ -174,6 +177,8 @@ void FrmChengji::Timer1_Timer() {
   // than the panel (an 800 x 600 screen) its header stays in sight and the plain bottom gives way.
   Picture1.Move(std::max(0.0, (ScaleWidth() - Picture1.Width()) / 2), std::max(0.0, (ScaleHeight() - Picture1.Height()) / 2));
   Timer1.SetEnabled(false);
+  // Told over the report, once it stands where the learner reads it.
+  TellIfNotSaved(mRecordWriteError, {}, kExamNotSaved);
 }
 
 void FrmChengji::CmTNO_Click(int index) {

@@ -31,6 +31,8 @@ class FrmChengji : public forms::FormOf<FrmChengji> {
   forms::Timer Timer1{*this, "Timer1", 100, true};
 
   platform::BoundedArray<std::string, 1, 40> mQuestionText;
+  // errno of the first record of the hand-in that could not be written; 0 when all were.
+  int mRecordWriteError = 0;
 
   FrmChengji();
 

@@ -4,7 +4,9 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <functional>
 
 #include "tests/support/temp_dir.h"
 
@@ -123,6 +125,61 @@ TEST(WriteFileAtomic, FailedWriteLeavesOldFileWhole) {
   EXPECT_EQ(ReadFileBytes(old_path), std::optional<std::string>("old record\r\n"));
   // No temporary file is left behind.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+TEST(WriteFailureWatch, HearsTheSystemsErrorOfEachFailedWrite) {
+  TempDir dir;
+  const std::string old_path = dir.Write("rec.mxy", "old record\r\n");
+  std::filesystem::create_directory(dir / "folder");
+  // A write failing with an injected error number.
+  auto failing = [&](int error) {
+    return [&, error] {
+      SetWriteFaultHook([error](const std::string&) { return error; });
+      const bool ok = WriteFileAtomic(old_path, "a new record\r\n");
+      SetWriteFaultHook(nullptr);
+      return ok;
+    };
+  };
+  struct Case {
+    const char* name;
+    std::function<bool()> write;
+    bool ok;
+    int error;  // what the watch hears; 0 nothing
+  } cases[] = {
+      {"written", [&] { return WriteFileAtomic(old_path, "old record\r\n"); }, true, 0},
+      {"no such folder", [&] { return WriteFileAtomic(dir / "missing/rec.mxy", "x"); }, false, ENOENT},
+      {"the target is a folder", [&] { return WriteFileAtomic(dir / "folder", "x"); }, false, EISDIR},
+      {"a full disk", failing(ENOSPC), false, ENOSPC},
+      {"no write access", failing(EACCES), false, EACCES},
+      // Reading the source is not writing: nothing to hear.
+      {"a copy without its source", [&] { return CopyFileAtomic(dir / "none.mxy", old_path); }, false, 0},
+  };
+  for (const Case& c : cases) {
+    const WriteFailureWatch watch;
+    EXPECT_EQ(c.write(), c.ok) << c.name;
+    EXPECT_EQ(watch.firstError(), c.error) << c.name;
+    EXPECT_EQ(ReadFileBytes(old_path), std::optional<std::string>("old record\r\n")) << c.name;
+  }
+  // No temporary file is left behind.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+TEST(WriteFailureWatch, NestedWatchesEachKeepTheFirstErrorTheyHeard) {
+  TempDir dir;
+  const WriteFailureWatch outer;
+  ASSERT_FALSE(WriteFileAtomic(dir / "missing/a.mxy", "x"));
+  {
+    const WriteFailureWatch inner;
+    SetWriteFaultHook([](const std::string&) { return ENOSPC; });
+    EXPECT_FALSE(WriteFileAtomic(dir / "b.mxy", "x"));
+    SetWriteFaultHook(nullptr);
+    EXPECT_FALSE(WriteFileAtomic(dir / "missing/c.mxy", "x"));
+    EXPECT_EQ(inner.firstError(), ENOSPC);
+  }
+  EXPECT_EQ(outer.firstError(), ENOENT);
+  const WriteFailureWatch later;
+  EXPECT_TRUE(WriteFileAtomic(dir / "d.mxy", "x"));
+  EXPECT_EQ(later.firstError(), 0);
 }
 
 TEST(RemoveStaleTempFiles, RemovesOnlyTheProgramsOwnTemporaryNames) {
