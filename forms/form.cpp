@@ -147,11 +147,11 @@ void Form::SetBorderStyle(int style) {
 void Form::SetWindowState(int state) {
   if (state < 0 || state > 2) platform::Fail(380, "Invalid property value");
   if (state == window_state_) return;
-  const bool resized = state == 2 || window_state_ == 2;
   window_state_ = state;
   detail::Invalidate();
   if (state == 1) Wm().Hidden(this);
-  if (resized) RaiseResize();
+  // Every change of state resizes the window, minimising and restoring included.
+  RaiseResize();
 }
 
 void Form::SetVisible(bool v) {

@@ -138,6 +138,11 @@ class WindowManager {
   Form* Active() const { return active_; }
   // See TopWindow (app.h).
   Form* Top() const;
+  // Every loaded, visible window is minimised, and one is: nothing of the program is on the screen.
+  bool OnlyMinimizedShown() const;
+  // The host window came back: when only minimised windows are shown they are restored, bottom
+  // first, as from XP's taskbar (each raises Resize), and the top one is activated.
+  void RestoreFromTaskbar();
   void PushModal(Form* f) { modal_.push_back(f); }
   void PopModal(Form* f);
   bool InputAllowed(const Form* f) const;

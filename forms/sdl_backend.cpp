@@ -308,6 +308,8 @@ void SdlBackend::SetPointer(int shape, const PicturePtr& custom) {
   custom_cursor_ = next;
 }
 
+void SdlBackend::MinimizeHost() { SDL_MinimizeWindow(window_); }
+
 std::pair<int, int> SdlBackend::WindowPosition() const {
   int x = 0, y = 0;
   SDL_GetWindowPosition(window_, &x, &y);
