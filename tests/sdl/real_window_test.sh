@@ -132,14 +132,26 @@ shown() {
     ! timeout 5 xprop -id "$wid" _NET_WM_STATE 2>/dev/null | grep -q '_NET_WM_STATE_HIDDEN'
 }
 
+same_as_before() {
+  shoot "$run/after.png" && compare -metric AE "$run/before.png" "$run/after.png" "$run/diff.png" 2>"$run/differing_pixels"
+}
+
 # The home screen's own minimise (its "–" button) sends the real window to its icon; the window
-# manager's restore brings the home screen back as it was, and it takes clicks again.
+# manager's restore brings the home screen back as it was, and it takes clicks again. The window
+# manager's own minimise and restore just hide and show the screen.
 scenario_minimise() {
   start_program minimise
   # The pointer rests on the frame, off every button, so that no button shows its hover face.
   x mousemove "$((X - 1))" "$((Y - 1))" || fail "xdotool mousemove"
   poll settle_screen || fail "the screen never settled after the start"
   shoot "$run/before.png" || fail "cannot take a screenshot"
+
+  x windowminimize "$wid" || fail "xdotool windowminimize"
+  poll iconified || fail "the window manager did not minimise the window"
+  x windowactivate "$wid" || fail "xdotool windowactivate"
+  poll shown || fail "the window manager's restore did not bring the window back"
+  poll same_as_before ||
+    fail "after the window manager's minimise and restore the window differs from before in $(cat "$run/differing_pixels") pixels (see $run/before.png, after.png, diff.png)"
 
   # The home window (800 x 600) is centred in the drawing area; its minimise button is 22 pixels
   # square at (745, 6) of it.
@@ -151,9 +163,6 @@ scenario_minimise() {
   x mousemove "$((X - 1))" "$((Y - 1))" || fail "xdotool mousemove"
   x windowactivate "$wid" || fail "xdotool windowactivate"
   poll shown || fail "the window manager's restore did not bring the window back"
-  same_as_before() {
-    shoot "$run/after.png" && compare -metric AE "$run/before.png" "$run/after.png" "$run/diff.png" 2>"$run/differing_pixels"
-  }
   poll same_as_before ||
     fail "after the restore the window differs from the home screen before in $(cat "$run/differing_pixels") pixels (see $run/before.png, after.png, diff.png)"
 
@@ -168,7 +177,7 @@ scenario_minimise() {
   poll tab_open || fail "a click on the restored home screen did not open the tab (see $run/tab.png)"
   running || fail "the program ended"
   stop_program
-  echo "ok: minimise iconified the window, the restore brought the home screen back and it takes clicks"
+  echo "ok: the window manager's minimise and restore kept the screen; the home screen's minimise iconified the window, the restore brought it back and it takes clicks"
 }
 
 scenario_minimise
