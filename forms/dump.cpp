@@ -50,8 +50,8 @@ void DumpScreen(std::ostream& out) {
     out << "Window " << f->Name() << " visible=" << (f->Visible() ? 1 : 0) << " x=" << outer.x << " y=" << outer.y
         << " w=" << outer.w << " h=" << outer.h << " caption=" << DumpQuote(f->Caption())
         << " picture=" << DumpQuote(PictureId(f->Picture()));
-    // Minimised or maximised; a normal window says nothing.
-    if (f->WindowState() != 0) out << " state=" << f->WindowState();
+    // A minimised window says so; the lines of the others stay as they always were.
+    if (f->WindowState() == 1) out << " state=1";
     out << "\n";
     DumpChildren(out, *f, "  ");
     for (Timer* t : f->Timers())
