@@ -23,6 +23,9 @@
 // - MinimizeHost(): iconify the host window through the window system (as a window goes to
 //   XP's taskbar). The runtime calls it when every shown window of the program is minimised,
 //   once until the host is restored. A backend without a host window records it.
+// - RestoreHost(): bring the iconified host window back. The runtime calls it when a window of
+//   the program appears while the host is iconified (a message box, the exit question), as such
+//   a window would show on XP.
 // - kHostMinimized / kHostRestored: report the host window being iconified (by the window
 //   manager or after MinimizeHost) and coming back, each once per change. The runtime restores
 //   its minimised windows when the host comes back with nothing else of the program to show.
@@ -113,6 +116,7 @@ class Backend {
   virtual void SetHostWindow(const std::string& /*title*/, const PicturePtr& /*icon*/) {}
   virtual void SetPointer(int shape, const PicturePtr& custom) = 0;
   virtual void MinimizeHost() {}
+  virtual void RestoreHost() {}
   // A backend with a virtual clock gives the date and time that goes with it.
   virtual std::function<platform::DateTime()> WallClock() { return {}; }
 };

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <iostream>
 #include <thread>
+#include <utility>
 
 #include "forms/runtime.h"
 #include "platform/clock.h"
@@ -41,6 +42,8 @@ struct LoopState {
   std::function<void()> close_request;
   // The host window is iconified, as far as its backend said or the runtime asked.
   bool host_minimized = false;
+  // A window was shown or restored since the host state was last checked.
+  bool window_appeared = false;
 };
 
 LoopState& S() {
@@ -67,6 +70,7 @@ void DispatchEvent(InputEvent& e) {
     case EventType::kHostMinimized:
       // The window manager's own minimise leaves the windows as they are.
       S().host_minimized = true;
+      S().window_appeared = false;
       break;
     case EventType::kHostRestored:
       S().host_minimized = false;
@@ -78,17 +82,23 @@ void DispatchEvent(InputEvent& e) {
 }
 
 // Nothing of the program left on the screen but minimised windows: the host window goes to the
-// taskbar too, or it would stay up empty with no way to bring them back.
-void MinimizeHostWhenAllMinimized() {
-  if (S().host_minimized || !Wm().OnlyMinimizedShown()) return;
-  S().host_minimized = true;
-  S().backend->MinimizeHost();
+// taskbar too, or it would stay up empty with no way to bring them back. A window that appears
+// while the host is iconified brings the host back, or the learner would never see it.
+void KeepHostInStep() {
+  const bool appeared = std::exchange(S().window_appeared, false);
+  if (!S().host_minimized && Wm().OnlyMinimizedShown()) {
+    S().host_minimized = true;
+    S().backend->MinimizeHost();
+  } else if (S().host_minimized && appeared && Wm().AnyShownNotMinimized()) {
+    S().host_minimized = false;
+    S().backend->RestoreHost();
+  }
 }
 
 // Waits for one input event until the deadline and dispatches it. What the wait gave is the
 // caller's to act on: running out of input ends the program in some loops and not in others.
 Backend::Wait WaitAndDispatch(int64_t deadline_ms) {
-  MinimizeHostWhenAllMinimized();
+  KeepHostInStep();
   InputEvent e;
   const Backend::Wait got = S().backend->WaitEvent(deadline_ms, e);
   if (got == Backend::Wait::kEvent) DispatchEvent(e);
@@ -230,6 +240,10 @@ void SetCloseRequestHook(std::function<void()> hook) { S().close_request = std::
 
 bool HostMinimized() { return S().host_minimized; }
 
+namespace detail {
+void NoteWindowAppeared() { S().window_appeared = true; }
+}  // namespace detail
+
 void ResetRuntime() {
   // Buried controls refer to their windows: they go first.
   detail::CollectGraveyard();
@@ -239,6 +253,7 @@ void ResetRuntime() {
   S().ended = false;
   S().close_request = nullptr;
   S().host_minimized = false;
+  S().window_appeared = false;
   S().handlers = 0;
   S().loops = 0;
   detail::Invalidate();

@@ -150,6 +150,7 @@ void Form::SetWindowState(int state) {
   window_state_ = state;
   detail::Invalidate();
   if (state == 1) Wm().Hidden(this);
+  if (state != 1 && visible_) detail::NoteWindowAppeared();
   // Every change of state resizes the window, minimising and restoring included.
   RaiseResize();
 }
@@ -196,7 +197,10 @@ void Form::Show() {
     shown_once_ = true;
     ApplyStartUpPosition();
   }
-  if (!visible_) keyboard_cues_ = Wm().KeyboardInputLast();
+  if (!visible_) {
+    keyboard_cues_ = Wm().KeyboardInputLast();
+    detail::NoteWindowAppeared();
+  }
   visible_ = true;
   detail::Invalidate();
   Wm().Shown(this);

@@ -38,6 +38,7 @@ class HeadlessBackend : public Backend {
   }
   void SetPointer(int shape, const PicturePtr& custom) override;
   void MinimizeHost() override { host_minimized_ = true; }
+  void RestoreHost() override { host_minimized_ = false; }
   std::function<platform::DateTime()> WallClock() override;
 
   // Queued input; coordinates are screen pixels. Mouse actions at a new place move there first,

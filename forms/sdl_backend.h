@@ -51,6 +51,7 @@ class SdlBackend : public Backend {
   void SetHostWindow(const std::string& title, const PicturePtr& icon) override;
   void SetPointer(int shape, const PicturePtr& custom) override;
   void MinimizeHost() override;
+  void RestoreHost() override;
 
   // The host window's position on the display (its drawing area's top left corner).
   std::pair<int, int> WindowPosition() const;

@@ -764,6 +764,11 @@ bool WindowManager::OnlyMinimizedShown() const {
   return any;
 }
 
+bool WindowManager::AnyShownNotMinimized() const {
+  return std::any_of(forms_.begin(), forms_.end(),
+                     [](const Form* f) { return f->Loaded() && f->Visible() && f->WindowState() != 1; });
+}
+
 void WindowManager::RestoreFromTaskbar() {
   if (!OnlyMinimizedShown()) return;
   for (Form* f : Stacking())

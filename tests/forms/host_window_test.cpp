@@ -4,6 +4,7 @@
 // the window manager's own minimise and restore change nothing inside the program.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,40 @@ TEST_F(HostWindowTest, TheWindowManagersOwnMinimiseAndRestoreChangeNothingInside
   EXPECT_EQ(ActiveForm(), &FrmLower::Get());
   EXPECT_FALSE(in_.HostMinimized());
   EXPECT_FALSE(HostMinimized());
+}
+
+// A window that appears while the host is iconified (the exit question after a close from the
+// taskbar, a timer's window) brings the host back; one that is already up does not.
+TEST_F(HostWindowTest, AWindowThatAppearsBringsTheIconifiedHostBack) {
+  struct Case {
+    const char* what;
+    bool by_window_manager;  // else by the program's own minimise
+    std::function<void()> act;
+    bool host_minimised;
+  };
+  const Case cases[] = {
+      {"after the program's minimise, another window shows", false, [] { FrmUpper::Get().Show(); }, false},
+      {"after the program's minimise, the window is restored", false, [] { FrmLower::Get().SetWindowState(0); }, false},
+      {"after the window manager's minimise, another window shows", true, [] { FrmUpper::Get().Show(); }, false},
+      {"after the window manager's minimise, a shown window is shown again", true, [] { FrmLower::Get().Show(); }, true},
+      {"after the program's minimise, a window is hidden", false, [] { FrmLower::Get().Hide(); }, true},
+  };
+  for (const Case& c : cases) {
+    HeadlessSession session(800, 600);
+    HeadlessBackend& in = session.Input();
+    FrmLower::Get().Show();
+    if (c.by_window_manager)
+      in.Minimize();
+    else
+      in.Call([] { FrmLower::Get().SetWindowState(1); });
+    in.Wait(10);
+    in.Call([&] { EXPECT_TRUE(in.HostMinimized()) << c.what; });
+    in.Call(c.act);
+    in.Wait(10);
+    Pump();
+    EXPECT_EQ(in.HostMinimized(), c.host_minimised) << c.what;
+    EXPECT_EQ(HostMinimized(), c.host_minimised) << c.what;
+  }
 }
 
 }  // namespace
