@@ -60,6 +60,12 @@ Form* TopWindow();
 // input. ResetRuntime clears the hook.
 void SetCloseRequestHook(std::function<void()> hook);
 
+// The host window is iconified. The runtime iconifies it when every shown window is minimised
+// (and one is); when the window manager brings it back with nothing else to show, the minimised
+// windows are restored as from XP's taskbar, the top one active. The window manager's own
+// minimise and restore change nothing inside the program.
+bool HostMinimized();
+
 // Composes the screen if anything changed since the last frame and returns it.
 const Canvas& ComposeScreen();
 // The composed screen with the pointer drawn on it at its place and in its shape, as a display

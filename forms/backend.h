@@ -20,6 +20,15 @@
 //   1 arrow, 2 cross, 3 I-beam, 4 icon, 5 size, 6 size NE-SW, 7 size N-S, 8 size NW-SE,
 //   9 size W-E, 10 up arrow, 11 hourglass, 12 no drop, 13 arrow and hourglass, 14 arrow and
 //   question mark, 15 size all) or kCustomPointer with a cursor picture (its HotSpot()).
+// - MinimizeHost(): iconify the host window through the window system (as a window goes to
+//   XP's taskbar). The runtime calls it when every shown window of the program is minimised,
+//   once until the host is restored. A backend without a host window records it.
+// - RestoreHost(): bring the iconified host window back. The runtime calls it when a window of
+//   the program appears while the host is iconified (a message box, the exit question), as such
+//   a window would show on XP.
+// - kHostMinimized / kHostRestored: report the host window being iconified (by the window
+//   manager or after MinimizeHost) and coming back, each once per change. The runtime restores
+//   its minimised windows when the host comes back with nothing else of the program to show.
 // Events carry the modifier state at that moment, so a backend reports it with every event.
 #include <cstdint>
 #include <functional>
@@ -75,6 +84,8 @@ enum class EventType {
   kKeyUp,
   kText,  // characters typed (UTF-8), after the key's KeyDown
   kQuit,  // the host window is closed: a request to leave the program (SetCloseRequestHook)
+  kHostMinimized,  // the host window was iconified
+  kHostRestored,   // the host window came back from its icon
   kCall,  // runs `call` inside the loop (tests and scripts probing state at that point)
 };
 
@@ -104,6 +115,8 @@ class Backend {
   // The host window's title and icon, where there is one.
   virtual void SetHostWindow(const std::string& /*title*/, const PicturePtr& /*icon*/) {}
   virtual void SetPointer(int shape, const PicturePtr& custom) = 0;
+  virtual void MinimizeHost() {}
+  virtual void RestoreHost() {}
   // A backend with a virtual clock gives the date and time that goes with it.
   virtual std::function<platform::DateTime()> WallClock() { return {}; }
 };

@@ -44,11 +44,15 @@ void DumpChildren(std::ostream& out, const Container& container, const std::stri
 }  // namespace
 
 void DumpScreen(std::ostream& out) {
+  if (HostMinimized()) out << "Host minimized=1\n";
   for (Form* f : LoadedForms()) {
     Rect outer{TwipsToPixels(f->Left()), TwipsToPixels(f->Top()), TwipsToPixels(f->Width()), TwipsToPixels(f->Height())};
     out << "Window " << f->Name() << " visible=" << (f->Visible() ? 1 : 0) << " x=" << outer.x << " y=" << outer.y
         << " w=" << outer.w << " h=" << outer.h << " caption=" << DumpQuote(f->Caption())
-        << " picture=" << DumpQuote(PictureId(f->Picture())) << "\n";
+        << " picture=" << DumpQuote(PictureId(f->Picture()));
+    // A minimised window says so; the lines of the others stay as they always were.
+    if (f->WindowState() == 1) out << " state=1";
+    out << "\n";
     DumpChildren(out, *f, "  ");
     for (Timer* t : f->Timers())
       out << "  Timer " << (t->Index() >= 0 ? t->Name() + "(" + std::to_string(t->Index()) + ")" : t->Name())

@@ -1,5 +1,7 @@
 #pragma once
-// The scenario runner's dump: every loaded window and, indented under it, its controls.
+// The scenario runner's dump: every loaded window and, indented under it, its controls. A
+// window that is minimised ends its line with state=1; a first line
+// "Host minimized=1" says the host window is iconified.
 #include <ostream>
 #include <string>
 

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <iostream>
 #include <thread>
+#include <utility>
 
 #include "forms/runtime.h"
 #include "platform/clock.h"
@@ -39,6 +40,10 @@ struct LoopState {
   std::vector<std::unique_ptr<Form>> dead_forms;
   std::vector<std::shared_ptr<void>> dead_objects;
   std::function<void()> close_request;
+  // The host window is iconified, as far as its backend said or the runtime asked.
+  bool host_minimized = false;
+  // A window was shown or restored since the host state was last checked.
+  bool window_appeared = false;
 };
 
 LoopState& S() {
@@ -62,14 +67,38 @@ void DispatchEvent(InputEvent& e) {
     case EventType::kCall:
       detail::Invoke([&] { e.call(); });
       break;
+    case EventType::kHostMinimized:
+      // The window manager's own minimise leaves the windows as they are.
+      S().host_minimized = true;
+      S().window_appeared = false;
+      break;
+    case EventType::kHostRestored:
+      S().host_minimized = false;
+      Wm().RestoreFromTaskbar();
+      break;
     default:
       Wm().Dispatch(e);
+  }
+}
+
+// Nothing of the program left on the screen but minimised windows: the host window goes to the
+// taskbar too, or it would stay up empty with no way to bring them back. A window that appears
+// while the host is iconified brings the host back, or the learner would never see it.
+void KeepHostInStep() {
+  const bool appeared = std::exchange(S().window_appeared, false);
+  if (!S().host_minimized && Wm().OnlyMinimizedShown()) {
+    S().host_minimized = true;
+    S().backend->MinimizeHost();
+  } else if (S().host_minimized && appeared && Wm().AnyShownNotMinimized()) {
+    S().host_minimized = false;
+    S().backend->RestoreHost();
   }
 }
 
 // Waits for one input event until the deadline and dispatches it. What the wait gave is the
 // caller's to act on: running out of input ends the program in some loops and not in others.
 Backend::Wait WaitAndDispatch(int64_t deadline_ms) {
+  KeepHostInStep();
   InputEvent e;
   const Backend::Wait got = S().backend->WaitEvent(deadline_ms, e);
   if (got == Backend::Wait::kEvent) DispatchEvent(e);
@@ -209,6 +238,12 @@ bool Ended() { return S().ended; }
 
 void SetCloseRequestHook(std::function<void()> hook) { S().close_request = std::move(hook); }
 
+bool HostMinimized() { return S().host_minimized; }
+
+namespace detail {
+void NoteWindowAppeared() { S().window_appeared = true; }
+}  // namespace detail
+
 void ResetRuntime() {
   // Buried controls refer to their windows: they go first.
   detail::CollectGraveyard();
@@ -217,6 +252,8 @@ void ResetRuntime() {
   ResetCompositor();
   S().ended = false;
   S().close_request = nullptr;
+  S().host_minimized = false;
+  S().window_appeared = false;
   S().handlers = 0;
   S().loops = 0;
   detail::Invalidate();

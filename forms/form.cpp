@@ -149,11 +149,12 @@ void Form::SetBorderStyle(int style) {
 void Form::SetWindowState(int state) {
   if (state < 0 || state > 2) platform::Fail(380, "Invalid property value");
   if (state == window_state_) return;
-  const bool resized = state == 2 || window_state_ == 2;
   window_state_ = state;
   detail::Invalidate();
   if (state == 1) Wm().Hidden(this);
-  if (resized) RaiseResize();
+  if (state != 1 && visible_) detail::NoteWindowAppeared();
+  // Every change of state resizes the window, minimising and restoring included.
+  RaiseResize();
 }
 
 void Form::SetVisible(bool v) {
@@ -198,7 +199,10 @@ void Form::Show() {
     shown_once_ = true;
     ApplyStartUpPosition();
   }
-  if (!visible_) keyboard_cues_ = Wm().KeyboardInputLast();
+  if (!visible_) {
+    keyboard_cues_ = Wm().KeyboardInputLast();
+    detail::NoteWindowAppeared();
+  }
   visible_ = true;
   detail::Invalidate();
   Wm().Shown(this);

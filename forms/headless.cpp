@@ -56,6 +56,8 @@ Backend::Wait HeadlessBackend::WaitEvent(int64_t deadline_ms, InputEvent& out) {
     if (!item.wait) {
       out = std::move(item.event);
       queue_.pop_front();
+      if (out.type == EventType::kHostMinimized) host_minimized_ = true;
+      if (out.type == EventType::kHostRestored) host_minimized_ = false;
       return Wait::kEvent;
     }
     const int64_t target = now_ + item.ms;
@@ -179,6 +181,18 @@ void HeadlessBackend::Type(const std::string& text) {
 void HeadlessBackend::Close() {
   InputEvent e;
   e.type = EventType::kQuit;
+  Push(std::move(e));
+}
+
+void HeadlessBackend::Minimize() {
+  InputEvent e;
+  e.type = EventType::kHostMinimized;
+  Push(std::move(e));
+}
+
+void HeadlessBackend::Restore() {
+  InputEvent e;
+  e.type = EventType::kHostRestored;
   Push(std::move(e));
 }
 

@@ -37,6 +37,8 @@ class HeadlessBackend : public Backend {
     changed_ = changed;
   }
   void SetPointer(int shape, const PicturePtr& custom) override;
+  void MinimizeHost() override { host_minimized_ = true; }
+  void RestoreHost() override { host_minimized_ = false; }
   std::function<platform::DateTime()> WallClock() override;
 
   // Queued input; coordinates are screen pixels. Mouse actions at a new place move there first,
@@ -56,12 +58,18 @@ class HeadlessBackend : public Backend {
   void Type(const std::string& text);
   // The window manager's close of the host window: the request to leave the program.
   void Close();
+  // The window manager iconifying the host window, and bringing it back.
+  void Minimize();
+  void Restore();
   // Advances the virtual clock, firing the timers that fall due on the way.
   void Wait(int64_t ms);
   // Runs fn inside whichever loop reaches this point of the queue.
   void Call(std::function<void()> fn);
   bool Pending() const { return !queue_.empty(); }
 
+  // The host window is iconified: the runtime asked for it, or a queued Minimize came after
+  // the last queued Restore.
+  bool HostMinimized() const { return host_minimized_; }
   int PointerShapeShown() const { return shape_; }
   const PicturePtr& PointerIconShown() const { return icon_; }
   int FramesPresented() const { return frames_; }
@@ -87,6 +95,7 @@ class HeadlessBackend : public Backend {
   PicturePtr icon_;
   int frames_ = 0;
   std::vector<Rect> changed_;
+  bool host_minimized_ = false;
 };
 
 // Processes the queue until it is empty (top level only: a nested loop meeting the end of the

@@ -37,6 +37,8 @@ class Scope {
   bool outermost_;
 };
 int HandlerDepth();
+// A window was shown, or restored from its minimised state (the host window follows it).
+void NoteWindowAppeared();
 void ReportUnhandled(const std::string& what);
 
 // Runs program code: End() inside unwinds to here when this is the outermost level; a failure
@@ -138,6 +140,13 @@ class WindowManager {
   Form* Active() const { return active_; }
   // See TopWindow (app.h).
   Form* Top() const;
+  // Every loaded, visible window is minimised, and one is: nothing of the program is on the screen.
+  bool OnlyMinimizedShown() const;
+  // A loaded, visible window that is not minimised.
+  bool AnyShownNotMinimized() const;
+  // The host window came back: when only minimised windows are shown they are restored, bottom
+  // first, as from XP's taskbar (each raises Resize), and the top one is activated.
+  void RestoreFromTaskbar();
   void PushModal(Form* f) { modal_.push_back(f); }
   void PopModal(Form* f);
   bool InputAllowed(const Form* f) const;

@@ -174,6 +174,12 @@ std::optional<ScriptError> ParseScript(const std::string& text, const ScriptOpti
     } else if (cmd == "close") {
       if (w.size() != 1) return fail("close takes no arguments");
       commands.push_back({number, [](HeadlessBackend& b) { b.Close(); }});
+    } else if (cmd == "minimize") {
+      if (w.size() != 1) return fail("minimize takes no arguments");
+      commands.push_back({number, [](HeadlessBackend& b) { b.Minimize(); }});
+    } else if (cmd == "restore") {
+      if (w.size() != 1) return fail("restore takes no arguments");
+      commands.push_back({number, [](HeadlessBackend& b) { b.Restore(); }});
     } else if (cmd == "dump") {
       if (w.size() != 1) return fail("dump takes no arguments");
       commands.push_back({number, [options](HeadlessBackend& b) {

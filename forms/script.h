@@ -3,13 +3,16 @@
 //   wait MS | move X Y | press X Y [BUTTON] [MODS] | release X Y [BUTTON] [MODS]
 //   click X Y [BUTTON] [MODS] | dblclick X Y [BUTTON]
 //   key NAME [MODS] | keydown NAME [MODS] | keyup NAME [MODS] | type TEXT
-//   shot FILE.png [pointer] | dump | close
+//   shot FILE.png [pointer] | dump | close | minimize | restore
 // A shot ending in pointer shows the pointer as a display would. BUTTON is left, right or
 // middle; MODS is shift, ctrl, alt or a + join of them; NAME is a
 // virtual-key number or Enter, Esc, Space, Tab, Backspace, Delete, Left, Right, Up, Down,
 // F1 to F12, A to Z, 0 to 9 (a single digit is the digit's key, longer numbers are codes);
-// close is the window manager closing the program's window. A line whose first non-blank character is # is a comment, and so
-// is the end of a line from " #" on, except in type, whose text is the rest of the line.
+// close is the window manager closing the program's window; minimize and restore are the window
+// manager iconifying the program's window and bringing it back (once everything shown is
+// minimised the program iconifies it itself, and a dump then starts with "Host minimized=1").
+// A line whose first non-blank character is # is a comment, and so is the end of a line from
+// " #" on, except in type, whose text is the rest of the line.
 #include <functional>
 #include <optional>
 #include <ostream>

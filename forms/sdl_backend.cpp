@@ -308,6 +308,15 @@ void SdlBackend::SetPointer(int shape, const PicturePtr& custom) {
   custom_cursor_ = next;
 }
 
+void SdlBackend::MinimizeHost() { SDL_MinimizeWindow(window_); }
+
+void SdlBackend::RestoreHost() {
+  // SDL's restore also takes back a maximised size; the learner's maximised window stays so.
+  const bool maximized = (SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED) != 0;
+  SDL_RestoreWindow(window_);
+  if (maximized) SDL_MaximizeWindow(window_);
+}
+
 std::pair<int, int> SdlBackend::WindowPosition() const {
   int x = 0, y = 0;
   SDL_GetWindowPosition(window_, &x, &y);

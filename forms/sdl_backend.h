@@ -11,6 +11,8 @@
 //
 // Keys: Alt+F4, F10 and Alt alone reach the program as keys wherever the host lets them through.
 // On X11 a window manager usually keeps Alt+F4 for itself and sends a close request instead.
+// Iconifying the host window and bringing it back reach the runtime as kHostMinimized and
+// kHostRestored; MinimizeHost iconifies it through the window manager.
 // Closing the host window reaches the runtime as EventType::kQuit, the request to leave the
 // program that the program's close-request hook routes. Ctrl+C or SIGTERM in the terminal still kill the process (SDL's signal handlers are
 // off). Without a display (no X11, Wayland or KMS) the window cannot open.
@@ -48,6 +50,8 @@ class SdlBackend : public Backend {
   void PresentChanged(const Canvas& frame, const std::vector<Rect>& changed) override;
   void SetHostWindow(const std::string& title, const PicturePtr& icon) override;
   void SetPointer(int shape, const PicturePtr& custom) override;
+  void MinimizeHost() override;
+  void RestoreHost() override;
 
   // The host window's position on the display (its drawing area's top left corner).
   std::pair<int, int> WindowPosition() const;

@@ -166,9 +166,29 @@ std::optional<InputEvent> SdlInput::Translate(const SDL_Event& e) {
       if (out.text.empty()) return std::nullopt;
       return out;
     }
-    case SDL_WINDOWEVENT:
-      if (e.window.event != SDL_WINDOWEVENT_CLOSE) return std::nullopt;
-      [[fallthrough]];
+    case SDL_WINDOWEVENT: {
+      InputEvent out;
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_MINIMIZED:
+          if (minimized_) return std::nullopt;
+          minimized_ = true;
+          out.type = EventType::kHostMinimized;
+          return out;
+        // SDL says restored both when the window leaves its icon and when it leaves the
+        // maximised state; a window maximised before may come back from its icon maximised.
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+          if (!minimized_) return std::nullopt;
+          minimized_ = false;
+          out.type = EventType::kHostRestored;
+          return out;
+        case SDL_WINDOWEVENT_CLOSE:
+          out.type = EventType::kQuit;
+          return out;
+        default:
+          return std::nullopt;
+      }
+    }
     case SDL_QUIT: {
       InputEvent out;
       out.type = EventType::kQuit;

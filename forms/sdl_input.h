@@ -29,6 +29,7 @@ class SdlInput {
     height_ = height;
   }
   // The runtime's event for an SDL event, or nothing for events the program does not see.
+  // The host window's iconify and return come once per change.
   std::optional<InputEvent> Translate(const SDL_Event& e);
   // The modifier state as of the last key event translated (mouse events carry it).
   int Shift() const { return ShiftStateOf(mod_); }
@@ -37,6 +38,7 @@ class SdlInput {
   InputEvent Mouse(EventType type, int x, int y, int button) const;
 
   Uint16 mod_;
+  bool minimized_ = false;
   int width_ = 1 << 30, height_ = 1 << 30;
 };
 

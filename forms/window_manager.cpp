@@ -754,6 +754,29 @@ Form* WindowManager::Top() const {
   return nullptr;
 }
 
+bool WindowManager::OnlyMinimizedShown() const {
+  bool any = false;
+  for (const Form* f : forms_) {
+    if (!f->Loaded() || !f->Visible()) continue;
+    if (f->WindowState() != 1) return false;
+    any = true;
+  }
+  return any;
+}
+
+bool WindowManager::AnyShownNotMinimized() const {
+  return std::any_of(forms_.begin(), forms_.end(),
+                     [](const Form* f) { return f->Loaded() && f->Visible() && f->WindowState() != 1; });
+}
+
+void WindowManager::RestoreFromTaskbar() {
+  if (!OnlyMinimizedShown()) return;
+  for (Form* f : Stacking())
+    // A Resize handler before it may have unloaded, hidden or restored it.
+    if (f->Loaded() && f->Visible() && f->WindowState() == 1) f->SetWindowState(0);
+  if (!active_) Activate(NextActive(nullptr));
+}
+
 // ---- Window drag ----------------------------------------------------------------------------------
 
 namespace {

@@ -33,6 +33,8 @@ TEST(Script, BadLinesAreReportedWithTheirNumber) {
       {"shot\n", 1},
       {"dump now\n", 1},
       {"close\nclose window\n", 2},
+      {"minimize\nminimize 1\n", 2},
+      {"restore\nrestore all\n", 2},
       {"dblclick 1 2 left shift\n", 1},
       {"wheel 1 2\n", 1},
       {"wheel 1 2 down\n", 1},

@@ -69,6 +69,8 @@ std::string Describe(const std::optional<InputEvent>& e) {
     case EventType::kKeyUp: return "KeyUp " + n(e->key) + " " + n(e->shift);
     case EventType::kText: return "Text " + e->text;
     case EventType::kQuit: return "Quit";
+    case EventType::kHostMinimized: return "HostMinimized";
+    case EventType::kHostRestored: return "HostRestored";
     case EventType::kCall: return "Call";
   }
   return "?";
@@ -156,6 +158,22 @@ TEST(SdlInput, TextAndCloseRequests) {
       {"Ctrl+Alt is AltGr and types", Text("€"), "Text €"},
       {"close the host window", Window(SDL_WINDOWEVENT_CLOSE), "Quit"},
       {"other window events", Window(SDL_WINDOWEVENT_FOCUS_LOST), "-"},
+  });
+}
+
+// SDL reports "restored" also when a maximised window goes back to its size, and a maximised
+// window comes back from its icon as "maximized": only a change of the icon state counts.
+TEST(SdlInput, TheHostWindowGoesToItsIconAndComesBackOncePerChange) {
+  Check({
+      {"maximised, then back to its size", Window(SDL_WINDOWEVENT_MAXIMIZED), "-"},
+      {"un-maximised is no return", Window(SDL_WINDOWEVENT_RESTORED), "-"},
+      {"iconified", Window(SDL_WINDOWEVENT_MINIMIZED), "HostMinimized"},
+      {"hidden with it", Window(SDL_WINDOWEVENT_HIDDEN), "-"},
+      {"iconified again", Window(SDL_WINDOWEVENT_MINIMIZED), "-"},
+      {"back from the icon", Window(SDL_WINDOWEVENT_RESTORED), "HostRestored"},
+      {"told twice", Window(SDL_WINDOWEVENT_RESTORED), "-"},
+      {"iconified once more", Window(SDL_WINDOWEVENT_MINIMIZED), "HostMinimized"},
+      {"back maximised", Window(SDL_WINDOWEVENT_MAXIMIZED), "HostRestored"},
   });
 }
 
