@@ -12,6 +12,7 @@
 #include "forms/app.h"
 #include "forms/msgbox.h"
 #include "forms/program.h"
+#include "forms/screen_layout.h"
 #include "frame/error_report.h"
 #include "home/update_window.h"
 #include "session/picture_window.h"
@@ -73,6 +74,9 @@ void ConnectWindows() {
     if (demo::FrmYanShi::IsLoaded()) demo::FrmYanShi::Get().EndRun();
   };
 
+
+  // The bar stays docked at the desktop when the screen changes size.
+  forms::SetScreenChangeHook(session::KeepBarDocked);
 
   ConnectCloseRequest();
 }

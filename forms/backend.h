@@ -5,7 +5,9 @@
 //
 // Writing a backend (the headless one is in headless.h; a real window uses the same contract):
 // - ScreenWidth/ScreenHeight: the virtual screen in pixels; for a real window, the size of the
-//   host window's drawing area. The runtime re-reads them before composing each frame.
+//   host window's drawing area. They change only together with a kScreenSize event that
+//   WaitEvent returns: from that event on they report the new size, and the runtime lays the
+//   windows out for it as XP does after a change of the display resolution (screen_layout.h).
 // - NowMs: a monotonic millisecond clock. Timers, double-click detection and tooltips use it,
 //   and platform::TickCount follows it once the backend is installed.
 // - WaitEvent(deadline, out): return the next input event at once if one is pending; otherwise
@@ -86,12 +88,13 @@ enum class EventType {
   kQuit,  // the host window is closed: a request to leave the program (SetCloseRequestHook)
   kHostMinimized,  // the host window was iconified
   kHostRestored,   // the host window came back from its icon
+  kScreenSize,  // the screen took the size (x, y) pixels, which ScreenWidth/ScreenHeight now report
   kCall,  // runs `call` inside the loop (tests and scripts probing state at that point)
 };
 
 struct InputEvent {
   EventType type = EventType::kMouseMove;
-  int x = 0, y = 0;  // screen pixels (mouse events)
+  int x = 0, y = 0;  // screen pixels (mouse events); the new size (kScreenSize)
   int button = 0;    // kLeftButton, kRightButton or kMiddleButton
   int shift = 0;     // kShiftMask | kCtrlMask | kAltMask at the moment of the event
   int key = 0;       // virtual-key code (key events)

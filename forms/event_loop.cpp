@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "forms/runtime.h"
+#include "forms/screen_layout.h"
 #include "platform/clock.h"
 #include "platform/http.h"
 
@@ -44,6 +45,8 @@ struct LoopState {
   bool host_minimized = false;
   // A window was shown or restored since the host state was last checked.
   bool window_appeared = false;
+  // The screen size the windows are laid out for, in pixels.
+  int screen_width = 0, screen_height = 0;
 };
 
 LoopState& S() {
@@ -76,6 +79,13 @@ void DispatchEvent(InputEvent& e) {
       S().host_minimized = false;
       Wm().RestoreFromTaskbar();
       break;
+    case EventType::kScreenSize: {
+      const int old_width = S().screen_width, old_height = S().screen_height;
+      S().screen_width = S().backend->ScreenWidth();
+      S().screen_height = S().backend->ScreenHeight();
+      FollowScreenSize(old_width, old_height);
+      break;
+    }
     default:
       Wm().Dispatch(e);
   }
@@ -174,6 +184,8 @@ bool RunUntil(const std::function<bool()>& done, OnExhausted on_exhausted) {
 void InstallBackend(std::unique_ptr<Backend> backend) {
   const bool real = backend != nullptr;
   S().backend = real ? std::move(backend) : std::make_unique<IdleBackend>();
+  S().screen_width = S().backend->ScreenWidth();
+  S().screen_height = S().backend->ScreenHeight();
   platform::SetClockSource({[] { return S().backend->NowMs(); }, S().backend->WallClock()});
   // Network waits keep the windows alive through this runtime's loop.
   platform::SetEventPump(real ? platform::EventPump(PumpEvents) : platform::EventPump());
@@ -254,6 +266,7 @@ void ResetRuntime() {
   S().close_request = nullptr;
   S().host_minimized = false;
   S().window_appeared = false;
+  SetScreenChangeHook(nullptr);
   S().handlers = 0;
   S().loops = 0;
   detail::Invalidate();

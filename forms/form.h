@@ -169,6 +169,7 @@ class Form : public Container {
   friend class WindowManager;
   friend class Compositor;
   friend class FormRegistry;
+  friend class ScreenLayout;
 
   Rect ScreenRectPx() const;
   void ApplyStartUpPosition();

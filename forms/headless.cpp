@@ -58,6 +58,7 @@ Backend::Wait HeadlessBackend::WaitEvent(int64_t deadline_ms, InputEvent& out) {
       queue_.pop_front();
       if (out.type == EventType::kHostMinimized) host_minimized_ = true;
       if (out.type == EventType::kHostRestored) host_minimized_ = false;
+      if (out.type == EventType::kScreenSize) width_ = out.x, height_ = out.y;
       return Wait::kEvent;
     }
     const int64_t target = now_ + item.ms;
@@ -193,6 +194,14 @@ void HeadlessBackend::Minimize() {
 void HeadlessBackend::Restore() {
   InputEvent e;
   e.type = EventType::kHostRestored;
+  Push(std::move(e));
+}
+
+void HeadlessBackend::ResizeScreen(int width, int height) {
+  InputEvent e;
+  e.type = EventType::kScreenSize;
+  e.x = width;
+  e.y = height;
   Push(std::move(e));
 }
 

@@ -61,6 +61,9 @@ class HeadlessBackend : public Backend {
   // The window manager iconifying the host window, and bringing it back.
   void Minimize();
   void Restore();
+  // The host window resized to width x height pixels: the screen takes that size when the
+  // event is reached.
+  void ResizeScreen(int width, int height);
   // Advances the virtual clock, firing the timers that fall due on the way.
   void Wait(int64_t ms);
   // Runs fn inside whichever loop reaches this point of the queue.

@@ -109,6 +109,9 @@ void PresentIfChanged();
 void ResetCompositor();
 // Forgets every loaded window without running handlers (form.cpp).
 void ResetForms();
+// Lays the loaded windows out for the backend's new screen size, the old one given in pixels
+// (screen_layout.cpp).
+void FollowScreenSize(int old_width, int old_height);
 
 // Takes every input event while active (popup menus, window drags).
 class InputGrab {

@@ -171,6 +171,16 @@ std::optional<ScriptError> ParseScript(const std::string& text, const ScriptOpti
                               if (options.failed) *options.failed = true;
                             });
                           }});
+    } else if (cmd == "screen") {
+      // The real window resized (or maximised) to W x H pixels.
+      long long sw = 0, sh = 0;
+      const auto x = w.size() == 2 ? Lower(w[1]).find('x') : std::string::npos;
+      if (x == std::string::npos || !Integer(w[1].substr(0, x), sw) || !Integer(w[1].substr(x + 1), sh) || sw <= 0 ||
+          sh <= 0 || sw > 16384 || sh > 16384)
+        return fail("screen needs WxH pixels");
+      commands.push_back({number, [sw, sh](HeadlessBackend& b) {
+                            b.ResizeScreen(static_cast<int>(sw), static_cast<int>(sh));
+                          }});
     } else if (cmd == "close") {
       if (w.size() != 1) return fail("close takes no arguments");
       commands.push_back({number, [](HeadlessBackend& b) { b.Close(); }});

@@ -3,8 +3,9 @@
 //   wait MS | move X Y | press X Y [BUTTON] [MODS] | release X Y [BUTTON] [MODS]
 //   click X Y [BUTTON] [MODS] | dblclick X Y [BUTTON]
 //   key NAME [MODS] | keydown NAME [MODS] | keyup NAME [MODS] | type TEXT
-//   shot FILE.png [pointer] | dump | close | minimize | restore
-// A shot ending in pointer shows the pointer as a display would. BUTTON is left, right or
+//   shot FILE.png [pointer] | dump | close | minimize | restore | screen WxH
+// A shot ending in pointer shows the pointer as a display would. screen is the real window
+// resized (or maximised) to W x H pixels: the windows follow it (screen_layout.h). BUTTON is left, right or
 // middle; MODS is shift, ctrl, alt or a + join of them; NAME is a
 // virtual-key number or Enter, Esc, Space, Tab, Backspace, Delete, Left, Right, Up, Down,
 // F1 to F12, A to Z, 0 to 9 (a single digit is the digit's key, longer numbers are codes);

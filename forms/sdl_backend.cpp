@@ -136,8 +136,14 @@ Backend::Wait SdlBackend::WaitEvent(int64_t deadline_ms, InputEvent& out) {
         continue;
       }
     }
-    // A new window size needs a new frame: the loop composes one before it waits again.
-    if (HandleHostEvent(e) == Host::kResized) return Wait::kTimeout;
+    // The new size is the runtime's to lay the windows out for; the next frame has it.
+    if (HandleHostEvent(e) == Host::kResized) {
+      out = InputEvent{};
+      out.type = EventType::kScreenSize;
+      out.x = width_;
+      out.y = height_;
+      return Wait::kEvent;
+    }
     std::optional<InputEvent> event = input_.Translate(e);
     if (!event) continue;
     if (event->type == EventType::kMouseMove) {

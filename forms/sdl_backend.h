@@ -6,8 +6,10 @@
 //   int main() { return forms::RunWithSdl([] { FrmFirst::Get().Show(); }); }
 //
 // Frames go to the window's own surface (shared memory on X11), only the changed rectangles;
-// where a window has no surface, through an SDL renderer. The host window can be resized (the
-// virtual screen follows it) and never opens larger than the display's usable area.
+// where a window has no surface, through an SDL renderer. The host window can be resized and
+// maximised: the virtual screen follows it, each new size a kScreenSize event for the runtime,
+// which lays the windows out again as XP does for a new display resolution. It never opens
+// larger than the display's usable area.
 //
 // Keys: Alt+F4, F10 and Alt alone reach the program as keys wherever the host lets them through.
 // On X11 a window manager usually keeps Alt+F4 for itself and sends a close request instead.

@@ -2,6 +2,8 @@
 // restore, the drags, and the docking at the desktop's lower right.
 #include "session/question_bar.h"
 
+#include <cmath>
+
 #include "desktop/answer_input_method.h"
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
@@ -257,14 +259,18 @@ void FrmTm::LblZXH_Click() {
   // The bar's window state is never changed: it can always be moved and sized.
   SetWidth(FrmZXH.Width());
   SetHeight(FrmZXH.Height());
+  DockMiniBar();
+  FrmZXH.SetVisible(true);
+  // An open number page or candidate panel lies over the mini bar's restore label otherwise.
+  FrmZXH.ZOrder(0);
+}
+
+void FrmTm::DockMiniBar() {
   Try([&] { SetLeft(desktop::FrmMain::Get().Left()); });
   Try([&] {
     auto& desk = desktop::FrmMain::Get();
     SetTop(desk.Top() + desk.Height() - Height());
   });
-  FrmZXH.SetVisible(true);
-  // An open number page or candidate panel lies over the mini bar's restore label otherwise.
-  FrmZXH.ZOrder(0);
 }
 
 void FrmTm::Command2_Click() {
@@ -345,6 +351,22 @@ void DockBar() {
     auto& desk = desktop::FrmMain::Get();
     bar.SetTop(desk.Top() + desk.Height() - bar.Height());
   });
+}
+
+void KeepBarDocked(const forms::ScreenChange& change) {
+  // Only windows already there: asking for one would load it.
+  if (!FrmTm::IsLoaded() || !desktop::FrmMain::IsLoaded()) return;
+  auto& bar = FrmTm::Get();
+  auto& desk = desktop::FrmMain::Get();
+  const std::optional<forms::Bounds> b = change.Before(bar), d = change.Before(desk);
+  if (!b || !d) return;
+  auto near = [](double x, double y) { return std::abs(x - y) <= forms::TwipsPerPixel(); };
+  if (!near(b->top + b->height, d->top + d->height)) return;
+  if (bar.FrmZXH.Visible()) {
+    if (near(b->left, d->left)) bar.DockMiniBar();
+  } else if (near(b->left + b->width, d->left + d->width)) {
+    DockBar();
+  }
 }
 
 void RestoreDesktop() {

@@ -15,6 +15,7 @@
 #include "forms/label.h"
 #include "forms/menu.h"
 #include "forms/picture_box.h"
+#include "forms/screen_layout.h"
 #include "forms/text_box.h"
 #include "forms/timer.h"
 #include "frame/picture_button.h"
@@ -116,6 +117,8 @@ class FrmTm : public forms::FormOf<FrmTm> {
   // The bar back at its design size docked at the restored desktop, the mini bar hidden (the
   // mini bar's restore button).
   void RestoreBar();
+  // The mini bar docked at the desktop's lower left.
+  void DockMiniBar();
   // A practice started from the home screen: the bar reads the first question at its next tick,
   // watches the session kind and shows itself.
   void BeginPractice();
@@ -166,6 +169,10 @@ std::string UnfinishedQuestionsCaption();
 
 // The bar docked at the desktop's lower right with its current size.
 void DockBar();
+
+// After a change of the screen's size: the bar, or its mini bar, docked at the desktop before
+// the change is docked at it again.
+void KeepBarDocked(const forms::ScreenChange& change);
 
 // The desktop back in the normal state and shown (the bar stays above it).
 void RestoreDesktop();

@@ -38,6 +38,10 @@ TEST(Script, BadLinesAreReportedWithTheirNumber) {
       {"dblclick 1 2 left shift\n", 1},
       {"wheel 1 2\n", 1},
       {"wheel 1 2 down\n", 1},
+      {"screen 800\n", 1},
+      {"screen 0x600\n", 1},
+      {"screen 800x600 1\n", 1},
+      {"screen 800x-600\n", 1},
   };
   for (const Case& c : cases) {
     std::vector<ScriptCommand> commands;
@@ -46,8 +50,8 @@ TEST(Script, BadLinesAreReportedWithTheirNumber) {
     EXPECT_EQ(error->line, c.line) << c.script;
   }
   std::vector<ScriptCommand> commands;
-  EXPECT_FALSE(ParseScript("move 1 2 # to the corner\r\nclick 3 4 right ctrl+shift\ntype a # b\nkey f12 alt\nwheel 5 6 -3\n", {}, commands));
-  EXPECT_EQ(commands.size(), 5u);
+  EXPECT_FALSE(ParseScript("move 1 2 # to the corner\r\nclick 3 4 right ctrl+shift\ntype a # b\nkey f12 alt\nwheel 5 6 -3\nscreen 1600X1000\n", {}, commands));
+  EXPECT_EQ(commands.size(), 6u);
 }
 
 TEST(Script, KeyNames) {

@@ -71,6 +71,7 @@ std::string Describe(const std::optional<InputEvent>& e) {
     case EventType::kQuit: return "Quit";
     case EventType::kHostMinimized: return "HostMinimized";
     case EventType::kHostRestored: return "HostRestored";
+    case EventType::kScreenSize: return "Screen " + n(e->x) + "x" + n(e->y);
     case EventType::kCall: return "Call";
   }
   return "?";

@@ -5,6 +5,7 @@
 # need no cookie, so nothing depends on xauth or the host name.
 # Exits 77 when no usable display could be started (callers treat that as "cannot test here");
 # otherwise exits with the command's status.
+# The screen is 1024x768x24 unless XVFB_SCREEN names another (WIDTHxHEIGHTxDEPTH).
 # Usage: with_xvfb.sh <command> [arguments...]
 set -u
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/xvfb.XXXXXX")
@@ -29,7 +30,7 @@ command -v Xvfb >/dev/null || no_display "Xvfb is not installed"
 : >"$tmp/display"
 # -noreset: without it the server resets when its last client leaves (the readiness check
 # below), and a client that connects during the reset is turned away.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
 xpid=$!
 n=0
 until [ -n "$(cat "$tmp/display")" ]; do
