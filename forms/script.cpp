@@ -54,6 +54,11 @@ int ModsOf(const std::string& s) {
   return s.empty() ? -1 : mods;
 }
 
+// The mask bit a modifier key holds down; 0 for any other key.
+int ModifierBitOf(int key) {
+  return key == kKeyShift ? kShiftMask : key == kKeyControl ? kCtrlMask : key == kKeyMenu ? kAltMask : 0;
+}
+
 std::string Absolute(const std::string& base, const std::string& path) {
   if (path.empty() || path[0] == '/' || base.empty()) return path;
   return base + (base.back() == '/' ? "" : "/") + path;
@@ -70,7 +75,8 @@ int KeyCodeOf(const std::string& name) {
   static const std::pair<const char*, int> kNamed[] = {
       {"enter", kKeyReturn}, {"esc", kKeyEscape},  {"space", kKeySpace}, {"tab", kKeyTab},
       {"backspace", kKeyBack}, {"delete", kKeyDelete}, {"left", kKeyLeft}, {"right", kKeyRight},
-      {"up", kKeyUp},        {"down", kKeyDown},
+      {"up", kKeyUp},        {"down", kKeyDown},   {"shift", kKeyShift}, {"ctrl", kKeyControl},
+      {"alt", kKeyMenu},
   };
   for (auto [n, code] : kNamed)
     if (w == n) return code;
@@ -86,6 +92,9 @@ std::optional<ScriptError> ParseScript(const std::string& text, const ScriptOpti
   std::istringstream in(text);
   std::string raw;
   int number = 0;
+  // Modifier keys put down by keydown stay held until their keyup: every input in between
+  // carries them, so that a chord can be played in either order.
+  int held = 0;
   while (std::getline(in, raw)) {
     ++number;
     if (!raw.empty() && raw.back() == '\r') raw.pop_back();
@@ -117,7 +126,7 @@ std::optional<ScriptError> ParseScript(const std::string& text, const ScriptOpti
     } else if (cmd == "move") {
       int x, y;
       if (w.size() != 3 || !coords(x, y)) return fail("move needs X Y");
-      commands.push_back({number, [x, y](HeadlessBackend& b) { b.Move(x, y); }});
+      commands.push_back({number, [x, y, held](HeadlessBackend& b) { b.Move(x, y, held); }});
     } else if (cmd == "press" || cmd == "release" || cmd == "click" || cmd == "dblclick") {
       int x, y;
       if (!coords(x, y)) return fail(cmd + " needs X Y");
@@ -129,35 +138,56 @@ std::optional<ScriptError> ParseScript(const std::string& text, const ScriptOpti
         if (mods < 0) return fail("unknown button or modifiers: " + w[i - 1]);
       }
       if (i < w.size()) return fail("too many arguments");
+      mods |= held;
       commands.push_back({number, [cmd, x, y, button, mods](HeadlessBackend& b) {
                             if (cmd == "press") b.Press(x, y, button, mods);
                             if (cmd == "release") b.Release(x, y, button, mods);
                             if (cmd == "click") b.Click(x, y, button, mods);
-                            if (cmd == "dblclick") b.DblClick(x, y, button);
+                            if (cmd == "dblclick") b.DblClick(x, y, button, mods);
                           }});
     } else if (cmd == "wheel") {
       int x, y;
       long long notches = 0;
       if (w.size() != 4 || !coords(x, y) || !Integer(w[3], notches) || notches < -100 || notches > 100)
         return fail("wheel needs X Y NOTCHES");
-      commands.push_back({number, [x, y, notches](HeadlessBackend& b) { b.Wheel(x, y, static_cast<int>(notches)); }});
+      commands.push_back({number, [x, y, notches, held](HeadlessBackend& b) {
+                            b.Wheel(x, y, static_cast<int>(notches), held);
+                          }});
     } else if (cmd == "key" || cmd == "keydown" || cmd == "keyup") {
       if (w.size() < 2 || w.size() > 3) return fail(cmd + " needs a key name");
       const int key = KeyCodeOf(w[1]);
       if (!key) return fail("unknown key: " + w[1]);
-      const int mods = w.size() == 3 ? ModsOf(w[2]) : 0;
+      int mods = w.size() == 3 ? ModsOf(w[2]) : 0;
       if (mods < 0) return fail("unknown modifiers: " + w[2]);
-      commands.push_back({number, [cmd, key, mods](HeadlessBackend& b) {
-                            if (cmd == "keydown") return b.KeyDown(key, mods);
-                            if (cmd == "keyup") return b.KeyUp(key, mods);
-                            // The modifier keys go down before the key and up after it.
+      // A modifier's own event carries the state after it, as a keyboard reports it.
+      const int bit = ModifierBitOf(key);
+      if (cmd == "keydown" && bit) held |= bit;
+      if (cmd == "keyup" && bit) held &= ~bit;
+      mods |= held;
+      if (cmd == "keydown" || cmd == "keyup") {
+        commands.push_back({number, [cmd, key, mods](HeadlessBackend& b) {
+                              if (cmd == "keydown") b.KeyDown(key, mods);
+                              if (cmd == "keyup") b.KeyUp(key, mods);
+                            }});
+        continue;
+      }
+      if (bit) {
+        commands.push_back({number, [key, bit, mods](HeadlessBackend& b) {
+                              b.KeyDown(key, mods | bit);
+                              b.KeyUp(key, mods & ~bit);
+                            }});
+        continue;
+      }
+      // The modifier keys not held already go down before the key and up after it.
+      const int pressed = mods & ~held;
+      commands.push_back({number, [key, mods, pressed](HeadlessBackend& b) {
                             const int keys[] = {kKeyShift, kKeyControl, kKeyMenu};
-                            int held = 0;
-                            for (int bit = 0; bit < 3; ++bit)
-                              if (mods & (1 << bit)) b.KeyDown(keys[bit], held |= 1 << bit);
+                            int state = mods & ~pressed;
+                            for (int i = 0; i < 3; ++i)
+                              if (pressed & (1 << i)) b.KeyDown(keys[i], state |= 1 << i);
                             b.Key(key, mods);
-                            for (int bit = 2; bit >= 0; --bit)
-                              if (mods & (1 << bit)) b.KeyUp(keys[bit], held &= ~(1 << bit));
+                            for (int i = 2; i >= 0; --i)
+                              if (pressed & (1 << i)) b.KeyUp(keys[i], state &= ~(1 << i));
                           }});
     } else if (cmd == "shot") {
       const bool with_pointer = w.size() == 3 && w[2] == "pointer";

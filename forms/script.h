@@ -8,7 +8,9 @@
 // resized (or maximised) to W x H pixels: the windows follow it (screen_layout.h). BUTTON is left, right or
 // middle; MODS is shift, ctrl, alt or a + join of them; NAME is a
 // virtual-key number or Enter, Esc, Space, Tab, Backspace, Delete, Left, Right, Up, Down,
-// F1 to F12, A to Z, 0 to 9 (a single digit is the digit's key, longer numbers are codes);
+// F1 to F12, A to Z, 0 to 9 (a single digit is the digit's key, longer numbers are codes), or
+// Shift, Ctrl, Alt: keydown of one of these holds it for every later key and mouse event until
+// its keyup, so a chord can be played in any order;
 // close is the window manager closing the program's window; minimize and restore are the window
 // manager iconifying the program's window and bringing it back (once everything shown is
 // minimised the program iconifies it itself, and a dump then starts with "Host minimized=1").

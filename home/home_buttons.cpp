@@ -132,7 +132,7 @@ void FrmFengmian::ClickBotn_Click(int index) {
       p->SetVisible(false);
     PicAd.SetVisible(true);
   } else if (index == kWebsite) {
-    platform::ShellOpen(frame::installation().settings(2));
+    OpenLink(frame::installation().settings(2), kClickTag);
   } else if (index == kHomeTab) {
     ShowHomeView();
   } else if (index == kStartUnitPractice) {

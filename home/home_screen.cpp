@@ -75,6 +75,7 @@ FrmFengmian::FrmFengmian() {
   ClickBotn.Click = [this](int index) { ClickBotn_Click(index); };
   for (int i : {26, 27}) ClickBotn[i].SetVisible(false);
   TimFH.Tick = [this] { TimFH_Timer(); };
+  TimLink.Tick = [this] { TimLink_Timer(); };
   // The caption-less window is dragged by its title strip and its top picture.
   lblMove.MouseDown = [this](int button, int, double, double) {
     if (button == forms::kLeftButton) DragWindow();
@@ -180,8 +181,7 @@ void FrmFengmian::LblInfo_Click(int index) {
     return;
   }
   const std::string link = InfoLink(index);
-  // The shell's answer is not examined.
-  if (!link.empty()) platform::ShellOpen(link);
+  if (!link.empty()) OpenLink(link, "lblinfo");
 }
 
 }  // namespace xpexam::home

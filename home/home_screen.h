@@ -1,7 +1,9 @@
 #pragma once
 // The home screen: the program's main window between sessions. Its load lays it out, reads the
 // banner file and builds the screen from the settings and the record files (FengMainCsh).
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "forms/control_array.h"
@@ -12,6 +14,7 @@
 #include "forms/timer.h"
 #include "forms/web_browser.h"
 #include "home/image_buttons.h"
+#include "platform/shell.h"
 
 namespace xpexam::home {
 
@@ -75,6 +78,8 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   ImageButtonArray ClickBotn{"ClickBotn"};
   // Armed by the end of a session before it shows the window: presses the session exit's return button once.
   forms::Timer TimFH{*this, "TimFH", 100, false};
+  // Runs while a link handed to the desktop's handler is followed (link_opening.cpp).
+  forms::Timer TimLink{*this, "TimLink", 100, false};
 
   FrmFengmian();
   // Leaving the program is the exit button, with its question.
@@ -105,6 +110,9 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
 
   // The banner's link, as the banner file's third line holds it.
   const std::string& BannerLink() const { return mBannerLink; }
+  // Hands a link to the desktop's handler and follows it: when no program takes it, the
+  // program's message box names the address so that the learner can open it by hand.
+  void OpenLink(const std::string& address, std::string_view tag);
 
  protected:
   void Form_Load() override;
@@ -138,7 +146,15 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   void ClearRecords(int index);
   void LblAD_Click();
   void TimFH_Timer();
+  void TimLink_Timer();
 
+  struct FollowedLink {
+    std::shared_ptr<const platform::ShellOpening> opening;
+    std::string address;
+    std::string tag;
+    int ticks = 0;
+  };
+  std::vector<FollowedLink> mFollowedLinks;
   std::string mBannerLink;
   int mCurUnit = -1;
   int mUnitFilter = 0;

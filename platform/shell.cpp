@@ -9,6 +9,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <functional>
 #include <system_error>
 #include <thread>
 
@@ -59,33 +60,52 @@ class SpawnSetup {
   posix_spawnattr_t attr_;
 };
 
-// Starts program without waiting; the ended child is reaped in the background.
-bool Spawn(const std::string& program, char* const argv[], bool search_path) {
+// Starts program without waiting; the ended child is reaped in the background, and `ended`, when
+// given, gets its wait status on that thread (-1 when there is no thread to follow it).
+bool Spawn(const std::string& program, char* const argv[], bool search_path,
+           const std::function<void(int)>& ended = {}) {
   SpawnSetup setup;
   pid_t pid = 0;
   const int rc = search_path ? posix_spawnp(&pid, program.c_str(), setup.actions(), setup.attr(), argv, environ)
                              : posix_spawn(&pid, program.c_str(), setup.actions(), setup.attr(), argv, environ);
   if (rc != 0) return false;
   try {
-    std::thread([pid] {
-      while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    std::thread([pid, ended] {
+      int status = 0;
+      pid_t got;
+      while ((got = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
       }
+      if (ended) ended(got == pid ? status : -1);
     }).detach();
   } catch (const std::system_error&) {
     // No thread to spare: the child stays a zombie until we end, which is harmless.
+    if (ended) ended(-1);
   }
   return true;
+}
+
+bool StartHandler(const std::string& target, const std::function<void(int)>& ended = {}) {
+  if (target.empty() || target.front() == '-') return false;
+  std::string program = Opener();
+  char* argv[] = {program.data(), const_cast<char*>(target.c_str()), nullptr};
+  return Spawn(program, argv, true, ended);
 }
 
 }  // namespace
 
 void SetShellOpener(std::string program) { Opener() = program.empty() ? kDefaultOpener : std::move(program); }
 
-bool ShellOpen(const std::string& target) {
-  if (target.empty() || target.front() == '-') return false;
-  std::string program = Opener();
-  char* argv[] = {program.data(), const_cast<char*>(target.c_str()), nullptr};
-  return Spawn(program, argv, true);
+bool ShellOpen(const std::string& target) { return StartHandler(target); }
+
+std::shared_ptr<const ShellOpening> ShellOpenFollowed(const std::string& target) {
+  auto opening = std::make_shared<ShellOpening>();
+  const bool started = StartHandler(target, [opening](int status) {
+    // A handler that was killed or cannot be followed may well have opened the target.
+    const bool refused = status != -1 && WIFEXITED(status) && WEXITSTATUS(status) != 0;
+    opening->Settle(refused ? ShellOpening::State::kNotOpened : ShellOpening::State::kOpened);
+  });
+  if (!started) opening->Settle(ShellOpening::State::kNotOpened);
+  return opening;
 }
 
 bool IsWebLink(std::string_view target) {

@@ -101,6 +101,9 @@ class FrmTm : public forms::FormOf<FrmTm> {
   void dqYeMian();
   // Arms TimStartYS; the demonstration comes up on its second tick.
   void StartDemo();
+  // What TimStartYS's second tick does: the desktop and the bar give way to the demonstration
+  // of the question shown, and come back at its end.
+  void OpenDemonstration();
   // The end of a session from the bar: saves the records, closes the desktop and the bar and
   // shows the home screen.
   void SaveAndExit();

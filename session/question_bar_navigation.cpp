@@ -139,8 +139,14 @@ void FrmTm::StartDemo() {
 void FrmTm::TimStartYS_Timer() {
   ++mDemoTicks;
   if (mDemoTicks < 2) return;
+  OpenDemonstration();
+}
+
+void FrmTm::OpenDemonstration() {
   mDemoTicks = 0;
   TimStartYS.SetEnabled(false);
+  // The demonstration's first layout already reads the mark.
+  desktop::editDemonstration().MarkRunning();
   desktop::FrmMain::Get().SetVisible(false);
   SetVisible(false);
   gSessionHooks.startDemo(DemonstrationRequestForQuestion());

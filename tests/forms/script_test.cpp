@@ -58,8 +58,54 @@ TEST(Script, KeyNames) {
   const std::pair<const char*, int> cases[] = {{"Enter", 13}, {"esc", 27},      {"Space", 32}, {"Tab", 9},
                                                {"Backspace", 8}, {"Delete", 46}, {"Left", 37}, {"Down", 40},
                                                {"F1", 112},   {"F12", 123},     {"a", 65},     {"Z", 90},
+                                               {"Shift", 16}, {"ctrl", 17},     {"ALT", 18},
                                                {"7", 55},     {"112", 112},     {"F13", 0},    {"300", 0}};
   for (auto [name, code] : cases) EXPECT_EQ(KeyCodeOf(name), code) << name;
+}
+
+// Every key and mouse event a window gets, with the modifier state it carries.
+class FrmKeyLog : public FormOf<FrmKeyLog> {
+ public:
+  std::string log;
+  FrmKeyLog() {
+    SetBorderStyle(0);
+    Move(0, 0, 6000, 4500);
+  }
+
+ protected:
+  void Form_KeyDown(int& key, int shift) override { log += "d" + std::to_string(key) + "/" + std::to_string(shift) + " "; }
+  void Form_KeyUp(int& key, int shift) override { log += "u" + std::to_string(key) + "/" + std::to_string(shift) + " "; }
+  void Form_MouseDown(int, int shift, double, double) override { log += "press/" + std::to_string(shift) + " "; }
+};
+
+TEST(Script, ModifierKeysStayHeldFromTheirKeyDownToTheirKeyUp) {
+  struct Case {
+    const char* script;
+    const char* events;  // d|u key / Shift 1, Ctrl 2, Alt 4
+  };
+  const Case cases[] = {
+      // Both orders of a chord: each event carries the state after it.
+      {"keydown ctrl\nkeydown esc\nkeyup esc\nkeyup ctrl\n", "d17/2 d27/2 u27/2 u17/0 "},
+      {"keydown ctrl\nkeydown esc\nkeyup ctrl\nkeyup esc\n", "d17/2 d27/2 u17/0 u27/0 "},
+      {"keydown Shift\nkeydown ALT\nkeyup shift\nkeydown delete\nkeyup alt\n", "d16/1 d18/5 u16/4 d46/4 u18/0 "},
+      // A whole key under a held modifier presses no second one.
+      {"keydown shift\nkey delete\nkeyup shift\n", "d16/1 d46/1 u46/1 u16/0 "},
+      {"keydown shift\nkey c ctrl\nkeyup shift\n", "d16/1 d17/3 d67/3 u67/3 u17/1 u16/0 "},
+      {"key esc ctrl+shift\n", "d16/1 d17/3 d27/3 u27/3 u17/1 u16/0 "},
+      {"key ctrl\nkey esc\n", "d17/2 u17/0 d27/0 u27/0 "},
+      // Numbers name the same keys; a mouse press under a held key carries it too.
+      {"keydown 17\nclick 10 10\nkeyup 17\nwait 1000\nclick 10 10\n", "d17/2 press/2 u17/0 press/0 "},
+  };
+  for (const Case& c : cases) {
+    HeadlessSession session(800, 600);
+    std::vector<ScriptCommand> commands;
+    ASSERT_FALSE(ParseScript(c.script, {}, commands)) << c.script;
+    for (auto& command : commands) command.queue(session.Input());
+    FrmKeyLog::Get().Show();
+    forms::Pump();
+    EXPECT_EQ(FrmKeyLog::Get().log, c.events) << c.script;
+    FrmKeyLog::Get().Unload();
+  }
 }
 
 class FrmScripted : public FormOf<FrmScripted> {

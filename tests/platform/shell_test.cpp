@@ -72,6 +72,44 @@ TEST_F(Shell, EndedHandlersLeaveNoZombies) {
   EXPECT_TRUE(Eventually([] { return ZombieChildren() == 0; }));
 }
 
+TEST_F(Shell, AFollowedOpeningTellsWhetherTheHandlerTookTheTarget) {
+  using State = ShellOpening::State;
+  fs::path dir = fs::temp_directory_path() / ("xpexam_follow_" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  auto opener = [&](const std::string& name, const std::string& body) {
+    const fs::path path = dir / name;
+    std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
+    fs::permissions(path, fs::perms::owner_all);
+    return path.string();
+  };
+  struct Case {
+    std::string opener, target;
+    State settles;
+  };
+  const Case cases[] = {
+      {opener("opens", "exit 0"), "https://example.invalid/", State::kOpened},
+      {opener("no_program", "exit 3"), "https://example.invalid/", State::kNotOpened},
+      {opener("failed", "exit 4"), "/tmp", State::kNotOpened},
+      {opener("killed", "kill -9 $$"), "/tmp", State::kOpened},
+      {(dir / "missing").string(), "/tmp", State::kNotOpened},
+      {"no-such-opener-on-path", "/tmp", State::kNotOpened},
+      {opener("refused", "exit 0"), "--help", State::kNotOpened},
+  };
+  for (const Case& c : cases) {
+    SetShellOpener(c.opener);
+    auto opening = ShellOpenFollowed(c.target);
+    ASSERT_TRUE(opening);
+    EXPECT_TRUE(Eventually([&] { return opening->state() == c.settles; })) << c.opener << " " << c.target;
+  }
+  // A handler that has not ended is followed still; nobody waits for it.
+  SetShellOpener(opener("slow", "sleep 0.5"));
+  auto slow = ShellOpenFollowed("/tmp");
+  EXPECT_EQ(slow->state(), State::kRunning);
+  EXPECT_TRUE(Eventually([&] { return slow->state() == State::kOpened; }));
+  EXPECT_TRUE(Eventually([] { return ZombieChildren() == 0; }));
+  fs::remove_all(dir);
+}
+
 TEST(StartExecutable, StartsOnlyExecutableFilesAndNeverThroughAShell) {
   fs::path dir = fs::temp_directory_path() / ("xpexam_start_" + std::to_string(::getpid()));
   fs::create_directories(dir / "folder");

@@ -321,6 +321,53 @@ TEST(SampleQuestions, KeyReleaseWithModifiers) {
   ExpectCompleted(run.Look());
 }
 
+// A key step completes on the release of its key while its modifiers are held: the order of the
+// downs does not matter, but a modifier let go first leaves the step where it was. The keys are
+// played one event at a time, as a learner's hands give them.
+TEST(SampleQuestions, KeyChordsCompleteOnTheKeysReleaseWithTheModifierHeld) {
+  struct Case {
+    const char* name;
+    int unit;
+    bool shift_delete;  // unit 0's permanent deletion, at its second step; else the unit's first question
+    const char* hint;
+    const char* keys;
+    bool advances;
+  };
+  const Case cases[] = {
+      {"Ctrl, Esc, Esc up, Ctrl up", 1, false, "Ctrl+Esc", "keydown ctrl\nkeydown esc\nkeyup esc\nkeyup ctrl", true},
+      {"Esc, Ctrl, Esc up, Ctrl up", 1, false, "Ctrl+Esc", "keydown esc\nkeydown ctrl\nkeyup esc\nkeyup ctrl", true},
+      {"Ctrl, Esc, Ctrl up, Esc up", 1, false, "Ctrl+Esc", "keydown ctrl\nkeydown esc\nkeyup ctrl\nkeyup esc", false},
+      {"Esc alone", 1, false, "Ctrl+Esc", "keydown esc\nkeyup esc", false},
+      {"Shift, Delete, Delete up, Shift up", 0, true, "Shift+Delete",
+       "keydown shift\nkeydown delete\nkeyup delete\nkeyup shift", true},
+      {"Shift, Delete, Shift up, Delete up", 0, true, "Shift+Delete",
+       "keydown shift\nkeydown delete\nkeyup shift\nkeyup delete", false},
+      {"Ctrl, Delete, Delete up, Ctrl up", 0, true, "Shift+Delete",
+       "keydown ctrl\nkeydown delete\nkeyup delete\nkeyup ctrl", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    UnitRun run(c.unit);
+    if (c.shift_delete) {
+      // The number page, question 40, then the file the deletion asks for.
+      run.Click(run.Look()["FrmTm.CmdGN(4)"].box.Center());
+      run.Click(run.Look()["FrmTm.CmTNO(40)"].box.Center());
+      const Dump question = run.Look();
+      ASSERT_NE(question["FrmTm.RtbTM"].Field("text").find("永久删除"), std::string::npos) << question.Text();
+      run.Click(question["FrmMain.Label1"].box.Center());
+    }
+    const Dump before = run.Look();
+    ASSERT_NE(before["FrmMain.LHelp"].Field("caption").find(c.hint), std::string::npos) << before.Text();
+    run.Do(c.keys);
+    run.Do("wait 600");
+    const Dump after = run.Look();
+    EXPECT_EQ(after["FrmMain"].Field("picture") != before["FrmMain"].Field("picture"), c.advances) << after.Text();
+    EXPECT_EQ(after["FrmMain.LHelp"].Field("caption") != before["FrmMain.LHelp"].Field("caption") ||
+                  after["FrmMain.LblSuccess"].visible,
+              c.advances);
+  }
+}
+
 // The handle follows the pointer half-way at each move; it counts once it reaches the
 // record's point in the code's direction.
 TEST(SampleQuestions, HandleDragToTheRecordsPoint) {

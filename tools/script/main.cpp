@@ -11,9 +11,6 @@
 #include <sstream>
 #include <string>
 
-#include "demo/demonstration.h"
-#include "desktop/demonstration_state.h"
-#include "desktop/desktop_window.h"
 #include "forms/app.h"
 #include "forms/headless.h"
 #include "forms/program.h"
@@ -23,7 +20,6 @@
 #include "frame/settings.h"
 #include "home/unit_practice.h"
 #include "platform/clock.h"
-#include "platform/failure.h"
 #include "platform/http.h"
 #include "platform/strings.h"
 #include "session/question_bar.h"
@@ -74,13 +70,7 @@ std::vector<UnitCommand> TakeUnitCommands(std::string& text) {
 
 // `demo` opens the answer demonstration of the current question as the bar's start timer
 // does on its second tick, for runs without the bar's demonstration button.
-void StartDemo() {
-  desktop::editDemonstration().MarkRunning();
-  platform::Try([] { desktop::FrmMain::Get().SetVisible(false); });
-  platform::Try([] { session::FrmTm::Get().SetVisible(false); });
-  demo::FrmYanShi::Get().SetVisible(true);
-  desktop::editDemonstration().MarkRunning();
-}
+void StartDemo() { session::FrmTm::Get().OpenDemonstration(); }
 
 // Takes the demo commands out of the script (as comments); their line numbers.
 std::vector<int> TakeDemoCommands(std::string& text) {
