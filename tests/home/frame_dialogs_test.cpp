@@ -6,6 +6,7 @@
 #include "home/update_window.h"
 #include "home/home_screen.h"
 #include "platform/http.h"
+#include "platform/shell.h"
 #include "tests/frame/common_windows_fixture.h"
 #include "tests/support/loopback_server.h"
 
@@ -22,8 +23,13 @@ class HomeDialogs : public frame::testing::CommonWindowsTest {
     platform::SetServerUrl("http://127.0.0.1:" + std::to_string(xpexam::testing::ClosedPort()));
     platform::SetEventPump(nullptr);
     dir_.Write("tkdata/288895.mxy", " 202401011200 \r\n");  // shown as stored, spaces too
+    // The top bar's labels open web links: no browser of the machine running the tests.
+    platform::SetShellOpener("/bin/true");
   }
-  ~HomeDialogs() override { platform::SetServerUrl(""); }
+  ~HomeDialogs() override {
+    platform::SetServerUrl("");
+    platform::SetShellOpener("");
+  }
 };
 
 TEST_F(HomeDialogs, TheVersionAndTopBarLabelsOpenTheAboutBoxModally) {
