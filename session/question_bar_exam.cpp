@@ -55,7 +55,7 @@ void FrmTm::TimeKS_Timer() {
     desktop::editDemonstration().MarkStopped();
     TimerREDO.SetEnabled(true);
   }
-  gSessionHooks.endDemo();
+  gSessionHooks.onTimeRanOut();
   if (FrmIME::IsLoaded()) FrmIME::Get().Unload();
   // The question reloads once the confirmations are gone: a reload raises the bar above them.
   const bool reload = TimerREDO.Enabled();

@@ -143,7 +143,7 @@ void FrmTm::TimStartYS_Timer() {
   TimStartYS.SetEnabled(false);
   desktop::FrmMain::Get().SetVisible(false);
   SetVisible(false);
-  gSessionHooks.startDemo(DemonstrationRequestForQuestion());
+  gSessionHooks.onDemonstrationAsked(DemonstrationRequestForQuestion());
   desktop::editDemonstration().MarkRunning();
 }
 

@@ -212,8 +212,7 @@ void FrmChengji::Command2_Click() {
   if (desktop::FrmMain::IsLoaded()) desktop::FrmMain::Get().Unload();
   Unload();
   editSessionExit().SetReturnButton(17);
-  gSessionHooks.enableHomeReturn();
-  gSessionHooks.showHome();
+  gSessionHooks.onSessionEnded(sessionExit().returnButton());
 }
 
 void FrmChengji::Command3_Click() {

@@ -32,7 +32,7 @@ class BarButtons : public DesktopTest {
     forms::Pump();
   }
   ~BarButtons() override {
-    gSessionHooks.startDemo = nullptr;
+    gSessionHooks.onDemonstrationAsked = nullptr;
   }
   void ClickOn(const forms::Control& c) {
     const forms::Rect r = c.ScreenRect();
@@ -160,7 +160,7 @@ TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
   auto& bar = Bar();
   int shown = 0;
   desktop::DemonstrationRequest request;
-  gSessionHooks.startDemo = [&](desktop::DemonstrationRequest r) {
+  gSessionHooks.onDemonstrationAsked = [&](desktop::DemonstrationRequest r) {
     ++shown;
     request = std::move(r);
   };

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/strings.h"
 #include "desktop/session_plan.h"
@@ -145,13 +146,12 @@ TEST_F(ScoreReportTest, ARandomPaperComesFromTheRandomListAndItsOwnRecord) {
 }
 
 TEST_F(ScoreReportTest, BackOpensTheHomeScreenOnThePapersTab) {
-  int armed = 0;
-  gSessionHooks.enableHomeReturn = [&] { ++armed; };
+  std::vector<int16_t> ended;
+  gSessionHooks.onSessionEnded = [&](int16_t button) { ended.push_back(button); };
   FrmChengji::Get().Command2.Click();
-  gSessionHooks.enableHomeReturn = nullptr;
   EXPECT_FALSE(FrmChengji::IsLoaded());
   EXPECT_EQ(session::sessionExit().returnButton(), 17);
-  EXPECT_EQ(armed, 1);
+  EXPECT_EQ(ended, std::vector<int16_t>{17});
 }
 
 TEST_F(ScoreReportTest, ReviewReopensThePaperInPractice) {
