@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "desktop/desktop_window.h"
+#include "tests/desktop/desktop_access.h"
 #include "desktop/session_plan.h"
 #include "forms/headless.h"
 #include "frame/installation.h"

@@ -54,7 +54,7 @@ TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
   EXPECT_TRUE(bar.Image2.Visible());
   EXPECT_EQ(bar.Image2.Caption(), "显示图片");
   auto& desk = Desk();
-  EXPECT_TRUE(desk.Timer2.Enabled());
+  EXPECT_TRUE(Ui(desk).Timer2.Enabled());
   EXPECT_TRUE(desk.Visible());
   EXPECT_EQ(desk.WindowState(), 0);
 
@@ -177,7 +177,7 @@ class BarOnScreen : public FrmTmTest {
 
 TEST_F(BarOnScreen, TheHintButtonShowsTheFourHintFrames) {
   auto& desk = Desk();
-  for (forms::Control* c : std::initializer_list<forms::Control*>{&desk.LHelp, &desk.Shape1, &desk.Shape4, &desk.Shape2})
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&Ui(desk).LHelp, &Ui(desk).Shape1, &Ui(desk).Shape4, &Ui(desk).Shape2})
     c->SetVisible(false);
   desk.SetWindowState(1);
   // The practice button set comes with the bar's first half second.
@@ -185,7 +185,7 @@ TEST_F(BarOnScreen, TheHintButtonShowsTheFourHintFrames) {
   ClickOn(Bar().CmdGN[6]);
   forms::Pump();
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPracticeWithHints);
-  for (forms::Control* c : std::initializer_list<forms::Control*>{&desk.LHelp, &desk.Shape1, &desk.Shape4, &desk.Shape2})
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&Ui(desk).LHelp, &Ui(desk).Shape1, &Ui(desk).Shape4, &Ui(desk).Shape2})
     EXPECT_TRUE(c->Visible()) << c->Name();
   EXPECT_EQ(desk.WindowState(), 0);
 }
