@@ -37,6 +37,7 @@
 #include "platform/textfile.h"
 #include "session/question_bar.h"
 #include "session/session_exit.h"
+#include "tests/demo/demo_access.h"
 #include "tests/desktop/desktop_fixture.h"
 #include "tests/support/installation.h"
 #include "tests/support/script_run.h"
@@ -176,8 +177,8 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
   static std::string DemoState() {
     const demo::FrmYanShi& d = demo::FrmYanShi::Get();
     std::ostringstream out;
-    out << d.mDemoStep << ", pointer " << d.mPointerX << "," << d.mPointerY << " target " << d.mTargetX << ","
-        << d.mTargetY << " moving " << d.mDeltaX << "," << d.mDeltaY;
+    out << Vars(d).mDemoStep << ", pointer " << Vars(d).mPointerX << "," << Vars(d).mPointerY << " target " << Vars(d).mTargetX << ","
+        << Vars(d).mTargetY << " moving " << Vars(d).mDeltaX << "," << Vars(d).mDeltaY;
     return out.str();
   }
   // Screen pixel of a design point of the desktop.
@@ -441,7 +442,7 @@ TEST_P(SampleSweep, DemonstrationPlaysToTheEnd) {
     if (demo::FrmYanShi::IsLoaded()) {
       started = true;
       demo::FrmYanShi& d = demo::FrmYanShi::Get();
-      if (d.mDemoStep == q_.records && d.LHelp.Caption() == "操作成功！") ended_at_final = true;
+      if (Vars(d).mDemoStep == q_.records && Ui(d).LHelp.Caption() == "操作成功！") ended_at_final = true;
     } else if (started) {
       break;
     }
