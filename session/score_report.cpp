@@ -191,14 +191,14 @@ void FrmChengji::Command1_Click() {
   for (long i = 1; i <= 40; ++i) desktop::editPlan().SetDoneMark(i, "F");
   Unload();
   auto& bar = FrmTm::Get();
-  bar.TimKsModel.SetEnabled(true);
+  bar.FollowRunModeAtNextTick();
   desktop::FrmMain::Get().Show();
   bar.Show();
-  bar.LblUnit.SetCaption("");
+  bar.ClearUnfinishedLine();
   desktop::editCursor().GoToQuestion(1);
-  bar.TimerREDO.SetEnabled(true);
+  bar.ReadQuestionAtNextTick();
   DockBar();
-  bar.TimeKS.SetEnabled(false);
+  bar.StopExamClock();
 }
 
 void FrmChengji::Form_QueryUnload(int& cancel, int unload_mode) {

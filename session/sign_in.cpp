@@ -146,7 +146,7 @@ void FrmLogon::Timer2_Timer() {
   Unload();
   desktop::editPlan().SetExamStartTime(platform::FormatDateTime(platform::Now()));
   desktop::editCursor().GoToQuestion(1);
-  FrmTm::Get().TimerREDO.SetEnabled(true);
+  FrmTm::Get().ReadQuestionAtNextTick();
   desktop::FrmMain::Get().Show();
   FrmTm::Get().Show();
 }

@@ -69,11 +69,11 @@ TEST_F(ClickQuestionTest, ReplayedToItsEndAndHandedBackToTheBar) {
   EXPECT_FALSE(desktop::demonstration().running());
   EXPECT_TRUE(Desk().Visible());
   EXPECT_TRUE(Bar().Visible());
-  EXPECT_TRUE(Bar().TimerREDO.Enabled());
+  EXPECT_TRUE(Ui(Bar()).TimerREDO.Enabled());
 
   in_.Wait(100);
   forms::Pump();
-  EXPECT_FALSE(Bar().TimerREDO.Enabled());
+  EXPECT_FALSE(Ui(Bar()).TimerREDO.Enabled());
   EXPECT_EQ(desktop::cursor().step(), 1);
   EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened);
   EXPECT_EQ(desktop::plan().question(1).doneMark, "F");
@@ -116,7 +116,7 @@ TEST_F(DemoTest, QuestionTextLabelAndPlacementOverTheDesktop) {
     double height;
   };
   for (const Case& c : {Case{"", 195}, Case{"一二三四五六七八九十一二三", 195}, Case{"一二三四五六七八九十一二三四", 375}}) {
-    Bar().RtbTM.SetText("  " + c.text + " ");
+    Ui(Bar()).RtbTM.SetText("  " + c.text + " ");
     FrmYanShi& d = Start();
     EXPECT_EQ(Ui(d).ImgLogo.Caption(), c.text);
     EXPECT_DOUBLE_EQ(Ui(d).ImgLogo.Height(), c.height) << c.text;

@@ -15,6 +15,7 @@
 #include "frame/settings.h"
 #include "platform/textfile.h"
 #include "session/question_bar.h"
+#include "tests/session/question_bar_access.h"
 #include "tests/support/bmp.h"
 #include "tests/support/shared_state.h"
 #include "tests/support/step_line.h"

@@ -153,7 +153,7 @@ TEST_F(DesktopTest, TheCollapsedBarIsDockedWithItsOwnSize) {
   auto& d = Desk();
   d.Show();
   Bar().Show();
-  Bar().LblZXH.Click();
+  Ui(Bar()).LblZXH.Click();
   EXPECT_DOUBLE_EQ(Bar().Width(), 810);
   EXPECT_DOUBLE_EQ(Bar().Left(), d.Left());
   in_.Press(300, 90, forms::kMiddleButton);

@@ -43,8 +43,8 @@ TEST_F(StepAdvanceTest, AClickQuestionWalkedToItsFinalRecord) {
   ShowQuestion();
   auto& d = Desk();
   ASSERT_EQ(desktop::cursor().step(), 1);
-  EXPECT_EQ(Bar().LblBiao.Caption(), "XP 1单元1/2题(未完成)");
-  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 1 2");
+  EXPECT_EQ(Ui(Bar()).LblBiao.Caption(), "XP 1单元1/2题(未完成)");
+  EXPECT_EQ(Ui(Bar()).LblUnit.Caption(), "未完成的题目 1 2");
 
   // A click beside the box, a right click and a shifted click do nothing.
   in_.Click(PxX(3000), PxY(3000));
@@ -72,8 +72,8 @@ TEST_F(StepAdvanceTest, AClickQuestionWalkedToItsFinalRecord) {
   EXPECT_EQ(forms::PictureId(d.Picture()), "100003");
   EXPECT_TRUE(Ui(d).LblSuccess.Visible());
   EXPECT_EQ(desktop::plan().question(1).status, 5);  // opened and completed
-  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 2");
-  EXPECT_EQ(Bar().LblBiao.Caption(), "XP 1单元1/2题(已完成)");
+  EXPECT_EQ(Ui(Bar()).LblUnit.Caption(), "未完成的题目 2");
+  EXPECT_EQ(Ui(Bar()).LblBiao.Caption(), "XP 1单元1/2题(已完成)");
   EXPECT_FALSE(Ui(d).Label1.Visible());
 
   // The final record confirmed or loaded again adds nothing more and stays where it is.
@@ -118,7 +118,7 @@ TEST_F(StepAdvanceTest, TheHintButtonShowsTheHintUntilTheNextQuestion) {
   auto& d = Desk();
   ShowQuestion();
   ASSERT_FALSE(Ui(d).Shape1.Visible());
-  Bar().CmdGN[6].Click();
+  Ui(Bar()).CmdGN[6].Click();
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPracticeWithHints);
   for (forms::Control* c : std::initializer_list<forms::Control*>{&Ui(d).LHelp, &Ui(d).Shape1, &Ui(d).Shape2, &Ui(d).Shape4})
     EXPECT_TRUE(c->Visible()) << c->Name();
@@ -136,12 +136,12 @@ TEST_F(StepAdvanceTest, InAnExamTheFinalRecordCompletesSilently) {
   Questions({1, 1, 1});
   desktop::editPlan().SetRunMode(desktop::RunMode::kTimedExam);
   desktop::editPlan().SetStatus(3, 6);  // bookmarked and completed earlier
-  Bar().LblBiao.SetCaption("XP 1套第1题(0101)");
+  Ui(Bar()).LblBiao.SetCaption("XP 1套第1题(0101)");
   Load(1);
   EXPECT_FALSE(Ui(Desk()).LblSuccess.Visible());
   EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened + desktop::kStatusCompleted);
-  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 2");
-  EXPECT_EQ(Bar().LblBiao.Caption(), "XP 1套第1题(0101)");
+  EXPECT_EQ(Ui(Bar()).LblUnit.Caption(), "未完成的题目 2");
+  EXPECT_EQ(Ui(Bar()).LblBiao.Caption(), "XP 1套第1题(0101)");
 }
 
 TEST_F(StepAdvanceTest, WithEveryQuestionCompletedTheListIsItsPrefixAlone) {
@@ -149,7 +149,7 @@ TEST_F(StepAdvanceTest, WithEveryQuestionCompletedTheListIsItsPrefixAlone) {
   Questions({1, 1});
   desktop::editPlan().SetStatus(2, 7);
   Load(1);
-  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目");
+  EXPECT_EQ(Ui(Bar()).LblUnit.Caption(), "未完成的题目");
 }
 
 TEST_F(StepAdvanceTest, AutomaticStepsAdvanceOnePerSecond) {

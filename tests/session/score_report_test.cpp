@@ -165,8 +165,8 @@ TEST_F(ScoreReportTest, ReviewReopensThePaperInPractice) {
   EXPECT_EQ(desktop::plan().kind(), desktop::SessionKind::kFixedPaper);
   EXPECT_TRUE(Bar().Visible());
   EXPECT_TRUE(Desk().Visible());
-  EXPECT_FALSE(Bar().TimeKS.Enabled());
-  EXPECT_TRUE(Bar().TimerREDO.Enabled());
+  EXPECT_FALSE(Ui(Bar()).TimeKS.Enabled());
+  EXPECT_TRUE(Ui(Bar()).TimerREDO.Enabled());
   EXPECT_DOUBLE_EQ(Bar().Left() + Bar().Width(), Desk().Left() + Desk().Width());
 }
 
@@ -205,9 +205,9 @@ TEST_F(RedoTest, TheWrongQuestionsAreAssembledIntoSlot19) {
   EXPECT_EQ(desktop::plan().question(3).doneMark, "F");
   EXPECT_FALSE(FrmChengji::IsLoaded());
   EXPECT_TRUE(Bar().Visible());
-  EXPECT_FALSE(Bar().TimeKS.Enabled());
-  EXPECT_TRUE(Bar().CmTNO[3].Visible());
-  EXPECT_FALSE(Bar().CmTNO[4].Visible());
+  EXPECT_FALSE(Ui(Bar()).TimeKS.Enabled());
+  EXPECT_TRUE(Ui(Bar()).CmTNO[3].Visible());
+  EXPECT_FALSE(Ui(Bar()).CmTNO[4].Visible());
 }
 
 TEST_F(RedoTest, FilesThatCannotBeWrittenLeaveThePapersSessionForItsReview) {
@@ -230,7 +230,7 @@ TEST_F(RedoTest, NoWrongQuestionsLeaveBothFilesEmpty) {
   EXPECT_EQ(desktop::plan().questionCount(), 0);
   EXPECT_EQ(File("data/288819.mxy"), "");
   EXPECT_EQ(File("data/288869.mxy"), "");
-  for (int i = 1; i <= 40; ++i) EXPECT_FALSE(Bar().CmTNO[i].Visible()) << i;
+  for (int i = 1; i <= 40; ++i) EXPECT_FALSE(Ui(Bar()).CmTNO[i].Visible()) << i;
 }
 
 // The panel is centred once shown; on a screen smaller than the panel its header stays in sight.
