@@ -73,7 +73,7 @@ void ConnectWindows() {
   // The home screen comes back; with a button to press, its return timer is armed first
   // (arming it loads the window).
   session::gSessionHooks.onSessionEnded = [](int16_t return_button) {
-    if (return_button != 0) home::FrmFengmian::Get().TimFH.SetEnabled(true);
+    if (return_button != 0) home::FrmFengmian::Get().ArmReturn();
     ShowHome();
   };
 

@@ -47,7 +47,7 @@ void FrmTm::TimeKS_Timer() {
   // A confirmation already on its way leads to the hand-in by itself.
   if (FrmEnd1::IsLoaded() || FrmEnd2::IsLoaded()) return;
   // The modal windows the clock may have run out in make way for the confirmations.
-  if (FrmCZTS::IsLoaded()) FrmCZTS::Get().Unload();
+  FrmCZTS::UnloadIfLoaded();
   // So does a demonstration, playing or about to start: the desktop and the bar come back.
   if (TimStartYS.Enabled()) {
     TimStartYS.SetEnabled(false);
@@ -56,7 +56,7 @@ void FrmTm::TimeKS_Timer() {
     TimerREDO.SetEnabled(true);
   }
   gSessionHooks.onTimeRanOut();
-  if (FrmIME::IsLoaded()) FrmIME::Get().Unload();
+  FrmIME::UnloadIfLoaded();
   // The question reloads once the confirmations are gone: a reload raises the bar above them.
   const bool reload = TimerREDO.Enabled();
   TimerREDO.SetEnabled(false);

@@ -75,8 +75,8 @@ FrmChengji::FrmChengji() {
 }
 
 void FrmChengji::Form_Load() {
-  if (desktop::FrmMain::IsLoaded()) desktop::FrmMain::Get().Unload();
-  if (FrmTm::IsLoaded()) FrmTm::Get().Unload();
+  desktop::FrmMain::UnloadIfLoaded();
+  FrmTm::UnloadIfLoaded();
   Try([&] { SetIcon(DataPicture("l62011")); });
   SetCaption(DialogCaption());
   Command3.SetVisible(true);
@@ -209,7 +209,7 @@ void FrmChengji::Form_QueryUnload(int& cancel, int unload_mode) {
 }
 
 void FrmChengji::Command2_Click() {
-  if (desktop::FrmMain::IsLoaded()) desktop::FrmMain::Get().Unload();
+  desktop::FrmMain::UnloadIfLoaded();
   Unload();
   editSessionExit().SetReturnButton(17);
   gSessionHooks.onSessionEnded(sessionExit().returnButton());
