@@ -140,11 +140,11 @@ class FrmMain : public forms::FormOf<FrmMain>, private FrmMainControls, private 
   LocationList location_list_;
 
  public:
+  // The current record; empty when the step could not be read.
+  const StepRecord& Step() const { return step_; }
   // Read-only views of the models' state.
   const int& mMenuNo = menu_bar_.MenuNo();
   const bool& mMenuOpen = menu_bar_.MenuOpen();
-  // The current record; empty when the step could not be read.
-  const StepRecord& Step() const { return step_; }
   const int32_t& mStepArg = menu_bar_.StepArg();
   const int32_t& mPopupY = menu_bar_.PopupY();
   const int32_t& mMenuItemCode = menu_bar_.MenuItemCode();

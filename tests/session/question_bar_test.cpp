@@ -196,7 +196,7 @@ TEST_F(BarOnScreen, ThePictureButtonShowsAndHidesTheQuestionPicture) {
   bar.DqExam();
   auto& picture = session::FrmPicture::Get();
   // The picture is in place; the window waits for the learner.
-  EXPECT_EQ(forms::PictureId(picture.Image1.Picture()), "300001");
+  EXPECT_EQ(forms::PictureId(picture.Picture()), "300001");
   EXPECT_FALSE(picture.Visible());
   ASSERT_TRUE(Ui(bar).Image2.Visible());
 
@@ -227,7 +227,7 @@ TEST_F(BarOnScreen, ThePictureButtonShowsAndHidesTheQuestionPicture) {
   Write("data/288870.mxy", {"010103Open", "010202picture300001See", "010301picture399999Missing"});
   desktop::editCursor().GoToQuestion(3);
   bar.DqExam();
-  EXPECT_EQ(forms::PictureId(picture.Image1.Picture()), "300001");
+  EXPECT_EQ(forms::PictureId(picture.Picture()), "300001");
   EXPECT_TRUE(Ui(bar).Image2.Visible());
   EXPECT_EQ(Ui(bar).RtbTM.Text(), "Missing");
 }
