@@ -118,11 +118,15 @@ TEST_F(SignInTest, ExitAnsweredNoKeepsThePage) {
 }
 
 TEST_F(SignInTest, ExitAnsweredYesGoesBackToTheHomeWindow) {
+  // The button the last practice returned to is not pressed again for a sign-in left.
+  editSessionExit().SetReturnButton(16);
   auto& logon = Logon();
   AnswerBox("Button1");
   logon.CmdExit.Click();
   EXPECT_FALSE(FrmLogon::IsLoaded());
-  EXPECT_TRUE(home::FrmFengmian::IsLoaded());
+  ASSERT_TRUE(home::FrmFengmian::IsLoaded());
+  EXPECT_TRUE(home::FrmFengmian::Get().Visible());
+  EXPECT_FALSE(home::FrmFengmian::Get().TimFH.Enabled());
   EXPECT_FALSE(FrmTm::IsLoaded());
   EXPECT_EQ(desktop::plan().examStartTime(), "-1");
 }
