@@ -183,9 +183,6 @@ class FrmYanShi : public forms::FormOf<FrmYanShi>, private FrmYanShiControls, pr
   // The record of the step being played; empty until one is read.
   const desktop::StepRecord& Step() const { return step_; }
 
-  // Image1 to Image5 by number; Failure 9 outside 1 to 5.
-  forms::Image& ImageSlot(long k) { return scene_.Overlay(k); }
-
  protected:
   void Form_Load() override;
   void Form_DblClick() override;
@@ -198,6 +195,9 @@ class FrmYanShi : public forms::FormOf<FrmYanShi>, private FrmYanShiControls, pr
   // The record laid out on the controls above, as the desktop lays it out on its own.
   desktop::StepScene scene_;
   desktop::TabStrip tab_strip_;
+
+  // Image1 to Image5 by number; Failure 9 outside 1 to 5.
+  forms::Image& ImageSlot(long k) { return scene_.Overlay(k); }
   desktop::StepRecord step_;
   desktop::DemonstrationRequest request_;
   // The request of a Start whose load has not run yet.

@@ -170,9 +170,6 @@ class FrmMain : public forms::FormOf<FrmMain>, private FrmMainControls, private 
   // Arranges a strip of more than seven tabs in two rows.
   void DoubleXXK();
 
-  // Overlay k (1 to 5): Image1 to Image5. Failure 9 outside.
-  forms::Image& Overlay(long k);
-
   // What other windows ask of the desktop (desktop_window_requests.cpp).
   // The learner asked for hints: the hint line and the target frames shown.
   void ShowHints();
@@ -225,6 +222,9 @@ class FrmMain : public forms::FormOf<FrmMain>, private FrmMainControls, private 
   void Form_KeyUp(int& key_code, int shift) override;
 
  private:
+  // Overlay k (1 to 5): Image1 to Image5. Failure 9 outside.
+  forms::Image& Overlay(long k);
+
   void WireHandlers();
   // Surface handlers.
   void Image1_Click() { CollapseLocationList(); }
