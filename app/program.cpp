@@ -64,14 +64,17 @@ void ConnectWindows() {
   desktop::gDesktopHooks.onStepLoaded = [] { FrmTm::Get().SetTopMost(true); };
   desktop::gDesktopHooks.onQuestionCompleted = [](int16_t question) { FrmTm::Get().QuestionCompleted(question); };
 
-  session::gSessionHooks.startDemo = [](desktop::DemonstrationRequest request) {
+  session::gSessionHooks.onDemonstrationAsked = [](desktop::DemonstrationRequest request) {
     demo::FrmYanShi::Start(std::move(request));
   };
-  // The end of a session arms the home screen's return timer; arming it loads the window.
-  session::gSessionHooks.enableHomeReturn = [] { home::FrmFengmian::Get().TimFH.SetEnabled(true); };
-  session::gSessionHooks.showHome = ShowHome;
-  session::gSessionHooks.endDemo = [] {
+  session::gSessionHooks.onTimeRanOut = [] {
     if (demo::FrmYanShi::IsLoaded()) demo::FrmYanShi::Get().EndRun();
+  };
+  // The home screen comes back; with a button to press, its return timer is armed first
+  // (arming it loads the window).
+  session::gSessionHooks.onSessionEnded = [](int16_t return_button) {
+    if (return_button != 0) home::FrmFengmian::Get().ArmReturn();
+    ShowHome();
   };
 
 

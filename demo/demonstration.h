@@ -30,87 +30,84 @@
 
 namespace xpexam::demo {
 
-class FrmYanShi : public forms::FormOf<FrmYanShi> {
- public:
-  static constexpr double kDesignWidth = 12000;
-  static constexpr double kDesignHeight = 9000;
-  // Drop-down and submenu row regions, the click-flash ring and the hint font, at 96 dpi.
-  static constexpr double kMenuRowWidth = 2415;
-  static constexpr double kSubRowWidth = 2055;
-  static constexpr double kMenuRowHeight = 330;
-  static constexpr double kFlashSize = 375;
-  static constexpr double kHintPoints = 10.5;
+// The demonstration's controls, back to front. They belong to the window: FrmYanShi holds them
+// as a private base.
+struct FrmYanShiControls {
+  explicit FrmYanShiControls(forms::Form& form) : form_(form) {}
+  forms::Form& form_;
 
   // Screen pictures, bottom of the stack.
-  forms::Image Image1{*this, "Image1"};
-  forms::Image Image2{*this, "Image2"};
-  forms::Image Image3{*this, "Image3"};
-  forms::Image Image4{*this, "Image4"};
-  forms::Image Image5{*this, "Image5"};
-  forms::ControlArray<forms::Label> LblXXK{*this, "LblXXK", 0, 13};
-  forms::Label Label4{*this, "Label4"};
-  forms::Label Label1{*this, "Label1"};
+  forms::Image Image1{form_, "Image1"};
+  forms::Image Image2{form_, "Image2"};
+  forms::Image Image3{form_, "Image3"};
+  forms::Image Image4{form_, "Image4"};
+  forms::Image Image5{form_, "Image5"};
+  forms::ControlArray<forms::Label> LblXXK{form_, "LblXXK", 0, 13};
+  forms::Label Label4{form_, "Label4"};
+  forms::Label Label1{form_, "Label1"};
 
   // Menu bar.
-  forms::Image ImgMenuSys{*this, "ImgMenuSys"};
-  forms::Image ImgMenuSel{*this, "ImgMenuSel"};
-  forms::Image ImgShuMenu{*this, "ImgShuMenu"};
-  forms::Image ImgSubMenu{*this, "ImgSubMenu"};
-  forms::Image ImgSubSel{*this, "ImgSubSel"};
-  forms::ControlArray<forms::Label> LMainMenu{*this, "LMainMenu", 1, 9};
-  forms::ControlArray<forms::Label> LblShuMenu{*this, "LblShuMenu", 1, 20};
-  forms::ControlArray<forms::Label> LblSubSel{*this, "LblSubSel", 1, 20};
+  forms::Image ImgMenuSys{form_, "ImgMenuSys"};
+  forms::Image ImgMenuSel{form_, "ImgMenuSel"};
+  forms::Image ImgShuMenu{form_, "ImgShuMenu"};
+  forms::Image ImgSubMenu{form_, "ImgSubMenu"};
+  forms::Image ImgSubSel{form_, "ImgSubSel"};
+  forms::ControlArray<forms::Label> LMainMenu{form_, "LMainMenu", 1, 9};
+  forms::ControlArray<forms::Label> LblShuMenu{form_, "LblShuMenu", 1, 20};
+  forms::ControlArray<forms::Label> LblSubSel{form_, "LblSubSel", 1, 20};
 
   // The hint, under the drawn menus: a menu popped up over it hides it, as on the desktop.
-  forms::Label LHelp{*this, "LHelp"};
+  forms::Label LHelp{form_, "LHelp"};
 
   // Drawn context menu.
-  forms::Label LRightMMenu{*this, "LRightMMenu"};
-  forms::Shape ShapeRMain{*this, "ShapeRMain"};
-  forms::ControlArray<forms::Label> LRM2{*this, "LRM2", 0, 9};
-  forms::ControlArray<forms::Label> LRM4{*this, "LRM4", 0, 9};
-  forms::ControlArray<forms::Label> LRM6{*this, "LRM6", 0, 9};
-  forms::ControlArray<forms::Label> LRM9{*this, "LRM9", 0, 9};
-  forms::ControlArray<forms::Label> LRMJL{*this, "LRMJL", {1, 3, 5, 7, 8}};
-  forms::ControlArray<forms::Line> LRFGX{*this, "LRFGX", 0, 9};
-  forms::ControlArray<forms::Image> ImgJLSanjiao{*this, "ImgJLSanjiao", {1, 3, 5, 7, 8}};
+  forms::Label LRightMMenu{form_, "LRightMMenu"};
+  forms::Shape ShapeRMain{form_, "ShapeRMain"};
+  forms::ControlArray<forms::Label> LRM2{form_, "LRM2", 0, 9};
+  forms::ControlArray<forms::Label> LRM4{form_, "LRM4", 0, 9};
+  forms::ControlArray<forms::Label> LRM6{form_, "LRM6", 0, 9};
+  forms::ControlArray<forms::Label> LRM9{form_, "LRM9", 0, 9};
+  forms::ControlArray<forms::Label> LRMJL{form_, "LRMJL", {1, 3, 5, 7, 8}};
+  forms::ControlArray<forms::Line> LRFGX{form_, "LRFGX", 0, 9};
+  forms::ControlArray<forms::Image> ImgJLSanjiao{form_, "ImgJLSanjiao", {1, 3, 5, 7, 8}};
 
   // Drawn submenu.
-  forms::Label LRightSub{*this, "LRightSub"};
-  forms::Shape ShapeRSUB{*this, "ShapeRSUB"};
-  forms::ControlArray<forms::Label> LRS{*this, "LRS", 0, 9};
-  forms::ControlArray<forms::Line> LRSFgx{*this, "LRSFgx", 0, 5};
+  forms::Label LRightSub{form_, "LRightSub"};
+  forms::Shape ShapeRSUB{form_, "ShapeRSUB"};
+  forms::ControlArray<forms::Label> LRS{form_, "LRS", 0, 9};
+  forms::ControlArray<forms::Line> LRSFgx{form_, "LRSFgx", 0, 5};
 
   // Question text, frames.
-  forms::Label ImgLogo{*this, "ImgLogo"};
-  forms::Shape Shape2{*this, "Shape2"};
-  forms::Shape Shape4{*this, "Shape4"};
-  forms::Shape Shape6{*this, "Shape6"};
-  forms::Shape Shape1{*this, "Shape1"};
+  forms::Label ImgLogo{form_, "ImgLogo"};
+  forms::Shape Shape2{form_, "Shape2"};
+  forms::Shape Shape4{form_, "Shape4"};
+  forms::Shape Shape6{form_, "Shape6"};
+  forms::Shape Shape1{form_, "Shape1"};
 
   // Pointer and click flash, top of the stack.
-  forms::Image ImgICO{*this, "ImgICO"};
-  forms::ControlArray<forms::Line> LPoinB{*this, "LPoinB", 0, 5};
-  forms::ControlArray<forms::Line> LPoint{*this, "LPoint", 0, 7};
-  forms::Shape Shape5{*this, "Shape5"};
+  forms::Image ImgICO{form_, "ImgICO"};
+  forms::ControlArray<forms::Line> LPoinB{form_, "LPoinB", 0, 5};
+  forms::ControlArray<forms::Line> LPoint{form_, "LPoint", 0, 7};
+  forms::Shape Shape5{form_, "Shape5"};
 
   // Answer boxes (windowed: above the rest).
-  forms::TextBox Text1{*this, "Text1"};
-  forms::TextBox Text2{*this, "Text2"};
+  forms::TextBox Text1{form_, "Text1"};
+  forms::TextBox Text2{form_, "Text2"};
 
-  forms::Timer Timer1{*this, "Timer1", 500, false};
-  forms::Timer Timer2{*this, "Timer2", 100, false};
-  forms::Timer Timer3{*this, "Timer3", 100, false};
-  forms::Timer Timer5{*this, "Timer5", 100, false};
-  forms::Timer Timer6{*this, "Timer6", 100, false};
-  forms::Timer Timer7{*this, "Timer7", 200, false};
-  forms::Timer Timer8{*this, "Timer8", 100, false};
-  forms::Timer Timer9{*this, "Timer9", 100, false};
-  forms::Timer TimerRM{*this, "TimerRM", 100, false};
-  forms::Timer TimerRS{*this, "TimerRS", 100, false};
-  forms::Timer TimEnd{*this, "TimEnd", 100, false};
+  forms::Timer Timer1{form_, "Timer1", 500, false};
+  forms::Timer Timer2{form_, "Timer2", 100, false};
+  forms::Timer Timer3{form_, "Timer3", 100, false};
+  forms::Timer Timer5{form_, "Timer5", 100, false};
+  forms::Timer Timer6{form_, "Timer6", 100, false};
+  forms::Timer Timer7{form_, "Timer7", 200, false};
+  forms::Timer Timer8{form_, "Timer8", 100, false};
+  forms::Timer Timer9{form_, "Timer9", 100, false};
+  forms::Timer TimerRM{form_, "TimerRM", 100, false};
+  forms::Timer TimerRS{form_, "TimerRS", 100, false};
+  forms::Timer TimEnd{form_, "TimEnd", 100, false};
+};
 
-  // Shared state of one run.
+// The state of one run, which the timers hand on from one to the next.
+struct FrmYanShiVars {
   int16_t mDemoStep = 1;
   int32_t mPointerX = 0;
   int32_t mPointerY = 0;
@@ -134,12 +131,23 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   bool mBandOn = false;
   int16_t mExtraPointX = 0;
   int16_t mExtraPointY = 0;
-  desktop::TabStrip tab_strip_;
 
   // Step engine, menus.
   std::string mTypeText;
   int32_t mSubMenuCode = 0;
   int16_t mPopupMenuNo = 0;
+};
+
+class FrmYanShi : public forms::FormOf<FrmYanShi>, private FrmYanShiControls, private FrmYanShiVars {
+ public:
+  static constexpr double kDesignWidth = 12000;
+  static constexpr double kDesignHeight = 9000;
+  // Drop-down and submenu row regions, the click-flash ring and the hint font, at 96 dpi.
+  static constexpr double kMenuRowWidth = 2415;
+  static constexpr double kSubRowWidth = 2055;
+  static constexpr double kMenuRowHeight = 330;
+  static constexpr double kFlashSize = 375;
+  static constexpr double kHintPoints = 10.5;
 
   FrmYanShi();
   // Loads and shows the window for the request; its load starts the run.
@@ -175,17 +183,21 @@ class FrmYanShi : public forms::FormOf<FrmYanShi> {
   // The record of the step being played; empty until one is read.
   const desktop::StepRecord& Step() const { return step_; }
 
-  // Image1 to Image5 by number; Failure 9 outside 1 to 5.
-  forms::Image& ImageSlot(long k) { return scene_.Overlay(k); }
-
  protected:
   void Form_Load() override;
   void Form_DblClick() override;
   void Form_KeyUp(int& key_code, int shift) override;
 
  private:
+  // Tests reach the controls and the run's state through it.
+  friend struct FrmYanShiTestAccess;
+
   // The record laid out on the controls above, as the desktop lays it out on its own.
   desktop::StepScene scene_;
+  desktop::TabStrip tab_strip_;
+
+  // Image1 to Image5 by number; Failure 9 outside 1 to 5.
+  forms::Image& ImageSlot(long k) { return scene_.Overlay(k); }
   desktop::StepRecord step_;
   desktop::DemonstrationRequest request_;
   // The request of a Start whose load has not run yet.

@@ -32,54 +32,52 @@
 
 namespace xpexam::desktop {
 
-class FrmMain : public forms::FormOf<FrmMain> {
- public:
-  // The simulated screen in design twips (800 x 600 pixels).
-  static constexpr double kScreenWidth = 12000;
-  static constexpr double kScreenHeight = 9000;
-
-  // Controls, back to front.
-  forms::Image ImgLogo{*this, "ImgLogo"};
-  forms::Image Image1{*this, "Image1"};
-  forms::Image Image2{*this, "Image2"};
-  forms::Image Image3{*this, "Image3"};
-  forms::Image Image4{*this, "Image4"};
-  forms::Image Image5{*this, "Image5"};
-  forms::Image ImgMenuSel{*this, "ImgMenuSel"};
-  forms::Image ImgShuMenu{*this, "ImgShuMenu"};
-  forms::Image ImgSubMenu{*this, "ImgSubMenu"};
-  forms::Image ImgSubSel{*this, "ImgSubSel"};
-  forms::Image ImgMenuSys{*this, "ImgMenuSys"};
-  forms::Label LblSuccess{*this, "LblSuccess"};
-  forms::Label lblMove{*this, "lblMove"};
-  forms::Label LHelp{*this, "LHelp"};
-  forms::Shape Shape1{*this, "Shape1"};
-  forms::Shape Shape2{*this, "Shape2"};
-  forms::Shape Shape4{*this, "Shape4"};
-  forms::Shape Shape6{*this, "Shape6"};
-  forms::Label Label4{*this, "Label4"};
-  forms::ControlArray<forms::Label> LblXXK{*this, "LblXXK", 0, 13};
-  forms::ControlArray<forms::Label> LMainMenu{*this, "LMainMenu", 1, 9};
-  forms::ControlArray<forms::Label> LblShuMenu{*this, "LblShuMenu", 1, 20};
-  forms::ControlArray<forms::Label> LblSubSel{*this, "LblSubSel", 1, 20};
-  forms::Label Label1{*this, "Label1"};
-  forms::TextBox Text1{*this, "Text1"};
-  forms::TextBox Text2{*this, "Text2"};
-  forms::TextBox Text3{*this, "Text3"};
-  forms::TextBox Text4{*this, "Text4"};
-  forms::ListBox LstLA{*this, "LstLA"};
-  forms::PictureBox PicList{*this, "PicList"};
+// The desktop's controls, back to front. They belong to the window: FrmMain holds them as a
+// private base, and other windows ask the desktop by what they want done.
+struct FrmMainControls {
+  explicit FrmMainControls(forms::Form& form) : form_(form) {}
+  forms::Form& form_;
+  forms::Image ImgLogo{form_, "ImgLogo"};
+  forms::Image Image1{form_, "Image1"};
+  forms::Image Image2{form_, "Image2"};
+  forms::Image Image3{form_, "Image3"};
+  forms::Image Image4{form_, "Image4"};
+  forms::Image Image5{form_, "Image5"};
+  forms::Image ImgMenuSel{form_, "ImgMenuSel"};
+  forms::Image ImgShuMenu{form_, "ImgShuMenu"};
+  forms::Image ImgSubMenu{form_, "ImgSubMenu"};
+  forms::Image ImgSubSel{form_, "ImgSubSel"};
+  forms::Image ImgMenuSys{form_, "ImgMenuSys"};
+  forms::Label LblSuccess{form_, "LblSuccess"};
+  forms::Label lblMove{form_, "lblMove"};
+  forms::Label LHelp{form_, "LHelp"};
+  forms::Shape Shape1{form_, "Shape1"};
+  forms::Shape Shape2{form_, "Shape2"};
+  forms::Shape Shape4{form_, "Shape4"};
+  forms::Shape Shape6{form_, "Shape6"};
+  forms::Label Label4{form_, "Label4"};
+  forms::ControlArray<forms::Label> LblXXK{form_, "LblXXK", 0, 13};
+  forms::ControlArray<forms::Label> LMainMenu{form_, "LMainMenu", 1, 9};
+  forms::ControlArray<forms::Label> LblShuMenu{form_, "LblShuMenu", 1, 20};
+  forms::ControlArray<forms::Label> LblSubSel{form_, "LblSubSel", 1, 20};
+  forms::Label Label1{form_, "Label1"};
+  forms::TextBox Text1{form_, "Text1"};
+  forms::TextBox Text2{form_, "Text2"};
+  forms::TextBox Text3{form_, "Text3"};
+  forms::TextBox Text4{form_, "Text4"};
+  forms::ListBox LstLA{form_, "LstLA"};
+  forms::PictureBox PicList{form_, "PicList"};
   forms::Image ImgFuGai{PicList, "ImgFuGai"};
   forms::Image ImgSelAD{PicList, "ImgSelAD"};
   forms::ControlArray<forms::Image> ImgLiN{PicList, "ImgLiN", 0, 13};
   forms::ControlArray<forms::Label> LblADD{PicList, "LblADD", 0, 13};
   forms::Label LblADDmyXZ{PicList, "LblADDmyXZ"};
 
-  forms::Timer Timer2{*this, "Timer2", 100, false};
-  forms::Timer Timer3{*this, "Timer3", 1000, false};
+  forms::Timer Timer2{form_, "Timer2", 100, false};
+  forms::Timer Timer3{form_, "Timer3", 1000, false};
 
   // The context menu, filled by systemMenu before each opening.
-  forms::MenuItem wm100{*this, "wm100"};
+  forms::MenuItem wm100{form_, "wm100"};
   forms::MenuItem sVemoMain1{wm100, "sVemoMain1"};
   forms::ControlArray<forms::MenuItem> sVemoSub1{sVemoMain1, "sVemoSub1"};
   forms::ControlArray<forms::MenuItem> sVemoInde1{wm100, "sVemoInde1"};
@@ -95,36 +93,21 @@ class FrmMain : public forms::FormOf<FrmMain> {
   forms::ControlArray<forms::MenuItem> sVemoSub5{sVemoMain5, "sVemoSub5"};
   forms::ControlArray<forms::MenuItem> sVemoInde4{wm100, "sVemoInde4"};
 
-  // The menu bar, the tab strip and the two lists keep their state in these models, the step
-  // scene the layout of the record; the controls show it, and the form variables of that state
-  // below are read-only views of it.
- private:
-  StepScene scene_;
-  MenuBar menu_bar_;
-  TabStrip tab_strip_;
-  ListStep list_step_;
-  LocationList location_list_;
+};
 
- public:
-  // Form variables set at every load.
+// The desktop's form variables that its handlers set as the learner acts.
+struct FrmMainVars {
+  // Set at every load.
   std::string mExamDataPath;
   int16_t mMenuLeft = 0;
   int16_t mMenuTop = 0;
   int16_t mMenuWidth = 0;
-  const int& mMenuNo = menu_bar_.MenuNo();
-  const bool& mMenuOpen = menu_bar_.MenuOpen();
   platform::BoundedArray<std::string, 1, 9> mMenuGroups;
   platform::BoundedArray<std::string, 1, 9> mMenuSubs;
-
-  // The current record; empty when the step could not be read.
-  const StepRecord& Step() const { return step_; }
-  // Form variables of the step and its checks. The code in force: the record's own, or its
-  // right-button alternative once that button went down on the target.
+  // The code in force: the record's own, or its right-button alternative once that button
+  // went down on the target.
   int16_t mStepCode = 0;
-  const int32_t& mStepArg = menu_bar_.StepArg();
-  const int32_t& mPopupY = menu_bar_.PopupY();
   int16_t mPopupMenuNo = 0;
-  const int32_t& mMenuItemCode = menu_bar_.MenuItemCode();
   int32_t mHandleX = 0;
   int16_t mHandleY = 0;
   int16_t mDragTargetX = 0;
@@ -135,6 +118,36 @@ class FrmMain : public forms::FormOf<FrmMain> {
   // The pointer moved with the button held since the drag's press: only then does its
   // release count.
   bool mDragMoved = false;
+};
+
+class FrmMain : public forms::FormOf<FrmMain>, private FrmMainControls, private FrmMainVars {
+ public:
+  // The simulated screen in design twips (800 x 600 pixels).
+  static constexpr double kScreenWidth = 12000;
+  static constexpr double kScreenHeight = 9000;
+
+  // The menu bar, the tab strip and the two lists keep their state in these models, the step
+  // scene the layout of the record; the controls show it, and the form variables of that state
+  // below are read-only views of it.
+ private:
+  // Tests reach the controls and the form variables through it.
+  friend struct FrmMainTestAccess;
+
+  StepScene scene_;
+  MenuBar menu_bar_;
+  TabStrip tab_strip_;
+  ListStep list_step_;
+  LocationList location_list_;
+
+ public:
+  // The current record; empty when the step could not be read.
+  const StepRecord& Step() const { return step_; }
+  // Read-only views of the models' state.
+  const int& mMenuNo = menu_bar_.MenuNo();
+  const bool& mMenuOpen = menu_bar_.MenuOpen();
+  const int32_t& mStepArg = menu_bar_.StepArg();
+  const int32_t& mPopupY = menu_bar_.PopupY();
+  const int32_t& mMenuItemCode = menu_bar_.MenuItemCode();
   const int16_t& mTargetWidth = scene_.TargetWidth();
   const int16_t& mTargetHeight = scene_.TargetHeight();
   // The record's target box has a number outside the format: the box stays parked, also
@@ -156,9 +169,6 @@ class FrmMain : public forms::FormOf<FrmMain> {
   void systemMenu();
   // Arranges a strip of more than seven tabs in two rows.
   void DoubleXXK();
-
-  // Overlay k (1 to 5): Image1 to Image5. Failure 9 outside.
-  forms::Image& Overlay(long k);
 
   // What other windows ask of the desktop (desktop_window_requests.cpp).
   // The learner asked for hints: the hint line and the target frames shown.
@@ -212,6 +222,9 @@ class FrmMain : public forms::FormOf<FrmMain> {
   void Form_KeyUp(int& key_code, int shift) override;
 
  private:
+  // Overlay k (1 to 5): Image1 to Image5. Failure 9 outside.
+  forms::Image& Overlay(long k);
+
   void WireHandlers();
   // Surface handlers.
   void Image1_Click() { CollapseLocationList(); }

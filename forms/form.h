@@ -218,6 +218,10 @@ class FormOf : public Form {
     return instance;
   }
   static bool IsLoaded() { return detail::FindInstance(typeid(T)) != nullptr; }
+  // Unloads the instance when it is loaded; never loads it, as Get() would.
+  static void UnloadIfLoaded() {
+    if (Form* f = detail::FindInstance(typeid(T))) f->Unload();
+  }
 
  protected:
   FormOf() : Form(detail::ClassName(typeid(T))) {}

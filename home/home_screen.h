@@ -82,6 +82,9 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   forms::Timer TimLink{*this, "TimLink", 100, false};
 
   FrmFengmian();
+  // A session ended with a list to return to: the return timer presses the session exit's
+  // return button at its next tick.
+  void ArmReturn() { TimFH.SetEnabled(true); }
   // Leaving the program is the exit button, with its question.
   void CloseRequested() override { ConfirmExit(); }
 

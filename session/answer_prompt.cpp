@@ -69,19 +69,14 @@ void FrmCZTS::Command2_Click() {
   if (answer != forms::kYes) return;
   desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
   auto& bar = FrmTm::Get();
-  // A missing face leaves the button as it was; the switch to practice goes on.
-  if (auto picture = DataPictureOrNone("l01003")) bar.CmdGN[3].SetPicture(picture);
-  if (auto picture = DataPictureOrNone("l01011")) bar.CmdGN[11].SetPicture(picture);
-  bar.PicUnit.SetVisible(true);
-  for (int i = 5; i <= 10; ++i) bar.CmdGN[i].SetVisible(bar.PicUnit.Visible());
-  for (int i = 8; i <= 10; ++i) bar.CmdGN[i].SetVisible(!bar.PicUnit.Visible());
+  bar.ShowPracticeButtons();
   editSessionExit().KeepBarOpen();
   desktop::editPlan().SetExamStartTime("-1");
   Unload();
   desktop::FrmMain::Get().Show();
   desktop::editDemonstration().MarkRunning();
-  bar.TimStartYS.SetEnabled(true);
-  bar.TimKsModel.SetEnabled(true);
+  bar.ArmDemonstration();
+  bar.FollowRunModeAtNextTick();
 }
 
 }  // namespace xpexam::session

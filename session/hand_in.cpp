@@ -98,8 +98,8 @@ void FrmEnd2::HandIn() {
   desktop::editPlan().SetMinutesLeft(50);
   Unload();
   editSessionExit().AllowBarClose();
-  if (FrmTm::IsLoaded()) FrmTm::Get().Unload();
-  if (desktop::FrmMain::IsLoaded()) desktop::FrmMain::Get().Unload();
+  FrmTm::UnloadIfLoaded();
+  desktop::FrmMain::UnloadIfLoaded();
   FrmChengji::Get().Show();
 }
 

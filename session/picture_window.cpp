@@ -20,6 +20,11 @@ void FrmPicture::Form_Load() {
   Timer1.SetEnabled(true);
 }
 
+void FrmPicture::ShowFitted() {
+  Show();
+  Timer1.SetEnabled(true);
+}
+
 void FrmPicture::Timer1_Timer() {
   // The picture keeps its own size; only the red margin scales.
   SetWidth(Image1.Width() + ScaleX(120));

@@ -36,7 +36,7 @@ void Scaled(forms::Control& c, double left, double top, double width, double hei
 
 }  // namespace
 
-FrmTm::FrmTm() {
+FrmTm::FrmTm() : FrmTmControls(static_cast<forms::Form&>(*this)) {
   SetBorderStyle(0);
   Move(0, 0, kDesignWidth, kDesignHeight);
   for (forms::Label* l : {&lblMove, &LblBiao, &LblUnit, &Label2, &Command2}) l->SetBackStyle(0);
@@ -362,7 +362,7 @@ void KeepBarDocked(const forms::ScreenChange& change) {
   if (!b || !d) return;
   auto near = [](double x, double y) { return std::abs(x - y) <= forms::TwipsPerPixel(); };
   if (!near(b->top + b->height, d->top + d->height)) return;
-  if (bar.FrmZXH.Visible()) {
+  if (bar.Collapsed()) {
     if (near(b->left, d->left)) bar.DockMiniBar();
   } else if (near(b->left + b->width, d->left + d->width)) {
     DockBar();

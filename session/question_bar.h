@@ -22,20 +22,21 @@
 
 namespace xpexam::session {
 
-class FrmTm : public forms::FormOf<FrmTm> {
- public:
-  static constexpr double kDesignWidth = 4980;
-  static constexpr double kDesignHeight = 3630;
+// The bar's controls, back to front. They belong to the window: FrmTm holds them as a private
+// base, and other windows ask the bar by what they want done.
+struct FrmTmControls {
+  explicit FrmTmControls(forms::Form& form) : form_(form) {}
+  forms::Form& form_;
 
   // Title strip.
-  forms::Label lblMove{*this, "lblMove"};
-  forms::Image ImgLogo1{*this, "ImgLogo1"};
-  forms::Label LblBiao{*this, "LblBiao"};
-  frame::vemoButton LblZXH{*this, "LblZXH"};
-  frame::vemoButton LblClose{*this, "LblClose"};
+  forms::Label lblMove{form_, "lblMove"};
+  forms::Image ImgLogo1{form_, "ImgLogo1"};
+  forms::Label LblBiao{form_, "LblBiao"};
+  frame::vemoButton LblZXH{form_, "LblZXH"};
+  frame::vemoButton LblClose{form_, "LblClose"};
 
   // Main panel.
-  forms::PictureBox FrmZhuYa{*this, "FrmZhuYa"};
+  forms::PictureBox FrmZhuYa{form_, "FrmZhuYa"};
   forms::ControlArray<frame::vemoButton> CmdGN{FrmZhuYa, "CmdGN", 0, 11};
   forms::TextBox RtbTM{FrmZhuYa, "RtbTM"};
   frame::vemoButton Image2{FrmZhuYa, "Image2"};
@@ -49,19 +50,19 @@ class FrmTm : public forms::FormOf<FrmTm> {
   forms::Label LblUnit{PicUnit, "LblUnit"};
 
   // Mini bar, shown while the bar is collapsed.
-  forms::PictureBox FrmZXH{*this, "FrmZXH"};
+  forms::PictureBox FrmZXH{form_, "FrmZXH"};
   forms::Label Label2{FrmZXH, "Label2"};
   forms::Label Command2{FrmZXH, "Command2"};
 
   // Number page over the main panel: 40 question numbers and the paging buttons.
-  forms::PictureBox FrmSelect{*this, "FrmSelect"};
+  forms::PictureBox FrmSelect{form_, "FrmSelect"};
   forms::ControlArray<frame::vemoButton> CmTNO{FrmSelect, "CmTNO", 1, 40};
   frame::vemoButton CmdSelFH{FrmSelect, "CmdSelFH"};
   frame::vemoButton CmdSelLast{FrmSelect, "CmdSelLast"};
   frame::vemoButton CmdSelNext{FrmSelect, "CmdSelNext"};
 
   // Candidate panel over the main panel (exams).
-  forms::PictureBox FrmKSXX{*this, "FrmKSXX"};
+  forms::PictureBox FrmKSXX{form_, "FrmKSXX"};
   forms::Image Image1{FrmKSXX, "Image1"};
   forms::ControlArray<forms::Label> Label1{FrmKSXX, "Label1", 0, 5};
   forms::Label KsName1{FrmKSXX, "KsName1"};
@@ -72,22 +73,32 @@ class FrmTm : public forms::FormOf<FrmTm> {
   forms::Label KsSFZ1{FrmKSXX, "KsSFZ1"};
   frame::vemoButton CmdKSFH{FrmKSXX, "CmdKSFH"};
 
-  forms::Timer TimerREDO{*this, "TimerREDO", 100, false};
-  forms::Timer TimKsModel{*this, "TimKsModel", 500, true};
-  forms::Timer TimStartYS{*this, "TimStartYS", 100, false};
+  forms::Timer TimerREDO{form_, "TimerREDO", 100, false};
+  forms::Timer TimKsModel{form_, "TimKsModel", 500, true};
+  forms::Timer TimStartYS{form_, "TimStartYS", 100, false};
   // The exam clock; its tick belongs to the exam windows (question_bar_exam.cpp).
-  forms::Timer TimeKS{*this, "TimeKS", 60000, true};
+  forms::Timer TimeKS{form_, "TimeKS", 60000, true};
 
+  // The keyboard-layout menu: "英语（美国）", then one item per input method (mCn1 to mCn10).
+  forms::MenuItem mIme{form_, "mIme"};
+  forms::MenuItem mEng{mIme, "mEng"};
+  std::vector<std::unique_ptr<forms::MenuItem>> mCn;  // mCn[k - 1] is mCnk
+};
+
+// The bar's form variables: the number page shown, the demonstration's start ticks, the
+// keyboard layouts listed.
+struct FrmTmVars {
   int16_t mCurPage = 0;
   int16_t mLastPage = 0;
   int16_t mDemoTicks = 0;
-
-  // The keyboard-layout menu: "英语（美国）", then one item per input method (mCn1 to mCn10).
-  forms::MenuItem mIme{*this, "mIme"};
-  forms::MenuItem mEng{mIme, "mEng"};
-  std::vector<std::unique_ptr<forms::MenuItem>> mCn;  // mCn[k - 1] is mCnk
-  std::array<uint32_t, 17> mLayouts{};                // positions 1 to 16
+  std::array<uint32_t, 17> mLayouts{};  // positions 1 to 16
   int16_t mNextImeItem = 1;
+};
+
+class FrmTm : public forms::FormOf<FrmTm>, private FrmTmControls, private FrmTmVars {
+ public:
+  static constexpr double kDesignWidth = 4980;
+  static constexpr double kDesignHeight = 3630;
 
   FrmTm();
   // Leaving the program: the end of session in practice, the hand-in in an exam.
@@ -125,6 +136,21 @@ class FrmTm : public forms::FormOf<FrmTm> {
   // A practice started from the home screen: the bar reads the first question at its next tick,
   // watches the session kind and shows itself.
   void BeginPractice();
+  // The bar reads the current question at its next tick (TimerREDO).
+  void ReadQuestionAtNextTick();
+  // The unit panel and the function buttons follow the run mode at the next tick (TimKsModel).
+  void FollowRunModeAtNextTick();
+  // The demonstration comes up on the second tick from now (TimStartYS).
+  void ArmDemonstration();
+  // The exam clock stops: a session that turned practice has no time limit.
+  void StopExamClock();
+  // The unfinished-questions line is emptied until the next question is read.
+  void ClearUnfinishedLine();
+  // An exam that turned practice at once: the practice faces of buttons 3 and 11 (a missing
+  // face leaves a button as it was), the unit panel and the practice buttons.
+  void ShowPracticeButtons();
+  // The mini bar stands in for the collapsed bar.
+  bool Collapsed() const;
 
  protected:
   void Form_Load() override;
@@ -132,6 +158,11 @@ class FrmTm : public forms::FormOf<FrmTm> {
   void Form_KeyUp(int& key_code, int shift) override;
 
  private:
+  // Tests reach the controls and the form variables through it.
+  friend struct FrmTmTestAccess;
+  // The report's practice of the wrong questions still sets the bar's controls itself.
+  friend class FrmChengji;
+
   // The unfinished count and the title as the statuses stand.
   void RefreshProgress();
   void LayOut();

@@ -47,7 +47,7 @@ void FrmTm::TimeKS_Timer() {
   // A confirmation already on its way leads to the hand-in by itself.
   if (FrmEnd1::IsLoaded() || FrmEnd2::IsLoaded()) return;
   // The modal windows the clock may have run out in make way for the confirmations.
-  if (FrmCZTS::IsLoaded()) FrmCZTS::Get().Unload();
+  FrmCZTS::UnloadIfLoaded();
   // So does a demonstration, playing or about to start: the desktop and the bar come back.
   if (TimStartYS.Enabled()) {
     TimStartYS.SetEnabled(false);
@@ -55,8 +55,8 @@ void FrmTm::TimeKS_Timer() {
     desktop::editDemonstration().MarkStopped();
     TimerREDO.SetEnabled(true);
   }
-  gSessionHooks.endDemo();
-  if (FrmIME::IsLoaded()) FrmIME::Get().Unload();
+  gSessionHooks.onTimeRanOut();
+  FrmIME::UnloadIfLoaded();
   // The question reloads once the confirmations are gone: a reload raises the bar above them.
   const bool reload = TimerREDO.Enabled();
   TimerREDO.SetEnabled(false);

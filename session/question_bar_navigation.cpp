@@ -129,7 +129,7 @@ void FrmTm::StartDemo() {
   RtbTM.SetText(line.Text());
   Image2.SetVisible(false);
   if (line.HasPicture()) {
-    if (auto picture = frame::DataPictureOrNone(line.PictureId())) FrmPicture::Get().Image1.SetPicture(picture);
+    if (auto picture = frame::DataPictureOrNone(line.PictureId())) FrmPicture::Get().SetPicture(picture);
     RtbTM.SetText(line.PictureText());
     Image2.SetVisible(true);
   }
@@ -149,7 +149,7 @@ void FrmTm::OpenDemonstration() {
   desktop::editDemonstration().MarkRunning();
   desktop::FrmMain::Get().SetVisible(false);
   SetVisible(false);
-  gSessionHooks.startDemo(DemonstrationRequestForQuestion());
+  gSessionHooks.onDemonstrationAsked(DemonstrationRequestForQuestion());
   desktop::editDemonstration().MarkRunning();
 }
 

@@ -67,7 +67,7 @@ void FrmTm::DqExam() {
   Image2.SetVisible(false);
   if (line.HasPicture()) {
     // Shown only when the learner asks for it.
-    if (auto picture = frame::DataPictureOrNone(line.PictureId())) FrmPicture::Get().Image1.SetPicture(picture);
+    if (auto picture = frame::DataPictureOrNone(line.PictureId())) FrmPicture::Get().SetPicture(picture);
     Image2.SetCaption(kShowPicture);
     RtbTM.SetText(line.PictureText());
     Image2.SetVisible(true);
@@ -108,9 +108,7 @@ void FrmTm::Image2_Click() {
     Image2.SetCaption(kShowPicture);
     return;
   }
-  picture.Show();
-  // The next tick fits the window to the picture and centres it.
-  picture.Timer1.SetEnabled(true);
+  picture.ShowFitted();
   Image2.SetCaption(kHidePicture);
 }
 

@@ -1,5 +1,6 @@
 // What other windows ask of the question bar.
 #include "desktop/session_plan.h"
+#include "frame/data_picture.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "session/question_bar.h"
@@ -33,6 +34,26 @@ void FrmTm::ResumeAfterDemo() {
 }
 
 void FrmTm::RestoreBar() { Command2_Click(); }
+
+void FrmTm::ReadQuestionAtNextTick() { TimerREDO.SetEnabled(true); }
+
+void FrmTm::FollowRunModeAtNextTick() { TimKsModel.SetEnabled(true); }
+
+void FrmTm::ArmDemonstration() { TimStartYS.SetEnabled(true); }
+
+void FrmTm::StopExamClock() { TimeKS.SetEnabled(false); }
+
+void FrmTm::ClearUnfinishedLine() { LblUnit.SetCaption(""); }
+
+void FrmTm::ShowPracticeButtons() {
+  if (auto picture = frame::DataPictureOrNone("l01003")) CmdGN[3].SetPicture(picture);
+  if (auto picture = frame::DataPictureOrNone("l01011")) CmdGN[11].SetPicture(picture);
+  PicUnit.SetVisible(true);
+  for (int i = 5; i <= 10; ++i) CmdGN[i].SetVisible(PicUnit.Visible());
+  for (int i = 8; i <= 10; ++i) CmdGN[i].SetVisible(!PicUnit.Visible());
+}
+
+bool FrmTm::Collapsed() const { return FrmZXH.Visible(); }
 
 void FrmTm::BeginPractice() {
   TimerREDO.SetEnabled(true);

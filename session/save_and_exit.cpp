@@ -137,8 +137,7 @@ void FrmTm::SaveAndExit() {
 
   // The bar is gone; what follows touches only the session exit and the home screen.
   editSessionExit().SetReturnButton(ReturnButtonFor(kind));
-  if (sessionExit().returnButton() != 0) gSessionHooks.enableHomeReturn();
-  gSessionHooks.showHome();
+  gSessionHooks.onSessionEnded(sessionExit().returnButton());
 }
 
 }  // namespace xpexam::session

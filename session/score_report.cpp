@@ -75,8 +75,8 @@ FrmChengji::FrmChengji() {
 }
 
 void FrmChengji::Form_Load() {
-  if (desktop::FrmMain::IsLoaded()) desktop::FrmMain::Get().Unload();
-  if (FrmTm::IsLoaded()) FrmTm::Get().Unload();
+  desktop::FrmMain::UnloadIfLoaded();
+  FrmTm::UnloadIfLoaded();
   Try([&] { SetIcon(DataPicture("l62011")); });
   SetCaption(DialogCaption());
   Command3.SetVisible(true);
@@ -191,14 +191,14 @@ void FrmChengji::Command1_Click() {
   for (long i = 1; i <= 40; ++i) desktop::editPlan().SetDoneMark(i, "F");
   Unload();
   auto& bar = FrmTm::Get();
-  bar.TimKsModel.SetEnabled(true);
+  bar.FollowRunModeAtNextTick();
   desktop::FrmMain::Get().Show();
   bar.Show();
-  bar.LblUnit.SetCaption("");
+  bar.ClearUnfinishedLine();
   desktop::editCursor().GoToQuestion(1);
-  bar.TimerREDO.SetEnabled(true);
+  bar.ReadQuestionAtNextTick();
   DockBar();
-  bar.TimeKS.SetEnabled(false);
+  bar.StopExamClock();
 }
 
 void FrmChengji::Form_QueryUnload(int& cancel, int unload_mode) {
@@ -209,11 +209,10 @@ void FrmChengji::Form_QueryUnload(int& cancel, int unload_mode) {
 }
 
 void FrmChengji::Command2_Click() {
-  if (desktop::FrmMain::IsLoaded()) desktop::FrmMain::Get().Unload();
+  desktop::FrmMain::UnloadIfLoaded();
   Unload();
   editSessionExit().SetReturnButton(17);
-  gSessionHooks.enableHomeReturn();
-  gSessionHooks.showHome();
+  gSessionHooks.onSessionEnded(sessionExit().returnButton());
 }
 
 void FrmChengji::Command3_Click() {

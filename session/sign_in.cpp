@@ -146,7 +146,7 @@ void FrmLogon::Timer2_Timer() {
   Unload();
   desktop::editPlan().SetExamStartTime(platform::FormatDateTime(platform::Now()));
   desktop::editCursor().GoToQuestion(1);
-  FrmTm::Get().TimerREDO.SetEnabled(true);
+  FrmTm::Get().ReadQuestionAtNextTick();
   desktop::FrmMain::Get().Show();
   FrmTm::Get().Show();
 }
@@ -159,7 +159,7 @@ void FrmLogon::CmdExit_Click() {
   const int answer = forms::MsgBox("确实要退出考试系统吗？", forms::kYesNo + forms::kQuestion + forms::kDefaultButton2, installation().settings(0) + "Quellix");
   if (answer != forms::kYes) return;
   Unload();
-  gSessionHooks.showHome();
+  gSessionHooks.onSessionEnded(0);
 }
 
 }  // namespace xpexam::session

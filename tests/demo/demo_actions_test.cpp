@@ -23,24 +23,24 @@ TEST_F(DemoTest, TypingShowsOneCharacterMoreEveryHalfSecond) {
          StepLine({{8, kFinal}})});
   Questions({2});
   FrmYanShi& d = Start();
-  EXPECT_EQ(d.LHelp.Caption(), "输入 abc");
-  EXPECT_FALSE(d.Shape1.Visible());
-  EXPECT_EQ(d.mTargetX, 1300);
-  EXPECT_EQ(d.mTargetY, 1150);
-  ASSERT_GT(TicksUntil([&] { return d.Timer1.Enabled(); }), 0);
-  EXPECT_FALSE(d.Timer2.Enabled());
-  EXPECT_EQ(d.mTypeText, "abc");
+  EXPECT_EQ(Ui(d).LHelp.Caption(), "输入 abc");
+  EXPECT_FALSE(Ui(d).Shape1.Visible());
+  EXPECT_EQ(Vars(d).mTargetX, 1300);
+  EXPECT_EQ(Vars(d).mTargetY, 1150);
+  ASSERT_GT(TicksUntil([&] { return Ui(d).Timer1.Enabled(); }), 0);
+  EXPECT_FALSE(Ui(d).Timer2.Enabled());
+  EXPECT_EQ(Vars(d).mTypeText, "abc");
   for (const char* shown : {"a", "ab"}) {
     in_.Wait(500);
     forms::Pump();
-    EXPECT_EQ(d.Text1.Text(), shown);
-    EXPECT_EQ(d.mDemoStep, 1);
+    EXPECT_EQ(Ui(d).Text1.Text(), shown);
+    EXPECT_EQ(Vars(d).mDemoStep, 1);
   }
   in_.Wait(500);
   forms::Pump();
-  EXPECT_EQ(d.Text1.Text(), "abc");
-  EXPECT_EQ(d.mDemoStep, 2);
-  EXPECT_FALSE(d.Timer1.Enabled());
+  EXPECT_EQ(Ui(d).Text1.Text(), "abc");
+  EXPECT_EQ(Vars(d).mDemoStep, 2);
+  EXPECT_FALSE(Ui(d).Timer1.Enabled());
 }
 
 TEST_F(DemoTest, MenuBarStepOpensTheItemsSubmenuFromPictures) {
@@ -49,41 +49,41 @@ TEST_F(DemoTest, MenuBarStepOpensTheItemsSubmenuFromPictures) {
   Steps({StepLine({{8, "7000"}, {125, "2070300000"}}), StepLine({{8, kFinal}})});
   Questions({2});
   FrmYanShi& d = Start();
-  EXPECT_TRUE(d.LMainMenu[2].Visible());
-  EXPECT_EQ(d.mTargetX, 1740);  // centre of title 2: (870 + 435) + 435
-  EXPECT_EQ(d.mTargetY, 555);
-  ASSERT_GT(TicksUntil([&] { return d.Timer6.Enabled(); }), 0);
-  EXPECT_EQ(d.mMenuNo, 2);
-  EXPECT_EQ(Shown(d.ImgMenuSys), "720088");
-  EXPECT_EQ(Shown(d.ImgMenuSel), "720000");
-  EXPECT_TRUE(d.ImgMenuSys.Visible());
-  EXPECT_TRUE(d.ImgMenuSel.Visible());
-  EXPECT_DOUBLE_EQ(d.ImgMenuSel.Top(), 420 + 270);
+  EXPECT_TRUE(Ui(d).LMainMenu[2].Visible());
+  EXPECT_EQ(Vars(d).mTargetX, 1740);  // centre of title 2: (870 + 435) + 435
+  EXPECT_EQ(Vars(d).mTargetY, 555);
+  ASSERT_GT(TicksUntil([&] { return Ui(d).Timer6.Enabled(); }), 0);
+  EXPECT_EQ(Vars(d).mMenuNo, 2);
+  EXPECT_EQ(Shown(Ui(d).ImgMenuSys), "720088");
+  EXPECT_EQ(Shown(Ui(d).ImgMenuSel), "720000");
+  EXPECT_TRUE(Ui(d).ImgMenuSys.Visible());
+  EXPECT_TRUE(Ui(d).ImgMenuSel.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).ImgMenuSel.Top(), 420 + 270);
   // Groups "24521": rows 3-6 one gap lower, 7-11 two; 14 rows in all.
-  const double top = d.ImgMenuSel.Top();
-  EXPECT_DOUBLE_EQ(d.LblShuMenu[2].Top(), top + 30 + 330);
-  EXPECT_DOUBLE_EQ(d.LblShuMenu[3].Top(), top + 30 + 660 + 45);
-  EXPECT_DOUBLE_EQ(d.LblShuMenu[7].Top(), top + 30 + 6 * 330 + 90);
-  EXPECT_TRUE(d.LblShuMenu[14].Visible());
-  EXPECT_FALSE(d.LblShuMenu[15].Visible());
+  const double top = Ui(d).ImgMenuSel.Top();
+  EXPECT_DOUBLE_EQ(Ui(d).LblShuMenu[2].Top(), top + 30 + 330);
+  EXPECT_DOUBLE_EQ(Ui(d).LblShuMenu[3].Top(), top + 30 + 660 + 45);
+  EXPECT_DOUBLE_EQ(Ui(d).LblShuMenu[7].Top(), top + 30 + 6 * 330 + 90);
+  EXPECT_TRUE(Ui(d).LblShuMenu[14].Visible());
+  EXPECT_FALSE(Ui(d).LblShuMenu[15].Visible());
 
-  ASSERT_GT(TicksUntil([&] { return d.Timer7.Enabled(); }), 0);
-  EXPECT_EQ(Shown(d.ImgShuMenu), "720007");
-  EXPECT_DOUBLE_EQ(d.ImgShuMenu.Top(), d.LblShuMenu[7].Top());
-  EXPECT_TRUE(d.Timer5.Enabled());
-  ASSERT_GT(TicksUntil([&] { return d.Timer8.Enabled(); }), 0);
-  EXPECT_EQ(d.mSubMenuCode, 2107);
-  EXPECT_EQ(Shown(d.ImgSubMenu), "721000");
-  EXPECT_TRUE(d.ImgSubMenu.Visible());
-  EXPECT_DOUBLE_EQ(d.ImgSubMenu.Left(), d.ImgMenuSel.Left() + d.ImgMenuSel.Width() - 15);
-  EXPECT_DOUBLE_EQ(d.ImgSubMenu.Top(), d.LblShuMenu[7].Top());
-  EXPECT_TRUE(d.LblSubSel[6].Visible());
-  EXPECT_FALSE(d.LblSubSel[7].Visible());
-  ASSERT_GT(TicksUntil([&] { return d.Timer9.Enabled(); }), 0);
-  EXPECT_EQ(Shown(d.ImgSubSel), "721003");
-  EXPECT_DOUBLE_EQ(d.ImgSubSel.Top(), d.LblSubSel[3].Top());
-  ASSERT_GT(TicksUntil([&] { return d.mDemoStep == 2; }), 0);
-  EXPECT_EQ(d.ImgMenuSel.Picture(), nullptr);  // the next load clears the menu pictures
+  ASSERT_GT(TicksUntil([&] { return Ui(d).Timer7.Enabled(); }), 0);
+  EXPECT_EQ(Shown(Ui(d).ImgShuMenu), "720007");
+  EXPECT_DOUBLE_EQ(Ui(d).ImgShuMenu.Top(), Ui(d).LblShuMenu[7].Top());
+  EXPECT_TRUE(Ui(d).Timer5.Enabled());
+  ASSERT_GT(TicksUntil([&] { return Ui(d).Timer8.Enabled(); }), 0);
+  EXPECT_EQ(Vars(d).mSubMenuCode, 2107);
+  EXPECT_EQ(Shown(Ui(d).ImgSubMenu), "721000");
+  EXPECT_TRUE(Ui(d).ImgSubMenu.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).ImgSubMenu.Left(), Ui(d).ImgMenuSel.Left() + Ui(d).ImgMenuSel.Width() - 15);
+  EXPECT_DOUBLE_EQ(Ui(d).ImgSubMenu.Top(), Ui(d).LblShuMenu[7].Top());
+  EXPECT_TRUE(Ui(d).LblSubSel[6].Visible());
+  EXPECT_FALSE(Ui(d).LblSubSel[7].Visible());
+  ASSERT_GT(TicksUntil([&] { return Ui(d).Timer9.Enabled(); }), 0);
+  EXPECT_EQ(Shown(Ui(d).ImgSubSel), "721003");
+  EXPECT_DOUBLE_EQ(Ui(d).ImgSubSel.Top(), Ui(d).LblSubSel[3].Top());
+  ASSERT_GT(TicksUntil([&] { return Vars(d).mDemoStep == 2; }), 0);
+  EXPECT_EQ(Ui(d).ImgMenuSel.Picture(), nullptr);  // the next load clears the menu pictures
 }
 
 // At 120 dpi (12 twips per pixel, everything designed scaled by 0.8) the pointer aims at the
@@ -104,14 +104,14 @@ TEST_F(DemoTest, At120DpiAMenuBarStepAimsAtTheSameRowsAsAt96Dpi) {
     auto px = [&](double twips) { return static_cast<int>(std::lround(twips / twips_per_pixel)); };
     Seen s;
     FrmYanShi& d = Start();
-    s.hint_pixels = d.LHelp.FontSize() * 96 / 72 * 15 / twips_per_pixel;
-    s.ring = px(d.Shape5.Width());
-    EXPECT_GT(TicksUntil([&] { return d.Timer6.Enabled(); }), 0);
-    s.item_x = px(d.mTargetX), s.item_y = px(d.mTargetY);
-    s.row_width = px(d.LblShuMenu[7].Width()), s.row_height = px(d.LblShuMenu[7].Height());
-    EXPECT_GT(TicksUntil([&] { return d.Timer8.Enabled(); }), 0);
-    s.sub_x = px(d.mTargetX), s.sub_y = px(d.mTargetY);
-    s.sub_width = px(d.LblSubSel[3].Width());
+    s.hint_pixels = Ui(d).LHelp.FontSize() * 96 / 72 * 15 / twips_per_pixel;
+    s.ring = px(Ui(d).Shape5.Width());
+    EXPECT_GT(TicksUntil([&] { return Ui(d).Timer6.Enabled(); }), 0);
+    s.item_x = px(Vars(d).mTargetX), s.item_y = px(Vars(d).mTargetY);
+    s.row_width = px(Ui(d).LblShuMenu[7].Width()), s.row_height = px(Ui(d).LblShuMenu[7].Height());
+    EXPECT_GT(TicksUntil([&] { return Ui(d).Timer8.Enabled(); }), 0);
+    s.sub_x = px(Vars(d).mTargetX), s.sub_y = px(Vars(d).mTargetY);
+    s.sub_width = px(Ui(d).LblSubSel[3].Width());
     d.Unload();
     desktop::editDemonstration().MarkStopped();
     return s;
@@ -149,54 +149,54 @@ class ContextMenuTest : public DemoTest {
 TEST_F(ContextMenuTest, CascadeItemOpensItsSubmenuAndTheSubItemIsClicked) {
   Question("3112");
   FrmYanShi& d = Start();
-  ASSERT_GT(TicksUntil([&] { return d.TimerRM.Enabled(); }), 0);
-  EXPECT_EQ(d.Shape5.BorderColor(), 0xFFFFu);
-  EXPECT_EQ(d.mPopupMenuNo, 1);
-  const double left = d.LRightMMenu.Left(), top = d.LRightMMenu.Top();
-  EXPECT_EQ(left, d.ShapeRMain.Left());
-  EXPECT_EQ(d.LRMJL[1].Caption(), "新建(&W)");
-  EXPECT_DOUBLE_EQ(d.LRMJL[1].Top(), top + 90);
-  EXPECT_EQ(d.LRM2[0].Caption(), "刷新");
-  EXPECT_DOUBLE_EQ(d.LRM2[0].Top(), top + 90 + 270);
-  EXPECT_FALSE(d.LRM2[1].Visible());
-  EXPECT_TRUE(d.LRFGX[0].Visible());
-  EXPECT_DOUBLE_EQ(d.LRFGX[0].Y1(), top + 90 + 540);
-  EXPECT_DOUBLE_EQ(d.LRM2[2].Top(), top + 90 + 540 + 135);
-  EXPECT_DOUBLE_EQ(d.LRightMMenu.Height(), 90 + 270 * 3 + 135);
-  EXPECT_DOUBLE_EQ(d.LRFGX[0].X2() - d.LRFGX[0].X1(), d.LRightMMenu.Width() - 120);
-  EXPECT_TRUE(d.ImgJLSanjiao[1].Visible());
-  EXPECT_FALSE(d.ImgJLSanjiao[3].Visible());
-  EXPECT_EQ(d.mTargetY, platform::CLng(d.LRMJL[1].Top() + d.LRMJL[1].Height() / 2));
+  ASSERT_GT(TicksUntil([&] { return Ui(d).TimerRM.Enabled(); }), 0);
+  EXPECT_EQ(Ui(d).Shape5.BorderColor(), 0xFFFFu);
+  EXPECT_EQ(Vars(d).mPopupMenuNo, 1);
+  const double left = Ui(d).LRightMMenu.Left(), top = Ui(d).LRightMMenu.Top();
+  EXPECT_EQ(left, Ui(d).ShapeRMain.Left());
+  EXPECT_EQ(Ui(d).LRMJL[1].Caption(), "新建(&W)");
+  EXPECT_DOUBLE_EQ(Ui(d).LRMJL[1].Top(), top + 90);
+  EXPECT_EQ(Ui(d).LRM2[0].Caption(), "刷新");
+  EXPECT_DOUBLE_EQ(Ui(d).LRM2[0].Top(), top + 90 + 270);
+  EXPECT_FALSE(Ui(d).LRM2[1].Visible());
+  EXPECT_TRUE(Ui(d).LRFGX[0].Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).LRFGX[0].Y1(), top + 90 + 540);
+  EXPECT_DOUBLE_EQ(Ui(d).LRM2[2].Top(), top + 90 + 540 + 135);
+  EXPECT_DOUBLE_EQ(Ui(d).LRightMMenu.Height(), 90 + 270 * 3 + 135);
+  EXPECT_DOUBLE_EQ(Ui(d).LRFGX[0].X2() - Ui(d).LRFGX[0].X1(), Ui(d).LRightMMenu.Width() - 120);
+  EXPECT_TRUE(Ui(d).ImgJLSanjiao[1].Visible());
+  EXPECT_FALSE(Ui(d).ImgJLSanjiao[3].Visible());
+  EXPECT_EQ(Vars(d).mTargetY, platform::CLng(Ui(d).LRMJL[1].Top() + Ui(d).LRMJL[1].Height() / 2));
 
-  ASSERT_GT(TicksUntil([&] { return d.TimerRS.Enabled(); }), 0);
-  EXPECT_FALSE(d.TimerRM.Enabled());
-  const double sub_top = d.LRightSub.Top();
-  EXPECT_DOUBLE_EQ(d.LRightSub.Left(), left + d.LRightMMenu.Width() - 60);
-  EXPECT_DOUBLE_EQ(sub_top, d.LRMJL[1].Top());
-  EXPECT_EQ(d.LRS[0].Caption(), "文件夹(&F)");
-  EXPECT_DOUBLE_EQ(d.LRS[0].Top(), sub_top + 135);
-  EXPECT_TRUE(d.LRSFgx[0].Visible());
-  EXPECT_DOUBLE_EQ(d.LRSFgx[0].Y1(), sub_top + 405);
-  EXPECT_FALSE(d.LRS[1].Visible());
-  EXPECT_DOUBLE_EQ(d.LRS[2].Top(), sub_top + 540);
-  EXPECT_DOUBLE_EQ(d.LRightSub.Height(), 135 + 270 + 135 + 270);
-  EXPECT_DOUBLE_EQ(d.Shape1.Top(), d.LRS[2].Top() - 60);
-  EXPECT_DOUBLE_EQ(d.Shape1.Height(), 285);
-  ASSERT_GT(TicksUntil([&] { return d.mDemoStep == 2; }), 0);
-  EXPECT_FALSE(d.LRightMMenu.Visible());  // the next load clears both menus
-  EXPECT_FALSE(d.LRightSub.Visible());
-  EXPECT_EQ(d.LRS[0].Caption(), "");
+  ASSERT_GT(TicksUntil([&] { return Ui(d).TimerRS.Enabled(); }), 0);
+  EXPECT_FALSE(Ui(d).TimerRM.Enabled());
+  const double sub_top = Ui(d).LRightSub.Top();
+  EXPECT_DOUBLE_EQ(Ui(d).LRightSub.Left(), left + Ui(d).LRightMMenu.Width() - 60);
+  EXPECT_DOUBLE_EQ(sub_top, Ui(d).LRMJL[1].Top());
+  EXPECT_EQ(Ui(d).LRS[0].Caption(), "文件夹(&F)");
+  EXPECT_DOUBLE_EQ(Ui(d).LRS[0].Top(), sub_top + 135);
+  EXPECT_TRUE(Ui(d).LRSFgx[0].Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).LRSFgx[0].Y1(), sub_top + 405);
+  EXPECT_FALSE(Ui(d).LRS[1].Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).LRS[2].Top(), sub_top + 540);
+  EXPECT_DOUBLE_EQ(Ui(d).LRightSub.Height(), 135 + 270 + 135 + 270);
+  EXPECT_DOUBLE_EQ(Ui(d).Shape1.Top(), Ui(d).LRS[2].Top() - 60);
+  EXPECT_DOUBLE_EQ(Ui(d).Shape1.Height(), 285);
+  ASSERT_GT(TicksUntil([&] { return Vars(d).mDemoStep == 2; }), 0);
+  EXPECT_FALSE(Ui(d).LRightMMenu.Visible());  // the next load clears both menus
+  EXPECT_FALSE(Ui(d).LRightSub.Visible());
+  EXPECT_EQ(Ui(d).LRS[0].Caption(), "");
 }
 
 TEST_F(ContextMenuTest, PlainItemIsClickedAtOnce) {
   Question("3122");
   FrmYanShi& d = Start();
-  ASSERT_GT(TicksUntil([&] { return d.TimerRM.Enabled(); }), 0);
-  EXPECT_EQ(d.mTargetY, platform::CLng(d.LRM2[2].Top() + d.LRM2[2].Height() / 2));
-  EXPECT_DOUBLE_EQ(d.Shape1.Top(), d.mTargetY - 135);
-  ASSERT_GT(TicksUntil([&] { return d.mDemoStep == 2; }), 0);
-  EXPECT_TRUE(d.Timer5.Enabled() || d.TimEnd.Enabled());
-  EXPECT_FALSE(d.TimerRS.Enabled());
+  ASSERT_GT(TicksUntil([&] { return Ui(d).TimerRM.Enabled(); }), 0);
+  EXPECT_EQ(Vars(d).mTargetY, platform::CLng(Ui(d).LRM2[2].Top() + Ui(d).LRM2[2].Height() / 2));
+  EXPECT_DOUBLE_EQ(Ui(d).Shape1.Top(), Vars(d).mTargetY - 135);
+  ASSERT_GT(TicksUntil([&] { return Vars(d).mDemoStep == 2; }), 0);
+  EXPECT_TRUE(Ui(d).Timer5.Enabled() || Ui(d).TimEnd.Enabled());
+  EXPECT_FALSE(Ui(d).TimerRS.Enabled());
 }
 
 TEST_F(DemoTest, DragCarriesImage5ToTheExtraPoint) {
@@ -205,16 +205,16 @@ TEST_F(DemoTest, DragCarriesImage5ToTheExtraPoint) {
   Steps({StepLine({{8, "8001"}, {151, "0200002000100005"}, {167, "0000005000"}}), StepLine({{8, kFinal}})});
   Questions({2});
   FrmYanShi& d = Start();
-  EXPECT_EQ(d.mTargetX, 2060);
-  EXPECT_EQ(d.mTargetY, 2060);
-  ASSERT_GT(TicksUntil([&] { return d.Timer3.Enabled(); }), 0);
-  EXPECT_EQ(d.mTargetX, 2060);
-  EXPECT_EQ(d.mTargetY, 5000);
-  ASSERT_GT(TicksUntil([&] { return d.mDemoStep == 2; }), 0);
-  EXPECT_FALSE(d.Timer3.Enabled());
-  EXPECT_DOUBLE_EQ(d.Image5.Left() + 60, d.mPointerX);
-  EXPECT_DOUBLE_EQ(d.Image5.Top() + 60, d.mPointerY);
-  EXPECT_LE(std::abs(d.mPointerY - 5000), 1.5 * d.mStepLength);
+  EXPECT_EQ(Vars(d).mTargetX, 2060);
+  EXPECT_EQ(Vars(d).mTargetY, 2060);
+  ASSERT_GT(TicksUntil([&] { return Ui(d).Timer3.Enabled(); }), 0);
+  EXPECT_EQ(Vars(d).mTargetX, 2060);
+  EXPECT_EQ(Vars(d).mTargetY, 5000);
+  ASSERT_GT(TicksUntil([&] { return Vars(d).mDemoStep == 2; }), 0);
+  EXPECT_FALSE(Ui(d).Timer3.Enabled());
+  EXPECT_DOUBLE_EQ(Ui(d).Image5.Left() + 60, Vars(d).mPointerX);
+  EXPECT_DOUBLE_EQ(Ui(d).Image5.Top() + 60, Vars(d).mPointerY);
+  EXPECT_LE(std::abs(Vars(d).mPointerY - 5000), 1.5 * Vars(d).mStepLength);
 }
 
 TEST_F(DemoTest, RubberBandGrowsFromTheStartAreaUnderTheCursorPicture) {
@@ -223,27 +223,27 @@ TEST_F(DemoTest, RubberBandGrowsFromTheStartAreaUnderTheCursorPicture) {
          StepLine({{8, kFinal}})});
   Questions({2});
   FrmYanShi& d = Start();
-  EXPECT_EQ(d.mTargetX, 1300);  // the start area first
-  EXPECT_EQ(d.mTargetY, 1150);
+  EXPECT_EQ(Vars(d).mTargetX, 1300);  // the start area first
+  EXPECT_EQ(Vars(d).mTargetY, 1150);
   in_.Wait(100);
   forms::Pump();
-  EXPECT_TRUE(d.ImgICO.Visible());
-  EXPECT_EQ(Shown(d.ImgICO), "ico00");
-  EXPECT_DOUBLE_EQ(d.ImgICO.Left(), d.mPointerX);
-  EXPECT_DOUBLE_EQ(d.LPoint[0].X1(), -100);
-  ASSERT_GT(TicksUntil([&] { return d.Shape4.Left() == -100; }), 0);
-  EXPECT_TRUE(d.mBandOn);
-  EXPECT_TRUE(d.Shape6.Visible());
-  EXPECT_DOUBLE_EQ(d.Shape6.Left(), 1000);
-  EXPECT_DOUBLE_EQ(d.Shape6.Top(), 1000);
-  EXPECT_EQ(d.mTargetX, 3300);
-  EXPECT_EQ(d.mTargetY, 3150);
+  EXPECT_TRUE(Ui(d).ImgICO.Visible());
+  EXPECT_EQ(Shown(Ui(d).ImgICO), "ico00");
+  EXPECT_DOUBLE_EQ(Ui(d).ImgICO.Left(), Vars(d).mPointerX);
+  EXPECT_DOUBLE_EQ(Ui(d).LPoint[0].X1(), -100);
+  ASSERT_GT(TicksUntil([&] { return Ui(d).Shape4.Left() == -100; }), 0);
+  EXPECT_TRUE(Vars(d).mBandOn);
+  EXPECT_TRUE(Ui(d).Shape6.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).Shape6.Left(), 1000);
+  EXPECT_DOUBLE_EQ(Ui(d).Shape6.Top(), 1000);
+  EXPECT_EQ(Vars(d).mTargetX, 3300);
+  EXPECT_EQ(Vars(d).mTargetY, 3150);
   in_.Wait(100);
   forms::Pump();
-  ASSERT_EQ(d.mDemoStep, 1);
-  EXPECT_DOUBLE_EQ(d.Shape6.Width(), d.mPointerX - 1000 + 120);
-  EXPECT_DOUBLE_EQ(d.Shape6.Height(), d.mPointerY - 1000 + 120);
-  ASSERT_GT(TicksUntil([&] { return d.mDemoStep == 2; }), 0);
+  ASSERT_EQ(Vars(d).mDemoStep, 1);
+  EXPECT_DOUBLE_EQ(Ui(d).Shape6.Width(), Vars(d).mPointerX - 1000 + 120);
+  EXPECT_DOUBLE_EQ(Ui(d).Shape6.Height(), Vars(d).mPointerY - 1000 + 120);
+  ASSERT_GT(TicksUntil([&] { return Vars(d).mDemoStep == 2; }), 0);
 }
 
 TEST_F(DemoTest, TabStepClicksTheTabThenTheTargetBox) {
@@ -255,25 +255,25 @@ TEST_F(DemoTest, TabStepClicksTheTabThenTheTargetBox) {
          StepLine({{8, kFinal}})});
   Questions({2});
   FrmYanShi& d = Start();
-  EXPECT_EQ(d.LHelp.Caption(), "请选择第3个选项卡");
-  EXPECT_EQ(Shown(d.Image2), "110009");
-  EXPECT_DOUBLE_EQ(d.LblXXK[3].Left(), 1755 + 1000);
-  EXPECT_DOUBLE_EQ(d.LblXXK[3].Top(), 540 + 1000);
-  EXPECT_DOUBLE_EQ(d.LblXXK[3].Width(), 1080);
-  EXPECT_DOUBLE_EQ(d.LblXXK[3].Height(), 300);
-  EXPECT_DOUBLE_EQ(d.Label1.Width(), 1);
-  EXPECT_FALSE(d.Shape1.Visible());
-  EXPECT_EQ(d.mTargetX, 1755 + 1000 + 540);
-  EXPECT_EQ(d.mTargetY, 1690);
+  EXPECT_EQ(Ui(d).LHelp.Caption(), "请选择第3个选项卡");
+  EXPECT_EQ(Shown(Ui(d).Image2), "110009");
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[3].Left(), 1755 + 1000);
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[3].Top(), 540 + 1000);
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[3].Width(), 1080);
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[3].Height(), 300);
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Width(), 1);
+  EXPECT_FALSE(Ui(d).Shape1.Visible());
+  EXPECT_EQ(Vars(d).mTargetX, 1755 + 1000 + 540);
+  EXPECT_EQ(Vars(d).mTargetY, 1690);
 
-  ASSERT_GT(TicksUntil([&] { return d.Shape4.Left() == -100; }), 0);
-  EXPECT_EQ(Shown(d.Image2), "100002");
-  EXPECT_EQ(d.LHelp.Caption(), "确定");
-  EXPECT_DOUBLE_EQ(d.Label1.Width(), 600);
-  EXPECT_EQ(d.mTargetX, 3300);
-  EXPECT_EQ(d.mTargetY, 3150);
-  EXPECT_EQ(d.mDemoStep, 1);
-  ASSERT_GT(TicksUntil([&] { return d.mDemoStep == 2; }), 0);
+  ASSERT_GT(TicksUntil([&] { return Ui(d).Shape4.Left() == -100; }), 0);
+  EXPECT_EQ(Shown(Ui(d).Image2), "100002");
+  EXPECT_EQ(Ui(d).LHelp.Caption(), "确定");
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Width(), 600);
+  EXPECT_EQ(Vars(d).mTargetX, 3300);
+  EXPECT_EQ(Vars(d).mTargetY, 3150);
+  EXPECT_EQ(Vars(d).mDemoStep, 1);
+  ASSERT_GT(TicksUntil([&] { return Vars(d).mDemoStep == 2; }), 0);
 }
 
 }  // namespace

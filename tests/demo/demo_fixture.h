@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "demo/demonstration.h"
+#include "tests/demo/demo_access.h"
 #include "desktop/demonstration_state.h"
 #include "forms/pictures.h"
 #include "tests/desktop/desktop_fixture.h"

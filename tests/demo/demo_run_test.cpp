@@ -30,36 +30,36 @@ class ClickQuestionTest : public DemoTest {
 TEST_F(ClickQuestionTest, ReplayedToItsEndAndHandedBackToTheBar) {
   FrmYanShi& d = Start();
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPracticeWithHints);
-  EXPECT_EQ(d.mDemoStep, 1);
+  EXPECT_EQ(Vars(d).mDemoStep, 1);
   EXPECT_EQ(forms::PictureId(d.Picture()), "100001");
-  EXPECT_TRUE(d.Timer2.Enabled());
-  EXPECT_DOUBLE_EQ(d.mStepLength, 200);
-  EXPECT_EQ(d.mDeltaX, 200);
-  EXPECT_EQ(d.mDeltaY, 0);
+  EXPECT_TRUE(Ui(d).Timer2.Enabled());
+  EXPECT_DOUBLE_EQ(Vars(d).mStepLength, 200);
+  EXPECT_EQ(Vars(d).mDeltaX, 200);
+  EXPECT_EQ(Vars(d).mDeltaY, 0);
   // Two advances a tick; the 7th tick arrives 200 short of the target and flashes there.
   for (int k = 1; k <= 6; ++k) {
     in_.Wait(100);
     forms::Pump();
-    ASSERT_EQ(d.mPointerX, 7680 + 400 * k) << k;
-    EXPECT_EQ(d.mDemoStep, 1);
+    ASSERT_EQ(Vars(d).mPointerX, 7680 + 400 * k) << k;
+    EXPECT_EQ(Vars(d).mDemoStep, 1);
   }
-  EXPECT_EQ(d.LPoint[0].X1(), 7680 + 2400 + 60);
+  EXPECT_EQ(Ui(d).LPoint[0].X1(), 7680 + 2400 + 60);
   in_.Wait(100);
   forms::Pump();
-  EXPECT_EQ(d.mPointerX, 10480);
-  EXPECT_EQ(d.Shape5.Left(), 10300);
-  EXPECT_EQ(d.Shape5.Top(), 5580);
-  EXPECT_TRUE(d.Timer5.Enabled());
-  EXPECT_EQ(d.Shape5.BorderColor(), 0xFFu);
+  EXPECT_EQ(Vars(d).mPointerX, 10480);
+  EXPECT_EQ(Ui(d).Shape5.Left(), 10300);
+  EXPECT_EQ(Ui(d).Shape5.Top(), 5580);
+  EXPECT_TRUE(Ui(d).Timer5.Enabled());
+  EXPECT_EQ(Ui(d).Shape5.BorderColor(), 0xFFu);
   // The final record is loaded in the same tick.
-  EXPECT_EQ(d.mDemoStep, 2);
-  EXPECT_EQ(d.LHelp.Caption(), "操作成功！");
-  EXPECT_TRUE(d.TimEnd.Enabled());
+  EXPECT_EQ(Vars(d).mDemoStep, 2);
+  EXPECT_EQ(Ui(d).LHelp.Caption(), "操作成功！");
+  EXPECT_TRUE(Ui(d).TimEnd.Enabled());
   EXPECT_EQ(forms::PictureId(d.Picture()), "100009");
 
   in_.Wait(100);
   forms::Pump();
-  EXPECT_TRUE(d.Shape5.Visible());  // first flash tick shows the ring
+  EXPECT_TRUE(Ui(d).Shape5.Visible());  // first flash tick shows the ring
   in_.Wait(300);
   forms::Pump();
   ASSERT_TRUE(FrmYanShi::IsLoaded());  // the flash shared the end timer's count
@@ -69,11 +69,11 @@ TEST_F(ClickQuestionTest, ReplayedToItsEndAndHandedBackToTheBar) {
   EXPECT_FALSE(desktop::demonstration().running());
   EXPECT_TRUE(Desk().Visible());
   EXPECT_TRUE(Bar().Visible());
-  EXPECT_TRUE(Bar().TimerREDO.Enabled());
+  EXPECT_TRUE(Ui(Bar()).TimerREDO.Enabled());
 
   in_.Wait(100);
   forms::Pump();
-  EXPECT_FALSE(Bar().TimerREDO.Enabled());
+  EXPECT_FALSE(Ui(Bar()).TimerREDO.Enabled());
   EXPECT_EQ(desktop::cursor().step(), 1);
   EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened);
   EXPECT_EQ(desktop::plan().question(1).doneMark, "F");
@@ -84,14 +84,14 @@ TEST_F(ClickQuestionTest, StoppedRunIdlesAndStillEndsOnEsc) {
   FrmYanShi& d = Start();
   in_.Wait(200);
   forms::Pump();
-  const int32_t x = d.mPointerX;
+  const int32_t x = Vars(d).mPointerX;
   desktop::editDemonstration().MarkStopped();
   in_.Wait(1000);
   forms::Pump();
-  EXPECT_EQ(d.mPointerX, x);
-  EXPECT_FALSE(d.Timer2.Enabled());
+  EXPECT_EQ(Vars(d).mPointerX, x);
+  EXPECT_FALSE(Ui(d).Timer2.Enabled());
   d.doNext();
-  EXPECT_EQ(d.mDemoStep, 1);
+  EXPECT_EQ(Vars(d).mDemoStep, 1);
   EXPECT_TRUE(FrmYanShi::IsLoaded());
 
   in_.KeyUp(65);  // any other key does nothing
@@ -116,14 +116,14 @@ TEST_F(DemoTest, QuestionTextLabelAndPlacementOverTheDesktop) {
     double height;
   };
   for (const Case& c : {Case{"", 195}, Case{"一二三四五六七八九十一二三", 195}, Case{"一二三四五六七八九十一二三四", 375}}) {
-    Bar().RtbTM.SetText("  " + c.text + " ");
+    Ui(Bar()).RtbTM.SetText("  " + c.text + " ");
     FrmYanShi& d = Start();
-    EXPECT_EQ(d.ImgLogo.Caption(), c.text);
-    EXPECT_DOUBLE_EQ(d.ImgLogo.Height(), c.height) << c.text;
+    EXPECT_EQ(Ui(d).ImgLogo.Caption(), c.text);
+    EXPECT_DOUBLE_EQ(Ui(d).ImgLogo.Height(), c.height) << c.text;
     EXPECT_DOUBLE_EQ(d.Left(), Desk().Left());
     EXPECT_DOUBLE_EQ(d.Top(), Desk().Top());
     EXPECT_DOUBLE_EQ(d.Width(), 12000);
-    EXPECT_EQ(d.mPointerX, 7680);
+    EXPECT_EQ(Vars(d).mPointerX, 7680);
     d.Unload();
   }
 }
@@ -147,7 +147,7 @@ TEST_F(DemoTest, StepWithoutActionEndsWhenThePointerLeavesOrCannotMove) {
     Steps(c.steps);
     Questions({3});
     FrmYanShi& d = Start();
-    const int ticks = TicksUntil([&] { return d.mDemoStep == 3; }, 400);
+    const int ticks = TicksUntil([&] { return Vars(d).mDemoStep == 3; }, 400);
     EXPECT_GT(ticks, 0) << c.steps[1].substr(7, 4);
     if (c.ticks > 0) {
       EXPECT_EQ(ticks, c.ticks) << c.steps[1].substr(7, 4);
@@ -164,13 +164,13 @@ TEST_F(DemoTest, ATargetBoxNumberThatDoesNotFitSkipsOnlyItsOwnAssignment) {
          StepLine({{8, "9999"}})});
   Questions({3});
   FrmYanShi& d = Start();
-  ASSERT_GT(TicksUntil([&] { return d.mDemoStep == 2; }), 0);
-  EXPECT_DOUBLE_EQ(d.Label1.Left(), 10000);
-  EXPECT_DOUBLE_EQ(d.Label1.Top(), 3000);
-  EXPECT_DOUBLE_EQ(d.Label1.Width(), 900);
-  EXPECT_DOUBLE_EQ(d.Label1.Height(), 450);
-  EXPECT_EQ(d.mTargetX, 10450);
-  EXPECT_EQ(d.mTargetY, 3225);
+  ASSERT_GT(TicksUntil([&] { return Vars(d).mDemoStep == 2; }), 0);
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Left(), 10000);
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Top(), 3000);
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Width(), 900);
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Height(), 450);
+  EXPECT_EQ(Vars(d).mTargetX, 10450);
+  EXPECT_EQ(Vars(d).mTargetY, 3225);
 }
 
 TEST_F(DemoTest, StepFileEndingWithoutItsFinalRecordEndsTheRun) {
@@ -178,9 +178,9 @@ TEST_F(DemoTest, StepFileEndingWithoutItsFinalRecordEndsTheRun) {
   Steps({StepLine({{8, "6013"}}), StepLine({{8, "6013"}})});
   Questions({3});
   FrmYanShi& d = Start();
-  EXPECT_EQ(d.mDemoStep, 3);
-  EXPECT_TRUE(d.TimEnd.Enabled());
-  EXPECT_FALSE(d.Timer2.Enabled());
+  EXPECT_EQ(Vars(d).mDemoStep, 3);
+  EXPECT_TRUE(Ui(d).TimEnd.Enabled());
+  EXPECT_FALSE(Ui(d).Timer2.Enabled());
   in_.Wait(400);
   forms::Pump();
   EXPECT_FALSE(FrmYanShi::IsLoaded());
@@ -192,8 +192,8 @@ TEST_F(DemoTest, AStepFileThatCannotBeReadEndsTheRun) {
   Questions({2});
   FrmYanShi& d = Start();
   EXPECT_EQ(d.Step().Line(), "");
-  EXPECT_TRUE(d.TimEnd.Enabled());
-  EXPECT_NE(d.LHelp.Caption(), "操作成功！");
+  EXPECT_TRUE(Ui(d).TimEnd.Enabled());
+  EXPECT_NE(Ui(d).LHelp.Caption(), "操作成功！");
   in_.Wait(400);
   forms::Pump();
   EXPECT_FALSE(FrmYanShi::IsLoaded());

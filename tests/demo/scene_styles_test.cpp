@@ -73,7 +73,7 @@ TEST_F(DemoTest, ANumberThatDoesNotFitSkipsItsFieldOnTheDesktopAndItsBoxOnTheDem
   for (const Row& r : rows) ExpectAt(Desk(), r.control, r.desktop);
 
   FrmYanShi& d = Start();
-  ASSERT_GT(TicksUntil([&] { return d.mDemoStep == 2; }), 0);
+  ASSERT_GT(TicksUntil([&] { return Vars(d).mDemoStep == 2; }), 0);
   for (const Row& r : rows) ExpectAt(d, r.control, r.demonstration);
 }
 

@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "desktop/desktop_window.h"
+#include "tests/desktop/desktop_access.h"
 #include "desktop/session_plan.h"
 #include "forms/headless.h"
 #include "frame/installation.h"
 #include "frame/settings.h"
 #include "platform/textfile.h"
 #include "session/question_bar.h"
+#include "tests/session/question_bar_access.h"
 #include "tests/support/bmp.h"
 #include "tests/support/shared_state.h"
 #include "tests/support/step_line.h"

@@ -51,54 +51,54 @@ TEST_F(MenuBarWindowTest, AQuestionWalkedByThePointerToASubItem) {
   MenuPictures();
   MenuQuestion("10702");
   auto& d = Desk();
-  EXPECT_TRUE(d.LMainMenu[9].Visible());
-  EXPECT_TRUE(d.ImgMenuSys.Visible());
+  EXPECT_TRUE(Ui(d).LMainMenu[9].Visible());
+  EXPECT_TRUE(Ui(d).ImgMenuSys.Visible());
   EXPECT_EQ(d.mStepArg, 10702);
 
   MoveTo(390 + 400, 500);  // over title 1: its hot picture
-  EXPECT_EQ(Shown(d.ImgMenuSys), "710099");
-  EXPECT_DOUBLE_EQ(d.ImgMenuSys.Left(), 390);
-  EXPECT_DOUBLE_EQ(d.ImgMenuSys.Top(), 420);
-  EXPECT_FALSE(d.Label1.Visible());
+  EXPECT_EQ(Shown(Ui(d).ImgMenuSys), "710099");
+  EXPECT_DOUBLE_EQ(Ui(d).ImgMenuSys.Left(), 390);
+  EXPECT_DOUBLE_EQ(Ui(d).ImgMenuSys.Top(), 420);
+  EXPECT_FALSE(Ui(d).Label1.Visible());
   ClickAt(390 + 400, 500);
   EXPECT_TRUE(d.mMenuOpen);
-  EXPECT_EQ(Shown(d.ImgMenuSys), "710088");
-  EXPECT_EQ(Shown(d.ImgMenuSel), "710000");
-  EXPECT_DOUBLE_EQ(d.ImgMenuSel.Top(), 690);
-  EXPECT_TRUE(d.LblShuMenu[12].Visible());
-  EXPECT_FALSE(d.LblShuMenu[13].Visible());
-  EXPECT_DOUBLE_EQ(d.LblShuMenu[7].Top(), kItem7Top);
+  EXPECT_EQ(Shown(Ui(d).ImgMenuSys), "710088");
+  EXPECT_EQ(Shown(Ui(d).ImgMenuSel), "710000");
+  EXPECT_DOUBLE_EQ(Ui(d).ImgMenuSel.Top(), 690);
+  EXPECT_TRUE(Ui(d).LblShuMenu[12].Visible());
+  EXPECT_FALSE(Ui(d).LblShuMenu[13].Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).LblShuMenu[7].Top(), kItem7Top);
 
   MoveTo(1260 + 400, 500);  // title 2 while menu 1 is open: nothing changes
   EXPECT_EQ(d.mMenuNo, 1);
-  EXPECT_EQ(Shown(d.ImgMenuSys), "710088");
+  EXPECT_EQ(Shown(Ui(d).ImgMenuSys), "710088");
   MoveTo(1000, kItem3Top + 100);
-  EXPECT_EQ(Shown(d.ImgShuMenu), "710003");
-  EXPECT_DOUBLE_EQ(d.ImgShuMenu.Left(), 420);
-  EXPECT_DOUBLE_EQ(d.ImgShuMenu.Top(), kItem3Top);
+  EXPECT_EQ(Shown(Ui(d).ImgShuMenu), "710003");
+  EXPECT_DOUBLE_EQ(Ui(d).ImgShuMenu.Left(), 420);
+  EXPECT_DOUBLE_EQ(Ui(d).ImgShuMenu.Top(), kItem3Top);
 
   ClickAt(1000, kItem7Top + 100);  // item 7 opens its submenu and is not the target
   EXPECT_EQ(desktop::cursor().step(), 1);
   EXPECT_EQ(d.mMenuItemCode, 1107);
-  EXPECT_EQ(Shown(d.ImgSubMenu), "711000");
-  EXPECT_DOUBLE_EQ(d.ImgSubMenu.Left(), 1875);
-  EXPECT_DOUBLE_EQ(d.ImgSubMenu.Top(), kItem7Top);
-  EXPECT_TRUE(d.LblSubSel[2].Visible());
-  EXPECT_FALSE(d.LblSubSel[3].Visible());
+  EXPECT_EQ(Shown(Ui(d).ImgSubMenu), "711000");
+  EXPECT_DOUBLE_EQ(Ui(d).ImgSubMenu.Left(), 1875);
+  EXPECT_DOUBLE_EQ(Ui(d).ImgSubMenu.Top(), kItem7Top);
+  EXPECT_TRUE(Ui(d).LblSubSel[2].Visible());
+  EXPECT_FALSE(Ui(d).LblSubSel[3].Visible());
 
   ClickAt(kSubLeft + 600, kSub1Top + 100);  // sub-item 1: wrong, everything stays open
   EXPECT_EQ(desktop::cursor().step(), 1);
   EXPECT_TRUE(d.mMenuOpen);
   MoveTo(kSubLeft + 600, kSub2Top + 100);
-  EXPECT_EQ(Shown(d.ImgSubSel), "711002");
-  EXPECT_DOUBLE_EQ(d.ImgSubSel.Top(), kSub2Top);
+  EXPECT_EQ(Shown(Ui(d).ImgSubSel), "711002");
+  EXPECT_DOUBLE_EQ(Ui(d).ImgSubSel.Top(), kSub2Top);
   ClickAt(kSubLeft + 600, kSub2Top + 100);
   EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_FALSE(d.mMenuOpen);
-  for (forms::Image* image : {&d.ImgMenuSys, &d.ImgMenuSel, &d.ImgShuMenu, &d.ImgSubMenu, &d.ImgSubSel})
+  for (forms::Image* image : {&Ui(d).ImgMenuSys, &Ui(d).ImgMenuSel, &Ui(d).ImgShuMenu, &Ui(d).ImgSubMenu, &Ui(d).ImgSubSel})
     EXPECT_EQ(image->Picture(), nullptr) << image->Name();
-  EXPECT_FALSE(d.LblShuMenu[1].Visible());
-  EXPECT_FALSE(d.LblSubSel[2].Visible());
+  EXPECT_FALSE(Ui(d).LblShuMenu[1].Visible());
+  EXPECT_FALSE(Ui(d).LblSubSel[2].Visible());
 }
 
 TEST_F(MenuBarWindowTest, ATargetItemWithASubmenuAnswersAtOnce) {
@@ -108,8 +108,8 @@ TEST_F(MenuBarWindowTest, ATargetItemWithASubmenuAnswersAtOnce) {
   ClickAt(390 + 400, 500);
   ClickAt(1000, kItem7Top + 100);
   EXPECT_EQ(desktop::cursor().step(), 2);
-  EXPECT_EQ(d.ImgSubMenu.Picture(), nullptr);
-  EXPECT_FALSE(d.LblSubSel[1].Visible());
+  EXPECT_EQ(Ui(d).ImgSubMenu.Picture(), nullptr);
+  EXPECT_FALSE(Ui(d).LblSubSel[1].Visible());
 }
 
 TEST_F(MenuBarWindowTest, OnlyALeftReleaseWithoutModifiersOpensOrChooses) {
@@ -130,13 +130,13 @@ TEST_F(MenuBarWindowTest, MissingMenuPicturesShowNothingAndTheMenusStillWork) {
   MenuQuestion("10500");
   auto& d = Desk();
   MoveTo(390 + 400, 500);
-  EXPECT_EQ(d.ImgMenuSys.Picture(), nullptr);
+  EXPECT_EQ(Ui(d).ImgMenuSys.Picture(), nullptr);
   ClickAt(390 + 400, 500);
   EXPECT_TRUE(d.mMenuOpen);
-  EXPECT_EQ(d.ImgMenuSel.Picture(), nullptr);
-  EXPECT_TRUE(d.LblShuMenu[5].Visible());
+  EXPECT_EQ(Ui(d).ImgMenuSel.Picture(), nullptr);
+  EXPECT_TRUE(Ui(d).LblShuMenu[5].Visible());
   ClickAt(1000, kItem7Top + 100);  // a submenu without its picture opens its regions
-  EXPECT_TRUE(d.LblSubSel[2].Visible());
+  EXPECT_TRUE(Ui(d).LblSubSel[2].Visible());
   ClickAt(1000, kItem5Top + 100);
   EXPECT_EQ(desktop::cursor().step(), 2);
 }
@@ -151,12 +151,12 @@ TEST_F(MenuBarWindowTest, AStepLoadClosesTheMenusSoNoRegionOfTheOldOneAnswers) {
   Load(1);
   ClickAt(390 + 400, 500);
   ClickAt(1000, kItem7Top + 100);
-  ASSERT_TRUE(d.LblSubSel[1].Visible());
+  ASSERT_TRUE(Ui(d).LblSubSel[1].Visible());
   Load(2);  // as a back region or a reload does
   EXPECT_FALSE(d.mMenuOpen);
-  EXPECT_FALSE(d.LblShuMenu[7].Visible());
-  EXPECT_FALSE(d.LblSubSel[1].Visible());
-  EXPECT_EQ(d.ImgSubMenu.Picture(), nullptr);
+  EXPECT_FALSE(Ui(d).LblShuMenu[7].Visible());
+  EXPECT_FALSE(Ui(d).LblSubSel[1].Visible());
+  EXPECT_EQ(Ui(d).ImgSubMenu.Picture(), nullptr);
   ClickAt(kSubLeft + 600, kSub1Top + 100);
   EXPECT_EQ(desktop::cursor().step(), 2);
 }
@@ -168,18 +168,18 @@ TEST_F(MenuBarWindowTest, AClosedDropDownLeavesTheSurfaceBehindItLive) {
   Steps({StepLine({{8, "0001"}, {66, "00600012000060000300"}, {125, "1111100000"}}), StepLine({{8, "9999"}})});
   auto& d = Desk();
   d.Show();
-  d.Label1.MouseUp = [&d](int button, int, double, double) {
-    if (button == forms::kLeftButton && d.mStepCode == 1) d.doNext();
+  Ui(d).Label1.MouseUp = [&d](int button, int, double, double) {
+    if (button == forms::kLeftButton && Vars(d).mStepCode == 1) d.doNext();
   };
   Load(1);
   ClickAt(390 + 400, 500);
-  ASSERT_NE(d.ImgMenuSel.Picture(), nullptr);
+  ASSERT_NE(Ui(d).ImgMenuSel.Picture(), nullptr);
   MoveTo(8000, 6000);  // the bare surface closes the menu
-  EXPECT_FALSE(d.ImgMenuSel.Visible());
+  EXPECT_FALSE(Ui(d).ImgMenuSel.Visible());
   MoveTo(390 + 400, 500);
-  EXPECT_FALSE(d.Label1.Visible());
+  EXPECT_FALSE(Ui(d).Label1.Visible());
   MoveTo(700, 1300);
-  EXPECT_TRUE(d.Label1.Visible());
+  EXPECT_TRUE(Ui(d).Label1.Visible());
   ClickAt(900, 1350);
   EXPECT_EQ(desktop::cursor().step(), 2);
 }
@@ -188,12 +188,12 @@ TEST_F(MenuBarWindowTest, TheParameterFieldOfOtherStepsShowsTheBarAndFeedsThePop
   Steps({StepLine({{8, "3121"}, {125, "0015000300"}}), StepLine({{8, "0001"}})});
   auto& d = Desk();
   Load(1);
-  EXPECT_TRUE(d.LMainMenu[1].Visible());
+  EXPECT_TRUE(Ui(d).LMainMenu[1].Visible());
   EXPECT_EQ(d.mStepArg, 150);
   EXPECT_EQ(d.mPopupY, 300);
   Load(2);
-  EXPECT_FALSE(d.LMainMenu[1].Visible());
-  EXPECT_FALSE(d.ImgMenuSys.Visible());
+  EXPECT_FALSE(Ui(d).LMainMenu[1].Visible());
+  EXPECT_FALSE(Ui(d).ImgMenuSys.Visible());
   EXPECT_EQ(d.mStepArg, 150);
   EXPECT_EQ(d.mPopupY, 0);
 }
@@ -213,13 +213,13 @@ TEST(MenuBarScaledTest, RegionsAndPicturesFollowTheScale) {
   auto& d = FrmMain::Get();
   d.setData();
   d.LMainMenu_MouseUp(1, forms::kLeftButton, 0, 0, 0);
-  EXPECT_DOUBLE_EQ(d.ImgMenuSel.Left(), 390 * 0.8);
-  EXPECT_DOUBLE_EQ(d.ImgMenuSel.Top(), 690 * 0.8);
-  EXPECT_DOUBLE_EQ(d.LblShuMenu[6].Top(), (690 + 1725) * 0.8);
-  EXPECT_DOUBLE_EQ(d.LblShuMenu[6].Height(), 330 * 0.8);
+  EXPECT_DOUBLE_EQ(Ui(d).ImgMenuSel.Left(), 390 * 0.8);
+  EXPECT_DOUBLE_EQ(Ui(d).ImgMenuSel.Top(), 690 * 0.8);
+  EXPECT_DOUBLE_EQ(Ui(d).LblShuMenu[6].Top(), (690 + 1725) * 0.8);
+  EXPECT_DOUBLE_EQ(Ui(d).LblShuMenu[6].Height(), 330 * 0.8);
   // The drop-down is 100 pixels, 1200 twips at this resolution: 1500 design twips.
   d.LblShuMenu_MouseUp(7, forms::kLeftButton, 0, 0, 0);
-  EXPECT_DOUBLE_EQ(d.LblSubSel[1].Left(), (1875 + 30) * 0.8);
+  EXPECT_DOUBLE_EQ(Ui(d).LblSubSel[1].Left(), (1875 + 30) * 0.8);
 }
 
 }  // namespace

@@ -49,14 +49,14 @@ class PopupWindowTest : public DesktopTest {
     auto& d = Desk();
     d.Show();
     // The target box's press as the pointer checks open the popup.
-    d.Label1.MouseDown = [&d](int button, int, double, double) {
-      if (auto opening = PopupOnPress(d.mStepCode, button, d.mStepArg, d.mPopupY)) {
-        d.mPopupMenuNo = static_cast<int16_t>(opening->menu);
+    Ui(d).Label1.MouseDown = [&d](int button, int, double, double) {
+      if (auto opening = PopupOnPress(Vars(d).mStepCode, button, d.mStepArg, d.mPopupY)) {
+        Vars(d).mPopupMenuNo = static_cast<int16_t>(opening->menu);
         d.systemMenu();
         if (opening->at_pointer) {
-          d.PopupMenu(d.wm100);
+          d.PopupMenu(Ui(d).wm100);
         } else {
-          d.PopupMenu(d.wm100, 0, opening->x * frame::installation().scaleX(), opening->y * frame::installation().scaleY());
+          d.PopupMenu(Ui(d).wm100, 0, opening->x * frame::installation().scaleX(), opening->y * frame::installation().scaleY());
         }
       }
     };
@@ -76,17 +76,17 @@ TEST_F(PopupWindowTest, ACascadeItemChosenWrongThenRight) {
   PopupQuestion("3215");  // menu 2, cascade 1, its sixth piece
   auto& d = Desk();
   std::vector<std::string> chosen;
-  d.sVemoSub1.Click = [&](int i) {
+  Ui(d).sVemoSub1.Click = [&](int i) {
     chosen.push_back("sVemoSub1 " + std::to_string(i));
     d.sVemoSub_Click(1, i);
   };
-  d.sVemoInde2.Click = [&](int i) {
+  Ui(d).sVemoInde2.Click = [&](int i) {
     chosen.push_back("sVemoInde2 " + std::to_string(i));
     d.sVemoInde_Click(2, i);
   };
   OpenAtTarget();
   in_.Call([&] {
-    EXPECT_EQ(ShownEntries(d.wm100),
+    EXPECT_EQ(ShownEntries(Ui(d).wm100),
               (std::vector<std::string>{"排列图标(&I)>名称,大小,类型,-,修改时间,自动排列,对齐到网格", "粘贴",
                                         "粘贴快捷方式", "新建(&W)>文件夹,快捷方式", "-", "属性(&R)"}));
   });
@@ -94,7 +94,7 @@ TEST_F(PopupWindowTest, ACascadeItemChosenWrongThenRight) {
   Keys({forms::kKeyDown, forms::kKeyRight, forms::kKeyDown, forms::kKeyDown, forms::kKeyDown, forms::kKeyReturn});
   forms::Pump();
   EXPECT_EQ(desktop::cursor().step(), 1);
-  EXPECT_EQ(d.mPopupMenuNo, 2);
+  EXPECT_EQ(Vars(d).mPopupMenuNo, 2);
 
   // A plain item chosen with the pointer: 粘贴, the second row.
   OpenAtTarget();
@@ -117,15 +117,15 @@ TEST_F(PopupWindowTest, EveryOpeningRebuildsThePopupFromItsOwnBlock) {
   OpenAtTarget();
   in_.Key(forms::kKeyEscape);
   forms::Pump();
-  EXPECT_EQ(ShownEntries(d.wm100), (std::vector<std::string>{"打开", "资源管理器", "搜索"}));
+  EXPECT_EQ(ShownEntries(Ui(d).wm100), (std::vector<std::string>{"打开", "资源管理器", "搜索"}));
   // The right-button alternative's code, or another step: menu 2, whose plain group 1 is "0".
-  d.mStepCode = 3215;
+  Vars(d).mStepCode = 3215;
   OpenAtTarget();
   in_.Key(forms::kKeyEscape);
   forms::Pump();
-  EXPECT_FALSE(d.sVemoInde1[0].Visible());
-  EXPECT_EQ(ShownEntries(d.wm100).front(), "排列图标(&I)>名称,大小,类型,-,修改时间,自动排列,对齐到网格");
-  d.mStepCode = 3120;
+  EXPECT_FALSE(Ui(d).sVemoInde1[0].Visible());
+  EXPECT_EQ(ShownEntries(Ui(d).wm100).front(), "排列图标(&I)>名称,大小,类型,-,修改时间,自动排列,对齐到网格");
+  Vars(d).mStepCode = 3120;
   OpenAtTarget();
   Keys({forms::kKeyDown, forms::kKeyReturn});
   forms::Pump();
@@ -150,12 +150,12 @@ TEST_F(PopupWindowTest, WithoutThePopupMenuFileNoPopupOpensAndTheStepStays) {
   OpenAtTarget();
   in_.Key(forms::kKeyEscape);
   forms::Pump();
-  ASSERT_FALSE(ShownEntries(d.wm100).empty());
+  ASSERT_FALSE(ShownEntries(Ui(d).wm100).empty());
   std::filesystem::remove(dir_ / "sMenu.sys");
   OpenAtTarget();
   Keys({forms::kKeyDown, forms::kKeyReturn});  // with a popup, this would choose 打开
   forms::Pump();
-  EXPECT_TRUE(ShownEntries(d.wm100).empty());
+  EXPECT_TRUE(ShownEntries(Ui(d).wm100).empty());
   EXPECT_EQ(desktop::cursor().step(), 1);
 }
 

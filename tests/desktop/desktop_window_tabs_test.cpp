@@ -36,23 +36,23 @@ class TabWindowTest : public DesktopTest {
   void ClickTab3() { ClickAt(600 + 1755 + 500, 900 + 540 + 150); }
   void ExpectShape1(double left, double top, double width, double height) {
     auto& d = Desk();
-    EXPECT_DOUBLE_EQ(d.Shape1.Left(), left);
-    EXPECT_DOUBLE_EQ(d.Shape1.Top(), top);
-    EXPECT_DOUBLE_EQ(d.Shape1.Width(), width);
-    EXPECT_DOUBLE_EQ(d.Shape1.Height(), height);
+    EXPECT_DOUBLE_EQ(Ui(d).Shape1.Left(), left);
+    EXPECT_DOUBLE_EQ(Ui(d).Shape1.Top(), top);
+    EXPECT_DOUBLE_EQ(Ui(d).Shape1.Width(), width);
+    EXPECT_DOUBLE_EQ(Ui(d).Shape1.Height(), height);
   }
   void ExpectAskingForTab3() {
     auto& d = Desk();
-    EXPECT_EQ(d.LHelp.Caption(), "请选择第3个选项卡");
-    EXPECT_DOUBLE_EQ(d.Label1.Width(), 1);
-    EXPECT_DOUBLE_EQ(d.Label1.Height(), 1);
+    EXPECT_EQ(Ui(d).LHelp.Caption(), "请选择第3个选项卡");
+    EXPECT_DOUBLE_EQ(Ui(d).Label1.Width(), 1);
+    EXPECT_DOUBLE_EQ(Ui(d).Label1.Height(), 1);
     ExpectShape1(600 + 1755, 900 + 540, 1080, 300);
   }
   void ExpectTargetLive() {
     auto& d = Desk();
-    EXPECT_EQ(forms::PictureId(d.Image1.Picture()), "300001");
-    EXPECT_EQ(d.LHelp.Caption(), "单击“高级”选项卡中的“设置”");
-    EXPECT_TRUE(d.Label1.Visible());
+    EXPECT_EQ(forms::PictureId(Ui(d).Image1.Picture()), "300001");
+    EXPECT_EQ(Ui(d).LHelp.Caption(), "单击“高级”选项卡中的“设置”");
+    EXPECT_TRUE(Ui(d).Label1.Visible());
     ExpectShape1(2000, 2000, 900, 300);
   }
 };
@@ -63,7 +63,7 @@ TEST_F(TabWindowTest, TheRightTabNeverShowsATargetBoxThatDoesNotFitTheFormat) {
   Steps({step, StepLine({{8, "9999"}})});
   Load(1);
   ClickTab3();
-  EXPECT_FALSE(Desk().Label1.Visible());
+  EXPECT_FALSE(Ui(Desk()).Label1.Visible());
   ClickAt(300, 2150);
   EXPECT_EQ(desktop::cursor().step(), 1);
 }
@@ -72,21 +72,21 @@ TEST_F(TabWindowTest, AWrongTabThenTheRightOne) {
   Steps({TabStep("XA131"), StepLine({{8, "9999"}})});
   Load(1);
   auto& d = Desk();
-  EXPECT_EQ(forms::PictureId(d.Image1.Picture()), "110009");
+  EXPECT_EQ(forms::PictureId(Ui(d).Image1.Picture()), "110009");
   ExpectAskingForTab3();
-  EXPECT_DOUBLE_EQ(d.LblXXK[7].Left(), 600 + 5730);
-  EXPECT_DOUBLE_EQ(d.LblXXK[7].Width(), 675);
-  EXPECT_DOUBLE_EQ(d.LblXXK[8].Width(), 1);
-  EXPECT_DOUBLE_EQ(d.LblXXK[0].Left(), 600 + 5400);
-  EXPECT_DOUBLE_EQ(d.LblXXK[0].Top(), 900 + 4260);
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[7].Left(), 600 + 5730);
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[7].Width(), 675);
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[8].Width(), 1);
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[0].Left(), 600 + 5400);
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[0].Top(), 900 + 4260);
 
   ClickTab2();
-  EXPECT_EQ(forms::PictureId(d.Image1.Picture()), "110010");
+  EXPECT_EQ(forms::PictureId(Ui(d).Image1.Picture()), "110010");
   ExpectAskingForTab3();
   ClickTab3();
   ExpectTargetLive();
-  EXPECT_DOUBLE_EQ(d.Label1.Width(), 900);
-  EXPECT_DOUBLE_EQ(d.Label1.Height(), 300);
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Width(), 900);
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Height(), 300);
   ClickTab3();  // again: the same, and never an advance
   ExpectTargetLive();
   EXPECT_EQ(desktop::cursor().step(), 1);
@@ -96,7 +96,7 @@ TEST_F(TabWindowTest, LoadedWithTheRightTabInFront) {
   Steps({TabStep("XA333"), StepLine({{8, "9999"}})});
   Load(1);
   ExpectTargetLive();
-  EXPECT_DOUBLE_EQ(Desk().Label1.Width(), 900);
+  EXPECT_DOUBLE_EQ(Ui(Desk()).Label1.Width(), 900);
 }
 
 TEST_F(TabWindowTest, AMissingPageShowsAnEmptySlotAndTheStripGoesOn) {
@@ -104,7 +104,7 @@ TEST_F(TabWindowTest, AMissingPageShowsAnEmptySlotAndTheStripGoesOn) {
   Steps({TabStep("XA131"), StepLine({{8, "9999"}})});
   Load(1);
   ClickTab2();
-  EXPECT_EQ(Desk().Image1.Picture(), nullptr);
+  EXPECT_EQ(Ui(Desk()).Image1.Picture(), nullptr);
   ExpectAskingForTab3();
   ClickTab3();
   ExpectTargetLive();
@@ -115,7 +115,7 @@ TEST_F(TabWindowTest, AKeptPictureComesBackAsTheSlotShowedItAtItsLoad) {
          StepLine({{8, "9999"}})});
   Load(1);
   Load(2);
-  EXPECT_EQ(forms::PictureId(Desk().Image1.Picture()), "110009");
+  EXPECT_EQ(forms::PictureId(Ui(Desk()).Image1.Picture()), "110009");
   ClickTab3();
   ExpectTargetLive();
 }
@@ -124,15 +124,15 @@ TEST_F(TabWindowTest, AnInvalidImageSlotChangesNoPictureButTheTabsStillWork) {
   Steps({TabStep("XA130"), StepLine({{8, "9999"}})});
   Load(1);
   auto& d = Desk();
-  EXPECT_EQ(forms::PictureId(d.Image1.Picture()), "300001");
-  EXPECT_EQ(d.LHelp.Caption(), "请选择第3个选项卡");
+  EXPECT_EQ(forms::PictureId(Ui(d).Image1.Picture()), "300001");
+  EXPECT_EQ(Ui(d).LHelp.Caption(), "请选择第3个选项卡");
   // The strip lies at the window's corner: no slot gives it an origin.
   in_.Click(PxX(1755 + 500), PxY(540 + 150));
   in_.Wait(600);
   forms::Pump();
-  EXPECT_EQ(forms::PictureId(d.Image1.Picture()), "300001");
-  EXPECT_EQ(d.LHelp.Caption(), "单击“高级”选项卡中的“设置”");
-  EXPECT_DOUBLE_EQ(d.Label1.Width(), 900);
+  EXPECT_EQ(forms::PictureId(Ui(d).Image1.Picture()), "300001");
+  EXPECT_EQ(Ui(d).LHelp.Caption(), "单击“高级”选项卡中的“设置”");
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Width(), 900);
 }
 
 // Question 2 of two: five records after question 1's single one. Each record names its step in
@@ -166,7 +166,7 @@ TEST_P(BackRegionTest, StepsBackNeverBelowTheFirstStep) {
   in_.Click(PxX(c.click_x), PxY(c.click_y));
   forms::Pump();
   EXPECT_EQ(desktop::cursor().step(), c.to_step);
-  EXPECT_EQ(Desk().LHelp.Caption(), "第" + std::to_string(c.to_step) + "步");
+  EXPECT_EQ(Ui(Desk()).LHelp.Caption(), "第" + std::to_string(c.to_step) + "步");
   EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened);  // opened by the bar, not completed
 }
 

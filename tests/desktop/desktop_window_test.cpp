@@ -67,39 +67,39 @@ TEST_F(DesktopTest, TheLoadLaysOutTheMenuBarTheListsAndTheTables) {
   auto& d = Desk();
   EXPECT_EQ(desktop::plan().question(40).resumeStep, 1);
   EXPECT_EQ(desktop::plan().question(41).resumeStep, 7);
-  EXPECT_EQ(d.mExamDataPath, frame::installation().appPath() + "\\examdata\\");
+  EXPECT_EQ(Vars(d).mExamDataPath, frame::installation().appPath() + "\\examdata\\");
   EXPECT_EQ(d.mMenuNo, 1);
   EXPECT_FALSE(d.mMenuOpen);
-  EXPECT_EQ(d.mMenuGroups[2], "24521");
-  EXPECT_EQ(d.mMenuSubs[5], "240000350000431000");
-  EXPECT_EQ(d.mMenuSubs[9], "");
+  EXPECT_EQ(Vars(d).mMenuGroups[2], "24521");
+  EXPECT_EQ(Vars(d).mMenuSubs[5], "240000350000431000");
+  EXPECT_EQ(Vars(d).mMenuSubs[9], "");
   // Title 3 of the menu bar, hidden until a step uses the bar.
-  EXPECT_DOUBLE_EQ(d.LMainMenu[3].Left(), 390 + 2 * 870);
-  EXPECT_DOUBLE_EQ(d.LMainMenu[3].Top(), 420);
-  EXPECT_DOUBLE_EQ(d.LMainMenu[3].Width(), 870);
-  EXPECT_DOUBLE_EQ(d.LMainMenu[3].Height(), 270);
-  EXPECT_FALSE(d.LMainMenu[3].Visible());
-  EXPECT_FALSE(d.ImgMenuSys.Visible());
-  EXPECT_FALSE(d.LblShuMenu[20].Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).LMainMenu[3].Left(), 390 + 2 * 870);
+  EXPECT_DOUBLE_EQ(Ui(d).LMainMenu[3].Top(), 420);
+  EXPECT_DOUBLE_EQ(Ui(d).LMainMenu[3].Width(), 870);
+  EXPECT_DOUBLE_EQ(Ui(d).LMainMenu[3].Height(), 270);
+  EXPECT_FALSE(Ui(d).LMainMenu[3].Visible());
+  EXPECT_FALSE(Ui(d).ImgMenuSys.Visible());
+  EXPECT_FALSE(Ui(d).LblShuMenu[20].Visible());
   // Every item array of the context menu holds elements 0 to 10.
-  EXPECT_EQ(d.sVemoInde4.UBound(), 10);
-  EXPECT_EQ(d.sVemoSub5.Count(), 11);
+  EXPECT_EQ(Ui(d).sVemoInde4.UBound(), 10);
+  EXPECT_EQ(Ui(d).sVemoSub5.Count(), 11);
   // Location list: collapsed, hidden, its rows every 240 twips from 345.
-  EXPECT_DOUBLE_EQ(d.LblADD[2].Top(), 825);
-  EXPECT_DOUBLE_EQ(d.ImgLiN[2].Top(), 825);
-  EXPECT_FALSE(d.ImgLiN[2].Visible());
-  EXPECT_DOUBLE_EQ(d.ImgSelAD.Left(), -120);
-  EXPECT_DOUBLE_EQ(d.PicList.Height(), 330);
-  EXPECT_FALSE(d.PicList.Visible());
-  EXPECT_DOUBLE_EQ(d.lblMove.Width(), 9495);
-  EXPECT_FALSE(d.LblSuccess.Visible());
-  EXPECT_DOUBLE_EQ(d.LblSuccess.Left(), 2640);
-  EXPECT_DOUBLE_EQ(d.LblSuccess.Top(), 3840);
-  EXPECT_EQ(d.LblSuccess.Caption(), "操作成功！");
-  EXPECT_FALSE(d.Text4.Visible());
-  EXPECT_FALSE(d.Shape6.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).LblADD[2].Top(), 825);
+  EXPECT_DOUBLE_EQ(Ui(d).ImgLiN[2].Top(), 825);
+  EXPECT_FALSE(Ui(d).ImgLiN[2].Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).ImgSelAD.Left(), -120);
+  EXPECT_DOUBLE_EQ(Ui(d).PicList.Height(), 330);
+  EXPECT_FALSE(Ui(d).PicList.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).lblMove.Width(), 9495);
+  EXPECT_FALSE(Ui(d).LblSuccess.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).LblSuccess.Left(), 2640);
+  EXPECT_DOUBLE_EQ(Ui(d).LblSuccess.Top(), 3840);
+  EXPECT_EQ(Ui(d).LblSuccess.Caption(), "操作成功！");
+  EXPECT_FALSE(Ui(d).Text4.Visible());
+  EXPECT_FALSE(Ui(d).Shape6.Visible());
   // Step-driven controls wait outside the 800 x 600 desktop.
-  for (forms::Control* c : std::initializer_list<forms::Control*>{&d.Label1, &d.Label4, &d.Image1, &d.Text1, &d.LstLA})
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&Ui(d).Label1, &Ui(d).Label4, &Ui(d).Image1, &Ui(d).Text1, &Ui(d).LstLA})
     EXPECT_TRUE(c->Left() >= 11880 || c->Top() >= 9360) << c->Name();
 }
 
@@ -109,8 +109,8 @@ TEST(DesktopScaleTest, TheLoadScalesToTheScreen) {
   frame::editInstallation().SetScale(0.8, 0.8);
   auto& d = FrmMain::Get();
   EXPECT_DOUBLE_EQ(d.Width(), 9600);  // still 800 pixels
-  EXPECT_DOUBLE_EQ(d.LMainMenu[2].Left(), (390 + 870) * 0.8);
-  EXPECT_DOUBLE_EQ(d.LblSuccess.FontSize(), 72 * 0.8);
+  EXPECT_DOUBLE_EQ(Ui(d).LMainMenu[2].Left(), (390 + 870) * 0.8);
+  EXPECT_DOUBLE_EQ(Ui(d).LblSuccess.FontSize(), 72 * 0.8);
   EXPECT_DOUBLE_EQ(session::FrmTm::Get().Height(), 3630 * 0.8);
   ExpectBarDocked();
 }
@@ -118,10 +118,10 @@ TEST(DesktopScaleTest, TheLoadScalesToTheScreen) {
 TEST_F(DesktopTest, AMissingLogoOrIconLeavesThemEmptyAndTheRestIsLaidOut) {
   Picture("l62009");
   auto& d = Desk();
-  EXPECT_EQ(forms::PictureId(d.ImgLogo.Picture()), "l62009");
+  EXPECT_EQ(forms::PictureId(Ui(d).ImgLogo.Picture()), "l62009");
   EXPECT_EQ(d.Icon(), nullptr);
-  EXPECT_DOUBLE_EQ(d.ImgLogo.Width(), 1740);
-  EXPECT_DOUBLE_EQ(d.LblSuccess.Top(), 3840);
+  EXPECT_DOUBLE_EQ(Ui(d).ImgLogo.Width(), 1740);
+  EXPECT_DOUBLE_EQ(Ui(d).LblSuccess.Top(), 3840);
 }
 
 // The title strip runs from pixel 96 to 729 across the top 25 pixels of the desktop.
@@ -153,7 +153,7 @@ TEST_F(DesktopTest, TheCollapsedBarIsDockedWithItsOwnSize) {
   auto& d = Desk();
   d.Show();
   Bar().Show();
-  Bar().LblZXH.Click();
+  Ui(Bar()).LblZXH.Click();
   EXPECT_DOUBLE_EQ(Bar().Width(), 810);
   EXPECT_DOUBLE_EQ(Bar().Left(), d.Left());
   in_.Press(300, 90, forms::kMiddleButton);
@@ -200,16 +200,16 @@ class SurfaceTest : public DesktopTest {
 
 TEST_F(SurfaceTest, MovingOverTheBareSurfaceClosesTheMenusAndMakesTheTargetBoxLiveAgain) {
   auto& d = Desk();
-  ASSERT_FALSE(d.Label1.Visible());
+  ASSERT_FALSE(Ui(d).Label1.Visible());
   in_.Move(PxX(100), PxY(8000));
   forms::Pump();
-  EXPECT_TRUE(d.Label1.Visible());
-  EXPECT_DOUBLE_EQ(d.Label1.Left(), 1500);
-  EXPECT_DOUBLE_EQ(d.Label1.Width(), 1200);
-  EXPECT_EQ(d.ImgMenuSel.Picture(), nullptr);
-  EXPECT_FALSE(d.LblShuMenu[1].Visible());
+  EXPECT_TRUE(Ui(d).Label1.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Left(), 1500);
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Width(), 1200);
+  EXPECT_EQ(Ui(d).ImgMenuSel.Picture(), nullptr);
+  EXPECT_FALSE(Ui(d).LblShuMenu[1].Visible());
   EXPECT_FALSE(d.mMenuOpen);
-  EXPECT_FALSE(d.Shape1.Visible());
+  EXPECT_FALSE(Ui(d).Shape1.Visible());
 }
 
 TEST_F(SurfaceTest, OnlyTheSurfaceAndImage1CloseAnOpenMenu) {
@@ -217,8 +217,8 @@ TEST_F(SurfaceTest, OnlyTheSurfaceAndImage1CloseAnOpenMenu) {
   in_.Move(PxX(6000 + 60), PxY(3000 + 60));  // Image2
   forms::Pump();
   EXPECT_TRUE(d.mMenuOpen);
-  EXPECT_TRUE(d.Label1.Visible());
-  EXPECT_NE(d.ImgMenuSel.Picture(), nullptr);
+  EXPECT_TRUE(Ui(d).Label1.Visible());
+  EXPECT_NE(Ui(d).ImgMenuSel.Picture(), nullptr);
   in_.Move(PxX(300 + 60), PxY(3000 + 60));  // Image1
   forms::Pump();
   EXPECT_FALSE(d.mMenuOpen);
@@ -227,18 +227,18 @@ TEST_F(SurfaceTest, OnlyTheSurfaceAndImage1CloseAnOpenMenu) {
 TEST_F(SurfaceTest, AClickOrReleaseOnTheSurfaceCollapsesTheLocationList) {
   auto& d = Desk();
   Load(3);
-  d.PicList.Move(0, 6000);
+  Ui(d).PicList.Move(0, 6000);
   d.LblADDmyXZ_Click();
-  ASSERT_DOUBLE_EQ(d.PicList.Height(), 3720);
+  ASSERT_DOUBLE_EQ(Ui(d).PicList.Height(), 3720);
   in_.Click(PxX(9000), PxY(1500));
   forms::Pump();
-  EXPECT_DOUBLE_EQ(d.PicList.Height(), 330);
-  EXPECT_TRUE(d.PicList.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).PicList.Height(), 330);
+  EXPECT_TRUE(Ui(d).PicList.Visible());
   d.LblADDmyXZ_Click();
   in_.Wait(600);
   in_.Click(PxX(6000 + 60), PxY(3000 + 60));  // Image2
   forms::Pump();
-  EXPECT_DOUBLE_EQ(d.PicList.Height(), 330);
+  EXPECT_DOUBLE_EQ(Ui(d).PicList.Height(), 330);
 }
 
 }  // namespace

@@ -81,10 +81,10 @@ TEST_P(DragGestureTest, TheReleaseInTheTargetBoxCountsWhenThePointerMoved) {
   Run();
   EXPECT_EQ(desktop::cursor().step(), c.step);
   auto& d = Desk();
-  EXPECT_FALSE(d.Shape6.Visible());
-  EXPECT_EQ(d.mDragging, !c.release_ends_drag);
+  EXPECT_FALSE(Ui(d).Shape6.Visible());
+  EXPECT_EQ(Vars(d).mDragging, !c.release_ends_drag);
   if (c.release_ends_drag) {
-    EXPECT_EQ(d.Label4.MousePointer(), 0);
+    EXPECT_EQ(Ui(d).Label4.MousePointer(), 0);
   }
 }
 
@@ -127,7 +127,7 @@ TEST_F(DragTest, AMoveOfAnEarlierDragDoesNotCountForTheNextPress) {
   // Ctrl let go before the button: the drag stays open.
   DragGesture{kTargetX, kCtrl, kCtrl, kNone}(in_);
   Run();
-  ASSERT_TRUE(Desk().mDragging);
+  ASSERT_TRUE(Vars(Desk()).mDragging);
   // A press without Ctrl and a release with it in the target box, without a move in between
   // (as where the two boxes overlap).
   Desk().Label4_MouseDown(kLeft, kNone, 750, 300);
@@ -142,12 +142,12 @@ TEST_F(DragTest, TheDragPointerShowsWhileTheButtonIsHeld) {
   int during = -1;
   in_.Press(kLabel4X, kY);
   in_.Move(kBetweenX, kY);
-  in_.Call([&] { during = d.Label4.MousePointer(); });
+  in_.Call([&] { during = Ui(d).Label4.MousePointer(); });
   in_.Release(kBetweenX, kY);
   Run();
   EXPECT_EQ(during, forms::kCustomPointer);
-  EXPECT_NE(d.Label4.MouseIcon(), nullptr);
-  EXPECT_EQ(d.Label4.MousePointer(), 0);
+  EXPECT_NE(Ui(d).Label4.MouseIcon(), nullptr);
+  EXPECT_EQ(Ui(d).Label4.MousePointer(), 0);
 }
 
 TEST_F(DragTest, TheBandLiesBetweenThePressPointAndThePointer) {
@@ -158,22 +158,22 @@ TEST_F(DragTest, TheBandLiesBetweenThePressPointAndThePointer) {
   bool shown_at_press = false;
   in_.Press(112 + Px(4500), 84 + Px(6000));
   in_.Call([&] {
-    shown_at_press = d.Shape6.Visible() && d.Shape6.Width() == 15 && d.Shape6.Height() == 15;
+    shown_at_press = Ui(d).Shape6.Visible() && Ui(d).Shape6.Width() == 15 && Ui(d).Shape6.Height() == 15;
   });
   in_.Move(112 + Px(3000), 84 + Px(5010));
   in_.Call([&] {
-    left = d.Shape6.Left(), top = d.Shape6.Top(), width = d.Shape6.Width(), height = d.Shape6.Height();
+    left = Ui(d).Shape6.Left(), top = Ui(d).Shape6.Top(), width = Ui(d).Shape6.Width(), height = Ui(d).Shape6.Height();
   });
   in_.Release(112 + Px(3000), 84 + Px(5010));
   Run();
   EXPECT_TRUE(shown_at_press);
-  EXPECT_DOUBLE_EQ(d.mBandX, 4500);
-  EXPECT_DOUBLE_EQ(d.mBandY, 6000);
+  EXPECT_DOUBLE_EQ(Vars(d).mBandX, 4500);
+  EXPECT_DOUBLE_EQ(Vars(d).mBandY, 6000);
   EXPECT_DOUBLE_EQ(left, 3000);
   EXPECT_DOUBLE_EQ(top, 5010);
   EXPECT_DOUBLE_EQ(width, 1500);
   EXPECT_DOUBLE_EQ(height, 990);
-  EXPECT_FALSE(d.Shape6.Visible());
+  EXPECT_FALSE(Ui(d).Shape6.Visible());
   EXPECT_EQ(desktop::cursor().step(), 1);
 }
 
@@ -261,9 +261,9 @@ TEST_P(HandleReleaseTest, ReachingThePointSnapsToItOtherwiseTheHandleGoesBack) {
   const HandleCase& c = GetParam();
   HandleQuestion(c.code, 3000, 3000);
   auto& d = Desk();
-  d.Image5.Move(c.x, c.y);
-  d.mHandleX = static_cast<int32_t>(c.x);
-  d.mHandleY = static_cast<int16_t>(c.y);
+  Ui(d).Image5.Move(c.x, c.y);
+  Vars(d).mHandleX = static_cast<int32_t>(c.x);
+  Vars(d).mHandleY = static_cast<int16_t>(c.y);
   in_.Click(HandleX(c.x), HandleY(c.y), kRight);
   Run();
   const int code = std::stoi(c.code);
@@ -271,11 +271,11 @@ TEST_P(HandleReleaseTest, ReachingThePointSnapsToItOtherwiseTheHandleGoesBack) {
   EXPECT_EQ(desktop::cursor().step(), c.reaches ? 2 : 1);
   const double back_x = across ? kStart : c.x, back_y = up_down ? kStart : c.y;
   const double snap_x = across ? 3000 : c.x, snap_y = up_down ? 3000 : c.y;
-  EXPECT_DOUBLE_EQ(d.Image5.Left(), c.reaches ? snap_x : back_x);
-  EXPECT_DOUBLE_EQ(d.Image5.Top(), c.reaches ? snap_y : back_y);
+  EXPECT_DOUBLE_EQ(Ui(d).Image5.Left(), c.reaches ? snap_x : back_x);
+  EXPECT_DOUBLE_EQ(Ui(d).Image5.Top(), c.reaches ? snap_y : back_y);
   if (!c.reaches) {
-    EXPECT_EQ(d.mHandleX, back_x);
-    EXPECT_EQ(d.mHandleY, back_y);
+    EXPECT_EQ(Vars(d).mHandleX, back_x);
+    EXPECT_EQ(Vars(d).mHandleY, back_y);
   }
 }
 
@@ -304,12 +304,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(HandleTest, Code8005HasNoHandleCheck) {
   HandleQuestion("8005", 3000, 3000);
   auto& d = Desk();
-  d.Image5.Move(3105, 3105);
-  d.mHandleX = d.mHandleY = 3105;
+  Ui(d).Image5.Move(3105, 3105);
+  Vars(d).mHandleX = Vars(d).mHandleY = 3105;
   in_.Click(HandleX(3105), HandleY(3105), kRight);
   Run();
   EXPECT_EQ(desktop::cursor().step(), 1);
-  EXPECT_DOUBLE_EQ(d.Image5.Left(), 3105);
+  EXPECT_DOUBLE_EQ(Ui(d).Image5.Left(), 3105);
 }
 
 TEST_F(HandleTest, TheHandleFollowsHalfWayAndAShortDragStartsAgainFromTheStart) {
@@ -318,13 +318,13 @@ TEST_F(HandleTest, TheHandleFollowsHalfWayAndAShortDragStartsAgainFromTheStart) 
   // 24 pixels right of the handle's corner: the handle moves 12 (180 twips), across only.
   in_.Press(HandleX(kStart), HandleY(kStart));
   in_.Move(HandleX(kStart) + 20, HandleY(kStart) + 20);
-  in_.Call([&] { EXPECT_DOUBLE_EQ(d.Image5.Left(), kStart + 180); });
+  in_.Call([&] { EXPECT_DOUBLE_EQ(Ui(d).Image5.Left(), kStart + 180); });
   in_.Release(HandleX(kStart) + 20, HandleY(kStart) + 20);
   Run();
   EXPECT_EQ(desktop::cursor().step(), 1);
-  EXPECT_DOUBLE_EQ(d.Image5.Left(), kStart);
-  EXPECT_DOUBLE_EQ(d.Image5.Top(), kStart);
-  EXPECT_EQ(d.mHandleX, kStart);
+  EXPECT_DOUBLE_EQ(Ui(d).Image5.Left(), kStart);
+  EXPECT_DOUBLE_EQ(Ui(d).Image5.Top(), kStart);
+  EXPECT_EQ(Vars(d).mHandleX, kStart);
 
   // Dragged far enough the handle catches up past the mark and snaps onto it.
   in_.Press(HandleX(kStart), HandleY(kStart));
@@ -332,7 +332,7 @@ TEST_F(HandleTest, TheHandleFollowsHalfWayAndAShortDragStartsAgainFromTheStart) 
   in_.Release(HandleX(kStart) + 112, HandleY(kStart));
   Run();
   EXPECT_EQ(desktop::cursor().step(), 2);
-  EXPECT_DOUBLE_EQ(d.Image5.Left(), 3000);
+  EXPECT_DOUBLE_EQ(Ui(d).Image5.Left(), 3000);
 }
 
 TEST_F(HandleTest, ADiagonalHandleFollowsBothWays) {
@@ -343,8 +343,8 @@ TEST_F(HandleTest, ADiagonalHandleFollowsBothWays) {
   in_.Release(HandleX(kStart) + 72, HandleY(kStart) + 72);
   Run();
   EXPECT_EQ(desktop::cursor().step(), 2);
-  EXPECT_DOUBLE_EQ(d.Image5.Left(), 2400);
-  EXPECT_DOUBLE_EQ(d.Image5.Top(), 2400);
+  EXPECT_DOUBLE_EQ(Ui(d).Image5.Left(), 2400);
+  EXPECT_DOUBLE_EQ(Ui(d).Image5.Top(), 2400);
 }
 
 }  // namespace

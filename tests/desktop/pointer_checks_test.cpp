@@ -164,7 +164,7 @@ TEST_F(PointerCheckTest, ATargetBoxThatDoesNotFitTheFormatTakesNoActionAnywhere)
       Load(1);
       desktop::editCursor().GoToQuestion(2);
       Load(1);
-      EXPECT_FALSE(Desk().Label1.Visible());
+      EXPECT_FALSE(Ui(Desk()).Label1.Visible());
       if (std::string(code) == "0001") {
         in_.Click(kX, kY);
       } else {
@@ -274,14 +274,14 @@ TEST_F(PointerCheckTest, TheRightButtonAlternativeReplacesTheStepCodeUntilAKeyRe
   in_.Release(kX, kY, kRight);
   in_.KeyDown(kEsc);
   Run();
-  EXPECT_EQ(d.mStepCode, 3215);
-  EXPECT_EQ(d.mPopupMenuNo, 2);
+  EXPECT_EQ(Vars(d).mStepCode, 3215);
+  EXPECT_EQ(Vars(d).mPopupMenuNo, 2);
   Click(kLeft)(in_);
   Run();
   EXPECT_EQ(desktop::cursor().step(), 1);  // the left click no longer completes the click step
   in_.KeyUp('X');
   forms::Pump();
-  EXPECT_EQ(d.mStepCode, 1);
+  EXPECT_EQ(Vars(d).mStepCode, 1);
   Click(kLeft)(in_);
   Run();
   EXPECT_EQ(desktop::cursor().step(), 2);
@@ -302,11 +302,11 @@ TEST_P(PopupPressTest, TheButtonThatOpensTheMenuDependsOnAFixedPosition) {
   const std::string position = platform::ZeroPad(c.popup_x, 5) + platform::ZeroPad(c.popup_y, 5);
   Question({"3121"}, {{125, position}});
   auto& d = Desk();
-  d.mPopupMenuNo = 0;
+  Vars(d).mPopupMenuNo = 0;
   Click(c.button)(in_);
   in_.KeyDown(kEsc);  // closes the popup when one opened
   Run();
-  EXPECT_EQ(d.mPopupMenuNo, c.menu);
+  EXPECT_EQ(Vars(d).mPopupMenuNo, c.menu);
   EXPECT_EQ(desktop::cursor().step(), 1);  // only the menu's item completes the step
 }
 
@@ -335,10 +335,10 @@ TEST_P(TargetPointerTest, EveryMoveShowsTheRecordsPointer) {
   auto& d = Desk();
   // The file is read again at the move.
   if (!c.file_at_move) std::filesystem::remove(cursor);
-  d.Label1.SetMousePointer(5);
+  Ui(d).Label1.SetMousePointer(5);
   in_.Move(kX, kY);
   forms::Pump();
-  EXPECT_EQ(d.Label1.MousePointer(), c.pointer);
+  EXPECT_EQ(Ui(d).Label1.MousePointer(), c.pointer);
   EXPECT_EQ(in_.PointerShapeShown(), c.pointer);
   // The box still takes its click.
   Click(kLeft)(in_);

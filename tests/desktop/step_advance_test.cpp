@@ -18,8 +18,8 @@ class StepAdvanceTest : public DesktopTest {
   // A click check of the target box as the pointer checks have it: a left release without
   // modifiers on a "0001" step.
   void InstallClickCheck() {
-    Desk().Label1.MouseUp = [this](int button, int shift, double, double) {
-      if (button == forms::kLeftButton && shift == 0 && Desk().mStepCode == 1) Desk().doNext();
+    Ui(Desk()).Label1.MouseUp = [this](int button, int shift, double, double) {
+      if (button == forms::kLeftButton && shift == 0 && Vars(Desk()).mStepCode == 1) Desk().doNext();
     };
   }
   // Starts question question as the question bar does: the deferred load a tick later.
@@ -43,8 +43,8 @@ TEST_F(StepAdvanceTest, AClickQuestionWalkedToItsFinalRecord) {
   ShowQuestion();
   auto& d = Desk();
   ASSERT_EQ(desktop::cursor().step(), 1);
-  EXPECT_EQ(Bar().LblBiao.Caption(), "XP 1单元1/2题(未完成)");
-  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 1 2");
+  EXPECT_EQ(Ui(Bar()).LblBiao.Caption(), "XP 1单元1/2题(未完成)");
+  EXPECT_EQ(Ui(Bar()).LblUnit.Caption(), "未完成的题目 1 2");
 
   // A click beside the box, a right click and a shifted click do nothing.
   in_.Click(PxX(3000), PxY(3000));
@@ -61,8 +61,8 @@ TEST_F(StepAdvanceTest, AClickQuestionWalkedToItsFinalRecord) {
   forms::Pump();
   EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_EQ(forms::PictureId(d.Picture()), "100001");
-  EXPECT_DOUBLE_EQ(d.Label1.Left(), 4500);
-  EXPECT_FALSE(d.LblSuccess.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Left(), 4500);
+  EXPECT_FALSE(Ui(d).LblSuccess.Visible());
 
   in_.Click(PxX(4600), PxY(3100));
   in_.Wait(600);
@@ -70,11 +70,11 @@ TEST_F(StepAdvanceTest, AClickQuestionWalkedToItsFinalRecord) {
   EXPECT_EQ(desktop::cursor().step(), 3);
   EXPECT_EQ(d.Step().StepCode(), "9999");
   EXPECT_EQ(forms::PictureId(d.Picture()), "100003");
-  EXPECT_TRUE(d.LblSuccess.Visible());
+  EXPECT_TRUE(Ui(d).LblSuccess.Visible());
   EXPECT_EQ(desktop::plan().question(1).status, 5);  // opened and completed
-  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 2");
-  EXPECT_EQ(Bar().LblBiao.Caption(), "XP 1单元1/2题(已完成)");
-  EXPECT_FALSE(d.Label1.Visible());
+  EXPECT_EQ(Ui(Bar()).LblUnit.Caption(), "未完成的题目 2");
+  EXPECT_EQ(Ui(Bar()).LblBiao.Caption(), "XP 1单元1/2题(已完成)");
+  EXPECT_FALSE(Ui(d).Label1.Visible());
 
   // The final record confirmed or loaded again adds nothing more and stays where it is.
   d.doNext();
@@ -100,15 +100,15 @@ TEST_F(StepAdvanceTest, AQuestionShownAgainResumesAtItsStepWithItsPictures) {
   desktop::editCursor().GoToQuestion(2);
   ShowQuestion();
   EXPECT_EQ(forms::PictureId(d.Picture()), "200001");
-  EXPECT_EQ(d.Image1.Picture(), nullptr);  // step 1 starts without overlays
+  EXPECT_EQ(Ui(d).Image1.Picture(), nullptr);  // step 1 starts without overlays
 
   desktop::editCursor().GoToQuestion(1);
   ShowQuestion();
   EXPECT_EQ(desktop::cursor().step(), 2);
   EXPECT_EQ(forms::PictureId(d.Picture()), "100001");
-  EXPECT_EQ(forms::PictureId(d.Image1.Picture()), "100002");
-  EXPECT_DOUBLE_EQ(d.Image1.Left(), 600);
-  EXPECT_TRUE(d.Image1.Visible());
+  EXPECT_EQ(forms::PictureId(Ui(d).Image1.Picture()), "100002");
+  EXPECT_DOUBLE_EQ(Ui(d).Image1.Left(), 600);
+  EXPECT_TRUE(Ui(d).Image1.Visible());
 }
 
 TEST_F(StepAdvanceTest, TheHintButtonShowsTheHintUntilTheNextQuestion) {
@@ -117,18 +117,18 @@ TEST_F(StepAdvanceTest, TheHintButtonShowsTheHintUntilTheNextQuestion) {
   Questions({2, 1});
   auto& d = Desk();
   ShowQuestion();
-  ASSERT_FALSE(d.Shape1.Visible());
-  Bar().CmdGN[6].Click();
+  ASSERT_FALSE(Ui(d).Shape1.Visible());
+  Ui(Bar()).CmdGN[6].Click();
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPracticeWithHints);
-  for (forms::Control* c : std::initializer_list<forms::Control*>{&d.LHelp, &d.Shape1, &d.Shape2, &d.Shape4})
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&Ui(d).LHelp, &Ui(d).Shape1, &Ui(d).Shape2, &Ui(d).Shape4})
     EXPECT_TRUE(c->Visible()) << c->Name();
   d.doNext();
-  EXPECT_TRUE(d.Shape1.Visible());
+  EXPECT_TRUE(Ui(d).Shape1.Visible());
   desktop::editCursor().GoToQuestion(2);
   ShowQuestion();
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
-  EXPECT_FALSE(d.Shape1.Visible());
-  EXPECT_FALSE(d.LHelp.Visible());
+  EXPECT_FALSE(Ui(d).Shape1.Visible());
+  EXPECT_FALSE(Ui(d).LHelp.Visible());
 }
 
 TEST_F(StepAdvanceTest, InAnExamTheFinalRecordCompletesSilently) {
@@ -136,12 +136,12 @@ TEST_F(StepAdvanceTest, InAnExamTheFinalRecordCompletesSilently) {
   Questions({1, 1, 1});
   desktop::editPlan().SetRunMode(desktop::RunMode::kTimedExam);
   desktop::editPlan().SetStatus(3, 6);  // bookmarked and completed earlier
-  Bar().LblBiao.SetCaption("XP 1套第1题(0101)");
+  Ui(Bar()).LblBiao.SetCaption("XP 1套第1题(0101)");
   Load(1);
-  EXPECT_FALSE(Desk().LblSuccess.Visible());
+  EXPECT_FALSE(Ui(Desk()).LblSuccess.Visible());
   EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened + desktop::kStatusCompleted);
-  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 2");
-  EXPECT_EQ(Bar().LblBiao.Caption(), "XP 1套第1题(0101)");
+  EXPECT_EQ(Ui(Bar()).LblUnit.Caption(), "未完成的题目 2");
+  EXPECT_EQ(Ui(Bar()).LblBiao.Caption(), "XP 1套第1题(0101)");
 }
 
 TEST_F(StepAdvanceTest, WithEveryQuestionCompletedTheListIsItsPrefixAlone) {
@@ -149,14 +149,14 @@ TEST_F(StepAdvanceTest, WithEveryQuestionCompletedTheListIsItsPrefixAlone) {
   Questions({1, 1});
   desktop::editPlan().SetStatus(2, 7);
   Load(1);
-  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目");
+  EXPECT_EQ(Ui(Bar()).LblUnit.Caption(), "未完成的题目");
 }
 
 TEST_F(StepAdvanceTest, AutomaticStepsAdvanceOnePerSecond) {
   Steps({StepLine({{8, "8888"}}), StepLine({{8, "8888"}}), StepLine({{8, "0001"}}), StepLine({{8, "9999"}})});
   Questions({4});
   Load(1);
-  EXPECT_TRUE(Desk().Timer3.Enabled());
+  EXPECT_TRUE(Ui(Desk()).Timer3.Enabled());
   in_.Wait(999);
   forms::Pump();
   EXPECT_EQ(desktop::cursor().step(), 1);
@@ -166,7 +166,7 @@ TEST_F(StepAdvanceTest, AutomaticStepsAdvanceOnePerSecond) {
   in_.Wait(1000);
   forms::Pump();
   EXPECT_EQ(desktop::cursor().step(), 3);
-  EXPECT_FALSE(Desk().Timer3.Enabled());
+  EXPECT_FALSE(Ui(Desk()).Timer3.Enabled());
   in_.Wait(5000);
   forms::Pump();
   EXPECT_EQ(desktop::cursor().step(), 3);
@@ -178,7 +178,7 @@ TEST_F(StepAdvanceTest, AnAutomaticStepBeforeTheFinalRecordCompletesTheQuestionB
   in_.Wait(1000);
   forms::Pump();
   EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened + desktop::kStatusCompleted);
-  EXPECT_FALSE(Desk().Timer3.Enabled());
+  EXPECT_FALSE(Ui(Desk()).Timer3.Enabled());
 }
 
 struct UnreadableCase {
@@ -234,21 +234,21 @@ TEST_P(ReentrantTest, ACompletionInsideTheLoadLeavesTheNextStepAsItsOwnLoadMadeI
   Steps({GetParam().first, StepLine({{8, "0001"}, {66, "01000010000100001000"}, {112, "0200002000"}, {122, "002"}}),
          StepLine({{8, "9999"}})});
   auto& d = Desk();
-  d.Text2.Change = [&] {
-    if (d.Text2.Text() == "abc") d.doNext();
+  Ui(d).Text2.Change = [&] {
+    if (Ui(d).Text2.Text() == "abc") d.doNext();
   };
-  d.Text1.SetText("abc");
-  d.Text1.SetVisible(true);
+  Ui(d).Text1.SetText("abc");
+  Ui(d).Text1.SetVisible(true);
   Load(1);
   EXPECT_EQ(desktop::cursor().step(), 2);
-  EXPECT_EQ(d.mStepCode, 1);
-  EXPECT_EQ(d.LHelp.Caption(), "next step");
+  EXPECT_EQ(Vars(d).mStepCode, 1);
+  EXPECT_EQ(Ui(d).LHelp.Caption(), "next step");
   // What the interrupted load would have done after the check stays undone.
-  EXPECT_FALSE(d.Text2.Visible());
-  EXPECT_FALSE(d.LstLA.Visible());
-  EXPECT_EQ(d.LblXXK[0].Caption(), "");
-  EXPECT_DOUBLE_EQ(d.Shape1.Width(), 1000);
-  EXPECT_FALSE(d.LHelp.Visible());
+  EXPECT_FALSE(Ui(d).Text2.Visible());
+  EXPECT_FALSE(Ui(d).LstLA.Visible());
+  EXPECT_EQ(Ui(d).LblXXK[0].Caption(), "");
+  EXPECT_DOUBLE_EQ(Ui(d).Shape1.Width(), 1000);
+  EXPECT_FALSE(Ui(d).LHelp.Visible());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -262,28 +262,28 @@ TEST_F(StepAdvanceTest, AListStepShowsItsEntriesAndTheInitialOne) {
   Texts({"甲|乙|丙"});
   Steps({StepLine({{8, "L001"}, {106, "000002"}})});
   auto& d = Desk();
-  d.Text1.Move(1000, 2000, 3000, 900);
-  d.Text1.SetVisible(true);
+  Ui(d).Text1.Move(1000, 2000, 3000, 900);
+  Ui(d).Text1.SetVisible(true);
   Load(1);
-  EXPECT_TRUE(d.LstLA.Visible());
-  EXPECT_FALSE(d.Text1.Visible());
-  EXPECT_EQ(d.LstLA.Items(), (std::vector<std::string>{"甲", "乙", "丙"}));
-  EXPECT_EQ(d.LstLA.ListIndex(), 0);
-  EXPECT_EQ(d.LblXXK[0].Caption(), "甲");
-  EXPECT_DOUBLE_EQ(d.LblXXK[0].Width(), 3000);
-  EXPECT_DOUBLE_EQ(d.LstLA.Top(), 2000);
+  EXPECT_TRUE(Ui(d).LstLA.Visible());
+  EXPECT_FALSE(Ui(d).Text1.Visible());
+  EXPECT_EQ(Ui(d).LstLA.Items(), (std::vector<std::string>{"甲", "乙", "丙"}));
+  EXPECT_EQ(Ui(d).LstLA.ListIndex(), 0);
+  EXPECT_EQ(Ui(d).LblXXK[0].Caption(), "甲");
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[0].Width(), 3000);
+  EXPECT_DOUBLE_EQ(Ui(d).LstLA.Top(), 2000);
 }
 
 TEST_F(StepAdvanceTest, ALocationStepPlacesTheListAtTheAnswerBox) {
   Steps({StepLine({{8, "K305"}}), StepLine({{8, "0001"}})});
   auto& d = Desk();
-  d.Text1.Move(1000, 2000, 3000, 900);
+  Ui(d).Text1.Move(1000, 2000, 3000, 900);
   Load(1);
-  EXPECT_TRUE(d.PicList.Visible());
-  EXPECT_DOUBLE_EQ(d.PicList.Left(), 1000);
-  EXPECT_DOUBLE_EQ(d.PicList.Top(), 2000);
+  EXPECT_TRUE(Ui(d).PicList.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).PicList.Left(), 1000);
+  EXPECT_DOUBLE_EQ(Ui(d).PicList.Top(), 2000);
   Load(2);
-  EXPECT_FALSE(d.PicList.Visible());
+  EXPECT_FALSE(Ui(d).PicList.Visible());
 }
 
 struct PromptCase {
@@ -299,8 +299,8 @@ TEST_P(TypingPromptTest, TheHintLabelAsksForTheAnswer) {
   const PromptCase c = GetParam();
   Steps({StepLine({{8, c.code}, {112, "0100001000"}, {122, "001"}})});
   Load(1);
-  EXPECT_EQ(Desk().LHelp.Caption(), c.prompt);
-  EXPECT_EQ(Desk().Text4.Visible(), std::string(c.code) == "0028");
+  EXPECT_EQ(Ui(Desk()).LHelp.Caption(), c.prompt);
+  EXPECT_EQ(Ui(Desk()).Text4.Visible(), std::string(c.code) == "0028");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -314,13 +314,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(StepAdvanceTest, AnEmptyHintPromptsWithItsTwoBlanks) {
   Steps({StepLine({{8, "0024"}, {112, "0100001000"}, {122, "000"}})});
   Load(1);
-  EXPECT_EQ(Desk().LHelp.Caption(), "输入    并按回车键");
+  EXPECT_EQ(Ui(Desk()).LHelp.Caption(), "输入    并按回车键");
 }
 
 TEST_F(StepAdvanceTest, TheEditBarOfACellStep) {
   Steps({StepLine({{8, "0028"}})});
   Load(1);
-  auto& t4 = Desk().Text4;
+  auto& t4 = Ui(Desk()).Text4;
   EXPECT_TRUE(t4.Visible());
   EXPECT_DOUBLE_EQ(t4.Left(), 2835);
   EXPECT_DOUBLE_EQ(t4.Top(), 1560);
@@ -341,7 +341,7 @@ class MenuBarFrameTest : public StepAdvanceTest, public ::testing::WithParamInte
 TEST_P(MenuBarFrameTest, TheYellowFrameMarksOnlyAMenuTarget) {
   Steps({StepLine({{8, "7000"}, {125, GetParam().parameter}})});
   Load(1);
-  auto& s = Desk().Shape2;
+  auto& s = Ui(Desk()).Shape2;
   if (GetParam().framed) {
     EXPECT_DOUBLE_EQ(s.Left(), 0);
     EXPECT_DOUBLE_EQ(s.Top(), 405);
@@ -366,13 +366,13 @@ TEST_F(StepAdvanceTest, MenuAndHandleStepsShrinkTheirBoxesToTakeNoClick) {
          StepLine({{8, "8002"}, {66, "01000010000100001000"}, {177, "01000010000100001000"}})});
   auto& d = Desk();
   Load(1);
-  EXPECT_DOUBLE_EQ(d.Label1.Width(), 1);
-  EXPECT_DOUBLE_EQ(d.Label1.Height(), 1);
-  EXPECT_DOUBLE_EQ(d.Shape1.Left(), -2);
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Width(), 1);
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Height(), 1);
+  EXPECT_DOUBLE_EQ(Ui(d).Shape1.Left(), -2);
   Load(2);
-  EXPECT_DOUBLE_EQ(d.Label1.Width(), 1);
-  EXPECT_DOUBLE_EQ(d.Label4.Height(), 1);
-  EXPECT_TRUE(d.Label4.ScreenRect().Empty());
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Width(), 1);
+  EXPECT_DOUBLE_EQ(Ui(d).Label4.Height(), 1);
+  EXPECT_TRUE(Ui(d).Label4.ScreenRect().Empty());
 }
 
 }  // namespace

@@ -31,36 +31,36 @@ TEST_F(StepLoaderTest, StepOneClearsTheOverlaysAndLaterStepsKeepOrMoveThem) {
       StepLine({{12, "888888"}, {18, "0060000600888888"}, {34, "0000000000100007"}, {50, "0150001500888888"}}),
   });
   auto& d = Desk();
-  d.Image4.SetPicture(forms::LoadPicture(frame::installation().dataPath() + "100006.mxy"));
-  d.Image3.SetPicture(forms::LoadPicture(frame::installation().dataPath() + "100005.mxy"));
+  Ui(d).Image4.SetPicture(forms::LoadPicture(frame::installation().dataPath() + "100006.mxy"));
+  Ui(d).Image3.SetPicture(forms::LoadPicture(frame::installation().dataPath() + "100005.mxy"));
   Load(1);
   EXPECT_EQ(Id(d.Picture()), "100001");
-  EXPECT_EQ(Id(d.Image1.Picture()), "100002");
-  EXPECT_DOUBLE_EQ(d.Image1.Left(), 300);
-  EXPECT_DOUBLE_EQ(d.Image1.Top(), 450);
-  EXPECT_TRUE(d.Image1.Visible());
+  EXPECT_EQ(Id(Ui(d).Image1.Picture()), "100002");
+  EXPECT_DOUBLE_EQ(Ui(d).Image1.Left(), 300);
+  EXPECT_DOUBLE_EQ(Ui(d).Image1.Top(), 450);
+  EXPECT_TRUE(Ui(d).Image1.Visible());
   // Blanks are no hiding mark: the overlay stands at 0, 0.
-  EXPECT_TRUE(d.Image2.Visible());
-  EXPECT_DOUBLE_EQ(d.Image2.Left(), 0);
-  EXPECT_EQ(Id(d.Image2.Picture()), "100003");
+  EXPECT_TRUE(Ui(d).Image2.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).Image2.Left(), 0);
+  EXPECT_EQ(Id(Ui(d).Image2.Picture()), "100003");
   // Hidden overlays lose their pictures on step 1 only, and keep their recorded ids.
-  EXPECT_FALSE(d.Image3.Visible());
-  EXPECT_EQ(d.Image3.Picture(), nullptr);
-  EXPECT_EQ(d.Image4.Picture(), nullptr);
+  EXPECT_FALSE(Ui(d).Image3.Visible());
+  EXPECT_EQ(Ui(d).Image3.Picture(), nullptr);
+  EXPECT_EQ(Ui(d).Image4.Picture(), nullptr);
   EXPECT_EQ(desktop::plan().question(1).pictureIds[0], "100001");
   EXPECT_EQ(desktop::plan().question(1).pictureIds[1], "100002");
   EXPECT_EQ(desktop::plan().question(1).pictureIds[3], "");
   EXPECT_EQ(desktop::plan().question(1).resumeStep, 1);
 
-  d.Image3.SetPicture(forms::LoadPicture(frame::installation().dataPath() + "100005.mxy"));
+  Ui(d).Image3.SetPicture(forms::LoadPicture(frame::installation().dataPath() + "100005.mxy"));
   Load(2);
   EXPECT_EQ(Id(d.Picture()), "100001");
-  EXPECT_EQ(Id(d.Image1.Picture()), "100002");
-  EXPECT_DOUBLE_EQ(d.Image1.Left(), 600);
-  EXPECT_FALSE(d.Image2.Visible());
-  EXPECT_EQ(Id(d.Image2.Picture()), "100003");
-  EXPECT_TRUE(d.Image3.Visible());
-  EXPECT_EQ(Id(d.Image3.Picture()), "100005");
+  EXPECT_EQ(Id(Ui(d).Image1.Picture()), "100002");
+  EXPECT_DOUBLE_EQ(Ui(d).Image1.Left(), 600);
+  EXPECT_FALSE(Ui(d).Image2.Visible());
+  EXPECT_EQ(Id(Ui(d).Image2.Picture()), "100003");
+  EXPECT_TRUE(Ui(d).Image3.Visible());
+  EXPECT_EQ(Id(Ui(d).Image3.Picture()), "100005");
   EXPECT_EQ(desktop::plan().question(1).pictureIds[0], "100001");
   EXPECT_EQ(desktop::plan().question(1).pictureIds[2], "100003");
   EXPECT_EQ(desktop::plan().question(1).resumeStep, 2);
@@ -73,12 +73,12 @@ TEST_F(StepLoaderTest, APictureThatCannotBeLoadedLeavesTheShownOneAndIsStillReco
   Load(2);
   auto& d = Desk();
   EXPECT_EQ(Id(d.Picture()), "100001");
-  EXPECT_EQ(Id(d.Image1.Picture()), "100002");
+  EXPECT_EQ(Id(Ui(d).Image1.Picture()), "100002");
   EXPECT_EQ(desktop::plan().question(1).pictureIds[0], "999999");
   EXPECT_EQ(desktop::plan().question(1).pictureIds[1], "999998");
   // The drag handle's place is kept for the drags.
-  EXPECT_EQ(d.mHandleX, 1200);
-  EXPECT_EQ(d.mHandleY, 1200);
+  EXPECT_EQ(Vars(d).mHandleX, 1200);
+  EXPECT_EQ(Vars(d).mHandleY, 1200);
 }
 
 struct TargetCase {
@@ -98,17 +98,17 @@ TEST_P(TargetBoxTest, TheTargetBoxAndItsRedFrame) {
   Load(1);
   Load(2);
   auto& d = Desk();
-  EXPECT_EQ(d.Label1.Visible(), c.visible);
-  EXPECT_DOUBLE_EQ(d.Label1.Left(), c.left);
-  EXPECT_DOUBLE_EQ(d.Label1.Width(), c.width);
-  EXPECT_DOUBLE_EQ(d.Label1.Height(), c.height);
+  EXPECT_EQ(Ui(d).Label1.Visible(), c.visible);
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Left(), c.left);
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Width(), c.width);
+  EXPECT_DOUBLE_EQ(Ui(d).Label1.Height(), c.height);
   if (c.framed) {
-    EXPECT_DOUBLE_EQ(d.Shape1.Left(), d.Label1.Left());
-    EXPECT_DOUBLE_EQ(d.Shape1.Width(), d.Label1.Width());
-    EXPECT_DOUBLE_EQ(d.Shape1.Height(), d.Label1.Height());
+    EXPECT_DOUBLE_EQ(Ui(d).Shape1.Left(), Ui(d).Label1.Left());
+    EXPECT_DOUBLE_EQ(Ui(d).Shape1.Width(), Ui(d).Label1.Width());
+    EXPECT_DOUBLE_EQ(Ui(d).Shape1.Height(), Ui(d).Label1.Height());
   } else {
-    EXPECT_DOUBLE_EQ(d.Shape1.Left(), -2);
-    EXPECT_DOUBLE_EQ(d.Shape1.Width(), 1);
+    EXPECT_DOUBLE_EQ(Ui(d).Shape1.Left(), -2);
+    EXPECT_DOUBLE_EQ(Ui(d).Shape1.Width(), 1);
   }
 }
 
@@ -135,19 +135,19 @@ TEST_F(StepLoaderTest, TheHintLabelTakesItsLineKeepsItWhenUnplacedAndShowsBlanks
          StepLine({{112, "0300004000"}, {122, "000"}}), StepLine({{112, "0300004000"}, {122, "009"}})});
   auto& d = Desk();
   Load(1);
-  EXPECT_EQ(d.LHelp.Caption(), "Rename the file|rename");
+  EXPECT_EQ(Ui(d).LHelp.Caption(), "Rename the file|rename");
   EXPECT_EQ(d.mHintText, "Rename the file|rename");
-  EXPECT_DOUBLE_EQ(d.LHelp.Left(), 1000);
+  EXPECT_DOUBLE_EQ(Ui(d).LHelp.Left(), 1000);
   Load(2);
-  EXPECT_EQ(d.LHelp.Caption(), "Rename the file|rename");
-  EXPECT_DOUBLE_EQ(d.LHelp.Top(), 2000);
+  EXPECT_EQ(Ui(d).LHelp.Caption(), "Rename the file|rename");
+  EXPECT_DOUBLE_EQ(Ui(d).LHelp.Top(), 2000);
   Load(3);
-  EXPECT_EQ(d.LHelp.Caption(), "  ");
+  EXPECT_EQ(Ui(d).LHelp.Caption(), "  ");
   EXPECT_EQ(d.mHintText, "Rename the file|rename");
-  EXPECT_DOUBLE_EQ(d.LHelp.Left(), 3000);
+  EXPECT_DOUBLE_EQ(Ui(d).LHelp.Left(), 3000);
   // A line past the end of the step text file is its last line.
   Load(4);
-  EXPECT_EQ(d.LHelp.Caption(), "A tooltip");
+  EXPECT_EQ(Ui(d).LHelp.Caption(), "A tooltip");
   EXPECT_EQ(d.mHintText, "A tooltip");
 }
 
@@ -157,27 +157,27 @@ TEST_F(StepLoaderTest, BackRegionLabel4BoxAndTheParkedTabLabels) {
   auto& d = Desk();
   Load(1);
   EXPECT_EQ(d.mBackCode, "Q0003");
-  EXPECT_DOUBLE_EQ(d.LblXXK[0].Left(), 4500);
-  EXPECT_DOUBLE_EQ(d.LblXXK[0].Top(), 6000);
-  EXPECT_DOUBLE_EQ(d.LblXXK[0].Width(), 1095);
-  EXPECT_DOUBLE_EQ(d.LblXXK[0].Height(), 285);
-  EXPECT_TRUE(d.Label4.Visible());
-  EXPECT_DOUBLE_EQ(d.Label4.Width(), 2000);
-  EXPECT_DOUBLE_EQ(d.Shape4.Height(), 3000);
-  EXPECT_EQ(d.mDragTargetX, 4500);
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[0].Left(), 4500);
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[0].Top(), 6000);
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[0].Width(), 1095);
+  EXPECT_DOUBLE_EQ(Ui(d).LblXXK[0].Height(), 285);
+  EXPECT_TRUE(Ui(d).Label4.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).Label4.Width(), 2000);
+  EXPECT_DOUBLE_EQ(Ui(d).Shape4.Height(), 3000);
+  EXPECT_EQ(Vars(d).mDragTargetX, 4500);
   Load(2);
   EXPECT_EQ(d.mBackCode, "NONO");
   for (int i : {0, 7, 13}) {
-    EXPECT_DOUBLE_EQ(d.LblXXK[i].Left(), -1) << i;
-    EXPECT_DOUBLE_EQ(d.LblXXK[i].Width(), 1) << i;
-    EXPECT_TRUE(d.LblXXK[i].ScreenRect().Empty()) << i;
+    EXPECT_DOUBLE_EQ(Ui(d).LblXXK[i].Left(), -1) << i;
+    EXPECT_DOUBLE_EQ(Ui(d).LblXXK[i].Width(), 1) << i;
+    EXPECT_TRUE(Ui(d).LblXXK[i].ScreenRect().Empty()) << i;
   }
   // No Label4 box: parked, neither hidden nor moved down.
-  EXPECT_TRUE(d.Label4.Visible());
-  EXPECT_DOUBLE_EQ(d.Label4.Left(), -1);
-  EXPECT_DOUBLE_EQ(d.Label4.Top(), 1000);
-  EXPECT_DOUBLE_EQ(d.Label4.Width(), 1);
-  EXPECT_DOUBLE_EQ(d.Shape4.Left(), -1);
+  EXPECT_TRUE(Ui(d).Label4.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).Label4.Left(), -1);
+  EXPECT_DOUBLE_EQ(Ui(d).Label4.Top(), 1000);
+  EXPECT_DOUBLE_EQ(Ui(d).Label4.Width(), 1);
+  EXPECT_DOUBLE_EQ(Ui(d).Shape4.Left(), -1);
 }
 
 struct PointerCase {
@@ -195,9 +195,9 @@ TEST_P(PointerTest, ThePointerOverTheTargetBox) {
   const PointerCase c = GetParam();
   Steps({StepLine({{66, "01000010000100001000"}, {101, c.code}, {197, "003"}})});
   Load(1);
-  EXPECT_EQ(Desk().Label1.MousePointer(), c.pointer);
-  EXPECT_EQ(Desk().Label1.MouseIcon() != nullptr, c.icon);
-  EXPECT_EQ(Desk().Label1.ToolTipText(), "A tooltip");
+  EXPECT_EQ(Ui(Desk()).Label1.MousePointer(), c.pointer);
+  EXPECT_EQ(Ui(Desk()).Label1.MouseIcon() != nullptr, c.icon);
+  EXPECT_EQ(Ui(Desk()).Label1.ToolTipText(), "A tooltip");
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, PointerTest,
@@ -211,18 +211,18 @@ INSTANTIATE_TEST_SUITE_P(Codes, PointerTest,
 TEST_F(StepLoaderTest, ATooltipLinePastTheEndIsTheLastLine) {
   Steps({StepLine({{66, "01000010000100001000"}, {197, "999"}})});
   Load(1);
-  EXPECT_EQ(Desk().Label1.ToolTipText(), "A tooltip");
+  EXPECT_EQ(Ui(Desk()).Label1.ToolTipText(), "A tooltip");
 }
 
 TEST_F(StepLoaderTest, AMissingCursorKeepsTheIconOfTheStepBefore) {
   dir_.Write("ico07.CUR", xpexam::testing::SolidCursor(0xFF));
   Steps({StepLine({{101, "M0007"}, {197, "003"}}), StepLine({{101, "M0003"}, {197, "000"}})});
   Load(1);
-  const forms::PicturePtr icon = Desk().Label1.MouseIcon();
+  const forms::PicturePtr icon = Ui(Desk()).Label1.MouseIcon();
   Load(2);
-  EXPECT_EQ(Desk().Label1.MouseIcon(), icon);
-  EXPECT_EQ(Desk().Label1.MousePointer(), 0);
-  EXPECT_EQ(Desk().Label1.ToolTipText(), "");
+  EXPECT_EQ(Ui(Desk()).Label1.MouseIcon(), icon);
+  EXPECT_EQ(Ui(Desk()).Label1.MousePointer(), 0);
+  EXPECT_EQ(Ui(Desk()).Label1.ToolTipText(), "");
 }
 
 TEST_F(StepLoaderTest, HintModeShowsTheFourHintWidgetsAfterEveryLoadAndOtherModesHideThem) {
@@ -231,16 +231,16 @@ TEST_F(StepLoaderTest, HintModeShowsTheFourHintWidgetsAfterEveryLoadAndOtherMode
          StepLine({{8, "9999"}})});
   auto& d = Desk();
   d.Show();
-  const std::vector<forms::Control*> hints{&d.LHelp, &d.Shape1, &d.Shape2, &d.Shape4};
+  const std::vector<forms::Control*> hints{&Ui(d).LHelp, &Ui(d).Shape1, &Ui(d).Shape2, &Ui(d).Shape4};
   desktop::editPlan().SetRunMode(desktop::RunMode::kPracticeWithHints);
   Load(1);
   for (auto* c : hints) EXPECT_TRUE(c->Visible()) << c->Name();
   // The menu-bar frame and the green frame show; the target box of a menu-bar step takes no
   // click, so its red frame is parked.
-  EXPECT_FALSE(d.Shape2.ScreenRect().Empty());
-  EXPECT_FALSE(d.Shape4.ScreenRect().Empty());
-  EXPECT_DOUBLE_EQ(d.Shape2.Width(), 9000);
-  EXPECT_DOUBLE_EQ(d.Shape1.Left(), -2);
+  EXPECT_FALSE(Ui(d).Shape2.ScreenRect().Empty());
+  EXPECT_FALSE(Ui(d).Shape4.ScreenRect().Empty());
+  EXPECT_DOUBLE_EQ(Ui(d).Shape2.Width(), 9000);
+  EXPECT_DOUBLE_EQ(Ui(d).Shape1.Left(), -2);
   Load(2);
   for (auto* c : hints) EXPECT_TRUE(c->Visible()) << c->Name();
   desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
@@ -254,16 +254,16 @@ TEST_F(StepLoaderTest, HintModeShowsTheFourHintWidgetsAfterEveryLoadAndOtherMode
 TEST_F(StepLoaderTest, TheMenuBarIsResetAtEveryLoad) {
   Steps({StepLine({{8, "0001"}})});
   auto& d = Desk();
-  d.ImgSubSel.SetPicture(forms::Picture::Solid(4, 4, 0));
-  d.LMainMenu[4].SetVisible(true);
-  d.LMainMenu[4].Move(0, 0, 50, 50);
-  d.LMainMenu[4].SetCaption("x");
+  Ui(d).ImgSubSel.SetPicture(forms::Picture::Solid(4, 4, 0));
+  Ui(d).LMainMenu[4].SetVisible(true);
+  Ui(d).LMainMenu[4].Move(0, 0, 50, 50);
+  Ui(d).LMainMenu[4].SetCaption("x");
   Load(1);
-  EXPECT_EQ(d.ImgSubSel.Picture(), nullptr);
-  EXPECT_FALSE(d.LMainMenu[4].Visible());
-  EXPECT_DOUBLE_EQ(d.LMainMenu[4].Left(), 390 + 3 * 870);
-  EXPECT_EQ(d.LMainMenu[4].Caption(), "");
-  EXPECT_FALSE(d.ImgMenuSys.Visible());
+  EXPECT_EQ(Ui(d).ImgSubSel.Picture(), nullptr);
+  EXPECT_FALSE(Ui(d).LMainMenu[4].Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).LMainMenu[4].Left(), 390 + 3 * 870);
+  EXPECT_EQ(Ui(d).LMainMenu[4].Caption(), "");
+  EXPECT_FALSE(Ui(d).ImgMenuSys.Visible());
 }
 
 TEST_F(StepLoaderTest, AStepFileThatCannotBeReadLaysNothingOutAndLeavesNoStepToAct) {

@@ -77,7 +77,7 @@ TEST_P(TypedAnswerTest, TheAnswerComparedInTheStepsForm) {
   Run();
   EXPECT_EQ(desktop::cursor().step(), c.step);
   if (c.step == 1) {
-    forms::TextBox& box = code == "0021" ? d.Text2 : code == "0027" ? d.Text3 : d.Text1;
+    forms::TextBox& box = code == "0021" ? Ui(d).Text2 : code == "0027" ? Ui(d).Text3 : Ui(d).Text1;
     EXPECT_EQ(box.Text(), c.left);
   }
 }
@@ -187,10 +187,10 @@ INSTANTIATE_TEST_SUITE_P(Codes, InitialTextTest,
 TEST_F(TypingTest, TheInitialTextIsSelectedSoTypingReplacesIt) {
   Question("0020", "Abc", "新建文件夹");
   auto& d = Desk();
-  EXPECT_TRUE(d.Text1.Visible());
-  EXPECT_EQ(d.Text1.Text(), "新建文件夹");
-  EXPECT_EQ(d.Text1.SelText(), "新建文件夹");
-  EXPECT_EQ(d.ActiveControl(), &d.Text1);
+  EXPECT_TRUE(Ui(d).Text1.Visible());
+  EXPECT_EQ(Ui(d).Text1.Text(), "新建文件夹");
+  EXPECT_EQ(Ui(d).Text1.SelText(), "新建文件夹");
+  EXPECT_EQ(d.ActiveControl(), &Ui(d).Text1);
   in_.Type("Abc");
   Run();
   EXPECT_EQ(desktop::cursor().step(), 2);
@@ -210,7 +210,7 @@ class SelectionTest : public TypingTest, public ::testing::WithParamInterface<Se
 TEST_P(SelectionTest, TheHintTextSelectedWithTheMouse) {
   const SelectionCase& c = GetParam();
   Question("0023", "000", c.initial, c.hint);
-  EXPECT_EQ(Desk().Text1.SelLength(), 0);
+  EXPECT_EQ(Ui(Desk()).Text1.SelLength(), 0);
   c.gesture(in_);
   Run();
   EXPECT_EQ(desktop::cursor().step(), c.step);
@@ -257,8 +257,8 @@ TEST_P(CellTest, TheCellAndTheEditBarMirrorEachOther) {
   Run();
   EXPECT_EQ(desktop::cursor().step(), GetParam().step);
   if (GetParam().step == 1) {
-    EXPECT_EQ(d.Text1.Text(), GetParam().left);
-    EXPECT_EQ(d.Text4.Text(), GetParam().left);
+    EXPECT_EQ(Ui(d).Text1.Text(), GetParam().left);
+    EXPECT_EQ(Ui(d).Text4.Text(), GetParam().left);
   }
 }
 
@@ -309,11 +309,11 @@ TEST_F(TypingTest, TypingInEitherBoxShowsInTheOther) {
   auto& d = Desk();
   in_.Type("Su");
   forms::Pump();
-  EXPECT_EQ(d.Text4.Text(), "Su");
+  EXPECT_EQ(Ui(d).Text4.Text(), "Su");
   in_.Click(kBarX + 300, kBarY);  // past the end of the text
   in_.Type("x");
   forms::Pump();
-  EXPECT_EQ(d.Text1.Text(), "Sux");
+  EXPECT_EQ(Ui(d).Text1.Text(), "Sux");
   EXPECT_EQ(desktop::cursor().step(), 1);
 }
 
@@ -334,48 +334,48 @@ TEST_F(TypingTest, TypedAnswerConfirmedWithTheTargetBox) {
 TEST_F(TypingTest, TheTextFormatFromTheRecord) {
   auto& d = Desk();
   Question("0020", "Abc", "", "", "0120M03227");
-  EXPECT_DOUBLE_EQ(d.Text1.FontSize(), 12);
-  EXPECT_EQ(d.Text1.Alignment(), 2);
-  EXPECT_TRUE(d.Text1.FontBold());
-  EXPECT_TRUE(d.Text1.FontItalic());
-  EXPECT_FALSE(d.Text1.FontUnderline());
-  EXPECT_EQ(d.Text1.FontName(), "黑体");
-  EXPECT_EQ(d.Text1.ForeColor(), 0x0000FFu);
-  EXPECT_EQ(d.Text1.BackColor(), 0x99FFFFu);
-  EXPECT_EQ(d.Text3.Alignment(), 2);
-  EXPECT_DOUBLE_EQ(d.Text1.Left(), 1500);
-  EXPECT_DOUBLE_EQ(d.Text1.Top(), 3000);
-  EXPECT_DOUBLE_EQ(d.Text1.Width(), 3000);
-  EXPECT_DOUBLE_EQ(d.Text1.Height(), 300);
+  EXPECT_DOUBLE_EQ(Ui(d).Text1.FontSize(), 12);
+  EXPECT_EQ(Ui(d).Text1.Alignment(), 2);
+  EXPECT_TRUE(Ui(d).Text1.FontBold());
+  EXPECT_TRUE(Ui(d).Text1.FontItalic());
+  EXPECT_FALSE(Ui(d).Text1.FontUnderline());
+  EXPECT_EQ(Ui(d).Text1.FontName(), "黑体");
+  EXPECT_EQ(Ui(d).Text1.ForeColor(), 0x0000FFu);
+  EXPECT_EQ(Ui(d).Text1.BackColor(), 0x99FFFFu);
+  EXPECT_EQ(Ui(d).Text3.Alignment(), 2);
+  EXPECT_DOUBLE_EQ(Ui(d).Text1.Left(), 1500);
+  EXPECT_DOUBLE_EQ(Ui(d).Text1.Top(), 3000);
+  EXPECT_DOUBLE_EQ(Ui(d).Text1.Width(), 3000);
+  EXPECT_DOUBLE_EQ(Ui(d).Text1.Height(), 300);
 
   // Size 000 is 9 points; digits outside the tables keep style, font and colours.
   Question("0020", "Abc", "", "", "0000R08994");
-  EXPECT_DOUBLE_EQ(d.Text1.FontSize(), 9);
-  EXPECT_EQ(d.Text1.Alignment(), 1);
-  EXPECT_TRUE(d.Text1.FontBold());
-  EXPECT_TRUE(d.Text1.FontItalic());
-  EXPECT_EQ(d.Text1.FontName(), "黑体");
-  EXPECT_EQ(d.Text1.ForeColor(), 0x0000FFu);
-  EXPECT_EQ(d.Text1.BackColor(), 0x99FFFFu);
+  EXPECT_DOUBLE_EQ(Ui(d).Text1.FontSize(), 9);
+  EXPECT_EQ(Ui(d).Text1.Alignment(), 1);
+  EXPECT_TRUE(Ui(d).Text1.FontBold());
+  EXPECT_TRUE(Ui(d).Text1.FontItalic());
+  EXPECT_EQ(Ui(d).Text1.FontName(), "黑体");
+  EXPECT_EQ(Ui(d).Text1.ForeColor(), 0x0000FFu);
+  EXPECT_EQ(Ui(d).Text1.BackColor(), 0x99FFFFu);
 }
 
 TEST_F(TypingTest, TheFormatFollowsTheScale) {
   frame::editInstallation().SetScaleX(1.25);
   Question("0020", "Abc", "", "", "0105000000");
-  EXPECT_DOUBLE_EQ(Desk().Text1.FontSize(), 10.5 * 1.25);
+  EXPECT_DOUBLE_EQ(Ui(Desk()).Text1.FontSize(), 10.5 * 1.25);
 }
 
 TEST_F(TypingTest, ARecordWithoutATextBoxHidesTheBoxes) {
   Question("0020", "Abc", "x", "", "0120M03227");
   auto& d = Desk();
-  d.Text2.SetVisible(true);
+  Ui(d).Text2.SetVisible(true);
   Steps({StepLine({{8, "0001"}, {125, "0090M13000"}})});
   Load(1);
-  EXPECT_FALSE(d.Text1.Visible());
-  EXPECT_FALSE(d.Text2.Visible());
-  EXPECT_DOUBLE_EQ(d.Text1.FontSize(), 9);  // the load's reset; the format is not read
-  EXPECT_EQ(d.Text1.Alignment(), 2);
-  EXPECT_EQ(d.Text1.FontName(), "黑体");
+  EXPECT_FALSE(Ui(d).Text1.Visible());
+  EXPECT_FALSE(Ui(d).Text2.Visible());
+  EXPECT_DOUBLE_EQ(Ui(d).Text1.FontSize(), 9);  // the load's reset; the format is not read
+  EXPECT_EQ(Ui(d).Text1.Alignment(), 2);
+  EXPECT_EQ(Ui(d).Text1.FontName(), "黑体");
 }
 
 TEST_F(TypingTest, TheAnswerBoxSwitchesToTheChosenInputMethod) {
@@ -388,7 +388,7 @@ TEST_F(TypingTest, TheAnswerBoxSwitchesToTheChosenInputMethod) {
   EXPECT_EQ(platform::ActiveKeyboardLayout(), plain);
   EXPECT_EQ(platform::KeyboardActivationCount(), 0);
 
-  Desk().Text1.SetVisible(false);  // the focus leaves the box
+  Ui(Desk()).Text1.SetVisible(false);  // the focus leaves the box
   editAnswerInputMethod().SetSwitching(true);
   Load(1);
   EXPECT_EQ(platform::ActiveKeyboardLayout(), ime);

@@ -111,6 +111,17 @@ TEST_F(WindowTest, AnyReferenceLoadsOnceWithoutShowing) {
   EXPECT_EQ(log_.lines, (Lines{"main load", "main load"}));
 }
 
+TEST_F(WindowTest, UnloadIfLoadedEndsALoadedWindowAndNeverLoadsOne) {
+  FrmMainWin::UnloadIfLoaded();
+  EXPECT_FALSE(FrmMainWin::IsLoaded());
+  EXPECT_EQ(log_.lines, Lines{});
+  FrmMainWin::Get().Show();
+  FrmMainWin::UnloadIfLoaded();
+  EXPECT_FALSE(FrmMainWin::IsLoaded());
+  FrmMainWin::UnloadIfLoaded();
+  EXPECT_EQ(log_.lines, (Lines{"main load"}));
+}
+
 TEST_F(WindowTest, ModalDialogFromAClickClosedByAScriptedClickWhileTimersFire) {
   auto& main = FrmMainWin::Get();
   main.Show();

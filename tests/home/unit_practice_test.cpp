@@ -76,9 +76,9 @@ TEST_F(UnitPracticeTest, StartsTheWholeUnitAndShowsItsFirstQuestion) {
 
   in_.Wait(100);
   forms::Pump();
-  EXPECT_EQ(Bar().LblBiao.Caption(), "XP 2单元1/2题(已完成)");
-  EXPECT_EQ(Bar().LblUnit.Caption(), "未完成的题目 2");
-  EXPECT_EQ(Bar().RtbTM.Text(), "First question");
+  EXPECT_EQ(Ui(Bar()).LblBiao.Caption(), "XP 2单元1/2题(已完成)");
+  EXPECT_EQ(Ui(Bar()).LblUnit.Caption(), "未完成的题目 2");
+  EXPECT_EQ(Ui(Bar()).RtbTM.Text(), "First question");
   EXPECT_EQ(desktop::plan().question(1).status, 5);
   in_.Wait(100);
   forms::Pump();

@@ -37,6 +37,7 @@
 #include "platform/textfile.h"
 #include "session/question_bar.h"
 #include "session/session_exit.h"
+#include "tests/demo/demo_access.h"
 #include "tests/desktop/desktop_fixture.h"
 #include "tests/support/installation.h"
 #include "tests/support/script_run.h"
@@ -169,15 +170,15 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
   bool Completed() const { return (desktop::plan().question(q_.number).status & desktop::kStatusCompleted) != 0; }
   std::string Where() const {
     return "question " + q_.code + " step " + std::to_string(desktop::cursor().step()) + " code " + Record(desktop::cursor().step()).StepCode() +
-           "; Text1 \"" + Desk().Text1.Text() + "\" selected \"" + Desk().Text1.SelText() + "\"" +
+           "; Text1 \"" + Ui(Desk()).Text1.Text() + "\" selected \"" + Ui(Desk()).Text1.SelText() + "\"" +
            (reports_.empty() ? "" : "\nreports:\n" + reports_);
   }
 
   static std::string DemoState() {
     const demo::FrmYanShi& d = demo::FrmYanShi::Get();
     std::ostringstream out;
-    out << d.mDemoStep << ", pointer " << d.mPointerX << "," << d.mPointerY << " target " << d.mTargetX << ","
-        << d.mTargetY << " moving " << d.mDeltaX << "," << d.mDeltaY;
+    out << Vars(d).mDemoStep << ", pointer " << Vars(d).mPointerX << "," << Vars(d).mPointerY << " target " << Vars(d).mTargetX << ","
+        << Vars(d).mTargetY << " moving " << Vars(d).mDeltaX << "," << Vars(d).mDeltaY;
     return out.str();
   }
   // Screen pixel of a design point of the desktop.
@@ -259,7 +260,7 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
   // The input that answers the current step; an empty text, or why the sweep cannot give it.
   std::string Answer(const StepRecord& r) {
     std::string why;
-    if (r.IsTabStep()) Click(Centre(Desk().LblXXK[r.TabToSelect()]));
+    if (r.IsTabStep()) Click(Centre(Ui(Desk()).LblXXK[r.TabToSelect()]));
     if (r.HasKeyAlternative() && r.CodeFamily() == StepCodeFamily::kDemonstrationOnly) {
       const auto key = RequestedKey(r);
       in_.Key(key->key_code, key->shift);
@@ -272,8 +273,8 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
       // The loaded step gives Text1 the focus with its initial text selected: typing replaces it.
       // Steps that leave the initial text unselected, with the caret before it, want it gone.
       if (box) Click(Centre(*box));
-      if (!box && Desk().Text1.SelLength() == 0)
-        Keys(forms::kKeyDelete, static_cast<int>(platform::Len(Desk().Text1.Text())));
+      if (!box && Ui(Desk()).Text1.SelLength() == 0)
+        Keys(forms::kKeyDelete, static_cast<int>(platform::Len(Ui(Desk()).Text1.Text())));
       in_.Type(text);
       if (enter) in_.Key(forms::kKeyReturn);
       Wait(600);
@@ -320,10 +321,10 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
         type_in(nullptr, false);
         break;
       case StepCodeFamily::kTypePassword:
-        type_in(&Desk().Text2, false);
+        type_in(&Ui(Desk()).Text2, false);
         break;
       case StepCodeFamily::kTypeMultiLine:
-        type_in(&Desk().Text3, false);
+        type_in(&Ui(Desk()).Text3, false);
         break;
       case StepCodeFamily::kTypeAndEnter:
       case StepCodeFamily::kTypeAndEnterPrompted:
@@ -344,50 +345,50 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
         const Px point = At(r.PointX(), r.PointY());
         const int dx = code == 8001 || code == 8006 || code == 8008 ? -20 : code == 8003 || code == 8004 ? 0 : 20;
         const int dy = code == 8003 || code == 8008 || code == 8009 ? -20 : code <= 8002 ? 0 : 20;
-        Drag(Centre(Desk().Image5), {point.x + dx, point.y + dy});
+        Drag(Centre(Ui(Desk()).Image5), {point.x + dx, point.y + dy});
         break;
       }
       case StepCodeFamily::kMenuBar: {
         const int t = r.MenuTarget(), item = t / 100 % 100, sub = t % 100;
         Click(target);
-        if (!Desk().LblShuMenu.Exists(item)) return "no menu item " + std::to_string(item);
-        const Px row = Centre(Desk().LblShuMenu[item]);
+        if (!Ui(Desk()).LblShuMenu.Exists(item)) return "no menu item " + std::to_string(item);
+        const Px row = Centre(Ui(Desk()).LblShuMenu[item]);
         Click(row);
         if (sub != 0 && !Completed() && desktop::cursor().step() == current_) {
-          const forms::Rect rr = Desk().LblShuMenu[item].ScreenRect();
+          const forms::Rect rr = Ui(Desk()).LblShuMenu[item].ScreenRect();
           in_.Move(rr.x + rr.w + 10, row.y);
-          Click(Centre(Desk().LblSubSel[sub]));
+          Click(Centre(Ui(Desk()).LblSubSel[sub]));
         }
         break;
       }
       case StepCodeFamily::kList: {
         // A click on the top row gives the list the focus; the arrow keys walk to the entry.
-        const forms::Rect list = Desk().LstLA.ScreenRect();
+        const forms::Rect list = Ui(Desk()).LstLA.ScreenRect();
         Click({list.x + list.w / 2, list.y + 5});
-        const int expected = r.Int(109, 3), at = Desk().LstLA.ListIndex();
+        const int expected = r.Int(109, 3), at = Ui(Desk()).LstLA.ListIndex();
         Keys(expected >= at ? forms::kKeyDown : forms::kKeyUp, std::abs(expected - at));
         Wait(600);
         break;
       }
       case StepCodeFamily::kLocationList: {
         const int expected = platform::ValInt(r.StepCode().substr(2, 2));
-        Click(Centre(Desk().LblADDmyXZ));
-        if (!Desk().LblADD.Exists(expected)) return "no location entry " + std::to_string(expected);
-        in_.Move(Centre(Desk().LblADD[expected]).x, Centre(Desk().LblADD[expected]).y);
-        Click(Centre(Desk().LblADD[expected]));
+        Click(Centre(Ui(Desk()).LblADDmyXZ));
+        if (!Ui(Desk()).LblADD.Exists(expected)) return "no location entry " + std::to_string(expected);
+        in_.Move(Centre(Ui(Desk()).LblADD[expected]).x, Centre(Ui(Desk()).LblADD[expected]).y);
+        Click(Centre(Ui(Desk()).LblADD[expected]));
         break;
       }
       case StepCodeFamily::kSelectHintText: {
         // Pressed before the text's first character, dragged right, watching the selection,
         // until it covers the hint: a hint that opens the text.
         const std::string hint = Text(r.HintLine());
-        if (Desk().Text1.Text().rfind(hint, 0) != 0) return "a selection that does not open the text";
-        const forms::Rect box = Desk().Text1.ScreenRect();
+        if (Ui(Desk()).Text1.Text().rfind(hint, 0) != 0) return "a selection that does not open the text";
+        const forms::Rect box = Ui(Desk()).Text1.ScreenRect();
         const int y = box.y + box.h / 2;
         in_.Move(box.x + 1, y);
         in_.Press(box.x + 1, y);
         int x = box.x + 1;
-        while (x < box.x + box.w && Desk().Text1.SelText() != hint) {
+        while (x < box.x + box.w && Ui(Desk()).Text1.SelText() != hint) {
           in_.Move(++x, y);
           forms::Pump();
         }
@@ -441,7 +442,7 @@ TEST_P(SampleSweep, DemonstrationPlaysToTheEnd) {
     if (demo::FrmYanShi::IsLoaded()) {
       started = true;
       demo::FrmYanShi& d = demo::FrmYanShi::Get();
-      if (d.mDemoStep == q_.records && d.LHelp.Caption() == "操作成功！") ended_at_final = true;
+      if (Vars(d).mDemoStep == q_.records && Ui(d).LHelp.Caption() == "操作成功！") ended_at_final = true;
     } else if (started) {
       break;
     }

@@ -101,7 +101,7 @@ TEST_F(SignInTest, SigningInShowsTheCandidateThenOpensTheExamAtQuestionOne) {
   EXPECT_EQ(desktop::cursor().question(), 1);
   EXPECT_TRUE(Bar().Visible());
   EXPECT_TRUE(Desk().Visible());
-  EXPECT_TRUE(Bar().TimerREDO.Enabled());
+  EXPECT_TRUE(Ui(Bar()).TimerREDO.Enabled());
 }
 
 TEST_F(SignInTest, ExitAnsweredNoKeepsThePage) {
@@ -118,11 +118,15 @@ TEST_F(SignInTest, ExitAnsweredNoKeepsThePage) {
 }
 
 TEST_F(SignInTest, ExitAnsweredYesGoesBackToTheHomeWindow) {
+  // The button the last practice returned to is not pressed again for a sign-in left.
+  editSessionExit().SetReturnButton(16);
   auto& logon = Logon();
   AnswerBox("Button1");
   logon.CmdExit.Click();
   EXPECT_FALSE(FrmLogon::IsLoaded());
-  EXPECT_TRUE(home::FrmFengmian::IsLoaded());
+  ASSERT_TRUE(home::FrmFengmian::IsLoaded());
+  EXPECT_TRUE(home::FrmFengmian::Get().Visible());
+  EXPECT_FALSE(home::FrmFengmian::Get().TimFH.Enabled());
   EXPECT_FALSE(FrmTm::IsLoaded());
   EXPECT_EQ(desktop::plan().examStartTime(), "-1");
 }
@@ -142,18 +146,18 @@ class ClockTest : public ExamTest {
 
 TEST_F(ClockTest, ThePracticeClockStopsAtItsFirstTick) {
   desktop::editPlan().SetKind(desktop::SessionKind::kUnitAll);
-  Bar().LblTime.SetCaption("");
+  Ui(Bar()).LblTime.SetCaption("");
   Minutes(1);
-  EXPECT_FALSE(Bar().TimeKS.Enabled());
-  EXPECT_EQ(Bar().LblTime.Caption(), "");
+  EXPECT_FALSE(Ui(Bar()).TimeKS.Enabled());
+  EXPECT_EQ(Ui(Bar()).LblTime.Caption(), "");
   EXPECT_EQ(desktop::plan().minutesLeft(), 50);
 }
 
 TEST_F(ClockTest, TheStripShowsTheCountBeforeTheTick) {
   desktop::editPlan().SetKind(desktop::SessionKind::kRandomPaper);
   Minutes(3);
-  EXPECT_EQ(Bar().LblTime.Caption(), "剩余48分钟");
-  EXPECT_DOUBLE_EQ(Bar().LblTimeJD.Width(), 2 * Bar().PTime.Width() / 50);
+  EXPECT_EQ(Ui(Bar()).LblTime.Caption(), "剩余48分钟");
+  EXPECT_DOUBLE_EQ(Ui(Bar()).LblTimeJD.Width(), 2 * Ui(Bar()).PTime.Width() / 50);
   EXPECT_EQ(desktop::plan().minutesLeft(), 47);
 }
 
@@ -171,9 +175,9 @@ TEST_F(ClockTest, TimeOutAsksForTheHandInAndBackRunsOnWithoutTheClock) {
   EXPECT_EQ(box_prompt_, "时间已到，自动交卷！");
   EXPECT_EQ(box_title_, "XP模块");
   EXPECT_FALSE(FrmEnd1::IsLoaded());
-  EXPECT_FALSE(Bar().TimeKS.Enabled());
-  EXPECT_EQ(Bar().LblTime.Caption(), "剩余1分钟");
-  EXPECT_DOUBLE_EQ(Bar().LblTimeJD.Width(), 49 * Bar().PTime.Width() / 50);
+  EXPECT_FALSE(Ui(Bar()).TimeKS.Enabled());
+  EXPECT_EQ(Ui(Bar()).LblTime.Caption(), "剩余1分钟");
+  EXPECT_DOUBLE_EQ(Ui(Bar()).LblTimeJD.Width(), 49 * Ui(Bar()).PTime.Width() / 50);
   Minutes(5);
   EXPECT_EQ(desktop::plan().minutesLeft(), 0);
   EXPECT_TRUE(Bar().Visible());
@@ -194,12 +198,12 @@ TEST_F(ClockTest, BackFromEitherConfirmationDocksTheBarAgain) {
         FrmEnd1::Get().Command2.Click();
       }
     });
-    Bar().CmdGN[8].Click();
+    Ui(Bar()).CmdGN[8].Click();
     forms::Pump();
     EXPECT_TRUE(Bar().Visible()) << second;
     EXPECT_DOUBLE_EQ(Bar().Left() + Bar().Width(), Desk().Left() + Desk().Width());
     EXPECT_DOUBLE_EQ(Bar().Top() + Bar().Height(), Desk().Top() + Desk().Height());
-    EXPECT_TRUE(Bar().TimeKS.Enabled());
+    EXPECT_TRUE(Ui(Bar()).TimeKS.Enabled());
   }
 }
 
@@ -241,7 +245,7 @@ TEST_F(ClockTest, TheFinalHandInClosesTheExamAndOpensTheReport) {
     EXPECT_EQ(FrmEnd2::Get().Label1.Caption(), "按“交卷”后您将退出本场考试，并且不能重新登录!\r\n\r\n是否确定交卷?");
     FrmEnd2::Get().Command1.Click();
   });
-  Bar().CmdGN[8].Click();
+  Ui(Bar()).CmdGN[8].Click();
   forms::Pump();
   EXPECT_EQ(desktop::plan().minutesLeft(), 50);
   EXPECT_TRUE(session::sessionExit().barMayClose());
@@ -263,7 +267,7 @@ TEST_F(ClockTest, TimeOutInTheAnswerPromptHandsInOnce) {
     });
     in_.Call([] { FrmEnd2::Get().Command1.Click(); });
   });
-  Bar().CmdGN[10].Click();
+  Ui(Bar()).CmdGN[10].Click();
   forms::Pump();
   EXPECT_FALSE(FrmTm::IsLoaded());
   EXPECT_TRUE(FrmChengji::IsLoaded());
@@ -275,11 +279,11 @@ TEST_F(ClockTest, TimeOutDuringTheFirstConfirmationOnlySaysSo) {
     in_.Wait(60000);
     AnswerBox("Button1");
     in_.Call([] {
-      EXPECT_FALSE(FrmTm::Get().TimeKS.Enabled());
+      EXPECT_FALSE(Ui(FrmTm::Get()).TimeKS.Enabled());
       FrmEnd1::Get().Command2.Click();
     });
   });
-  Bar().CmdGN[8].Click();
+  Ui(Bar()).CmdGN[8].Click();
   forms::Pump();
   EXPECT_EQ(box_prompt_, "时间已到，自动交卷！");
   EXPECT_FALSE(FrmEnd1::IsLoaded());
@@ -298,7 +302,7 @@ TEST_F(AnswerPromptTest, NoKeepsThePromptAndBackLeavesTheExam) {
     });
     FrmCZTS::Get().Command2.Click();
   });
-  Bar().CmdGN[10].Click();
+  Ui(Bar()).CmdGN[10].Click();
   forms::Pump();
   EXPECT_EQ(box_title_, "不建议您立即看答案");
   EXPECT_FALSE(FrmCZTS::IsLoaded());
@@ -309,24 +313,24 @@ TEST_F(AnswerPromptTest, NoKeepsThePromptAndBackLeavesTheExam) {
 TEST_F(AnswerPromptTest, YesTurnsTheExamIntoPractice) {
   desktop::editPlan().SetExamStartTime("2026-01-01 08:00:00");
   session::editSessionExit().AllowBarClose();
-  Bar().Image2.SetCaption("隐藏图片");
+  Ui(Bar()).Image2.SetCaption("隐藏图片");
   in_.Call([this] {
     AnswerBox("Button1");
     FrmCZTS::Get().Command2.Click();
   });
-  Bar().CmdGN[10].Click();
+  Ui(Bar()).CmdGN[10].Click();
   forms::Pump();
   EXPECT_FALSE(FrmCZTS::IsLoaded());
-  EXPECT_EQ(Bar().Image2.Caption(), "显示图片");
+  EXPECT_EQ(Ui(Bar()).Image2.Caption(), "显示图片");
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
   EXPECT_EQ(desktop::plan().examStartTime(), "-1");
   EXPECT_FALSE(session::sessionExit().barMayClose());
   EXPECT_TRUE(desktop::demonstration().running());
-  EXPECT_TRUE(Bar().TimStartYS.Enabled());
+  EXPECT_TRUE(Ui(Bar()).TimStartYS.Enabled());
   desktop::editDemonstration().MarkStopped();
-  for (int i = 5; i <= 7; ++i) EXPECT_TRUE(Bar().CmdGN[i].Visible()) << i;
-  for (int i = 8; i <= 10; ++i) EXPECT_FALSE(Bar().CmdGN[i].Visible()) << i;
-  EXPECT_TRUE(Bar().TimeKS.Enabled());
+  for (int i = 5; i <= 7; ++i) EXPECT_TRUE(Ui(Bar()).CmdGN[i].Visible()) << i;
+  for (int i = 8; i <= 10; ++i) EXPECT_FALSE(Ui(Bar()).CmdGN[i].Visible()) << i;
+  EXPECT_TRUE(Ui(Bar()).TimeKS.Enabled());
 }
 
 }  // namespace

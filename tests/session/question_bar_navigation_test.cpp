@@ -32,7 +32,7 @@ class BarButtons : public DesktopTest {
     forms::Pump();
   }
   ~BarButtons() override {
-    gSessionHooks.startDemo = nullptr;
+    gSessionHooks.onDemonstrationAsked = nullptr;
   }
   void ClickOn(const forms::Control& c) {
     const forms::Rect r = c.ScreenRect();
@@ -59,10 +59,10 @@ TEST_F(BarButtons, MovingBetweenQuestionsKeepsEachQuestionsStepAndPictures) {
       {0, 1, "400001", false, true},
   };
   for (const Move& m : moves) {
-    ClickOn(bar.CmdGN[m.button]);
+    ClickOn(Ui(bar).CmdGN[m.button]);
     EXPECT_EQ(desktop::cursor().question(), m.question);
-    EXPECT_EQ(bar.CmdGN[0].Enabled(), m.previous_enabled);
-    EXPECT_EQ(bar.CmdGN[1].Enabled(), m.next_enabled);
+    EXPECT_EQ(Ui(bar).CmdGN[0].Enabled(), m.previous_enabled);
+    EXPECT_EQ(Ui(bar).CmdGN[1].Enabled(), m.next_enabled);
     if (*m.background) {
       EXPECT_EQ(forms::PictureId(Desk().Picture()), m.background) << m.question;
     }
@@ -70,7 +70,7 @@ TEST_F(BarButtons, MovingBetweenQuestionsKeepsEachQuestionsStepAndPictures) {
   EXPECT_EQ(desktop::cursor().step(), 2);  // back on question 1 at its step
   // Redo: step 1 again; a completed question stays completed.
   desktop::editPlan().SetStatus(1, 5);
-  ClickOn(bar.CmdGN[2]);
+  ClickOn(Ui(bar).CmdGN[2]);
   EXPECT_EQ(desktop::plan().question(1).resumeStep, 1);
   EXPECT_EQ(desktop::cursor().step(), 1);
   EXPECT_EQ(desktop::plan().question(1).status, 5);
@@ -84,15 +84,15 @@ TEST_F(BarButtons, BookmarkTogglesTheStatusAndTheButtonPair) {
     desktop::editPlan().SetStatus(1, c.before);
     bar.CmdGN_Click(c.button);
     EXPECT_EQ(desktop::plan().question(1).status, c.after) << c.button << " on " << c.before;
-    EXPECT_EQ(bar.CmdGN[11].Visible(), c.button == 3);
-    EXPECT_EQ(bar.CmdGN[3].Visible(), c.button == 11);
+    EXPECT_EQ(Ui(bar).CmdGN[11].Visible(), c.button == 3);
+    EXPECT_EQ(Ui(bar).CmdGN[3].Visible(), c.button == 11);
   }
   // The title keeps the question's state; a completed bookmarked question reads as done.
   desktop::editPlan().SetDoneMark(1, "T");
-  ClickOn(bar.CmdGN[3]);
+  ClickOn(Ui(bar).CmdGN[3]);
   bar.DqExam();
-  EXPECT_EQ(bar.LblBiao.Caption(), "XP 1单元1/3题(已完成)");
-  EXPECT_TRUE(bar.CmdGN[11].Visible());
+  EXPECT_EQ(Ui(bar).LblBiao.Caption(), "XP 1单元1/3题(已完成)");
+  EXPECT_TRUE(Ui(bar).CmdGN[11].Visible());
 }
 
 struct PageCase {
@@ -114,16 +114,16 @@ TEST_P(NumberPage, ShowsThePageOfNumbers) {
   desktop::editPlan().SetQuestionCount(c.count);
   auto& bar = Bar();
   bar.CmdGN_Click(4);
-  for (int press : c.next_presses) press > 0 ? ClickOn(bar.CmdSelNext) : ClickOn(bar.CmdSelLast);
-  EXPECT_TRUE(bar.FrmSelect.Visible());
-  EXPECT_EQ(bar.mCurPage, c.page);
-  EXPECT_EQ(bar.mLastPage, c.last_page);
-  EXPECT_EQ(bar.CmTNO[1].Caption(), c.first_caption);
+  for (int press : c.next_presses) press > 0 ? ClickOn(Ui(bar).CmdSelNext) : ClickOn(Ui(bar).CmdSelLast);
+  EXPECT_TRUE(Ui(bar).FrmSelect.Visible());
+  EXPECT_EQ(Vars(bar).mCurPage, c.page);
+  EXPECT_EQ(Vars(bar).mLastPage, c.last_page);
+  EXPECT_EQ(Ui(bar).CmTNO[1].Caption(), c.first_caption);
   int visible = 0;
-  for (int i = 1; i <= 40; ++i) visible += bar.CmTNO[i].Visible() ? 1 : 0;
+  for (int i = 1; i <= 40; ++i) visible += Ui(bar).CmTNO[i].Visible() ? 1 : 0;
   EXPECT_EQ(visible, c.visible_numbers);
-  EXPECT_EQ(bar.CmdSelNext.Visible(), c.paging);
-  EXPECT_EQ(bar.CmdSelLast.Visible(), c.paging);
+  EXPECT_EQ(Ui(bar).CmdSelNext.Visible(), c.paging);
+  EXPECT_EQ(Ui(bar).CmdSelLast.Visible(), c.paging);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, NumberPage,
@@ -142,17 +142,17 @@ TEST_F(BarButtons, ANumberGoesToItsQuestionAndFacesShowTheStatus) {
   desktop::editPlan().SetStatus(43, 3);  // opened and bookmarked
   desktop::editPlan().SetStatus(44, 4);  // completed in an earlier run, never opened
   bar.CmdGN_Click(4);
-  ClickOn(bar.CmdSelNext);
+  ClickOn(Ui(bar).CmdSelNext);
   const char* faces[] = {"l01030", "l01031", "l01032", "l01030"};
-  for (int i = 1; i <= 4; ++i) EXPECT_EQ(forms::PictureId(bar.CmTNO[i].Picture()), faces[i - 1]) << i;
-  ClickOn(bar.CmTNO[7]);
+  for (int i = 1; i <= 4; ++i) EXPECT_EQ(forms::PictureId(Ui(bar).CmTNO[i].Picture()), faces[i - 1]) << i;
+  ClickOn(Ui(bar).CmTNO[7]);
   EXPECT_EQ(desktop::cursor().question(), 47);
-  EXPECT_FALSE(bar.FrmSelect.Visible());
+  EXPECT_FALSE(Ui(bar).FrmSelect.Visible());
   // Back keeps the question; the page reopens where it was.
   bar.CmdGN_Click(4);
-  EXPECT_EQ(bar.CmTNO[1].Caption(), "41");
-  ClickOn(bar.CmdSelFH);
-  EXPECT_FALSE(bar.FrmSelect.Visible());
+  EXPECT_EQ(Ui(bar).CmTNO[1].Caption(), "41");
+  ClickOn(Ui(bar).CmdSelFH);
+  EXPECT_FALSE(Ui(bar).FrmSelect.Visible());
   EXPECT_EQ(desktop::cursor().question(), 47);
 }
 
@@ -160,19 +160,19 @@ TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
   auto& bar = Bar();
   int shown = 0;
   desktop::DemonstrationRequest request;
-  gSessionHooks.startDemo = [&](desktop::DemonstrationRequest r) {
+  gSessionHooks.onDemonstrationAsked = [&](desktop::DemonstrationRequest r) {
     ++shown;
     request = std::move(r);
   };
   desktop::editCursor().GoToQuestion(2);
   bar.DqExam();
-  ClickOn(bar.Image2);
+  ClickOn(Ui(bar).Image2);
   ASSERT_TRUE(session::FrmPicture::Get().Visible());
   bar.CmdGN_Click(7);
   EXPECT_FALSE(session::FrmPicture::Get().Visible());
-  EXPECT_EQ(bar.Image2.Caption(), "显示图片");
+  EXPECT_EQ(Ui(bar).Image2.Caption(), "显示图片");
   EXPECT_TRUE(desktop::demonstration().running());
-  EXPECT_EQ(bar.RtbTM.Text(), "See the picture|here");  // as stored, for the demonstration
+  EXPECT_EQ(Ui(bar).RtbTM.Text(), "See the picture|here");  // as stored, for the demonstration
   in_.Wait(100);
   forms::Pump();
   EXPECT_EQ(shown, 0);
@@ -182,14 +182,14 @@ TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
   EXPECT_EQ(shown, 1);
   EXPECT_FALSE(bar.Visible());
   EXPECT_FALSE(Desk().Visible());
-  EXPECT_FALSE(bar.TimStartYS.Enabled());
-  EXPECT_EQ(bar.mDemoTicks, 0);
+  EXPECT_FALSE(Ui(bar).TimStartYS.Enabled());
+  EXPECT_EQ(Vars(bar).mDemoTicks, 0);
   // The request carries the question's text and brings the bar back at the run's end.
   EXPECT_EQ(request.question_text, "See the picture|here");
   ASSERT_TRUE(request.on_end);
   request.on_end();
   EXPECT_TRUE(bar.Visible());
-  EXPECT_TRUE(bar.TimerREDO.Enabled());
+  EXPECT_TRUE(Ui(bar).TimerREDO.Enabled());
 }
 
 }  // namespace
@@ -208,18 +208,18 @@ TEST_F(BarSetUp, LaysOutTheNumberPageForTheSessionAndResetsTheClockStrip) {
     desktop::editPlan().SetMinutesLeft(7);
     frame::editCandidate().SetName("张三");
     auto& bar = Bar();
-    EXPECT_EQ(bar.mLastPage, c.last_page) << c.count;
-    EXPECT_EQ(bar.mCurPage, 0);
+    EXPECT_EQ(Vars(bar).mLastPage, c.last_page) << c.count;
+    EXPECT_EQ(Vars(bar).mCurPage, 0);
     int visible = 0;
-    for (int i = 1; i <= 40; ++i) visible += bar.CmTNO[i].Visible() ? 1 : 0;
+    for (int i = 1; i <= 40; ++i) visible += Ui(bar).CmTNO[i].Visible() ? 1 : 0;
     EXPECT_EQ(visible, c.visible_numbers) << c.count;
-    EXPECT_EQ(bar.CmdSelNext.Visible(), c.paging);
-    EXPECT_FALSE(bar.FrmSelect.Visible());
-    EXPECT_FALSE(bar.FrmKSXX.Visible());
+    EXPECT_EQ(Ui(bar).CmdSelNext.Visible(), c.paging);
+    EXPECT_FALSE(Ui(bar).FrmSelect.Visible());
+    EXPECT_FALSE(Ui(bar).FrmKSXX.Visible());
     EXPECT_EQ(desktop::plan().minutesLeft(), 50);
-    EXPECT_EQ(bar.LblTime.Caption(), "剩余50分钟");
-    EXPECT_EQ(bar.LblTimeJD.Width(), 0);
-    EXPECT_EQ(bar.KsName1.Caption(), "张三");
+    EXPECT_EQ(Ui(bar).LblTime.Caption(), "剩余50分钟");
+    EXPECT_EQ(Ui(bar).LblTimeJD.Width(), 0);
+    EXPECT_EQ(Ui(bar).KsName1.Caption(), "张三");
     session::editSessionExit().AllowBarClose();
     bar.Unload();
   }
@@ -230,10 +230,10 @@ TEST_F(BarSetUp, At120DpiTheBarKeepsItsPixelSizeAndTheMiniBarItsDesign) {
   auto& bar = Bar();
   EXPECT_DOUBLE_EQ(bar.Width(), 3984);
   EXPECT_DOUBLE_EQ(bar.Height(), 2904);
-  EXPECT_DOUBLE_EQ(bar.FrmZXH.Width(), 810);
-  EXPECT_DOUBLE_EQ(bar.Command2.Width(), 516);
-  EXPECT_DOUBLE_EQ(bar.Command2.Left(), (810 - 516) / 2.0);
-  EXPECT_DOUBLE_EQ(bar.Command2.Top(), 216);
+  EXPECT_DOUBLE_EQ(Ui(bar).FrmZXH.Width(), 810);
+  EXPECT_DOUBLE_EQ(Ui(bar).Command2.Width(), 516);
+  EXPECT_DOUBLE_EQ(Ui(bar).Command2.Left(), (810 - 516) / 2.0);
+  EXPECT_DOUBLE_EQ(Ui(bar).Command2.Top(), 216);
   session::editSessionExit().AllowBarClose();
   bar.Unload();
   frame::editInstallation().SetScale(1, 1);
@@ -242,13 +242,13 @@ TEST_F(BarSetUp, At120DpiTheBarKeepsItsPixelSizeAndTheMiniBarItsDesign) {
 TEST_F(BarSetUp, TheExamButtonsPutTheBarAsideBeforeTheirWindowsTakeOver) {
   auto& bar = Bar();
   bar.Show();
-  bar.Image2.SetCaption("隐藏图片");
+  Ui(bar).Image2.SetCaption("隐藏图片");
   bar.CmdGN_Click(10);
-  EXPECT_EQ(bar.Image2.Caption(), "显示图片");
+  EXPECT_EQ(Ui(bar).Image2.Caption(), "显示图片");
   bar.CmdGN_Click(9);
-  EXPECT_TRUE(bar.FrmKSXX.Visible());
-  bar.CmdKSFH.Click();
-  EXPECT_FALSE(bar.FrmKSXX.Visible());
+  EXPECT_TRUE(Ui(bar).FrmKSXX.Visible());
+  Ui(bar).CmdKSFH.Click();
+  EXPECT_FALSE(Ui(bar).FrmKSXX.Visible());
   bar.CmdGN_Click(8);
   EXPECT_FALSE(bar.Visible());
   EXPECT_EQ(bar.Left(), 0);

@@ -42,19 +42,19 @@ TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
   EXPECT_EQ(desktop::plan().question(2).status, 3);
   EXPECT_EQ(desktop::cursor().step(), 3);
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
-  EXPECT_EQ(bar.LblUnit.Caption(), "未完成的题目 2 3");
-  EXPECT_EQ(bar.LblBiao.Caption(), "XP 1单元2/3题(未完成)");
-  EXPECT_TRUE(bar.CmdGN[0].Enabled());
-  EXPECT_TRUE(bar.CmdGN[1].Enabled());
+  EXPECT_EQ(Ui(bar).LblUnit.Caption(), "未完成的题目 2 3");
+  EXPECT_EQ(Ui(bar).LblBiao.Caption(), "XP 1单元2/3题(未完成)");
+  EXPECT_TRUE(Ui(bar).CmdGN[0].Enabled());
+  EXPECT_TRUE(Ui(bar).CmdGN[1].Enabled());
   // Bookmarked: the remove-bookmark button shows.
-  EXPECT_FALSE(bar.CmdGN[3].Visible());
-  EXPECT_TRUE(bar.CmdGN[11].Visible());
+  EXPECT_FALSE(Ui(bar).CmdGN[3].Visible());
+  EXPECT_TRUE(Ui(bar).CmdGN[11].Visible());
   // A picture question: its text from character 20 as stored, and the picture button.
-  EXPECT_EQ(bar.RtbTM.Text(), "See the picture|here");
-  EXPECT_TRUE(bar.Image2.Visible());
-  EXPECT_EQ(bar.Image2.Caption(), "显示图片");
+  EXPECT_EQ(Ui(bar).RtbTM.Text(), "See the picture|here");
+  EXPECT_TRUE(Ui(bar).Image2.Visible());
+  EXPECT_EQ(Ui(bar).Image2.Caption(), "显示图片");
   auto& desk = Desk();
-  EXPECT_TRUE(desk.Timer2.Enabled());
+  EXPECT_TRUE(Ui(desk).Timer2.Enabled());
   EXPECT_TRUE(desk.Visible());
   EXPECT_EQ(desk.WindowState(), 0);
 
@@ -63,28 +63,28 @@ TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
   bar.DqExam();
   bar.DqExam();
   EXPECT_EQ(desktop::plan().question(1).status, 5);
-  EXPECT_EQ(bar.RtbTM.Text(), "Open the folder\r\nthen rename it");
-  EXPECT_FALSE(bar.Image2.Visible());
-  EXPECT_FALSE(bar.CmdGN[0].Enabled());
-  EXPECT_TRUE(bar.CmdGN[3].Visible());
+  EXPECT_EQ(Ui(bar).RtbTM.Text(), "Open the folder\r\nthen rename it");
+  EXPECT_FALSE(Ui(bar).Image2.Visible());
+  EXPECT_FALSE(Ui(bar).CmdGN[0].Enabled());
+  EXPECT_TRUE(Ui(bar).CmdGN[3].Visible());
 }
 
 TEST_F(FrmTmTest, AnIndexWithoutTheQuestionsLineShowsTheLineReadLast) {
   Desk();
   desktop::editCursor().GoToQuestion(3);
   Bar().DqExam();
-  ASSERT_EQ(Bar().RtbTM.Text(), "Last");
+  ASSERT_EQ(Ui(Bar()).RtbTM.Text(), "Last");
   // A shorter index gives its last line.
   Write("data/288870.mxy", {"010103Open the folder|then rename it", "010202Second"});
   Bar().DqExam();
-  EXPECT_EQ(Bar().RtbTM.Text(), "Second");
+  EXPECT_EQ(Ui(Bar()).RtbTM.Text(), "Second");
   // A missing index keeps that line, in the next session's bar as well.
   std::filesystem::remove(dir_ / "data/288870.mxy");
   session::editSessionExit().AllowBarClose();
   ASSERT_TRUE(Bar().Unload());
   desktop::editCursor().GoToQuestion(1);
   Bar().DqExam();
-  EXPECT_EQ(Bar().RtbTM.Text(), "Second");
+  EXPECT_EQ(Ui(Bar()).RtbTM.Text(), "Second");
 }
 
 TEST_F(FrmTmTest, AnExamStaysAnExam) {
@@ -109,9 +109,9 @@ TEST_P(TitleTest, TheTitleNamesTheSessionAndTheQuestion) {
   desktop::editCursor().GoToQuestion(2);
   desktop::editPlan().SetCode(2, 105);
   desktop::editPlan().SetDoneMark(2, "T");
-  Bar().LblBiao.SetCaption("before");
+  Ui(Bar()).LblBiao.SetCaption("before");
   Bar().DqExam();
-  EXPECT_EQ(Bar().LblBiao.Caption(), c.title);
+  EXPECT_EQ(Ui(Bar()).LblBiao.Caption(), c.title);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, TitleTest,
@@ -130,18 +130,18 @@ TEST_F(FrmTmTest, CollapsedToTheMiniBarAndRestoredDocked) {
   desk.Show();
   auto& bar = Bar();
   bar.Show();
-  bar.LblZXH.Click();
+  Ui(bar).LblZXH.Click();
   EXPECT_DOUBLE_EQ(bar.Width(), 810);
   EXPECT_DOUBLE_EQ(bar.Height(), 870);
   EXPECT_DOUBLE_EQ(bar.Left(), desk.Left());
   EXPECT_DOUBLE_EQ(bar.Top(), desk.Top() + desk.Height() - 870);
-  EXPECT_TRUE(bar.FrmZXH.Visible());
+  EXPECT_TRUE(Ui(bar).FrmZXH.Visible());
   bar.Move(3000, 3000);
-  bar.Command2.Click();
+  Ui(bar).Command2.Click();
   EXPECT_DOUBLE_EQ(bar.Width(), 4980);
   EXPECT_DOUBLE_EQ(bar.Left() + bar.Width(), desk.Left() + desk.Width());
   EXPECT_DOUBLE_EQ(bar.Top() + bar.Height(), desk.Top() + desk.Height());
-  EXPECT_FALSE(bar.FrmZXH.Visible());
+  EXPECT_FALSE(Ui(bar).FrmZXH.Visible());
 }
 
 TEST_F(FrmTmTest, TheBarClosesOnlyWhenAllowed) {
@@ -155,10 +155,10 @@ TEST_F(FrmTmTest, TheBarClosesOnlyWhenAllowed) {
 
 TEST_F(FrmTmTest, ThePictureButtonToggles) {
   auto& bar = Bar();
-  bar.Image2.Click();
-  EXPECT_EQ(bar.Image2.Caption(), "隐藏图片");
-  bar.Image2.Click();
-  EXPECT_EQ(bar.Image2.Caption(), "显示图片");
+  Ui(bar).Image2.Click();
+  EXPECT_EQ(Ui(bar).Image2.Caption(), "隐藏图片");
+  Ui(bar).Image2.Click();
+  EXPECT_EQ(Ui(bar).Image2.Caption(), "显示图片");
 }
 
 // The bar and the desktop on the screen, the bar docked at the desktop's lower right.
@@ -177,15 +177,15 @@ class BarOnScreen : public FrmTmTest {
 
 TEST_F(BarOnScreen, TheHintButtonShowsTheFourHintFrames) {
   auto& desk = Desk();
-  for (forms::Control* c : std::initializer_list<forms::Control*>{&desk.LHelp, &desk.Shape1, &desk.Shape4, &desk.Shape2})
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&Ui(desk).LHelp, &Ui(desk).Shape1, &Ui(desk).Shape4, &Ui(desk).Shape2})
     c->SetVisible(false);
   desk.SetWindowState(1);
   // The practice button set comes with the bar's first half second.
   in_.Wait(500);
-  ClickOn(Bar().CmdGN[6]);
+  ClickOn(Ui(Bar()).CmdGN[6]);
   forms::Pump();
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPracticeWithHints);
-  for (forms::Control* c : std::initializer_list<forms::Control*>{&desk.LHelp, &desk.Shape1, &desk.Shape4, &desk.Shape2})
+  for (forms::Control* c : std::initializer_list<forms::Control*>{&Ui(desk).LHelp, &Ui(desk).Shape1, &Ui(desk).Shape4, &Ui(desk).Shape2})
     EXPECT_TRUE(c->Visible()) << c->Name();
   EXPECT_EQ(desk.WindowState(), 0);
 }
@@ -196,40 +196,40 @@ TEST_F(BarOnScreen, ThePictureButtonShowsAndHidesTheQuestionPicture) {
   bar.DqExam();
   auto& picture = session::FrmPicture::Get();
   // The picture is in place; the window waits for the learner.
-  EXPECT_EQ(forms::PictureId(picture.Image1.Picture()), "300001");
+  EXPECT_EQ(forms::PictureId(picture.Picture()), "300001");
   EXPECT_FALSE(picture.Visible());
-  ASSERT_TRUE(bar.Image2.Visible());
+  ASSERT_TRUE(Ui(bar).Image2.Visible());
 
-  ClickOn(bar.Image2);
+  ClickOn(Ui(bar).Image2);
   in_.Wait(100);
   forms::Pump();
   EXPECT_TRUE(picture.Visible());
-  EXPECT_EQ(bar.Image2.Caption(), "隐藏图片");
+  EXPECT_EQ(Ui(bar).Image2.Caption(), "隐藏图片");
   // Fitted to the 8-pixel picture with its red margin, centred on the 1024 x 768 screen.
   EXPECT_DOUBLE_EQ(picture.Width(), 8 * 15 + 120);
   EXPECT_DOUBLE_EQ(picture.Left(), (1024 * 15 - 240) / 2.0);
 
-  ClickOn(bar.Image2);
+  ClickOn(Ui(bar).Image2);
   forms::Pump();
   EXPECT_FALSE(picture.Visible());
-  EXPECT_EQ(bar.Image2.Caption(), "显示图片");
+  EXPECT_EQ(Ui(bar).Image2.Caption(), "显示图片");
 
   // Shown again, then another question: the window closes and the button goes.
-  ClickOn(bar.Image2);
+  ClickOn(Ui(bar).Image2);
   forms::Pump();
   ASSERT_TRUE(picture.Visible());
   desktop::editCursor().GoToQuestion(1);
   bar.DqExam();
   EXPECT_FALSE(picture.Visible());
-  EXPECT_FALSE(bar.Image2.Visible());
+  EXPECT_FALSE(Ui(bar).Image2.Visible());
 
   // A picture question whose picture is missing keeps the picture before it, and the button.
   Write("data/288870.mxy", {"010103Open", "010202picture300001See", "010301picture399999Missing"});
   desktop::editCursor().GoToQuestion(3);
   bar.DqExam();
-  EXPECT_EQ(forms::PictureId(picture.Image1.Picture()), "300001");
-  EXPECT_TRUE(bar.Image2.Visible());
-  EXPECT_EQ(bar.RtbTM.Text(), "Missing");
+  EXPECT_EQ(forms::PictureId(picture.Picture()), "300001");
+  EXPECT_TRUE(Ui(bar).Image2.Visible());
+  EXPECT_EQ(Ui(bar).RtbTM.Text(), "Missing");
 }
 
 TEST_F(BarOnScreen, TheInputMethodHelpOpensOverTheMiniBarAndItsCloseRestoresTheBar) {
@@ -237,14 +237,14 @@ TEST_F(BarOnScreen, TheInputMethodHelpOpensOverTheMiniBarAndItsCloseRestoresTheB
   auto& desk = Desk();
   bool inside = false, returned = false;
   in_.Call([&] {
-    bar.CmdEn.Click();
+    Ui(bar).CmdEn.Click();
     returned = true;
   });
   in_.Call([&] {
     // The help window is modal over the collapsed bar.
     inside = session::FrmIME::IsLoaded() && session::FrmIME::Get().Visible() && !returned;
     EXPECT_DOUBLE_EQ(bar.Width(), 810);
-    EXPECT_TRUE(bar.FrmZXH.Visible());
+    EXPECT_TRUE(Ui(bar).FrmZXH.Visible());
     desk.SetWindowState(1);
     ClickOn(session::FrmIME::Get().lblClick[1]);
   });
@@ -257,7 +257,7 @@ TEST_F(BarOnScreen, TheInputMethodHelpOpensOverTheMiniBarAndItsCloseRestoresTheB
   EXPECT_DOUBLE_EQ(bar.Height(), 3630);
   EXPECT_DOUBLE_EQ(bar.Left() + bar.Width(), desk.Left() + desk.Width());
   EXPECT_DOUBLE_EQ(bar.Top() + bar.Height(), desk.Top() + desk.Height());
-  EXPECT_FALSE(bar.FrmZXH.Visible());
+  EXPECT_FALSE(Ui(bar).FrmZXH.Visible());
 
   // Once the bar has gone, the help window's close brings nothing back.
   session::editSessionExit().AllowBarClose();
@@ -277,18 +277,18 @@ TEST_F(FrmTmTest, TheButtonsWearTheirFaces) {
   for (const Case& c : {Case{2, "l01003", "l01011"}, Case{3, "l01053", "l01054"}}) {
     desktop::editPlan().SetRunMode(static_cast<desktop::RunMode>(c.run_mode));
     auto& bar = Bar();
-    EXPECT_EQ(forms::PictureId(bar.CmdGN[3].Picture()), c.bookmark);
-    EXPECT_EQ(forms::PictureId(bar.CmdGN[11].Picture()), c.remove_bookmark);
-    EXPECT_EQ(forms::PictureId(bar.CmdGN[0].Picture()), "l01000");
-    EXPECT_EQ(forms::PictureId(bar.CmdGN[10].Picture()), "l01010");
-    EXPECT_EQ(forms::PictureId(bar.Image2.Picture()), "l01044");
-    EXPECT_EQ(forms::PictureId(bar.CmdEn.Picture()), "l01043");
-    EXPECT_EQ(forms::PictureId(bar.LblZXH.Picture()), "l20002");
-    EXPECT_EQ(forms::PictureId(bar.LblClose.Picture()), "l20003");
+    EXPECT_EQ(forms::PictureId(Ui(bar).CmdGN[3].Picture()), c.bookmark);
+    EXPECT_EQ(forms::PictureId(Ui(bar).CmdGN[11].Picture()), c.remove_bookmark);
+    EXPECT_EQ(forms::PictureId(Ui(bar).CmdGN[0].Picture()), "l01000");
+    EXPECT_EQ(forms::PictureId(Ui(bar).CmdGN[10].Picture()), "l01010");
+    EXPECT_EQ(forms::PictureId(Ui(bar).Image2.Picture()), "l01044");
+    EXPECT_EQ(forms::PictureId(Ui(bar).CmdEn.Picture()), "l01043");
+    EXPECT_EQ(forms::PictureId(Ui(bar).LblZXH.Picture()), "l20002");
+    EXPECT_EQ(forms::PictureId(Ui(bar).LblClose.Picture()), "l20003");
     // The pictures of the window's own design need no installation.
-    ASSERT_TRUE(bar.FrmZXH.Picture());
-    EXPECT_EQ(bar.FrmZXH.Picture()->Width(), 54);
-    EXPECT_TRUE(bar.Image1.Picture());
+    ASSERT_TRUE(Ui(bar).FrmZXH.Picture());
+    EXPECT_EQ(Ui(bar).FrmZXH.Picture()->Width(), 54);
+    EXPECT_TRUE(Ui(bar).Image1.Picture());
     session::editSessionExit().AllowBarClose();
     bar.Unload();
     session::editSessionExit().KeepBarOpen();
@@ -299,20 +299,20 @@ TEST_F(FrmTmTest, TheInputMethodMenuOffersEveryInputMethodAndThePlainLayout) {
   const auto installed = platform::KeyboardLayouts();
   platform::SetKeyboardLayouts({{0x111, "A", "输入法甲"}, {0x222, "plain", ""}, {0x333, "B", "输入法乙"}});
   auto& bar = Bar();
-  EXPECT_EQ(bar.mNextImeItem, 3);
-  EXPECT_EQ(bar.mCn[0]->Caption(), "输入法甲");
-  EXPECT_EQ(bar.mCn[1]->Caption(), "输入法乙");
-  EXPECT_TRUE(bar.mCn[1]->Visible());
-  EXPECT_FALSE(bar.mCn[2]->Visible());
-  EXPECT_TRUE(bar.mEng.Visible());
-  bar.mCn[1]->Click();
+  EXPECT_EQ(Vars(bar).mNextImeItem, 3);
+  EXPECT_EQ(Ui(bar).mCn[0]->Caption(), "输入法甲");
+  EXPECT_EQ(Ui(bar).mCn[1]->Caption(), "输入法乙");
+  EXPECT_TRUE(Ui(bar).mCn[1]->Visible());
+  EXPECT_FALSE(Ui(bar).mCn[2]->Visible());
+  EXPECT_TRUE(Ui(bar).mEng.Visible());
+  Ui(bar).mCn[1]->Click();
   EXPECT_EQ(desktop::answerInputMethod().layout(), 0x333u);
-  bar.mEng.Click();
+  Ui(bar).mEng.Click();
   EXPECT_EQ(desktop::answerInputMethod().layout(), 0x222u);
   EXPECT_TRUE(Desk().Visible());
   // With the switch off, "EN" opens nothing.
   bar.Show();
-  bar.LblIME.Click();
+  Ui(bar).LblIME.Click();
   EXPECT_FALSE(forms::Ended());
   platform::SetKeyboardLayouts(installed);
 }

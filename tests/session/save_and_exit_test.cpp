@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 #include "desktop/session_plan.h"
 #include "forms/app.h"
@@ -129,16 +130,21 @@ TEST_F(PaperReview, NoLeavesTheFileAndNothingCompletedAsksNothing) {
 TEST_F(SaveRecords, TheEndButtonClosesTheSessionAndReturnsToTheListItCameFrom) {
   struct Case { int16_t kind; int16_t return_button; };
   const Case cases[] = {{5, 16}, {11, 18}, {14, 19}, {8, 0}};
+  const auto wired = gSessionHooks.onSessionEnded;
   for (const Case& c : cases) {
     Session({"", c.kind, 0, 0, 0, {101}, {1}, {}, {}});
     session::editSessionExit().KeepBarOpen();
-    int armed = 0;
-    gSessionHooks.enableHomeReturn = [&] { ++armed; };
+    std::vector<int16_t> ended;
+    gSessionHooks.onSessionEnded = [&](int16_t button) {
+      ended.push_back(button);
+      wired(button);
+    };
     Desk().Show();
     Bar().Show();
     Bar().CmdGN_Click(5);
     EXPECT_EQ(session::sessionExit().returnButton(), c.return_button);
-    EXPECT_EQ(armed, c.return_button != 0 ? 1 : 0);
+    EXPECT_EQ(ended, std::vector<int16_t>{c.return_button});
+    EXPECT_EQ(home::FrmFengmian::Get().TimFH.Enabled(), c.return_button != 0);
     EXPECT_TRUE(session::sessionExit().barMayClose());
     EXPECT_FALSE(FrmTm::IsLoaded());
     EXPECT_FALSE(desktop::FrmMain::IsLoaded());
@@ -146,7 +152,7 @@ TEST_F(SaveRecords, TheEndButtonClosesTheSessionAndReturnsToTheListItCameFrom) {
     EXPECT_TRUE(home::FrmFengmian::Get().Visible());
     home::FrmFengmian::Get().Unload();
   }
-  gSessionHooks.enableHomeReturn = nullptr;
+  gSessionHooks.onSessionEnded = wired;
 
   // The next session's bar is guarded again: only its own end closes it.
   auto& bar = Bar();

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/strings.h"
 #include "desktop/session_plan.h"
@@ -145,13 +146,12 @@ TEST_F(ScoreReportTest, ARandomPaperComesFromTheRandomListAndItsOwnRecord) {
 }
 
 TEST_F(ScoreReportTest, BackOpensTheHomeScreenOnThePapersTab) {
-  int armed = 0;
-  gSessionHooks.enableHomeReturn = [&] { ++armed; };
+  std::vector<int16_t> ended;
+  gSessionHooks.onSessionEnded = [&](int16_t button) { ended.push_back(button); };
   FrmChengji::Get().Command2.Click();
-  gSessionHooks.enableHomeReturn = nullptr;
   EXPECT_FALSE(FrmChengji::IsLoaded());
   EXPECT_EQ(session::sessionExit().returnButton(), 17);
-  EXPECT_EQ(armed, 1);
+  EXPECT_EQ(ended, std::vector<int16_t>{17});
 }
 
 TEST_F(ScoreReportTest, ReviewReopensThePaperInPractice) {
@@ -165,8 +165,8 @@ TEST_F(ScoreReportTest, ReviewReopensThePaperInPractice) {
   EXPECT_EQ(desktop::plan().kind(), desktop::SessionKind::kFixedPaper);
   EXPECT_TRUE(Bar().Visible());
   EXPECT_TRUE(Desk().Visible());
-  EXPECT_FALSE(Bar().TimeKS.Enabled());
-  EXPECT_TRUE(Bar().TimerREDO.Enabled());
+  EXPECT_FALSE(Ui(Bar()).TimeKS.Enabled());
+  EXPECT_TRUE(Ui(Bar()).TimerREDO.Enabled());
   EXPECT_DOUBLE_EQ(Bar().Left() + Bar().Width(), Desk().Left() + Desk().Width());
 }
 
@@ -205,9 +205,9 @@ TEST_F(RedoTest, TheWrongQuestionsAreAssembledIntoSlot19) {
   EXPECT_EQ(desktop::plan().question(3).doneMark, "F");
   EXPECT_FALSE(FrmChengji::IsLoaded());
   EXPECT_TRUE(Bar().Visible());
-  EXPECT_FALSE(Bar().TimeKS.Enabled());
-  EXPECT_TRUE(Bar().CmTNO[3].Visible());
-  EXPECT_FALSE(Bar().CmTNO[4].Visible());
+  EXPECT_FALSE(Ui(Bar()).TimeKS.Enabled());
+  EXPECT_TRUE(Ui(Bar()).CmTNO[3].Visible());
+  EXPECT_FALSE(Ui(Bar()).CmTNO[4].Visible());
 }
 
 TEST_F(RedoTest, FilesThatCannotBeWrittenLeaveThePapersSessionForItsReview) {
@@ -230,7 +230,7 @@ TEST_F(RedoTest, NoWrongQuestionsLeaveBothFilesEmpty) {
   EXPECT_EQ(desktop::plan().questionCount(), 0);
   EXPECT_EQ(File("data/288819.mxy"), "");
   EXPECT_EQ(File("data/288869.mxy"), "");
-  for (int i = 1; i <= 40; ++i) EXPECT_FALSE(Bar().CmTNO[i].Visible()) << i;
+  for (int i = 1; i <= 40; ++i) EXPECT_FALSE(Ui(Bar()).CmTNO[i].Visible()) << i;
 }
 
 // The panel is centred once shown; on a screen smaller than the panel its header stays in sight.
