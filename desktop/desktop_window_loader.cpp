@@ -23,7 +23,7 @@ std::optional<std::string> ReadQuestionStep(long question, long step) {
   // The next question's first line, when the session launcher has laid it down, ends this
   // question: a step past it belongs to another question.
   const SessionPlan& plan = desktop::plan();
-  if (question < 500) {
+  if (question < SessionPlan::kMaxQuestions) {
     const int32_t next_first = plan.question(question + 1).firstLine;
     if (next_first > plan.question(question).firstLine && record >= next_first) return std::nullopt;
   }

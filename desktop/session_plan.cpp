@@ -55,7 +55,7 @@ void ResetCursor() { CursorSlot() = StepCursor(); }
 
 std::string SessionSlot() { return platform::ZeroPad(SlotNumber(), 2); }
 
-std::string IndexSlot() { return platform::ZeroPad(platform::CInt(SlotNumber() + 50.0), 2); }
+std::string IndexSlot() { return platform::ZeroPad(platform::CInt(SlotNumber() + static_cast<double>(kIndexSlotDistance)), 2); }
 
 std::string SessionStepFile() { return frame::installation().dataPath() + "2888" + SessionSlot() + ".mxy"; }
 

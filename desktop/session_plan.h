@@ -42,6 +42,19 @@ enum class RunMode : int16_t {
   kTimedExam = 3,
 };
 
+// A paper, fixed or random, has this many questions.
+inline constexpr int16_t kPaperQuestions = 40;
+// Every session's clock starts at this many minutes; only an exam counts them down.
+inline constexpr int16_t kExamMinutes = 50;
+
+// The session slot NN names the files a session reads, data folder 2888NN.mxy and
+// 2888(NN + 50).mxy. A fixed paper's slot is its number (0-19) and a whole unit's practice has
+// the unit's own files at kUnitSlots + unit; every other session is assembled into one slot.
+inline constexpr int16_t kAssembledSlot = 19;
+inline constexpr int16_t kUnitSlots = 20;
+// Added to a slot it gives the slot of the question index file.
+inline constexpr int16_t kIndexSlotDistance = 50;
+
 // Status bits of a question.
 inline constexpr int16_t kStatusOpened = 1;
 inline constexpr int16_t kStatusBookmarked = 2;
@@ -70,13 +83,13 @@ class SessionPlan {
 
   SessionKind kind() const { return kind_; }
   // Added to the kind it gives the session slot: the paper number for a fixed paper, the unit
-  // for kUnitAll, 19 - kind otherwise.
+  // for kUnitAll, kAssembledSlot - kind otherwise.
   int16_t slotOffset() const { return slotOffset_; }
   // The session slot: kind + slotOffset.
   int slot() const { return static_cast<int>(kind_) + slotOffset_; }
   int16_t listIndex() const { return listIndex_; }  // the paper (0-29), or the unit of kinds 5 and 6
   RunMode runMode() const { return runMode_; }
-  int16_t questionCount() const { return questionCount_; }  // 40 for papers, the list length otherwise
+  int16_t questionCount() const { return questionCount_; }  // kPaperQuestions for papers, the list length otherwise
   int16_t minutesLeft() const { return minutesLeft_; }
   // "yyyy-mm-dd hh:mm:ss"; "-1": this run is not recorded.
   const std::string& examStartTime() const { return examStartTime_; }

@@ -10,7 +10,7 @@
 #include "home/frame_dialogs.h"
 #include "home/home_screen.h"
 #include "home/home_buttons.h"
-#include "home/session_files.h"
+#include "desktop/session_files.h"
 #include "platform/failure.h"
 #include "platform/shell.h"
 #include "platform/strings.h"
@@ -168,6 +168,6 @@ void FrmFengmian::ClickBotn_Click(int index) {
   }
 }
 
-void FrmFengmian::InitShiTi(const std::string& codes, int slot) { AssembleSessionFiles(codes, slot); }
+void FrmFengmian::InitShiTi(const std::string& codes, int slot) { desktop::AssembleSessionFiles(codes, slot); }
 
 }  // namespace xpexam::home

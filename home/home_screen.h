@@ -132,6 +132,7 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   void ChoosePaperView();
   void StartPaper(int index);
   void NewRandomPaper();
+  void RecordNewRandomPaper(const std::string& list);
   void ShowHelpTopic(int index);
   void ToggleReviewFilter(int index);
   void StartRecordPractice(int index);

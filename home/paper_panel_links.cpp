@@ -36,13 +36,13 @@ void FrmFengmian::LblShiJuanCCC_Click(int index) {
         "\r\n\r\n\r\n你可能是还没有做本套试题，或者上次得分为0。\r\n请点“开始考试”做本套试题。");
     return;
   }
-  InitShiTi(list, 19);
+  InitShiTi(list, desktop::kAssembledSlot);
   edit.SetQuestionCount(static_cast<int16_t>(platform::Len(list) / 4));
   edit.SetListIndex(static_cast<int16_t>(index));
   edit.SetRunMode(desktop::RunMode::kPractice);
   desktop::editCursor().GoToQuestion(1);
   edit.SetKind(desktop::SessionKind::kPaperWrong);
-  edit.SetSlotOffset(17);
+  edit.SetSlotOffset(desktop::kAssembledSlot - static_cast<int16_t>(desktop::SessionKind::kPaperWrong));
   for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
     TryReport(kReviewTag, [&] { edit.SetStatus(i, 0); });
     TryReport(kReviewTag, [&] { edit.SetDoneMark(i, "F"); });  // not = "F": a GCC 12 -Wrestrict false alarm

@@ -8,7 +8,7 @@
 #include "frame/settings.h"
 #include "home/home_screen.h"
 #include "home/home_buttons.h"
-#include "home/session_files.h"
+#include "desktop/session_files.h"
 #include "home/session_launcher.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -118,17 +118,17 @@ void FrmFengmian::StartRecordPractice(int index) {
   }
   const Split split = SplitByFlags(list, flags);
   std::string session;
-  // Kinds by filter 3, 1, 2; each kind and its offset name slot 19.
+  // Kinds by filter 3, 1, 2; each kind and its offset name the assembled slot.
   const int kind = filter == 3 ? (p.bookmarks ? 9 : 12) : filter == 1 ? (p.bookmarks ? 10 : 13) : (p.bookmarks ? 11 : 14);
-  const std::vector<std::string> marks = platform::Chars(platform::Left(flags, 500));
-  for (long i = 1; i <= 500; ++i) {
+  const std::vector<std::string> marks = platform::Chars(platform::Left(flags, desktop::SessionPlan::kMaxQuestions));
+  for (long i = 1; i <= desktop::SessionPlan::kMaxQuestions; ++i) {
     const std::string mark = filter == 3 ? (i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : "")
                              : filter == 1 ? "F" : "T";
     edit.SetDoneMark(i, mark);
     edit.SetStatus(i, mark == "T" ? desktop::kStatusCompleted : 0);
   }
   edit.SetKind(static_cast<desktop::SessionKind>(kind));
-  edit.SetSlotOffset(static_cast<int16_t>(19 - kind));
+  edit.SetSlotOffset(static_cast<int16_t>(desktop::kAssembledSlot - kind));
   session = platform::Trim(filter == 3 ? list : filter == 1 ? split.not_reviewed : split.reviewed);
   if (session.empty()) {
     const char* text = filter == 1 ? (p.bookmarks ? "您没有未复习的收藏题目！" : "您还没有未复习的错题记录！")
@@ -136,8 +136,8 @@ void FrmFengmian::StartRecordPractice(int index) {
     Message(title, frame::kNoticeIcon, text);
     return;
   }
-  session = platform::Left(session, 2000);
-  InitShiTi(session, 19);
+  session = platform::Left(session, 4 * desktop::SessionPlan::kMaxQuestions);
+  InitShiTi(session, desktop::kAssembledSlot);
   edit.SetQuestionCount(static_cast<int16_t>(platform::Len(session) / 4));
   edit.SetRunMode(desktop::RunMode::kPractice);
   startLianXi();

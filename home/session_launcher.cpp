@@ -46,7 +46,7 @@ void startLianXi() {
   TryReport(kTag, [&] { edit.SetIndexFile(desktop::SessionIndexFile()); });
   desktop::editCursor().GoToQuestion(1);
   desktop::editCursor().GoToStep(1);
-  edit.SetMinutesLeft(50);
+  edit.SetMinutesLeft(desktop::kExamMinutes);
   edit.SetFirstLine(1, 1);
   if (const auto lines = platform::ReadTextLines(plan.indexFile()))
     desktop::FillFirstLines(*lines, kTag);
@@ -55,11 +55,16 @@ void startLianXi() {
   TryReport(kTag, [&] {
     const std::string keyed = KeyedBookmarks();
     if (keyed.empty()) return;
-    for (long i = 1; i <= 500; ++i) {
+    for (long i = 1; i <= desktop::SessionPlan::kMaxQuestions; ++i) {
       const std::string code = platform::Right("0000" + std::to_string(plan.question(i).code), 4);
       if (platform::InStr(keyed, "_" + code) > 0) edit.SetStatus(i, platform::CInt(plan.question(i).status + 2.0));
     }
   });
+  ShowSession();
+}
+
+void ShowSession() {
+  const desktop::SessionPlan& plan = desktop::plan();
   if (FrmFengmian::IsLoaded()) FrmFengmian::Get().Unload();
   // The paper exams go through the simulated sign-in, which shows the bar and the desktop.
   if (desktop::IsExam(plan.kind())) {

@@ -9,4 +9,9 @@ namespace xpexam::home {
 // bar shows the first question a tick later. Failures are reported under "startlianxi".
 void startLianXi();
 
+// Leaves the home screen for the session BeginSession has set up: an exam goes through the
+// simulated sign-in, which shows the bar and the desktop; a practice shows them at once, and the
+// bar shows the first question a tick later.
+void ShowSession();
+
 }  // namespace xpexam::home

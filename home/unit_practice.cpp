@@ -6,7 +6,7 @@
 #include "frame/installation.h"
 #include "frame/settings.h"
 #include "home/bank_layout.h"
-#include "home/session_files.h"
+#include "desktop/session_files.h"
 #include "home/session_launcher.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -65,10 +65,10 @@ bool StartUnitSession(int unit, int filter, const std::string& progress) {
   for (size_t i = 0; i < marks.size(); ++i)
     if (marks[i] == mark) list += platform::ZeroPad(unit, 2) + platform::ZeroPad(static_cast<long>(i) + 1, 2);
   if (list.empty()) return false;
-  AssembleSessionFiles(list, 19);
+  desktop::AssembleSessionFiles(list, desktop::kAssembledSlot);
   edit.SetKind(filter == 1 ? desktop::SessionKind::kUnitDone : desktop::SessionKind::kUnitNotDone);
   edit.SetListIndex(static_cast<int16_t>(unit));
-  edit.SetSlotOffset(filter == 1 ? 14 : 13);
+  edit.SetSlotOffset(desktop::kAssembledSlot - static_cast<int16_t>(plan.kind()));
   for (long i = 1; i <= plan.questionCount(); ++i) {
     TryReport(kTag, [&] { edit.SetDoneMark(i, mark); });
     TryReport(kTag, [&] { edit.SetStatus(i, filter == 1 ? desktop::kStatusCompleted : 0); });

@@ -77,7 +77,7 @@ void FrmChengji::InitShiTi() {
   // The session state changes only once both files are written: a bank that cannot be read
   // leaves the paper's own session as it was, for its review.
   const int16_t count = platform::CInt(platform::Len(wrong) / 4.0);
-  if (count > 500) platform::Fail(platform::kErrSubscript, "Subscript out of range");
+  if (count > desktop::SessionPlan::kMaxQuestions) platform::Fail(platform::kErrSubscript, "Subscript out of range");
   std::vector<int16_t> codes;
   std::vector<std::string> index_lines, step_lines;
   UnitCache units;
@@ -88,8 +88,8 @@ void FrmChengji::InitShiTi() {
     index_lines.push_back(q.index_line.Line());
     step_lines.insert(step_lines.end(), q.records.begin(), q.records.end());
   }
-  const std::string step_file = inst.dataPath() + "288819.mxy";
-  const std::string index_file = inst.dataPath() + "288869.mxy";
+  const std::string step_file = inst.dataPath() + "2888" + platform::Str(desktop::kAssembledSlot) + ".mxy";
+  const std::string index_file = inst.dataPath() + "2888" + platform::Str(desktop::kAssembledSlot + desktop::kIndexSlotDistance) + ".mxy";
   if (!platform::WriteTextLines(step_file, step_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
   if (!platform::WriteTextLines(index_file, index_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
   edit.SetQuestionCount(count);
@@ -97,13 +97,13 @@ void FrmChengji::InitShiTi() {
 
   edit.SetKind(desktop::SessionKind::kUnitAll);
   edit.SetRunMode(desktop::RunMode::kPractice);
-  edit.SetSlotOffset(-1);
+  edit.SetSlotOffset(desktop::kAssembledSlot - static_cast<int16_t>(desktop::SessionKind::kUnitAll));
   edit.SetTextFile(inst.dataPath() + "288890.mxy");
   edit.SetStepFile(desktop::SessionStepFile());
   edit.SetIndexFile(desktop::SessionIndexFile());
   desktop::editCursor().GoToQuestion(1);
   desktop::editCursor().GoToStep(1);
-  edit.SetMinutesLeft(50);
+  edit.SetMinutesLeft(desktop::kExamMinutes);
 
   edit.SetFirstLine(1, 1);
   {
@@ -131,7 +131,7 @@ void FrmChengji::InitShiTi() {
   FrmTm::Get().TimeKS.SetEnabled(false);
 
   edit.SetKind(desktop::SessionKind::kPaperWrong);
-  edit.SetSlotOffset(17);
+  edit.SetSlotOffset(desktop::kAssembledSlot - static_cast<int16_t>(desktop::SessionKind::kPaperWrong));
   const std::string keyed = KeyedCopy(ReadRecordLine(BookmarkListFile()));
   for (long i = 1; i <= plan.questionCount(); ++i) {
     edit.SetStatus(i, 0);

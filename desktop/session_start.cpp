@@ -1,0 +1,151 @@
+#include "desktop/session_start.h"
+
+#include <string>
+#include <vector>
+
+#include "desktop/session_files.h"
+#include "desktop/step_record.h"
+#include "frame/installation.h"
+#include "platform/failure.h"
+#include "platform/strings.h"
+#include "platform/textfile.h"
+
+namespace xpexam::desktop {
+namespace {
+
+constexpr std::string_view kOpeningTag = "startlianxi";
+
+// A statement of the start: reported under tag, or left to stop the start when there is none.
+template <class F>
+void Run(std::string_view tag, F&& statement) {
+  if (tag.empty())
+    statement();
+  else
+    platform::TryReport(tag, statement);
+}
+
+// The bookmark list with "_" before every code, so that a code never matches across two
+// neighbours.
+std::string KeyedBookmarks() {
+  std::string list;
+  platform::LineReader reader(frame::installation().appPath() + "\\ksdata\\288862.mxy");
+  if (!reader.Next(list)) return "";
+  list = platform::Trim(list);
+  std::string keyed;
+  for (const std::string& code : platform::Groups(list, 4))
+    if (platform::Len(code) == 4) keyed += "_" + code;
+  return keyed;
+}
+
+void SetQuestions(const SessionSpec& spec, std::string_view tag) {
+  SessionPlan& edit = editPlan();
+  switch (spec.source) {
+    case QuestionSource::kAssembled:
+      AssembleSessionFiles(spec.codes, plan().slot());
+      break;
+    case QuestionSource::kPrepared: {
+      const int16_t count = platform::CInt(platform::Len(spec.codes) / 4.0);
+      edit.SetQuestionCount(count);
+      for (long i = 1; i <= count; ++i) edit.SetCode(i, platform::ValInt(platform::Mid(spec.codes, 4 * i - 3, 4)));
+      break;
+    }
+    case QuestionSource::kWholeUnit:
+      break;
+  }
+  if (spec.questionCount)
+    Run(tag, [&] { edit.SetQuestionCount(platform::CInt(static_cast<double>(*spec.questionCount))); });
+}
+
+void SetMarks(const SessionSpec& spec, std::string_view tag) {
+  SessionPlan& edit = editPlan();
+  const SessionPlan& p = plan();
+  const std::vector<std::string> marks = platform::Chars(spec.marks);
+  const long positions = spec.markedPositions.value_or(p.questionCount());
+  for (long i = 1; i <= positions; ++i) {
+    Run(tag, [&] { edit.SetDoneMark(i, i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : spec.marksPastEnd); });
+    Run(tag, [&] { edit.SetStatus(i, p.question(i).doneMark == "T" ? kStatusCompleted : 0); });
+  }
+  if (spec.source == QuestionSource::kWholeUnit)
+    for (long i = 1; i <= p.questionCount(); ++i) Run(tag, [&] { edit.SetCode(i, platform::CInt(spec.list * 100.0 + i)); });
+}
+
+// The first step-file line of every question, from the index file.
+void SetFirstLines(const SessionSpec& spec) {
+  SessionPlan& edit = editPlan();
+  const SessionPlan& p = plan();
+  edit.SetFirstLine(1, 1);
+  if (spec.source == QuestionSource::kPrepared) {
+    // Read back as the caller wrote it; its own counts, rounded as the file holds them.
+    platform::LineReader reader(p.indexFile());
+    std::string text;
+    for (long i = 1; reader.Next(text); ++i) {
+      const IndexLine line(text);
+      if (line.IsBlank()) break;
+      if (spec.onIndexLine) spec.onIndexLine(line);
+      edit.SetFirstLine(i + 1, platform::CLng(p.question(i).firstLine + line.RecordCount()));
+    }
+    return;
+  }
+  if (const auto lines = platform::ReadTextLines(p.indexFile()))
+    FillFirstLines(*lines, kOpeningTag);
+  else
+    platform::ReportFailure(kOpeningTag, platform::kErrFileNotFound, "File not found");
+}
+
+// Opens the slot's files at question 1, step 1, with the clock's full time.
+void Open(const SessionSpec& spec) {
+  SessionPlan& edit = editPlan();
+  const SessionPlan& p = plan();
+  const std::string_view tag = spec.source == QuestionSource::kPrepared ? std::string_view() : kOpeningTag;
+  edit.SetTextFile(frame::installation().dataPath() + "288890.mxy");
+  Run(tag, [&] { edit.SetStepFile(SessionStepFile()); });
+  Run(tag, [&] { edit.SetIndexFile(SessionIndexFile()); });
+  editCursor().GoToQuestion(1);
+  editCursor().GoToStep(1);
+  edit.SetMinutesLeft(kExamMinutes);
+  SetFirstLines(spec);
+  platform::TryReport(kOpeningTag, [&] {
+    const std::string keyed = KeyedBookmarks();
+    if (keyed.empty()) return;
+    for (long i = 1; i <= SessionPlan::kMaxQuestions; ++i) {
+      const std::string code = platform::Right("0000" + std::to_string(p.question(i).code), 4);
+      if (platform::InStr(keyed, "_" + code) > 0) edit.SetStatus(i, platform::CInt(p.question(i).status + 2.0));
+    }
+  });
+}
+
+}  // namespace
+
+int16_t SlotOffsetFor(SessionKind kind, int16_t list) {
+  if (kind == SessionKind::kFixedPaper || kind == SessionKind::kUnitAll) return list;
+  return static_cast<int16_t>(kAssembledSlot - static_cast<int16_t>(kind));
+}
+
+bool HasListIndex(SessionKind kind) {
+  switch (kind) {
+    case SessionKind::kFixedPaper: case SessionKind::kRandomPaper: case SessionKind::kPaperWrong:
+    case SessionKind::kUnitDone: case SessionKind::kUnitNotDone:
+      return true;
+    default:
+      return false;
+  }
+}
+
+RunMode RunModeFor(SessionKind kind) { return IsExam(kind) ? RunMode::kTimedExam : RunMode::kPractice; }
+
+void BeginSession(const SessionSpec& spec) {
+  SessionPlan& edit = editPlan();
+  // A prepared session's statements are left to stop it, as its files are its own.
+  const std::string_view tag = spec.source == QuestionSource::kPrepared ? std::string_view() : spec.tag;
+  edit.SetKind(spec.kind);
+  edit.SetSlotOffset(SlotOffsetFor(spec.kind, spec.list));
+  if (HasListIndex(spec.kind)) edit.SetListIndex(spec.list);
+  SetQuestions(spec, tag);
+  edit.SetRunMode(RunModeFor(spec.kind));
+  editCursor().GoToQuestion(1);
+  SetMarks(spec, tag);
+  if (spec.beforeOpening) spec.beforeOpening();
+  Open(spec);
+}
+
+}  // namespace xpexam::desktop
