@@ -85,9 +85,6 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   void FengMainCsh();
   // The button dispatcher of the home screen's image buttons.
   void ClickBotn_Click(int index);
-  // Writes the session files of a slot from a list of 4-character question codes and sets
-  // questionCount and code.
-  void InitShiTi(const std::string& codes, int slot);
 
   // The unit chosen on the unit panel (-1 all units) and the practice filter (0 all, 1 learned,
   // 2 not learned).
