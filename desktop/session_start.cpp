@@ -61,12 +61,32 @@ void SetMarks(const SessionSpec& spec, std::string_view tag) {
   const SessionPlan& p = plan();
   const std::vector<std::string> marks = platform::Chars(spec.marks);
   const long positions = spec.markedPositions.value_or(p.questionCount());
-  for (long i = 1; i <= positions; ++i) {
+  for (long i = 1; i <= positions; ++i)
     Run(tag, [&] { edit.SetDoneMark(i, i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : spec.marksPastEnd); });
-    Run(tag, [&] { edit.SetStatus(i, p.question(i).doneMark == "T" ? kStatusCompleted : 0); });
-  }
   if (spec.source == QuestionSource::kWholeUnit)
     for (long i = 1; i <= p.questionCount(); ++i) Run(tag, [&] { edit.SetCode(i, platform::CInt(spec.list * 100.0 + i)); });
+}
+
+// A question marked done starts completed, every other one as new.
+void SetStatuses(const SessionSpec& spec, std::string_view tag) {
+  SessionPlan& edit = editPlan();
+  const SessionPlan& p = plan();
+  const long positions = spec.markedPositions.value_or(p.questionCount());
+  for (long i = 1; i <= positions; ++i) Run(tag, [&] { edit.SetStatus(i, p.question(i).doneMark == "T" ? kStatusCompleted : 0); });
+}
+
+// Every position whose code is on the bookmark list gets the bookmark bit.
+void AddBookmarkBits() {
+  SessionPlan& edit = editPlan();
+  const SessionPlan& p = plan();
+  platform::TryReport(kOpeningTag, [&] {
+    const std::string keyed = KeyedBookmarks();
+    if (keyed.empty()) return;
+    for (long i = 1; i <= SessionPlan::kMaxQuestions; ++i) {
+      const std::string code = platform::Right("0000" + std::to_string(p.question(i).code), 4);
+      if (platform::InStr(keyed, "_" + code) > 0) edit.SetStatus(i, platform::CInt(p.question(i).status + 2.0));
+    }
+  });
 }
 
 // The first step-file line of every question, from the index file.
@@ -95,7 +115,6 @@ void SetFirstLines(const SessionSpec& spec) {
 // Opens the slot's files at question 1, step 1, with the clock's full time.
 void Open(const SessionSpec& spec) {
   SessionPlan& edit = editPlan();
-  const SessionPlan& p = plan();
   const std::string_view tag = spec.source == QuestionSource::kPrepared ? std::string_view() : kOpeningTag;
   edit.SetTextFile(frame::installation().dataPath() + "288890.mxy");
   Run(tag, [&] { edit.SetStepFile(SessionStepFile()); });
@@ -104,14 +123,7 @@ void Open(const SessionSpec& spec) {
   editCursor().GoToStep(1);
   edit.SetMinutesLeft(kExamMinutes);
   SetFirstLines(spec);
-  platform::TryReport(kOpeningTag, [&] {
-    const std::string keyed = KeyedBookmarks();
-    if (keyed.empty()) return;
-    for (long i = 1; i <= SessionPlan::kMaxQuestions; ++i) {
-      const std::string code = platform::Right("0000" + std::to_string(p.question(i).code), 4);
-      if (platform::InStr(keyed, "_" + code) > 0) edit.SetStatus(i, platform::CInt(p.question(i).status + 2.0));
-    }
-  });
+  AddBookmarkBits();
 }
 
 }  // namespace
@@ -145,6 +157,7 @@ void BeginSession(const SessionSpec& spec) {
   editCursor().GoToQuestion(1);
   SetMarks(spec, tag);
   if (spec.beforeOpening) spec.beforeOpening();
+  SetStatuses(spec, tag);
   Open(spec);
 }
 

@@ -43,8 +43,9 @@ struct SessionSpec {
   // Where a failing statement of the start is reported; the start goes on. A prepared session
   // has written its own files: a failure while they are read back stops it.
   std::string_view tag;
-  // Runs once the questions and their marks are in place, before the files are opened: a new
-  // random paper records itself there.
+  // Runs once the questions and their done marks are in place, before their statuses and the
+  // files: a new random paper records itself there, and a redo readies the question bar, whose
+  // first load opens question 1 while a redo starts with every question unopened.
   std::function<void()> beforeOpening;
   // Given every line of a prepared session's index file as its first lines are worked out.
   std::function<void(const IndexLine&)> onIndexLine;

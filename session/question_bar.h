@@ -122,6 +122,9 @@ class FrmTm : public forms::FormOf<FrmTm> {
   // A practice started from the home screen: the bar reads the first question at its next tick,
   // watches the session kind and shows itself.
   void BeginPractice();
+  // A redo of a handed-in paper's wrong questions, set up in the plan: only their numbers, the
+  // practice's panel, no clock; the bar reads the first question at its next tick.
+  void BeginRedo();
 
  protected:
   void Form_Load() override;

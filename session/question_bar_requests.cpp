@@ -34,6 +34,14 @@ void FrmTm::ResumeAfterDemo() {
 
 void FrmTm::RestoreBar() { Command2_Click(); }
 
+void FrmTm::BeginRedo() {
+  for (long i = desktop::plan().questionCount() + 1; i <= 40; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
+  TimKsModel.SetEnabled(true);
+  LblUnit.SetCaption("");
+  TimerREDO.SetEnabled(true);
+  TimeKS.SetEnabled(false);
+}
+
 void FrmTm::BeginPractice() {
   TimerREDO.SetEnabled(true);
   TimKsModel.SetEnabled(true);
