@@ -239,7 +239,7 @@ void FrmMain::Form_Load() {
     LMainMenu[i].SetCaption("");
     LMainMenu[i].SetVisible(false);
   }
-  for (long i = 1; i <= kPaperQuestions; ++i) desktop::editPlan().SetResumeStep(i, 1);
+  ResetResumeSteps(kPaperQuestions);
   ImgMenuSys.SetVisible(LMainMenu[1].Visible());
   for (int i = 1; i <= 20; ++i) {
     LblShuMenu[i].SetCaption("");

@@ -8,6 +8,7 @@
 
 #include "desktop/index_line.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/strings.h"

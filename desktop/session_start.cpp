@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "desktop/session_files.h"
+#include "desktop/session_plan_writer.h"
 #include "desktop/step_record.h"
 #include "frame/installation.h"
 #include "platform/failure.h"
@@ -38,7 +39,7 @@ std::string KeyedBookmarks() {
 }
 
 void SetQuestions(const SessionSpec& spec, std::string_view tag) {
-  SessionPlan& edit = editPlan();
+  const PlanWriter edit = editPlan();
   switch (spec.source) {
     case QuestionSource::kAssembled:
       AssembleSessionFiles(spec.codes, plan().slot());
@@ -57,7 +58,7 @@ void SetQuestions(const SessionSpec& spec, std::string_view tag) {
 }
 
 void SetMarks(const SessionSpec& spec, std::string_view tag) {
-  SessionPlan& edit = editPlan();
+  const PlanWriter edit = editPlan();
   const SessionPlan& p = plan();
   const std::vector<std::string> marks = platform::Chars(spec.marks);
   const long positions = spec.markedPositions.value_or(p.questionCount());
@@ -69,7 +70,7 @@ void SetMarks(const SessionSpec& spec, std::string_view tag) {
 
 // A question marked done starts completed, every other one as new.
 void SetStatuses(const SessionSpec& spec, std::string_view tag) {
-  SessionPlan& edit = editPlan();
+  const PlanWriter edit = editPlan();
   const SessionPlan& p = plan();
   const long positions = spec.markedPositions.value_or(p.questionCount());
   for (long i = 1; i <= positions; ++i) Run(tag, [&] { edit.SetStatus(i, p.question(i).doneMark == "T" ? kStatusCompleted : 0); });
@@ -77,7 +78,7 @@ void SetStatuses(const SessionSpec& spec, std::string_view tag) {
 
 // Every position whose code is on the bookmark list gets the bookmark bit.
 void AddBookmarkBits() {
-  SessionPlan& edit = editPlan();
+  const PlanWriter edit = editPlan();
   const SessionPlan& p = plan();
   platform::TryReport(kOpeningTag, [&] {
     const std::string keyed = KeyedBookmarks();
@@ -91,7 +92,7 @@ void AddBookmarkBits() {
 
 // The first step-file line of every question, from the index file.
 void SetFirstLines(const SessionSpec& spec) {
-  SessionPlan& edit = editPlan();
+  const PlanWriter edit = editPlan();
   const SessionPlan& p = plan();
   edit.SetFirstLine(1, 1);
   if (spec.source == QuestionSource::kPrepared) {
@@ -114,9 +115,9 @@ void SetFirstLines(const SessionSpec& spec) {
 
 // Opens the slot's files at question 1, step 1, with the clock's full time.
 void Open(const SessionSpec& spec) {
-  SessionPlan& edit = editPlan();
+  const PlanWriter edit = editPlan();
   const std::string_view tag = spec.source == QuestionSource::kPrepared ? std::string_view() : kOpeningTag;
-  edit.SetTextFile(frame::installation().dataPath() + "288890.mxy");
+  ReopenTextFile();
   Run(tag, [&] { edit.SetStepFile(SessionStepFile()); });
   Run(tag, [&] { edit.SetIndexFile(SessionIndexFile()); });
   editCursor().GoToQuestion(1);
@@ -146,7 +147,7 @@ bool HasListIndex(SessionKind kind) {
 RunMode RunModeFor(SessionKind kind) { return IsExam(kind) ? RunMode::kTimedExam : RunMode::kPractice; }
 
 void BeginSession(const SessionSpec& spec) {
-  SessionPlan& edit = editPlan();
+  const PlanWriter edit = editPlan();
   // A prepared session's statements are left to stop it, as its files are its own.
   const std::string_view tag = spec.source == QuestionSource::kPrepared ? std::string_view() : spec.tag;
   edit.SetKind(spec.kind);

@@ -67,7 +67,7 @@ void FrmCZTS::Command2_Click() {
       "立即看答案将不能测试您的实际水平，如果你坚持现在看答案，成绩将不记入本次练习记录！\r\n您现在就要看答案吗？",
       forms::kYesNo, "不建议您立即看答案");
   if (answer != forms::kYes) return;
-  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  desktop::TurnToPractice();
   auto& bar = FrmTm::Get();
   // A missing face leaves the button as it was; the switch to practice goes on.
   if (auto picture = DataPictureOrNone("l01003")) bar.CmdGN[3].SetPicture(picture);
@@ -76,7 +76,7 @@ void FrmCZTS::Command2_Click() {
   for (int i = 5; i <= 10; ++i) bar.CmdGN[i].SetVisible(bar.PicUnit.Visible());
   for (int i = 8; i <= 10; ++i) bar.CmdGN[i].SetVisible(!bar.PicUnit.Visible());
   editSessionExit().KeepBarOpen();
-  desktop::editPlan().SetExamStartTime("-1");
+  desktop::StopRecordingRun();
   Unload();
   desktop::FrmMain::Get().Show();
   desktop::editDemonstration().MarkRunning();

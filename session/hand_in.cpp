@@ -95,7 +95,7 @@ void FrmEnd2::Form_Load() { LoadLayout(); }
 void FrmEnd2::Form_QueryUnload(int& cancel, int unload_mode) { BackInstead(cancel, unload_mode); }
 
 void FrmEnd2::HandIn() {
-  desktop::editPlan().SetMinutesLeft(desktop::kExamMinutes);
+  desktop::RestartClock();
   Unload();
   editSessionExit().AllowBarClose();
   if (FrmTm::IsLoaded()) FrmTm::Get().Unload();

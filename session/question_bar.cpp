@@ -122,7 +122,7 @@ void FrmTm::Form_Load() {
   TryEach([&] { SetIcon(DataPicture("l62011")); }, [&] { SetPicture(DataPicture("l01046")); });
   ImgLogo1.Move(60 * inst.scaleX(), 30 * inst.scaleY());
   if (auto picture = DataPictureOrNone("l20067")) ImgLogo1.SetPicture(picture);
-  for (long i = 1; i <= desktop::SessionPlan::kMaxQuestions; ++i) desktop::editPlan().SetResumeStep(i, 1);
+  desktop::ResetResumeSteps(desktop::SessionPlan::kMaxQuestions);
   SetTopMost(true);
   // Out of the way until the desktop docks the bar at its lower right.
   Move(15360 * inst.scaleX() - Width(), 9000 * inst.scaleY() - Height());
@@ -130,7 +130,7 @@ void FrmTm::Form_Load() {
   LoadFaces();
   LayOutPanels();
   // Question 1, whichever question the session shows first.
-  desktop::editPlan().MarkOpened(1);
+  desktop::MarkOpened(1);
   BuildImeMenu();
 }
 
@@ -175,7 +175,7 @@ void FrmTm::LayOutPanels() {
   KsKM1.SetCaption(inst.moduleName());
   KsSFZ1.SetCaption(candidate.idCardNo());
 
-  desktop::editPlan().SetMinutesLeft(desktop::kExamMinutes);
+  desktop::RestartClock();
   LblTime.SetCaption("剩余" + std::to_string(plan.minutesLeft()) + "分钟");
   LblTimeJD.SetWidth((desktop::kExamMinutes - plan.minutesLeft()) * PTime.Width() / desktop::kExamMinutes);
   LblName.SetCaption(candidate.name());

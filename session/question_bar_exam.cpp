@@ -40,7 +40,7 @@ void FrmTm::TimeKS_Timer() {
   LblTime.SetCaption("剩余" + std::to_string(plan.minutesLeft()) + "分钟");
   // The minutes left never exceed those every session starts with.
   LblTimeJD.SetWidth((desktop::kExamMinutes - plan.minutesLeft()) * PTime.Width() / desktop::kExamMinutes);
-  Try([&] { desktop::editPlan().SetMinutesLeft(platform::CInt(plan.minutesLeft() - 1.0)); });
+  Try([&] { desktop::CountDownMinute(); });
   if (plan.minutesLeft() != 0) return;
   forms::MsgBox("时间已到，自动交卷！", forms::kOkOnly, frame::installation().moduleName());
   TimeKS.SetEnabled(false);

@@ -31,12 +31,12 @@ void FrmTm::CmdGN_Click(int index) {
       Try([&] { DqExam(); });
       break;
     case 2:
-      Try([] { desktop::editPlan().SetResumeStep(desktop::cursor().question(), 1); });
+      Try([] { desktop::SetResumeStep(desktop::cursor().question(), 1); });
       Try([&] { DqExam(); });
       break;
     case 3:
       Try([] {
-        desktop::editPlan().MarkBookmarked(desktop::cursor().question());
+        desktop::MarkBookmarked(desktop::cursor().question());
       });
       CmdGN[11].SetVisible(true);
       CmdGN[3].SetVisible(false);
@@ -48,7 +48,7 @@ void FrmTm::CmdGN_Click(int index) {
       SaveAndExit();
       break;
     case 6: {
-      desktop::editPlan().SetRunMode(desktop::RunMode::kPracticeWithHints);
+      desktop::ShowOperationHints();
       desktop::FrmMain::Get().ShowHints();
       RestoreDesktop();
       break;
@@ -67,7 +67,7 @@ void FrmTm::CmdGN_Click(int index) {
       break;
     case 11:
       Try([] {
-        desktop::editPlan().ClearBookmark(desktop::cursor().question());
+        desktop::ClearBookmark(desktop::cursor().question());
       });
       CmdGN[3].SetVisible(true);
       CmdGN[11].SetVisible(false);

@@ -10,7 +10,7 @@ using platform::Try;
 
 void FrmTm::QuestionCompleted(int16_t question) {
   // The number comes from the session's own list; one outside the plan marks nothing.
-  Try([&] { desktop::editPlan().MarkCompleted(question); });
+  Try([&] { desktop::MarkCompleted(question); });
   RefreshProgress();
 }
 

@@ -160,7 +160,7 @@ void FrmChengji::ScorePaper() {
     }
     WritePaperHistory(table);
   }
-  desktop::editPlan().SetExamStartTime("-1");
+  desktop::StopRecordingRun();
   mRecordWriteError = writes.firstError();
 }
 
@@ -186,9 +186,9 @@ void FrmChengji::CmTNO_Click(int index) {
 }
 
 void FrmChengji::Command1_Click() {
-  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  desktop::TurnToPractice();
   editSessionExit().KeepBarOpen();
-  for (long i = 1; i <= desktop::kPaperQuestions; ++i) desktop::editPlan().SetDoneMark(i, "F");
+  desktop::ClearDoneMarks(desktop::kPaperQuestions);
   Unload();
   auto& bar = FrmTm::Get();
   bar.TimKsModel.SetEnabled(true);
@@ -217,7 +217,7 @@ void FrmChengji::Command2_Click() {
 }
 
 void FrmChengji::Command3_Click() {
-  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  desktop::TurnToPractice();
   InitShiTi();
 }
 

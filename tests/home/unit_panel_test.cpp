@@ -8,6 +8,7 @@
 
 #include "forms/pictures.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "frame/message_box.h"
 #include "session/session_exit.h"
 #include "session/sign_in.h"
