@@ -141,7 +141,7 @@ void FrmTm::LayOutPanels() {
   const double w = Width();
   for (forms::PictureBox* panel : {&FrmSelect, &FrmKSXX})
     panel->Move(0, 450 * inst.scaleY(), w, 4035 * inst.scaleY());
-  for (int i = 1; i <= 40; ++i) {
+  for (int i = 1; i <= kNumbersPerPage; ++i) {
     auto& b = CmTNO[i];
     Scaled(b, 60 + ((i - 1) % 10) * 480, 150 + ((i - 1) / 10) * 480, 450, 450);
     b.SetCaption(std::to_string(i));
@@ -182,13 +182,13 @@ void FrmTm::LayOutPanels() {
 
   mCurPage = 0;
   const long n = plan.questionCount();
-  CmdSelLast.SetVisible(n > 40);
-  CmdSelNext.SetVisible(n > 40);
+  CmdSelLast.SetVisible(n > kNumbersPerPage);
+  CmdSelNext.SetVisible(n > kNumbersPerPage);
   // The count comes from a record file: a broken one may not name a button.
   Try([&] {
-    for (long i = n + 1; i <= 40; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
+    for (long i = n + 1; i <= kNumbersPerPage; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
   });
-  mLastPage = static_cast<int16_t>(n / 40 - (n % 40 == 0 ? 1 : 0));
+  mLastPage = static_cast<int16_t>(n / kNumbersPerPage - (n % kNumbersPerPage == 0 ? 1 : 0));
   FrmSelect.SetVisible(false);
   FrmKSXX.SetVisible(false);
 }

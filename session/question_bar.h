@@ -53,9 +53,10 @@ class FrmTm : public forms::FormOf<FrmTm> {
   forms::Label Label2{FrmZXH, "Label2"};
   forms::Label Command2{FrmZXH, "Command2"};
 
-  // Number page over the main panel: 40 question numbers and the paging buttons.
+  // Number page over the main panel: a page of question numbers and the paging buttons.
+  static constexpr int kNumbersPerPage = 40;
   forms::PictureBox FrmSelect{*this, "FrmSelect"};
-  forms::ControlArray<frame::vemoButton> CmTNO{FrmSelect, "CmTNO", 1, 40};
+  forms::ControlArray<frame::vemoButton> CmTNO{FrmSelect, "CmTNO", 1, kNumbersPerPage};
   frame::vemoButton CmdSelFH{FrmSelect, "CmdSelFH"};
   frame::vemoButton CmdSelLast{FrmSelect, "CmdSelLast"};
   frame::vemoButton CmdSelNext{FrmSelect, "CmdSelNext"};

@@ -35,7 +35,7 @@ void FrmTm::ResumeAfterDemo() {
 void FrmTm::RestoreBar() { Command2_Click(); }
 
 void FrmTm::BeginRedo() {
-  for (long i = desktop::plan().questionCount() + 1; i <= 40; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
+  for (long i = desktop::plan().questionCount() + 1; i <= kNumbersPerPage; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
   TimKsModel.SetEnabled(true);
   LblUnit.SetCaption("");
   TimerREDO.SetEnabled(true);

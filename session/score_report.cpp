@@ -218,7 +218,7 @@ void FrmChengji::Command2_Click() {
 
 void FrmChengji::Command3_Click() {
   desktop::TurnToPractice();
-  InitShiTi();
+  RedoWrongQuestions();
 }
 
 }  // namespace xpexam::session

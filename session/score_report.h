@@ -37,8 +37,8 @@ class FrmChengji : public forms::FormOf<FrmChengji> {
 
   FrmChengji();
 
-  // Assembles the paper's wrong questions into slot 19 and starts their practice.
-  void InitShiTi();
+  // Assembles the paper's wrong questions into the assembled slot and starts their practice.
+  void RedoWrongQuestions();
 
  protected:
   void Form_Load() override;

@@ -70,7 +70,7 @@ UnitQuestion ReadUnitQuestion(UnitCache& cache, int u, int q) {
 
 }  // namespace
 
-void FrmChengji::InitShiTi() {
+void FrmChengji::RedoWrongQuestions() {
   const std::string wrong = ReadRecordLine(PaperWrongFile(desktop::plan().listIndex()));
   // The session state changes only once both files are written: a bank that cannot be read
   // leaves the paper's own session as it was, for its review.
