@@ -126,6 +126,9 @@ class FrmTm : public forms::FormOf<FrmTm> {
   // A redo of a handed-in paper's wrong questions, set up in the plan: only their numbers, the
   // practice's panel, no clock; the bar reads the first question at its next tick.
   void BeginRedo();
+  // The review of the handed-in paper as practice: the practice's panel, no clock; the bar
+  // reads the question at its next tick.
+  void BeginReview();
 
  protected:
   void Form_Load() override;

@@ -36,6 +36,10 @@ void FrmTm::RestoreBar() { Command2_Click(); }
 
 void FrmTm::BeginRedo() {
   for (long i = desktop::plan().questionCount() + 1; i <= kNumbersPerPage; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
+  BeginReview();
+}
+
+void FrmTm::BeginReview() {
   TimKsModel.SetEnabled(true);
   LblUnit.SetCaption("");
   TimerREDO.SetEnabled(true);

@@ -190,15 +190,11 @@ void FrmChengji::Command1_Click() {
   editSessionExit().KeepBarOpen();
   desktop::ClearDoneMarks(desktop::kPaperQuestions);
   Unload();
-  auto& bar = FrmTm::Get();
-  bar.TimKsModel.SetEnabled(true);
-  desktop::FrmMain::Get().Show();
-  bar.Show();
-  bar.LblUnit.SetCaption("");
+  FrmTm::Get().BeginReview();
   desktop::editCursor().GoToQuestion(1);
-  bar.TimerREDO.SetEnabled(true);
+  desktop::FrmMain::Get().Show();
+  FrmTm::Get().Show();
   DockBar();
-  bar.TimeKS.SetEnabled(false);
 }
 
 void FrmChengji::Form_QueryUnload(int& cancel, int unload_mode) {
