@@ -16,6 +16,34 @@ namespace {
 
 constexpr std::string_view kOpeningTag = "startlianxi";
 
+// What sets each kind apart at its start; a new kind is one more row.
+struct KindRow {
+  SessionKind kind;
+  bool ownSlot;    // its files are in a slot of its own, the kind's number + list (a fixed paper's, a unit's)
+  bool keepsList;  // the plan keeps its paper or unit in listIndex
+};
+constexpr KindRow kKinds[] = {
+    {SessionKind::kFixedPaper, true, true},
+    {SessionKind::kPaperWrong, false, true},
+    {SessionKind::kUnitDone, false, true},
+    {SessionKind::kUnitNotDone, false, true},
+    {SessionKind::kRandomPaper, false, true},
+    {SessionKind::kBookmarksAll, false, false},
+    {SessionKind::kBookmarksNotReviewed, false, false},
+    {SessionKind::kBookmarksReviewed, false, false},
+    {SessionKind::kWrongAll, false, false},
+    {SessionKind::kWrongNotReviewed, false, false},
+    {SessionKind::kWrongReviewed, false, false},
+    {SessionKind::kUnitAll, true, false},
+};
+
+// A kind outside the table is assembled and keeps no list.
+KindRow KindRowOf(SessionKind kind) {
+  for (const KindRow& row : kKinds)
+    if (row.kind == kind) return row;
+  return {kind, false, false};
+}
+
 // A statement of the start: reported under tag, or left to stop the start when there is none.
 template <class F>
 void Run(std::string_view tag, F&& statement) {
@@ -130,19 +158,11 @@ void Open(const SessionSpec& spec) {
 }  // namespace
 
 int16_t SlotOffsetFor(SessionKind kind, int16_t list) {
-  if (kind == SessionKind::kFixedPaper || kind == SessionKind::kUnitAll) return list;
+  if (KindRowOf(kind).ownSlot) return list;
   return static_cast<int16_t>(kAssembledSlot - static_cast<int16_t>(kind));
 }
 
-bool HasListIndex(SessionKind kind) {
-  switch (kind) {
-    case SessionKind::kFixedPaper: case SessionKind::kRandomPaper: case SessionKind::kPaperWrong:
-    case SessionKind::kUnitDone: case SessionKind::kUnitNotDone:
-      return true;
-    default:
-      return false;
-  }
-}
+bool HasListIndex(SessionKind kind) { return KindRowOf(kind).keepsList; }
 
 RunMode RunModeFor(SessionKind kind) { return IsExam(kind) ? RunMode::kTimedExam : RunMode::kPractice; }
 
