@@ -6,7 +6,8 @@
 
 #include "benchmarks/pairs.h"
 #include "frame/installation.h"
-#include "home/session_files.h"
+#include "desktop/session_files.h"
+#include "desktop/session_plan.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
 #include "tests/support/step_line.h"
@@ -47,7 +48,7 @@ void ProgramAssembly(benchmark::State& state, int questions) {
   UnitBank bank;
   frame::editInstallation().SetDataPath(bank.data);
   const std::string codes = Codes(questions);
-  for (auto _ : state) home::AssembleSessionFiles(codes, 19);
+  for (auto _ : state) desktop::AssembleSessionFiles(codes, desktop::kAssembledSlot);
 }
 
 std::vector<std::string_view> Lines(const std::string& bytes) {

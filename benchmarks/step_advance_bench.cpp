@@ -13,6 +13,7 @@
 #include "benchmarks/pairs.h"
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "forms/app.h"
 #include "forms/form.h"
 #include "forms/headless.h"

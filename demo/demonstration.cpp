@@ -221,7 +221,7 @@ void FrmYanShi::Form_Load() {
   mPointerY = platform::CLng(5760 * inst.scaleY());
   // The arrow's design place is the start point, so that a run without travel shows it there.
   pointMove();
-  desktop::editPlan().SetRunMode(desktop::RunMode::kPracticeWithHints);
+  desktop::ShowOperationHints();
   mTicks = 0;
   Label1.SetCaption("");
   // A normal window can be moved and sized.

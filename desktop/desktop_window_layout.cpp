@@ -240,7 +240,7 @@ void FrmMain::Form_Load() {
     LMainMenu[i].SetCaption("");
     LMainMenu[i].SetVisible(false);
   }
-  for (long i = 1; i <= 40; ++i) desktop::editPlan().SetResumeStep(i, 1);
+  ResetResumeSteps(kPaperQuestions);
   ImgMenuSys.SetVisible(LMainMenu[1].Visible());
   for (int i = 1; i <= 20; ++i) {
     LblShuMenu[i].SetCaption("");

@@ -23,7 +23,7 @@ std::optional<std::string> ReadQuestionStep(long question, long step) {
   // The next question's first line, when the session launcher has laid it down, ends this
   // question: a step past it belongs to another question.
   const SessionPlan& plan = desktop::plan();
-  if (question < 500) {
+  if (question < SessionPlan::kMaxQuestions) {
     const int32_t next_first = plan.question(question + 1).firstLine;
     if (next_first > plan.question(question).firstLine && record >= next_first) return std::nullopt;
   }
@@ -36,8 +36,7 @@ void FrmMain::setData() {
   LblSuccess.SetVisible(false);
   ComeToFront();
   // The session slot is a 16-bit sum: out of range, the files stay as they were.
-  Try([&] { desktop::editPlan().SetStepFile(desktop::SessionStepFile()); });
-  Try([&] { desktop::editPlan().SetIndexFile(desktop::SessionIndexFile()); });
+  Try([&] { ReopenSlotFiles(); });
   scene_.ResetAnswerFonts();
   ResetMenuBar();
 
@@ -56,7 +55,7 @@ void FrmMain::setData() {
   scene_.ParkTabs();
   if (at.step() == 1)
     for (forms::Image* img : {&Image1, &Image2, &Image3, &Image4, &Image5}) img->SetPicture(nullptr);
-  Try([&] { desktop::editPlan().SetResumeStep(at.question(), at.step()); });
+  Try([&] { SetResumeStep(at.question(), at.step()); });
   LoadPictures();
 
   SetUpTextBox();
@@ -101,10 +100,10 @@ void FrmMain::LoadPictures() {
   scene_.ShowPictures(rec);
   // The question's position is bounded: outside it the pictures show but are not noted.
   const int16_t q = cursor().question();
-  if (!rec.KeepsBackground()) Try([&] { desktop::editPlan().SetPictureId(q, 0, rec.BackgroundId()); });
+  if (!rec.KeepsBackground()) Try([&] { NotePictureShown(q, 0, rec.BackgroundId()); });
   for (long k = 1; k <= 5; ++k) {
     if (!rec.OverlayHidden(k) && !rec.OverlayKeepsPicture(k))
-      Try([&] { desktop::editPlan().SetPictureId(q, k, rec.OverlayId(k)); });
+      Try([&] { NotePictureShown(q, k, rec.OverlayId(k)); });
   }
   if (!rec.OverlayHidden(5)) {
     mHandleX = platform::CLng(Image5.Left());

@@ -2,12 +2,12 @@
 // The running session's plan: what kind of session it is, how it runs, its list of questions
 // with what the learner has done to each, and the files it reads.
 //
-// The home screen and the session fill it in when a session starts; the question bar keeps it
-// up to date. It lives with the desktop, the lowest layer that writes it: the desktop records
-// the step each question resumes at and the pictures it last showed, and marks a question
-// completed when its final step loads; it reads the step and text files and the run mode, as
-// the demonstration does. Everyone reads it through plan(); a change goes through editPlan()
-// and a call that names it.
+// A session start fills it in through BeginSession (desktop/session_start.h); the question bar
+// keeps it up to date. It lives with the desktop, the lowest layer that writes it: the desktop
+// records the step each question resumes at and the pictures it last showed, and marks a
+// question completed when its final step loads; it reads the step and text files and the run
+// mode, as the demonstration does. Everyone reads it through plan(); after the start it changes
+// only through the events at the end of this file, each named for what happened.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,6 +42,19 @@ enum class RunMode : int16_t {
   kTimedExam = 3,
 };
 
+// A paper, fixed or random, has this many questions.
+inline constexpr int16_t kPaperQuestions = 40;
+// Every session's clock starts at this many minutes; only an exam counts them down.
+inline constexpr int16_t kExamMinutes = 50;
+
+// The session slot NN names the files a session reads, data folder 2888NN.mxy and
+// 2888(NN + 50).mxy. A fixed paper's slot is its number (0-19) and a whole unit's practice has
+// the unit's own files at kUnitSlots + unit; every other session is assembled into one slot.
+inline constexpr int16_t kAssembledSlot = 19;
+inline constexpr int16_t kUnitSlots = 20;
+// Added to a slot it gives the slot of the question index file.
+inline constexpr int16_t kIndexSlotDistance = 50;
+
 // Status bits of a question.
 inline constexpr int16_t kStatusOpened = 1;
 inline constexpr int16_t kStatusBookmarked = 2;
@@ -70,13 +83,13 @@ class SessionPlan {
 
   SessionKind kind() const { return kind_; }
   // Added to the kind it gives the session slot: the paper number for a fixed paper, the unit
-  // for kUnitAll, 19 - kind otherwise.
+  // for kUnitAll, kAssembledSlot - kind otherwise.
   int16_t slotOffset() const { return slotOffset_; }
   // The session slot: kind + slotOffset.
   int slot() const { return static_cast<int>(kind_) + slotOffset_; }
   int16_t listIndex() const { return listIndex_; }  // the paper (0-29), or the unit of kinds 5 and 6
   RunMode runMode() const { return runMode_; }
-  int16_t questionCount() const { return questionCount_; }  // 40 for papers, the list length otherwise
+  int16_t questionCount() const { return questionCount_; }  // kPaperQuestions for papers, the list length otherwise
   int16_t minutesLeft() const { return minutesLeft_; }
   // "yyyy-mm-dd hh:mm:ss"; "-1": this run is not recorded.
   const std::string& examStartTime() const { return examStartTime_; }
@@ -85,30 +98,10 @@ class SessionPlan {
   const std::string& textFile() const { return textFile_; }    // dataPath + "288890.mxy"
   const Question& question(long position) const { return questions_[Slot(position)]; }
 
-  void SetKind(SessionKind kind) { kind_ = kind; }
-  void SetSlotOffset(int16_t offset) { slotOffset_ = offset; }
-  void SetListIndex(int16_t index) { listIndex_ = index; }
-  void SetRunMode(RunMode mode) { runMode_ = mode; }
-  void SetQuestionCount(int16_t count) { questionCount_ = count; }
-  void SetMinutesLeft(int16_t minutes) { minutesLeft_ = minutes; }
-  void SetExamStartTime(std::string time) { examStartTime_ = std::move(time); }
-  void SetStepFile(std::string path) { stepFile_ = std::move(path); }
-  void SetIndexFile(std::string path) { indexFile_ = std::move(path); }
-  void SetTextFile(std::string path) { textFile_ = std::move(path); }
-
-  void SetCode(long position, int16_t code) { At(position).code = code; }
-  void SetStatus(long position, int16_t status) { At(position).status = status; }
-  void SetDoneMark(long position, std::string mark) { At(position).doneMark = std::move(mark); }
-  void SetFirstLine(long position, int32_t line) { At(position).firstLine = line; }
-  void SetResumeStep(long position, int16_t step) { At(position).resumeStep = step; }
-  void SetPictureId(long position, long layer, std::string id) { At(position).pictureIds[layer] = std::move(id); }
-  // Each adds its bit when it is clear, so a question is counted once.
-  void MarkOpened(long position);
-  void MarkBookmarked(long position);
-  void MarkCompleted(long position);
-  void ClearBookmark(long position);
-
  private:
+  // The session start and the test fixtures set fields one by one (desktop/session_plan_writer.h);
+  // everything else changes the plan through the events below.
+  friend class PlanWriter;
   static size_t Slot(long position);
   Question& At(long position) { return questions_[Slot(position)]; }
 
@@ -126,9 +119,42 @@ class SessionPlan {
 };
 
 const SessionPlan& plan();
-SessionPlan& editPlan();
 // A fresh plan, as at program start.
 void ResetPlan();
+
+// What happens to the running session after its start (desktop/session_start.h). A position
+// outside 1 to kMaxQuestions is a failure.
+//
+// The learner opens, bookmarks, completes a question or takes its bookmark away. Each bit is
+// added when it is clear, so a question is counted once.
+void MarkOpened(long position);
+void MarkBookmarked(long position);
+void MarkCompleted(long position);
+void ClearBookmark(long position);
+// The step a question resumes at; every question up to `through` back at step 1.
+void SetResumeStep(long position, int16_t step);
+void ResetResumeSteps(long through);
+// A question's step showed picture id on a layer (0 background, 1-5 overlays).
+void NotePictureShown(long position, long layer, std::string id);
+// The operation hints and target frames are asked for; a question loads without them, which
+// leaves an exam timed.
+void ShowOperationHints();
+void HideOperationHints();
+// An exam becomes practice: the answer prompt's way to the answers, the score report's review
+// and redo.
+void TurnToPractice();
+// The clock: back to its full kExamMinutes, one minute gone (an overflow failure below the range).
+void RestartClock();
+void CountDownMinute();
+// The exam's run starts at time ("yyyy-mm-dd hh:mm:ss"), or is no longer recorded.
+void NoteExamStarted(std::string time);
+void StopRecordingRun();
+// Every question up to `through` unfinished again ("F"), as a review of a paper starts.
+void ClearDoneMarks(long through);
+// The session's files named again: the text file, and the step and index files from the
+// slot (a failure when the slot is out of range, leaving what is not yet named).
+void ReopenTextFile();
+void ReopenSlotFiles();
 
 // The session slot NN: kind + slotOffset as two digits ("05"). A sum outside 16 bits is an
 // overflow failure.

@@ -2,6 +2,7 @@
 
 #include "desktop/index_line.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"
 #include "platform/line_index.h"

@@ -10,7 +10,6 @@
 #include "home/frame_dialogs.h"
 #include "home/home_screen.h"
 #include "home/home_buttons.h"
-#include "home/session_files.h"
 #include "platform/failure.h"
 #include "platform/shell.h"
 #include "platform/strings.h"
@@ -167,7 +166,5 @@ void FrmFengmian::ClickBotn_Click(int index) {
     ChooseUnit(index);
   }
 }
-
-void FrmFengmian::InitShiTi(const std::string& codes, int slot) { AssembleSessionFiles(codes, slot); }
 
 }  // namespace xpexam::home

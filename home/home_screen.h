@@ -93,9 +93,6 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   void FengMainCsh();
   // The button dispatcher of the home screen's image buttons.
   void ClickBotn_Click(int index);
-  // Writes the session files of a slot from a list of 4-character question codes and sets
-  // questionCount and code.
-  void InitShiTi(const std::string& codes, int slot);
 
   // The unit chosen on the unit panel (-1 all units) and the practice filter (0 all, 1 learned,
   // 2 not learned).
@@ -143,6 +140,7 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   void ChoosePaperView();
   void StartPaper(int index);
   void NewRandomPaper();
+  void RecordNewRandomPaper(const std::string& list);
   void ShowHelpTopic(int index);
   void ToggleReviewFilter(int index);
   void StartRecordPractice(int index);

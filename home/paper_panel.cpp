@@ -5,6 +5,7 @@
 
 #include "frame/data_picture.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_start.h"
 #include "frame/installation.h"
 #include "frame/message_box.h"
 #include "frame/settings.h"
@@ -39,6 +40,17 @@ int SprintRule(int papers) {
   if (papers >= 8 && papers <= 11) return 3;
   if (papers >= 12 && papers <= 15) return 5;
   return 7;
+}
+
+// A paper's exam: its questions all start unfinished.
+desktop::SessionSpec PaperSpec(desktop::SessionKind kind, int paper) {
+  desktop::SessionSpec spec;
+  spec.kind = kind;
+  spec.list = static_cast<int16_t>(paper);
+  spec.questionCount = desktop::kPaperQuestions;
+  spec.marksPastEnd = "F";
+  spec.tag = kClickTag;
+  return spec;
 }
 
 }  // namespace
@@ -171,54 +183,35 @@ void FrmFengmian::ChoosePaperView() {
 
 void FrmFengmian::StartPaper(int index) {
   const frame::Installation& inst = frame::installation();
-  desktop::SessionPlan& edit = desktop::editPlan();
   const int p = index - 70;
   // Only a paper the bank or the random paper list holds: any other line is no paper.
   if (p < 20 ? p >= inst.paperCount() : p > 19 + mRandomPaperCount) return;
-  edit.SetListIndex(static_cast<int16_t>(p));
-  std::string path;
-  int n = p;
-  if (p < 20) {
-    path = inst.dataPath() + "288891.mxy";
-    edit.SetSlotOffset(static_cast<int16_t>(p));
-    edit.SetKind(desktop::SessionKind::kFixedPaper);
-  } else {
-    path = session::RandomPaperListFile();
-    edit.SetSlotOffset(11);
-    edit.SetKind(desktop::SessionKind::kRandomPaper);
-    n = p - 22;
-  }
-  std::string line;
+  desktop::SessionSpec spec = PaperSpec(p < 20 ? desktop::SessionKind::kFixedPaper : desktop::SessionKind::kRandomPaper, p);
+  // A fixed paper's codes are a line of the bank's layout, a random paper's a line of its list.
+  const std::string path = p < 20 ? inst.dataPath() + "288891.mxy" : session::RandomPaperListFile();
+  const int n = p < 20 ? p : p - 22;
   TryReport(kClickTag, [&] {
     const std::vector<std::string> lines = HeadLines(path, static_cast<size_t>(n + 3));
-    if (!lines.empty()) line = lines.back();
+    if (!lines.empty()) spec.codes = lines.back();
   });
-  InitShiTi(line, desktop::plan().slot());
-  edit.SetQuestionCount(40);
-  edit.SetRunMode(desktop::RunMode::kTimedExam);
-  desktop::editCursor().GoToQuestion(1);
-  for (long i = 1; i <= 40; ++i) {
-    edit.SetDoneMark(i, "F");
-    edit.SetStatus(i, 0);
-  }
-  startLianXi();
+  desktop::BeginSession(spec);
+  ShowSession();
 }
 
 void FrmFengmian::NewRandomPaper() {
   const frame::Installation& inst = frame::installation();
-  desktop::SessionPlan& edit = desktop::editPlan();
   PicAd.SetVisible(true);
   // A bank with fewer than 40 questions could never complete a paper: nothing is drawn, and the
   // learner is told why.
   long total = 0;
   for (int u = 0; u < inst.unitCount() && u <= 40; ++u) total += platform::CLng(platform::Val(inst.unitTable(u, 2)));
-  if (inst.unitCount() <= 0 || total < 40) {
+  if (inst.unitCount() <= 0 || total < desktop::kPaperQuestions) {
     frame::AskInMessageBox(kClickTag, "随机试卷", frame::kNoticeIcon, "\r\n\r\n本题库的题目不足40道，\r\n不能生成随机试卷。");
     return;
   }
   platform::Randomize(static_cast<uint64_t>(platform::TickCount()));
   std::string list;
-  while (platform::Len(list) < 160) {
+  while (platform::Len(list) < 4 * desktop::kPaperQuestions) {
     // Only units the table holds, as counted above.
     const long u = static_cast<long>(platform::Rnd() * 1000) % std::min<long>(inst.unitCount(), 41);
     const long count = platform::CLng(platform::Val(inst.unitTable(u, 2)));
@@ -227,17 +220,16 @@ void FrmFengmian::NewRandomPaper() {
     const std::string code = platform::ZeroPad(u, 2) + platform::ZeroPad(q, 2);
     if (session::FindInKeyed(session::KeyedCopy(list), code) == 0) list += code;
   }
-  InitShiTi(list, 19);
-  edit.SetListIndex(20);
-  edit.SetQuestionCount(40);
-  edit.SetRunMode(desktop::RunMode::kTimedExam);
-  desktop::editCursor().GoToQuestion(1);
-  edit.SetSlotOffset(11);
-  edit.SetKind(desktop::SessionKind::kRandomPaper);
-  for (long i = 1; i <= 40; ++i) {
-    edit.SetDoneMark(i, "F");
-    edit.SetStatus(i, 0);
-  }
+  desktop::SessionSpec spec = PaperSpec(desktop::SessionKind::kRandomPaper, 20);
+  spec.codes = list;
+  spec.beforeOpening = [&] { RecordNewRandomPaper(list); };
+  desktop::BeginSession(spec);
+  ShowSession();
+}
+
+// The new paper goes first in the random paper list with an empty history and no wrong
+// answers; the older papers move down one place.
+void FrmFengmian::RecordNewRandomPaper(const std::string& list) {
   const platform::WriteFailureWatch writes;
   TryReport(kClickTag, [&] {
     std::vector<std::string> old;
@@ -266,7 +258,6 @@ void FrmFengmian::NewRandomPaper() {
     platform::ReportFailure(kClickTag, platform::kErrPathNotFound, "Path not found");
   // The paper is drawn and starts all the same; only its place in the list is lost.
   session::TellIfNotSaved(writes.firstError(), kClickTag, session::kChangeNotSaved);
-  startLianXi();
 }
 
 }  // namespace xpexam::home

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "frame/data_picture.h"
-#include "desktop/session_plan.h"
+#include "desktop/session_start.h"
 #include "frame/message_box.h"
 #include "home/home_screen.h"
 #include "home/head_lines.h"
@@ -29,25 +29,21 @@ bool Ask(std::string_view tag, const std::string& title, const std::string& prom
 }  // namespace
 
 void FrmFengmian::LblShiJuanCCC_Click(int index) {
-  desktop::SessionPlan& edit = desktop::editPlan();
   const std::string list = session::ReadRecordLine(session::PaperWrongFile(index));
   if (list.empty()) {
     Ask(kReviewTag, "没有生成错题",
         "\r\n\r\n\r\n你可能是还没有做本套试题，或者上次得分为0。\r\n请点“开始考试”做本套试题。");
     return;
   }
-  InitShiTi(list, 19);
-  edit.SetQuestionCount(static_cast<int16_t>(platform::Len(list) / 4));
-  edit.SetListIndex(static_cast<int16_t>(index));
-  edit.SetRunMode(desktop::RunMode::kPractice);
-  desktop::editCursor().GoToQuestion(1);
-  edit.SetKind(desktop::SessionKind::kPaperWrong);
-  edit.SetSlotOffset(17);
-  for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
-    TryReport(kReviewTag, [&] { edit.SetStatus(i, 0); });
-    TryReport(kReviewTag, [&] { edit.SetDoneMark(i, "F"); });  // not = "F": a GCC 12 -Wrestrict false alarm
-  }
-  startLianXi();
+  desktop::SessionSpec spec;
+  spec.kind = desktop::SessionKind::kPaperWrong;
+  spec.list = static_cast<int16_t>(index);
+  spec.codes = list;
+  // Whole codes only: a damaged record's tail is no question. Every question starts unfinished.
+  spec.questionCount = static_cast<int16_t>(platform::Len(list) / 4);
+  spec.tag = kReviewTag;
+  desktop::BeginSession(spec);
+  ShowSession();
 }
 
 void FrmFengmian::LblShiJuanDel_Click(int index) {

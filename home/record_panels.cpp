@@ -3,12 +3,12 @@
 
 #include "frame/data_picture.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_start.h"
 #include "frame/installation.h"
 #include "frame/message_box.h"
 #include "frame/settings.h"
 #include "home/home_screen.h"
 #include "home/home_buttons.h"
-#include "home/session_files.h"
 #include "home/session_launcher.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -105,7 +105,6 @@ void FrmFengmian::ToggleReviewFilter(int index) {
 }
 
 void FrmFengmian::StartRecordPractice(int index) {
-  desktop::SessionPlan& edit = desktop::editPlan();
   RecordPanel p = Panel(index);
   const int filter = p.filter;
   if (filter == 0) return;
@@ -117,30 +116,27 @@ void FrmFengmian::StartRecordPractice(int index) {
     return;
   }
   const Split split = SplitByFlags(list, flags);
-  std::string session;
-  // Kinds by filter 3, 1, 2; each kind and its offset name slot 19.
-  const int kind = filter == 3 ? (p.bookmarks ? 9 : 12) : filter == 1 ? (p.bookmarks ? 10 : 13) : (p.bookmarks ? 11 : 14);
-  const std::vector<std::string> marks = platform::Chars(platform::Left(flags, 500));
-  for (long i = 1; i <= 500; ++i) {
-    const std::string mark = filter == 3 ? (i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : "")
-                             : filter == 1 ? "F" : "T";
-    edit.SetDoneMark(i, mark);
-    edit.SetStatus(i, mark == "T" ? desktop::kStatusCompleted : 0);
-  }
-  edit.SetKind(static_cast<desktop::SessionKind>(kind));
-  edit.SetSlotOffset(static_cast<int16_t>(19 - kind));
-  session = platform::Trim(filter == 3 ? list : filter == 1 ? split.not_reviewed : split.reviewed);
+  const std::string session = platform::Trim(filter == 3 ? list : filter == 1 ? split.not_reviewed : split.reviewed);
   if (session.empty()) {
     const char* text = filter == 1 ? (p.bookmarks ? "您没有未复习的收藏题目！" : "您还没有未复习的错题记录！")
                                    : (p.bookmarks ? "您没有已复习的收藏题目！" : "您还没有已复习的错题记录！");
     Message(title, frame::kNoticeIcon, text);
     return;
   }
-  session = platform::Left(session, 2000);
-  InitShiTi(session, 19);
-  edit.SetQuestionCount(static_cast<int16_t>(platform::Len(session) / 4));
-  edit.SetRunMode(desktop::RunMode::kPractice);
-  startLianXi();
+  desktop::SessionSpec spec;
+  // Kinds by filter 3, 1, 2.
+  spec.kind = filter == 3   ? (p.bookmarks ? desktop::SessionKind::kBookmarksAll : desktop::SessionKind::kWrongAll)
+              : filter == 1 ? (p.bookmarks ? desktop::SessionKind::kBookmarksNotReviewed : desktop::SessionKind::kWrongNotReviewed)
+                            : (p.bookmarks ? desktop::SessionKind::kBookmarksReviewed : desktop::SessionKind::kWrongReviewed);
+  spec.codes = platform::Left(session, 4 * desktop::SessionPlan::kMaxQuestions);
+  spec.questionCount = static_cast<int16_t>(platform::Len(spec.codes) / 4);
+  // Every position takes its mark: the whole list its flags, a filtered one the filter's own.
+  spec.marks = filter == 3 ? platform::Left(flags, desktop::SessionPlan::kMaxQuestions) : "";
+  spec.marksPastEnd = filter == 3 ? "" : filter == 1 ? "F" : "T";
+  spec.markedPositions = desktop::SessionPlan::kMaxQuestions;
+  spec.tag = kClickTag;
+  desktop::BeginSession(spec);
+  ShowSession();
 }
 
 void FrmFengmian::ClearRecords(int index) {

@@ -2,11 +2,10 @@
 
 #include <string>
 
-#include "desktop/session_plan.h"
+#include "desktop/session_start.h"
 #include "frame/installation.h"
 #include "frame/settings.h"
 #include "home/bank_layout.h"
-#include "home/session_files.h"
 #include "home/session_launcher.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -42,38 +41,27 @@ std::string UnitProgressLine(int unit) {
 }
 
 bool StartUnitSession(int unit, int filter, const std::string& progress) {
-  const desktop::SessionPlan& plan = desktop::plan();
-  desktop::SessionPlan& edit = desktop::editPlan();
-  edit.SetRunMode(desktop::RunMode::kPractice);
-  desktop::editCursor().GoToQuestion(1);
-  TryReport(kTag, [&] { edit.SetSlotOffset(platform::CInt(unit)); });
+  desktop::SessionSpec spec;
+  spec.list = static_cast<int16_t>(unit);
+  spec.tag = kTag;
   if (filter == 0) {
-    edit.SetKind(desktop::SessionKind::kUnitAll);
-    TryReport(kTag, [&] { edit.SetQuestionCount(platform::CInt(static_cast<double>(platform::Len(progress)))); });
+    // The unit's own files, every question with its mark from the progress line.
+    spec.kind = desktop::SessionKind::kUnitAll;
+    spec.source = desktop::QuestionSource::kWholeUnit;
+    spec.questionCount = platform::Len(progress);
+    spec.marks = progress;
+    spec.marksPastEnd = "";
+  } else {
+    const std::string mark = filter == 1 ? "T" : "F";
     const std::vector<std::string> marks = platform::Chars(progress);
-    for (long i = 1; i <= plan.questionCount(); ++i) {
-      TryReport(kTag, [&] { edit.SetDoneMark(i, i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : ""); });
-      TryReport(kTag, [&] { edit.SetStatus(i, plan.question(i).doneMark == "T" ? desktop::kStatusCompleted : 0); });
-      TryReport(kTag, [&] { edit.SetCode(i, platform::CInt(unit * 100.0 + i)); });
-    }
-    startLianXi();
-    return true;
+    for (size_t i = 0; i < marks.size(); ++i)
+      if (marks[i] == mark) spec.codes += platform::ZeroPad(unit, 2) + platform::ZeroPad(static_cast<long>(i) + 1, 2);
+    if (spec.codes.empty()) return false;
+    spec.kind = filter == 1 ? desktop::SessionKind::kUnitDone : desktop::SessionKind::kUnitNotDone;
+    spec.marksPastEnd = mark;
   }
-  const std::string mark = filter == 1 ? "T" : "F";
-  std::string list;
-  const std::vector<std::string> marks = platform::Chars(progress);
-  for (size_t i = 0; i < marks.size(); ++i)
-    if (marks[i] == mark) list += platform::ZeroPad(unit, 2) + platform::ZeroPad(static_cast<long>(i) + 1, 2);
-  if (list.empty()) return false;
-  AssembleSessionFiles(list, 19);
-  edit.SetKind(filter == 1 ? desktop::SessionKind::kUnitDone : desktop::SessionKind::kUnitNotDone);
-  edit.SetListIndex(static_cast<int16_t>(unit));
-  edit.SetSlotOffset(filter == 1 ? 14 : 13);
-  for (long i = 1; i <= plan.questionCount(); ++i) {
-    TryReport(kTag, [&] { edit.SetDoneMark(i, mark); });
-    TryReport(kTag, [&] { edit.SetStatus(i, filter == 1 ? desktop::kStatusCompleted : 0); });
-  }
-  startLianXi();
+  desktop::BeginSession(spec);
+  ShowSession();
   return true;
 }
 

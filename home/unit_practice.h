@@ -10,9 +10,8 @@ namespace xpexam::home {
 // unit's question count from the bank layout file. Nothing is written.
 std::string UnitProgressLine(int unit);
 
-// Starts practice of a unit from its progress string: filter 0 the whole unit (kind 20, slot
-// 20 + unit), 1 its learned questions (kind 5), 2 those not learned (kind 6), both assembled
-// into slot 19. Returns false, starting nothing, when the filter leaves no question.
+// Starts practice of a unit from its progress string: filter 0 the whole unit (its own slot),
+// 1 its learned questions, 2 those not learned, both assembled into the assembled slot. Returns false, starting nothing, when the filter leaves no question.
 bool StartUnitSession(int unit, int filter, const std::string& progress);
 
 // Starts unit practice of the whole unit at question 1, as the unit panel's start does.

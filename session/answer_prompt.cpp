@@ -67,11 +67,11 @@ void FrmCZTS::Command2_Click() {
       "立即看答案将不能测试您的实际水平，如果你坚持现在看答案，成绩将不记入本次练习记录！\r\n您现在就要看答案吗？",
       forms::kYesNo, "不建议您立即看答案");
   if (answer != forms::kYes) return;
-  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  desktop::TurnToPractice();
   auto& bar = FrmTm::Get();
   bar.ShowPracticeButtons();
   editSessionExit().KeepBarOpen();
-  desktop::editPlan().SetExamStartTime("-1");
+  desktop::StopRecordingRun();
   Unload();
   desktop::FrmMain::Get().Show();
   desktop::editDemonstration().MarkRunning();

@@ -61,7 +61,7 @@ void HandInConfirmation::BackInstead(int& cancel, int unload_mode) {
 }
 
 bool HasOpenOrMarkedQuestions() {
-  for (long i = 1; i <= 40; ++i) {
+  for (long i = 1; i <= desktop::kPaperQuestions; ++i) {
     const int16_t status = desktop::plan().question(i).status;
     if (status % 2 == 0 || status == 3 || status == 7) return true;
   }
@@ -95,7 +95,7 @@ void FrmEnd2::Form_Load() { LoadLayout(); }
 void FrmEnd2::Form_QueryUnload(int& cancel, int unload_mode) { BackInstead(cancel, unload_mode); }
 
 void FrmEnd2::HandIn() {
-  desktop::editPlan().SetMinutesLeft(50);
+  desktop::RestartClock();
   Unload();
   editSessionExit().AllowBarClose();
   FrmTm::UnloadIfLoaded();

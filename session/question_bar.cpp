@@ -122,7 +122,7 @@ void FrmTm::Form_Load() {
   TryEach([&] { SetIcon(DataPicture("l62011")); }, [&] { SetPicture(DataPicture("l01046")); });
   ImgLogo1.Move(60 * inst.scaleX(), 30 * inst.scaleY());
   if (auto picture = DataPictureOrNone("l20067")) ImgLogo1.SetPicture(picture);
-  for (long i = 1; i <= 500; ++i) desktop::editPlan().SetResumeStep(i, 1);
+  desktop::ResetResumeSteps(desktop::SessionPlan::kMaxQuestions);
   SetTopMost(true);
   // Out of the way until the desktop docks the bar at its lower right.
   Move(15360 * inst.scaleX() - Width(), 9000 * inst.scaleY() - Height());
@@ -130,7 +130,7 @@ void FrmTm::Form_Load() {
   LoadFaces();
   LayOutPanels();
   // Question 1, whichever question the session shows first.
-  desktop::editPlan().MarkOpened(1);
+  desktop::MarkOpened(1);
   BuildImeMenu();
 }
 
@@ -141,7 +141,7 @@ void FrmTm::LayOutPanels() {
   const double w = Width();
   for (forms::PictureBox* panel : {&FrmSelect, &FrmKSXX})
     panel->Move(0, 450 * inst.scaleY(), w, 4035 * inst.scaleY());
-  for (int i = 1; i <= 40; ++i) {
+  for (int i = 1; i <= kNumbersPerPage; ++i) {
     auto& b = CmTNO[i];
     Scaled(b, 60 + ((i - 1) % 10) * 480, 150 + ((i - 1) / 10) * 480, 450, 450);
     b.SetCaption(std::to_string(i));
@@ -175,20 +175,20 @@ void FrmTm::LayOutPanels() {
   KsKM1.SetCaption(inst.moduleName());
   KsSFZ1.SetCaption(candidate.idCardNo());
 
-  desktop::editPlan().SetMinutesLeft(50);
+  desktop::RestartClock();
   LblTime.SetCaption("剩余" + std::to_string(plan.minutesLeft()) + "分钟");
-  LblTimeJD.SetWidth((50 - plan.minutesLeft()) * PTime.Width() / 50);
+  LblTimeJD.SetWidth((desktop::kExamMinutes - plan.minutesLeft()) * PTime.Width() / desktop::kExamMinutes);
   LblName.SetCaption(candidate.name());
 
   mCurPage = 0;
   const long n = plan.questionCount();
-  CmdSelLast.SetVisible(n > 40);
-  CmdSelNext.SetVisible(n > 40);
+  CmdSelLast.SetVisible(n > kNumbersPerPage);
+  CmdSelNext.SetVisible(n > kNumbersPerPage);
   // The count comes from a record file: a broken one may not name a button.
   Try([&] {
-    for (long i = n + 1; i <= 40; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
+    for (long i = n + 1; i <= kNumbersPerPage; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
   });
-  mLastPage = static_cast<int16_t>(n / 40 - (n % 40 == 0 ? 1 : 0));
+  mLastPage = static_cast<int16_t>(n / kNumbersPerPage - (n % kNumbersPerPage == 0 ? 1 : 0));
   FrmSelect.SetVisible(false);
   FrmKSXX.SetVisible(false);
 }

@@ -54,9 +54,10 @@ struct FrmTmControls {
   forms::Label Label2{FrmZXH, "Label2"};
   forms::Label Command2{FrmZXH, "Command2"};
 
-  // Number page over the main panel: 40 question numbers and the paging buttons.
+  // Number page over the main panel: a page of question numbers and the paging buttons.
+  static constexpr int kNumbersPerPage = 40;
   forms::PictureBox FrmSelect{form_, "FrmSelect"};
-  forms::ControlArray<frame::vemoButton> CmTNO{FrmSelect, "CmTNO", 1, 40};
+  forms::ControlArray<frame::vemoButton> CmTNO{FrmSelect, "CmTNO", 1, kNumbersPerPage};
   frame::vemoButton CmdSelFH{FrmSelect, "CmdSelFH"};
   frame::vemoButton CmdSelLast{FrmSelect, "CmdSelLast"};
   frame::vemoButton CmdSelNext{FrmSelect, "CmdSelNext"};
@@ -151,6 +152,12 @@ class FrmTm : public forms::FormOf<FrmTm>, private FrmTmControls, private FrmTmV
   void ShowPracticeButtons();
   // The mini bar stands in for the collapsed bar.
   bool Collapsed() const;
+  // A redo of a handed-in paper's wrong questions, set up in the plan: only their numbers, the
+  // practice's panel, no clock; the bar reads the first question at its next tick.
+  void BeginRedo();
+  // The review of the handed-in paper as practice: the practice's panel, no clock; the bar
+  // reads the question at its next tick.
+  void BeginReview();
 
  protected:
   void Form_Load() override;
@@ -160,8 +167,6 @@ class FrmTm : public forms::FormOf<FrmTm>, private FrmTmControls, private FrmTmV
  private:
   // Tests reach the controls and the form variables through it.
   friend struct FrmTmTestAccess;
-  // The report's practice of the wrong questions still sets the bar's controls itself.
-  friend class FrmChengji;
 
   // The unfinished count and the title as the statuses stand.
   void RefreshProgress();

@@ -1,4 +1,4 @@
-// The question bar in a mock exam: the 50-minute clock, the hand-in button and the button
+// The question bar in a mock exam: the clock, the hand-in button and the button
 // that shows the answer at once.
 #include "desktop/demonstration_state.h"
 #include "desktop/desktop_window.h"
@@ -38,9 +38,9 @@ void FrmTm::TimeKS_Timer() {
     return;
   }
   LblTime.SetCaption("剩余" + std::to_string(plan.minutesLeft()) + "分钟");
-  // The minutes left never exceed the 50 every session starts with.
-  LblTimeJD.SetWidth((50 - plan.minutesLeft()) * PTime.Width() / 50);
-  Try([&] { desktop::editPlan().SetMinutesLeft(platform::CInt(plan.minutesLeft() - 1.0)); });
+  // The minutes left never exceed those every session starts with.
+  LblTimeJD.SetWidth((desktop::kExamMinutes - plan.minutesLeft()) * PTime.Width() / desktop::kExamMinutes);
+  Try([&] { desktop::CountDownMinute(); });
   if (plan.minutesLeft() != 0) return;
   forms::MsgBox("时间已到，自动交卷！", forms::kOkOnly, frame::installation().moduleName());
   TimeKS.SetEnabled(false);

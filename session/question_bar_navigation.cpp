@@ -31,12 +31,12 @@ void FrmTm::CmdGN_Click(int index) {
       Try([&] { DqExam(); });
       break;
     case 2:
-      Try([] { desktop::editPlan().SetResumeStep(desktop::cursor().question(), 1); });
+      Try([] { desktop::SetResumeStep(desktop::cursor().question(), 1); });
       Try([&] { DqExam(); });
       break;
     case 3:
       Try([] {
-        desktop::editPlan().MarkBookmarked(desktop::cursor().question());
+        desktop::MarkBookmarked(desktop::cursor().question());
       });
       CmdGN[11].SetVisible(true);
       CmdGN[3].SetVisible(false);
@@ -48,7 +48,7 @@ void FrmTm::CmdGN_Click(int index) {
       SaveAndExit();
       break;
     case 6: {
-      desktop::editPlan().SetRunMode(desktop::RunMode::kPracticeWithHints);
+      desktop::ShowOperationHints();
       desktop::FrmMain::Get().ShowHints();
       RestoreDesktop();
       break;
@@ -67,7 +67,7 @@ void FrmTm::CmdGN_Click(int index) {
       break;
     case 11:
       Try([] {
-        desktop::editPlan().ClearBookmark(desktop::cursor().question());
+        desktop::ClearBookmark(desktop::cursor().question());
       });
       CmdGN[3].SetVisible(true);
       CmdGN[11].SetVisible(false);
@@ -79,14 +79,14 @@ void FrmTm::CmdGN_Click(int index) {
 
 void FrmTm::dqYeMian() {
   const long n = desktop::plan().questionCount();
-  const bool one_page = n <= 40;
+  const bool one_page = n <= kNumbersPerPage;
   CmdSelLast.SetVisible(!one_page);
   CmdSelNext.SetVisible(!one_page);
-  mLastPage = static_cast<int16_t>(n / 40 - (n % 40 == 0 ? 1 : 0));
-  long count = 40;
-  if (n < 40L * mCurPage + 40) count = n % 40;
+  mLastPage = static_cast<int16_t>(n / kNumbersPerPage - (n % kNumbersPerPage == 0 ? 1 : 0));
+  long count = kNumbersPerPage;
+  if (n < 1L * kNumbersPerPage * mCurPage + kNumbersPerPage) count = n % kNumbersPerPage;
   for (long i = 1; i <= count; ++i) {
-    const long q = 40L * mCurPage + i;
+    const long q = 1L * kNumbersPerPage * mCurPage + i;
     auto& button = CmTNO[static_cast<int>(i)];
     button.SetCaption(std::to_string(q));
     // A missing face leaves the number readable on the old one.
@@ -97,11 +97,11 @@ void FrmTm::dqYeMian() {
     FrmSelect.SetVisible(true);
     button.SetVisible(true);
   }
-  for (long i = count + 1; i <= 40; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
+  for (long i = count + 1; i <= kNumbersPerPage; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
 }
 
 void FrmTm::CmTNO_Click(int index) {
-  desktop::editCursor().GoToQuestion(static_cast<int16_t>(40 * mCurPage + index));
+  desktop::editCursor().GoToQuestion(static_cast<int16_t>(kNumbersPerPage * mCurPage + index));
   FrmSelect.SetVisible(false);
   Try([&] { DqExam(); });
 }

@@ -78,10 +78,10 @@ void FrmTm::DqExam() {
   Try([&] { LblBiao.SetCaption(Title()); });
   Try([&] { LblUnit.SetCaption(UnfinishedQuestionsCaption()); });
   Try([&] {
-    desktop::editPlan().MarkOpened(k);
+    desktop::MarkOpened(k);
   });
   Try([&] { desktop::editCursor().GoToStep(plan.question(k).resumeStep); });
-  if (plan.runMode() != desktop::RunMode::kTimedExam) desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  desktop::HideOperationHints();
   Try([&] { CmdGN[3].SetVisible(!plan.question(k).Bookmarked()); });
   CmdGN[11].SetVisible(!CmdGN[3].Visible());
   if (plan.kind() == desktop::SessionKind::kFixedPaper && plan.runMode() == desktop::RunMode::kPractice) TimKsModel.SetEnabled(true);

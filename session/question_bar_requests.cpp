@@ -11,7 +11,7 @@ using platform::Try;
 
 void FrmTm::QuestionCompleted(int16_t question) {
   // The number comes from the session's own list; one outside the plan marks nothing.
-  Try([&] { desktop::editPlan().MarkCompleted(question); });
+  Try([&] { desktop::MarkCompleted(question); });
   RefreshProgress();
 }
 
@@ -54,6 +54,18 @@ void FrmTm::ShowPracticeButtons() {
 }
 
 bool FrmTm::Collapsed() const { return FrmZXH.Visible(); }
+
+void FrmTm::BeginRedo() {
+  for (long i = desktop::plan().questionCount() + 1; i <= kNumbersPerPage; ++i) CmTNO[static_cast<int>(i)].SetVisible(false);
+  BeginReview();
+}
+
+void FrmTm::BeginReview() {
+  TimKsModel.SetEnabled(true);
+  LblUnit.SetCaption("");
+  TimerREDO.SetEnabled(true);
+  TimeKS.SetEnabled(false);
+}
 
 void FrmTm::BeginPractice() {
   TimerREDO.SetEnabled(true);

@@ -115,7 +115,7 @@ void FrmChengji::ScorePaper() {
   std::string paper_wrong;
   std::vector<std::string> wrong;
   int completed = 0;
-  for (int i = 1; i <= 40; ++i) {
+  for (int i = 1; i <= desktop::kPaperQuestions; ++i) {
     auto& b = CmTNO[i];
     b.SetCaption(std::to_string(i));
     b.Move(ScaleX(((i - 1) % 10) * 480.0), ScaleY(((i - 1) / 10) * 480.0), ScaleX(450), ScaleY(450));
@@ -136,7 +136,7 @@ void FrmChengji::ScorePaper() {
   WriteRecordLine(PaperWrongFile(plan.listIndex()), paper_wrong);
   AppendToList(WrongListFile(), WrongFlagFile(), wrong);
 
-  auto& last = CmTNO[40];
+  auto& last = CmTNO[desktop::kPaperQuestions];
   Frame1.Move(Frame1.Left(), Frame1.Top(), last.Left() + last.Width(), last.Top() + last.Height());
   Frame1.Move((Picture1.Width() - Frame1.Width()) / 2, ScaleY(5520));
   LblTiMuYQ.Move((Picture1.Width() - ScaleX(9855)) / 2, Frame1.Top() + Frame1.Height() + ScaleY(360), ScaleX(9855),
@@ -160,14 +160,14 @@ void FrmChengji::ScorePaper() {
     }
     WritePaperHistory(table);
   }
-  desktop::editPlan().SetExamStartTime("-1");
+  desktop::StopRecordingRun();
   mRecordWriteError = writes.firstError();
 }
 
 void FrmChengji::ReadQuestionTexts() {
   platform::LineReader reader(desktop::plan().indexFile());
   std::string line;
-  for (long i = 1; i <= 40 && reader.Next(line); ++i) {
+  for (long i = 1; i <= desktop::kPaperQuestions && reader.Next(line); ++i) {
     mQuestionText[i] = desktop::IndexLine(line).ShownText();
   }
 }
@@ -186,19 +186,15 @@ void FrmChengji::CmTNO_Click(int index) {
 }
 
 void FrmChengji::Command1_Click() {
-  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
+  desktop::TurnToPractice();
   editSessionExit().KeepBarOpen();
-  for (long i = 1; i <= 40; ++i) desktop::editPlan().SetDoneMark(i, "F");
+  desktop::ClearDoneMarks(desktop::kPaperQuestions);
   Unload();
-  auto& bar = FrmTm::Get();
-  bar.FollowRunModeAtNextTick();
-  desktop::FrmMain::Get().Show();
-  bar.Show();
-  bar.ClearUnfinishedLine();
+  FrmTm::Get().BeginReview();
   desktop::editCursor().GoToQuestion(1);
-  bar.ReadQuestionAtNextTick();
+  desktop::FrmMain::Get().Show();
+  FrmTm::Get().Show();
   DockBar();
-  bar.StopExamClock();
 }
 
 void FrmChengji::Form_QueryUnload(int& cancel, int unload_mode) {
@@ -216,8 +212,8 @@ void FrmChengji::Command2_Click() {
 }
 
 void FrmChengji::Command3_Click() {
-  desktop::editPlan().SetRunMode(desktop::RunMode::kPractice);
-  InitShiTi();
+  desktop::TurnToPractice();
+  RedoWrongQuestions();
 }
 
 }  // namespace xpexam::session

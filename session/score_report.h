@@ -4,6 +4,7 @@
 // a review of the paper, the way back to the paper list and a redo of the wrong questions.
 #include <string>
 
+#include "desktop/session_plan.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/frame.h"
@@ -26,18 +27,18 @@ class FrmChengji : public forms::FormOf<FrmChengji> {
   frame::vemoButton Command3{Picture1, "Command3"};  // redo the wrong questions
   forms::Label Label1{Picture1, "Label1"};
   forms::Frame Frame1{Picture1, "Frame1"};
-  forms::ControlArray<frame::vemoButton> CmTNO{Frame1, "CmTNO", 1, 40};
+  forms::ControlArray<frame::vemoButton> CmTNO{Frame1, "CmTNO", 1, desktop::kPaperQuestions};
   forms::Label LblTiMuYQ{Picture1, "LblTiMuYQ"};
   forms::Timer Timer1{*this, "Timer1", 100, true};
 
-  platform::BoundedArray<std::string, 1, 40> mQuestionText;
+  platform::BoundedArray<std::string, 1, desktop::kPaperQuestions> mQuestionText;
   // errno of the first record of the hand-in that could not be written; 0 when all were.
   int mRecordWriteError = 0;
 
   FrmChengji();
 
-  // Assembles the paper's wrong questions into slot 19 and starts their practice.
-  void InitShiTi();
+  // Assembles the paper's wrong questions into the assembled slot and starts their practice.
+  void RedoWrongQuestions();
 
  protected:
   void Form_Load() override;

@@ -1,5 +1,5 @@
 // The redo of a handed-in paper's wrong questions: they are copied from the bank's unit files
-// into session slot 19 and practised as a review of the paper's wrong answers.
+// into the assembled slot and practised as a review of the paper's wrong answers.
 #include <algorithm>
 #include <map>
 #include <string>
@@ -8,6 +8,7 @@
 #include "desktop/desktop_window.h"
 #include "desktop/index_line.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_start.h"
 #include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
@@ -69,74 +70,40 @@ UnitQuestion ReadUnitQuestion(UnitCache& cache, int u, int q) {
 
 }  // namespace
 
-void FrmChengji::InitShiTi() {
-  const desktop::SessionPlan& plan = desktop::plan();
-  desktop::SessionPlan& edit = desktop::editPlan();
-  const frame::Installation& inst = frame::installation();
-  const std::string wrong = ReadRecordLine(PaperWrongFile(plan.listIndex()));
+void FrmChengji::RedoWrongQuestions() {
+  const std::string wrong = ReadRecordLine(PaperWrongFile(desktop::plan().listIndex()));
   // The session state changes only once both files are written: a bank that cannot be read
   // leaves the paper's own session as it was, for its review.
   const int16_t count = platform::CInt(platform::Len(wrong) / 4.0);
-  if (count > 500) platform::Fail(platform::kErrSubscript, "Subscript out of range");
-  std::vector<int16_t> codes;
+  if (count > desktop::SessionPlan::kMaxQuestions) platform::Fail(platform::kErrSubscript, "Subscript out of range");
   std::vector<std::string> index_lines, step_lines;
   UnitCache units;
   for (long i = 1; i <= count; ++i) {
     const int16_t code = ValInt(Mid(wrong, 4 * i - 3, 4));
-    codes.push_back(code);
     UnitQuestion q = ReadUnitQuestion(units, code / 100, code % 100);
     index_lines.push_back(q.index_line.Line());
     step_lines.insert(step_lines.end(), q.records.begin(), q.records.end());
   }
-  const std::string step_file = inst.dataPath() + "288819.mxy";
-  const std::string index_file = inst.dataPath() + "288869.mxy";
+  const std::string data = installation().dataPath();
+  const std::string step_file = data + "2888" + platform::Str(desktop::kAssembledSlot) + ".mxy";
+  const std::string index_file = data + "2888" + platform::Str(desktop::kAssembledSlot + desktop::kIndexSlotDistance) + ".mxy";
   if (!platform::WriteTextLines(step_file, step_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
   if (!platform::WriteTextLines(index_file, index_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
-  edit.SetQuestionCount(count);
-  for (long i = 1; i <= count; ++i) edit.SetCode(i, codes[static_cast<size_t>(i - 1)]);
 
-  edit.SetKind(desktop::SessionKind::kUnitAll);
-  edit.SetRunMode(desktop::RunMode::kPractice);
-  edit.SetSlotOffset(-1);
-  edit.SetTextFile(inst.dataPath() + "288890.mxy");
-  edit.SetStepFile(desktop::SessionStepFile());
-  edit.SetIndexFile(desktop::SessionIndexFile());
-  desktop::editCursor().GoToQuestion(1);
-  desktop::editCursor().GoToStep(1);
-  edit.SetMinutesLeft(50);
+  // Practised as the review of the paper's wrong answers, whose slot the files were written to.
+  desktop::SessionSpec spec;
+  spec.kind = desktop::SessionKind::kPaperWrong;
+  spec.list = desktop::plan().listIndex();
+  spec.source = desktop::QuestionSource::kPrepared;
+  spec.codes = wrong;
+  spec.onIndexLine = [](const desktop::IndexLine& line) { KeepIndexLine(line); };
+  spec.beforeOpening = [] { FrmTm::Get().BeginRedo(); };
+  desktop::BeginSession(spec);
 
-  edit.SetFirstLine(1, 1);
-  {
-    platform::LineReader reader(plan.indexFile());
-    std::string text;
-    for (long i = 1; reader.Next(text); ++i) {
-      const desktop::IndexLine line(text);
-      if (line.IsBlank()) break;
-      KeepIndexLine(line);
-      edit.SetFirstLine(i + 1, platform::CLng(plan.question(i).firstLine + line.RecordCount()));
-    }
-  }
-  for (long i = 1; i <= plan.questionCount(); ++i) edit.SetDoneMark(i, "F");
-
-  auto& bar = FrmTm::Get();
-  for (long i = plan.questionCount() + 1; i <= 40; ++i) bar.CmTNO[static_cast<int>(i)].SetVisible(false);
-  bar.TimKsModel.SetEnabled(true);
-  bar.LblUnit.SetCaption("");
-  desktop::editCursor().GoToQuestion(1);
-  bar.TimerREDO.SetEnabled(true);
   Unload();
   desktop::FrmMain::Get().Show();
   FrmTm::Get().Show();
   DockBar();
-  FrmTm::Get().TimeKS.SetEnabled(false);
-
-  edit.SetKind(desktop::SessionKind::kPaperWrong);
-  edit.SetSlotOffset(17);
-  const std::string keyed = KeyedCopy(ReadRecordLine(BookmarkListFile()));
-  for (long i = 1; i <= plan.questionCount(); ++i) {
-    edit.SetStatus(i, 0);
-    if (FindInKeyed(keyed, CodeText(plan.question(i).code)) > 0) edit.SetStatus(i, desktop::kStatusBookmarked);
-  }
 }
 
 }  // namespace xpexam::session

@@ -102,9 +102,8 @@ void FrmLogon::Form_Load() {
   scaled(LJD, 0, 0);
   if (auto picture = DataPictureOrNone("9l0056")) Picture1.SetPicture(picture);
   if (auto picture = DataPictureOrNone("9l0057")) Picture2.SetPicture(picture);
-  desktop::editPlan().SetTextFile(inst.dataPath() + "288890.mxy");
-  Try([] { desktop::editPlan().SetStepFile(desktop::SessionStepFile()); });
-  Try([] { desktop::editPlan().SetIndexFile(desktop::SessionIndexFile()); });
+  desktop::ReopenTextFile();
+  Try([] { desktop::ReopenSlotFiles(); });
 }
 
 void FrmLogon::Timer1_Timer() {
@@ -144,7 +143,7 @@ void FrmLogon::Timer2_Timer() {
   LJD.SetWidth(LJD.Width() + 1500 * installation().scaleX());
   if (LJD.Width() <= P2.Width()) return;
   Unload();
-  desktop::editPlan().SetExamStartTime(platform::FormatDateTime(platform::Now()));
+  desktop::NoteExamStarted(platform::FormatDateTime(platform::Now()));
   desktop::editCursor().GoToQuestion(1);
   FrmTm::Get().ReadQuestionAtNextTick();
   desktop::FrmMain::Get().Show();

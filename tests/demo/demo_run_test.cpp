@@ -5,6 +5,7 @@
 #include "desktop/demonstration_state.h"
 #include "tests/demo/demo_fixture.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 
 namespace xpexam::demo {
 namespace {

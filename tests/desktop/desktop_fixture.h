@@ -10,6 +10,7 @@
 #include "desktop/desktop_window.h"
 #include "tests/desktop/desktop_access.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "forms/headless.h"
 #include "frame/installation.h"
 #include "frame/settings.h"

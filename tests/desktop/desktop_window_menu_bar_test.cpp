@@ -4,6 +4,7 @@
 
 #include "forms/pictures.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::desktop {

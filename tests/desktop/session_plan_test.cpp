@@ -1,4 +1,5 @@
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -54,18 +55,18 @@ TEST(SessionPlan, PositionsRunFrom1To500) {
 TEST(SessionPlan, StatusBitsAreAddedOnce) {
   struct Case {
     int16_t before;
-    void (SessionPlan::*mark)(long);
+    void (*mark)(long);
     int16_t after;
   } cases[] = {
-      {0, &SessionPlan::MarkOpened, 1},     {1, &SessionPlan::MarkOpened, 1},
-      {6, &SessionPlan::MarkOpened, 7},     {0, &SessionPlan::MarkBookmarked, 2},
-      {3, &SessionPlan::MarkBookmarked, 3}, {5, &SessionPlan::MarkBookmarked, 7},
-      {3, &SessionPlan::MarkCompleted, 7},  {6, &SessionPlan::MarkCompleted, 6},
-      {7, &SessionPlan::ClearBookmark, 5},  {5, &SessionPlan::ClearBookmark, 5},
+      {0, &MarkOpened, 1},     {1, &MarkOpened, 1},
+      {6, &MarkOpened, 7},     {0, &MarkBookmarked, 2},
+      {3, &MarkBookmarked, 3}, {5, &MarkBookmarked, 7},
+      {3, &MarkCompleted, 7},  {6, &MarkCompleted, 6},
+      {7, &ClearBookmark, 5},  {5, &ClearBookmark, 5},
   };
   for (const auto& c : cases) {
     editPlan().SetStatus(3, c.before);
-    (editPlan().*c.mark)(3);
+    c.mark(3);
     EXPECT_EQ(plan().question(3).status, c.after) << c.before;
     const Question& q = plan().question(3);
     EXPECT_EQ(q.Opened(), (c.after & 1) != 0);

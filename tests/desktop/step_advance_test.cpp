@@ -4,6 +4,7 @@
 
 #include "desktop/step_record.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "forms/pictures.h"
 #include "tests/desktop/desktop_fixture.h"
 

@@ -6,6 +6,7 @@
 
 #include "desktop/desktop_window.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "desktop/typed_answer.h"
 #include "platform/codepage.h"
 #include "platform/failure.h"

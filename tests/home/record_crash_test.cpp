@@ -10,6 +10,7 @@
 
 #include "frame/message_box.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "frame/installation.h"
 #include "home/home_screen.h"
 #include "platform/textfile.h"

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "forms/app.h"
 #include "frame/installation.h"
 #include "frame/message_box.h"

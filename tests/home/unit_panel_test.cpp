@@ -8,11 +8,12 @@
 
 #include "forms/pictures.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "frame/message_box.h"
 #include "session/session_exit.h"
 #include "session/sign_in.h"
 #include "home/home_screen.h"
-#include "home/session_files.h"
+#include "desktop/session_files.h"
 #include "platform/codepage.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
@@ -236,7 +237,7 @@ TEST_F(HomeScreenTest, AssembledFilesCopyTheQuestionsByteForByte) {
   Write("data/288820.mxy", {StepLine({{8, "9999"}, {12, "u0"}})});
   Write("data/288870.mxy", {"000101甲"});
   // Question 9 of unit 3 is beyond its last line: its last question is taken.
-  AssembleSessionFiles("030503020001" "0309", 19);
+  desktop::AssembleSessionFiles("030503020001" "0309", 19);
   EXPECT_EQ(desktop::plan().questionCount(), 4);
   EXPECT_EQ(desktop::plan().question(3).code, 1);
   EXPECT_EQ(Bytes("data/288869.mxy"), GbkFile({"030502第五题", "030202第二题|两行", "000101甲", "030502第五题"}));
@@ -246,14 +247,14 @@ TEST_F(HomeScreenTest, AssembledFilesCopyTheQuestionsByteForByte) {
 }
 
 TEST_F(HomeScreenTest, AnEmptyListGivesEmptyFilesAndAMissingUnitIsLeftOut) {
-  AssembleSessionFiles("", 19);
+  desktop::AssembleSessionFiles("", 19);
   EXPECT_EQ(desktop::plan().questionCount(), 0);
   EXPECT_EQ(Bytes("data/288819.mxy"), "");
   EXPECT_EQ(Bytes("data/288869.mxy"), "");
-  AssembleSessionFiles("07010301", 19);
+  desktop::AssembleSessionFiles("07010301", 19);
   EXPECT_EQ(Bytes("data/288869.mxy"), GbkFile({"030101第一题"}));
   // Question 00 of a unit is its first question.
-  AssembleSessionFiles("0300", 19);
+  desktop::AssembleSessionFiles("0300", 19);
   EXPECT_EQ(Bytes("data/288869.mxy"), GbkFile({"030101第一题"}));
 }
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "tests/desktop/desktop_fixture.h"
 
 namespace xpexam::home {

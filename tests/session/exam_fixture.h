@@ -4,6 +4,7 @@
 #include <string>
 
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "forms/form.h"
 #include "forms/label.h"
 #include "tests/desktop/desktop_fixture.h"

@@ -5,6 +5,7 @@
 #include "desktop/demonstration_state.h"
 #include "forms/backend.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "forms/clipboard.h"
 #include "frame/candidate.h"
 #include "home/home_screen.h"

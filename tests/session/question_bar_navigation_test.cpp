@@ -6,6 +6,7 @@
 #include "forms/pictures.h"
 #include "frame/candidate.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "session/picture_window.h"
 #include "platform/strings.h"
 #include "session/hooks.h"

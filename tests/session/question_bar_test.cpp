@@ -8,6 +8,7 @@
 #include "desktop/answer_input_method.h"
 #include "forms/pictures.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "session/ime_window.h"
 #include "session/picture_window.h"
 #include "platform/keyboard.h"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "forms/app.h"
 #include "forms/form.h"
 #include "home/home_screen.h"

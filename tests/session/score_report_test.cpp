@@ -8,6 +8,7 @@
 
 #include "platform/strings.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "session/score_report.h"
 #include "session/hooks.h"
 #include "session/session_exit.h"

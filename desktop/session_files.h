@@ -2,7 +2,7 @@
 // Assembly of a session's step file and question index file from the units' own files.
 #include <string>
 
-namespace xpexam::home {
+namespace xpexam::desktop {
 
 // Rewrites the slot's files (data folder 2888NN.mxy and 2888(NN+50).mxy) with the question
 // index line and the step records of every one of codes (4-character codes UUQQ, in order)
@@ -11,4 +11,4 @@ namespace xpexam::home {
 // of both files, so their counts stay consistent.
 void AssembleSessionFiles(const std::string& codes, int slot);
 
-}  // namespace xpexam::home
+}  // namespace xpexam::desktop

@@ -1,4 +1,4 @@
-#include "home/session_files.h"
+#include "desktop/session_files.h"
 
 #include <algorithm>
 #include <map>
@@ -8,12 +8,13 @@
 
 #include "desktop/index_line.h"
 #include "desktop/session_plan.h"
+#include "desktop/session_plan_writer.h"
 #include "frame/installation.h"
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
 
-namespace xpexam::home {
+namespace xpexam::desktop {
 namespace {
 
 using platform::ReportFailure;
@@ -74,7 +75,7 @@ void CountRecords(RawFile& index) {
   for (std::string_view line : index.lines) {
     // Counted on the stored bytes, which give the decoded count where the code and count are
     // ASCII, as every bank writes them.
-    const long count = desktop::IndexLine(std::string(line)).RecordCount();
+    const long count = IndexLine(std::string(line)).RecordCount();
     index.firsts.push_back(first);
     index.counts.push_back(count);
     first += count;
@@ -86,16 +87,16 @@ void CountRecords(RawFile& index) {
 void AssembleSessionFiles(const std::string& codes, int slot) {
   std::string steps, index;
   UnitFiles units;
-  desktop::editPlan().SetQuestionCount(0);
+  editPlan().SetQuestionCount(0);
   TryReport(kTag, [&] {
-    desktop::editPlan().SetQuestionCount(platform::CInt(static_cast<double>(platform::Len(codes)) / 4.0));
+    editPlan().SetQuestionCount(platform::CInt(static_cast<double>(platform::Len(codes)) / 4.0));
   });
   const std::vector<std::string> groups = platform::Groups(codes, 4);
-  for (long i = 1; i <= desktop::plan().questionCount(); ++i) {
+  for (long i = 1; i <= plan().questionCount(); ++i) {
     long code = 0;
     if (!TryReport(kTag, [&] {
           code = platform::CLng(platform::Val(i <= static_cast<long>(groups.size()) ? groups[static_cast<size_t>(i - 1)] : ""));
-          desktop::editPlan().SetCode(i, platform::CInt(static_cast<double>(code)));
+          editPlan().SetCode(i, platform::CInt(static_cast<double>(code)));
         }))
       continue;
     const long unit = code / 100, question = code % 100;
@@ -122,8 +123,8 @@ void AssembleSessionFiles(const std::string& codes, int slot) {
   }
   if (!platform::WriteFileAtomic(DataFile(288800 + slot), steps))
     ReportFailure(kTag, platform::kErrPathNotFound, "Path not found");
-  if (!platform::WriteFileAtomic(DataFile(288850 + slot), index))
+  if (!platform::WriteFileAtomic(DataFile(288800 + kIndexSlotDistance + slot), index))
     ReportFailure(kTag, platform::kErrPathNotFound, "Path not found");
 }
 
-}  // namespace xpexam::home
+}  // namespace xpexam::desktop
