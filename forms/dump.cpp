@@ -55,8 +55,9 @@ void DumpScreen(std::ostream& out) {
     out << "\n";
     DumpChildren(out, *f, "  ");
     for (Timer* t : f->Timers())
-      out << "  Timer " << (t->Index() >= 0 ? t->Name() + "(" + std::to_string(t->Index()) + ")" : t->Name())
-          << " enabled=" << (t->Enabled() ? 1 : 0) << " interval=" << t->Interval() << "\n";
+      if (t->Listed())
+        out << "  Timer " << (t->Index() >= 0 ? t->Name() + "(" + std::to_string(t->Index()) + ")" : t->Name())
+            << " enabled=" << (t->Enabled() ? 1 : 0) << " interval=" << t->Interval() << "\n";
   }
   if (auto tip = Wm().Tooltip())
     out << "Tooltip x=" << tip->box.x << " y=" << tip->box.y << " w=" << tip->box.w << " h=" << tip->box.h

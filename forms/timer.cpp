@@ -69,6 +69,11 @@ Timer::Timer(Container& container, std::string name, int interval, bool enabled,
   if (enabled) SetEnabled(true);
 }
 
+Timer::Timer(Container& container, std::string name, int interval, bool enabled, Unlisted)
+    : Timer(container, std::move(name), interval, enabled) {
+  listed_ = false;
+}
+
 Timer::~Timer() {
   detail::UnregisterTimer(&slot_);
   std::erase(form_->timers_, this);

@@ -15,12 +15,17 @@ class Timer {
  public:
   // The system's defaults are an interval of 0 (never ticks) and Enabled.
   Timer(Container& container, std::string name, int interval = 0, bool enabled = true, int index = -1);
+  // A timer for the program's own background work rather than a part of the window's design:
+  // dumps leave it out, so that they list the window as it was designed.
+  struct Unlisted {};
+  Timer(Container& container, std::string name, int interval, bool enabled, Unlisted);
   ~Timer();
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;
 
   const std::string& Name() const { return name_; }
   int Index() const { return index_; }
+  bool Listed() const { return listed_; }
   Form& Parent() const { return *form_; }
   bool Enabled() const { return slot_.enabled; }
   void SetEnabled(bool enabled);
@@ -39,6 +44,7 @@ class Timer {
   Form* form_;
   std::string name_;
   int index_;
+  bool listed_ = true;
   detail::TimerSlot slot_;
 };
 

@@ -79,7 +79,7 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   // Armed by the end of a session before it shows the window: presses the session exit's return button once.
   forms::Timer TimFH{*this, "TimFH", 100, false};
   // Runs while a link handed to the desktop's handler is followed (link_opening.cpp).
-  forms::Timer TimLink{*this, "TimLink", 100, false};
+  forms::Timer TimLink{*this, "TimLink", 100, false, forms::Timer::Unlisted{}};
 
   FrmFengmian();
   // A session ended with a list to return to: the return timer presses the session exit's

@@ -1,8 +1,11 @@
 // Timers: when they tick, in which order, and that nested loops keep them ticking.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "forms/app.h"
 #include "forms/control_array.h"
+#include "forms/dump.h"
 #include "forms/form.h"
 #include "forms/timer.h"
 #include "platform/clock.h"
@@ -22,12 +25,13 @@ class FrmTimers : public FormOf<FrmTimers> {
   Timer TimB{*this, "TimB", 100, false};
   Timer TimC{*this, "TimC", 250, false};
   ControlArray<Timer> TimArr{*this, "TimArr", {1, 4}};
+  Timer TimBusy{*this, "TimBusy", 100, false, Timer::Unlisted{}};
   FrmTimers() {
     TimArr.Tick = [this](int i) {
       (*log)("TimArr(" + std::to_string(i) + ") " + std::to_string(platform::TickCount()));
       TimArr[i].SetEnabled(false);
     };
-    for (Timer* t : {&TimA, &TimB, &TimC})
+    for (Timer* t : {&TimA, &TimB, &TimC, &TimBusy})
       t->Tick = [t] { (*log)(t->Name() + " " + std::to_string(platform::TickCount())); };
   }
 };
@@ -64,6 +68,19 @@ TEST_F(TimerTest, EnablingAnEnabledTimerChangesNothingButANewIntervalRestarts) {
   in_.Wait(300);
   Pump();
   EXPECT_EQ(log_.lines, (Lines{"TimA 100", "TimA 200", "TimA 300", "TimB 380", "TimA 400"}));
+}
+
+TEST_F(TimerTest, AnUnlistedTimerTicksButTheDumpListsOnlyTheWindowsOwn) {
+  auto& f = FrmTimers::Get();
+  f.Show();
+  in_.Call([&] { f.TimBusy.SetEnabled(true); });
+  in_.Wait(100);
+  Pump();
+  EXPECT_EQ(log_.lines, (Lines{"TimBusy 100"}));
+  std::ostringstream dump;
+  DumpScreen(dump);
+  EXPECT_NE(dump.str().find("  Timer TimA enabled=0 interval=100\n"), std::string::npos) << dump.str();
+  EXPECT_EQ(dump.str().find("TimBusy"), std::string::npos) << dump.str();
 }
 
 TEST_F(TimerTest, ATickHandlerIsNeverReentered) {
