@@ -99,15 +99,15 @@ void ProgramAdvance(benchmark::State& state, const char* format, int first) {
   // Each picture's first decode belongs to the run, not to an advance (the reference decodes
   // them before it starts too).
   desktop::editCursor().GoToStep(2);
-  desk.setData();
+  desk.LoadStep();
   desktop::editCursor().GoToStep(1);
-  desk.setData();
+  desk.LoadStep();
   forms::ComposeScreen();
   for (auto _ : state) {
     if (desktop::cursor().step() >= kSteps) {
       state.PauseTiming();
       desktop::editCursor().GoToStep(1);
-      desk.setData();
+      desk.LoadStep();
       forms::ComposeScreen();
       state.ResumeTiming();
     }

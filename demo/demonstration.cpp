@@ -220,7 +220,7 @@ void FrmYanShi::Form_Load() {
   mPointerX = platform::CLng(7680 * inst.scaleX());
   mPointerY = platform::CLng(5760 * inst.scaleY());
   // The arrow's design place is the start point, so that a run without travel shows it there.
-  pointMove();
+  PlaceArrow();
   desktop::ShowOperationHints();
   mTicks = 0;
   Label1.SetCaption("");
@@ -260,8 +260,8 @@ void FrmYanShi::Form_Load() {
   }
   ScaleDesignSizes();
   mDemoStep = 1;
-  CSH();
-  setData();
+  ClearContextMenus();
+  LoadStep();
 }
 
 void FrmYanShi::doNext() {
@@ -272,7 +272,7 @@ void FrmYanShi::doNext() {
     return;
   }
   ++mDemoStep;
-  setData();
+  LoadStep();
 }
 
 void FrmYanShi::TimEnd_Timer() {

@@ -5,7 +5,7 @@
 // back to the bar. It never records anything: the question's status and the learner's step
 // stay as they were.
 //
-// One step is played by a chain of timers: setData lays the step out, MuBiaoWei aims the
+// One step is played by a chain of timers: LoadStep lays the step out, AimAtStepTarget aims the
 // pointer and starts Timer2; a timer handing the step on disables itself and enables the next
 // (Timer6 -> 7 -> 8 -> 9 menu bar, TimerRM -> TimerRS context menu, Timer1 typing, Timer3
 // drag, Timer5 flash); doNext loads the next step. All but TimEnd idle while no demonstration
@@ -155,13 +155,19 @@ class FrmYanShi : public forms::FormOf<FrmYanShi>, private FrmYanShiControls, pr
   // Leaving the program ends the run first, as Esc does.
   void CloseRequested() override { TimEnd.SetEnabled(true); }
 
-  // Own procedures.
-  void pointMove();
-  void setData();
-  void MuBiaoWei();
+  // Moves the arrow pointer's lines to (mPointerX, mPointerY).
+  void PlaceArrow();
+  // Lays out step mDemoStep and aims at its target; the final record ends the run.
+  void LoadStep();
+  // Aims at the step's target and starts Timer2; a step without travel moves on at once.
+  void AimAtStepTarget();
+  // The next step, or the end of the run after the final record.
   void doNext();
+  // Draws a right-click step's context menu; TimerRM takes the pointer to the item.
   void RightKeyMenu();
-  void CSH();
+  // Hides and empties the drawn context menu and its submenu.
+  void ClearContextMenus();
+  // Draws the submenu of the item reached; TimerRS takes the pointer to the sub-item.
   void RightKeySub();
 
   // Ends the run now and hands back to the bar: what TimEnd does on its last tick.
@@ -210,7 +216,7 @@ class FrmYanShi : public forms::FormOf<FrmYanShi>, private FrmYanShiControls, pr
   void LayOutTitleRegions();
   void ScaleDesignSizes();
   void ClearMenuPictures();
-  // Stages of setData, in the order it runs them.
+  // Stages of LoadStep, in the order it runs them.
   void ResetStep();
   bool ReadStep();  // false: past the end of the step file, or it cannot be read
   void LoadPictures(const desktop::StepRecord& rec);

@@ -1,4 +1,4 @@
-// The drawn context menu of a right-click step (RightKeyMenu, CSH), its submenu (RightKeySub)
+// The drawn context menu of a right-click step (RightKeyMenu, ClearContextMenus), its submenu (RightKeySub)
 // and the pointer's travel to the item (TimerRM) and the sub-item (TimerRS). The menus are read
 // from the desktop's popup menu file with the desktop's block arithmetic.
 #include <string>
@@ -51,7 +51,7 @@ int GroupDigit(const std::string& code) {
 
 }  // namespace
 
-void FrmYanShi::CSH() {
+void FrmYanShi::ClearContextMenus() {
   if (!desktop::demonstration().running()) return;
   for (int i = 0; i <= 9; ++i) {
     for (auto* group : {&LRM2, &LRM4, &LRM6, &LRM9}) {

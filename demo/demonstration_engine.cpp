@@ -116,7 +116,7 @@ void FrmYanShi::DrawPointer(const StepRecord& rec, A action) {
   const bool band = action == A::kRubberBand, drag = action == A::kDrag;
   if (!band && !(drag && mSecondLeg)) {
     ImgICO.SetVisible(false);
-    pointMove();
+    PlaceArrow();
     return;
   }
   // A band or a carried load shows the record's own pointer picture.
@@ -238,7 +238,7 @@ void FrmYanShi::Timer3_Timer() {
   if (!desktop::demonstration().running()) return;
   mPointerX += mDeltaX;
   mPointerY += mDeltaY;
-  pointMove();
+  PlaceArrow();
   Image5.Move(mPointerX - Image5.Width() / 2, mPointerY - Image5.Height() / 2);
   if (!PointerArrived()) return;
   doNext();

@@ -1,4 +1,4 @@
-// setData: lays out step mDemoStep of the current question on the demonstration's copy of the
+// LoadStep: lays out step mDemoStep of the current question on the demonstration's copy of the
 // desktop, through the step scene the desktop lays its records out with. A statement that can
 // fail (a record number that does not fit, a missing picture) is skipped on failure; the next
 // one runs.
@@ -74,7 +74,7 @@ void FrmYanShi::ApplyTypingHint(const StepRecord& rec) {
 
 void FrmYanShi::ResetStep() {
   Shape5.SetBorderColor(0xFF);
-  CSH();
+  ClearContextMenus();
   mTypedCount = 0;
   scene_.ResetAnswerFonts();
   mTicks = 0;
@@ -142,7 +142,7 @@ void FrmYanShi::LoadPasswordBox(const StepRecord& rec) {
   }
 }
 
-void FrmYanShi::setData() {
+void FrmYanShi::LoadStep() {
   ResetStep();
   const bool read = ReadStep();
   const StepRecord rec = step_;
@@ -169,8 +169,8 @@ void FrmYanShi::setData() {
   if (request_.on_step_shown) Try([&] { request_.on_step_shown(); });
   ZOrder(0);
   Shape2.SetVisible(LHelp.Visible());
-  CSH();
-  MuBiaoWei();
+  ClearContextMenus();
+  AimAtStepTarget();
 }
 
 }  // namespace xpexam::demo

@@ -131,7 +131,7 @@ void FrmYanShi::OpenSubmenu(int item) {
 void FrmYanShi::TravelTick() {
   mPointerX += mDeltaX;
   mPointerY += mDeltaY;
-  pointMove();
+  PlaceArrow();
 }
 
 void FrmYanShi::Timer6_Timer() {

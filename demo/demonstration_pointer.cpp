@@ -35,7 +35,7 @@ constexpr std::array<Segment, 6> kFill{{{75, 15, 75, 210},
 
 }  // namespace
 
-void FrmYanShi::pointMove() {
+void FrmYanShi::PlaceArrow() {
   const frame::Installation& inst = frame::installation();
   auto place = [&](forms::Line& line, const Segment& s) {
     line.SetEnds(mPointerX + s.x1 * inst.scaleX(), mPointerY + s.y1 * inst.scaleY(), mPointerX + s.x2 * inst.scaleX(),
@@ -63,7 +63,7 @@ void FrmYanShi::FlashAtPointer() {
   Timer5.SetEnabled(true);
 }
 
-void FrmYanShi::MuBiaoWei() {
+void FrmYanShi::AimAtStepTarget() {
   if (!desktop::demonstration().running()) return;
   const desktop::StepRecord rec = step_;
   using A = desktop::DemoAction;

@@ -4,7 +4,7 @@
 // pictures, the invisible click regions (the target box Label1 and the Label4 box), the hint
 // frames, the answer boxes, the simulated menu bar, the tab strip and the two lists.
 //
-// setData loads step step of question question and lays the window out for it, the parts the
+// LoadStep loads step step of question question and lays the window out for it, the parts the
 // demonstration shows too through the step scene; every handler compares the learner's action
 // with the record and calls doNext on a match.
 #include <array>
@@ -162,13 +162,13 @@ class FrmMain : public forms::FormOf<FrmMain>, private FrmMainControls, private 
   FrmMain();
 
   // Loads step step of question question and lays the window out for it.
-  void setData();
+  void LoadStep();
   // The learner's action matched the step: the next record, or the final one confirmed.
   void doNext();
   // Fills wm100 for mPopupMenuNo and the step code.
   void systemMenu();
   // Arranges a strip of more than seven tabs in two rows.
-  void DoubleXXK();
+  void ShowTabRows();
 
   // What other windows ask of the desktop (desktop_window_requests.cpp).
   // The learner asked for hints: the hint line and the target frames shown.
@@ -243,7 +243,7 @@ class FrmMain : public forms::FormOf<FrmMain>, private FrmMainControls, private 
   void CloseMenus();
   void ShowTargetBox();
 
-  // Stages of setData, in load order.
+  // Stages of LoadStep, in load order.
   void ResetMenuBar();
   void LoadPictures();
   void SetUpTextBox();
@@ -275,7 +275,7 @@ class FrmMain : public forms::FormOf<FrmMain>, private FrmMainControls, private 
   uint64_t load_count_ = 0;
   StepRecord step_;
   // The record doNext has just read for the next step, with the step file it came from, so
-  // that setData does not read it again.
+  // that LoadStep does not read it again.
   std::optional<std::pair<std::string, std::string>> next_record_;
   // The examdata file each menu picture shows (ImgMenuSys, ImgMenuSel, ImgShuMenu, ImgSubMenu,
   // ImgSubSel), so that a picture is read again only when it changes.

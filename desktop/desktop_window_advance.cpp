@@ -168,7 +168,7 @@ void FrmMain::doNext() {
     Try([&] { next = ReadQuestionStep(cursor().question(), desktop::cursor().step() + 1L); });
     if (next && Try([] { desktop::editCursor().GoToStep(platform::CInt(desktop::cursor().step() + 1.0)); })) {
       next_record_.emplace(desktop::plan().stepFile(), std::move(*next));
-      setData();
+      LoadStep();
     }
   }
   ComeToFront();

@@ -198,7 +198,7 @@ void FrmMain::WireHandlers() {
   LblADDmyXZ.Click = [this] { LblADDmyXZ_Click(); };
 
   Timer2.Tick = [this] {
-    setData();
+    LoadStep();
     Timer2.SetEnabled(false);
   };
   Timer3.Tick = [this] {

@@ -30,7 +30,7 @@ std::optional<std::string> ReadQuestionStep(long question, long step) {
   return ReadStepRecord(plan.stepFile(), record);
 }
 
-void FrmMain::setData() {
+void FrmMain::LoadStep() {
   const uint64_t load = ++load_count_;
   const StepCursor& at = cursor();
   LblSuccess.SetVisible(false);

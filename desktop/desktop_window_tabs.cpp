@@ -30,7 +30,7 @@ void FrmMain::SetUpTabStep() {
 }
 
 // The tab strip model lays out both rows; the labels follow it.
-void FrmMain::DoubleXXK() {
+void FrmMain::ShowTabRows() {
   for (int i = 1; i <= TabStrip::kLastTab; ++i) scene_.ShowTab(tab_strip_, i);
 }
 
@@ -69,11 +69,11 @@ void FrmMain::ApplyTabRequest(const TabRequest& request, bool on_load) {
 void FrmMain::LblXXK_Click(int index) {
   if (index == TabStrip::kBackRegion) {
     desktop::editCursor().GoToStep(tab_strip_.BackStep(desktop::cursor().step()));
-    setData();
+    LoadStep();
     return;
   }
   if (const std::optional<TabRequest> request = tab_strip_.TabClick(index)) {
-    DoubleXXK();
+    ShowTabRows();
     ApplyTabRequest(*request, false);
   }
 }

@@ -12,7 +12,7 @@
 
 namespace xpexam::home {
 
-void FrmFengmian::FengMainCsh() {
+void FrmFengmian::BuildHomeScreen() {
   const frame::Installation& inst = frame::installation();
   using platform::TryReport;
   constexpr std::string_view kTag = "fengmaincsh";

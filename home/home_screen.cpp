@@ -123,7 +123,7 @@ void FrmFengmian::Form_Load() {
     panel->SetVisible(false);
   }
   LoadBanner();
-  FengMainCsh();
+  BuildHomeScreen();
 }
 
 void FrmFengmian::LoadBanner() {

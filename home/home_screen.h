@@ -1,6 +1,6 @@
 #pragma once
 // The home screen: the program's main window between sessions. Its load lays it out, reads the
-// banner file and builds the screen from the settings and the record files (FengMainCsh).
+// banner file and builds the screen from the settings and the record files (BuildHomeScreen).
 #include <memory>
 #include <string>
 #include <string_view>
@@ -90,7 +90,7 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
 
   // Fills the home screen from the installed question bank, the settings and the records.
   // Ends the program when the bank belongs to another module.
-  void FengMainCsh();
+  void BuildHomeScreen();
   // The button dispatcher of the home screen's image buttons.
   void ClickBotn_Click(int index);
 

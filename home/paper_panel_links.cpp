@@ -87,7 +87,7 @@ void FrmFengmian::LblShiJuanDel_Click(int index) {
   // Told over the rebuilt screen, which shows what the files still hold; the build's own
   // writes are not this change's.
   const int write_error = writes.firstError();
-  FengMainCsh();
+  BuildHomeScreen();
   session::TellIfNotSaved(write_error, kDeleteTag, session::kChangeNotSaved);
 }
 

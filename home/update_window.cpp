@@ -119,10 +119,10 @@ void FrmUpdata::Timer1_Timer() {
   SetVisible(OpenedByLearner());
   if (g_run_active) return;  // the timer ticks again
   Timer1.SetEnabled(false);
-  TKUP();
+  RunUpdate();
 }
 
-void FrmUpdata::TKUP() {
+void FrmUpdata::RunUpdate() {
   const frame::Installation& inst = frame::installation();
   if (g_run_active) return;
   RunMark mark;

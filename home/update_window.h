@@ -1,6 +1,6 @@
 #pragma once
 // The question-bank update window. Its load shows the installed bank version and fetches the
-// home screen's banner; one tick later TKUP checks the update list of the module and, when it
+// home screen's banner; one tick later RunUpdate checks the update list of the module and, when it
 // is newer and the learner agrees, fetches every listed file that is older here, installs the
 // new list, tells the learner how many files came and ends the program (handing over to the
 // external updater when a new program file came).
@@ -32,7 +32,7 @@ class FrmUpdata : public forms::FormOf<FrmUpdata> {
   void CloseRequested() override { Unload(); }
 
   // The update run.
-  void TKUP();
+  void RunUpdate();
 
   // Whether the learner opened the window in this run: it shows itself at its first tick only
   // then. A new run starts without it.

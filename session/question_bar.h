@@ -1,7 +1,7 @@
 #pragma once
 // The question bar: the small caption-less window, always on top, docked at the simulated
 // desktop's lower right during a session. It shows the current question, lists the questions
-// not yet completed, and hands each question to the desktop (DqExam).
+// not yet completed, and hands each question to the desktop (LoadQuestion).
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -106,11 +106,11 @@ class FrmTm : public forms::FormOf<FrmTm>, private FrmTmControls, private FrmTmV
   void CloseRequested() override;
 
   // Shows question question in the bar and hands it to the desktop.
-  void DqExam();
+  void LoadQuestion();
   // The function buttons' dispatcher (0 to 11).
   void CmdGN_Click(int index);
   // Shows page mCurPage of the number page.
-  void dqYeMian();
+  void ShowNumberPage();
   // Arms TimStartYS; the demonstration comes up on its second tick.
   void StartDemo();
   // What TimStartYS's second tick does: the desktop and the bar give way to the demonstration

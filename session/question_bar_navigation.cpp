@@ -24,15 +24,15 @@ void FrmTm::CmdGN_Click(int index) {
   switch (index) {
     case 0:
       desktop::editCursor().GoToQuestion(static_cast<int16_t>(std::max(desktop::cursor().question() - 1, 1)));
-      Try([&] { DqExam(); });
+      Try([&] { LoadQuestion(); });
       break;
     case 1:
       desktop::editCursor().GoToQuestion(static_cast<int16_t>(std::min(desktop::cursor().question() + 1, static_cast<int>(desktop::plan().questionCount()))));
-      Try([&] { DqExam(); });
+      Try([&] { LoadQuestion(); });
       break;
     case 2:
       Try([] { desktop::SetResumeStep(desktop::cursor().question(), 1); });
-      Try([&] { DqExam(); });
+      Try([&] { LoadQuestion(); });
       break;
     case 3:
       Try([] {
@@ -42,7 +42,7 @@ void FrmTm::CmdGN_Click(int index) {
       CmdGN[3].SetVisible(false);
       break;
     case 4:
-      Try([&] { dqYeMian(); });
+      Try([&] { ShowNumberPage(); });
       break;
     case 5:
       SaveAndExit();
@@ -77,7 +77,7 @@ void FrmTm::CmdGN_Click(int index) {
   }
 }
 
-void FrmTm::dqYeMian() {
+void FrmTm::ShowNumberPage() {
   const long n = desktop::plan().questionCount();
   const bool one_page = n <= kNumbersPerPage;
   CmdSelLast.SetVisible(!one_page);
@@ -103,17 +103,17 @@ void FrmTm::dqYeMian() {
 void FrmTm::CmTNO_Click(int index) {
   desktop::editCursor().GoToQuestion(static_cast<int16_t>(kNumbersPerPage * mCurPage + index));
   FrmSelect.SetVisible(false);
-  Try([&] { DqExam(); });
+  Try([&] { LoadQuestion(); });
 }
 
 void FrmTm::CmdSelLast_Click() {
   if (--mCurPage < 0) mCurPage = 0;
-  dqYeMian();
+  ShowNumberPage();
 }
 
 void FrmTm::CmdSelNext_Click() {
   if (++mCurPage > mLastPage) mCurPage = mLastPage;
-  dqYeMian();
+  ShowNumberPage();
 }
 
 void FrmTm::CmdSelFH_Click() { FrmSelect.SetVisible(false); }

@@ -1,4 +1,4 @@
-// Showing a question: DqExam, the title, the list of unfinished questions, the button sets,
+// Showing a question: LoadQuestion, the title, the list of unfinished questions, the button sets,
 // and the bar's actions on the question on show.
 #include <string>
 
@@ -55,7 +55,7 @@ std::string FrmTm::Title() const {
   return LblBiao.Caption();
 }
 
-void FrmTm::DqExam() {
+void FrmTm::LoadQuestion() {
   const desktop::SessionPlan& plan = desktop::plan();
   const int16_t k = desktop::cursor().question();
   CmdGN[0].SetEnabled(k > 1);
@@ -89,7 +89,7 @@ void FrmTm::DqExam() {
 }
 
 void FrmTm::TimerREDO_Timer() {
-  DqExam();
+  LoadQuestion();
   TimerREDO.SetEnabled(false);
 }
 

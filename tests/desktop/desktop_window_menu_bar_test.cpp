@@ -212,7 +212,7 @@ TEST(MenuBarScaledTest, RegionsAndPicturesFollowTheScale) {
   ASSERT_TRUE(platform::WriteTextLines(desktop::plan().stepFile(), {StepLine({{8, "7000"}, {125, "1050000000"}})}));
   dir.Write("examdata/710000.mxy", xpexam::testing::SolidBmp(100, 300, 0xC0C0C0));
   auto& d = FrmMain::Get();
-  d.setData();
+  d.LoadStep();
   d.LMainMenu_MouseUp(1, forms::kLeftButton, 0, 0, 0);
   EXPECT_DOUBLE_EQ(Ui(d).ImgMenuSel.Left(), 390 * 0.8);
   EXPECT_DOUBLE_EQ(Ui(d).ImgMenuSel.Top(), 690 * 0.8);

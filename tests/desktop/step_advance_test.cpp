@@ -25,7 +25,7 @@ class StepAdvanceTest : public DesktopTest {
   }
   // Starts question question as the question bar does: the deferred load a tick later.
   void ShowQuestion() {
-    Bar().DqExam();
+    Bar().LoadQuestion();
     in_.Wait(100);
     forms::Pump();
   }

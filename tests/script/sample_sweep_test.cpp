@@ -146,7 +146,7 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
     Wait(300);
     // The bar's number page, as a click on the question's number does it.
     desktop::editCursor().GoToQuestion(static_cast<int16_t>(q_.number));
-    Bar().DqExam();
+    Bar().LoadQuestion();
     Wait(300);
   }
   ~SampleSweep() override {

@@ -48,7 +48,7 @@ TEST_F(BarButtons, MovingBetweenQuestionsKeepsEachQuestionsStepAndPictures) {
   desktop::editPlan().SetPictureId(2, 0, "400002");
   Picture("400001", 0x0000FF);
   Picture("400002", 0x00FF00);
-  bar.DqExam();
+  bar.LoadQuestion();
   desktop::editPlan().SetResumeStep(1, 2);  // the learner got to step 2 of question 1
 
   struct Move { int button; int16_t question; const char* background; bool previous_enabled, next_enabled; };
@@ -91,7 +91,7 @@ TEST_F(BarButtons, BookmarkTogglesTheStatusAndTheButtonPair) {
   // The title keeps the question's state; a completed bookmarked question reads as done.
   desktop::editPlan().SetDoneMark(1, "T");
   ClickOn(Ui(bar).CmdGN[3]);
-  bar.DqExam();
+  bar.LoadQuestion();
   EXPECT_EQ(Ui(bar).LblBiao.Caption(), "XP 1单元1/3题(已完成)");
   EXPECT_TRUE(Ui(bar).CmdGN[11].Visible());
 }
@@ -166,7 +166,7 @@ TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
     request = std::move(r);
   };
   desktop::editCursor().GoToQuestion(2);
-  bar.DqExam();
+  bar.LoadQuestion();
   ClickOn(Ui(bar).Image2);
   ASSERT_TRUE(session::FrmPicture::Get().Visible());
   bar.CmdGN_Click(7);
