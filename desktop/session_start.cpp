@@ -16,32 +16,30 @@ namespace {
 
 constexpr std::string_view kOpeningTag = "startlianxi";
 
-// What sets each kind apart at its start; a new kind is one more row.
+// What sets each kind apart at its start: one row a kind. The switch has no default, so the
+// compiler names this place when a kind is added.
 struct KindRow {
-  SessionKind kind;
   bool ownSlot;    // its files are in a slot of its own, the kind's number + list (a fixed paper's, a unit's)
   bool keepsList;  // the plan keeps its paper or unit in listIndex
 };
-constexpr KindRow kKinds[] = {
-    {SessionKind::kFixedPaper, true, true},
-    {SessionKind::kPaperWrong, false, true},
-    {SessionKind::kUnitDone, false, true},
-    {SessionKind::kUnitNotDone, false, true},
-    {SessionKind::kRandomPaper, false, true},
-    {SessionKind::kBookmarksAll, false, false},
-    {SessionKind::kBookmarksNotReviewed, false, false},
-    {SessionKind::kBookmarksReviewed, false, false},
-    {SessionKind::kWrongAll, false, false},
-    {SessionKind::kWrongNotReviewed, false, false},
-    {SessionKind::kWrongReviewed, false, false},
-    {SessionKind::kUnitAll, true, false},
-};
-
-// A kind outside the table is assembled and keeps no list.
-KindRow KindRowOf(SessionKind kind) {
-  for (const KindRow& row : kKinds)
-    if (row.kind == kind) return row;
-  return {kind, false, false};
+constexpr KindRow KindRowOf(SessionKind kind) {
+  using K = SessionKind;
+  switch (kind) {
+    case K::kFixedPaper: return {true, true};
+    case K::kPaperWrong: return {false, true};
+    case K::kUnitDone: return {false, true};
+    case K::kUnitNotDone: return {false, true};
+    case K::kRandomPaper: return {false, true};
+    case K::kBookmarksAll: return {false, false};
+    case K::kBookmarksNotReviewed: return {false, false};
+    case K::kBookmarksReviewed: return {false, false};
+    case K::kWrongAll: return {false, false};
+    case K::kWrongNotReviewed: return {false, false};
+    case K::kWrongReviewed: return {false, false};
+    case K::kUnitAll: return {true, false};
+  }
+  // A value outside the enumeration (read from a damaged record) is assembled and keeps no list.
+  return {false, false};
 }
 
 // A statement of the start: reported under tag, or left to stop the start when there is none.
