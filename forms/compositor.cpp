@@ -201,9 +201,10 @@ class Compositor {
     if (!f) return;
     m.window = f->Name();
     if (!f->ClientScreenRect().Contains(at.x, at.y)) return;
-    if (const Control* c = TopControlAt(f->Children(), at)) m.control = c->DisplayName();
+    m.control = TopControlAt(f->Children(), at);
   }
-  static const Control* TopControlAt(const std::vector<Control*>& kids, Point at) {
+  // The containers' names first: "FrmZhuYa.CmdGN(5).ImgBack".
+  static std::string TopControlAt(const std::vector<Control*>& kids, Point at) {
     // Painted windowless first, then windowed, each in order: the last drawn is on top.
     for (int windowed = 1; windowed >= 0; --windowed) {
       for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
@@ -212,11 +213,12 @@ class Compositor {
         const Rect r = c->ScreenRect();
         if (r.Empty() || !r.Contains(at.x, at.y)) continue;
         if (auto* sub = dynamic_cast<const Container*>(c); sub && sub->ClientScreenRect().Contains(at.x, at.y))
-          if (const Control* inner = TopControlAt(sub->Children(), at)) return inner;
-        return c;
+          if (std::string inner = TopControlAt(sub->Children(), at); !inner.empty())
+            return c->DisplayName() + "." + inner;
+        return c->DisplayName();
       }
     }
-    return nullptr;
+    return {};
   }
 
   void PaintForm(Painter& p, Form& f) {

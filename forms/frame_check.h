@@ -12,8 +12,9 @@ namespace xpexam::forms {
 class Control;
 
 struct FrameMismatch {
-  // The topmost window and control covering the first differing pixel (row by row); the
-  // control is empty where the window itself, its frame or nothing but the desktop is there.
+  // The topmost window and control covering the first differing pixel (row by row), the
+  // control after its containers ("Box.Label1"); the control is empty where the window itself,
+  // its frame or nothing but the desktop is there.
   std::string window;
   std::string control;
   // The bounding box of every differing pixel, and the first of them.

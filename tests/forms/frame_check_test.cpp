@@ -84,7 +84,7 @@ TEST_F(FrameCheckTest, AChangeThatDamagedNothingIsFoundWithItsWindowControlAndAr
       {"element of a control array", [](FrmStale& f) { return &f.Cell; },
        [](FrmStale& f) { f.Cell.SetBackColor(kRed); }, "Cell(2)", {200, 50, 20, 20}},
       {"child of a picture box", [](FrmStale& f) { return &f.Inside; },
-       [](FrmStale& f) { f.Inside.SetBackColor(kYellow); }, "Inside", {310, 160, 10, 10}},
+       [](FrmStale& f) { f.Inside.SetBackColor(kYellow); }, "Box.Inside", {310, 160, 10, 10}},
       // The old place shows the label still; the first stale pixel is now the window's own.
       {"moved away", [](FrmStale& f) { return &f.Opaque; }, [](FrmStale& f) { f.Opaque.Move(2250, 2250); }, "",
        {150, 50, 120, 170}},
