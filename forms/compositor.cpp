@@ -3,10 +3,15 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "forms/color.h"
 #include "forms/draw.h"
+#include "forms/frame_check.h"
 #include "forms/pointer_shapes.h"
 #include "forms/runtime.h"
 
@@ -43,20 +48,58 @@ class Compositor {
     full_ = false;
     damage_.clear();
     if (area.empty()) return *canvas_;
-    Painter p(*canvas_);
-    if (area.size() != 1 || !(area[0] == screen)) {
-      for (const Rect& r : area) cairo_rectangle(p.Cairo(), r.x, r.y, r.w, r.h);
-      cairo_clip(p.Cairo());
-    }
-    p.FillRect(screen, ResolveColor(kSysDesktop));
-    for (Form* f : Wm().Stacking())
-      if (f->Loaded() && f->Visible() && f->WindowState() != 1) PaintForm(p, *f);
-    for (InputGrab* g : Wm().Grabs()) g->Paint(p);
-    if (auto tip = Wm().Tooltip()) PaintTip(p, *tip);
+    const bool partial = area.size() != 1 || !(area[0] == screen);
+    PaintScreen(*canvas_, partial ? &area : nullptr);
     unpresented_.insert(unpresented_.end(), area.begin(), area.end());
     if (unpresented_.size() > kMaxRects) unpresented_ = {Bounds(unpresented_)};
+    // A whole repaint is its own reference.
+    if (check_ && partial) Check();
     return *canvas_;
   }
+
+  // The frame against the whole screen composed afresh.
+  void Check() {
+    if (!canvas_) return;
+    const int w = canvas_->Width(), h = canvas_->Height();
+    if (!reference_ || reference_->Width() != w || reference_->Height() != h) reference_ = std::make_unique<Canvas>(w, h);
+    PaintScreen(*reference_, nullptr);
+    const unsigned char* a = canvas_->Data();
+    const unsigned char* b = reference_->Data();
+    const int stride = canvas_->Stride();
+    int x1 = w, y1 = h, x2 = -1, y2 = -1, fx = -1, fy = -1;
+    for (int y = 0; y < h; ++y) {
+      const auto* ra = reinterpret_cast<const uint32_t*>(a + static_cast<size_t>(y) * stride);
+      const auto* rb = reinterpret_cast<const uint32_t*>(b + static_cast<size_t>(y) * stride);
+      if (std::memcmp(ra, rb, static_cast<size_t>(w) * 4) == 0) continue;
+      for (int x = 0; x < w; ++x) {
+        if (ra[x] == rb[x]) continue;
+        if (fy < 0) fx = x, fy = y;
+        x1 = std::min(x1, x), x2 = std::max(x2, x);
+        y1 = std::min(y1, y), y2 = std::max(y2, y);
+      }
+    }
+    if (fy < 0) return;
+    FrameMismatch m;
+    m.area = {x1, y1, x2 - x1 + 1, y2 - y1 + 1};
+    m.first_x = fx;
+    m.first_y = fy;
+    Cover(Point{fx, fy}, m);
+    if (on_mismatch_) {
+      auto handler = on_mismatch_;
+      handler(m);
+      return;
+    }
+    std::fprintf(stderr, "%s\n", m.Describe().c_str());
+    std::fflush(stderr);
+    std::abort();
+  }
+
+  void SetCheck(bool on) {
+    check_ = on;
+    if (!on) reference_.reset();
+  }
+  bool CheckOn() const { return check_; }
+  void SetCheckFailure(std::function<void(const FrameMismatch&)> handler) { on_mismatch_ = std::move(handler); }
 
   void PresentIfChanged() {
     if (NeedsCompose()) Compose();
@@ -97,7 +140,11 @@ class Compositor {
     damage_.clear();
     pointer_known_ = false;
     icon_ = nullptr;
+    SetCheck(false);
+    on_mismatch_ = nullptr;
+    undamaged_ = nullptr;
   }
+  const Control* undamaged_ = nullptr;
 
   static void PaintChildren(Painter& p, const Container& container) {
     const auto& kids = container.Children();
@@ -129,6 +176,51 @@ class Compositor {
   }
 
  private:
+  // The desktop, the windows bottom to top, the input grabs and the tooltip; only inside clip
+  // when given.
+  void PaintScreen(Canvas& canvas, const std::vector<Rect>* clip) {
+    Painter p(canvas);
+    if (clip) {
+      for (const Rect& r : *clip) cairo_rectangle(p.Cairo(), r.x, r.y, r.w, r.h);
+      cairo_clip(p.Cairo());
+    }
+    p.FillRect({0, 0, canvas.Width(), canvas.Height()}, ResolveColor(kSysDesktop));
+    for (Form* f : Wm().Stacking())
+      if (f->Loaded() && f->Visible() && f->WindowState() != 1) PaintForm(p, *f);
+    for (InputGrab* g : Wm().Grabs()) g->Paint(p);
+    if (auto tip = Wm().Tooltip()) PaintTip(p, *tip);
+  }
+
+  // The topmost window and control drawn over a screen point.
+  static void Cover(Point at, FrameMismatch& m) {
+    if (auto tip = Wm().Tooltip(); tip && tip->box.Contains(at.x, at.y)) {
+      m.window = "(tooltip)";
+      return;
+    }
+    Form* f = Wm().FormAt(at);
+    if (!f) return;
+    m.window = f->Name();
+    if (!f->ClientScreenRect().Contains(at.x, at.y)) return;
+    m.control = TopControlAt(f->Children(), at);
+  }
+  // The containers' names first: "FrmZhuYa.CmdGN(5).ImgBack".
+  static std::string TopControlAt(const std::vector<Control*>& kids, Point at) {
+    // Painted windowless first, then windowed, each in order: the last drawn is on top.
+    for (int windowed = 1; windowed >= 0; --windowed) {
+      for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+        const Control* c = *it;
+        if (c->Windowed() != (windowed == 1) || !c->Visible()) continue;
+        const Rect r = c->ScreenRect();
+        if (r.Empty() || !r.Contains(at.x, at.y)) continue;
+        if (auto* sub = dynamic_cast<const Container*>(c); sub && sub->ClientScreenRect().Contains(at.x, at.y))
+          if (std::string inner = TopControlAt(sub->Children(), at); !inner.empty())
+            return c->DisplayName() + "." + inner;
+        return c->DisplayName();
+      }
+    }
+    return {};
+  }
+
   void PaintForm(Painter& p, Form& f) {
     Rect r = f.ScreenRectPx();
     if (r.Empty()) return;
@@ -187,12 +279,39 @@ class Compositor {
   bool pointer_known_ = false;
   int shape_ = 0;
   PicturePtr icon_;
+  bool check_ = false;
+  std::unique_ptr<Canvas> reference_;
+  std::function<void(const FrameMismatch&)> on_mismatch_;
 };
 
 namespace detail {
 void Invalidate() { Compositor::Get().Invalidate(); }
 void Invalidate(const Rect& screen_area) { Compositor::Get().Invalidate(screen_area); }
+bool DamageSkipped(const Control* c) { return c && c == Compositor::Get().undamaged_; }
 }  // namespace detail
+
+std::string FrameMismatch::Describe() const {
+  std::string where = window.empty() ? "on the desktop" : "in window " + window;
+  if (!control.empty()) where += ", control " + control;
+  return "stale pixels at " + std::to_string(area.x) + "," + std::to_string(area.y) + " " + std::to_string(area.w) +
+         "x" + std::to_string(area.h) + " (first at " + std::to_string(first_x) + "," + std::to_string(first_y) +
+         ") " + where + ": the frame differs from the whole screen composed afresh";
+}
+void SetFrameCheck(bool on) { Compositor::Get().SetCheck(on); }
+bool FrameCheckOn() { return Compositor::Get().CheckOn(); }
+void SetFrameCheckFailure(std::function<void(const FrameMismatch&)> handler) {
+  Compositor::Get().SetCheckFailure(std::move(handler));
+}
+void CheckFrameNow() {
+  Compositor& c = Compositor::Get();
+  if (!c.CheckOn()) return;
+  // Composing checks a partial frame itself; a whole one is its own reference.
+  if (c.NeedsCompose())
+    c.Compose();
+  else
+    c.Check();
+}
+void SetUndamagedControl(const Control* control) { Compositor::Get().undamaged_ = control; }
 
 void SetHostWindow(const std::string& title, const PicturePtr& icon) { CurrentBackend().SetHostWindow(title, icon); }
 

@@ -113,6 +113,7 @@ Rect Control::ScreenRect() const {
 }
 
 void Control::Invalidate() const {
+  if (detail::DamageSkipped(this)) return;
   if (detached_) {
     detail::Invalidate();
     return;

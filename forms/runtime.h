@@ -92,6 +92,8 @@ int64_t Now();
 void Invalidate();
 // Only this area (screen pixels) needs repainting.
 void Invalidate(const Rect& screen_area);
+// The frame check's test hook: this control's changes damage nothing.
+bool DamageSkipped(const Control* c);
 enum class OnExhausted { kEnd, kReturn };
 // The one loop: processes timers and input until done() or the program ends. False when ended.
 bool RunUntil(const std::function<bool()>& done, OnExhausted on_exhausted = OnExhausted::kEnd);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "forms/dump.h"
+#include "forms/frame_check.h"
 
 namespace xpexam::forms {
 
@@ -195,6 +196,7 @@ std::optional<ScriptError> ParseScript(const std::string& text, const ScriptOpti
       const std::string path = Absolute(options.base_dir, w[1]);
       commands.push_back({number, [path, options, number, with_pointer](HeadlessBackend& b) {
                             b.Call([path, options, number, with_pointer] {
+                              CheckFrameNow();
                               if (with_pointer ? ComposeScreenWithPointer()->SavePng(path) : ComposeScreen().SavePng(path))
                                 return;
                               if (options.err) *options.err << "script line " << number << ": cannot write " << path << "\n";
@@ -224,6 +226,7 @@ std::optional<ScriptError> ParseScript(const std::string& text, const ScriptOpti
       if (w.size() != 1) return fail("dump takes no arguments");
       commands.push_back({number, [options](HeadlessBackend& b) {
                             b.Call([options] {
+                              CheckFrameNow();
                               if (options.out) DumpScreen(*options.out);
                             });
                           }});

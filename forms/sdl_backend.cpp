@@ -106,6 +106,7 @@ SdlBackend::SdlBackend(const SdlOptions& options) {
   input_ = SdlInput(static_cast<Uint16>(SDL_GetModState()));
   input_.SetScreen(width_, height_);
   SDL_StartTextInput();
+  check_ = std::make_unique<WindowCheck>(window_);
   Redraw();
 }
 
@@ -135,6 +136,14 @@ Backend::Wait SdlBackend::WaitEvent(int64_t deadline_ms, InputEvent& out) {
         if (timeout < 0) return Wait::kExhausted;  // the event queue failed: no input will come
         continue;
       }
+    }
+    if (e.type == SDL_SYSWMEVENT) {
+      if (check_->IsRequest(e)) {
+        // Whatever changed is on the screen first: the frame composed is the one presented.
+        PresentIfChanged();
+        check_->Answer(ComposeScreen());
+      }
+      continue;
     }
     // The new size is the runtime's to lay the windows out for; the next frame has it.
     if (HandleHostEvent(e) == Host::kResized) {

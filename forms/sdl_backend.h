@@ -26,6 +26,7 @@
 
 #include "forms/backend.h"
 #include "forms/sdl_input.h"
+#include "forms/window_check.h"
 
 namespace xpexam::forms {
 
@@ -77,6 +78,7 @@ class SdlBackend : public Backend {
   Rect text_rect_;
   std::array<SDL_Cursor*, 16> standard_cursors_{};
   SDL_Cursor* custom_cursor_ = nullptr;
+  std::unique_ptr<WindowCheck> check_;
 };
 
 // Opens the host window, installs its backend, runs start() (which loads and shows the first

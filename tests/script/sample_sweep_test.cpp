@@ -1,7 +1,8 @@
 // Every question of the sample installation, in the program itself on a copy of the sample:
 // its answer demonstration plays to the final record and gives the question back to the bar,
 // and the question can be completed on the desktop with the input its step records ask for.
-// The default run takes one question of each unit; XPEXAM_FULL_SWEEP=1 takes all of them.
+// The default run takes one question of each unit; XPEXAM_FULL_SWEEP=1 takes all of them. Both
+// run at 96 and at 144 dpi, and every frame is checked against a whole repaint of the screen.
 // A selection step is driven only where its text opens the box's text; any other is skipped.
 // XPEXAM_SWEEP_RECORD=DIR writes the dump and a hash of the screen at every desktop step and
 // every demonstration tick to DIR, one file a question and test, so that two builds can be
@@ -26,6 +27,7 @@
 #include "desktop/step_record.h"
 #include "forms/app.h"
 #include "forms/dump.h"
+#include "forms/frame_check.h"
 #include "forms/headless.h"
 #include "forms/list_box.h"
 #include "frame/installation.h"
@@ -54,7 +56,9 @@ struct Question {
   int number = 0;  // 1-based within the unit
   std::string code;
   int records = 0;
-  friend void PrintTo(const Question& q, std::ostream* os) { *os << q.code; }
+  // The screen: 96 dpi on 1024 x 768, or 144 dpi on 1600 x 1200.
+  int dpi = 96;
+  friend void PrintTo(const Question& q, std::ostream* os) { *os << q.code << " at " << q.dpi << " dpi"; }
 };
 
 std::string DataFolderOf(const std::string& program) {
@@ -63,7 +67,7 @@ std::string DataFolderOf(const std::string& program) {
 }
 
 // The questions of every unit index, or one of each unit (spread over the units' places).
-std::vector<Question> SampleQuestions() {
+std::vector<Question> SampleQuestions(int dpi) {
   const bool full = std::getenv("XPEXAM_FULL_SWEEP") && std::string(std::getenv("XPEXAM_FULL_SWEEP")) == "1";
   const std::string data = DataFolderOf(XPEXAM_SAMPLE_DIR);
   std::vector<Question> out;
@@ -73,7 +77,7 @@ std::vector<Question> SampleQuestions() {
     std::vector<Question> unit;
     for (const std::string& l : *lines) {
       if (platform::Trim(l).empty()) break;
-      unit.push_back({u, static_cast<int>(unit.size()) + 1, l.substr(0, 4), platform::ValInt(l.substr(4, 2))});
+      unit.push_back({u, static_cast<int>(unit.size()) + 1, l.substr(0, 4), platform::ValInt(l.substr(4, 2)), dpi});
     }
     // Questions whose demonstrations once never ended: a pointer that could not move, and one
     // that drifted two twips a tick towards the window's edge.
@@ -132,11 +136,16 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
       ::unsetenv("XDG_CONFIG_HOME");
   }
 
-  SampleSweep() : screen_(1024, 768) {
+  SampleSweep()
+      : screen_(q_.dpi == 144 ? 1600 : 1024, q_.dpi == 144 ? 1200 : 768, q_.dpi == 144 ? 10 : 15) {
     copy_->Restore();
     desktop::testing::ResetSessionState();
+    forms::SetFrameCheck(true);
+    forms::SetFrameCheckFailure([this](const forms::FrameMismatch& m) {
+      if (stale_.empty()) stale_ = m.Describe();
+    });
     frame::editInstallation().SetAppPath(copy_->Program());
-    frame::editInstallation().SetScale(1, 1);
+    frame::editInstallation().SetScale(forms::TwipsPerPixel() / 15, forms::TwipsPerPixel() / 15);
     frame::readInfo();
     app::ConnectWindows();
     platform::SetFailureReporter([this](std::string_view tag, long number, std::string_view description) {
@@ -149,7 +158,13 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
     Bar().LoadQuestion();
     Wait(300);
   }
+  void TearDown() override {
+    forms::CheckFrameNow();
+    EXPECT_EQ(stale_, "") << q_.code << " at " << q_.dpi << " dpi";
+  }
   ~SampleSweep() override {
+    forms::SetFrameCheck(false);
+    forms::SetFrameCheckFailure(nullptr);
     platform::SetFailureReporter(nullptr);
     session::editSessionExit().AllowBarClose();
     desktop::editDemonstration().MarkStopped();
@@ -420,6 +435,8 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
   const Question q_ = GetParam();
   int16_t current_ = 0;
   std::string reports_;
+  // The first frame found with stale pixels.
+  std::string stale_;
   forms::HeadlessSession screen_;
   forms::HeadlessBackend& in_ = screen_.Input();
   static SampleCopy* copy_;
@@ -473,7 +490,9 @@ TEST_P(SampleSweep, CompletedOnTheDesktop) {
   EXPECT_EQ(reports_, "") << q_.code;
 }
 
-INSTANTIATE_TEST_SUITE_P(Sample, SampleSweep, ::testing::ValuesIn(SampleQuestions()),
+INSTANTIATE_TEST_SUITE_P(Sample, SampleSweep, ::testing::ValuesIn(SampleQuestions(96)),
+                         [](const ::testing::TestParamInfo<Question>& info) { return "Q" + info.param.code; });
+INSTANTIATE_TEST_SUITE_P(Sample144dpi, SampleSweep, ::testing::ValuesIn(SampleQuestions(144)),
                          [](const ::testing::TestParamInfo<Question>& info) { return "Q" + info.param.code; });
 
 }  // namespace

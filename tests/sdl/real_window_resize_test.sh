@@ -31,6 +31,7 @@ shift 4
 
 export SDL_VIDEODRIVER=x11
 export LC_ALL=C.UTF-8
+. "$(dirname "$0")/window_check.sh"
 unset WAYLAND_DISPLAY
 
 x() { timeout 5 xdotool "$@"; }
@@ -80,7 +81,7 @@ install() {
 # The program's folder is the one its executable is in.
 install "$work/program"
 cp "$program" "$work/program/xpexam"
-(cd "$work/program" && exec ./xpexam) >"$work/program.out" 2>&1 &
+(cd "$work/program" && XPEXAM_WINDOW_CHECK="$work/window_check" exec ./xpexam) >"$work/program.out" 2>&1 &
 pid=$!
 
 find_window() {
@@ -133,6 +134,8 @@ shows() {
 expect_shows() {
   poll shows "$1" ||
     fail "$2: the window (${W}x${H}) differs from the runner's $1.png in $(cat "$work/$1.differing") pixels (see $work/$1.real.png, $1.diff.png)"
+  window_check "$wid" "$work/window_check" ||
+    fail "$2: the X server's pixels differ from the frame the program presented: $(window_check_answer "$work/window_check")"
 }
 
 # ---- Scenario: the window maximised and restored --------------------------------------------------

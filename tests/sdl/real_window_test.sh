@@ -21,6 +21,7 @@ fi
 
 export SDL_VIDEODRIVER=x11
 export LC_ALL=C.UTF-8
+. "$(dirname "$0")/window_check.sh"
 unset WAYLAND_DISPLAY
 pid=
 run=
@@ -77,7 +78,8 @@ start_program() {
   printf '0\r\n' >"$run/program/ksdata/288890.mxy"
   : >"$run/program/ksdata/288893.mxy"
   printf '欢迎\r\n' | iconv -f UTF-8 -t GBK >"$run/program/ksdata/170100.mxy"
-  (cd "$run/program" && XDG_CONFIG_HOME=$run/config exec ./xpexam) >"$run/program.out" 2>&1 &
+  (cd "$run/program" && XDG_CONFIG_HOME=$run/config XPEXAM_WINDOW_CHECK=$run/window_check exec ./xpexam) \
+    >"$run/program.out" 2>&1 &
   pid=$!
   find_window() {
     wid=$(x search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
@@ -176,8 +178,10 @@ scenario_minimise() {
   }
   poll tab_open || fail "a click on the restored home screen did not open the tab (see $run/tab.png)"
   running || fail "the program ended"
+  window_check "$wid" "$run/window_check" ||
+    fail "the X server's pixels differ from the frame the program presented: $(window_check_answer "$run/window_check")"
   stop_program
-  echo "ok: the window manager's minimise and restore kept the screen; the home screen's minimise iconified the window, the restore brought it back and it takes clicks"
+  echo "ok: the window manager's minimise and restore kept the screen; the home screen's minimise iconified the window, the restore brought it back and it takes clicks; the window holds the frame presented"
 }
 
 scenario_minimise

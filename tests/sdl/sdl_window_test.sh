@@ -22,6 +22,8 @@ if [ "${SDL_WINDOW_TEST_INSIDE:-}" != 1 ]; then
 fi
 
 export SDL_VIDEODRIVER=x11
+. "$(dirname "$0")/window_check.sh"
+export XPEXAM_WINDOW_CHECK="$work/window_check"
 # xdotool reads the characters it types in the locale's encoding; CI may set none.
 export LC_ALL=C.UTF-8
 unset WAYLAND_DISPLAY
@@ -100,6 +102,8 @@ same_as_headless() {
 }
 poll same_as_headless ||
   fail "the window differs from the headless rendering in $(cat "$work/differing_pixels") pixels (see $work/screen.png, diff.png)"
+window_check "$wid" "$XPEXAM_WINDOW_CHECK" ||
+  fail "the X server's pixels differ from the frame the program presented: $(window_check_answer "$XPEXAM_WINDOW_CHECK")"
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
 before=$(cpu_ticks)
@@ -228,4 +232,4 @@ EXTENTS
   kill "$pid"
   wait "$pid" 2>/dev/null
 fi
-echo "ok${wm:+ under $wm}: pixels match, idle CPU $used ticks in 0.5 s, $(wc -l <"$work/received.log") events as expected"
+echo "ok${wm:+ under $wm}: pixels match the headless rendering and the frame presented, idle CPU $used ticks in 0.5 s, $(wc -l <"$work/received.log") events as expected"

@@ -1,6 +1,7 @@
 #pragma once
 // Whole runs of the program through the scenario runner xpexam-script, for tests of an
 // installation as the learner meets it.
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,12 +18,13 @@ namespace xpexam::testing {
 #ifdef XPEXAM_SCRIPT_BIN
 // Runs the scenario runner on an installation, in `work` and with its settings there;
 // stdout and stderr together. `options` go to the runner as they are ("--screen 1280x1024").
+// Every frame is checked against a whole repaint; stale pixels fail the test.
 inline std::string RunScript(const TempDir& work, const std::string& program_dir, const std::string& script,
                              const std::string& options = "") {
   const std::string script_file = work.Write("scenario.txt", script);
   const std::string command = "cd '" + work.path() + "' && XDG_CONFIG_HOME='" + work.path() + "/config' '" +
                               XPEXAM_SCRIPT_BIN + "' --program-dir '" + program_dir + "' --script '" + script_file +
-                              "' --server http://127.0.0.1:9 " + options + " 2>&1";
+                              "' --server http://127.0.0.1:9 --check-frames " + options + " 2>&1";
   std::string out;
   if (FILE* p = ::popen(command.c_str(), "r")) {
     char buf[4096];
@@ -30,6 +32,8 @@ inline std::string RunScript(const TempDir& work, const std::string& program_dir
     ::pclose(p);
   }
   ::unlink(platform::InstanceLockPath(program_dir).c_str());
+  if (const size_t at = out.find("stale pixels at "); at != std::string::npos)
+    ADD_FAILURE() << out.substr(at, out.find('\n', at) - at) << "\nscript:\n" << script;
   return out;
 }
 #endif

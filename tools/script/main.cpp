@@ -1,6 +1,7 @@
 // xpexam-script: runs the program headless, as if started in the program folder, and feeds it a
 // scenario script (see forms/script.h). Exits 0 when the script has run, non-zero with a message
-// for a bad command line or script line.
+// for a bad command line or script line; with --check-frames, 3 for a frame left with stale
+// pixels.
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "forms/app.h"
+#include "forms/frame_check.h"
 #include "forms/headless.h"
 #include "forms/program.h"
 #include "forms/script.h"
@@ -94,7 +96,8 @@ std::vector<int> TakeDemoCommands(std::string& text) {
 int Usage(const std::string& problem) {
   std::cerr << "xpexam-script: " << problem << "\n"
             << "usage: xpexam-script --program-dir DIR --script FILE [--screen 1024x768] [--twips-per-pixel 15]\n"
-            << "                     [--now \"2026-01-01 09:00:00\"] [--seed N] [--form NAME] [--server URL]\n";
+            << "                     [--now \"2026-01-01 09:00:00\"] [--seed N] [--form NAME] [--server URL]\n"
+            << "                     [--check-frames]\n";
   return 2;
 }
 
@@ -106,8 +109,13 @@ int main(int argc, char** argv) {
   double tpp = 15;
   platform::DateTime now{2026, 1, 1, 9, 0, 0};
   std::optional<unsigned long long> seed;
+  bool check_frames = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (arg == "--check-frames") {
+      check_frames = true;
+      continue;
+    }
     if (i + 1 >= argc) return Usage("missing value after " + arg);
     const std::string value = argv[++i];
     if (arg == "--program-dir") {
@@ -175,6 +183,14 @@ int main(int argc, char** argv) {
   }
 
   forms::HeadlessSession session(width, height, tpp, now);
+  if (check_frames) {
+    forms::SetFrameCheck(true);
+    forms::SetFrameCheckFailure([](const forms::FrameMismatch& m) {
+      std::cout.flush();
+      std::cerr << "xpexam-script: " << m.Describe() << std::endl;
+      std::_Exit(3);
+    });
+  }
   if (seed) platform::Randomize(*seed);
   for (const auto& c : commands) c.queue(session.Input());
   try {
@@ -192,6 +208,7 @@ int main(int argc, char** argv) {
       forms::Pump();
   } catch (const forms::ProgramEnded&) {
   }
+  forms::CheckFrameNow();
   if (session.Input().Pending()) std::cerr << "xpexam-script: the program ended before the script did\n";
   return shot_failed ? 1 : 0;
 }
