@@ -323,11 +323,15 @@ void SdlBackend::SetPointer(int shape, const PicturePtr& custom) {
   custom_cursor_ = next;
 }
 
-void SdlBackend::MinimizeHost() { SDL_MinimizeWindow(window_); }
+void SdlBackend::MinimizeHost() {
+  input_.IconifyAsked();
+  SDL_MinimizeWindow(window_);
+}
 
 void SdlBackend::RestoreHost() {
   // SDL's restore also takes back a maximised size; the learner's maximised window stays so.
   const bool maximized = (SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED) != 0;
+  input_.RestoreAsked();
   SDL_RestoreWindow(window_);
   if (maximized) SDL_MaximizeWindow(window_);
 }

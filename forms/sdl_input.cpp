@@ -1,6 +1,7 @@
 #include "forms/sdl_input.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace xpexam::forms {
 
@@ -135,6 +136,16 @@ std::optional<InputEvent> SdlInput::Translate(const SDL_Event& e) {
     case SDL_MOUSEBUTTONUP: {
       const int button = ButtonOf(e.button.button);
       if (!button) return std::nullopt;
+      if (e.type == SDL_MOUSEBUTTONUP && button == swallowed_release_) {
+        swallowed_release_ = 0;
+        return std::nullopt;
+      }
+      if (e.type == SDL_MOUSEBUTTONDOWN && std::exchange(iconify_asked_, false) && !minimized_) {
+        swallowed_release_ = button;
+        InputEvent out;
+        out.type = EventType::kHostRestored;
+        return out;
+      }
       return Mouse(e.type == SDL_MOUSEBUTTONDOWN ? EventType::kMouseDown : EventType::kMouseUp, e.button.x, e.button.y,
                    button);
     }
@@ -170,6 +181,7 @@ std::optional<InputEvent> SdlInput::Translate(const SDL_Event& e) {
       InputEvent out;
       switch (e.window.event) {
         case SDL_WINDOWEVENT_MINIMIZED:
+          iconify_asked_ = false;
           if (minimized_) return std::nullopt;
           minimized_ = true;
           out.type = EventType::kHostMinimized;

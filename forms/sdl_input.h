@@ -33,12 +33,20 @@ class SdlInput {
   std::optional<InputEvent> Translate(const SDL_Event& e);
   // The modifier state as of the last key event translated (mouse events carry it).
   int Shift() const { return ShiftStateOf(mod_); }
+  // The host window was asked to go to its icon. Without a window manager nothing takes it
+  // there and the window stays up empty: a press on it then brings the minimised windows back,
+  // as a click on the taskbar would; neither it nor its release reaches the windows.
+  void IconifyAsked() { iconify_asked_ = true; }
+  // The program brought the host back itself.
+  void RestoreAsked() { iconify_asked_ = false; }
 
  private:
   InputEvent Mouse(EventType type, int x, int y, int button) const;
 
   Uint16 mod_;
   bool minimized_ = false;
+  bool iconify_asked_ = false;
+  int swallowed_release_ = 0;  // the button whose press brought the windows back
   int width_ = 1 << 30, height_ = 1 << 30;
 };
 

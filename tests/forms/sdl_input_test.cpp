@@ -178,5 +178,24 @@ TEST(SdlInput, TheHostWindowGoesToItsIconAndComesBackOncePerChange) {
   });
 }
 
+// With no window manager the asked-for icon never comes: the next press on the window that
+// stayed up stands for the taskbar's click and brings the windows back; it reaches no window.
+TEST(SdlInput, APressOnAHostNoOneIconifiedBringsTheWindowsBack) {
+  SdlInput input;
+  input.SetScreen(640, 480);
+  input.IconifyAsked();
+  EXPECT_EQ(Describe(input.Translate(Motion(5, 6))), "Move 5,6 0");
+  EXPECT_EQ(Describe(input.Translate(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 5, 6))), "HostRestored");
+  EXPECT_EQ(Describe(input.Translate(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 5, 6))), "-");
+  EXPECT_EQ(Describe(input.Translate(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 5, 6))), "Press 1 5,6 0");
+  EXPECT_EQ(Describe(input.Translate(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 5, 6))), "Release 1 5,6 0");
+
+  // A window manager that iconifies it: presses after its return are presses.
+  input.IconifyAsked();
+  EXPECT_EQ(Describe(input.Translate(Window(SDL_WINDOWEVENT_MINIMIZED))), "HostMinimized");
+  EXPECT_EQ(Describe(input.Translate(Window(SDL_WINDOWEVENT_RESTORED))), "HostRestored");
+  EXPECT_EQ(Describe(input.Translate(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 5, 6))), "Press 1 5,6 0");
+}
+
 }  // namespace
 }  // namespace xpexam::forms

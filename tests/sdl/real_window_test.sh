@@ -63,9 +63,10 @@ until timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'wind
   sleep 0.05
 done
 
-# start_program <name>: the program on a fresh copy of the sample installation in $work/<name>,
-# with the records of a learner who used it before (nothing is reported at start-up). Sets
-# $run, $pid and $wid, and X Y WIDTH HEIGHT for the drawing area on the screen.
+# start_program <name> [bare]: the program on a fresh copy of the sample installation in
+# $work/<name>, with the records of a learner who used it before (nothing is reported at
+# start-up). Sets $run, $pid and $wid, and X Y WIDTH HEIGHT for the drawing area on the screen.
+# With "bare" no window manager runs, so the window is not framed.
 start_program() {
   run=$work/$1
   mkdir -p "$run/program" "$run/config"
@@ -90,7 +91,7 @@ start_program() {
     extents=$(timeout 5 xprop -id "$wid" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p')
     [ -n "$extents" ] && [ "$extents" != "0, 0, 0, 0" ]
   }
-  poll framed || fail "the window manager did not decorate the window"
+  [ "${2:-}" = bare ] || poll framed || fail "the window manager did not decorate the window"
   # The program fits its drawing area to the screen once framed: wait until it stays put.
   geometry() {
     info=$(timeout 5 xwininfo -id "$wid")
@@ -184,4 +185,30 @@ scenario_minimise() {
   echo "ok: the window manager's minimise and restore kept the screen; the home screen's minimise iconified the window, the restore brought it back and it takes clicks; the window holds the frame presented"
 }
 
+# With no window manager nothing takes the window to an icon: after the home screen's minimise it
+# stays up empty, and a click on it brings the home screen back, as the taskbar would.
+scenario_minimise_without_window_manager() {
+  kill "$wm_pid" 2>/dev/null
+  wait "$wm_pid" 2>/dev/null
+  start_program bare bare
+  x mousemove "$((X + 1))" "$((Y + 1))" || fail "xdotool mousemove"
+  poll settle_screen || fail "the screen never settled after the start"
+  shoot "$run/before.png" || fail "cannot take a screenshot"
+  hx=$(((WIDTH - 800) / 2)) hy=$(((HEIGHT - 600) / 2))
+  x mousemove "$((X + hx + 756))" "$((Y + hy + 17))" click 1 || fail "xdotool click"
+  home_gone() {
+    shoot "$run/empty.png" || return 1
+    compare -metric AE "$run/before.png" "$run/empty.png" /dev/null 2>"$run/differing_pixels"
+    [ "$(cut -d' ' -f1 <"$run/differing_pixels")" -gt 100000 ] 2>/dev/null
+  }
+  poll home_gone || fail "the home screen's minimise left the home screen up (see $run/empty.png)"
+  x mousemove "$((X + 1))" "$((Y + 1))" click 1 || fail "xdotool click"
+  poll same_as_before ||
+    fail "a click on the empty window did not bring the home screen back: $(cat "$run/differing_pixels") pixels differ (see $run/before.png, after.png, diff.png)"
+  running || fail "the program ended"
+  stop_program
+  echo "ok: without a window manager a click on the empty window brings the minimised home screen back"
+}
+
 scenario_minimise
+scenario_minimise_without_window_manager
