@@ -153,16 +153,20 @@ void Open(const SessionSpec& spec) {
   AddBookmarkBits();
 }
 
-}  // namespace
-
+// The slot offset that gives a kind its slot: the paper's number for a fixed paper, the unit for
+// a whole unit, the assembled slot for every other kind.
 int16_t SlotOffsetFor(SessionKind kind, int16_t list) {
   if (KindRowOf(kind).ownSlot) return list;
   return static_cast<int16_t>(kAssembledSlot - static_cast<int16_t>(kind));
 }
 
+// True for the kinds whose plan keeps their paper or unit in listIndex.
 bool HasListIndex(SessionKind kind) { return KindRowOf(kind).keepsList; }
 
+// An exam runs timed; every other session is practice.
 RunMode RunModeFor(SessionKind kind) { return IsExam(kind) ? RunMode::kTimedExam : RunMode::kPractice; }
+
+}  // namespace
 
 void BeginSession(const SessionSpec& spec) {
   const PlanWriter edit = editPlan();

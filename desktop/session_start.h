@@ -52,15 +52,8 @@ struct SessionSpec {
   std::function<void(const IndexLine&)> onIndexLine;
 };
 
-// The slot offset that gives a kind its slot: the paper's number for a fixed paper, the unit for
-// a whole unit, the assembled slot for every other kind.
-int16_t SlotOffsetFor(SessionKind kind, int16_t list);
-// True for the kinds whose plan keeps their paper or unit in listIndex.
-bool HasListIndex(SessionKind kind);
-// An exam runs timed; every other session is practice.
-RunMode RunModeFor(SessionKind kind);
 
-// Sets up the plan and the cursor for the session spec describes, at question 1, step 1.
+// Sets up the plan and the cursor for the session the SessionSpec describes, at question 1, step 1.
 // Failures of the opening (files, first lines, bookmarks) are reported under "startlianxi".
 void BeginSession(const SessionSpec& spec);
 

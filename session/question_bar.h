@@ -145,8 +145,6 @@ class FrmTm : public forms::FormOf<FrmTm>, private FrmTmControls, private FrmTmV
   void ArmDemonstration();
   // The exam clock stops: a session that turned practice has no time limit.
   void StopExamClock();
-  // The unfinished-questions line is emptied until the next question is read.
-  void ClearUnfinishedLine();
   // An exam that turned practice at once: the practice faces of buttons 3 and 11 (a missing
   // face leaves a button as it was), the unit panel and the practice buttons.
   void ShowPracticeButtons();

@@ -43,8 +43,6 @@ void FrmTm::ArmDemonstration() { TimStartYS.SetEnabled(true); }
 
 void FrmTm::StopExamClock() { TimeKS.SetEnabled(false); }
 
-void FrmTm::ClearUnfinishedLine() { LblUnit.SetCaption(""); }
-
 void FrmTm::ShowPracticeButtons() {
   if (auto picture = frame::DataPictureOrNone("l01003")) CmdGN[3].SetPicture(picture);
   if (auto picture = frame::DataPictureOrNone("l01011")) CmdGN[11].SetPicture(picture);

@@ -132,9 +132,9 @@ TEST_F(SessionStartTest, CodesAndFirstLinesComeFromWhereTheQuestionsAre) {
   }
 }
 
-// Marks come from the spec's characters and then its fill; a "T" starts completed, a
+// Marks come from the SessionSpec's characters and then its fill; a "T" starts completed, a
 // bookmarked code gets its bit on top; positions past those marked keep the earlier session's.
-TEST_F(SessionStartTest, MarksStatusesAndBookmarksFollowTheSpec) {
+TEST_F(SessionStartTest, MarksStatusesAndBookmarksFollowTheSessionSpec) {
   Write("ksdata/288862.mxy", {"03010999"});
   struct Case {
     const char* marks;
