@@ -13,7 +13,8 @@ inline constexpr std::string_view kExamNotSaved = "本次考试的成绩记录�
 inline constexpr std::string_view kChangeNotSaved = "本次更改未能保存。";
 
 // For a write error (errno) other than 0: the program's message box with the sentence and the
-// system's reason. Nothing for 0, when every write went through. A picture of the box that cannot
+// reason, worded as the system's own Chinese messages word it (the error number for one they
+// do not name). Nothing for 0, when every write went through. A picture of the box that cannot
 // be loaded is reported under tag, or passed over when tag is empty.
 void TellIfNotSaved(int write_error, std::string_view tag, std::string_view what);
 

@@ -1,15 +1,16 @@
 // A record file that cannot be written (a read-only records folder, a full disk) is never lost
 // without a word: each action that writes records tells the learner once, in the program's
-// message box, with the system's reason; the files stay as they were and the program goes on to
-// the same windows as when the writes go through.
+// message box, with the reason in the learner's language; the files stay as they were and the
+// program goes on to the same windows as when the writes go through.
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "desktop/session_plan.h"
 #include "desktop/session_plan_writer.h"
@@ -27,6 +28,36 @@ namespace xpexam::home {
 namespace {
 
 using testing::Files;
+
+// What the box gives as the reason for a write error, as the system's Chinese messages say it.
+struct Reason {
+  const char* name;
+  int error;
+  std::string_view text;
+};
+
+const Reason kReasons[] = {
+    {"AccessDenied", EACCES, "拒绝访问。"},
+    {"NotPermitted", EPERM, "拒绝访问。"},
+    {"ReadOnlyMedium", EROFS, "介质受写入保护。"},
+    {"DiskFull", ENOSPC, "磁盘空间不足。"},
+    {"QuotaExceeded", EDQUOT, "配额不足，无法处理此命令。"},
+    {"InputOutput", EIO, "由于 I/O 设备错误，无法运行此项请求。"},
+    {"NoSuchFolder", ENOENT, "系统找不到指定的路径。"},
+    {"NotAFolder", ENOTDIR, "系统找不到指定的路径。"},
+    // One the system has no message for: its number.
+    {"TooManyOpenFiles", EMFILE, "系统错误，错误号 24。"},
+};
+
+std::string ReasonText(int error) {
+  for (const Reason& r : kReasons)
+    if (r.error == error) return std::string(r.text);
+  return "<no reason for " + std::to_string(error) + ">";
+}
+
+std::string NotSavedPrompt(std::string_view sentence, int error) {
+  return "\r\n\r\n" + std::string(sentence) + "\r\n原因：" + ReasonText(error);
+}
 
 struct Box {
   std::string title, prompt;
@@ -129,7 +160,7 @@ TEST_P(RecordsNotSaved, TellsOnceWhyAndGoesOnAsBefore) {
   const std::vector<Box> boxes = Run(a.act);
 
   std::vector<Box> expected = a.asked;
-  if (failing) expected.push_back({"记录未能保存", "\r\n\r\n" + std::string(a.not_saved) + "\r\n原因：" + std::strerror(a.error)});
+  if (failing) expected.push_back({"记录未能保存", NotSavedPrompt(a.not_saved, a.error)});
   EXPECT_EQ(boxes, expected);
   EXPECT_FALSE(forms::Ended());
   EXPECT_TRUE(a.went_on());
@@ -148,6 +179,70 @@ INSTANTIATE_TEST_SUITE_P(Actions, RecordsNotSaved,
                            return std::string(kActions[std::get<0>(info.param)].name) +
                                   (std::get<1>(info.param) ? "WritesFailing" : "WritesWorking");
                          });
+
+// The reason the box gives for each error a write can meet, on deleting a random paper.
+class NotSavedReason : public RecordsNotSaved {};
+
+TEST_P(NotSavedReason, IsWordedAsTheSystemWordsIt) {
+  const Reason& r = kReasons[std::get<0>(GetParam())];
+  const Action& a = kActions[3];
+  a.prepare();
+  forms::Pump();
+  platform::SetWriteFaultHook([&](const std::string&) { return r.error; });
+  const std::vector<Box> boxes = Run(a.act);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1], (Box{"记录未能保存", NotSavedPrompt(a.not_saved, r.error)}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Errors, NotSavedReason,
+                         ::testing::Combine(::testing::Range<size_t>(0, std::size(kReasons)), ::testing::Values(true)),
+                         [](const auto& info) { return std::string(kReasons[std::get<0>(info.param)].name); });
+
+// A records folder that really cannot be written, made so once the action's windows are up.
+class RecordsFolder : public RecordsNotSaved {
+ protected:
+  void Expect(const std::function<void()>& spoil, int error) {
+    const Action& a = kActions[std::get<0>(GetParam())];
+    a.prepare();
+    forms::Pump();
+    spoil();
+    std::vector<Box> expected = a.asked;
+    expected.push_back({"记录未能保存", NotSavedPrompt(a.not_saved, error)});
+    EXPECT_EQ(Run(a.act), expected);
+    EXPECT_FALSE(forms::Ended());
+    EXPECT_TRUE(a.went_on());
+  }
+};
+
+// Where the folder should be there is a file: the path is not found.
+TEST_P(RecordsFolder, ThatIsAFile) {
+  Expect(
+      [&] {
+        std::filesystem::rename(dir_ / "ksdata", dir_ / "ksdata.moved");
+        dir_.Write("ksdata", "not a folder");
+      },
+      ENOTDIR);
+}
+
+// A folder the learner may read but not write to. The administrator writes anywhere, so there is
+// nothing to see when the tests run as that user.
+TEST_P(RecordsFolder, WithoutWriteAccess) {
+  if (::geteuid() == 0) GTEST_SKIP() << "the administrator writes to a read-only folder";
+  // The test's folder gives the access back when it goes.
+  Expect(
+      [&] {
+        using std::filesystem::perms;
+        std::filesystem::permissions(dir_ / "ksdata", perms::owner_write | perms::group_write | perms::others_write,
+                                     std::filesystem::perm_options::remove);
+      },
+      EACCES);
+}
+
+// Clearing the bookmarks (the last action) reads its lists before it writes: with no folder to
+// read it has nothing to clear.
+INSTANTIATE_TEST_SUITE_P(Actions, RecordsFolder,
+                         ::testing::Combine(::testing::Range<size_t>(0, std::size(kActions) - 1), ::testing::Values(true)),
+                         [](const auto& info) { return std::string(kActions[std::get<0>(info.param)].name); });
 
 }  // namespace
 }  // namespace xpexam::home
