@@ -47,9 +47,11 @@ SDL_Cursor* CursorOfPicture(const Picture& pic) {
   return cursor;
 }
 
-// The smallest host window: below this the program's windows no longer fit in any useful way.
-constexpr int kMinWidth = 640;
-constexpr int kMinHeight = 480;
+// The smallest host window is the program's smallest screen: below it the home screen's own
+// buttons and the bar's end button are cut off. A smaller window asked for (a notice alone) and a
+// smaller display set the bound lower.
+constexpr int kMinWidth = 800;
+constexpr int kMinHeight = 600;
 
 }  // namespace
 
@@ -90,7 +92,9 @@ SdlBackend::SdlBackend(const SdlOptions& options) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     throw std::runtime_error(why);
   }
-  SDL_SetWindowMinimumSize(window_, std::min(kMinWidth, w), std::min(kMinHeight, h));
+  smallest_w_ = std::min(kMinWidth, w);
+  smallest_h_ = std::min(kMinHeight, h);
+  SDL_SetWindowMinimumSize(window_, smallest_w_, smallest_h_);
   if (!SDL_GetWindowSurface(window_)) {
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
@@ -212,10 +216,10 @@ void SdlBackend::FitDisplay() {
   borders_known_ = top > 0 || left > 0 || bottom > 0 || right > 0;
   int w = 0, h = 0;
   SDL_GetWindowSize(window_, &w, &h);
-  const int fit_w = std::max(1, std::min(w, usable.w - left - right));
-  const int fit_h = std::max(1, std::min(h, usable.h - top - bottom));
+  const int room_w = std::max(1, usable.w - left - right), room_h = std::max(1, usable.h - top - bottom);
+  SDL_SetWindowMinimumSize(window_, std::min(smallest_w_, room_w), std::min(smallest_h_, room_h));
+  const int fit_w = std::min(w, room_w), fit_h = std::min(h, room_h);
   if (fit_w == w && fit_h == h) return;
-  SDL_SetWindowMinimumSize(window_, std::min(kMinWidth, fit_w), std::min(kMinHeight, fit_h));
   SDL_SetWindowSize(window_, fit_w, fit_h);
   // Centred with its frame (the position is the drawing area's).
   SDL_SetWindowPosition(window_, usable.x + left + (usable.w - left - right - fit_w) / 2,

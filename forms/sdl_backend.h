@@ -72,6 +72,7 @@ class SdlBackend : public Backend {
   SDL_Texture* texture_ = nullptr;
   int texture_w_ = 0, texture_h_ = 0;
   int width_ = 0, height_ = 0;
+  int smallest_w_ = 1, smallest_h_ = 1;  // the drawing area's least size where the display has room
   bool borders_known_ = false;
   SDL_Surface* shown_surface_ = nullptr;  // the window surface the last frame went to
   SdlInput input_;

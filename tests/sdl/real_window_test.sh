@@ -3,7 +3,8 @@
 # from outside with real X input (xdotool) and read back through the window manager's view of
 # the window (xprop) and screenshots. Each scenario is a function of its own that starts the
 # program on a fresh copy of the sample installation and stops it at its end.
-# Usage: real_window_test.sh <program> <sample installation> <work folder>
+# Usage: real_window_test.sh <program> <sample installation> <work folder> [scenario...]
+# With no scenario named, all of them run (each a function scenario_NAME below).
 set -u
 program=$1
 sample=$2
@@ -16,8 +17,9 @@ if [ "${REAL_WINDOW_TEST_INSIDE:-}" != 1 ]; then
   [ -d "$sample" ] || { echo "FAIL: no sample installation in $sample"; exit 1; }
   rm -rf "$work"
   mkdir -p "$work"
-  REAL_WINDOW_TEST_INSIDE=1 exec "$(dirname "$0")/../../tools/scripts/with_xvfb.sh" sh "$0" "$program" "$sample" "$work"
+  REAL_WINDOW_TEST_INSIDE=1 exec "$(dirname "$0")/../../tools/scripts/with_xvfb.sh" sh "$0" "$@"
 fi
+shift 3
 
 export SDL_VIDEODRIVER=x11
 export LC_ALL=C.UTF-8
@@ -210,5 +212,40 @@ scenario_minimise_without_window_manager() {
   echo "ok: without a window manager a click on the empty window brings the minimised home screen back"
 }
 
-scenario_minimise
-scenario_minimise_without_window_manager
+# The window never gets smaller than the program's smallest screen, 800 x 600: below it the home
+# screen's own buttons are cut off. Tried as a program asks it (a configure request) and as a
+# learner drags it (openbox's Alt + right-button drag from the lower right corner).
+scenario_shrink() {
+  start_program shrink
+  at_least() {
+    eval "$(geometry)"
+    [ "$WIDTH" -ge 800 ] && [ "$HEIGHT" -ge 600 ]
+  }
+  # What the window manager made of the request, once it has answered.
+  shrunk_or_kept() {
+    last=
+    poll settled || return 1
+    eval "$last"
+  }
+  x windowsize "$wid" 640 480 || fail "xdotool windowsize"
+  shrunk_or_kept || fail "the window kept moving"
+  at_least || fail "the window took a size of ${WIDTH}x${HEIGHT} when asked for 640x480"
+
+  eval "$(geometry)"
+  x mousemove "$((X + WIDTH - 4))" "$((Y + HEIGHT - 4))" keydown alt mousedown 3 || fail "xdotool drag"
+  for step in 1 2 3 4 5; do
+    x mousemove "$((X + WIDTH - 4 - (WIDTH - 640) * step / 5))" "$((Y + HEIGHT - 4 - (HEIGHT - 480) * step / 5))"
+    sleep 0.1
+  done
+  x mouseup 3 keyup alt || fail "xdotool drag"
+  shrunk_or_kept || fail "the window kept moving"
+  at_least || fail "the window was dragged to ${WIDTH}x${HEIGHT}"
+  running || fail "the program ended"
+  stop_program
+  echo "ok: asked for 640x480 and dragged towards it, the window stays ${WIDTH}x${HEIGHT}"
+}
+
+# The scenario without a window manager stops it, so it comes last.
+for scenario in ${*:-minimise shrink minimise_without_window_manager}; do
+  "scenario_$scenario"
+done
