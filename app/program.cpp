@@ -86,7 +86,10 @@ void ConnectWindows() {
 
 forms::SdlOptions HostWindowOptions() {
   forms::SdlOptions options;
+  options.title = frame::kProgramCaption;
   if (!frame::AnotherCopyRuns()) return options;
+  // The window holds the notice alone: its title bar says what the notice's own bar says.
+  options.title = frame::kAlreadyRunningTitle;
   forms::SetMsgBoxScreenWidth(options.width);
   const forms::MsgBoxSize box =
       forms::MeasureMsgBox(frame::kAlreadyRunningText, frame::kAlreadyRunningButtons, options.width);

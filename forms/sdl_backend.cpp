@@ -12,6 +12,11 @@
 #include "forms/runtime.h"
 #include "forms/x_errors.h"
 
+// Last: Xlib's macros would clash with the names above.
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
 namespace xpexam::forms {
 
 namespace {
@@ -45,6 +50,24 @@ SDL_Cursor* CursorOfPicture(const Picture& pic) {
   SDL_Cursor* cursor = SDL_CreateColorCursor(surface, std::clamp(hx, 0, pic.Width() - 1), std::clamp(hy, 0, pic.Height() - 1));
   SDL_FreeSurface(surface);
   return cursor;
+}
+
+// Titles the window. SDL writes the old-style name (WM_NAME, WM_ICON_NAME) as Latin-1 text that
+// holds UTF-8 bytes; a window manager that reads those shows a Chinese title garbled, so they are
+// written again as UTF-8 text.
+void SetTitle(SDL_Window* window, const std::string& title) {
+  SDL_SetWindowTitle(window, title.c_str());
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+  Display* display = info.info.x11.display;
+  char* text = const_cast<char*>(title.c_str());
+  XTextProperty name;
+  if (Xutf8TextListToTextProperty(display, &text, 1, XUTF8StringStyle, &name) != Success) return;
+  XSetWMName(display, info.info.x11.window, &name);
+  XSetWMIconName(display, info.info.x11.window, &name);
+  XFree(name.value);
+  XFlush(display);
 }
 
 // The smallest host window is the program's smallest screen: below it the home screen's own
@@ -92,6 +115,7 @@ SdlBackend::SdlBackend(const SdlOptions& options) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     throw std::runtime_error(why);
   }
+  SetTitle(window_, options.title);
   smallest_w_ = std::min(kMinWidth, w);
   smallest_h_ = std::min(kMinHeight, h);
   SDL_SetWindowMinimumSize(window_, smallest_w_, smallest_h_);
@@ -303,7 +327,7 @@ void SdlBackend::Redraw() {
 }
 
 void SdlBackend::SetHostWindow(const std::string& title, const PicturePtr& icon) {
-  if (!title.empty()) SDL_SetWindowTitle(window_, title.c_str());
+  if (!title.empty()) SetTitle(window_, title);
   if (SDL_Surface* surface = icon ? StraightSurfaceOf(*icon) : nullptr) {
     SDL_SetWindowIcon(window_, surface);
     SDL_FreeSurface(surface);

@@ -31,7 +31,7 @@
 namespace xpexam::forms {
 
 struct SdlOptions {
-  std::string title = "xpexam";
+  std::string title;  // the host window's title bar
   // The host window's size; the display's usable area caps it.
   int width = 1024;
   int height = 768;

@@ -92,9 +92,9 @@ void FrmStart::Form_Load() {
 
   editCandidate().SetName(inst.settings(8));
   TryReport(kTag, [&] { SetIcon(forms::LoadPicture(inst.dataPath() + "l62011" + ".mxy")); });
-  // The real window carries the program's name and icon from here on.
-  forms::SetHostWindow(inst.moduleTitle(), Icon());
-  SetCaption("Tavrelo");
+  // The real window carries the module's title and the program's icon from here on.
+  forms::SetHostWindow(inst.moduleTitle().empty() ? kProgramCaption : inst.moduleTitle(), Icon());
+  SetCaption(kProgramCaption);
   editInstallation().SetOsVersion(GetOSVersionOF());
   mStartPending = true;
   Timer1.SetEnabled(true);

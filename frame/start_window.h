@@ -16,6 +16,10 @@ inline constexpr const char* kAlreadyRunningText =
 inline constexpr const char* kAlreadyRunningTitle = "系统提示";
 inline constexpr int kAlreadyRunningButtons = forms::kOkOnly | forms::kInformation;
 
+// The program's own caption (the start-up window's, as the home screen's): the real window's title
+// until the settings name the module, and where they name none.
+inline constexpr const char* kProgramCaption = "Tavrelo";
+
 class FrmStart : public forms::FormOf<FrmStart> {
  public:
   forms::Label Label1{*this, "Label1"};

@@ -238,12 +238,15 @@ TEST_F(StartUp, SecondCopyOpensItsRealWindowTheSizeOfTheNotice) {
     const forms::SdlOptions options = app::HostWindowOptions();
     EXPECT_EQ(options.width, 1024);
     EXPECT_EQ(options.height, 768);
+    // Titled by the program's caption until the settings are read, never by the executable's name.
+    EXPECT_EQ(options.title, "Tavrelo");
     ReleaseInstanceLock();
   }
   platform::InstanceLock first(dir_.path());
   ASSERT_FALSE(first.PrevInstance());
   const forms::SdlOptions options = app::HostWindowOptions();
   ASSERT_LT(options.width, 1024);
+  EXPECT_EQ(options.title, kAlreadyRunningTitle);
   session_.emplace(options.width, options.height, 15);
   platform::SetEventPump(nullptr);
   auto& in = session_->Input();

@@ -245,7 +245,41 @@ scenario_shrink() {
   echo "ok: asked for 640x480 and dragged towards it, the window stays ${WIDTH}x${HEIGHT}"
 }
 
+# The window manager's title bar shows the program's caption, never the executable's name: the
+# module's title over the home screen, and over a second copy's notice the notice's own title.
+scenario_titles() {
+  start_program titles
+  # title_is <window> <text>: the name the window gives itself, as the window manager reads it
+  # (both the old and the new property), and the name the manager shows where it shows another.
+  title_is() {
+    net=$(timeout 5 xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/^[^=]*= "\(.*\)"$/\1/p')
+    old=$(timeout 5 xprop -id "$1" WM_NAME 2>/dev/null | sed -n 's/^[^=]*= "\(.*\)"$/\1/p')
+    visible=$(timeout 5 xprop -id "$1" _NET_WM_VISIBLE_NAME 2>/dev/null | sed -n 's/^[^=]*= "\(.*\)"$/\1/p')
+    [ "$net" = "$2" ] && [ "$old" = "$2" ] && [ -z "$visible" -o "$visible" = "$2" ]
+  }
+  # The sample's module title.
+  poll title_is "$wid" "Windows XP 操作系统" ||
+    fail "the program's window is titled '$net' (WM_NAME '$old', shown '$visible')"
+
+  first=$pid
+  (cd "$run/program" && XDG_CONFIG_HOME=$run/config exec ./xpexam) >"$run/second.out" 2>&1 &
+  pid=$!
+  find_window() {
+    second=$(x search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+    [ -n "$second" ]
+  }
+  poll find_window || fail "the second copy showed no window"
+  poll title_is "$second" "系统提示" ||
+    fail "the second copy's notice is titled '$net' (WM_NAME '$old', shown '$visible')"
+  stop_program
+  pid=$first
+  running || fail "the first copy ended"
+  title_is "$wid" "Windows XP 操作系统" || fail "the first copy's title became '$net'"
+  stop_program
+  echo "ok: the program's window is titled by the module, the second copy's notice by its own title"
+}
+
 # The scenario without a window manager stops it, so it comes last.
-for scenario in ${*:-minimise shrink minimise_without_window_manager}; do
+for scenario in ${*:-minimise shrink titles minimise_without_window_manager}; do
   "scenario_$scenario"
 done
