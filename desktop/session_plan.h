@@ -69,7 +69,7 @@ class SessionPlan {
   int16_t slotOffset() const { return slotOffset_; }
   // The session slot: kind + slotOffset.
   int slot() const { return static_cast<int>(kind_) + slotOffset_; }
-  int16_t listIndex() const { return listIndex_; }  // the paper (0-29), or the unit of kinds 5 and 6
+  int16_t listIndex() const { return listIndex_; }  // the paper (0-29) or unit the kind's row keeps
   RunMode runMode() const { return runMode_; }
   int16_t questionCount() const { return questionCount_; }  // kPaperQuestions for papers, the list length otherwise
   int16_t minutesLeft() const { return minutesLeft_; }
