@@ -70,10 +70,10 @@ void ConnectWindows() {
   session::gSessionHooks.onTimeRanOut = [] {
     if (demo::FrmYanShi::IsLoaded()) demo::FrmYanShi::Get().EndRun();
   };
-  // The home screen comes back; with a button to press, its return timer is armed first
+  // The home screen comes back; with a panel to open, its return timer is armed first
   // (arming it loads the window).
-  session::gSessionHooks.onSessionEnded = [](int16_t return_button) {
-    if (return_button != 0) home::FrmFengmian::Get().ArmReturn();
+  session::gSessionHooks.onSessionEnded = [](desktop::HomePanel return_panel) {
+    if (return_panel != desktop::HomePanel::kNone) home::FrmFengmian::Get().ArmReturn();
     ShowHome();
   };
 

@@ -12,28 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "desktop/session_kind.h"
 #include "platform/bounded.h"
 
 namespace xpexam::desktop {
-
-// The numbers are the ones the session slot adds up and the record files are named by.
-enum class SessionKind : int16_t {
-  kFixedPaper = 0,              // timed exam over a fixed paper
-  kPaperWrong = 2,              // the wrong answers of one paper
-  kUnitDone = 5,                // questions of a unit already done
-  kUnitNotDone = 6,             // questions of a unit not yet done
-  kRandomPaper = 8,             // timed exam over a random paper
-  kBookmarksAll = 9,            // bookmarked questions: all, not yet reviewed, reviewed
-  kBookmarksNotReviewed = 10,
-  kBookmarksReviewed = 11,
-  kWrongAll = 12,               // wrong answers: all, not yet reviewed, reviewed
-  kWrongNotReviewed = 13,
-  kWrongReviewed = 14,
-  kUnitAll = 20,                // every question of a unit
-};
-
-// True for the two kinds that go through the sign-in and the exam clock.
-inline bool IsExam(SessionKind kind) { return kind == SessionKind::kFixedPaper || kind == SessionKind::kRandomPaper; }
 
 enum class RunMode : int16_t {
   kNone = 0,               // no session has started
@@ -87,7 +69,7 @@ class SessionPlan {
   int16_t slotOffset() const { return slotOffset_; }
   // The session slot: kind + slotOffset.
   int slot() const { return static_cast<int>(kind_) + slotOffset_; }
-  int16_t listIndex() const { return listIndex_; }  // the paper (0-29), or the unit of kinds 5 and 6
+  int16_t listIndex() const { return listIndex_; }  // the paper (0-29) or unit the kind's row keeps
   RunMode runMode() const { return runMode_; }
   int16_t questionCount() const { return questionCount_; }  // kPaperQuestions for papers, the list length otherwise
   int16_t minutesLeft() const { return minutesLeft_; }

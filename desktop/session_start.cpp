@@ -16,32 +16,6 @@ namespace {
 
 constexpr std::string_view kOpeningTag = "startlianxi";
 
-// What sets each kind apart at its start: one row a kind. The switch has no default, so the
-// compiler names this place when a kind is added.
-struct KindRow {
-  bool ownSlot;    // its files are in a slot of its own, the kind's number + list (a fixed paper's, a unit's)
-  bool keepsList;  // the plan keeps its paper or unit in listIndex
-};
-constexpr KindRow KindRowOf(SessionKind kind) {
-  using K = SessionKind;
-  switch (kind) {
-    case K::kFixedPaper: return {true, true};
-    case K::kPaperWrong: return {false, true};
-    case K::kUnitDone: return {false, true};
-    case K::kUnitNotDone: return {false, true};
-    case K::kRandomPaper: return {false, true};
-    case K::kBookmarksAll: return {false, false};
-    case K::kBookmarksNotReviewed: return {false, false};
-    case K::kBookmarksReviewed: return {false, false};
-    case K::kWrongAll: return {false, false};
-    case K::kWrongNotReviewed: return {false, false};
-    case K::kWrongReviewed: return {false, false};
-    case K::kUnitAll: return {true, false};
-  }
-  // A value outside the enumeration (read from a damaged record) is assembled and keeps no list.
-  return {false, false};
-}
-
 // A statement of the start: reported under tag, or left to stop the start when there is none.
 template <class F>
 void Run(std::string_view tag, F&& statement) {
@@ -156,12 +130,12 @@ void Open(const SessionSpec& spec) {
 // The slot offset that gives a kind its slot: the paper's number for a fixed paper, the unit for
 // a whole unit, the assembled slot for every other kind.
 int16_t SlotOffsetFor(SessionKind kind, int16_t list) {
-  if (KindRowOf(kind).ownSlot) return list;
+  switch (KindRowOf(kind).slot) {
+    case KindSlot::kOwn: return list;
+    case KindSlot::kAssembled: break;
+  }
   return static_cast<int16_t>(kAssembledSlot - static_cast<int16_t>(kind));
 }
-
-// True for the kinds whose plan keeps their paper or unit in listIndex.
-bool HasListIndex(SessionKind kind) { return KindRowOf(kind).keepsList; }
 
 // An exam runs timed; every other session is practice.
 RunMode RunModeFor(SessionKind kind) { return IsExam(kind) ? RunMode::kTimedExam : RunMode::kPractice; }
@@ -174,7 +148,7 @@ void BeginSession(const SessionSpec& spec) {
   const std::string_view tag = spec.source == QuestionSource::kPrepared ? std::string_view() : spec.tag;
   edit.SetKind(spec.kind);
   edit.SetSlotOffset(SlotOffsetFor(spec.kind, spec.list));
-  if (HasListIndex(spec.kind)) edit.SetListIndex(spec.list);
+  if (KindRowOf(spec.kind).keeps != KeptList::kNone) edit.SetListIndex(spec.list);
   SetQuestions(spec, tag);
   edit.SetRunMode(RunModeFor(spec.kind));
   editCursor().GoToQuestion(1);

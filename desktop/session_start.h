@@ -4,9 +4,8 @@
 // every question, the done marks and statuses, the run mode, the clock's minutes and the
 // cursor. Showing the windows is left to the caller.
 //
-// A new kind of session needs its SessionKind, a row in KindRowOf in session_start.cpp
-// (its slot, whether it keeps a paper or unit) and a start that fills in a spec; the question
-// bar's title and the records saved at the session's end are chosen by kind too.
+// What a kind of session is, its slot and whether it keeps a paper or unit, is its row
+// (desktop/session_kind.h).
 #include <cstdint>
 #include <functional>
 #include <optional>

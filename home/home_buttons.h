@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "desktop/session_kind.h"
 #include "platform/strings.h"
 
 namespace xpexam::home {
@@ -40,7 +41,23 @@ inline constexpr int kTabBarMinimize = 13;
 inline constexpr int kTabBarExit = 14;
 inline constexpr int kHomeTab = 15;
 inline constexpr Range kPanelTabs{16, 19};
+inline constexpr int kUnitsTab = 16;
+inline constexpr int kPapersTab = 17;
+inline constexpr int kBookmarksTab = 18;
+inline constexpr int kWrongAnswersTab = 19;
 inline constexpr Range kTabBar{13, 19};
+
+// The tab that opens a panel a session returns to; 0, a button that does nothing, for none.
+constexpr int TabOf(desktop::HomePanel panel) {
+  switch (panel) {
+    case desktop::HomePanel::kNone: return 0;
+    case desktop::HomePanel::kUnits: return kUnitsTab;
+    case desktop::HomePanel::kPapers: return kPapersTab;
+    case desktop::HomePanel::kBookmarks: return kBookmarksTab;
+    case desktop::HomePanel::kWrongAnswers: return kWrongAnswersTab;
+  }
+  return 0;
+}
 
 // The unit panel.
 inline constexpr int kStartUnitPractice = 20;

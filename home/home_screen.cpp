@@ -151,7 +151,7 @@ void FrmFengmian::LoadBanner() {
 }
 
 void FrmFengmian::TimFH_Timer() {
-  ClickBotn_Click(session::sessionExit().returnButton());
+  ClickBotn_Click(button::TabOf(session::sessionExit().returnPanel()));
   TimFH.SetEnabled(false);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "desktop/demonstration_request.h"
+#include "desktop/session_kind.h"
 #include "platform/hook.h"
 
 namespace xpexam::session {
@@ -16,9 +17,9 @@ struct SessionHooks {
   // the bar, as its own end does, for the hand-in's confirmations to come up.
   platform::Hook<void()> onTimeRanOut;
   // The session's windows are gone: the practice or exam ended, its report was left, or the
-  // learner gave up at the sign-in. returnButton is the home screen's button that leads back
-  // to where the session came from (sessionExit()), 0 when nothing is to be pressed.
-  platform::Hook<void(int16_t returnButton)> onSessionEnded;
+  // learner gave up at the sign-in. returnPanel is the home screen's panel that leads back to
+  // where the session came from (sessionExit()), kNone when none is to be opened.
+  platform::Hook<void(desktop::HomePanel returnPanel)> onSessionEnded;
 };
 
 inline SessionHooks gSessionHooks;

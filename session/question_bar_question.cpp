@@ -41,16 +41,18 @@ std::string FrmTm::Title() const {
   const std::string code = platform::Right("0000" + Num(plan.question(k).code + 100L), 4);
   const std::string done = plan.question(k).doneMark == "F" ? "(未完成)" : "(已完成)";
   const std::string of = Num(k) + "/" + Num(n) + "(" + code + ")" + done;
-  switch (plan.kind()) {
-    case desktop::SessionKind::kFixedPaper: return m + " " + Num(plan.slotOffset() + 1L) + "套第" + Num(k) + "题(" + code + ")";
-    case desktop::SessionKind::kPaperWrong: return m + " 错" + Num(plan.listIndex() + 1L) + "-" + of;
-    case desktop::SessionKind::kUnitDone: return m + " 已" + of;
-    case desktop::SessionKind::kUnitNotDone: return m + " 未" + of;
+  using T = desktop::TitleStyle;
+  switch (desktop::KindRowOf(plan.kind()).title) {
+    case T::kFixedPaper: return m + " " + Num(plan.slotOffset() + 1L) + "套第" + Num(k) + "题(" + code + ")";
     // Random papers are numbered as the home screen lists them, from 1.
-    case desktop::SessionKind::kRandomPaper: return m + " 随" + Num(plan.listIndex() - 19L) + "-" + Num(k) + "(" + code + ")";
-    case desktop::SessionKind::kBookmarksAll: case desktop::SessionKind::kBookmarksNotReviewed: case desktop::SessionKind::kBookmarksReviewed: return m + " 藏" + of;
-    case desktop::SessionKind::kWrongAll: case desktop::SessionKind::kWrongNotReviewed: case desktop::SessionKind::kWrongReviewed: return m + " 复" + of;
-    case desktop::SessionKind::kUnitAll: return m + " " + Num(plan.slotOffset() + 1L) + "单元" + Num(k) + "/" + Num(n) + "题" + done;
+    case T::kRandomPaper: return m + " 随" + Num(plan.listIndex() - 19L) + "-" + Num(k) + "(" + code + ")";
+    case T::kWholeUnit: return m + " " + Num(plan.slotOffset() + 1L) + "单元" + Num(k) + "/" + Num(n) + "题" + done;
+    case T::kPaperWrong: return m + " 错" + Num(plan.listIndex() + 1L) + "-" + of;
+    case T::kUnitDone: return m + " 已" + of;
+    case T::kUnitNotDone: return m + " 未" + of;
+    case T::kBookmarks: return m + " 藏" + of;
+    case T::kWrongAnswers: return m + " 复" + of;
+    case T::kKept: break;
   }
   return LblBiao.Caption();
 }
@@ -84,7 +86,9 @@ void FrmTm::LoadQuestion() {
   desktop::HideOperationHints();
   Try([&] { CmdGN[3].SetVisible(!plan.question(k).Bookmarked()); });
   CmdGN[11].SetVisible(!CmdGN[3].Visible());
-  if (plan.kind() == desktop::SessionKind::kFixedPaper && plan.runMode() == desktop::RunMode::kPractice) TimKsModel.SetEnabled(true);
+  // A fixed paper's exam turned to practice for its review.
+  if (desktop::KindRowOf(plan.kind()).exam == desktop::ExamPaper::kFixed && plan.runMode() == desktop::RunMode::kPractice)
+    TimKsModel.SetEnabled(true);
   RestoreDesktop();
 }
 

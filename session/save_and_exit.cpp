@@ -36,53 +36,57 @@ void WriteUnitProgress(std::vector<std::string> table) {
   WriteRecordLines(UnitProgressFile(), table);
 }
 
-int16_t ReturnButtonFor(desktop::SessionKind kind) {
-  switch (kind) {
-    case desktop::SessionKind::kUnitAll: case desktop::SessionKind::kUnitNotDone: case desktop::SessionKind::kUnitDone: return 16;
-    case desktop::SessionKind::kBookmarksAll: case desktop::SessionKind::kBookmarksNotReviewed: case desktop::SessionKind::kBookmarksReviewed: return 18;
-    case desktop::SessionKind::kWrongAll: case desktop::SessionKind::kWrongNotReviewed: case desktop::SessionKind::kWrongReviewed: return 19;
-    default: return 0;
-  }
+void MarkWhole(const std::string& flag_file, const std::vector<bool>& done) {
+  WriteRecordLine(flag_file, MarkFlagsWhole(ReadRecordLine(flag_file), done));
 }
+
+void MarkUnreviewed(const std::string& flag_file, const std::vector<bool>& done) {
+  WriteRecordLine(flag_file, MarkFlagsUnreviewed(ReadRecordLine(flag_file), done));
+}
+
+using Writes = desktop::EndRecords;
 
 }  // namespace
 
 void SaveSessionRecords() {
   const desktop::SessionPlan& plan = desktop::plan();
-  const desktop::SessionKind kind = plan.kind();
+  const desktop::KindRow row = desktop::KindRowOf(plan.kind());
   std::vector<bool> done;
   Try([&] { done = CompletedList(); });
   const bool has_results = std::find(done.begin(), done.end(), true) != done.end();
 
-  if (kind == desktop::SessionKind::kUnitAll && has_results) {
-    Try([&] {
-      auto table = ReadRecordLines(UnitProgressFile(), 26);
-      std::string line;
-      for (bool d : done) line += d ? "T" : "F";
-      table.at(static_cast<size_t>(plan.slotOffset())) = line;
-      WriteUnitProgress(table);
-    });
-  }
-  if (kind == desktop::SessionKind::kUnitNotDone && has_results) {
-    Try([&] {
-      auto table = ReadRecordLines(UnitProgressFile(), 26);
-      std::string& line = table.at(static_cast<size_t>(plan.listIndex()));
-      for (long i = 1; i <= plan.questionCount(); ++i) {
-        if (!done[static_cast<size_t>(i - 1)]) continue;
-        const long qq = plan.question(i).code % 100;
-        // A position past the line's end has no character to set.
-        if (qq >= 1 && qq <= platform::Len(line)) line = platform::Left(line, qq - 1) + "T" + platform::Mid(line, qq + 1);
-      }
-      WriteUnitProgress(table);
-    });
-  }
-  if ((kind == desktop::SessionKind::kBookmarksAll || kind == desktop::SessionKind::kWrongAll) && has_results) {
-    const std::string file = kind == desktop::SessionKind::kBookmarksAll ? BookmarkFlagFile() : WrongFlagFile();
-    WriteRecordLine(file, MarkFlagsWhole(ReadRecordLine(file), done));
-  }
-  if ((kind == desktop::SessionKind::kBookmarksNotReviewed || kind == desktop::SessionKind::kWrongNotReviewed) && has_results) {
-    const std::string file = kind == desktop::SessionKind::kBookmarksNotReviewed ? BookmarkFlagFile() : WrongFlagFile();
-    WriteRecordLine(file, MarkFlagsUnreviewed(ReadRecordLine(file), done));
+  if (has_results) {
+    switch (row.endWrites) {
+      case Writes::kUnitProgressWhole:
+        Try([&] {
+          auto table = ReadRecordLines(UnitProgressFile(), 26);
+          std::string line;
+          for (bool d : done) line += d ? "T" : "F";
+          table.at(static_cast<size_t>(plan.slotOffset())) = line;
+          WriteUnitProgress(table);
+        });
+        break;
+      case Writes::kUnitProgressUndone:
+        Try([&] {
+          auto table = ReadRecordLines(UnitProgressFile(), 26);
+          std::string& line = table.at(static_cast<size_t>(plan.listIndex()));
+          for (long i = 1; i <= plan.questionCount(); ++i) {
+            if (!done[static_cast<size_t>(i - 1)]) continue;
+            const long qq = plan.question(i).code % 100;
+            // A position past the line's end has no character to set.
+            if (qq >= 1 && qq <= platform::Len(line)) line = platform::Left(line, qq - 1) + "T" + platform::Mid(line, qq + 1);
+          }
+          WriteUnitProgress(table);
+        });
+        break;
+      case Writes::kBookmarkFlagsWhole: MarkWhole(BookmarkFlagFile(), done); break;
+      case Writes::kWrongFlagsWhole: MarkWhole(WrongFlagFile(), done); break;
+      case Writes::kBookmarkFlagsUnreviewed: MarkUnreviewed(BookmarkFlagFile(), done); break;
+      case Writes::kWrongFlagsUnreviewed: MarkUnreviewed(WrongFlagFile(), done); break;
+      case Writes::kPaperWrongQuestion:  // asked once the lists are saved
+      case Writes::kNothing:
+        break;
+    }
   }
 
   std::vector<std::string> bookmarked, unbookmarked;
@@ -92,10 +96,10 @@ void SaveSessionRecords() {
   });
   // The record files' reads and writes answer failure with their results: a list that cannot be
   // read or written is left as it was.
-  if (kind < desktop::SessionKind::kBookmarksAll || kind > desktop::SessionKind::kBookmarksReviewed) AppendToList(BookmarkListFile(), BookmarkFlagFile(), bookmarked);
+  if (row.appendsBookmarks) AppendToList(BookmarkListFile(), BookmarkFlagFile(), bookmarked);
   RemoveFromList(BookmarkListFile(), BookmarkFlagFile(), unbookmarked);
 
-  if (kind == desktop::SessionKind::kPaperWrong && has_results) {
+  if (row.endWrites == Writes::kPaperWrongQuestion && has_results) {
     const std::string prompt =
         "本次答对的题目要从“错题复习”中去掉吗？\r\n"
         "如果你认为掌握的还不太好，建议你点“否”，把它们保留在错题记录中。";
@@ -115,7 +119,7 @@ void SaveSessionRecords() {
 }
 
 void FrmTm::SaveAndExit() {
-  const desktop::SessionKind kind = desktop::plan().kind();
+  const desktop::HomePanel return_panel = desktop::KindRowOf(desktop::plan().kind()).returnsTo;
   FrmPicture::Get().SetVisible(false);
   Image2.SetCaption("显示图片");
   LblZXH_Click();
@@ -136,8 +140,8 @@ void FrmTm::SaveAndExit() {
   Unload();
 
   // The bar is gone; what follows touches only the session exit and the home screen.
-  editSessionExit().SetReturnButton(ReturnButtonFor(kind));
-  gSessionHooks.onSessionEnded(sessionExit().returnButton());
+  editSessionExit().SetReturnPanel(return_panel);
+  gSessionHooks.onSessionEnded(sessionExit().returnPanel());
 }
 
 }  // namespace xpexam::session

@@ -35,7 +35,7 @@ namespace {
 std::string PaperCodes() {
   std::string path;
   long wanted = 0;
-  if (desktop::plan().kind() == desktop::SessionKind::kRandomPaper) {
+  if (desktop::KindRowOf(desktop::plan().kind()).exam == desktop::ExamPaper::kRandom) {
     path = RandomPaperListFile();
     wanted = desktop::plan().listIndex() - 19;
   } else {
@@ -144,7 +144,7 @@ void FrmChengji::ScorePaper() {
   Frame1.SetVisible(true);
 
   const std::string score = ScoreText(completed);
-  if (plan.kind() == desktop::SessionKind::kRandomPaper)
+  if (desktop::KindRowOf(plan.kind()).exam == desktop::ExamPaper::kRandom)
     Label1.SetCaption("随机题得分：" + score + "分");
   else
     Label1.SetCaption("第" + std::to_string(plan.slotOffset() + 1) + "套得分：" + score + "分");
@@ -207,8 +207,8 @@ void FrmChengji::Form_QueryUnload(int& cancel, int unload_mode) {
 void FrmChengji::Command2_Click() {
   desktop::FrmMain::UnloadIfLoaded();
   Unload();
-  editSessionExit().SetReturnButton(17);
-  gSessionHooks.onSessionEnded(sessionExit().returnButton());
+  editSessionExit().SetReturnPanel(desktop::HomePanel::kPapers);
+  gSessionHooks.onSessionEnded(sessionExit().returnPanel());
 }
 
 void FrmChengji::Command3_Click() {

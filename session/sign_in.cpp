@@ -158,7 +158,7 @@ void FrmLogon::CmdExit_Click() {
   const int answer = forms::MsgBox("确实要退出考试系统吗？", forms::kYesNo + forms::kQuestion + forms::kDefaultButton2, installation().settings(0) + "Quellix");
   if (answer != forms::kYes) return;
   Unload();
-  gSessionHooks.onSessionEnded(0);
+  gSessionHooks.onSessionEnded(desktop::HomePanel::kNone);
 }
 
 }  // namespace xpexam::session

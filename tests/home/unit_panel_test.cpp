@@ -163,7 +163,7 @@ TEST_F(HomeScreenTest, QuestionBankTabChoosesTheFirstUnitWithMoreThanAFifthLeft)
 }
 
 TEST_F(HomeScreenTest, ReturnTimerReopensTheTabOnce) {
-  session::editSessionExit().SetReturnButton(16);
+  session::editSessionExit().SetReturnPanel(desktop::HomePanel::kUnits);
   FrmFengmian& home = Home();
   home.TimFH.SetEnabled(true);
   home.Show();
@@ -174,6 +174,29 @@ TEST_F(HomeScreenTest, ReturnTimerReopensTheTabOnce) {
   EXPECT_FALSE(home.ClickBotn[16].Enabled());
   EXPECT_EQ(home.CurUnit(), 1);
   EXPECT_FALSE(home.TimFH.Enabled());
+}
+
+// Each panel a session returns to is opened by its own tab.
+TEST_F(HomeScreenTest, ReturnTimerOpensThePanelTheSessionNamed) {
+  using desktop::HomePanel;
+  FrmFengmian& home = Home();
+  struct Case {
+    HomePanel panel;
+    forms::PictureBox* shown;
+    int tab;
+  } cases[] = {{HomePanel::kPapers, &home.PicKaCH, 17},
+               {HomePanel::kBookmarks, &home.PicBiaoZhi, 18},
+               {HomePanel::kWrongAnswers, &home.PicCuoTi, 19}};
+  home.Show();
+  for (const Case& c : cases) {
+    home.ClickBotn_Click(15);
+    session::editSessionExit().SetReturnPanel(c.panel);
+    home.TimFH.SetEnabled(true);
+    in_.Wait(100);
+    forms::Pump();
+    EXPECT_TRUE(c.shown->Visible()) << c.tab;
+    for (int tab = 16; tab <= 19; ++tab) EXPECT_EQ(home.ClickBotn[tab].Enabled(), tab != c.tab) << c.tab;
+  }
 }
 
 TEST_F(HomeScreenTest, StartingNeedsAChosenUnit) {

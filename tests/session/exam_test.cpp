@@ -119,8 +119,8 @@ TEST_F(SignInTest, ExitAnsweredNoKeepsThePage) {
 }
 
 TEST_F(SignInTest, ExitAnsweredYesGoesBackToTheHomeWindow) {
-  // The button the last practice returned to is not pressed again for a sign-in left.
-  editSessionExit().SetReturnButton(16);
+  // The panel the last practice returned to is not opened again for a sign-in left.
+  editSessionExit().SetReturnPanel(desktop::HomePanel::kUnits);
   auto& logon = Logon();
   AnswerBox("Button1");
   logon.CmdExit.Click();

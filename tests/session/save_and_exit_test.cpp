@@ -129,23 +129,24 @@ TEST_F(PaperReview, NoLeavesTheFileAndNothingCompletedAsksNothing) {
 }
 
 TEST_F(SaveRecords, TheEndButtonClosesTheSessionAndReturnsToTheListItCameFrom) {
-  struct Case { int16_t kind; int16_t return_button; };
-  const Case cases[] = {{5, 16}, {11, 18}, {14, 19}, {8, 0}};
+  using desktop::HomePanel;
+  struct Case { int16_t kind; HomePanel return_panel; };
+  const Case cases[] = {{5, HomePanel::kUnits}, {11, HomePanel::kBookmarks}, {14, HomePanel::kWrongAnswers}, {8, HomePanel::kNone}};
   const auto wired = gSessionHooks.onSessionEnded;
   for (const Case& c : cases) {
     Session({"", c.kind, 0, 0, 0, {101}, {1}, {}, {}});
     session::editSessionExit().KeepBarOpen();
-    std::vector<int16_t> ended;
-    gSessionHooks.onSessionEnded = [&](int16_t button) {
-      ended.push_back(button);
-      wired(button);
+    std::vector<HomePanel> ended;
+    gSessionHooks.onSessionEnded = [&](HomePanel panel) {
+      ended.push_back(panel);
+      wired(panel);
     };
     Desk().Show();
     Bar().Show();
     Bar().CmdGN_Click(5);
-    EXPECT_EQ(session::sessionExit().returnButton(), c.return_button);
-    EXPECT_EQ(ended, std::vector<int16_t>{c.return_button});
-    EXPECT_EQ(home::FrmFengmian::Get().TimFH.Enabled(), c.return_button != 0);
+    EXPECT_EQ(session::sessionExit().returnPanel(), c.return_panel);
+    EXPECT_EQ(ended, std::vector<HomePanel>{c.return_panel});
+    EXPECT_EQ(home::FrmFengmian::Get().TimFH.Enabled(), c.return_panel != HomePanel::kNone);
     EXPECT_TRUE(session::sessionExit().barMayClose());
     EXPECT_FALSE(FrmTm::IsLoaded());
     EXPECT_FALSE(desktop::FrmMain::IsLoaded());

@@ -147,12 +147,12 @@ TEST_F(ScoreReportTest, ARandomPaperComesFromTheRandomListAndItsOwnRecord) {
 }
 
 TEST_F(ScoreReportTest, BackOpensTheHomeScreenOnThePapersTab) {
-  std::vector<int16_t> ended;
-  gSessionHooks.onSessionEnded = [&](int16_t button) { ended.push_back(button); };
+  std::vector<desktop::HomePanel> ended;
+  gSessionHooks.onSessionEnded = [&](desktop::HomePanel panel) { ended.push_back(panel); };
   FrmChengji::Get().Command2.Click();
   EXPECT_FALSE(FrmChengji::IsLoaded());
-  EXPECT_EQ(session::sessionExit().returnButton(), 17);
-  EXPECT_EQ(ended, std::vector<int16_t>{17});
+  EXPECT_EQ(session::sessionExit().returnPanel(), desktop::HomePanel::kPapers);
+  EXPECT_EQ(ended, std::vector<desktop::HomePanel>{desktop::HomePanel::kPapers});
 }
 
 TEST_F(ScoreReportTest, ReviewReopensThePaperInPractice) {
