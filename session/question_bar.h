@@ -105,7 +105,7 @@ class FrmTm : public forms::FormOf<FrmTm>, private FrmTmControls, private FrmTmV
   // Leaving the program: the end of session in practice, the hand-in in an exam.
   void CloseRequested() override;
 
-  // Shows question question in the bar and hands it to the desktop.
+  // Shows the cursor's question in the bar and hands it to the desktop.
   void LoadQuestion();
   // The function buttons' dispatcher (0 to 11).
   void CmdGN_Click(int index);
@@ -200,8 +200,8 @@ class FrmTm : public forms::FormOf<FrmTm>, private FrmTmControls, private FrmTmV
   void TimKsModel_Timer();
 };
 
-// "未完成的题目" followed by " " and i for every session question i, in ascending order,
-// whose status is below 4.
+// "未完成的题目" followed by " " and i for every session question i not yet completed, in
+// ascending order.
 std::string UnfinishedQuestionsCaption();
 
 // The bar docked at the desktop's lower right with its current size.
