@@ -15,6 +15,7 @@
 #include "session/hooks.h"
 #include "session/session_exit.h"
 #include "tests/desktop/desktop_fixture.h"
+#include "tests/home/home_access.h"
 
 namespace xpexam::session {
 namespace {
@@ -145,7 +146,7 @@ TEST_F(SaveRecords, TheEndButtonClosesTheSessionAndReturnsToTheListItCameFrom) {
     Bar().CmdGN_Click(5);
     EXPECT_EQ(session::sessionExit().returnButton(), c.return_button);
     EXPECT_EQ(ended, std::vector<int16_t>{c.return_button});
-    EXPECT_EQ(home::FrmFengmian::Get().TimFH.Enabled(), c.return_button != 0);
+    EXPECT_EQ(Ui(home::FrmFengmian::Get()).TimFH.Enabled(), c.return_button != 0);
     EXPECT_TRUE(session::sessionExit().barMayClose());
     EXPECT_FALSE(FrmTm::IsLoaded());
     EXPECT_FALSE(desktop::FrmMain::IsLoaded());
