@@ -25,7 +25,7 @@ class StepAdvanceTest : public DesktopTest {
   }
   // Starts the cursor's question as the question bar does: the deferred load a tick later.
   void ShowQuestion() {
-    Bar().LoadQuestion();
+    Act(Bar()).LoadQuestion();
     in_.Wait(100);
     forms::Pump();
   }

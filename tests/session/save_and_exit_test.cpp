@@ -143,7 +143,7 @@ TEST_F(SaveRecords, TheEndButtonClosesTheSessionAndReturnsToTheListItCameFrom) {
     };
     Desk().Show();
     Bar().Show();
-    Bar().CmdGN_Click(5);
+    Act(Bar()).CmdGN_Click(5);
     EXPECT_EQ(session::sessionExit().returnButton(), c.return_button);
     EXPECT_EQ(ended, std::vector<int16_t>{c.return_button});
     EXPECT_EQ(Ui(home::FrmFengmian::Get()).TimFH.Enabled(), c.return_button != 0);
