@@ -94,9 +94,6 @@ class FrmFengmian : public forms::FormOf<FrmFengmian>, private FrmFengmianContro
   // Leaving the program is the exit button, with its question.
   void CloseRequested() override { ConfirmExit(); }
 
-  // Fills the home screen from the installed question bank, the settings and the records.
-  // Ends the program when the bank belongs to another module.
-  void BuildHomeScreen();
   // The unit chosen on the unit panel (-1 all units) and the practice filter (0 all, 1 learned,
   // 2 not learned).
   int CurUnit() const { return mCurUnit; }
@@ -109,9 +106,6 @@ class FrmFengmian : public forms::FormOf<FrmFengmian>, private FrmFengmianContro
 
   // The banner's link, as the banner file's third line holds it.
   const std::string& BannerLink() const { return mBannerLink; }
-  // Hands a link to the desktop's handler and follows it: when no program takes it, the
-  // program's message box names the address so that the learner can open it by hand.
-  void OpenLink(const std::string& address, std::string_view tag);
 
  protected:
   void Form_Load() override;
@@ -126,6 +120,12 @@ class FrmFengmian : public forms::FormOf<FrmFengmian>, private FrmFengmianContro
   // The paper row links: practise paper index's wrong answers; delete random paper index.
   void LblShiJuanCCC_Click(int index);
   void LblShiJuanDel_Click(int index);
+  // Fills the home screen from the installed question bank, the settings and the records.
+  // Ends the program when the bank belongs to another module.
+  void BuildHomeScreen();
+  // Hands a link to the desktop's handler and follows it: when no program takes it, the
+  // program's message box names the address so that the learner can open it by hand.
+  void OpenLink(const std::string& address, std::string_view tag);
   void LoadBanner();
   forms::Container& ButtonContainer(int index);
   void LayOutButtons();
