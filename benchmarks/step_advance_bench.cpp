@@ -25,6 +25,7 @@
 #include "platform/codepage.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
+#include "tests/desktop/desktop_access.h"
 #include "tests/support/bmp.h"
 #include "tests/support/step_line.h"
 #include "tests/support/temp_dir.h"
@@ -99,19 +100,19 @@ void ProgramAdvance(benchmark::State& state, const char* format, int first) {
   // Each picture's first decode belongs to the run, not to an advance (the reference decodes
   // them before it starts too).
   desktop::editCursor().GoToStep(2);
-  desk.LoadStep();
+  desktop::Act(desk).LoadStep();
   desktop::editCursor().GoToStep(1);
-  desk.LoadStep();
+  desktop::Act(desk).LoadStep();
   forms::ComposeScreen();
   for (auto _ : state) {
     if (desktop::cursor().step() >= kSteps) {
       state.PauseTiming();
       desktop::editCursor().GoToStep(1);
-      desk.LoadStep();
+      desktop::Act(desk).LoadStep();
       forms::ComposeScreen();
       state.ResumeTiming();
     }
-    desk.doNext();
+    desktop::Act(desk).doNext();
     benchmark::DoNotOptimize(forms::ComposeScreen());
   }
   desk.Unload();

@@ -155,6 +155,21 @@ class FrmYanShi : public forms::FormOf<FrmYanShi>, private FrmYanShiControls, pr
   // Leaving the program ends the run first, as Esc does.
   void CloseRequested() override { TimEnd.SetEnabled(true); }
 
+  // Ends the run now and hands back to the bar: what TimEnd does on its last tick.
+  void EndRun();
+
+  // The record of the step being played; empty until one is read.
+  const desktop::StepRecord& Step() const { return step_; }
+
+ protected:
+  void Form_Load() override;
+  void Form_DblClick() override;
+  void Form_KeyUp(int& key_code, int shift) override;
+
+ private:
+  // Tests reach the controls, the run's state and the handlers through it.
+  friend struct FrmYanShiTestAccess;
+
   // Moves the arrow pointer's lines to (mPointerX, mPointerY).
   void PlaceArrow();
   // Lays out step mDemoStep and aims at its target; the final record ends the run.
@@ -170,10 +185,7 @@ class FrmYanShi : public forms::FormOf<FrmYanShi>, private FrmYanShiControls, pr
   // Draws the submenu of the item reached; TimerRS takes the pointer to the sub-item.
   void RightKeySub();
 
-  // Ends the run now and hands back to the bar: what TimEnd does on its last tick.
-  void EndRun();
-
-  // Tick handlers, public so that a run can be stepped by hand.
+  // Tick handlers.
   void TimEnd_Timer();
   void Timer1_Timer();
   void Timer2_Timer();
@@ -185,18 +197,6 @@ class FrmYanShi : public forms::FormOf<FrmYanShi>, private FrmYanShiControls, pr
   void Timer9_Timer();
   void TimerRM_Timer();
   void TimerRS_Timer();
-
-  // The record of the step being played; empty until one is read.
-  const desktop::StepRecord& Step() const { return step_; }
-
- protected:
-  void Form_Load() override;
-  void Form_DblClick() override;
-  void Form_KeyUp(int& key_code, int shift) override;
-
- private:
-  // Tests reach the controls and the run's state through it.
-  friend struct FrmYanShiTestAccess;
 
   // The record laid out on the controls above, as the desktop lays it out on its own.
   desktop::StepScene scene_;

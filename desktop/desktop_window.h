@@ -4,9 +4,9 @@
 // pictures, the invisible click regions (the target box Label1 and the Label4 box), the hint
 // frames, the answer boxes, the simulated menu bar, the tab strip and the two lists.
 //
-// LoadStep loads step step of question question and lays the window out for it, the parts the
-// demonstration shows too through the step scene; every handler compares the learner's action
-// with the record and calls doNext on a match.
+// LoadStep lays the window out for the step the cursor is on, the parts the demonstration shows
+// too through the step scene; every handler compares the learner's action with the record and
+// calls doNext on a match.
 #include <array>
 #include <utility>
 #include <cstdint>
@@ -127,10 +127,9 @@ class FrmMain : public forms::FormOf<FrmMain>, private FrmMainControls, private 
   static constexpr double kScreenHeight = 9000;
 
   // The menu bar, the tab strip and the two lists keep their state in these models, the step
-  // scene the layout of the record; the controls show it, and the form variables of that state
-  // below are read-only views of it.
+  // scene the layout of the record; the controls show it.
  private:
-  // Tests reach the controls and the form variables through it.
+  // Tests reach the controls, the form variables and the handlers through it.
   friend struct FrmMainTestAccess;
 
   StepScene scene_;
@@ -142,33 +141,24 @@ class FrmMain : public forms::FormOf<FrmMain>, private FrmMainControls, private 
  public:
   // The current record; empty when the step could not be read.
   const StepRecord& Step() const { return step_; }
-  // Read-only views of the models' state.
-  const int& mMenuNo = menu_bar_.MenuNo();
-  const bool& mMenuOpen = menu_bar_.MenuOpen();
-  const int32_t& mStepArg = menu_bar_.StepArg();
-  const int32_t& mPopupY = menu_bar_.PopupY();
-  const int32_t& mMenuItemCode = menu_bar_.MenuItemCode();
-  const int16_t& mTargetWidth = scene_.TargetWidth();
-  const int16_t& mTargetHeight = scene_.TargetHeight();
-  // The record's target box has a number outside the format: the box stays parked, also
-  // when a tab choice would show it.
-  const bool& mTargetUnplaced = scene_.TargetUnplaced();
-  const std::string& mHintText = scene_.HintText();
-  const std::string& mBackCode = tab_strip_.BackCode();
-  const int& mTabTarget = tab_strip_.TabTarget();
-  const int& mTabCount = tab_strip_.TabCount();
-  const int& mTabRow = tab_strip_.TabRow();
+  // The menu-bar title last hovered while no menu was open, or last opened (1 to 9).
+  int CurrentMenu() const { return menu_bar_.MenuNo(); }
+  bool IsMenuOpen() const { return menu_bar_.MenuOpen(); }
+  // The code of the drop-down item clicked last: menu * 1000 + its submenu * 100 + item.
+  int32_t LastClickedMenuItem() const { return menu_bar_.MenuItemCode(); }
+  // 125-129 and 130-134 of the last step with a non-zero parameter field: the target of a
+  // menu-bar step, or the popup's X and Y of a context-menu step.
+  int32_t MenuTargetOrPopupX() const { return menu_bar_.StepArg(); }
+  int32_t PopupY() const { return menu_bar_.PopupY(); }
+  // The record's target box size (design twips), kept from the last record that could give it.
+  int16_t TargetBoxWidth() const { return scene_.TargetWidth(); }
+  int16_t TargetBoxHeight() const { return scene_.TargetHeight(); }
+  // The step's hint, as the tab strip restores it.
+  const std::string& HintText() const { return scene_.HintText(); }
+  // The back region's code: 125-129 of a "Q" record, else "NONO".
+  const std::string& BackRegionCode() const { return tab_strip_.BackCode(); }
 
   FrmMain();
-
-  // Loads step step of question question and lays the window out for it.
-  void LoadStep();
-  // The learner's action matched the step: the next record, or the final one confirmed.
-  void doNext();
-  // Fills wm100 for mPopupMenuNo and the step code.
-  void systemMenu();
-  // Arranges a strip of more than seven tabs in two rows.
-  void ShowTabRows();
 
   // What other windows ask of the desktop (desktop_window_requests.cpp).
   // The learner asked for hints: the hint line and the target frames shown.
@@ -177,6 +167,16 @@ class FrmMain : public forms::FormOf<FrmMain>, private FrmMainControls, private 
   void ShowQuestionPictures(long k);
   // The typed-answer box takes the focus.
   void FocusAnswerBox();
+
+ private:
+  // Loads the step the cursor is on and lays the window out for it.
+  void LoadStep();
+  // The learner's action matched the step: the next record, or the final one confirmed.
+  void doNext();
+  // Fills wm100 for mPopupMenuNo and the step code.
+  void systemMenu();
+  // Arranges a strip of more than seven tabs in two rows.
+  void ShowTabRows();
 
   // Checks of the learner's actions; each compares the action with Step() and mStepCode.
   void Label1_MouseDown(int button, int shift, double x, double y);

@@ -52,7 +52,7 @@ void FrmMain::Label1_MouseDown(int button, int shift, double, double) {
     // The right-button alternative: the popup's item check then expects the replacement code.
     if (rec.HasRightAlternative()) Try([&] { mStepCode = rec.RightAlternativeValue(); });
   }
-  const auto opening = PopupOnPress(mStepCode, button, mStepArg, mPopupY);
+  const auto opening = PopupOnPress(mStepCode, button, MenuTargetOrPopupX(), PopupY());
   if (!opening) return;
   mPopupMenuNo = static_cast<int16_t>(opening->menu);
   systemMenu();

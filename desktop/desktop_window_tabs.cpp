@@ -20,7 +20,7 @@ void FrmMain::SetUpTabStep() {
     slots.top[at] = platform::CLng(Overlay(k).Top() / frame::installation().scaleY());
     Try([&] { slots.picture_id[at] = desktop::plan().question(desktop::cursor().question()).pictureIds[k]; });
   }
-  const std::optional<TabRequest> request = tab_strip_.LoadStep(Step(), slots, mHintText);
+  const std::optional<TabRequest> request = tab_strip_.LoadStep(Step(), slots, HintText());
   for (int i = 0; i <= TabStrip::kLastTab; ++i) scene_.ShowTab(tab_strip_, i);
   if (request) {
     ApplyTabRequest(*request, true);
@@ -50,9 +50,9 @@ void FrmMain::ApplyTabRequest(const TabRequest& request, bool on_load) {
       slot.SetPicture(std::move(page));
     }
   }
-  if (request.show_target_box && !mTargetUnplaced) Label1.SetVisible(true);
+  if (request.show_target_box && !scene_.TargetUnplaced()) Label1.SetVisible(true);
   LHelp.SetCaption(request.hint);
-  if (request.target_live && !mTargetUnplaced) {
+  if (request.target_live && !scene_.TargetUnplaced()) {
     scene_.RestoreTargetSize();
     return;
   }

@@ -4,7 +4,7 @@
 // A question about a kind (is it an exam, how is it titled, where does the learner return,
 // what does its end write) reads a column of its row and never compares the kind itself. A new
 // kind needs its enumerator and its row in FindKindRow (session_kind.cpp), whose switch has no
-// default so that the build names the place; a start that chooses it fills in a SessionSpec.
+// default so that the build names the place; a start that chooses it fills in a SessionRequest.
 #include <cstdint>
 #include <optional>
 

@@ -38,41 +38,41 @@ std::string KeyedBookmarks() {
   return keyed;
 }
 
-void SetQuestions(const SessionSpec& spec, std::string_view tag) {
+void SetQuestions(const SessionRequest& request, std::string_view tag) {
   const PlanWriter edit = editPlan();
-  switch (spec.source) {
+  switch (request.source) {
     case QuestionSource::kAssembled:
-      AssembleSessionFiles(spec.codes, plan().slot());
+      AssembleSessionFiles(request.codes, plan().slot());
       break;
     case QuestionSource::kPrepared: {
-      const int16_t count = platform::CInt(platform::Len(spec.codes) / 4.0);
+      const int16_t count = platform::CInt(platform::Len(request.codes) / 4.0);
       edit.SetQuestionCount(count);
-      for (long i = 1; i <= count; ++i) edit.SetCode(i, platform::ValInt(platform::Mid(spec.codes, 4 * i - 3, 4)));
+      for (long i = 1; i <= count; ++i) edit.SetCode(i, platform::ValInt(platform::Mid(request.codes, 4 * i - 3, 4)));
       break;
     }
     case QuestionSource::kWholeUnit:
       break;
   }
-  if (spec.questionCount)
-    Run(tag, [&] { edit.SetQuestionCount(platform::CInt(static_cast<double>(*spec.questionCount))); });
+  if (request.questionCount)
+    Run(tag, [&] { edit.SetQuestionCount(platform::CInt(static_cast<double>(*request.questionCount))); });
 }
 
-void SetMarks(const SessionSpec& spec, std::string_view tag) {
+void SetMarks(const SessionRequest& request, std::string_view tag) {
   const PlanWriter edit = editPlan();
   const SessionPlan& p = plan();
-  const std::vector<std::string> marks = platform::Chars(spec.marks);
-  const long positions = spec.markedPositions.value_or(p.questionCount());
+  const std::vector<std::string> marks = platform::Chars(request.marks);
+  const long positions = request.markedPositions.value_or(p.questionCount());
   for (long i = 1; i <= positions; ++i)
-    Run(tag, [&] { edit.SetDoneMark(i, i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : spec.marksPastEnd); });
-  if (spec.source == QuestionSource::kWholeUnit)
-    for (long i = 1; i <= p.questionCount(); ++i) Run(tag, [&] { edit.SetCode(i, platform::CInt(spec.list * 100.0 + i)); });
+    Run(tag, [&] { edit.SetDoneMark(i, i <= static_cast<long>(marks.size()) ? marks[static_cast<size_t>(i - 1)] : request.marksPastEnd); });
+  if (request.source == QuestionSource::kWholeUnit)
+    for (long i = 1; i <= p.questionCount(); ++i) Run(tag, [&] { edit.SetCode(i, platform::CInt(request.list * 100.0 + i)); });
 }
 
 // A question marked done starts completed, every other one as new.
-void SetStatuses(const SessionSpec& spec, std::string_view tag) {
+void SetStatuses(const SessionRequest& request, std::string_view tag) {
   const PlanWriter edit = editPlan();
   const SessionPlan& p = plan();
-  const long positions = spec.markedPositions.value_or(p.questionCount());
+  const long positions = request.markedPositions.value_or(p.questionCount());
   for (long i = 1; i <= positions; ++i) Run(tag, [&] { edit.SetStatus(i, p.question(i).doneMark == "T" ? kStatusCompleted : 0); });
 }
 
@@ -91,18 +91,18 @@ void AddBookmarkBits() {
 }
 
 // The first step-file line of every question, from the index file.
-void SetFirstLines(const SessionSpec& spec) {
+void SetFirstLines(const SessionRequest& request) {
   const PlanWriter edit = editPlan();
   const SessionPlan& p = plan();
   edit.SetFirstLine(1, 1);
-  if (spec.source == QuestionSource::kPrepared) {
+  if (request.source == QuestionSource::kPrepared) {
     // Read back as the caller wrote it; its own counts, rounded as the file holds them.
     platform::LineReader reader(p.indexFile());
     std::string text;
     for (long i = 1; reader.Next(text); ++i) {
       const IndexLine line(text);
       if (line.IsBlank()) break;
-      if (spec.onIndexLine) spec.onIndexLine(line);
+      if (request.onIndexLine) request.onIndexLine(line);
       edit.SetFirstLine(i + 1, platform::CLng(p.question(i).firstLine + line.RecordCount()));
     }
     return;
@@ -114,16 +114,16 @@ void SetFirstLines(const SessionSpec& spec) {
 }
 
 // Opens the slot's files at question 1, step 1, with the clock's full time.
-void Open(const SessionSpec& spec) {
+void Open(const SessionRequest& request) {
   const PlanWriter edit = editPlan();
-  const std::string_view tag = spec.source == QuestionSource::kPrepared ? std::string_view() : kOpeningTag;
+  const std::string_view tag = request.source == QuestionSource::kPrepared ? std::string_view() : kOpeningTag;
   ReopenTextFile();
   Run(tag, [&] { edit.SetStepFile(SessionStepFile()); });
   Run(tag, [&] { edit.SetIndexFile(SessionIndexFile()); });
   editCursor().GoToQuestion(1);
   editCursor().GoToStep(1);
   edit.SetMinutesLeft(kExamMinutes);
-  SetFirstLines(spec);
+  SetFirstLines(request);
   AddBookmarkBits();
 }
 
@@ -142,20 +142,20 @@ RunMode RunModeFor(SessionKind kind) { return IsExam(kind) ? RunMode::kTimedExam
 
 }  // namespace
 
-void BeginSession(const SessionSpec& spec) {
+void BeginSession(const SessionRequest& request) {
   const PlanWriter edit = editPlan();
   // A prepared session's statements are left to stop it, as its files are its own.
-  const std::string_view tag = spec.source == QuestionSource::kPrepared ? std::string_view() : spec.tag;
-  edit.SetKind(spec.kind);
-  edit.SetSlotOffset(SlotOffsetFor(spec.kind, spec.list));
-  if (KindRowOf(spec.kind).keeps != KeptList::kNone) edit.SetListIndex(spec.list);
-  SetQuestions(spec, tag);
-  edit.SetRunMode(RunModeFor(spec.kind));
+  const std::string_view tag = request.source == QuestionSource::kPrepared ? std::string_view() : request.tag;
+  edit.SetKind(request.kind);
+  edit.SetSlotOffset(SlotOffsetFor(request.kind, request.list));
+  if (KindRowOf(request.kind).keeps != KeptList::kNone) edit.SetListIndex(request.list);
+  SetQuestions(request, tag);
+  edit.SetRunMode(RunModeFor(request.kind));
   editCursor().GoToQuestion(1);
-  SetMarks(spec, tag);
-  if (spec.beforeOpening) spec.beforeOpening();
-  SetStatuses(spec, tag);
-  Open(spec);
+  SetMarks(request, tag);
+  if (request.beforeOpening) request.beforeOpening();
+  SetStatuses(request, tag);
+  Open(request);
 }
 
 }  // namespace xpexam::desktop

@@ -1,5 +1,5 @@
 #pragma once
-// The one way a session begins. A start says what it wants in a SessionSpec; BeginSession
+// The one way a session begins. A start says what it wants in a SessionRequest; BeginSession
 // works out the slot and its files, the question count and codes, the first step-file line of
 // every question, the done marks and statuses, the run mode, the clock's minutes and the
 // cursor. Showing the windows is left to the caller.
@@ -24,7 +24,7 @@ enum class QuestionSource : int8_t {
   kPrepared,   // codes: the caller has written the slot's files itself
 };
 
-struct SessionSpec {
+struct SessionRequest {
   SessionKind kind = SessionKind::kUnitAll;
   // The paper (0-29) of the paper kinds, the unit of the unit kinds; the bookmark and
   // wrong-answer kinds have none.
@@ -52,8 +52,8 @@ struct SessionSpec {
 };
 
 
-// Sets up the plan and the cursor for the session the SessionSpec describes, at question 1, step 1.
+// Sets up the plan and the cursor for the session the SessionRequest describes, at question 1, step 1.
 // Failures of the opening (files, first lines, bookmarks) are reported under "startlianxi".
-void BeginSession(const SessionSpec& spec);
+void BeginSession(const SessionRequest& request);
 
 }  // namespace xpexam::desktop

@@ -58,8 +58,8 @@ struct TabRequest {
   // Picture id to show in the slot (data folder, id + ".mxy"); nullopt keeps its picture, an
   // empty id clears it. A page that cannot be loaded shows an empty picture.
   std::optional<std::string> page;
-  // true: Label1 back at the record's size (mTargetWidth x mTargetHeight) and the red frame
-  // on it; false: Label1 1 x 1 twips and the red frame on `frame`.
+  // true: Label1 back at the record's size (the scene's TargetWidth x TargetHeight) and the red
+  // frame on it; false: Label1 1 x 1 twips and the red frame on `frame`.
   bool target_live = false;
   std::optional<DesignRect> frame;  // the tab to select; nullopt: park the frame
   bool show_target_box = false;     // Label1 made visible (the right tab was clicked)
@@ -73,8 +73,8 @@ class TabStrip {
   static constexpr int kLastTab = 13;
 
   // Parks every label, then lays out the tab step and the "Q" back region of the record.
-  // hint_text is the step's hint (mHintText). nullopt: no tab step, the red frame stays on
-  // the target box.
+  // hint_text is the step's hint (the scene's HintText). nullopt: no tab step, the red frame
+  // stays on the target box.
   std::optional<TabRequest> LoadStep(const StepRecord& record, const ImageSlots& slots, const std::string& hint_text);
 
   // LblXXK_Click(1 to 13) on a live tab.

@@ -33,7 +33,7 @@ forms::Color BannerColor(const std::string& line) {
 
 }  // namespace
 
-FrmFengmian::FrmFengmian() {
+FrmFengmian::FrmFengmian() : FrmFengmianControls(static_cast<forms::Form&>(*this)) {
   SetBorderStyle(0);
   SetStartUpPosition(2);
   Move(0, 0, 12000, 9000);

@@ -26,21 +26,24 @@ std::string UnitButtonCaption(int unit, const std::string& title);
 // link of that kind when entry 26 starts with "2099"; "" for a label that opens none.
 std::string InfoLink(int index);
 
-class FrmFengmian : public forms::FormOf<FrmFengmian> {
- public:
+// The home screen's controls. They belong to the window: FrmFengmian holds them as a private
+// base, and other windows ask the home screen by what they want done.
+struct FrmFengmianControls {
+  explicit FrmFengmianControls(forms::Form& form) : form_(form) {}
+  forms::Form& form_;
   // Footer labels 0 to 3 on the lower edge; link labels 17 to 21 over the home view.
-  forms::ControlArray<forms::Label> LblInfo{*this, "LblInfo", {0, 1, 2, 3, 17, 18, 19, 20, 21}};
+  forms::ControlArray<forms::Label> LblInfo{form_, "LblInfo", {0, 1, 2, 3, 17, 18, 19, 20, 21}};
   // The picture across the top of the home view; the tab bar and its drag strip.
-  forms::PictureBox picShouYe{*this, "picShouYe"};
-  forms::PictureBox PicTOP{*this, "PicTOP"};
+  forms::PictureBox picShouYe{form_, "picShouYe"};
+  forms::PictureBox PicTOP{form_, "PicTOP"};
   forms::Label lblMove{PicTOP, "lblMove"};
   forms::Label LblCaption{PicTOP, "LblCaption"};
   // The five panels, stacked on one rectangle below the tab bar.
-  forms::PictureBox PicTiKu{*this, "PicTiKu"};
-  forms::PictureBox PicKaCH{*this, "PicKaCH"};
-  forms::PictureBox PicBiaoZhi{*this, "PicBiaoZhi"};
-  forms::PictureBox PicCuoTi{*this, "PicCuoTi"};
-  forms::PictureBox PicHelp{*this, "PicHelp"};
+  forms::PictureBox PicTiKu{form_, "PicTiKu"};
+  forms::PictureBox PicKaCH{form_, "PicKaCH"};
+  forms::PictureBox PicBiaoZhi{form_, "PicBiaoZhi"};
+  forms::PictureBox PicCuoTi{form_, "PicCuoTi"};
+  forms::PictureBox PicHelp{form_, "PicHelp"};
   // The unit panel's pictures, bars and progress labels.
   forms::Image PicUnitLeft{PicTiKu, "PicUnitLeft"};
   forms::Image ImgUnitGezi{PicTiKu, "ImgUnitGezi"};
@@ -72,27 +75,24 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   forms::Label LlbHelpCAP{PicHelp, "LlbHelpCAP"};
   forms::WebBrowser WebHelpCON{PicHelp, "WebHelpCON"};
   // The banner strip and its text.
-  forms::PictureBox PicAd{*this, "PicAd"};
+  forms::PictureBox PicAd{form_, "PicAd"};
   forms::Label LblAD{PicAd, "LblAD"};
   // Image buttons 0 to 99, each on the panel it belongs to.
   ImageButtonArray ClickBotn{"ClickBotn"};
   // Armed by the end of a session before it shows the window: presses the session exit's return button once.
-  forms::Timer TimFH{*this, "TimFH", 100, false};
+  forms::Timer TimFH{form_, "TimFH", 100, false};
   // Runs while a link handed to the desktop's handler is followed (link_opening.cpp).
-  forms::Timer TimLink{*this, "TimLink", 100, false, forms::Timer::Unlisted{}};
+  forms::Timer TimLink{form_, "TimLink", 100, false, forms::Timer::Unlisted{}};
+};
 
+class FrmFengmian : public forms::FormOf<FrmFengmian>, private FrmFengmianControls {
+ public:
   FrmFengmian();
   // A session ended with a list to return to: the return timer presses the session exit's
   // return button at its next tick.
   void ArmReturn() { TimFH.SetEnabled(true); }
   // Leaving the program is the exit button, with its question.
   void CloseRequested() override { ConfirmExit(); }
-
-  // Fills the home screen from the installed question bank, the settings and the records.
-  // Ends the program when the bank belongs to another module.
-  void BuildHomeScreen();
-  // The button dispatcher of the home screen's image buttons.
-  void ClickBotn_Click(int index);
 
   // The unit chosen on the unit panel (-1 all units) and the practice filter (0 all, 1 learned,
   // 2 not learned).
@@ -103,21 +103,29 @@ class FrmFengmian : public forms::FormOf<FrmFengmian> {
   // Review filters of the two record panels: bit 1 not reviewed, bit 2 reviewed.
   int BookmarkFilter() const { return mBookmarkFilter; }
   int WrongFilter() const { return mWrongFilter; }
-  void LblInfo_Click(int index);
-  // The paper row links: practise paper index's wrong answers; delete random paper index.
-  void LblShiJuanCCC_Click(int index);
-  void LblShiJuanDel_Click(int index);
 
   // The banner's link, as the banner file's third line holds it.
   const std::string& BannerLink() const { return mBannerLink; }
-  // Hands a link to the desktop's handler and follows it: when no program takes it, the
-  // program's message box names the address so that the learner can open it by hand.
-  void OpenLink(const std::string& address, std::string_view tag);
 
  protected:
   void Form_Load() override;
 
  private:
+  // Tests reach the controls and the handlers through it.
+  friend struct FrmFengmianTestAccess;
+
+  // The button dispatcher of the home screen's image buttons.
+  void ClickBotn_Click(int index);
+  void LblInfo_Click(int index);
+  // The paper row links: practise paper index's wrong answers; delete random paper index.
+  void LblShiJuanCCC_Click(int index);
+  void LblShiJuanDel_Click(int index);
+  // Fills the home screen from the installed question bank, the settings and the records.
+  // Ends the program when the bank belongs to another module.
+  void BuildHomeScreen();
+  // Hands a link to the desktop's handler and follows it: when no program takes it, the
+  // program's message box names the address so that the learner can open it by hand.
+  void OpenLink(const std::string& address, std::string_view tag);
   void LoadBanner();
   forms::Container& ButtonContainer(int index);
   void LayOutButtons();

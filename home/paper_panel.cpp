@@ -43,14 +43,14 @@ int SprintRule(int papers) {
 }
 
 // A paper's exam: its questions all start unfinished.
-desktop::SessionSpec PaperSpec(desktop::SessionKind kind, int paper) {
-  desktop::SessionSpec spec;
-  spec.kind = kind;
-  spec.list = static_cast<int16_t>(paper);
-  spec.questionCount = desktop::kPaperQuestions;
-  spec.marksPastEnd = "F";
-  spec.tag = kClickTag;
-  return spec;
+desktop::SessionRequest PaperRequest(desktop::SessionKind kind, int paper) {
+  desktop::SessionRequest request;
+  request.kind = kind;
+  request.list = static_cast<int16_t>(paper);
+  request.questionCount = desktop::kPaperQuestions;
+  request.marksPastEnd = "F";
+  request.tag = kClickTag;
+  return request;
 }
 
 }  // namespace
@@ -186,15 +186,15 @@ void FrmFengmian::StartPaper(int index) {
   const int p = index - 70;
   // Only a paper the bank or the random paper list holds: any other line is no paper.
   if (p < 20 ? p >= inst.paperCount() : p > 19 + mRandomPaperCount) return;
-  desktop::SessionSpec spec = PaperSpec(p < 20 ? desktop::SessionKind::kFixedPaper : desktop::SessionKind::kRandomPaper, p);
+  desktop::SessionRequest request = PaperRequest(p < 20 ? desktop::SessionKind::kFixedPaper : desktop::SessionKind::kRandomPaper, p);
   // A fixed paper's codes are a line of the bank's layout, a random paper's a line of its list.
   const std::string path = p < 20 ? inst.dataPath() + "288891.mxy" : session::RandomPaperListFile();
   const int n = p < 20 ? p : p - 22;
   TryReport(kClickTag, [&] {
     const std::vector<std::string> lines = HeadLines(path, static_cast<size_t>(n + 3));
-    if (!lines.empty()) spec.codes = lines.back();
+    if (!lines.empty()) request.codes = lines.back();
   });
-  desktop::BeginSession(spec);
+  desktop::BeginSession(request);
   ShowSession();
 }
 
@@ -220,10 +220,10 @@ void FrmFengmian::NewRandomPaper() {
     const std::string code = platform::ZeroPad(u, 2) + platform::ZeroPad(q, 2);
     if (session::FindInKeyed(session::KeyedCopy(list), code) == 0) list += code;
   }
-  desktop::SessionSpec spec = PaperSpec(desktop::SessionKind::kRandomPaper, 20);
-  spec.codes = list;
-  spec.beforeOpening = [&] { RecordNewRandomPaper(list); };
-  desktop::BeginSession(spec);
+  desktop::SessionRequest request = PaperRequest(desktop::SessionKind::kRandomPaper, 20);
+  request.codes = list;
+  request.beforeOpening = [&] { RecordNewRandomPaper(list); };
+  desktop::BeginSession(request);
   ShowSession();
 }
 

@@ -35,14 +35,14 @@ void FrmFengmian::LblShiJuanCCC_Click(int index) {
         "\r\n\r\n\r\n你可能是还没有做本套试题，或者上次得分为0。\r\n请点“开始考试”做本套试题。");
     return;
   }
-  desktop::SessionSpec spec;
-  spec.kind = desktop::SessionKind::kPaperWrong;
-  spec.list = static_cast<int16_t>(index);
-  spec.codes = list;
+  desktop::SessionRequest request;
+  request.kind = desktop::SessionKind::kPaperWrong;
+  request.list = static_cast<int16_t>(index);
+  request.codes = list;
   // Whole codes only: a damaged record's tail is no question. Every question starts unfinished.
-  spec.questionCount = static_cast<int16_t>(platform::Len(list) / 4);
-  spec.tag = kReviewTag;
-  desktop::BeginSession(spec);
+  request.questionCount = static_cast<int16_t>(platform::Len(list) / 4);
+  request.tag = kReviewTag;
+  desktop::BeginSession(request);
   ShowSession();
 }
 

@@ -123,19 +123,19 @@ void FrmFengmian::StartRecordPractice(int index) {
     Message(title, frame::kNoticeIcon, text);
     return;
   }
-  desktop::SessionSpec spec;
+  desktop::SessionRequest request;
   // Kinds by filter 3, 1, 2.
-  spec.kind = filter == 3   ? (p.bookmarks ? desktop::SessionKind::kBookmarksAll : desktop::SessionKind::kWrongAll)
+  request.kind = filter == 3   ? (p.bookmarks ? desktop::SessionKind::kBookmarksAll : desktop::SessionKind::kWrongAll)
               : filter == 1 ? (p.bookmarks ? desktop::SessionKind::kBookmarksNotReviewed : desktop::SessionKind::kWrongNotReviewed)
                             : (p.bookmarks ? desktop::SessionKind::kBookmarksReviewed : desktop::SessionKind::kWrongReviewed);
-  spec.codes = platform::Left(session, 4 * desktop::SessionPlan::kMaxQuestions);
-  spec.questionCount = static_cast<int16_t>(platform::Len(spec.codes) / 4);
+  request.codes = platform::Left(session, 4 * desktop::SessionPlan::kMaxQuestions);
+  request.questionCount = static_cast<int16_t>(platform::Len(request.codes) / 4);
   // Every position takes its mark: the whole list its flags, a filtered one the filter's own.
-  spec.marks = filter == 3 ? platform::Left(flags, desktop::SessionPlan::kMaxQuestions) : "";
-  spec.marksPastEnd = filter == 3 ? "" : filter == 1 ? "F" : "T";
-  spec.markedPositions = desktop::SessionPlan::kMaxQuestions;
-  spec.tag = kClickTag;
-  desktop::BeginSession(spec);
+  request.marks = filter == 3 ? platform::Left(flags, desktop::SessionPlan::kMaxQuestions) : "";
+  request.marksPastEnd = filter == 3 ? "" : filter == 1 ? "F" : "T";
+  request.markedPositions = desktop::SessionPlan::kMaxQuestions;
+  request.tag = kClickTag;
+  desktop::BeginSession(request);
   ShowSession();
 }
 

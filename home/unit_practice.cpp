@@ -41,26 +41,26 @@ std::string UnitProgressLine(int unit) {
 }
 
 bool StartUnitSession(int unit, int filter, const std::string& progress) {
-  desktop::SessionSpec spec;
-  spec.list = static_cast<int16_t>(unit);
-  spec.tag = kTag;
+  desktop::SessionRequest request;
+  request.list = static_cast<int16_t>(unit);
+  request.tag = kTag;
   if (filter == 0) {
     // The unit's own files, every question with its mark from the progress line.
-    spec.kind = desktop::SessionKind::kUnitAll;
-    spec.source = desktop::QuestionSource::kWholeUnit;
-    spec.questionCount = platform::Len(progress);
-    spec.marks = progress;
-    spec.marksPastEnd = "";
+    request.kind = desktop::SessionKind::kUnitAll;
+    request.source = desktop::QuestionSource::kWholeUnit;
+    request.questionCount = platform::Len(progress);
+    request.marks = progress;
+    request.marksPastEnd = "";
   } else {
     const std::string mark = filter == 1 ? "T" : "F";
     const std::vector<std::string> marks = platform::Chars(progress);
     for (size_t i = 0; i < marks.size(); ++i)
-      if (marks[i] == mark) spec.codes += platform::ZeroPad(unit, 2) + platform::ZeroPad(static_cast<long>(i) + 1, 2);
-    if (spec.codes.empty()) return false;
-    spec.kind = filter == 1 ? desktop::SessionKind::kUnitDone : desktop::SessionKind::kUnitNotDone;
-    spec.marksPastEnd = mark;
+      if (marks[i] == mark) request.codes += platform::ZeroPad(unit, 2) + platform::ZeroPad(static_cast<long>(i) + 1, 2);
+    if (request.codes.empty()) return false;
+    request.kind = filter == 1 ? desktop::SessionKind::kUnitDone : desktop::SessionKind::kUnitNotDone;
+    request.marksPastEnd = mark;
   }
-  desktop::BeginSession(spec);
+  desktop::BeginSession(request);
   ShowSession();
   return true;
 }

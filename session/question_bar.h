@@ -105,20 +105,9 @@ class FrmTm : public forms::FormOf<FrmTm>, private FrmTmControls, private FrmTmV
   // Leaving the program: the end of session in practice, the hand-in in an exam.
   void CloseRequested() override;
 
-  // Shows question question in the bar and hands it to the desktop.
-  void LoadQuestion();
-  // The function buttons' dispatcher (0 to 11).
-  void CmdGN_Click(int index);
-  // Shows page mCurPage of the number page.
-  void ShowNumberPage();
-  // Arms TimStartYS; the demonstration comes up on its second tick.
-  void StartDemo();
   // What TimStartYS's second tick does: the desktop and the bar give way to the demonstration
   // of the question shown, and come back at its end.
   void OpenDemonstration();
-  // The end of a session from the bar: saves the records, closes the desktop and the bar and
-  // shows the home screen.
-  void SaveAndExit();
 
   // What other windows ask of the bar (question_bar_requests.cpp).
   // Question `question` was completed on the desktop: its status takes the completed bit, and
@@ -163,8 +152,20 @@ class FrmTm : public forms::FormOf<FrmTm>, private FrmTmControls, private FrmTmV
   void Form_KeyUp(int& key_code, int shift) override;
 
  private:
-  // Tests reach the controls and the form variables through it.
+  // Tests reach the controls, the form variables and the handlers through it.
   friend struct FrmTmTestAccess;
+
+  // Shows the cursor's question in the bar and hands it to the desktop.
+  void LoadQuestion();
+  // The function buttons' dispatcher (0 to 11).
+  void CmdGN_Click(int index);
+  // Shows page mCurPage of the number page.
+  void ShowNumberPage();
+  // Arms TimStartYS; the demonstration comes up on its second tick.
+  void StartDemo();
+  // The end of a session from the bar: saves the records, closes the desktop and the bar and
+  // shows the home screen.
+  void SaveAndExit();
 
   // The unfinished count and the title as the statuses stand.
   void RefreshProgress();
@@ -200,8 +201,8 @@ class FrmTm : public forms::FormOf<FrmTm>, private FrmTmControls, private FrmTmV
   void TimKsModel_Timer();
 };
 
-// "未完成的题目" followed by " " and i for every session question i, in ascending order,
-// whose status is below 4.
+// "未完成的题目" followed by " " and i for every session question i not yet completed, in
+// ascending order.
 std::string UnfinishedQuestionsCaption();
 
 // The bar docked at the desktop's lower right with its current size.

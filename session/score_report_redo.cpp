@@ -91,14 +91,14 @@ void FrmChengji::RedoWrongQuestions() {
   if (!platform::WriteTextLines(index_file, index_lines)) platform::Fail(platform::kErrFileIo, "Path/File access error");
 
   // Practised as the review of the paper's wrong answers, whose slot the files were written to.
-  desktop::SessionSpec spec;
-  spec.kind = desktop::SessionKind::kPaperWrong;
-  spec.list = desktop::plan().listIndex();
-  spec.source = desktop::QuestionSource::kPrepared;
-  spec.codes = wrong;
-  spec.onIndexLine = [](const desktop::IndexLine& line) { KeepIndexLine(line); };
-  spec.beforeOpening = [] { FrmTm::Get().BeginRedo(); };
-  desktop::BeginSession(spec);
+  desktop::SessionRequest request;
+  request.kind = desktop::SessionKind::kPaperWrong;
+  request.list = desktop::plan().listIndex();
+  request.source = desktop::QuestionSource::kPrepared;
+  request.codes = wrong;
+  request.onIndexLine = [](const desktop::IndexLine& line) { KeepIndexLine(line); };
+  request.beforeOpening = [] { FrmTm::Get().BeginRedo(); };
+  desktop::BeginSession(request);
 
   Unload();
   desktop::FrmMain::Get().Show();

@@ -80,7 +80,7 @@ class DesktopTest : public ::testing::Test {
   // Loads step `step` of the current question at once.
   void Load(int16_t step) {
     desktop::editCursor().GoToStep(step);
-    Desk().LoadStep();
+    Act(Desk()).LoadStep();
   }
   // Screen pixel of a design point of the centred desktop.
   static int PxX(double x) { return 112 + static_cast<int>(x / 15); }

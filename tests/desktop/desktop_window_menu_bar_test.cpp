@@ -54,7 +54,7 @@ TEST_F(MenuBarWindowTest, AQuestionWalkedByThePointerToASubItem) {
   auto& d = Desk();
   EXPECT_TRUE(Ui(d).LMainMenu[9].Visible());
   EXPECT_TRUE(Ui(d).ImgMenuSys.Visible());
-  EXPECT_EQ(d.mStepArg, 10702);
+  EXPECT_EQ(d.MenuTargetOrPopupX(), 10702);
 
   MoveTo(390 + 400, 500);  // over title 1: its hot picture
   EXPECT_EQ(Shown(Ui(d).ImgMenuSys), "710099");
@@ -62,7 +62,7 @@ TEST_F(MenuBarWindowTest, AQuestionWalkedByThePointerToASubItem) {
   EXPECT_DOUBLE_EQ(Ui(d).ImgMenuSys.Top(), 420);
   EXPECT_FALSE(Ui(d).Label1.Visible());
   ClickAt(390 + 400, 500);
-  EXPECT_TRUE(d.mMenuOpen);
+  EXPECT_TRUE(d.IsMenuOpen());
   EXPECT_EQ(Shown(Ui(d).ImgMenuSys), "710088");
   EXPECT_EQ(Shown(Ui(d).ImgMenuSel), "710000");
   EXPECT_DOUBLE_EQ(Ui(d).ImgMenuSel.Top(), 690);
@@ -71,7 +71,7 @@ TEST_F(MenuBarWindowTest, AQuestionWalkedByThePointerToASubItem) {
   EXPECT_DOUBLE_EQ(Ui(d).LblShuMenu[7].Top(), kItem7Top);
 
   MoveTo(1260 + 400, 500);  // title 2 while menu 1 is open: nothing changes
-  EXPECT_EQ(d.mMenuNo, 1);
+  EXPECT_EQ(d.CurrentMenu(), 1);
   EXPECT_EQ(Shown(Ui(d).ImgMenuSys), "710088");
   MoveTo(1000, kItem3Top + 100);
   EXPECT_EQ(Shown(Ui(d).ImgShuMenu), "710003");
@@ -80,7 +80,7 @@ TEST_F(MenuBarWindowTest, AQuestionWalkedByThePointerToASubItem) {
 
   ClickAt(1000, kItem7Top + 100);  // item 7 opens its submenu and is not the target
   EXPECT_EQ(desktop::cursor().step(), 1);
-  EXPECT_EQ(d.mMenuItemCode, 1107);
+  EXPECT_EQ(d.LastClickedMenuItem(), 1107);
   EXPECT_EQ(Shown(Ui(d).ImgSubMenu), "711000");
   EXPECT_DOUBLE_EQ(Ui(d).ImgSubMenu.Left(), 1875);
   EXPECT_DOUBLE_EQ(Ui(d).ImgSubMenu.Top(), kItem7Top);
@@ -89,13 +89,13 @@ TEST_F(MenuBarWindowTest, AQuestionWalkedByThePointerToASubItem) {
 
   ClickAt(kSubLeft + 600, kSub1Top + 100);  // sub-item 1: wrong, everything stays open
   EXPECT_EQ(desktop::cursor().step(), 1);
-  EXPECT_TRUE(d.mMenuOpen);
+  EXPECT_TRUE(d.IsMenuOpen());
   MoveTo(kSubLeft + 600, kSub2Top + 100);
   EXPECT_EQ(Shown(Ui(d).ImgSubSel), "711002");
   EXPECT_DOUBLE_EQ(Ui(d).ImgSubSel.Top(), kSub2Top);
   ClickAt(kSubLeft + 600, kSub2Top + 100);
   EXPECT_EQ(desktop::cursor().step(), 2);
-  EXPECT_FALSE(d.mMenuOpen);
+  EXPECT_FALSE(d.IsMenuOpen());
   for (forms::Image* image : {&Ui(d).ImgMenuSys, &Ui(d).ImgMenuSel, &Ui(d).ImgShuMenu, &Ui(d).ImgSubMenu, &Ui(d).ImgSubSel})
     EXPECT_EQ(image->Picture(), nullptr) << image->Name();
   EXPECT_FALSE(Ui(d).LblShuMenu[1].Visible());
@@ -118,7 +118,7 @@ TEST_F(MenuBarWindowTest, OnlyALeftReleaseWithoutModifiersOpensOrChooses) {
   MenuQuestion("10500");
   auto& d = Desk();
   ClickAt(390 + 400, 500, forms::kRightButton);
-  EXPECT_FALSE(d.mMenuOpen);
+  EXPECT_FALSE(d.IsMenuOpen());
   ClickAt(390 + 400, 500);
   ClickAt(1000, kItem5Top + 100, forms::kLeftButton, forms::kShiftMask);
   ClickAt(1000, kItem5Top + 100, forms::kRightButton);
@@ -133,7 +133,7 @@ TEST_F(MenuBarWindowTest, MissingMenuPicturesShowNothingAndTheMenusStillWork) {
   MoveTo(390 + 400, 500);
   EXPECT_EQ(Ui(d).ImgMenuSys.Picture(), nullptr);
   ClickAt(390 + 400, 500);
-  EXPECT_TRUE(d.mMenuOpen);
+  EXPECT_TRUE(d.IsMenuOpen());
   EXPECT_EQ(Ui(d).ImgMenuSel.Picture(), nullptr);
   EXPECT_TRUE(Ui(d).LblShuMenu[5].Visible());
   ClickAt(1000, kItem7Top + 100);  // a submenu without its picture opens its regions
@@ -154,7 +154,7 @@ TEST_F(MenuBarWindowTest, AStepLoadClosesTheMenusSoNoRegionOfTheOldOneAnswers) {
   ClickAt(1000, kItem7Top + 100);
   ASSERT_TRUE(Ui(d).LblSubSel[1].Visible());
   Load(2);  // as a back region or a reload does
-  EXPECT_FALSE(d.mMenuOpen);
+  EXPECT_FALSE(d.IsMenuOpen());
   EXPECT_FALSE(Ui(d).LblShuMenu[7].Visible());
   EXPECT_FALSE(Ui(d).LblSubSel[1].Visible());
   EXPECT_EQ(Ui(d).ImgSubMenu.Picture(), nullptr);
@@ -170,7 +170,7 @@ TEST_F(MenuBarWindowTest, AClosedDropDownLeavesTheSurfaceBehindItLive) {
   auto& d = Desk();
   d.Show();
   Ui(d).Label1.MouseUp = [&d](int button, int, double, double) {
-    if (button == forms::kLeftButton && Vars(d).mStepCode == 1) d.doNext();
+    if (button == forms::kLeftButton && Vars(d).mStepCode == 1) Act(d).doNext();
   };
   Load(1);
   ClickAt(390 + 400, 500);
@@ -190,13 +190,13 @@ TEST_F(MenuBarWindowTest, TheParameterFieldOfOtherStepsShowsTheBarAndFeedsThePop
   auto& d = Desk();
   Load(1);
   EXPECT_TRUE(Ui(d).LMainMenu[1].Visible());
-  EXPECT_EQ(d.mStepArg, 150);
-  EXPECT_EQ(d.mPopupY, 300);
+  EXPECT_EQ(d.MenuTargetOrPopupX(), 150);
+  EXPECT_EQ(d.PopupY(), 300);
   Load(2);
   EXPECT_FALSE(Ui(d).LMainMenu[1].Visible());
   EXPECT_FALSE(Ui(d).ImgMenuSys.Visible());
-  EXPECT_EQ(d.mStepArg, 150);
-  EXPECT_EQ(d.mPopupY, 0);
+  EXPECT_EQ(d.MenuTargetOrPopupX(), 150);
+  EXPECT_EQ(d.PopupY(), 0);
 }
 
 TEST(MenuBarScaledTest, RegionsAndPicturesFollowTheScale) {
@@ -212,14 +212,14 @@ TEST(MenuBarScaledTest, RegionsAndPicturesFollowTheScale) {
   ASSERT_TRUE(platform::WriteTextLines(desktop::plan().stepFile(), {StepLine({{8, "7000"}, {125, "1050000000"}})}));
   dir.Write("examdata/710000.mxy", xpexam::testing::SolidBmp(100, 300, 0xC0C0C0));
   auto& d = FrmMain::Get();
-  d.LoadStep();
-  d.LMainMenu_MouseUp(1, forms::kLeftButton, 0, 0, 0);
+  Act(d).LoadStep();
+  Act(d).LMainMenu_MouseUp(1, forms::kLeftButton, 0, 0, 0);
   EXPECT_DOUBLE_EQ(Ui(d).ImgMenuSel.Left(), 390 * 0.8);
   EXPECT_DOUBLE_EQ(Ui(d).ImgMenuSel.Top(), 690 * 0.8);
   EXPECT_DOUBLE_EQ(Ui(d).LblShuMenu[6].Top(), (690 + 1725) * 0.8);
   EXPECT_DOUBLE_EQ(Ui(d).LblShuMenu[6].Height(), 330 * 0.8);
   // The drop-down is 100 pixels, 1200 twips at this resolution: 1500 design twips.
-  d.LblShuMenu_MouseUp(7, forms::kLeftButton, 0, 0, 0);
+  Act(d).LblShuMenu_MouseUp(7, forms::kLeftButton, 0, 0, 0);
   EXPECT_DOUBLE_EQ(Ui(d).LblSubSel[1].Left(), (1875 + 30) * 0.8);
 }
 

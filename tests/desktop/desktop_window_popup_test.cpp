@@ -50,9 +50,9 @@ class PopupWindowTest : public DesktopTest {
     d.Show();
     // The target box's press as the pointer checks open the popup.
     Ui(d).Label1.MouseDown = [&d](int button, int, double, double) {
-      if (auto opening = PopupOnPress(Vars(d).mStepCode, button, d.mStepArg, d.mPopupY)) {
+      if (auto opening = PopupOnPress(Vars(d).mStepCode, button, d.MenuTargetOrPopupX(), d.PopupY())) {
         Vars(d).mPopupMenuNo = static_cast<int16_t>(opening->menu);
-        d.systemMenu();
+        Act(d).systemMenu();
         if (opening->at_pointer) {
           d.PopupMenu(Ui(d).wm100);
         } else {
@@ -78,11 +78,11 @@ TEST_F(PopupWindowTest, ACascadeItemChosenWrongThenRight) {
   std::vector<std::string> chosen;
   Ui(d).sVemoSub1.Click = [&](int i) {
     chosen.push_back("sVemoSub1 " + std::to_string(i));
-    d.sVemoSub_Click(1, i);
+    Act(d).sVemoSub_Click(1, i);
   };
   Ui(d).sVemoInde2.Click = [&](int i) {
     chosen.push_back("sVemoInde2 " + std::to_string(i));
-    d.sVemoInde_Click(2, i);
+    Act(d).sVemoInde_Click(2, i);
   };
   OpenAtTarget();
   in_.Call([&] {

@@ -69,8 +69,8 @@ TEST_F(DesktopTest, TheLoadLaysOutTheMenuBarTheListsAndTheTables) {
   EXPECT_EQ(desktop::plan().question(40).resumeStep, 1);
   EXPECT_EQ(desktop::plan().question(41).resumeStep, 7);
   EXPECT_EQ(Vars(d).mExamDataPath, frame::installation().appPath() + "\\examdata\\");
-  EXPECT_EQ(d.mMenuNo, 1);
-  EXPECT_FALSE(d.mMenuOpen);
+  EXPECT_EQ(d.CurrentMenu(), 1);
+  EXPECT_FALSE(d.IsMenuOpen());
   EXPECT_EQ(Vars(d).mMenuGroups[2], "24521");
   EXPECT_EQ(Vars(d).mMenuSubs[5], "240000350000431000");
   EXPECT_EQ(Vars(d).mMenuSubs[9], "");
@@ -195,7 +195,7 @@ class SurfaceTest : public DesktopTest {
     Load(1);
     Load(2);
     // Menu 1 opened on its title.
-    Desk().LMainMenu_MouseUp(1, forms::kLeftButton, 0, 0, 0);
+    Act(Desk()).LMainMenu_MouseUp(1, forms::kLeftButton, 0, 0, 0);
   }
 };
 
@@ -209,7 +209,7 @@ TEST_F(SurfaceTest, MovingOverTheBareSurfaceClosesTheMenusAndMakesTheTargetBoxLi
   EXPECT_DOUBLE_EQ(Ui(d).Label1.Width(), 1200);
   EXPECT_EQ(Ui(d).ImgMenuSel.Picture(), nullptr);
   EXPECT_FALSE(Ui(d).LblShuMenu[1].Visible());
-  EXPECT_FALSE(d.mMenuOpen);
+  EXPECT_FALSE(d.IsMenuOpen());
   EXPECT_FALSE(Ui(d).Shape1.Visible());
 }
 
@@ -217,25 +217,25 @@ TEST_F(SurfaceTest, OnlyTheSurfaceAndImage1CloseAnOpenMenu) {
   auto& d = Desk();
   in_.Move(PxX(6000 + 60), PxY(3000 + 60));  // Image2
   forms::Pump();
-  EXPECT_TRUE(d.mMenuOpen);
+  EXPECT_TRUE(d.IsMenuOpen());
   EXPECT_TRUE(Ui(d).Label1.Visible());
   EXPECT_NE(Ui(d).ImgMenuSel.Picture(), nullptr);
   in_.Move(PxX(300 + 60), PxY(3000 + 60));  // Image1
   forms::Pump();
-  EXPECT_FALSE(d.mMenuOpen);
+  EXPECT_FALSE(d.IsMenuOpen());
 }
 
 TEST_F(SurfaceTest, AClickOrReleaseOnTheSurfaceCollapsesTheLocationList) {
   auto& d = Desk();
   Load(3);
   Ui(d).PicList.Move(0, 6000);
-  d.LblADDmyXZ_Click();
+  Act(d).LblADDmyXZ_Click();
   ASSERT_DOUBLE_EQ(Ui(d).PicList.Height(), 3720);
   in_.Click(PxX(9000), PxY(1500));
   forms::Pump();
   EXPECT_DOUBLE_EQ(Ui(d).PicList.Height(), 330);
   EXPECT_TRUE(Ui(d).PicList.Visible());
-  d.LblADDmyXZ_Click();
+  Act(d).LblADDmyXZ_Click();
   in_.Wait(600);
   in_.Click(PxX(6000 + 60), PxY(3000 + 60));  // Image2
   forms::Pump();

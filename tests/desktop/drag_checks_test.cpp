@@ -113,12 +113,12 @@ TEST_F(DragTest, APressAndAReleaseWithoutAMoveIsNoDrag) {
   Question({DragRecord("0050")});
   auto& d = Desk();
   // As the window delivers them when the two boxes overlap at the pointer.
-  d.Label4_MouseDown(kLeft, kNone, 750, 300);
-  d.Label4_MouseUp(kLeft, kNone, 5250, 300);
+  Act(d).Label4_MouseDown(kLeft, kNone, 750, 300);
+  Act(d).Label4_MouseUp(kLeft, kNone, 5250, 300);
   EXPECT_EQ(desktop::cursor().step(), 1);
-  d.Label4_MouseDown(kLeft, kNone, 750, 300);
-  d.Label4_MouseMove(kLeft, kNone, 5250, 300);
-  d.Label4_MouseUp(kLeft, kNone, 5250, 300);
+  Act(d).Label4_MouseDown(kLeft, kNone, 750, 300);
+  Act(d).Label4_MouseMove(kLeft, kNone, 5250, 300);
+  Act(d).Label4_MouseUp(kLeft, kNone, 5250, 300);
   EXPECT_EQ(desktop::cursor().step(), 2);
 }
 
@@ -130,8 +130,8 @@ TEST_F(DragTest, AMoveOfAnEarlierDragDoesNotCountForTheNextPress) {
   ASSERT_TRUE(Vars(Desk()).mDragging);
   // A press without Ctrl and a release with it in the target box, without a move in between
   // (as where the two boxes overlap).
-  Desk().Label4_MouseDown(kLeft, kNone, 750, 300);
-  Desk().Label4_MouseUp(kLeft, kCtrl, 5250, 300);
+  Act(Desk()).Label4_MouseDown(kLeft, kNone, 750, 300);
+  Act(Desk()).Label4_MouseUp(kLeft, kCtrl, 5250, 300);
   EXPECT_EQ(desktop::cursor().step(), 1);
 }
 

@@ -74,16 +74,16 @@ TEST_F(SessionStartTest, EveryKindOpensItsSlotWithItsRunMode) {
   };
   for (const Case& c : cases) {
     editPlan().SetListIndex(7);
-    SessionSpec spec;
-    spec.kind = c.kind;
-    spec.list = c.list;
-    spec.codes = "03020301";
-    spec.tag = "start";
+    SessionRequest request;
+    request.kind = c.kind;
+    request.list = c.list;
+    request.codes = "03020301";
+    request.tag = "start";
     if (c.kind == SessionKind::kUnitAll) {
-      spec.source = QuestionSource::kWholeUnit;
-      spec.questionCount = 2;
+      request.source = QuestionSource::kWholeUnit;
+      request.questionCount = 2;
     }
-    BeginSession(spec);
+    BeginSession(request);
     const SessionPlan& p = plan();
     EXPECT_EQ(p.stepFile(), Data(c.step_file)) << static_cast<int>(c.kind);
     EXPECT_EQ(p.indexFile(), Data(c.index_file)) << static_cast<int>(c.kind);
@@ -114,15 +114,15 @@ TEST_F(SessionStartTest, CodesAndFirstLinesComeFromWhereTheQuestionsAre) {
     // A prepared session's files are its caller's: here those an assembly would write.
     Write("data/288869.mxy", {"030203Two", "030102One"});
     Write("data/288819.mxy", {"b1", "b2", "b3", "a1", "a2"});
-    SessionSpec spec;
-    spec.kind = c.kind;
-    spec.list = 3;
-    spec.source = c.source;
-    spec.codes = c.codes;
-    if (c.source == QuestionSource::kWholeUnit) spec.questionCount = 2;
+    SessionRequest request;
+    request.kind = c.kind;
+    request.list = 3;
+    request.source = c.source;
+    request.codes = c.codes;
+    if (c.source == QuestionSource::kWholeUnit) request.questionCount = 2;
     std::vector<std::string> seen;
-    spec.onIndexLine = [&](const IndexLine& line) { seen.push_back(line.Line()); };
-    BeginSession(spec);
+    request.onIndexLine = [&](const IndexLine& line) { seen.push_back(line.Line()); };
+    BeginSession(request);
     for (size_t i = 0; i < c.want_codes.size(); ++i)
       EXPECT_EQ(plan().question(static_cast<long>(i) + 1).code, c.want_codes[i]) << static_cast<int>(c.source);
     for (size_t i = 0; i < c.want_first_lines.size(); ++i)
@@ -132,9 +132,9 @@ TEST_F(SessionStartTest, CodesAndFirstLinesComeFromWhereTheQuestionsAre) {
   }
 }
 
-// Marks come from the SessionSpec's characters and then its fill; a "T" starts completed, a
+// Marks come from the SessionRequest's characters and then its fill; a "T" starts completed, a
 // bookmarked code gets its bit on top; positions past those marked keep the earlier session's.
-TEST_F(SessionStartTest, MarksStatusesAndBookmarksFollowTheSessionSpec) {
+TEST_F(SessionStartTest, MarksStatusesAndBookmarksFollowTheRequest) {
   Write("ksdata/288862.mxy", {"03010999"});
   struct Case {
     const char* marks;
@@ -153,13 +153,13 @@ TEST_F(SessionStartTest, MarksStatusesAndBookmarksFollowTheSessionSpec) {
       editPlan().SetDoneMark(i, "old");
       editPlan().SetStatus(i, kStatusOpened);
     }
-    SessionSpec spec;
-    spec.kind = SessionKind::kBookmarksAll;
-    spec.codes = "03020301";
-    spec.marks = c.marks;
-    spec.marksPastEnd = c.past_end;
-    if (c.positions) spec.markedPositions = c.positions;
-    BeginSession(spec);
+    SessionRequest request;
+    request.kind = SessionKind::kBookmarksAll;
+    request.codes = "03020301";
+    request.marks = c.marks;
+    request.marksPastEnd = c.past_end;
+    if (c.positions) request.markedPositions = c.positions;
+    BeginSession(request);
     for (long i = 1; i <= 3; ++i) {
       EXPECT_EQ(plan().question(i).doneMark, c.want_marks[static_cast<size_t>(i - 1)]) << c.marks << c.past_end << " " << i;
       EXPECT_EQ(plan().question(i).status, c.want_status[static_cast<size_t>(i - 1)]) << c.marks << c.past_end << " " << i;
@@ -172,17 +172,17 @@ TEST_F(SessionStartTest, MarksStatusesAndBookmarksFollowTheSessionSpec) {
 TEST_F(SessionStartTest, TheHookRunsBeforeTheStatusesAndAPreparedFailureStopsTheStart) {
   Write("data/288869.mxy", {"030102One"});
   Write("data/288819.mxy", {"a1", "a2"});
-  SessionSpec spec;
-  spec.kind = SessionKind::kPaperWrong;
-  spec.list = 2;
-  spec.source = QuestionSource::kPrepared;
-  spec.codes = "0301";
+  SessionRequest request;
+  request.kind = SessionKind::kPaperWrong;
+  request.list = 2;
+  request.source = QuestionSource::kPrepared;
+  request.codes = "0301";
   std::string mark_seen;
-  spec.beforeOpening = [&] {
+  request.beforeOpening = [&] {
     mark_seen = plan().question(1).doneMark;
     MarkOpened(1);
   };
-  BeginSession(spec);
+  BeginSession(request);
   EXPECT_EQ(mark_seen, "F");
   EXPECT_EQ(plan().question(1).status, 0);
   EXPECT_EQ(plan().question(2).firstLine, 3);
@@ -191,9 +191,9 @@ TEST_F(SessionStartTest, TheHookRunsBeforeTheStatusesAndAPreparedFailureStopsThe
   std::string codes;
   for (long i = 1; i <= SessionPlan::kMaxQuestions; ++i) codes += "0301";
   Write("data/288869.mxy", std::vector<std::string>(SessionPlan::kMaxQuestions, "030102One"));
-  spec.codes = codes;
-  spec.beforeOpening = nullptr;
-  EXPECT_THROW(BeginSession(spec), platform::Failure);
+  request.codes = codes;
+  request.beforeOpening = nullptr;
+  EXPECT_THROW(BeginSession(request), platform::Failure);
   EXPECT_EQ(reports_, "");
 }
 

@@ -127,8 +127,8 @@ TEST_F(StepLoaderTest, ATargetBoxOfTwentyZerosKeepsTheRecordedSize) {
   Steps({StepLine({{66, "01000020000300004000"}}), StepLine({{66, "00000000000000000000"}})});
   Load(1);
   Load(2);
-  EXPECT_EQ(Desk().mTargetWidth, 3000);
-  EXPECT_EQ(Desk().mTargetHeight, 4000);
+  EXPECT_EQ(Desk().TargetBoxWidth(), 3000);
+  EXPECT_EQ(Desk().TargetBoxHeight(), 4000);
 }
 
 TEST_F(StepLoaderTest, TheHintLabelTakesItsLineKeepsItWhenUnplacedAndShowsBlanksForNone) {
@@ -137,19 +137,19 @@ TEST_F(StepLoaderTest, TheHintLabelTakesItsLineKeepsItWhenUnplacedAndShowsBlanks
   auto& d = Desk();
   Load(1);
   EXPECT_EQ(Ui(d).LHelp.Caption(), "Rename the file|rename");
-  EXPECT_EQ(d.mHintText, "Rename the file|rename");
+  EXPECT_EQ(d.HintText(), "Rename the file|rename");
   EXPECT_DOUBLE_EQ(Ui(d).LHelp.Left(), 1000);
   Load(2);
   EXPECT_EQ(Ui(d).LHelp.Caption(), "Rename the file|rename");
   EXPECT_DOUBLE_EQ(Ui(d).LHelp.Top(), 2000);
   Load(3);
   EXPECT_EQ(Ui(d).LHelp.Caption(), "  ");
-  EXPECT_EQ(d.mHintText, "Rename the file|rename");
+  EXPECT_EQ(d.HintText(), "Rename the file|rename");
   EXPECT_DOUBLE_EQ(Ui(d).LHelp.Left(), 3000);
   // A line past the end of the step text file is its last line.
   Load(4);
   EXPECT_EQ(Ui(d).LHelp.Caption(), "A tooltip");
-  EXPECT_EQ(d.mHintText, "A tooltip");
+  EXPECT_EQ(d.HintText(), "A tooltip");
 }
 
 TEST_F(StepLoaderTest, BackRegionLabel4BoxAndTheParkedTabLabels) {
@@ -157,7 +157,7 @@ TEST_F(StepLoaderTest, BackRegionLabel4BoxAndTheParkedTabLabels) {
          StepLine({{125, "30000"}, {177, "01000010000000000000"}})});
   auto& d = Desk();
   Load(1);
-  EXPECT_EQ(d.mBackCode, "Q0003");
+  EXPECT_EQ(d.BackRegionCode(), "Q0003");
   EXPECT_DOUBLE_EQ(Ui(d).LblXXK[0].Left(), 4500);
   EXPECT_DOUBLE_EQ(Ui(d).LblXXK[0].Top(), 6000);
   EXPECT_DOUBLE_EQ(Ui(d).LblXXK[0].Width(), 1095);
@@ -167,7 +167,7 @@ TEST_F(StepLoaderTest, BackRegionLabel4BoxAndTheParkedTabLabels) {
   EXPECT_DOUBLE_EQ(Ui(d).Shape4.Height(), 3000);
   EXPECT_EQ(Vars(d).mDragTargetX, 4500);
   Load(2);
-  EXPECT_EQ(d.mBackCode, "NONO");
+  EXPECT_EQ(d.BackRegionCode(), "NONO");
   for (int i : {0, 7, 13}) {
     EXPECT_DOUBLE_EQ(Ui(d).LblXXK[i].Left(), -1) << i;
     EXPECT_DOUBLE_EQ(Ui(d).LblXXK[i].Width(), 1) << i;

@@ -21,11 +21,11 @@ using xpexam::testing::TempDir;
 
 // Pictures of the data folder, with their sizes in pixels; button faces are strips of four
 // frames of the button's size at scale 1.
-struct PictureSpec {
+struct PictureFile {
   const char* name;
   int frame_width, height, frames;
 };
-inline constexpr PictureSpec kPictures[] = {
+inline constexpr PictureFile kPictures[] = {
     {"l20000", 90, 30, 4}, {"l20001", 90, 30, 4}, {"l20002", 22, 22, 4}, {"l20003", 22, 22, 4},
     {"l20067", 24, 24, 1}, {"l20069", 370, 250, 1}, {"l20070", 420, 280, 1}, {"l20071", 48, 48, 1},
     {"l20072", 48, 48, 1}, {"l62011", 32, 32, 1},
@@ -42,7 +42,7 @@ class CommonWindowsTest : public ::testing::Test {
     editInstallation().SetDataPath(installation().appPath() + "\\tkdata\\");
     std::filesystem::create_directories(installation().appPath() + "/tkdata");
     std::filesystem::create_directories(installation().appPath() + "/ksdata");
-    for (const PictureSpec& p : kPictures) {
+    for (const PictureFile& p : kPictures) {
       std::vector<uint32_t> bands;
       for (int i = 0; i < p.frames; ++i) bands.push_back(0x00101010u * static_cast<uint32_t>(i + 1));
       dir_.Write(prog_ + "tkdata/" + p.name + ".mxy", BandsBmp(bands, p.frame_width, p.height));

@@ -24,6 +24,7 @@
 #include "platform/http.h"
 #include "platform/instance.h"
 #include "platform/registry.h"
+#include "tests/home/home_access.h"
 #include "tests/support/installation.h"
 #include "tests/support/loopback_server.h"
 #include "tests/support/temp_dir.h"
@@ -157,7 +158,7 @@ TEST_F(StartUp, HomeScreenReplacesTheSplashAfterOneTick) {
     EXPECT_DOUBLE_EQ(home.Width(), 12000);
     EXPECT_DOUBLE_EQ(home.Height(), 9000);
     EXPECT_DOUBLE_EQ(home.Left(), 0);  // a 12000 x 9000 window centred on an 800 x 600 screen
-    EXPECT_EQ(home.LblInfo[0].Caption(), "题库版本：V202401011200");
+    EXPECT_EQ(Ui(home).LblInfo[0].Caption(), "题库版本：V202401011200");
     EXPECT_EQ(errorLog().logFile(), dir_.path() + "\\ksdata\\20260101090001.txt");
     EXPECT_FALSE(home::FrmUpdata::OpenedByLearner());
     EXPECT_FALSE(desktop::demonstration().running());

@@ -8,6 +8,7 @@
 #include "platform/http.h"
 #include "platform/shell.h"
 #include "tests/frame/common_windows_fixture.h"
+#include "tests/home/home_access.h"
 #include "tests/support/loopback_server.h"
 
 namespace xpexam::home {
@@ -39,7 +40,7 @@ TEST_F(HomeDialogs, TheVersionAndTopBarLabelsOpenTheAboutBoxModally) {
     bool returned = false, open_inside = false;
     std::string version;
     in_.Call([&] {
-      home.LblInfo_Click(index);
+      Act(home).LblInfo_Click(index);
       returned = true;
     });
     in_.Call([&] {
@@ -53,20 +54,20 @@ TEST_F(HomeDialogs, TheVersionAndTopBarLabelsOpenTheAboutBoxModally) {
     EXPECT_TRUE(open_inside) << index;
     EXPECT_TRUE(returned) << index;
     EXPECT_FALSE(FrmAbout::IsLoaded()) << index;
-    EXPECT_EQ(version, home.LblInfo[0].Caption()) << index;
+    EXPECT_EQ(version, Ui(home).LblInfo[0].Caption()) << index;
   }
   for (int index : {1, 17, 20}) {
-    home.LblInfo_Click(index);
+    Act(home).LblInfo_Click(index);
     EXPECT_FALSE(FrmAbout::IsLoaded()) << index;
   }
 }
 
 TEST_F(HomeDialogs, TheUpdateButtonShowsTheUpdateWindowAsAskedFor) {
   FrmFengmian& home = FrmFengmian::Get();
-  home.ClickBotn_Click(7);
+  Act(home).ClickBotn_Click(7);
   EXPECT_FALSE(FrmUpdata::IsLoaded());
   EXPECT_FALSE(FrmUpdata::OpenedByLearner());
-  home.ClickBotn_Click(8);
+  Act(home).ClickBotn_Click(8);
   EXPECT_TRUE(FrmUpdata::OpenedByLearner());
   ASSERT_TRUE(FrmUpdata::IsLoaded());
   EXPECT_TRUE(FrmUpdata::Get().Visible());

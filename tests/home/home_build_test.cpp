@@ -15,6 +15,7 @@
 #include "platform/failure.h"
 #include "platform/strings.h"
 #include "platform/textfile.h"
+#include "tests/home/home_access.h"
 #include "tests/support/installation.h"
 #include "tests/support/temp_dir.h"
 
@@ -80,13 +81,13 @@ TEST_F(HomeBuild, BankVersionLineShownAsStoredAndTrimmedForReports) {
   dir_.Write("data/288895.mxy", " 202401011200 \r\nrest\r\n");
   FrmFengmian& home = Load();
   EXPECT_EQ(frame::installation().bankVersion(), "202401011200");
-  EXPECT_EQ(home.LblInfo[0].Caption(), "题库版本：V 202401011200 ");
+  EXPECT_EQ(Ui(home).LblInfo[0].Caption(), "题库版本：V 202401011200 ");
   EXPECT_EQ(home.Caption(), "Tavrelo");
 
   std::filesystem::remove(dir_ / "data/288895.mxy");
   FrmFengmian& again = Load();
   EXPECT_EQ(frame::installation().bankVersion(), "");
-  EXPECT_EQ(again.LblInfo[0].Caption(), "题库版本：V");
+  EXPECT_EQ(Ui(again).LblInfo[0].Caption(), "题库版本：V");
   EXPECT_EQ(reports_, (std::vector<Report>{{"fengmaincsh", platform::kErrFileNotFound}}));
 }
 
@@ -144,12 +145,12 @@ TEST_F(HomeBuild, BannerFileGivesTextColourAndLink) {
     std::filesystem::remove(dir_ / "ksdata/170100.mxy");
     if (c.lines) dir_.Write("ksdata/170100.mxy", GbkLines(*c.lines));
     FrmFengmian& home = Load();
-    EXPECT_EQ(home.LblAD.Caption(), c.caption);
-    EXPECT_EQ(home.LblAD.ForeColor(), c.color);
+    EXPECT_EQ(Ui(home).LblAD.Caption(), c.caption);
+    EXPECT_EQ(Ui(home).LblAD.ForeColor(), c.color);
     EXPECT_EQ(home.BannerLink(), c.link);
-    EXPECT_FALSE(home.PicAd.Visible());
-    EXPECT_DOUBLE_EQ(home.PicAd.Width(), home.LblAD.Width());
-    EXPECT_DOUBLE_EQ(home.PicAd.Height(), home.LblAD.Height());
+    EXPECT_FALSE(Ui(home).PicAd.Visible());
+    EXPECT_DOUBLE_EQ(Ui(home).PicAd.Width(), Ui(home).LblAD.Width());
+    EXPECT_DOUBLE_EQ(Ui(home).PicAd.Height(), Ui(home).LblAD.Height());
     // Only a missing file is reported.
     EXPECT_EQ(ReportsOf("fmload", platform::kErrFileNotFound), c.lines ? 0 : 1);
   }
@@ -157,10 +158,10 @@ TEST_F(HomeBuild, BannerFileGivesTextColourAndLink) {
 
 TEST_F(HomeBuild, FooterAndLinkLabelsShowThePointingHand) {
   FrmFengmian& home = Load();
-  for (int i : home.LblInfo.Indexes()) {
+  for (int i : Ui(home).LblInfo.Indexes()) {
     const bool link = i != 2;
-    EXPECT_EQ(home.LblInfo[i].MousePointer() == forms::kCustomPointer, link) << i;
-    EXPECT_EQ(home.LblInfo[i].MouseIcon() != nullptr, link) << i;
+    EXPECT_EQ(Ui(home).LblInfo[i].MousePointer() == forms::kCustomPointer, link) << i;
+    EXPECT_EQ(Ui(home).LblInfo[i].MouseIcon() != nullptr, link) << i;
   }
 }
 

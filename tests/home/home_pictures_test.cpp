@@ -16,6 +16,7 @@
 #include "platform/http.h"
 #include "platform/instance.h"
 #include "platform/registry.h"
+#include "tests/home/home_access.h"
 #include "tests/support/script_run.h"
 #include "tests/support/temp_dir.h"
 
@@ -55,18 +56,18 @@ TEST_F(HomePictures, OnlyWhatAFrameDrewIsDecoded) {
   forms::Pump();
   ASSERT_TRUE(FrmFengmian::IsLoaded());
   FrmFengmian& home = FrmFengmian::Get();
-  ASSERT_FALSE(home.PicTiKu.Visible());
+  ASSERT_FALSE(Ui(home).PicTiKu.Visible());
   const struct {
     const char* name;
     forms::PicturePtr picture;
     bool decoded;
   } at_start[] = {
       {"window", home.Picture(), true},
-      {"picture across the top", home.picShouYe.Picture(), true},
-      {"tab bar, hidden", home.PicTOP.Picture(), false},
-      {"unit panel, hidden", home.PicTiKu.Picture(), false},
-      {"unit list strip on the hidden panel", home.PicUnitLeft.Picture(), false},
-      {"unit button face on the hidden panel", home.ClickBotn[50].Picture(), false},
+      {"picture across the top", Ui(home).picShouYe.Picture(), true},
+      {"tab bar, hidden", Ui(home).PicTOP.Picture(), false},
+      {"unit panel, hidden", Ui(home).PicTiKu.Picture(), false},
+      {"unit list strip on the hidden panel", Ui(home).PicUnitLeft.Picture(), false},
+      {"unit button face on the hidden panel", Ui(home).ClickBotn[50].Picture(), false},
   };
   for (const auto& c : at_start) {
     SCOPED_TRACE(c.name);
@@ -75,13 +76,13 @@ TEST_F(HomePictures, OnlyWhatAFrameDrewIsDecoded) {
     EXPECT_EQ(c.picture->HasPixels(), c.decoded);
   }
   // The question-bank tab shows the unit panel: its pictures are decoded for that frame.
-  in.Call([&] { home.ClickBotn_Click(16); });
+  in.Call([&] { Act(home).ClickBotn_Click(16); });
   in.Wait(50);
   forms::Pump();
-  ASSERT_TRUE(home.PicTiKu.Visible());
-  EXPECT_TRUE(home.PicTiKu.Picture()->HasPixels());
-  EXPECT_TRUE(home.PicUnitLeft.Picture()->HasPixels());
-  EXPECT_TRUE(home.ClickBotn[50].Picture()->HasPixels());
+  ASSERT_TRUE(Ui(home).PicTiKu.Visible());
+  EXPECT_TRUE(Ui(home).PicTiKu.Picture()->HasPixels());
+  EXPECT_TRUE(Ui(home).PicUnitLeft.Picture()->HasPixels());
+  EXPECT_TRUE(Ui(home).ClickBotn[50].Picture()->HasPixels());
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "platform/shell.h"
 #include "platform/textfile.h"
 #include "tests/frame/common_windows_fixture.h"
+#include "tests/home/home_access.h"
 #include "tests/support/loopback_server.h"
 
 namespace xpexam::home {
@@ -54,13 +55,13 @@ class HomeLinks : public frame::testing::CommonWindowsTest {
       in_.Click(p.x, p.y);
       in_.Call(answer);
     };
-    for (int i = 0; i < 300 && home.TimLink.Enabled(); ++i) {
+    for (int i = 0; i < 300 && Ui(home).TimLink.Enabled(); ++i) {
       in_.Wait(100);
       in_.Call(answer);
       forms::Pump();
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    EXPECT_FALSE(home.TimLink.Enabled());
+    EXPECT_FALSE(Ui(home).TimLink.Enabled());
     EXPECT_FALSE(frame::FrmQOMSGBOX::IsLoaded());
     EXPECT_FALSE(forms::Ended());
     return prompts;
@@ -90,9 +91,9 @@ TEST_F(HomeLinks, ALinkNoProgramTakesIsNamedInAMessageBox) {
     FrmFengmian& home = FrmFengmian::Get();
     home.Show();
     if (c.label)
-      home.LblInfo_Click(c.label);
+      Act(home).LblInfo_Click(c.label);
     else
-      home.ClickBotn_Click(button::kWebsite);
+      Act(home).ClickBotn_Click(button::kWebsite);
     const std::vector<std::string> prompts = Settle(home);
     if (c.told) {
       EXPECT_EQ(prompts, std::vector<std::string>{"\r\n\r\n无法打开 " + c.address + "，请手动打开。"});
@@ -111,8 +112,8 @@ TEST_F(HomeLinks, TwoRefusedLinksAreEachNamedOnce) {
   platform::SetShellOpener(Opener(3));
   FrmFengmian& home = FrmFengmian::Get();
   home.Show();
-  home.LblInfo_Click(17);
-  home.LblInfo_Click(20);
+  Act(home).LblInfo_Click(17);
+  Act(home).LblInfo_Click(20);
   std::vector<std::string> prompts = Settle(home);
   std::sort(prompts.begin(), prompts.end());
   EXPECT_EQ(prompts, (std::vector<std::string>{"\r\n\r\n无法打开 https://www.example.com/link1，请手动打开。",
@@ -127,7 +128,7 @@ TEST_F(HomeLinks, AHandlerStillRunningAfterAWhileHasTakenTheLink) {
   platform::SetShellOpener(opener);
   FrmFengmian& home = FrmFengmian::Get();
   home.Show();
-  home.LblInfo_Click(1);
+  Act(home).LblInfo_Click(1);
   EXPECT_TRUE(Settle(home).empty());
   for (int i = 0; i < 300 && !std::filesystem::exists(dir_ / "closed"); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -136,7 +137,7 @@ TEST_F(HomeLinks, AHandlerStillRunningAfterAWhileHasTakenTheLink) {
   in_.Wait(1000);
   forms::Pump();
   EXPECT_FALSE(frame::FrmQOMSGBOX::IsLoaded());
-  EXPECT_FALSE(home.TimLink.Enabled());
+  EXPECT_FALSE(Ui(home).TimLink.Enabled());
 }
 
 }  // namespace

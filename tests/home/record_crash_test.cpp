@@ -15,6 +15,7 @@
 #include "home/home_screen.h"
 #include "platform/textfile.h"
 #include "session/save_and_exit.h"
+#include "tests/home/home_access.h"
 #include "tests/home/record_files_fixture.h"
 
 namespace xpexam::home {
@@ -68,14 +69,14 @@ class RecordCrash : public testing::RecordFilesTest {
 
 TEST_F(RecordCrash, NewRandomPaper) {
   FrmFengmian& home = FrmFengmian::Get();
-  home.ClickBotn_Click(30);
-  CheckEveryStep([&] { home.ClickBotn_Click(21); });
+  Act(home).ClickBotn_Click(30);
+  CheckEveryStep([&] { Act(home).ClickBotn_Click(21); });
 }
 
 TEST_F(RecordCrash, DeletingARandomPaper) {
   FrmFengmian& home = FrmFengmian::Get();
-  home.ClickBotn_Click(31);
-  CheckEveryStep([&] { home.LblShiJuanDel[20].Click(); });
+  Act(home).ClickBotn_Click(31);
+  CheckEveryStep([&] { Ui(home).LblShiJuanDel[20].Click(); });
 }
 
 TEST_F(RecordCrash, SessionEnd) {

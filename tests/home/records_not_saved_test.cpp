@@ -22,6 +22,7 @@
 #include "session/question_bar.h"
 #include "session/score_report.h"
 #include "session/sign_in.h"
+#include "tests/home/home_access.h"
 #include "tests/home/record_files_fixture.h"
 
 namespace xpexam::home {
@@ -111,16 +112,16 @@ bool Shown() {
 
 const Action kActions[] = {
     {"PracticeEnd", ENOSPC, [] { UnitPractice(); desktop::FrmMain::Get().Show(); session::FrmTm::Get().Show(); },
-     [] { session::FrmTm::Get().CmdGN_Click(5); }, {}, "本次练习的进度未能保存。",
+     [] { Act(session::FrmTm::Get()).CmdGN_Click(5); }, {}, "本次练习的进度未能保存。",
      [] { return Shown<FrmFengmian>() && !session::FrmTm::IsLoaded() && !desktop::FrmMain::IsLoaded(); }},
     {"HandIn", EACCES, HandedInPaper, [] { session::FrmChengji::Get().Show(); }, {}, "本次考试的成绩记录未能保存。",
      Shown<session::FrmChengji>},
-    {"NewRandomPaper", ENOSPC, [] { Home().ClickBotn_Click(30); }, [] { FrmFengmian::Get().ClickBotn_Click(21); },
+    {"NewRandomPaper", ENOSPC, [] { Act(Home()).ClickBotn_Click(30); }, [] { Act(FrmFengmian::Get()).ClickBotn_Click(21); },
      {}, "本次更改未能保存。",
      [] { return !FrmFengmian::IsLoaded() && Shown<session::FrmLogon>(); }},
-    {"DeletingARandomPaper", EACCES, [] { Home().ClickBotn_Click(31); }, [] { FrmFengmian::Get().LblShiJuanDel[20].Click(); },
+    {"DeletingARandomPaper", EACCES, [] { Act(Home()).ClickBotn_Click(31); }, [] { Ui(FrmFengmian::Get()).LblShiJuanDel[20].Click(); },
      {{"删除试卷", "\r\n\r\n\r\n您确实要删除本套随机试题吗？"}}, "本次更改未能保存。", Shown<FrmFengmian>},
-    {"ClearingBookmarks", EACCES, [] { Home().ClickBotn_Click(18); }, [] { FrmFengmian::Get().ClickBotn_Click(23); },
+    {"ClearingBookmarks", EACCES, [] { Act(Home()).ClickBotn_Click(18); }, [] { Act(FrmFengmian::Get()).ClickBotn_Click(23); },
      {{"清除收藏的题目", "\r\n\r\n\r\n您确实要清除未复习的收藏题目吗？"}}, "本次更改未能保存。", Shown<FrmFengmian>},
 };
 

@@ -18,6 +18,7 @@
 #include "platform/strings.h"
 #include "platform/textfile.h"
 #include "tests/desktop/desktop_fixture.h"
+#include "tests/home/home_access.h"
 #include "tests/support/installation.h"
 
 namespace xpexam::home {
@@ -58,7 +59,7 @@ class HomeScreenTest : public DesktopTest {
       prompt = frame::FrmQOMSGBOX::Get().LblPrompt.Caption();
       frame::FrmQOMSGBOX::Get().LblClick.Click(answer);
     });
-    Home().ClickBotn_Click(index);
+    Act(Home()).ClickBotn_Click(index);
     return prompt;
   }
   std::string Start() { return Press(20); }
@@ -93,42 +94,42 @@ TEST_F(HomeScreenTest, BuildShowsAllUnitsOnPageOne) {
   FrmFengmian& home = Home();
   EXPECT_EQ(home.CurUnit(), -1);
   EXPECT_EQ(home.UnitFilter(), 0);
-  EXPECT_FALSE(home.ClickBotn[49].Enabled());
-  EXPECT_EQ(home.LblUnitDQCAP[1].Caption(), "所有题库中题目");
-  EXPECT_EQ(home.LblUnitDQCAP[2].Caption(), "11题");
-  EXPECT_EQ(home.LblUnitDQCAP[3].Caption(), "6题");
-  EXPECT_EQ(home.LblUnitDQCAP[4].Caption(), "5题");
-  EXPECT_EQ(home.ClickBotn[47].Caption(), "1-4单元");
-  EXPECT_EQ(home.ClickBotn[48].Caption(), "");
-  EXPECT_FALSE(home.ClickBotn[48].Enabled());
-  EXPECT_EQ(home.ClickBotn[53].Caption(), UnitButtonCaption(3, "单元3"));
-  EXPECT_FALSE(home.ClickBotn[60].Visible());
-  EXPECT_FALSE(home.PicTiKu.Visible());
-  EXPECT_FALSE(home.PicTOP.Visible());
+  EXPECT_FALSE(Ui(home).ClickBotn[49].Enabled());
+  EXPECT_EQ(Ui(home).LblUnitDQCAP[1].Caption(), "所有题库中题目");
+  EXPECT_EQ(Ui(home).LblUnitDQCAP[2].Caption(), "11题");
+  EXPECT_EQ(Ui(home).LblUnitDQCAP[3].Caption(), "6题");
+  EXPECT_EQ(Ui(home).LblUnitDQCAP[4].Caption(), "5题");
+  EXPECT_EQ(Ui(home).ClickBotn[47].Caption(), "1-4单元");
+  EXPECT_EQ(Ui(home).ClickBotn[48].Caption(), "");
+  EXPECT_FALSE(Ui(home).ClickBotn[48].Enabled());
+  EXPECT_EQ(Ui(home).ClickBotn[53].Caption(), UnitButtonCaption(3, "单元3"));
+  EXPECT_FALSE(Ui(home).ClickBotn[60].Visible());
+  EXPECT_FALSE(Ui(home).PicTiKu.Visible());
+  EXPECT_FALSE(Ui(home).PicTOP.Visible());
 }
 
 TEST_F(HomeScreenTest, ChoosingAUnitShowsItsProgress) {
   FrmFengmian& home = Home();
-  home.ClickBotn_Click(53);
+  Act(home).ClickBotn_Click(53);
   EXPECT_EQ(home.CurUnit(), 3);
-  EXPECT_EQ(home.LblUnitDQCAP[1].Caption(), "第4单元 单元3");
-  EXPECT_EQ(home.LblUnitDQCAP[2].Caption(), "5题");
-  EXPECT_EQ(home.LblUnitDQCAP[3].Caption(), "3题");
-  EXPECT_EQ(home.LblUnitDQCAP[4].Caption(), "2题");
-  EXPECT_DOUBLE_EQ(home.ImgUnitC.Height(), 1428);
-  EXPECT_DOUBLE_EQ(home.ImgUnitC.Top(), 4122);
-  EXPECT_DOUBLE_EQ(home.ImgUnitD.Height(), 2142);
-  EXPECT_DOUBLE_EQ(home.LblUnitDQCAP[3].Top(), 3408 - 240);
-  EXPECT_FALSE(home.ClickBotn[53].Enabled());
-  EXPECT_TRUE(home.ClickBotn[49].Enabled());
-  EXPECT_TRUE(home.ClickBotn[52].Visible());
-  EXPECT_FALSE(home.ClickBotn[54].Visible());  // beyond the bank's units
-  home.ClickBotn_Click(39);
+  EXPECT_EQ(Ui(home).LblUnitDQCAP[1].Caption(), "第4单元 单元3");
+  EXPECT_EQ(Ui(home).LblUnitDQCAP[2].Caption(), "5题");
+  EXPECT_EQ(Ui(home).LblUnitDQCAP[3].Caption(), "3题");
+  EXPECT_EQ(Ui(home).LblUnitDQCAP[4].Caption(), "2题");
+  EXPECT_DOUBLE_EQ(Ui(home).ImgUnitC.Height(), 1428);
+  EXPECT_DOUBLE_EQ(Ui(home).ImgUnitC.Top(), 4122);
+  EXPECT_DOUBLE_EQ(Ui(home).ImgUnitD.Height(), 2142);
+  EXPECT_DOUBLE_EQ(Ui(home).LblUnitDQCAP[3].Top(), 3408 - 240);
+  EXPECT_FALSE(Ui(home).ClickBotn[53].Enabled());
+  EXPECT_TRUE(Ui(home).ClickBotn[49].Enabled());
+  EXPECT_TRUE(Ui(home).ClickBotn[52].Visible());
+  EXPECT_FALSE(Ui(home).ClickBotn[54].Visible());  // beyond the bank's units
+  Act(home).ClickBotn_Click(39);
   EXPECT_EQ(home.UnitFilter(), 2);
-  home.ClickBotn_Click(49);
+  Act(home).ClickBotn_Click(49);
   EXPECT_EQ(home.CurUnit(), -1);
-  EXPECT_FALSE(home.ClickBotn[49].Enabled());
-  EXPECT_TRUE(home.ClickBotn[53].Enabled());
+  EXPECT_FALSE(Ui(home).ClickBotn[49].Enabled());
+  EXPECT_TRUE(Ui(home).ClickBotn[53].Enabled());
 }
 
 TEST_F(HomeScreenTest, AUnitWithoutQuestionsKeepsTheBarsAndReportsEachDivision) {
@@ -139,41 +140,41 @@ TEST_F(HomeScreenTest, AUnitWithoutQuestionsKeepsTheBarsAndReportsEachDivision) 
     reports.push_back(std::string(tag) + " " + std::to_string(number) + " " + std::string(description));
   });
   FrmFengmian& home = Home();
-  const double c_height = home.ImgUnitC.Height(), d_height = home.ImgUnitD.Height();
+  const double c_height = Ui(home).ImgUnitC.Height(), d_height = Ui(home).ImgUnitD.Height();
   reports.clear();
-  home.ClickBotn_Click(54);
+  Act(home).ClickBotn_Click(54);
   platform::SetFailureReporter(nullptr);
-  EXPECT_EQ(home.LblUnitDQCAP[2].Caption(), "0题");
-  EXPECT_DOUBLE_EQ(home.ImgUnitC.Height(), c_height);
-  EXPECT_DOUBLE_EQ(home.ImgUnitD.Height(), d_height);
+  EXPECT_EQ(Ui(home).LblUnitDQCAP[2].Caption(), "0题");
+  EXPECT_DOUBLE_EQ(Ui(home).ImgUnitC.Height(), c_height);
+  EXPECT_DOUBLE_EQ(Ui(home).ImgUnitD.Height(), d_height);
   EXPECT_EQ(reports, (std::vector<std::string>(2, "clickbotn 11 Division by zero")));
 }
 
 TEST_F(HomeScreenTest, QuestionBankTabChoosesTheFirstUnitWithMoreThanAFifthLeft) {
   FrmFengmian& home = Home();
-  home.ClickBotn_Click(4);
-  EXPECT_TRUE(home.PicTOP.Visible());
-  EXPECT_TRUE(home.PicTiKu.Visible());
-  EXPECT_FALSE(home.ClickBotn[16].Enabled());
+  Act(home).ClickBotn_Click(4);
+  EXPECT_TRUE(Ui(home).PicTOP.Visible());
+  EXPECT_TRUE(Ui(home).PicTiKu.Visible());
+  EXPECT_FALSE(Ui(home).ClickBotn[16].Enabled());
   EXPECT_EQ(home.CurUnit(), 1);  // unit 0 is all learned
-  home.ClickBotn_Click(15);
-  EXPECT_FALSE(home.PicTOP.Visible());
-  EXPECT_FALSE(home.PicTiKu.Visible());
-  EXPECT_TRUE(home.ClickBotn[16].Enabled());
+  Act(home).ClickBotn_Click(15);
+  EXPECT_FALSE(Ui(home).PicTOP.Visible());
+  EXPECT_FALSE(Ui(home).PicTiKu.Visible());
+  EXPECT_TRUE(Ui(home).ClickBotn[16].Enabled());
 }
 
 TEST_F(HomeScreenTest, ReturnTimerReopensTheTabOnce) {
   session::editSessionExit().SetReturnPanel(desktop::HomePanel::kUnits);
   FrmFengmian& home = Home();
-  home.TimFH.SetEnabled(true);
+  Ui(home).TimFH.SetEnabled(true);
   home.Show();
-  EXPECT_FALSE(home.PicTiKu.Visible());
+  EXPECT_FALSE(Ui(home).PicTiKu.Visible());
   in_.Wait(100);
   forms::Pump();
-  EXPECT_TRUE(home.PicTiKu.Visible());
-  EXPECT_FALSE(home.ClickBotn[16].Enabled());
+  EXPECT_TRUE(Ui(home).PicTiKu.Visible());
+  EXPECT_FALSE(Ui(home).ClickBotn[16].Enabled());
   EXPECT_EQ(home.CurUnit(), 1);
-  EXPECT_FALSE(home.TimFH.Enabled());
+  EXPECT_FALSE(Ui(home).TimFH.Enabled());
 }
 
 // Each panel a session returns to is opened by its own tab.
@@ -184,18 +185,18 @@ TEST_F(HomeScreenTest, ReturnTimerOpensThePanelTheSessionNamed) {
     HomePanel panel;
     forms::PictureBox* shown;
     int tab;
-  } cases[] = {{HomePanel::kPapers, &home.PicKaCH, 17},
-               {HomePanel::kBookmarks, &home.PicBiaoZhi, 18},
-               {HomePanel::kWrongAnswers, &home.PicCuoTi, 19}};
+  } cases[] = {{HomePanel::kPapers, &Ui(home).PicKaCH, 17},
+               {HomePanel::kBookmarks, &Ui(home).PicBiaoZhi, 18},
+               {HomePanel::kWrongAnswers, &Ui(home).PicCuoTi, 19}};
   home.Show();
   for (const Case& c : cases) {
-    home.ClickBotn_Click(15);
+    Act(home).ClickBotn_Click(15);
     session::editSessionExit().SetReturnPanel(c.panel);
-    home.TimFH.SetEnabled(true);
+    Ui(home).TimFH.SetEnabled(true);
     in_.Wait(100);
     forms::Pump();
     EXPECT_TRUE(c.shown->Visible()) << c.tab;
-    for (int tab = 16; tab <= 19; ++tab) EXPECT_EQ(home.ClickBotn[tab].Enabled(), tab != c.tab) << c.tab;
+    for (int tab = 16; tab <= 19; ++tab) EXPECT_EQ(Ui(home).ClickBotn[tab].Enabled(), tab != c.tab) << c.tab;
   }
 }
 
@@ -222,8 +223,8 @@ TEST_F(HomeScreenTest, StartingOpensTheSessionOfTheFilter) {
     EndBarSession();
     desktop::editPlan().SetListIndex(0);
     FrmFengmian& home = Home();
-    home.ClickBotn_Click(53);
-    home.ClickBotn_Click(37 + c.filter);
+    Act(home).ClickBotn_Click(53);
+    Act(home).ClickBotn_Click(37 + c.filter);
     EXPECT_EQ(Start(), "");
     EXPECT_EQ(static_cast<int>(desktop::plan().kind()), c.kind);
     EXPECT_EQ(desktop::plan().slotOffset(), c.offset);
@@ -250,8 +251,8 @@ TEST_F(HomeScreenTest, StartingOpensTheSessionOfTheFilter) {
 TEST_F(HomeScreenTest, NoQuestionUnderTheFilterRefusesTheStart) {
   Write("ksdata/288893.mxy", {"TT", "FF", "TF", "TTTTT"});
   FrmFengmian& home = Home();
-  home.ClickBotn_Click(53);
-  home.ClickBotn_Click(39);
+  Act(home).ClickBotn_Click(53);
+  Act(home).ClickBotn_Click(39);
   EXPECT_EQ(Start(), "\r\n\r\n\r\n您本部分没有未学题！");
   EXPECT_FALSE(Bar().Visible());
 }
@@ -292,8 +293,8 @@ TEST_F(HomeScreenTest, RecordCountersCountTheFirstFlagLine) {
     std::filesystem::remove(dir_ / "ksdata/288872.mxy");
     if (!c.flags.empty()) Write("ksdata/288872.mxy", c.flags);
     FrmFengmian& home = Home();
-    EXPECT_EQ(home.LblBiaoZhiWei.Caption(), c.not_reviewed);
-    EXPECT_EQ(home.LblBiaoZhiYI.Caption(), c.reviewed);
+    EXPECT_EQ(Ui(home).LblBiaoZhiWei.Caption(), c.not_reviewed);
+    EXPECT_EQ(Ui(home).LblBiaoZhiYI.Caption(), c.reviewed);
     EXPECT_EQ(home.BookmarkFilter(), 1);
     home.Unload();
   }
@@ -303,14 +304,14 @@ TEST_F(HomeScreenTest, ReviewFilterButtonsToggleTheirBits) {
   Write("ksdata/288862.mxy", {"0301"});
   Write("ksdata/288872.mxy", {"F"});
   FrmFengmian& home = Home();
-  EXPECT_EQ(forms::PictureId(home.ClickBotn[40].Picture()), "l20090");
-  home.ClickBotn_Click(41);
+  EXPECT_EQ(forms::PictureId(Ui(home).ClickBotn[40].Picture()), "l20090");
+  Act(home).ClickBotn_Click(41);
   EXPECT_EQ(home.BookmarkFilter(), 3);
-  EXPECT_EQ(forms::PictureId(home.ClickBotn[41].Picture()), "l20091");
-  home.ClickBotn_Click(40);
+  EXPECT_EQ(forms::PictureId(Ui(home).ClickBotn[41].Picture()), "l20091");
+  Act(home).ClickBotn_Click(40);
   EXPECT_EQ(home.BookmarkFilter(), 2);
-  EXPECT_EQ(forms::PictureId(home.ClickBotn[40].Picture()), "l20040");
-  home.ClickBotn_Click(41);
+  EXPECT_EQ(forms::PictureId(Ui(home).ClickBotn[40].Picture()), "l20040");
+  Act(home).ClickBotn_Click(41);
   EXPECT_EQ(home.BookmarkFilter(), 0);
   EXPECT_EQ(home.WrongFilter(), 1);
   // Nothing selected: neither start nor clear does anything.
@@ -342,7 +343,7 @@ TEST_F(HomeScreenTest, RecordPracticeBySessionKind) {
     Write(c.panel_start == 22 ? "ksdata/288862.mxy" : "ksdata/288863.mxy", {"0301030203030304"});
     Write(c.panel_start == 22 ? "ksdata/288872.mxy" : "ksdata/288873.mxy", {"TFT"});
     FrmFengmian& home = Home();
-    for (int t : c.toggles) home.ClickBotn_Click(t);
+    for (int t : c.toggles) Act(home).ClickBotn_Click(t);
     EXPECT_EQ(Press(c.panel_start), "");
     EXPECT_EQ(static_cast<int>(desktop::plan().kind()), c.kind);
     EXPECT_EQ(desktop::plan().slot(), 19);
@@ -382,7 +383,7 @@ TEST_F(HomeScreenTest, RecordPracticeMessages) {
     std::filesystem::remove(dir_ / (bookmarks ? "ksdata/288872.mxy" : "ksdata/288873.mxy"));
     if (!c.flags.empty()) Write(bookmarks ? "ksdata/288872.mxy" : "ksdata/288873.mxy", c.flags);
     FrmFengmian& home = Home();
-    for (int t : c.toggles) home.ClickBotn_Click(t);
+    for (int t : c.toggles) Act(home).ClickBotn_Click(t);
     EXPECT_EQ(Press(c.button), std::string("\r\n\r\n\r\n") + c.message);
     EXPECT_FALSE(Bar().Visible());
     home.Unload();
@@ -414,12 +415,12 @@ TEST_F(HomeScreenTest, ClearingKeepsCodesAndFlagsPaired) {
     Write(list_file, {"0301030203030304"});
     Write(flag_file, {"TxT"});
     FrmFengmian& home = Home();
-    for (int t : c.toggles) home.ClickBotn_Click(t);
+    for (int t : c.toggles) Act(home).ClickBotn_Click(t);
     EXPECT_EQ(Press(c.button, c.answer), std::string("\r\n\r\n\r\n") + c.prompt);
     EXPECT_EQ(Bytes(list_file), GbkFile({c.list}));
     EXPECT_EQ(Bytes(flag_file), GbkFile({c.flags}));
-    EXPECT_EQ((bookmarks ? home.LblBiaoZhiWei : home.LblCuoTiWei).Caption(), c.not_reviewed);
-    EXPECT_EQ((bookmarks ? home.LblBiaoZhiYI : home.LblCuoTiYI).Caption(), c.reviewed);
+    EXPECT_EQ((bookmarks ? Ui(home).LblBiaoZhiWei : Ui(home).LblCuoTiWei).Caption(), c.not_reviewed);
+    EXPECT_EQ((bookmarks ? Ui(home).LblBiaoZhiYI : Ui(home).LblCuoTiYI).Caption(), c.reviewed);
     home.Unload();
   }
 }
@@ -429,20 +430,20 @@ TEST_F(HomeScreenTest, HelpTopicsOneDisabledAtATime) {
              platform::Utf8ToGbk("<html><head><title>T</title><style>p{}</style></head>\r\n<body><h2>标题</h2>"
                                  "<p>a &amp; b</p><ul><li>一</li><li>二</li></ul>x<br>y</body></html>"));
   FrmFengmian& home = Home();
-  EXPECT_EQ(home.LlbHelpCAP.Caption(), "软件介绍");
-  EXPECT_EQ(home.WebHelpCON.LocationURL(), frame::installation().dataPath() + "l38180.mxy");
-  EXPECT_FALSE(home.ClickBotn[32].Enabled());
-  home.ClickBotn_Click(35);
-  EXPECT_EQ(home.WebHelpCON.LocationURL(), frame::installation().dataPath() + "l38183.mxy");
-  EXPECT_EQ(home.WebHelpCON.Text(), "标题a & b一二xy");
-  home.ClickBotn_Click(33);
-  EXPECT_EQ(home.LlbHelpCAP.Caption(), "备考指南");
-  EXPECT_EQ(home.WebHelpCON.LocationURL(), frame::installation().dataPath() + "l38181.mxy");
-  EXPECT_EQ(home.WebHelpCON.Text(), "");
-  EXPECT_FALSE(home.ClickBotn[33].Enabled());
-  EXPECT_TRUE(home.ClickBotn[35].Enabled());
-  EXPECT_TRUE(home.ClickBotn[32].Enabled());
-  EXPECT_DOUBLE_EQ(home.ClickBotn[36].Top(), 3015);
+  EXPECT_EQ(Ui(home).LlbHelpCAP.Caption(), "软件介绍");
+  EXPECT_EQ(Ui(home).WebHelpCON.LocationURL(), frame::installation().dataPath() + "l38180.mxy");
+  EXPECT_FALSE(Ui(home).ClickBotn[32].Enabled());
+  Act(home).ClickBotn_Click(35);
+  EXPECT_EQ(Ui(home).WebHelpCON.LocationURL(), frame::installation().dataPath() + "l38183.mxy");
+  EXPECT_EQ(Ui(home).WebHelpCON.Text(), "标题a & b一二xy");
+  Act(home).ClickBotn_Click(33);
+  EXPECT_EQ(Ui(home).LlbHelpCAP.Caption(), "备考指南");
+  EXPECT_EQ(Ui(home).WebHelpCON.LocationURL(), frame::installation().dataPath() + "l38181.mxy");
+  EXPECT_EQ(Ui(home).WebHelpCON.Text(), "");
+  EXPECT_FALSE(Ui(home).ClickBotn[33].Enabled());
+  EXPECT_TRUE(Ui(home).ClickBotn[35].Enabled());
+  EXPECT_TRUE(Ui(home).ClickBotn[32].Enabled());
+  EXPECT_DOUBLE_EQ(Ui(home).ClickBotn[36].Top(), 3015);
 }
 
 class PaperPanelTest : public HomeScreenTest {
@@ -456,7 +457,7 @@ class PaperPanelTest : public HomeScreenTest {
   std::vector<int> ShownRows() {
     std::vector<int> rows;
     for (int i = 0; i <= 29; ++i)
-      if (Home().ImgShiJuan[i].Visible()) rows.push_back(i);
+      if (Ui(Home()).ImgShiJuan[i].Visible()) rows.push_back(i);
     return rows;
   }
 };
@@ -467,30 +468,30 @@ TEST_F(PaperPanelTest, RowsAndViews) {
   FrmFengmian& home = Home();
   EXPECT_EQ(home.LastSprintPaper(), 3);
   EXPECT_EQ(home.RandomPaperCount(), 0);
-  EXPECT_EQ(home.LblShiJuanBiao[3].Caption(), "冲刺试卷四");
-  EXPECT_EQ(home.LblShiJuanBiao[4].Caption(), "模拟试卷一");
-  EXPECT_EQ(home.LblShiJuanBiao[22].Caption(), "随机试卷三");
-  EXPECT_EQ(home.LblShiJuanTime[0].Caption(), "最后考试时间：2026-01-02 10:20");
-  EXPECT_EQ(home.LblShiJuanScore[0].Caption(), "80");
-  EXPECT_EQ(home.LblShiJuanTime[1].Caption(), "最后考试时间：您还未考试！");
-  EXPECT_EQ(home.LblShiJuanCuoTi[1].Caption(), "(2)");
-  EXPECT_EQ(home.LblShiJuanCuoTi[2].Caption(), "(0)");
+  EXPECT_EQ(Ui(home).LblShiJuanBiao[3].Caption(), "冲刺试卷四");
+  EXPECT_EQ(Ui(home).LblShiJuanBiao[4].Caption(), "模拟试卷一");
+  EXPECT_EQ(Ui(home).LblShiJuanBiao[22].Caption(), "随机试卷三");
+  EXPECT_EQ(Ui(home).LblShiJuanTime[0].Caption(), "最后考试时间：2026-01-02 10:20");
+  EXPECT_EQ(Ui(home).LblShiJuanScore[0].Caption(), "80");
+  EXPECT_EQ(Ui(home).LblShiJuanTime[1].Caption(), "最后考试时间：您还未考试！");
+  EXPECT_EQ(Ui(home).LblShiJuanCuoTi[1].Caption(), "(2)");
+  EXPECT_EQ(Ui(home).LblShiJuanCuoTi[2].Caption(), "(0)");
   EXPECT_EQ(ShownRows(), (std::vector<int>{0, 1, 2, 3}));
-  EXPECT_EQ(forms::PictureId(home.ClickBotn[70].Picture()), "l20047");
-  home.ClickBotn_Click(29);
+  EXPECT_EQ(forms::PictureId(Ui(home).ClickBotn[70].Picture()), "l20047");
+  Act(home).ClickBotn_Click(29);
   EXPECT_EQ(ShownRows(), (std::vector<int>{4, 5, 6, 7}));
-  EXPECT_FALSE(home.ClickBotn[29].Enabled());
-  EXPECT_TRUE(home.ClickBotn[28].Enabled());
-  EXPECT_EQ(forms::PictureId(home.ClickBotn[74].Picture()), "l20048");
-  EXPECT_FALSE(home.LblShiJuanBiao[0].Visible());
-  home.ClickBotn_Click(31);
+  EXPECT_FALSE(Ui(home).ClickBotn[29].Enabled());
+  EXPECT_TRUE(Ui(home).ClickBotn[28].Enabled());
+  EXPECT_EQ(forms::PictureId(Ui(home).ClickBotn[74].Picture()), "l20048");
+  EXPECT_FALSE(Ui(home).LblShiJuanBiao[0].Visible());
+  Act(home).ClickBotn_Click(31);
   EXPECT_TRUE(ShownRows().empty());
-  EXPECT_TRUE(home.LblNoHis.Visible());
-  EXPECT_FALSE(home.ClickBotn[21].Visible());
-  home.ClickBotn_Click(30);
-  EXPECT_TRUE(home.ImgSuiJi.Visible());
-  EXPECT_TRUE(home.ClickBotn[21].Visible());
-  EXPECT_FALSE(home.LblNoHis.Visible());
+  EXPECT_TRUE(Ui(home).LblNoHis.Visible());
+  EXPECT_FALSE(Ui(home).ClickBotn[21].Visible());
+  Act(home).ClickBotn_Click(30);
+  EXPECT_TRUE(Ui(home).ImgSuiJi.Visible());
+  EXPECT_TRUE(Ui(home).ClickBotn[21].Visible());
+  EXPECT_FALSE(Ui(home).LblNoHis.Visible());
 }
 
 TEST_F(PaperPanelTest, PapersTabShowsSprintPapersUntilAllReach75) {
@@ -506,17 +507,17 @@ TEST_F(PaperPanelTest, PapersTabShowsSprintPapersUntilAllReach75) {
   for (const Case& c : cases) {
     Write("ksdata/288892.mxy", c.history);
     FrmFengmian& home = Home();
-    home.ClickBotn_Click(5);
-    EXPECT_TRUE(home.PicKaCH.Visible());
-    EXPECT_FALSE(home.ClickBotn[c.view].Enabled());
+    Act(home).ClickBotn_Click(5);
+    EXPECT_TRUE(Ui(home).PicKaCH.Visible());
+    EXPECT_FALSE(Ui(home).ClickBotn[c.view].Enabled());
     home.Unload();
   }
 }
 
 TEST_F(PaperPanelTest, StartingAFixedPaperAssemblesItsSlot) {
   FrmFengmian& home = Home();
-  home.ClickBotn_Click(29);
-  home.ClickBotn_Click(75);
+  Act(home).ClickBotn_Click(29);
+  Act(home).ClickBotn_Click(75);
   EXPECT_EQ(desktop::plan().kind(), desktop::SessionKind::kFixedPaper);
   EXPECT_EQ(desktop::plan().slotOffset(), 5);
   EXPECT_EQ(desktop::plan().listIndex(), 5);
@@ -538,8 +539,8 @@ TEST_F(PaperPanelTest, NewRandomPaperGoesToTheHeadOfTheList) {
   for (int p = 20; p <= 22; ++p) Write("ksdata/1824" + std::to_string(p) + ".mxy", {std::to_string(p)});
   FrmFengmian& home = Home();
   ASSERT_EQ(home.RandomPaperCount(), 3);
-  home.ClickBotn_Click(30);
-  home.ClickBotn_Click(21);
+  Act(home).ClickBotn_Click(30);
+  Act(home).ClickBotn_Click(21);
   EXPECT_EQ(desktop::plan().slot(), 19);
   EXPECT_EQ(desktop::plan().listIndex(), 20);
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kTimedExam);
@@ -571,7 +572,7 @@ TEST_F(PaperPanelTest, NewRandomPaperGoesToTheHeadOfTheList) {
 
 TEST_F(PaperPanelTest, TooFewQuestionsForARandomPaperDrawNothing) {
   FrmFengmian& home = Home();  // 11 questions in all
-  home.ClickBotn_Click(21);
+  Act(home).ClickBotn_Click(21);
   EXPECT_FALSE(platform::FileExists(dir_ / "ksdata/288891.mxy"));
   EXPECT_TRUE(FrmFengmian::IsLoaded());
 }
@@ -623,7 +624,7 @@ TEST_F(PaperLinkTest, ReviewWithoutWrongAnswersOnlyExplains) {
     if (std::string(content) != "<none>") dir_.Write("ksdata/182402.mxy", content);
     desktop::editPlan().SetKind(desktop::SessionKind::kUnitAll);
     FrmFengmian& home = Home();
-    const Box box = Click(home.LblShiJuanCCC[2]);
+    const Box box = Click(Ui(home).LblShiJuanCCC[2]);
     EXPECT_EQ(box.title, "没有生成错题");
     EXPECT_EQ(box.picture, "l20071");
     EXPECT_EQ(box.prompt, kPrompt);
@@ -639,7 +640,7 @@ TEST_F(PaperLinkTest, ReviewPractisesThePapersWrongAnswersInSlot19) {
   desktop::editPlan().SetStatus(1, 4);
   desktop::editPlan().SetDoneMark(2, "T");
   FrmFengmian& home = Home();
-  EXPECT_EQ(Click(home.LblShiJuanCCC[25]).title, "");
+  EXPECT_EQ(Click(Ui(home).LblShiJuanCCC[25]).title, "");
   EXPECT_EQ(desktop::plan().kind(), desktop::SessionKind::kPaperWrong);
   EXPECT_EQ(desktop::plan().slotOffset(), 17);
   EXPECT_EQ(desktop::plan().listIndex(), 25);
@@ -685,8 +686,8 @@ TEST_F(PaperLinkTest, DeletionShiftsListWrongAnswersAndHistoryTogether) {
     const std::string history_before = Bytes("ksdata/288892.mxy");
     for (int p = 20; p <= 23; ++p) Write("ksdata/1824" + std::to_string(p) + ".mxy", {"w" + std::to_string(p)});
     FrmFengmian& home = Home();
-    home.ClickBotn_Click(31);
-    const Box box = Click(home.LblShiJuanDel[c.paper], c.answer);
+    Act(home).ClickBotn_Click(31);
+    const Box box = Click(Ui(home).LblShiJuanDel[c.paper], c.answer);
     EXPECT_EQ(box.title, "删除试卷");
     EXPECT_EQ(box.picture, "l20071");
     EXPECT_EQ(box.prompt, "\r\n\r\n\r\n您确实要删除本套随机试题吗？");
@@ -698,7 +699,7 @@ TEST_F(PaperLinkTest, DeletionShiftsListWrongAnswersAndHistoryTogether) {
       EXPECT_EQ(Bytes("ksdata/288892.mxy"), Written(History(c.history_after)));
       // The builder ran again over the new files.
       EXPECT_EQ(home.RandomPaperCount(), static_cast<int>(c.list_after.size()));
-      EXPECT_EQ(home.LblShiJuanScore[20].Caption(), std::to_string(c.history_after[20]));
+      EXPECT_EQ(Ui(home).LblShiJuanScore[20].Caption(), std::to_string(c.history_after[20]));
     }
     for (int p = 20; p <= 23; ++p)
       EXPECT_EQ(Bytes("ksdata/1824" + std::to_string(p) + ".mxy"), GbkFile({"w" + std::to_string(c.wrong_after[p - 20])})) << p;
@@ -714,7 +715,7 @@ TEST_F(PaperLinkTest, AMissingWrongAnswerFileIsReportedAndItsTargetKept) {
   });
   Write("ksdata/288891.mxy", {"A", "B", ""});
   Write("ksdata/182420.mxy", {"w20"});
-  Click(Home().LblShiJuanDel[20], 1);
+  Click(Ui(Home()).LblShiJuanDel[20], 1);
   platform::SetFailureReporter(nullptr);
   EXPECT_EQ(tags, (std::vector<std::string>{"lblshijuandel " + std::to_string(platform::kErrFileNotFound)}));
   EXPECT_EQ(Bytes("ksdata/182420.mxy"), GbkFile({"w20"}));
@@ -734,7 +735,7 @@ TEST_F(PaperLinkTest, ADamagedListLongerThanTheHistoryMovesNoRecord) {
     if (tag == "lblshijuandel") reports.push_back(std::to_string(number));
   });
   ASSERT_EQ(Home().RandomPaperCount(), 14);
-  Click(Home().LblShiJuanDel[20], 1);
+  Click(Ui(Home()).LblShiJuanDel[20], 1);
   platform::SetFailureReporter(nullptr);
   EXPECT_EQ(Bytes("ksdata/288892.mxy"), history_before);
   EXPECT_NE(std::find(reports.begin(), reports.end(), std::to_string(platform::kErrSubscript)), reports.end());
@@ -750,7 +751,7 @@ TEST_F(PaperLinkTest, HistoryIsRewrittenAsThirtyRecordsWhateverItHeld) {
     for (int r = 1; r <= 20; ++r) short_history.insert(short_history.end(), {"t" + std::to_string(r), "0", "E"});
     short_history.insert(short_history.end(), {"t21", "21"});
     if (present) Write("ksdata/288892.mxy", short_history);
-    Click(Home().LblShiJuanDel[20], 1);
+    Click(Ui(Home()).LblShiJuanDel[20], 1);
     std::vector<std::string> expected;
     for (int r = 0; r < 30; ++r) {
       // Record 20 takes record 21; the old record 21, past the list, stays.

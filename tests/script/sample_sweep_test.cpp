@@ -155,7 +155,7 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
     Wait(300);
     // The bar's number page, as a click on the question's number does it.
     desktop::editCursor().GoToQuestion(static_cast<int16_t>(q_.number));
-    Bar().LoadQuestion();
+    Act(Bar()).LoadQuestion();
     Wait(300);
   }
   void TearDown() override {
@@ -449,7 +449,7 @@ std::optional<std::string> SampleSweep::old_config_;
 TEST_P(SampleSweep, DemonstrationPlaysToTheEnd) {
   ASSERT_EQ(desktop::cursor().question(), q_.number);
   ASSERT_EQ(Record(q_.records).StepCode(), "9999") << q_.code;
-  Bar().StartDemo();
+  Act(Bar()).StartDemo();
   bool started = false, ended_at_final = false;
   int ticks = 0;
   const int kLimit = 1800;  // three minutes of virtual time

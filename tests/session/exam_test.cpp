@@ -14,6 +14,7 @@
 #include "session/hand_in.h"
 #include "session/session_exit.h"
 #include "session/sign_in.h"
+#include "tests/home/home_access.h"
 #include "tests/session/exam_fixture.h"
 
 namespace xpexam::session {
@@ -127,7 +128,7 @@ TEST_F(SignInTest, ExitAnsweredYesGoesBackToTheHomeWindow) {
   EXPECT_FALSE(FrmLogon::IsLoaded());
   ASSERT_TRUE(home::FrmFengmian::IsLoaded());
   EXPECT_TRUE(home::FrmFengmian::Get().Visible());
-  EXPECT_FALSE(home::FrmFengmian::Get().TimFH.Enabled());
+  EXPECT_FALSE(Ui(home::FrmFengmian::Get()).TimFH.Enabled());
   EXPECT_FALSE(FrmTm::IsLoaded());
   EXPECT_EQ(desktop::plan().examStartTime(), "-1");
 }

@@ -48,7 +48,7 @@ TEST_F(BarButtons, MovingBetweenQuestionsKeepsEachQuestionsStepAndPictures) {
   desktop::editPlan().SetPictureId(2, 0, "400002");
   Picture("400001", 0x0000FF);
   Picture("400002", 0x00FF00);
-  bar.LoadQuestion();
+  Act(bar).LoadQuestion();
   desktop::editPlan().SetResumeStep(1, 2);  // the learner got to step 2 of question 1
 
   struct Move { int button; int16_t question; const char* background; bool previous_enabled, next_enabled; };
@@ -83,7 +83,7 @@ TEST_F(BarButtons, BookmarkTogglesTheStatusAndTheButtonPair) {
   const Case cases[] = {{3, 1, 3}, {11, 3, 1}, {3, 5, 7}, {3, 3, 3}, {11, 1, 1}};
   for (const Case& c : cases) {
     desktop::editPlan().SetStatus(1, c.before);
-    bar.CmdGN_Click(c.button);
+    Act(bar).CmdGN_Click(c.button);
     EXPECT_EQ(desktop::plan().question(1).status, c.after) << c.button << " on " << c.before;
     EXPECT_EQ(Ui(bar).CmdGN[11].Visible(), c.button == 3);
     EXPECT_EQ(Ui(bar).CmdGN[3].Visible(), c.button == 11);
@@ -91,7 +91,7 @@ TEST_F(BarButtons, BookmarkTogglesTheStatusAndTheButtonPair) {
   // The title keeps the question's state; a completed bookmarked question reads as done.
   desktop::editPlan().SetDoneMark(1, "T");
   ClickOn(Ui(bar).CmdGN[3]);
-  bar.LoadQuestion();
+  Act(bar).LoadQuestion();
   EXPECT_EQ(Ui(bar).LblBiao.Caption(), "XP 1单元1/3题(已完成)");
   EXPECT_TRUE(Ui(bar).CmdGN[11].Visible());
 }
@@ -114,7 +114,7 @@ TEST_P(NumberPage, ShowsThePageOfNumbers) {
   const PageCase c = GetParam();
   desktop::editPlan().SetQuestionCount(c.count);
   auto& bar = Bar();
-  bar.CmdGN_Click(4);
+  Act(bar).CmdGN_Click(4);
   for (int press : c.next_presses) press > 0 ? ClickOn(Ui(bar).CmdSelNext) : ClickOn(Ui(bar).CmdSelLast);
   EXPECT_TRUE(Ui(bar).FrmSelect.Visible());
   EXPECT_EQ(Vars(bar).mCurPage, c.page);
@@ -142,7 +142,7 @@ TEST_F(BarButtons, ANumberGoesToItsQuestionAndFacesShowTheStatus) {
   desktop::editPlan().SetStatus(42, 5);  // completed, opened: the opened face
   desktop::editPlan().SetStatus(43, 3);  // opened and bookmarked
   desktop::editPlan().SetStatus(44, 4);  // completed in an earlier run, never opened
-  bar.CmdGN_Click(4);
+  Act(bar).CmdGN_Click(4);
   ClickOn(Ui(bar).CmdSelNext);
   const char* faces[] = {"l01030", "l01031", "l01032", "l01030"};
   for (int i = 1; i <= 4; ++i) EXPECT_EQ(forms::PictureId(Ui(bar).CmTNO[i].Picture()), faces[i - 1]) << i;
@@ -150,7 +150,7 @@ TEST_F(BarButtons, ANumberGoesToItsQuestionAndFacesShowTheStatus) {
   EXPECT_EQ(desktop::cursor().question(), 47);
   EXPECT_FALSE(Ui(bar).FrmSelect.Visible());
   // Back keeps the question; the page reopens where it was.
-  bar.CmdGN_Click(4);
+  Act(bar).CmdGN_Click(4);
   EXPECT_EQ(Ui(bar).CmTNO[1].Caption(), "41");
   ClickOn(Ui(bar).CmdSelFH);
   EXPECT_FALSE(Ui(bar).FrmSelect.Visible());
@@ -166,10 +166,10 @@ TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
     request = std::move(r);
   };
   desktop::editCursor().GoToQuestion(2);
-  bar.LoadQuestion();
+  Act(bar).LoadQuestion();
   ClickOn(Ui(bar).Image2);
   ASSERT_TRUE(session::FrmPicture::Get().Visible());
-  bar.CmdGN_Click(7);
+  Act(bar).CmdGN_Click(7);
   EXPECT_FALSE(session::FrmPicture::Get().Visible());
   EXPECT_EQ(Ui(bar).Image2.Caption(), "显示图片");
   EXPECT_TRUE(desktop::demonstration().running());
@@ -244,17 +244,17 @@ TEST_F(BarSetUp, TheExamButtonsPutTheBarAsideBeforeTheirWindowsTakeOver) {
   auto& bar = Bar();
   bar.Show();
   Ui(bar).Image2.SetCaption("隐藏图片");
-  bar.CmdGN_Click(10);
+  Act(bar).CmdGN_Click(10);
   EXPECT_EQ(Ui(bar).Image2.Caption(), "显示图片");
-  bar.CmdGN_Click(9);
+  Act(bar).CmdGN_Click(9);
   EXPECT_TRUE(Ui(bar).FrmKSXX.Visible());
   Ui(bar).CmdKSFH.Click();
   EXPECT_FALSE(Ui(bar).FrmKSXX.Visible());
-  bar.CmdGN_Click(8);
+  Act(bar).CmdGN_Click(8);
   EXPECT_FALSE(bar.Visible());
   EXPECT_EQ(bar.Left(), 0);
   EXPECT_EQ(bar.Top(), 0);
-  bar.CmdGN_Click(12);  // no such button
+  Act(bar).CmdGN_Click(12);  // no such button
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
   desktop::editPlan().SetResumeStep(2, 3);
   desktop::editPlan().SetRunMode(desktop::RunMode::kPracticeWithHints);
   desktop::editPlan().SetDoneMark(2, "F");
-  bar.LoadQuestion();
+  Act(bar).LoadQuestion();
   EXPECT_EQ(desktop::plan().question(2).status, 3);
   EXPECT_EQ(desktop::cursor().step(), 3);
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
@@ -61,8 +61,8 @@ TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
 
   // Shown again, the opened bit is not added twice; a text question shows its line breaks.
   desktop::editCursor().GoToQuestion(1);
-  bar.LoadQuestion();
-  bar.LoadQuestion();
+  Act(bar).LoadQuestion();
+  Act(bar).LoadQuestion();
   EXPECT_EQ(desktop::plan().question(1).status, 5);
   EXPECT_EQ(Ui(bar).RtbTM.Text(), "Open the folder\r\nthen rename it");
   EXPECT_FALSE(Ui(bar).Image2.Visible());
@@ -73,24 +73,24 @@ TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
 TEST_F(FrmTmTest, AnIndexWithoutTheQuestionsLineShowsTheLineReadLast) {
   Desk();
   desktop::editCursor().GoToQuestion(3);
-  Bar().LoadQuestion();
+  Act(Bar()).LoadQuestion();
   ASSERT_EQ(Ui(Bar()).RtbTM.Text(), "Last");
   // A shorter index gives its last line.
   Write("data/288870.mxy", {"010103Open the folder|then rename it", "010202Second"});
-  Bar().LoadQuestion();
+  Act(Bar()).LoadQuestion();
   EXPECT_EQ(Ui(Bar()).RtbTM.Text(), "Second");
   // A missing index keeps that line, in the next session's bar as well.
   std::filesystem::remove(dir_ / "data/288870.mxy");
   session::editSessionExit().AllowBarClose();
   ASSERT_TRUE(Bar().Unload());
   desktop::editCursor().GoToQuestion(1);
-  Bar().LoadQuestion();
+  Act(Bar()).LoadQuestion();
   EXPECT_EQ(Ui(Bar()).RtbTM.Text(), "Second");
 }
 
 TEST_F(FrmTmTest, AnExamStaysAnExam) {
   desktop::editPlan().SetRunMode(desktop::RunMode::kTimedExam);
-  Bar().LoadQuestion();
+  Act(Bar()).LoadQuestion();
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kTimedExam);
 }
 
@@ -111,7 +111,7 @@ TEST_P(TitleTest, TheTitleNamesTheSessionAndTheQuestion) {
   desktop::editPlan().SetCode(2, 105);
   desktop::editPlan().SetDoneMark(2, "T");
   Ui(Bar()).LblBiao.SetCaption("before");
-  Bar().LoadQuestion();
+  Act(Bar()).LoadQuestion();
   EXPECT_EQ(Ui(Bar()).LblBiao.Caption(), c.title);
 }
 
@@ -194,7 +194,7 @@ TEST_F(BarOnScreen, TheHintButtonShowsTheFourHintFrames) {
 TEST_F(BarOnScreen, ThePictureButtonShowsAndHidesTheQuestionPicture) {
   auto& bar = Bar();
   desktop::editCursor().GoToQuestion(2);
-  bar.LoadQuestion();
+  Act(bar).LoadQuestion();
   auto& picture = session::FrmPicture::Get();
   // The picture is in place; the window waits for the learner.
   EXPECT_EQ(forms::PictureId(picture.Picture()), "300001");
@@ -220,14 +220,14 @@ TEST_F(BarOnScreen, ThePictureButtonShowsAndHidesTheQuestionPicture) {
   forms::Pump();
   ASSERT_TRUE(picture.Visible());
   desktop::editCursor().GoToQuestion(1);
-  bar.LoadQuestion();
+  Act(bar).LoadQuestion();
   EXPECT_FALSE(picture.Visible());
   EXPECT_FALSE(Ui(bar).Image2.Visible());
 
   // A picture question whose picture is missing keeps the picture before it, and the button.
   Write("data/288870.mxy", {"010103Open", "010202picture300001See", "010301picture399999Missing"});
   desktop::editCursor().GoToQuestion(3);
-  bar.LoadQuestion();
+  Act(bar).LoadQuestion();
   EXPECT_EQ(forms::PictureId(picture.Picture()), "300001");
   EXPECT_TRUE(Ui(bar).Image2.Visible());
   EXPECT_EQ(Ui(bar).RtbTM.Text(), "Missing");

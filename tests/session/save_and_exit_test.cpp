@@ -15,6 +15,7 @@
 #include "session/hooks.h"
 #include "session/session_exit.h"
 #include "tests/desktop/desktop_fixture.h"
+#include "tests/home/home_access.h"
 
 namespace xpexam::session {
 namespace {
@@ -143,10 +144,10 @@ TEST_F(SaveRecords, TheEndButtonClosesTheSessionAndReturnsToTheListItCameFrom) {
     };
     Desk().Show();
     Bar().Show();
-    Bar().CmdGN_Click(5);
+    Act(Bar()).CmdGN_Click(5);
     EXPECT_EQ(session::sessionExit().returnPanel(), c.return_panel);
     EXPECT_EQ(ended, std::vector<HomePanel>{c.return_panel});
-    EXPECT_EQ(home::FrmFengmian::Get().TimFH.Enabled(), c.return_panel != HomePanel::kNone);
+    EXPECT_EQ(Ui(home::FrmFengmian::Get()).TimFH.Enabled(), c.return_panel != HomePanel::kNone);
     EXPECT_TRUE(session::sessionExit().barMayClose());
     EXPECT_FALSE(FrmTm::IsLoaded());
     EXPECT_FALSE(desktop::FrmMain::IsLoaded());
