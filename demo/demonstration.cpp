@@ -84,11 +84,7 @@ desktop::SceneStyle DemonstrationScene() {
 
 FrmYanShi::FrmYanShi()
     : FrmYanShiControls(static_cast<forms::Form&>(*this)),
-      scene_({.window = *this, .Image1 = Image1, .Image2 = Image2, .Image3 = Image3, .Image4 = Image4,
-              .Image5 = Image5, .Label1 = Label1, .Shape1 = Shape1, .Shape2 = Shape2, .Label4 = Label4,
-              .Shape4 = Shape4, .Shape6 = Shape6, .LHelp = LHelp, .LblXXK = LblXXK, .Text1 = Text1,
-              .Text2 = Text2},
-             DemonstrationScene()) {
+      scene_(desktop::SceneControlsOf(*this, static_cast<FrmYanShiControls&>(*this)), DemonstrationScene()) {
   SetBorderStyle(0);
   SetBackColor(0xFFFFFF);
   SetStartUpPosition(0);

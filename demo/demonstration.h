@@ -226,9 +226,7 @@ class FrmYanShi : public forms::FormOf<FrmYanShi>, private FrmYanShiControls, pr
   void ApplyTabRequest(const desktop::TabRequest& request);
   void LoadHintLabel(const desktop::StepRecord& rec);
   void LoadMenuTitles(const desktop::StepRecord& rec);
-  void LoadStepCode(const desktop::StepRecord& rec);
   void EndAtLastStep(bool final_record);
-  void LoadPasswordBox(const desktop::StepRecord& rec);
   void ApplyTypingHint(const desktop::StepRecord& rec);
   // Stages of the engine.
   void TabClick();

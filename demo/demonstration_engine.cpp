@@ -219,7 +219,8 @@ void FrmYanShi::Timer1_Timer() {
   }
   ++mTypedCount;
   const desktop::StepCodeFamily family = step_.CodeFamily();
-  if (family == desktop::StepCodeFamily::kSelectHintText) {
+  // A step completed by selecting the hint types nothing: the selection shows at once.
+  if (desktop::CompletesOn(family, desktop::CompletingEvent::kSelection)) {
     mTypedCount = 300;
   } else {
     forms::TextBox& box = desktop::StepFamily(family).box == desktop::AnswerBox::kPassword ? Text2 : Text1;

@@ -118,28 +118,10 @@ void FrmYanShi::LoadMenuTitles(const StepRecord& rec) {
   ImgMenuSys.SetVisible(LMainMenu[1].Visible());
 }
 
-void FrmYanShi::LoadStepCode(const StepRecord& rec) {
-  using F = desktop::StepCodeFamily;
-  Try([&] { mStepCode = rec.StepCodeValue(); });
-  if (desktop::ClassifyStepCode(mStepCode) == F::kMenuBar) Label1.Move(Label1.Left(), Label1.Top(), 1, 1);
-  Timer3.SetEnabled(desktop::ClassifyStepCode(mStepCode) == F::kAutomatic);
-}
-
 void FrmYanShi::EndAtLastStep(bool final_record) {
   if (final_record) LHelp.SetCaption("操作成功！");
   Shape1.SetVisible(false);
   TimEnd.SetEnabled(true);
-}
-
-void FrmYanShi::LoadPasswordBox(const StepRecord& rec) {
-  if (desktop::StepFamily(rec.CodeFamily()).box == desktop::AnswerBox::kPassword) {
-    Text2.SetText(Text1.Text());
-    Text2.Move(Text1.Left(), Text1.Top(), Text1.Width(), Text1.Height());
-    Text2.SetVisible(true);
-    Text1.SetVisible(false);
-  } else {
-    Text2.SetVisible(false);
-  }
 }
 
 void FrmYanShi::LoadStep() {
@@ -156,14 +138,14 @@ void FrmYanShi::LoadStep() {
   if (rec.IsTabStep()) LoadTabStep(rec);
   scene_.PlaceLabel4Box(rec);
   mSecondLeg = false;
-  LoadStepCode(rec);
-  const bool final_record = rec.CodeFamily() == desktop::StepCodeFamily::kFinal;
+  scene_.TakeStepCode(rec, mStepCode);
+  const bool final_record = rec.IsFinal();
   if (final_record || !read) {
     EndAtLastStep(final_record && read);
     return;
   }
   Shape1.SetVisible(LHelp.Visible());
-  LoadPasswordBox(rec);
+  scene_.PlacePasswordBox(rec);
   ApplyTypingHint(rec);
   scene_.PlaceFrames(rec);
   if (request_.on_step_shown) Try([&] { request_.on_step_shown(); });

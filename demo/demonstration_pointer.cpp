@@ -101,7 +101,7 @@ void FrmYanShi::AimAtStepTarget() {
       case A::kNone: break;
     }
   }
-  if (rec.CodeFamily() == desktop::StepCodeFamily::kAutomatic) Try([&] { doNext(); });
+  if (desktop::CompletesOn(rec.CodeFamily(), desktop::CompletingEvent::kAutomatic)) Try([&] { doNext(); });
   Try([&] { ReAim(); });
   Timer2.SetEnabled(true);
 }

@@ -19,31 +19,14 @@ namespace xpexam::desktop {
 
 using platform::Try;
 
-namespace {
-
-// The substitute box takes the answer box's text, place and size; the text assignment runs the
-// substitute's own check at once.
-template <class Box>
-void TakeAnswerBoxPlace(Box& box, forms::TextBox& from) {
-  box.Move(from.Left(), from.Top(), from.Width(), from.Height());
-  box.SetVisible(true);
-  from.SetVisible(false);
-}
-
-}  // namespace
-
 bool FrmMain::SetUpStepCode(uint64_t load) {
-  using F = StepCodeFamily;
   const frame::Installation& inst = frame::installation();
   const StepRecord rec = Step();
-  const F family = rec.CodeFamily();
-  Try([&] { mStepCode = rec.StepCodeValue(); });
-  if (ClassifyStepCode(mStepCode) == F::kMenuBar) Label1.Move(Label1.Left(), Label1.Top(), 1, 1);
-  Timer3.SetEnabled(ClassifyStepCode(mStepCode) == F::kAutomatic);
+  const StepCodeFamily family = rec.CodeFamily();
+  scene_.TakeStepCode(rec, mStepCode);
 
   // The box one family shows is hidden for every other one.
-  const StepFamilyRow row = StepFamily(family);
-  if (row.box != AnswerBox::kPassword) Text2.SetVisible(false);
+  const StepFamilyRow& row = StepFamily(family);
   if (row.box != AnswerBox::kMultiLine) Text3.SetVisible(false);
   if (row.box != AnswerBox::kCell) Text4.SetVisible(false);
   if (row.box != AnswerBox::kList) {
@@ -65,61 +48,26 @@ bool FrmMain::SetUpStepCode(uint64_t load) {
 
   // The substitute answer box takes the typed text (its own check runs at once, and may load
   // the next record) and then Text1's place.
-  auto substitute = [&](forms::TextBox& box) {
-    box.SetText(Text1.Text());
-    if (load != load_count_) return false;
-    TakeAnswerBoxPlace(box, Text1);
-    return true;
-  };
-  if (row.box == AnswerBox::kPassword && !substitute(Text2)) return false;
-  if (row.box == AnswerBox::kMultiLine && !substitute(Text3)) return false;
+  const auto same_load = [&] { return load == load_count_; };
+  if (!scene_.PlacePasswordBox(rec, same_load)) return false;
+  if (row.box == AnswerBox::kMultiLine && !scene_.Substitute(Text3, same_load)) return false;
   // The typing prompt replaces the hint line; the shown part is read once the answer box's own
   // check has run.
   if (row.desktop_prompt.clears_selection) Text1.SetSelLength(0);
   if (row.desktop_prompt) LHelp.SetCaption(row.desktop_prompt.Around(LHelp.Caption()));
 
-  // What a family needs beyond its box and prompt.
-  switch (family) {
-    case F::kFinal:
-      CompleteQuestion();
-      break;
-    case F::kTypeInCell:
-      Text4.Move(2835 * inst.scaleX(), 1560 * inst.scaleY(), 8865 * inst.scaleX(), 255 * inst.scaleY());
-      Try([&] { Text4.SetFontSize(11 * inst.scaleX()); });
-      Text4.SetVisible(true);
-      break;
-    case F::kHandleDrag:
-      for (forms::Label* box : {&Label1, &Label4}) box->Move(box->Left(), box->Top(), 1, 1);
-      break;
-    case F::kList:
-      if (!SetUpList(load)) return false;
-      break;
-    case F::kLocationList:
-      if (!SetUpLocationList(load)) return false;
-      break;
-    case F::kNone:
-    case F::kClick:
-    case F::kDoubleClick:
-    case F::kRightPress:
-    case F::kPress:
-    case F::kHover:
-    case F::kKey:
-    case F::kPopupMenu:
-    case F::kTypeAnswer:
-    case F::kTypePassword:
-    case F::kTypeAndEnter:
-    case F::kSelectHintText:
-    case F::kTypeAndEnterPrompted:
-    case F::kTypeExactCase:
-    case F::kTypeThenClick:
-    case F::kTypeMultiLine:
-    case F::kRubberBand:
-    case F::kDrag:
-    case F::kMenuBar:
-    case F::kAutomatic:
-    case F::kDemonstrationOnly:
-      break;
+  // What a family needs beyond its box and prompt; no family needs more than one of these.
+  if (CompletesOn(family, CompletingEvent::kOnLoad)) CompleteQuestion();
+  if (row.box == AnswerBox::kCell) {
+    Text4.Move(2835 * inst.scaleX(), 1560 * inst.scaleY(), 8865 * inst.scaleX(), 255 * inst.scaleY());
+    Try([&] { Text4.SetFontSize(11 * inst.scaleX()); });
+    Text4.SetVisible(true);
   }
+  if (row.handle_takes_drag) {
+    for (forms::Label* box : {&Label1, &Label4}) box->Move(box->Left(), box->Top(), 1, 1);
+  }
+  if (row.box == AnswerBox::kList && !SetUpList(load)) return false;
+  if (row.box == AnswerBox::kLocationList && !SetUpLocationList(load)) return false;
   scene_.PlaceFrames(Step());
   ComeToFront();
   return true;

@@ -5,6 +5,7 @@
 
 #include "desktop/desktop_window.h"
 #include "desktop/key_map.h"
+#include "desktop/step_family.h"
 #include "desktop/step_record.h"
 #include "forms/pictures.h"
 #include "frame/installation.h"
@@ -23,14 +24,14 @@ constexpr double kBandStart = 15;
 
 // A rubber-band or drag step with its shift digit.
 struct DragStep {
-  StepCodeFamily family = StepCodeFamily::kNone;
+  Label4Drag drag = Label4Drag::kNone;
   int shift = 0;
-  bool band() const { return family == StepCodeFamily::kRubberBand; }
-  bool any() const { return band() || family == StepCodeFamily::kDrag; }
+  bool band() const { return drag == Label4Drag::kRubberBand; }
+  bool any() const { return drag != Label4Drag::kNone; }
 };
 
 DragStep DragStepOf(const StepRecord& rec) {
-  return {rec.CodeFamily(), rec.DragShift()};
+  return {StepFamily(rec.CodeFamily()).label4_drag, rec.DragShift()};
 }
 
 // The pointer of the record over the Label4 box while a drag is in progress: "S" a standard

@@ -51,11 +51,7 @@ bool ShortScreen() { return 650 * frame::installation().scaleY() >= forms::Scree
 
 FrmMain::FrmMain()
     : FrmMainControls(static_cast<forms::Form&>(*this)),
-      scene_({.window = *this, .Image1 = Image1, .Image2 = Image2, .Image3 = Image3, .Image4 = Image4,
-              .Image5 = Image5, .Label1 = Label1, .Shape1 = Shape1, .Shape2 = Shape2, .Label4 = Label4,
-              .Shape4 = Shape4, .Shape6 = Shape6, .LHelp = LHelp, .LblXXK = LblXXK, .Text1 = Text1,
-              .Text2 = Text2},
-             DesktopScene()) {
+      scene_(SceneControlsOf(*this, static_cast<FrmMainControls&>(*this)), DesktopScene()) {
   SetBorderStyle(0);
   // Every key belongs to the simulated screen and its checks, Tab included.
   SetDialogKeys(false);

@@ -59,7 +59,7 @@ void FrmMain::Text1_Change() {
   // The cell and the edit bar mirror each other; the same text assigned back is no change,
   // so one keystroke bounces once.
   // Text4's own handler guards its one statement, so the mirror runs unguarded.
-  if (Step().CodeFamily() == F::kTypeInCell) Text4.SetText(Text1.Text());
+  if (StepFamily(Step().CodeFamily()).box == AnswerBox::kCell) Text4.SetText(Text1.Text());
   const auto answers = Answers(Step());
   const F family = Step().CodeFamily();
   if (CompletesOn(family, E::kTypedRelaxed) && Relaxed(Text1.Text(), answers)) doNext();
@@ -76,7 +76,7 @@ void FrmMain::Text3_Change() {
 }
 
 void FrmMain::Text4_Change() {
-  if (Step().CodeFamily() == F::kTypeInCell) Try([&] { Text1.SetText(Text4.Text()); });
+  if (StepFamily(Step().CodeFamily()).box == AnswerBox::kCell) Try([&] { Text1.SetText(Text4.Text()); });
 }
 
 void FrmMain::Text1_KeyUp(int& key_code, int) {
@@ -90,7 +90,7 @@ void FrmMain::Text1_KeyUp(int& key_code, int) {
 }
 
 void FrmMain::Text4_KeyUp(int& key_code, int shift) {
-  if (Step().CodeFamily() == F::kTypeInCell && key_code == kEnter) Text1_KeyUp(key_code, shift);
+  if (StepFamily(Step().CodeFamily()).box == AnswerBox::kCell && key_code == kEnter) Text1_KeyUp(key_code, shift);
 }
 
 void FrmMain::Text1_MouseUp(int, int, double, double) {

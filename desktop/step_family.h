@@ -1,17 +1,81 @@
 #pragma once
-// What each step family means, one row a family (StepFamily below): the learner's action that
-// completes it on the desktop, the box the learner types into, and the hint line the desktop and
-// the demonstration show while the learner types. The desktop's checks, its set-up of a step and
-// the demonstration's typing read the row. A new family is one more enumerator and one more row;
-// the switches over the family have no default, so the compiler names every other place that
-// has to say what the new family does.
+// What each step family means, one row a family (StepFamily below): how its codes are written and
+// how the demonstration plays them, the learner's action that completes it on the desktop, the
+// box the learner types into, the hint line the desktop and the demonstration show while the
+// learner types, and the boxes another control stands in for. Both readings of a step code (the
+// family, and the demonstration's action) are derived from the rows; the desktop's checks and
+// set-up and the demonstration's playing read the row. A new family is one more enumerator and
+// one more row: the rows are a switch with no default, so the build stops here until the row is
+// written.
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "desktop/step_record.h"
-
 namespace xpexam::desktop {
+
+// The action that completes a step, by its step code (positions 8-11). Letters in the
+// comments stand for one digit each.
+enum class StepCodeFamily {
+  kNone,                 // no check completes it
+  kClick,                // "0001" left click on the target box
+  kDoubleClick,          // "0002"
+  kRightPress,           // "0003"
+  kPress,                // 9SBB except "9999": press with button BB and shift state S
+  kHover,                // "0030"
+  kKey,                  // 6SKK: release key KK with shift state S
+  kPopupMenu,            // 3MGI, 4MGI, 5MGI: item I of group G in popup menu M
+  kTypeAnswer,           // "0020"
+  kTypePassword,         // "0021" in Text2
+  kTypeAndEnter,         // "0022"
+  kSelectHintText,       // "0023"
+  kTypeAndEnterPrompted, // "0024"
+  kTypeExactCase,        // "0025"
+  kTypeThenClick,        // "0026"
+  kTypeMultiLine,        // "0027" in Text3
+  kTypeInCell,           // "0028" cell or edit bar
+  kRubberBand,           // 004S
+  kDrag,                 // 005S
+  kMenuBar,              // "7000"
+  kHandleDrag,           // "80" + two digits
+  kAutomatic,            // "8888" completes by itself after a second
+  kFinal,                // "9999" completes the question on load
+  kList,                 // "L" + three digits: step-text line of the entries
+  kLocationList,         // "K" + shown entry + two-digit expected entry
+  kDemonstrationOnly,    // "2000" only the demonstration acts on it
+};
+inline constexpr int kStepCodeFamilyCount = 26;  // checked against the rows below
+
+// How the demonstration plays a step.
+enum class DemoAction {
+  kNone,             // the pointer drifts until it leaves the window
+  kClick,
+  kUnaimedClick,     // clicked where the pointer was last aimed
+  kDoubleClick,
+  kRightClick,
+  kRightPopup,       // right click, then the popup's items
+  kLeftPopup,
+  kPress,
+  kKey,
+  kRubberBand,
+  kDrag,
+  kTyping,
+  kHandleDrag,
+  kMenuBar,
+  kFinal,
+};
+
+// The family of a step code: the family whose code form it matches with the longest lead
+// ("9999" is final, not a press), else kNone.
+StepCodeFamily ClassifyStepCode(std::string_view code);
+// The family of a numeric step code (the value of the four characters, or the code a
+// right-button alternative put in its place): 0 to 9999 read as four digits, else kNone.
+StepCodeFamily ClassifyStepCode(int value);
+// How the demonstration plays a step code: it goes by the leading characters only (the longest
+// demonstration lead the code begins with), so it also acts on codes no check completes.
+DemoAction ClassifyDemoStep(std::string_view code);
 
 enum class CompletingEvent : uint32_t {
   kNone = 0,
@@ -27,6 +91,7 @@ enum class CompletingEvent : uint32_t {
   kSelection = 1u << 9,          // the hint's text selected in Text1
   kTypedThenRelease = 1u << 10,  // a release on the target box with a matching Text1
   kAutomatic = 1u << 11,         // a second after the load
+  kOnLoad = 1u << 12,            // the load itself, which completes the question
 };
 
 constexpr CompletingEvent operator|(CompletingEvent a, CompletingEvent b) {
@@ -44,6 +109,13 @@ enum class AnswerBox {
   kLocationList,  // the location list
 };
 
+// What a press on the Label4 box starts.
+enum class Label4Drag {
+  kNone,
+  kRubberBand,  // the band, which counts on a release in the target box, and a drag
+  kDrag,        // a drag, which counts on a release in the target box after a move
+};
+
 // The hint line while the learner types: `before`, the hint (its shown part, before any "|", or
 // all of it), then `after`. Without `before` the hint line stays as the record gives it.
 struct TypingPrompt {
@@ -53,16 +125,35 @@ struct TypingPrompt {
   bool clears_selection = false;  // Text1's selection is cleared first
 
   constexpr explicit operator bool() const { return !before.empty(); }
-  std::string Around(std::string_view hint) const {
-    return std::string(before) + (whole_hint ? std::string(hint) : PromptPart(hint)) + std::string(after);
+  std::string Around(std::string_view hint) const;
+};
+
+// One way a family's code is written: `lead` and then digits, four characters in all (a lead of
+// four characters is the whole code). The demonstration reads a code by its leading characters
+// alone, `demonstration_lead` where it reads more or fewer of them than `lead`, and plays it as
+// `demonstration`; a form it plays as kNone it does not read.
+struct StepCodeForm {
+  std::string_view lead;
+  DemoAction demonstration = DemoAction::kNone;
+  std::string_view demonstration_lead;  // empty: `lead`
+
+  constexpr std::string_view DemonstrationLead() const {
+    return demonstration_lead.empty() ? lead : demonstration_lead;
   }
 };
 
 struct StepFamilyRow {
+  std::array<StepCodeForm, 3> codes{};  // a form without a lead is no form
   CompletingEvent completes = CompletingEvent::kNone;
   AnswerBox box = AnswerBox::kText1;
-  TypingPrompt desktop_prompt;
-  TypingPrompt demonstration_prompt;
+  TypingPrompt desktop_prompt{};
+  TypingPrompt demonstration_prompt{};
+  Label4Drag label4_drag = Label4Drag::kNone;
+  // The menu bar takes the click: the target box shrinks to a point as the code is taken.
+  bool menu_bar_takes_click = false;
+  // The handle takes the drag: the target and Label4 boxes shrink to points once the answer
+  // boxes are set up.
+  bool handle_takes_drag = false;
 };
 
 // The words of the rows below.
@@ -81,15 +172,13 @@ constexpr TypingPrompt Prompt(std::string_view before, std::string_view after = 
   return p;
 }
 
-constexpr StepFamilyRow Row(CompletingEvent completes, AnswerBox box = AnswerBox::kText1, TypingPrompt desktop = {},
-                            TypingPrompt demonstration = {}) {
-  StepFamilyRow row;
-  row.completes = completes;
-  row.box = box;
-  row.desktop_prompt = desktop;
-  row.demonstration_prompt = demonstration;
-  return row;
+constexpr StepCodeForm Code(std::string_view lead, DemoAction demonstration = DemoAction::kNone,
+                            std::string_view demonstration_lead = "") {
+  return StepCodeForm{lead, demonstration, demonstration_lead};
 }
+
+// The demonstration types every code that begins "002", a typing family's or not.
+constexpr StepCodeForm TypingCode(std::string_view code) { return Code(code, DemoAction::kTyping, "002"); }
 
 inline constexpr std::string_view kType = "输入 ";
 inline constexpr std::string_view kSelect = "请选中 ";
@@ -98,54 +187,105 @@ inline constexpr std::string_view kThenClick = " 并点击红色方框处";
 inline constexpr std::string_view kInCell = "在单元格或编辑栏中输入 ";
 inline constexpr std::string_view kInCellThen = " 并按回车键或点红色方框处";
 
-}  // namespace step_family
-
-// The row of a family. Families completed by their own models (menu bar, popup menu, tabs,
-// lists, drags, keys) or by a substitute answer box complete on no event here.
-constexpr StepFamilyRow StepFamily(StepCodeFamily family) {
+// The rows. Families completed by their own models (menu bar, popup menu, tabs, lists, drags,
+// keys) or by a substitute answer box complete on no event here. A value past the last family
+// has no row.
+constexpr std::optional<StepFamilyRow> RowOf(StepCodeFamily family) {
   using F = StepCodeFamily;
   using E = CompletingEvent;
   using B = AnswerBox;
-  using namespace step_family;
-  constexpr TypingPrompt none{};
+  using A = DemoAction;
   constexpr TypingPrompt type = Prompt(kType);
   switch (family) {
-    case F::kNone: return Row(E::kNone);
-    case F::kClick: return Row(E::kLeftClick);
+    // "T" and digits: the demonstration clicks where its pointer was last aimed.
+    case F::kNone: return StepFamilyRow{.codes = {Code("T", A::kUnaimedClick)}};
+    case F::kClick: return StepFamilyRow{.codes = {Code("0001", A::kClick)}, .completes = E::kLeftClick};
     // No check of its own: the desktop takes it as the click the demonstration shows.
-    case F::kDemonstrationOnly: return Row(E::kLeftClick);
-    case F::kDoubleClick: return Row(E::kDoubleClick);
-    case F::kRightPress: return Row(E::kRightPress);
-    case F::kPress: return Row(E::kCodedPress);
-    case F::kHover: return Row(E::kHover);
-    case F::kKey: return Row(E::kNone);
-    case F::kPopupMenu: return Row(E::kNone);
-    case F::kTypeAnswer: return Row(E::kTypedRelaxed, B::kText1, type, type);
-    case F::kTypePassword: return Row(E::kNone, B::kPassword, type, type);
-    case F::kTypeAndEnter: return Row(E::kTypedOnEnter);
+    case F::kDemonstrationOnly:
+      return StepFamilyRow{.codes = {Code("2000", A::kClick)}, .completes = E::kLeftClick};
+    case F::kDoubleClick:
+      return StepFamilyRow{.codes = {Code("0002", A::kDoubleClick)}, .completes = E::kDoubleClick};
+    case F::kRightPress:
+      return StepFamilyRow{.codes = {Code("0003", A::kRightClick)}, .completes = E::kRightPress};
+    case F::kPress: return StepFamilyRow{.codes = {Code("9", A::kPress)}, .completes = E::kCodedPress};
+    case F::kHover: return StepFamilyRow{.codes = {Code("0030")}, .completes = E::kHover};
+    case F::kKey: return StepFamilyRow{.codes = {Code("6", A::kKey)}};
+    case F::kPopupMenu:
+      return StepFamilyRow{.codes = {Code("3", A::kRightPopup), Code("4", A::kRightPopup), Code("5", A::kLeftPopup)}};
+    case F::kTypeAnswer:
+      return StepFamilyRow{.codes = {TypingCode("0020")},
+                           .completes = E::kTypedRelaxed,
+                           .desktop_prompt = type,
+                           .demonstration_prompt = type};
+    case F::kTypePassword:
+      return StepFamilyRow{
+          .codes = {TypingCode("0021")}, .box = B::kPassword, .desktop_prompt = type, .demonstration_prompt = type};
+    case F::kTypeAndEnter: return StepFamilyRow{.codes = {TypingCode("0022")}, .completes = E::kTypedOnEnter};
     case F::kSelectHintText:
-      return Row(E::kSelection, B::kText1, Prompt(kSelect, "", kShownPart, kClearsSelection),
-                 Prompt(kSelect, "", kWholeHint, kClearsSelection));
+      return StepFamilyRow{.codes = {TypingCode("0023")},
+                           .completes = E::kSelection,
+                           .desktop_prompt = Prompt(kSelect, "", kShownPart, kClearsSelection),
+                           .demonstration_prompt = Prompt(kSelect, "", kWholeHint, kClearsSelection)};
     case F::kTypeAndEnterPrompted:
-      return Row(E::kTypedOnEnter, B::kText1, Prompt(kType, kThenEnter),
-                 Prompt(kType, kThenEnter, kWholeHint));
-    case F::kTypeExactCase: return Row(E::kTypedExactCase, B::kText1, type, type);
+      return StepFamilyRow{.codes = {TypingCode("0024")},
+                           .completes = E::kTypedOnEnter,
+                           .desktop_prompt = Prompt(kType, kThenEnter),
+                           .demonstration_prompt = Prompt(kType, kThenEnter, kWholeHint)};
+    case F::kTypeExactCase:
+      return StepFamilyRow{.codes = {TypingCode("0025")},
+                           .completes = E::kTypedExactCase,
+                           .desktop_prompt = type,
+                           .demonstration_prompt = type};
     case F::kTypeThenClick:
-      return Row(E::kTypedThenRelease, B::kText1, Prompt(kType, kThenClick, kShownPart, kClearsSelection), none);
-    case F::kTypeMultiLine: return Row(E::kNone, B::kMultiLine, type, none);
+      return StepFamilyRow{.codes = {TypingCode("0026")},
+                           .completes = E::kTypedThenRelease,
+                           .desktop_prompt = Prompt(kType, kThenClick, kShownPart, kClearsSelection)};
+    case F::kTypeMultiLine:
+      return StepFamilyRow{.codes = {TypingCode("0027")}, .box = B::kMultiLine, .desktop_prompt = type};
     case F::kTypeInCell:
-      return Row(E::kTypedOnEnter | E::kTypedThenRelease, B::kCell,
-                 Prompt(kInCell, kInCellThen, kWholeHint, kClearsSelection), none);
-    case F::kRubberBand: return Row(E::kNone);
-    case F::kDrag: return Row(E::kNone);
-    case F::kMenuBar: return Row(E::kNone);
-    case F::kHandleDrag: return Row(E::kNone);
-    case F::kAutomatic: return Row(E::kAutomatic);
-    case F::kFinal: return Row(E::kNone);
-    case F::kList: return Row(E::kNone, B::kList);
-    case F::kLocationList: return Row(E::kAnyRelease, B::kLocationList);
+      return StepFamilyRow{.codes = {TypingCode("0028")},
+                           .completes = E::kTypedOnEnter | E::kTypedThenRelease,
+                           .box = B::kCell,
+                           .desktop_prompt = Prompt(kInCell, kInCellThen, kWholeHint, kClearsSelection)};
+    case F::kRubberBand:
+      return StepFamilyRow{.codes = {Code("004", A::kRubberBand)}, .label4_drag = Label4Drag::kRubberBand};
+    case F::kDrag: return StepFamilyRow{.codes = {Code("005", A::kDrag)}, .label4_drag = Label4Drag::kDrag};
+    case F::kMenuBar: return StepFamilyRow{.codes = {Code("7000", A::kMenuBar)}, .menu_bar_takes_click = true};
+    // The demonstration drags the handle on 800 and a digit only.
+    case F::kHandleDrag:
+      return StepFamilyRow{.codes = {Code("80", A::kHandleDrag, "800")}, .handle_takes_drag = true};
+    case F::kAutomatic: return StepFamilyRow{.codes = {Code("8888")}, .completes = E::kAutomatic};
+    case F::kFinal: return StepFamilyRow{.codes = {Code("9999", A::kFinal)}, .completes = E::kOnLoad};
+    case F::kList: return StepFamilyRow{.codes = {Code("L")}, .box = B::kList};
+    case F::kLocationList:
+      return StepFamilyRow{.codes = {Code("K")}, .completes = E::kAnyRelease, .box = B::kLocationList};
   }
-  return Row(E::kNone);
+  return std::nullopt;
+}
+
+static_assert(RowOf(static_cast<StepCodeFamily>(kStepCodeFamilyCount - 1)) &&
+                  !RowOf(static_cast<StepCodeFamily>(kStepCodeFamilyCount)),
+              "kStepCodeFamilyCount is the number of families");
+
+}  // namespace step_family
+
+// Every family, in the order of the enumeration.
+inline constexpr std::array<StepCodeFamily, kStepCodeFamilyCount> kStepCodeFamilies = [] {
+  std::array<StepCodeFamily, kStepCodeFamilyCount> all{};
+  for (int i = 0; i < kStepCodeFamilyCount; ++i) all[static_cast<size_t>(i)] = static_cast<StepCodeFamily>(i);
+  return all;
+}();
+
+inline constexpr std::array<StepFamilyRow, kStepCodeFamilyCount> kStepFamilyRows = [] {
+  std::array<StepFamilyRow, kStepCodeFamilyCount> rows{};
+  for (StepCodeFamily family : kStepCodeFamilies) rows[static_cast<size_t>(family)] = *step_family::RowOf(family);
+  return rows;
+}();
+
+// The row of a family.
+constexpr const StepFamilyRow& StepFamily(StepCodeFamily family) {
+  const auto at = static_cast<size_t>(family);
+  return kStepFamilyRows[at < kStepFamilyRows.size() ? at : static_cast<size_t>(StepCodeFamily::kNone)];
 }
 
 constexpr CompletingEvent CompletingEventsOf(StepCodeFamily family) { return StepFamily(family).completes; }

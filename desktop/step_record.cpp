@@ -16,63 +16,6 @@ using platform::CLng;
 using platform::Mid;
 using platform::Val;
 
-namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The code is one letter or digit `lead` followed by digits only.
-bool LeadThenDigits(std::string_view code, std::string_view lead) {
-  if (code.size() != 4 || code.substr(0, lead.size()) != lead) return false;
-  for (size_t i = lead.size(); i < code.size(); ++i)
-    if (!IsDigit(code[i])) return false;
-  return true;
-}
-
-}  // namespace
-
-StepCodeFamily ClassifyStepCode(std::string_view code) {
-  using F = StepCodeFamily;
-  struct Exact {
-    std::string_view code;
-    F family;
-  };
-  static constexpr Exact kExact[] = {
-      {kClickCode, F::kClick},
-      {kDoubleClickCode, F::kDoubleClick},
-      {kRightPressCode, F::kRightPress},
-      {kHoverCode, F::kHover},
-      {kTypeAnswerCode, F::kTypeAnswer},
-      {kTypePasswordCode, F::kTypePassword},
-      {kTypeAndEnterCode, F::kTypeAndEnter},
-      {kSelectHintTextCode, F::kSelectHintText},
-      {kTypeAndEnterPromptedCode, F::kTypeAndEnterPrompted},
-      {kTypeExactCaseCode, F::kTypeExactCase},
-      {kTypeThenClickCode, F::kTypeThenClick},
-      {kTypeMultiLineCode, F::kTypeMultiLine},
-      {kTypeInCellCode, F::kTypeInCell},
-      {kMenuBarCode, F::kMenuBar},
-      {kAutomaticCode, F::kAutomatic},
-      {kFinalCode, F::kFinal},
-      {kDemonstrationOnlyCode, F::kDemonstrationOnly},
-  };
-  for (const auto& e : kExact)
-    if (code == e.code) return e.family;
-  if (LeadThenDigits(code, "9")) return F::kPress;
-  if (LeadThenDigits(code, "6")) return F::kKey;
-  if (LeadThenDigits(code, "3") || LeadThenDigits(code, "4") || LeadThenDigits(code, "5")) return F::kPopupMenu;
-  if (LeadThenDigits(code, "004")) return F::kRubberBand;
-  if (LeadThenDigits(code, "005")) return F::kDrag;
-  if (LeadThenDigits(code, "80")) return F::kHandleDrag;
-  if (LeadThenDigits(code, "L")) return F::kList;
-  if (LeadThenDigits(code, "K")) return F::kLocationList;
-  return F::kNone;
-}
-
-StepCodeFamily ClassifyStepCode(int value) {
-  if (value < 0 || value > 9999) return StepCodeFamily::kNone;
-  return ClassifyStepCode(platform::ZeroPad(value, 4));
-}
-
 std::optional<HandleDrag> HandleDragOf(int value) {
   switch (value) {
     case 8001: return HandleDrag{.across = true, .left = true};
@@ -85,25 +28,6 @@ std::optional<HandleDrag> HandleDragOf(int value) {
     case 8009: return HandleDrag{.right = true, .up = true};
     default: return std::nullopt;
   }
-}
-
-DemoAction ClassifyDemoStep(std::string_view code) {
-  using A = DemoAction;
-  if (code == kClickCode || code == kDemonstrationOnlyCode) return A::kClick;
-  if (code.starts_with("T")) return A::kUnaimedClick;
-  if (code == kDoubleClickCode) return A::kDoubleClick;
-  if (code == kRightPressCode) return A::kRightClick;
-  if (code == kMenuBarCode) return A::kMenuBar;
-  if (code == kFinalCode) return A::kFinal;
-  if (code.starts_with("3") || code.starts_with("4")) return A::kRightPopup;
-  if (code.starts_with("5")) return A::kLeftPopup;
-  if (code.starts_with("9")) return A::kPress;
-  if (code.starts_with("6")) return A::kKey;
-  if (code.starts_with("004")) return A::kRubberBand;
-  if (code.starts_with("005")) return A::kDrag;
-  if (code.starts_with("002")) return A::kTyping;
-  if (code.starts_with("800")) return A::kHandleDrag;
-  return A::kNone;
 }
 
 StepCodeDigits DecomposeStepCode(int v) {

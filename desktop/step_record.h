@@ -13,61 +13,9 @@
 #include <string_view>
 #include <vector>
 
+#include "desktop/step_family.h"
+
 namespace xpexam::desktop {
-
-// The action that completes a step, by its step code (positions 8-11). Letters in the
-// comments stand for one digit each.
-enum class StepCodeFamily {
-  kNone,                 // no check completes it
-  kClick,                // "0001" left click on the target box
-  kDoubleClick,          // "0002"
-  kRightPress,           // "0003"
-  kPress,                // 9SBB except "9999": press with button BB and shift state S
-  kHover,                // "0030"
-  kKey,                  // 6SKK: release key KK with shift state S
-  kPopupMenu,            // 3MGI, 4MGI, 5MGI: item I of group G in popup menu M
-  kTypeAnswer,           // "0020"
-  kTypePassword,         // "0021" in Text2
-  kTypeAndEnter,         // "0022"
-  kSelectHintText,       // "0023"
-  kTypeAndEnterPrompted, // "0024"
-  kTypeExactCase,        // "0025"
-  kTypeThenClick,        // "0026"
-  kTypeMultiLine,        // "0027" in Text3
-  kTypeInCell,           // "0028" cell or edit bar
-  kRubberBand,           // 004S
-  kDrag,                 // 005S
-  kMenuBar,              // "7000"
-  kHandleDrag,           // "80" + two digits
-  kAutomatic,            // "8888" completes by itself after a second
-  kFinal,                // "9999" completes the question on load
-  kList,                 // "L" + three digits: step-text line of the entries
-  kLocationList,         // "K" + shown entry + two-digit expected entry
-  kDemonstrationOnly,    // "2000" only the demonstration acts on it
-};
-StepCodeFamily ClassifyStepCode(std::string_view code);
-// The family of a numeric step code (the value of the four characters, or the code a
-// right-button alternative put in its place): 0 to 9999 read as four digits, else kNone.
-StepCodeFamily ClassifyStepCode(int value);
-
-// The codes the desktop and the demonstration name.
-inline constexpr std::string_view kClickCode = "0001";
-inline constexpr std::string_view kDoubleClickCode = "0002";
-inline constexpr std::string_view kRightPressCode = "0003";
-inline constexpr std::string_view kTypeAnswerCode = "0020";
-inline constexpr std::string_view kTypePasswordCode = "0021";
-inline constexpr std::string_view kTypeAndEnterCode = "0022";
-inline constexpr std::string_view kSelectHintTextCode = "0023";
-inline constexpr std::string_view kTypeAndEnterPromptedCode = "0024";
-inline constexpr std::string_view kTypeExactCaseCode = "0025";
-inline constexpr std::string_view kTypeThenClickCode = "0026";
-inline constexpr std::string_view kTypeMultiLineCode = "0027";
-inline constexpr std::string_view kTypeInCellCode = "0028";
-inline constexpr std::string_view kHoverCode = "0030";
-inline constexpr std::string_view kDemonstrationOnlyCode = "2000";
-inline constexpr std::string_view kMenuBarCode = "7000";
-inline constexpr std::string_view kAutomaticCode = "8888";
-inline constexpr std::string_view kFinalCode = "9999";
 
 // Sentinels of the parameter field (125-134).
 inline constexpr std::string_view kMenuBarNoTarget = "11111";  // 125-129: the bar without a target
@@ -82,27 +30,6 @@ struct HandleDrag {
   bool left = false, right = false, up = false, down = false;
 };
 std::optional<HandleDrag> HandleDragOf(int value);
-
-// How the demonstration plays a step. It goes by the leading characters of the code only,
-// so it also acts on codes no check completes.
-enum class DemoAction {
-  kNone,             // the pointer drifts until it leaves the window
-  kClick,            // "0001", "2000"
-  kUnaimedClick,     // "T...": clicked where the pointer was last aimed
-  kDoubleClick,      // "0002"
-  kRightClick,       // "0003"
-  kRightPopup,       // "3...", "4...": right click, then the popup's items
-  kLeftPopup,        // "5..."
-  kPress,            // "9..." except "9999"
-  kKey,              // "6..."
-  kRubberBand,       // "004..."
-  kDrag,             // "005..."
-  kTyping,           // "002..."
-  kHandleDrag,       // "800..."
-  kMenuBar,          // "7000"
-  kFinal,            // "9999"
-};
-DemoAction ClassifyDemoStep(std::string_view code);
 
 // The digits of a numeric step code v.
 struct StepCodeDigits {
@@ -168,7 +95,7 @@ class StepRecord {
   // 12-17: "888888" keeps the picture shown.
   std::string BackgroundId() const { return Field(12, 6); }
   bool KeepsBackground() const { return BackgroundId() == kKeepPicture; }
-  bool IsFinal() const { return CodeFamily() == StepCodeFamily::kFinal; }
+  bool IsFinal() const { return CompletesOn(CodeFamily(), CompletingEvent::kOnLoad); }
 
   // Overlays Image1 to Image5, k = 1 to 5: x, y (5 each) and picture id (6) at 18, 34, 50,
   // 135 and 151. Ten "0" at x and y hide the overlay; "888888" keeps its picture.

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "desktop/menu_bar.h"
+#include "desktop/step_family.h"
 #include "forms/pictures.h"
 #include "frame/installation.h"
 #include "platform/failure.h"
@@ -218,6 +219,32 @@ void StepScene::PlaceLabel4Box(const StepRecord& rec) {
     box.Move(-1, box.Top(), 1, 1);
   }
   FollowBox(c_.Shape4, box);
+}
+
+void StepScene::TakeStepCode(const StepRecord& rec, int16_t& step_code) {
+  Try([&] { step_code = rec.StepCodeValue(); });
+  // Read as a number, as the checks read the code in force.
+  const StepCodeFamily family = ClassifyStepCode(step_code);
+  if (StepFamily(family).menu_bar_takes_click) c_.Label1.Move(c_.Label1.Left(), c_.Label1.Top(), 1, 1);
+  c_.Timer3.SetEnabled(CompletesOn(family, CompletingEvent::kAutomatic));
+}
+
+bool StepScene::PlacePasswordBox(const StepRecord& rec, const std::function<bool()>& same_record) {
+  if (StepFamily(rec.CodeFamily()).box != AnswerBox::kPassword) {
+    c_.Text2.SetVisible(false);
+    return true;
+  }
+  return Substitute(c_.Text2, same_record);
+}
+
+bool StepScene::Substitute(forms::TextBox& box, const std::function<bool()>& same_record) {
+  forms::TextBox& answer = c_.Text1;
+  box.SetText(answer.Text());
+  if (same_record && !same_record()) return false;
+  box.Move(answer.Left(), answer.Top(), answer.Width(), answer.Height());
+  box.SetVisible(true);
+  answer.SetVisible(false);
+  return true;
 }
 
 void StepScene::PlaceFrames(const StepRecord& rec) {

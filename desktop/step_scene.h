@@ -1,7 +1,8 @@
 #pragma once
 // The step scene: the controls a step record is laid out on (the screen picture and its
 // overlays, the target box and the Label4 box with their frames, the hint line, the tab labels,
-// the answer boxes) and the one way a record is laid out on them. The desktop and the
+// the answer and password boxes, the automatic step's timer) and the one way a record and its
+// step code are laid out on them. The desktop and the
 // demonstration each own one.
 //
 // The scene binds to controls its window declares rather than owning them. Where a control is
@@ -25,6 +26,7 @@
 #include "forms/label.h"
 #include "forms/shape.h"
 #include "forms/text_box.h"
+#include "forms/timer.h"
 
 namespace xpexam::desktop {
 
@@ -46,7 +48,17 @@ struct SceneControls {
   forms::ControlArray<forms::Label>& LblXXK;  // tab labels 1 to 13, the back region 0
   forms::TextBox& Text1;  // the answer box
   forms::TextBox& Text2;  // the password box
+  forms::Timer& Timer3;   // runs an automatic step
 };
+
+// The scene's controls of a window that declares them under those names.
+template <class Controls>
+SceneControls SceneControlsOf(forms::Form& window, Controls& c) {
+  return {.window = window, .Image1 = c.Image1, .Image2 = c.Image2, .Image3 = c.Image3, .Image4 = c.Image4,
+          .Image5 = c.Image5, .Label1 = c.Label1, .Shape1 = c.Shape1, .Shape2 = c.Shape2, .Label4 = c.Label4,
+          .Shape4 = c.Shape4, .Shape6 = c.Shape6, .LHelp = c.LHelp, .LblXXK = c.LblXXK, .Text1 = c.Text1,
+          .Text2 = c.Text2, .Timer3 = c.Timer3};
+}
 
 // How one window lays a record out where the other does it differently.
 struct SceneStyle {
@@ -93,6 +105,16 @@ class StepScene {
   void PlaceHint(const StepRecord& rec);
   void PlaceTarget(const StepRecord& rec);
   void PlaceLabel4Box(const StepRecord& rec);
+  // The step code in force, the record's (a value that does not fit keeps the one before), and
+  // what its family needs at once: the target box shrinks when the menu bar takes the click, and
+  // Timer3 runs for an automatic step.
+  void TakeStepCode(const StepRecord& rec, int16_t& step_code);
+  // Text2, the password box, in Text1's place for a password step; hidden for any other. False
+  // when its check, run by the text it takes, left another record loaded (`same_record`).
+  bool PlacePasswordBox(const StepRecord& rec, const std::function<bool()>& same_record = {});
+  // A box that stands in for Text1 takes its text, which runs the box's own check at once, and
+  // then its place and size. False, and left there, when that check loaded another record.
+  bool Substitute(forms::TextBox& box, const std::function<bool()>& same_record = {});
   // The yellow frame on the menu bar, and the red frame parked when the target box is too small
   // to take a click.
   void PlaceFrames(const StepRecord& rec);
