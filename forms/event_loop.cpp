@@ -86,8 +86,15 @@ void DispatchEvent(InputEvent& e) {
       FollowScreenSize(old_width, old_height);
       break;
     }
-    default:
+    case EventType::kMouseMove:
+    case EventType::kMouseDown:
+    case EventType::kMouseUp:
+    case EventType::kMouseWheel:
+    case EventType::kKeyDown:
+    case EventType::kKeyUp:
+    case EventType::kText:
       Wm().Dispatch(e);
+      break;
   }
 }
 

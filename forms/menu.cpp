@@ -98,7 +98,14 @@ class PopupSession : public InputGrab {
       case EventType::kKeyDown:
         Key(e.key);
         break;
-      default:
+      case EventType::kMouseWheel:
+      case EventType::kKeyUp:
+      case EventType::kText:
+      case EventType::kQuit:
+      case EventType::kHostMinimized:
+      case EventType::kHostRestored:
+      case EventType::kScreenSize:
+      case EventType::kCall:
         break;
     }
   }

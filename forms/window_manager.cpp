@@ -415,7 +415,12 @@ void WindowManager::Dispatch(const InputEvent& e) {
     case EventType::kText:
       Text(e);
       break;
-    default:
+    // The event loop takes these itself.
+    case EventType::kQuit:
+    case EventType::kHostMinimized:
+    case EventType::kHostRestored:
+    case EventType::kScreenSize:
+    case EventType::kCall:
       break;
   }
   if (mouse) TrackCloseBoxFace();
