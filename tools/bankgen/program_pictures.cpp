@@ -379,8 +379,10 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     Text(cr, "请输入座位号和身份证号，然后单击“登录”。", {160, 214, 480, 24}, UiFont(13), Hex(0x333333), Align::kCenter);
     Text(cr, "座 位 号：", {230, 296, 100, 24}, Font{Face::kHei, 15}, Hex(0x333333));
     Text(cr, "身份证号：", {230, 327, 100, 24}, Font{Face::kHei, 15}, Hex(0x333333));
-    StrokeBox(cr, {336, 294, 240, 26}, Hex(0x7F9DB9));
-    StrokeBox(cr, {336, 325, 240, 26}, Hex(0x7F9DB9));
+    // Each field's frame lies just round its text box (seat 80, ID 192 pixels wide, 24 high), so
+    // a click anywhere inside a drawn field lands in the box.
+    StrokeBox(cr, {337, 295, 82, 26}, Hex(0x7F9DB9));
+    StrokeBox(cr, {337, 326, 194, 26}, Hex(0x7F9DB9));
     FaceFrame(cr, {285, 376, 89, 33}, "登录", Blue(), 0, 16);
     FaceFrame(cr, {444, 376, 89, 33}, "退出", Grey(), 0, 16);
     Add(store, "9l0056", page, K::kJpeg);
