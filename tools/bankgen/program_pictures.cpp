@@ -293,9 +293,10 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     VGradient(cr, {0, 0, 800, 600}, Hex(0xEEF4FC), Hex(0xD4E3F6));
     FillBox(cr, {0, 570, 800, 30}, Hex(0xE4ECF7));
     HLine(cr, 0, 799, 570, Hex(0xBFD0E8));
-    // link panel of the two-tile layout (link labels 17 to 20 and 21)
+    // link panel of the two-tile layout (link labels 17 to 20 and 21); each caption names what
+    // its label opens: 17 the web site, 18 the second web link, 19 the second support chat, 20 the first
     FillRounded(cr, {90, 452, 230, 74}, 8, Hex(0xFFFFFF));
-    const char* links[] = {"官方网站", "在线帮助", "客服一", "客服二"};
+    const char* links[] = {"官方网站", "在线帮助", "客服二", "客服一"};
     for (int i = 0; i < 4; ++i)
       Text(cr, links[i], {96 + (i % 2) * 106, 456 + (i / 2) * 40, 92, 20}, UiFont(12), kBrand, Align::kCenter);
     Text(cr, "关于本软件", {32, 430, 188, 20}, UiFont(12), kBrand);
