@@ -122,6 +122,20 @@ TEST_F(HomeLinksScript, EachChatLinkOpensTheChatItNames) {
   EXPECT_NE(drawn[0], drawn[1]);
 }
 
+// The footer's web site and the link panel's 官方网站 open the address the footer shows.
+TEST_F(HomeLinksScript, TheFooterShowsTheSiteItsLinkOpens) {
+  const std::string caption = Caption("LblInfo(1)");
+  const std::string prefix = "官方网站：";
+  ASSERT_EQ(caption.rfind(prefix, 0), 0u) << caption;
+  const std::string shown = caption.substr(prefix.size());
+  for (const char* label : {"LblInfo(1)", "LblInfo(17)"}) {
+    SCOPED_TRACE(label);
+    const std::string address = Opens(label);
+    const size_t host = address.find("://") + 3;
+    EXPECT_EQ(address.substr(host, address.find('/', host) - host), shown) << address;
+  }
+}
+
 }  // namespace
 }  // namespace xpexam
 #endif
