@@ -115,14 +115,27 @@ void Logo(cairo_t* cr, int x, int y, int size) {
 }
 
 // The home screen's big tiles and tab buttons carry an icon above their caption.
-Image IconStrip(int w, int h, const std::string& text, Icon icon, Style s, int icon_size, double font_px) {
+Image IconStrip(int w, int h, const std::string& text, Icon icon, Style s, int icon_size, double font_px,
+                const Backdrop& backdrop = nullptr) {
   return Strip(w, h, text, s, font_px, [text, icon, icon_size, font_px](cairo_t* cr, const Box& b, Rgb fg) {
     int ih = icon_size + 6 + static_cast<int>(font_px) + 4;
     int top = b.y + (b.h - ih) / 2;
     DrawIcon(cr, icon, b.CenterX() - icon_size / 2.0, top, icon_size);
     Text(cr, text, {b.x, top + icon_size + 6, b.w, static_cast<int>(font_px) + 6}, Font{Face::kHei, font_px, true}, fg,
          Align::kCenter);
-  });
+  }, backdrop);
+}
+
+// The tabbed pages' title strip: the tab bar picture's gradient, 110 pixels high.
+constexpr Rgb kTabBarTop = Hex(0x2E6CC4);
+constexpr int kTabBarHeight = 110;
+
+// What lies under a button whose top edge is `top` pixels down the tab bar.
+Backdrop OnTabBar(int top) {
+  return [top](cairo_t* cr, const Box& b) {
+    VGradient(cr, b, Mix(kTabBarTop, kBrandDark, top / double(kTabBarHeight)),
+              Mix(kTabBarTop, kBrandDark, (top + b.h) / double(kTabBarHeight)));
+  };
 }
 
 void Add(PictureStore& store, const std::string& name, const Image& img,
@@ -249,14 +262,16 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
   strip(10, Strip(80, 25, "", Grey()));
   strip(11, IconStrip(36, 55, "帮助", Icon::kHelp, Light(), 22, 11));
   strip(12, IconStrip(36, 55, "网站", Icon::kInternetExplorer, Light(), 22, 11));
-  strip(13, Strip(22, 22, "", Dark(), 12, MinGlyph));
-  strip(14, Strip(22, 22, "", {Hex(0xF08870), Hex(0xC8381A), xp::kWhite}, 12, CloseGlyph));
+  // The tabbed pages' "–" and "×" sit 8 pixels down the tab bar, the tabs 31.
+  strip(13, Strip(22, 22, "", Dark(), 12, MinGlyph, OnTabBar(8)));
+  strip(14, Strip(22, 22, "", {Hex(0xF08870), Hex(0xC8381A), xp::kWhite}, 12, CloseGlyph, OnTabBar(8)));
   const std::pair<const char*, Icon> tabs[] = {{"首页", Icon::kDisplay},
                                                {"题库练习", Icon::kNotepad},
                                                {"试卷练习", Icon::kWordFile},
                                                {"我的标记", Icon::kFolderOptions},
                                                {"我的错题", Icon::kWarning}};
-  for (int i = 0; i < 5; ++i) strip(15 + i, IconStrip(82, 80, tabs[i].first, tabs[i].second, Dark(), 36, 13));
+  for (int i = 0; i < 5; ++i)
+    strip(15 + i, IconStrip(82, 80, tabs[i].first, tabs[i].second, Dark(), 36, 13, OnTabBar(31)));
   strip(20, Strip(120, 40, "开始练习", Orange(), 16));
   strip(21, Strip(120, 40, "生成新试卷", Orange(), 16));
   strip(22, Strip(120, 40, "开始练习", Orange(), 16));
@@ -313,7 +328,7 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     Add(store, "l20051", head, K::kJpeg);
     Image tabbar(800, 110);
     cr = tabbar.cr();
-    VGradient(cr, {0, 0, 800, 110}, Hex(0x2E6CC4), kBrandDark);
+    VGradient(cr, {0, 0, 800, kTabBarHeight}, kTabBarTop, kBrandDark);
     HLine(cr, 0, 799, 109, Hex(0x0A2458));
     Add(store, "l20052", tabbar, K::kJpeg);
     Image panel(800, 460);
