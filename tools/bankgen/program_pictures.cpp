@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "platform/codepage.h"
 #include "tools/bankgen/picture_files.h"
@@ -15,6 +16,17 @@ constexpr Rgb kBrand = Hex(0x1F5FB8);
 constexpr Rgb kBrandDark = Hex(0x123F86);
 constexpr Rgb kBrandLight = Hex(0xDCE9FA);
 constexpr Rgb kOrange = Hex(0xF08A1C);
+// The title strip of the home window and of the small windows, flat so that the same "–" and
+// "×" pictures sit on it at any height.
+constexpr Rgb kTitleStrip = Hex(0x2962B4);
+// The home window's background, a gradient down its 600 rows.
+constexpr Rgb kHomeTop = Hex(0xEEF4FC);
+constexpr Rgb kHomeBottom = Hex(0xD4E3F6);
+// The left column of the unit, paper and help panels.
+constexpr Rgb kPanelColumn = Hex(0xCFE0F6);
+// The small windows' body, a gradient down the window.
+constexpr Rgb kBodyTop = Hex(0xF7FAFF);
+constexpr Rgb kBodyBottom = Hex(0xE2ECF8);
 
 struct Style {
   Rgb top, bottom, text;
@@ -94,8 +106,8 @@ void MinGlyph(cairo_t* cr, const Box& b, Rgb c) { FillBox(cr, {b.CenterX() - 5, 
 
 // A title strip and body, the common frame of the program's small windows.
 void Frame(cairo_t* cr, int w, int h, int strip, const std::string& caption) {
-  VGradient(cr, {0, 0, w, h}, Hex(0xF7FAFF), Hex(0xE2ECF8));
-  VGradient(cr, {0, 0, w, strip}, Hex(0x3C7FD9), kBrandDark);
+  VGradient(cr, {0, 0, w, h}, kBodyTop, kBodyBottom);
+  FillBox(cr, {0, 0, w, strip}, kTitleStrip);
   HLine(cr, 0, w - 1, strip, Hex(0x0E2F66));
   StrokeBox(cr, {0, 0, w, h}, Hex(0x0E2F66));
   if (!caption.empty()) Text(cr, caption, {40, 0, w - 80, strip}, BoldFont(13), xp::kWhite);
@@ -130,12 +142,17 @@ Image IconStrip(int w, int h, const std::string& text, Icon icon, Style s, int i
 constexpr Rgb kTabBarTop = Hex(0x2E6CC4);
 constexpr int kTabBarHeight = 110;
 
-// What lies under a button whose top edge is `top` pixels down the tab bar.
-Backdrop OnTabBar(int top) {
-  return [top](cairo_t* cr, const Box& b) {
-    VGradient(cr, b, Mix(kTabBarTop, kBrandDark, top / double(kTabBarHeight)),
-              Mix(kTabBarTop, kBrandDark, (top + b.h) / double(kTabBarHeight)));
+// What lies under a button whose top edge is `top` rows down a vertical gradient of `height` rows.
+Backdrop OnGradient(Rgb from, Rgb to, int height, int top) {
+  return [=](cairo_t* cr, const Box& b) {
+    VGradient(cr, b, Mix(from, to, top / double(height)), Mix(from, to, (top + b.h) / double(height)));
   };
+}
+
+Backdrop OnTabBar(int top) { return OnGradient(kTabBarTop, kBrandDark, kTabBarHeight, top); }
+
+Backdrop OnColour(Rgb c) {
+  return [c](cairo_t* cr, const Box& b) { FillBox(cr, b, c); };
 }
 
 void Add(PictureStore& store, const std::string& name, const Image& img,
@@ -233,22 +250,31 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
       {"l01048", 55, 22, "下一页", Blue()},     {"l01053", 58, 22, "标记本题", Dark()},
       {"l01054", 58, 22, "取消标记", Grey()},
   };
-  for (const auto& b : buttons) Add(store, b.name, Strip(b.w, b.h, b.text, b.style, b.h >= 28 ? 14 : 12), K::kBmp);
+  // The bar's panels, the hand-in confirmations and the answer prompt are plain window grey; the
+  // score report's own buttons lie high on its light page.
+  const std::set<std::string> on_report = {"l01035", "l01036", "l01037"};
+  for (const auto& b : buttons)
+    Add(store, b.name,
+        Strip(b.w, b.h, b.text, b.style, b.h >= 28 ? 14 : 12, nullptr,
+              on_report.count(b.name) ? nullptr : OnColour(xp::kFace)),
+        K::kBmp);
+  const Backdrop grey = OnColour(xp::kFace);
+  // The bar's "?" lies on the white of the input-method label beside it.
   Add(store, "l01043", Strip(16, 18, "?", Light(), 12), K::kBmp);
-  Add(store, "l01030", Strip(30, 30, "", Grey()), K::kBmp);
-  Add(store, "l01031", Strip(30, 30, "", Light()), K::kBmp);
-  Add(store, "l01032", Strip(30, 30, "", {Hex(0xFFD89A), Hex(0xF3A73F), Hex(0x000000)}), K::kBmp);
-  Add(store, "l01033", Strip(30, 30, "", {Hex(0xC8F0C8), Hex(0x74C774), Hex(0x000000)}), K::kBmp);
-  Add(store, "l01034", Strip(30, 30, "", {Hex(0xFFD0D0), Hex(0xE86A6A), Hex(0x000000)}), K::kBmp);
+  Add(store, "l01030", Strip(30, 30, "", Grey(), 12, nullptr, grey), K::kBmp);
+  Add(store, "l01031", Strip(30, 30, "", Light(), 12, nullptr, grey), K::kBmp);
+  Add(store, "l01032", Strip(30, 30, "", {Hex(0xFFD89A), Hex(0xF3A73F), Hex(0x000000)}, 12, nullptr, grey), K::kBmp);
+  Add(store, "l01033", Strip(30, 30, "", {Hex(0xC8F0C8), Hex(0x74C774), Hex(0x000000)}, 12, nullptr, grey), K::kBmp);
+  Add(store, "l01034", Strip(30, 30, "", {Hex(0xFFD0D0), Hex(0xE86A6A), Hex(0x000000)}, 12, nullptr, grey), K::kBmp);
 
   // Home screen button faces l20000 to l20048 and the chosen faces.
   auto strip = [&](int i, const Image& img) { Add(store, Name(i), img, K::kBmp); };
-  strip(0, Strip(90, 30, "取消", Grey(), 14));
-  strip(1, Strip(90, 30, "确定", Blue(), 14));
-  // The title-strip buttons sit 6 pixels down the dialogs' 36-pixel strip (2 down the bar's 30).
-  const Backdrop title_strip = [](cairo_t* cr, const Box& b) {
-    VGradient(cr, b, Mix(Hex(0x3C7FD9), kBrandDark, 6 / 36.0), Mix(Hex(0x3C7FD9), kBrandDark, 28 / 36.0));
-  };
+  // The message box's buttons sit 192 rows down its 250, the About box's 232 down its 280.
+  const Backdrop dialog_foot = OnGradient(kBodyTop, kBodyBottom, 250, 192);
+  strip(0, Strip(90, 30, "取消", Grey(), 14, nullptr, dialog_foot));
+  strip(1, Strip(90, 30, "确定", Blue(), 14, nullptr, dialog_foot));
+  // The title-strip buttons of the home window, the question bar and the small windows.
+  const Backdrop title_strip = OnColour(kTitleStrip);
   strip(2, Strip(22, 22, "", Blue(), 12, MinGlyph, title_strip));
   strip(3, Strip(22, 22, "", {Hex(0xF08870), Hex(0xC8381A), xp::kWhite}, 12, CloseGlyph, title_strip));
   const std::pair<const char*, Icon> tiles[] = {{"题库练习", Icon::kNotepad},
@@ -256,12 +282,20 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
                                                 {"我的标记", Icon::kFolderOptions},
                                                 {"我的错题", Icon::kWarning}};
   const Style tile_styles[] = {Blue(), Green(), Orange(), {Hex(0xE86A6A), Hex(0xB0303A), xp::kWhite}};
-  for (int i = 0; i < 4; ++i) strip(4 + i, IconStrip(150, 160, tiles[i].first, tiles[i].second, tile_styles[i], 64, 18));
-  strip(8, IconStrip(36, 55, "升级", Icon::kInternetExplorer, Light(), 22, 11));
+  // The sample's home view has two tiles, 150 pixels square and 200 rows down; the other two
+  // are only shown in a row of four, 160 pixels high and 256 rows down.
+  for (int i = 0; i < 4; ++i) {
+    const int h = i < 2 ? 150 : 160;
+    strip(4 + i, IconStrip(150, h, tiles[i].first, tiles[i].second, tile_styles[i], 64, 18,
+                           OnGradient(kHomeTop, kHomeBottom, 600, i < 2 ? 200 : 256)));
+  }
+  // The home view's bottom row, 488 rows down.
+  const Backdrop bottom_row = OnGradient(kHomeTop, kHomeBottom, 600, 488);
+  strip(8, IconStrip(36, 55, "升级", Icon::kInternetExplorer, Light(), 22, 11, bottom_row));
   strip(9, Strip(80, 25, "", Grey()));
   strip(10, Strip(80, 25, "", Grey()));
-  strip(11, IconStrip(36, 55, "帮助", Icon::kHelp, Light(), 22, 11));
-  strip(12, IconStrip(36, 55, "网站", Icon::kInternetExplorer, Light(), 22, 11));
+  strip(11, IconStrip(36, 55, "帮助", Icon::kHelp, Light(), 22, 11, bottom_row));
+  strip(12, IconStrip(36, 55, "网站", Icon::kInternetExplorer, Light(), 22, 11, bottom_row));
   // The tabbed pages' "–" and "×" sit 8 pixels down the tab bar, the tabs 31.
   strip(13, Strip(22, 22, "", Dark(), 12, MinGlyph, OnTabBar(8)));
   strip(14, Strip(22, 22, "", {Hex(0xF08870), Hex(0xC8381A), xp::kWhite}, 12, CloseGlyph, OnTabBar(8)));
@@ -281,9 +315,11 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
   strip(26, Strip(80, 25, "", Grey()));
   strip(27, Strip(80, 25, "", Grey()));
   const char* views[] = {"冲刺试卷", "模拟试卷", "新随机试卷", "随机试卷"};
-  for (int i = 0; i < 4; ++i) strip(28 + i, Strip(180, 50, views[i], Light(), 16));
+  // The panels' left column buttons.
+  const Backdrop column = OnColour(kPanelColumn);
+  for (int i = 0; i < 4; ++i) strip(28 + i, Strip(180, 50, views[i], Light(), 16, nullptr, column));
   const char* topics[] = {"软件介绍", "备考指南", "考试大纲", "答题技巧", "常见问题"};
-  for (int i = 0; i < 5; ++i) strip(32 + i, Strip(180, 50, topics[i], Light(), 16));
+  for (int i = 0; i < 5; ++i) strip(32 + i, Strip(180, 50, topics[i], Light(), 16, nullptr, column));
   const char* filters[] = {"全部", "已学", "未学"};
   for (int i = 0; i < 3; ++i) {
     strip(37 + i, Strip(60, 25, filters[i], Grey(), 12));
@@ -294,10 +330,10 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     strip(40 + i, Strip(80, 30, reviews[i], Grey(), 13));
     Add(store, Name(90 + i), Strip(80, 30, reviews[i], Blue(), 13), K::kBmp);
   }
-  strip(44, Strip(180, 58, "全部单元", Blue(), 18));
-  strip(45, Strip(180, 35, "", Light()));
-  strip(46, Strip(79, 37, "", Dark()));
-  Add(store, Name(86), Strip(79, 37, "", Orange()), K::kBmp);
+  strip(44, Strip(180, 58, "全部单元", Blue(), 18, nullptr, column));
+  strip(45, Strip(180, 35, "", Light(), 12, nullptr, column));
+  strip(46, Strip(79, 37, "", Dark(), 12, nullptr, column));
+  Add(store, Name(86), Strip(79, 37, "", Orange(), 12, nullptr, column), K::kBmp);
   strip(47, Strip(85, 30, "开始考试", Orange(), 13));
   strip(48, Strip(85, 30, "开始考试", Blue(), 13));
 
@@ -305,7 +341,7 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
   {
     Image home(800, 600);
     cairo_t* cr = home.cr();
-    VGradient(cr, {0, 0, 800, 600}, Hex(0xEEF4FC), Hex(0xD4E3F6));
+    VGradient(cr, {0, 0, 800, 600}, kHomeTop, kHomeBottom);
     FillBox(cr, {0, 570, 800, 30}, Hex(0xE4ECF7));
     HLine(cr, 0, 799, 570, Hex(0xBFD0E8));
     // link panel of the two-tile layout (link labels 17 to 20 and 21); each caption names what
@@ -318,10 +354,15 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     Add(store, "l20060", home, K::kJpeg);
     Image head(800, 200);
     cr = head.cr();
-    VGradient(cr, {0, 0, 800, 200}, Hex(0x3C7FD9), kBrandDark);
+    // The window's "–" and "×" lie on the title strip's colour across the top 36 rows.
+    FillBox(cr, {0, 0, 800, 36}, kTitleStrip);
+    VGradient(cr, {0, 36, 800, 164}, kTitleStrip, kBrandDark);
+    cairo_rectangle(cr, 0, 36, 800, 164);
+    cairo_clip(cr);
     SetColor(cr, xp::kWhite, 0.08);
     cairo_arc(cr, 680, 40, 180, 0, 6.2832);
     cairo_fill(cr);
+    cairo_reset_clip(cr);
     Logo(cr, 30, 50, 64);
     TextAt(cr, module_title, 110, 52, Font{Face::kHei, 30, true}, xp::kWhite);
     TextAt(cr, "上机操作考试练习系统", 112, 98, Font{Face::kHei, 18}, Hex(0xCFE0FF));
@@ -336,7 +377,7 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     VGradient(cr, {0, 0, 800, 460}, Hex(0xFFFFFF), Hex(0xEAF1FB));
     Add(store, "l20053", panel, K::kJpeg);
     Image left(184, 458);
-    VGradient(left.cr(), {0, 0, 184, 458}, Hex(0xDCE9FA), Hex(0xB9D1F0));
+    FillBox(left.cr(), {0, 0, 184, 458}, kPanelColumn);
     VLine(left.cr(), 183, 0, 457, Hex(0x9DB8E0));
     Add(store, "l20054", left, K::kJpeg);
     Image grid(380, 258);
