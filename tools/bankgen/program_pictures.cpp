@@ -269,7 +269,9 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
 
   // Home screen button faces l20000 to l20048 and the chosen faces.
   auto strip = [&](int i, const Image& img) { Add(store, Name(i), img, K::kBmp); };
-  // The message box's buttons sit 192 rows down its 250, the About box's 232 down its 280.
+  // The message box's and the update window's buttons sit 192 rows down their 250, the About
+  // box's and the input-method help's 232 down their 280: the body's gradient differs there by a
+  // shade or two.
   const Backdrop dialog_foot = OnGradient(kBodyTop, kBodyBottom, 250, 192);
   strip(0, Strip(90, 30, "取消", Grey(), 14, nullptr, dialog_foot));
   strip(1, Strip(90, 30, "确定", Blue(), 14, nullptr, dialog_foot));
