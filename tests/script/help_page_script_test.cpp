@@ -1,15 +1,14 @@
 // A help page of the data folder as the learner meets it through the home screen's help panel:
 // its style sheet, picture, table and links, seen in the runner's screenshots and dumps.
-#include <cairo.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "forms/graphics.h"
 #include "platform/codepage.h"
 #include "tests/support/installation.h"
+#include "tests/support/screenshot.h"
 #include "tests/support/script_run.h"
 #include "tests/support/temp_dir.h"
 
@@ -25,39 +24,17 @@ using forms::Rgb;
 constexpr int kHelpX = 778, kHelpY = 600;
 constexpr int kPageX = 306, kPageY = 254, kPageW = 606, kPageH = 392;
 
-class Png {
- public:
-  explicit Png(const std::string& path) : surface_(cairo_image_surface_create_from_png(path.c_str())) {
-    EXPECT_EQ(cairo_surface_status(surface_), CAIRO_STATUS_SUCCESS) << path;
-  }
-  ~Png() { cairo_surface_destroy(surface_); }
-  Png(const Png&) = delete;
-  Png& operator=(const Png&) = delete;
-
-  Color At(int x, int y) const {
-    if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS || x < 0 || y < 0 ||
-        x >= cairo_image_surface_get_width(surface_) || y >= cairo_image_surface_get_height(surface_))
-      return 0;
-    uint32_t argb;
-    std::memcpy(&argb, cairo_image_surface_get_data(surface_) + y * cairo_image_surface_get_stride(surface_) + 4 * x,
-                sizeof argb);
-    return Rgb(argb >> 16 & 0xFF, argb >> 8 & 0xFF, argb & 0xFF);
-  }
-  // The first and the last pixel of the colour in the viewer, row by row.
-  std::pair<std::pair<int, int>, std::pair<int, int>> Ends(Color color) const {
-    std::pair<int, int> first{-1, -1}, last{-1, -1};
-    for (int y = kPageY; y < kPageY + kPageH; ++y)
-      for (int x = kPageX; x < kPageX + kPageW; ++x)
-        if (At(x, y) == color) {
-          if (first.first < 0) first = {x, y};
-          last = {x, y};
-        }
-    return {first, last};
-  }
-
- private:
-  cairo_surface_t* surface_;
-};
+// The first and the last pixel of the colour in the viewer, row by row.
+std::pair<std::pair<int, int>, std::pair<int, int>> Ends(const testing::Screenshot& png, Color color) {
+  std::pair<int, int> first{-1, -1}, last{-1, -1};
+  for (int y = kPageY; y < kPageY + kPageH; ++y)
+    for (int x = kPageX; x < kPageX + kPageW; ++x)
+      if (png.At(x, y) == color) {
+        if (first.first < 0) first = {x, y};
+        last = {x, y};
+      }
+  return {first, last};
+}
 
 TEST(HelpPageScript, StyleSheetPictureTableAndLinkThroughTheHelpPanel) {
   testing::TempDir dir, work;
@@ -80,21 +57,21 @@ TEST(HelpPageScript, StyleSheetPictureTableAndLinkThroughTheHelpPanel) {
 
   const std::string shot = work / "help.png";
   std::string out = testing::RunScript(work, program, open_help + "shot " + shot + "\n");
-  Png png(shot);
+  const testing::Screenshot png(shot);
   // The picture at the page's corner at its size; the sheet's body colour beside it.
   EXPECT_EQ(png.At(kPageX, kPageY), Rgb(200, 0, 200)) << out;
   EXPECT_EQ(png.At(kPageX + 39, kPageY + 19), Rgb(200, 0, 200));
   EXPECT_EQ(png.At(kPageX + 40, kPageY + 10), Rgb(255, 255, 192));
   EXPECT_EQ(png.At(kPageX + 300, kPageY + 5), Rgb(255, 255, 192));
   // The cell under the picture, its border around it.
-  auto [cell, cell_end] = png.Ends(Rgb(0, 200, 0));
+  auto [cell, cell_end] = Ends(png, Rgb(0, 200, 0));
   ASSERT_GE(cell.first, kPageX);
   EXPECT_GT(cell.second, kPageY + 20);
   EXPECT_LT(cell.second, kPageY + 30);
   EXPECT_GE(cell_end.second - cell.second + 1, 20);
   EXPECT_NE(png.At(cell.first - 1, cell.second), Rgb(255, 255, 192));
   // The links under the table.
-  auto [link, link_end] = png.Ends(Rgb(0, 0, 255));
+  auto [link, link_end] = Ends(png, Rgb(0, 0, 255));
   ASSERT_GE(link.first, kPageX);
   EXPECT_GT(link.second, cell_end.second);
 

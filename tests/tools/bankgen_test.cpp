@@ -501,6 +501,31 @@ TEST(SampleInstallation, ProgramPicturesFitTheirWindows) {
   }
 }
 
+// The sign-in page draws each field round its text box: the frame touches the box on every
+// side, and nothing of a field lies beyond the box's right edge, where a click would miss it.
+TEST(SampleInstallation, SignInFieldsAreDrawnTheSizeOfTheirBoxes) {
+  auto page = forms::Picture::Load(Sample().data + "9l0056.mxy");
+  // The page is white and the frame a mid blue-grey; the picture is a JPEG, so neither is exact.
+  auto light = [&](int x, int y) {
+    const forms::Color c = page->PixelAt(x, y);
+    return (c & 0xFF) > 235 && (c >> 8 & 0xFF) > 235 && (c >> 16 & 0xFF) > 235;
+  };
+  struct Box {
+    const char* name;
+    int x, y, w, h;  // the box's place at 96 dpi: design twips / 15
+  } boxes[] = {{"seat", 5070 / 15, 4440 / 15, 1200 / 15, 360 / 15}, {"ID", 5070 / 15, 4905 / 15, 2880 / 15, 360 / 15}};
+  for (const Box& b : boxes) {
+    SCOPED_TRACE(b.name);
+    const int mid_x = b.x + b.w / 2, mid_y = b.y + b.h / 2;
+    EXPECT_FALSE(light(b.x - 1, mid_y));
+    EXPECT_FALSE(light(b.x + b.w, mid_y));
+    EXPECT_FALSE(light(mid_x, b.y - 1));
+    EXPECT_FALSE(light(mid_x, b.y + b.h));
+    for (int y = b.y - 4; y < b.y + b.h + 4; ++y)
+      for (int x = b.x + b.w + 4; x < 620; ++x) ASSERT_TRUE(light(x, y)) << "field drawn at " << x << "," << y;
+  }
+}
+
 // The generator lists every caption it had to clip to its box (a button, a menu row, a taskbar
 // button, a tab) next to the installation; a learner must be able to read them all.
 TEST(SampleInstallation, EveryCaptionFitsItsBox) {

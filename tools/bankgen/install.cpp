@@ -162,7 +162,7 @@ void WriteInstallation(Bank& bank, const Installation& inst, const std::string& 
   // Branding file: entries 0 to 40, one line each.
   const std::vector<std::string> branding = {
       "Brivant",                                  // 0 first part of the title
-      "http://www.example.invalid/",              // 1 footer and top-bar link
+      "http://exam.invalid/",                     // 1 footer link: the site entry 16 names
       "http://xp.example.invalid/",               // 2 web page button
       "im://chat.example.invalid/support1",       // 3 first support chat
       "im://chat.example.invalid/support2",       // 4 second support chat
@@ -177,7 +177,7 @@ void WriteInstallation(Bank& bank, const Installation& inst, const std::string& 
       "http://www.example.invalid/",              // 13
       "",                                         // 14
       "vemo",                                     // 15 registry key
-      "exam.invalid",                             // 16 footer host name (short: the footer row is tight)
+      "exam.invalid",                             // 16 footer host name of entry 1 (short: the footer row is tight)
       "", "", "",                                 // 17 to 19
       "www.example.invalid", "xp.example.invalid",  // 20, 21
       "Brivant 练习",                             // 22

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "platform/codepage.h"
 #include "tools/bankgen/picture_files.h"
@@ -15,6 +16,17 @@ constexpr Rgb kBrand = Hex(0x1F5FB8);
 constexpr Rgb kBrandDark = Hex(0x123F86);
 constexpr Rgb kBrandLight = Hex(0xDCE9FA);
 constexpr Rgb kOrange = Hex(0xF08A1C);
+// The title strip of the home window and of the small windows, flat so that the same "–" and
+// "×" pictures sit on it at any height.
+constexpr Rgb kTitleStrip = Hex(0x2962B4);
+// The home window's background, a gradient down its 600 rows.
+constexpr Rgb kHomeTop = Hex(0xEEF4FC);
+constexpr Rgb kHomeBottom = Hex(0xD4E3F6);
+// The left column of the unit, paper and help panels.
+constexpr Rgb kPanelColumn = Hex(0xCFE0F6);
+// The small windows' body, a gradient down the window.
+constexpr Rgb kBodyTop = Hex(0xF7FAFF);
+constexpr Rgb kBodyBottom = Hex(0xE2ECF8);
 
 struct Style {
   Rgb top, bottom, text;
@@ -94,8 +106,8 @@ void MinGlyph(cairo_t* cr, const Box& b, Rgb c) { FillBox(cr, {b.CenterX() - 5, 
 
 // A title strip and body, the common frame of the program's small windows.
 void Frame(cairo_t* cr, int w, int h, int strip, const std::string& caption) {
-  VGradient(cr, {0, 0, w, h}, Hex(0xF7FAFF), Hex(0xE2ECF8));
-  VGradient(cr, {0, 0, w, strip}, Hex(0x3C7FD9), kBrandDark);
+  VGradient(cr, {0, 0, w, h}, kBodyTop, kBodyBottom);
+  FillBox(cr, {0, 0, w, strip}, kTitleStrip);
   HLine(cr, 0, w - 1, strip, Hex(0x0E2F66));
   StrokeBox(cr, {0, 0, w, h}, Hex(0x0E2F66));
   if (!caption.empty()) Text(cr, caption, {40, 0, w - 80, strip}, BoldFont(13), xp::kWhite);
@@ -115,14 +127,32 @@ void Logo(cairo_t* cr, int x, int y, int size) {
 }
 
 // The home screen's big tiles and tab buttons carry an icon above their caption.
-Image IconStrip(int w, int h, const std::string& text, Icon icon, Style s, int icon_size, double font_px) {
+Image IconStrip(int w, int h, const std::string& text, Icon icon, Style s, int icon_size, double font_px,
+                const Backdrop& backdrop = nullptr) {
   return Strip(w, h, text, s, font_px, [text, icon, icon_size, font_px](cairo_t* cr, const Box& b, Rgb fg) {
     int ih = icon_size + 6 + static_cast<int>(font_px) + 4;
     int top = b.y + (b.h - ih) / 2;
     DrawIcon(cr, icon, b.CenterX() - icon_size / 2.0, top, icon_size);
     Text(cr, text, {b.x, top + icon_size + 6, b.w, static_cast<int>(font_px) + 6}, Font{Face::kHei, font_px, true}, fg,
          Align::kCenter);
-  });
+  }, backdrop);
+}
+
+// The tabbed pages' title strip: the tab bar picture's gradient, 110 pixels high.
+constexpr Rgb kTabBarTop = Hex(0x2E6CC4);
+constexpr int kTabBarHeight = 110;
+
+// What lies under a button whose top edge is `top` rows down a vertical gradient of `height` rows.
+Backdrop OnGradient(Rgb from, Rgb to, int height, int top) {
+  return [=](cairo_t* cr, const Box& b) {
+    VGradient(cr, b, Mix(from, to, top / double(height)), Mix(from, to, (top + b.h) / double(height)));
+  };
+}
+
+Backdrop OnTabBar(int top) { return OnGradient(kTabBarTop, kBrandDark, kTabBarHeight, top); }
+
+Backdrop OnColour(Rgb c) {
+  return [c](cairo_t* cr, const Box& b) { FillBox(cr, b, c); };
 }
 
 void Add(PictureStore& store, const std::string& name, const Image& img,
@@ -220,22 +250,33 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
       {"l01048", 55, 22, "下一页", Blue()},     {"l01053", 58, 22, "标记本题", Dark()},
       {"l01054", 58, 22, "取消标记", Grey()},
   };
-  for (const auto& b : buttons) Add(store, b.name, Strip(b.w, b.h, b.text, b.style, b.h >= 28 ? 14 : 12), K::kBmp);
+  // The bar's panels, the hand-in confirmations and the answer prompt are plain window grey; the
+  // score report's own buttons lie high on its light page.
+  const std::set<std::string> on_report = {"l01035", "l01036", "l01037"};
+  for (const auto& b : buttons)
+    Add(store, b.name,
+        Strip(b.w, b.h, b.text, b.style, b.h >= 28 ? 14 : 12, nullptr,
+              on_report.count(b.name) ? nullptr : OnColour(xp::kFace)),
+        K::kBmp);
+  const Backdrop grey = OnColour(xp::kFace);
+  // The bar's "?" lies on the white of the input-method label beside it.
   Add(store, "l01043", Strip(16, 18, "?", Light(), 12), K::kBmp);
-  Add(store, "l01030", Strip(30, 30, "", Grey()), K::kBmp);
-  Add(store, "l01031", Strip(30, 30, "", Light()), K::kBmp);
-  Add(store, "l01032", Strip(30, 30, "", {Hex(0xFFD89A), Hex(0xF3A73F), Hex(0x000000)}), K::kBmp);
-  Add(store, "l01033", Strip(30, 30, "", {Hex(0xC8F0C8), Hex(0x74C774), Hex(0x000000)}), K::kBmp);
-  Add(store, "l01034", Strip(30, 30, "", {Hex(0xFFD0D0), Hex(0xE86A6A), Hex(0x000000)}), K::kBmp);
+  Add(store, "l01030", Strip(30, 30, "", Grey(), 12, nullptr, grey), K::kBmp);
+  Add(store, "l01031", Strip(30, 30, "", Light(), 12, nullptr, grey), K::kBmp);
+  Add(store, "l01032", Strip(30, 30, "", {Hex(0xFFD89A), Hex(0xF3A73F), Hex(0x000000)}, 12, nullptr, grey), K::kBmp);
+  Add(store, "l01033", Strip(30, 30, "", {Hex(0xC8F0C8), Hex(0x74C774), Hex(0x000000)}, 12, nullptr, grey), K::kBmp);
+  Add(store, "l01034", Strip(30, 30, "", {Hex(0xFFD0D0), Hex(0xE86A6A), Hex(0x000000)}, 12, nullptr, grey), K::kBmp);
 
   // Home screen button faces l20000 to l20048 and the chosen faces.
   auto strip = [&](int i, const Image& img) { Add(store, Name(i), img, K::kBmp); };
-  strip(0, Strip(90, 30, "取消", Grey(), 14));
-  strip(1, Strip(90, 30, "确定", Blue(), 14));
-  // The title-strip buttons sit 6 pixels down the dialogs' 36-pixel strip (2 down the bar's 30).
-  const Backdrop title_strip = [](cairo_t* cr, const Box& b) {
-    VGradient(cr, b, Mix(Hex(0x3C7FD9), kBrandDark, 6 / 36.0), Mix(Hex(0x3C7FD9), kBrandDark, 28 / 36.0));
-  };
+  // The message box's and the update window's buttons sit 192 rows down their 250, the About
+  // box's and the input-method help's 232 down their 280: the body's gradient differs there by a
+  // shade or two.
+  const Backdrop dialog_foot = OnGradient(kBodyTop, kBodyBottom, 250, 192);
+  strip(0, Strip(90, 30, "取消", Grey(), 14, nullptr, dialog_foot));
+  strip(1, Strip(90, 30, "确定", Blue(), 14, nullptr, dialog_foot));
+  // The title-strip buttons of the home window, the question bar and the small windows.
+  const Backdrop title_strip = OnColour(kTitleStrip);
   strip(2, Strip(22, 22, "", Blue(), 12, MinGlyph, title_strip));
   strip(3, Strip(22, 22, "", {Hex(0xF08870), Hex(0xC8381A), xp::kWhite}, 12, CloseGlyph, title_strip));
   const std::pair<const char*, Icon> tiles[] = {{"题库练习", Icon::kNotepad},
@@ -243,20 +284,30 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
                                                 {"我的标记", Icon::kFolderOptions},
                                                 {"我的错题", Icon::kWarning}};
   const Style tile_styles[] = {Blue(), Green(), Orange(), {Hex(0xE86A6A), Hex(0xB0303A), xp::kWhite}};
-  for (int i = 0; i < 4; ++i) strip(4 + i, IconStrip(150, 160, tiles[i].first, tiles[i].second, tile_styles[i], 64, 18));
-  strip(8, IconStrip(36, 55, "升级", Icon::kInternetExplorer, Light(), 22, 11));
+  // The sample's home view has two tiles, 150 pixels square and 200 rows down; the other two
+  // are only shown in a row of four, 160 pixels high and 256 rows down.
+  for (int i = 0; i < 4; ++i) {
+    const int h = i < 2 ? 150 : 160;
+    strip(4 + i, IconStrip(150, h, tiles[i].first, tiles[i].second, tile_styles[i], 64, 18,
+                           OnGradient(kHomeTop, kHomeBottom, 600, i < 2 ? 200 : 256)));
+  }
+  // The home view's bottom row, 488 rows down.
+  const Backdrop bottom_row = OnGradient(kHomeTop, kHomeBottom, 600, 488);
+  strip(8, IconStrip(36, 55, "升级", Icon::kInternetExplorer, Light(), 22, 11, bottom_row));
   strip(9, Strip(80, 25, "", Grey()));
   strip(10, Strip(80, 25, "", Grey()));
-  strip(11, IconStrip(36, 55, "帮助", Icon::kHelp, Light(), 22, 11));
-  strip(12, IconStrip(36, 55, "网站", Icon::kInternetExplorer, Light(), 22, 11));
-  strip(13, Strip(22, 22, "", Dark(), 12, MinGlyph));
-  strip(14, Strip(22, 22, "", {Hex(0xF08870), Hex(0xC8381A), xp::kWhite}, 12, CloseGlyph));
+  strip(11, IconStrip(36, 55, "帮助", Icon::kHelp, Light(), 22, 11, bottom_row));
+  strip(12, IconStrip(36, 55, "网站", Icon::kInternetExplorer, Light(), 22, 11, bottom_row));
+  // The tabbed pages' "–" and "×" sit 8 pixels down the tab bar, the tabs 31.
+  strip(13, Strip(22, 22, "", Dark(), 12, MinGlyph, OnTabBar(8)));
+  strip(14, Strip(22, 22, "", {Hex(0xF08870), Hex(0xC8381A), xp::kWhite}, 12, CloseGlyph, OnTabBar(8)));
   const std::pair<const char*, Icon> tabs[] = {{"首页", Icon::kDisplay},
                                                {"题库练习", Icon::kNotepad},
                                                {"试卷练习", Icon::kWordFile},
                                                {"我的标记", Icon::kFolderOptions},
                                                {"我的错题", Icon::kWarning}};
-  for (int i = 0; i < 5; ++i) strip(15 + i, IconStrip(82, 80, tabs[i].first, tabs[i].second, Dark(), 36, 13));
+  for (int i = 0; i < 5; ++i)
+    strip(15 + i, IconStrip(82, 80, tabs[i].first, tabs[i].second, Dark(), 36, 13, OnTabBar(31)));
   strip(20, Strip(120, 40, "开始练习", Orange(), 16));
   strip(21, Strip(120, 40, "生成新试卷", Orange(), 16));
   strip(22, Strip(120, 40, "开始练习", Orange(), 16));
@@ -266,9 +317,11 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
   strip(26, Strip(80, 25, "", Grey()));
   strip(27, Strip(80, 25, "", Grey()));
   const char* views[] = {"冲刺试卷", "模拟试卷", "新随机试卷", "随机试卷"};
-  for (int i = 0; i < 4; ++i) strip(28 + i, Strip(180, 50, views[i], Light(), 16));
+  // The panels' left column buttons.
+  const Backdrop column = OnColour(kPanelColumn);
+  for (int i = 0; i < 4; ++i) strip(28 + i, Strip(180, 50, views[i], Light(), 16, nullptr, column));
   const char* topics[] = {"软件介绍", "备考指南", "考试大纲", "答题技巧", "常见问题"};
-  for (int i = 0; i < 5; ++i) strip(32 + i, Strip(180, 50, topics[i], Light(), 16));
+  for (int i = 0; i < 5; ++i) strip(32 + i, Strip(180, 50, topics[i], Light(), 16, nullptr, column));
   const char* filters[] = {"全部", "已学", "未学"};
   for (int i = 0; i < 3; ++i) {
     strip(37 + i, Strip(60, 25, filters[i], Grey(), 12));
@@ -279,10 +332,10 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     strip(40 + i, Strip(80, 30, reviews[i], Grey(), 13));
     Add(store, Name(90 + i), Strip(80, 30, reviews[i], Blue(), 13), K::kBmp);
   }
-  strip(44, Strip(180, 58, "全部单元", Blue(), 18));
-  strip(45, Strip(180, 35, "", Light()));
-  strip(46, Strip(79, 37, "", Dark()));
-  Add(store, Name(86), Strip(79, 37, "", Orange()), K::kBmp);
+  strip(44, Strip(180, 58, "全部单元", Blue(), 18, nullptr, column));
+  strip(45, Strip(180, 35, "", Light(), 12, nullptr, column));
+  strip(46, Strip(79, 37, "", Dark(), 12, nullptr, column));
+  Add(store, Name(86), Strip(79, 37, "", Orange(), 12, nullptr, column), K::kBmp);
   strip(47, Strip(85, 30, "开始考试", Orange(), 13));
   strip(48, Strip(85, 30, "开始考试", Blue(), 13));
 
@@ -290,29 +343,35 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
   {
     Image home(800, 600);
     cairo_t* cr = home.cr();
-    VGradient(cr, {0, 0, 800, 600}, Hex(0xEEF4FC), Hex(0xD4E3F6));
+    VGradient(cr, {0, 0, 800, 600}, kHomeTop, kHomeBottom);
     FillBox(cr, {0, 570, 800, 30}, Hex(0xE4ECF7));
     HLine(cr, 0, 799, 570, Hex(0xBFD0E8));
-    // link panel of the two-tile layout (link labels 17 to 20 and 21)
+    // link panel of the two-tile layout (link labels 17 to 20 and 21); each caption names what
+    // its label opens: 17 the web site, 18 the second web link, 19 the second support chat, 20 the first
     FillRounded(cr, {90, 452, 230, 74}, 8, Hex(0xFFFFFF));
-    const char* links[] = {"官方网站", "在线帮助", "客服一", "客服二"};
+    const char* links[] = {"官方网站", "在线帮助", "客服二", "客服一"};
     for (int i = 0; i < 4; ++i)
       Text(cr, links[i], {96 + (i % 2) * 106, 456 + (i / 2) * 40, 92, 20}, UiFont(12), kBrand, Align::kCenter);
     Text(cr, "关于本软件", {32, 430, 188, 20}, UiFont(12), kBrand);
     Add(store, "l20060", home, K::kJpeg);
     Image head(800, 200);
     cr = head.cr();
-    VGradient(cr, {0, 0, 800, 200}, Hex(0x3C7FD9), kBrandDark);
+    // The window's "–" and "×" lie on the title strip's colour across the top 36 rows.
+    FillBox(cr, {0, 0, 800, 36}, kTitleStrip);
+    VGradient(cr, {0, 36, 800, 164}, kTitleStrip, kBrandDark);
+    cairo_rectangle(cr, 0, 36, 800, 164);
+    cairo_clip(cr);
     SetColor(cr, xp::kWhite, 0.08);
     cairo_arc(cr, 680, 40, 180, 0, 6.2832);
     cairo_fill(cr);
+    cairo_reset_clip(cr);
     Logo(cr, 30, 50, 64);
     TextAt(cr, module_title, 110, 52, Font{Face::kHei, 30, true}, xp::kWhite);
     TextAt(cr, "上机操作考试练习系统", 112, 98, Font{Face::kHei, 18}, Hex(0xCFE0FF));
     Add(store, "l20051", head, K::kJpeg);
     Image tabbar(800, 110);
     cr = tabbar.cr();
-    VGradient(cr, {0, 0, 800, 110}, Hex(0x2E6CC4), kBrandDark);
+    VGradient(cr, {0, 0, 800, kTabBarHeight}, kTabBarTop, kBrandDark);
     HLine(cr, 0, 799, 109, Hex(0x0A2458));
     Add(store, "l20052", tabbar, K::kJpeg);
     Image panel(800, 460);
@@ -320,7 +379,7 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     VGradient(cr, {0, 0, 800, 460}, Hex(0xFFFFFF), Hex(0xEAF1FB));
     Add(store, "l20053", panel, K::kJpeg);
     Image left(184, 458);
-    VGradient(left.cr(), {0, 0, 184, 458}, Hex(0xDCE9FA), Hex(0xB9D1F0));
+    FillBox(left.cr(), {0, 0, 184, 458}, kPanelColumn);
     VLine(left.cr(), 183, 0, 457, Hex(0x9DB8E0));
     Add(store, "l20054", left, K::kJpeg);
     Image grid(380, 258);
@@ -379,8 +438,10 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     Text(cr, "请输入座位号和身份证号，然后单击“登录”。", {160, 214, 480, 24}, UiFont(13), Hex(0x333333), Align::kCenter);
     Text(cr, "座 位 号：", {230, 296, 100, 24}, Font{Face::kHei, 15}, Hex(0x333333));
     Text(cr, "身份证号：", {230, 327, 100, 24}, Font{Face::kHei, 15}, Hex(0x333333));
-    StrokeBox(cr, {336, 294, 240, 26}, Hex(0x7F9DB9));
-    StrokeBox(cr, {336, 325, 240, 26}, Hex(0x7F9DB9));
+    // Each field's frame lies just round its text box (seat 80, ID 192 pixels wide, 24 high), so
+    // a click anywhere inside a drawn field lands in the box.
+    StrokeBox(cr, {337, 295, 82, 26}, Hex(0x7F9DB9));
+    StrokeBox(cr, {337, 326, 194, 26}, Hex(0x7F9DB9));
     FaceFrame(cr, {285, 376, 89, 33}, "登录", Blue(), 0, 16);
     FaceFrame(cr, {444, 376, 89, 33}, "退出", Grey(), 0, 16);
     Add(store, "9l0056", page, K::kJpeg);
