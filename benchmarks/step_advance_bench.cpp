@@ -1,5 +1,5 @@
 // One step advance on the desktop, against a reference doing the same essential work.
-// Program: a matched action calls doNext, which reads the next record, lays the window out for
+// Program: a matched action calls AdvanceStep, which reads the next record, lays the window out for
 // it (an 800 x 600 background, an overlay, the target box, the hint from the step text file,
 // the tooltip) and the screen is composed again.
 // Reference: the record found through line offsets taken once, pictures decoded once, a plain
@@ -112,7 +112,7 @@ void ProgramAdvance(benchmark::State& state, const char* format, int first) {
       forms::ComposeScreen();
       state.ResumeTiming();
     }
-    desktop::Act(desk).doNext();
+    desktop::Act(desk).AdvanceStep();
     benchmark::DoNotOptimize(forms::ComposeScreen());
   }
   desk.Unload();

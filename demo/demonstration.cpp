@@ -260,7 +260,7 @@ void FrmYanShi::Form_Load() {
   LoadStep();
 }
 
-void FrmYanShi::doNext() {
+void FrmYanShi::AdvanceStep() {
   if (!desktop::demonstration().running()) return;
   if (step_.IsFinal()) {
     Shape5.Move(-500, -500);

@@ -8,7 +8,7 @@
 // One step is played by a chain of timers: LoadStep lays the step out, AimAtStepTarget aims the
 // pointer and starts Timer2; a timer handing the step on disables itself and enables the next
 // (Timer6 -> 7 -> 8 -> 9 menu bar, TimerRM -> TimerRS context menu, Timer1 typing, Timer3
-// drag, Timer5 flash); doNext loads the next step. All but TimEnd idle while no demonstration
+// drag, Timer5 flash); AdvanceStep loads the next step. All but TimEnd idle while no demonstration
 // runs (desktop::demonstration()).
 #include <array>
 #include <cstdint>
@@ -177,13 +177,13 @@ class FrmYanShi : public forms::FormOf<FrmYanShi>, private FrmYanShiControls, pr
   // Aims at the step's target and starts Timer2; a step without travel moves on at once.
   void AimAtStepTarget();
   // The next step, or the end of the run after the final record.
-  void doNext();
+  void AdvanceStep();
   // Draws a right-click step's context menu; TimerRM takes the pointer to the item.
   void RightKeyMenu();
   // Hides and empties the drawn context menu and its submenu.
   void ClearContextMenus();
   // Draws the submenu of the item reached; TimerRS takes the pointer to the sub-item.
-  void RightKeySub();
+  void DrawContextSubmenu();
 
   // Tick handlers.
   void TimEnd_Timer();

@@ -1,4 +1,4 @@
-// The drawn context menu of a right-click step (RightKeyMenu, ClearContextMenus), its submenu (RightKeySub)
+// The drawn context menu of a right-click step (RightKeyMenu, ClearContextMenus), its submenu (DrawContextSubmenu)
 // and the pointer's travel to the item (TimerRM) and the sub-item (TimerRS). The menus are read
 // from the desktop's popup menu file with the desktop's block arithmetic.
 #include <string>
@@ -181,7 +181,7 @@ void FrmYanShi::RightKeyMenu() {
   TimerRM.SetEnabled(true);
 }
 
-void FrmYanShi::RightKeySub() {
+void FrmYanShi::DrawContextSubmenu() {
   if (!desktop::demonstration().running()) return;
   const std::string code = step_.StepCode();
   const int g = GroupDigit(code);
@@ -251,10 +251,10 @@ void FrmYanShi::TimerRM_Timer() {
   if (g == 2 || g == 4 || g == 6 || g == 9) {
     FlashAtPointer();
     TimerRM.SetEnabled(false);
-    doNext();
+    AdvanceStep();
   } else {
     TimerRM.SetEnabled(false);
-    RightKeySub();
+    DrawContextSubmenu();
   }
 }
 
@@ -264,7 +264,7 @@ void FrmYanShi::TimerRS_Timer() {
   if (!PointerArrived()) return;
   FlashAtPointer();
   TimerRS.SetEnabled(false);
-  doNext();
+  AdvanceStep();
 }
 
 }  // namespace xpexam::demo

@@ -97,13 +97,13 @@ bool FrmYanShi::TravelOrLeave() {
   mPointerX += mDeltaX;
   mPointerY += mDeltaY;
   if (mPointerX < 0 || mPointerY < 0 || mPointerX > 12000 || mPointerY > 9000) {
-    doNext();
+    AdvanceStep();
     return false;
   }
   // A pointer aimed from close by drifts a few twips a tick and would take minutes to leave
   // the window: a drift ends after three seconds at the most.
   if (mDriftTicks >= 0 && ++mDriftTicks > kMostDriftTicks) {
-    doNext();
+    AdvanceStep();
     return false;
   }
   Shape6.Move(Shape6.Left(), Shape6.Top(), 1, 1);
@@ -143,7 +143,7 @@ FrmYanShi::Leg FrmYanShi::ActOnArrival(const StepRecord& rec, A action) {
     return Leg::kNextLeg;
   }
   if (mSecondLeg) {
-    doNext();
+    AdvanceStep();
     return Leg::kDone;
   }
   switch (action) {
@@ -151,7 +151,7 @@ FrmYanShi::Leg FrmYanShi::ActOnArrival(const StepRecord& rec, A action) {
     case A::kUnaimedClick:
     case A::kDoubleClick:
     case A::kRightClick:
-    case A::kLeftPopup: doNext(); return Leg::kDone;
+    case A::kLeftPopup: AdvanceStep(); return Leg::kDone;
     case A::kRightPopup:
     case A::kPress:
     case A::kKey:
@@ -169,7 +169,7 @@ FrmYanShi::Leg FrmYanShi::ActOnArrival(const StepRecord& rec, A action) {
     case A::kDrag:
       PickUp();
       return Leg::kNextLeg;
-    case A::kPress: doNext(); break;
+    case A::kPress: AdvanceStep(); break;
     case A::kRightPopup:
       RightKeyMenu();
       Timer2.SetEnabled(false);
@@ -203,7 +203,7 @@ FrmYanShi::Leg FrmYanShi::ActOnArrival(const StepRecord& rec, A action) {
       // No action: the step ends when the pointer leaves the window, which a pointer that
       // does not move never does.
       if (mDeltaX == 0 && mDeltaY == 0) {
-        doNext();
+        AdvanceStep();
       } else if (mDriftTicks < 0) {
         mDriftTicks = 0;
       }
@@ -232,7 +232,7 @@ void FrmYanShi::Timer1_Timer() {
   if (mTypedCount < platform::Len(mTypeText)) return;
   mTypedCount = 0;
   Timer1.SetEnabled(false);
-  doNext();
+  AdvanceStep();
 }
 
 void FrmYanShi::Timer3_Timer() {
@@ -242,7 +242,7 @@ void FrmYanShi::Timer3_Timer() {
   PlaceArrow();
   Image5.Move(mPointerX - Image5.Width() / 2, mPointerY - Image5.Height() / 2);
   if (!PointerArrived()) return;
-  doNext();
+  AdvanceStep();
   Timer3.SetEnabled(false);
 }
 

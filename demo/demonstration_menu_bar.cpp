@@ -153,7 +153,7 @@ void FrmYanShi::Timer7_Timer() {
   const StepRecord rec = step_;
   if (!rec.MenuTargetHasSubitem()) {
     Timer7.SetEnabled(false);
-    doNext();
+    AdvanceStep();
   } else {
     OpenSubmenu(rec.MenuTargetItem());
     Timer8.SetEnabled(true);
@@ -177,7 +177,7 @@ void FrmYanShi::Timer9_Timer() {
   ShowSubRow();
   if (mTicks >= 3) {
     mTicks = 0;
-    doNext();
+    AdvanceStep();
     Timer9.SetEnabled(false);
   }
 }

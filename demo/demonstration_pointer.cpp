@@ -95,13 +95,13 @@ void FrmYanShi::AimAtStepTarget() {
       case A::kKey:
         mTargetX = mPointerX;
         mTargetY = mPointerY;
-        doNext();
+        AdvanceStep();
         return;
       case A::kUnaimedClick:
       case A::kNone: break;
     }
   }
-  if (desktop::CompletesOn(rec.CodeFamily(), desktop::CompletingEvent::kAutomatic)) Try([&] { doNext(); });
+  if (desktop::CompletesOn(rec.CodeFamily(), desktop::CompletingEvent::kAutomatic)) Try([&] { AdvanceStep(); });
   Try([&] { ReAim(); });
   Timer2.SetEnabled(true);
 }

@@ -6,7 +6,7 @@
 //
 // LoadStep lays the window out for the step the cursor is on, the parts the demonstration shows
 // too through the step scene; every handler compares the learner's action with the record and
-// calls doNext on a match.
+// calls AdvanceStep on a match.
 #include <array>
 #include <utility>
 #include <cstdint>
@@ -76,7 +76,7 @@ struct FrmMainControls {
   forms::Timer Timer2{form_, "Timer2", 100, false};
   forms::Timer Timer3{form_, "Timer3", 1000, false};
 
-  // The context menu, filled by systemMenu before each opening.
+  // The context menu, filled by FillContextMenu before each opening.
   forms::MenuItem wm100{form_, "wm100"};
   forms::MenuItem sVemoMain1{wm100, "sVemoMain1"};
   forms::ControlArray<forms::MenuItem> sVemoSub1{sVemoMain1, "sVemoSub1"};
@@ -172,9 +172,9 @@ class FrmMain : public forms::FormOf<FrmMain>, private FrmMainControls, private 
   // Loads the step the cursor is on and lays the window out for it.
   void LoadStep();
   // The learner's action matched the step: the next record, or the final one confirmed.
-  void doNext();
+  void AdvanceStep();
   // Fills wm100 for mPopupMenuNo and the step code.
-  void systemMenu();
+  void FillContextMenu();
   // Arranges a strip of more than seven tabs in two rows.
   void ShowTabRows();
 
@@ -274,7 +274,7 @@ class FrmMain : public forms::FormOf<FrmMain>, private FrmMainControls, private 
   // record.
   uint64_t load_count_ = 0;
   StepRecord step_;
-  // The record doNext has just read for the next step, with the step file it came from, so
+  // The record AdvanceStep has just read for the next step, with the step file it came from, so
   // that LoadStep does not read it again.
   std::optional<std::pair<std::string, std::string>> next_record_;
   // The examdata file each menu picture shows (ImgMenuSys, ImgMenuSel, ImgShuMenu, ImgSubMenu,

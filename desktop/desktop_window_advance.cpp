@@ -88,7 +88,7 @@ bool FrmMain::SetUpList(uint64_t load) {
   Try([&] { LstLA.SetListIndex(list_step_.ListIndex()); });
   ShowListStep();
   LblXXK[0].SetWidth(LstLA.Width());
-  if (answered) doNext();
+  if (answered) AdvanceStep();
   return load == load_count_;
 }
 
@@ -98,7 +98,7 @@ bool FrmMain::SetUpLocationList(uint64_t load) {
   // Choosing the initial entry runs the location check.
   const bool answered = location_list_.SetUp(rec);
   ShowLocationList();
-  if (answered) doNext();
+  if (answered) AdvanceStep();
   return load == load_count_;
 }
 
@@ -107,7 +107,7 @@ void FrmMain::CompleteQuestion() {
   Try([] { gDesktopHooks.onQuestionCompleted(cursor().question()); });
 }
 
-void FrmMain::doNext() {
+void FrmMain::AdvanceStep() {
   if (Step().IsFinal()) {
     Try([] { gDesktopHooks.onQuestionCompleted(cursor().question()); });
   } else {

@@ -68,7 +68,7 @@ bool ReleasedInTargetBox(const forms::Label& from, const forms::Label& target, d
 void FrmMain::Label4_MouseDown(int button, int shift, double x, double y) {
   // Moves of an earlier gesture never count for this one.
   mDragMoved = false;
-  if (Step().Label4PressCompletes() && button == kLeftButton) doNext();
+  if (Step().Label4PressCompletes() && button == kLeftButton) AdvanceStep();
   // After an advance the press may start the next step's rubber band or drag.
   const DragStep step = DragStepOf(Step());
   if (shift != step.shift) return;
@@ -105,7 +105,7 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y) {
   if (shift != step.shift) return;
   if (step.band()) {
     Shape6.Move(Shape6.Left(), Shape6.Top(), kBandStart, kBandStart);
-    if (Shape6.Visible() && ReleasedInTargetBox(Label4, Label1, x, y)) doNext();
+    if (Shape6.Visible() && ReleasedInTargetBox(Label4, Label1, x, y)) AdvanceStep();
     Shape6.SetVisible(false);
   }
   if (step.any()) {
@@ -114,7 +114,7 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y) {
     // pointer: the default standard pointer means no drag is under way.
     const bool moved = mDragMoved;
     mDragMoved = false;
-    if (moved && !ShowsDefaultDragPointer(rec) && ReleasedInTargetBox(Label4, Label1, x, y)) doNext();
+    if (moved && !ShowsDefaultDragPointer(rec) && ReleasedInTargetBox(Label4, Label1, x, y)) AdvanceStep();
     Label4.SetMousePointer(0);
   }
 }
@@ -153,7 +153,7 @@ void FrmMain::Image5_MouseUp(int, int, double, double) {
     if (reached) {
       if (!across) Image5.SetTop(ty);
       if (!up_down) Image5.SetLeft(tx);
-      doNext();
+      AdvanceStep();
       continue;
     }
     // Back to the start, from where the learner can try again.

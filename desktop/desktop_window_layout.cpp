@@ -198,7 +198,7 @@ void FrmMain::WireHandlers() {
     Timer2.SetEnabled(false);
   };
   Timer3.Tick = [this] {
-    if (CompletesOn(ClassifyStepCode(mStepCode), CompletingEvent::kAutomatic)) doNext();
+    if (CompletesOn(ClassifyStepCode(mStepCode), CompletingEvent::kAutomatic)) AdvanceStep();
   };
 }
 

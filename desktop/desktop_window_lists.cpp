@@ -15,7 +15,7 @@ void FrmMain::ShowListStep() {
 void FrmMain::LstLA_Click() {
   const bool answered = list_step_.Select(LstLA.ListIndex());
   ShowListStep();
-  if (answered) doNext();
+  if (answered) AdvanceStep();
 }
 
 void FrmMain::ShowLocationList() {
@@ -35,7 +35,7 @@ void FrmMain::CollapseLocationList() {
 void FrmMain::ImgLiN_Click(int index) {
   const bool answered = location_list_.Choose(index);
   ShowLocationList();
-  if (answered) doNext();
+  if (answered) AdvanceStep();
 }
 
 void FrmMain::LblADD_Click(int index) { ImgLiN_Click(index); }

@@ -65,7 +65,7 @@ void FrmMain::AfterMenuEvent(const MenuResponse& response) {
   ShowMenuBar();
   // Clicks on the open menu must reach its regions, not the target box in front of them.
   if (response.hide_target_box) Label1.SetVisible(false);
-  if (response.advance) doNext();
+  if (response.advance) AdvanceStep();
 }
 
 void FrmMain::CloseMenus() {

@@ -40,12 +40,12 @@ void FrmMain::Label1_MouseDown(int button, int shift, double, double) {
   const StepCodeFamily family = ClassifyStepCode(mStepCode);
   const StepCodeDigits digits = DecomposeStepCode(mStepCode);
   if (CompletesOn(family, E::kCodedPress) && button == digits.button_or_key && shift == digits.menu_or_shift) {
-    doNext();
+    AdvanceStep();
     return;
   }
   if (button == kRightButton) {
     if (CompletesOn(family, E::kRightPress)) {
-      doNext();
+      AdvanceStep();
       return;
     }
     const StepRecord rec = Step();
@@ -55,7 +55,7 @@ void FrmMain::Label1_MouseDown(int button, int shift, double, double) {
   const auto opening = PopupOnPress(mStepCode, button, MenuTargetOrPopupX(), PopupY());
   if (!opening) return;
   mPopupMenuNo = static_cast<int16_t>(opening->menu);
-  systemMenu();
+  FillContextMenu();
   if (opening->at_pointer) {
     PopupMenu(wm100);
   } else {
@@ -69,23 +69,23 @@ void FrmMain::Label1_MouseUp(int button, int shift, double, double) {
   const bool any_release = CompletesOn(Step().CodeFamily(), E::kAnyRelease);
   const StepCodeFamily family = ClassifyStepCode(mStepCode);
   const bool left_click = button == kLeftButton && shift == 0 && CompletesOn(family, E::kLeftClick);
-  if (any_release || left_click) doNext();
+  if (any_release || left_click) AdvanceStep();
   if (CompletesOn(ClassifyStepCode(mStepCode), E::kTypedThenRelease)) CheckTypedAnswerOnClick();
 }
 
 void FrmMain::Label1_DblClick() {
-  if (CompletesOn(ClassifyStepCode(mStepCode), CompletingEvent::kDoubleClick)) doNext();
+  if (CompletesOn(ClassifyStepCode(mStepCode), CompletingEvent::kDoubleClick)) AdvanceStep();
 }
 
 void FrmMain::Label1_MouseMove(int, int, double, double) {
-  if (CompletesOn(Step().CodeFamily(), CompletingEvent::kHover)) doNext();
+  if (CompletesOn(Step().CodeFamily(), CompletingEvent::kHover)) AdvanceStep();
   ShowTargetPointer(Label1, Step());
 }
 
 void FrmMain::Form_KeyUp(int& key_code, int shift) {
   const StepRecord rec = Step();
   Try([&] { mStepCode = rec.StepCodeValue(); });
-  if (KeyReleaseCompletes(rec, key_code, shift)) doNext();
+  if (KeyReleaseCompletes(rec, key_code, shift)) AdvanceStep();
 }
 
 }  // namespace xpexam::desktop

@@ -25,7 +25,7 @@ void FillItems(forms::ControlArray<forms::MenuItem>& items, const std::vector<Po
 
 }  // namespace
 
-void FrmMain::systemMenu() {
+void FrmMain::FillContextMenu() {
   forms::MenuItem* headers[] = {&sVemoMain1, &sVemoMain2, &sVemoMain3, &sVemoMain4, &sVemoMain5};
   forms::ControlArray<forms::MenuItem>* cascades[] = {&sVemoSub1, &sVemoSub2, &sVemoSub3, &sVemoSub4, &sVemoSub5};
   forms::ControlArray<forms::MenuItem>* plains[] = {&sVemoInde1, &sVemoInde2, &sVemoInde3, &sVemoInde4};
@@ -53,12 +53,12 @@ void FrmMain::systemMenu() {
 
 void FrmMain::sVemoSub_Click(int cascade, int index) {
   if (cascade < 1 || cascade > 5) return;
-  if (PopupItemMatches(mStepCode, mPopupMenuNo, kCascadeDigits[cascade - 1], index)) doNext();
+  if (PopupItemMatches(mStepCode, mPopupMenuNo, kCascadeDigits[cascade - 1], index)) AdvanceStep();
 }
 
 void FrmMain::sVemoInde_Click(int group, int index) {
   if (group < 1 || group > 4) return;
-  if (PopupItemMatches(mStepCode, mPopupMenuNo, kPlainDigits[group - 1], index)) doNext();
+  if (PopupItemMatches(mStepCode, mPopupMenuNo, kPlainDigits[group - 1], index)) AdvanceStep();
 }
 
 }  // namespace xpexam::desktop

@@ -62,17 +62,17 @@ void FrmMain::Text1_Change() {
   if (StepFamily(Step().CodeFamily()).box == AnswerBox::kCell) Text4.SetText(Text1.Text());
   const auto answers = Answers(Step());
   const F family = Step().CodeFamily();
-  if (CompletesOn(family, E::kTypedRelaxed) && Relaxed(Text1.Text(), answers)) doNext();
-  if (CompletesOn(family, E::kTypedExactCase) && answers && MatchesExact(Text1.Text(), *answers)) doNext();
+  if (CompletesOn(family, E::kTypedRelaxed) && Relaxed(Text1.Text(), answers)) AdvanceStep();
+  if (CompletesOn(family, E::kTypedExactCase) && answers && MatchesExact(Text1.Text(), *answers)) AdvanceStep();
 }
 
 void FrmMain::Text2_Change() {
   const auto answer = AnswerText(Step());
-  if (answer && MatchesWhole(Text2.Text(), *answer)) doNext();
+  if (answer && MatchesWhole(Text2.Text(), *answer)) AdvanceStep();
 }
 
 void FrmMain::Text3_Change() {
-  if (Relaxed(Text3.Text(), Answers(Step()))) doNext();
+  if (Relaxed(Text3.Text(), Answers(Step()))) AdvanceStep();
 }
 
 void FrmMain::Text4_Change() {
@@ -83,7 +83,7 @@ void FrmMain::Text1_KeyUp(int& key_code, int) {
   if (key_code != kEnter || !CompletesOn(Step().CodeFamily(), E::kTypedOnEnter)) return;
   const auto answers = Answers(Step());
   if (answers && MatchesOnEnter(Text1.Text(), *answers)) {
-    doNext();
+    AdvanceStep();
     return;
   }
   Try([&] { Text1.SetText(""); });
@@ -96,7 +96,7 @@ void FrmMain::Text4_KeyUp(int& key_code, int shift) {
 void FrmMain::Text1_MouseUp(int, int, double, double) {
   if (!CompletesOn(Step().CodeFamily(), E::kSelection)) return;
   const std::string hint = StepTextOf(Step().HintLine(), desktop::plan().textFile());
-  if (SelectionMatches(Text1.SelText(), hint)) doNext();
+  if (SelectionMatches(Text1.SelText(), hint)) AdvanceStep();
 }
 
 void FrmMain::Text1_GotFocus() {
@@ -105,7 +105,7 @@ void FrmMain::Text1_GotFocus() {
 }
 
 void FrmMain::CheckTypedAnswerOnClick() {
-  if (Relaxed(Text1.Text(), Answers(Step()))) doNext();
+  if (Relaxed(Text1.Text(), Answers(Step()))) AdvanceStep();
 }
 
 }  // namespace xpexam::desktop

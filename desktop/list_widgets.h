@@ -11,7 +11,7 @@
 // by choosing entry EE.
 //
 // In both, the set-up's own selection runs the same check as the learner's, so a step can be
-// answered inside its own load: the window then advances (doNext) and does nothing more of
+// answered inside its own load: the window then advances (AdvanceStep) and does nothing more of
 // the outer load for that step.
 #include <array>
 #include <cstdint>

@@ -87,7 +87,7 @@ struct MenuPicture {
 // What an event asks of the rest of the window.
 struct MenuResponse {
   bool hide_target_box = false;  // Label1 hidden so that clicks reach the menu
-  bool advance = false;          // the target was chosen: the menus are closed, call doNext
+  bool advance = false;          // the target was chosen: the menus are closed, call AdvanceStep
   friend bool operator==(const MenuResponse&, const MenuResponse&) = default;
 };
 

@@ -64,7 +64,7 @@ struct PopupMenu {
 // The popup for a block, items marked against step_code and menu.
 PopupMenu BuildPopupMenu(const PopupBlock& block, int step_code, int menu);
 
-// systemMenu: the popup for the step code in force (after any right-button alternative)
+// FillContextMenu: the popup for the step code in force (after any right-button alternative)
 // and popup menu `menu`, read from file `path` (the program folder's sMenu.sys). nullopt:
 // the file cannot be read, and no popup opens.
 std::optional<PopupMenu> LoadPopupMenu(const std::string& path, int step_code, int menu);

@@ -105,7 +105,7 @@ void AppendLog(const std::string& path, std::string_view text) {
   std::fclose(f);
 }
 
-std::string getHtmlStr(const std::string& url, int16_t timeout_seconds) {
+std::string HttpGetWithTimeout(const std::string& url, int16_t timeout_seconds) {
   auto report = [](long number, const std::string& description) {
     if (g_report_depth == 0) platform::ReportFailure("getHtmlStr", number, description);
   };

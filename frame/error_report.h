@@ -37,7 +37,7 @@ class ErrorLog {
 const ErrorLog& errorLog();
 ErrorLog& editErrorLog();
 
-// What getHtmlStr returns when its wait runs out.
+// What HttpGetWithTimeout returns when its wait runs out.
 inline constexpr std::string_view kTimeoutText = "error-timeout，网络状况不好，请重试！";
 
 // Makes ReportError the receiver of every reported failure: the failure's tag, number and
@@ -60,7 +60,7 @@ void AppendLog(const std::string& path, std::string_view text);
 // GET of url: the reply body decoded from GBK and trimmed (whatever the status), or
 // kTimeoutText when no reply came within timeout_seconds. Window events are pumped while it
 // waits. Failures are reported under "getHtmlStr", except inside a report.
-std::string getHtmlStr(const std::string& url, int16_t timeout_seconds);
+std::string HttpGetWithTimeout(const std::string& url, int16_t timeout_seconds);
 
 // The error page's URL for one report, query values percent-encoded.
 std::string ErrorReportUrl(std::string_view tag, int32_t number, std::string_view description,

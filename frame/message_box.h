@@ -22,7 +22,7 @@ class FrmQOMSGBOX : public forms::FormOf<FrmQOMSGBOX> {
   forms::Label LblPrompt{*this, "LblPrompt"};
   forms::Label lblMove{*this, "lblMove"};
   // 1 confirms, 0 cancels, 3 closes; 2 is never shown.
-  forms::ControlArray<vemoButton> LblClick{*this, "LblClick", {0, 1, 2, 3}};
+  forms::ControlArray<PictureButton> LblClick{*this, "LblClick", {0, 1, 2, 3}};
 
   FrmQOMSGBOX();
   // Leaving the program is the close button: the answer stays "not confirmed".

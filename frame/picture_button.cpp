@@ -15,7 +15,7 @@ double SnapTwips(double v) {
   return static_cast<double>(twips / 15 * 15);
 }
 
-vemoButton::vemoButton(forms::Container& container, std::string name, int index)
+PictureButton::PictureButton(forms::Container& container, std::string name, int index)
     : CustomControl(container, std::move(name), index) {
   SetBackColor(kBackColor);
   LblCaption.SetBackStyle(0);
@@ -28,35 +28,35 @@ vemoButton::vemoButton(forms::Container& container, std::string name, int index)
   Timer1.Tick = [this] { Timer1_Timer(); };
 }
 
-void vemoButton::SetForeColor(forms::Color New_ForeColor) { LblCaption.SetForeColor(New_ForeColor); }
+void PictureButton::SetForeColor(forms::Color New_ForeColor) { LblCaption.SetForeColor(New_ForeColor); }
 
-void vemoButton::SetEnabled(bool New_Enabled) {
+void PictureButton::SetEnabled(bool New_Enabled) {
   CustomControl::SetEnabled(New_Enabled);
   ShowFrame(New_Enabled ? 1 : 4);
 }
 
-void vemoButton::SetFont(const forms::Font& New_Font) { LblCaption.SetFont(New_Font); }
+void PictureButton::SetFont(const forms::Font& New_Font) { LblCaption.SetFont(New_Font); }
 
-void vemoButton::SetCaption(std::string New_Caption) {
+void PictureButton::SetCaption(std::string New_Caption) {
   LblCaption.SetCaption(std::move(New_Caption));
   CentreCaption();
 }
 
-void vemoButton::SetFontBold(bool New_FontBold) { LblCaption.SetFontBold(New_FontBold); }
-void vemoButton::SetFontName(std::string New_FontName) { LblCaption.SetFontName(std::move(New_FontName)); }
-void vemoButton::SetFontSize(double New_FontSize) { LblCaption.SetFontSize(New_FontSize); }
-void vemoButton::SetFontUnderline(bool New_FontUnderline) { LblCaption.SetFontUnderline(New_FontUnderline); }
-void vemoButton::SetPicture(forms::PicturePtr New_Picture) { ImgBack.SetPicture(std::move(New_Picture)); }
+void PictureButton::SetFontBold(bool New_FontBold) { LblCaption.SetFontBold(New_FontBold); }
+void PictureButton::SetFontName(std::string New_FontName) { LblCaption.SetFontName(std::move(New_FontName)); }
+void PictureButton::SetFontSize(double New_FontSize) { LblCaption.SetFontSize(New_FontSize); }
+void PictureButton::SetFontUnderline(bool New_FontUnderline) { LblCaption.SetFontUnderline(New_FontUnderline); }
+void PictureButton::SetPicture(forms::PicturePtr New_Picture) { ImgBack.SetPicture(std::move(New_Picture)); }
 
-bool vemoButton::IsMouseOver() const { return forms::WindowFromPoint(forms::GetCursorPos()) == hWnd(); }
+bool PictureButton::IsMouseOver() const { return forms::WindowFromPoint(forms::GetCursorPos()) == hWnd(); }
 
-void vemoButton::ImgBack_MouseDown(int, int, int, int) {
+void PictureButton::ImgBack_MouseDown(int, int, int, int) {
   ShowFrame(3);
   PressCaption();
   Timer1.SetEnabled(true);
 }
 
-void vemoButton::ImgBack_MouseMove(int, int, int, int) {
+void PictureButton::ImgBack_MouseMove(int, int, int, int) {
   if (Showing(1)) {
     ShowFrame(2);
     CentreCaption();
@@ -64,14 +64,14 @@ void vemoButton::ImgBack_MouseMove(int, int, int, int) {
   Timer1.SetEnabled(true);
 }
 
-void vemoButton::ImgBack_MouseUp(int, int, int, int) {
+void PictureButton::ImgBack_MouseUp(int, int, int, int) {
   ShowFrame(1);
   CentreCaption();
   Timer1.SetEnabled(false);
   if (auto handler = Click) handler();
 }
 
-void vemoButton::Timer1_Timer() {
+void PictureButton::Timer1_Timer() {
   if (IsMouseOver()) return;
   // A disabled button keeps its disabled look.
   const int rest = Enabled() ? 1 : 4;
@@ -82,33 +82,33 @@ void vemoButton::Timer1_Timer() {
   Timer1.SetEnabled(false);
 }
 
-void vemoButton::OnResized() {
+void PictureButton::OnResized() {
   CentreCaption();
   ImgBack.SetTop(0);
 }
 
-void vemoButton::ShowFrame(int frame) { ImgBack.Move(-(frame - 1) * Width(), 0); }
+void PictureButton::ShowFrame(int frame) { ImgBack.Move(-(frame - 1) * Width(), 0); }
 
-bool vemoButton::Showing(int frame) const { return ImgBack.Left() == -(frame - 1) * Width(); }
+bool PictureButton::Showing(int frame) const { return ImgBack.Left() == -(frame - 1) * Width(); }
 
-void vemoButton::CentreCaption() {
+void PictureButton::CentreCaption() {
   LblCaption.Move(SnapTwips((Width() - LblCaption.Width()) / 2), SnapTwips((Height() - LblCaption.Height()) / 2));
 }
 
-void vemoButton::PressCaption() {
+void PictureButton::PressCaption() {
   LblCaption.Move(SnapTwips((Width() - LblCaption.Width()) / 2) + 15 * installation().scaleX(),
                   SnapTwips((Height() - LblCaption.Height()) / 2) + 15 * installation().scaleY());
 }
 
-std::string vemoButton::DumpFields() const {
+std::string PictureButton::DumpFields() const {
   const int frame = Width() > 0 ? static_cast<int>(std::lround(1 - ImgBack.Left() / Width())) : 1;
   return "frame=" + std::to_string(frame) + " picture=" + forms::DumpQuote(forms::PictureId(Picture())) +
          " caption=" + forms::DumpQuote(Caption());
 }
 
-void vemoButton::CopyFrom(const forms::Control& other) {
+void PictureButton::CopyFrom(const forms::Control& other) {
   CustomControl::CopyFrom(other);
-  if (auto* o = dynamic_cast<const vemoButton*>(&other)) {
+  if (auto* o = dynamic_cast<const PictureButton*>(&other)) {
     LblCaption.SetForeColor(o->ForeColor());
     LblCaption.SetFont(o->GetFont());
     LblCaption.SetCaption(o->Caption());

@@ -2,7 +2,7 @@
 // The push button of every window: a picture strip of four frames (normal, hover, pressed,
 // disabled), each as wide as the button, with an optional caption centred over it.
 //
-//   frame::vemoButton Command1{*this, "Command1"};
+//   frame::PictureButton Command1{*this, "Command1"};
 //   Command1.Move(ScaleX(3480), ScaleY(2880), ScaleX(1350), ScaleY(450));
 //   Command1.SetPicture(DataPicture("l20001"));
 //   Command1.Click = [this] { Unload(); };
@@ -23,12 +23,12 @@ namespace xpexam::frame {
 // truncated toward zero to a multiple of 15.
 double SnapTwips(double v);
 
-class vemoButton : public forms::CustomControl {
+class PictureButton : public forms::CustomControl {
  public:
   // Where the button shows no picture.
   static constexpr forms::Color kBackColor = 0x00FF80FF;
 
-  vemoButton(forms::Container& container, std::string name, int index = -1);
+  PictureButton(forms::Container& container, std::string name, int index = -1);
   std::string TypeName() const override { return "vemoButton"; }
 
   forms::Color ForeColor() const { return LblCaption.ForeColor(); }

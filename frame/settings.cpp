@@ -171,7 +171,7 @@ int32_t RegWrite(int32_t root, std::string_view key, std::string_view name, int 
   return platform::RegistrySet(key, name, data) ? kRegOk : kRegAccessDenied;
 }
 
-void readInfo() {
+void ReadSettings() {
   const Installation& inst = installation();
   Installation& edit = editInstallation();
   using platform::Trim;

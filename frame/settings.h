@@ -16,7 +16,7 @@ void SetAppTitle(std::string title);
 // Fills settings, productNo, moduleName, moduleTitle, dataPath, unitTable column 1 and
 // the application title; writes the first-run record once per installation. Every failing
 // statement is reported under "readInfo" and skipped.
-void readInfo();
+void ReadSettings();
 
 // Decodes one line of the settings files: six-digit groups, one character each (200000 or
 // 500000 plus the code page value). A group with an impossible code is reported under

@@ -62,7 +62,7 @@ FrmStart::FrmStart() {
   Timer1.Tick = [this] { Timer1_Timer(); };
 }
 
-std::string FrmStart::GetOSVersionOF() { return platform::OsVersion(); }
+std::string FrmStart::OperatingSystemVersion() { return platform::OsVersion(); }
 
 void FrmStart::Form_Load() {
   const Installation& inst = installation();
@@ -74,7 +74,7 @@ void FrmStart::Form_Load() {
   if (!MakeRecordsFolder()) platform::ReportFailure(kTag, platform::kErrPathNotFound, "Path not found");
 
   // The settings reader reports what it cannot read itself.
-  readInfo();
+  ReadSettings();
   // Only this copy runs now: a temporary file left here is a crashed write's remains.
   for (const std::string& folder : {inst.appPath() + "\\ksdata", inst.dataPath(), inst.appPath()})
     platform::RemoveStaleTempFiles(folder);
@@ -95,7 +95,7 @@ void FrmStart::Form_Load() {
   // The real window carries the module's title and the program's icon from here on.
   forms::SetHostWindow(inst.moduleTitle().empty() ? kProgramCaption : inst.moduleTitle(), Icon());
   SetCaption(kProgramCaption);
-  editInstallation().SetOsVersion(GetOSVersionOF());
+  editInstallation().SetOsVersion(OperatingSystemVersion());
   mStartPending = true;
   Timer1.SetEnabled(true);
 }
@@ -104,10 +104,10 @@ void FrmStart::Timer1_Timer() {
   if (!mStartPending) return;
   mStartPending = false;
   Timer1.SetEnabled(false);
-  UpdataExe();
+  FinishStartUp();
 }
 
-void FrmStart::UpdataExe() {
+void FrmStart::FinishStartUp() {
   // What follows the start-up (the home screen) may end the program here.
   gFrameHooks.onStartUpFinished();
   editErrorLog().NameLogFile(installation().appPath() + "\\ksdata\\" + platform::FormatCompact(platform::Now()) + ".txt");

@@ -28,9 +28,9 @@ class FrmStart : public forms::FormOf<FrmStart> {
   FrmStart();
 
   // The second half of the start-up: home screen, session log name, unload.
-  void UpdataExe();
+  void FinishStartUp();
   // The operating system's version: "major.minor" or "Unknown".
-  static std::string GetOSVersionOF();
+  static std::string OperatingSystemVersion();
 
  protected:
   void Form_Load() override;

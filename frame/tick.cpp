@@ -20,20 +20,20 @@ void Raise(const F& event, Args... args) {
 
 }  // namespace
 
-P_Cls_Tick::P_Cls_Tick() { mStartTick = mLastTick = platform::TickCount(); }
+TickService::TickService() { mStartTick = mLastTick = platform::TickCount(); }
 
-int32_t P_Cls_Tick::CrossedTick() const {
+int32_t TickService::CrossedTick() const {
   // The clock is 64-bit; a span beyond 32 bits (some 24 days) reads as the largest one.
   int64_t span = platform::TickCount() - mStartTick;
   return static_cast<int32_t>(std::clamp<int64_t>(span, std::numeric_limits<int32_t>::min(),
                                                   std::numeric_limits<int32_t>::max()));
 }
 
-bool P_Cls_Tick::InitTick(bool bResetPauseAndStop) {
+bool TickService::InitTick(bool clear_pause_and_stop) {
   if (mBusy) return false;
   mStartTick = mLastTick = platform::TickCount();
   mBusy = true;
-  if (bResetPauseAndStop) {
+  if (clear_pause_and_stop) {
     mPause = false;
     Raise(HavePause, false);
     mStop = false;
@@ -42,42 +42,42 @@ bool P_Cls_Tick::InitTick(bool bResetPauseAndStop) {
   return true;
 }
 
-void P_Cls_Tick::OverTick() {
+void TickService::OverTick() {
   mBusy = false;
   Raise(Busy, false);
 }
 
-void P_Cls_Tick::WaitPauseOrStop(int32_t lWaitTime) {
-  while (mPause && !mStop) WaitWithEvents(lWaitTime);
+void TickService::WaitPauseOrStop(int32_t wait_ms) {
+  while (mPause && !mStop) WaitWithEvents(wait_ms);
 }
 
-bool P_Cls_Tick::DoTickEvents(int32_t lTicks, bool bWaitPauseOrStopForOver, int32_t lWaitPauseOrStopWaitTime) {
-  if (platform::TickCount() - mLastTick < lTicks) return false;
+bool TickService::DoTickEvents(int32_t interval_ms, bool wait_while_paused, int32_t pause_wait_ms) {
+  if (platform::TickCount() - mLastTick < interval_ms) return false;
   mLastTick = platform::TickCount();
   Raise(TickOk);
-  if (bWaitPauseOrStopForOver) WaitPauseOrStop(lWaitPauseOrStopWaitTime);
+  if (wait_while_paused) WaitPauseOrStop(pause_wait_ms);
   platform::PumpEvents(0);
   return true;
 }
 
-void P_Cls_Tick::oPause(bool value) {
+void TickService::SetPaused(bool value) {
   mPause = value;
   Raise(HavePause, value);
 }
 
-void P_Cls_Tick::oStop(bool value) {
+void TickService::SetStopped(bool value) {
   mStop = value;
   Raise(HaveStop, value);
 }
 
-bool P_Cls_Tick::WaitWithEvents(int32_t lWaitTime) {
+bool TickService::WaitWithEvents(int32_t wait_ms) {
   const int64_t start = platform::TickCount();
   // A negative wait is not expected: it polls once, as a wait of 0 does.
-  const int32_t slice = std::clamp(lWaitTime, 0, kSliceMs);
+  const int32_t slice = std::clamp(wait_ms, 0, kSliceMs);
   do {
     // The pump sleeps at most one slice and handles whatever input arrived.
     platform::PumpEvents(slice);
-  } while (platform::TickCount() - start < lWaitTime);
+  } while (platform::TickCount() - start < wait_ms);
   return true;
 }
 

@@ -7,36 +7,36 @@
 
 namespace xpexam::frame {
 
-class P_Cls_Tick {
+class TickService {
  public:
-  P_Cls_Tick();
+  TickService();
 
   // Milliseconds since creation or the last InitTick.
   int32_t CrossedTick() const;
   // Starts a run; false (and nothing changes) while a run is in progress.
-  bool InitTick(bool bResetPauseAndStop);
+  bool InitTick(bool clear_pause_and_stop);
   // Ends a run, also when none is in progress.
   void OverTick();
-  // Returns when the pause is off or the stop is on, pumping events in waits of lWaitTime ms.
-  void WaitPauseOrStop(int32_t lWaitTime);
-  // True when lTicks ms have passed since the last tick: TickOk was raised.
-  bool DoTickEvents(int32_t lTicks, bool bWaitPauseOrStopForOver, int32_t lWaitPauseOrStopWaitTime);
+  // Returns when the pause is off or the stop is on, pumping events in waits of wait_ms.
+  void WaitPauseOrStop(int32_t wait_ms);
+  // True when interval_ms have passed since the last tick: TickOk was raised.
+  bool DoTickEvents(int32_t interval_ms, bool wait_while_paused, int32_t pause_wait_ms);
 
-  bool oPause() const { return mPause; }
-  void oPause(bool value);
-  bool oStop() const { return mStop; }
-  void oStop(bool value);
+  bool isPaused() const { return mPause; }
+  void SetPaused(bool value);
+  bool isStopped() const { return mStop; }
+  void SetStopped(bool value);
   bool isBusy() const { return mBusy; }
   int32_t CrossedTicks() const { return CrossedTick(); }
 
   // Events.
   std::function<void()> TickOk;
-  std::function<void(bool bBusyNow)> Busy;
-  std::function<void(bool bPause)> HavePause;
-  std::function<void(bool bStop)> HaveStop;
+  std::function<void(bool busy)> Busy;
+  std::function<void(bool paused)> HavePause;
+  std::function<void(bool stopped)> HaveStop;
 
  private:
-  bool WaitWithEvents(int32_t lWaitTime);
+  bool WaitWithEvents(int32_t wait_ms);
 
   int64_t mStartTick = 0;
   int64_t mLastTick = 0;

@@ -25,7 +25,7 @@ class FrmAbout : public forms::FormOf<FrmAbout> {
   forms::ControlArray<forms::Line> Line1{*this, "Line1", {3, 4}};
   forms::Label lblMove{*this, "lblMove"};
   // 0 the title strip's close button, 1 the lower one.
-  forms::ControlArray<frame::vemoButton> LblClick{*this, "LblClick", {0, 1}};
+  forms::ControlArray<frame::PictureButton> LblClick{*this, "LblClick", {0, 1}};
 
   FrmAbout();
   // Leaving the program closes the box, as its close buttons do.

@@ -5,7 +5,7 @@
 namespace xpexam::home {
 
 void ImageButtonArray::Add(forms::Container& container, int index) {
-  auto button = std::make_unique<frame::vemoButton>(container, name_, index);
+  auto button = std::make_unique<frame::PictureButton>(container, name_, index);
   button->Click = [this, index] {
     if (!Click) return;
     auto handler = Click;
@@ -14,7 +14,7 @@ void ImageButtonArray::Add(forms::Container& container, int index) {
   buttons_[index] = std::move(button);
 }
 
-frame::vemoButton& ImageButtonArray::operator[](int index) const {
+frame::PictureButton& ImageButtonArray::operator[](int index) const {
   auto it = buttons_.find(index);
   if (it == buttons_.end())
     platform::Fail(340, "Control array element '" + std::to_string(index) + "' doesn't exist");

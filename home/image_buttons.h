@@ -20,14 +20,14 @@ class ImageButtonArray {
   // Creates element index on container.
   void Add(forms::Container& container, int index);
   // Failure 340 for an index that names no element.
-  frame::vemoButton& operator[](int index) const;
+  frame::PictureButton& operator[](int index) const;
   bool Exists(int index) const { return buttons_.count(index) != 0; }
 
   std::function<void(int)> Click;
 
  private:
   std::string name_;
-  std::map<int, std::unique_ptr<frame::vemoButton>> buttons_;
+  std::map<int, std::unique_ptr<frame::PictureButton>> buttons_;
 };
 
 }  // namespace xpexam::home

@@ -57,7 +57,7 @@ void FrmFengmian::LayOutUnitPanel() {
   if (auto picture = DataPictureOrNone("l20054", kBuildTag)) PicUnitLeft.SetPicture(picture);
   for (int i = 50; i <= 69; ++i) {
     const int u = i - 50;
-    frame::vemoButton& button = ClickBotn[i];
+    frame::PictureButton& button = ClickBotn[i];
     button.Move(ScaleX(15), ScaleY(870 + 525 * (u % 10)), ScaleX(2700), ScaleY(525));
     button.SetFontSize(ScaleX(9));
     button.SetForeColor(0);

@@ -136,7 +136,7 @@ void FrmUpdata::RunUpdate() {
   });
 
   std::string reply;
-  step([&] { reply = getHtmlStr(list_url, 2); });
+  step([&] { reply = HttpGetWithTimeout(list_url, 2); });
   // Closing the window during the wait ends the run.
   if (!Loaded()) return;
   if (reply.starts_with("error")) {

@@ -24,7 +24,7 @@ class FrmUpdata : public forms::FormOf<FrmUpdata> {
   forms::Label Label1{*this, "Label1"};
   forms::Label Label2{*this, "Label2"};
   forms::Label lblMove{*this, "lblMove"};
-  frame::vemoButton Command1{*this, "Command1"};
+  frame::PictureButton Command1{*this, "Command1"};
   forms::Timer Timer1{*this, "Timer1", 100, false};
 
   FrmUpdata();

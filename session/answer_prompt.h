@@ -14,8 +14,8 @@ class FrmCZTS : public forms::FormOf<FrmCZTS> {
   forms::Shape Shape2{*this, "Shape2"};
   forms::Label Label3{*this, "Label3"};
   forms::Label Label2{*this, "Label2"};
-  frame::vemoButton Command1{*this, "Command1"};  // back
-  frame::vemoButton Command2{*this, "Command2"};  // see the answer now
+  frame::PictureButton Command1{*this, "Command1"};  // back
+  frame::PictureButton Command2{*this, "Command2"};  // see the answer now
 
   FrmCZTS();
 

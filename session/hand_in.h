@@ -17,8 +17,8 @@ class HandInConfirmation {
 
   forms::Frame Frame1;
   forms::Label Label1;
-  frame::vemoButton Command1;  // hand in
-  frame::vemoButton Command2;  // back to the exam
+  frame::PictureButton Command1;  // hand in
+  frame::PictureButton Command2;  // back to the exam
 
  protected:
   // Icon, button sizes and faces.

@@ -24,7 +24,7 @@ class FrmIME : public forms::FormOf<FrmIME> {
   forms::CheckBox Check1{*this, "Check1"};
   forms::Label lblMove{*this, "lblMove"};
   // 0 the title strip's close button, 1 the lower one.
-  forms::ControlArray<frame::vemoButton> lblClick{*this, "lblClick", {0, 1}};
+  forms::ControlArray<frame::PictureButton> lblClick{*this, "lblClick", {0, 1}};
 
   FrmIME();
   // Leaving the program closes the window, as its close buttons do.

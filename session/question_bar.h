@@ -32,20 +32,20 @@ struct FrmTmControls {
   forms::Label lblMove{form_, "lblMove"};
   forms::Image ImgLogo1{form_, "ImgLogo1"};
   forms::Label LblBiao{form_, "LblBiao"};
-  frame::vemoButton LblZXH{form_, "LblZXH"};
-  frame::vemoButton LblClose{form_, "LblClose"};
+  frame::PictureButton LblZXH{form_, "LblZXH"};
+  frame::PictureButton LblClose{form_, "LblClose"};
 
   // Main panel.
   forms::PictureBox FrmZhuYa{form_, "FrmZhuYa"};
-  forms::ControlArray<frame::vemoButton> CmdGN{FrmZhuYa, "CmdGN", 0, 11};
+  forms::ControlArray<frame::PictureButton> CmdGN{FrmZhuYa, "CmdGN", 0, 11};
   forms::TextBox RtbTM{FrmZhuYa, "RtbTM"};
-  frame::vemoButton Image2{FrmZhuYa, "Image2"};
+  frame::PictureButton Image2{FrmZhuYa, "Image2"};
   forms::Label LblTime{FrmZhuYa, "LblTime"};
   forms::PictureBox PTime{FrmZhuYa, "PTime"};
   forms::Label LblTimeJD{PTime, "LblTimeJD"};
   forms::Label LblName{FrmZhuYa, "LblName"};
   forms::Label LblIME{FrmZhuYa, "LblIME"};
-  frame::vemoButton CmdEn{FrmZhuYa, "CmdEn"};
+  frame::PictureButton CmdEn{FrmZhuYa, "CmdEn"};
   forms::PictureBox PicUnit{FrmZhuYa, "PicUnit"};
   forms::Label LblUnit{PicUnit, "LblUnit"};
 
@@ -57,10 +57,10 @@ struct FrmTmControls {
   // Number page over the main panel: a page of question numbers and the paging buttons.
   static constexpr int kNumbersPerPage = 40;
   forms::PictureBox FrmSelect{form_, "FrmSelect"};
-  forms::ControlArray<frame::vemoButton> CmTNO{FrmSelect, "CmTNO", 1, kNumbersPerPage};
-  frame::vemoButton CmdSelFH{FrmSelect, "CmdSelFH"};
-  frame::vemoButton CmdSelLast{FrmSelect, "CmdSelLast"};
-  frame::vemoButton CmdSelNext{FrmSelect, "CmdSelNext"};
+  forms::ControlArray<frame::PictureButton> CmTNO{FrmSelect, "CmTNO", 1, kNumbersPerPage};
+  frame::PictureButton CmdSelFH{FrmSelect, "CmdSelFH"};
+  frame::PictureButton CmdSelLast{FrmSelect, "CmdSelLast"};
+  frame::PictureButton CmdSelNext{FrmSelect, "CmdSelNext"};
 
   // Candidate panel over the main panel (exams).
   forms::PictureBox FrmKSXX{form_, "FrmKSXX"};
@@ -72,7 +72,7 @@ struct FrmTmControls {
   forms::Label KsDAH1{FrmKSXX, "KsDAH1"};
   forms::Label KsKM1{FrmKSXX, "KsKM1"};
   forms::Label KsSFZ1{FrmKSXX, "KsSFZ1"};
-  frame::vemoButton CmdKSFH{FrmKSXX, "CmdKSFH"};
+  frame::PictureButton CmdKSFH{FrmKSXX, "CmdKSFH"};
 
   forms::Timer TimerREDO{form_, "TimerREDO", 100, false};
   forms::Timer TimKsModel{form_, "TimKsModel", 500, true};

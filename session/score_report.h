@@ -22,12 +22,12 @@ std::string ScoreText(int completed);
 class FrmChengji : public forms::FormOf<FrmChengji> {
  public:
   forms::PictureBox Picture1{*this, "Picture1"};
-  frame::vemoButton Command1{Picture1, "Command1"};  // review this paper
-  frame::vemoButton Command2{Picture1, "Command2"};  // back to the paper list
-  frame::vemoButton Command3{Picture1, "Command3"};  // redo the wrong questions
+  frame::PictureButton Command1{Picture1, "Command1"};  // review this paper
+  frame::PictureButton Command2{Picture1, "Command2"};  // back to the paper list
+  frame::PictureButton Command3{Picture1, "Command3"};  // redo the wrong questions
   forms::Label Label1{Picture1, "Label1"};
   forms::Frame Frame1{Picture1, "Frame1"};
-  forms::ControlArray<frame::vemoButton> CmTNO{Frame1, "CmTNO", 1, desktop::kPaperQuestions};
+  forms::ControlArray<frame::PictureButton> CmTNO{Frame1, "CmTNO", 1, desktop::kPaperQuestions};
   forms::Label LblTiMuYQ{Picture1, "LblTiMuYQ"};
   forms::Timer Timer1{*this, "Timer1", 100, true};
 

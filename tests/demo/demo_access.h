@@ -1,7 +1,7 @@
 #pragma once
 // The tests' way to the demonstration's own controls, the state of its run and its handlers,
 // which the window keeps to itself. Found by argument lookup: Ui(d).Label1, Vars(d).mDemoStep,
-// Act(d).doNext().
+// Act(d).AdvanceStep().
 #include "demo/demonstration.h"
 
 namespace xpexam::demo {
@@ -13,7 +13,7 @@ struct FrmYanShiTestAccess {
 
   // The window's own steps, called as its timers call them.
   FrmYanShi& d;
-  void doNext() { d.doNext(); }
+  void AdvanceStep() { d.AdvanceStep(); }
 };
 
 inline FrmYanShiControls& Ui(FrmYanShi& d) { return FrmYanShiTestAccess::Controls(d); }

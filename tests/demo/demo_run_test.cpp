@@ -91,7 +91,7 @@ TEST_F(ClickQuestionTest, StoppedRunIdlesAndStillEndsOnEsc) {
   forms::Pump();
   EXPECT_EQ(Vars(d).mPointerX, x);
   EXPECT_FALSE(Ui(d).Timer2.Enabled());
-  Act(d).doNext();
+  Act(d).AdvanceStep();
   EXPECT_EQ(Vars(d).mDemoStep, 1);
   EXPECT_TRUE(FrmYanShi::IsLoaded());
 

@@ -1,6 +1,6 @@
 #pragma once
 // The tests' way to the desktop's own controls, form variables and handlers, which the window
-// keeps to itself. Found by argument lookup: Ui(d).Label1, Vars(d).mStepCode, Act(d).doNext().
+// keeps to itself. Found by argument lookup: Ui(d).Label1, Vars(d).mStepCode, Act(d).AdvanceStep().
 #include "desktop/desktop_window.h"
 
 namespace xpexam::desktop {
@@ -12,8 +12,8 @@ struct FrmMainTestAccess {
   // The window's own steps and handlers, called as the runtime or a check calls them.
   FrmMain& d;
   void LoadStep() { d.LoadStep(); }
-  void doNext() { d.doNext(); }
-  void systemMenu() { d.systemMenu(); }
+  void AdvanceStep() { d.AdvanceStep(); }
+  void FillContextMenu() { d.FillContextMenu(); }
   void Label4_MouseDown(int button, int shift, double x, double y) { d.Label4_MouseDown(button, shift, x, y); }
   void Label4_MouseMove(int button, int shift, double x, double y) { d.Label4_MouseMove(button, shift, x, y); }
   void Label4_MouseUp(int button, int shift, double x, double y) { d.Label4_MouseUp(button, shift, x, y); }

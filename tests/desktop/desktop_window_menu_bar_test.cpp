@@ -170,7 +170,7 @@ TEST_F(MenuBarWindowTest, AClosedDropDownLeavesTheSurfaceBehindItLive) {
   auto& d = Desk();
   d.Show();
   Ui(d).Label1.MouseUp = [&d](int button, int, double, double) {
-    if (button == forms::kLeftButton && Vars(d).mStepCode == 1) Act(d).doNext();
+    if (button == forms::kLeftButton && Vars(d).mStepCode == 1) Act(d).AdvanceStep();
   };
   Load(1);
   ClickAt(390 + 400, 500);

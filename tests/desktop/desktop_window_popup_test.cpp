@@ -52,7 +52,7 @@ class PopupWindowTest : public DesktopTest {
     Ui(d).Label1.MouseDown = [&d](int button, int, double, double) {
       if (auto opening = PopupOnPress(Vars(d).mStepCode, button, d.MenuTargetOrPopupX(), d.PopupY())) {
         Vars(d).mPopupMenuNo = static_cast<int16_t>(opening->menu);
-        Act(d).systemMenu();
+        Act(d).FillContextMenu();
         if (opening->at_pointer) {
           d.PopupMenu(Ui(d).wm100);
         } else {

@@ -20,7 +20,7 @@ class StepAdvanceTest : public DesktopTest {
   // modifiers on a "0001" step.
   void InstallClickCheck() {
     Ui(Desk()).Label1.MouseUp = [this](int button, int shift, double, double) {
-      if (button == forms::kLeftButton && shift == 0 && Vars(Desk()).mStepCode == 1) Act(Desk()).doNext();
+      if (button == forms::kLeftButton && shift == 0 && Vars(Desk()).mStepCode == 1) Act(Desk()).AdvanceStep();
     };
   }
   // Starts the cursor's question as the question bar does: the deferred load a tick later.
@@ -78,7 +78,7 @@ TEST_F(StepAdvanceTest, AClickQuestionWalkedToItsFinalRecord) {
   EXPECT_FALSE(Ui(d).Label1.Visible());
 
   // The final record confirmed or loaded again adds nothing more and stays where it is.
-  Act(d).doNext();
+  Act(d).AdvanceStep();
   Load(3);
   EXPECT_EQ(desktop::cursor().step(), 3);
   EXPECT_EQ(desktop::plan().question(1).status, 5);
@@ -95,7 +95,7 @@ TEST_F(StepAdvanceTest, AQuestionShownAgainResumesAtItsStepWithItsPictures) {
   Questions({3, 2});
   auto& d = Desk();
   ShowQuestion();
-  Act(d).doNext();
+  Act(d).AdvanceStep();
   ASSERT_EQ(desktop::plan().question(1).resumeStep, 2);
 
   desktop::editCursor().GoToQuestion(2);
@@ -123,7 +123,7 @@ TEST_F(StepAdvanceTest, TheHintButtonShowsTheHintUntilTheNextQuestion) {
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPracticeWithHints);
   for (forms::Control* c : std::initializer_list<forms::Control*>{&Ui(d).LHelp, &Ui(d).Shape1, &Ui(d).Shape2, &Ui(d).Shape4})
     EXPECT_TRUE(c->Visible()) << c->Name();
-  Act(d).doNext();
+  Act(d).AdvanceStep();
   EXPECT_TRUE(Ui(d).Shape1.Visible());
   desktop::editCursor().GoToQuestion(2);
   ShowQuestion();
@@ -199,7 +199,7 @@ TEST_P(UnreadableNextTest, TheQuestionNeitherAdvancesNorCompletes) {
   if (!c.counts.empty()) Questions(c.counts);
   Load(static_cast<int16_t>(c.records));
   const std::string line = Desk().Step().Line();
-  Act(Desk()).doNext();
+  Act(Desk()).AdvanceStep();
   EXPECT_EQ(desktop::cursor().step(), c.records);
   EXPECT_EQ(Desk().Step().Line(), line);
   EXPECT_EQ(desktop::plan().question(1).status, desktop::kStatusOpened);
@@ -217,7 +217,7 @@ TEST_F(StepAdvanceTest, AMissingStepFileMakesTheAdvanceDoNothing) {
   Steps({StepLine({{8, "0001"}})});
   Load(1);
   std::filesystem::remove(desktop::plan().stepFile());
-  Act(Desk()).doNext();
+  Act(Desk()).AdvanceStep();
   EXPECT_EQ(desktop::cursor().step(), 1);
 }
 
@@ -236,7 +236,7 @@ TEST_P(ReentrantTest, ACompletionInsideTheLoadLeavesTheNextStepAsItsOwnLoadMadeI
          StepLine({{8, "9999"}})});
   auto& d = Desk();
   Ui(d).Text2.Change = [&] {
-    if (Ui(d).Text2.Text() == "abc") Act(d).doNext();
+    if (Ui(d).Text2.Text() == "abc") Act(d).AdvanceStep();
   };
   Ui(d).Text1.SetText("abc");
   Ui(d).Text1.SetVisible(true);

@@ -152,9 +152,9 @@ TEST_F(ErrorReport, ResetForgetsTheLastFailureAndTheLogName) {
 
 TEST_F(ErrorReport, AReportNeverCausesAnotherReport) {
   platform::SetServerUrl("http://127.0.0.1:" + std::to_string(testing::ClosedPort()));
-  // getHtmlStr's own failure is reported once; the report's request fails as well, silently.
+  // HttpGetWithTimeout's own failure is reported once; the report's request fails as well, silently.
   auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(getHtmlStr(platform::ServerUrl() + "/list", 5), kTimeoutText);
+  EXPECT_EQ(HttpGetWithTimeout(platform::ServerUrl() + "/list", 5), kTimeoutText);
   EXPECT_LT(MsSince(start), 1000);
   EXPECT_EQ(errorLog().lastError().proc, "getHtmlStr");
   std::string log = Log();
@@ -215,7 +215,7 @@ TEST_F(ErrorReport, GetHtmlStrRepliesTrimmedDecodedOrTimedOut) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
     auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(getHtmlStr(server_.url() + c.path, c.timeout), c.text);
+    EXPECT_EQ(HttpGetWithTimeout(server_.url() + c.path, c.timeout), c.text);
     if (c.text == kTimeoutText) {
       EXPECT_GE(MsSince(start), 1000);
       EXPECT_LE(MsSince(start), 2000);

@@ -26,7 +26,7 @@ constexpr uint32_t kNormal = 0x0000FF00, kHover = 0x00FF0000, kPressed = 0x00000
 // (at 15 twips per pixel and scale 1).
 class FrmButtons : public forms::FormOf<FrmButtons> {
  public:
-  vemoButton Btn{*this, "Btn"};
+  PictureButton Btn{*this, "Btn"};
   int clicks = 0;
   FrmButtons() {
     SetBorderStyle(0);
@@ -55,7 +55,7 @@ class ImageButton : public ::testing::Test {
     FrmButtons::Get().Show();
   }
 
-  vemoButton& Btn() { return FrmButtons::Get().Btn; }
+  PictureButton& Btn() { return FrmButtons::Get().Btn; }
   int Frame() { return 1 - static_cast<int>(Btn().ImgBack.Left() / Btn().Width()); }
   double CentredLeft() { return SnapTwips((Btn().Width() - Btn().LblCaption.Width()) / 2); }
   double CentredTop() { return SnapTwips((Btn().Height() - Btn().LblCaption.Height()) / 2); }
@@ -77,8 +77,8 @@ TEST(SnapTwips, RoundsHalvesToEvenThenTruncatesTowardZeroToWholePixels) {
 }
 
 TEST_F(ImageButton, EventSequences) {
-  using Act = std::function<void(HeadlessBackend&, vemoButton&)>;
-  auto disable = [](HeadlessBackend& in, vemoButton& b) { in.Call([&b] { b.SetEnabled(false); }); };
+  using Act = std::function<void(HeadlessBackend&, PictureButton&)>;
+  auto disable = [](HeadlessBackend& in, PictureButton& b) { in.Call([&b] { b.SetEnabled(false); }); };
   struct Case {
     const char* name;
     Act act;
@@ -134,7 +134,7 @@ TEST_F(ImageButton, EventSequences) {
     in_.Move(0, 599);
     c.act(in_, form.Btn);
     forms::Pump();
-    vemoButton& b = FrmButtons::Get().Btn;
+    PictureButton& b = FrmButtons::Get().Btn;
     EXPECT_EQ(Frame(), c.frame) << c.name;
     const double dx = c.pressed_caption ? 15 * installation().scaleX() : 0, dy = c.pressed_caption ? 15 * installation().scaleY() : 0;
     EXPECT_EQ(b.LblCaption.Left(), CentredLeft() + dx) << c.name;
@@ -162,7 +162,7 @@ TEST_F(ImageButton, WithoutAPictureOnlyTheBackgroundShows) {
   forms::ResetRuntime();
   class FrmBare : public forms::FormOf<FrmBare> {
    public:
-    vemoButton Bare{*this, "Bare"};
+    PictureButton Bare{*this, "Bare"};
     FrmBare() {
       SetBorderStyle(0);
       Move(0, 0, 6000, 4500);
@@ -170,11 +170,11 @@ TEST_F(ImageButton, WithoutAPictureOnlyTheBackgroundShows) {
     }
   };
   FrmBare::Get().Show();
-  EXPECT_EQ(forms::ComposeScreen().PixelAt(102, 102), vemoButton::kBackColor);
+  EXPECT_EQ(forms::ComposeScreen().PixelAt(102, 102), PictureButton::kBackColor);
 }
 
 TEST_F(ImageButton, CaptionPlacement) {
-  vemoButton& b = Btn();
+  PictureButton& b = Btn();
   // A short caption is centred on whole pixels.
   EXPECT_EQ(b.LblCaption.Left(), SnapTwips((1350 - b.LblCaption.Width()) / 2));
   EXPECT_EQ(static_cast<long>(b.LblCaption.Left()) % 15, 0);
@@ -202,7 +202,7 @@ TEST_F(ImageButton, CaptionPlacement) {
 TEST_F(ImageButton, ResizeRecentresTheCaptionAndKeepsTheFrameOffset) {
   in_.Move(kOverX, kOverY);
   forms::Pump();
-  vemoButton& b = Btn();
+  PictureButton& b = Btn();
   ASSERT_EQ(b.ImgBack.Left(), -1350);
   b.Move(b.Left(), b.Top(), 1800, 600);
   EXPECT_EQ(b.ImgBack.Left(), -1350);  // the old offset stays until the next frame change
@@ -218,7 +218,7 @@ TEST_F(ImageButton, ControlArraysReceiveTheClickWithTheIndex) {
   forms::ResetRuntime();
   class FrmArray : public forms::FormOf<FrmArray> {
    public:
-    forms::ControlArray<vemoButton> LblClick{*this, "LblClick", {0, 1}};
+    forms::ControlArray<PictureButton> LblClick{*this, "LblClick", {0, 1}};
     std::vector<int> clicked;
     FrmArray() {
       SetBorderStyle(0);
@@ -241,7 +241,7 @@ class ImageButtonAtScale08 : public ImageButton {
 };
 
 TEST_F(ImageButtonAtScale08, PressedCaptionMovesOneScaledPixel) {
-  vemoButton& b = Btn();
+  PictureButton& b = Btn();
   ASSERT_EQ(b.Width(), 1080);
   const double left = b.LblCaption.Left(), top = b.LblCaption.Top();
   EXPECT_EQ(left, SnapTwips((1080 - b.LblCaption.Width()) / 2));

@@ -102,7 +102,7 @@ TEST_F(Settings, LineDecodingTable) {
 TEST_F(Settings, DefaultsThenVerTxtThenBrandingFile) {
   // A four-line ver.txt and a three-line branding file; the marker is not "0".
   Install(StandardVer(), {Code(" Acme "), Code("Brand module"), Code("")}, "1");
-  readInfo();
+  ReadSettings();
 
   EXPECT_TRUE(reports_.empty());
   EXPECT_EQ(installation().settings(0), "Acme");          // branding line 1
@@ -135,7 +135,7 @@ TEST_F(Settings, UnitTitlesComeFromVerTxtBeforeTheBrandingFileOverwritesThem) {
   std::vector<std::string> branding;
   for (int l = 1; l <= 43; ++l) branding.push_back(Code("b" + std::to_string(l - 1)));
   Install(ver, branding, "1");
-  readInfo();
+  ReadSettings();
 
   EXPECT_EQ(installation().unitTable(0, 1), "单元0");
   EXPECT_EQ(installation().unitTable(20, 1), "单元20");
@@ -147,7 +147,7 @@ TEST_F(Settings, UnitTitlesComeFromVerTxtBeforeTheBrandingFileOverwritesThem) {
 }
 
 TEST_F(Settings, MissingFilesLeaveTheDefaultsAndAreReportedOnce) {
-  readInfo();
+  ReadSettings();
   EXPECT_EQ(reports_, (std::vector<Report>(3, {"readInfo", platform::kErrFileNotFound})));  // ver, branding, marker
   for (long i = 0; i <= 38; ++i) EXPECT_EQ(installation().settings(i), platform::Trim(SettingDefault(i))) << i;
   EXPECT_EQ(AppTitle(), "BrivantTavrelo——http://www.example.invalid模块");
@@ -155,7 +155,7 @@ TEST_F(Settings, MissingFilesLeaveTheDefaultsAndAreReportedOnce) {
   // Only the branding file missing: the ver.txt values stay.
   reports_.clear();
   dir_.Write("ver.txt", Lines(StandardVer()));
-  readInfo();
+  ReadSettings();
   EXPECT_EQ(reports_, (std::vector<Report>(2, {"readInfo", platform::kErrFileNotFound})));
   EXPECT_EQ(installation().settings(1), "Windows XP");
   EXPECT_EQ(installation().settings(0), "Brivant");
@@ -163,7 +163,7 @@ TEST_F(Settings, MissingFilesLeaveTheDefaultsAndAreReportedOnce) {
 
 TEST_F(Settings, ProductNumberThatDoesNotFitIsReportedAndStaysZero) {
   Install({Code("m"), Code("t"), Code("data"), Code("70000")}, {}, "1");
-  readInfo();
+  ReadSettings();
   EXPECT_EQ(installation().productNo(), 0);
   EXPECT_EQ(reports_, (std::vector<Report>{{"readInfo", platform::kErrOverflow}}));
 }
@@ -186,7 +186,7 @@ TEST_F(Settings, FirstRunRecordIsWrittenOnceForAMarkerOfZero) {
     std::filesystem::remove_all(dir_ / "config");
     std::filesystem::remove(dir_ / "Data/288892.mxy");
     Install(StandardVer(), {}, c.marker);
-    readInfo();
+    ReadSettings();
     if (c.written) {
       EXPECT_EQ(Registry("ProPath05"), dir_.path() + std::string(72, '*'));
       EXPECT_EQ(Registry("ProName05"), "xpexam" + std::string(36, '*'));
@@ -200,12 +200,12 @@ TEST_F(Settings, FirstRunRecordIsWrittenOnceForAMarkerOfZero) {
   // A second start after the record leaves the registry alone.
   platform::RegistrySet("Software\\vemo", "ProPath05", std::string("moved"));
   Install(StandardVer(), {}, "0");
-  readInfo();
+  ReadSettings();
   EXPECT_EQ(Registry("ProPath05"), dir_.path() + std::string(72, '*'));
-  readInfo();
+  ReadSettings();
   EXPECT_EQ(Registry("ProPath05"), dir_.path() + std::string(72, '*'));
   platform::RegistrySet("Software\\vemo", "ProPath05", std::string("moved"));
-  readInfo();
+  ReadSettings();
   EXPECT_EQ(Registry("ProPath05"), "moved");
 }
 
@@ -217,7 +217,7 @@ TEST_F(Settings, FirstRunValueNamesAndTheCharacterCountCut) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.product);
     Install({Code("m"), Code("t"), Code("data"), Code(c.product)}, {}, "0");
-    readInfo();
+    ReadSettings();
     EXPECT_TRUE(Registry(std::string("ProPath") + c.nn).has_value());
     EXPECT_TRUE(Registry(std::string("ProName") + c.nn).has_value());
   }

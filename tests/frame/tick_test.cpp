@@ -26,7 +26,7 @@ class Tick : public ::testing::Test {
       now_ += max_wait_ms;
       if (on_pump_) on_pump_();
     });
-    tick_ = std::make_unique<P_Cls_Tick>();
+    tick_ = std::make_unique<TickService>();
     tick_->TickOk = [this] { events_.push_back("TickOk"); };
     tick_->Busy = [this](bool b) { events_.push_back(b ? "Busy(1)" : "Busy(0)"); };
     tick_->HavePause = [this](bool b) { events_.push_back(b ? "HavePause(1)" : "HavePause(0)"); };
@@ -42,26 +42,26 @@ class Tick : public ::testing::Test {
   std::vector<int> waits_;
   std::function<void()> on_pump_;
   Events events_;
-  std::unique_ptr<P_Cls_Tick> tick_;
+  std::unique_ptr<TickService> tick_;
 };
 
 TEST_F(Tick, RunBracketsAndFlagEvents) {
   struct Step {
     const char* name;
-    std::function<bool(P_Cls_Tick&)> act;
+    std::function<bool(TickService&)> act;
     bool result;
     Events events;
     bool busy, pause, stop;
   } steps[] = {
-      {"pause", [](P_Cls_Tick& t) { t.oPause(true); return true; }, true, {"HavePause(1)"}, false, true, false},
-      {"stop", [](P_Cls_Tick& t) { t.oStop(true); return true; }, true, {"HaveStop(1)"}, false, true, true},
-      {"same value raises again", [](P_Cls_Tick& t) { t.oStop(true); return true; }, true, {"HaveStop(1)"},
+      {"pause", [](TickService& t) { t.SetPaused(true); return true; }, true, {"HavePause(1)"}, false, true, false},
+      {"stop", [](TickService& t) { t.SetStopped(true); return true; }, true, {"HaveStop(1)"}, false, true, true},
+      {"same value raises again", [](TickService& t) { t.SetStopped(true); return true; }, true, {"HaveStop(1)"},
        false, true, true},
-      {"keep flags", [](P_Cls_Tick& t) { return t.InitTick(false); }, true, {"Busy(1)"}, true, true, true},
-      {"second run refused", [](P_Cls_Tick& t) { return t.InitTick(true); }, false, {}, true, true, true},
-      {"over", [](P_Cls_Tick& t) { t.OverTick(); return true; }, true, {"Busy(0)"}, false, true, true},
-      {"over when idle", [](P_Cls_Tick& t) { t.OverTick(); return true; }, true, {"Busy(0)"}, false, true, true},
-      {"reset: no HaveStop", [](P_Cls_Tick& t) { return t.InitTick(true); }, true, {"HavePause(0)", "Busy(1)"},
+      {"keep flags", [](TickService& t) { return t.InitTick(false); }, true, {"Busy(1)"}, true, true, true},
+      {"second run refused", [](TickService& t) { return t.InitTick(true); }, false, {}, true, true, true},
+      {"over", [](TickService& t) { t.OverTick(); return true; }, true, {"Busy(0)"}, false, true, true},
+      {"over when idle", [](TickService& t) { t.OverTick(); return true; }, true, {"Busy(0)"}, false, true, true},
+      {"reset: no HaveStop", [](TickService& t) { return t.InitTick(true); }, true, {"HavePause(0)", "Busy(1)"},
        true, false, false},
   };
   for (auto& s : steps) {
@@ -69,8 +69,8 @@ TEST_F(Tick, RunBracketsAndFlagEvents) {
     EXPECT_EQ(s.act(*tick_), s.result);
     EXPECT_EQ(Take(), s.events);
     EXPECT_EQ(tick_->isBusy(), s.busy);
-    EXPECT_EQ(tick_->oPause(), s.pause);
-    EXPECT_EQ(tick_->oStop(), s.stop);
+    EXPECT_EQ(tick_->isPaused(), s.pause);
+    EXPECT_EQ(tick_->isStopped(), s.stop);
   }
 }
 
@@ -112,16 +112,16 @@ TEST_F(Tick, PausedTickWaitsInShortSlicesUntilResumedOrStopped) {
   struct Case {
     const char* name;
     int32_t wait;
-    std::function<void(P_Cls_Tick&)> lift;
+    std::function<void(TickService&)> lift;
     Events events;
   } cases[] = {
-      {"resume", 25, [](P_Cls_Tick& t) { t.oPause(false); }, {"TickOk", "HavePause(0)"}},
-      {"stop", 25, [](P_Cls_Tick& t) { t.oStop(true); }, {"TickOk", "HaveStop(1)"}},
+      {"resume", 25, [](TickService& t) { t.SetPaused(false); }, {"TickOk", "HavePause(0)"}},
+      {"stop", 25, [](TickService& t) { t.SetStopped(true); }, {"TickOk", "HaveStop(1)"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ASSERT_TRUE(tick_->InitTick(true));
-    tick_->oPause(true);
+    tick_->SetPaused(true);
     Take();
     waits_.clear();
     // A handler lifts the pause during the seventh pump.
@@ -144,9 +144,9 @@ TEST_F(Tick, PausedTickWaitsInShortSlicesUntilResumedOrStopped) {
   EXPECT_TRUE(waits_.empty());
 
   // A wait of 0 polls once with no time-out.
-  tick_->oStop(false);
-  tick_->oPause(true);
-  on_pump_ = [&] { tick_->oStop(true); };
+  tick_->SetStopped(false);
+  tick_->SetPaused(true);
+  on_pump_ = [&] { tick_->SetStopped(true); };
   tick_->WaitPauseOrStop(0);
   EXPECT_EQ(waits_, std::vector<int>{0});
 }

@@ -146,7 +146,7 @@ class SampleSweep : public ::testing::TestWithParam<Question> {
     });
     frame::editInstallation().SetAppPath(copy_->Program());
     frame::editInstallation().SetScale(forms::TwipsPerPixel() / 15, forms::TwipsPerPixel() / 15);
-    frame::readInfo();
+    frame::ReadSettings();
     app::ConnectWindows();
     platform::SetFailureReporter([this](std::string_view tag, long number, std::string_view description) {
       reports_ += std::string(tag) + " " + std::to_string(number) + " " + std::string(description) + "\n";

@@ -83,7 +83,7 @@ void Fuzz(std::string_view input) {
 #elif XPEXAM_FUZZ_TARGET_settings
   Put("ver.txt", input);
   Run([&] { frame::DecodeSettingsLine(input); });
-  Run([] { frame::readInfo(); });
+  Run([] { frame::ReadSettings(); });
 #elif XPEXAM_FUZZ_TARGET_bank_layout
   Put("xpdata/288891.mxy", input);
   Put("ksdata/288893.mxy", input);

@@ -41,7 +41,7 @@ void StartUnit(int unit, const std::string& program_dir) {
   if (frame::installation().appPath().empty()) {
     frame::editInstallation().SetAppPath(program_dir);
     frame::editInstallation().SetScale(forms::TwipsPerPixel() / 15, forms::TwipsPerPixel() / 15);
-    frame::readInfo();
+    frame::ReadSettings();
   }
   app::ConnectWindows();
   home::StartUnitPractice(unit);
