@@ -194,11 +194,11 @@ void FrmTm::LayOutPanels() {
 }
 
 void FrmTm::LoadFaces() {
-  for (int i = 0; i <= 11; ++i)
+  for (int i = bar_button::kAll.first; i <= bar_button::kAll.last; ++i)
     if (auto picture = DataPictureOrNone("l010" + platform::Right("0" + std::to_string(i), 2))) CmdGN[i].SetPicture(picture);
   if (desktop::plan().runMode() == desktop::RunMode::kTimedExam) {
-    TryEach([&] { CmdGN[3].SetPicture(DataPicture("l01053")); },
-            [&] { CmdGN[11].SetPicture(DataPicture("l01054")); });
+    TryEach([&] { CmdGN[bar_button::kBookmark].SetPicture(DataPicture("l01053")); },
+            [&] { CmdGN[bar_button::kClearBookmark].SetPicture(DataPicture("l01054")); });
   }
   TryEach([&] { Image2.SetPicture(DataPicture("l01044")); },
           [&] { CmdEn.SetPicture(DataPicture("l01043")); },
@@ -222,10 +222,13 @@ void FrmTm::LayOut() {
     int index;
     double left, top, width;
   };
-  static constexpr Place kButtons[] = {{0, 90, 15, 720},     {1, 1020, 15, 720},   {2, 1950, 15, 870},
-                                       {3, 3030, 15, 870},   {11, 3030, 15, 870},  {4, 4110, 15, 720},
-                                       {5, 90, 2355, 870},   {8, 90, 2355, 870},   {6, 2010, 2355, 870},
-                                       {9, 2010, 2355, 870}, {7, 3930, 2355, 870}, {10, 3930, 2355, 870}};
+  using namespace bar_button;
+  // A practice button shares its place with an exam button, and the bookmark button with its twin.
+  static constexpr Place kButtons[] = {
+      {kPrevious, 90, 15, 720},        {kNext, 1020, 15, 720},           {kRestartQuestion, 1950, 15, 870},
+      {kBookmark, 3030, 15, 870},      {kClearBookmark, 3030, 15, 870},  {kNumberPage, 4110, 15, 720},
+      {kSaveAndExit, 90, 2355, 870},   {kHandIn, 90, 2355, 870},         {kHints, 2010, 2355, 870},
+      {kCandidate, 2010, 2355, 870},   {kDemonstration, 3930, 2355, 870}, {kSeeAnswer, 3930, 2355, 870}};
   for (const Place& p : kButtons) Scaled(CmdGN[p.index], p.left, p.top, p.width, 330);
   Scaled(RtbTM, 90, 450, 4770, 1815);
   RtbTM.SetFontSize(11 * inst.scaleX());

@@ -19,6 +19,7 @@
 #include "forms/text_box.h"
 #include "forms/timer.h"
 #include "frame/picture_button.h"
+#include "session/question_bar_buttons.h"
 
 namespace xpexam::session {
 
@@ -37,7 +38,7 @@ struct FrmTmControls {
 
   // Main panel.
   forms::PictureBox FrmZhuYa{form_, "FrmZhuYa"};
-  forms::ControlArray<frame::PictureButton> CmdGN{FrmZhuYa, "CmdGN", 0, 11};
+  forms::ControlArray<frame::PictureButton> CmdGN{FrmZhuYa, "CmdGN", bar_button::kAll.first, bar_button::kAll.last};
   forms::TextBox RtbTM{FrmZhuYa, "RtbTM"};
   frame::PictureButton Image2{FrmZhuYa, "Image2"};
   forms::Label LblTime{FrmZhuYa, "LblTime"};

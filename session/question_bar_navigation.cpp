@@ -21,56 +21,57 @@ namespace {
 }  // namespace
 
 void FrmTm::CmdGN_Click(int index) {
+  using namespace bar_button;
   switch (index) {
-    case 0:
+    case kPrevious:
       desktop::editCursor().GoToQuestion(static_cast<int16_t>(std::max(desktop::cursor().question() - 1, 1)));
       Try([&] { LoadQuestion(); });
       break;
-    case 1:
+    case kNext:
       desktop::editCursor().GoToQuestion(static_cast<int16_t>(std::min(desktop::cursor().question() + 1, static_cast<int>(desktop::plan().questionCount()))));
       Try([&] { LoadQuestion(); });
       break;
-    case 2:
+    case kRestartQuestion:
       Try([] { desktop::SetResumeStep(desktop::cursor().question(), 1); });
       Try([&] { LoadQuestion(); });
       break;
-    case 3:
+    case kBookmark:
       Try([] {
         desktop::MarkBookmarked(desktop::cursor().question());
       });
-      CmdGN[11].SetVisible(true);
-      CmdGN[3].SetVisible(false);
+      CmdGN[kClearBookmark].SetVisible(true);
+      CmdGN[kBookmark].SetVisible(false);
       break;
-    case 4:
+    case kNumberPage:
       Try([&] { ShowNumberPage(); });
       break;
-    case 5:
+    case kSaveAndExit:
       SaveAndExit();
       break;
-    case 6: {
+    case kHints: {
       desktop::ShowOperationHints();
       desktop::FrmMain::Get().ShowHints();
       RestoreDesktop();
       break;
     }
-    case 7:
+    case kDemonstration:
       StartDemo();
       break;
-    case 8:
+    case kHandIn:
       HandIn();
       break;
-    case 9:
+    case kCandidate:
       FrmKSXX.SetVisible(true);
       break;
-    case 10:
+    case kSeeAnswer:
       SeeAnswerNow();
       break;
-    case 11:
+    case kClearBookmark:
       Try([] {
         desktop::ClearBookmark(desktop::cursor().question());
       });
-      CmdGN[3].SetVisible(true);
-      CmdGN[11].SetVisible(false);
+      CmdGN[kBookmark].SetVisible(true);
+      CmdGN[kClearBookmark].SetVisible(false);
       break;
     default:
       break;

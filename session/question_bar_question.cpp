@@ -60,8 +60,8 @@ std::string FrmTm::Title() const {
 void FrmTm::LoadQuestion() {
   const desktop::SessionPlan& plan = desktop::plan();
   const int16_t k = desktop::cursor().question();
-  CmdGN[0].SetEnabled(k > 1);
-  CmdGN[1].SetEnabled(k < plan.questionCount());
+  CmdGN[bar_button::kPrevious].SetEnabled(k > 1);
+  CmdGN[bar_button::kNext].SetEnabled(k < plan.questionCount());
   // A missing index or line keeps the line read last.
   const desktop::IndexLine line = ReadIndexLine(k);
   RtbTM.SetText(line.TextWithBreaks());
@@ -84,8 +84,8 @@ void FrmTm::LoadQuestion() {
   });
   Try([&] { desktop::editCursor().GoToStep(plan.question(k).resumeStep); });
   desktop::HideOperationHints();
-  Try([&] { CmdGN[3].SetVisible(!plan.question(k).Bookmarked()); });
-  CmdGN[11].SetVisible(!CmdGN[3].Visible());
+  Try([&] { CmdGN[bar_button::kBookmark].SetVisible(!plan.question(k).Bookmarked()); });
+  CmdGN[bar_button::kClearBookmark].SetVisible(!CmdGN[bar_button::kBookmark].Visible());
   // A fixed paper's exam turned to practice for its review.
   if (desktop::KindRowOf(plan.kind()).exam == desktop::ExamPaper::kFixed && plan.runMode() == desktop::RunMode::kPractice)
     TimKsModel.SetEnabled(true);
@@ -99,7 +99,9 @@ void FrmTm::TimerREDO_Timer() {
 
 void FrmTm::TimKsModel_Timer() {
   PicUnit.SetVisible(desktop::plan().runMode() != desktop::RunMode::kTimedExam);
-  for (int i = 5; i <= 10; ++i) CmdGN[i].SetVisible(i <= 7 ? PicUnit.Visible() : !PicUnit.Visible());
+  using bar_button::kExamRow, bar_button::kPracticeRow;
+  for (int i = kPracticeRow.first; i <= kExamRow.last; ++i)
+    CmdGN[i].SetVisible(i <= kPracticeRow.last ? PicUnit.Visible() : !PicUnit.Visible());
   TimKsModel.SetEnabled(false);
 }
 

@@ -44,11 +44,12 @@ void FrmTm::ArmDemonstration() { TimStartYS.SetEnabled(true); }
 void FrmTm::StopExamClock() { TimeKS.SetEnabled(false); }
 
 void FrmTm::ShowPracticeButtons() {
-  if (auto picture = frame::DataPictureOrNone("l01003")) CmdGN[3].SetPicture(picture);
-  if (auto picture = frame::DataPictureOrNone("l01011")) CmdGN[11].SetPicture(picture);
+  if (auto picture = frame::DataPictureOrNone("l01003")) CmdGN[bar_button::kBookmark].SetPicture(picture);
+  if (auto picture = frame::DataPictureOrNone("l01011")) CmdGN[bar_button::kClearBookmark].SetPicture(picture);
   PicUnit.SetVisible(true);
-  for (int i = 5; i <= 10; ++i) CmdGN[i].SetVisible(PicUnit.Visible());
-  for (int i = 8; i <= 10; ++i) CmdGN[i].SetVisible(!PicUnit.Visible());
+  using bar_button::kExamRow, bar_button::kPracticeRow;
+  for (int i = kPracticeRow.first; i <= kExamRow.last; ++i) CmdGN[i].SetVisible(PicUnit.Visible());
+  for (int i = kExamRow.first; i <= kExamRow.last; ++i) CmdGN[i].SetVisible(!PicUnit.Visible());
 }
 
 bool FrmTm::Collapsed() const { return FrmZXH.Visible(); }

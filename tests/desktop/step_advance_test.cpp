@@ -119,7 +119,7 @@ TEST_F(StepAdvanceTest, TheHintButtonShowsTheHintUntilTheNextQuestion) {
   auto& d = Desk();
   ShowQuestion();
   ASSERT_FALSE(Ui(d).Shape1.Visible());
-  Ui(Bar()).CmdGN[6].Click();
+  Ui(Bar()).CmdGN[session::bar_button::kHints].Click();
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPracticeWithHints);
   for (forms::Control* c : std::initializer_list<forms::Control*>{&Ui(d).LHelp, &Ui(d).Shape1, &Ui(d).Shape2, &Ui(d).Shape4})
     EXPECT_TRUE(c->Visible()) << c->Name();

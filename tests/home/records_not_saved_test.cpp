@@ -112,7 +112,7 @@ bool Shown() {
 
 const Action kActions[] = {
     {"PracticeEnd", ENOSPC, [] { UnitPractice(); desktop::FrmMain::Get().Show(); session::FrmTm::Get().Show(); },
-     [] { Act(session::FrmTm::Get()).CmdGN_Click(5); }, {}, "本次练习的进度未能保存。",
+     [] { Act(session::FrmTm::Get()).CmdGN_Click(session::bar_button::kSaveAndExit); }, {}, "本次练习的进度未能保存。",
      [] { return Shown<FrmFengmian>() && !session::FrmTm::IsLoaded() && !desktop::FrmMain::IsLoaded(); }},
     {"HandIn", EACCES, HandedInPaper, [] { session::FrmChengji::Get().Show(); }, {}, "本次考试的成绩记录未能保存。",
      Shown<session::FrmChengji>},

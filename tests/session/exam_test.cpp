@@ -200,7 +200,7 @@ TEST_F(ClockTest, BackFromEitherConfirmationDocksTheBarAgain) {
         FrmEnd1::Get().Command2.Click();
       }
     });
-    Ui(Bar()).CmdGN[8].Click();
+    Ui(Bar()).CmdGN[bar_button::kHandIn].Click();
     forms::Pump();
     EXPECT_TRUE(Bar().Visible()) << second;
     EXPECT_DOUBLE_EQ(Bar().Left() + Bar().Width(), Desk().Left() + Desk().Width());
@@ -247,7 +247,7 @@ TEST_F(ClockTest, TheFinalHandInClosesTheExamAndOpensTheReport) {
     EXPECT_EQ(FrmEnd2::Get().Label1.Caption(), "按“交卷”后您将退出本场考试，并且不能重新登录!\r\n\r\n是否确定交卷?");
     FrmEnd2::Get().Command1.Click();
   });
-  Ui(Bar()).CmdGN[8].Click();
+  Ui(Bar()).CmdGN[bar_button::kHandIn].Click();
   forms::Pump();
   EXPECT_EQ(desktop::plan().minutesLeft(), 50);
   EXPECT_TRUE(session::sessionExit().barMayClose());
@@ -269,7 +269,7 @@ TEST_F(ClockTest, TimeOutInTheAnswerPromptHandsInOnce) {
     });
     in_.Call([] { FrmEnd2::Get().Command1.Click(); });
   });
-  Ui(Bar()).CmdGN[10].Click();
+  Ui(Bar()).CmdGN[bar_button::kSeeAnswer].Click();
   forms::Pump();
   EXPECT_FALSE(FrmTm::IsLoaded());
   EXPECT_TRUE(FrmChengji::IsLoaded());
@@ -285,7 +285,7 @@ TEST_F(ClockTest, TimeOutDuringTheFirstConfirmationOnlySaysSo) {
       FrmEnd1::Get().Command2.Click();
     });
   });
-  Ui(Bar()).CmdGN[8].Click();
+  Ui(Bar()).CmdGN[bar_button::kHandIn].Click();
   forms::Pump();
   EXPECT_EQ(box_prompt_, "时间已到，自动交卷！");
   EXPECT_FALSE(FrmEnd1::IsLoaded());
@@ -304,7 +304,7 @@ TEST_F(AnswerPromptTest, NoKeepsThePromptAndBackLeavesTheExam) {
     });
     FrmCZTS::Get().Command2.Click();
   });
-  Ui(Bar()).CmdGN[10].Click();
+  Ui(Bar()).CmdGN[bar_button::kSeeAnswer].Click();
   forms::Pump();
   EXPECT_EQ(box_title_, "不建议您立即看答案");
   EXPECT_FALSE(FrmCZTS::IsLoaded());
@@ -320,7 +320,7 @@ TEST_F(AnswerPromptTest, YesTurnsTheExamIntoPractice) {
     AnswerBox("Button1");
     FrmCZTS::Get().Command2.Click();
   });
-  Ui(Bar()).CmdGN[10].Click();
+  Ui(Bar()).CmdGN[bar_button::kSeeAnswer].Click();
   forms::Pump();
   EXPECT_FALSE(FrmCZTS::IsLoaded());
   EXPECT_EQ(Ui(Bar()).Image2.Caption(), "显示图片");
@@ -330,8 +330,9 @@ TEST_F(AnswerPromptTest, YesTurnsTheExamIntoPractice) {
   EXPECT_TRUE(desktop::demonstration().running());
   EXPECT_TRUE(Ui(Bar()).TimStartYS.Enabled());
   desktop::editDemonstration().MarkStopped();
-  for (int i = 5; i <= 7; ++i) EXPECT_TRUE(Ui(Bar()).CmdGN[i].Visible()) << i;
-  for (int i = 8; i <= 10; ++i) EXPECT_FALSE(Ui(Bar()).CmdGN[i].Visible()) << i;
+  using bar_button::kExamRow, bar_button::kPracticeRow;
+  for (int i = kPracticeRow.first; i <= kPracticeRow.last; ++i) EXPECT_TRUE(Ui(Bar()).CmdGN[i].Visible()) << i;
+  for (int i = kExamRow.first; i <= kExamRow.last; ++i) EXPECT_FALSE(Ui(Bar()).CmdGN[i].Visible()) << i;
   EXPECT_TRUE(Ui(Bar()).TimeKS.Enabled());
 }
 

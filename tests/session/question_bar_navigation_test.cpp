@@ -52,18 +52,19 @@ TEST_F(BarButtons, MovingBetweenQuestionsKeepsEachQuestionsStepAndPictures) {
   desktop::editPlan().SetResumeStep(1, 2);  // the learner got to step 2 of question 1
 
   struct Move { int button; int16_t question; const char* background; bool previous_enabled, next_enabled; };
+  using bar_button::kNext, bar_button::kPrevious;
   const Move moves[] = {
-      {1, 2, "400002", true, true},
-      {1, 3, "", true, false},
-      {1, 3, "", true, false},  // next on the last question: disabled, nothing moves
-      {0, 2, "400002", true, true},
-      {0, 1, "400001", false, true},
+      {kNext, 2, "400002", true, true},
+      {kNext, 3, "", true, false},
+      {kNext, 3, "", true, false},  // next on the last question: disabled, nothing moves
+      {kPrevious, 2, "400002", true, true},
+      {kPrevious, 1, "400001", false, true},
   };
   for (const Move& m : moves) {
     ClickOn(Ui(bar).CmdGN[m.button]);
     EXPECT_EQ(desktop::cursor().question(), m.question);
-    EXPECT_EQ(Ui(bar).CmdGN[0].Enabled(), m.previous_enabled);
-    EXPECT_EQ(Ui(bar).CmdGN[1].Enabled(), m.next_enabled);
+    EXPECT_EQ(Ui(bar).CmdGN[kPrevious].Enabled(), m.previous_enabled);
+    EXPECT_EQ(Ui(bar).CmdGN[kNext].Enabled(), m.next_enabled);
     if (*m.background) {
       EXPECT_EQ(forms::PictureId(Desk().Picture()), m.background) << m.question;
     }
@@ -71,7 +72,7 @@ TEST_F(BarButtons, MovingBetweenQuestionsKeepsEachQuestionsStepAndPictures) {
   EXPECT_EQ(desktop::cursor().step(), 2);  // back on question 1 at its step
   // Redo: step 1 again; a completed question stays completed.
   desktop::editPlan().SetStatus(1, 5);
-  ClickOn(Ui(bar).CmdGN[2]);
+  ClickOn(Ui(bar).CmdGN[bar_button::kRestartQuestion]);
   EXPECT_EQ(desktop::plan().question(1).resumeStep, 1);
   EXPECT_EQ(desktop::cursor().step(), 1);
   EXPECT_EQ(desktop::plan().question(1).status, 5);
@@ -80,20 +81,22 @@ TEST_F(BarButtons, MovingBetweenQuestionsKeepsEachQuestionsStepAndPictures) {
 TEST_F(BarButtons, BookmarkTogglesTheStatusAndTheButtonPair) {
   auto& bar = Bar();
   struct Case { int button; int16_t before, after; };
-  const Case cases[] = {{3, 1, 3}, {11, 3, 1}, {3, 5, 7}, {3, 3, 3}, {11, 1, 1}};
+  using bar_button::kBookmark, bar_button::kClearBookmark;
+  const Case cases[] = {{kBookmark, 1, 3}, {kClearBookmark, 3, 1}, {kBookmark, 5, 7}, {kBookmark, 3, 3},
+                        {kClearBookmark, 1, 1}};
   for (const Case& c : cases) {
     desktop::editPlan().SetStatus(1, c.before);
     Act(bar).CmdGN_Click(c.button);
     EXPECT_EQ(desktop::plan().question(1).status, c.after) << c.button << " on " << c.before;
-    EXPECT_EQ(Ui(bar).CmdGN[11].Visible(), c.button == 3);
-    EXPECT_EQ(Ui(bar).CmdGN[3].Visible(), c.button == 11);
+    EXPECT_EQ(Ui(bar).CmdGN[kClearBookmark].Visible(), c.button == kBookmark);
+    EXPECT_EQ(Ui(bar).CmdGN[kBookmark].Visible(), c.button == kClearBookmark);
   }
   // The title keeps the question's state; a completed bookmarked question reads as done.
   desktop::editPlan().SetDoneMark(1, "T");
-  ClickOn(Ui(bar).CmdGN[3]);
+  ClickOn(Ui(bar).CmdGN[bar_button::kBookmark]);
   Act(bar).LoadQuestion();
   EXPECT_EQ(Ui(bar).LblBiao.Caption(), "XP 1单元1/3题(已完成)");
-  EXPECT_TRUE(Ui(bar).CmdGN[11].Visible());
+  EXPECT_TRUE(Ui(bar).CmdGN[bar_button::kClearBookmark].Visible());
 }
 
 struct PageCase {
@@ -114,7 +117,7 @@ TEST_P(NumberPage, ShowsThePageOfNumbers) {
   const PageCase c = GetParam();
   desktop::editPlan().SetQuestionCount(c.count);
   auto& bar = Bar();
-  Act(bar).CmdGN_Click(4);
+  Act(bar).CmdGN_Click(bar_button::kNumberPage);
   for (int press : c.next_presses) press > 0 ? ClickOn(Ui(bar).CmdSelNext) : ClickOn(Ui(bar).CmdSelLast);
   EXPECT_TRUE(Ui(bar).FrmSelect.Visible());
   EXPECT_EQ(Vars(bar).mCurPage, c.page);
@@ -142,7 +145,7 @@ TEST_F(BarButtons, ANumberGoesToItsQuestionAndFacesShowTheStatus) {
   desktop::editPlan().SetStatus(42, 5);  // completed, opened: the opened face
   desktop::editPlan().SetStatus(43, 3);  // opened and bookmarked
   desktop::editPlan().SetStatus(44, 4);  // completed in an earlier run, never opened
-  Act(bar).CmdGN_Click(4);
+  Act(bar).CmdGN_Click(bar_button::kNumberPage);
   ClickOn(Ui(bar).CmdSelNext);
   const char* faces[] = {"l01030", "l01031", "l01032", "l01030"};
   for (int i = 1; i <= 4; ++i) EXPECT_EQ(forms::PictureId(Ui(bar).CmTNO[i].Picture()), faces[i - 1]) << i;
@@ -150,7 +153,7 @@ TEST_F(BarButtons, ANumberGoesToItsQuestionAndFacesShowTheStatus) {
   EXPECT_EQ(desktop::cursor().question(), 47);
   EXPECT_FALSE(Ui(bar).FrmSelect.Visible());
   // Back keeps the question; the page reopens where it was.
-  Act(bar).CmdGN_Click(4);
+  Act(bar).CmdGN_Click(bar_button::kNumberPage);
   EXPECT_EQ(Ui(bar).CmTNO[1].Caption(), "41");
   ClickOn(Ui(bar).CmdSelFH);
   EXPECT_FALSE(Ui(bar).FrmSelect.Visible());
@@ -169,7 +172,7 @@ TEST_F(BarButtons, TheDemonstrationComesUpOnTheSecondTick) {
   Act(bar).LoadQuestion();
   ClickOn(Ui(bar).Image2);
   ASSERT_TRUE(session::FrmPicture::Get().Visible());
-  Act(bar).CmdGN_Click(7);
+  Act(bar).CmdGN_Click(bar_button::kDemonstration);
   EXPECT_FALSE(session::FrmPicture::Get().Visible());
   EXPECT_EQ(Ui(bar).Image2.Caption(), "显示图片");
   EXPECT_TRUE(desktop::demonstration().running());
@@ -244,13 +247,13 @@ TEST_F(BarSetUp, TheExamButtonsPutTheBarAsideBeforeTheirWindowsTakeOver) {
   auto& bar = Bar();
   bar.Show();
   Ui(bar).Image2.SetCaption("隐藏图片");
-  Act(bar).CmdGN_Click(10);
+  Act(bar).CmdGN_Click(bar_button::kSeeAnswer);
   EXPECT_EQ(Ui(bar).Image2.Caption(), "显示图片");
-  Act(bar).CmdGN_Click(9);
+  Act(bar).CmdGN_Click(bar_button::kCandidate);
   EXPECT_TRUE(Ui(bar).FrmKSXX.Visible());
   Ui(bar).CmdKSFH.Click();
   EXPECT_FALSE(Ui(bar).FrmKSXX.Visible());
-  Act(bar).CmdGN_Click(8);
+  Act(bar).CmdGN_Click(bar_button::kHandIn);
   EXPECT_FALSE(bar.Visible());
   EXPECT_EQ(bar.Left(), 0);
   EXPECT_EQ(bar.Top(), 0);

@@ -45,11 +45,11 @@ TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
   EXPECT_EQ(Ui(bar).LblUnit.Caption(), "未完成的题目 2 3");
   EXPECT_EQ(Ui(bar).LblBiao.Caption(), "XP 1单元2/3题(未完成)");
-  EXPECT_TRUE(Ui(bar).CmdGN[0].Enabled());
-  EXPECT_TRUE(Ui(bar).CmdGN[1].Enabled());
+  EXPECT_TRUE(Ui(bar).CmdGN[bar_button::kPrevious].Enabled());
+  EXPECT_TRUE(Ui(bar).CmdGN[bar_button::kNext].Enabled());
   // Bookmarked: the remove-bookmark button shows.
-  EXPECT_FALSE(Ui(bar).CmdGN[3].Visible());
-  EXPECT_TRUE(Ui(bar).CmdGN[11].Visible());
+  EXPECT_FALSE(Ui(bar).CmdGN[bar_button::kBookmark].Visible());
+  EXPECT_TRUE(Ui(bar).CmdGN[bar_button::kClearBookmark].Visible());
   // A picture question: its text from character 20 as stored, and the picture button.
   EXPECT_EQ(Ui(bar).RtbTM.Text(), "See the picture|here");
   EXPECT_TRUE(Ui(bar).Image2.Visible());
@@ -66,8 +66,8 @@ TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
   EXPECT_EQ(desktop::plan().question(1).status, 5);
   EXPECT_EQ(Ui(bar).RtbTM.Text(), "Open the folder\r\nthen rename it");
   EXPECT_FALSE(Ui(bar).Image2.Visible());
-  EXPECT_FALSE(Ui(bar).CmdGN[0].Enabled());
-  EXPECT_TRUE(Ui(bar).CmdGN[3].Visible());
+  EXPECT_FALSE(Ui(bar).CmdGN[bar_button::kPrevious].Enabled());
+  EXPECT_TRUE(Ui(bar).CmdGN[bar_button::kBookmark].Visible());
 }
 
 TEST_F(FrmTmTest, AnIndexWithoutTheQuestionsLineShowsTheLineReadLast) {
@@ -183,7 +183,7 @@ TEST_F(BarOnScreen, TheHintButtonShowsTheFourHintFrames) {
   desk.SetWindowState(1);
   // The practice button set comes with the bar's first half second.
   in_.Wait(500);
-  ClickOn(Ui(Bar()).CmdGN[6]);
+  ClickOn(Ui(Bar()).CmdGN[bar_button::kHints]);
   forms::Pump();
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPracticeWithHints);
   for (forms::Control* c : std::initializer_list<forms::Control*>{&Ui(desk).LHelp, &Ui(desk).Shape1, &Ui(desk).Shape4, &Ui(desk).Shape2})
@@ -268,7 +268,7 @@ TEST_F(BarOnScreen, TheInputMethodHelpOpensOverTheMiniBarAndItsCloseRestoresTheB
 }
 
 TEST_F(FrmTmTest, TheButtonsWearTheirFaces) {
-  for (int i = 0; i <= 11; ++i) Picture("l010" + platform::Right("0" + std::to_string(i), 2));
+  for (int i = bar_button::kAll.first; i <= bar_button::kAll.last; ++i) Picture("l010" + platform::Right("0" + std::to_string(i), 2));
   for (const char* id : {"l01043", "l01044", "l01053", "l01054", "l20002", "l20003"}) Picture(id);
   struct Case {
     int16_t run_mode;
@@ -278,10 +278,10 @@ TEST_F(FrmTmTest, TheButtonsWearTheirFaces) {
   for (const Case& c : {Case{2, "l01003", "l01011"}, Case{3, "l01053", "l01054"}}) {
     desktop::editPlan().SetRunMode(static_cast<desktop::RunMode>(c.run_mode));
     auto& bar = Bar();
-    EXPECT_EQ(forms::PictureId(Ui(bar).CmdGN[3].Picture()), c.bookmark);
-    EXPECT_EQ(forms::PictureId(Ui(bar).CmdGN[11].Picture()), c.remove_bookmark);
-    EXPECT_EQ(forms::PictureId(Ui(bar).CmdGN[0].Picture()), "l01000");
-    EXPECT_EQ(forms::PictureId(Ui(bar).CmdGN[10].Picture()), "l01010");
+    EXPECT_EQ(forms::PictureId(Ui(bar).CmdGN[bar_button::kBookmark].Picture()), c.bookmark);
+    EXPECT_EQ(forms::PictureId(Ui(bar).CmdGN[bar_button::kClearBookmark].Picture()), c.remove_bookmark);
+    EXPECT_EQ(forms::PictureId(Ui(bar).CmdGN[bar_button::kPrevious].Picture()), "l01000");
+    EXPECT_EQ(forms::PictureId(Ui(bar).CmdGN[bar_button::kSeeAnswer].Picture()), "l01010");
     EXPECT_EQ(forms::PictureId(Ui(bar).Image2.Picture()), "l01044");
     EXPECT_EQ(forms::PictureId(Ui(bar).CmdEn.Picture()), "l01043");
     EXPECT_EQ(forms::PictureId(Ui(bar).LblZXH.Picture()), "l20002");

@@ -144,7 +144,7 @@ TEST_F(SaveRecords, TheEndButtonClosesTheSessionAndReturnsToTheListItCameFrom) {
     };
     Desk().Show();
     Bar().Show();
-    Act(Bar()).CmdGN_Click(5);
+    Act(Bar()).CmdGN_Click(bar_button::kSaveAndExit);
     EXPECT_EQ(session::sessionExit().returnPanel(), c.return_panel);
     EXPECT_EQ(ended, std::vector<HomePanel>{c.return_panel});
     EXPECT_EQ(Ui(home::FrmFengmian::Get()).TimFH.Enabled(), c.return_panel != HomePanel::kNone);
