@@ -18,7 +18,7 @@ class FrmBench : public FormOf<FrmBench> {
       Image5{*this, "Image5"};
   std::vector<std::unique_ptr<Label>> labels;
   FrmBench() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 12000, 9000);
     SetPicture(Picture::Solid(800, 600, Rgb(58, 110, 165)));
     Image* images[] = {&Image1, &Image2, &Image3, &Image4, &Image5};
@@ -28,7 +28,7 @@ class FrmBench : public FormOf<FrmBench> {
     }
     for (int i = 0; i < 20; ++i) {
       auto l = std::make_unique<Label>(*this, "Label" + std::to_string(i));
-      l->SetBackStyle(i % 2);
+      l->SetBackStyle(i % 2 ? Background::kOpaque : Background::kTransparent);
       l->SetCaption("第" + std::to_string(i) + "题：请打开&记事本");
       l->Move((20 + (i % 4) * 190) * 15, (200 + (i / 4) * 60) * 15, 180 * 15, 40 * 15);
       labels.push_back(std::move(l));

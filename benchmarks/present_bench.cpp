@@ -45,12 +45,12 @@ class FrmDemoBench : public FormOf<FrmDemoBench> {
   Image Pointer{*this, "Pointer"};
   std::vector<std::unique_ptr<Label>> labels;
   FrmDemoBench() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, kW * 15, kH * 15);
     SetPicture(Picture::Solid(kW, kH, Rgb(58, 110, 165)));
     for (int i = 0; i < 20; ++i) {
       auto l = std::make_unique<Label>(*this, "Label" + std::to_string(i));
-      l->SetBackStyle(0);
+      l->SetBackStyle(forms::Background::kTransparent);
       l->SetCaption("第" + std::to_string(i) + "步：请单击&开始按钮");
       l->Move((20 + (i % 4) * 240) * 15, (200 + (i / 4) * 80) * 15, 220 * 15, 40 * 15);
       labels.push_back(std::move(l));

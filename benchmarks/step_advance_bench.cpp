@@ -124,11 +124,11 @@ class FrmReference : public forms::FormOf<FrmReference> {
   forms::Shape Target{*this, "Target"};
   forms::Label Hint{*this, "Hint"};
   FrmReference() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 12000, 9000);
     Target.SetBorderColor(forms::Rgb(255, 0, 0));
     Target.SetBorderWidth(2);
-    Hint.SetBackStyle(1);
+    Hint.SetBackStyle(forms::Background::kOpaque);
   }
 };
 

@@ -50,12 +50,12 @@ forms::PicturePtr CascadeArrow() {
 }
 
 void Transparent(forms::Label& l) {
-  l.SetBackStyle(0);
+  l.SetBackStyle(forms::Background::kTransparent);
   l.SetCaption("");
 }
 
 void MenuCaption(forms::Label& l) {
-  l.SetBackStyle(0);
+  l.SetBackStyle(forms::Background::kTransparent);
   l.SetAutoSize(true);
   l.SetVisible(false);
 }
@@ -85,9 +85,9 @@ desktop::SceneStyle DemonstrationScene() {
 FrmYanShi::FrmYanShi()
     : FrmYanShiControls(static_cast<forms::Form&>(*this)),
       scene_(desktop::SceneControlsOf(*this, static_cast<FrmYanShiControls&>(*this)), DemonstrationScene()) {
-  SetBorderStyle(0);
+  SetBorderStyle(forms::WindowBorder::kNone);
   SetBackColor(0xFFFFFF);
-  SetStartUpPosition(0);
+  SetStartUpPosition(forms::StartPosition::kManual);
 
   for (forms::Image* img : {&Image1, &Image2, &Image3, &Image4, &Image5}) {
     img->SetVisible(false);
@@ -148,7 +148,7 @@ FrmYanShi::FrmYanShi()
     LPoinB[i].SetBorderWidth(2);
   }
   for (int i : LPoint.Indexes()) LPoint[i].SetBorderColor(forms::kSysWindowText);
-  Shape5.SetShape(3);
+  Shape5.SetShape(forms::Figure::kCircle);
   Frame(Shape5, 0xFF, 2);
   Shape5.Move(-500, -500, kFlashSize, kFlashSize);
   Shape5.SetVisible(false);
@@ -221,12 +221,12 @@ void FrmYanShi::Form_Load() {
   mTicks = 0;
   Label1.SetCaption("");
   // A normal window can be moved and sized.
-  SetWindowState(0);
+  SetWindowState(forms::WindowSize::kNormal);
   Move(Left(), Top(), kDesignWidth * inst.scaleX(), kDesignHeight * inst.scaleY());
   Try([&] {
     const std::string text = platform::Trim(request_.question_text);
     ImgLogo.Move(9420 * inst.scaleX(), 7620 * inst.scaleY(), 2535 * inst.scaleX());
-    ImgLogo.SetBackStyle(1);
+    ImgLogo.SetBackStyle(forms::Background::kOpaque);
     ImgLogo.SetBackColor(0xC0FFFF);
     ImgLogo.SetFontSize(9 * inst.scaleX());
     ImgLogo.SetCaption(text);
@@ -238,7 +238,7 @@ void FrmYanShi::Form_Load() {
   Move((forms::ScreenWidth() - Width()) / 2, (forms::ScreenHeight() - Height()) / 2);
   Try([&] {
     desktop::FrmMain& desk = desktop::FrmMain::Get();
-    if (desk.WindowState() == 0) Move(desk.Left(), desk.Top());
+    if (desk.WindowState() == forms::WindowSize::kNormal) Move(desk.Left(), desk.Top());
   });
   mExamDataPath = inst.appPath() + "\\examdata\\";
   mMenuLeft = 435;

@@ -39,14 +39,14 @@ DragStep DragStepOf(const StepRecord& rec) {
 // be loaded leaves the default pointer.
 void ShowDragPointer(forms::Label& box, const StepRecord& rec) {
   if (rec.PointerCodeKind() == PointerKind::kStandard) {
-    if (!Try([&] { box.SetMousePointer(rec.PointerNumber()); })) box.SetMousePointer(0);
+    if (!Try([&] { box.SetMousePointer(static_cast<forms::PointerStyle>(rec.PointerNumber())); })) box.SetMousePointer(forms::PointerStyle::kDefault);
     return;
   }
   if (!Try([&] { box.SetMouseIcon(forms::LoadPicture(frame::installation().appPath() + "\\" + rec.PointerFile())); })) {
-    box.SetMousePointer(0);
+    box.SetMousePointer(forms::PointerStyle::kDefault);
     return;
   }
-  box.SetMousePointer(forms::kCustomPointer);
+  box.SetMousePointer(forms::PointerStyle::kCustom);
 }
 
 // Standard pointer 0 over the Label4 box: the pointer never changes, so no drag shows.
@@ -115,7 +115,7 @@ void FrmMain::Label4_MouseUp(int, int shift, double x, double y) {
     const bool moved = mDragMoved;
     mDragMoved = false;
     if (moved && !ShowsDefaultDragPointer(rec) && ReleasedInTargetBox(Label4, Label1, x, y)) AdvanceStep();
-    Label4.SetMousePointer(0);
+    Label4.SetMousePointer(forms::PointerStyle::kDefault);
   }
 }
 

@@ -27,7 +27,7 @@ constexpr forms::Color kRed = 0x0000FF;
 constexpr double kParkLeft = 12120;
 constexpr double kParkTop = 9480;
 
-void Transparent(forms::Label& label) { label.SetBackStyle(0); }
+void Transparent(forms::Label& label) { label.SetBackStyle(forms::Background::kTransparent); }
 
 // How the desktop lays a record out where the demonstration does it otherwise.
 SceneStyle DesktopScene() {
@@ -52,12 +52,12 @@ bool ShortScreen() { return 650 * frame::installation().scaleY() >= forms::Scree
 FrmMain::FrmMain()
     : FrmMainControls(static_cast<forms::Form&>(*this)),
       scene_(SceneControlsOf(*this, static_cast<FrmMainControls&>(*this)), DesktopScene()) {
-  SetBorderStyle(0);
+  SetBorderStyle(forms::WindowBorder::kNone);
   // Every key belongs to the simulated screen and its checks, Tab included.
   SetDialogKeys(false);
   SetBackColor(kWhite);
   Move(0, 0, 18015, 11325);
-  SetWindowState(2);
+  SetWindowState(forms::WindowSize::kMaximized);
 
   ImgLogo.SetStretch(true);
   ImgLogo.Move(10200, 8235, 1740, 345);
@@ -98,7 +98,7 @@ FrmMain::FrmMain()
   }
   Label1.Move(8760, kParkTop, 1215, 495);
 
-  for (forms::TextBox* box : {&Text3, &Text4}) box->SetBorderStyle(0);
+  for (forms::TextBox* box : {&Text3, &Text4}) box->SetBorderStyle(forms::BoxBorder::kNone);
   Text1.Move(kParkLeft, 7800, 2415, 270);
   Text2.SetPasswordChar("*");
   Text2.SetText("新建文件夹");
@@ -109,7 +109,7 @@ FrmMain::FrmMain()
   Text4.SetVisible(false);
   LstLA.Move(kParkLeft + 2520, 4440, 2415, 600);
 
-  PicList.SetBorderStyle(0);
+  PicList.SetBorderStyle(forms::BoxBorder::kNone);
   PicList.Move(10200, kParkTop, 3915, 3720);
   ImgFuGai.Move(0, 0, 75, 330);
   ImgSelAD.Move(-120, 45);
@@ -207,19 +207,19 @@ void FrmMain::Form_Load() {
   const double sx = inst.scaleX(), sy = inst.scaleY();
   const std::string data = inst.dataPath();
   Try([&] { SetIcon(forms::LoadPicture(data + "l62011.mxy")); });
-  SetWindowState(2);
+  SetWindowState(forms::WindowSize::kMaximized);
   const double screen_w = forms::ScreenWidth(), screen_h = forms::ScreenHeight();
   if (!ShortScreen()) {
-    SetWindowState(0);
+    SetWindowState(forms::WindowSize::kNormal);
     SetWidth(kScreenWidth * sx);
     SetHeight(kScreenHeight * sy);
     SetLeft((screen_w - Width()) / 2);
     SetTop((screen_h - Height()) / 2);
   } else {
     // Restored from the maximised state, the window keeps covering the whole screen.
-    SetWindowState(0);
+    SetWindowState(forms::WindowSize::kNormal);
     Move(0, 0, screen_w, screen_h);
-    SetWindowState(2);
+    SetWindowState(forms::WindowSize::kMaximized);
   }
   gDesktopHooks.onLaidOut();
   Label1.SetCaption("");

@@ -122,16 +122,16 @@ void FrmMain::SetUpBackRegion() {
 
 void FrmMain::SetUpPointerAndTooltip() {
   const StepRecord rec = Step();
-  Label1.SetMousePointer(0);
+  Label1.SetMousePointer(forms::PointerStyle::kDefault);
   Try([&] {
     const TargetPointer pointer = PointerOverTarget(rec, frame::installation().appPath() + "\\");
     if (!pointer.cursor_file.empty()) {
       // A cursor that cannot be loaded leaves the icon as it was and the default pointer.
       forms::PicturePtr cursor = forms::LoadPicture(pointer.cursor_file);
       Label1.SetMouseIcon(std::move(cursor));
-      Label1.SetMousePointer(forms::kCustomPointer);
+      Label1.SetMousePointer(forms::PointerStyle::kCustom);
     } else {
-      Label1.SetMousePointer(static_cast<int>(pointer.shape));
+      Label1.SetMousePointer(pointer.shape);
     }
   });
   Try([&] {

@@ -23,14 +23,14 @@ namespace {
 void ShowTargetPointer(forms::Label& box, const StepRecord& rec) {
   const TargetPointer pointer = PointerOverTarget(rec, frame::installation().appPath() + "\\");
   if (pointer.cursor_file.empty()) {
-    box.SetMousePointer(static_cast<int>(pointer.shape));
+    box.SetMousePointer(pointer.shape);
     return;
   }
   if (!Try([&] { box.SetMouseIcon(forms::LoadPicture(pointer.cursor_file)); })) {
-    box.SetMousePointer(0);
+    box.SetMousePointer(forms::PointerStyle::kDefault);
     return;
   }
-  box.SetMousePointer(forms::kCustomPointer);
+  box.SetMousePointer(forms::PointerStyle::kCustom);
 }
 
 }  // namespace

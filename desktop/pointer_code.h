@@ -6,27 +6,12 @@
 #include <string_view>
 
 #include "desktop/step_record.h"
+#include "forms/property_values.h"
 
 namespace xpexam::desktop {
 
-enum class StandardPointer {
-  kDefault = 0,
-  kArrow = 1,
-  kCross = 2,
-  kIBeam = 3,
-  kIcon = 4,
-  kSize = 5,
-  kSizeNeSw = 6,
-  kSizeNS = 7,
-  kSizeNwSe = 8,
-  kSizeWE = 9,
-  kUpArrow = 10,
-  kHourglass = 11,
-  kNoDrop = 12,
-  kArrowHourglass = 13,
-  kArrowQuestion = 14,
-  kSizeAll = 15,
-};
+// The record numbers its standard shapes as the runtime does.
+using StandardPointer = forms::PointerStyle;
 
 struct TargetPointer {
   StandardPointer shape = StandardPointer::kDefault;

@@ -62,9 +62,9 @@ void FollowBox(forms::Shape& frame, const forms::Control& box) {
 
 StepScene::StepScene(const SceneControls& controls, SceneStyle style) : c_(controls), style_(std::move(style)) {
   // The look both windows give these controls; each window places them itself.
-  c_.Label1.SetBackStyle(0);
-  c_.Label4.SetBackStyle(0);
-  for (int i : c_.LblXXK.Indexes()) c_.LblXXK[i].SetBackStyle(0);
+  c_.Label1.SetBackStyle(forms::Background::kTransparent);
+  c_.Label4.SetBackStyle(forms::Background::kTransparent);
+  for (int i : c_.LblXXK.Indexes()) c_.LblXXK[i].SetBackStyle(forms::Background::kTransparent);
   c_.LHelp.SetFont({"宋体", 10.5, true});
   c_.LHelp.SetForeColor(kRed);
   c_.LHelp.SetBackColor(style_.hint_back);
@@ -72,10 +72,10 @@ StepScene::StepScene(const SceneControls& controls, SceneStyle style) : c_(contr
   Frame(c_.Shape1, kRed);
   Frame(c_.Shape2, kYellow);
   Frame(c_.Shape4, kGreen);
-  c_.Shape6.SetBorderStyle(3);
+  c_.Shape6.SetBorderStyle(forms::Outline::kDot);
   c_.Shape6.SetVisible(false);
-  c_.Text1.SetBorderStyle(0);
-  c_.Text2.SetBorderStyle(0);
+  c_.Text1.SetBorderStyle(forms::BoxBorder::kNone);
+  c_.Text2.SetBorderStyle(forms::BoxBorder::kNone);
 }
 
 forms::Image& StepScene::Overlay(long k) const {
@@ -142,9 +142,9 @@ void StepScene::FormatAnswerBox(const StepRecord& rec) {
   box.SetSelStart(0);
   box.SetSelLength(static_cast<int>(platform::Len(box.Text())));
   if (style_.aligns_answer) {
-    box.SetAlignment(0);
-    if (rec.Alignment() == TextAlignment::kRight) box.SetAlignment(1);
-    if (rec.Alignment() == TextAlignment::kCentre) box.SetAlignment(2);
+    box.SetAlignment(forms::TextAlign::kLeft);
+    if (rec.Alignment() == TextAlignment::kRight) box.SetAlignment(forms::TextAlign::kRight);
+    if (rec.Alignment() == TextAlignment::kCentre) box.SetAlignment(forms::TextAlign::kCenter);
   }
   // A negative size in the record, or a zero scale, keeps the size.
   Try([&] { box.SetFontSize(rec.FontSizePoints() * frame::installation().scaleX()); });

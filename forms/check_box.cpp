@@ -17,8 +17,8 @@ void CheckBox::SetCaption(std::string caption) {
   Invalidate();
 }
 
-void CheckBox::SetValue(int value) {
-  if (value < 0 || value > 2) platform::Fail(380, "Invalid property value");
+void CheckBox::SetValue(CheckState value) {
+  if (const int n = static_cast<int>(value); n < 0 || n > 2) platform::Fail(380, "Invalid property value");
   if (value == value_) return;
   value_ = value;
   Invalidate();
@@ -51,7 +51,7 @@ void CheckBox::OnFocus(bool got) {
 void CheckBox::Paint(Painter& p, const Rect& r) {
   p.FillRect(r, ResolveColor(back_color_));
   const ButtonFace face = pressed_ ? ButtonFace::kPressed : Wm().Hovered() == this ? ButtonFace::kHot : ButtonFace::kNormal;
-  DrawCheckBox(p, {0, (r.h - 13) / 2, 13, 13}, value_, face);
+  DrawCheckBox(p, {0, (r.h - 13) / 2, 13, 13}, static_cast<int>(value_), face);
   TextStyle s = Style();
   s.access_keys = true;
   s.access_underline = Parent().KeyboardCues();
@@ -65,7 +65,7 @@ void CheckBox::Paint(Painter& p, const Rect& r) {
 }
 
 std::string CheckBox::DumpFields() const {
-  return "caption=" + DumpQuote(caption_) + " value=" + std::to_string(value_);
+  return "caption=" + DumpQuote(caption_) + " value=" + std::to_string(static_cast<int>(value_));
 }
 
 void CheckBox::CopyFrom(const Control& other) {

@@ -1,6 +1,6 @@
 #pragma once
-// The check box: a box and a caption. Value 0 unchecked, 1 checked, 2 greyed; Click is raised
-// whenever Value changes, by the user or by code.
+// The check box: a box and a caption, unchecked, checked or greyed; Click is raised whenever
+// Value changes, by the user or by code.
 #include <string>
 
 #include "forms/text_control.h"
@@ -14,8 +14,8 @@ class CheckBox : public TextControl {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
-  int Value() const { return value_; }
-  void SetValue(int value);
+  CheckState Value() const { return value_; }
+  void SetValue(CheckState value);
 
   bool Windowed() const override { return true; }
   bool CanFocus() const override { return true; }
@@ -32,10 +32,10 @@ class CheckBox : public TextControl {
   std::string DumpFields() const override;
 
  private:
-  void Toggle() { SetValue(value_ == 1 ? 0 : 1); }
+  void Toggle() { SetValue(value_ == CheckState::kChecked ? CheckState::kUnchecked : CheckState::kChecked); }
 
   std::string caption_;
-  int value_ = 0;
+  CheckState value_ = CheckState::kUnchecked;
   bool pressed_ = false;
   bool focused_ = false;
 };

@@ -186,7 +186,7 @@ class Compositor {
     }
     p.FillRect({0, 0, canvas.Width(), canvas.Height()}, ResolveColor(kSysDesktop));
     for (Form* f : Wm().Stacking())
-      if (f->Loaded() && f->Visible() && f->WindowState() != 1) PaintForm(p, *f);
+      if (f->Loaded() && f->Visible() && f->WindowState() != WindowSize::kMinimized) PaintForm(p, *f);
     for (InputGrab* g : Wm().Grabs()) g->Paint(p);
     if (auto tip = Wm().Tooltip()) PaintTip(p, *tip);
   }
@@ -226,8 +226,8 @@ class Compositor {
     if (r.Empty()) return;
     p.Push(r);
     Form::Edges nc = f.NonClient();
-    if (f.BorderStyle() != 0)
-      DrawWindowFrame(p, r.w, r.h, nc.top, f.Caption(), {&f == Wm().Active(), f.WindowState() == 2, Wm().CloseBoxFace(&f)});
+    if (f.BorderStyle() != WindowBorder::kNone)
+      DrawWindowFrame(p, r.w, r.h, nc.top, f.Caption(), {&f == Wm().Active(), f.WindowState() == WindowSize::kMaximized, Wm().CloseBoxFace(&f)});
     Rect client{nc.left, nc.top, std::max(0, r.w - nc.left - nc.right), std::max(0, r.h - nc.top - nc.bottom)};
     p.Push(client);
     p.FillRect({0, 0, client.w, client.h}, ResolveColor(f.BackColor()));

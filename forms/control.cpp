@@ -69,8 +69,8 @@ void Control::SetToolTipText(std::string text) {
   Wm().ToolTipChanged(this);
 }
 
-void Control::SetMousePointer(int shape) {
-  if (shape < 0 || (shape > 15 && shape != kCustomPointer)) platform::Fail(380, "Invalid property value");
+void Control::SetMousePointer(PointerStyle shape) {
+  if (const int n = static_cast<int>(shape); n < 0 || (n > 15 && shape != PointerStyle::kCustom)) platform::Fail(380, "Invalid property value");
   mouse_pointer_ = shape;
 }
 
@@ -99,7 +99,7 @@ void Control::Refresh() { Invalidate(); }
 bool Control::EffectivelyVisible() const {
   if (!visible_ || detached_) return false;
   if (auto* parent = dynamic_cast<const Control*>(container_)) return parent->EffectivelyVisible();
-  return form_->Visible() && form_->WindowState() != 1 && form_->Loaded();
+  return form_->Visible() && form_->WindowState() != WindowSize::kMinimized && form_->Loaded();
 }
 
 Rect Control::PixelRect() const {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "forms/graphics.h"
+#include "forms/property_values.h"
 
 namespace xpexam::forms {
 
@@ -66,8 +67,8 @@ class Control {
   void SetEnabled(bool v);
   const std::string& ToolTipText() const { return tool_tip_; }
   void SetToolTipText(std::string text);
-  int MousePointer() const { return mouse_pointer_; }
-  void SetMousePointer(int shape);
+  PointerStyle MousePointer() const { return mouse_pointer_; }
+  void SetMousePointer(PointerStyle shape);
   const PicturePtr& MouseIcon() const { return mouse_icon_; }
   void SetMouseIcon(PicturePtr icon);
   bool TabStop() const { return tab_stop_; }
@@ -170,7 +171,7 @@ class Control {
   bool enabled_ = true;
   bool tab_stop_ = true;
   std::string tool_tip_;
-  int mouse_pointer_ = 0;
+  PointerStyle mouse_pointer_ = PointerStyle::kDefault;
   PicturePtr mouse_icon_;
   std::string tag_;
   bool detached_ = false;

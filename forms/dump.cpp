@@ -51,7 +51,7 @@ void DumpScreen(std::ostream& out) {
         << " w=" << outer.w << " h=" << outer.h << " caption=" << DumpQuote(f->Caption())
         << " picture=" << DumpQuote(PictureId(f->Picture()));
     // A minimised window says so; the lines of the others stay as they always were.
-    if (f->WindowState() == 1) out << " state=1";
+    if (f->WindowState() == WindowSize::kMinimized) out << " state=1";
     out << "\n";
     DumpChildren(out, *f, "  ");
     for (Timer* t : f->Timers())

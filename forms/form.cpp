@@ -77,14 +77,14 @@ Form::~Form() {
 }
 
 Rect Form::ScreenRectPx() const {
-  if (window_state_ == 2) return {0, 0, CurrentBackend().ScreenWidth(), CurrentBackend().ScreenHeight()};
+  if (window_state_ == WindowSize::kMaximized) return {0, 0, CurrentBackend().ScreenWidth(), CurrentBackend().ScreenHeight()};
   return {TwipsToPixels(left_), TwipsToPixels(top_), TwipsToPixels(width_), TwipsToPixels(height_)};
 }
 
 Form::Edges Form::NonClient() const { return NonClientOf(border_style_); }
 
-Form::Edges Form::NonClientOf(int border_style) {
-  if (border_style == 0) return {};
+Form::Edges Form::NonClientOf(WindowBorder border_style) {
+  if (border_style == WindowBorder::kNone) return {};
   return {3, 25, 3, 3};
 }
 
@@ -94,10 +94,10 @@ Rect Form::ClientScreenRect() const {
   return {r.x + nc.left, r.y + nc.top, std::max(0, r.w - nc.left - nc.right), std::max(0, r.h - nc.top - nc.bottom)};
 }
 
-double Form::Left() const { return window_state_ == 2 ? 0 : left_; }
-double Form::Top() const { return window_state_ == 2 ? 0 : top_; }
-double Form::Width() const { return window_state_ == 2 ? forms::ScreenWidth() : width_; }
-double Form::Height() const { return window_state_ == 2 ? forms::ScreenHeight() : height_; }
+double Form::Left() const { return window_state_ == WindowSize::kMaximized ? 0 : left_; }
+double Form::Top() const { return window_state_ == WindowSize::kMaximized ? 0 : top_; }
+double Form::Width() const { return window_state_ == WindowSize::kMaximized ? forms::ScreenWidth() : width_; }
+double Form::Height() const { return window_state_ == WindowSize::kMaximized ? forms::ScreenHeight() : height_; }
 
 double Form::ScaleWidth() const {
   Edges nc = NonClient();
@@ -109,7 +109,7 @@ double Form::ScaleHeight() const {
 }
 
 void Form::Move(double left, std::optional<double> top, std::optional<double> width, std::optional<double> height) {
-  if (window_state_ != 0) platform::Fail(384, "A form can't be moved or sized while minimized or maximized");
+  if (window_state_ != WindowSize::kNormal) platform::Fail(384, "A form can't be moved or sized while minimized or maximized");
   const double t = top.value_or(top_), w = width.value_or(width_), h = height.value_or(height_);
   if (w < 0 || h < 0) platform::Fail(380, "Invalid property value");
   if (load_started_ && (left != left_ || t != top_)) moved_by_code_ = true;
@@ -128,7 +128,7 @@ void Form::RaiseResize() {
 
 void Form::SetCaption(std::string caption) {
   caption_ = std::move(caption);
-  if (border_style_ != 0) detail::Invalidate();
+  if (border_style_ != WindowBorder::kNone) detail::Invalidate();
 }
 
 void Form::SetPicture(PicturePtr picture) {
@@ -141,18 +141,18 @@ void Form::SetBackColor(Color color) {
   detail::Invalidate();
 }
 
-void Form::SetBorderStyle(int style) {
+void Form::SetBorderStyle(WindowBorder style) {
   border_style_ = style;
   detail::Invalidate();
 }
 
-void Form::SetWindowState(int state) {
-  if (state < 0 || state > 2) platform::Fail(380, "Invalid property value");
+void Form::SetWindowState(WindowSize state) {
+  if (const int n = static_cast<int>(state); n < 0 || n > 2) platform::Fail(380, "Invalid property value");
   if (state == window_state_) return;
   window_state_ = state;
   detail::Invalidate();
-  if (state == 1) Wm().Hidden(this);
-  if (state != 1 && visible_) detail::NoteWindowAppeared();
+  if (state == WindowSize::kMinimized) Wm().Hidden(this);
+  if (state != WindowSize::kMinimized && visible_) detail::NoteWindowAppeared();
   // Every change of state resizes the window, minimising and restoring included.
   RaiseResize();
 }
@@ -173,8 +173,8 @@ void Form::SetEnabled(bool v) {
   detail::Invalidate();
 }
 
-void Form::SetMousePointer(int shape) {
-  if (shape < 0 || (shape > 15 && shape != kCustomPointer)) platform::Fail(380, "Invalid property value");
+void Form::SetMousePointer(PointerStyle shape) {
+  if (const int n = static_cast<int>(shape); n < 0 || (n > 15 && shape != PointerStyle::kCustom)) platform::Fail(380, "Invalid property value");
   mouse_pointer_ = shape;
 }
 
@@ -188,7 +188,7 @@ void Form::SetTopMost(bool top_most) {
 void Form::ZOrder(int position) { Wm().Raise(this, position == 0); }
 
 void Form::ApplyStartUpPosition() {
-  if (start_up_position_ != 2 || moved_by_code_ || window_state_ != 0) return;
+  if (start_up_position_ != StartPosition::kCenterScreen || moved_by_code_ || window_state_ != WindowSize::kNormal) return;
   left_ = (forms::ScreenWidth() - width_) / 2;
   top_ = (forms::ScreenHeight() - height_) / 2;
 }
@@ -217,7 +217,7 @@ void Form::ShowModal() {
     Wm().Activate(this);
     detail::Invoke([this] { detail::RunUntil([this] { return !visible_ || !loaded_; }); });
   }
-  if (!Ended() && before && before != this && before->loaded_ && before->visible_ && before->window_state_ != 1)
+  if (!Ended() && before && before != this && before->loaded_ && before->visible_ && before->window_state_ != WindowSize::kMinimized)
     Wm().Activate(before);
 }
 

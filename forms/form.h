@@ -7,7 +7,7 @@
 //    public:
 //     forms::Label LblTitle{*this, "LblTitle"};
 //     forms::Timer Timer1{*this, "Timer1", 100, false};
-//     FrmDemo() { SetBorderStyle(0); LblTitle.Click = [this] { Timer1.SetEnabled(true); }; }
+//     FrmDemo() { SetBorderStyle(WindowBorder::kNone); LblTitle.Click = [this] { Timer1.SetEnabled(true); }; }
 //    protected:
 //     void Form_Load() override { LblTitle.SetCaption("..."); }
 //   };
@@ -70,21 +70,18 @@ class Form : public Container {
   void SetPicture(PicturePtr picture);
   Color BackColor() const { return back_color_; }
   void SetBackColor(Color color);
-  // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog (1 to 3 get a title bar).
-  int BorderStyle() const { return border_style_; }
-  void SetBorderStyle(int style);
-  // 0 manual, 2 centred on the screen when first shown.
-  int StartUpPosition() const { return start_up_position_; }
-  void SetStartUpPosition(int position) { start_up_position_ = position; }
-  // 0 normal, 1 minimised, 2 maximised (fills the screen).
-  int WindowState() const { return window_state_; }
-  void SetWindowState(int state);
+  WindowBorder BorderStyle() const { return border_style_; }
+  void SetBorderStyle(WindowBorder style);
+  StartPosition StartUpPosition() const { return start_up_position_; }
+  void SetStartUpPosition(StartPosition position) { start_up_position_ = position; }
+  WindowSize WindowState() const { return window_state_; }
+  void SetWindowState(WindowSize state);
   bool Visible() const { return visible_; }
   void SetVisible(bool v);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool v);
-  int MousePointer() const { return mouse_pointer_; }
-  void SetMousePointer(int shape);
+  PointerStyle MousePointer() const { return mouse_pointer_; }
+  void SetMousePointer(PointerStyle shape);
   const PicturePtr& MouseIcon() const { return mouse_icon_; }
   void SetMouseIcon(PicturePtr icon);
 
@@ -129,7 +126,7 @@ class Form : public Container {
   // visible way out. A bordered window acts as on its close box; a borderless one has no close
   // box and stays.
   virtual void CloseRequested() {
-    if (border_style_ != 0) CloseBoxClicked();
+    if (border_style_ != WindowBorder::kNone) CloseBoxClicked();
   }
 
   // Every control in creation order (containers' children included), and the timers.
@@ -161,7 +158,7 @@ class Form : public Container {
     int left = 0, top = 0, right = 0, bottom = 0;
   };
   Edges NonClient() const;
-  static Edges NonClientOf(int border_style);
+  static Edges NonClientOf(WindowBorder border_style);
 
  private:
   friend class Control;
@@ -180,12 +177,12 @@ class Form : public Container {
   std::string caption_;
   PicturePtr icon_, picture_;
   Color back_color_ = 0x8000000F;
-  int border_style_ = 2;
-  int start_up_position_ = 0;
-  int window_state_ = 0;
+  WindowBorder border_style_ = WindowBorder::kSizable;
+  StartPosition start_up_position_ = StartPosition::kManual;
+  WindowSize window_state_ = WindowSize::kNormal;
   bool visible_ = false;
   bool enabled_ = true;
-  int mouse_pointer_ = 0;
+  PointerStyle mouse_pointer_ = PointerStyle::kDefault;
   PicturePtr mouse_icon_;
   bool top_most_ = false;
   bool loaded_ = true;

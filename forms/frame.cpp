@@ -14,14 +14,14 @@ void Frame::SetCaption(std::string caption) {
   Invalidate();
 }
 
-void Frame::SetBorderStyle(int style) {
+void Frame::SetBorderStyle(BoxBorder style) {
   border_style_ = style;
   Invalidate();
 }
 
 void Frame::Paint(Painter& p, const Rect& r) {
   p.FillRect(r, ResolveColor(back_color_));
-  if (!border_style_) return;
+  if (border_style_ == BoxBorder::kNone) return;
   TextStyle s = Style();
   s.access_keys = true;
   s.access_underline = Parent().KeyboardCues();

@@ -16,9 +16,9 @@ class Frame : public TextControl, public Container {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
-  // 0 none, 1 a single etched border with the caption.
-  int BorderStyle() const { return border_style_; }
-  void SetBorderStyle(int style);
+  // Fixed single: an etched border with the caption.
+  BoxBorder BorderStyle() const { return border_style_; }
+  void SetBorderStyle(BoxBorder style);
 
   bool Windowed() const override { return true; }
   void CopyFrom(const Control& other) override;
@@ -29,7 +29,7 @@ class Frame : public TextControl, public Container {
 
  private:
   std::string caption_;
-  int border_style_ = 1;
+  BoxBorder border_style_ = BoxBorder::kFixedSingle;
 };
 
 }  // namespace xpexam::forms

@@ -27,19 +27,19 @@ void Label::SetWordWrap(bool v) {
   Fit();
 }
 
-void Label::SetBackStyle(int style) {
+void Label::SetBackStyle(Background style) {
   back_style_ = style;
   Invalidate();
 }
 
-void Label::SetBorderStyle(int style) {
+void Label::SetBorderStyle(BoxBorder style) {
   border_style_ = style;
   Invalidate();
   Fit();
 }
 
-void Label::SetAlignment(int alignment) {
-  if (alignment < 0 || alignment > 2) platform::Fail(380, "Invalid property value");
+void Label::SetAlignment(TextAlign alignment) {
+  if (const int n = static_cast<int>(alignment); n < 0 || n > 2) platform::Fail(380, "Invalid property value");
   alignment_ = alignment;
   Invalidate();
 }
@@ -52,7 +52,7 @@ void Label::SetUseMnemonic(bool v) {
 
 TextStyle Label::LabelStyle() const {
   TextStyle s = Style();
-  s.align = alignment_ == 1 ? Align::kRight : alignment_ == 2 ? Align::kCenter : Align::kLeft;
+  s.align = alignment_ == TextAlign::kRight ? Align::kRight : alignment_ == TextAlign::kCenter ? Align::kCenter : Align::kLeft;
   s.access_keys = use_mnemonic_;
   s.access_underline = Parent().KeyboardCues();
   return s;
@@ -77,7 +77,7 @@ void Label::OnResized() {
 }
 
 void Label::Paint(Painter& p, const Rect& r) {
-  if (back_style_ == 1) p.FillRect(r, ResolveColor(back_color_));
+  if (back_style_ == Background::kOpaque) p.FillRect(r, ResolveColor(back_color_));
   const int b = Border();
   if (b) {
     p.FillRect({0, 0, r.w, 1}, ResolveColor(kSysButtonShadow));

@@ -19,15 +19,12 @@ class Label : public TextControl {
   void SetAutoSize(bool v);
   bool WordWrap() const { return word_wrap_; }
   void SetWordWrap(bool v);
-  // 0 transparent, 1 opaque.
-  int BackStyle() const { return back_style_; }
-  void SetBackStyle(int style);
-  // 0 none, 1 fixed single.
-  int BorderStyle() const { return border_style_; }
-  void SetBorderStyle(int style);
-  // 0 left, 1 right, 2 centred.
-  int Alignment() const { return alignment_; }
-  void SetAlignment(int alignment);
+  Background BackStyle() const { return back_style_; }
+  void SetBackStyle(Background style);
+  BoxBorder BorderStyle() const { return border_style_; }
+  void SetBorderStyle(BoxBorder style);
+  TextAlign Alignment() const { return alignment_; }
+  void SetAlignment(TextAlign alignment);
   // "&x" shows x underlined and "&&" shows "&".
   bool UseMnemonic() const { return use_mnemonic_; }
   void SetUseMnemonic(bool v);
@@ -43,14 +40,14 @@ class Label : public TextControl {
  private:
   void Fit();
   TextStyle LabelStyle() const;
-  int Border() const { return border_style_ ? 1 : 0; }
+  int Border() const { return border_style_ == BoxBorder::kNone ? 0 : 1; }
 
   std::string caption_;
   bool auto_size_ = false;
   bool word_wrap_ = false;
-  int back_style_ = 1;
-  int border_style_ = 0;
-  int alignment_ = 0;
+  Background back_style_ = Background::kOpaque;
+  BoxBorder border_style_ = BoxBorder::kNone;
+  TextAlign alignment_ = TextAlign::kLeft;
   bool use_mnemonic_ = true;
   bool fitting_ = false;
 };

@@ -32,15 +32,15 @@ void Line::SetBorderWidth(int width) {
   border_width_ = width;
   Place();
 }
-void Line::SetBorderStyle(int style) {
+void Line::SetBorderStyle(Outline style) {
   border_style_ = style;
   Invalidate();
 }
 
 void Line::Paint(Painter& p, const Rect&) {
-  if (border_style_ == 0) return;
+  if (border_style_ == Outline::kTransparent) return;
   const int ox = TwipsToPixels(Left()), oy = TwipsToPixels(Top());
-  const LineStyle style = border_style_ >= 2 && border_style_ <= 5 && border_width_ == 1 ? LineStyle::kDot : LineStyle::kSolid;
+  const LineStyle style = DrawnDotted(border_style_) && border_width_ == 1 ? LineStyle::kDot : LineStyle::kSolid;
   p.DrawLine(TwipsToPixels(x1_) - ox, TwipsToPixels(y1_) - oy, TwipsToPixels(x2_) - ox, TwipsToPixels(y2_) - oy,
              ResolveColor(border_color_), border_width_, style);
 }

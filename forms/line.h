@@ -26,9 +26,8 @@ class Line : public Control {
   void SetBorderColor(Color c);
   int BorderWidth() const { return border_width_; }
   void SetBorderWidth(int width);
-  // 0 transparent, 1 solid, 2 to 5 drawn dotted.
-  int BorderStyle() const { return border_style_; }
-  void SetBorderStyle(int style);
+  Outline BorderStyle() const { return border_style_; }
+  void SetBorderStyle(Outline style);
 
   bool TakesMouse() const override { return false; }
   void CopyFrom(const Control& other) override;
@@ -43,7 +42,7 @@ class Line : public Control {
   double x1_ = 0, y1_ = 0, x2_ = 1215, y2_ = 0;
   Color border_color_ = kSysWindowText;
   int border_width_ = 1;
-  int border_style_ = 1;
+  Outline border_style_ = Outline::kSolid;
 };
 
 }  // namespace xpexam::forms

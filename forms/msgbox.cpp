@@ -99,16 +99,16 @@ class MessageBoxForm : public Form {
  public:
   MessageBoxForm(const std::string& prompt, int buttons, const std::string& title)
       : Form("MsgBox"), icon_(buttons & 0x70), default_button_((buttons & kDefaultButton2) ? 1 : 0) {
-    SetBorderStyle(3);
+    SetBorderStyle(WindowBorder::kFixedDialog);
     SetCaption(title.empty() ? Title() : title);
-    SetStartUpPosition(2);
+    SetStartUpPosition(StartPosition::kCenterScreen);
     SetTopMost(true);
     const std::vector<Choice> choices = Choices(buttons);
     cancel_ = (buttons & 7) == kOkCancel ? kCancel : (buttons & 7) == kYesNo ? 0 : kOk;
     const Layout l = LayOut(prompt, icon_, static_cast<int>(choices.size()), WrapScreenWidth());
     const Edges nc = NonClient();
     Move(0, 0, PixelsToTwips(l.cw + nc.left + nc.right), PixelsToTwips(l.ch + nc.top + nc.bottom));
-    prompt_.SetBackStyle(0);
+    prompt_.SetBackStyle(Background::kTransparent);
     prompt_.SetUseMnemonic(false);
     prompt_.SetCaption(prompt);
     prompt_.Move(PixelsToTwips(l.text_x), PixelsToTwips(l.text_y), PixelsToTwips(l.text.width + 1), PixelsToTwips(l.text.height));
@@ -129,7 +129,7 @@ class MessageBoxForm : public Form {
 
   static MsgBoxSize Measure(const std::string& prompt, int buttons, int screen_width) {
     const Layout l = LayOut(prompt, buttons & 0x70, static_cast<int>(Choices(buttons).size()), screen_width);
-    const Edges nc = NonClientOf(3);
+    const Edges nc = NonClientOf(WindowBorder::kFixedDialog);
     return {l.cw + nc.left + nc.right, l.ch + nc.top + nc.bottom};
   }
 

@@ -34,7 +34,7 @@ void PictureBox::SetBackColor(Color c) {
   Invalidate();
 }
 
-void PictureBox::SetBorderStyle(int style) {
+void PictureBox::SetBorderStyle(BoxBorder style) {
   border_style_ = style;
   Invalidate();
   Fit();
@@ -59,7 +59,7 @@ void PictureBox::Paint(Painter& p, const Rect& r) {
     p.DrawPicture(*picture_, 0, 0);
     p.Pop();
   }
-  if (border_style_) DrawSunkenEdge(p, r);
+  if (border_style_ != BoxBorder::kNone) DrawSunkenEdge(p, r);
 }
 
 std::string PictureBox::DumpFields() const { return "picture=" + DumpQuote(PictureId(picture_)); }

@@ -19,9 +19,9 @@ class PictureBox : public Control, public Container {
   void SetPicture(PicturePtr picture);
   Color BackColor() const { return back_color_; }
   void SetBackColor(Color c);
-  // 0 none, 1 a sunken edge.
-  int BorderStyle() const { return border_style_; }
-  void SetBorderStyle(int style);
+  // Fixed single: a sunken edge.
+  BoxBorder BorderStyle() const { return border_style_; }
+  void SetBorderStyle(BoxBorder style);
   // Sizes the box to its picture.
   bool AutoSize() const { return auto_size_; }
   void SetAutoSize(bool v);
@@ -37,11 +37,11 @@ class PictureBox : public Control, public Container {
 
  private:
   void Fit();
-  int Border() const { return border_style_ ? 2 : 0; }
+  int Border() const { return border_style_ == BoxBorder::kNone ? 0 : 2; }
 
   PicturePtr picture_;
   Color back_color_ = kSysButtonFace;
-  int border_style_ = 1;
+  BoxBorder border_style_ = BoxBorder::kFixedSingle;
   bool auto_size_ = false;
 };
 

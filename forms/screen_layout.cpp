@@ -61,15 +61,15 @@ class ScreenLayout {
     const std::vector<Form*> forms = LoadedForms();
     for (Form* f : forms) {
       const Bounds normal{f->left_, f->top_, f->width_, f->height_};
-      change.before.emplace_back(f, f->window_state_ == 2 ? from : normal);
-      const int title = f->border_style_ != 0 ? f->NonClient().top : kTitleHeight;
+      change.before.emplace_back(f, f->window_state_ == WindowSize::kMaximized ? from : normal);
+      const int title = f->border_style_ != WindowBorder::kNone ? f->NonClient().top : kTitleHeight;
       const Bounds moved = FollowScreen(normal, PixelsToTwips(title), from, to, TwipsPerPixel());
       f->left_ = moved.left;
       f->top_ = moved.top;
     }
     detail::Invalidate();
     for (Form* f : forms)
-      if (f->loaded_ && f->window_state_ == 2) f->RaiseResize();
+      if (f->loaded_ && f->window_state_ == WindowSize::kMaximized) f->RaiseResize();
     if (Hook()) {
       auto hook = Hook();
       detail::Invoke([&] { hook(change); });

@@ -10,8 +10,8 @@ Shape::Shape(Container& container, std::string name, int index) : Control(contai
   Move(0, 0, 1215, 1215);
 }
 
-void Shape::SetShape(int shape) {
-  if (shape < 0 || shape > 5) platform::Fail(380, "Invalid property value");
+void Shape::SetShape(Figure shape) {
+  if (const int n = static_cast<int>(shape); n < 0 || n > 5) platform::Fail(380, "Invalid property value");
   shape_ = shape;
   Invalidate();
 }
@@ -24,12 +24,12 @@ void Shape::SetBorderWidth(int width) {
   border_width_ = width;
   Invalidate();
 }
-void Shape::SetBorderStyle(int style) {
-  if (style < 0 || style > 6) platform::Fail(380, "Invalid property value");
+void Shape::SetBorderStyle(Outline style) {
+  if (const int n = static_cast<int>(style); n < 0 || n > 6) platform::Fail(380, "Invalid property value");
   border_style_ = style;
   Invalidate();
 }
-void Shape::SetBackStyle(int style) {
+void Shape::SetBackStyle(Background style) {
   back_style_ = style;
   Invalidate();
 }
@@ -37,7 +37,7 @@ void Shape::SetBackColor(Color c) {
   back_color_ = c;
   Invalidate();
 }
-void Shape::SetFillStyle(int style) {
+void Shape::SetFillStyle(ShapeFill style) {
   fill_style_ = style;
   Invalidate();
 }
@@ -48,22 +48,22 @@ void Shape::SetFillColor(Color c) {
 
 void Shape::Paint(Painter& p, const Rect& r) {
   Rect box = r;
-  if (shape_ == 1 || shape_ == 3 || shape_ == 5) {
+  if (shape_ == Figure::kSquare || shape_ == Figure::kCircle || shape_ == Figure::kRoundedSquare) {
     const int side = std::min(r.w, r.h);
     box = {(r.w - side) / 2, (r.h - side) / 2, side, side};
   }
-  const bool round = shape_ == 2 || shape_ == 3;
+  const bool round = shape_ == Figure::kOval || shape_ == Figure::kCircle;
   auto fill = [&](Color c) {
     if (round)
       p.FillEllipse(box, ResolveColor(c));
     else
       p.FillRect(box, ResolveColor(c));
   };
-  if (back_style_ == 1) fill(back_color_);
-  if (fill_style_ == 0) fill(fill_color_);
-  if (border_style_ == 0) return;
+  if (back_style_ == Background::kOpaque) fill(back_color_);
+  if (fill_style_ == ShapeFill::kSolid) fill(fill_color_);
+  if (border_style_ == Outline::kTransparent) return;
   // Wider borders are always solid, as the system draws them.
-  const LineStyle style = border_style_ >= 2 && border_style_ <= 5 && border_width_ == 1 ? LineStyle::kDot : LineStyle::kSolid;
+  const LineStyle style = DrawnDotted(border_style_) && border_width_ == 1 ? LineStyle::kDot : LineStyle::kSolid;
   if (round)
     p.StrokeEllipse(box, ResolveColor(border_color_), border_width_, style);
   else

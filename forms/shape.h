@@ -13,25 +13,22 @@ class Shape : public Control {
   Shape(Container& container, std::string name, int index = -1);
   std::string TypeName() const override { return "Shape"; }
 
-  // 0 rectangle, 1 square, 2 oval, 3 circle, 4 rounded rectangle, 5 rounded square.
-  int GetShape() const { return shape_; }
-  void SetShape(int shape);
+  Figure GetShape() const { return shape_; }
+  void SetShape(Figure shape);
   Color BorderColor() const { return border_color_; }
   void SetBorderColor(Color c);
   // Pixels.
   int BorderWidth() const { return border_width_; }
   void SetBorderWidth(int width);
-  // 0 transparent, 1 solid, 2 to 5 dashed and dotted kinds (drawn dotted), 6 inside solid.
-  int BorderStyle() const { return border_style_; }
-  void SetBorderStyle(int style);
-  // 0 transparent, 1 opaque (BackColor).
-  int BackStyle() const { return back_style_; }
-  void SetBackStyle(int style);
+  Outline BorderStyle() const { return border_style_; }
+  void SetBorderStyle(Outline style);
+  // Opaque: filled with BackColor.
+  Background BackStyle() const { return back_style_; }
+  void SetBackStyle(Background style);
   Color BackColor() const { return back_color_; }
   void SetBackColor(Color c);
-  // 0 solid (FillColor), 1 transparent.
-  int FillStyle() const { return fill_style_; }
-  void SetFillStyle(int style);
+  ShapeFill FillStyle() const { return fill_style_; }
+  void SetFillStyle(ShapeFill style);
   Color FillColor() const { return fill_color_; }
   void SetFillColor(Color c);
 
@@ -42,13 +39,13 @@ class Shape : public Control {
   void Paint(Painter& p, const Rect& r) override;
 
  private:
-  int shape_ = 0;
+  Figure shape_ = Figure::kRectangle;
   Color border_color_ = kSysWindowText;
   int border_width_ = 1;
-  int border_style_ = 1;
-  int back_style_ = 0;
+  Outline border_style_ = Outline::kSolid;
+  Background back_style_ = Background::kTransparent;
   Color back_color_ = kSysWindow;
-  int fill_style_ = 1;
+  ShapeFill fill_style_ = ShapeFill::kTransparent;
   Color fill_color_ = 0;
 };
 

@@ -116,7 +116,7 @@ void TextBox::SetMultiLine(bool v) {
   Invalidate();
 }
 
-void TextBox::SetScrollBars(int v) {
+void TextBox::SetScrollBars(Scrolling v) {
   scroll_bars_ = v;
   lines_valid_ = false;
   Invalidate();
@@ -133,14 +133,14 @@ void TextBox::SetMaxLength(int n) {
   max_length_ = n;
 }
 
-void TextBox::SetAlignment(int alignment) {
-  if (alignment < 0 || alignment > 2) platform::Fail(380, "Invalid property value");
+void TextBox::SetAlignment(TextAlign alignment) {
+  if (const int n = static_cast<int>(alignment); n < 0 || n > 2) platform::Fail(380, "Invalid property value");
   alignment_ = alignment;
   EnsureCaretVisible();
   Invalidate();
 }
 
-void TextBox::SetBorderStyle(int style) {
+void TextBox::SetBorderStyle(BoxBorder style) {
   border_style_ = style;
   lines_valid_ = false;
   Invalidate();
@@ -160,14 +160,14 @@ void TextBox::OnFontChanged() {
 
 Rect TextBox::TextArea() const {
   Rect r = PixelRect();
-  const int b = border_style_ ? 2 : 0;
+  const int b = border_style_ == BoxBorder::kNone ? 0 : 2;
   const int bar = HasScrollBar() ? kScrollBarWidth : 0;
   return {b + 1, b + 1, std::max(0, r.w - 2 * b - 2 - bar), std::max(0, r.h - 2 * b - 2)};
 }
 
 Rect TextBox::ScrollBarRect() const {
   Rect r = PixelRect();
-  const int b = border_style_ ? 2 : 0;
+  const int b = border_style_ == BoxBorder::kNone ? 0 : 2;
   return {r.w - b - kScrollBarWidth, b, kScrollBarWidth, std::max(0, r.h - 2 * b)};
 }
 
@@ -239,7 +239,7 @@ int TextBox::LineLeft(const VisualLine& line) const {
   const Rect area = TextArea();
   const int width = XOf(line, line.end);
   if (!multi_line_ && width > area.w) return area.x - scroll_x_;
-  const int offset = alignment_ == 1 ? area.w - width : alignment_ == 2 ? (area.w - width) / 2 : 0;
+  const int offset = alignment_ == TextAlign::kRight ? area.w - width : alignment_ == TextAlign::kCenter ? (area.w - width) / 2 : 0;
   return area.x + std::max(0, offset) - (multi_line_ ? 0 : scroll_x_);
 }
 
@@ -491,7 +491,7 @@ void TextBox::OnFocus(bool got) {
 
 void TextBox::Paint(Painter& p, const Rect& r) {
   p.FillRect(r, ResolveColor(back_color_));
-  if (border_style_) DrawSunkenEdge(p, r);
+  if (border_style_ != BoxBorder::kNone) DrawSunkenEdge(p, r);
   const Rect area = TextArea();
   const auto& lines = Lines();
   const int lh = LineHeight();

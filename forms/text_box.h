@@ -29,24 +29,23 @@ class TextBox : public TextControl {
 
   bool MultiLine() const { return multi_line_; }
   void SetMultiLine(bool v);
-  // 0 none, 2 vertical (shown on multi-line boxes), 1 and 3 as the system numbers them.
-  int ScrollBars() const { return scroll_bars_; }
-  void SetScrollBars(int v);
+  // The vertical bar is shown on multi-line boxes only.
+  Scrolling ScrollBars() const { return scroll_bars_; }
+  void SetScrollBars(Scrolling v);
   // "" shows the text; one character shows every character as it.
   const std::string& PasswordChar() const { return password_char_; }
   void SetPasswordChar(std::string c);
   // Characters the user may type; 0 for no limit. Assignments by code are not limited.
   int MaxLength() const { return max_length_; }
   void SetMaxLength(int n);
-  // 0 left, 1 right, 2 centred.
-  int Alignment() const { return alignment_; }
-  void SetAlignment(int alignment);
+  TextAlign Alignment() const { return alignment_; }
+  void SetAlignment(TextAlign alignment);
   // Read-only for the user.
   bool Locked() const { return locked_; }
   void SetLocked(bool v) { locked_ = v; }
-  // 0 none, 1 a sunken edge.
-  int BorderStyle() const { return border_style_; }
-  void SetBorderStyle(int style);
+  // Fixed single: a sunken edge.
+  BoxBorder BorderStyle() const { return border_style_; }
+  void SetBorderStyle(BoxBorder style);
   // The selection is drawn only while the box has the focus.
   bool HideSelection() const { return hide_selection_; }
   void SetHideSelection(bool v);
@@ -82,7 +81,9 @@ class TextBox : public TextControl {
   const std::vector<VisualLine>& Lines() const;
   Rect TextArea() const;
   Rect ScrollBarRect() const;
-  bool HasScrollBar() const { return multi_line_ && (scroll_bars_ & 2); }
+  bool HasScrollBar() const {
+    return multi_line_ && (scroll_bars_ == Scrolling::kVertical || scroll_bars_ == Scrolling::kBoth);
+  }
   int LineHeight() const;
   int Advance(int index) const;
   int XOf(const VisualLine& line, int index) const;
@@ -102,12 +103,12 @@ class TextBox : public TextControl {
   std::string text_;
   int anchor_ = 0, caret_ = 0;
   bool multi_line_ = false;
-  int scroll_bars_ = 0;
+  Scrolling scroll_bars_ = Scrolling::kNone;
   std::string password_char_;
   int max_length_ = 0;
-  int alignment_ = 0;
+  TextAlign alignment_ = TextAlign::kLeft;
   bool locked_ = false;
-  int border_style_ = 1;
+  BoxBorder border_style_ = BoxBorder::kFixedSingle;
   bool hide_selection_ = true;
   bool focused_ = false;
   bool selecting_ = false;

@@ -80,7 +80,7 @@ void WindowManager::Raise(Form* f, bool top) {
 
 void WindowManager::Shown(Form* f) {
   Raise(f, true);
-  if (f->WindowState() != 1 && (modal_.empty() || modal_.back() == f)) Activate(f);
+  if (f->WindowState() != WindowSize::kMinimized && (modal_.empty() || modal_.back() == f)) Activate(f);
 }
 
 void WindowManager::KeyTakerGone(const Form* f) {
@@ -103,7 +103,7 @@ void WindowManager::Hidden(Form* f) {
 
 Form* WindowManager::NextActive(Form* except) const {
   auto candidate = [except](Form* f) {
-    return f != except && f->Loaded() && f->Visible() && f->WindowState() != 1;
+    return f != except && f->Loaded() && f->Visible() && f->WindowState() != WindowSize::kMinimized;
   };
   if (!modal_.empty()) return candidate(modal_.back()) ? modal_.back() : nullptr;
   auto order = Stacking();
@@ -150,7 +150,7 @@ void WindowManager::PopModal(Form* f) {
 }
 
 bool WindowManager::InputAllowed(const Form* f) const {
-  return f && f->Loaded() && f->Visible() && f->Enabled() && f->WindowState() != 1 &&
+  return f && f->Loaded() && f->Visible() && f->Enabled() && f->WindowState() != WindowSize::kMinimized &&
          (modal_.empty() || modal_.back() == f);
 }
 
@@ -231,7 +231,7 @@ Form* WindowManager::FormAt(Point p) const {
   auto order = Stacking();
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     Form* f = *it;
-    if (f->Loaded() && f->Visible() && f->WindowState() != 1 && f->ScreenRectPx().Contains(p.x, p.y)) return f;
+    if (f->Loaded() && f->Visible() && f->WindowState() != WindowSize::kMinimized && f->ScreenRectPx().Contains(p.x, p.y)) return f;
   }
   return nullptr;
 }
@@ -293,10 +293,10 @@ std::pair<int, PicturePtr> WindowManager::PointerShape() const {
   Target t = capture_ ? capture_ : TargetAt(pointer_);
   if (!t || !InputAllowed(t.form)) return {0, nullptr};
   for (Control* c = t.control; c; c = ParentControl(c)) {
-    if (c->MousePointer() != 0) return {c->MousePointer(), c->MouseIcon()};
+    if (c->MousePointer() != PointerStyle::kDefault) return {static_cast<int>(c->MousePointer()), c->MouseIcon()};
     if (c->Windowed()) return {c->DefaultPointerShape(), nullptr};
   }
-  return {t.form->MousePointer(), t.form->MouseIcon()};
+  return {static_cast<int>(t.form->MousePointer()), t.form->MouseIcon()};
 }
 
 // ---- Tooltips -----------------------------------------------------------------------------------
@@ -428,7 +428,7 @@ void WindowManager::Dispatch(const InputEvent& e) {
 
 Form* WindowManager::CloseBoxUnderPointer() const {
   Form* f = FormAt(pointer_);
-  if (!f || f->BorderStyle() == 0 || !InputAllowed(f)) return nullptr;
+  if (!f || f->BorderStyle() == WindowBorder::kNone || !InputAllowed(f)) return nullptr;
   const Rect r = f->ScreenRectPx();
   return CloseBoxRect(r.w).Contains(pointer_.x - r.x, pointer_.y - r.y) ? f : nullptr;
 }
@@ -751,11 +751,11 @@ Form* TopWindow() { return Wm().Top(); }
 Form* WindowManager::Top() const {
   auto shown = [](Form* f) { return f && f->Loaded() && f->Visible(); };
   if (!modal_.empty()) return shown(modal_.back()) ? modal_.back() : nullptr;
-  if (shown(active_) && active_->WindowState() != 1) return active_;
+  if (shown(active_) && active_->WindowState() != WindowSize::kMinimized) return active_;
   auto order = Stacking();
   for (int minimised = 0; minimised <= 1; ++minimised)
     for (auto it = order.rbegin(); it != order.rend(); ++it)
-      if (shown(*it) && ((*it)->WindowState() == 1) == (minimised == 1)) return *it;
+      if (shown(*it) && ((*it)->WindowState() == WindowSize::kMinimized) == (minimised == 1)) return *it;
   return nullptr;
 }
 
@@ -763,7 +763,7 @@ bool WindowManager::OnlyMinimizedShown() const {
   bool any = false;
   for (const Form* f : forms_) {
     if (!f->Loaded() || !f->Visible()) continue;
-    if (f->WindowState() != 1) return false;
+    if (f->WindowState() != WindowSize::kMinimized) return false;
     any = true;
   }
   return any;
@@ -771,14 +771,14 @@ bool WindowManager::OnlyMinimizedShown() const {
 
 bool WindowManager::AnyShownNotMinimized() const {
   return std::any_of(forms_.begin(), forms_.end(),
-                     [](const Form* f) { return f->Loaded() && f->Visible() && f->WindowState() != 1; });
+                     [](const Form* f) { return f->Loaded() && f->Visible() && f->WindowState() != WindowSize::kMinimized; });
 }
 
 void WindowManager::RestoreFromTaskbar() {
   if (!OnlyMinimizedShown()) return;
   for (Form* f : Stacking())
     // A Resize handler before it may have unloaded, hidden or restored it.
-    if (f->Loaded() && f->Visible() && f->WindowState() == 1) f->SetWindowState(0);
+    if (f->Loaded() && f->Visible() && f->WindowState() == WindowSize::kMinimized) f->SetWindowState(WindowSize::kNormal);
   if (!active_) Activate(NextActive(nullptr));
 }
 
@@ -811,7 +811,7 @@ class DragGrab : public InputGrab {
 }  // namespace
 
 void Form::DragWindow() {
-  if (!loaded_ || !visible_ || window_state_ != 0 || !(Wm().ButtonsHeld() & kLeftButton)) return;
+  if (!loaded_ || !visible_ || window_state_ != WindowSize::kNormal || !(Wm().ButtonsHeld() & kLeftButton)) return;
   Wm().ReleaseCapture();
   DragGrab grab(*this, Wm().Pointer());
   GrabScope scope(&grab);

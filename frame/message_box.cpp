@@ -17,18 +17,18 @@ bool g_confirmed = false;
 }  // namespace
 
 FrmQOMSGBOX::FrmQOMSGBOX() {
-  SetBorderStyle(0);
-  SetStartUpPosition(2);
-  LblTitle.SetBackStyle(0);
+  SetBorderStyle(forms::WindowBorder::kNone);
+  SetStartUpPosition(forms::StartPosition::kCenterScreen);
+  LblTitle.SetBackStyle(forms::Background::kTransparent);
   LblTitle.SetAutoSize(true);
   LblTitle.SetForeColor(0x00FFFFFF);
   LblTitle.SetFont(forms::Font{"宋体", 10});
   LblTitle.SetCaption("");
-  LblPrompt.SetBackStyle(0);
+  LblPrompt.SetBackStyle(forms::Background::kTransparent);
   LblPrompt.SetWordWrap(true);
   LblPrompt.SetForeColor(forms::kSysButtonText);
   LblPrompt.SetFont(forms::Font{"宋体", 10});
-  lblMove.SetBackStyle(0);
+  lblMove.SetBackStyle(forms::Background::kTransparent);
   LblClick[2].SetVisible(false);
   LblClick.Click = [this](int index) { LblClick_Click(index); };
   LblClick.KeyDown = [this](int, int& key, int shift) { CancelOnEscape(key, shift); };

@@ -18,7 +18,7 @@ double SnapTwips(double v) {
 PictureButton::PictureButton(forms::Container& container, std::string name, int index)
     : CustomControl(container, std::move(name), index) {
   SetBackColor(kBackColor);
-  LblCaption.SetBackStyle(0);
+  LblCaption.SetBackStyle(forms::Background::kTransparent);
   LblCaption.SetAutoSize(true);
   // What the program's own instances store: white 9-point 宋体.
   LblCaption.SetForeColor(0x00FFFFFF);

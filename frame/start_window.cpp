@@ -52,10 +52,10 @@ bool AnotherCopyRuns() {
 void ReleaseInstanceLock() { InstanceSlot().reset(); }
 
 FrmStart::FrmStart() {
-  SetBorderStyle(0);
-  SetStartUpPosition(2);
+  SetBorderStyle(forms::WindowBorder::kNone);
+  SetStartUpPosition(forms::StartPosition::kCenterScreen);
   Move(0, 0, 6075, 3075);
-  Label1.SetBackStyle(0);
+  Label1.SetBackStyle(forms::Background::kTransparent);
   Label1.SetForeColor(forms::Rgb(255, 255, 255));
   Label1.SetAutoSize(true);
   Label1.Move(1800, 2040);

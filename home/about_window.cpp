@@ -16,10 +16,10 @@ using platform::Try;
 std::string BankVersionLine() { return "题库版本：V" + installation().bankVersion(); }
 
 FrmAbout::FrmAbout() {
-  SetBorderStyle(0);
-  SetStartUpPosition(2);
+  SetBorderStyle(forms::WindowBorder::kNone);
+  SetStartUpPosition(forms::StartPosition::kCenterScreen);
   for (int i : Label1.Indexes()) {
-    Label1[i].SetBackStyle(0);
+    Label1[i].SetBackStyle(forms::Background::kTransparent);
     Label1[i].SetAutoSize(i != 3);
   }
   Label1[2].SetForeColor(0x00FFFFFF);
@@ -27,11 +27,11 @@ FrmAbout::FrmAbout() {
   Label1[4].SetForeColor(0x000000FF);
   Label1[4].SetFontBold(true);
   Label1[3].SetWordWrap(true);
-  Label1[3].SetMousePointer(forms::kCustomPointer);
+  Label1[3].SetMousePointer(forms::PointerStyle::kCustom);
   Try([&] { Label1[3].SetMouseIcon(LinkCursor()); });
   Line1[4].SetBorderColor(0x00808080);
   Line1[3].SetBorderColor(0x00FFFFFF);
-  lblMove.SetBackStyle(0);
+  lblMove.SetBackStyle(forms::Background::kTransparent);
   Label1.Click = [this](int index) { Label1_Click(index); };
   LblClick.Click = [this](int) { Unload(); };
   lblMove.MouseDown = [this](int button, int shift, double x, double y) { lblMove_MouseDown(button, shift, x, y); };

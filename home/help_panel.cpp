@@ -24,9 +24,9 @@ void FrmFengmian::LayOutHelp() {
     ClickBotn[i].Move(ScaleX(15), ScaleY(15 + (i - 32) * 750), ScaleX(2700), ScaleY(750));
   WebHelpCON.Move(ScaleX(2880), ScaleY(870), ScaleX(9090), ScaleY(5880));
   LlbHelpCAP.SetCaption("");
-  LlbHelpCAP.SetBackStyle(0);
+  LlbHelpCAP.SetBackStyle(forms::Background::kTransparent);
   LlbHelpCAP.SetAutoSize(true);
-  LlbHelpCAP.SetAlignment(2);
+  LlbHelpCAP.SetAlignment(forms::TextAlign::kCenter);
   LlbHelpCAP.SetFontBold(true);
   LlbHelpCAP.SetForeColor(0x00E97F0C);
   LlbHelpCAP.Move(ScaleX(6960), ScaleY(240));

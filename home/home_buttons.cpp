@@ -26,7 +26,7 @@ using platform::TryReport;
 
 void FrmFengmian::LayOutButtons() {
   for (int i = 0; i <= 99; ++i) {
-    ClickBotn[i].SetMousePointer(forms::kCustomPointer);
+    ClickBotn[i].SetMousePointer(forms::PointerStyle::kCustom);
     if (auto picture = DataPictureOrNone("9l0015", kBuildTag)) ClickBotn[i].SetMouseIcon(picture);
   }
   for (int i : {0, 1, 9, 10}) ClickBotn[i].SetVisible(false);
@@ -117,7 +117,7 @@ void FrmFengmian::ConfirmExit() {
 void FrmFengmian::ClickBotn_Click(int index) {
   using namespace button;
   if (index == kMinimize || index == kTabBarMinimize) {
-    SetWindowState(1);
+    SetWindowState(forms::WindowSize::kMinimized);
   } else if (index == kExit || index == kTabBarExit) {
     ConfirmExit();
   } else if (kHomeTiles.Holds(index) || kPanelTabs.Holds(index)) {

@@ -34,21 +34,21 @@ forms::Color BannerColor(const std::string& line) {
 }  // namespace
 
 FrmFengmian::FrmFengmian() : FrmFengmianControls(static_cast<forms::Form&>(*this)) {
-  SetBorderStyle(0);
-  SetStartUpPosition(2);
+  SetBorderStyle(forms::WindowBorder::kNone);
+  SetStartUpPosition(forms::StartPosition::kCenterScreen);
   Move(0, 0, 12000, 9000);
   for (int i : LblInfo.Indexes()) {
-    LblInfo[i].SetBackStyle(0);
+    LblInfo[i].SetBackStyle(forms::Background::kTransparent);
     LblInfo[i].SetAutoSize(i <= 3);
     // The links show the pointing hand; footer label 2 is plain text.
     if (i != 2) {
-      LblInfo[i].SetMousePointer(forms::kCustomPointer);
+      LblInfo[i].SetMousePointer(forms::PointerStyle::kCustom);
       LblInfo[i].SetMouseIcon(frame::LinkCursor());
     }
   }
-  PicAd.SetBorderStyle(0);
+  PicAd.SetBorderStyle(forms::BoxBorder::kNone);
   PicAd.SetBackColor(forms::Rgb(255, 255, 255));
-  LblAD.SetBackStyle(0);
+  LblAD.SetBackStyle(forms::Background::kTransparent);
   LblAD.SetAutoSize(true);
   LblAD.SetFontName("宋体");
   LblInfo.Click = [this](int index) { LblInfo_Click(index); };
@@ -57,11 +57,11 @@ FrmFengmian::FrmFengmian() : FrmFengmianControls(static_cast<forms::Form&>(*this
   LblShiJuanDel.Click = [this](int index) { LblShiJuanDel_Click(index); };
   picShouYe.Move(0, 0, 12000, 3000);
   PicTOP.Move(0, 0, 12000, 1650);
-  lblMove.SetBackStyle(0);
-  LblCaption.SetBackStyle(0);
+  lblMove.SetBackStyle(forms::Background::kTransparent);
+  LblCaption.SetBackStyle(forms::Background::kTransparent);
   LblCaption.SetAutoSize(true);
   for (int i : LblUnitDQCAP.Indexes()) {
-    LblUnitDQCAP[i].SetBackStyle(0);
+    LblUnitDQCAP[i].SetBackStyle(forms::Background::kTransparent);
     LblUnitDQCAP[i].SetAutoSize(true);
   }
   LblUnitDQCAP[0].SetCaption("学习进度信息");
@@ -141,7 +141,7 @@ void FrmFengmian::LoadBanner() {
 
   PicAd.Move(ScaleX(3000), ScaleY(8100));
   LblAD.Move(0, 0);
-  LblAD.SetMousePointer(forms::kCustomPointer);
+  LblAD.SetMousePointer(forms::PointerStyle::kCustom);
   if (auto picture = frame::DataPictureOrNone("9l0015", kLoadTag)) LblAD.SetMouseIcon(picture);
   LblAD.SetFontSize(ScaleX(10));
   LblAD.SetCaption(platform::Replace(platform::Trim(lines[0]), "◎", "\r\n"));

@@ -102,7 +102,7 @@ void FrmFengmian::LayOutPaperPanel() {
                            Place{LblShiJuanSSSS[i], 120, 870}, Place{LblShiJuanScore[i], 1140, 870},
                            Place{LblShiJuanCCC[i], 1800, 870}, Place{LblShiJuanCuoTi[i], 2520, 870},
                            Place{LblShiJuanDel[i], 1800, 225}}) {
-      p.label.SetBackStyle(0);
+      p.label.SetBackStyle(forms::Background::kTransparent);
       p.label.SetAutoSize(true);
       p.label.SetFontSize(ScaleX(p.left == 120 && p.top == 210 ? 10 : 9));
       p.label.Move(row.Left() + ScaleX(p.left), row.Top() + ScaleY(p.top));
@@ -112,14 +112,14 @@ void FrmFengmian::LayOutPaperPanel() {
     LblShiJuanSSSS[i].SetCaption("最好成绩：    分");
     LblShiJuanScore[i].SetFontBold(true);
     LblShiJuanScore[i].SetForeColor(0xE97F0C);
-    LblShiJuanScore[i].SetAlignment(2);
+    LblShiJuanScore[i].SetAlignment(forms::TextAlign::kCenter);
     LblShiJuanScore[i].SetCaption("");
     LblShiJuanCCC[i].SetCaption("错题复习");
     LblShiJuanCCC[i].SetForeColor(0xE0);
     LblShiJuanDel[i].SetForeColor(0xE97F0C);
     for (forms::Label* l : {&LblShiJuanCCC[i], &LblShiJuanDel[i]})
       TryReport(kBuildTag, [&] {
-        l->SetMousePointer(forms::kCustomPointer);
+        l->SetMousePointer(forms::PointerStyle::kCustom);
         l->SetMouseIcon(DataPicture("9l0015"));
       });
     ClickBotn[70 + i].Move(row.Left() + ScaleX(3000), row.Top() + ScaleY(630), ScaleX(1275), ScaleY(450));
@@ -133,7 +133,7 @@ void FrmFengmian::LayOutPaperPanel() {
   ImgSuiJi.SetVisible(false);
   ClickBotn[21].SetVisible(ImgSuiJi.Visible());
   LblNoHis.SetCaption("您还没有练习过随机试卷！");
-  LblNoHis.SetBackStyle(0);
+  LblNoHis.SetBackStyle(forms::Background::kTransparent);
   LblNoHis.SetAutoSize(true);
   LblNoHis.SetForeColor(0x404040);
   LblNoHis.Move(ScaleX(4680), ScaleY(2160));

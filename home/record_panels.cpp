@@ -73,12 +73,12 @@ void FrmFengmian::LayOutRecordPanels() {
     int k = 0;
     for (forms::Label* counter : {&p.not_reviewed, &p.reviewed}) {
       const int top = k++ == 0 ? 2385 : 2835;
-      counter->SetBackStyle(0);
+      counter->SetBackStyle(forms::Background::kTransparent);
       counter->SetAutoSize(true);
       counter->SetFontBold(true);
       counter->SetForeColor(0x000000FF);
       counter->SetCaption("00");
-      counter->SetAlignment(2);
+      counter->SetAlignment(forms::TextAlign::kCenter);
       counter->SetFontSize(ScaleX(10));
       counter->Move(ScaleX(7140), ScaleY(top));
     }

@@ -61,9 +61,9 @@ void Download(const std::string& url, const std::string& path) {
 }  // namespace
 
 FrmUpdata::FrmUpdata() {
-  SetBorderStyle(0);
-  SetStartUpPosition(2);
-  for (forms::Label* l : {&Label4, &Label3, &LblVer, &Label1, &Label2, &lblMove}) l->SetBackStyle(0);
+  SetBorderStyle(forms::WindowBorder::kNone);
+  SetStartUpPosition(forms::StartPosition::kCenterScreen);
+  for (forms::Label* l : {&Label4, &Label3, &LblVer, &Label1, &Label2, &lblMove}) l->SetBackStyle(forms::Background::kTransparent);
   for (forms::Label* l : {&Label4, &Label3, &Label1, &Label2}) l->SetAutoSize(true);
   Label4.SetForeColor(0x00FFFFFF);
   Label2.SetForeColor(0x000000FF);

@@ -20,8 +20,8 @@ using frame::ScaleY;
 using platform::Try;
 
 FrmCZTS::FrmCZTS() {
-  SetBorderStyle(3);
-  SetStartUpPosition(2);
+  SetBorderStyle(forms::WindowBorder::kFixedDialog);
+  SetStartUpPosition(forms::StartPosition::kCenterScreen);
   Move(0, 0, 4815, 5130);
   Shape1.Move(60, 60, 4695, 5010);
   Shape1.SetBorderColor(0x00808080);
@@ -29,12 +29,12 @@ FrmCZTS::FrmCZTS() {
   Shape2.SetBorderColor(0x00FFFFFF);
   Label3.Move(240, 360);
   Label3.SetAutoSize(true);
-  Label3.SetBackStyle(0);
+  Label3.SetBackStyle(forms::Background::kTransparent);
   Label3.SetForeColor(0x00FF0000);
   Label3.SetFontSize(12);
   Label3.SetCaption("请注意!!!");
   Label2.Move(240, 840, 4380, 3540);
-  Label2.SetBackStyle(0);
+  Label2.SetBackStyle(forms::Background::kTransparent);
   Label2.SetWordWrap(true);
   Label2.SetForeColor(0x000000FF);
   Label2.SetFontSize(12);

@@ -17,8 +17,8 @@ using frame::ScaleY;
 
 HandInConfirmation::HandInConfirmation(forms::Form& form)
     : Frame1(form, "Frame1"), Label1(Frame1, "Label1"), Command1(form, "Command1"), Command2(form, "Command2"), form_(form) {
-  form.SetBorderStyle(3);
-  form.SetStartUpPosition(2);
+  form.SetBorderStyle(forms::WindowBorder::kFixedDialog);
+  form.SetStartUpPosition(forms::StartPosition::kCenterScreen);
   form.SetCaption("重要提示");
   form.SetBackColor(0x00D8E9EB);
   form.Move(0, 0, 4410, 2670);
@@ -27,7 +27,7 @@ HandInConfirmation::HandInConfirmation(forms::Form& form)
   Label1.Move(120, 240, 3855, 1500);
   Label1.SetForeColor(0x000000FF);
   Label1.SetFont({"宋体", 15, true});
-  Label1.SetBorderStyle(1);
+  Label1.SetBorderStyle(forms::BoxBorder::kFixedSingle);
   Label1.SetWordWrap(true);
   Command2.Click = [this] { Back(); };
 }

@@ -24,19 +24,19 @@ constexpr const char* kHelpText =
 std::string ImeSwitchFile() { return installation().appPath() + "\\ksdata\\288890" + ".mxy"; }
 
 FrmIME::FrmIME() {
-  SetBorderStyle(0);
-  SetStartUpPosition(2);
+  SetBorderStyle(forms::WindowBorder::kNone);
+  SetStartUpPosition(forms::StartPosition::kCenterScreen);
   Label1[2].SetCaption("输入法调用提示");
   Label1[2].SetForeColor(0x00FFFFFF);
-  Label1[2].SetBackStyle(0);
+  Label1[2].SetBackStyle(forms::Background::kTransparent);
   Label1[2].SetAutoSize(true);
   Label1[0].SetCaption(kHelpText);
-  Label1[0].SetBackStyle(0);
+  Label1[0].SetBackStyle(forms::Background::kTransparent);
   Label1[0].SetWordWrap(true);
   Check1.SetCaption("调用输入法");
   Check1.SetForeColor(0x000000FF);
   Check1.SetBackColor(0x00E1FFFF);
-  lblMove.SetBackStyle(0);
+  lblMove.SetBackStyle(forms::Background::kTransparent);
   Check1.Click = [this] { Check1_Click(); };
   lblClick.Click = [this](int) { Unload(); };
   lblMove.MouseDown = [this](int button, int shift, double x, double y) { lblMove_MouseDown(button, shift, x, y); };
@@ -65,15 +65,16 @@ void FrmIME::Form_Load() {
   // Only a first line of exactly "1" checks the box; checking it stores the switch again.
   std::string line;
   if (platform::LineReader reader; !reader.Open(ImeSwitchFile()) || !reader.Next(line)) line.clear();
-  Check1.SetValue(line == "1" ? 1 : 0);
+  Check1.SetValue(line == "1" ? forms::CheckState::kChecked : forms::CheckState::kUnchecked);
 }
 
 void FrmIME::Check1_Click() {
-  const std::string text = platform::Str(Check1.Value());
+  // The file holds the box's value as a number.
+  const std::string text = platform::Str(static_cast<long>(Check1.Value()));
   // A file that cannot be written (no ksdata folder, no write access) leaves the stored switch
   // as it was; the switch still holds for this run, as the box shows.
   platform::WriteTextLines(ImeSwitchFile(), {text});
-  desktop::editAnswerInputMethod().SetSwitching(Check1.Value() != 0);
+  desktop::editAnswerInputMethod().SetSwitching(Check1.Value() != forms::CheckState::kUnchecked);
 }
 
 // The desktop and the bar come back as the bar's own restore from the mini bar brings them.

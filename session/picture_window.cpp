@@ -8,7 +8,7 @@ namespace xpexam::session {
 using namespace frame;  // the installation, its pictures and captions
 
 FrmPicture::FrmPicture() {
-  SetBorderStyle(0);
+  SetBorderStyle(forms::WindowBorder::kNone);
   SetBackColor(0x000000FF);
   Timer1.Tick = [this] { Timer1_Timer(); };
   Image1.MouseDown = [this](int button, int shift, double x, double y) { Form_MouseDown(button, shift, x, y); };

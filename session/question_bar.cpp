@@ -37,32 +37,32 @@ void Scaled(forms::Control& c, double left, double top, double width, double hei
 }  // namespace
 
 FrmTm::FrmTm() : FrmTmControls(static_cast<forms::Form&>(*this)) {
-  SetBorderStyle(0);
+  SetBorderStyle(forms::WindowBorder::kNone);
   Move(0, 0, kDesignWidth, kDesignHeight);
-  for (forms::Label* l : {&lblMove, &LblBiao, &LblUnit, &Label2, &Command2}) l->SetBackStyle(0);
+  for (forms::Label* l : {&lblMove, &LblBiao, &LblUnit, &Label2, &Command2}) l->SetBackStyle(forms::Background::kTransparent);
   LblBiao.SetFont({"宋体", 10, true});
   LblBiao.SetForeColor(kWhite);
   LblBiao.SetAutoSize(true);
-  FrmZhuYa.SetBorderStyle(0);
+  FrmZhuYa.SetBorderStyle(forms::BoxBorder::kNone);
   RtbTM.SetMultiLine(true);
   RtbTM.SetLocked(true);
-  RtbTM.SetScrollBars(2);
+  RtbTM.SetScrollBars(forms::Scrolling::kVertical);
   RtbTM.SetFontSize(11);
   Image2.SetCaption("显示图片");
   Image2.SetForeColor(0);
   for (forms::Label* l : {&LblTime, &LblName, &LblIME}) {
-    l->SetBorderStyle(1);
+    l->SetBorderStyle(forms::BoxBorder::kFixedSingle);
     l->SetFontSize(9);
   }
   LblIME.SetCaption("EN");
   LblIME.SetForeColor(kWhite);
   LblIME.SetBackColor(kBlue);
-  PTime.SetBorderStyle(0);
+  PTime.SetBorderStyle(forms::BoxBorder::kNone);
   LblTimeJD.SetBackColor(kBlue);
-  PicUnit.SetBorderStyle(0);
+  PicUnit.SetBorderStyle(forms::BoxBorder::kNone);
   LblUnit.SetFontSize(9);
   LblUnit.SetAutoSize(true);
-  FrmZXH.SetBorderStyle(0);
+  FrmZXH.SetBorderStyle(forms::BoxBorder::kNone);
   FrmZXH.Move(0, 0, 810, 870);
   FrmZXH.SetPicture(frame::MiniBarPicture());
   FrmZXH.SetVisible(false);
@@ -82,8 +82,8 @@ FrmTm::FrmTm() : FrmTmControls(static_cast<forms::Form&>(*this)) {
   Image2.Click = [this] { Image2_Click(); };
   LblZXH.Click = [this] { LblZXH_Click(); };
   Command2.Click = [this] { Command2_Click(); };
-  Command2.MouseMove = [this](int, int, double, double) { Command2.SetBorderStyle(1); };
-  FrmZXH.MouseMove = [this](int, int, double, double) { Command2.SetBorderStyle(0); };
+  Command2.MouseMove = [this](int, int, double, double) { Command2.SetBorderStyle(forms::BoxBorder::kFixedSingle); };
+  FrmZXH.MouseMove = [this](int, int, double, double) { Command2.SetBorderStyle(forms::BoxBorder::kNone); };
   FrmZXH.MouseDown = [this](int b, int, double, double) { FrmZXH_MouseDown(b); };
   Label2.MouseDown = [this](int b, int, double, double) { Label2_MouseDown(b); };
   lblMove.MouseDown = [this](int b, int, double, double) { lblMove_MouseDown(b); };
@@ -99,8 +99,8 @@ FrmTm::FrmTm() : FrmTmControls(static_cast<forms::Form&>(*this)) {
   CmdSelNext.Click = [this] { CmdSelNext_Click(); };
   CmdSelFH.Click = [this] { CmdSelFH_Click(); };
   CmdKSFH.Click = [this] { CmdKSFH_Click(); };
-  FrmSelect.SetBorderStyle(0);
-  FrmKSXX.SetBorderStyle(0);
+  FrmSelect.SetBorderStyle(forms::BoxBorder::kNone);
+  FrmKSXX.SetBorderStyle(forms::BoxBorder::kNone);
   static constexpr const char* kCandidateLabels[] = {"姓    名：", "座 位 号：", "场    次：",
                                                      "档 案 号：", "报考科目：", "身份证号："};
   for (int k = 0; k <= 5; ++k) Label1[k].SetCaption(kCandidateLabels[k]);
@@ -291,13 +291,13 @@ void FrmTm::lblMove_MouseDown(int button) {
 
 void FrmTm::Label2_MouseDown(int button) {
   if (button == forms::kLeftButton) DragWindow();
-  Command2.SetBorderStyle(0);
+  Command2.SetBorderStyle(forms::BoxBorder::kNone);
   RestoreDesktop();
 }
 
 void FrmTm::FrmZXH_MouseDown(int button) {
   if (button == forms::kLeftButton) DragWindow();
-  Command2.SetBorderStyle(0);
+  Command2.SetBorderStyle(forms::BoxBorder::kNone);
 }
 
 void FrmTm::CmdEn_Click() {
@@ -338,7 +338,7 @@ void FrmTm::LblIME_Click() {
 void FrmTm::ChooseLayout(uint32_t layout) {
   desktop::editAnswerInputMethod().ChooseLayout(layout);
   auto& desk = desktop::FrmMain::Get();
-  desk.SetWindowState(0);
+  desk.SetWindowState(forms::WindowSize::kNormal);
   desk.Show();
   Try([&] { desk.FocusAnswerBox(); });
 }
@@ -374,7 +374,7 @@ void KeepBarDocked(const forms::ScreenChange& change) {
 
 void RestoreDesktop() {
   auto& desk = desktop::FrmMain::Get();
-  desk.SetWindowState(0);
+  desk.SetWindowState(forms::WindowSize::kNormal);
   desk.Show();
 }
 

@@ -158,7 +158,7 @@ class FrmTm : public forms::FormOf<FrmTm>, private FrmTmControls, private FrmTmV
 
   // Shows the cursor's question in the bar and hands it to the desktop.
   void LoadQuestion();
-  // The function buttons' dispatcher (0 to 11).
+  // The function buttons' dispatcher (bar_button).
   void CmdGN_Click(int index);
   // Shows page mCurPage of the number page.
   void ShowNumberPage();

@@ -57,15 +57,15 @@ std::string ScoreText(int completed) {
 }
 
 FrmChengji::FrmChengji() {
-  SetWindowState(2);
+  SetWindowState(forms::WindowSize::kMaximized);
   SetBackColor(0x00FEF9F6);
-  Picture1.SetBorderStyle(0);
+  Picture1.SetBorderStyle(forms::BoxBorder::kNone);
   Picture1.Move(0, 0, 12000, 9000);
-  Label1.SetBackStyle(0);
+  Label1.SetBackStyle(forms::Background::kTransparent);
   Label1.SetFont({"宋体", 12, true});
   Label1.SetAutoSize(true);
   Frame1.SetVisible(false);
-  LblTiMuYQ.SetBackStyle(0);
+  LblTiMuYQ.SetBackStyle(forms::Background::kTransparent);
   LblTiMuYQ.SetWordWrap(true);
   Timer1.Tick = [this] { Timer1_Timer(); };
   CmTNO.Click = [this](int i) { CmTNO_Click(i); };

@@ -37,11 +37,11 @@ std::string IdCardNumber(const std::string& typed) {
 }
 
 FrmLogon::FrmLogon() {
-  SetBorderStyle(0);
-  SetWindowState(2);
+  SetBorderStyle(forms::WindowBorder::kNone);
+  SetWindowState(forms::WindowSize::kMaximized);
   SetBackColor(0x00808040);
   for (forms::PictureBox* page : {&Picture1, &Picture2}) {
-    page->SetBorderStyle(0);
+    page->SetBorderStyle(forms::BoxBorder::kNone);
     page->SetBackColor(kPageColor);
     page->Move(0, 0, 12000, 9000);
   }
@@ -55,16 +55,16 @@ FrmLogon::FrmLogon() {
   TxtSFZ.SetText(kSampleIdCard);
   TxtSFZ.Move(0, 0, 2880, 360);
   for (forms::Label* area : {&CmdLog, &CmdExit}) {
-    area->SetBackStyle(0);
+    area->SetBackStyle(forms::Background::kTransparent);
     area->Move(0, 0, 1335, 495);
-    area->SetMousePointer(forms::kCustomPointer);
+    area->SetMousePointer(forms::PointerStyle::kCustom);
   }
   for (forms::Label* l : {&LblName, &LblZwh, &LblCC, &LblKm, &LblSfz, &LblDah, &LblDate}) {
-    l->SetBackStyle(0);
+    l->SetBackStyle(forms::Background::kTransparent);
     l->SetAutoSize(true);
     l->SetFont(font);
   }
-  P2.SetBorderStyle(0);
+  P2.SetBorderStyle(forms::BoxBorder::kNone);
   P2.Move(0, 0, 10335, 180);
   LJD.SetBackColor(0x00FF0000);
   LJD.Move(0, 0, 255, 375);

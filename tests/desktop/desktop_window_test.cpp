@@ -35,7 +35,7 @@ TEST_P(SizeRuleTest, CentredOnATallScreenMaximisedOtherwiseAndTheBarDocked) {
   forms::HeadlessSession screen(c.width, c.height);
   testing::ResetSessionState();
   auto& desk = FrmMain::Get();
-  EXPECT_EQ(desk.WindowState(), c.state);
+  EXPECT_EQ(static_cast<int>(desk.WindowState()), c.state);
   EXPECT_DOUBLE_EQ(desk.Left(), c.left);
   EXPECT_DOUBLE_EQ(desk.Top(), c.top);
   EXPECT_DOUBLE_EQ(desk.Width(), c.w);
@@ -55,7 +55,7 @@ TEST(DesktopShortScreenTest, RestoredTheWindowStillCoversTheScreen) {
   forms::HeadlessSession screen(1024, 600);
   testing::ResetSessionState();
   auto& desk = FrmMain::Get();
-  desk.SetWindowState(0);
+  desk.SetWindowState(forms::WindowSize::kNormal);
   EXPECT_DOUBLE_EQ(desk.Left(), 0);
   EXPECT_DOUBLE_EQ(desk.Width(), 15360);
   EXPECT_DOUBLE_EQ(desk.Height(), 9000);
@@ -174,7 +174,7 @@ TEST(DesktopShortScreenTest, ATitleStripPressOnAScreen650PixelsTallStillDocksThe
   screen.Input().Press(300, 5);
   screen.Input().Release(300, 5);
   forms::Pump();
-  EXPECT_EQ(d.WindowState(), 2);
+  EXPECT_EQ(d.WindowState(), forms::WindowSize::kMaximized);
   ExpectBarDocked();
 }
 

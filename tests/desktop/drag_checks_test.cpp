@@ -84,7 +84,7 @@ TEST_P(DragGestureTest, TheReleaseInTheTargetBoxCountsWhenThePointerMoved) {
   EXPECT_FALSE(Ui(d).Shape6.Visible());
   EXPECT_EQ(Vars(d).mDragging, !c.release_ends_drag);
   if (c.release_ends_drag) {
-    EXPECT_EQ(Ui(d).Label4.MousePointer(), 0);
+    EXPECT_EQ(Ui(d).Label4.MousePointer(), forms::PointerStyle::kDefault);
   }
 }
 
@@ -139,15 +139,15 @@ TEST_F(DragTest, TheDragPointerShowsWhileTheButtonIsHeld) {
   dir_.Write("ico07.CUR", xpexam::testing::SolidCursor(0xFF));
   Question({DragRecord("0050", "M0007")});
   auto& d = Desk();
-  int during = -1;
+  forms::PointerStyle during = forms::PointerStyle::kArrow;
   in_.Press(kLabel4X, kY);
   in_.Move(kBetweenX, kY);
   in_.Call([&] { during = Ui(d).Label4.MousePointer(); });
   in_.Release(kBetweenX, kY);
   Run();
-  EXPECT_EQ(during, forms::kCustomPointer);
+  EXPECT_EQ(during, forms::PointerStyle::kCustom);
   EXPECT_NE(Ui(d).Label4.MouseIcon(), nullptr);
-  EXPECT_EQ(Ui(d).Label4.MousePointer(), 0);
+  EXPECT_EQ(Ui(d).Label4.MousePointer(), forms::PointerStyle::kDefault);
 }
 
 TEST_F(DragTest, TheBandLiesBetweenThePressPointAndThePointer) {

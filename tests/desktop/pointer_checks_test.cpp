@@ -335,10 +335,10 @@ TEST_P(TargetPointerTest, EveryMoveShowsTheRecordsPointer) {
   auto& d = Desk();
   // The file is read again at the move.
   if (!c.file_at_move) std::filesystem::remove(cursor);
-  Ui(d).Label1.SetMousePointer(5);
+  Ui(d).Label1.SetMousePointer(forms::PointerStyle::kSize);
   in_.Move(kX, kY);
   forms::Pump();
-  EXPECT_EQ(Ui(d).Label1.MousePointer(), c.pointer);
+  EXPECT_EQ(static_cast<int>(Ui(d).Label1.MousePointer()), c.pointer);
   EXPECT_EQ(in_.PointerShapeShown(), c.pointer);
   // The box still takes its click.
   Click(kLeft)(in_);

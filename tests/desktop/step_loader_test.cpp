@@ -196,7 +196,7 @@ TEST_P(PointerTest, ThePointerOverTheTargetBox) {
   const PointerCase c = GetParam();
   Steps({StepLine({{66, "01000010000100001000"}, {101, c.code}, {197, "003"}})});
   Load(1);
-  EXPECT_EQ(Ui(Desk()).Label1.MousePointer(), c.pointer);
+  EXPECT_EQ(static_cast<int>(Ui(Desk()).Label1.MousePointer()), c.pointer);
   EXPECT_EQ(Ui(Desk()).Label1.MouseIcon() != nullptr, c.icon);
   EXPECT_EQ(Ui(Desk()).Label1.ToolTipText(), "A tooltip");
 }
@@ -222,7 +222,7 @@ TEST_F(StepLoaderTest, AMissingCursorKeepsTheIconOfTheStepBefore) {
   const forms::PicturePtr icon = Ui(Desk()).Label1.MouseIcon();
   Load(2);
   EXPECT_EQ(Ui(Desk()).Label1.MouseIcon(), icon);
-  EXPECT_EQ(Ui(Desk()).Label1.MousePointer(), 0);
+  EXPECT_EQ(Ui(Desk()).Label1.MousePointer(), forms::PointerStyle::kDefault);
   EXPECT_EQ(Ui(Desk()).Label1.ToolTipText(), "");
 }
 

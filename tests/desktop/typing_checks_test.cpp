@@ -335,14 +335,14 @@ TEST_F(TypingTest, TheTextFormatFromTheRecord) {
   auto& d = Desk();
   Question("0020", "Abc", "", "", "0120M03227");
   EXPECT_DOUBLE_EQ(Ui(d).Text1.FontSize(), 12);
-  EXPECT_EQ(Ui(d).Text1.Alignment(), 2);
+  EXPECT_EQ(Ui(d).Text1.Alignment(), forms::TextAlign::kCenter);
   EXPECT_TRUE(Ui(d).Text1.FontBold());
   EXPECT_TRUE(Ui(d).Text1.FontItalic());
   EXPECT_FALSE(Ui(d).Text1.FontUnderline());
   EXPECT_EQ(Ui(d).Text1.FontName(), "黑体");
   EXPECT_EQ(Ui(d).Text1.ForeColor(), 0x0000FFu);
   EXPECT_EQ(Ui(d).Text1.BackColor(), 0x99FFFFu);
-  EXPECT_EQ(Ui(d).Text3.Alignment(), 2);
+  EXPECT_EQ(Ui(d).Text3.Alignment(), forms::TextAlign::kCenter);
   EXPECT_DOUBLE_EQ(Ui(d).Text1.Left(), 1500);
   EXPECT_DOUBLE_EQ(Ui(d).Text1.Top(), 3000);
   EXPECT_DOUBLE_EQ(Ui(d).Text1.Width(), 3000);
@@ -351,7 +351,7 @@ TEST_F(TypingTest, TheTextFormatFromTheRecord) {
   // Size 000 is 9 points; digits outside the tables keep style, font and colours.
   Question("0020", "Abc", "", "", "0000R08994");
   EXPECT_DOUBLE_EQ(Ui(d).Text1.FontSize(), 9);
-  EXPECT_EQ(Ui(d).Text1.Alignment(), 1);
+  EXPECT_EQ(Ui(d).Text1.Alignment(), forms::TextAlign::kRight);
   EXPECT_TRUE(Ui(d).Text1.FontBold());
   EXPECT_TRUE(Ui(d).Text1.FontItalic());
   EXPECT_EQ(Ui(d).Text1.FontName(), "黑体");
@@ -374,7 +374,7 @@ TEST_F(TypingTest, ARecordWithoutATextBoxHidesTheBoxes) {
   EXPECT_FALSE(Ui(d).Text1.Visible());
   EXPECT_FALSE(Ui(d).Text2.Visible());
   EXPECT_DOUBLE_EQ(Ui(d).Text1.FontSize(), 9);  // the load's reset; the format is not read
-  EXPECT_EQ(Ui(d).Text1.Alignment(), 2);
+  EXPECT_EQ(Ui(d).Text1.Alignment(), forms::TextAlign::kCenter);
   EXPECT_EQ(Ui(d).Text1.FontName(), "黑体");
 }
 

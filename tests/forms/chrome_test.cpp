@@ -28,7 +28,7 @@ class FrmCaptioned : public FormOf<FrmCaptioned> {
  public:
   int closes = 0;
   FrmCaptioned() {
-    SetBorderStyle(3);
+    SetBorderStyle(forms::WindowBorder::kFixedDialog);
     SetCaption("提示");
     Move(1500, 750, 4500, 3000);
     SetBackColor(Rgb(255, 255, 255));
@@ -42,7 +42,7 @@ class FrmCaptioned : public FormOf<FrmCaptioned> {
 class FrmOther : public FormOf<FrmOther> {
  public:
   FrmOther() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(7500, 750, 1500, 1500);
   }
 };
@@ -185,7 +185,7 @@ class FrmMenuOwner : public FormOf<FrmMenuOwner> {
   MenuItem sOpen{wm100, "sOpen"};
   MenuItem sClose{wm100, "sClose"};
   FrmMenuOwner() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 9000, 6000);
     SetBackColor(Rgb(255, 255, 255));
     wm100.SetVisible(false);
@@ -234,11 +234,11 @@ class FrmChecks : public FormOf<FrmChecks> {
  public:
   CheckBox Check1{*this, "Check1"};
   FrmChecks() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 6000, 4500);
     Check1.Move(150, 150, 1800, 255);
     Check1.SetCaption("调用输入法");
-    Check1.SetValue(1);
+    Check1.SetValue(CheckState::kChecked);
   }
 };
 
@@ -274,7 +274,7 @@ TEST_F(ChromeTest, CheckBoxHasTheStyledBoxAndLightsUpUnderThePointer) {
   EXPECT_LT(Brightness(At(12, 22)), Brightness(face));
   in_.Release(40, 18);
   Settle();
-  EXPECT_EQ(FrmChecks::Get().Check1.Value(), 0);
+  EXPECT_EQ(FrmChecks::Get().Check1.Value(), CheckState::kUnchecked);
 }
 
 TEST_F(ChromeTest, CheckBoxShowsItsFocusOnceTheKeyboardIsUsedInItsWindow) {
@@ -294,7 +294,7 @@ TEST_F(ChromeTest, CheckBoxShowsItsFocusOnceTheKeyboardIsUsedInItsWindow) {
     f.Show();
     c.keys(in_);
     Settle();
-    EXPECT_EQ(f.Check1.Value(), 0) << "toggled";
+    EXPECT_EQ(f.Check1.Value(), CheckState::kUnchecked) << "toggled";
     // The dotted frame's left side stands in the gap between the box and the caption.
     int dots = 0;
     for (int y = 10; y < 27; ++y) dots += Brightness(At(26, y)) < 100;

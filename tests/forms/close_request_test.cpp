@@ -54,7 +54,7 @@ class FrmFirst : public Closable<FrmFirst> {};
 class FrmSecond : public Closable<FrmSecond> {};
 class FrmBare : public Closable<FrmBare> {
  public:
-  FrmBare() { SetBorderStyle(0); }
+  FrmBare() { SetBorderStyle(forms::WindowBorder::kNone); }
 };
 
 class CloseRequestTest : public ::testing::Test {

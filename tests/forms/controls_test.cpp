@@ -25,7 +25,7 @@ class HoverButton : public CustomControl {
  public:
   HoverButton(Container& c, std::string name, int index = -1) : CustomControl(c, std::move(name), index) {
     Face.Move(0, 0, 1500, 450);
-    Caption.SetBackStyle(0);
+    Caption.SetBackStyle(forms::Background::kTransparent);
     Caption.SetAutoSize(true);
     auto down = [this](int, int, double, double) { Set("pressed"); };
     auto up = [this](int, int, double, double) {
@@ -71,7 +71,7 @@ class FrmControls : public FormOf<FrmControls> {
   Label Tip{*this, "Tip"};
   Label Pointer{*this, "Pointer"};
   FrmControls() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 9000, 6000);
     List1.Move(150, 150, 1500, 1500);      // pixels 10..110 x 10..110
     Check1.Move(150, 1800, 1500, 300);     // pixels 10..110 x 120..140
@@ -81,10 +81,10 @@ class FrmControls : public FormOf<FrmControls> {
     Tip.Move(4500, 1800, 1500, 300);       // pixels 300..400 x 120..140
     Tip.SetToolTipText("提示");
     Pointer.Move(4500, 2400, 1500, 300);   // pixels 300..400 x 160..180
-    Pointer.SetMousePointer(11);
+    Pointer.SetMousePointer(forms::PointerStyle::kHourglass);
     for (auto item : {"甲", "乙", "丙"}) List1.AddItem(item);
     List1.Click = [this] { (*g_log)("List1.Click " + std::to_string(List1.ListIndex())); };
-    Check1.Click = [this] { (*g_log)("Check1.Click " + std::to_string(Check1.Value())); };
+    Check1.Click = [this] { (*g_log)("Check1.Click " + std::to_string(static_cast<int>(Check1.Value()))); };
     Btn.Click = [](int i) { (*g_log)("Btn.Click " + std::to_string(i)); };
   }
 };
@@ -119,8 +119,8 @@ TEST_F(ControlsTest, ListBoxRaisesClickForUserAndProgramSelection) {
 
 TEST_F(ControlsTest, CheckBoxRaisesClickWhenItsValueChanges) {
   auto& f = FrmControls::Get();
-  f.Check1.SetValue(1);
-  f.Check1.SetValue(1);
+  f.Check1.SetValue(CheckState::kChecked);
+  f.Check1.SetValue(CheckState::kChecked);
   in_.Click(15, 130);
   Pump();
   EXPECT_EQ(log_.lines, (Lines{"Check1.Click 1", "Check1.Click 0"}));
@@ -226,13 +226,13 @@ TEST_F(ControlsTest, PointerShapeFollowsTheControlAndTheCapture) {
   EXPECT_EQ(over_text_area, 0);
   auto cursor = Picture::Solid(32, 32, Rgb(0, 0, 0));
   f.Pointer.SetMouseIcon(cursor);
-  f.Pointer.SetMousePointer(kCustomPointer);
+  f.Pointer.SetMousePointer(forms::PointerStyle::kCustom);
   in_.Move(320, 170);
   in_.Wait(1);
   Pump();
   EXPECT_EQ(in_.PointerShapeShown(), kCustomPointer);
   EXPECT_EQ(in_.PointerIconShown(), cursor);
-  EXPECT_THROW(f.Pointer.SetMousePointer(16), platform::Failure);
+  EXPECT_THROW(f.Pointer.SetMousePointer(static_cast<PointerStyle>(16)), platform::Failure);
 }
 
 }  // namespace

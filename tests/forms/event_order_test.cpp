@@ -31,7 +31,7 @@ class FrmEvents : public FormOf<FrmEvents> {
   ControlArray<Label> LblArr{*this, "LblArr", {2, 5}};
 
   FrmEvents() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 6000, 4500);
     Label1.Move(150, 150, 1500, 300);    // pixels 10..110 x 10..30
     Image1.Move(150, 750, 1500, 300);    // pixels 10..110 x 50..70

@@ -28,14 +28,14 @@ class FrmStale : public FormOf<FrmStale> {
   Label Inside{Box, "Inside"};    // screen 310,160 10x10
   Label Other{*this, "Other"};    // screen 100,200 20x20
   FrmStale() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(1500, 750, 4500, 3000);
     SetBackColor(kBlue);
     Opaque.Move(750, 0, 300, 300);
     Opaque.SetBackColor(kGreen);
     Cell.Move(1500, 0, 300, 300);
     Cell.SetBackColor(kYellow);
-    Box.SetBorderStyle(0);
+    Box.SetBorderStyle(forms::BoxBorder::kNone);
     Box.SetBackColor(kGreen);
     Box.Move(3000, 1500, 600, 600);
     Inside.Move(150, 150, 150, 150);
@@ -49,7 +49,7 @@ class FrmStale : public FormOf<FrmStale> {
 class FrmOver : public FormOf<FrmOver> {
  public:
   FrmOver() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(3150, 600, 3000, 1500);
     SetBackColor(kYellow);
   }

@@ -22,8 +22,8 @@ EventLog* g_log = nullptr;
 template <class T>
 class Logged : public FormOf<T> {
  protected:
-  Logged() { this->SetBorderStyle(0); }
-  void Form_Resize() override { Log("Resize " + std::to_string(this->WindowState())); }
+  Logged() { this->SetBorderStyle(forms::WindowBorder::kNone); }
+  void Form_Resize() override { Log("Resize " + std::to_string(static_cast<int>(this->WindowState()))); }
   void Form_Activate() override { Log("Activate"); }
   void Form_Deactivate() override { Log("Deactivate"); }
 
@@ -53,8 +53,8 @@ enum class Shown { kNo, kNormal, kMinimised, kMaximised, kHiddenMinimised };
 void Put(Form& f, Shown how) {
   if (how == Shown::kNo) return;
   f.Show();
-  if (how == Shown::kMinimised || how == Shown::kHiddenMinimised) f.SetWindowState(1);
-  if (how == Shown::kMaximised) f.SetWindowState(2);
+  if (how == Shown::kMinimised || how == Shown::kHiddenMinimised) f.SetWindowState(forms::WindowSize::kMinimized);
+  if (how == Shown::kMaximised) f.SetWindowState(forms::WindowSize::kMaximized);
   if (how == Shown::kHiddenMinimised) f.Hide();
 }
 
@@ -91,8 +91,8 @@ TEST_F(HostWindowTest, TheHostComingBackRestoresTheMinimisedWindowsAsTheTaskbarD
   FrmUpper::Get().Show();
   log_.Clear();
   in_.Call([] {
-    FrmLower::Get().SetWindowState(1);
-    FrmUpper::Get().SetWindowState(1);
+    FrmLower::Get().SetWindowState(forms::WindowSize::kMinimized);
+    FrmUpper::Get().SetWindowState(forms::WindowSize::kMinimized);
   });
   in_.Wait(10);
   Pump();
@@ -106,14 +106,14 @@ TEST_F(HostWindowTest, TheHostComingBackRestoresTheMinimisedWindowsAsTheTaskbarD
   // Bottom first, each with its Resize; the top one ends active.
   EXPECT_EQ(log_.lines, (Lines{"FrmLower Resize 0", "FrmUpper Resize 0", "FrmUpper Activate"}));
   EXPECT_FALSE(in_.HostMinimized());
-  EXPECT_EQ(FrmLower::Get().WindowState(), 0);
+  EXPECT_EQ(FrmLower::Get().WindowState(), WindowSize::kNormal);
   EXPECT_EQ(ActiveForm(), &FrmUpper::Get());
   EXPECT_EQ(WindowFromPoint({400, 100}), FrmUpper::Get().hWnd());
 
   // Minimised again, the host goes again.
   in_.Call([] {
-    FrmLower::Get().SetWindowState(1);
-    FrmUpper::Get().SetWindowState(1);
+    FrmLower::Get().SetWindowState(forms::WindowSize::kMinimized);
+    FrmUpper::Get().SetWindowState(forms::WindowSize::kMinimized);
   });
   in_.Wait(10);
   Pump();
@@ -123,7 +123,7 @@ TEST_F(HostWindowTest, TheHostComingBackRestoresTheMinimisedWindowsAsTheTaskbarD
 TEST_F(HostWindowTest, TheWindowManagersOwnMinimiseAndRestoreChangeNothingInside) {
   FrmLower::Get().Show();
   FrmUpper::Get().Show();
-  FrmUpper::Get().SetWindowState(1);  // the lower window still shows
+  FrmUpper::Get().SetWindowState(forms::WindowSize::kMinimized);  // the lower window still shows
   log_.Clear();
   in_.Minimize();
   in_.Wait(10);
@@ -132,7 +132,7 @@ TEST_F(HostWindowTest, TheWindowManagersOwnMinimiseAndRestoreChangeNothingInside
   in_.Wait(10);
   Pump();
   EXPECT_EQ(log_.lines, Lines{});
-  EXPECT_EQ(FrmUpper::Get().WindowState(), 1);
+  EXPECT_EQ(FrmUpper::Get().WindowState(), WindowSize::kMinimized);
   EXPECT_EQ(ActiveForm(), &FrmLower::Get());
   EXPECT_FALSE(in_.HostMinimized());
   EXPECT_FALSE(HostMinimized());
@@ -149,7 +149,7 @@ TEST_F(HostWindowTest, AWindowThatAppearsBringsTheIconifiedHostBack) {
   };
   const Case cases[] = {
       {"after the program's minimise, another window shows", false, [] { FrmUpper::Get().Show(); }, false},
-      {"after the program's minimise, the window is restored", false, [] { FrmLower::Get().SetWindowState(0); }, false},
+      {"after the program's minimise, the window is restored", false, [] { FrmLower::Get().SetWindowState(forms::WindowSize::kNormal); }, false},
       {"after the window manager's minimise, another window shows", true, [] { FrmUpper::Get().Show(); }, false},
       {"after the window manager's minimise, a shown window is shown again", true, [] { FrmLower::Get().Show(); }, true},
       {"after the program's minimise, a window is hidden", false, [] { FrmLower::Get().Hide(); }, true},
@@ -161,7 +161,7 @@ TEST_F(HostWindowTest, AWindowThatAppearsBringsTheIconifiedHostBack) {
     if (c.by_window_manager)
       in.Minimize();
     else
-      in.Call([] { FrmLower::Get().SetWindowState(1); });
+      in.Call([] { FrmLower::Get().SetWindowState(forms::WindowSize::kMinimized); });
     in.Wait(10);
     in.Call([&] { EXPECT_TRUE(in.HostMinimized()) << c.what; });
     in.Call(c.act);

@@ -28,7 +28,7 @@ class FrmBelow : public FormOf<FrmBelow> {
 class FrmAnswer : public FormOf<FrmAnswer> {
  public:
   static inline bool on_character = false;
-  FrmAnswer() { SetBorderStyle(0); }
+  FrmAnswer() { SetBorderStyle(forms::WindowBorder::kNone); }
 
  protected:
   void Form_KeyDown(int& key, int) override {

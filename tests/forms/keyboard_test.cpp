@@ -35,7 +35,7 @@ class FrmTabs : public FormOf<FrmTabs> {
   CheckBox Check{*this, "Check"};
 
   FrmTabs() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 6000, 4500);
     First.Move(150, 150, 1500, 300);  // pixels 10..110 x 10..30
     First.SetText("first");
@@ -168,7 +168,7 @@ TEST_F(MessageBoxKeysTest, CuesWaitForTheKeyboardInABoxOpenedByTheMouse) {
    public:
     Label Opener{*this, "Opener"};
     FrmOpener() {
-      SetBorderStyle(0);
+      SetBorderStyle(forms::WindowBorder::kNone);
       Move(0, 0, 3000, 3000);
       Opener.Move(0, 0, 3000, 3000);
       Opener.Click = [] { MsgBox("?", kYesNo); };

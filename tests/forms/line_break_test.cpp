@@ -43,10 +43,10 @@ class FrmWrap : public FormOf<FrmWrap> {
  public:
   TextBox Text1{*this, "Text1"};
   FrmWrap() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 12000, 9000);
     Text1.SetMultiLine(true);
-    Text1.SetBorderStyle(0);
+    Text1.SetBorderStyle(forms::BoxBorder::kNone);
   }
 };
 

@@ -31,7 +31,7 @@ class FrmMenu : public FormOf<FrmMenu> {
   ControlArray<MenuItem> sSub2{sMain2, "sSub2"};
 
   FrmMenu() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 9000, 6000);
     Label1.Move(150, 150, 1500, 300);
     wm100.SetVisible(false);
@@ -160,7 +160,7 @@ class FrmAsk : public FormOf<FrmAsk> {
   Label Label1{*this, "Label1"};
   Timer Timer1{*this, "Timer1", 100, true};
   FrmAsk() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 3000, 3000);
     Label1.Move(0, 0, 3000, 3000);
     Label1.Click = [] { (*g_log)("answer " + std::to_string(MsgBox("退出系统？", g_ask_buttons, "退出系统"))); };

@@ -21,13 +21,13 @@ class FrmPointer : public FormOf<FrmPointer> {
   Label Busy{*this, "Busy"};
   Label Custom{*this, "Custom"};
   FrmPointer() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 12000, 9000);
     SetBackColor(Rgb(0, 0, 128));
     Busy.Move(3000, 3000, 1500, 1500);    // pixels 200..300 x 200..300
-    Busy.SetMousePointer(11);
-    Busy.SetBackStyle(0);
-    Custom.SetBackStyle(0);
+    Busy.SetMousePointer(forms::PointerStyle::kHourglass);
+    Busy.SetBackStyle(forms::Background::kTransparent);
+    Custom.SetBackStyle(forms::Background::kTransparent);
     Custom.Move(6000, 3000, 1500, 1500);  // pixels 400..500 x 200..300
   }
 };
@@ -73,7 +73,7 @@ TEST_F(PointerShapesTest, ScreenShotWithPointerShowsTheShapeAtThePointer) {
     cairo_paint(cr);
   }, std::pair{4, 4});
   FrmPointer::Get().Custom.SetMouseIcon(icon);
-  FrmPointer::Get().Custom.SetMousePointer(kCustomPointer);
+  FrmPointer::Get().Custom.SetMousePointer(forms::PointerStyle::kCustom);
   const Color navy = Rgb(0, 0, 128), black = Rgb(0, 0, 0), white = Rgb(255, 255, 255);
   struct Case {
     int x, y;

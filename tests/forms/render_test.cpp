@@ -33,14 +33,14 @@ class FrmPaint : public FormOf<FrmPaint> {
   PictureBox Box{*this, "Box"};
   Label Inside{Box, "Inside"};
   FrmPaint() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(1500, 750, 4500, 3000);
     SetBackColor(kBlue);
     SetPicture(Picture::Solid(40, 40, kRed));
     Opaque.Move(750, 0, 300, 300);  // client 50..70 x 0..20
     Opaque.SetBackColor(kGreen);
     Clear.Move(1200, 0, 300, 300);  // client 80..100
-    Clear.SetBackStyle(0);
+    Clear.SetBackStyle(forms::Background::kTransparent);
     Parked.Move(-1, 1500, 1, 1);
     Parked.SetBackColor(kYellow);
     Hidden.Move(1500, 0, 300, 300);
@@ -54,7 +54,7 @@ class FrmPaint : public FormOf<FrmPaint> {
     Stretched.SetStretch(true);
     Stretched.SetPicture(Picture::Solid(10, 10, kYellow));
     Stretched.Move(0, 1800, 750, 750);  // client 0..50 x 120..170
-    Box.SetBorderStyle(0);
+    Box.SetBorderStyle(forms::BoxBorder::kNone);
     Box.SetBackColor(kGreen);
     Box.Move(3000, 1500, 600, 600);  // client 200..240 x 100..140
     Inside.SetBackColor(kRed);
@@ -95,7 +95,7 @@ TEST_F(RenderTest, TopmostWindowIsDrawnAboveAndMinimisedIsNot) {
   class FrmTop : public FormOf<FrmTop> {
    public:
     FrmTop() {
-      SetBorderStyle(0);
+      SetBorderStyle(forms::WindowBorder::kNone);
       Move(0, 0, 3000, 1500);
       SetBackColor(kYellow);
     }
@@ -104,7 +104,7 @@ TEST_F(RenderTest, TopmostWindowIsDrawnAboveAndMinimisedIsNot) {
   FrmTop::Get().SetTopMost(true);
   FrmPaint::Get().Show();
   EXPECT_EQ(ComposeScreen().PixelAt(110, 60), kYellow);
-  FrmTop::Get().SetWindowState(1);
+  FrmTop::Get().SetWindowState(forms::WindowSize::kMinimized);
   EXPECT_EQ(ComposeScreen().PixelAt(110, 60), kRed);
 }
 
@@ -178,7 +178,7 @@ class FrmText : public FormOf<FrmText> {
   Label Auto{*this, "Auto"};
   Label Wrap{*this, "Wrap"};
   FrmText() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Auto.SetAutoSize(true);
     Wrap.Move(0, 0, 1500, 100);
     Wrap.SetWordWrap(true);

@@ -66,8 +66,8 @@ class Logged : public FormOf<T> {
 class FrmCentred : public Logged<FrmCentred> {
  public:
   FrmCentred() {
-    SetBorderStyle(0);
-    SetStartUpPosition(2);
+    SetBorderStyle(forms::WindowBorder::kNone);
+    SetStartUpPosition(forms::StartPosition::kCenterScreen);
     Move(0, 0, 6000, 4500);  // 400 x 300
   }
 };
@@ -78,10 +78,10 @@ class FrmCorner : public Logged<FrmCorner> {
 class FrmFull : public Logged<FrmFull> {
  public:
   FrmFull() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(1500, 1500, 3000, 3000);
   }
-  void Maximise() { SetWindowState(2); }
+  void Maximise() { SetWindowState(forms::WindowSize::kMaximized); }
 };
 
 class ScreenLayoutTest : public testing::FormsTest {
@@ -127,7 +127,7 @@ TEST_F(ScreenLayoutTest, WindowsFollowTheScreenAndTheProgramHearsAfterwards) {
                         }));
   EXPECT_EQ(ScreenWidth(), 500 * 15);
   // Restored, the maximised window takes its own place, which followed the screen too.
-  FrmFull::Get().SetWindowState(0);
+  FrmFull::Get().SetWindowState(forms::WindowSize::kNormal);
   EXPECT_EQ(At(FrmFull::Get()), "100,100 200x200");
 }
 

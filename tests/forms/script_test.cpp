@@ -68,7 +68,7 @@ class FrmKeyLog : public FormOf<FrmKeyLog> {
  public:
   std::string log;
   FrmKeyLog() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 6000, 4500);
   }
 
@@ -116,7 +116,7 @@ class FrmScripted : public FormOf<FrmScripted> {
   ControlArray<Image> Img{*this, "Img", {3}};
   Timer Timer2{*this, "Timer2", 100, false};
   FrmScripted() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     SetCaption("题\"目\"");
     Move(1500, 1500, 6000, 4500);
     LHelp.Move(150, 150, 3000, 300);

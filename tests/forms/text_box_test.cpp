@@ -24,13 +24,13 @@ class FrmText : public FormOf<FrmText> {
   TextBox Text3{*this, "Text3"};
   Label Label1{*this, "Label1"};
   FrmText() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 9000, 6000);
-    Text1.SetBorderStyle(0);
+    Text1.SetBorderStyle(forms::BoxBorder::kNone);
     Text1.Move(150, 150, 3000, 300);
     Text2.Move(150, 750, 3000, 300);
     Text3.SetMultiLine(true);
-    Text3.SetScrollBars(2);
+    Text3.SetScrollBars(forms::Scrolling::kVertical);
     Text3.Move(150, 1350, 3000, 1200);
     Label1.Move(4500, 150, 1500, 300);
     Text1.Change = [this] { (*log)("Text1.Change " + Text1.Text()); };

@@ -23,8 +23,8 @@ class FrmTips : public FormOf<FrmTips> {
   Label Plain{*this, "Plain"};
   Label Corner{*this, "Corner"};
   FrmTips() {
-    SetBorderStyle(0);
-    SetWindowState(2);
+    SetBorderStyle(forms::WindowBorder::kNone);
+    SetWindowState(forms::WindowSize::kMaximized);
     Fixed.Move(150, 150, 1500, 300);   // pixels 10..110 x 10..30
     Fixed.SetToolTipText("fixed tip");
     Late.Move(150, 750, 1500, 300);    // pixels 10..110 x 50..70

@@ -78,7 +78,7 @@ class FrmWeb : public FormOf<FrmWeb> {
  public:
   WebBrowser Web{*this, "Web"};
   FrmWeb() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 6000, 4500);
     SetBackColor(Rgb(0, 0, 255));
     Web.Move(150, 150, 3000, 1500);

@@ -30,7 +30,7 @@ class FrmMainWin : public FormOf<FrmMainWin> {
   Timer Timer1{*this, "Timer1", 100, false};
   int loads = 0;
   FrmMainWin() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 6000, 4500);
     LblOpen.Move(150, 150, 1500, 300);
     LblOther.Move(150, 750, 1500, 300);
@@ -54,7 +54,7 @@ class FrmDialog : public FormOf<FrmDialog> {
   Label LblStay{*this, "LblStay"};
   int result = 0;
   FrmDialog() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(6000, 1500, 3000, 3000);
     LblOk.Move(150, 150, 1500, 300);
     LblStay.Move(150, 750, 1500, 300);
@@ -212,7 +212,7 @@ class FrmFaulty : public FormOf<FrmFaulty> {
   static inline std::string fail_in;
   CheckBox Check1{*this, "Check1"};
   FrmFaulty() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     FailIf("constructor");
     Check1.Click = [] { FailIf("click"); };
   }
@@ -253,7 +253,7 @@ TEST_F(WindowTest, AHandlersFailureIsTheRuntimesToReportNotTheCallers) {
        },
        true, {}, unhandled},
       {"Unload, Form_QueryUnload", "query unload", [] { FrmFaulty::Get().Unload(); }, true, {}, unhandled},
-      {"check box value, Click", "click", [] { FrmFaulty::Get().Check1.SetValue(1); }, true, {}, unhandled},
+      {"check box value, Click", "click", [] { FrmFaulty::Get().Check1.SetValue(CheckState::kChecked); }, true, {}, unhandled},
       {"first reference, constructor", "constructor", [] { FrmFaulty::Get(); }, false, {"caller 5"}, ""},
   };
   for (const Case& c : cases) {
@@ -282,7 +282,7 @@ class FrmDrag : public FormOf<FrmDrag> {
   Label LblMove{*this, "LblMove"};
   Timer Timer1{*this, "Timer1", 100, true};
   FrmDrag() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(1500, 1500, 3000, 3000);
     LblMove.Move(0, 0, 3000, 300);
     LblMove.MouseDown = [this](int button, int, double, double) {
@@ -313,7 +313,7 @@ class FrmBar : public FormOf<FrmBar> {
  public:
   Label Label1{*this, "Label1"};
   FrmBar() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, 1500, 1500);
     Label1.Move(0, 0, 1500, 1500);
     Label1.Click = [] { Log("bar click"); };
@@ -335,12 +335,12 @@ TEST_F(WindowTest, TopmostBandStaysAboveWindowsRaisedLater) {
 
 TEST_F(WindowTest, WindowStateAndCentredStart) {
   auto& f = FrmDialog::Get();
-  f.SetStartUpPosition(2);
+  f.SetStartUpPosition(forms::StartPosition::kCenterScreen);
   f.SetWidth(6000);
   f.Show();
   EXPECT_EQ(f.Left(), (12000 - 6000) / 2);
   EXPECT_EQ(f.Top(), (9000 - 3000) / 2);
-  f.SetWindowState(2);
+  f.SetWindowState(forms::WindowSize::kMaximized);
   EXPECT_EQ(f.Width(), ScreenWidth());
   EXPECT_EQ(f.Left(), 0);
   try {
@@ -349,16 +349,16 @@ TEST_F(WindowTest, WindowStateAndCentredStart) {
   } catch (const platform::Failure& e) {
     EXPECT_EQ(e.number(), 384);
   }
-  f.SetWindowState(0);
+  f.SetWindowState(forms::WindowSize::kNormal);
   EXPECT_EQ(f.Width(), 6000);
-  f.SetWindowState(1);
+  f.SetWindowState(forms::WindowSize::kMinimized);
   EXPECT_EQ(WindowFromPoint({400, 300}), nullptr);  // minimised: not on the screen
 }
 
 // Keyboard: keys go to the active window; a form without a focusable control gets them itself.
 class FrmKeys : public FormOf<FrmKeys> {
  public:
-  FrmKeys() { SetBorderStyle(0); }
+  FrmKeys() { SetBorderStyle(forms::WindowBorder::kNone); }
 
  protected:
   void Form_KeyDown(int& key, int shift) override { Log("down " + std::to_string(key) + " " + std::to_string(shift)); }

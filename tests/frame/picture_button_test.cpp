@@ -29,7 +29,7 @@ class FrmButtons : public forms::FormOf<FrmButtons> {
   PictureButton Btn{*this, "Btn"};
   int clicks = 0;
   FrmButtons() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(0, 0, ScaleX(6000), ScaleY(4500));
     Btn.Move(ScaleX(1500), ScaleY(1500), ScaleX(1350), ScaleY(450));
     Btn.SetPicture(forms::Picture::Decode(testing::BandsBmp({kNormal, kHover, kPressed, kDisabled}, 90, 30)));
@@ -42,7 +42,7 @@ class FrmButtons : public forms::FormOf<FrmButtons> {
 class FrmCover : public forms::FormOf<FrmCover> {
  public:
   FrmCover() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     Move(ScaleX(1200), ScaleY(1200), ScaleX(3000), ScaleY(1500));
     SetTopMost(true);
   }
@@ -164,7 +164,7 @@ TEST_F(ImageButton, WithoutAPictureOnlyTheBackgroundShows) {
    public:
     PictureButton Bare{*this, "Bare"};
     FrmBare() {
-      SetBorderStyle(0);
+      SetBorderStyle(forms::WindowBorder::kNone);
       Move(0, 0, 6000, 4500);
       Bare.Move(1500, 1500, 1350, 450);
     }
@@ -221,7 +221,7 @@ TEST_F(ImageButton, ControlArraysReceiveTheClickWithTheIndex) {
     forms::ControlArray<PictureButton> LblClick{*this, "LblClick", {0, 1}};
     std::vector<int> clicked;
     FrmArray() {
-      SetBorderStyle(0);
+      SetBorderStyle(forms::WindowBorder::kNone);
       Move(0, 0, 6000, 4500);
       LblClick[0].Move(0, 0, 1350, 450);
       LblClick[1].Move(1500, 0, 1350, 450);

@@ -111,7 +111,7 @@ TEST_F(StartUp, SplashKeepsItsPixelSizeAtEveryResolution) {
     EXPECT_EQ(forms::PictureId(start.Picture()), "l20059");
     EXPECT_EQ(forms::PictureId(start.Icon()), "l62011");
     EXPECT_EQ(start.Caption(), "Tavrelo");
-    EXPECT_EQ(start.BorderStyle(), 0);
+    EXPECT_EQ(start.BorderStyle(), forms::WindowBorder::kNone);
     EXPECT_TRUE(start.Timer1.Enabled());
     EXPECT_EQ(candidate().name(), "Brivo1");
     EXPECT_FALSE(installation().osVersion().empty());

@@ -56,7 +56,7 @@ TEST_P(AboutBox, Lines) {
   EXPECT_TRUE(w.Label1[4].FontBold());
   EXPECT_EQ(w.Label1[3].Width(), 5490 * s_);
   EXPECT_EQ(w.Label1[3].Height(), 540 * s_);
-  EXPECT_EQ(w.Label1[3].MousePointer(), forms::kCustomPointer);
+  EXPECT_EQ(w.Label1[3].MousePointer(), forms::PointerStyle::kCustom);
   ASSERT_TRUE(w.Label1[3].MouseIcon());
   EXPECT_EQ(w.Label1[3].MouseIcon()->HotSpot(), (std::pair<int, int>{6, 0}));
 

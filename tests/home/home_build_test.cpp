@@ -160,7 +160,7 @@ TEST_F(HomeBuild, FooterAndLinkLabelsShowThePointingHand) {
   FrmFengmian& home = Load();
   for (int i : Ui(home).LblInfo.Indexes()) {
     const bool link = i != 2;
-    EXPECT_EQ(Ui(home).LblInfo[i].MousePointer() == forms::kCustomPointer, link) << i;
+    EXPECT_EQ(Ui(home).LblInfo[i].MousePointer() == forms::PointerStyle::kCustom, link) << i;
     EXPECT_EQ(Ui(home).LblInfo[i].MouseIcon() != nullptr, link) << i;
   }
 }

@@ -45,19 +45,19 @@ class FrmSdlDemo : public FormOf<FrmSdlDemo> {
   PictureBox PicTarget{*this, "PicTarget"};
 
   FrmSdlDemo() {
-    SetBorderStyle(0);
+    SetBorderStyle(forms::WindowBorder::kNone);
     SetBackColor(Rgb(32, 96, 160));
     Move(300, 300, 280 * 15, 200 * 15);  // pixels 20..300 x 20..220
     LblTitle.Move(150, 150, 3000, 360);  // client pixels 10..210 x 10..34
     LblTitle.SetBackColor(Rgb(255, 255, 0));
     LblTitle.SetForeColor(Rgb(0, 0, 0));
     LblTitle.SetCaption("SDL 窗口 Aa");
-    LblTitle.SetMousePointer(kCustomPointer);
+    LblTitle.SetMousePointer(forms::PointerStyle::kCustom);
     LblTitle.SetMouseIcon(Picture::Decode(CursorFile()));
     PicTarget.Move(150, 750, 1800, 1500);  // client pixels 10..130 x 50..150
-    PicTarget.SetBorderStyle(0);
+    PicTarget.SetBorderStyle(forms::BoxBorder::kNone);
     PicTarget.SetBackColor(Rgb(200, 30, 30));
-    PicTarget.SetMousePointer(2);
+    PicTarget.SetMousePointer(forms::PointerStyle::kCross);
     PicTarget.MouseDown = [](int b, int s, double, double) { Log("MouseDown " + Str(b) + " " + Str(s)); };
     PicTarget.MouseUp = [](int b, int s, double, double) { Log("MouseUp " + Str(b) + " " + Str(s)); };
     PicTarget.Click = [] { Log("Click"); };

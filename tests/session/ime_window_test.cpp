@@ -51,7 +51,7 @@ TEST_F(ImeWindow, TheSwitchFileOpensTheBox) {
     desktop::editAnswerInputMethod().SetSwitching(c.ime_before);
     FrmIME& w = FrmIME::Get();
     const std::string label = c.file.value_or("<missing>");
-    EXPECT_EQ(w.Check1.Value(), c.value) << label;
+    EXPECT_EQ(static_cast<int>(w.Check1.Value()), c.value) << label;
     EXPECT_EQ(desktop::answerInputMethod().switches(), c.ime_after) << label;
     // Opening with "1" stores "1" again; anything else leaves the file alone.
     EXPECT_EQ(SwitchFile(), c.value == 1 ? std::optional<std::string>("1\r\n") : c.file) << label;

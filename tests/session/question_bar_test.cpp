@@ -57,7 +57,7 @@ TEST_F(FrmTmTest, ShowingAQuestionOpensItAndHandsItToTheDesktop) {
   auto& desk = Desk();
   EXPECT_TRUE(Ui(desk).Timer2.Enabled());
   EXPECT_TRUE(desk.Visible());
-  EXPECT_EQ(desk.WindowState(), 0);
+  EXPECT_EQ(desk.WindowState(), forms::WindowSize::kNormal);
 
   // Shown again, the opened bit is not added twice; a text question shows its line breaks.
   desktop::editCursor().GoToQuestion(1);
@@ -180,7 +180,7 @@ TEST_F(BarOnScreen, TheHintButtonShowsTheFourHintFrames) {
   auto& desk = Desk();
   for (forms::Control* c : std::initializer_list<forms::Control*>{&Ui(desk).LHelp, &Ui(desk).Shape1, &Ui(desk).Shape4, &Ui(desk).Shape2})
     c->SetVisible(false);
-  desk.SetWindowState(1);
+  desk.SetWindowState(forms::WindowSize::kMinimized);
   // The practice button set comes with the bar's first half second.
   in_.Wait(500);
   ClickOn(Ui(Bar()).CmdGN[bar_button::kHints]);
@@ -188,7 +188,7 @@ TEST_F(BarOnScreen, TheHintButtonShowsTheFourHintFrames) {
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPracticeWithHints);
   for (forms::Control* c : std::initializer_list<forms::Control*>{&Ui(desk).LHelp, &Ui(desk).Shape1, &Ui(desk).Shape4, &Ui(desk).Shape2})
     EXPECT_TRUE(c->Visible()) << c->Name();
-  EXPECT_EQ(desk.WindowState(), 0);
+  EXPECT_EQ(desk.WindowState(), forms::WindowSize::kNormal);
 }
 
 TEST_F(BarOnScreen, ThePictureButtonShowsAndHidesTheQuestionPicture) {
@@ -246,14 +246,14 @@ TEST_F(BarOnScreen, TheInputMethodHelpOpensOverTheMiniBarAndItsCloseRestoresTheB
     inside = session::FrmIME::IsLoaded() && session::FrmIME::Get().Visible() && !returned;
     EXPECT_DOUBLE_EQ(bar.Width(), 810);
     EXPECT_TRUE(Ui(bar).FrmZXH.Visible());
-    desk.SetWindowState(1);
+    desk.SetWindowState(forms::WindowSize::kMinimized);
     ClickOn(session::FrmIME::Get().lblClick[1]);
   });
   forms::Pump();
   EXPECT_TRUE(inside);
   EXPECT_TRUE(returned);
   EXPECT_FALSE(session::FrmIME::IsLoaded());
-  EXPECT_EQ(desk.WindowState(), 0);
+  EXPECT_EQ(desk.WindowState(), forms::WindowSize::kNormal);
   EXPECT_DOUBLE_EQ(bar.Width(), 4980);
   EXPECT_DOUBLE_EQ(bar.Height(), 3630);
   EXPECT_DOUBLE_EQ(bar.Left() + bar.Width(), desk.Left() + desk.Width());

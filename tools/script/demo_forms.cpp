@@ -36,19 +36,19 @@ class FrmDemo : public FormOf<FrmDemo> {
   ControlArray<MenuItem> mItem{mPop, "mItem", 0, 2};
 
   FrmDemo() {
-    SetBorderStyle(0);
-    SetStartUpPosition(2);
+    SetBorderStyle(forms::WindowBorder::kNone);
+    SetStartUpPosition(forms::StartPosition::kCenterScreen);
     Move(0, 0, 9000, 6000);
     SetBackColor(Rgb(236, 233, 216));
     lblMove.Move(0, 0, 9000, 450);
     lblMove.SetBackColor(Rgb(0, 84, 227));
     LblTitle.Move(150, 90, 6000, 300);
-    LblTitle.SetBackStyle(0);
+    LblTitle.SetBackStyle(forms::Background::kTransparent);
     LblTitle.SetForeColor(Rgb(255, 255, 255));
     LblTitle.SetFontBold(true);
     LblTitle.SetCaption("演示窗口");
     LblClock.Move(6600, 90, 2250, 300);
-    LblClock.SetBackStyle(0);
+    LblClock.SetBackStyle(forms::Background::kTransparent);
     LblClock.SetForeColor(Rgb(255, 255, 255));
     Text1.Move(300, 750, 3000, 315);
     List1.Move(300, 1350, 3000, 1500);
@@ -58,8 +58,8 @@ class FrmDemo : public FormOf<FrmDemo> {
     const char* captions[] = {"消息", "菜单", "退出"};
     for (int i = 0; i <= 2; ++i) {
       CmdGN[i].Move(4200, 750 + i * 600, 1500, 450);
-      CmdGN[i].SetAlignment(2);
-      CmdGN[i].SetBorderStyle(1);
+      CmdGN[i].SetAlignment(forms::TextAlign::kCenter);
+      CmdGN[i].SetBorderStyle(forms::BoxBorder::kFixedSingle);
       CmdGN[i].SetCaption(captions[i]);
     }
     Shape1.Move(4050, 600, 1800, 1950);
