@@ -7,6 +7,8 @@ set -eu
 check=0
 if [ "$1" = "--check" ]; then check=1; shift; fi
 runner=$1 sample=$2 out=$3
+# The runner starts in a scratch folder, so a relative path is made absolute first.
+case $runner in /*) ;; */*) runner=$(pwd)/$runner ;; esac
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -a "$sample" "$work/install"
