@@ -4,6 +4,7 @@
 #include "forms/color.h"
 #include "frame/installation.h"
 #include "frame/settings.h"
+#include "frame/start_window.h"
 #include "home/bank_layout.h"
 #include "home/home_screen.h"
 #include "home/head_lines.h"
@@ -37,7 +38,7 @@ void FrmFengmian::BuildHomeScreen() {
   TryReport(kTag, [&] { ime_line = FirstLine(inst.appPath() + "\\ksdata\\288890.mxy"); });
   desktop::editAnswerInputMethod().SetSwitching(platform::Val(ime_line) != 0);
 
-  SetCaption("Tavrelo");
+  SetCaption(frame::kProgramCaption);
   LblCaption.Move(frame::ScaleX(240), frame::ScaleY(120));
   LblCaption.SetFontSize(frame::ScaleX(10));
   LblInfo[0].SetCaption("题库版本：V" + version_line);

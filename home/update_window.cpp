@@ -6,6 +6,7 @@
 #include "frame/error_report.h"
 #include "frame/installation.h"
 #include "frame/settings.h"
+#include "frame/start_window.h"
 #include "frame/update_list.h"
 #include "platform/failure.h"
 #include "platform/http.h"
@@ -77,7 +78,7 @@ void FrmUpdata::Form_Load() {
   SetTopMost(true);
   Move(Left(), Top(), ScaleX(5550), ScaleY(3750));
   TryReport(kLoadTag, [&] { SetIcon(DataPicture("l62011")); });
-  SetCaption("Tavrelo");
+  SetCaption(frame::kProgramCaption);
   TryReport(kLoadTag, [&] { SetPicture(DataPicture("l20069")); });
   ImgLogo1.Move(ScaleX(120), ScaleY(90));
   if (auto picture = DataPictureOrNone("l20067", kLoadTag)) ImgLogo1.SetPicture(picture);
