@@ -13,6 +13,7 @@
 #include "forms/graphics.h"
 #include "platform/strings.h"
 #include "tests/support/dump.h"
+#include "tests/support/screenshot.h"
 #include "tests/support/script_run.h"
 #include "tests/support/temp_dir.h"
 
@@ -22,28 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Png {
- public:
-  explicit Png(const std::string& path) : surface_(cairo_image_surface_create_from_png(path.c_str())) {
-    EXPECT_EQ(cairo_surface_status(surface_), CAIRO_STATUS_SUCCESS) << path;
-  }
-  ~Png() { cairo_surface_destroy(surface_); }
-  Png(const Png&) = delete;
-  Png& operator=(const Png&) = delete;
-
-  forms::Color At(int x, int y) const {
-    if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS || x < 0 || y < 0 ||
-        x >= cairo_image_surface_get_width(surface_) || y >= cairo_image_surface_get_height(surface_))
-      return 0;
-    uint32_t argb;
-    std::memcpy(&argb, cairo_image_surface_get_data(surface_) + y * cairo_image_surface_get_stride(surface_) + 4 * x,
-                sizeof argb);
-    return forms::Rgb(argb >> 16 & 0xFF, argb >> 8 & 0xFF, argb & 0xFF);
-  }
-
- private:
-  cairo_surface_t* surface_;
-};
+using Png = xpexam::testing::Screenshot;
 
 struct Rect {
   int x = 0, y = 0, w = 0, h = 0;

@@ -25,6 +25,7 @@
 #include "platform/strings.h"
 #include "platform/textfile.h"
 #include "tests/support/dump.h"
+#include "tests/support/screenshot.h"
 #include "tests/support/script_run.h"
 #include "tests/support/temp_dir.h"
 
@@ -81,27 +82,10 @@ class Dump {
 };
 
 // A shot of the screen; colours as the program writes them (&H00BBGGRR).
-class Shot {
+class Shot : public xpexam::testing::Screenshot {
  public:
-  explicit Shot(const std::string& png) : surface_(cairo_image_surface_create_from_png(png.c_str())) {
-    EXPECT_EQ(cairo_surface_status(surface_), CAIRO_STATUS_SUCCESS) << png;
-  }
-  ~Shot() { cairo_surface_destroy(surface_); }
-  Shot(const Shot&) = delete;
-  Shot& operator=(const Shot&) = delete;
-
-  forms::Color At(Point p) const {
-    if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS || p.x < 0 || p.y < 0 ||
-        p.x >= cairo_image_surface_get_width(surface_) || p.y >= cairo_image_surface_get_height(surface_))
-      return 0;
-    const unsigned char* row = cairo_image_surface_get_data(surface_) + p.y * cairo_image_surface_get_stride(surface_);
-    uint32_t argb;
-    std::memcpy(&argb, row + 4 * p.x, sizeof argb);
-    return forms::Rgb(argb >> 16 & 0xFF, argb >> 8 & 0xFF, argb & 0xFF);
-  }
-
- private:
-  cairo_surface_t* surface_;
+  using Screenshot::Screenshot;
+  forms::Color At(Point p) const { return Screenshot::At(p.x, p.y); }
 };
 
 const forms::Color kMenuFace = forms::ResolveColor(forms::kSysMenu);
