@@ -28,6 +28,9 @@ namespace fs = std::filesystem;
 
 const std::string kRoot = XPEXAM_SAMPLE_DIR;
 
+// The families whose step is typed into an answer box: the ones the demonstration types.
+bool TypesAnAnswer(StepCodeFamily family) { return StepFamily(family).codes[0].demonstration == DemoAction::kTyping; }
+
 std::vector<std::string> Lines(const std::string& path) {
   auto lines = platform::ReadTextLines(path);
   if (!lines) ADD_FAILURE() << "cannot read " << path;
@@ -216,7 +219,7 @@ TEST(SampleInstallation, EveryPictureAndTextARecordNamesExists) {
           EXPECT_LE(ref.Number(), s.text_lines) << at;
         }
       auto family = r.CodeFamily();
-      bool typing = family >= StepCodeFamily::kTypeAnswer && family <= StepCodeFamily::kTypeInCell;
+      bool typing = TypesAnAnswer(family);
       if (typing) {
         for (const TextLineRef& ref : {r.InitialTextLine(), r.AnswerLine()})
           if (!ref.IsNone()) {
@@ -385,7 +388,7 @@ Coverage Cover(bool first_build_only) {
         mark(r.PopupY() != 0, "fixed-position popup");
         mark(r.PopupY() == 0, "popup at the pointer");
       }
-      if (f >= StepCodeFamily::kTypeAnswer && f <= StepCodeFamily::kTypeInCell) {
+      if (TypesAnAnswer(f)) {
         auto answer = ReadStepText(Sample().text_file, r.AnswerLine().Number());
         mark(answer && answer->find('|') != std::string::npos, "typed answer with |");
         bool chinese = false;
