@@ -32,8 +32,6 @@ class FrmStart : public forms::FormOf<FrmStart>, private FrmStartControls {
  public:
   FrmStart();
 
-  // The second half of the start-up: home screen, session log name, unload.
-  void FinishStartUp();
   // The operating system's version: "major.minor" or "Unknown".
   static std::string OperatingSystemVersion();
 
@@ -45,6 +43,8 @@ class FrmStart : public forms::FormOf<FrmStart>, private FrmStartControls {
   friend struct FrmStartTestAccess;
 
   void Timer1_Timer();
+  // The second half of the start-up: home screen, session log name, unload.
+  void FinishStartUp();
 
   bool mStartPending = false;
 };

@@ -38,9 +38,6 @@ class FrmChengji : public forms::FormOf<FrmChengji>, private FrmChengjiControls 
  public:
   FrmChengji();
 
-  // Assembles the paper's wrong questions into the assembled slot and starts their practice.
-  void RedoWrongQuestions();
-
  protected:
   void Form_Load() override;
   void Form_QueryUnload(int& cancel, int unload_mode) override;
@@ -57,6 +54,8 @@ class FrmChengji : public forms::FormOf<FrmChengji>, private FrmChengjiControls 
   void Command1_Click();
   void Command2_Click();
   void Command3_Click();
+  // Assembles the paper's wrong questions into the assembled slot and starts their practice.
+  void RedoWrongQuestions();
 
   // The shown text of each question of the paper, for the question line under its button.
   platform::BoundedArray<std::string, 1, desktop::kPaperQuestions> mQuestionText;
