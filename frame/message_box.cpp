@@ -16,7 +16,7 @@ namespace {
 bool g_confirmed = false;
 }  // namespace
 
-FrmQOMSGBOX::FrmQOMSGBOX() {
+FrmQOMSGBOX::FrmQOMSGBOX() : FrmQOMSGBOXControls(static_cast<forms::Form&>(*this)) {
   SetBorderStyle(forms::WindowBorder::kNone);
   SetStartUpPosition(forms::StartPosition::kCenterScreen);
   LblTitle.SetBackStyle(forms::Background::kTransparent);

@@ -14,16 +14,22 @@
 
 namespace xpexam::frame {
 
-class FrmQOMSGBOX : public forms::FormOf<FrmQOMSGBOX> {
- public:
-  forms::Image ImgLogo1{*this, "ImgLogo1"};
-  forms::Label LblTitle{*this, "LblTitle"};
-  forms::Image Image1{*this, "Image1"};
-  forms::Label LblPrompt{*this, "LblPrompt"};
-  forms::Label lblMove{*this, "lblMove"};
+// The message box's controls. They belong to the box: FrmQOMSGBOX holds them as a private base,
+// and others ask through AskInMessageBox.
+struct FrmQOMSGBOXControls {
+  explicit FrmQOMSGBOXControls(forms::Form& form) : form_(form) {}
+  forms::Form& form_;
+  forms::Image ImgLogo1{form_, "ImgLogo1"};
+  forms::Label LblTitle{form_, "LblTitle"};
+  forms::Image Image1{form_, "Image1"};
+  forms::Label LblPrompt{form_, "LblPrompt"};
+  forms::Label lblMove{form_, "lblMove"};
   // 1 confirms, 0 cancels, 3 closes; 2 is never shown.
-  forms::ControlArray<PictureButton> LblClick{*this, "LblClick", {0, 1, 2, 3}};
+  forms::ControlArray<PictureButton> LblClick{form_, "LblClick", {0, 1, 2, 3}};
+};
 
+class FrmQOMSGBOX : public forms::FormOf<FrmQOMSGBOX>, private FrmQOMSGBOXControls {
+ public:
   FrmQOMSGBOX();
   // Leaving the program is the close button: the answer stays "not confirmed".
   void CloseRequested() override { LblClick_Click(3); }
@@ -33,6 +39,10 @@ class FrmQOMSGBOX : public forms::FormOf<FrmQOMSGBOX> {
   void Form_KeyDown(int& key, int shift) override;
 
  private:
+  // Tests reach the controls and the handlers through it; the one call fills and shows the box.
+  friend struct FrmQOMSGBOXTestAccess;
+  friend bool AskInMessageBox(std::string_view tag, const std::string& title, const char* icon, const std::string& prompt);
+
   void LblClick_Click(int index);
   void CancelOnEscape(int key, int shift);
   void lblMove_MouseDown(int button, int shift, double x, double y);

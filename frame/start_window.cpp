@@ -51,7 +51,7 @@ bool AnotherCopyRuns() {
 
 void ReleaseInstanceLock() { InstanceSlot().reset(); }
 
-FrmStart::FrmStart() {
+FrmStart::FrmStart() : FrmStartControls(static_cast<forms::Form&>(*this)) {
   SetBorderStyle(forms::WindowBorder::kNone);
   SetStartUpPosition(forms::StartPosition::kCenterScreen);
   Move(0, 0, 6075, 3075);

@@ -20,15 +20,18 @@ inline constexpr int kAlreadyRunningButtons = forms::kOkOnly | forms::kInformati
 // until the settings name the module, and where they name none.
 inline constexpr const char* kProgramCaption = "Tavrelo";
 
-class FrmStart : public forms::FormOf<FrmStart> {
- public:
-  forms::Label Label1{*this, "Label1"};
-  forms::Timer Timer1{*this, "Timer1", 100, false};
+// The start-up window's controls. They belong to the window: FrmStart holds them as a private base.
+struct FrmStartControls {
+  explicit FrmStartControls(forms::Form& form) : form_(form) {}
+  forms::Form& form_;
+  forms::Label Label1{form_, "Label1"};
+  forms::Timer Timer1{form_, "Timer1", 100, false};
+};
 
+class FrmStart : public forms::FormOf<FrmStart>, private FrmStartControls {
+ public:
   FrmStart();
 
-  // The second half of the start-up: home screen, session log name, unload.
-  void FinishStartUp();
   // The operating system's version: "major.minor" or "Unknown".
   static std::string OperatingSystemVersion();
 
@@ -36,7 +39,12 @@ class FrmStart : public forms::FormOf<FrmStart> {
   void Form_Load() override;
 
  private:
+  // Tests reach the controls through it.
+  friend struct FrmStartTestAccess;
+
   void Timer1_Timer();
+  // The second half of the start-up: home screen, session log name, unload.
+  void FinishStartUp();
 
   bool mStartPending = false;
 };

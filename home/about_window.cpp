@@ -15,7 +15,7 @@ using platform::Try;
 
 std::string BankVersionLine() { return "题库版本：V" + installation().bankVersion(); }
 
-FrmAbout::FrmAbout() {
+FrmAbout::FrmAbout() : FrmAboutControls(static_cast<forms::Form&>(*this)) {
   SetBorderStyle(forms::WindowBorder::kNone);
   SetStartUpPosition(forms::StartPosition::kCenterScreen);
   for (int i : Label1.Indexes()) {

@@ -15,18 +15,24 @@ namespace xpexam::home {
 // The home screen's footer line: "题库版本：V" + bankVersion.
 std::string BankVersionLine();
 
-class FrmAbout : public forms::FormOf<FrmAbout> {
- public:
-  forms::Image ImgLogo1{*this, "ImgLogo1"};
+// The About box's controls. They belong to the box: FrmAbout holds them as a private base, and
+// the home screen asks it through ShowWithVersion.
+struct FrmAboutControls {
+  explicit FrmAboutControls(forms::Form& form) : form_(form) {}
+  forms::Form& form_;
+  forms::Image ImgLogo1{form_, "ImgLogo1"};
   // 2 the title, 1 the product line, 4 the module, 0 the bank version, 3 the program folder
   // (a link), 6 the publisher.
-  forms::ControlArray<forms::Label> Label1{*this, "Label1", {0, 1, 2, 3, 4, 6}};
+  forms::ControlArray<forms::Label> Label1{form_, "Label1", {0, 1, 2, 3, 4, 6}};
   // An etched separator: 4 grey, 3 white one design pixel right of and below it.
-  forms::ControlArray<forms::Line> Line1{*this, "Line1", {3, 4}};
-  forms::Label lblMove{*this, "lblMove"};
+  forms::ControlArray<forms::Line> Line1{form_, "Line1", {3, 4}};
+  forms::Label lblMove{form_, "lblMove"};
   // 0 the title strip's close button, 1 the lower one.
-  forms::ControlArray<frame::PictureButton> LblClick{*this, "LblClick", {0, 1}};
+  forms::ControlArray<frame::PictureButton> LblClick{form_, "LblClick", {0, 1}};
+};
 
+class FrmAbout : public forms::FormOf<FrmAbout>, private FrmAboutControls {
+ public:
   FrmAbout();
   // Leaving the program closes the box, as its close buttons do.
   void CloseRequested() override { Unload(); }
@@ -37,6 +43,9 @@ class FrmAbout : public forms::FormOf<FrmAbout> {
   void Form_Load() override;
 
  private:
+  // Tests reach the controls through it.
+  friend struct FrmAboutTestAccess;
+
   void Label1_Click(int index);
   void lblMove_MouseDown(int button, int shift, double x, double y);
 };

@@ -61,7 +61,7 @@ void Download(const std::string& url, const std::string& path) {
 
 }  // namespace
 
-FrmUpdata::FrmUpdata() {
+FrmUpdata::FrmUpdata() : FrmUpdataControls(static_cast<forms::Form&>(*this)) {
   SetBorderStyle(forms::WindowBorder::kNone);
   SetStartUpPosition(forms::StartPosition::kCenterScreen);
   for (forms::Label* l : {&Label4, &Label3, &LblVer, &Label1, &Label2, &lblMove}) l->SetBackStyle(forms::Background::kTransparent);

@@ -15,18 +15,23 @@
 
 namespace xpexam::home {
 
-class FrmUpdata : public forms::FormOf<FrmUpdata> {
- public:
-  forms::Image ImgLogo1{*this, "ImgLogo1"};
-  forms::Label Label4{*this, "Label4"};
-  forms::Label Label3{*this, "Label3"};
-  forms::Label LblVer{*this, "LblVer"};
-  forms::Label Label1{*this, "Label1"};
-  forms::Label Label2{*this, "Label2"};
-  forms::Label lblMove{*this, "lblMove"};
-  frame::PictureButton Command1{*this, "Command1"};
-  forms::Timer Timer1{*this, "Timer1", 100, false};
+// The update window's controls. They belong to the window: FrmUpdata holds them as a private base.
+struct FrmUpdataControls {
+  explicit FrmUpdataControls(forms::Form& form) : form_(form) {}
+  forms::Form& form_;
+  forms::Image ImgLogo1{form_, "ImgLogo1"};
+  forms::Label Label4{form_, "Label4"};
+  forms::Label Label3{form_, "Label3"};
+  forms::Label LblVer{form_, "LblVer"};
+  forms::Label Label1{form_, "Label1"};
+  forms::Label Label2{form_, "Label2"};
+  forms::Label lblMove{form_, "lblMove"};
+  frame::PictureButton Command1{form_, "Command1"};
+  forms::Timer Timer1{form_, "Timer1", 100, false};
+};
 
+class FrmUpdata : public forms::FormOf<FrmUpdata>, private FrmUpdataControls {
+ public:
   FrmUpdata();
   // Leaving the program closes the window, as its close button does.
   void CloseRequested() override { Unload(); }
@@ -47,6 +52,9 @@ class FrmUpdata : public forms::FormOf<FrmUpdata> {
   void Form_Load() override;
 
  private:
+  // Tests reach the controls through it.
+  friend struct FrmUpdataTestAccess;
+
   void Timer1_Timer();
   // The check could not reach the server: the learner is asked to try again.
   void ShowRetry();

@@ -19,7 +19,7 @@ using frame::ScaleX;
 using frame::ScaleY;
 using platform::Try;
 
-FrmCZTS::FrmCZTS() {
+FrmCZTS::FrmCZTS() : FrmCZTSControls(static_cast<forms::Form&>(*this)) {
   SetBorderStyle(forms::WindowBorder::kFixedDialog);
   SetStartUpPosition(forms::StartPosition::kCenterScreen);
   Move(0, 0, 4815, 5130);

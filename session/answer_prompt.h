@@ -8,15 +8,20 @@
 
 namespace xpexam::session {
 
-class FrmCZTS : public forms::FormOf<FrmCZTS> {
- public:
-  forms::Shape Shape1{*this, "Shape1"};
-  forms::Shape Shape2{*this, "Shape2"};
-  forms::Label Label3{*this, "Label3"};
-  forms::Label Label2{*this, "Label2"};
-  frame::PictureButton Command1{*this, "Command1"};  // back
-  frame::PictureButton Command2{*this, "Command2"};  // see the answer now
+// The answer prompt's controls. They belong to the window: FrmCZTS holds them as a private base.
+struct FrmCZTSControls {
+  explicit FrmCZTSControls(forms::Form& form) : form_(form) {}
+  forms::Form& form_;
+  forms::Shape Shape1{form_, "Shape1"};
+  forms::Shape Shape2{form_, "Shape2"};
+  forms::Label Label3{form_, "Label3"};
+  forms::Label Label2{form_, "Label2"};
+  frame::PictureButton Command1{form_, "Command1"};  // back
+  frame::PictureButton Command2{form_, "Command2"};  // see the answer now
+};
 
+class FrmCZTS : public forms::FormOf<FrmCZTS>, private FrmCZTSControls {
+ public:
   FrmCZTS();
 
  protected:
@@ -24,6 +29,9 @@ class FrmCZTS : public forms::FormOf<FrmCZTS> {
   void Form_Click() override { Unload(); }
 
  private:
+  // Tests reach the controls through it.
+  friend struct FrmCZTSTestAccess;
+
   void Command2_Click();
 };
 

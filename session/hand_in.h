@@ -10,7 +10,7 @@
 
 namespace xpexam::session {
 
-// The layout shared by FrmEnd1 and FrmEnd2.
+// The layout and controls shared by FrmEnd1 and FrmEnd2, which hold them as a private base.
 class HandInConfirmation {
  public:
   explicit HandInConfirmation(forms::Form& form);
@@ -37,17 +37,21 @@ class HandInConfirmation {
 bool HasOpenOrMarkedQuestions();
 
 // The first confirmation: warns of unanswered or bookmarked questions.
-class FrmEnd1 : public forms::FormOf<FrmEnd1>, public HandInConfirmation {
+class FrmEnd1 : public forms::FormOf<FrmEnd1>, private HandInConfirmation {
  public:
   FrmEnd1();
 
  protected:
   void Form_Load() override;
   void Form_QueryUnload(int& cancel, int unload_mode) override;
+
+ private:
+  // Tests reach the controls through it.
+  friend struct HandInTestAccess;
 };
 
 // The final confirmation: handing in ends the exam and opens the score report.
-class FrmEnd2 : public forms::FormOf<FrmEnd2>, public HandInConfirmation {
+class FrmEnd2 : public forms::FormOf<FrmEnd2>, private HandInConfirmation {
  public:
   FrmEnd2();
 
@@ -56,6 +60,9 @@ class FrmEnd2 : public forms::FormOf<FrmEnd2>, public HandInConfirmation {
   void Form_QueryUnload(int& cancel, int unload_mode) override;
 
  private:
+  // Tests reach the controls through it.
+  friend struct HandInTestAccess;
+
   void HandIn();
 };
 

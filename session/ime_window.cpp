@@ -23,7 +23,7 @@ constexpr const char* kHelpText =
 
 std::string ImeSwitchFile() { return installation().appPath() + "\\ksdata\\288890" + ".mxy"; }
 
-FrmIME::FrmIME() {
+FrmIME::FrmIME() : FrmIMEControls(static_cast<forms::Form&>(*this)) {
   SetBorderStyle(forms::WindowBorder::kNone);
   SetStartUpPosition(forms::StartPosition::kCenterScreen);
   Label1[2].SetCaption("输入法调用提示");

@@ -16,16 +16,22 @@ namespace xpexam::session {
 // The input-method switch file.
 std::string ImeSwitchFile();
 
-class FrmIME : public forms::FormOf<FrmIME> {
- public:
-  forms::Image ImgLogo1{*this, "ImgLogo1"};
+// The input-method help window's controls. They belong to the window: FrmIME holds them as a
+// private base.
+struct FrmIMEControls {
+  explicit FrmIMEControls(forms::Form& form) : form_(form) {}
+  forms::Form& form_;
+  forms::Image ImgLogo1{form_, "ImgLogo1"};
   // 0 the help text, 2 the title.
-  forms::ControlArray<forms::Label> Label1{*this, "Label1", {0, 2}};
-  forms::CheckBox Check1{*this, "Check1"};
-  forms::Label lblMove{*this, "lblMove"};
+  forms::ControlArray<forms::Label> Label1{form_, "Label1", {0, 2}};
+  forms::CheckBox Check1{form_, "Check1"};
+  forms::Label lblMove{form_, "lblMove"};
   // 0 the title strip's close button, 1 the lower one.
-  forms::ControlArray<frame::PictureButton> lblClick{*this, "lblClick", {0, 1}};
+  forms::ControlArray<frame::PictureButton> lblClick{form_, "lblClick", {0, 1}};
+};
 
+class FrmIME : public forms::FormOf<FrmIME>, private FrmIMEControls {
+ public:
   FrmIME();
   // Leaving the program closes the window, as its close buttons do.
   void CloseRequested() override { Unload(); }
@@ -35,6 +41,9 @@ class FrmIME : public forms::FormOf<FrmIME> {
   void Form_Unload(int& cancel) override;
 
  private:
+  // Tests reach the controls through it.
+  friend struct FrmIMETestAccess;
+
   void Check1_Click();
   void lblMove_MouseDown(int button, int shift, double x, double y);
 };

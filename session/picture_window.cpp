@@ -7,7 +7,7 @@ namespace xpexam::session {
 
 using namespace frame;  // the installation, its pictures and captions
 
-FrmPicture::FrmPicture() {
+FrmPicture::FrmPicture() : FrmPictureControls(static_cast<forms::Form&>(*this)) {
   SetBorderStyle(forms::WindowBorder::kNone);
   SetBackColor(0x000000FF);
   Timer1.Tick = [this] { Timer1_Timer(); };

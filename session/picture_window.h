@@ -10,7 +10,16 @@
 
 namespace xpexam::session {
 
-class FrmPicture : public forms::FormOf<FrmPicture> {
+// The picture window's controls. They belong to the window: FrmPicture holds them as a private
+// base, and the question bar asks it by what it wants shown.
+struct FrmPictureControls {
+  explicit FrmPictureControls(forms::Form& form) : form_(form) {}
+  forms::Form& form_;
+  forms::Image Image1{form_, "Image1"};
+  forms::Timer Timer1{form_, "Timer1", 100, false};
+};
+
+class FrmPicture : public forms::FormOf<FrmPicture>, private FrmPictureControls {
  public:
   FrmPicture();
 
@@ -27,9 +36,6 @@ class FrmPicture : public forms::FormOf<FrmPicture> {
  private:
   // Tests reach the controls through it.
   friend struct FrmPictureTestAccess;
-
-  forms::Image Image1{*this, "Image1"};
-  forms::Timer Timer1{*this, "Timer1", 100, false};
 
   void Timer1_Timer();
 };

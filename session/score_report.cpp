@@ -56,7 +56,7 @@ std::string ScoreText(int completed) {
   return platform::Str(tenths / 10) + "." + platform::Str(tenths % 10);
 }
 
-FrmChengji::FrmChengji() {
+FrmChengji::FrmChengji() : FrmChengjiControls(static_cast<forms::Form&>(*this)) {
   SetWindowState(forms::WindowSize::kMaximized);
   SetBackColor(0x00FEF9F6);
   Picture1.SetBorderStyle(forms::BoxBorder::kNone);

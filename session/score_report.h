@@ -19,9 +19,11 @@ namespace xpexam::session {
 // The score of `completed` questions at 2.5 points each, in its shortest decimal form.
 std::string ScoreText(int completed);
 
-class FrmChengji : public forms::FormOf<FrmChengji> {
- public:
-  forms::PictureBox Picture1{*this, "Picture1"};
+// The score report's controls. They belong to the window: FrmChengji holds them as a private base.
+struct FrmChengjiControls {
+  explicit FrmChengjiControls(forms::Form& form) : form_(form) {}
+  forms::Form& form_;
+  forms::PictureBox Picture1{form_, "Picture1"};
   frame::PictureButton Command1{Picture1, "Command1"};  // review this paper
   frame::PictureButton Command2{Picture1, "Command2"};  // back to the paper list
   frame::PictureButton Command3{Picture1, "Command3"};  // redo the wrong questions
@@ -29,22 +31,21 @@ class FrmChengji : public forms::FormOf<FrmChengji> {
   forms::Frame Frame1{Picture1, "Frame1"};
   forms::ControlArray<frame::PictureButton> CmTNO{Frame1, "CmTNO", 1, desktop::kPaperQuestions};
   forms::Label LblTiMuYQ{Picture1, "LblTiMuYQ"};
-  forms::Timer Timer1{*this, "Timer1", 100, true};
+  forms::Timer Timer1{form_, "Timer1", 100, true};
+};
 
-  platform::BoundedArray<std::string, 1, desktop::kPaperQuestions> mQuestionText;
-  // errno of the first record of the hand-in that could not be written; 0 when all were.
-  int mRecordWriteError = 0;
-
+class FrmChengji : public forms::FormOf<FrmChengji>, private FrmChengjiControls {
+ public:
   FrmChengji();
-
-  // Assembles the paper's wrong questions into the assembled slot and starts their practice.
-  void RedoWrongQuestions();
 
  protected:
   void Form_Load() override;
   void Form_QueryUnload(int& cancel, int unload_mode) override;
 
  private:
+  // Tests reach the controls through it.
+  friend struct FrmChengjiTestAccess;
+
   void LayOut();
   void ScorePaper();
   void ReadQuestionTexts();
@@ -53,6 +54,13 @@ class FrmChengji : public forms::FormOf<FrmChengji> {
   void Command1_Click();
   void Command2_Click();
   void Command3_Click();
+  // Assembles the paper's wrong questions into the assembled slot and starts their practice.
+  void RedoWrongQuestions();
+
+  // The shown text of each question of the paper, for the question line under its button.
+  platform::BoundedArray<std::string, 1, desktop::kPaperQuestions> mQuestionText;
+  // errno of the first record of the hand-in that could not be written; 0 when all were.
+  int mRecordWriteError = 0;
 };
 
 }  // namespace xpexam::session

@@ -36,7 +36,7 @@ std::string IdCardNumber(const std::string& typed) {
   return platform::Right(std::string(kSampleIdCard) + platform::Trim(typed), 18);
 }
 
-FrmLogon::FrmLogon() {
+FrmLogon::FrmLogon() : FrmLogonControls(static_cast<forms::Form&>(*this)) {
   SetBorderStyle(forms::WindowBorder::kNone);
   SetWindowState(forms::WindowSize::kMaximized);
   SetBackColor(0x00808040);

@@ -20,15 +20,17 @@ std::string SeatNumber(const std::string& typed);
 // The last 18 characters of the sample number followed by the trimmed ID text.
 std::string IdCardNumber(const std::string& typed);
 
-class FrmLogon : public forms::FormOf<FrmLogon> {
- public:
-  forms::PictureBox Picture1{*this, "Picture1"};
+// The sign-in window's controls. They belong to the window: FrmLogon holds them as a private base.
+struct FrmLogonControls {
+  explicit FrmLogonControls(forms::Form& form) : form_(form) {}
+  forms::Form& form_;
+  forms::PictureBox Picture1{form_, "Picture1"};
   forms::TextBox TxtZwh{Picture1, "TxtZwh"};
   forms::TextBox TxtSFZ{Picture1, "TxtSFZ"};
   forms::Label CmdLog{Picture1, "CmdLog"};
   forms::Label CmdExit{Picture1, "CmdExit"};
 
-  forms::PictureBox Picture2{*this, "Picture2"};
+  forms::PictureBox Picture2{form_, "Picture2"};
   forms::Label LblName{Picture2, "LblName"};
   forms::Label LblZwh{Picture2, "LblZwh"};
   forms::Label LblCC{Picture2, "LblCC"};
@@ -39,9 +41,12 @@ class FrmLogon : public forms::FormOf<FrmLogon> {
   forms::PictureBox P2{Picture2, "P2"};
   forms::Label LJD{P2, "LJD"};
 
-  forms::Timer Timer1{*this, "Timer1", 100, true};
-  forms::Timer Timer2{*this, "Timer2", 100, false};
+  forms::Timer Timer1{form_, "Timer1", 100, true};
+  forms::Timer Timer2{form_, "Timer2", 100, false};
+};
 
+class FrmLogon : public forms::FormOf<FrmLogon>, private FrmLogonControls {
+ public:
   FrmLogon();
   // Leaving the program is the exit on the sign-in page; the confirmation page has none.
   void CloseRequested() override;
@@ -50,6 +55,9 @@ class FrmLogon : public forms::FormOf<FrmLogon> {
   void Form_Load() override;
 
  private:
+  // Tests reach the controls through it.
+  friend struct FrmLogonTestAccess;
+
   void TxtSFZ_KeyPress(int& key_ascii);
   void CmdLog_Click();
   void CmdExit_Click();

@@ -8,6 +8,7 @@
 #include "forms/pictures.h"
 #include "frame/data_picture.h"
 #include "tests/frame/common_windows_fixture.h"
+#include "tests/frame/message_box_access.h"
 
 namespace xpexam::frame {
 namespace {
@@ -18,12 +19,12 @@ class MessageBox : public testing::CommonWindowsTest {
  protected:
   // The callers' protocol in one call, after an earlier box that was confirmed.
   int Ask(const std::function<void(HeadlessBackend&, FrmQOMSGBOX&)>& learner) {
-    in_.Call([] { FrmQOMSGBOX::Get().LblClick.Click(1); });
+    in_.Call([] { Ui(FrmQOMSGBOX::Get()).LblClick.Click(1); });
     EXPECT_TRUE(AskInMessageBox("earlier", "", kNoticeIcon, ""));
     // The learner acts once the box is on the screen, centred.
     in_.Call([&] {
-      EXPECT_EQ(FrmQOMSGBOX::Get().LblTitle.Caption(), "退出系统");
-      EXPECT_EQ(FrmQOMSGBOX::Get().LblPrompt.Caption(), "\r\n\r\n\r\n您确定要退出系统吗？");
+      EXPECT_EQ(Ui(FrmQOMSGBOX::Get()).LblTitle.Caption(), "退出系统");
+      EXPECT_EQ(Ui(FrmQOMSGBOX::Get()).LblPrompt.Caption(), "\r\n\r\n\r\n您确定要退出系统吗？");
       learner(in_, FrmQOMSGBOX::Get());
     });
     return AskInMessageBox("test", "退出系统", kQuestionIcon, "\r\n\r\n\r\n您确定要退出系统吗？") ? 1 : 0;
@@ -39,7 +40,7 @@ TEST_F(MessageBox, AnswerProtocol) {
   };
   auto click = [](int index, int button = forms::kLeftButton) {
     return [=](HeadlessBackend& in, FrmQOMSGBOX& box) {
-      forms::Point p = Centre(box.LblClick[index]);
+      forms::Point p = Centre(Ui(box).LblClick[index]);
       in.Click(p.x, p.y, button);
     };
   };
@@ -48,7 +49,7 @@ TEST_F(MessageBox, AnswerProtocol) {
       {"confirming button, right click", click(1, forms::kRightButton), 1},
       {"confirming button pressed, released outside",
        [](HeadlessBackend& in, FrmQOMSGBOX& box) {
-         forms::Point p = Centre(box.LblClick[1]);
+         forms::Point p = Centre(Ui(box).LblClick[1]);
          in.Press(p.x, p.y);
          in.Release(5, 5);
        },
@@ -58,13 +59,13 @@ TEST_F(MessageBox, AnswerProtocol) {
       {"Esc", [](HeadlessBackend& in, FrmQOMSGBOX&) { in.Key(forms::kKeyEscape); }, 0},
       {"Esc with a button focused",
        [](HeadlessBackend& in, FrmQOMSGBOX& box) {
-         in.Call([&] { box.LblClick[1].SetFocus(); });
+         in.Call([&] { Ui(box).LblClick[1].SetFocus(); });
          in.Key(forms::kKeyEscape);
        },
        0},
       {"where the hidden button lies, then cancel",
        [&](HeadlessBackend& in, FrmQOMSGBOX& box) {
-         forms::Rect r = box.LblClick[2].ScreenRect();
+         forms::Rect r = Ui(box).LblClick[2].ScreenRect();
          in.Click(r.x + r.w / 2, r.y + r.h / 2);
          in.Call([] { EXPECT_TRUE(FrmQOMSGBOX::IsLoaded()); });
          click(0)(in, box);
@@ -80,13 +81,13 @@ TEST_F(MessageBox, AnswerProtocol) {
 
 TEST_F(MessageBox, EachUseLoadsTheBoxAfresh) {
   Ask([](HeadlessBackend& in, FrmQOMSGBOX& box) {
-    box.LblPrompt.Move(0, 0);
-    forms::Point p = Centre(box.LblClick[1]);
+    Ui(box).LblPrompt.Move(0, 0);
+    forms::Point p = Centre(Ui(box).LblClick[1]);
     in.Click(p.x, p.y);
   });
-  EXPECT_EQ(FrmQOMSGBOX::Get().LblPrompt.Left(), 1200);
-  EXPECT_EQ(FrmQOMSGBOX::Get().LblTitle.Caption(), "");
-  EXPECT_EQ(forms::PictureId(FrmQOMSGBOX::Get().Image1.Picture()), "");
+  EXPECT_EQ(Ui(FrmQOMSGBOX::Get()).LblPrompt.Left(), 1200);
+  EXPECT_EQ(Ui(FrmQOMSGBOX::Get()).LblTitle.Caption(), "");
+  EXPECT_EQ(forms::PictureId(Ui(FrmQOMSGBOX::Get()).Image1.Picture()), "");
 }
 
 TEST_F(MessageBox, DragsOnlyByTheTitleStripWithTheLeftButton) {
@@ -130,16 +131,16 @@ TEST_P(MessageBoxLayout, ScalesAndCentres) {
   EXPECT_TRUE(box.TopMost());
   EXPECT_EQ(box.Caption(), "BrivantTavrelo——WindowsXP模块");
   EXPECT_EQ(forms::PictureId(box.Picture()), "l20069");
-  EXPECT_EQ(box.LblClick[3].Left(), box.Width() - 420 * s);
-  EXPECT_EQ(box.LblClick[3].Width(), 330 * s);
-  EXPECT_EQ(box.LblClick[1].Left(), 2460 * s);
-  EXPECT_EQ(box.LblClick[1].Top(), 2880 * s);
-  EXPECT_EQ(box.LblPrompt.Width(), 4080 * s);
-  EXPECT_EQ(box.LblPrompt.Height(), 1920 * s);
-  EXPECT_EQ(box.LblTitle.FontSize(), 10 * s);
-  EXPECT_EQ(box.lblMove.Width(), 4500 * s);
-  EXPECT_FALSE(box.LblClick[2].Visible());
-  for (int i = 0; i <= 3; ++i) EXPECT_EQ(forms::PictureId(box.LblClick[i].Picture()), "l2000" + std::to_string(i));
+  EXPECT_EQ(Ui(box).LblClick[3].Left(), box.Width() - 420 * s);
+  EXPECT_EQ(Ui(box).LblClick[3].Width(), 330 * s);
+  EXPECT_EQ(Ui(box).LblClick[1].Left(), 2460 * s);
+  EXPECT_EQ(Ui(box).LblClick[1].Top(), 2880 * s);
+  EXPECT_EQ(Ui(box).LblPrompt.Width(), 4080 * s);
+  EXPECT_EQ(Ui(box).LblPrompt.Height(), 1920 * s);
+  EXPECT_EQ(Ui(box).LblTitle.FontSize(), 10 * s);
+  EXPECT_EQ(Ui(box).lblMove.Width(), 4500 * s);
+  EXPECT_FALSE(Ui(box).LblClick[2].Visible());
+  for (int i = 0; i <= 3; ++i) EXPECT_EQ(forms::PictureId(Ui(box).LblClick[i].Picture()), "l2000" + std::to_string(i));
 }
 
 INSTANTIATE_TEST_SUITE_P(TwipsPerPixel, MessageBoxLayout, ::testing::Values(15.0, 12.0));

@@ -24,6 +24,7 @@
 #include "platform/http.h"
 #include "platform/instance.h"
 #include "platform/registry.h"
+#include "tests/frame/start_window_access.h"
 #include "tests/home/home_access.h"
 #include "tests/support/installation.h"
 #include "tests/support/loopback_server.h"
@@ -103,16 +104,16 @@ TEST_F(StartUp, SplashKeepsItsPixelSizeAtEveryResolution) {
     // Centred on the 800 x 600 pixel screen.
     EXPECT_NEAR(start.Left(), (800 * c.twips_per_pixel - c.width) / 2, 1e-6);
     EXPECT_NEAR(start.Top(), (600 * c.twips_per_pixel - c.height) / 2, 1e-6);
-    EXPECT_EQ(start.Label1.Caption(), "正在启动中文操作系统，请稍候...");
-    EXPECT_DOUBLE_EQ(start.Label1.FontSize(), c.font);
-    EXPECT_DOUBLE_EQ(start.Label1.Top(), c.top);
-    EXPECT_GT(start.Label1.Width(), 0);
-    EXPECT_DOUBLE_EQ(start.Label1.Left(), (c.width - start.Label1.Width()) / 2);
+    EXPECT_EQ(Ui(start).Label1.Caption(), "正在启动中文操作系统，请稍候...");
+    EXPECT_DOUBLE_EQ(Ui(start).Label1.FontSize(), c.font);
+    EXPECT_DOUBLE_EQ(Ui(start).Label1.Top(), c.top);
+    EXPECT_GT(Ui(start).Label1.Width(), 0);
+    EXPECT_DOUBLE_EQ(Ui(start).Label1.Left(), (c.width - Ui(start).Label1.Width()) / 2);
     EXPECT_EQ(forms::PictureId(start.Picture()), "l20059");
     EXPECT_EQ(forms::PictureId(start.Icon()), "l62011");
     EXPECT_EQ(start.Caption(), "Tavrelo");
     EXPECT_EQ(start.BorderStyle(), forms::WindowBorder::kNone);
-    EXPECT_TRUE(start.Timer1.Enabled());
+    EXPECT_TRUE(Ui(start).Timer1.Enabled());
     EXPECT_EQ(candidate().name(), "Brivo1");
     EXPECT_FALSE(installation().osVersion().empty());
     EXPECT_EQ(Reports("startload"), 0);
@@ -127,8 +128,8 @@ TEST_F(StartUp, EmptyTitleStillCentresTheLine) {
   Screen();
   app::StartProgram();
   FrmStart& start = FrmStart::Get();
-  EXPECT_EQ(start.Label1.Caption(), "正在启动，请稍候...");
-  EXPECT_DOUBLE_EQ(start.Label1.Left(), (start.Width() - start.Label1.Width()) / 2);
+  EXPECT_EQ(Ui(start).Label1.Caption(), "正在启动，请稍候...");
+  EXPECT_DOUBLE_EQ(Ui(start).Label1.Left(), (start.Width() - Ui(start).Label1.Width()) / 2);
 }
 
 TEST_F(StartUp, HomeScreenReplacesTheSplashAfterOneTick) {

@@ -11,6 +11,7 @@
 #include "platform/shell.h"
 #include "platform/textfile.h"
 #include "tests/frame/common_windows_fixture.h"
+#include "tests/home/about_window_access.h"
 
 namespace xpexam::home {
 namespace {
@@ -46,36 +47,36 @@ TEST_P(AboutBox, Lines) {
       {6, "Corvane出版", 3600, 10, forms::kSysButtonText},
   };
   for (const Line& l : lines) {
-    const forms::Label& label = w.Label1[l.index];
+    const forms::Label& label = Ui(w).Label1[l.index];
     EXPECT_EQ(label.Caption(), l.caption) << l.index;
     EXPECT_EQ(label.Left(), (l.index == 2 ? 600 : 480) * s_) << l.index;
     EXPECT_EQ(label.Top(), l.top * s_) << l.index;
     EXPECT_EQ(label.FontSize(), l.font_size * s_) << l.index;
     EXPECT_EQ(label.ForeColor(), l.color) << l.index;
   }
-  EXPECT_TRUE(w.Label1[4].FontBold());
-  EXPECT_EQ(w.Label1[3].Width(), 5490 * s_);
-  EXPECT_EQ(w.Label1[3].Height(), 540 * s_);
-  EXPECT_EQ(w.Label1[3].MousePointer(), forms::PointerStyle::kCustom);
-  ASSERT_TRUE(w.Label1[3].MouseIcon());
-  EXPECT_EQ(w.Label1[3].MouseIcon()->HotSpot(), (std::pair<int, int>{6, 0}));
+  EXPECT_TRUE(Ui(w).Label1[4].FontBold());
+  EXPECT_EQ(Ui(w).Label1[3].Width(), 5490 * s_);
+  EXPECT_EQ(Ui(w).Label1[3].Height(), 540 * s_);
+  EXPECT_EQ(Ui(w).Label1[3].MousePointer(), forms::PointerStyle::kCustom);
+  ASSERT_TRUE(Ui(w).Label1[3].MouseIcon());
+  EXPECT_EQ(Ui(w).Label1[3].MouseIcon()->HotSpot(), (std::pair<int, int>{6, 0}));
 
-  EXPECT_EQ(w.Line1[4].X1(), 360 * s_);
-  EXPECT_EQ(w.Line1[4].X2(), 5760 * s_);
-  EXPECT_EQ(w.Line1[4].Y1(), 2385 * s_);
-  EXPECT_EQ(w.Line1[4].Y2(), 2385 * s_);
-  EXPECT_EQ(w.Line1[3].X1(), 375 * s_);
-  EXPECT_EQ(w.Line1[3].X2(), 5775 * s_);
-  EXPECT_EQ(w.Line1[3].Y1(), 2400 * s_);
-  EXPECT_EQ(w.Line1[3].Y2(), 2400 * s_);
-  EXPECT_EQ(w.Line1[4].BorderColor(), 0x00808080u);
-  EXPECT_EQ(w.Line1[3].BorderColor(), 0x00FFFFFFu);
+  EXPECT_EQ(Ui(w).Line1[4].X1(), 360 * s_);
+  EXPECT_EQ(Ui(w).Line1[4].X2(), 5760 * s_);
+  EXPECT_EQ(Ui(w).Line1[4].Y1(), 2385 * s_);
+  EXPECT_EQ(Ui(w).Line1[4].Y2(), 2385 * s_);
+  EXPECT_EQ(Ui(w).Line1[3].X1(), 375 * s_);
+  EXPECT_EQ(Ui(w).Line1[3].X2(), 5775 * s_);
+  EXPECT_EQ(Ui(w).Line1[3].Y1(), 2400 * s_);
+  EXPECT_EQ(Ui(w).Line1[3].Y2(), 2400 * s_);
+  EXPECT_EQ(Ui(w).Line1[4].BorderColor(), 0x00808080u);
+  EXPECT_EQ(Ui(w).Line1[3].BorderColor(), 0x00FFFFFFu);
 
-  EXPECT_EQ(w.LblClick[0].Left(), w.Width() - 420 * s_);
-  EXPECT_EQ(forms::PictureId(w.LblClick[0].Picture()), "l20003");
-  EXPECT_EQ(w.LblClick[1].Left(), 4680 * s_);
-  EXPECT_EQ(forms::PictureId(w.LblClick[1].Picture()), "l20001");
-  EXPECT_EQ(forms::PictureId(w.ImgLogo1.Picture()), "l20067");
+  EXPECT_EQ(Ui(w).LblClick[0].Left(), w.Width() - 420 * s_);
+  EXPECT_EQ(forms::PictureId(Ui(w).LblClick[0].Picture()), "l20003");
+  EXPECT_EQ(Ui(w).LblClick[1].Left(), 4680 * s_);
+  EXPECT_EQ(forms::PictureId(Ui(w).LblClick[1].Picture()), "l20001");
+  EXPECT_EQ(forms::PictureId(Ui(w).ImgLogo1.Picture()), "l20067");
 }
 
 INSTANTIATE_TEST_SUITE_P(TwipsPerPixel, AboutBox, ::testing::Values(15.0, 12.0));
@@ -96,12 +97,12 @@ TEST_F(AboutBoxLink, OnlyTheFolderLineOpensTheFolderAndEitherButtonCloses) {
     in_.Call([&] {
       FrmAbout& w = FrmAbout::Get();
       for (int i : {1, 4, 0, 6, 3}) {
-        forms::Point p = Centre(w.Label1[i]);
+        forms::Point p = Centre(Ui(w).Label1[i]);
         in_.Click(p.x, p.y);
         in_.Wait(1000);
       }
       in_.Call([] { EXPECT_TRUE(FrmAbout::IsLoaded()); });
-      forms::Point p = Centre(w.LblClick[button]);
+      forms::Point p = Centre(Ui(w).LblClick[button]);
       in_.Click(p.x, p.y);
     });
     FrmAbout::Get().ShowModal();

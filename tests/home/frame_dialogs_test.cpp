@@ -8,7 +8,9 @@
 #include "platform/http.h"
 #include "platform/shell.h"
 #include "tests/frame/common_windows_fixture.h"
+#include "tests/home/about_window_access.h"
 #include "tests/home/home_access.h"
+#include "tests/home/update_window_access.h"
 #include "tests/support/loopback_server.h"
 
 namespace xpexam::home {
@@ -46,8 +48,8 @@ TEST_F(HomeDialogs, TheVersionAndTopBarLabelsOpenTheAboutBoxModally) {
     in_.Call([&] {
       FrmAbout& about = FrmAbout::Get();
       open_inside = about.Visible() && !returned;
-      version = about.Label1[0].Caption();
-      const forms::Point p = Centre(about.LblClick[1]);
+      version = Ui(about).Label1[0].Caption();
+      const forms::Point p = Centre(Ui(about).LblClick[1]);
       in_.Click(p.x, p.y);
     });
     forms::Pump();
@@ -72,7 +74,7 @@ TEST_F(HomeDialogs, TheUpdateButtonShowsTheUpdateWindowAsAskedFor) {
   ASSERT_TRUE(FrmUpdata::IsLoaded());
   EXPECT_TRUE(FrmUpdata::Get().Visible());
   // Modeless: the update run waits for the window's first tick.
-  EXPECT_TRUE(FrmUpdata::Get().Timer1.Enabled());
+  EXPECT_TRUE(Ui(FrmUpdata::Get()).Timer1.Enabled());
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "platform/shell.h"
 #include "platform/textfile.h"
 #include "tests/frame/common_windows_fixture.h"
+#include "tests/frame/message_box_access.h"
 #include "tests/home/home_access.h"
 #include "tests/support/loopback_server.h"
 
@@ -49,9 +50,9 @@ class HomeLinks : public frame::testing::CommonWindowsTest {
     std::function<void()> answer = [&] {
       if (!frame::FrmQOMSGBOX::IsLoaded()) return;
       frame::FrmQOMSGBOX& box = frame::FrmQOMSGBOX::Get();
-      EXPECT_EQ(box.LblTitle.Caption(), "打开链接");
-      prompts.push_back(box.LblPrompt.Caption());
-      const forms::Point p = Centre(box.LblClick[1]);
+      EXPECT_EQ(Ui(box).LblTitle.Caption(), "打开链接");
+      prompts.push_back(Ui(box).LblPrompt.Caption());
+      const forms::Point p = Centre(Ui(box).LblClick[1]);
       in_.Click(p.x, p.y);
       in_.Call(answer);
     };

@@ -15,6 +15,7 @@
 #include "home/home_screen.h"
 #include "platform/textfile.h"
 #include "session/save_and_exit.h"
+#include "tests/frame/message_box_access.h"
 #include "tests/home/home_access.h"
 #include "tests/home/record_files_fixture.h"
 
@@ -44,7 +45,7 @@ class RecordCrash : public testing::RecordFilesTest {
     });
     in_.Call([] {
       if (!frame::FrmQOMSGBOX::IsLoaded()) return;
-      frame::FrmQOMSGBOX::Get().LblClick.Click(1);
+      Ui(frame::FrmQOMSGBOX::Get()).LblClick.Click(1);
     });
     operation();
     platform::SetAtomicWriteHook(nullptr);

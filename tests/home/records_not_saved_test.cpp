@@ -22,6 +22,7 @@
 #include "session/question_bar.h"
 #include "session/score_report.h"
 #include "session/sign_in.h"
+#include "tests/frame/message_box_access.h"
 #include "tests/home/home_access.h"
 #include "tests/home/record_files_fixture.h"
 
@@ -139,8 +140,8 @@ class RecordsNotSaved : public testing::RecordFilesTest,
       in_.Call([&] {
         if (!frame::FrmQOMSGBOX::IsLoaded() || !frame::FrmQOMSGBOX::Get().Visible()) return;
         frame::FrmQOMSGBOX& box = frame::FrmQOMSGBOX::Get();
-        boxes.push_back({box.LblTitle.Caption(), box.LblPrompt.Caption()});
-        box.LblClick.Click(1);
+        boxes.push_back({Ui(box).LblTitle.Caption(), Ui(box).LblPrompt.Caption()});
+        Ui(box).LblClick.Click(1);
       });
     act();
     forms::Pump();

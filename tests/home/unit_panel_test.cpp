@@ -18,6 +18,7 @@
 #include "platform/strings.h"
 #include "platform/textfile.h"
 #include "tests/desktop/desktop_fixture.h"
+#include "tests/frame/message_box_access.h"
 #include "tests/home/home_access.h"
 #include "tests/support/installation.h"
 
@@ -56,8 +57,8 @@ class HomeScreenTest : public DesktopTest {
     std::string prompt;
     in_.Call([&] {
       if (!frame::FrmQOMSGBOX::IsLoaded()) return;
-      prompt = frame::FrmQOMSGBOX::Get().LblPrompt.Caption();
-      frame::FrmQOMSGBOX::Get().LblClick.Click(answer);
+      prompt = Ui(frame::FrmQOMSGBOX::Get()).LblPrompt.Caption();
+      Ui(frame::FrmQOMSGBOX::Get()).LblClick.Click(answer);
     });
     Act(Home()).ClickBotn_Click(index);
     return prompt;
@@ -589,8 +590,8 @@ class PaperLinkTest : public PaperPanelTest {
     in_.Call([&] {
       if (!frame::FrmQOMSGBOX::IsLoaded()) return;
       frame::FrmQOMSGBOX& b = frame::FrmQOMSGBOX::Get();
-      box = {b.LblTitle.Caption(), forms::PictureId(b.Image1.Picture()), b.LblPrompt.Caption()};
-      b.LblClick.Click(answer);
+      box = {Ui(b).LblTitle.Caption(), forms::PictureId(Ui(b).Image1.Picture()), Ui(b).LblPrompt.Caption()};
+      Ui(b).LblClick.Click(answer);
     });
     link.Click();
     return box;

@@ -19,6 +19,7 @@
 #include "platform/http.h"
 #include "platform/textfile.h"
 #include "tests/frame/common_windows_fixture.h"
+#include "tests/home/update_window_access.h"
 #include "tests/support/loopback_server.h"
 
 namespace xpexam::home {
@@ -165,11 +166,11 @@ TEST_F(Update, TheLoadShowsTheInstalledVersionAndFetchesTheBanner) {
   EXPECT_TRUE(w.Visible());
   EXPECT_TRUE(w.TopMost());
   EXPECT_EQ(w.Caption(), "Tavrelo");
-  EXPECT_EQ(w.Label4.Caption(), "新版本检测——Windows XP操作系统");
-  EXPECT_EQ(w.Label3.Caption(), "当前题库版本是：");
-  EXPECT_EQ(w.LblVer.Caption(), "201501010000");
-  EXPECT_EQ(w.Label1.Caption(), "最新题库版本是：201501010000");
-  EXPECT_EQ(w.Label2.Caption(), "已是最新版本，无需升级。");
+  EXPECT_EQ(Ui(w).Label4.Caption(), "新版本检测——Windows XP操作系统");
+  EXPECT_EQ(Ui(w).Label3.Caption(), "当前题库版本是：");
+  EXPECT_EQ(Ui(w).LblVer.Caption(), "201501010000");
+  EXPECT_EQ(Ui(w).Label1.Caption(), "最新题库版本是：201501010000");
+  EXPECT_EQ(Ui(w).Label2.Caption(), "已是最新版本，无需升级。");
   EXPECT_EQ(File("prog/ksdata/170100.mxy"), platform::Utf8ToGbk("新题库上线◎欢迎使用\r\n255\r\nhttp://www.example.invalid/\r\n"));
   EXPECT_EQ(Requests(), (std::vector<std::string>{"/up/ad/vemo/170100.rar", kListPath}));
 }
@@ -195,9 +196,9 @@ TEST_F(Update, ChecksThatStopWithoutAQuestion) {
     platform::SetServerUrl(c.reachable ? server_.url() : "http://127.0.0.1:" + std::to_string(xpexam::testing::ClosedPort()));
     OpenAndRun();
     EXPECT_TRUE(FrmUpdata::Get().Visible()) << c.name;
-    EXPECT_EQ(FrmUpdata::Get().Label2.Caption(), c.label2) << c.name;
+    EXPECT_EQ(Ui(FrmUpdata::Get()).Label2.Caption(), c.label2) << c.name;
     const bool failed = c.label2 == FrmUpdata::kRetryText;
-    EXPECT_EQ(FrmUpdata::Get().Label1.Caption(), failed ? "最新题库版本是：" : "最新题库版本是：201501010000") << c.name;
+    EXPECT_EQ(Ui(FrmUpdata::Get()).Label1.Caption(), failed ? "最新题库版本是：" : "最新题库版本是：201501010000") << c.name;
     EXPECT_TRUE(boxes_.empty()) << c.name;
     EXPECT_FALSE(forms::Ended()) << c.name;
     EXPECT_EQ(Tree(), kUntouched) << c.name;
@@ -320,7 +321,7 @@ TEST_F(Update, AListThatCannotBeFetchedStopsTheRun) {
   OpenAndRun({kYes});
   EXPECT_TRUE(boxes_.empty());
   EXPECT_FALSE(forms::Ended());
-  EXPECT_EQ(FrmUpdata::Get().Label2.Caption(), std::string(FrmUpdata::kRetryText));
+  EXPECT_EQ(Ui(FrmUpdata::Get()).Label2.Caption(), std::string(FrmUpdata::kRetryText));
   EXPECT_EQ(File("prog/ksdata/288895.mxy"), kOldList);
   EXPECT_EQ(Tree(), kUntouched);
 }
@@ -347,7 +348,7 @@ TEST_F(Update, ClosingDuringTheWaitEndsTheRunAndRunsNeverOverlap) {
   in_.Wait(150);  // the run starts and waits for the reply
   in_.Call([&] {
     // The learner closes the window and opens it again at once.
-    forms::Point p = Centre(FrmUpdata::Get().Command1);
+    forms::Point p = Centre(Ui(FrmUpdata::Get()).Command1);
     in_.Click(p.x, p.y);
     in_.Call([&] {
       loaded.push_back(FrmUpdata::IsLoaded());

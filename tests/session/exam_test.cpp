@@ -15,7 +15,10 @@
 #include "session/session_exit.h"
 #include "session/sign_in.h"
 #include "tests/home/home_access.h"
+#include "tests/session/answer_prompt_access.h"
 #include "tests/session/exam_fixture.h"
+#include "tests/session/hand_in_access.h"
+#include "tests/session/sign_in_access.h"
 
 namespace xpexam::session {
 namespace {
@@ -44,7 +47,7 @@ class SignInTest : public ExamTest {
 };
 
 TEST_F(SignInTest, TheIdBoxTakesDigitsAndACheckLetterLast) {
-  auto& box = Logon().TxtSFZ;
+  auto& box = Ui(Logon()).TxtSFZ;
   box.SetText("1234");
   box.SetFocus();
   box.SetSelStart(4);
@@ -71,25 +74,25 @@ TEST_F(SignInTest, SigningInShowsTheCandidateThenOpensTheExamAtQuestionOne) {
   desktop::editCursor().GoToQuestion(7);
   session::editSessionExit().AllowBarClose();
   auto& logon = Logon();
-  EXPECT_TRUE(logon.Picture1.Visible());
-  EXPECT_FALSE(logon.Picture2.Visible());
+  EXPECT_TRUE(Ui(logon).Picture1.Visible());
+  EXPECT_FALSE(Ui(logon).Picture2.Visible());
   EXPECT_EQ(desktop::plan().indexFile(), frame::installation().dataPath() + "288850.mxy");
-  logon.TxtZwh.SetText("7");
-  logon.TxtSFZ.SetText("1234");
-  logon.CmdLog.Click();
+  Ui(logon).TxtZwh.SetText("7");
+  Ui(logon).TxtSFZ.SetText("1234");
+  Ui(logon).CmdLog.Click();
   EXPECT_FALSE(session::sessionExit().barMayClose());
   const frame::Candidate& candidate = frame::candidate();
   EXPECT_EQ(candidate.seatNo(), "07");
   EXPECT_EQ(candidate.sittingNo(), "18");
   EXPECT_EQ(candidate.idCardNo(), "011980010112341234");
   EXPECT_EQ(candidate.archiveNo(), "888888");
-  EXPECT_EQ(logon.LblName.Caption(), "张三");
-  EXPECT_EQ(logon.LblKm.Caption(), "XP模块");
-  EXPECT_EQ(logon.LblDah.Caption(), "888888");
-  EXPECT_EQ(logon.LblCC.Caption(), "18");
-  EXPECT_EQ(logon.LblDate.Caption(), "2026年01月01日");
-  EXPECT_FALSE(logon.Picture1.Visible());
-  EXPECT_TRUE(logon.Picture2.Visible());
+  EXPECT_EQ(Ui(logon).LblName.Caption(), "张三");
+  EXPECT_EQ(Ui(logon).LblKm.Caption(), "XP模块");
+  EXPECT_EQ(Ui(logon).LblDah.Caption(), "888888");
+  EXPECT_EQ(Ui(logon).LblCC.Caption(), "18");
+  EXPECT_EQ(Ui(logon).LblDate.Caption(), "2026年01月01日");
+  EXPECT_FALSE(Ui(logon).Picture1.Visible());
+  EXPECT_TRUE(Ui(logon).Picture2.Visible());
 
   // At scale 1 the strip is passed on the 7th tick.
   in_.Wait(600);
@@ -109,14 +112,14 @@ TEST_F(SignInTest, SigningInShowsTheCandidateThenOpensTheExamAtQuestionOne) {
 TEST_F(SignInTest, ExitAnsweredNoKeepsThePage) {
   frame::editInstallation().SetSetting(0, "XP");
   auto& logon = Logon();
-  logon.TxtZwh.SetText("12");
+  Ui(logon).TxtZwh.SetText("12");
   AnswerBox("Button2");
-  logon.CmdExit.Click();
+  Ui(logon).CmdExit.Click();
   EXPECT_EQ(box_prompt_, "确实要退出考试系统吗？");
   EXPECT_EQ(box_title_, "XPQuellix");
   ASSERT_TRUE(FrmLogon::IsLoaded());
-  EXPECT_EQ(logon.TxtZwh.Text(), "12");
-  EXPECT_TRUE(logon.Picture1.Visible());
+  EXPECT_EQ(Ui(logon).TxtZwh.Text(), "12");
+  EXPECT_TRUE(Ui(logon).Picture1.Visible());
 }
 
 TEST_F(SignInTest, ExitAnsweredYesGoesBackToTheHomeWindow) {
@@ -124,7 +127,7 @@ TEST_F(SignInTest, ExitAnsweredYesGoesBackToTheHomeWindow) {
   editSessionExit().SetReturnPanel(desktop::HomePanel::kUnits);
   auto& logon = Logon();
   AnswerBox("Button1");
-  logon.CmdExit.Click();
+  Ui(logon).CmdExit.Click();
   EXPECT_FALSE(FrmLogon::IsLoaded());
   ASSERT_TRUE(home::FrmFengmian::IsLoaded());
   EXPECT_TRUE(home::FrmFengmian::Get().Visible());
@@ -171,7 +174,7 @@ TEST_F(ClockTest, TimeOutAsksForTheHandInAndBackRunsOnWithoutTheClock) {
     ASSERT_TRUE(FrmEnd1::IsLoaded());
     EXPECT_TRUE(FrmEnd1::Get().Visible());
     EXPECT_TRUE(FrmTm::Get().Visible());
-    FrmEnd1::Get().Command2.Click();
+    Ui(FrmEnd1::Get()).Command2.Click();
   });
   forms::Pump();
   EXPECT_EQ(box_prompt_, "时间已到，自动交卷！");
@@ -190,14 +193,14 @@ TEST_F(ClockTest, BackFromEitherConfirmationDocksTheBarAgain) {
     in_.Call([second] {
       EXPECT_FALSE(FrmTm::Get().Visible());
       EXPECT_DOUBLE_EQ(FrmTm::Get().Left(), 0);
-      if (second) FrmEnd1::Get().Command1.Click();
+      if (second) Ui(FrmEnd1::Get()).Command1.Click();
     });
     in_.Call([second] {
       if (second) {
         EXPECT_FALSE(FrmEnd1::IsLoaded());
-        FrmEnd2::Get().Command2.Click();
+        Ui(FrmEnd2::Get()).Command2.Click();
       } else {
-        FrmEnd1::Get().Command2.Click();
+        Ui(FrmEnd1::Get()).Command2.Click();
       }
     });
     Ui(Bar()).CmdGN[bar_button::kHandIn].Click();
@@ -218,7 +221,7 @@ TEST_F(ClockTest, TheFirstConfirmationWarnsOfOpenOrBookmarkedQuestions) {
     for (long i = 1; i <= 40; ++i) desktop::editPlan().SetStatus(i, 1);
     desktop::editPlan().SetStatus(40, c.status);
     auto& end1 = FrmEnd1::Get();
-    EXPECT_EQ(end1.Label1.Caption(), c.warns ? "您还有题目未做或仍处于标识状态！\r\n\r\n您是否确定交卷?" : "\r\n您是否确定交卷?")
+    EXPECT_EQ(Ui(end1).Label1.Caption(), c.warns ? "您还有题目未做或仍处于标识状态！\r\n\r\n您是否确定交卷?" : "\r\n您是否确定交卷?")
         << c.status;
     end1.Unload();
   }
@@ -226,10 +229,10 @@ TEST_F(ClockTest, TheFirstConfirmationWarnsOfOpenOrBookmarkedQuestions) {
 
 TEST_F(ClockTest, AtAnyScaleTheConfirmationsHoldTheirPromptFrame) {
   auto check = [](auto& window, double scale) {
-    EXPECT_LE(window.Frame1.Left() + window.Frame1.Width(), window.ScaleWidth()) << scale;
-    EXPECT_LE(window.Frame1.Top() + window.Frame1.Height(), window.Command1.Top()) << scale;
-    EXPECT_DOUBLE_EQ(window.Command1.Width(), 1320 * scale);
-    EXPECT_DOUBLE_EQ(window.Command2.Left(), 2400);
+    EXPECT_LE(Ui(window).Frame1.Left() + Ui(window).Frame1.Width(), window.ScaleWidth()) << scale;
+    EXPECT_LE(Ui(window).Frame1.Top() + Ui(window).Frame1.Height(), Ui(window).Command1.Top()) << scale;
+    EXPECT_DOUBLE_EQ(Ui(window).Command1.Width(), 1320 * scale);
+    EXPECT_DOUBLE_EQ(Ui(window).Command2.Left(), 2400);
     window.Unload();
   };
   for (double scale : {1.0, 0.8}) {
@@ -242,10 +245,10 @@ TEST_F(ClockTest, AtAnyScaleTheConfirmationsHoldTheirPromptFrame) {
 
 TEST_F(ClockTest, TheFinalHandInClosesTheExamAndOpensTheReport) {
   desktop::editPlan().SetMinutesLeft(30);
-  in_.Call([] { FrmEnd1::Get().Command1.Click(); });
+  in_.Call([] { Ui(FrmEnd1::Get()).Command1.Click(); });
   in_.Call([] {
-    EXPECT_EQ(FrmEnd2::Get().Label1.Caption(), "按“交卷”后您将退出本场考试，并且不能重新登录!\r\n\r\n是否确定交卷?");
-    FrmEnd2::Get().Command1.Click();
+    EXPECT_EQ(Ui(FrmEnd2::Get()).Label1.Caption(), "按“交卷”后您将退出本场考试，并且不能重新登录!\r\n\r\n是否确定交卷?");
+    Ui(FrmEnd2::Get()).Command1.Click();
   });
   Ui(Bar()).CmdGN[bar_button::kHandIn].Click();
   forms::Pump();
@@ -265,9 +268,9 @@ TEST_F(ClockTest, TimeOutInTheAnswerPromptHandsInOnce) {
     AnswerBox("Button1");
     in_.Call([] {
       EXPECT_FALSE(FrmCZTS::IsLoaded());
-      FrmEnd1::Get().Command1.Click();
+      Ui(FrmEnd1::Get()).Command1.Click();
     });
-    in_.Call([] { FrmEnd2::Get().Command1.Click(); });
+    in_.Call([] { Ui(FrmEnd2::Get()).Command1.Click(); });
   });
   Ui(Bar()).CmdGN[bar_button::kSeeAnswer].Click();
   forms::Pump();
@@ -282,7 +285,7 @@ TEST_F(ClockTest, TimeOutDuringTheFirstConfirmationOnlySaysSo) {
     AnswerBox("Button1");
     in_.Call([] {
       EXPECT_FALSE(Ui(FrmTm::Get()).TimeKS.Enabled());
-      FrmEnd1::Get().Command2.Click();
+      Ui(FrmEnd1::Get()).Command2.Click();
     });
   });
   Ui(Bar()).CmdGN[bar_button::kHandIn].Click();
@@ -300,9 +303,9 @@ TEST_F(AnswerPromptTest, NoKeepsThePromptAndBackLeavesTheExam) {
     AnswerBox("Button2");
     in_.Call([] {
       EXPECT_TRUE(FrmCZTS::IsLoaded());
-      FrmCZTS::Get().Label2.Click();
+      Ui(FrmCZTS::Get()).Label2.Click();
     });
-    FrmCZTS::Get().Command2.Click();
+    Ui(FrmCZTS::Get()).Command2.Click();
   });
   Ui(Bar()).CmdGN[bar_button::kSeeAnswer].Click();
   forms::Pump();
@@ -318,7 +321,7 @@ TEST_F(AnswerPromptTest, YesTurnsTheExamIntoPractice) {
   Ui(Bar()).Image2.SetCaption("隐藏图片");
   in_.Call([this] {
     AnswerBox("Button1");
-    FrmCZTS::Get().Command2.Click();
+    Ui(FrmCZTS::Get()).Command2.Click();
   });
   Ui(Bar()).CmdGN[bar_button::kSeeAnswer].Click();
   forms::Pump();

@@ -12,6 +12,7 @@
 #include "platform/textfile.h"
 #include "session/question_bar.h"
 #include "tests/frame/common_windows_fixture.h"
+#include "tests/session/ime_window_access.h"
 
 namespace xpexam::session {
 namespace {
@@ -51,7 +52,7 @@ TEST_F(ImeWindow, TheSwitchFileOpensTheBox) {
     desktop::editAnswerInputMethod().SetSwitching(c.ime_before);
     FrmIME& w = FrmIME::Get();
     const std::string label = c.file.value_or("<missing>");
-    EXPECT_EQ(static_cast<int>(w.Check1.Value()), c.value) << label;
+    EXPECT_EQ(static_cast<int>(Ui(w).Check1.Value()), c.value) << label;
     EXPECT_EQ(desktop::answerInputMethod().switches(), c.ime_after) << label;
     // Opening with "1" stores "1" again; anything else leaves the file alone.
     EXPECT_EQ(SwitchFile(), c.value == 1 ? std::optional<std::string>("1\r\n") : c.file) << label;
@@ -63,14 +64,14 @@ TEST_F(ImeWindow, EachClickStoresTheSwitch) {
   std::vector<std::optional<std::string>> files;
   std::vector<bool> ime;
   Open([&](FrmIME& w) {
-    ClickOn(w.Check1);
+    ClickOn(Ui(w).Check1);
     in_.Call([&] { files.push_back(SwitchFile()), ime.push_back(desktop::answerInputMethod().switches()); });
     in_.Wait(1000);  // not a double-click
-    ClickOn(w.Check1);
+    ClickOn(Ui(w).Check1);
     in_.Call([&] { files.push_back(SwitchFile()), ime.push_back(desktop::answerInputMethod().switches()); });
-    ClickOn(w.Label1[0]);  // the help text does nothing
+    ClickOn(Ui(w).Label1[0]);  // the help text does nothing
     in_.Call([&] { files.push_back(SwitchFile()), ime.push_back(desktop::answerInputMethod().switches()); });
-    ClickOn(w.lblClick[1]);
+    ClickOn(Ui(w).lblClick[1]);
   });
   EXPECT_EQ(files, (std::vector<std::optional<std::string>>{"1\r\n", "0\r\n", "0\r\n"}));
   EXPECT_EQ(ime, (std::vector<bool>{true, false, false}));
@@ -80,7 +81,7 @@ TEST_F(ImeWindow, EachClickStoresTheSwitch) {
 // Without a bar (the bar's own test shows the restore), closing brings nothing else.
 TEST_F(ImeWindow, EitherButtonCloses) {
   for (int index : {0, 1}) {
-    Open([&](FrmIME& w) { ClickOn(w.lblClick[index]); });
+    Open([&](FrmIME& w) { ClickOn(Ui(w).lblClick[index]); });
     EXPECT_FALSE(FrmIME::IsLoaded()) << index;
     EXPECT_FALSE(FrmTm::IsLoaded()) << index;
     EXPECT_FALSE(forms::Ended()) << index;
@@ -90,8 +91,8 @@ TEST_F(ImeWindow, EitherButtonCloses) {
 TEST_F(ImeWindow, AnUnwritableSwitchStillHoldsForThisRun) {
   std::filesystem::remove_all(dir_ / "ksdata");
   Open([&](FrmIME& w) {
-    ClickOn(w.Check1);
-    ClickOn(w.lblClick[1]);
+    ClickOn(Ui(w).Check1);
+    ClickOn(Ui(w).lblClick[1]);
   });
   EXPECT_TRUE(desktop::answerInputMethod().switches());
   EXPECT_FALSE(std::filesystem::exists(dir_ / "ksdata"));
@@ -106,16 +107,16 @@ TEST_F(ImeWindow, Layout) {
   EXPECT_EQ(w.Height(), 4200);
   EXPECT_EQ(w.Left(), (12000 - 6300) / 2);
   EXPECT_EQ(forms::PictureId(w.Picture()), "l20070");
-  EXPECT_EQ(w.lblClick[0].Left(), 6300 - 420);
-  EXPECT_EQ(forms::PictureId(w.lblClick[0].Picture()), "l20003");
-  EXPECT_EQ(forms::PictureId(w.lblClick[1].Picture()), "l20001");
-  EXPECT_EQ(w.Label1[2].Caption(), "输入法调用提示");
-  EXPECT_EQ(w.Label1[0].Caption(),
+  EXPECT_EQ(Ui(w).lblClick[0].Left(), 6300 - 420);
+  EXPECT_EQ(forms::PictureId(Ui(w).lblClick[0].Picture()), "l20003");
+  EXPECT_EQ(forms::PictureId(Ui(w).lblClick[1].Picture()), "l20001");
+  EXPECT_EQ(Ui(w).Label1[2].Caption(), "输入法调用提示");
+  EXPECT_EQ(Ui(w).Label1[0].Caption(),
             "如果输入文字时出现Vexorin***.exe遇到问题需要关闭时，说明您另外安装的输入法和本软件不兼容，您可以取消调用输入法，"
             "在您需要输入汉字时，可以按Ctrl+Shift键切换，或者点击电脑右下角的输入法按钮。");
-  EXPECT_EQ(w.Check1.Caption(), "调用输入法");
-  EXPECT_EQ(w.Check1.Left(), 2400);
-  EXPECT_EQ(w.Check1.Top(), 2520);
+  EXPECT_EQ(Ui(w).Check1.Caption(), "调用输入法");
+  EXPECT_EQ(Ui(w).Check1.Left(), 2400);
+  EXPECT_EQ(Ui(w).Check1.Top(), 2520);
 }
 
 }  // namespace

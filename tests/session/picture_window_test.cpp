@@ -5,17 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "tests/frame/common_windows_fixture.h"
+#include "tests/session/picture_window_access.h"
 
 namespace xpexam::session {
 
-struct FrmPictureTestAccess {
-  static forms::Image& Image1(FrmPicture& w) { return w.Image1; }
-  static forms::Timer& Timer1(FrmPicture& w) { return w.Timer1; }
-};
-
 namespace {
-
-using Access = FrmPictureTestAccess;
 
 using namespace frame;
 namespace testing = frame::testing;
@@ -43,14 +37,14 @@ TEST_P(PictureWindow, FitsThePictureWithAScaledMarginAndCentres) {
   FrmOther::Get().Show();
   ShowPicture(in_, 200, 100);
   FrmPicture& w = FrmPicture::Get();
-  EXPECT_EQ(Access::Image1(w).Left(), 60 * s_);
-  EXPECT_EQ(Access::Image1(w).Top(), 60 * s_);
+  EXPECT_EQ(Ui(w).Image1.Left(), 60 * s_);
+  EXPECT_EQ(Ui(w).Image1.Top(), 60 * s_);
   EXPECT_EQ(w.Width(), 200 * tpp_ + 120 * s_);
   EXPECT_EQ(w.Height(), 100 * tpp_ + 120 * s_);
   EXPECT_EQ(w.Left(), (800 * tpp_ - w.Width()) / 2);
   EXPECT_EQ(w.Top(), (600 * tpp_ - w.Height()) / 2);
   EXPECT_TRUE(w.TopMost());
-  EXPECT_FALSE(Access::Timer1(w).Enabled());
+  EXPECT_FALSE(Ui(w).Timer1.Enabled());
   // Above the ordinary window: the centre of the screen shows the picture (white).
   FrmOther::Get().Show();
   EXPECT_EQ(forms::ComposeScreen().PixelAt(400, 300), 0x00FFFFFFu);
@@ -64,14 +58,14 @@ TEST_P(PictureWindow, TheFirstLoadNeverShowsIt) {
   in_.Wait(300);
   forms::Pump();
   EXPECT_FALSE(FrmPicture::Get().Visible());
-  EXPECT_FALSE(Access::Timer1(FrmPicture::Get()).Enabled());
+  EXPECT_FALSE(Ui(FrmPicture::Get()).Timer1.Enabled());
 }
 
 TEST_P(PictureWindow, ShowingAgainRecentresTheNewPictureAfterADrag) {
   ShowPicture(in_, 200, 100);
   FrmPicture& w = FrmPicture::Get();
   // Drag by the picture, then by the red margin; a right-button press does nothing.
-  forms::Rect img = Access::Image1(w).ScreenRect();
+  forms::Rect img = Ui(w).Image1.ScreenRect();
   in_.Press(img.x + 5, img.y + 5);
   in_.Move(img.x + 55, img.y + 45);
   in_.Release(img.x + 55, img.y + 45);

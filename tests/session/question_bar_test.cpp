@@ -15,6 +15,7 @@
 #include "platform/strings.h"
 #include "session/session_exit.h"
 #include "tests/desktop/desktop_fixture.h"
+#include "tests/session/ime_window_access.h"
 
 namespace xpexam::session {
 namespace {
@@ -247,7 +248,7 @@ TEST_F(BarOnScreen, TheInputMethodHelpOpensOverTheMiniBarAndItsCloseRestoresTheB
     EXPECT_DOUBLE_EQ(bar.Width(), 810);
     EXPECT_TRUE(Ui(bar).FrmZXH.Visible());
     desk.SetWindowState(forms::WindowSize::kMinimized);
-    ClickOn(session::FrmIME::Get().lblClick[1]);
+    ClickOn(Ui(session::FrmIME::Get()).lblClick[1]);
   });
   forms::Pump();
   EXPECT_TRUE(inside);

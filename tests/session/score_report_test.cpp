@@ -13,6 +13,7 @@
 #include "session/hooks.h"
 #include "session/session_exit.h"
 #include "tests/session/exam_fixture.h"
+#include "tests/session/score_report_access.h"
 
 namespace xpexam::session {
 namespace {
@@ -68,7 +69,7 @@ TEST_F(ScoreReportTest, WrongQuestionsGoToThePaperAndTheWrongAnswerList) {
   desktop::editPlan().SetStatus(7, 2);  // bookmarked, already in the wrong-answer list
   desktop::editPlan().SetExamStartTime("2026-01-01 08:00:00");
   auto& report = FrmChengji::Get();
-  EXPECT_EQ(report.Label1.Caption(), "第3套得分：95分");
+  EXPECT_EQ(Ui(report).Label1.Caption(), "第3套得分：95分");
   EXPECT_EQ(File("ksdata/182402.mxy"), "01030107\r\n");
   EXPECT_EQ(File("ksdata/288863.mxy"), "01070103\r\n");
   EXPECT_EQ(File("ksdata/288873.mxy"), "TF\r\n");
@@ -81,13 +82,13 @@ TEST_F(ScoreReportTest, WrongQuestionsGoToThePaperAndTheWrongAnswerList) {
   EXPECT_EQ(history[8], "E");
   EXPECT_EQ(history[90], "");
   EXPECT_EQ(desktop::plan().examStartTime(), "-1");
-  EXPECT_TRUE(report.Frame1.Visible());
-  EXPECT_EQ(report.CmTNO[40].Caption(), "40");
+  EXPECT_TRUE(Ui(report).Frame1.Visible());
+  EXPECT_EQ(Ui(report).CmTNO[40].Caption(), "40");
 
-  report.CmTNO[3].Click();
-  EXPECT_EQ(report.LblTiMuYQ.Caption(), "第3题： Text 3");
-  report.CmTNO[7].Click();
-  EXPECT_EQ(report.LblTiMuYQ.Caption(), "第7题： Picture text");
+  Ui(report).CmTNO[3].Click();
+  EXPECT_EQ(Ui(report).LblTiMuYQ.Caption(), "第3题： Text 3");
+  Ui(report).CmTNO[7].Click();
+  EXPECT_EQ(Ui(report).LblTiMuYQ.Caption(), "第7题： Picture text");
 }
 
 struct HistoryCase {
@@ -107,7 +108,7 @@ TEST_P(HistoryTest, TheTimeAndTheBestScore) {
   History("2025-12-01 10:00:00", c.old_best);
   for (long i = c.completed + 1; i <= 40; ++i) desktop::editPlan().SetStatus(i, 1);
   desktop::editPlan().SetExamStartTime(c.start);
-  EXPECT_EQ(FrmChengji::Get().Label1.Caption(), c.label);
+  EXPECT_EQ(Ui(FrmChengji::Get()).Label1.Caption(), c.label);
   const auto history = Lines("ksdata/288892.mxy");
   ASSERT_EQ(history.size(), 91u);
   EXPECT_EQ(history[6], c.time);
@@ -137,7 +138,7 @@ TEST_F(ScoreReportTest, ARandomPaperComesFromTheRandomListAndItsOwnRecord) {
   Write("ksdata/288891.mxy", {"x", "y", "0301" + PaperLine().substr(4)});
   desktop::editPlan().SetStatus(1, 0);
   desktop::editPlan().SetExamStartTime("2026-01-01 08:00:00");
-  EXPECT_EQ(FrmChengji::Get().Label1.Caption(), "随机题得分：97.5分");
+  EXPECT_EQ(Ui(FrmChengji::Get()).Label1.Caption(), "随机题得分：97.5分");
   EXPECT_EQ(File("ksdata/182422.mxy"), "0301\r\n");
   const auto history = Lines("ksdata/288892.mxy");
   ASSERT_EQ(history.size(), 91u);
@@ -149,7 +150,7 @@ TEST_F(ScoreReportTest, ARandomPaperComesFromTheRandomListAndItsOwnRecord) {
 TEST_F(ScoreReportTest, BackOpensTheHomeScreenOnThePapersTab) {
   std::vector<desktop::HomePanel> ended;
   gSessionHooks.onSessionEnded = [&](desktop::HomePanel panel) { ended.push_back(panel); };
-  FrmChengji::Get().Command2.Click();
+  Ui(FrmChengji::Get()).Command2.Click();
   EXPECT_FALSE(FrmChengji::IsLoaded());
   EXPECT_EQ(session::sessionExit().returnPanel(), desktop::HomePanel::kPapers);
   EXPECT_EQ(ended, std::vector<desktop::HomePanel>{desktop::HomePanel::kPapers});
@@ -157,7 +158,7 @@ TEST_F(ScoreReportTest, BackOpensTheHomeScreenOnThePapersTab) {
 
 TEST_F(ScoreReportTest, ReviewReopensThePaperInPractice) {
   desktop::editPlan().SetStatus(4, 3);
-  FrmChengji::Get().Command1.Click();
+  Ui(FrmChengji::Get()).Command1.Click();
   EXPECT_FALSE(FrmChengji::IsLoaded());
   EXPECT_EQ(desktop::plan().runMode(), desktop::RunMode::kPractice);
   EXPECT_FALSE(session::sessionExit().barMayClose());
@@ -186,7 +187,7 @@ TEST_F(RedoTest, TheWrongQuestionsAreAssembledIntoSlot19) {
   auto& report = FrmChengji::Get();
   // The report has written the paper's file with no wrong answers.
   Write("ksdata/182402.mxy", {"030501010102"});
-  report.Command3.Click();
+  Ui(report).Command3.Click();
   EXPECT_EQ(desktop::plan().questionCount(), 3);
   EXPECT_EQ(desktop::plan().question(1).code, 305);
   EXPECT_EQ(Lines("data/288869.mxy"), (std::vector<std::string>{"030504Five", "010102One", "010206Two"}));
@@ -218,7 +219,7 @@ TEST_F(RedoTest, FilesThatCannotBeWrittenLeaveThePapersSessionForItsReview) {
   const int16_t offset = desktop::plan().slotOffset();
   Write("ksdata/182402.mxy", {"0301"});
   std::filesystem::create_directories(dir_ / "data/288869.mxy");  // the index file cannot be written
-  EXPECT_THROW(report.Command3.Click(), platform::Failure);  // reported by the runtime
+  EXPECT_THROW(Ui(report).Command3.Click(), platform::Failure);  // reported by the runtime
   EXPECT_EQ(desktop::plan().questionCount(), count);
   EXPECT_EQ(desktop::plan().question(1).code, first);
   EXPECT_EQ(desktop::plan().slotOffset(), offset);
@@ -227,7 +228,7 @@ TEST_F(RedoTest, FilesThatCannotBeWrittenLeaveThePapersSessionForItsReview) {
 
 TEST_F(RedoTest, NoWrongQuestionsLeaveBothFilesEmpty) {
   auto& report = FrmChengji::Get();
-  report.Command3.Click();
+  Ui(report).Command3.Click();
   EXPECT_EQ(desktop::plan().questionCount(), 0);
   EXPECT_EQ(File("data/288819.mxy"), "");
   EXPECT_EQ(File("data/288869.mxy"), "");
@@ -246,7 +247,7 @@ TEST_P(ScoreReportLayoutTest, ThePanelIsCentredButNeverAboveTheWindowsTop) {
   in_.Wait(300);
   forms::Pump();
   const forms::Rect client = report.ClientScreenRect();
-  const forms::Rect panel = report.Picture1.ScreenRect();
+  const forms::Rect panel = Ui(report).Picture1.ScreenRect();
   EXPECT_GE(panel.y, client.y) << "the header slips under the title bar";
   EXPECT_GE(panel.x, client.x);
   const int spare_w = client.w - panel.w, spare_h = client.h - panel.h;
@@ -257,9 +258,9 @@ TEST_P(ScoreReportLayoutTest, ThePanelIsCentredButNeverAboveTheWindowsTop) {
     EXPECT_NEAR(panel.y - client.y, spare_h / 2, 1);
   }
   // The score and the grid of questions stay inside the window.
-  const forms::Rect grid = report.Frame1.ScreenRect();
+  const forms::Rect grid = Ui(report).Frame1.ScreenRect();
   EXPECT_LE(grid.y + grid.h, client.y + client.h);
-  EXPECT_LE(report.Label1.ScreenRect().y + report.Label1.ScreenRect().h, client.y + client.h);
+  EXPECT_LE(Ui(report).Label1.ScreenRect().y + Ui(report).Label1.ScreenRect().h, client.y + client.h);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ScoreReportLayoutTest,
