@@ -180,7 +180,7 @@ TEST_P(ButtonFaces, CornersCarryWhatLiesUnderThem) {
       {"hand-in", then(exam, {"@FrmTm.CmdGN(8)"}), "FrmEnd1", {"FrmEnd1", "Frame1"}},
       {"hand-in, asked again", then(exam, {"@FrmTm.CmdGN(8)", "@FrmEnd1.Command1"}), "FrmEnd2", {"FrmEnd2", "Frame1"}},
       {"answer prompt", then(exam, {"@FrmTm.CmdGN(10)"}), "FrmCZTS", {"FrmCZTS"}},
-      {"score report", report, "FrmChengji", {"FrmChengji", "Frame1"}},
+      {"score report", report, "FrmChengji", {"Picture1"}},
       {"paper review", then(report, {"@FrmChengji.Command1", "wait 2000"}), "FrmTm", {"FrmTm", "FrmZhuYa"}},
       {"redo of the wrong questions", then(report, {"@FrmChengji.Command3", "wait 2000"}), "FrmTm",
        {"FrmTm", "FrmZhuYa"}},
