@@ -24,9 +24,18 @@ constexpr Rgb kHomeTop = Hex(0xEEF4FC);
 constexpr Rgb kHomeBottom = Hex(0xD4E3F6);
 // The left column of the unit, paper and help panels.
 constexpr Rgb kPanelColumn = Hex(0xCFE0F6);
-// The small windows' body, a gradient down the window.
+// The small windows' body and the score page, a gradient down the window.
 constexpr Rgb kBodyTop = Hex(0xF7FAFF);
 constexpr Rgb kBodyBottom = Hex(0xE2ECF8);
+// The tabbed pages' panels, a gradient down their 460 rows.
+constexpr Rgb kPanelTop = Hex(0xFFFFFF);
+constexpr Rgb kPanelBottom = Hex(0xEAF1FB);
+constexpr int kPanelHeight = 460;
+// The box of the bookmark and wrong-answer counts, flat so that both filter buttons in it match.
+constexpr Rgb kCountBox = Hex(0xF4F8FE);
+// A paper's card on the paper panel, 80 rows high.
+constexpr Rgb kCardTop = Hex(0xFFFFFF);
+constexpr Rgb kCardBottom = Hex(0xEDF3FB);
 
 struct Style {
   Rgb top, bottom, text;
@@ -227,7 +236,8 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     FillBox(cr, {5, 59, 322, 123}, xp::kWhite);
     StrokeBox(cr, {5, 59, 322, 123}, Hex(0xA8C0E0));
     FillBox(cr, {0, 184, 332, 1}, Hex(0xC8D6EA));
-    Add(store, "l01046", bar, K::kJpeg);
+    // Not a JPEG: its ringing next to the dark edge would show round the "–" and "×" up there.
+    Add(store, "l01046", bar, K::kBmp);
   }
   struct Btn {
     std::string name;
@@ -251,12 +261,12 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
       {"l01054", 58, 22, "取消标记", Grey()},
   };
   // The bar's panels, the hand-in confirmations and the answer prompt are plain window grey; the
-  // score report's own buttons lie high on its light page.
+  // score report's own buttons lie 272 rows down its page.
   const std::set<std::string> on_report = {"l01035", "l01036", "l01037"};
   for (const auto& b : buttons)
     Add(store, b.name,
         Strip(b.w, b.h, b.text, b.style, b.h >= 28 ? 14 : 12, nullptr,
-              on_report.count(b.name) ? nullptr : OnColour(xp::kFace)),
+              on_report.count(b.name) ? OnGradient(kBodyTop, kBodyBottom, 600, 272) : OnColour(xp::kFace)),
         K::kBmp);
   const Backdrop grey = OnColour(xp::kFace);
   // The bar's "?" lies on the white of the input-method label beside it.
@@ -308,12 +318,15 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
                                                {"我的错题", Icon::kWarning}};
   for (int i = 0; i < 5; ++i)
     strip(15 + i, IconStrip(82, 80, tabs[i].first, tabs[i].second, Dark(), 36, 13, OnTabBar(31)));
-  strip(20, Strip(120, 40, "开始练习", Orange(), 16));
-  strip(21, Strip(120, 40, "生成新试卷", Orange(), 16));
-  strip(22, Strip(120, 40, "开始练习", Orange(), 16));
-  strip(23, Strip(80, 25, "清空标记", Grey(), 12));
-  strip(24, Strip(120, 40, "开始复习", Orange(), 16));
-  strip(25, Strip(80, 25, "清空错题", Grey(), 12));
+  // The panels' buttons lie on the panel's gradient, which starts inside its 2-pixel border; those
+  // of the bookmark and wrong-answer pages lie on the page's picture, the same gradient.
+  auto on_panel = [](int top) { return OnGradient(kPanelTop, kPanelBottom, kPanelHeight, top); };
+  strip(20, Strip(120, 40, "开始练习", Orange(), 16, nullptr, on_panel(392)));
+  strip(21, Strip(120, 40, "生成新试卷", Orange(), 16, nullptr, on_panel(390)));
+  strip(22, Strip(120, 40, "开始练习", Orange(), 16, nullptr, on_panel(154)));
+  strip(23, Strip(80, 25, "清空标记", Grey(), 12, nullptr, on_panel(220)));
+  strip(24, Strip(120, 40, "开始复习", Orange(), 16, nullptr, on_panel(154)));
+  strip(25, Strip(80, 25, "清空错题", Grey(), 12, nullptr, on_panel(220)));
   strip(26, Strip(80, 25, "", Grey()));
   strip(27, Strip(80, 25, "", Grey()));
   const char* views[] = {"冲刺试卷", "模拟试卷", "新随机试卷", "随机试卷"};
@@ -324,20 +337,23 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
   for (int i = 0; i < 5; ++i) strip(32 + i, Strip(180, 50, topics[i], Light(), 16, nullptr, column));
   const char* filters[] = {"全部", "已学", "未学"};
   for (int i = 0; i < 3; ++i) {
-    strip(37 + i, Strip(60, 25, filters[i], Grey(), 12));
-    Add(store, Name(87 + i), Strip(60, 25, filters[i], Blue(), 12), K::kBmp);
+    strip(37 + i, Strip(60, 25, filters[i], Grey(), 12, nullptr, on_panel(380)));
+    Add(store, Name(87 + i), Strip(60, 25, filters[i], Blue(), 12, nullptr, on_panel(380)), K::kBmp);
   }
   const char* reviews[] = {"未复习", "已复习", "未复习", "已复习"};
+  const Backdrop count_box = OnColour(kCountBox);
   for (int i = 0; i < 4; ++i) {
-    strip(40 + i, Strip(80, 30, reviews[i], Grey(), 13));
-    Add(store, Name(90 + i), Strip(80, 30, reviews[i], Blue(), 13), K::kBmp);
+    strip(40 + i, Strip(80, 30, reviews[i], Grey(), 13, nullptr, count_box));
+    Add(store, Name(90 + i), Strip(80, 30, reviews[i], Blue(), 13, nullptr, count_box), K::kBmp);
   }
   strip(44, Strip(180, 58, "全部单元", Blue(), 18, nullptr, column));
   strip(45, Strip(180, 35, "", Light(), 12, nullptr, column));
   strip(46, Strip(79, 37, "", Dark(), 12, nullptr, column));
   Add(store, Name(86), Strip(79, 37, "", Orange(), 12, nullptr, column), K::kBmp);
-  strip(47, Strip(85, 30, "开始考试", Orange(), 13));
-  strip(48, Strip(85, 30, "开始考试", Blue(), 13));
+  // Every paper's button lies 42 rows down its card.
+  const Backdrop on_card = OnGradient(kCardTop, kCardBottom, 80, 42);
+  strip(47, Strip(85, 30, "开始考试", Orange(), 13, nullptr, on_card));
+  strip(48, Strip(85, 30, "开始考试", Blue(), 13, nullptr, on_card));
 
   // Home screen backgrounds.
   {
@@ -374,9 +390,9 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     VGradient(cr, {0, 0, 800, kTabBarHeight}, kTabBarTop, kBrandDark);
     HLine(cr, 0, 799, 109, Hex(0x0A2458));
     Add(store, "l20052", tabbar, K::kJpeg);
-    Image panel(800, 460);
+    Image panel(800, kPanelHeight);
     cr = panel.cr();
-    VGradient(cr, {0, 0, 800, 460}, Hex(0xFFFFFF), Hex(0xEAF1FB));
+    VGradient(cr, {0, 0, 800, kPanelHeight}, kPanelTop, kPanelBottom);
     Add(store, "l20053", panel, K::kJpeg);
     Image left(184, 458);
     FillBox(left.cr(), {0, 0, 184, 458}, kPanelColumn);
@@ -398,7 +414,7 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     Add(store, "l20064", heading, K::kJpeg);
     Image row(294, 80);
     cr = row.cr();
-    VGradient(cr, {0, 0, 294, 80}, Hex(0xFFFFFF), Hex(0xEDF3FB));
+    VGradient(cr, {0, 0, 294, 80}, kCardTop, kCardBottom);
     StrokeBox(cr, {0, 0, 294, 80}, Hex(0xBFD0E8));
     FillBox(cr, {0, 0, 4, 80}, kOrange);
     Add(store, "l20065", row, K::kJpeg);
@@ -412,14 +428,14 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
                 40, 90, 520, Font{Face::kSong, 14}, Hex(0x333333), 8);
     Add(store, "l20066", random, K::kJpeg);
     for (int k = 0; k < 2; ++k) {
-      Image p(800, 460);
+      Image p(800, kPanelHeight);
       cr = p.cr();
-      VGradient(cr, {0, 0, 800, 460}, Hex(0xFFFFFF), Hex(0xEAF1FB));
+      VGradient(cr, {0, 0, 800, kPanelHeight}, kPanelTop, kPanelBottom);
       TextAt(cr, k == 0 ? "我的标记" : "我的错题", 210, 40, Font{Face::kHei, 24, true}, kBrand);
       TextWrapped(cr, k == 0 ? "练习中标记的题目保存在这里，可以按复习状态筛选后集中练习。"
                              : "模拟考试交卷后做错的题目保存在这里，可以按复习状态筛选后集中复习。",
                   210, 84, 520, Font{Face::kSong, 14}, Hex(0x333333), 6);
-      FillRounded(cr, {250, 140, 290, 80}, 6, Hex(0xF4F8FE));
+      FillRounded(cr, {250, 140, 290, 80}, 6, kCountBox);
       TextAt(cr, "未复习的题目", 262, 158, UiFont(13), Hex(0x333333));
       TextAt(cr, "已复习的题目", 262, 188, UiFont(13), Hex(0x333333));
       TextAt(cr, "道", 510, 158, UiFont(13), Hex(0x333333));
@@ -460,7 +476,7 @@ void AddProgramPictures(PictureStore& store, const std::string& module_title) {
     Add(store, "9l0057", confirm, K::kJpeg);
     Image score(800, 600);
     cr = score.cr();
-    VGradient(cr, {0, 0, 800, 600}, Hex(0xF7FAFF), Hex(0xE2ECF8));
+    VGradient(cr, {0, 0, 800, 600}, kBodyTop, kBodyBottom);
     VGradient(cr, {0, 0, 800, 70}, Hex(0x3C7FD9), kBrandDark);
     Text(cr, "考试成绩报告", {0, 0, 800, 70}, Font{Face::kHei, 26, true}, xp::kWhite, Align::kCenter);
     TextAt(cr, "本次考试得分：", 210, 334, Font{Face::kHei, 16, true}, Hex(0x333333));
