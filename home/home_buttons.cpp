@@ -80,14 +80,14 @@ void FrmFengmian::ShowTab(int index) {
   const int tab = index <= 7 ? index + 12 : index;  // the tab bar's button of the tab
   forms::PictureBox* panels[] = {&PicTiKu, &PicKaCH, &PicBiaoZhi, &PicCuoTi};
   PicTOP.SetVisible(true);
-  panels[tab - 16]->SetVisible(true);
+  panels[tab - button::kUnitsTab]->SetVisible(true);
   for (int k = 0; k < 4; ++k)
-    if (k != tab - 16) panels[k]->SetVisible(false);
+    if (k != tab - button::kUnitsTab) panels[k]->SetVisible(false);
   PicHelp.SetVisible(false);
   for (int i = 15; i <= 19; ++i) ClickBotn[i].SetEnabled(true);
   ClickBotn[tab].SetEnabled(false);
-  if (tab == 17) ChoosePaperView();
-  if (tab == 16) {
+  if (tab == button::kPapersTab) ChoosePaperView();
+  if (tab == button::kUnitsTab) {
     // The first unit with more than a fifth left to do, else the last unit.
     int u = 0;
     TryReport(kClickTag, [&] {
