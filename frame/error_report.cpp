@@ -107,7 +107,7 @@ void AppendLog(const std::string& path, std::string_view text) {
 
 std::string HttpGetWithTimeout(const std::string& url, int16_t timeout_seconds) {
   auto report = [](long number, const std::string& description) {
-    if (g_report_depth == 0) platform::ReportFailure("getHtmlStr", number, description);
+    if (g_report_depth == 0) platform::ReportFailure(kHttpGetFailureTag, number, description);
   };
   platform::HttpReply reply;
   try {

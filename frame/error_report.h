@@ -57,9 +57,13 @@ void ForgetErrorReports();
 // nothing is written.
 void AppendLog(const std::string& path, std::string_view text);
 
+// The procedure name HttpGetWithTimeout's failures are logged and reported under, as the error
+// log and the report server know it.
+inline constexpr std::string_view kHttpGetFailureTag = "getHtmlStr";
+
 // GET of url: the reply body decoded from GBK and trimmed (whatever the status), or
 // kTimeoutText when no reply came within timeout_seconds. Window events are pumped while it
-// waits. Failures are reported under "getHtmlStr", except inside a report.
+// waits. Failures are reported under kHttpGetFailureTag, except inside a report.
 std::string HttpGetWithTimeout(const std::string& url, int16_t timeout_seconds);
 
 // The error page's URL for one report, query values percent-encoded.

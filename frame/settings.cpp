@@ -17,7 +17,7 @@ namespace {
 using platform::Fail;
 using platform::TryReport;
 
-constexpr std::string_view kTag = "readInfo";
+constexpr std::string_view kTag = kSettingsFailureTag;
 
 // Entries 39 and 40 have no default. The maker's addresses, accounts and numbers are
 // placeholders that reach nobody.

@@ -13,14 +13,18 @@ namespace xpexam::frame {
 const std::string& AppTitle();
 void SetAppTitle(std::string title);
 
+// The procedure name the settings reader's failures are logged and reported under, as the
+// error log and the report server know it.
+inline constexpr std::string_view kSettingsFailureTag = "readInfo";
+
 // Fills settings, productNo, moduleName, moduleTitle, dataPath, unitTable column 1 and
 // the application title; writes the first-run record once per installation. Every failing
-// statement is reported under "readInfo" and skipped.
+// statement is reported under kSettingsFailureTag and skipped.
 void ReadSettings();
 
 // Decodes one line of the settings files: six-digit groups, one character each (200000 or
 // 500000 plus the code page value). A group with an impossible code is reported under
-// "readInfo" and adds nothing.
+// kSettingsFailureTag and adds nothing.
 std::string DecodeSettingsLine(std::string_view coded);
 
 // The built-in default of a settings entry (0 to 40).
